@@ -1,0 +1,101 @@
+#include "application.h"
+
+#include "logger.h"
+#include "mainwindow.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHash>
+#include <QSettings>
+#include <QStandardPaths>
+
+Application *Application::s_instance = nullptr;
+
+namespace {
+
+template<typename T>
+void deleteAndClear(T *&pointer)
+{
+    T *object = pointer;
+    pointer = nullptr;
+    delete object;
+}
+
+} // namespace
+
+Application *Application::instance()
+{
+    if (!s_instance)
+        s_instance = new Application;
+    return s_instance;
+}
+
+Application::~Application()
+{
+    deleteAndClear(m_settings);
+    deleteAndClear(m_mainWindow);
+}
+
+void Application::initialize()
+{
+    deleteAndClear(m_settings);
+    m_settings = new QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QUELMO"),
+                               QStringLiteral("Sweepnook"));
+    QDir().mkpath(logPath());
+    QDir().mkpath(backupPath());
+    Logger::instance()->initialize(logPath());
+    Logger::instance()->info(QStringLiteral("Application initializing..."));
+
+    Logger::instance()->info(QStringLiteral("Application initialized successfully"));
+}
+
+void Application::showMainWindow()
+{
+    if (!m_mainWindow)
+        m_mainWindow = new MainWindow;
+    m_mainWindow->show();
+}
+
+QString Application::logPath() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/logs");
+}
+
+QString Application::backupPath() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/backups");
+}
+
+QString Application::rulesPath() const
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/rules");
+}
+
+QSettings *Application::settings() const
+{
+    return m_settings;
+}
+
+MainWindow *Application::mainWindow() const
+{
+    return m_mainWindow;
+}
+
+QString Application::chooseLanguage(const QString &storedLanguage, const QString &systemLocaleName)
+{
+    if (!storedLanguage.isEmpty())
+        return storedLanguage;
+    static const QHash<QString, QString> offered = {
+        {QStringLiteral("en"), QStringLiteral("en")}, {QStringLiteral("fr"), QStringLiteral("fr")},
+        {QStringLiteral("de"), QStringLiteral("de")}, {QStringLiteral("ja"), QStringLiteral("ja")},
+        {QStringLiteral("es"), QStringLiteral("es")}, {QStringLiteral("ko"), QStringLiteral("ko")},
+        {QStringLiteral("nl"), QStringLiteral("nl")}, {QStringLiteral("pt"), QStringLiteral("pt")},
+        {QStringLiteral("it"), QStringLiteral("it")}, {QStringLiteral("zh"), QStringLiteral("zh_TW")},
+    };
+    return offered.value(systemLocaleName.left(2), QStringLiteral("en"));
+}
+
+QString Application::translationPath(const QString &language)
+{
+    return QStringLiteral(":/translations/Sweepnook_%1.qm").arg(language);
+}

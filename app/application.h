@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class MainWindow;
+class QSettings;
+
+// The process-wide owner of the rule-driven engines, the main window and the settings store.
+class Application final : public QObject
+{
+    Q_OBJECT
+
+public:
+    static Application *instance();
+    ~Application() override;
+
+    void initialize();
+    void showMainWindow();
+
+    QString logPath() const;
+    QString backupPath() const;
+    QString rulesPath() const;
+
+    QSettings *settings() const;
+    MainWindow *mainWindow() const;
+
+    // The interface language: the stored choice unchanged when there is one, otherwise the
+    // language of the system locale (a name such as "de_AT"), "en" when it is not offered.
+    static QString chooseLanguage(const QString &storedLanguage, const QString &systemLocaleName);
+    static QString translationPath(const QString &language);
+
+private:
+    Application() = default;
+
+    static Application *s_instance;
+    MainWindow *m_mainWindow = nullptr;
+    QSettings *m_settings = nullptr;
+};

@@ -1,0 +1,67 @@
+#include "app/application.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QFile>
+#include <QFont>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+namespace {
+
+void installTranslation(QApplication &app, const QString &language)
+{
+    static QTranslator translator;
+    const QString path = Application::translationPath(language);
+    qDebug() << "[Main] Translation file:" << path;
+    qDebug() << "[Main] File exists:" << (QFile::exists(path) ? "true" : "false");
+    if (!translator.load(path)) {
+        qDebug() << "[Main] ✗ Failed to load translation file:" << path;
+        return;
+    }
+    if (app.installTranslator(&translator))
+        qDebug() << "[Main] ✓ Translation loaded successfully:" << language;
+    else
+        qDebug() << "[Main] ✗ Failed to install translator";
+}
+
+QString languageFromSettings(const QSettings &settings)
+{
+    const QString stored = settings.value(QStringLiteral("language"), QString()).toString();
+    qDebug() << "[Main] Settings path:" << settings.fileName();
+    qDebug() << "[Main] User language from settings:" << stored;
+    if (!stored.isEmpty()) {
+        qDebug() << "[Main] Using user language:" << stored;
+        return stored;
+    }
+    const QString systemLocale = QLocale::system().name();
+    const QString detected = Application::chooseLanguage(stored, systemLocale);
+    qDebug() << "[Main] System language:" << systemLocale;
+    qDebug() << "[Main] Auto-detected:" << detected;
+    return detected;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sweepnook"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setOrganizationName(QStringLiteral("QUELMO"));
+
+    qDebug() << "========== Translation Init ==========";
+    QSettings nativeSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"));
+    installTranslation(app, languageFromSettings(nativeSettings));
+    qDebug() << "=======================================";
+
+    QFont font(QStringLiteral("Segoe UI"), 10);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    QApplication::setFont(font);
+
+    Application::instance()->initialize();
+    Application::instance()->showMainWindow();
+    return app.exec();
+}

@@ -1,0 +1,43 @@
+#include "cleancategory.h"
+
+CleanCategory::CleanCategory(const QString &id, const QString &name, const QString &icon)
+    : id(id)
+    , name(name)
+    , icon(icon)
+{
+}
+
+qint64 CleanCategory::totalSize() const
+{
+    qint64 total = 0;
+    for (const CleanItem &item : items)
+        total += item.size;
+    return total;
+}
+
+qint64 CleanCategory::selectedSize() const
+{
+    qint64 total = 0;
+    for (const CleanItem &item : items) {
+        if (item.checked)
+            total += item.size;
+    }
+    return total;
+}
+
+int CleanCategory::selectedCount() const
+{
+    int count = 0;
+    for (const CleanItem &item : items) {
+        if (item.checked)
+            ++count;
+    }
+    return count;
+}
+
+void CleanCategory::setAllItemsChecked(bool checked)
+{
+    this->checked = checked;
+    for (CleanItem &item : items)
+        item.checked = checked;
+}

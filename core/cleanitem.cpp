@@ -1,0 +1,54 @@
+#include "cleanitem.h"
+
+#include <QCoreApplication>
+
+CleanItem::CleanItem(const QString &name, const QString &path, qint64 size)
+    : name(name)
+    , path(path)
+    , size(size)
+{
+}
+
+QString CleanItem::formatSize(qint64 bytes)
+{
+    constexpr qint64 kib = 1024;
+    constexpr qint64 mib = kib * 1024;
+    constexpr qint64 gib = mib * 1024;
+    if (bytes < 0)
+        return QStringLiteral("0 B");
+    if (bytes < kib)
+        return QStringLiteral("%1 B").arg(bytes);
+    if (bytes < mib)
+        return QStringLiteral("%1 KB").arg(QString::number(double(bytes) / kib, 'f', 1));
+    if (bytes < gib)
+        return QStringLiteral("%1 MB").arg(QString::number(double(bytes) / mib, 'f', 1));
+    return QStringLiteral("%1 GB").arg(QString::number(double(bytes) / gib, 'f', 2));
+}
+
+QString CleanItem::riskText(int riskLevel)
+{
+    switch (riskLevel) {
+    case 0:
+        return QCoreApplication::translate("CleanItem", "Low");
+    case 1:
+        return QCoreApplication::translate("CleanItem", "Medium");
+    case 2:
+        return QCoreApplication::translate("CleanItem", "High");
+    default:
+        return QString();
+    }
+}
+
+QString CleanItem::riskColor(int riskLevel)
+{
+    switch (riskLevel) {
+    case 0:
+        return QStringLiteral("#10B981");
+    case 1:
+        return QStringLiteral("#F59E0B");
+    case 2:
+        return QStringLiteral("#EF4444");
+    default:
+        return QStringLiteral("#9CA3AF");
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// One file or folder that a rule-driven engine can delete.
+struct CleanItem
+{
+    QString name;
+    QString path;
+    qint64 size = 0;
+    bool checked = true;
+    int riskLevel = 0;
+    QString description;
+    bool isDirectory = false;
+    QString regPath;
+    QString regTarget;
+
+    CleanItem() = default;
+    CleanItem(const QString &name, const QString &path, qint64 size);
+
+    // The size text shown wherever a byte count appears.
+    static QString formatSize(qint64 bytes);
+    // Translated badge text and colour of a risk level.
+    static QString riskText(int riskLevel);
+    static QString riskColor(int riskLevel);
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "cleancategory.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QMetaType>
+
+// What a rule-driven scan found, and what the user selected of it.
+//
+// The totals count each path once, even when two categories list it (two rules can reach
+// the same file); a category's own figures stay its own.
+struct ScanResult
+{
+    QList<CleanCategory> categories;
+    QDateTime scanTime = QDateTime::currentDateTime();
+
+    qint64 totalSize() const;
+    // An item counts when both its category and the item itself are checked.
+    qint64 selectedSize() const;
+    int totalItemCount() const;
+    int selectedItemCount() const;
+    CleanCategory *findCategory(const QString &id);
+};
+
+Q_DECLARE_METATYPE(ScanResult)

@@ -1,0 +1,69 @@
+#include "app/application.h"
+#include "app/logger.h"
+#include "testhome.h"
+
+#include <QtTest>
+
+#include <QSettings>
+
+class TestApplication : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void chooseLanguage_data();
+    void chooseLanguage();
+    void initializeCreatesFoldersLogAndSettings();
+};
+
+void TestApplication::chooseLanguage_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("systemLocale");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("stored wins") << QStringLiteral("fr") << QStringLiteral("de_DE") << QStringLiteral("fr");
+    QTest::newRow("stored unknown stays") << QStringLiteral("ru") << QStringLiteral("en_US") << QStringLiteral("ru");
+    QTest::newRow("system german") << QString() << QStringLiteral("de_AT") << QStringLiteral("de");
+    QTest::newRow("simplified chinese") << QString() << QStringLiteral("zh_CN") << QStringLiteral("zh_TW");
+    QTest::newRow("traditional chinese") << QString() << QStringLiteral("zh_HK") << QStringLiteral("zh_TW");
+    QTest::newRow("C locale") << QString() << QStringLiteral("C") << QStringLiteral("en");
+    QTest::newRow("not offered") << QString() << QStringLiteral("sv_SE") << QStringLiteral("en");
+}
+
+void TestApplication::chooseLanguage()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, systemLocale);
+    QFETCH(QString, language);
+    QCOMPARE(Application::chooseLanguage(stored, systemLocale), language);
+}
+
+void TestApplication::initializeCreatesFoldersLogAndSettings()
+{
+    TestHome home;
+    Application *app = Application::instance();
+    app->initialize();
+
+    QVERIFY(app->logPath().startsWith(home.path()));
+    QVERIFY(QFileInfo(app->logPath()).isDir());
+    QVERIFY(QFileInfo(app->backupPath()).isDir());
+    QFile log(Logger::logFileName(app->logPath()));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QByteArray text = log.readAll();
+    QVERIFY(text.contains("[INFO] Application initializing..."));
+    QVERIFY(text.contains("[INFO] Application initialized successfully"));
+
+    QVERIFY(app->settings());
+    QCOMPARE(app->settings()->format(), QSettings::IniFormat);
+    QVERIFY(app->settings()->fileName().startsWith(home.path()));
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("QUELMO"));
+    QCoreApplication::setApplicationName(QStringLiteral("Sweepnook"));
+    TestApplication test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_application.moc"

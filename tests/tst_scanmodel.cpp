@@ -1,0 +1,110 @@
+#include "core/cleanitem.h"
+#include "core/fileutils.h"
+#include "core/scanresult.h"
+
+#include <QtTest>
+
+class TestScanModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formatSize_data();
+    void formatSize();
+    void selectionNeedsCategoryAndItem();
+    void setAllItemsCheckedOnEmptyCategory();
+    void totalsCountEachPathOnce();
+    void findCategoryIsCaseSensitive();
+};
+
+void TestScanModel::formatSize_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("negative") << qint64(-1) << QStringLiteral("0 B");
+    QTest::newRow("zero") << qint64(0) << QStringLiteral("0 B");
+    QTest::newRow("below KB") << qint64(1023) << QStringLiteral("1023 B");
+    QTest::newRow("one KB") << qint64(1024) << QStringLiteral("1.0 KB");
+    QTest::newRow("just below MB") << qint64(1048575) << QStringLiteral("1024.0 KB");
+    QTest::newRow("one MB") << qint64(1048576) << QStringLiteral("1.0 MB");
+    QTest::newRow("one and a half MB") << qint64(1572864) << QStringLiteral("1.5 MB");
+    QTest::newRow("one GB") << qint64(1073741824) << QStringLiteral("1.00 GB");
+    QTest::newRow("five TB has no TB step") << qint64(5) * 1024 * 1024 * 1024 * 1024 << QStringLiteral("5120.00 GB");
+}
+
+void TestScanModel::formatSize()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(CleanItem::formatSize(bytes), text);
+    QCOMPARE(FileUtils::formatSize(bytes), text);
+}
+
+void TestScanModel::selectionNeedsCategoryAndItem()
+{
+    ScanResult result;
+    CleanCategory logs(QStringLiteral("logs"), QStringLiteral("Logs"), QString());
+    logs.items = {CleanItem(QStringLiteral("a"), QStringLiteral("/l/a"), 100),
+                  CleanItem(QStringLiteral("b"), QStringLiteral("/l/b"), 50)};
+    logs.items[1].checked = false;
+    CleanCategory trash(QStringLiteral("trash"), QStringLiteral("Trash"), QString());
+    trash.items = {CleanItem(QStringLiteral("t"), QStringLiteral("/t/t"), 1000)};
+    trash.checked = false;
+    result.categories = {logs, trash};
+
+    QCOMPARE(result.categories[0].selectedSize(), qint64(100));
+    QCOMPARE(result.categories[0].selectedCount(), 1);
+    // The unchecked category's items are checked, yet nothing of it counts at the result level.
+    QCOMPARE(result.categories[1].selectedSize(), qint64(1000));
+    QCOMPARE(result.selectedSize(), qint64(100));
+    QCOMPARE(result.selectedItemCount(), 1);
+    QCOMPARE(result.totalSize(), qint64(1150));
+    QCOMPARE(result.totalItemCount(), 3);
+
+    result.categories[1].checked = true;
+    QCOMPARE(result.selectedSize(), qint64(1100));
+    QCOMPARE(ScanResult().totalItemCount(), 0);
+}
+
+void TestScanModel::setAllItemsCheckedOnEmptyCategory()
+{
+    CleanCategory category;
+    category.setAllItemsChecked(false);
+    QVERIFY(!category.checked);
+    category.items = {CleanItem(QStringLiteral("x"), QStringLiteral("/x"), 1)};
+    category.setAllItemsChecked(true);
+    QVERIFY(category.checked && category.items[0].checked);
+}
+
+void TestScanModel::totalsCountEachPathOnce()
+{
+    ScanResult result;
+    CleanCategory caches(QStringLiteral("app_caches"), QStringLiteral("Caches"), QString());
+    caches.items = {CleanItem(QStringLiteral("f"), QStringLiteral("/c/f"), 10),
+                    CleanItem(QStringLiteral("g"), QStringLiteral("/c/g"), 5)};
+    CleanCategory browser(QStringLiteral("browser"), QStringLiteral("Browser"), QString());
+    browser.items = {CleanItem(QStringLiteral("f"), QStringLiteral("/c/f"), 10)};
+    result.categories = {caches, browser};
+
+    QCOMPARE(result.totalSize(), qint64(15));
+    QCOMPARE(result.totalItemCount(), 2);
+    QCOMPARE(result.selectedSize(), qint64(15));
+    QCOMPARE(result.selectedItemCount(), 2);
+    // A path left unselected in one category still counts once where it is selected.
+    result.categories[0].items[0].checked = false;
+    QCOMPARE(result.selectedSize(), qint64(15));
+    result.categories[1].checked = false;
+    QCOMPARE(result.selectedSize(), qint64(5));
+    QCOMPARE(result.categories[1].totalSize(), qint64(10));
+}
+
+void TestScanModel::findCategoryIsCaseSensitive()
+{
+    ScanResult result;
+    result.categories = {CleanCategory(QStringLiteral("logs"), QStringLiteral("Logs"), QString())};
+    QVERIFY(result.findCategory(QStringLiteral("logs")) == &result.categories[0]);
+    QVERIFY(!result.findCategory(QStringLiteral("Logs")));
+}
+
+QTEST_GUILESS_MAIN(TestScanModel)
+#include "tst_scanmodel.moc"
