@@ -2,6 +2,7 @@
 
 #include "logger.h"
 #include "mainwindow.h"
+#include "cleaners/registrycleaner.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,6 +35,7 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_registryCleaner);
 }
 
 void Application::initialize()
@@ -45,6 +47,9 @@ void Application::initialize()
     QDir().mkpath(backupPath());
     Logger::instance()->initialize(logPath());
     Logger::instance()->info(QStringLiteral("Application initializing..."));
+
+    deleteAndClear(m_registryCleaner);
+    m_registryCleaner = new RegistryCleaner;
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }
@@ -69,6 +74,11 @@ QString Application::backupPath() const
 QString Application::rulesPath() const
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/rules");
+}
+
+RegistryCleaner *Application::registryCleaner() const
+{
+    return m_registryCleaner;
 }
 
 QSettings *Application::settings() const

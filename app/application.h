@@ -4,6 +4,7 @@
 #include <QString>
 
 class MainWindow;
+class RegistryCleaner;
 class QSettings;
 
 // The process-wide owner of the rule-driven engines, the main window and the settings store.
@@ -22,6 +23,7 @@ public:
     QString backupPath() const;
     QString rulesPath() const;
 
+    RegistryCleaner *registryCleaner() const;
     QSettings *settings() const;
     MainWindow *mainWindow() const;
 
@@ -34,6 +36,7 @@ private:
     Application() = default;
 
     static Application *s_instance;
+    RegistryCleaner *m_registryCleaner = nullptr;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/logger.h"
+#include "cleaners/registrycleaner.h"
 #include "testhome.h"
 
 #include <QtTest>
@@ -56,6 +57,8 @@ void TestApplication::initializeCreatesFoldersLogAndSettings()
     QVERIFY(app->settings());
     QCOMPARE(app->settings()->format(), QSettings::IniFormat);
     QVERIFY(app->settings()->fileName().startsWith(home.path()));
+    QVERIFY(app->registryCleaner());
+    QCOMPARE(app->registryCleaner()->state(), CleanEngine::Idle);
 }
 
 int main(int argc, char *argv[])

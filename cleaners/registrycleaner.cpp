@@ -1,0 +1,19 @@
+#include "registrycleaner.h"
+
+#include "app/logger.h"
+
+RegistryCleaner::RegistryCleaner(QObject *parent)
+    : CleanEngine(parent)
+{
+}
+
+void RegistryCleaner::doScan()
+{
+    Logger::instance()->info(QStringLiteral("[RegistryCleaner] Registry cleaning is only available on Windows"));
+}
+
+void RegistryCleaner::doClean()
+{
+    setState(isCancelled() ? Cancelled : Finished);
+    emit cleanFinished(0, 0);
+}

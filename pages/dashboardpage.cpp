@@ -1,0 +1,462 @@
+#include "dashboardpage.h"
+
+#include "core/cleanitem.h"
+#include "widgets/circleprogresswidget.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int JunkPageIndex = 1;
+constexpr int BrowserPageIndex = 2;
+constexpr int RegistryPageIndex = 3;
+constexpr int ProgressTrackWidth = 400;
+constexpr int CardBarWidth = 100;
+constexpr int CardBarMinimumWidth = 20;
+constexpr int LongestShownPath = 60;
+
+const QString ReadyDot = QStringLiteral("#10b981");
+const QString BusyDot = QStringLiteral("#f59e0b");
+
+void addShadow(QWidget *widget, int blurRadius, int alpha, int yOffset)
+{
+    auto *shadow = new QGraphicsDropShadowEffect(widget);
+    shadow->setBlurRadius(blurRadius);
+    shadow->setColor(QColor(0, 0, 0, alpha));
+    shadow->setOffset(0, yOffset);
+    widget->setGraphicsEffect(shadow);
+}
+
+QLabel *makeLabel(const QString &text, const QString &style, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setStyleSheet(style);
+    return label;
+}
+
+// A frame whose style applies to itself only: the class selector leaves out the labels (also
+// frames) and plain widgets inside it.
+QFrame *makeStyledFrame(const QString &style, QWidget *parent)
+{
+    auto *frame = new QFrame(parent);
+    frame->setStyleSheet(QStringLiteral(".QFrame { %1 }").arg(style));
+    return frame;
+}
+
+QString elidedPath(const QString &path)
+{
+    if (path.size() <= LongestShownPath)
+        return path;
+    return QStringLiteral("...") + path.right(LongestShownPath - 3);
+}
+
+} // namespace
+
+DashboardPage::DashboardPage(QWidget *parent)
+    : QWidget(parent)
+{
+    setupUi();
+}
+
+void DashboardPage::setupUi()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_views = new QStackedWidget(this);
+    m_emptyView = setupEmptyState();
+    m_dataView = setupDataState();
+    m_views->addWidget(m_emptyView);
+    m_views->addWidget(m_dataView);
+    layout->addWidget(m_views);
+    showEmptyState();
+}
+
+QWidget *DashboardPage::setupEmptyState()
+{
+    auto *view = new QWidget(this);
+    auto *layout = new QVBoxLayout(view);
+    layout->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    layout->setContentsMargins(0, 100, 0, 0);
+    layout->setSpacing(16);
+
+    auto *icon = makeLabel(QStringLiteral("🔍"),
+        QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #d1fae5, "
+                       "stop:1 #a7f3d0);border-radius: 60px; font-size: 50px;"),
+        view);
+    icon->setFixedSize(120, 120);
+    icon->setAlignment(Qt::AlignCenter);
+    layout->addWidget(icon, 0, Qt::AlignHCenter);
+
+    layout->addWidget(makeLabel(tr("Ready to Clean Your PC"),
+                          QStringLiteral("font-size: 20px; font-weight: 600; color: #111827;"), view),
+        0, Qt::AlignHCenter);
+    layout->addWidget(makeLabel(tr("Click the button below to scan for junk files and free up space"),
+                          QStringLiteral("font-size: 14px; color: #6b7280;"), view),
+        0, Qt::AlignHCenter);
+    layout->addSpacing(16);
+
+    m_fullScanButton = new QPushButton(tr("🔍  Start Full Scan"), view);
+    m_fullScanButton->setObjectName(QStringLiteral("fullScanBtn"));
+    m_fullScanButton->setFixedHeight(50);
+    m_fullScanButton->setMinimumWidth(200);
+    m_fullScanButton->setCursor(Qt::PointingHandCursor);
+    m_fullScanButton->setStyleSheet(QStringLiteral(
+        "QPushButton { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #10b981, stop:1 #059669);"
+        " color: white; border: none; padding: 0 24px; border-radius: 12px; font-size: 16px; font-weight: 600; }"
+        "QPushButton:hover { background: #059669; }"
+        "QPushButton:disabled { background: #9ca3af; }"));
+    connect(m_fullScanButton, &QPushButton::clicked, this, &DashboardPage::onScanClicked);
+    layout->addWidget(m_fullScanButton, 0, Qt::AlignHCenter);
+
+    m_progressBlock = new QWidget(view);
+    m_progressBlock->setObjectName(QStringLiteral("progressBlock"));
+    m_progressBlock->setFixedWidth(ProgressTrackWidth);
+    auto *progressLayout = new QVBoxLayout(m_progressBlock);
+    progressLayout->setContentsMargins(0, 0, 0, 0);
+    progressLayout->setSpacing(12);
+
+    m_progressPercentLabel = makeLabel(
+        QStringLiteral("0%"), QStringLiteral("font-size: 24px; font-weight: 700; color: #10b981;"), m_progressBlock);
+    m_progressPercentLabel->setObjectName(QStringLiteral("progressPercentLabel"));
+    m_progressPercentLabel->setAlignment(Qt::AlignCenter);
+    progressLayout->addWidget(m_progressPercentLabel);
+
+    auto *track = new QWidget(m_progressBlock);
+    track->setAttribute(Qt::WA_StyledBackground);
+    track->setFixedHeight(8);
+    track->setStyleSheet(QStringLiteral("background: #e5e7eb; border-radius: 4px;"));
+    m_progressBarFill = new QWidget(track);
+    m_progressBarFill->setObjectName(QStringLiteral("progressBarFill"));
+    m_progressBarFill->setAttribute(Qt::WA_StyledBackground);
+    m_progressBarFill->setGeometry(0, 0, 0, 8);
+    m_progressBarFill->setStyleSheet(QStringLiteral(
+        "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #10b981, stop:1 #059669);border-radius: 4px;"));
+    progressLayout->addWidget(track);
+
+    m_progressStatusLabel
+        = makeLabel(tr("Preparing..."), QStringLiteral("font-size: 12px; color: #9ca3af;"), m_progressBlock);
+    m_progressStatusLabel->setObjectName(QStringLiteral("progressStatusLabel"));
+    m_progressStatusLabel->setAlignment(Qt::AlignCenter);
+    m_progressStatusLabel->setWordWrap(true);
+    // The block sits in an aligned layout, which sizes it by its size hint, not by the height
+    // for its width: reserve the two lines a long path wraps to.
+    QFont statusFont = m_progressStatusLabel->font();
+    statusFont.setPixelSize(12);
+    m_progressStatusLabel->setMinimumHeight(2 * QFontMetrics(statusFont).lineSpacing());
+    progressLayout->addWidget(m_progressStatusLabel);
+
+    m_progressBlock->hide();
+    layout->addWidget(m_progressBlock, 0, Qt::AlignHCenter);
+    return view;
+}
+
+QWidget *DashboardPage::setupDataState()
+{
+    auto *view = new QWidget(this);
+    auto *layout = new QVBoxLayout(view);
+    layout->setContentsMargins(24, 20, 24, 16);
+    layout->setSpacing(6);
+
+    auto *header = new QWidget(view);
+    header->setStyleSheet(QStringLiteral("background: transparent;"));
+    auto *headerLayout = new QVBoxLayout(header);
+    headerLayout->setContentsMargins(0, 10, 0, 0);
+    headerLayout->setSpacing(4);
+    headerLayout->setAlignment(Qt::AlignCenter);
+    headerLayout->addWidget(
+        makeLabel(tr("Sweepnook 5.0"),
+            QStringLiteral("font-size: 22px; font-weight: 700; color: #111827; background: transparent;"), header),
+        0, Qt::AlignHCenter);
+    headerLayout->addWidget(makeLabel(tr("Keep Your PC Running at Peak Performance"),
+                                QStringLiteral("font-size: 14px; color: #6b7280; background: transparent;"), header),
+        0, Qt::AlignHCenter);
+    layout->addWidget(header);
+
+    auto *content = new QHBoxLayout;
+    content->setSpacing(20);
+    content->addWidget(createLeftCard(), 1);
+
+    auto *cardColumn = new QWidget(view);
+    cardColumn->setFixedWidth(230);
+    auto *cardLayout = new QVBoxLayout(cardColumn);
+    cardLayout->setContentsMargins(0, 55, 0, 0);
+    cardLayout->setSpacing(14);
+    m_junkCard = createStatCard(QStringLiteral("🗑️"), tr("Junk Files"), QStringLiteral("#dcfce7"),
+        QStringLiteral("#22c55e"), m_junkValueLabel, m_junkBarFill);
+    m_junkCard->setObjectName(QStringLiteral("junkCard"));
+    m_browserCard = createStatCard(QStringLiteral("🌐"), tr("Browser Data"), QStringLiteral("#dbeafe"),
+        QStringLiteral("#3b82f6"), m_browserValueLabel, m_browserBarFill);
+    m_browserCard->setObjectName(QStringLiteral("browserCard"));
+    QWidget *registryBarFill = nullptr;
+    m_registryCard = createStatCard(QStringLiteral("📋"), tr("Registry Issues"), QStringLiteral("#fef3c7"),
+        QStringLiteral("#f59e0b"), m_registryValueLabel, registryBarFill);
+    m_registryCard->setObjectName(QStringLiteral("registryCard"));
+    m_registryCard->hide();
+    cardLayout->addWidget(m_junkCard);
+    cardLayout->addWidget(m_browserCard);
+    cardLayout->addWidget(m_registryCard);
+    cardLayout->addStretch();
+    content->addWidget(cardColumn);
+    layout->addLayout(content, 1);
+
+    layout->addWidget(createTipBar());
+    return view;
+}
+
+QWidget *DashboardPage::createLeftCard()
+{
+    QFrame *card = makeStyledFrame(QStringLiteral("background: white; border: none; border-radius: 16px;"), this);
+    addShadow(card, 20, 25, 4);
+    card->setMaximumHeight(350);
+    auto *layout = new QVBoxLayout(card);
+    layout->setAlignment(Qt::AlignCenter);
+    layout->setSpacing(12);
+    layout->setContentsMargins(24, 15, 24, 15);
+
+    m_ring = new CircleProgressWidget(card);
+    m_ring->setObjectName(QStringLiteral("ring"));
+    layout->addWidget(m_ring, 0, Qt::AlignHCenter);
+
+    auto *statusRow = new QWidget(card);
+    statusRow->setStyleSheet(QStringLiteral("background: transparent;"));
+    auto *statusLayout = new QHBoxLayout(statusRow);
+    statusLayout->setContentsMargins(0, 0, 0, 0);
+    statusLayout->setSpacing(8);
+    statusLayout->setAlignment(Qt::AlignCenter);
+    m_statusDot = new QWidget(statusRow);
+    m_statusDot->setObjectName(QStringLiteral("statusDot"));
+    m_statusDot->setAttribute(Qt::WA_StyledBackground);
+    m_statusDot->setFixedSize(10, 10);
+    m_statusLabel
+        = makeLabel(QString(), QStringLiteral("font-size: 14px; color: #6b7280; background: transparent;"), statusRow);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    statusLayout->addWidget(m_statusDot);
+    statusLayout->addWidget(m_statusLabel);
+    setDataStatus(tr("Ready to scan"), ReadyDot);
+    layout->addWidget(statusRow, 0, Qt::AlignHCenter);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(16);
+    m_scanButton = new QPushButton(tr("🔍 Start Scan"), card);
+    m_scanButton->setObjectName(QStringLiteral("startScanBtn"));
+    m_scanButton->setStyleSheet(QStringLiteral(
+        "QPushButton { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #10b981, stop:1 #059669);"
+        " color: white; border: none; border-radius: 10px; font-size: 14px; font-weight: 600; padding-left: 5px; }"
+        "QPushButton:hover { background: #059669; }"
+        "QPushButton:disabled { background: #9ca3af; }"));
+    connect(m_scanButton, &QPushButton::clicked, this, &DashboardPage::onScanClicked);
+    m_cleanButton = new QPushButton(tr("🗑️ Clean All"), card);
+    m_cleanButton->setObjectName(QStringLiteral("cleanAllBtn"));
+    m_cleanButton->setStyleSheet(QStringLiteral(
+        "QPushButton { background: white; color: #ef4444; border: 2px solid #ef4444; border-radius: 10px;"
+        " font-size: 14px; font-weight: 600; padding-left: 5px; }"
+        "QPushButton:hover { background: #fef2f2; }"
+        "QPushButton:disabled { background: #f9fafb; color: #d1d5db; border-color: #d1d5db; }"));
+    connect(m_cleanButton, &QPushButton::clicked, this, &DashboardPage::onCleanClicked);
+    for (QPushButton *button : { m_scanButton, m_cleanButton }) {
+        button->setFixedSize(145, 44);
+        button->setCursor(Qt::PointingHandCursor);
+        buttons->addWidget(button);
+    }
+    layout->addLayout(buttons);
+    return card;
+}
+
+QWidget *DashboardPage::createTipBar()
+{
+    QFrame *bar
+        = makeStyledFrame(QStringLiteral("background: #f0fdf4; border: 1px solid #bbf7d0; border-radius: 12px;"), this);
+    bar->setFixedHeight(50);
+    auto *layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(20, 0, 20, 0);
+    layout->setSpacing(10);
+    layout->addWidget(
+        makeLabel(QStringLiteral("💡"), QStringLiteral("font-size: 18px; background: transparent; border: none;"), bar));
+    QLabel *tip = makeLabel(
+        tr("<span style='font-weight:600;'>Tip:</span> Regular cleaning can improve your PC performance significantly"),
+        QStringLiteral("font-size: 13px; color: #166534; background: transparent; border: none;"), bar);
+    tip->setTextFormat(Qt::RichText);
+    layout->addWidget(tip, 1);
+    return bar;
+}
+
+QWidget *DashboardPage::createStatCard(const QString &icon, const QString &title, const QString &iconBackground,
+    const QString &accentColour, QLabel *&valueLabel, QWidget *&barFill)
+{
+    QFrame *card
+        = makeStyledFrame(QStringLiteral("background: white; border: 1px solid #e5e7eb; border-radius: 14px;"), this);
+    card->setCursor(Qt::PointingHandCursor);
+    card->setFixedHeight(95);
+    addShadow(card, 15, 20, 3);
+
+    auto *layout = new QHBoxLayout(card);
+    layout->setContentsMargins(14, 14, 14, 14);
+    layout->setSpacing(12);
+
+    QLabel *iconLabel = makeLabel(icon,
+        QStringLiteral("background: %1; border: none; border-radius: 12px; font-size: 20px;").arg(iconBackground),
+        card);
+    iconLabel->setFixedSize(50, 50);
+    iconLabel->setAlignment(Qt::AlignCenter);
+    layout->addWidget(iconLabel);
+
+    auto *textColumn = new QVBoxLayout;
+    textColumn->setSpacing(3);
+    textColumn->setContentsMargins(0, 2, 0, 2);
+    textColumn->addWidget(makeLabel(
+        title, QStringLiteral("font-size: 13px; color: #6b7280; background: transparent; border: none;"), card));
+    valueLabel = makeLabel(QStringLiteral("--"),
+        QStringLiteral("font-size: 15px; font-weight: 700; color: #111827; background: transparent; border: none;"),
+        card);
+    valueLabel->setObjectName(QStringLiteral("cardValue"));
+    textColumn->addWidget(valueLabel);
+    auto *track = new QWidget(card);
+    track->setAttribute(Qt::WA_StyledBackground);
+    track->setFixedSize(CardBarWidth, 5);
+    track->setStyleSheet(QStringLiteral("background: #f3f4f6; border-radius: 2px;"));
+    barFill = new QWidget(track);
+    barFill->setObjectName(QStringLiteral("cardBarFill"));
+    barFill->setAttribute(Qt::WA_StyledBackground);
+    barFill->setGeometry(0, 0, 60, 5);
+    barFill->setStyleSheet(QStringLiteral("background: %1; border-radius: 2px;").arg(accentColour));
+    textColumn->addWidget(track);
+    layout->addLayout(textColumn, 1);
+
+    layout->addWidget(makeLabel(QStringLiteral("›"),
+        QStringLiteral("font-size:14px; color: #9ca3af; background: transparent; border: none;"), card));
+    card->installEventFilter(this);
+    return card;
+}
+
+void DashboardPage::showEmptyState()
+{
+    m_views->setCurrentWidget(m_emptyView);
+}
+
+void DashboardPage::showDataState()
+{
+    m_views->setCurrentWidget(m_dataView);
+}
+
+void DashboardPage::setDataStatus(const QString &text, const QString &dotColour)
+{
+    m_statusLabel->setText(text);
+    m_statusDot->setStyleSheet(QStringLiteral("background: %1; border-radius: 5px;").arg(dotColour));
+}
+
+void DashboardPage::setScanning(bool scanning)
+{
+    m_fullScanButton->setEnabled(!scanning);
+    m_fullScanButton->setText(scanning ? tr("Scanning...") : tr("🔍  Start Full Scan"));
+    m_progressBlock->setVisible(scanning);
+    m_scanButton->setEnabled(!scanning);
+    m_cleanButton->setEnabled(!scanning);
+    if (!scanning) {
+        setDataStatus(tr("Ready to scan"), ReadyDot);
+        return;
+    }
+    m_progressPercentLabel->setText(QStringLiteral("0%"));
+    m_progressBarFill->resize(0, m_progressBarFill->height());
+    m_progressStatusLabel->setText(tr("Preparing..."));
+    setDataStatus(tr("Scanning..."), BusyDot);
+    m_ring->setValue(0);
+    m_ring->setUnit(QStringLiteral("%"));
+    m_ring->setSubtitle(tr("Scanning..."));
+    m_ring->setProgress(0);
+}
+
+void DashboardPage::setScanProgress(int percent, const QString &currentPath)
+{
+    const int shown = qBound(0, percent, 100);
+    m_progressPercentLabel->setText(QStringLiteral("%1%").arg(shown));
+    m_progressBarFill->resize(shown * ProgressTrackWidth / 100, m_progressBarFill->height());
+    m_progressStatusLabel->setText(elidedPath(currentPath));
+    m_ring->setProgress(shown);
+    m_ring->setValue(shown);
+    m_ring->setUnit(QStringLiteral("%"));
+    m_ring->setSubtitle(tr("Scanning..."));
+}
+
+void DashboardPage::updateStats(qint64 junkBytes, qint64 browserBytes, int registryCount)
+{
+    constexpr double BytesPerGigabyte = 1024.0 * 1024.0 * 1024.0;
+    m_ring->setValue(static_cast<double>(junkBytes + browserBytes) / BytesPerGigabyte);
+    m_ring->setUnit(tr("GB"));
+    m_ring->setSubtitle(tr("Can be cleaned"));
+    m_ring->setProgress(75);
+
+    m_junkValueLabel->setText(formatSize(junkBytes));
+    m_browserValueLabel->setText(formatSize(browserBytes));
+    m_registryValueLabel->setText(QString::number(registryCount));
+
+    const qint64 larger = qMax(junkBytes, browserBytes);
+    if (larger > 0) {
+        const auto barWidth = [larger](qint64 bytes) {
+            return qMax(CardBarMinimumWidth, static_cast<int>(bytes * CardBarWidth / larger));
+        };
+        m_junkBarFill->resize(barWidth(junkBytes), m_junkBarFill->height());
+        m_browserBarFill->resize(barWidth(browserBytes), m_browserBarFill->height());
+    }
+
+    setDataStatus(tr("Ready to scan"), ReadyDot);
+    showDataState();
+}
+
+QString DashboardPage::formatSize(qint64 bytes)
+{
+    constexpr qint64 GiB = 1024LL * 1024 * 1024;
+    if (bytes < GiB)
+        return CleanItem::formatSize(bytes);
+    return QStringLiteral("%1 GB").arg(QString::number(static_cast<double>(bytes) / GiB, 'f', 1));
+}
+
+void DashboardPage::onScanClicked()
+{
+    emit scanRequested();
+}
+
+void DashboardPage::onCleanClicked()
+{
+    emit cleanRequested();
+}
+
+void DashboardPage::onJunkCardClicked()
+{
+    emit navigateToPage(JunkPageIndex);
+}
+
+void DashboardPage::onBrowserCardClicked()
+{
+    emit navigateToPage(BrowserPageIndex);
+}
+
+void DashboardPage::onRegistryCardClicked()
+{
+    emit navigateToPage(RegistryPageIndex);
+}
+
+bool DashboardPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == m_junkCard) {
+            onJunkCardClicked();
+            return true;
+        }
+        if (watched == m_browserCard) {
+            onBrowserCardClicked();
+            return true;
+        }
+        if (watched == m_registryCard) {
+            onRegistryCardClicked();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

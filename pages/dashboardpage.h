@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QWidget>
+
+class CircleProgressWidget;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+
+// The landing page. It asks for a full scan or a clean of everything and shows what it is
+// given: the merged progress of a running full scan and, afterwards, what can be freed.
+// The scanning itself belongs to the main window.
+class DashboardPage final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DashboardPage(QWidget *parent = nullptr);
+
+    void setScanning(bool scanning);
+    void setScanProgress(int percent, const QString &currentPath);
+    void updateStats(qint64 junkBytes, qint64 browserBytes, int registryCount);
+
+    // The dashboard's size text: like CleanItem::formatSize, but gigabytes with one decimal.
+    static QString formatSize(qint64 bytes);
+
+signals:
+    void scanRequested();
+    void cleanRequested();
+    void navigateToPage(int pageId);
+
+public slots:
+    void onScanClicked();
+    void onCleanClicked();
+    void onJunkCardClicked();
+    void onBrowserCardClicked();
+    void onRegistryCardClicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setupUi();
+    QWidget *setupEmptyState();
+    QWidget *setupDataState();
+    QWidget *createStatCard(const QString &icon, const QString &title, const QString &iconBackground,
+        const QString &accentColour, QLabel *&valueLabel, QWidget *&barFill);
+    QWidget *createLeftCard();
+    QWidget *createTipBar();
+    void showEmptyState();
+    void showDataState();
+    void setDataStatus(const QString &text, const QString &dotColour);
+
+    QStackedWidget *m_views = nullptr;
+    QWidget *m_emptyView = nullptr;
+    QWidget *m_dataView = nullptr;
+
+    QPushButton *m_fullScanButton = nullptr;
+    QWidget *m_progressBlock = nullptr;
+    QLabel *m_progressPercentLabel = nullptr;
+    QWidget *m_progressBarFill = nullptr;
+    QLabel *m_progressStatusLabel = nullptr;
+
+    CircleProgressWidget *m_ring = nullptr;
+    QWidget *m_statusDot = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QPushButton *m_scanButton = nullptr;
+    QPushButton *m_cleanButton = nullptr;
+    QWidget *m_junkCard = nullptr;
+    QWidget *m_browserCard = nullptr;
+    QWidget *m_registryCard = nullptr;
+    QLabel *m_junkValueLabel = nullptr;
+    QLabel *m_browserValueLabel = nullptr;
+    QLabel *m_registryValueLabel = nullptr;
+    QWidget *m_junkBarFill = nullptr;
+    QWidget *m_browserBarFill = nullptr;
+};

@@ -1,0 +1,269 @@
+#include "pages/dashboardpage.h"
+#include "widgets/circleprogresswidget.h"
+
+#include <QtTest>
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr qint64 MiB = 1024 * 1024;
+constexpr qint64 GiB = 1024 * MiB;
+
+template<typename T = QWidget> T *child(const QWidget *parent, const char *name)
+{
+    T *found = parent->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("missing child %s", name);
+    return found;
+}
+
+QWidget *card(const DashboardPage &page, const char *name)
+{
+    return child(&page, name);
+}
+
+QString cardValue(const DashboardPage &page, const char *cardName)
+{
+    return child<QLabel>(card(page, cardName), "cardValue")->text();
+}
+
+int cardBarWidth(const DashboardPage &page, const char *cardName)
+{
+    return child(card(page, cardName), "cardBarFill")->width();
+}
+
+CircleProgressWidget *ring(const DashboardPage &page)
+{
+    return child<CircleProgressWidget>(&page, "ring");
+}
+
+} // namespace
+
+class TestDashboardPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsWithEmptyViewAndDefaultDataView();
+    void scanningLookAndBack();
+    void scanProgress_data();
+    void scanProgress();
+    void updateStats_data();
+    void updateStats();
+    void zeroTotalsKeepBars();
+    void formatSize_data();
+    void formatSize();
+    void cardsNavigateOnReleaseOnly_data();
+    void cardsNavigateOnReleaseOnly();
+    void buttonsRequestScanAndClean();
+};
+
+void TestDashboardPage::startsWithEmptyViewAndDefaultDataView()
+{
+    DashboardPage page;
+    page.resize(680, 600);
+    page.show();
+    QVERIFY(child(&page, "fullScanBtn")->isVisible());
+    QVERIFY(!child(&page, "progressBlock")->isVisible());
+    QVERIFY(!ring(page)->isVisible());
+
+    QCOMPARE(ring(page)->value(), 0.0);
+    QCOMPARE(ring(page)->unit(), QStringLiteral("GB"));
+    QCOMPARE(ring(page)->subtitle(), QStringLiteral("Can be cleaned"));
+    QCOMPARE(ring(page)->progress(), 75);
+    QCOMPARE(cardValue(page, "junkCard"), QStringLiteral("--"));
+    QCOMPARE(cardValue(page, "browserCard"), QStringLiteral("--"));
+    QCOMPARE(cardBarWidth(page, "junkCard"), 60);
+    QCOMPARE(cardBarWidth(page, "browserCard"), 60);
+    QVERIFY(!child(&page, "registryCard")->isVisibleTo(&page));
+}
+
+void TestDashboardPage::scanningLookAndBack()
+{
+    DashboardPage page;
+    page.show();
+    auto *fullScan = child<QPushButton>(&page, "fullScanBtn");
+    page.setScanning(true);
+    QVERIFY(!fullScan->isEnabled());
+    QCOMPARE(fullScan->text(), QStringLiteral("Scanning..."));
+    QVERIFY(child(&page, "progressBlock")->isVisible());
+    QCOMPARE(child<QLabel>(&page, "progressPercentLabel")->text(), QStringLiteral("0%"));
+    QCOMPARE(child<QLabel>(&page, "progressStatusLabel")->text(), QStringLiteral("Preparing..."));
+    QVERIFY(!child(&page, "startScanBtn")->isEnabled());
+    QVERIFY(!child(&page, "cleanAllBtn")->isEnabled());
+    QCOMPARE(child<QLabel>(&page, "statusLabel")->text(), QStringLiteral("Scanning..."));
+    QVERIFY(child(&page, "statusDot")->styleSheet().contains(QStringLiteral("#f59e0b")));
+    QCOMPARE(ring(page)->unit(), QStringLiteral("%"));
+    QCOMPARE(ring(page)->progress(), 0);
+
+    page.setScanProgress(40, QStringLiteral("/Users/me/Library/Caches"));
+    page.setScanning(false);
+    QVERIFY(fullScan->isEnabled());
+    QCOMPARE(fullScan->text(), QStringLiteral("🔍  Start Full Scan"));
+    QVERIFY(!child(&page, "progressBlock")->isVisible());
+    QVERIFY(child(&page, "startScanBtn")->isEnabled());
+    QVERIFY(child(&page, "cleanAllBtn")->isEnabled());
+    QCOMPARE(child<QLabel>(&page, "statusLabel")->text(), QStringLiteral("Ready to scan"));
+    QVERIFY(child(&page, "statusDot")->styleSheet().contains(QStringLiteral("#10b981")));
+    QCOMPARE(ring(page)->value(), 40.0);
+    QVERIFY(!ring(page)->isVisible());
+}
+
+void TestDashboardPage::scanProgress_data()
+{
+    const QString sixty = QStringLiteral("/Users/me/") + QString(50, QLatin1Char('a'));
+    const QString seventy = QStringLiteral("/Users/me/Library/Caches/") + QString(45, QLatin1Char('b'));
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("percentText");
+    QTest::addColumn<int>("barWidth");
+    QTest::addColumn<QString>("shownPath");
+    QTest::newRow("37 %") << 37 << QStringLiteral("/tmp/x") << QStringLiteral("37%") << 148 << QStringLiteral("/tmp/x");
+    QTest::newRow("60 characters kept") << 0 << sixty << QStringLiteral("0%") << 0 << sixty;
+    QTest::newRow("70 characters elided")
+        << 100 << seventy << QStringLiteral("100%") << 400 << QStringLiteral("...") + seventy.right(57);
+}
+
+void TestDashboardPage::scanProgress()
+{
+    QFETCH(int, percent);
+    QFETCH(QString, path);
+    QFETCH(QString, percentText);
+    QFETCH(int, barWidth);
+    QFETCH(QString, shownPath);
+    DashboardPage page;
+    page.setScanning(true);
+    page.setScanProgress(percent, path);
+    QCOMPARE(child<QLabel>(&page, "progressPercentLabel")->text(), percentText);
+    QCOMPARE(child(&page, "progressBarFill")->width(), barWidth);
+    QCOMPARE(child<QLabel>(&page, "progressStatusLabel")->text(), shownPath);
+    QCOMPARE(ring(page)->progress(), percent);
+    QCOMPARE(ring(page)->value(), double(percent));
+    QCOMPARE(ring(page)->unit(), QStringLiteral("%"));
+    QCOMPARE(ring(page)->subtitle(), QStringLiteral("Scanning..."));
+}
+
+void TestDashboardPage::updateStats_data()
+{
+    QTest::addColumn<qint64>("junk");
+    QTest::addColumn<qint64>("browser");
+    QTest::addColumn<QString>("ringValue");
+    QTest::addColumn<QString>("junkText");
+    QTest::addColumn<QString>("browserText");
+    QTest::addColumn<int>("junkBar");
+    QTest::addColumn<int>("browserBar");
+    QTest::newRow("junk larger") << 3 * GiB / 2 << 512 * MiB << QStringLiteral("2.0") << QStringLiteral("1.5 GB")
+                                 << QStringLiteral("512.0 MB") << 100 << 33;
+    QTest::newRow("browser larger, small junk bar kept visible")
+        << qint64(1024) << 5 * GiB << QStringLiteral("5.0") << QStringLiteral("1.0 KB") << QStringLiteral("5.0 GB")
+        << 20 << 100;
+    QTest::newRow("junk only") << 700 * MiB << qint64(0) << QStringLiteral("0.7") << QStringLiteral("700.0 MB")
+                               << QStringLiteral("0 B") << 100 << 20;
+}
+
+void TestDashboardPage::updateStats()
+{
+    QFETCH(qint64, junk);
+    QFETCH(qint64, browser);
+    QFETCH(QString, ringValue);
+    QFETCH(QString, junkText);
+    QFETCH(QString, browserText);
+    QFETCH(int, junkBar);
+    QFETCH(int, browserBar);
+    DashboardPage page;
+    page.show();
+    page.setScanning(true);
+    page.setScanning(false);
+    page.updateStats(junk, browser, 0);
+    QVERIFY(ring(page)->isVisible());
+    QCOMPARE(QString::number(ring(page)->value(), 'f', 1), ringValue);
+    QCOMPARE(ring(page)->unit(), QStringLiteral("GB"));
+    QCOMPARE(ring(page)->subtitle(), QStringLiteral("Can be cleaned"));
+    QCOMPARE(ring(page)->progress(), 75);
+    QCOMPARE(cardValue(page, "junkCard"), junkText);
+    QCOMPARE(cardValue(page, "browserCard"), browserText);
+    QCOMPARE(cardBarWidth(page, "junkCard"), junkBar);
+    QCOMPARE(cardBarWidth(page, "browserCard"), browserBar);
+    QCOMPARE(child<QLabel>(&page, "statusLabel")->text(), QStringLiteral("Ready to scan"));
+}
+
+void TestDashboardPage::zeroTotalsKeepBars()
+{
+    DashboardPage page;
+    page.updateStats(3 * GiB / 2, 512 * MiB, 0);
+    page.updateStats(0, 0, 0);
+    QCOMPARE(cardValue(page, "junkCard"), QStringLiteral("0 B"));
+    QCOMPARE(cardValue(page, "browserCard"), QStringLiteral("0 B"));
+    QCOMPARE(cardBarWidth(page, "junkCard"), 100);
+    QCOMPARE(cardBarWidth(page, "browserCard"), 33);
+    QCOMPARE(ring(page)->value(), 0.0);
+}
+
+void TestDashboardPage::formatSize_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0") << qint64(0) << QStringLiteral("0 B");
+    QTest::newRow("1023") << qint64(1023) << QStringLiteral("1023 B");
+    QTest::newRow("1024") << qint64(1024) << QStringLiteral("1.0 KB");
+    QTest::newRow("1 MiB - 1") << MiB - 1 << QStringLiteral("1024.0 KB");
+    QTest::newRow("1 MiB") << MiB << QStringLiteral("1.0 MB");
+    QTest::newRow("1 GiB - 1") << GiB - 1 << QStringLiteral("1024.0 MB");
+    QTest::newRow("1 GiB") << GiB << QStringLiteral("1.0 GB");
+    QTest::newRow("2.5 GiB, one decimal") << 5 * GiB / 2 << QStringLiteral("2.5 GB");
+}
+
+void TestDashboardPage::formatSize()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(DashboardPage::formatSize(bytes), text);
+}
+
+void TestDashboardPage::cardsNavigateOnReleaseOnly_data()
+{
+    QTest::addColumn<QString>("cardName");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("pageId");
+    QTest::newRow("junk card") << QStringLiteral("junkCard") << QString() << 1;
+    QTest::newRow("junk card value") << QStringLiteral("junkCard") << QStringLiteral("cardValue") << 1;
+    QTest::newRow("browser card") << QStringLiteral("browserCard") << QString() << 2;
+}
+
+void TestDashboardPage::cardsNavigateOnReleaseOnly()
+{
+    QFETCH(QString, cardName);
+    QFETCH(QString, target);
+    QFETCH(int, pageId);
+    DashboardPage page;
+    page.resize(680, 600);
+    page.updateStats(GiB, MiB, 0);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QWidget *cardWidget = page.findChild<QWidget *>(cardName);
+    QWidget *clicked = target.isEmpty() ? cardWidget : cardWidget->findChild<QWidget *>(target);
+    QVERIFY(clicked);
+    QSignalSpy navigate(&page, &DashboardPage::navigateToPage);
+    QTest::mousePress(clicked, Qt::LeftButton);
+    QCOMPARE(navigate.count(), 0);
+    QTest::mouseRelease(clicked, Qt::LeftButton);
+    QCOMPARE(navigate.count(), 1);
+    QCOMPARE(navigate.at(0).at(0).toInt(), pageId);
+}
+
+void TestDashboardPage::buttonsRequestScanAndClean()
+{
+    DashboardPage page;
+    QSignalSpy scan(&page, &DashboardPage::scanRequested);
+    QSignalSpy clean(&page, &DashboardPage::cleanRequested);
+    child<QPushButton>(&page, "fullScanBtn")->click();
+    child<QPushButton>(&page, "startScanBtn")->click();
+    QCOMPARE(scan.count(), 2);
+    child<QPushButton>(&page, "cleanAllBtn")->click();
+    QCOMPARE(clean.count(), 1);
+}
+
+QTEST_MAIN(TestDashboardPage)
+#include "tst_dashboardpage.moc"
