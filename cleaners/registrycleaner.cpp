@@ -7,6 +7,11 @@ RegistryCleaner::RegistryCleaner(QObject *parent)
 {
 }
 
+RegistryCleaner::~RegistryCleaner()
+{
+    stopWorker();
+}
+
 void RegistryCleaner::doScan()
 {
     Logger::instance()->info(QStringLiteral("[RegistryCleaner] Registry cleaning is only available on Windows"));

@@ -10,6 +10,7 @@ class RegistryCleaner final : public CleanEngine
 
 public:
     explicit RegistryCleaner(QObject *parent = nullptr);
+    ~RegistryCleaner() override;
 
 protected:
     void doScan() override;

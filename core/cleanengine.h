@@ -48,11 +48,13 @@ protected:
 
     void setState(State state);
     bool isCancelled() const;
+    // Cancels and joins a running worker. Every concrete engine calls it in its destructor:
+    // by the time the base destructor runs, the worker's doScan()/doClean() would be gone.
+    void stopWorker();
 
     ScanResult m_result;
 
 private:
-    void stopWorker();
     void deliverScanResult(quint64 run);
 
     std::atomic<State> m_state{Idle};

@@ -18,6 +18,10 @@ public:
         : m_itemSizes(std::move(itemSizes))
     {
     }
+    ~HeldEngine() override
+    {
+        stopWorker();
+    }
 
     QSemaphore release;
 
