@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QList>
+#include <QMetaObject>
+#include <QObject>
+#include <QStringList>
+
+#include <array>
+
+class CleanEngine;
+
+// The dashboard's "Clean All": cleans what the junk and browser engines' last scans have
+// selected (the selection their pages show), one engine after the other, as one run with one
+// progress and one summary. An engine that refuses (a browser still running) does not stop
+// the other.
+class CleanAll final : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Selection
+    {
+        int itemCount = 0;
+        qint64 size = 0;
+    };
+
+    struct Summary
+    {
+        int itemsCleaned = 0;
+        // Selected items that were neither cleaned nor refused as a whole; the log names them.
+        int itemsFailed = 0;
+        qint64 junkFreed = 0;
+        qint64 browserFreed = 0;
+        // Whole-run refusals of an engine, such as the running-browser message.
+        QStringList errors;
+        bool cancelled = false;
+
+        qint64 bytesFreed() const;
+    };
+
+    CleanAll(CleanEngine *junk, CleanEngine *browser, QObject *parent = nullptr);
+
+    // What a start would clean now. An engine counts when its last scan ran to its end and no
+    // clean has removed its items since.
+    Selection selection() const;
+    bool isRunning() const;
+    const Summary &summary() const;
+
+    // Does nothing while running or when nothing is selected.
+    void start();
+    void cancel();
+
+signals:
+    void progressChanged(int current, int total, qint64 cleanedBytes);
+    void finished();
+
+private:
+    enum Slot { Junk, Browser, SlotCount };
+
+    void trackFreshness(int slot);
+    bool isCleanable(int slot) const;
+    void startNext();
+    void onEngineProgress(int current, qint64 cleanedBytes);
+    void onEngineFinished(qint64 totalCleaned, int itemsCleaned);
+    void finish();
+
+    std::array<CleanEngine *, SlotCount> m_engines {};
+    // An engine's result is spent once a clean has removed something from it.
+    std::array<bool, SlotCount> m_spent {};
+    QList<int> m_queue;
+    int m_current = -1;
+    QList<QMetaObject::Connection> m_runConnections;
+    int m_currentSelected = 0;
+    bool m_currentRefused = false;
+    int m_total = 0;
+    int m_doneBefore = 0;
+    qint64 m_bytesBefore = 0;
+    bool m_running = false;
+    bool m_cancelRequested = false;
+    Summary m_summary;
+};

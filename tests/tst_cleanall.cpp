@@ -1,0 +1,230 @@
+#include "app/cleanall.h"
+#include "core/cleanengine.h"
+#include "testhome.h"
+
+#include <QtTest>
+
+#include <QSemaphore>
+
+namespace {
+
+// An engine over a fixed list of files: its scan lists them, its clean removes the checked
+// ones, like the rule-driven engines do. It can refuse a clean as the browser engine does
+// when a browser runs, and can hold after its first removal until released or cancelled.
+class FileEngine final : public CleanEngine
+{
+public:
+    explicit FileEngine(QStringList paths)
+        : m_paths(std::move(paths))
+    {
+    }
+    ~FileEngine() override
+    {
+        stopWorker();
+    }
+
+    bool refuse = false;
+    bool holdAfterFirst = false;
+    QSemaphore held;
+    QSemaphore release;
+
+protected:
+    void doScan() override
+    {
+        CleanCategory category(QStringLiteral("files"), QStringLiteral("Files"), QString());
+        for (const QString &path : std::as_const(m_paths))
+            category.items.append(CleanItem(QFileInfo(path).fileName(), path, QFileInfo(path).size()));
+        m_result.categories.append(category);
+    }
+
+    void doClean() override
+    {
+        if (refuse) {
+            emit errorOccurred(QStringLiteral("Please close the following browsers before cleaning:\nSafari"));
+            setState(Finished);
+            emit cleanFinished(0, 0);
+            return;
+        }
+        const int total = m_result.selectedItemCount();
+        qint64 freed = 0;
+        int cleaned = 0;
+        for (const CleanItem &item : std::as_const(m_result.categories[0].items)) {
+            if (isCancelled()) {
+                setState(Cancelled);
+                emit cleanFinished(freed, cleaned);
+                return;
+            }
+            if (!item.checked)
+                continue;
+            emit cleanProgress(cleaned + 1, total, freed);
+            if (QFile::remove(item.path)) {
+                freed += item.size;
+                ++cleaned;
+            }
+            if (holdAfterFirst && cleaned == 1) {
+                held.release();
+                while (!isCancelled() && !release.tryAcquire(1, 10)) { }
+            }
+        }
+        setState(Finished);
+        emit cleanFinished(freed, cleaned);
+    }
+
+private:
+    QStringList m_paths;
+};
+
+void scan(FileEngine &engine)
+{
+    QSignalSpy finished(&engine, &CleanEngine::scanFinished);
+    engine.startScan();
+    QVERIFY(finished.wait());
+}
+
+} // namespace
+
+class TestCleanAll : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleansExactlyTheSelectionOfBothEngines();
+    void refusalOfOneEngineKeepsTheOther();
+    void cleanedResultIsNotCleanedAgain();
+    void cancelStopsBeforeTheNextEngine();
+    void unfinishedScanIsLeftOut();
+};
+
+void TestCleanAll::cleansExactlyTheSelectionOfBothEngines()
+{
+    TestHome home;
+    const QString a = home.makeFile(QStringLiteral("Library/Caches/a.cache"), 100);
+    const QString b = home.makeFile(QStringLiteral("Library/Caches/b.cache"), 200);
+    const QString c = home.makeFile(QStringLiteral("Library/Safari/History.db"), 4000);
+    FileEngine junk({ a, b });
+    FileEngine browser({ c });
+    scan(junk);
+    scan(browser);
+    junk.result().categories[0].items[1].checked = false;
+
+    CleanAll cleanAll(&junk, &browser);
+    QCOMPARE(cleanAll.selection().itemCount, 2);
+    QCOMPARE(cleanAll.selection().size, 4100);
+    QSignalSpy progress(&cleanAll, &CleanAll::progressChanged);
+    QSignalSpy finished(&cleanAll, &CleanAll::finished);
+    cleanAll.start();
+    QVERIFY(cleanAll.isRunning());
+    QVERIFY(finished.wait());
+
+    QVERIFY(!QFileInfo::exists(a));
+    QVERIFY(QFileInfo::exists(b));
+    QVERIFY(!QFileInfo::exists(c));
+    const CleanAll::Summary &summary = cleanAll.summary();
+    QCOMPARE(summary.itemsCleaned, 2);
+    QCOMPARE(summary.itemsFailed, 0);
+    QCOMPARE(summary.junkFreed, 100);
+    QCOMPARE(summary.browserFreed, 4000);
+    QCOMPARE(summary.bytesFreed(), 4100);
+    QVERIFY(summary.errors.isEmpty());
+    QVERIFY(!summary.cancelled);
+    QCOMPARE(progress.last().at(0).toInt(), 2);
+    QCOMPARE(progress.last().at(1).toInt(), 2);
+    QCOMPARE(progress.last().at(2).toLongLong(), 4100);
+    for (const QList<QVariant> &report : std::as_const(progress))
+        QVERIFY(report.at(0).toInt() <= 2);
+}
+
+void TestCleanAll::refusalOfOneEngineKeepsTheOther()
+{
+    TestHome home;
+    const QString a = home.makeFile(QStringLiteral("Library/Logs/a.log"), 10);
+    const QString c = home.makeFile(QStringLiteral("Library/Safari/History.db"), 40);
+    FileEngine junk({ a });
+    FileEngine browser({ c });
+    browser.refuse = true;
+    scan(junk);
+    scan(browser);
+
+    CleanAll cleanAll(&junk, &browser);
+    QSignalSpy finished(&cleanAll, &CleanAll::finished);
+    cleanAll.start();
+    QVERIFY(finished.wait());
+    QVERIFY(!QFileInfo::exists(a));
+    QVERIFY(QFileInfo::exists(c));
+    QCOMPARE(cleanAll.summary().itemsCleaned, 1);
+    QCOMPARE(cleanAll.summary().itemsFailed, 0);
+    QCOMPARE(cleanAll.summary().errors.size(), 1);
+    QVERIFY(cleanAll.summary().errors.at(0).contains(QStringLiteral("Safari")));
+
+    // Nothing was removed from the browser's result: once the browser is closed it can be cleaned.
+    QCOMPARE(cleanAll.selection().itemCount, 1);
+    browser.refuse = false;
+    cleanAll.start();
+    QVERIFY(finished.wait());
+    QVERIFY(!QFileInfo::exists(c));
+}
+
+void TestCleanAll::cleanedResultIsNotCleanedAgain()
+{
+    TestHome home;
+    const QString a = home.makeFile(QStringLiteral("Library/Caches/a.cache"), 10);
+    FileEngine junk({ a });
+    scan(junk);
+    CleanAll cleanAll(&junk, nullptr);
+
+    QSignalSpy cleaned(&junk, &CleanEngine::cleanFinished);
+    junk.startClean(); // as the junk page's "Clean Now" does
+    QTRY_COMPARE(cleaned.count(), 1);
+    QTRY_COMPARE(cleanAll.selection().itemCount, 0);
+    QSignalSpy finished(&cleanAll, &CleanAll::finished);
+    cleanAll.start();
+    QVERIFY(!cleanAll.isRunning());
+    QCOMPARE(finished.count(), 0);
+
+    home.makeFile(QStringLiteral("Library/Caches/a.cache"), 10);
+    scan(junk);
+    QCOMPARE(cleanAll.selection().itemCount, 1);
+}
+
+void TestCleanAll::cancelStopsBeforeTheNextEngine()
+{
+    TestHome home;
+    const QString a = home.makeFile(QStringLiteral("Library/Caches/a.cache"), 10);
+    const QString b = home.makeFile(QStringLiteral("Library/Caches/b.cache"), 20);
+    const QString c = home.makeFile(QStringLiteral("Library/Safari/History.db"), 40);
+    FileEngine junk({ a, b });
+    FileEngine browser({ c });
+    junk.holdAfterFirst = true;
+    scan(junk);
+    scan(browser);
+
+    CleanAll cleanAll(&junk, &browser);
+    QSignalSpy finished(&cleanAll, &CleanAll::finished);
+    cleanAll.start();
+    QVERIFY(junk.held.tryAcquire(1, 5000));
+    cleanAll.cancel();
+    QVERIFY(finished.wait());
+    QVERIFY(cleanAll.summary().cancelled);
+    QCOMPARE(cleanAll.summary().itemsCleaned, 1);
+    QCOMPARE(cleanAll.summary().junkFreed, 10);
+    QVERIFY(QFileInfo::exists(b));
+    QVERIFY(QFileInfo::exists(c));
+}
+
+void TestCleanAll::unfinishedScanIsLeftOut()
+{
+    TestHome home;
+    const QString a = home.makeFile(QStringLiteral("Library/Caches/a.cache"), 10);
+    const QString c = home.makeFile(QStringLiteral("Library/Safari/History.db"), 40);
+    FileEngine junk({ a });
+    FileEngine browser({ c });
+    scan(junk);
+    scan(browser);
+    junk.cancel(); // a later scan cancelled from the junk page leaves no trustworthy result
+    CleanAll cleanAll(&junk, &browser);
+    QCOMPARE(cleanAll.selection().itemCount, 1);
+    QCOMPARE(cleanAll.selection().size, 40);
+}
+
+QTEST_GUILESS_MAIN(TestCleanAll)
+#include "tst_cleanall.moc"
