@@ -386,6 +386,8 @@ void DashboardPage::setScanProgress(int percent, const QString &currentPath)
 
 void DashboardPage::updateStats(qint64 junkBytes, qint64 browserBytes, int registryCount)
 {
+    m_junkBytes = junkBytes;
+    m_browserBytes = browserBytes;
     constexpr double BytesPerGigabyte = 1024.0 * 1024.0 * 1024.0;
     m_ring->setValue(static_cast<double>(junkBytes + browserBytes) / BytesPerGigabyte);
     m_ring->setUnit(tr("GB"));
@@ -407,6 +409,16 @@ void DashboardPage::updateStats(qint64 junkBytes, qint64 browserBytes, int regis
 
     setDataStatus(tr("Ready to scan"), ReadyDot);
     showDataState();
+}
+
+qint64 DashboardPage::junkBytes() const
+{
+    return m_junkBytes;
+}
+
+qint64 DashboardPage::browserBytes() const
+{
+    return m_browserBytes;
 }
 
 QString DashboardPage::formatSize(qint64 bytes)

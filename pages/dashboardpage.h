@@ -20,6 +20,9 @@ public:
     void setScanning(bool scanning);
     void setScanProgress(int percent, const QString &currentPath);
     void updateStats(qint64 junkBytes, qint64 browserBytes, int registryCount);
+    // The totals last shown; both 0 until the first updateStats.
+    qint64 junkBytes() const;
+    qint64 browserBytes() const;
 
     // The dashboard's size text: like CleanItem::formatSize, but gigabytes with one decimal.
     static QString formatSize(qint64 bytes);
@@ -72,6 +75,9 @@ private:
     QLabel *m_junkValueLabel = nullptr;
     QLabel *m_browserValueLabel = nullptr;
     QLabel *m_registryValueLabel = nullptr;
+
+    qint64 m_junkBytes = 0;
+    qint64 m_browserBytes = 0;
     QWidget *m_junkBarFill = nullptr;
     QWidget *m_browserBarFill = nullptr;
 };

@@ -187,6 +187,8 @@ void TestDashboardPage::updateStats()
     QCOMPARE(cardBarWidth(page, "junkCard"), junkBar);
     QCOMPARE(cardBarWidth(page, "browserCard"), browserBar);
     QCOMPARE(child<QLabel>(&page, "statusLabel")->text(), QStringLiteral("Ready to scan"));
+    QCOMPARE(page.junkBytes(), junk);
+    QCOMPARE(page.browserBytes(), browser);
 }
 
 void TestDashboardPage::zeroTotalsKeepBars()
