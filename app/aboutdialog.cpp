@@ -22,9 +22,11 @@ AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setAttribute(Qt::WA_TranslucentBackground);
-    setFixedSize(400, 380);
     setModal(true);
     setupUi();
+    // 400 x 380 unless the summary, wrapped at that width, needs more height.
+    constexpr int width = 400;
+    setFixedSize(width, qMax(380, layout()->totalHeightForWidth(width)));
 }
 
 void AboutDialog::setupUi()
@@ -35,28 +37,25 @@ void AboutDialog::setupUi()
     layout->setAlignment(Qt::AlignCenter);
 
     QLabel *icon = createLabel(QStringLiteral("🧹"),
-                               QStringLiteral("background-color: #10B98120; border-radius: 16px; font-size: 36px;"),
-                               Qt::AlignCenter, this);
+        QStringLiteral("background-color: #10B98120; border-radius: 16px; font-size: 36px;"), Qt::AlignCenter, this);
     icon->setFixedSize(72, 72);
     layout->addWidget(icon, 0, Qt::AlignCenter);
     layout->addWidget(createLabel(QStringLiteral("Sweepnook"),
-                                  QStringLiteral("color: #111827; font-size: 24px; font-weight: 700;"),
-                                  Qt::AlignCenter, this));
+        QStringLiteral("color: #111827; font-size: 24px; font-weight: 700;"), Qt::AlignCenter, this));
     layout->addWidget(createLabel(tr("Version %1").arg(QStringLiteral("1.0.0")),
-                                  QStringLiteral("color: #6B7280; font-size: 13px;"), Qt::AlignCenter, this));
+        QStringLiteral("color: #6B7280; font-size: 13px;"), Qt::AlignCenter, this));
 
     QLabel *summary = createLabel(tr("Your Personal System Butler\n\n"
                                      "🧹 Junk Cleaner - Free up valuable disk space\n"
                                      "🌐 Browser Cleaner - Protect your privacy\n"
                                      "🔧 Registry Cleaner - Boost system performance\n"
                                      "⚡ Startup Manager - Speed up boot time"),
-                                  QStringLiteral("color: #9CA3AF; font-size: 13px; line-height: 1.5;"),
-                                  Qt::AlignLeft, this);
+        QStringLiteral("color: #9CA3AF; font-size: 13px; line-height: 1.5;"), Qt::AlignLeft, this);
     summary->setWordWrap(true);
     layout->addWidget(summary);
     layout->addSpacing(12);
-    layout->addWidget(createLabel(tr("Made by Quelmo"), QStringLiteral("color: #9CA3AF; font-size: 11px;"),
-                                  Qt::AlignCenter, this));
+    layout->addWidget(
+        createLabel(tr("Made by Quelmo"), QStringLiteral("color: #9CA3AF; font-size: 11px;"), Qt::AlignCenter, this));
     layout->addStretch();
 
     auto *ok = new QPushButton(tr("OK"), this);

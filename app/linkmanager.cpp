@@ -88,8 +88,15 @@ QString LinkManager::mapQtLanguageCode(const QString &code)
     if (code == QLatin1String("zh_CN"))
         return QStringLiteral("en");
     static const QStringList tableLanguages = {
-        QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("de"), QStringLiteral("ja"), QStringLiteral("es"),
-        QStringLiteral("ko"), QStringLiteral("nl"), QStringLiteral("pt"), QStringLiteral("it"),
+        QStringLiteral("en"),
+        QStringLiteral("fr"),
+        QStringLiteral("de"),
+        QStringLiteral("ja"),
+        QStringLiteral("es"),
+        QStringLiteral("ko"),
+        QStringLiteral("nl"),
+        QStringLiteral("pt"),
+        QStringLiteral("it"),
     };
     const QString prefix = code.left(2).toLower();
     return tableLanguages.contains(prefix) ? prefix : QStringLiteral("en");
@@ -159,7 +166,8 @@ bool LinkManager::openLink(const QString &category, const QString &key, QWidget 
     }
     qWarning() << "[LinkManager] ⚠ 无法打开浏览器:" << url;
     if (parent)
-        QMessageBox::warning(parent, tr("无法打开浏览器"), tr("无法打开默认浏览器。\n\n请手动复制链接访问：\n%1").arg(url));
+        QMessageBox::warning(
+            parent, tr("无法打开浏览器"), tr("无法打开默认浏览器。\n\n请手动复制链接访问：\n%1").arg(url));
     return false;
 }
 

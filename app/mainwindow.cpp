@@ -35,16 +35,16 @@ struct NavigationEntry
 // Side-bar order = page index. Registry cleaning and tweaks only act on Windows: their entries
 // exist but stay hidden.
 const NavigationEntry navigationEntries[] = {
-    {QT_TRANSLATE_NOOP("MainWindow", "Dashboard"), ":/icons/dashboard.svg", true},
-    {QT_TRANSLATE_NOOP("MainWindow", "Junk Cleaner"), ":/icons/trash.svg", true},
-    {QT_TRANSLATE_NOOP("MainWindow", "Browser Cleaner"), ":/icons/browser.svg", true},
-    {QT_TRANSLATE_NOOP("MainWindow", "Registry Cleaner"), ":/icons/registry.svg", false},
-    {QT_TRANSLATE_NOOP("MainWindow", "Startup Manager"), ":/icons/startup.svg", true},
-    {QT_TRANSLATE_NOOP("MainWindow", "Large Files"), ":/icons/largefile.svg", true},
-    {QT_TRANSLATE_NOOP("MainWindow", "Optimization"), ":/icons/settings.svg", false},
-    {QT_TRANSLATE_NOOP("MainWindow", "App Uninstaller"), ":/icons/uninstall.svg", true},
-    {QT_TRANSLATE_NOOP("MainWindow", "Duplicate Files"), ":/icons/duplicate.svg", true},
-    {QT_TRANSLATE_NOOP("MainWindow", "Privacy Cleaner"), ":/icons/privacy.svg", true},
+    { QT_TRANSLATE_NOOP("MainWindow", "Dashboard"), ":/icons/dashboard.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Junk Cleaner"), ":/icons/trash.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Browser Cleaner"), ":/icons/browser.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Registry Cleaner"), ":/icons/registry.svg", false },
+    { QT_TRANSLATE_NOOP("MainWindow", "Startup Manager"), ":/icons/startup.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Large Files"), ":/icons/largefile.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Optimization"), ":/icons/settings.svg", false },
+    { QT_TRANSLATE_NOOP("MainWindow", "App Uninstaller"), ":/icons/uninstall.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Duplicate Files"), ":/icons/duplicate.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Privacy Cleaner"), ":/icons/privacy.svg", true },
 };
 
 QString navigationLabel(int index)
@@ -132,8 +132,8 @@ QWidget *MainWindow::setupNavigation()
 
     const int entryCount = int(std::size(navigationEntries));
     for (int index = 0; index < entryCount; ++index) {
-        auto *button = new NavButton(navigationLabel(index), QString::fromLatin1(navigationEntries[index].iconPath),
-                                     m_navWidget);
+        auto *button = new NavButton(
+            navigationLabel(index), QString::fromLatin1(navigationEntries[index].iconPath), m_navWidget);
         button->setVisible(navigationEntries[index].shown);
         m_navButtons.append(button);
         layout->addWidget(button);
@@ -183,8 +183,7 @@ QWidget *MainWindow::createLogo()
     auto *broom = new QLabel(QStringLiteral("🧹"), badge);
     broom->setGeometry(4, 12, 52, 52);
     broom->setAlignment(Qt::AlignCenter);
-    broom->setStyleSheet(
-        QStringLiteral("font-size: 28px;background-color: white;border-radius: 12px;border: none;"));
+    broom->setStyleSheet(QStringLiteral("font-size: 28px;background-color: white;border-radius: 12px;border: none;"));
     auto *sparkle = new QLabel(QStringLiteral("✨"), badge);
     sparkle->setGeometry(48, 0, 24, 24);
     sparkle->setAlignment(Qt::AlignCenter);
@@ -326,9 +325,9 @@ void MainWindow::onAboutClicked()
                                "<p style='color: #374151; line-height: 1.6;'>%2</p>"
                                "<p style='color: #9CA3AF; font-size: 12px;'>%3</p>")
                     .arg(tr("by Quelmo"),
-                         tr("The smartest way to keep your Mac clean, fast, and private.<br>Remove junk files, "
-                            "browser traces, duplicate files,<br>and privacy risks — all in one click."),
-                         tr("© 2026 Quelmo. All rights reserved.")));
+                        tr("The smartest way to keep your Mac clean, fast, and private.<br>Remove junk files, "
+                           "browser traces, duplicate files,<br>and privacy risks — all in one click."),
+                        tr("© 2026 Quelmo. All rights reserved.")));
     QPixmap icon(QStringLiteral(":/icons/logo.ico"));
     if (icon.isNull())
         icon.load(QStringLiteral(":/icons/app.svg"));
@@ -336,6 +335,8 @@ void MainWindow::onAboutClicked()
         box.setIconPixmap(icon.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     box.setStyleSheet(QStringLiteral("QMessageBox { background-color: #FFFFFF; }"
                                      "QMessageBox QLabel { color: #333333; font-size: 13px; }"
+                                     // Wide enough that the summary breaks only where its <br>s are.
+                                     "QLabel#qt_msgbox_label { min-width: 440px; }"
                                      "QPushButton { background-color: #10B981; color: white; border: none;"
                                      " border-radius: 6px; padding: 8px 24px; font-size: 13px; min-width: 80px; }"
                                      "QPushButton:hover { background-color: #059669; }"));
@@ -385,8 +386,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (toTray && m_trayIcon && m_trayIcon->isVisible()) {
         hide();
         m_trayIcon->showMessage(tr("Sweepnook"),
-                                tr("Program minimized to system tray. Double-click the icon to restore."),
-                                QSystemTrayIcon::Information, 2000);
+            tr("Program minimized to system tray. Double-click the icon to restore."), QSystemTrayIcon::Information,
+            2000);
         event->ignore();
         return;
     }

@@ -34,10 +34,13 @@ NavButton::NavButton(const QString &text, const QString &iconPath, QWidget *pare
     m_textLabel->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     m_badgeLabel = new QLabel(this);
     m_badgeLabel->setAlignment(Qt::AlignCenter);
+    m_badgeLabel->setFixedHeight(18);
+    m_badgeLabel->setStyleSheet(
+        QStringLiteral("font-size: 10px; color: white; background: transparent; border: none;"));
     m_badgeLabel->hide();
     m_layout->addWidget(m_iconLabel);
     m_layout->addWidget(m_textLabel, 1);
-    m_layout->addWidget(m_badgeLabel);
+    m_layout->addWidget(m_badgeLabel, 0, Qt::AlignVCenter);
 
     updateIcon();
     updateStyle();
@@ -135,19 +138,7 @@ void NavButton::updateStyle()
     else
         m_textLabel->setStyleSheet(QStringLiteral("font-size: 14px; font-weight: 500; color: rgba(255,255,255,230);"
                                                   " background: transparent; border: none;"));
-    updateBadgeStyle();
     update();
-}
-
-void NavButton::updateBadgeStyle()
-{
-    if (m_checked)
-        m_badgeLabel->setStyleSheet(
-            QStringLiteral("font-size: 10px; color: white; background: transparent; border: none;"));
-    else
-        m_badgeLabel->setStyleSheet(QStringLiteral("font-size: 10px; color: white; border: none;"
-                                                   " background: rgba(255,255,255,0.22); border-radius: 9px;"
-                                                   " padding: 1px 6px;"));
 }
 
 void NavButton::paintEvent(QPaintEvent *)
@@ -162,8 +153,10 @@ void NavButton::paintEvent(QPaintEvent *)
         painter.setBrush(QColor(255, 255, 255, m_pressed ? 64 : 38));
         painter.drawRoundedRect(rect(), 12, 12);
     }
-    if (m_checked && m_badgeLabel->isVisible()) {
-        painter.setBrush(QColor(QString::fromLatin1(checkedColor)));
+    // The badge pill reaches 6 px beyond its text on either side: green on the white checked
+    // entry, translucent white on the green side bar.
+    if (m_badgeLabel->isVisible()) {
+        painter.setBrush(m_checked ? QColor(QString::fromLatin1(checkedColor)) : QColor(255, 255, 255, 56));
         painter.drawRoundedRect(m_badgeLabel->geometry().adjusted(-6, 0, 6, 0), 9, 9);
     }
 }

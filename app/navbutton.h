@@ -43,7 +43,6 @@ protected:
 private:
     void updateIcon();
     void updateStyle();
-    void updateBadgeStyle();
 
     QString m_iconPath;
     QHBoxLayout *m_layout = nullptr;

@@ -20,7 +20,7 @@ bool Relauncher::startNewInstance(const QString &executablePath)
     // `open` returns once Launch Services has started the bundle, and fails when it could not.
     if (!bundle.isEmpty()) {
         constexpr int openTimeoutMs = 15000;
-        if (ProcessRunner::run(QStringLiteral("open"), {QStringLiteral("-n"), bundle}, openTimeoutMs).succeeded())
+        if (ProcessRunner::run(QStringLiteral("open"), { QStringLiteral("-n"), bundle }, openTimeoutMs).succeeded())
             return true;
         Logger::instance()->warning(QStringLiteral("open -n could not start ") + bundle);
     }

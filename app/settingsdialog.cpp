@@ -86,20 +86,20 @@ void SettingsDialog::setupUi()
     layout->addStretch();
 
     m_aboutButton = createButton(tr("About"),
-                                 QStringLiteral("QPushButton { background-color: transparent; color: #111827;"
-                                                " border: 1px solid #E5E7EB; border-radius: 8px; font-size: 13px; }"
-                                                "QPushButton:hover { background-color: #F3F4F6; }"),
-                                 this);
+        QStringLiteral("QPushButton { background-color: transparent; color: #111827;"
+                       " border: 1px solid #E5E7EB; border-radius: 8px; font-size: 13px; }"
+                       "QPushButton:hover { background-color: #F3F4F6; }"),
+        this);
     m_cancelButton = createButton(tr("Cancel"),
-                                  QStringLiteral("QPushButton { background-color: #F3F4F6; color: #111827;"
-                                                 " border: none; border-radius: 8px; font-size: 13px; }"
-                                                 "QPushButton:hover { background-color: #E5E7EB; }"),
-                                  this);
+        QStringLiteral("QPushButton { background-color: #F3F4F6; color: #111827;"
+                       " border: none; border-radius: 8px; font-size: 13px; }"
+                       "QPushButton:hover { background-color: #E5E7EB; }"),
+        this);
     m_saveButton = createButton(tr("Save"),
-                                QStringLiteral("QPushButton { background-color: #10B981; color: white; border: none;"
-                                               " border-radius: 8px; font-size: 13px; }"
-                                               "QPushButton:hover { background-color: #059669; }"),
-                                this);
+        QStringLiteral("QPushButton { background-color: #10B981; color: white; border: none;"
+                       " border-radius: 8px; font-size: 13px; }"
+                       "QPushButton:hover { background-color: #059669; }"),
+        this);
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(12);
     buttons->addWidget(m_aboutButton);

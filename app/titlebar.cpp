@@ -30,9 +30,16 @@ struct LanguageEntry
 };
 
 const LanguageEntry languageEntries[] = {
-    {"en", "🇺🇸  English"},    {"fr", "🇫🇷  Français"},  {"de", "🇩🇪  Deutsch"}, {"es", "🇪🇸  Español"},
-    {"ko", "🇰🇷  한국어"},      {"ja", "🇯🇵  日本語"},    {"nl", "🇳🇱  Nederlands"}, {"pt", "🇵🇹  Português"},
-    {"it", "🇮🇹  Italiano"},   {"zh_TW", "🇹🇼  繁體中文"},
+    { "en", "🇺🇸  English" },
+    { "fr", "🇫🇷  Français" },
+    { "de", "🇩🇪  Deutsch" },
+    { "es", "🇪🇸  Español" },
+    { "ko", "🇰🇷  한국어" },
+    { "ja", "🇯🇵  日本語" },
+    { "nl", "🇳🇱  Nederlands" },
+    { "pt", "🇵🇹  Português" },
+    { "it", "🇮🇹  Italiano" },
+    { "zh_TW", "🇹🇼  繁體中文" },
 };
 
 QMenu *createStyledMenu(QWidget *parent)
@@ -131,15 +138,15 @@ void TitleBar::chooseLanguage(const QString &code)
     LinkManager::instance()->setLanguage(code);
     emit languageChanged(code);
 
-    QMessageBox::information(window(), tr("Language Changed"),
-                             tr("Language has been changed.\n\nThe application will restart now."));
+    QMessageBox::information(
+        window(), tr("Language Changed"), tr("Language has been changed.\n\nThe application will restart now."));
     if (Relauncher::startNewInstance(m_executablePath)) {
         QCoreApplication::quit();
         return;
     }
     QMessageBox::warning(window(), tr("Restart Failed"),
-                         tr("Sweepnook could not restart itself.\n\nPlease quit and reopen it to use the new "
-                            "language."));
+        tr("Sweepnook could not restart itself.\n\nPlease quit and reopen it to use the new "
+           "language."));
 }
 
 void TitleBar::showMenu()
@@ -195,6 +202,6 @@ void TitleBar::paintMenuGlyph()
     pen.setCapStyle(Qt::RoundCap);
     painter.setPen(pen);
     const QPointF centre = QRectF(m_menuButton->rect()).center();
-    for (const int offset : {-4, 0, 4})
+    for (const int offset : { -4, 0, 4 })
         painter.drawLine(QPointF(centre.x() - 6, centre.y() + offset), QPointF(centre.x() + 6, centre.y() + offset));
 }

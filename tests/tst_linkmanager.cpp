@@ -15,7 +15,10 @@ public:
     QList<QUrl> urls;
 
 public slots:
-    void openUrl(const QUrl &url) { urls.append(url); }
+    void openUrl(const QUrl &url)
+    {
+        urls.append(url);
+    }
 };
 
 class TestLinkManager : public QObject
@@ -42,7 +45,9 @@ private:
 
 QString TestLinkManager::storedLanguage()
 {
-    return QSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook")).value(QStringLiteral("language")).toString();
+    return QSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"))
+        .value(QStringLiteral("language"))
+        .toString();
 }
 
 void TestLinkManager::mapsLocaleNames_data()
@@ -72,23 +77,26 @@ void TestLinkManager::shippedTableHasEveryPageInEveryLanguage()
 {
     TestHome home;
     const LinkManager links;
-    const QStringList languages = {QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("de"),
-                                   QStringLiteral("ja"), QStringLiteral("es"), QStringLiteral("ko"),
-                                   QStringLiteral("zh_TW"), QStringLiteral("nl"), QStringLiteral("pt"),
-                                   QStringLiteral("it")};
+    const QStringList languages = { QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("de"),
+        QStringLiteral("ja"), QStringLiteral("es"), QStringLiteral("ko"), QStringLiteral("zh_TW"), QStringLiteral("nl"),
+        QStringLiteral("pt"), QStringLiteral("it") };
     QCOMPARE(links.supportedLanguages(), languages);
     const QList<QPair<QString, QString>> pages = {
-        {QStringLiteral("support"), QStringLiteral("help")},   {QStringLiteral("support"), QStringLiteral("contact")},
-        {QStringLiteral("support"), QStringLiteral("tutorial")}, {QStringLiteral("support"), QStringLiteral("faq")},
-        {QStringLiteral("menu"), QStringLiteral("about")},     {QStringLiteral("menu"), QStringLiteral("support")},
-        {QStringLiteral("menu"), QStringLiteral("updates")},   {QStringLiteral("website"), QStringLiteral("home")},
+        { QStringLiteral("support"), QStringLiteral("help") },
+        { QStringLiteral("support"), QStringLiteral("contact") },
+        { QStringLiteral("support"), QStringLiteral("tutorial") },
+        { QStringLiteral("support"), QStringLiteral("faq") },
+        { QStringLiteral("menu"), QStringLiteral("about") },
+        { QStringLiteral("menu"), QStringLiteral("support") },
+        { QStringLiteral("menu"), QStringLiteral("updates") },
+        { QStringLiteral("website"), QStringLiteral("home") },
     };
     for (const auto &page : pages) {
         QSet<QString> urls;
         for (const QString &language : languages) {
             const QUrl url(links.getLink(page.first, page.second, language));
             QVERIFY2(url.isValid() && url.scheme() == QLatin1String("https"),
-                     qPrintable(page.first + QLatin1Char('/') + page.second + QLatin1Char('/') + language));
+                qPrintable(page.first + QLatin1Char('/') + page.second + QLatin1Char('/') + language));
             urls.insert(url.toString());
         }
         QCOMPARE(urls.size(), languages.size());
@@ -98,19 +106,20 @@ void TestLinkManager::shippedTableHasEveryPageInEveryLanguage()
 void TestLinkManager::lookupFallsBackToFallbackLanguage()
 {
     TestHome home;
-    const QString table = home.makeFileWithContent(
-        QStringLiteral("links.json"),
+    const QString table = home.makeFileWithContent(QStringLiteral("links.json"),
         R"({"metadata": {"supported_languages": ["en", "fr", "de"], "fallback_language": "de"},
             "support": {"help": {"de": "https://example.com/de/help", "fr": "https://example.com/fr/help"}}})");
-    QSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook")).setValue(QStringLiteral("language"), QStringLiteral("en"));
+    QSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"))
+        .setValue(QStringLiteral("language"), QStringLiteral("en"));
     const LinkManager links(table);
 
     QCOMPARE(links.currentLanguage(), QStringLiteral("en"));
     QCOMPARE(links.getLink(QStringLiteral("support"), QStringLiteral("help"), QStringLiteral("fr")),
-             QStringLiteral("https://example.com/fr/help"));
-    QCOMPARE(links.getLink(QStringLiteral("support"), QStringLiteral("help")), QStringLiteral("https://example.com/de/help"));
+        QStringLiteral("https://example.com/fr/help"));
+    QCOMPARE(links.getLink(QStringLiteral("support"), QStringLiteral("help")),
+        QStringLiteral("https://example.com/de/help"));
     QCOMPARE(links.getLinkWithFallback(QStringLiteral("support"), QStringLiteral("help")),
-             QStringLiteral("https://example.com/de/help"));
+        QStringLiteral("https://example.com/de/help"));
 }
 
 void TestLinkManager::lookupOfUnknownCategoryOrKeyIsEmpty_data()
@@ -177,7 +186,8 @@ void TestLinkManager::setLanguageStoresAndAnnouncesOnlyAChange()
 void TestLinkManager::openLinkOpensTheCurrentLanguagePage()
 {
     TestHome home;
-    QSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook")).setValue(QStringLiteral("language"), QStringLiteral("de"));
+    QSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"))
+        .setValue(QStringLiteral("language"), QStringLiteral("de"));
     LinkManager links;
     UrlCatcher browser;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "openUrl");
@@ -186,7 +196,7 @@ void TestLinkManager::openLinkOpensTheCurrentLanguagePage()
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(browser.urls.size(), 1);
     QCOMPARE(browser.urls.at(0).toString(),
-             links.getLink(QStringLiteral("support"), QStringLiteral("contact"), QStringLiteral("de")));
+        links.getLink(QStringLiteral("support"), QStringLiteral("contact"), QStringLiteral("de")));
 }
 
 void TestLinkManager::badTableFindsNothingAndOpensNothing_data()

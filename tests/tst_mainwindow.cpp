@@ -96,10 +96,9 @@ void TestMainWindow::sideBarShowsEightEntries()
         if (button->isVisible())
             shown.append(button->text());
     }
-    const QStringList expected = {QStringLiteral("Dashboard"),       QStringLiteral("Junk Cleaner"),
-                                  QStringLiteral("Browser Cleaner"), QStringLiteral("Startup Manager"),
-                                  QStringLiteral("Large Files"),     QStringLiteral("App Uninstaller"),
-                                  QStringLiteral("Duplicate Files"), QStringLiteral("Privacy Cleaner")};
+    const QStringList expected = { QStringLiteral("Dashboard"), QStringLiteral("Junk Cleaner"),
+        QStringLiteral("Browser Cleaner"), QStringLiteral("Startup Manager"), QStringLiteral("Large Files"),
+        QStringLiteral("App Uninstaller"), QStringLiteral("Duplicate Files"), QStringLiteral("Privacy Cleaner") };
     QCOMPARE(shown, expected);
 }
 
@@ -151,7 +150,7 @@ void TestMainWindow::dashboardNavigationReachesHiddenPages()
 void TestMainWindow::pagesOutsideTheStackAreIgnored()
 {
     m_window->switchToPage(MainWindow::LargeFilesIndex);
-    for (const int index : {-1, 10, 42}) {
+    for (const int index : { -1, 10, 42 }) {
         QVERIFY(QMetaObject::invokeMethod(m_window, "onDashboardNavigate", Q_ARG(int, index)));
         QCOMPARE(pageStack()->currentIndex(), int(MainWindow::LargeFilesIndex));
     }
@@ -207,9 +206,9 @@ void TestMainWindow::settingsDialogShowsWhatIsStored()
     QVERIFY(QMetaObject::invokeMethod(m_window, "onSettingsClicked"));
     QCOMPARE(closer.titles().size(), 2);
     QCOMPARE(m_window->findChildren<QCheckBox *>(), boxes);
-    const QList<bool> shown = {boxes.at(0)->isChecked(), boxes.at(1)->isChecked(), boxes.at(2)->isChecked(),
-                               boxes.at(3)->isChecked()};
-    QCOMPARE(shown, (QList<bool>{false, false, false, true}));
+    const QList<bool> shown
+        = { boxes.at(0)->isChecked(), boxes.at(1)->isChecked(), boxes.at(2)->isChecked(), boxes.at(3)->isChecked() };
+    QCOMPARE(shown, (QList<bool> { false, false, false, true }));
 }
 
 void TestMainWindow::aboutBoxShowsTheLogo()
@@ -250,11 +249,11 @@ void TestMainWindow::dragsOnlyFromSideBarAndTitleBar()
 
     QMouseEvent press(QEvent::MouseButtonPress, pressPoint, globalPress, mouseButton, mouseButton, Qt::NoModifier);
     QApplication::sendEvent(m_window, &press);
-    QMouseEvent move(QEvent::MouseMove, pressPoint + shift, globalPress + shift, Qt::NoButton, mouseButton,
-                     Qt::NoModifier);
+    QMouseEvent move(
+        QEvent::MouseMove, pressPoint + shift, globalPress + shift, Qt::NoButton, mouseButton, Qt::NoModifier);
     QApplication::sendEvent(m_window, &move);
-    QMouseEvent release(QEvent::MouseButtonRelease, pressPoint + shift, globalPress + shift, mouseButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(
+        QEvent::MouseButtonRelease, pressPoint + shift, globalPress + shift, mouseButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(m_window, &release);
 
     QCOMPARE(m_window->pos(), moves ? start + shift : start);

@@ -101,7 +101,7 @@ void TestSettingsDialog::cancelWritesNothing()
     QTest::mouseClick(button(dialog, QStringLiteral("Cancel")), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QSettings stored(settings()->fileName(), QSettings::IniFormat);
-    QCOMPARE(stored.allKeys(), QStringList{QStringLiteral("general/minimizeToTray")});
+    QCOMPARE(stored.allKeys(), QStringList { QStringLiteral("general/minimizeToTray") });
     QCOMPARE(stored.value(QStringLiteral("general/minimizeToTray")).toBool(), true);
 }
 

@@ -57,7 +57,8 @@ void TestTitleBar::storeLanguage(const QString &code)
 // A stand-in for the program's executable that records that it was started.
 QString TestTitleBar::fakeExecutable(const TestHome &home, const QString &relativePath)
 {
-    const QString path = home.makeFileWithContent(relativePath, "#!/bin/sh\necho \"started $0\" >> \"$SWEEPNOOK_FAKE_LOG\"\n");
+    const QString path
+        = home.makeFileWithContent(relativePath, "#!/bin/sh\necho \"started $0\" >> \"$SWEEPNOOK_FAKE_LOG\"\n");
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
 }
@@ -126,7 +127,8 @@ void TestTitleBar::navButtonHidesEmptyAndPlaceholderBadges()
 
 void TestTitleBar::navButtonRecoloursItsIcon()
 {
-    const QPixmap icon = NavButton::loadSvgWithColor(QStringLiteral(":/icons/trash.svg"), QColor(0x10, 0xB9, 0x81), 2.0);
+    const QPixmap icon
+        = NavButton::loadSvgWithColor(QStringLiteral(":/icons/trash.svg"), QColor(0x10, 0xB9, 0x81), 2.0);
     QCOMPARE(icon.size(), QSize(48, 48));
     QCOMPARE(icon.devicePixelRatio(), 2.0);
     const QImage image = icon.toImage().convertToFormat(QImage::Format_ARGB32);
@@ -218,9 +220,10 @@ void TestTitleBar::choosingAnotherLanguageStoresItAndReopensTheBundle()
     languageAction(bar, QStringLiteral("fr"))->trigger();
     QCOMPARE(changes.count(), 1);
     QCOMPARE(changes.at(0).at(0).toString(), QStringLiteral("fr"));
-    QCOMPARE(QSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook")).value(QStringLiteral("language")).toString(),
-             QStringLiteral("fr"));
-    QCOMPARE(closer.titles(), QStringList{QStringLiteral("Language Changed")});
+    QCOMPARE(
+        QSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook")).value(QStringLiteral("language")).toString(),
+        QStringLiteral("fr"));
+    QCOMPARE(closer.titles(), QStringList { QStringLiteral("Language Changed") });
     QTRY_COMPARE(tools.callLog(), QStringLiteral("open -n %1\n").arg(home.filePath(QStringLiteral("Sweepnook.app"))));
 }
 
@@ -235,7 +238,7 @@ void TestTitleBar::restartWithoutBundleStartsTheExecutable()
     DialogCloser closer;
 
     languageAction(bar, QStringLiteral("de"))->trigger();
-    QCOMPARE(closer.titles(), QStringList{QStringLiteral("Language Changed")});
+    QCOMPARE(closer.titles(), QStringList { QStringLiteral("Language Changed") });
     QTRY_COMPARE(tools.callLog(), QStringLiteral("started %1\n").arg(executable));
 }
 
@@ -249,7 +252,7 @@ void TestTitleBar::failedRestartIsReported()
     DialogCloser closer;
 
     languageAction(bar, QStringLiteral("ko"))->trigger();
-    QCOMPARE(closer.titles(), (QStringList{QStringLiteral("Language Changed"), QStringLiteral("Restart Failed")}));
+    QCOMPARE(closer.titles(), (QStringList { QStringLiteral("Language Changed"), QStringLiteral("Restart Failed") }));
     QCOMPARE(tools.callLog(), QStringLiteral("open -n %1\n").arg(home.filePath(QStringLiteral("Sweepnook.app"))));
 }
 

@@ -20,8 +20,8 @@
 
 namespace {
 
-const char *const pageNames[] = {"dashboard", "junk",   "browser", "registry",   "startup",
-                                 "largefiles", "tweaks", "uninstaller", "duplicates", "privacy"};
+const char *const pageNames[] = { "dashboard", "junk", "browser", "registry", "startup", "largefiles", "tweaks",
+    "uninstaller", "duplicates", "privacy" };
 
 class Gallery
 {
@@ -41,7 +41,10 @@ public:
         return saved;
     }
 
-    int failures() const { return m_failures; }
+    int failures() const
+    {
+        return m_failures;
+    }
 
 private:
     QDir m_folder;
@@ -52,7 +55,8 @@ void renderWindowPages(Gallery &gallery, MainWindow &window)
 {
     for (int index = 0; index < int(std::size(pageNames)); ++index) {
         window.switchToPage(index);
-        gallery.save(&window, QStringLiteral("window-%1-%2").arg(index, 2, 10, QLatin1Char('0')).arg(QLatin1String(pageNames[index])));
+        gallery.save(&window,
+            QStringLiteral("window-%1-%2").arg(index, 2, 10, QLatin1Char('0')).arg(QLatin1String(pageNames[index])));
     }
     window.switchToPage(MainWindow::DashboardIndex);
     window.findChildren<NavButton *>().at(MainWindow::JunkIndex)->setSubText(QStringLiteral("128"));
