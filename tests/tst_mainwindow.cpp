@@ -30,6 +30,7 @@ private slots:
     void closeEndsTheWindowUnlessMinimizingToTray();
     void closeToTrayHidesAndTrayBringsTheWindowBack_data();
     void closeToTrayHidesAndTrayBringsTheWindowBack();
+    void zoomTogglesMaximized();
     void settingsDialogShowsWhatIsStored();
     void aboutBoxShowsTheLogo();
     void dragsOnlyFromSideBarAndTitleBar_data();
@@ -189,6 +190,14 @@ void TestMainWindow::closeToTrayHidesAndTrayBringsTheWindowBack()
     emit tray->activated(QSystemTrayIcon::ActivationReason(reason));
     QVERIFY(m_window->isVisible());
     QVERIFY(!m_window->isMinimized());
+}
+
+void TestMainWindow::zoomTogglesMaximized()
+{
+    QVERIFY(QMetaObject::invokeMethod(m_window, "onMaximizeClicked"));
+    QTRY_VERIFY(m_window->isMaximized());
+    QVERIFY(QMetaObject::invokeMethod(m_window, "onMaximizeClicked"));
+    QTRY_VERIFY(!m_window->isMaximized());
 }
 
 void TestMainWindow::settingsDialogShowsWhatIsStored()
