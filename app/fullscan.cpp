@@ -7,8 +7,12 @@ FullScan::FullScan(QObject *parent)
 {
 }
 
-void FullScan::start(CleanEngine *junk, CleanEngine *browser, CleanEngine *registry)
+bool FullScan::start(CleanEngine *junk, CleanEngine *browser, CleanEngine *registry)
 {
+    for (const CleanEngine *engine : { junk, browser, registry }) {
+        if (engine && engine->state() == CleanEngine::Cleaning)
+            return false;
+    }
     disconnectEngines();
     m_engines = { junk, browser, registry };
     m_shares.fill(0);
@@ -34,6 +38,7 @@ void FullScan::start(CleanEngine *junk, CleanEngine *browser, CleanEngine *regis
         engine->startScan();
     }
     checkScanCompleted();
+    return true;
 }
 
 bool FullScan::isRunning() const

@@ -19,8 +19,9 @@ class FullScan final : public QObject
 public:
     explicit FullScan(QObject *parent = nullptr);
 
-    // Starts (or restarts) the scans; a missing engine counts as done at once.
-    void start(CleanEngine *junk, CleanEngine *browser, CleanEngine *registry);
+    // Starts (or restarts) the scans; a missing engine counts as done at once. Refuses, and
+    // changes nothing, while one of the engines is cleaning: a new scan would cut that clean short.
+    bool start(CleanEngine *junk, CleanEngine *browser, CleanEngine *registry);
     bool isRunning() const;
 
 signals:

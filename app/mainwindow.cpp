@@ -1,11 +1,15 @@
 #include "mainwindow.h"
 
 #include "application.h"
+#include "fullscan.h"
 #include "linkmanager.h"
 #include "navbutton.h"
 #include "settingsdialog.h"
 #include "titlebar.h"
 #include "trafficlightbutton.h"
+#include "cleaners/registrycleaner.h"
+#include "pages/dashboardpage.h"
+#include "pages/registrypage.h"
 #include "widgets/placeholderpage.h"
 
 #include <QCloseEvent>
@@ -205,10 +209,11 @@ void MainWindow::setupContent()
     m_pageStack = new QStackedWidget;
     m_pageStack->setObjectName(QStringLiteral("pageStack"));
     // One page per side-bar entry, in index order; a feature's page takes its placeholder's line.
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(DashboardIndex)));
+    m_dashboardPage = new DashboardPage;
+    m_pageStack->addWidget(m_dashboardPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(JunkIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(BrowserIndex)));
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(RegistryIndex)));
+    m_pageStack->addWidget(new RegistryPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(TweaksIndex)));
@@ -240,6 +245,13 @@ void MainWindow::setupConnections()
     connect(m_titleBar, &TitleBar::helpClicked, this, &MainWindow::onHelpClicked);
     connect(m_titleBar, &TitleBar::supportClicked, this, &MainWindow::onSupportClicked);
     connect(m_titleBar, &TitleBar::languageChanged, this, &MainWindow::onLanguageChanged);
+    connect(m_dashboardPage, &DashboardPage::scanRequested, this, &MainWindow::onDashboardScanRequested);
+    connect(m_dashboardPage, &DashboardPage::cleanRequested, this, &MainWindow::onDashboardCleanRequested);
+    connect(m_dashboardPage, &DashboardPage::navigateToPage, this, &MainWindow::onDashboardNavigate);
+
+    m_fullScan = new FullScan(this);
+    connect(m_fullScan, &FullScan::progressChanged, m_dashboardPage, &DashboardPage::setScanProgress);
+    connect(m_fullScan, &FullScan::finished, this, &MainWindow::onFullScanFinished);
 }
 
 void MainWindow::applyStyles()
@@ -278,6 +290,31 @@ void MainWindow::onNavButtonClicked(int index)
         return;
     }
     switchToPage(index);
+}
+
+void MainWindow::onDashboardScanRequested()
+{
+    startFullScan();
+}
+
+void MainWindow::onDashboardCleanRequested()
+{
+}
+
+void MainWindow::startFullScan()
+{
+    m_dashboardPage->setScanning(true);
+    const Application *application = Application::instance();
+    if (!m_fullScan->start(nullptr, nullptr, application->registryCleaner())) {
+        m_dashboardPage->setScanning(false);
+        QMessageBox::information(this, tr("Notice"), tr("A clean is still running. Scan again when it has finished."));
+    }
+}
+
+void MainWindow::onFullScanFinished(qint64 junkBytes, qint64 browserBytes, int registryCount)
+{
+    m_dashboardPage->setScanning(false);
+    m_dashboardPage->updateStats(junkBytes, browserBytes, registryCount);
 }
 
 void MainWindow::onDashboardNavigate(int pageId)

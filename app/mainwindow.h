@@ -5,6 +5,8 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+class DashboardPage;
+class FullScan;
 class NavButton;
 class QMenu;
 class QStackedWidget;
@@ -54,6 +56,8 @@ private slots:
     void onAboutClicked();
     void onHelpClicked();
     void onSupportClicked();
+    void onDashboardScanRequested();
+    void onDashboardCleanRequested();
     void onDashboardNavigate(int pageId);
     void onTrayIconActivated(QSystemTrayIcon::ActivationReason reason);
     void onTrayShowWindow();
@@ -70,6 +74,8 @@ private:
     void setupConnections();
     void applyStyles();
     bool isDragHandle(const QPoint &windowPosition) const;
+    void startFullScan();
+    void onFullScanFinished(qint64 junkBytes, qint64 browserBytes, int registryCount);
 
     TitleBar *m_titleBar = nullptr;
     QWidget *m_navWidget = nullptr;
@@ -81,4 +87,6 @@ private:
     bool m_dragging = false;
     QPoint m_dragOffset;
     int m_currentPage = 0;
+    DashboardPage *m_dashboardPage = nullptr;
+    FullScan *m_fullScan = nullptr;
 };

@@ -8,7 +8,7 @@ RegistryPage::RegistryPage(QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setAlignment(Qt::AlignTop);
-    layout->setContentsMargins(80, 100, 80, 0);
+    layout->setContentsMargins(40, 100, 40, 0);
     layout->setSpacing(16);
 
     auto *icon = new QLabel(QStringLiteral("📋"), this);

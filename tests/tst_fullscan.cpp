@@ -24,6 +24,7 @@ public:
     }
 
     QSemaphore release;
+    bool holdClean = false;
 
 protected:
     void doScan() override
@@ -38,6 +39,7 @@ protected:
 
     void doClean() override
     {
+        while (holdClean && !isCancelled() && !release.tryAcquire(1, 10)) { }
         setState(Finished);
         emit cleanFinished(0, 0);
     }
@@ -63,6 +65,7 @@ private slots:
     void completesWithTotalsOfAllEngines();
     void missingEngineCountsAsDone();
     void scanCancelledElsewhereStillCompletes();
+    void refusesWhileAnEngineCleans();
 };
 
 void TestFullScan::mergesProgressOfTheThreeScans()
@@ -172,6 +175,24 @@ void TestFullScan::scanCancelledElsewhereStillCompletes()
     QCOMPARE(finished.at(0).at(0).toLongLong(), 0);
     QCOMPARE(finished.at(0).at(1).toLongLong(), 50);
     QVERIFY(!scan.isRunning());
+}
+
+void TestFullScan::refusesWhileAnEngineCleans()
+{
+    TestHome home;
+    HeldEngine junk({ 10 });
+    HeldEngine browser;
+    junk.holdClean = true;
+    junk.startClean(); // as the junk page's "Clean Now" does
+    FullScan scan;
+    QSignalSpy progress(&scan, &FullScan::progressChanged);
+    QVERIFY(!scan.start(&junk, &browser, nullptr));
+    QVERIFY(!scan.isRunning());
+    QCOMPARE(junk.state(), CleanEngine::Cleaning);
+    QCOMPARE(browser.state(), CleanEngine::Idle);
+    junk.release.release();
+    QTRY_COMPARE(junk.state(), CleanEngine::Finished);
+    QVERIFY(scan.start(&junk, &browser, nullptr));
 }
 
 QTEST_GUILESS_MAIN(TestFullScan)

@@ -6,6 +6,7 @@
 #include "app/navbutton.h"
 #include "app/settingsdialog.h"
 #include "app/titlebar.h"
+#include "pages/dashboardpage.h"
 #include "testhome.h"
 
 #include <QApplication>
@@ -63,6 +64,26 @@ void renderWindowPages(Gallery &gallery, MainWindow &window)
     window.findChildren<NavButton *>().at(MainWindow::DuplicatesIndex)->setSubText(QStringLiteral("12"));
     window.switchToPage(MainWindow::DuplicatesIndex);
     gallery.save(&window, QStringLiteral("window-badges"));
+}
+
+// The dashboard before, during and after a full scan, and rescanning from its data view.
+void renderDashboardStates(Gallery &gallery, MainWindow &window)
+{
+    auto *dashboard = window.findChild<DashboardPage *>();
+    window.switchToPage(MainWindow::DashboardIndex);
+    dashboard->setScanning(true);
+    dashboard->setScanProgress(
+        42, QStringLiteral("/Users/me/Library/Caches/com.apple.Safari/WebKitCache/Version 16/Records/4F2A9C"));
+    gallery.save(&window, QStringLiteral("dashboard-scanning"));
+    dashboard->setScanning(false);
+    dashboard->updateStats(1536LL * 1024 * 1024, 512LL * 1024 * 1024, 0);
+    gallery.save(&window, QStringLiteral("dashboard-data"));
+    dashboard->setScanning(true);
+    dashboard->setScanProgress(66, QStringLiteral("Google Chrome"));
+    gallery.save(&window, QStringLiteral("dashboard-data-scanning"));
+    dashboard->setScanning(false);
+    dashboard->updateStats(0, 0, 0);
+    gallery.save(&window, QStringLiteral("dashboard-data-nothing-found"));
 }
 
 void renderMenus(Gallery &gallery, MainWindow &window)
@@ -134,6 +155,7 @@ int main(int argc, char *argv[])
 
     Gallery gallery(outputFolder);
     renderWindowPages(gallery, window);
+    renderDashboardStates(gallery, window);
     renderMenus(gallery, window);
     renderDialogs(gallery, window);
     return gallery.failures() == 0 ? 0 : 1;
