@@ -328,8 +328,7 @@ void TestJunkCleaner::undeletableItemIsCountedAndCleanGoesOn()
     // Between scan and clean the file became a folder with content: it must survive.
     QVERIFY(QFile::remove(swapped));
     const QString inside = home.makeFile(QStringLiteral("Library/Caches/app/2.db/keep.txt"), 5);
-    QTest::ignoreMessage(
-        QtDebugMsg, QRegularExpression(QStringLiteral("\\[WARN\\] Failed to remove file: .*2\\.db")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("\\[WARN\\] Failed to remove file: .*2\\.db")));
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Cleaned 2 items, 40 B\\. Failed: 1 items$")));
     QCOMPARE(clean(cleaner), qMakePair(qint64(40), 2));
     QVERIFY(!QFile::exists(first));
