@@ -33,7 +33,8 @@ int main(int argc, char *argv[])
     QElapsedTimer timer;
     QObject::connect(&cleaner, &CleanEngine::scanFinished, &app, [&](const ScanResult &result) {
         const qint64 elapsed = timer.elapsed();
-        std::printf("%d items, %lld bytes\n", result.totalItemCount(), static_cast<long long>(result.totalSize()));
+        const ScanResult::Totals totals = result.totals();
+        std::printf("%d items, %lld bytes\n", totals.count, static_cast<long long>(totals.size));
         std::fprintf(stderr, "%lld ms\n", static_cast<long long>(elapsed));
         app.quit();
     });

@@ -152,11 +152,14 @@ void FolderListing::walkFolder(
         const int childFd = ::openat(dirFd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (childFd < 0)
             continue;
+#ifdef UF_HIDDEN
+        // Only where folders carry a hidden flag is there more to check than the name.
         struct stat info;
         if (::fstat(childFd, &info) != 0 || isHiddenEntry(name.constData(), info)) {
             ::close(childFd);
             continue;
         }
+#endif
         walkFolder(childFd, folder + QLatin1Char('/') + QFile::decodeName(name), filter, recursive, listing);
     }
     ::closedir(dir);

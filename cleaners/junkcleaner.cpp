@@ -165,9 +165,10 @@ void JunkCleaner::doScan()
     }
     m_listing.clear();
     m_result.scanTime = QDateTime::currentDateTime();
+    const ScanResult::Totals totals = m_result.totals();
     Logger::instance()->info(QStringLiteral("Junk scan finished. Found %1 items, %2")
-                                 .arg(m_result.totalItemCount())
-                                 .arg(CleanItem::formatSize(m_result.totalSize())));
+                                 .arg(totals.count)
+                                 .arg(CleanItem::formatSize(totals.size)));
 }
 
 void JunkCleaner::scanCategory(const JunkRule &rule)

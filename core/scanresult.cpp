@@ -4,11 +4,7 @@
 
 namespace {
 
-struct Tally
-{
-    qint64 size = 0;
-    int count = 0;
-};
+using Tally = ScanResult::Totals;
 
 // Remembers the items already counted. Items are told apart by their path; registry entries
 // carry none and are told apart by what they delete. The path views stay valid because the
@@ -70,6 +66,11 @@ bool selectedItem(const CleanCategory &category, const CleanItem &item)
 }
 
 } // namespace
+
+ScanResult::Totals ScanResult::totals() const
+{
+    return tallyUniquePaths(categories, anyItem);
+}
 
 qint64 ScanResult::totalSize() const
 {

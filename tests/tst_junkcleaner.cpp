@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 namespace {
 
@@ -73,6 +74,7 @@ private slots:
     void wrongTypesReadAsMissingValues();
     void windowsOnlyRuleYieldsNothing();
     void listsVisibleRegularFilesOnly();
+    void listingAgreesWithFind();
     void patternsAreCaseInsensitiveAndRecursionOptional();
     void singleFileRulePathTakesRuleFlags();
     void trashIsUncheckedWithCheckedItems();
@@ -208,6 +210,36 @@ void TestJunkCleaner::listsVisibleRegularFilesOnly()
     QCOMPARE(temp->items.size(), 1);
     QCOMPARE(temp->items.at(0).path, home.tempPath() + QStringLiteral("/scratch.o"));
     QCOMPARE(temp->items.at(0).size, 3);
+}
+
+void TestJunkCleaner::listingAgreesWithFind()
+{
+    TestHome home;
+    for (int i = 0; i < 60; ++i) {
+        home.makeFile(QStringLiteral("Library/Caches/app%1/d%2/file %3.bin").arg(i % 4).arg(i % 7).arg(i), i * 37);
+        home.makeFile(QStringLiteral("Library/Caches/app%1/.skip%2/f%3").arg(i % 3).arg(i % 2).arg(i), 5);
+    }
+    home.makeFile(QStringLiteral("Library/Caches/empty.bin"), 0);
+    home.makeLink(QStringLiteral("Library/Caches/app1/loop"), home.filePath(QStringLiteral("Library")));
+    JunkCleaner cleaner;
+    cleaner.loadRules(writeRules(home, rulesJson({ ruleJson(QStringLiteral("caches"), QStringLiteral("%CACHES%")) })));
+    QVERIFY(scan(cleaner));
+    QStringList listed;
+    for (const CleanItem &item : cleaner.result().categories.at(0).items)
+        listed.append(QStringLiteral("%1 %2").arg(item.size).arg(item.path));
+    listed.sort();
+
+    // Regular files below the folder, hidden entries and everything below them left out.
+    QProcess find;
+    find.start(QStringLiteral("find"),
+        { home.filePath(QStringLiteral("Library/Caches")), QStringLiteral("-mindepth"), QStringLiteral("1"),
+            QStringLiteral("-name"), QStringLiteral(".*"), QStringLiteral("-prune"), QStringLiteral("-o"),
+            QStringLiteral("-type"), QStringLiteral("f"), QStringLiteral("-printf"), QStringLiteral("%s %p\\n") });
+    QVERIFY(find.waitForFinished(10000));
+    QStringList expected = QString::fromUtf8(find.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    expected.sort();
+    QCOMPARE(listed.size(), 61);
+    QCOMPARE(listed, expected);
 }
 
 void TestJunkCleaner::patternsAreCaseInsensitiveAndRecursionOptional()
