@@ -134,6 +134,7 @@ private slots:
     void confirmationGuardsTheClean();
     void rowsLoadTenAtATime();
     void headerShowsPartialSelection();
+    void unselectedCategoryShowsUnselectedRows();
     void categoryIcons_data();
     void categoryIcons();
     void renderPageBeforeAndAfterScan();
@@ -262,6 +263,22 @@ void TestJunkPage::headerShowsPartialSelection()
     QCOMPARE(header->checkState(), Qt::Checked);
     QVERIFY(items.at(2)->isChecked());
     QCOMPARE(Application::instance()->junkCleaner()->result().selectedItemCount(), 3);
+}
+
+void TestJunkPage::unselectedCategoryShowsUnselectedRows()
+{
+    PageFixture fixture;
+    QVERIFY(fixture.scan());
+    CategoryWidget *trash = fixture.row(QStringLiteral("Trash"));
+    QVERIFY(trash);
+    trash->setExpanded(true);
+    auto *item = trash->findChild<CleanItemWidget *>();
+    QVERIFY(!item->isChecked());
+    const ScanResult &result = Application::instance()->junkCleaner()->result();
+    const int before = result.selectedItemCount();
+    item->findChild<QCheckBox *>()->click();
+    QCOMPARE(result.selectedItemCount(), before + 1);
+    QVERIFY(fixture.selectionText().startsWith(QStringLiteral("Selected: %1 items, ").arg(before + 1)));
 }
 
 void TestJunkPage::categoryIcons_data()

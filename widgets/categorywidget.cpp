@@ -44,6 +44,10 @@ CategoryWidget::CategoryWidget(CleanCategory *category, QWidget *parent)
     : QWidget(parent)
     , m_category(category)
 {
+    // A category that is not selected shows its rows unselected too: otherwise unticking one row
+    // would select the category with every other row in it.
+    if (!m_category->checked)
+        m_category->setAllItemsChecked(false);
     setObjectName(QStringLiteral("categoryWidget"));
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(

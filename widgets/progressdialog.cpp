@@ -151,3 +151,11 @@ bool ProgressDialog::isFinished() const
 {
     return m_finished;
 }
+
+void ProgressDialog::reject()
+{
+    if (m_finished)
+        accept();
+    else
+        emit cancelRequested();
+}

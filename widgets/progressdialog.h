@@ -24,6 +24,9 @@ public:
     void setFinished(bool success, const QString &message);
     bool isFinished() const;
 
+    // Escape cancels the work while it runs, and closes the card once it is done.
+    void reject() override;
+
 signals:
     void cancelRequested();
 
