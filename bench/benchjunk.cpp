@@ -1,6 +1,7 @@
-// bench-junk HOME_DIR: one full junk scan with HOME_DIR as the home folder and HOME_DIR/tmp as
-// the temporary folder. Prints the item count and the total size on standard output and the
-// elapsed milliseconds on standard error.
+// bench-junk HOME_DIR [--clean]: one full junk scan with HOME_DIR as the home folder and
+// HOME_DIR/tmp as the temporary folder. Prints the item count and the total size on standard
+// output and the elapsed milliseconds on standard error. With --clean it then cleans the
+// default selection (deleting those files below HOME_DIR) and reports that the same way.
 #include "cleaners/junkcleaner.h"
 
 #include <QCoreApplication>
@@ -18,8 +19,9 @@ void quietHandler(QtMsgType, const QMessageLogContext &, const QString &) { }
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: bench-junk HOME_DIR\n");
+    const bool clean = argc == 3 && qstrcmp(argv[2], "--clean") == 0;
+    if (argc != 2 && !clean) {
+        std::fprintf(stderr, "usage: bench-junk HOME_DIR [--clean]\n");
         return 2;
     }
     const QByteArray home = QDir(QFile::decodeName(argv[1])).absolutePath().toLocal8Bit();
@@ -36,6 +38,17 @@ int main(int argc, char *argv[])
         const ScanResult::Totals totals = result.totals();
         std::printf("%d items, %lld bytes\n", totals.count, static_cast<long long>(totals.size));
         std::fprintf(stderr, "%lld ms\n", static_cast<long long>(elapsed));
+        if (!clean) {
+            app.quit();
+            return;
+        }
+        timer.restart();
+        cleaner.startClean();
+    });
+    QObject::connect(&cleaner, &CleanEngine::cleanFinished, &app, [&](qint64 bytes, int count) {
+        const qint64 elapsed = timer.elapsed();
+        std::printf("cleaned %d items, %lld bytes\n", count, static_cast<long long>(bytes));
+        std::fprintf(stderr, "clean %lld ms\n", static_cast<long long>(elapsed));
         app.quit();
     });
     timer.start();

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -71,6 +72,41 @@ void removeDuplicatePaths(QList<CleanItem> &items)
     }
     items = unique;
 }
+
+// Tells whether a clean may remove a path: it must be one of the folders or files a rule
+// expanded to, or lie in a folder inside one once links in that folder's path are resolved.
+// The entry itself is not resolved: a link is removed as a link, whatever it points at.
+class RuleBoundary
+{
+public:
+    explicit RuleBoundary(const QStringList &roots)
+        : m_roots(roots)
+    {
+    }
+
+    bool allows(const QString &path)
+    {
+        const QFileInfo entry(path);
+        const QString name = entry.fileName();
+        if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+            return false;
+        if (m_roots.contains(QDir::cleanPath(path)))
+            return true;
+        const QString folder = entry.absolutePath();
+        const auto known = m_folders.constFind(folder);
+        if (known != m_folders.cend())
+            return known.value();
+        const bool inside = std::any_of(
+            m_roots.cbegin(), m_roots.cend(), [&](const QString &root) { return FileUtils::isInside(folder, root); });
+        m_folders.insert(folder, inside);
+        return inside;
+    }
+
+private:
+    QStringList m_roots;
+    // Verdicts per folder: the items of one folder share them.
+    QHash<QString, bool> m_folders;
+};
 
 } // namespace
 
@@ -258,18 +294,6 @@ QStringList JunkCleaner::allowedRoots(const QString &categoryId) const
     return roots;
 }
 
-bool JunkCleaner::isAllowed(const QString &path, const QStringList &roots)
-{
-    // The entry itself is not resolved: a link is removed as a link, whatever it points at.
-    const QFileInfo entry(path);
-    const QString name = entry.fileName();
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return false;
-    const QString cleaned = QDir::cleanPath(path);
-    return std::any_of(roots.cbegin(), roots.cend(),
-        [&](const QString &root) { return cleaned == root || FileUtils::isInside(entry.absolutePath(), root); });
-}
-
 void JunkCleaner::doClean()
 {
     Logger::instance()->info(QStringLiteral("Starting junk clean..."));
@@ -295,7 +319,7 @@ void JunkCleaner::doClean()
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
         if (!category.checked)
             continue;
-        const QStringList roots = allowedRoots(category.id);
+        RuleBoundary boundary(allowedRoots(category.id));
         for (const CleanItem &item : category.items) {
             if (isCancelled()) {
                 finish(Cancelled);
@@ -309,7 +333,7 @@ void JunkCleaner::doClean()
                 emit cleanProgress(counter, total, cleanedBytes);
                 sinceProgress.restart();
             }
-            if (!isAllowed(item.path, roots)) {
+            if (!boundary.allows(item.path)) {
                 Logger::instance()->warning(QStringLiteral("Refusing to remove %1: outside the folders of rule %2")
                                                 .arg(item.path, category.id));
                 ++failedCount;

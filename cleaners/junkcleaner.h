@@ -31,7 +31,6 @@ private:
     void scanDirectory(const QString &dir, const QStringList &patterns, QList<CleanItem> &items, bool recursive);
     // The folders and files the rules with this id expand to: a clean never leaves them.
     QStringList allowedRoots(const QString &categoryId) const;
-    static bool isAllowed(const QString &path, const QStringList &roots);
     static bool deleteFileOrDir(const CleanItem &item);
 
     QList<JunkRule> m_rules;
