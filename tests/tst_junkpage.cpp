@@ -119,6 +119,7 @@ private slots:
     void cleanWithoutSelectionStartsNothing();
     void confirmationGuardsTheClean_data();
     void confirmationGuardsTheClean();
+    void cancelledScanLeavesNothingToClean();
     void rowsLoadTenAtATime();
     void headerShowsPartialSelection();
     void unselectedCategoryShowsUnselectedRows();
@@ -193,6 +194,29 @@ void TestJunkPage::confirmationGuardsTheClean()
     QCOMPARE(fixture.selectionText(), QStringLiteral("Selected: --"));
     QVERIFY(!fixture.button("cleanBtn")->isEnabled());
     WidgetShot::render(dialog, QStringLiteral("progress-clean-finished"));
+}
+
+void TestJunkPage::cancelledScanLeavesNothingToClean()
+{
+    PageFixture fixture;
+    QVERIFY(fixture.scan());
+    QVERIFY(fixture.button("cleanBtn")->isEnabled());
+    QSignalSpy finished(fixture.page, &BasePage::scanFinished);
+    fixture.button("scanBtn")->click();
+    // The card of the first scan may still await its deletion.
+    ProgressDialog *dialog = nullptr;
+    for (auto *candidate : fixture.page->findChildren<ProgressDialog *>()) {
+        if (candidate->isVisible())
+            dialog = candidate;
+    }
+    QVERIFY(dialog);
+    dialog->findChild<QPushButton *>(QStringLiteral("cancelBtn"))->click();
+    QCOMPARE(Application::instance()->junkCleaner()->state(), CleanEngine::Cancelled);
+    QVERIFY(fixture.button("scanBtn")->isEnabled());
+    // Whatever the cancelled scan had found was never shown, so it cannot be cleaned.
+    QVERIFY(!fixture.button("cleanBtn")->isEnabled());
+    QTRY_VERIFY(fixture.page->findChildren<CategoryWidget *>().isEmpty());
+    QCOMPARE(finished.count(), 0);
 }
 
 void TestJunkPage::rowsLoadTenAtATime()
