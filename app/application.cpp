@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "logger.h"
+#include "cleaners/junkcleaner.h"
 #include "mainwindow.h"
 #include "cleaners/registrycleaner.h"
 
@@ -36,6 +37,7 @@ Application::~Application()
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
     deleteAndClear(m_registryCleaner);
+    deleteAndClear(m_junkCleaner);
 }
 
 void Application::initialize()
@@ -47,6 +49,9 @@ void Application::initialize()
     QDir().mkpath(backupPath());
     Logger::instance()->initialize(logPath());
     Logger::instance()->info(QStringLiteral("Application initializing..."));
+    deleteAndClear(m_junkCleaner);
+    m_junkCleaner = new JunkCleaner;
+    m_junkCleaner->loadRules(QStringLiteral(":/rules/junk_rules.json"));
 
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
@@ -89,6 +94,11 @@ QSettings *Application::settings() const
 MainWindow *Application::mainWindow() const
 {
     return m_mainWindow;
+}
+
+JunkCleaner *Application::junkCleaner() const
+{
+    return m_junkCleaner;
 }
 
 QString Application::chooseLanguage(const QString &storedLanguage, const QString &systemLocaleName)

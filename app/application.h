@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class JunkCleaner;
 class MainWindow;
 class RegistryCleaner;
 class QSettings;
@@ -26,6 +27,7 @@ public:
     RegistryCleaner *registryCleaner() const;
     QSettings *settings() const;
     MainWindow *mainWindow() const;
+    JunkCleaner *junkCleaner() const;
 
     // The interface language: the stored choice unchanged when there is one, otherwise the
     // language of the system locale (a name such as "de_AT"), "en" when it is not offered.
@@ -39,4 +41,5 @@ private:
     RegistryCleaner *m_registryCleaner = nullptr;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
+    JunkCleaner *m_junkCleaner = nullptr;
 };

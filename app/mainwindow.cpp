@@ -7,6 +7,7 @@
 #include "settingsdialog.h"
 #include "titlebar.h"
 #include "trafficlightbutton.h"
+#include "pages/junkpage.h"
 #include "cleaners/registrycleaner.h"
 #include "pages/dashboardpage.h"
 #include "pages/registrypage.h"
@@ -211,7 +212,7 @@ void MainWindow::setupContent()
     // One page per side-bar entry, in index order; a feature's page takes its placeholder's line.
     m_dashboardPage = new DashboardPage;
     m_pageStack->addWidget(m_dashboardPage);
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(JunkIndex)));
+    m_pageStack->addWidget(new JunkPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(BrowserIndex)));
     m_pageStack->addWidget(new RegistryPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
