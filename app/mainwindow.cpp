@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "application.h"
+#include "cleanall.h"
 #include "fullscan.h"
 #include "linkmanager.h"
 #include "navbutton.h"
@@ -8,10 +9,13 @@
 #include "titlebar.h"
 #include "trafficlightbutton.h"
 #include "pages/junkpage.h"
+#include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
+#include "core/cleanitem.h"
 #include "pages/dashboardpage.h"
 #include "pages/registrypage.h"
 #include "widgets/placeholderpage.h"
+#include "widgets/progressdialog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -253,6 +257,10 @@ void MainWindow::setupConnections()
     m_fullScan = new FullScan(this);
     connect(m_fullScan, &FullScan::progressChanged, m_dashboardPage, &DashboardPage::setScanProgress);
     connect(m_fullScan, &FullScan::finished, this, &MainWindow::onFullScanFinished);
+
+    m_cleanAll = new CleanAll(Application::instance()->junkCleaner(), nullptr, this);
+    connect(m_cleanAll, &CleanAll::progressChanged, this, &MainWindow::onCleanAllProgress);
+    connect(m_cleanAll, &CleanAll::finished, this, &MainWindow::onCleanAllFinished);
 }
 
 void MainWindow::applyStyles()
@@ -300,13 +308,71 @@ void MainWindow::onDashboardScanRequested()
 
 void MainWindow::onDashboardCleanRequested()
 {
+    if (m_fullScan->isRunning() || m_cleanAll->isRunning())
+        return;
+    const CleanAll::Selection selection = m_cleanAll->selection();
+    if (selection.itemCount == 0) {
+        QMessageBox::information(this, tr("Notice"), tr("No items selected"));
+        return;
+    }
+    if (!confirmCleanAll(selection.itemCount, selection.size))
+        return;
+    if (m_cleanAllDialog)
+        m_cleanAllDialog->deleteLater();
+    m_cleanAllDialog = new ProgressDialog(ProgressDialog::Clean, this);
+    m_cleanAllDialog->setModal(true);
+    connect(m_cleanAllDialog, &ProgressDialog::cancelRequested, m_cleanAll, &CleanAll::cancel);
+    m_cleanAllDialog->show();
+    m_cleanAll->start();
+}
+
+bool MainWindow::confirmCleanAll(int itemCount, qint64 size)
+{
+    const QSettings *settings = Application::instance()->settings();
+    if (settings && !settings->value(QStringLiteral("clean/confirmClean"), true).toBool())
+        return true;
+    const auto answer = QMessageBox::question(this, tr("Confirm Clean"),
+        tr("Are you sure you want to clean %1 selected items (%2)?\nThis action cannot be undone!")
+            .arg(itemCount)
+            .arg(CleanItem::formatSize(size)),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+void MainWindow::onCleanAllProgress(int current, int total, qint64 cleanedBytes)
+{
+    if (!m_cleanAllDialog)
+        return;
+    m_cleanAllDialog->setProgress(current, total);
+    m_cleanAllDialog->setCleanedSize(cleanedBytes);
+}
+
+void MainWindow::onCleanAllFinished()
+{
+    const CleanAll::Summary &summary = m_cleanAll->summary();
+    QStringList lines;
+    const QString totals = tr("Cleaned %1 items, freed %2")
+                               .arg(summary.itemsCleaned)
+                               .arg(CleanItem::formatSize(summary.bytesFreed()));
+    lines << (summary.cancelled ? tr("Cancelled. %1").arg(totals) : totals);
+    if (summary.itemsFailed > 0)
+        lines << tr("%1 items could not be removed; the log names them.").arg(summary.itemsFailed);
+    lines << summary.errors;
+    if (m_cleanAllDialog)
+        m_cleanAllDialog->setFinished(
+            summary.itemsFailed == 0 && summary.errors.isEmpty(), lines.join(QLatin1Char('\n')));
+
+    m_dashboardPage->updateStats(qMax<qint64>(0, m_dashboardPage->junkBytes() - summary.junkFreed),
+        qMax<qint64>(0, m_dashboardPage->browserBytes() - summary.browserFreed), m_dashboardPage->registryCount());
 }
 
 void MainWindow::startFullScan()
 {
+    if (m_cleanAll->isRunning())
+        return;
     m_dashboardPage->setScanning(true);
     const Application *application = Application::instance();
-    if (!m_fullScan->start(nullptr, nullptr, application->registryCleaner())) {
+    if (!m_fullScan->start(application->junkCleaner(), nullptr, application->registryCleaner())) {
         m_dashboardPage->setScanning(false);
         QMessageBox::information(this, tr("Notice"), tr("A clean is still running. Scan again when it has finished."));
     }

@@ -2,12 +2,15 @@
 
 #include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+class CleanAll;
 class DashboardPage;
 class FullScan;
 class NavButton;
+class ProgressDialog;
 class QMenu;
 class QStackedWidget;
 class SettingsDialog;
@@ -76,6 +79,9 @@ private:
     bool isDragHandle(const QPoint &windowPosition) const;
     void startFullScan();
     void onFullScanFinished(qint64 junkBytes, qint64 browserBytes, int registryCount);
+    bool confirmCleanAll(int itemCount, qint64 size);
+    void onCleanAllProgress(int current, int total, qint64 cleanedBytes);
+    void onCleanAllFinished();
 
     TitleBar *m_titleBar = nullptr;
     QWidget *m_navWidget = nullptr;
@@ -89,4 +95,6 @@ private:
     int m_currentPage = 0;
     DashboardPage *m_dashboardPage = nullptr;
     FullScan *m_fullScan = nullptr;
+    CleanAll *m_cleanAll = nullptr;
+    QPointer<ProgressDialog> m_cleanAllDialog;
 };

@@ -116,6 +116,11 @@ JunkCleaner::JunkCleaner(QObject *parent)
 {
 }
 
+JunkCleaner::~JunkCleaner()
+{
+    stopWorker();
+}
+
 QList<JunkRule> JunkCleaner::rules() const
 {
     return m_rules;

@@ -16,6 +16,7 @@ class JunkCleaner final : public CleanEngine
 
 public:
     explicit JunkCleaner(QObject *parent = nullptr);
+    ~JunkCleaner() override;
 
     void loadRules(const QString &path) override;
     QList<JunkRule> rules() const;

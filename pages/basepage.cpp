@@ -148,6 +148,23 @@ void BasePage::setEngine(CleanEngine *engine)
     connect(m_engine, &CleanEngine::cleanProgress, this, &BasePage::onCleanProgress);
     connect(m_engine, &CleanEngine::cleanFinished, this, &BasePage::onCleanFinished);
     connect(m_engine, &CleanEngine::errorOccurred, this, &BasePage::onEngineError);
+    connect(m_engine, &CleanEngine::stateChanged, this, &BasePage::onEngineStateChanged);
+}
+
+void BasePage::onEngineStateChanged(int state)
+{
+    if (state == CleanEngine::Scanning) {
+        // The engine has just emptied the result the rows point into.
+        clearCategories();
+        setEmptyStateVisible(true);
+        m_statCard->setValue(QStringLiteral("--"));
+        m_selectionLabel->setText(tr("Selected: --"));
+        m_scanButton->setEnabled(false);
+        m_cleanButton->setEnabled(false);
+    } else if (state == CleanEngine::Cancelled && !m_progressDialog) {
+        m_scanButton->setEnabled(true);
+        m_cleanButton->setEnabled(!m_categoryWidgets.isEmpty());
+    }
 }
 
 CleanEngine *BasePage::engine() const

@@ -58,6 +58,8 @@ protected:
     bool resultHasCategories() const;
     void replaceProgressDialog(ProgressDialog *dialog);
     void closeProgressDialog();
+    // Keeps the rows and buttons right when someone else (the dashboard's full scan) drives the engine.
+    void onEngineStateChanged(int state);
 
     CleanEngine *m_engine = nullptr;
     bool m_showSize = true;

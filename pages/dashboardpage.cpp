@@ -388,6 +388,7 @@ void DashboardPage::updateStats(qint64 junkBytes, qint64 browserBytes, int regis
 {
     m_junkBytes = junkBytes;
     m_browserBytes = browserBytes;
+    m_registryCount = registryCount;
     constexpr double BytesPerGigabyte = 1024.0 * 1024.0 * 1024.0;
     m_ring->setValue(static_cast<double>(junkBytes + browserBytes) / BytesPerGigabyte);
     m_ring->setUnit(tr("GB"));
@@ -419,6 +420,11 @@ qint64 DashboardPage::junkBytes() const
 qint64 DashboardPage::browserBytes() const
 {
     return m_browserBytes;
+}
+
+int DashboardPage::registryCount() const
+{
+    return m_registryCount;
 }
 
 QString DashboardPage::formatSize(qint64 bytes)

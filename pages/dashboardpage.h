@@ -23,6 +23,7 @@ public:
     // The totals last shown; both 0 until the first updateStats.
     qint64 junkBytes() const;
     qint64 browserBytes() const;
+    int registryCount() const;
 
     // The dashboard's size text: like CleanItem::formatSize, but gigabytes with one decimal.
     static QString formatSize(qint64 bytes);
@@ -78,6 +79,7 @@ private:
 
     qint64 m_junkBytes = 0;
     qint64 m_browserBytes = 0;
+    int m_registryCount = 0;
     QWidget *m_junkBarFill = nullptr;
     QWidget *m_browserBarFill = nullptr;
 };
