@@ -356,7 +356,7 @@ void MainWindow::onCleanAllFinished()
                                .arg(CleanItem::formatSize(summary.bytesFreed()));
     lines << (summary.cancelled ? tr("Cancelled. %1").arg(totals) : totals);
     if (summary.itemsFailed > 0)
-        lines << tr("%1 items could not be removed; the log names them.").arg(summary.itemsFailed);
+        lines << tr("%1 items could not be removed.").arg(summary.itemsFailed);
     lines << summary.errors;
     if (m_cleanAllDialog)
         m_cleanAllDialog->setFinished(
