@@ -9,6 +9,8 @@
 
 #include <atomic>
 
+class QThreadPool;
+
 // Finds sets of identical files below the chosen folders: files are grouped by size, then by
 // a digest of their first 64 KiB, then by a digest of their whole content. A scan runs
 // synchronously on the calling thread; groups leave the finder one at a time by signal.
@@ -37,4 +39,19 @@ signals:
     void progress(int scanned, int total, const QString &currentPath);
     void duplicateGroupFound(const DuplicateGroup &group);
     void scanFinished(int totalGroups, qint64 totalWaste);
+
+private:
+    class HeadDigests;
+
+    // Quick stage of one size class: buckets of two or more files sharing their head, keyed by
+    // the head's MD5. Sets stopped when the scan was stopped inside the loop.
+    QMap<QByteArray, QStringList> headBuckets(
+        const QStringList &paths, HeadDigests &heads, int &nextIndex, bool &stopped);
+    // Full stage and emission of one size class; false when stopped inside a per-file loop.
+    bool emitSizeClass(qint64 size, const QMap<QByteArray, QStringList> &buckets, QThreadPool &pool);
+    bool emitFullDigestGroups(qint64 size, const QMap<QByteArray, QStringList> &buckets, QThreadPool &pool);
+    void emitGroup(qint64 size, const QByteArray &md5, const QStringList &paths);
+
+    int m_groupCount = 0;
+    qint64 m_wasteTotal = 0;
 };
