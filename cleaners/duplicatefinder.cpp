@@ -12,10 +12,16 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <condition_variable>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 #include <xxhash.h>
+#ifdef SWEEPNOOK_XXH_DISPATCH
+#include <xxh_x86dispatch.h>
+#endif
 
 #include <sys/stat.h>
 
@@ -23,8 +29,8 @@ namespace {
 
 constexpr qint64 QuickHashBytes = 65536;
 constexpr qint64 FullHashChunkBytes = 1048576;
-constexpr int MaxHelperThreads = 3;
-constexpr int HeadBatchFiles = 256;
+constexpr int MaxHashThreads = 4;
+constexpr int LookAheadClasses = 64;
 
 const QStringList &skippedPrefixes()
 {
@@ -127,57 +133,90 @@ void digestContent(ContentDigest &digest, const std::atomic<bool> &cancelled)
         digest.md5 = md5.result();
 }
 
-// Runs job(0) .. job(count - 1) on the calling thread and the pool's threads together.
-void runInParallel(QThreadPool &pool, int count, const std::function<void(int)> &job)
-{
-    std::atomic<int> next { 0 };
-    const auto work = [&] {
-        for (int i = next++; i < count; i = next++)
-            job(i);
-    };
-    const int helpers = qMin(pool.maxThreadCount(), count - 1);
-    for (int i = 0; i < helpers; ++i)
-        pool.start(work);
-    work();
-    pool.waitForDone();
-}
-
 } // namespace
 
-// Fast head digests of every candidate in examination order, computed ahead in parallel
-// batches while the scan reports the files one by one.
-class DuplicateFinder::HeadDigests
+// What the analysis of one size class found, in the order it is to be reported.
+struct DuplicateFinder::SizeClassResult
+{
+    QList<QPair<QByteArray, QStringList>> groups; // MD5 of the content, paths
+    bool stopped = false; // the scan was stopped inside a per-file loop
+};
+
+namespace {
+
+// Analyses size classes on a pool of threads, at most LookAheadClasses ahead of the reader,
+// and hands the results over in class order.
+class SizeClassPipeline
 {
 public:
-    HeadDigests(const QStringList &paths, QThreadPool &pool, const std::atomic<bool> &cancelled)
-        : m_paths(paths)
-        , m_digests(paths.size())
-        , m_pool(pool)
-        , m_cancelled(cancelled)
+    using Result = DuplicateFinder::SizeClassResult;
+
+    SizeClassPipeline(int count, std::function<Result(int)> analyze)
+        : m_analyze(std::move(analyze))
+        , m_results(size_t(count))
+        , m_done(size_t(count), false)
     {
+        const int threads = qMin(count, qBound(2, QThread::idealThreadCount(), MaxHashThreads));
+        m_pool.setMaxThreadCount(qMax(threads, 1));
+        for (int i = 0; i < threads; ++i)
+            m_pool.start([this] { work(); });
     }
 
-    QByteArray at(int index)
+    ~SizeClassPipeline()
     {
-        while (index >= m_computed) {
-            const int begin = m_computed;
-            const int end = qMin<int>(begin + HeadBatchFiles, int(m_paths.size()));
-            runInParallel(m_pool, end - begin, [&](int i) {
-                if (!m_cancelled)
-                    m_digests[begin + i] = fastHeadDigest(m_paths.at(begin + i));
-            });
-            m_computed = end;
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_abandoned = true;
         }
-        return m_digests.at(index);
+        m_changed.notify_all();
+        m_pool.waitForDone();
+    }
+
+    Result take(int index)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [&] { return bool(m_done[size_t(index)]); });
+        m_taken = index + 1;
+        m_changed.notify_all();
+        return std::move(m_results[size_t(index)]);
     }
 
 private:
-    const QStringList &m_paths;
-    QList<QByteArray> m_digests;
-    QThreadPool &m_pool;
-    const std::atomic<bool> &m_cancelled;
-    int m_computed = 0;
+    void work()
+    {
+        const int count = int(m_results.size());
+        for (;;) {
+            int index = 0;
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_changed.wait(
+                    lock, [&] { return m_abandoned || m_next >= count || m_next < m_taken + LookAheadClasses; });
+                if (m_abandoned || m_next >= count)
+                    return;
+                index = m_next++;
+            }
+            Result result = m_analyze(index);
+            {
+                const std::lock_guard<std::mutex> lock(m_mutex);
+                m_results[size_t(index)] = std::move(result);
+                m_done[size_t(index)] = true;
+            }
+            m_changed.notify_all();
+        }
+    }
+
+    std::function<Result(int)> m_analyze;
+    std::vector<Result> m_results;
+    std::vector<bool> m_done;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    int m_next = 0;
+    int m_taken = 0;
+    bool m_abandoned = false;
+    QThreadPool m_pool;
 };
+
+} // namespace
 
 DuplicateFinder::DuplicateFinder(QObject *parent)
     : QObject(parent)
@@ -242,21 +281,29 @@ void DuplicateFinder::hashAndEmit(const QMap<qint64, QStringList> &candidates)
     m_wasteTotal = 0;
     QList<qint64> sizes = candidates.keys();
     std::sort(sizes.begin(), sizes.end(), std::greater<qint64>());
-    QStringList examinationOrder;
-    for (const qint64 size : std::as_const(sizes))
-        examinationOrder.append(candidates.value(size));
 
-    QThreadPool pool;
-    pool.setMaxThreadCount(qBound(1, QThread::idealThreadCount() - 1, MaxHelperThreads));
-    HeadDigests heads(examinationOrder, pool, cancelled);
-    int nextIndex = 0;
-    for (const qint64 size : std::as_const(sizes)) {
+    // The classes are analysed ahead on other threads; progress and groups are reported here,
+    // class by class, in the order a one-by-one scan would report them.
+    SizeClassPipeline pipeline(int(sizes.size()),
+        [&](int index) { return analyzeSizeClass(sizes.at(index), candidates.value(sizes.at(index))); });
+    for (int index = 0; index < sizes.size(); ++index) {
         if (cancelled)
             break;
-        bool stopped = false;
-        const QMap<QByteArray, QStringList> buckets = headBuckets(candidates.value(size), heads, nextIndex, stopped);
-        if (stopped || !emitSizeClass(size, buckets, pool))
+        const qint64 size = sizes.at(index);
+        const SizeClassResult result = pipeline.take(index);
+        for (const QString &path : candidates.value(size)) {
+            if (cancelled)
+                return;
+            ++scannedCount;
+            emit progress(scannedCount, totalCount, path);
+        }
+        if (result.stopped)
             return;
+        for (const auto &[md5, paths] : result.groups) {
+            if (cancelled)
+                break;
+            emitGroup(size, md5, paths);
+        }
     }
 
     if (!cancelled)
@@ -265,28 +312,50 @@ void DuplicateFinder::hashAndEmit(const QMap<qint64, QStringList> &candidates)
         QStringLiteral("DuplicateFinder: %1 groups, wasted %2 bytes").arg(m_groupCount).arg(m_wasteTotal));
 }
 
-QMap<QByteArray, QStringList> DuplicateFinder::headBuckets(
-    const QStringList &paths, HeadDigests &heads, int &nextIndex, bool &stopped)
+DuplicateFinder::SizeClassResult DuplicateFinder::analyzeSizeClass(qint64 size, const QStringList &paths) const
 {
+    SizeClassResult result;
     QMap<QByteArray, QStringList> byHead;
     for (const QString &path : paths) {
         if (cancelled) {
-            stopped = true;
-            return {};
+            result.stopped = true;
+            return result;
         }
-        const QByteArray digest = heads.at(nextIndex++);
+        const QByteArray digest = fastHeadDigest(path);
         if (!digest.isEmpty())
             byHead[digest].append(path);
-        ++scannedCount;
-        emit progress(scannedCount, totalCount, path);
     }
 
-    // Buckets are ordered by the MD5 of the shared head; the heads of one bucket are identical,
-    // so one readable member gives it.
-    QMap<QByteArray, QStringList> byMd5;
+    QList<QStringList> shared;
     for (const QStringList &bucket : std::as_const(byHead)) {
-        if (bucket.size() < 2)
-            continue;
+        if (bucket.size() >= 2)
+            shared.append(bucket);
+    }
+    if (size <= QuickHashBytes) {
+        // The head of a file this small is its whole content: each bucket is a group.
+        for (const auto &[md5, bucket] : orderByHeadMd5(shared))
+            result.groups.append({ md5, bucket });
+        return result;
+    }
+    // Only the order of several buckets needs their heads' MD5; groups get theirs from the content.
+    const QList<QPair<QByteArray, QStringList>> buckets = shared.size() == 1
+        ? QList<QPair<QByteArray, QStringList>> { { QByteArray(), shared.first() } }
+        : orderByHeadMd5(shared);
+    for (const auto &bucket : buckets) {
+        if (cancelled)
+            return result;
+        result.stopped = !appendFullDigestGroups(bucket.second, result.groups);
+        if (result.stopped)
+            return result;
+    }
+    return result;
+}
+
+QList<QPair<QByteArray, QStringList>> DuplicateFinder::orderByHeadMd5(const QList<QStringList> &buckets) const
+{
+    // The heads of one bucket are identical, so one readable member gives the bucket's MD5.
+    QMap<QByteArray, QStringList> byMd5;
+    for (const QStringList &bucket : buckets) {
         for (const QString &path : bucket) {
             const QByteArray md5 = quickHash(path);
             if (!md5.isEmpty()) {
@@ -295,61 +364,44 @@ QMap<QByteArray, QStringList> DuplicateFinder::headBuckets(
             }
         }
     }
-    return byMd5;
+    QList<QPair<QByteArray, QStringList>> ordered;
+    for (auto it = byMd5.cbegin(); it != byMd5.cend(); ++it)
+        ordered.append({ it.key(), it.value() });
+    return ordered;
 }
 
-bool DuplicateFinder::emitSizeClass(qint64 size, const QMap<QByteArray, QStringList> &buckets, QThreadPool &pool)
+bool DuplicateFinder::appendFullDigestGroups(
+    const QStringList &bucket, QList<QPair<QByteArray, QStringList>> &groups) const
 {
-    if (size > QuickHashBytes)
-        return emitFullDigestGroups(size, buckets, pool);
-    // The head of a file this small is its whole content.
-    for (auto it = buckets.cbegin(); it != buckets.cend() && !cancelled; ++it)
-        emitGroup(size, it.key(), it.value());
-    return true;
-}
-
-bool DuplicateFinder::emitFullDigestGroups(qint64 size, const QMap<QByteArray, QStringList> &buckets, QThreadPool &pool)
-{
-    // Every member is read once for its fast digest; the first member of each bucket also gets
-    // its MD5 in the same pass, which is the group's hash whenever the bucket holds true copies.
-    QList<ContentDigest> digests;
-    for (const QStringList &bucket : buckets) {
-        for (int i = 0; i < bucket.size(); ++i)
-            digests.append(ContentDigest { bucket.at(i), i == 0, {}, {} });
-    }
-    runInParallel(pool, int(digests.size()), [&](int i) { digestContent(digests[i], cancelled); });
-    if (cancelled)
-        return false;
-
-    int first = 0;
-    for (const QStringList &bucket : buckets) {
+    // Every member is read once for its fast digest; the first also gets its MD5 in the same
+    // pass, which is the group's hash whenever the bucket holds true copies.
+    QMap<QByteArray, QStringList> byContent;
+    QByteArray firstMd5;
+    for (int i = 0; i < bucket.size(); ++i) {
+        ContentDigest digest { bucket.at(i), i == 0, {}, {} };
+        digestContent(digest, cancelled);
         if (cancelled)
-            break;
-        QMap<QByteArray, QList<int>> byContent;
-        for (int i = first; i < first + bucket.size(); ++i) {
-            if (!digests.at(i).fast.isEmpty())
-                byContent[digests.at(i).fast].append(i);
-        }
-        first += int(bucket.size());
-
-        QMap<QByteArray, QStringList> byMd5;
-        for (const QList<int> &members : std::as_const(byContent)) {
-            if (members.size() < 2)
-                continue;
-            QStringList paths;
-            for (const int i : members)
-                paths.append(digests.at(i).path);
-            QByteArray md5 = digests.at(members.first()).md5;
-            for (int i = 0; md5.isEmpty() && i < paths.size() && !cancelled; ++i)
-                md5 = fullHash(paths.at(i));
-            if (cancelled)
-                return false;
-            if (!md5.isEmpty())
-                byMd5.insert(md5, paths);
-        }
-        for (auto it = byMd5.cbegin(); it != byMd5.cend() && !cancelled; ++it)
-            emitGroup(size, it.key(), it.value());
+            return false;
+        if (!digest.fast.isEmpty())
+            byContent[digest.fast].append(digest.path);
+        if (i == 0)
+            firstMd5 = digest.md5;
     }
+
+    QMap<QByteArray, QStringList> byMd5;
+    for (const QStringList &paths : std::as_const(byContent)) {
+        if (paths.size() < 2)
+            continue;
+        QByteArray md5 = paths.first() == bucket.first() ? firstMd5 : QByteArray();
+        for (int i = 0; md5.isEmpty() && i < paths.size(); ++i)
+            md5 = fullHash(paths.at(i));
+        if (cancelled)
+            return false;
+        if (!md5.isEmpty())
+            byMd5.insert(md5, paths);
+    }
+    for (auto it = byMd5.cbegin(); it != byMd5.cend(); ++it)
+        groups.append({ it.key(), it.value() });
     return true;
 }
 

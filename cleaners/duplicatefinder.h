@@ -9,8 +9,6 @@
 
 #include <atomic>
 
-class QThreadPool;
-
 // Finds sets of identical files below the chosen folders: files are grouped by size, then by
 // a digest of their first 64 KiB, then by a digest of their whole content. A scan runs
 // synchronously on the calling thread; groups leave the finder one at a time by signal.
@@ -28,6 +26,9 @@ public:
     QByteArray quickHash(const QString &path) const;
     QByteArray fullHash(const QString &path) const;
 
+    // The findings of one size class, handed from a hashing thread to the scanning thread.
+    struct SizeClassResult;
+
     QStringList directories;
     qint64 minSize = 102400;
     std::atomic<bool> cancelled { false };
@@ -41,15 +42,12 @@ signals:
     void scanFinished(int totalGroups, qint64 totalWaste);
 
 private:
-    class HeadDigests;
-
-    // Quick stage of one size class: buckets of two or more files sharing their head, keyed by
-    // the head's MD5. Sets stopped when the scan was stopped inside the loop.
-    QMap<QByteArray, QStringList> headBuckets(
-        const QStringList &paths, HeadDigests &heads, int &nextIndex, bool &stopped);
-    // Full stage and emission of one size class; false when stopped inside a per-file loop.
-    bool emitSizeClass(qint64 size, const QMap<QByteArray, QStringList> &buckets, QThreadPool &pool);
-    bool emitFullDigestGroups(qint64 size, const QMap<QByteArray, QStringList> &buckets, QThreadPool &pool);
+    // Reads and digests the files of one size class; runs on a hashing thread.
+    SizeClassResult analyzeSizeClass(qint64 size, const QStringList &paths) const;
+    // Buckets of files sharing their head, keyed and ordered by the head's MD5.
+    QList<QPair<QByteArray, QStringList>> orderByHeadMd5(const QList<QStringList> &buckets) const;
+    // Splits a bucket of files sharing their head by content; false when stopped.
+    bool appendFullDigestGroups(const QStringList &bucket, QList<QPair<QByteArray, QStringList>> &groups) const;
     void emitGroup(qint64 size, const QByteArray &md5, const QStringList &paths);
 
     int m_groupCount = 0;
