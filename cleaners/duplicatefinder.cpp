@@ -1,5 +1,7 @@
 #include "duplicatefinder.h"
 
+#include "fileidentity.h"
+
 #include "app/logger.h"
 
 #include <QCryptographicHash>
@@ -22,8 +24,6 @@
 #ifdef SWEEPNOOK_XXH_DISPATCH
 #include <xxh_x86dispatch.h>
 #endif
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -50,22 +50,6 @@ bool isSkipped(const QString &path)
     const QStringList &prefixes = skippedPrefixes();
     return std::any_of(
         prefixes.cbegin(), prefixes.cend(), [&](const QString &prefix) { return path.startsWith(prefix); });
-}
-
-// Identity of a file on disk: two paths with the same identity are the same file.
-struct FileIdentity
-{
-    dev_t device;
-    ino_t inode;
-    bool operator==(const FileIdentity &other) const
-    {
-        return device == other.device && inode == other.inode;
-    }
-};
-
-size_t qHash(const FileIdentity &id, size_t seed = 0)
-{
-    return qHashMulti(seed, quint64(id.device), quint64(id.inode));
 }
 
 QByteArray readHead(const QString &path, bool *readable)
@@ -260,16 +244,11 @@ QMap<qint64, QStringList> DuplicateFinder::collectBySize()
             const QString path = it.next();
             if (isSkipped(path))
                 continue;
-            struct stat info;
-            if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+            const std::optional<FileIdentity> identity = FileIdentity::ofRegularFile(path);
+            if (!identity || identity->size < minSize || seen.contains(*identity))
                 continue;
-            if (info.st_size < minSize)
-                continue;
-            const FileIdentity id { info.st_dev, info.st_ino };
-            if (seen.contains(id))
-                continue;
-            seen.insert(id);
-            bySize[info.st_size].append(path);
+            seen.insert(*identity);
+            bySize[identity->size].append(path);
         }
     }
     return bySize;
