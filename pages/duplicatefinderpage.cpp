@@ -272,6 +272,7 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     m_scrollArea = new QScrollArea;
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scrollArea->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
     auto *container = new QWidget;
     container->setObjectName(QStringLiteral("groupCards"));
@@ -606,6 +607,7 @@ QFrame *DuplicateFinderPage::createGroupCard(const DuplicateGroup &group)
         QLabel *pathLabel = styledLabel(shortPath, QStringLiteral("font-size: 11px; color: #9CA3AF;"));
         pathLabel->setObjectName(QStringLiteral("cardPathLabel"));
         pathLabel->setToolTip(file.path);
+        pathLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         row->addWidget(pathLabel, 1);
 
         QLabel *date = styledLabel(file.modified.toString(QStringLiteral("yyyy-MM-dd")),
@@ -719,8 +721,8 @@ void DuplicateFinderPage::uncheckLastCopies()
 {
     for (const GroupCard &card : std::as_const(groupRows)) {
         const bool allChecked = !card.rows.isEmpty()
-            && std::all_of(card.rows.cbegin(), card.rows.cend(),
-                           [](const GroupRow &row) { return row.checkBox->isChecked(); });
+            && std::all_of(
+                card.rows.cbegin(), card.rows.cend(), [](const GroupRow &row) { return row.checkBox->isChecked(); });
         if (allChecked)
             card.rows.at(extremeRow(card.rows, true)).checkBox->setChecked(false);
     }
