@@ -3,6 +3,7 @@
 #include "app/logger.h"
 #include "cleaners/duplicatefinder.h"
 #include "cleaners/duplicateremover.h"
+#include "widgets/elidedlabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -604,10 +605,10 @@ QFrame *DuplicateFinderPage::createGroupCard(const DuplicateGroup &group)
         QString shortPath = homeRelative(file.path);
         if (shortPath.size() > CardPathChars)
             shortPath = shortPath.left(28) + QStringLiteral("…") + shortPath.right(27);
-        QLabel *pathLabel = styledLabel(shortPath, QStringLiteral("font-size: 11px; color: #9CA3AF;"));
+        auto *pathLabel = new ElidedLabel(shortPath);
+        pathLabel->setStyleSheet(QStringLiteral("font-size: 11px; color: #9CA3AF;"));
         pathLabel->setObjectName(QStringLiteral("cardPathLabel"));
         pathLabel->setToolTip(file.path);
-        pathLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         row->addWidget(pathLabel, 1);
 
         QLabel *date = styledLabel(file.modified.toString(QStringLiteral("yyyy-MM-dd")),

@@ -1,5 +1,6 @@
 #include "pages/duplicatefinderpage.h"
 #include "testhome.h"
+#include "widgets/elidedlabel.h"
 
 #include <QtTest>
 
@@ -216,8 +217,8 @@ void TestDuplicateFinderPage::resultsKeepTheNewestAndKeepOldestFlips()
     const QString shownLong = homeRelative(home.filePath(longName));
     QCOMPARE(shownLong.size(), 59);
     QStringList cardPaths;
-    for (QLabel *label : page.findChildren<QLabel *>(QStringLiteral("cardPathLabel")))
-        cardPaths.append(label->text());
+    for (ElidedLabel *label : page.findChildren<ElidedLabel *>(QStringLiteral("cardPathLabel")))
+        cardPaths.append(label->fullText());
     QVERIFY(cardPaths.contains(shownLong.left(28) + QStringLiteral("…") + shownLong.right(27)));
 
     page.onKeepOldest();
