@@ -22,6 +22,6 @@ for round in $(seq "$rounds"); do
     j=$(wall_ms jdupes -r -q -X "size+=:$min" "$tree"); cp "$out/last" "$out/jdupes"
     f=$(wall_ms fdupes -r -q -G "$min" "$tree"); cp "$out/last" "$out/fdupes"
     echo "round $round: bench-dupes ${s} ms (peak ${peak} KiB), jdupes ${j} ms, fdupes ${f} ms," \
-        "ratio to jdupes $(echo "scale=2; $s / $j" | bc), to fdupes $(echo "scale=2; $s / $f" | bc)"
+        "ratio to jdupes $(awk "BEGIN { printf \"%.2f\", $s / $j }"), to fdupes $(awk "BEGIN { printf \"%.2f\", $s / $f }")"
 done
 python3 "$here/compare-dupes.py" "$out/sweepnook" "$out/jdupes" "$out/fdupes"

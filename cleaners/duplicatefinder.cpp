@@ -1,6 +1,7 @@
 #include "duplicatefinder.h"
 
 #include "fileidentity.h"
+#include "md5lanes.h"
 
 #include "app/logger.h"
 
@@ -30,7 +31,11 @@ namespace {
 constexpr qint64 QuickHashBytes = 65536;
 constexpr qint64 FullHashChunkBytes = 1048576;
 constexpr int MaxHashThreads = 4;
-constexpr int LookAheadClasses = 64;
+constexpr int LookAheadBatches = 16;
+// A batch of size classes is analysed in one go, so that the MD5 digests of its groups can be
+// computed side by side; it ends after this many classes or bytes of candidates.
+constexpr int BatchClasses = 16;
+constexpr qint64 BatchBytes = 64 * 1048576;
 
 const QStringList &skippedPrefixes()
 {
@@ -74,12 +79,13 @@ QByteArray fastHeadDigest(const QString &path)
     return readable ? canonicalDigest(XXH3_128bits(head.constData(), size_t(head.size()))) : QByteArray();
 }
 
-// Reads a file once in 1 MiB chunks into the digests given (either may be null). False when the
-// file cannot be opened or the scan is stopped.
-bool streamContent(const QString &path, XXH3_state_t *fast, QCryptographicHash *md5, const std::atomic<bool> &cancelled)
+// Reads a file from offset to its end in 1 MiB chunks, handing each chunk to consume. False
+// when the file cannot be opened or the scan is stopped.
+bool streamContent(const QString &path, qint64 offset, const std::function<void(const char *, qint64)> &consume,
+    const std::atomic<bool> &cancelled)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || (offset > 0 && !file.seek(offset)))
         return false;
     thread_local QByteArray chunk(FullHashChunkBytes, Qt::Uninitialized);
     for (;;) {
@@ -88,33 +94,21 @@ bool streamContent(const QString &path, XXH3_state_t *fast, QCryptographicHash *
         const qint64 got = file.read(chunk.data(), chunk.size());
         if (got <= 0)
             break;
-        if (fast)
-            XXH3_128bits_update(fast, chunk.constData(), size_t(got));
-        if (md5)
-            md5->addData(QByteArrayView(chunk.constData(), got));
+        consume(chunk.constData(), got);
     }
     return !cancelled;
 }
 
-// Whole-content digests of one file: always the fast one, the MD5 only when asked for.
-struct ContentDigest
-{
-    QString path;
-    bool withMd5 = false;
-    QByteArray fast;
-    QByteArray md5;
-};
-
-void digestContent(ContentDigest &digest, const std::atomic<bool> &cancelled)
+// Fast digest of everything after the first 64 KiB, which tells apart files whose heads are
+// known to be identical; empty when the file cannot be read or the scan stopped.
+QByteArray fastTailDigest(const QString &path, const std::atomic<bool> &cancelled)
 {
     const std::unique_ptr<XXH3_state_t, decltype(&XXH3_freeState)> state(XXH3_createState(), &XXH3_freeState);
     XXH3_128bits_reset(state.get());
-    QCryptographicHash md5(QCryptographicHash::Md5);
-    if (!streamContent(digest.path, state.get(), digest.withMd5 ? &md5 : nullptr, cancelled))
-        return;
-    digest.fast = canonicalDigest(XXH3_128bits_digest(state.get()));
-    if (digest.withMd5)
-        digest.md5 = md5.result();
+    const auto consume = [&](const char *data, qint64 size) { XXH3_128bits_update(state.get(), data, size_t(size)); };
+    if (!streamContent(path, QuickHashBytes, consume, cancelled))
+        return {};
+    return canonicalDigest(XXH3_128bits_digest(state.get()));
 }
 
 } // namespace
@@ -126,14 +120,22 @@ struct DuplicateFinder::SizeClassResult
     bool stopped = false; // the scan was stopped inside a per-file loop
 };
 
+// Files of one size class that share their content, in buckets of a shared head, before the
+// MD5 of each group is known.
+struct DuplicateFinder::SizeClassGroups
+{
+    QList<QList<QStringList>> buckets;
+    bool stopped = false;
+};
+
 namespace {
 
-// Analyses size classes on a pool of threads, at most LookAheadClasses ahead of the reader,
-// and hands the results over in class order.
+// Analyses batches of size classes on a pool of threads, at most LookAheadBatches ahead of the
+// reader, and hands the results over in batch order.
 class SizeClassPipeline
 {
 public:
-    using Result = DuplicateFinder::SizeClassResult;
+    using Result = QList<DuplicateFinder::SizeClassResult>;
 
     SizeClassPipeline(int count, std::function<Result(int)> analyze)
         : m_analyze(std::move(analyze))
@@ -174,7 +176,7 @@ private:
             {
                 std::unique_lock<std::mutex> lock(m_mutex);
                 m_changed.wait(
-                    lock, [&] { return m_abandoned || m_next >= count || m_next < m_taken + LookAheadClasses; });
+                    lock, [&] { return m_abandoned || m_next >= count || m_next < m_taken + LookAheadBatches; });
                 if (m_abandoned || m_next >= count)
                     return;
                 index = m_next++;
@@ -260,28 +262,40 @@ void DuplicateFinder::hashAndEmit(const QMap<qint64, QStringList> &candidates)
     m_wasteTotal = 0;
     QList<qint64> sizes = candidates.keys();
     std::sort(sizes.begin(), sizes.end(), std::greater<qint64>());
+    QList<QList<qint64>> batches;
+    qint64 batchBytes = 0;
+    for (const qint64 size : std::as_const(sizes)) {
+        if (batches.isEmpty() || batches.last().size() >= BatchClasses || batchBytes >= BatchBytes) {
+            batches.append(QList<qint64>());
+            batchBytes = 0;
+        }
+        batches.last().append(size);
+        batchBytes += size * candidates.value(size).size();
+    }
 
-    // The classes are analysed ahead on other threads; progress and groups are reported here,
+    // The batches are analysed ahead on other threads; progress and groups are reported here,
     // class by class, in the order a one-by-one scan would report them.
-    SizeClassPipeline pipeline(int(sizes.size()),
-        [&](int index) { return analyzeSizeClass(sizes.at(index), candidates.value(sizes.at(index))); });
-    for (int index = 0; index < sizes.size(); ++index) {
+    SizeClassPipeline pipeline(
+        int(batches.size()), [&](int index) { return analyzeSizeClasses(batches.at(index), candidates); });
+    for (int batch = 0; batch < batches.size(); ++batch) {
         if (cancelled)
             break;
-        const qint64 size = sizes.at(index);
-        const SizeClassResult result = pipeline.take(index);
-        for (const QString &path : candidates.value(size)) {
-            if (cancelled)
+        const QList<SizeClassResult> results = pipeline.take(batch);
+        for (int i = 0; i < results.size() && !cancelled; ++i) {
+            const qint64 size = batches.at(batch).at(i);
+            for (const QString &path : candidates.value(size)) {
+                if (cancelled)
+                    return;
+                ++scannedCount;
+                emit progress(scannedCount, totalCount, path);
+            }
+            if (results.at(i).stopped)
                 return;
-            ++scannedCount;
-            emit progress(scannedCount, totalCount, path);
-        }
-        if (result.stopped)
-            return;
-        for (const auto &[md5, paths] : result.groups) {
-            if (cancelled)
-                break;
-            emitGroup(size, md5, paths);
+            for (const auto &[md5, paths] : results.at(i).groups) {
+                if (cancelled)
+                    break;
+                emitGroup(size, md5, paths);
+            }
         }
     }
 
@@ -291,46 +305,83 @@ void DuplicateFinder::hashAndEmit(const QMap<qint64, QStringList> &candidates)
         QStringLiteral("DuplicateFinder: %1 groups, wasted %2 bytes").arg(m_groupCount).arg(m_wasteTotal));
 }
 
-DuplicateFinder::SizeClassResult DuplicateFinder::analyzeSizeClass(qint64 size, const QStringList &paths) const
+QList<DuplicateFinder::SizeClassResult> DuplicateFinder::analyzeSizeClasses(
+    const QList<qint64> &sizes, const QMap<qint64, QStringList> &candidates) const
 {
-    SizeClassResult result;
+    QList<SizeClassGroups> classes;
+    QStringList representatives;
+    for (const qint64 size : sizes) {
+        classes.append(groupsOfSizeClass(size, candidates.value(size)));
+        for (const QList<QStringList> &bucket : std::as_const(classes.last().buckets)) {
+            for (const QStringList &group : bucket)
+                representatives.append(group.first());
+        }
+    }
+    const QList<QByteArray> md5s = Md5Lanes::digestFiles(representatives, cancelled);
+
+    QList<SizeClassResult> results;
+    int next = 0;
+    for (const SizeClassGroups &groups : std::as_const(classes)) {
+        SizeClassResult result;
+        result.stopped = groups.stopped;
+        for (const QList<QStringList> &bucket : groups.buckets) {
+            QMap<QByteArray, QStringList> byMd5;
+            for (const QStringList &group : bucket) {
+                QByteArray md5 = md5s.at(next++);
+                for (int i = 1; md5.isEmpty() && !cancelled && i < group.size(); ++i)
+                    md5 = fullHash(group.at(i));
+                if (!md5.isEmpty())
+                    byMd5.insert(md5, group);
+            }
+            for (auto it = byMd5.cbegin(); it != byMd5.cend(); ++it)
+                result.groups.append({ it.key(), it.value() });
+        }
+        result.stopped = result.stopped || cancelled;
+        results.append(result);
+    }
+    return results;
+}
+
+DuplicateFinder::SizeClassGroups DuplicateFinder::groupsOfSizeClass(qint64 size, const QStringList &paths) const
+{
+    SizeClassGroups groups;
     QMap<QByteArray, QStringList> byHead;
     for (const QString &path : paths) {
         if (cancelled) {
-            result.stopped = true;
-            return result;
+            groups.stopped = true;
+            return groups;
         }
         const QByteArray digest = fastHeadDigest(path);
         if (!digest.isEmpty())
             byHead[digest].append(path);
     }
-
     QList<QStringList> shared;
     for (const QStringList &bucket : std::as_const(byHead)) {
         if (bucket.size() >= 2)
             shared.append(bucket);
     }
     if (size <= QuickHashBytes) {
-        // The head of a file this small is its whole content: each bucket is a group.
-        for (const auto &[md5, bucket] : orderByHeadMd5(shared))
-            result.groups.append({ md5, bucket });
-        return result;
+        // The head of a file this small is its whole content: each bucket is a group, and
+        // ordering the groups by their MD5 orders them by their heads' MD5.
+        groups.buckets.append(shared);
+        return groups;
     }
-    // Only the order of several buckets needs their heads' MD5; groups get theirs from the content.
-    const QList<QPair<QByteArray, QStringList>> buckets = shared.size() == 1
-        ? QList<QPair<QByteArray, QStringList>> { { QByteArray(), shared.first() } }
-        : orderByHeadMd5(shared);
-    for (const auto &bucket : buckets) {
-        if (cancelled)
-            return result;
-        result.stopped = !appendFullDigestGroups(bucket.second, result.groups);
-        if (result.stopped)
-            return result;
+    // Only the order of several buckets needs their heads' MD5.
+    if (shared.size() > 1)
+        shared = orderByHeadMd5(shared);
+    for (const QStringList &bucket : std::as_const(shared)) {
+        if (cancelled) {
+            groups.stopped = true;
+            return groups;
+        }
+        groups.buckets.append(sameContent(bucket, &groups.stopped));
+        if (groups.stopped)
+            return groups;
     }
-    return result;
+    return groups;
 }
 
-QList<QPair<QByteArray, QStringList>> DuplicateFinder::orderByHeadMd5(const QList<QStringList> &buckets) const
+QList<QStringList> DuplicateFinder::orderByHeadMd5(const QList<QStringList> &buckets) const
 {
     // The heads of one bucket are identical, so one readable member gives the bucket's MD5.
     QMap<QByteArray, QStringList> byMd5;
@@ -343,45 +394,27 @@ QList<QPair<QByteArray, QStringList>> DuplicateFinder::orderByHeadMd5(const QLis
             }
         }
     }
-    QList<QPair<QByteArray, QStringList>> ordered;
-    for (auto it = byMd5.cbegin(); it != byMd5.cend(); ++it)
-        ordered.append({ it.key(), it.value() });
-    return ordered;
+    return byMd5.values();
 }
 
-bool DuplicateFinder::appendFullDigestGroups(
-    const QStringList &bucket, QList<QPair<QByteArray, QStringList>> &groups) const
+QList<QStringList> DuplicateFinder::sameContent(const QStringList &bucket, bool *stopped) const
 {
-    // Every member is read once for its fast digest; the first also gets its MD5 in the same
-    // pass, which is the group's hash whenever the bucket holds true copies.
     QMap<QByteArray, QStringList> byContent;
-    QByteArray firstMd5;
-    for (int i = 0; i < bucket.size(); ++i) {
-        ContentDigest digest { bucket.at(i), i == 0, {}, {} };
-        digestContent(digest, cancelled);
-        if (cancelled)
-            return false;
-        if (!digest.fast.isEmpty())
-            byContent[digest.fast].append(digest.path);
-        if (i == 0)
-            firstMd5 = digest.md5;
+    for (const QString &path : bucket) {
+        const QByteArray digest = fastTailDigest(path, cancelled);
+        if (cancelled) {
+            *stopped = true;
+            return {};
+        }
+        if (!digest.isEmpty())
+            byContent[digest].append(path);
     }
-
-    QMap<QByteArray, QStringList> byMd5;
+    QList<QStringList> groups;
     for (const QStringList &paths : std::as_const(byContent)) {
-        if (paths.size() < 2)
-            continue;
-        QByteArray md5 = paths.first() == bucket.first() ? firstMd5 : QByteArray();
-        for (int i = 0; md5.isEmpty() && i < paths.size(); ++i)
-            md5 = fullHash(paths.at(i));
-        if (cancelled)
-            return false;
-        if (!md5.isEmpty())
-            byMd5.insert(md5, paths);
+        if (paths.size() >= 2)
+            groups.append(paths);
     }
-    for (auto it = byMd5.cbegin(); it != byMd5.cend(); ++it)
-        groups.append({ it.key(), it.value() });
-    return true;
+    return groups;
 }
 
 void DuplicateFinder::emitGroup(qint64 size, const QByteArray &md5, const QStringList &paths)
@@ -406,5 +439,6 @@ QByteArray DuplicateFinder::quickHash(const QString &path) const
 QByteArray DuplicateFinder::fullHash(const QString &path) const
 {
     QCryptographicHash md5(QCryptographicHash::Md5);
-    return streamContent(path, nullptr, &md5, cancelled) ? md5.result() : QByteArray();
+    const auto consume = [&](const char *data, qint64 size) { md5.addData(QByteArrayView(data, size)); };
+    return streamContent(path, 0, consume, cancelled) ? md5.result() : QByteArray();
 }

@@ -42,12 +42,17 @@ signals:
     void scanFinished(int totalGroups, qint64 totalWaste);
 
 private:
-    // Reads and digests the files of one size class; runs on a hashing thread.
-    SizeClassResult analyzeSizeClass(qint64 size, const QStringList &paths) const;
-    // Buckets of files sharing their head, keyed and ordered by the head's MD5.
-    QList<QPair<QByteArray, QStringList>> orderByHeadMd5(const QList<QStringList> &buckets) const;
-    // Splits a bucket of files sharing their head by content; false when stopped.
-    bool appendFullDigestGroups(const QStringList &bucket, QList<QPair<QByteArray, QStringList>> &groups) const;
+    struct SizeClassGroups;
+
+    // Reads and digests the files of a batch of size classes; runs on a hashing thread.
+    QList<SizeClassResult> analyzeSizeClasses(
+        const QList<qint64> &sizes, const QMap<qint64, QStringList> &candidates) const;
+    // The files of one size class that share their content, in head buckets.
+    SizeClassGroups groupsOfSizeClass(qint64 size, const QStringList &paths) const;
+    // Buckets of files sharing their head, ordered by the head's MD5.
+    QList<QStringList> orderByHeadMd5(const QList<QStringList> &buckets) const;
+    // Splits a bucket of files sharing their head by content; sets stopped when stopped.
+    QList<QStringList> sameContent(const QStringList &bucket, bool *stopped) const;
     void emitGroup(qint64 size, const QByteArray &md5, const QStringList &paths);
 
     int m_groupCount = 0;

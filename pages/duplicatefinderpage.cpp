@@ -449,6 +449,7 @@ void DuplicateFinderPage::onStartScan()
     m_finder->directories = selectedPaths;
     m_finder->minSize = m_minSizeCombo->currentData().toLongLong();
     scanThread = QThread::create([finder = m_finder] { finder->startScan(); });
+    scanThread->setParent(this);
     scanThread->start(QThread::InheritPriority);
 }
 
@@ -715,6 +716,7 @@ void DuplicateFinderPage::onDeleteSelected()
     setDeleting(true);
     m_removalThread = QThread::create(
         [remover = m_remover, removals, roots = m_scannedRoots] { remover->remove(removals, roots); });
+    m_removalThread->setParent(this);
     m_removalThread->start(QThread::InheritPriority);
 }
 
