@@ -7,7 +7,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -15,6 +14,7 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <cstring>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -25,6 +25,10 @@
 #ifdef SWEEPNOOK_XXH_DISPATCH
 #include <xxh_x86dispatch.h>
 #endif
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -55,6 +59,44 @@ bool isSkipped(const QString &path)
     const QStringList &prefixes = skippedPrefixes();
     return std::any_of(
         prefixes.cbegin(), prefixes.cend(), [&](const QString &prefix) { return path.startsWith(prefix); });
+}
+
+// Calls visit for every regular file below root, depth first, in the order the file system
+// lists each folder; hidden files are included and symbolic links are never followed. Stops
+// as soon as cancelled is set. A root that is not a folder lists nothing.
+void walkRegularFiles(const QString &root, const std::atomic<bool> &cancelled,
+    const std::function<void(const QString &, const FileIdentity &)> &visit)
+{
+    QList<QByteArray> pending { QFile::encodeName(root) };
+    while (!pending.isEmpty() && !cancelled) {
+        const QByteArray folder = pending.takeLast();
+        DIR *listing = ::opendir(folder.constData());
+        if (!listing)
+            continue;
+        const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
+        QList<QByteArray> subfolders;
+        while (const dirent *entry = ::readdir(listing)) {
+            if (cancelled)
+                break;
+            const char *name = entry->d_name;
+            if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0 || entry->d_type == DT_LNK)
+                continue;
+            if (entry->d_type == DT_DIR) {
+                subfolders.append(prefix + name);
+                continue;
+            }
+            struct stat info;
+            if (::fstatat(::dirfd(listing), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            if (S_ISDIR(info.st_mode))
+                subfolders.append(prefix + name);
+            else if (S_ISREG(info.st_mode))
+                visit(QFile::decodeName(prefix + name),
+                    FileIdentity { quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size) });
+        }
+        ::closedir(listing);
+        std::for_each(subfolders.crbegin(), subfolders.crend(), [&](const QByteArray &sub) { pending.append(sub); });
+    }
 }
 
 QByteArray readHead(const QString &path, bool *readable)
@@ -237,21 +279,12 @@ QMap<qint64, QStringList> DuplicateFinder::collectBySize()
     for (const QString &directory : std::as_const(directories)) {
         if (cancelled)
             break;
-        const QString root = QDir::cleanPath(directory);
-        if (!QFileInfo(root).isDir())
-            continue;
-        QDirIterator it(
-            root, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (!cancelled && it.hasNext()) {
-            const QString path = it.next();
-            if (isSkipped(path))
-                continue;
-            const std::optional<FileIdentity> identity = FileIdentity::ofRegularFile(path);
-            if (!identity || identity->size < minSize || seen.contains(*identity))
-                continue;
-            seen.insert(*identity);
-            bySize[identity->size].append(path);
-        }
+        walkRegularFiles(QDir::cleanPath(directory), cancelled, [&](const QString &path, const FileIdentity &identity) {
+            if (isSkipped(path) || identity.size < minSize || seen.contains(identity))
+                return;
+            seen.insert(identity);
+            bySize[identity.size].append(path);
+        });
     }
     return bySize;
 }
