@@ -444,7 +444,6 @@ void DuplicateFinderPage::onStartScan()
     spinnerFrame = 0;
     m_spinnerLabel->setText(QStringLiteral("◐"));
     spinnerTimer->start();
-    m_scanning = true;
 
     m_finder->directories = selectedPaths;
     m_finder->minSize = m_minSizeCombo->currentData().toLongLong();
@@ -463,6 +462,11 @@ void DuplicateFinderPage::tickSpinner()
 
 void DuplicateFinderPage::onProgress(int scanned, int total, const QString &path)
 {
+    if (!isScanning()) {
+        // A stop that came before the scan cleared its flag at its start was lost: repeat it.
+        m_finder->cancelled = true;
+        return;
+    }
     if (total > 0) {
         m_progressBar->setRange(0, 100);
         m_progressBar->setValue(int(qint64(scanned) * 100 / total));
@@ -477,12 +481,18 @@ void DuplicateFinderPage::onProgress(int scanned, int total, const QString &path
 
 void DuplicateFinderPage::onGroupFound(const DuplicateGroup &group)
 {
-    foundGroups.append(group);
+    if (isScanning())
+        foundGroups.append(group);
+}
+
+bool DuplicateFinderPage::isScanning() const
+{
+    // The progress card is shown exactly while a scan runs.
+    return !m_progressCard->isHidden();
 }
 
 void DuplicateFinderPage::endScanUi()
 {
-    m_scanning = false;
     m_progressCard->hide();
     spinnerTimer->stop();
     m_startBtn->setEnabled(true);
@@ -491,7 +501,7 @@ void DuplicateFinderPage::endScanUi()
 void DuplicateFinderPage::onScanFinished(int groups, qint64 waste)
 {
     // The end of a scan the user has cancelled may still be queued: its results are not shown.
-    if (!m_scanning)
+    if (!isScanning())
         return;
     endScanUi();
     m_progressBar->setRange(0, 100);

@@ -81,6 +81,7 @@ private:
     QString formatSize(qint64 bytes) const;
     QString homeRelative(const QString &path) const;
     void keepOne(bool newest);
+    bool isScanning() const;
     void endScanUi();
     // The groups with their checked copies; a group whose every copy is checked keeps its
     // newest one, and lastCopyGroups counts those groups.
@@ -104,7 +105,6 @@ private:
     QList<GroupCard> groupRows;
     QTimer *spinnerTimer = nullptr;
     int spinnerFrame = 0;
-    bool m_scanning = false;
 
     QLabel *m_pathHint = nullptr;
     QComboBox *m_minSizeCombo = nullptr;

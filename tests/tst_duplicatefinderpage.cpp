@@ -107,6 +107,7 @@ private slots:
     void fullDiskScanAsksFirst_data();
     void fullDiskScanAsksFirst();
     void scanWithoutDuplicatesStaysOnScanPage();
+    void cancelledScanShowsNoResults();
     void resultsKeepTheNewestAndKeepOldestFlips();
     void failedDeletionIsReportedAsPartialFailure();
     void lastCopyIsNeverDeleted();
@@ -188,6 +189,22 @@ void TestDuplicateFinderPage::scanWithoutDuplicatesStaysOnScanPage()
     QCOMPARE(stackIndex(page), 0);
     QVERIFY(page.findChild<QPushButton *>(QStringLiteral("startScanBtn"))->isEnabled());
     QVERIFY(page.findChild<QWidget *>(QStringLiteral("progressCard"))->isHidden());
+}
+
+void TestDuplicateFinderPage::cancelledScanShowsNoResults()
+{
+    TestHome home;
+    makeCopies(home, { QStringLiteral("a/one.bin"), QStringLiteral("b/two.bin") }, 'c');
+    DuplicateFinderPage page;
+    startSmallFileScan(page);
+    page.onCancelScan();
+    // Whatever the scan reported before it stopped is delivered now, and must change nothing.
+    QCoreApplication::sendPostedEvents();
+
+    QCOMPARE(stackIndex(page), 0);
+    QVERIFY(page.findChild<QWidget *>(QStringLiteral("progressCard"))->isHidden());
+    QVERIFY(page.findChild<QPushButton *>(QStringLiteral("startScanBtn"))->isEnabled());
+    QVERIFY(page.findChildren<QFrame *>(QStringLiteral("groupCard")).isEmpty());
 }
 
 void TestDuplicateFinderPage::resultsKeepTheNewestAndKeepOldestFlips()
@@ -290,6 +307,7 @@ void TestDuplicateFinderPage::progressShortensLongPaths()
     DuplicateFinderPage page;
     const QString path = QStringLiteral("/Volumes/") + QString(64, QLatin1Char('p'));
     QCOMPARE(path.size(), 73);
+    page.findChild<QWidget *>(QStringLiteral("progressCard"))->show(); // as during a scan
     page.onProgress(5, 20, path);
 
     QCOMPARE(
