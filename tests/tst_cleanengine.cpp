@@ -13,15 +13,15 @@ class GatedEngine final : public CleanEngine
 public:
     QSemaphore release;
     QSemaphore entered;
-    std::atomic<int> scansRun { 0 };
-    std::atomic<int> itemsToCleanBeforeCancel { -1 };
+    std::atomic<int> scansRun{0};
+    std::atomic<int> itemsToCleanBeforeCancel{-1};
 
 protected:
     void doScan() override
     {
         const int run = ++scansRun;
         CleanCategory category(QStringLiteral("run%1").arg(run), QStringLiteral("Run"), QString());
-        category.items = { CleanItem(QStringLiteral("a"), QStringLiteral("/a"), 10) };
+        category.items = {CleanItem(QStringLiteral("a"), QStringLiteral("/a"), 10)};
         m_result.categories.append(category);
         entered.release();
         while (!isCancelled() && !release.tryAcquire(1, 10)) { }
@@ -82,9 +82,8 @@ void TestCleanEngine::scanFinishesOnGuiThread()
     GatedEngine engine;
     QSignalSpy finished(&engine, &CleanEngine::scanFinished);
     QThread *receivedOn = nullptr;
-    connect(
-        &engine, &CleanEngine::scanFinished, this, [&] { receivedOn = QThread::currentThread(); },
-        Qt::DirectConnection);
+    connect(&engine, &CleanEngine::scanFinished, this, [&] { receivedOn = QThread::currentThread(); },
+            Qt::DirectConnection);
     engine.startScan();
     QCOMPARE(engine.state(), CleanEngine::Scanning);
     engine.release.release();
@@ -148,9 +147,9 @@ void TestCleanEngine::cancelledCleanReportsPartialTotals()
     engine.release.release();
     QVERIFY(scanned.wait());
     CleanCategory &category = engine.result().categories[0];
-    category.items = { CleanItem(QStringLiteral("a"), QStringLiteral("/a"), 10),
-        CleanItem(QStringLiteral("b"), QStringLiteral("/b"), 20),
-        CleanItem(QStringLiteral("c"), QStringLiteral("/c"), 40) };
+    category.items = {CleanItem(QStringLiteral("a"), QStringLiteral("/a"), 10),
+                      CleanItem(QStringLiteral("b"), QStringLiteral("/b"), 20),
+                      CleanItem(QStringLiteral("c"), QStringLiteral("/c"), 40)};
     engine.itemsToCleanBeforeCancel = 2;
 
     QSignalSpy finished(&engine, &CleanEngine::cleanFinished);

@@ -38,8 +38,7 @@ void TestFileUtils::deleteDirectoryOnLinkRemovesOnlyTheLink()
     QFETCH(QString, suffix);
     TestHome home;
     const QString precious = home.makeFile(QStringLiteral("Documents/keep/precious.txt"), 10);
-    const QString link
-        = home.makeLink(QStringLiteral("Library/Caches/app"), home.filePath(QStringLiteral("Documents/keep")));
+    const QString link = home.makeLink(QStringLiteral("Library/Caches/app"), home.filePath(QStringLiteral("Documents/keep")));
 
     QVERIFY(FileUtils::deleteDirectory(link + suffix));
     QVERIFY(!QFileInfo(link).isSymLink());
@@ -109,8 +108,8 @@ void TestFileUtils::dirSizeNeverFollowsLinksNorCountsTwice()
     home.makeFile(QStringLiteral("tree/sub/.hidden"), 10);
     QVERIFY(QFile::link(first, home.filePath(QStringLiteral("tree/symlink-to-a"))));
     QCOMPARE(::link(QFile::encodeName(first).constData(),
-                 QFile::encodeName(home.filePath(QStringLiteral("tree/sub/hardlink-to-a"))).constData()),
-        0);
+                    QFile::encodeName(home.filePath(QStringLiteral("tree/sub/hardlink-to-a"))).constData()),
+             0);
     home.makeLink(QStringLiteral("tree/outside"), home.filePath(QStringLiteral("outside")));
 
     QCOMPARE(FileUtils::calculateDirSize(home.filePath(QStringLiteral("tree"))), qint64(1010));
@@ -127,9 +126,8 @@ void TestFileUtils::dirSizeAgreesWithFind()
     home.makeFile(QStringLiteral("tree/.dot/.x"), 7);
 
     QProcess find;
-    find.start(QStringLiteral("find"),
-        { home.filePath(QStringLiteral("tree")), QStringLiteral("-type"), QStringLiteral("f"),
-            QStringLiteral("-printf"), QStringLiteral("%s\\n") });
+    find.start(QStringLiteral("find"), {home.filePath(QStringLiteral("tree")), QStringLiteral("-type"),
+                                        QStringLiteral("f"), QStringLiteral("-printf"), QStringLiteral("%s\\n")});
     QVERIFY(find.waitForFinished());
     qint64 expected = 0;
     for (const QByteArray &line : find.readAllStandardOutput().split('\n'))
@@ -147,11 +145,11 @@ void TestFileUtils::findFilesSkipsHiddenAndLinks()
     home.makeLink(QStringLiteral("Logs/e.log"), home.filePath(QStringLiteral("Logs/d.txt")));
     const QString logs = home.filePath(QStringLiteral("Logs"));
 
-    QStringList flat = FileUtils::findFiles(logs, { QStringLiteral("*.log") }, false);
-    QCOMPARE(flat, QStringList { logs + QStringLiteral("/a.LOG") });
-    QStringList deep = FileUtils::findFiles(logs, { QStringLiteral("*.log") }, true);
+    QStringList flat = FileUtils::findFiles(logs, {QStringLiteral("*.log")}, false);
+    QCOMPARE(flat, QStringList{logs + QStringLiteral("/a.LOG")});
+    QStringList deep = FileUtils::findFiles(logs, {QStringLiteral("*.log")}, true);
     deep.sort();
-    QCOMPARE(deep, (QStringList { logs + QStringLiteral("/a.LOG"), logs + QStringLiteral("/sub/b.log") }));
+    QCOMPARE(deep, (QStringList{logs + QStringLiteral("/a.LOG"), logs + QStringLiteral("/sub/b.log")}));
 }
 
 void TestFileUtils::isInside_data()

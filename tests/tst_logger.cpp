@@ -38,7 +38,7 @@ void TestLogger::runsOfOneDayAppendWithHeaders()
 
     const QString file = Logger::logFileName(folder);
     QVERIFY(file.endsWith(QStringLiteral("/sweepnook_") + QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))
-        + QStringLiteral(".log")));
+                          + QStringLiteral(".log")));
     const QStringList lines = linesOf(file);
     const QString rule(40, QLatin1Char('='));
     QCOMPARE(lines.count(rule), 4);
@@ -46,8 +46,7 @@ void TestLogger::runsOfOneDayAppendWithHeaders()
     QCOMPARE(lines.at(1), rule);
     QVERIFY(lines.at(2).startsWith(QStringLiteral("Sweepnook Log Started: ")));
     QCOMPARE(lines.at(3), rule);
-    const QRegularExpression format(
-        QStringLiteral(R"(^\[\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3}\] \[(INFO|WARN|ERROR)\] )"));
+    const QRegularExpression format(QStringLiteral(R"(^\[\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3}\] \[(INFO|WARN|ERROR)\] )"));
     QVERIFY(format.match(lines.at(4)).hasMatch());
     QVERIFY(lines.at(4).endsWith(QStringLiteral("[INFO] first run %1 stays")));
     QCOMPARE(lines.at(5), QString());

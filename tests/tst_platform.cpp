@@ -22,8 +22,7 @@ void TestPlatform::runsFakeToolFromPath()
 {
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), "#!/bin/sh\necho \"$@\" >> \"$SWEEPNOOK_FAKE_LOG\"\necho 4242\n");
-    const ProcessRunner::Result result
-        = ProcessRunner::run(QStringLiteral("pgrep"), { QStringLiteral("-x"), QStringLiteral("Safari") }, 5000);
+    const ProcessRunner::Result result = ProcessRunner::run(QStringLiteral("pgrep"), {QStringLiteral("-x"), QStringLiteral("Safari")}, 5000);
     QVERIFY(result.succeeded());
     QCOMPARE(result.output, QByteArray("4242\n"));
     QCOMPARE(tools.callLog(), QStringLiteral("-x Safari\n"));
@@ -61,11 +60,9 @@ void TestPlatform::slowToolIsStoppedAtTheLimit()
 
 void TestPlatform::diskUsageOfEmptyVolumeIsZero()
 {
-    const SystemUtils::DiskInfo empty
-        = SystemUtils::diskInfoFromFigures(QStringLiteral("/x"), QStringLiteral("x"), 0, 0);
+    const SystemUtils::DiskInfo empty = SystemUtils::diskInfoFromFigures(QStringLiteral("/x"), QStringLiteral("x"), 0, 0);
     QCOMPARE(empty.usagePercent, 0.0);
-    const SystemUtils::DiskInfo half
-        = SystemUtils::diskInfoFromFigures(QStringLiteral("/y"), QStringLiteral("y"), 200, 50);
+    const SystemUtils::DiskInfo half = SystemUtils::diskInfoFromFigures(QStringLiteral("/y"), QStringLiteral("y"), 200, 50);
     QCOMPARE(half.usedBytes, qint64(150));
     QCOMPARE(half.usagePercent, 75.0);
 }
