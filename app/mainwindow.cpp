@@ -6,6 +6,7 @@
 #include "settingsdialog.h"
 #include "titlebar.h"
 #include "trafficlightbutton.h"
+#include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
 #include "widgets/placeholderpage.h"
 
@@ -214,7 +215,7 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(TweaksIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(UninstallerIndex)));
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(DuplicatesIndex)));
+    m_pageStack->addWidget(new DuplicateFinderPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(PrivacyIndex)));
 }
 
