@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "cleaners/browsercleaner.h"
 #include "logger.h"
 #include "mainwindow.h"
 
@@ -13,8 +14,7 @@ Application *Application::s_instance = nullptr;
 
 namespace {
 
-template<typename T>
-void deleteAndClear(T *&pointer)
+template<typename T> void deleteAndClear(T *&pointer)
 {
     T *object = pointer;
     pointer = nullptr;
@@ -34,17 +34,21 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_browserCleaner);
 }
 
 void Application::initialize()
 {
     deleteAndClear(m_settings);
-    m_settings = new QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QUELMO"),
-                               QStringLiteral("Sweepnook"));
+    m_settings = new QSettings(
+        QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"));
     QDir().mkpath(logPath());
     QDir().mkpath(backupPath());
     Logger::instance()->initialize(logPath());
     Logger::instance()->info(QStringLiteral("Application initializing..."));
+    deleteAndClear(m_browserCleaner);
+    m_browserCleaner = new BrowserCleaner;
+    m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }
@@ -81,16 +85,26 @@ MainWindow *Application::mainWindow() const
     return m_mainWindow;
 }
 
+BrowserCleaner *Application::browserCleaner() const
+{
+    return m_browserCleaner;
+}
+
 QString Application::chooseLanguage(const QString &storedLanguage, const QString &systemLocaleName)
 {
     if (!storedLanguage.isEmpty())
         return storedLanguage;
     static const QHash<QString, QString> offered = {
-        {QStringLiteral("en"), QStringLiteral("en")}, {QStringLiteral("fr"), QStringLiteral("fr")},
-        {QStringLiteral("de"), QStringLiteral("de")}, {QStringLiteral("ja"), QStringLiteral("ja")},
-        {QStringLiteral("es"), QStringLiteral("es")}, {QStringLiteral("ko"), QStringLiteral("ko")},
-        {QStringLiteral("nl"), QStringLiteral("nl")}, {QStringLiteral("pt"), QStringLiteral("pt")},
-        {QStringLiteral("it"), QStringLiteral("it")}, {QStringLiteral("zh"), QStringLiteral("zh_TW")},
+        { QStringLiteral("en"), QStringLiteral("en") },
+        { QStringLiteral("fr"), QStringLiteral("fr") },
+        { QStringLiteral("de"), QStringLiteral("de") },
+        { QStringLiteral("ja"), QStringLiteral("ja") },
+        { QStringLiteral("es"), QStringLiteral("es") },
+        { QStringLiteral("ko"), QStringLiteral("ko") },
+        { QStringLiteral("nl"), QStringLiteral("nl") },
+        { QStringLiteral("pt"), QStringLiteral("pt") },
+        { QStringLiteral("it"), QStringLiteral("it") },
+        { QStringLiteral("zh"), QStringLiteral("zh_TW") },
     };
     return offered.value(systemLocaleName.left(2), QStringLiteral("en"));
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class BrowserCleaner;
 class MainWindow;
 class QSettings;
 
@@ -24,6 +25,7 @@ public:
 
     QSettings *settings() const;
     MainWindow *mainWindow() const;
+    BrowserCleaner *browserCleaner() const;
 
     // The interface language: the stored choice unchanged when there is one, otherwise the
     // language of the system locale (a name such as "de_AT"), "en" when it is not offered.
@@ -36,4 +38,5 @@ private:
     static Application *s_instance;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
+    BrowserCleaner *m_browserCleaner = nullptr;
 };
