@@ -409,6 +409,8 @@ CleanCategory BrowserCleaner::categoryFor(const BrowserInfo &info, const Browser
 {
     CleanCategory category(stableIdForType(info.type) + QLatin1Char('_') + rule.id,
         info.name + QStringLiteral(" - ") + rule.name, QString());
+    // The rule's description carries its warning ("requires re-login to all sites"), shown on the row.
+    category.description = rule.description;
     category.checked = rule.defaultChecked;
     category.riskLevel = rule.riskLevel;
     return category;

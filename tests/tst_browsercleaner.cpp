@@ -296,6 +296,7 @@ void TestBrowserCleaner::firefoxCookiesByFileName()
         itemNames(cookies), QStringList({ QStringLiteral("cookies.sqlite"), QStringLiteral("cookies.sqlite-wal") }));
     QVERIFY(!cookies->checked);
     QCOMPARE(cookies->riskLevel, 2);
+    QCOMPARE(cookies->description, QStringLiteral("Website Cookies (requires re-login to all sites)"));
     // Both GPU rules of Firefox reach the one shader cache; the totals count it once.
     const CleanCategory *gpu = cleaner.result().findCategory(QStringLiteral("mozilla_firefox_gpu_cache"));
     const CleanCategory *shader = cleaner.result().findCategory(QStringLiteral("mozilla_firefox_shader_cache"));
