@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "cleaners/browsercleaner.h"
+#include "cleaners/junkcleaner.h"
 #include "logger.h"
 #include "mainwindow.h"
 
@@ -35,6 +36,7 @@ Application::~Application()
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
     deleteAndClear(m_browserCleaner);
+    deleteAndClear(m_junkCleaner);
 }
 
 void Application::initialize()
@@ -46,6 +48,9 @@ void Application::initialize()
     QDir().mkpath(backupPath());
     Logger::instance()->initialize(logPath());
     Logger::instance()->info(QStringLiteral("Application initializing..."));
+    deleteAndClear(m_junkCleaner);
+    m_junkCleaner = new JunkCleaner;
+    m_junkCleaner->loadRules(QStringLiteral(":/rules/junk_rules.json"));
     deleteAndClear(m_browserCleaner);
     m_browserCleaner = new BrowserCleaner;
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
@@ -83,6 +88,11 @@ QSettings *Application::settings() const
 MainWindow *Application::mainWindow() const
 {
     return m_mainWindow;
+}
+
+JunkCleaner *Application::junkCleaner() const
+{
+    return m_junkCleaner;
 }
 
 BrowserCleaner *Application::browserCleaner() const

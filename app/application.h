@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class JunkCleaner;
 class BrowserCleaner;
 class MainWindow;
 class QSettings;
@@ -25,6 +26,7 @@ public:
 
     QSettings *settings() const;
     MainWindow *mainWindow() const;
+    JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
 
     // The interface language: the stored choice unchanged when there is one, otherwise the
@@ -38,5 +40,6 @@ private:
     static Application *s_instance;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
+    JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
 };

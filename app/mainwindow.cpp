@@ -1,13 +1,431 @@
 #include "mainwindow.h"
 
+#include "application.h"
+#include "linkmanager.h"
+#include "navbutton.h"
+#include "settingsdialog.h"
+#include "titlebar.h"
+#include "trafficlightbutton.h"
+#include "widgets/placeholderpage.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QFrame>
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QStackedWidget>
 #include <QVBoxLayout>
+
+namespace {
+
+struct NavigationEntry
+{
+    const char *label;
+    const char *iconPath;
+    bool shown;
+};
+
+// Side-bar order = page index. Registry cleaning and tweaks only act on Windows: their entries
+// exist but stay hidden.
+const NavigationEntry navigationEntries[] = {
+    { QT_TRANSLATE_NOOP("MainWindow", "Dashboard"), ":/icons/dashboard.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Junk Cleaner"), ":/icons/trash.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Browser Cleaner"), ":/icons/browser.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Registry Cleaner"), ":/icons/registry.svg", false },
+    { QT_TRANSLATE_NOOP("MainWindow", "Startup Manager"), ":/icons/startup.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Large Files"), ":/icons/largefile.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Optimization"), ":/icons/settings.svg", false },
+    { QT_TRANSLATE_NOOP("MainWindow", "App Uninstaller"), ":/icons/uninstall.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Duplicate Files"), ":/icons/duplicate.svg", true },
+    { QT_TRANSLATE_NOOP("MainWindow", "Privacy Cleaner"), ":/icons/privacy.svg", true },
+};
+
+QString navigationLabel(int index)
+{
+    return QCoreApplication::translate("MainWindow", navigationEntries[index].label);
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(QStringLiteral("Sweepnook"));
+    setMinimumSize(900, 650);
     resize(900, 650);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Sweepnook"), this), 0, Qt::AlignCenter);
+
+    setupUi();
+    setupSystemTray();
+    setupConnections();
+    applyStyles();
+    connect(LinkManager::instance(), &LinkManager::languageChanged, this, &MainWindow::onLanguageChanged);
+
+    if (m_pageStack->count() > 0)
+        switchToPage(DashboardIndex);
+}
+
+void MainWindow::setupUi()
+{
+    auto *windowLayout = new QVBoxLayout(this);
+    windowLayout->setContentsMargins(10, 10, 10, 10);
+    windowLayout->setSpacing(0);
+
+    auto *mainContainer = new QWidget(this);
+    mainContainer->setObjectName(QStringLiteral("mainContainer"));
+    mainContainer->setAttribute(Qt::WA_StyledBackground);
+    windowLayout->addWidget(mainContainer);
+
+    auto *containerLayout = new QHBoxLayout(mainContainer);
+    containerLayout->setContentsMargins(0, 0, 0, 0);
+    containerLayout->setSpacing(0);
+    containerLayout->addWidget(setupNavigation(), 0);
+
+    auto *rightContent = new QWidget(mainContainer);
+    rightContent->setObjectName(QStringLiteral("rightContent"));
+    rightContent->setAttribute(Qt::WA_StyledBackground);
+    containerLayout->addWidget(rightContent, 1);
+
+    auto *rightLayout = new QVBoxLayout(rightContent);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(0);
+    m_titleBar = new TitleBar(rightContent);
+    rightLayout->addWidget(m_titleBar, 0);
+    setupContent();
+    rightLayout->addWidget(m_pageStack, 1);
+
+    auto *shadow = new QGraphicsDropShadowEffect(mainContainer);
+    shadow->setBlurRadius(20);
+    shadow->setColor(QColor(0, 0, 0, 50));
+    shadow->setOffset(0, 5);
+    mainContainer->setGraphicsEffect(shadow);
+}
+
+QWidget *MainWindow::setupNavigation()
+{
+    m_navWidget = new QWidget;
+    m_navWidget->setObjectName(QStringLiteral("navWidget"));
+    m_navWidget->setAttribute(Qt::WA_StyledBackground);
+    m_navWidget->setFixedWidth(220);
+    auto *layout = new QVBoxLayout(m_navWidget);
+    layout->setContentsMargins(16, 6, 16, 20);
+    layout->setSpacing(6);
+
+    layout->addWidget(createWindowControls());
+    layout->addSpacing(2);
+    layout->addWidget(createLogo());
+
+    auto *separator = new QFrame(m_navWidget);
+    separator->setObjectName(QStringLiteral("navSeparator"));
+    separator->setFrameShape(QFrame::HLine);
+    separator->setStyleSheet(QStringLiteral("background-color: rgba(255,255,255,0.2); max-height: 1px; border: none;"));
+    layout->addWidget(separator);
+    layout->addSpacing(10);
+
+    const int entryCount = int(std::size(navigationEntries));
+    for (int index = 0; index < entryCount; ++index) {
+        auto *button = new NavButton(
+            navigationLabel(index), QString::fromLatin1(navigationEntries[index].iconPath), m_navWidget);
+        button->setVisible(navigationEntries[index].shown);
+        m_navButtons.append(button);
+        layout->addWidget(button);
+        connect(button, &NavButton::clicked, this, [this, index] { onNavButtonClicked(index); });
+    }
+    layout->addStretch();
+    return m_navWidget;
+}
+
+QWidget *MainWindow::createWindowControls()
+{
+    auto *row = new QWidget(m_navWidget);
+    row->setFixedHeight(20);
+    row->setStyleSheet(QStringLiteral("background:transparent;"));
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    layout->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto *closeButton = new TrafficLightButton(QColor(0xFF, 0x5F, 0x57), QStringLiteral("×"), row);
+    closeButton->setToolTip(tr("Close"));
+    auto *minimizeButton = new TrafficLightButton(QColor(0xFF, 0xBD, 0x2E), QStringLiteral("–"), row);
+    minimizeButton->setToolTip(tr("Minimize"));
+    auto *zoomButton = new TrafficLightButton(QColor(0x28, 0xC8, 0x40), QStringLiteral("⌃"), row);
+    zoomButton->setToolTip(tr("Zoom"));
+    connect(closeButton, &QAbstractButton::clicked, this, &MainWindow::onCloseClicked);
+    connect(minimizeButton, &QAbstractButton::clicked, this, &MainWindow::onMinimizeClicked);
+    connect(zoomButton, &QAbstractButton::clicked, this, &MainWindow::onMaximizeClicked);
+    layout->addWidget(closeButton);
+    layout->addWidget(minimizeButton);
+    layout->addWidget(zoomButton);
+    layout->addStretch();
+    return row;
+}
+
+QWidget *MainWindow::createLogo()
+{
+    auto *logoWidget = new QWidget(m_navWidget);
+    logoWidget->setObjectName(QStringLiteral("logoWidget"));
+    auto *layout = new QVBoxLayout(logoWidget);
+    layout->setContentsMargins(0, 8, 0, 16);
+    layout->setSpacing(10);
+    layout->setAlignment(Qt::AlignCenter);
+
+    auto *badge = new QWidget(logoWidget);
+    badge->setFixedSize(72, 72);
+    auto *broom = new QLabel(QStringLiteral("🧹"), badge);
+    broom->setGeometry(4, 12, 52, 52);
+    broom->setAlignment(Qt::AlignCenter);
+    broom->setStyleSheet(QStringLiteral("font-size: 28px;background-color: white;border-radius: 12px;border: none;"));
+    auto *sparkle = new QLabel(QStringLiteral("✨"), badge);
+    sparkle->setGeometry(48, 0, 24, 24);
+    sparkle->setAlignment(Qt::AlignCenter);
+    sparkle->setStyleSheet(
+        QStringLiteral("font-size: 14px;background-color: #FCD34D;border-radius: 12px;border: none;"));
+    layout->addWidget(badge, 0, Qt::AlignCenter);
+
+    auto *name = new QLabel(QStringLiteral("Sweepnook 5.0"), logoWidget);
+    name->setObjectName(QStringLiteral("logoLabel"));
+    name->setAlignment(Qt::AlignCenter);
+    name->setStyleSheet(
+        QStringLiteral("font-size: 20px;font-weight: 700;color: white;background: transparent;border: none;"));
+    layout->addWidget(name);
+    return logoWidget;
+}
+
+void MainWindow::setupContent()
+{
+    m_pageStack = new QStackedWidget;
+    m_pageStack->setObjectName(QStringLiteral("pageStack"));
+    // One page per side-bar entry, in index order; a feature's page takes its placeholder's line.
+    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(DashboardIndex)));
+    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(JunkIndex)));
+    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(BrowserIndex)));
+    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(RegistryIndex)));
+    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
+    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
+    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(TweaksIndex)));
+    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(UninstallerIndex)));
+    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(DuplicatesIndex)));
+    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(PrivacyIndex)));
+}
+
+void MainWindow::setupSystemTray()
+{
+    m_trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/app.svg")), this);
+    m_trayIcon->setToolTip(tr("Sweepnook - PC Cleaning Tool"));
+    m_trayMenu = new QMenu(this);
+    m_trayMenu->addAction(tr("显示主窗口"), this, &MainWindow::onTrayShowWindow);
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(tr("退出"), this, &MainWindow::onTrayExit);
+    m_trayIcon->setContextMenu(m_trayMenu);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::onTrayIconActivated);
+    m_trayIcon->show();
+}
+
+void MainWindow::setupConnections()
+{
+    connect(m_titleBar, &TitleBar::minimizeClicked, this, &MainWindow::onMinimizeClicked);
+    connect(m_titleBar, &TitleBar::maximizeClicked, this, &MainWindow::onMaximizeClicked);
+    connect(m_titleBar, &TitleBar::closeClicked, this, &MainWindow::onCloseClicked);
+    connect(m_titleBar, &TitleBar::settingsClicked, this, &MainWindow::onSettingsClicked);
+    connect(m_titleBar, &TitleBar::aboutClicked, this, &MainWindow::onAboutClicked);
+    connect(m_titleBar, &TitleBar::helpClicked, this, &MainWindow::onHelpClicked);
+    connect(m_titleBar, &TitleBar::supportClicked, this, &MainWindow::onSupportClicked);
+    connect(m_titleBar, &TitleBar::languageChanged, this, &MainWindow::onLanguageChanged);
+}
+
+void MainWindow::applyStyles()
+{
+    QFile sheet(QStringLiteral(":/styles/style.qss"));
+    if (sheet.open(QIODevice::ReadOnly | QIODevice::Text))
+        setStyleSheet(QString::fromUtf8(sheet.readAll()));
+}
+
+void MainWindow::switchToPage(int index)
+{
+    if (index < 0 || index >= m_pageStack->count())
+        return;
+    for (int position = 0; position < m_navButtons.size(); ++position)
+        m_navButtons.at(position)->setChecked(position == index);
+    m_currentPage = index;
+    m_pageStack->setCurrentIndex(index);
+}
+
+int MainWindow::currentPage() const
+{
+    return m_currentPage;
+}
+
+TitleBar *MainWindow::titleBar() const
+{
+    return m_titleBar;
+}
+
+void MainWindow::onNavButtonClicked(int index)
+{
+    if (index == RegistryIndex || index == TweaksIndex)
+        return;
+    if (index == SettingsIndex) {
+        onSettingsClicked();
+        return;
+    }
+    switchToPage(index);
+}
+
+void MainWindow::onDashboardNavigate(int pageId)
+{
+    switchToPage(pageId);
+}
+
+void MainWindow::onMinimizeClicked()
+{
+    showMinimized();
+}
+
+void MainWindow::onMaximizeClicked()
+{
+    const bool maximize = !isMaximized();
+    if (maximize)
+        showMaximized();
+    else
+        showNormal();
+    m_titleBar->setMaximized(maximize);
+}
+
+void MainWindow::onCloseClicked()
+{
+    close();
+}
+
+void MainWindow::onSettingsClicked()
+{
+    if (!m_settingsDialog)
+        m_settingsDialog = new SettingsDialog(this);
+    // The kept dialog shows what is stored, not what a cancelled visit left in its boxes.
+    m_settingsDialog->loadSettings();
+    m_settingsDialog->exec();
+}
+
+void MainWindow::onAboutClicked()
+{
+    QMessageBox box(this);
+    box.setWindowTitle(tr("About Sweepnook"));
+    box.setTextFormat(Qt::RichText);
+    box.setText(QStringLiteral("<h2 style='color: #10B981; margin-bottom: 4px;'>Sweepnook 5.0</h2>"
+                               "<p style='color: #6B7280; margin-top: 0;'>%1</p>"
+                               "<hr style='border: none; border-top: 1px solid #E5E7EB;'/>"
+                               "<p style='color: #374151; line-height: 1.6;'>%2</p>"
+                               "<p style='color: #9CA3AF; font-size: 12px;'>%3</p>")
+                    .arg(tr("by Quelmo"),
+                        tr("The smartest way to keep your Mac clean, fast, and private.<br>Remove junk files, "
+                           "browser traces, duplicate files,<br>and privacy risks — all in one click."),
+                        tr("© 2026 Quelmo. All rights reserved.")));
+    QPixmap icon(QStringLiteral(":/icons/logo.ico"));
+    if (icon.isNull())
+        icon.load(QStringLiteral(":/icons/app.svg"));
+    if (!icon.isNull())
+        box.setIconPixmap(icon.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    box.setStyleSheet(QStringLiteral("QMessageBox { background-color: #FFFFFF; }"
+                                     "QMessageBox QLabel { color: #333333; font-size: 13px; }"
+                                     // Wide enough that the summary breaks only where its <br>s are.
+                                     "QLabel#qt_msgbox_label { min-width: 440px; }"
+                                     "QPushButton { background-color: #10B981; color: white; border: none;"
+                                     " border-radius: 6px; padding: 8px 24px; font-size: 13px; min-width: 80px; }"
+                                     "QPushButton:hover { background-color: #059669; }"));
+    box.exec();
+}
+
+void MainWindow::onHelpClicked()
+{
+    LinkManager::instance()->openLink(QStringLiteral("support"), QStringLiteral("help"), this);
+}
+
+void MainWindow::onSupportClicked()
+{
+    LinkManager::instance()->openLink(QStringLiteral("support"), QStringLiteral("contact"), this);
+}
+
+void MainWindow::onTrayIconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
+        onTrayShowWindow();
+}
+
+void MainWindow::onTrayShowWindow()
+{
+    show();
+    raise();
+    activateWindow();
+    if (isMinimized())
+        showNormal();
+}
+
+void MainWindow::onTrayExit()
+{
+    m_trayIcon->hide();
+    QCoreApplication::quit();
+}
+
+void MainWindow::onLanguageChanged(const QString &language)
+{
+    qDebug() << "[MainWindow] 语言已切换为:" << language;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    const QSettings *settings = Application::instance()->settings();
+    const bool toTray = settings && settings->value(QStringLiteral("general/minimizeToTray"), false).toBool();
+    if (toTray && m_trayIcon && m_trayIcon->isVisible()) {
+        hide();
+        m_trayIcon->showMessage(tr("Sweepnook"),
+            tr("Program minimized to system tray. Double-click the icon to restore."), QSystemTrayIcon::Information,
+            2000);
+        event->ignore();
+        return;
+    }
+    if (m_trayIcon)
+        m_trayIcon->hide();
+    event->accept();
+}
+
+bool MainWindow::isDragHandle(const QPoint &windowPosition) const
+{
+    return m_navWidget->rect().contains(m_navWidget->mapFrom(this, windowPosition))
+        || m_titleBar->rect().contains(m_titleBar->mapFrom(this, windowPosition));
+}
+
+void MainWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && isDragHandle(event->position().toPoint())) {
+        m_dragging = true;
+        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+        event->accept();
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_dragging = false;
+    QWidget::mouseReleaseEvent(event);
 }

@@ -1,12 +1,84 @@
 #pragma once
 
+#include <QList>
+#include <QPoint>
+#include <QSystemTrayIcon>
 #include <QWidget>
 
-// The program's one window.
+class NavButton;
+class QMenu;
+class QStackedWidget;
+class SettingsDialog;
+class TitleBar;
+
+// The program's one window: a frameless rounded card with the green side bar, the title bar and
+// the page stack, plus the tray icon. Pages sit at fixed indices, matching their side-bar buttons.
 class MainWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
+    enum PageIndex {
+        DashboardIndex = 0,
+        JunkIndex = 1,
+        BrowserIndex = 2,
+        RegistryIndex = 3,
+        StartupIndex = 4,
+        LargeFilesIndex = 5,
+        TweaksIndex = 6,
+        UninstallerIndex = 7,
+        DuplicatesIndex = 8,
+        PrivacyIndex = 9,
+        // Not a page: the navigation index that opens the settings dialog.
+        SettingsIndex = 10,
+    };
+
     explicit MainWindow(QWidget *parent = nullptr);
+
+    void switchToPage(int index);
+    int currentPage() const;
+    TitleBar *titleBar() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private slots:
+    void onNavButtonClicked(int index);
+    void onMinimizeClicked();
+    void onMaximizeClicked();
+    void onCloseClicked();
+    void onSettingsClicked();
+    void onAboutClicked();
+    void onHelpClicked();
+    void onSupportClicked();
+    void onDashboardNavigate(int pageId);
+    void onTrayIconActivated(QSystemTrayIcon::ActivationReason reason);
+    void onTrayShowWindow();
+    void onTrayExit();
+    void onLanguageChanged(const QString &language);
+
+private:
+    void setupUi();
+    QWidget *setupNavigation();
+    QWidget *createWindowControls();
+    QWidget *createLogo();
+    void setupContent();
+    void setupSystemTray();
+    void setupConnections();
+    void applyStyles();
+    bool isDragHandle(const QPoint &windowPosition) const;
+
+    TitleBar *m_titleBar = nullptr;
+    QWidget *m_navWidget = nullptr;
+    QStackedWidget *m_pageStack = nullptr;
+    QList<NavButton *> m_navButtons;
+    SettingsDialog *m_settingsDialog = nullptr;
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    QMenu *m_trayMenu = nullptr;
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+    int m_currentPage = 0;
 };

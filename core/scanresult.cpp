@@ -4,31 +4,50 @@
 
 namespace {
 
-struct Tally
+using Tally = ScanResult::Totals;
+
+// Remembers the items already counted. Items are told apart by their path; registry entries
+// carry none and are told apart by what they delete. The path views stay valid because the
+// categories outlive the tally.
+class SeenItems
 {
-    qint64 size = 0;
-    int count = 0;
+public:
+    explicit SeenItems(qsizetype expected)
+    {
+        m_paths.reserve(expected);
+    }
+
+    // True the first time an item with this identity is offered.
+    bool insert(const CleanItem &item)
+    {
+        if (item.path.isEmpty())
+            return insertInto(m_registryEntries, item.regPath + QLatin1Char('\n') + item.regTarget);
+        return insertInto(m_paths, QStringView(item.path));
+    }
+
+private:
+    template<typename Set, typename Key> static bool insertInto(Set &set, const Key &key)
+    {
+        const qsizetype before = set.size();
+        set.insert(key);
+        return set.size() != before;
+    }
+
+    QSet<QStringView> m_paths;
+    QSet<QString> m_registryEntries;
 };
 
-// Registry entries carry no file path; they are told apart by what they delete.
-QString identityOf(const CleanItem &item)
+template<typename Accept> Tally tallyUniquePaths(const QList<CleanCategory> &categories, Accept accept)
 {
-    return item.path.isEmpty() ? item.regPath + QLatin1Char('\n') + item.regTarget : item.path;
-}
-
-template<typename Accept>
-Tally tallyUniquePaths(const QList<CleanCategory> &categories, Accept accept)
-{
+    qsizetype itemCount = 0;
+    for (const CleanCategory &category : categories)
+        itemCount += category.items.size();
     Tally tally;
-    QSet<QString> seen;
+    SeenItems seen(itemCount);
     for (const CleanCategory &category : categories) {
         for (const CleanItem &item : category.items) {
-            if (!accept(category, item))
+            if (!accept(category, item) || !seen.insert(item))
                 continue;
-            const QString identity = identityOf(item);
-            if (seen.contains(identity))
-                continue;
-            seen.insert(identity);
             tally.size += item.size;
             ++tally.count;
         }
@@ -47,6 +66,11 @@ bool selectedItem(const CleanCategory &category, const CleanItem &item)
 }
 
 } // namespace
+
+ScanResult::Totals ScanResult::totals() const
+{
+    return tallyUniquePaths(categories, anyItem);
+}
 
 qint64 ScanResult::totalSize() const
 {

@@ -15,6 +15,14 @@ struct ScanResult
     QList<CleanCategory> categories;
     QDateTime scanTime = QDateTime::currentDateTime();
 
+    struct Totals
+    {
+        qint64 size = 0;
+        int count = 0;
+    };
+
+    // totalSize() and totalItemCount() in one pass over a large result.
+    Totals totals() const;
     qint64 totalSize() const;
     // An item counts when both its category and the item itself are checked.
     qint64 selectedSize() const;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QPushButton;
+
+// The four stored preferences of the program; Save writes them, Cancel leaves them as they were.
+class SettingsDialog final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit SettingsDialog(QWidget *parent = nullptr);
+
+    // Sets every box from the application's settings store.
+    void loadSettings();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private slots:
+    void onSaveClicked();
+    void onCancelClicked();
+    void onAboutClicked();
+
+private:
+    void setupUi();
+    void saveSettings();
+
+    QCheckBox *m_autoStartBox = nullptr;
+    QCheckBox *m_trayBox = nullptr;
+    QCheckBox *m_confirmBox = nullptr;
+    QCheckBox *m_backupBox = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_aboutButton = nullptr;
+};

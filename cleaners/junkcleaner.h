@@ -1,0 +1,39 @@
+#pragma once
+
+#include "cleaners/folderlisting.h"
+#include "cleaners/junkrule.h"
+#include "core/cleanengine.h"
+
+#include <QList>
+
+class QJsonObject;
+
+// The rule-driven engine behind the junk page. Each rule becomes at most one category whose
+// items are the regular, non-hidden files its folders and name patterns select.
+class JunkCleaner final : public CleanEngine
+{
+    Q_OBJECT
+
+public:
+    explicit JunkCleaner(QObject *parent = nullptr);
+
+    void loadRules(const QString &path) override;
+    QList<JunkRule> rules() const;
+
+protected:
+    void doScan() override;
+    void doClean() override;
+
+private:
+    static JunkRule ruleFromJson(const QJsonObject &object);
+    void scanCategory(const JunkRule &rule);
+    static QString expandPath(const QString &path);
+    void scanDirectory(const QString &dir, const QStringList &patterns, QList<CleanItem> &items, bool recursive);
+    // The folders and files the rules with this id expand to: a clean never leaves them.
+    QStringList allowedRoots(const QString &categoryId) const;
+    static bool deleteFileOrDir(const CleanItem &item);
+
+    QList<JunkRule> m_rules;
+    // Used only by the scan, on the worker thread.
+    FolderListing m_listing;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// One entry of the junk rules file: where to look and which file names to take.
+struct JunkRule
+{
+    QString id;
+    QString name;
+    QString description;
+    QStringList paths;
+    QStringList patterns;
+    bool defaultChecked = true;
+    int riskLevel = 0;
+    bool recursive = true;
+};

@@ -1,0 +1,340 @@
+#include "basepage.h"
+
+#include "app/application.h"
+#include "core/cleanengine.h"
+#include "widgets/categorywidget.h"
+#include "widgets/progressdialog.h"
+#include "widgets/statcard.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *footerButton(const QString &objectName, const QString &text, const QString &style)
+{
+    auto *button = new QPushButton(text);
+    button->setObjectName(objectName);
+    button->setFixedSize(120, 40);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(style);
+    return button;
+}
+
+bool confirmBeforeCleaning()
+{
+    const QSettings *settings = Application::instance()->settings();
+    return !settings || settings->value(QStringLiteral("clean/confirmClean"), true).toBool();
+}
+
+} // namespace
+
+BasePage::BasePage(QWidget *parent)
+    : QWidget(parent)
+{
+    setupUi();
+}
+
+void BasePage::setupUi()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->setSpacing(16);
+    setupHeader();
+    setupContent();
+    setupFooter();
+}
+
+void BasePage::setupHeader()
+{
+    m_titleLabel = new QLabel;
+    m_titleLabel->setStyleSheet(
+        QStringLiteral("color: %1; font-size: 22px; font-weight: 700;").arg(QStringLiteral("#111827")));
+    m_subtitleLabel = new QLabel;
+    m_subtitleLabel->setStyleSheet(QStringLiteral("color: %1; font-size: 13px;").arg(QStringLiteral("#6B7280")));
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    texts->addStretch();
+    texts->addWidget(m_titleLabel);
+    texts->addWidget(m_subtitleLabel);
+    texts->addStretch();
+
+    m_statCard = new StatCard;
+    m_statCard->setFixedWidth(180);
+    m_statCard->setTitle(tr("Cleanable"));
+    m_statCard->setIcon(QStringLiteral(":/icons/trash.svg"));
+    m_statCard->setValue(QStringLiteral("--"));
+
+    auto *header = new QHBoxLayout;
+    header->setSpacing(16);
+    header->addLayout(texts, 1);
+    header->addWidget(m_statCard);
+    static_cast<QVBoxLayout *>(layout())->addLayout(header);
+}
+
+void BasePage::setupContent()
+{
+    m_contentWidget = new QWidget;
+    m_contentLayout = new QVBoxLayout(m_contentWidget);
+    m_contentLayout->setContentsMargins(0, 0, 4, 0);
+    m_contentLayout->setSpacing(8);
+
+    m_emptyState = new QWidget;
+    auto *emptyIcon = new QLabel(QStringLiteral("🔍"));
+    emptyIcon->setStyleSheet(QStringLiteral("font-size: 48px;"));
+    emptyIcon->setAlignment(Qt::AlignCenter);
+    auto *emptyText = new QLabel(tr("Click \"Start Scanning\" to find cleanable items"));
+    emptyText->setStyleSheet(QStringLiteral("color: %1; font-size: 14px;").arg(QStringLiteral("#9CA3AF")));
+    emptyText->setAlignment(Qt::AlignCenter);
+    auto *emptyLayout = new QVBoxLayout(m_emptyState);
+    emptyLayout->addStretch();
+    emptyLayout->addWidget(emptyIcon);
+    emptyLayout->addWidget(emptyText);
+    emptyLayout->addStretch();
+    m_contentLayout->addWidget(m_emptyState, 1);
+    m_contentLayout->addStretch();
+
+    m_scrollArea = new QScrollArea;
+    m_scrollArea->setObjectName(QStringLiteral("contentScrollArea"));
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setWidget(m_contentWidget);
+    static_cast<QVBoxLayout *>(layout())->addWidget(m_scrollArea, 1);
+}
+
+void BasePage::setupFooter()
+{
+    m_selectionLabel = new QLabel(tr("Selected: --"));
+    m_selectionLabel->setStyleSheet(QStringLiteral("color: %1; font-size: 13px;").arg(QStringLiteral("#6B7280")));
+    m_scanButton = footerButton(QStringLiteral("scanBtn"), tr("Start Scanning"),
+        QStringLiteral("QPushButton { background-color: white; color: %1; border: 1px solid %2; border-radius: 8px;"
+                       " font-size: 14px; }QPushButton:hover { background-color: %3; }"
+                       "QPushButton:disabled { color: %4; }")
+            .arg(QStringLiteral("#10B981"), QStringLiteral("#10B981"), QStringLiteral("#ECFDF5"),
+                QStringLiteral("#9CA3AF")));
+    m_cleanButton = footerButton(QStringLiteral("cleanBtn"), tr("Clean Now"),
+        QStringLiteral(
+            "QPushButton { background-color: %1; color: white; border: none; border-radius: 8px; font-size: 14px; }"
+            "QPushButton:hover { background-color: %2; }QPushButton:disabled { background-color: %3; }")
+            .arg(QStringLiteral("#10B981"), QStringLiteral("#059669"), QStringLiteral("#A7F3D0")));
+    m_cleanButton->setEnabled(false);
+    connect(m_scanButton, &QPushButton::clicked, this, &BasePage::startScan);
+    connect(m_cleanButton, &QPushButton::clicked, this, &BasePage::startClean);
+
+    auto *footer = new QHBoxLayout;
+    footer->setSpacing(12);
+    footer->addWidget(m_selectionLabel, 1);
+    footer->addWidget(m_scanButton);
+    footer->addWidget(m_cleanButton);
+    static_cast<QVBoxLayout *>(layout())->addLayout(footer);
+}
+
+void BasePage::setEngine(CleanEngine *engine)
+{
+    if (m_engine)
+        disconnect(m_engine, nullptr, this, nullptr);
+    m_engine = engine;
+    if (!m_engine)
+        return;
+    connect(m_engine, &CleanEngine::scanProgress, this, &BasePage::onScanProgress);
+    connect(m_engine, &CleanEngine::scanFinished, this, &BasePage::onScanFinished);
+    connect(m_engine, &CleanEngine::cleanProgress, this, &BasePage::onCleanProgress);
+    connect(m_engine, &CleanEngine::cleanFinished, this, &BasePage::onCleanFinished);
+    connect(m_engine, &CleanEngine::errorOccurred, this, &BasePage::onEngineError);
+}
+
+CleanEngine *BasePage::engine() const
+{
+    return m_engine;
+}
+
+void BasePage::setShowSize(bool show)
+{
+    m_showSize = show;
+    for (CategoryWidget *row : std::as_const(m_categoryWidgets))
+        row->setShowSize(show);
+    updateTotalSize();
+}
+
+bool BasePage::engineBusy() const
+{
+    return m_engine->state() == CleanEngine::Scanning || m_engine->state() == CleanEngine::Cleaning;
+}
+
+bool BasePage::resultHasCategories() const
+{
+    return m_engine && !m_engine->result().categories.isEmpty();
+}
+
+void BasePage::startScan()
+{
+    if (!m_engine || engineBusy())
+        return;
+    m_scanButton->setEnabled(false);
+    m_cleanButton->setEnabled(false);
+    // The rows point into the result the engine is about to empty.
+    clearCategories();
+    replaceProgressDialog(new ProgressDialog(ProgressDialog::Scan, this));
+    m_engine->startScan();
+}
+
+void BasePage::startClean()
+{
+    if (!m_engine || engineBusy())
+        return;
+    const int count = m_engine->result().selectedItemCount();
+    if (count == 0) {
+        QMessageBox::information(this, tr("Notice"), tr("No items selected"));
+        return;
+    }
+    if (confirmBeforeCleaning()) {
+        const auto answer = QMessageBox::question(this, tr("Confirm Clean"),
+            tr("Are you sure you want to clean %1 selected items?\nThis action cannot be undone!").arg(count),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+    m_scanButton->setEnabled(false);
+    m_cleanButton->setEnabled(false);
+    replaceProgressDialog(new ProgressDialog(ProgressDialog::Clean, this));
+    m_engine->startClean();
+}
+
+void BasePage::replaceProgressDialog(ProgressDialog *dialog)
+{
+    closeProgressDialog();
+    m_progressDialog = dialog;
+    dialog->setModal(true);
+    connect(dialog, &ProgressDialog::cancelRequested, this, &BasePage::cancelOperation);
+    dialog->show();
+}
+
+void BasePage::closeProgressDialog()
+{
+    if (!m_progressDialog)
+        return;
+    m_progressDialog->hide();
+    m_progressDialog->close();
+    m_progressDialog->deleteLater();
+    m_progressDialog = nullptr;
+}
+
+void BasePage::cancelOperation()
+{
+    if (m_engine)
+        m_engine->cancel();
+    closeProgressDialog();
+    m_scanButton->setEnabled(true);
+    // A cancelled scan shows no rows, and nothing the user has not seen may be cleaned.
+    m_cleanButton->setEnabled(!m_categoryWidgets.isEmpty());
+}
+
+void BasePage::onScanProgress(int current, int total, const QString &path)
+{
+    if (!m_progressDialog)
+        return;
+    m_progressDialog->setProgress(current, total);
+    m_progressDialog->setCurrentItem(path);
+}
+
+void BasePage::onScanFinished(const ScanResult &)
+{
+    closeProgressDialog();
+    m_scanButton->setEnabled(true);
+    m_cleanButton->setEnabled(resultHasCategories());
+    updateCategories();
+    updateTotalSize();
+    emit scanFinished();
+}
+
+void BasePage::onCleanProgress(int current, int total, qint64 cleanedBytes)
+{
+    if (!m_progressDialog)
+        return;
+    m_progressDialog->setProgress(current, total);
+    m_progressDialog->setCleanedSize(cleanedBytes);
+}
+
+void BasePage::onCleanFinished(qint64 cleanedBytes, int cleanedCount)
+{
+    if (m_progressDialog)
+        m_progressDialog->setFinished(
+            true, tr("Cleaned %1 items, freed %2").arg(cleanedCount).arg(CleanItem::formatSize(cleanedBytes)));
+    m_scanButton->setEnabled(true);
+    m_cleanButton->setEnabled(false);
+    clearCategories();
+    setEmptyStateVisible(true);
+    m_statCard->setValue(QStringLiteral("--"));
+    m_selectionLabel->setText(tr("Selected: --"));
+    emit cleanFinished();
+}
+
+void BasePage::onEngineError(const QString &message)
+{
+    if (m_progressDialog)
+        m_progressDialog->setFinished(false, message);
+    m_scanButton->setEnabled(true);
+    m_cleanButton->setEnabled(!m_categoryWidgets.isEmpty());
+}
+
+void BasePage::updateCategories()
+{
+    clearCategories();
+    if (!resultHasCategories()) {
+        setEmptyStateVisible(true);
+        return;
+    }
+    setEmptyStateVisible(false);
+    for (CleanCategory &category : m_engine->result().categories) {
+        auto *row = new CategoryWidget(&category);
+        row->setShowSize(m_showSize);
+        connect(row, &CategoryWidget::checkStateChanged, this, &BasePage::updateTotalSize);
+        addCategoryWidget(row);
+    }
+}
+
+void BasePage::addCategoryWidget(CategoryWidget *widget)
+{
+    m_categoryWidgets.append(widget);
+    // The last entry of the list is the stretch that keeps the rows at the top.
+    m_contentLayout->insertWidget(m_contentLayout->count() - 1, widget);
+}
+
+void BasePage::clearCategories()
+{
+    for (CategoryWidget *row : std::as_const(m_categoryWidgets)) {
+        m_contentLayout->removeWidget(row);
+        row->hide();
+        row->deleteLater();
+    }
+    m_categoryWidgets.clear();
+}
+
+void BasePage::setEmptyStateVisible(bool visible)
+{
+    m_emptyState->setVisible(visible);
+}
+
+void BasePage::updateTotalSize()
+{
+    if (!m_engine)
+        return;
+    const ScanResult &result = m_engine->result();
+    const int count = result.selectedItemCount();
+    if (m_showSize) {
+        const QString size = CleanItem::formatSize(result.selectedSize());
+        m_statCard->setValue(size);
+        m_selectionLabel->setText(tr("Selected: %1 items, %2").arg(count).arg(size));
+    } else {
+        m_statCard->setValue(tr("%1 items").arg(count));
+        m_selectionLabel->setText(tr("Selected: %1 items").arg(count));
+    }
+    m_cleanButton->setEnabled(count > 0);
+}

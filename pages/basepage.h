@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+struct ScanResult;
+class CategoryWidget;
+class CleanEngine;
+class ProgressDialog;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QVBoxLayout;
+class StatCard;
+
+// The page of a rule-driven engine: a header with title, subtitle and statistics card, the
+// categories of the engine's last scan as expandable rows, and a footer with the selection and
+// the scan and clean buttons. The rows edit the selection flags of the engine's own result.
+// Subclasses bind an engine and set their texts; they may override how categories are shown.
+class BasePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit BasePage(QWidget *parent = nullptr);
+
+    void setEngine(CleanEngine *engine);
+    CleanEngine *engine() const;
+    void setShowSize(bool show);
+
+signals:
+    void scanFinished();
+    void cleanFinished();
+
+public slots:
+    void startScan();
+    void startClean();
+    void cancelOperation();
+    void onScanProgress(int current, int total, const QString &path);
+    void onScanFinished(const ScanResult &result);
+    void onCleanProgress(int current, int total, qint64 cleanedBytes);
+    void onCleanFinished(qint64 cleanedBytes, int cleanedCount);
+    void onEngineError(const QString &message);
+    void updateTotalSize();
+
+protected:
+    void setupUi();
+    void setupHeader();
+    void setupContent();
+    void setupFooter();
+    virtual void updateCategories();
+    virtual void clearCategories();
+    // Adds a row in display order, before the trailing stretch of the list.
+    void addCategoryWidget(CategoryWidget *widget);
+    void setEmptyStateVisible(bool visible);
+    bool engineBusy() const;
+    bool resultHasCategories() const;
+    void replaceProgressDialog(ProgressDialog *dialog);
+    void closeProgressDialog();
+
+    CleanEngine *m_engine = nullptr;
+    bool m_showSize = true;
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_subtitleLabel = nullptr;
+    StatCard *m_statCard = nullptr;
+    QScrollArea *m_scrollArea = nullptr;
+    QWidget *m_contentWidget = nullptr;
+    QVBoxLayout *m_contentLayout = nullptr;
+    QWidget *m_emptyState = nullptr;
+    QList<CategoryWidget *> m_categoryWidgets;
+    QLabel *m_selectionLabel = nullptr;
+    QPushButton *m_scanButton = nullptr;
+    QPushButton *m_cleanButton = nullptr;
+    QPointer<ProgressDialog> m_progressDialog;
+};

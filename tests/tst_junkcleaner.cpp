@@ -1,0 +1,440 @@
+#include "cleaners/junkcleaner.h"
+#include "testhome.h"
+
+#include <QtTest>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+const QString bundledRules = QStringLiteral(":/rules/junk_rules.json");
+
+QString writeRules(const TestHome &home, const QByteArray &json)
+{
+    return home.makeFileWithContent(QStringLiteral("rules.json"), json);
+}
+
+// One rule per folder: {"id": id, "paths": [path], ...extra}.
+QByteArray ruleJson(const QString &id, const QString &path, const QByteArray &extra = QByteArray())
+{
+    return "{\"id\": \"" + id.toUtf8() + "\", \"name\": \"" + id.toUtf8() + "\", \"paths\": [\"" + path.toUtf8() + "\"]"
+        + extra + "}";
+}
+
+QByteArray rulesJson(const QList<QByteArray> &rules)
+{
+    QByteArray joined;
+    for (const QByteArray &rule : rules)
+        joined += (joined.isEmpty() ? "" : ",") + rule;
+    return "{\"version\": \"1.2\", \"rules\": [" + joined + "]}";
+}
+
+bool scan(JunkCleaner &cleaner)
+{
+    QSignalSpy finished(&cleaner, &CleanEngine::scanFinished);
+    cleaner.startScan();
+    return QTest::qWaitFor([&] { return !finished.isEmpty(); }, 10000);
+}
+
+// Runs a clean and returns {bytes cleaned, items cleaned}.
+QPair<qint64, int> clean(JunkCleaner &cleaner)
+{
+    QSignalSpy finished(&cleaner, &CleanEngine::cleanFinished);
+    cleaner.startClean();
+    // cleanFinished comes from the worker thread, possibly before a wait could start.
+    if (!QTest::qWaitFor([&] { return !finished.isEmpty(); }, 10000))
+        return { -1, -1 };
+    return { finished.at(0).at(0).toLongLong(), finished.at(0).at(1).toInt() };
+}
+
+QStringList itemNames(const CleanCategory *category)
+{
+    QStringList names;
+    if (category) {
+        for (const CleanItem &item : category->items)
+            names.append(item.name);
+    }
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+class TestJunkCleaner : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bundledRulesLoad();
+    void byteOrderMarkIsIgnored();
+    void badRulesFileKeepsRules_data();
+    void badRulesFileKeepsRules();
+    void wrongTypesReadAsMissingValues();
+    void windowsOnlyRuleYieldsNothing();
+    void listsVisibleRegularFilesOnly();
+    void listingAgreesWithFind();
+    void patternsAreCaseInsensitiveAndRecursionOptional();
+    void singleFileRulePathTakesRuleFlags();
+    void trashIsUncheckedWithCheckedItems();
+    void fileReachedTwiceIsListedAndCleanedOnce();
+    void cleanDeletesSelectionAndKeepsTheRest();
+    void undeletableItemIsCountedAndCleanGoesOn();
+    void cleanNeverLeavesTheRuleFolders();
+    void cancelDuringScanDropsCurrentRule();
+    void cancelDuringCleanReportsWhatWasDone();
+};
+
+void TestJunkCleaner::bundledRulesLoad()
+{
+    TestHome home;
+    JunkCleaner cleaner;
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Loaded 21 junk rules$")));
+    cleaner.loadRules(bundledRules);
+    const QList<JunkRule> rules = cleaner.rules();
+    QCOMPARE(rules.size(), 21);
+    QCOMPARE(rules.first().id, QStringLiteral("temp_files"));
+    QCOMPARE(rules.last().id, QStringLiteral("windows_old"));
+    const JunkRule &installers = rules.at(6);
+    QCOMPARE(installers.id, QStringLiteral("download_installers"));
+    QCOMPARE(installers.patterns.size(), 10);
+    QCOMPARE(installers.recursive, false);
+    QCOMPARE(installers.defaultChecked, false);
+    QCOMPARE(installers.riskLevel, 1);
+    QCOMPARE(rules.at(1).paths.at(1), QStringLiteral("%LOCALAPPDATA%\\Microsoft\\Windows\\INetCache"));
+}
+
+void TestJunkCleaner::byteOrderMarkIsIgnored()
+{
+    TestHome home;
+    QFile bundled(bundledRules);
+    QVERIFY(bundled.open(QIODevice::ReadOnly));
+    const QString path = writeRules(home, "\xEF\xBB\xBF" + bundled.readAll());
+    JunkCleaner plain;
+    plain.loadRules(bundledRules);
+    JunkCleaner withMark;
+    withMark.loadRules(path);
+    QCOMPARE(withMark.rules().size(), 21);
+    for (int i = 0; i < 21; ++i) {
+        QCOMPARE(withMark.rules().at(i).id, plain.rules().at(i).id);
+        QCOMPARE(withMark.rules().at(i).paths, plain.rules().at(i).paths);
+    }
+}
+
+void TestJunkCleaner::badRulesFileKeepsRules_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("logLine");
+    QTest::newRow("not JSON") << QByteArray("{\"rules\": [") << QStringLiteral("JSON parse error: ");
+    QTest::newRow("array") << QByteArray("[1, 2]") << QStringLiteral("Invalid junk rules format");
+    QTest::newRow("missing file") << QByteArray() << QStringLiteral("Failed to load junk rules: ");
+}
+
+void TestJunkCleaner::badRulesFileKeepsRules()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, logLine);
+    TestHome home;
+    const QString path = content.isEmpty() ? home.filePath(QStringLiteral("missing.json")) : writeRules(home, content);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QTest::ignoreMessage(
+        QtDebugMsg, QRegularExpression(QStringLiteral("\\[ERROR\\] ") + QRegularExpression::escape(logLine)));
+    cleaner.loadRules(path);
+    QCOMPARE(cleaner.rules().size(), 21);
+}
+
+void TestJunkCleaner::wrongTypesReadAsMissingValues()
+{
+    TestHome home;
+    const QString path = writeRules(home,
+        "{\"rules\": [5, {\"id\": 3, \"name\": \"n\", \"paths\": \"x\", \"patterns\": [1, \"*.log\"],"
+        " \"defaultChecked\": \"no\", \"riskLevel\": \"2\", \"recursive\": null}]}");
+    JunkCleaner cleaner;
+    cleaner.loadRules(path);
+    const QList<JunkRule> rules = cleaner.rules();
+    QCOMPARE(rules.size(), 2);
+    QVERIFY(rules.at(0).id.isEmpty());
+    QVERIFY(rules.at(0).paths.isEmpty());
+    QCOMPARE(rules.at(0).defaultChecked, true);
+    const JunkRule &second = rules.at(1);
+    QVERIFY(second.id.isEmpty());
+    QCOMPARE(second.name, QStringLiteral("n"));
+    QVERIFY(second.paths.isEmpty());
+    QCOMPARE(second.patterns, (QStringList { QString(), QStringLiteral("*.log") }));
+    QCOMPARE(second.defaultChecked, true);
+    QCOMPARE(second.riskLevel, 0);
+    QCOMPARE(second.recursive, true);
+
+    // "rules" of the wrong type reads as an empty list; a scan then finds nothing.
+    cleaner.loadRules(writeRules(home, "{\"rules\": {\"id\": \"x\"}}"));
+    QVERIFY(cleaner.rules().isEmpty());
+    QVERIFY(scan(cleaner));
+    QVERIFY(cleaner.result().categories.isEmpty());
+}
+
+void TestJunkCleaner::windowsOnlyRuleYieldsNothing()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("Library/Caches/app/cache.db"), 10);
+    JunkCleaner cleaner;
+    cleaner.loadRules(writeRules(home,
+        rulesJson({ "{\"id\": \"win\", \"paths\": [\"%WINDIR%\\\\Temp\", \"%SystemDrive%/Library\", \"%systemroot%\"]}",
+            ruleJson(QStringLiteral("caches"), QStringLiteral("%caches%")) })));
+    QVERIFY(scan(cleaner));
+    QCOMPARE(cleaner.result().categories.size(), 1);
+    QCOMPARE(cleaner.result().categories.at(0).id, QStringLiteral("caches"));
+}
+
+void TestJunkCleaner::listsVisibleRegularFilesOnly()
+{
+    TestHome home;
+    const QString outside = home.makeDir(QStringLiteral("Documents"));
+    home.makeFile(QStringLiteral("Documents/precious.txt"), 5);
+    home.makeFile(QStringLiteral("Library/Caches/app/visible.db"), 10);
+    home.makeFile(QStringLiteral("Library/Caches/app/.hidden.db"), 10);
+    home.makeFile(QStringLiteral("Library/Caches/.hiddendir/inside.db"), 10);
+    home.makeFile(QStringLiteral("Library/Caches/app/sub/deep.db"), 10);
+    home.makeLink(QStringLiteral("Library/Caches/linkToFolder"), outside);
+    home.makeLink(QStringLiteral("Library/Caches/linkToFile"), outside + QStringLiteral("/precious.txt"));
+    home.makeFile(QStringLiteral("tmp/scratch.o"), 3);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("app_caches"))),
+        (QStringList { QStringLiteral("deep.db"), QStringLiteral("visible.db") }));
+    // %TEMP% is the test's own temporary folder.
+    const CleanCategory *temp = cleaner.result().findCategory(QStringLiteral("temp_files"));
+    QVERIFY(temp);
+    QCOMPARE(temp->items.size(), 1);
+    QCOMPARE(temp->items.at(0).path, home.tempPath() + QStringLiteral("/scratch.o"));
+    QCOMPARE(temp->items.at(0).size, 3);
+}
+
+void TestJunkCleaner::listingAgreesWithFind()
+{
+    TestHome home;
+    for (int i = 0; i < 60; ++i) {
+        home.makeFile(QStringLiteral("Library/Caches/app%1/d%2/file %3.bin").arg(i % 4).arg(i % 7).arg(i), i * 37);
+        home.makeFile(QStringLiteral("Library/Caches/app%1/.skip%2/f%3").arg(i % 3).arg(i % 2).arg(i), 5);
+    }
+    home.makeFile(QStringLiteral("Library/Caches/empty.bin"), 0);
+    home.makeLink(QStringLiteral("Library/Caches/app1/loop"), home.filePath(QStringLiteral("Library")));
+    JunkCleaner cleaner;
+    cleaner.loadRules(writeRules(home, rulesJson({ ruleJson(QStringLiteral("caches"), QStringLiteral("%CACHES%")) })));
+    QVERIFY(scan(cleaner));
+    QStringList listed;
+    for (const CleanItem &item : cleaner.result().categories.at(0).items)
+        listed.append(QStringLiteral("%1 %2").arg(item.size).arg(item.path));
+    listed.sort();
+
+    // Regular files below the folder, hidden entries and everything below them left out.
+    QProcess find;
+    find.start(QStringLiteral("find"),
+        { home.filePath(QStringLiteral("Library/Caches")), QStringLiteral("-mindepth"), QStringLiteral("1"),
+            QStringLiteral("-name"), QStringLiteral(".*"), QStringLiteral("-prune"), QStringLiteral("-o"),
+            QStringLiteral("-type"), QStringLiteral("f"), QStringLiteral("-printf"), QStringLiteral("%s %p\\n") });
+    QVERIFY(find.waitForFinished(10000));
+    QStringList expected = QString::fromUtf8(find.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    expected.sort();
+    QCOMPARE(listed.size(), 61);
+    QCOMPARE(listed, expected);
+}
+
+void TestJunkCleaner::patternsAreCaseInsensitiveAndRecursionOptional()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("Downloads/Setup.DMG"), 10);
+    home.makeFile(QStringLiteral("Downloads/source.TAR.GZ"), 10);
+    home.makeFile(QStringLiteral("Downloads/photo.jpg"), 10);
+    home.makeFile(QStringLiteral("Downloads/sub/inner.dmg"), 10);
+    home.makeFile(QStringLiteral("Library/Logs/app/run.log"), 10);
+    home.makeFile(QStringLiteral("Library/Logs/app/notes.txt"), 10);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("download_installers"))),
+        (QStringList { QStringLiteral("Setup.DMG"), QStringLiteral("source.TAR.GZ") }));
+    QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("log_files"))),
+        QStringList { QStringLiteral("run.log") });
+}
+
+void TestJunkCleaner::singleFileRulePathTakesRuleFlags()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("Library/Thing/state.bin"), 7);
+    home.makeFile(QStringLiteral("Library/Folder/a.nomatch"), 3);
+    JunkCleaner cleaner;
+    const QByteArray flags = ", \"patterns\": [\"*.nomatch\"], \"defaultChecked\": false, \"riskLevel\": 2";
+    cleaner.loadRules(writeRules(home,
+        rulesJson({ ruleJson(QStringLiteral("single"), QStringLiteral("%USERPROFILE%/Library/Thing/state.bin"), flags),
+            ruleJson(QStringLiteral("folder"), QStringLiteral("%USERPROFILE%/Library/Folder"), flags) })));
+    QVERIFY(scan(cleaner));
+    const CleanCategory *single = cleaner.result().findCategory(QStringLiteral("single"));
+    QVERIFY(single);
+    QCOMPARE(single->items.size(), 1);
+    QCOMPARE(single->items.at(0).checked, false);
+    QCOMPARE(single->items.at(0).riskLevel, 2);
+    QCOMPARE(single->items.at(0).size, 7);
+    const CleanCategory *folder = cleaner.result().findCategory(QStringLiteral("folder"));
+    QVERIFY(folder);
+    QCOMPARE(folder->items.at(0).checked, true);
+    QCOMPARE(folder->items.at(0).riskLevel, 0);
+    QCOMPARE(folder->checked, false);
+    QCOMPARE(folder->riskLevel, 2);
+}
+
+void TestJunkCleaner::trashIsUncheckedWithCheckedItems()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral(".Trash/old.txt"), 100);
+    home.makeFile(QStringLiteral(".Trash/folder/older.txt"), 50);
+    home.makeFile(QStringLiteral("Library/Caches/app/cache.db"), 10);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    CleanCategory *trash = cleaner.result().findCategory(QStringLiteral("trash"));
+    QVERIFY(trash);
+    QCOMPARE(trash->checked, false);
+    QCOMPARE(trash->riskLevel, 1);
+    QCOMPARE(trash->selectedCount(), 2);
+    QCOMPARE(cleaner.result().selectedItemCount(), 1);
+    QCOMPARE(cleaner.result().selectedSize(), 10);
+    trash->checked = true;
+    QCOMPARE(cleaner.result().selectedItemCount(), 3);
+    QCOMPARE(cleaner.result().selectedSize(), 160);
+}
+
+void TestJunkCleaner::fileReachedTwiceIsListedAndCleanedOnce()
+{
+    TestHome home;
+    // %LOGS% and ~/Library/Logs name one folder; the Safari cache lies inside the caches folder.
+    const QString log = home.makeFile(QStringLiteral("Library/Logs/app.log"), 40);
+    const QString safari = home.makeFile(QStringLiteral("Library/Caches/com.apple.Safari/blob"), 60);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    ScanResult &result = cleaner.result();
+    QCOMPARE(result.findCategory(QStringLiteral("log_files"))->items.size(), 1);
+    QCOMPARE(result.findCategory(QStringLiteral("app_caches"))->items.size(), 1);
+    QCOMPARE(result.findCategory(QStringLiteral("browser_caches"))->items.size(), 1);
+    QCOMPARE(result.totalItemCount(), 2);
+    QCOMPARE(result.totalSize(), 100);
+
+    QSignalSpy progress(&cleaner, &CleanEngine::cleanProgress);
+    QCOMPARE(clean(cleaner), qMakePair(qint64(100), 2));
+    QVERIFY(!QFile::exists(log));
+    QVERIFY(!QFile::exists(safari));
+    QCOMPARE(progress.last().at(0).toInt(), 2);
+    QCOMPARE(progress.last().at(1).toInt(), 2);
+}
+
+void TestJunkCleaner::cleanDeletesSelectionAndKeepsTheRest()
+{
+    TestHome home;
+    const QString chosen = home.makeFile(QStringLiteral("Library/Caches/app/a.db"), 10);
+    const QString unchosen = home.makeFile(QStringLiteral("Library/Caches/app/b.db"), 20);
+    const QString trashed = home.makeFile(QStringLiteral(".Trash/old.txt"), 30);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    for (CleanItem &item : cleaner.result().findCategory(QStringLiteral("app_caches"))->items)
+        item.checked = item.path == chosen;
+    QCOMPARE(clean(cleaner), qMakePair(qint64(10), 1));
+    QVERIFY(!QFile::exists(chosen));
+    QVERIFY(QFile::exists(unchosen));
+    QVERIFY(QFile::exists(trashed));
+    QCOMPARE(cleaner.state(), CleanEngine::Finished);
+}
+
+void TestJunkCleaner::undeletableItemIsCountedAndCleanGoesOn()
+{
+    TestHome home;
+    const QString first = home.makeFile(QStringLiteral("Library/Caches/app/1.db"), 10);
+    const QString swapped = home.makeFile(QStringLiteral("Library/Caches/app/2.db"), 20);
+    const QString last = home.makeFile(QStringLiteral("Library/Caches/app/3.db"), 30);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    // Between scan and clean the file became a folder with content: it must survive.
+    QVERIFY(QFile::remove(swapped));
+    const QString inside = home.makeFile(QStringLiteral("Library/Caches/app/2.db/keep.txt"), 5);
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("\\[WARN\\] Failed to remove file: .*2\\.db")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Cleaned 2 items, 40 B\\. Failed: 1 items$")));
+    QCOMPARE(clean(cleaner), qMakePair(qint64(40), 2));
+    QVERIFY(!QFile::exists(first));
+    QVERIFY(!QFile::exists(last));
+    QVERIFY(QFile::exists(inside));
+}
+
+void TestJunkCleaner::cleanNeverLeavesTheRuleFolders()
+{
+    TestHome home;
+    const QString outside = home.makeFile(QStringLiteral("Documents/app/1.db"), 10);
+    home.makeFile(QStringLiteral("Library/Caches/app/1.db"), 10);
+    const QString planted = home.makeFile(QStringLiteral("Documents/planted.txt"), 10);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    CleanCategory *caches = cleaner.result().findCategory(QStringLiteral("app_caches"));
+    caches->items.append(CleanItem(QStringLiteral("planted.txt"), planted, 10));
+    caches->items.append(CleanItem(
+        QStringLiteral("x"), home.filePath(QStringLiteral("Library/Caches/../../Documents/planted.txt")), 10));
+    // The scanned folder is swapped for a link to a folder outside the caches.
+    QVERIFY(QDir(home.filePath(QStringLiteral("Library/Caches/app"))).removeRecursively());
+    home.makeLink(QStringLiteral("Library/Caches/app"), home.filePath(QStringLiteral("Documents/app")));
+    QCOMPARE(clean(cleaner), qMakePair(qint64(0), 0));
+    QVERIFY(QFile::exists(outside));
+    QVERIFY(QFile::exists(planted));
+}
+
+void TestJunkCleaner::cancelDuringScanDropsCurrentRule()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("Library/Caches/app/cache.db"), 10);
+    home.makeFile(QStringLiteral("Library/Logs/run.log"), 10);
+    home.makeFile(QStringLiteral("tmp/scratch.o"), 10);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QSignalSpy finished(&cleaner, &CleanEngine::scanFinished);
+    // The second rule's progress report cancels the scan from the worker itself.
+    connect(
+        &cleaner, &CleanEngine::scanProgress, &cleaner,
+        [&](int current) {
+            if (current == 2)
+                cleaner.cancel();
+        },
+        Qt::DirectConnection);
+    cleaner.startScan();
+    QTRY_COMPARE(cleaner.state(), CleanEngine::Cancelled);
+    QCOMPARE(cleaner.result().categories.size(), 1);
+    QCOMPARE(cleaner.result().categories.at(0).id, QStringLiteral("temp_files"));
+    QCoreApplication::processEvents();
+    QCOMPARE(finished.count(), 0);
+}
+
+void TestJunkCleaner::cancelDuringCleanReportsWhatWasDone()
+{
+    TestHome home;
+    const QString first = home.makeFile(QStringLiteral("Library/Caches/app/1.db"), 10);
+    const QString second = home.makeFile(QStringLiteral("Library/Caches/app/2.db"), 20);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    connect(
+        &cleaner, &CleanEngine::cleanProgress, &cleaner,
+        [&](int current) {
+            if (current == 1)
+                cleaner.cancel();
+        },
+        Qt::DirectConnection);
+    const QPair<qint64, int> cleaned = clean(cleaner);
+    QCOMPARE(cleaned.second, 1);
+    QCOMPARE(QFile::exists(first) + QFile::exists(second), 1);
+    QCOMPARE(cleaned.first, QFile::exists(first) ? 20 : 10);
+    QCOMPARE(cleaner.state(), CleanEngine::Cancelled);
+}
+
+QTEST_GUILESS_MAIN(TestJunkCleaner)
+#include "tst_junkcleaner.moc"

@@ -1,0 +1,325 @@
+#include "app/application.h"
+#include "cleaners/junkcleaner.h"
+#include "junkfixture.h"
+#include "pages/junkpage.h"
+#include "testhome.h"
+#include "widgets/categorywidget.h"
+#include "widgets/cleanitemwidget.h"
+#include "widgets/progressdialog.h"
+#include "widgetshot.h"
+
+#include <QtTest>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+
+namespace {
+
+// Answers the next message box that opens with the given button and remembers its text.
+class MessageBoxAnswerer final : public QObject
+{
+public:
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer)
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this, answer] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            m_seen.append(box->windowTitle() + QLatin1Char('|') + box->text());
+            m_timer.stop();
+            box->button(answer)->click();
+        });
+        m_timer.start(5);
+    }
+
+    QStringList seen() const
+    {
+        return m_seen;
+    }
+
+private:
+    QTimer m_timer;
+    QStringList m_seen;
+};
+
+class PageFixture
+{
+public:
+    PageFixture()
+    {
+        JunkFixture::populate(home);
+        Application::instance()->initialize();
+        page = new JunkPage;
+        page->resize(WidgetShot::pageSize());
+        page->show();
+    }
+    ~PageFixture()
+    {
+        delete page;
+    }
+
+    bool scan()
+    {
+        QSignalSpy finished(page, &BasePage::scanFinished);
+        button("scanBtn")->click();
+        return finished.wait(10000);
+    }
+
+    QPushButton *button(const char *name) const
+    {
+        return page->findChild<QPushButton *>(QLatin1String(name));
+    }
+
+    CategoryWidget *row(const QString &categoryName) const
+    {
+        for (auto *row : page->findChildren<CategoryWidget *>()) {
+            for (auto *label : row->findChildren<QLabel *>()) {
+                if (label->text() == categoryName)
+                    return row;
+            }
+        }
+        return nullptr;
+    }
+
+    QString selectionText() const
+    {
+        for (auto *label : page->findChildren<QLabel *>()) {
+            if (label->text().startsWith(QLatin1String("Selected:")))
+                return label->text();
+        }
+        return QString();
+    }
+
+    TestHome home;
+    JunkPage *page = nullptr;
+};
+
+QStringList visibleLoadMoreTexts(const CategoryWidget *row)
+{
+    QStringList texts;
+    for (auto *button : row->findChildren<QPushButton *>()) {
+        if (button->text().startsWith(QLatin1String("Load more")) && button->isVisibleTo(row))
+            texts.append(button->text());
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestJunkPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanWithoutSelectionStartsNothing();
+    void confirmationGuardsTheClean_data();
+    void confirmationGuardsTheClean();
+    void cancelledScanLeavesNothingToClean();
+    void rowsLoadTenAtATime();
+    void headerShowsPartialSelection();
+    void unselectedCategoryShowsUnselectedRows();
+    void categoryIcons_data();
+    void categoryIcons();
+    void renderPageBeforeAndAfterScan();
+};
+
+void TestJunkPage::cleanWithoutSelectionStartsNothing()
+{
+    PageFixture fixture;
+    QVERIFY(fixture.scan());
+    for (auto *row : fixture.page->findChildren<CategoryWidget *>())
+        row->onCheckBoxToggled(false);
+    QCOMPARE(fixture.selectionText(), QStringLiteral("Selected: 0 items, 0 B"));
+    QVERIFY(!fixture.button("cleanBtn")->isEnabled());
+    MessageBoxAnswerer answerer(QMessageBox::Ok);
+    fixture.page->startClean();
+    QCOMPARE(answerer.seen(), QStringList { QStringLiteral("Notice|No items selected") });
+    QCOMPARE(Application::instance()->junkCleaner()->state(), CleanEngine::Finished);
+    QVERIFY(QFile::exists(fixture.home.filePath(QStringLiteral("Library/Logs/com.example.app/run.log"))));
+}
+
+void TestJunkPage::confirmationGuardsTheClean_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("cleaned");
+    QTest::newRow("asked, yes") << true << QMessageBox::Yes << true;
+    QTest::newRow("asked, no") << true << QMessageBox::No << false;
+    QTest::newRow("not asked") << false << QMessageBox::Yes << true;
+}
+
+void TestJunkPage::confirmationGuardsTheClean()
+{
+    QFETCH(bool, confirm);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, cleaned);
+    PageFixture fixture;
+    Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), confirm);
+    QVERIFY(fixture.scan());
+    const QString log = fixture.home.filePath(QStringLiteral("Library/Logs/com.example.app/run.log"));
+    const QString trashed = fixture.home.filePath(QStringLiteral(".Trash/Old presentation draft (final) v3.key"));
+
+    QSignalSpy finished(fixture.page, &BasePage::cleanFinished);
+    MessageBoxAnswerer answerer(answer);
+    fixture.button("cleanBtn")->click();
+    if (confirm) {
+        QCOMPARE(answerer.seen().size(), 1);
+        QVERIFY(answerer.seen().first().startsWith(QStringLiteral(
+            "Confirm Clean|Are you sure you want to clean 28 selected items?\nThis action cannot be undone!")));
+    } else {
+        QVERIFY(answerer.seen().isEmpty());
+    }
+    if (!cleaned) {
+        QVERIFY(QFile::exists(log));
+        QCOMPARE(fixture.page->findChildren<CategoryWidget *>().size(), 6);
+        return;
+    }
+    QVERIFY(finished.wait(10000));
+    QVERIFY(!QFile::exists(log));
+    QVERIFY(QFile::exists(trashed));
+    auto *dialog = fixture.page->findChild<ProgressDialog *>();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isFinished());
+    bool summaryShown = false;
+    for (auto *label : dialog->findChildren<QLabel *>())
+        summaryShown = summaryShown || label->text().startsWith(QLatin1String("Cleaned 28 items, freed "));
+    QVERIFY(summaryShown);
+    QVERIFY(fixture.page->findChildren<CategoryWidget *>().isEmpty()
+        || !fixture.page->findChildren<CategoryWidget *>().first()->isVisible());
+    QCOMPARE(fixture.selectionText(), QStringLiteral("Selected: --"));
+    QVERIFY(!fixture.button("cleanBtn")->isEnabled());
+    WidgetShot::render(dialog, QStringLiteral("progress-clean-finished"));
+}
+
+void TestJunkPage::cancelledScanLeavesNothingToClean()
+{
+    PageFixture fixture;
+    QVERIFY(fixture.scan());
+    QVERIFY(fixture.button("cleanBtn")->isEnabled());
+    QSignalSpy finished(fixture.page, &BasePage::scanFinished);
+    fixture.button("scanBtn")->click();
+    // The card of the first scan may still await its deletion.
+    ProgressDialog *dialog = nullptr;
+    for (auto *candidate : fixture.page->findChildren<ProgressDialog *>()) {
+        if (candidate->isVisible())
+            dialog = candidate;
+    }
+    QVERIFY(dialog);
+    dialog->findChild<QPushButton *>(QStringLiteral("cancelBtn"))->click();
+    QCOMPARE(Application::instance()->junkCleaner()->state(), CleanEngine::Cancelled);
+    QVERIFY(fixture.button("scanBtn")->isEnabled());
+    // Whatever the cancelled scan had found was never shown, so it cannot be cleaned.
+    QVERIFY(!fixture.button("cleanBtn")->isEnabled());
+    QTRY_VERIFY(fixture.page->findChildren<CategoryWidget *>().isEmpty());
+    QCOMPARE(finished.count(), 0);
+}
+
+void TestJunkPage::rowsLoadTenAtATime()
+{
+    PageFixture fixture;
+    QVERIFY(fixture.scan());
+    CategoryWidget *caches = fixture.row(QStringLiteral("Application Caches"));
+    QVERIFY(caches);
+    QCOMPARE(caches->findChildren<CleanItemWidget *>().size(), 0);
+    caches->onHeaderClicked();
+    QCOMPARE(caches->findChildren<CleanItemWidget *>().size(), 10);
+    QCOMPARE(visibleLoadMoreTexts(caches), QStringList { QStringLiteral("Load more (15 remaining)") });
+    caches->onLoadMoreClicked();
+    QCOMPARE(caches->findChildren<CleanItemWidget *>().size(), 20);
+    QCOMPARE(visibleLoadMoreTexts(caches), QStringList { QStringLiteral("Load more (5 remaining)") });
+    caches->onLoadMoreClicked();
+    QCOMPARE(caches->findChildren<CleanItemWidget *>().size(), 25);
+    QVERIFY(visibleLoadMoreTexts(caches).isEmpty());
+}
+
+void TestJunkPage::headerShowsPartialSelection()
+{
+    TestHome home;
+    for (int i = 0; i < 3; ++i)
+        home.makeFile(QStringLiteral("Library/Caches/app/%1.db").arg(i), 100);
+    Application::instance()->initialize();
+    JunkPage page;
+    page.show();
+    QSignalSpy scanned(&page, &BasePage::scanFinished);
+    page.startScan();
+    QVERIFY(scanned.wait(10000));
+    auto *row = page.findChild<CategoryWidget *>();
+    QVERIFY(row);
+    row->setExpanded(true);
+    const QList<CleanItemWidget *> items = row->findChildren<CleanItemWidget *>();
+    QCOMPARE(items.size(), 3);
+    QCheckBox *header = row->findChildren<QCheckBox *>().first();
+    QVERIFY(header->parentWidget() != items.first());
+    const CleanCategory *category
+        = Application::instance()->junkCleaner()->result().findCategory(QStringLiteral("app_caches"));
+
+    items.at(0)->findChild<QCheckBox *>()->click();
+    QCOMPARE(header->checkState(), Qt::PartiallyChecked);
+    QVERIFY(category->checked);
+    QCOMPARE(Application::instance()->junkCleaner()->result().selectedItemCount(), 2);
+
+    items.at(1)->findChild<QCheckBox *>()->click();
+    items.at(2)->findChild<QCheckBox *>()->click();
+    QCOMPARE(header->checkState(), Qt::Unchecked);
+    QVERIFY(!category->checked);
+    QVERIFY(!page.findChild<QPushButton *>(QStringLiteral("cleanBtn"))->isEnabled());
+
+    // A click on the header selects everything again, rows included.
+    header->click();
+    QCOMPARE(header->checkState(), Qt::Checked);
+    QVERIFY(items.at(2)->isChecked());
+    QCOMPARE(Application::instance()->junkCleaner()->result().selectedItemCount(), 3);
+}
+
+void TestJunkPage::unselectedCategoryShowsUnselectedRows()
+{
+    PageFixture fixture;
+    QVERIFY(fixture.scan());
+    CategoryWidget *trash = fixture.row(QStringLiteral("Trash"));
+    QVERIFY(trash);
+    trash->setExpanded(true);
+    auto *item = trash->findChild<CleanItemWidget *>();
+    QVERIFY(!item->isChecked());
+    const ScanResult &result = Application::instance()->junkCleaner()->result();
+    const int before = result.selectedItemCount();
+    item->findChild<QCheckBox *>()->click();
+    QCOMPARE(result.selectedItemCount(), before + 1);
+    QVERIFY(fixture.selectionText().startsWith(QStringLiteral("Selected: %1 items, ").arg(before + 1)));
+}
+
+void TestJunkPage::categoryIcons_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("icon");
+    QTest::newRow("junk rule") << QStringLiteral("log_files") << QStringLiteral(":/icons/categories/log_files.svg");
+    QTest::newRow("browser prefix") << QStringLiteral("google_chrome_cookies")
+                                    << QStringLiteral(":/icons/categories/cookies.svg");
+    QTest::newRow("brave prefix") << QStringLiteral("brave_code_cache")
+                                  << QStringLiteral(":/icons/categories/code_cache.svg");
+    QTest::newRow("unknown") << QStringLiteral("trash") << QStringLiteral(":/icons/categories/default.svg");
+}
+
+void TestJunkPage::categoryIcons()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, icon);
+    QCOMPARE(CategoryWidget::getCategoryIconPath(id), icon);
+    QVERIFY(QFile::exists(icon));
+}
+
+void TestJunkPage::renderPageBeforeAndAfterScan()
+{
+    PageFixture fixture;
+    QVERIFY(!WidgetShot::render(fixture.page, QStringLiteral("junk-page-empty")).isNull());
+    QVERIFY(fixture.scan());
+    fixture.row(QStringLiteral("Application Caches"))->setExpanded(true);
+    QVERIFY(!WidgetShot::render(fixture.page, QStringLiteral("junk-page-results")).isNull());
+}
+
+QTEST_MAIN(TestJunkPage)
+#include "tst_junkpage.moc"

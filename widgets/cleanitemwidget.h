@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/cleanitem.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+
+// One file row inside an expanded category: check box, name over path, risk badge and size.
+class CleanItemWidget final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CleanItemWidget(const CleanItem &item, QWidget *parent = nullptr);
+
+    bool isChecked() const;
+    // Sets the box only; no signal.
+    void setChecked(bool checked);
+    void setShowSize(bool show);
+    QString getRiskText() const;
+    QString getRiskColor() const;
+
+signals:
+    void checkStateChanged(bool checked);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+
+private:
+    void elideTexts();
+    void updateBackground();
+
+    CleanItem m_item;
+    QCheckBox *m_checkBox;
+    QLabel *m_nameLabel;
+    QLabel *m_pathLabel;
+    QLabel *m_riskLabel;
+    QLabel *m_sizeLabel;
+    bool m_hovered = false;
+};

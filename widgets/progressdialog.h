@@ -1,0 +1,46 @@
+#pragma once
+
+#include "widgets/carddialog.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// The progress card shown while an engine scans or cleans; it turns into a summary when the
+// work is done and the user closes it.
+class ProgressDialog final : public CardDialog
+{
+    Q_OBJECT
+
+public:
+    enum Mode { Scan, Clean };
+    Q_ENUM(Mode)
+
+    explicit ProgressDialog(Mode mode, QWidget *parent = nullptr);
+
+    void setProgress(int current, int total);
+    void setCurrentItem(const QString &text);
+    void setCleanedSize(qint64 bytes);
+    void setFinished(bool success, const QString &message);
+    bool isFinished() const;
+
+    // Escape cancels the work while it runs, and closes the card once it is done.
+    void reject() override;
+
+signals:
+    void cancelRequested();
+
+private:
+    void setupUi();
+
+    Mode m_mode;
+    QLabel *m_iconLabel = nullptr;
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QLabel *m_currentItemLabel = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    QLabel *m_percentLabel = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    bool m_finished = false;
+};

@@ -1,0 +1,111 @@
+#include "scanprogressdialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int longestWholePath = 50;
+
+} // namespace
+
+ScanProgressDialog::ScanProgressDialog(QWidget *parent)
+    : CardDialog(parent)
+{
+    setFixedSize(420, 220);
+    setupUi();
+}
+
+void ScanProgressDialog::setupUi()
+{
+    m_iconLabel = new QLabel(QStringLiteral("🔍"));
+    m_iconLabel->setStyleSheet(QStringLiteral("font-size: 24px;"));
+    m_titleLabel = new QLabel(tr("Scanning for large files..."));
+    m_titleLabel->setStyleSheet(
+        QStringLiteral("font-size: 18px; font-weight: 600; color: %1;").arg(QStringLiteral("#111827")));
+    auto *titleRow = new QHBoxLayout;
+    titleRow->addWidget(m_iconLabel);
+    titleRow->addWidget(m_titleLabel);
+    titleRow->addStretch();
+
+    m_progressBar = new QProgressBar;
+    m_progressBar->setRange(0, 0);
+    m_progressBar->setFixedHeight(6);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setStyleSheet(
+        QStringLiteral("QProgressBar {  background-color: #E5E7EB;  border: none;  border-radius: 3px;}"
+                       "QProgressBar::chunk {  background-color: %1;  border-radius: 3px;}")
+            .arg(QStringLiteral("#10B981")));
+
+    m_pathLabel = new QLabel(tr("Preparing..."));
+    m_pathLabel->setWordWrap(true);
+    m_pathLabel->setStyleSheet(QStringLiteral("font-size: 12px; color: %1;").arg(QStringLiteral("#9CA3AF")));
+    m_countLabel = new QLabel(countText(0, 0));
+    m_countLabel->setStyleSheet(
+        QStringLiteral("font-size: 15px; font-weight: 500; color: %1;").arg(QStringLiteral("#10B981")));
+
+    m_button = new QPushButton(tr("Cancel"));
+    m_button->setFixedSize(100, 36);
+    m_button->setCursor(Qt::PointingHandCursor);
+    m_button->setStyleSheet(QStringLiteral("QPushButton {  background-color: #FEE2E2;  color: #DC2626;  border: none;"
+                                           "  border-radius: 8px;  font-size: 13px;}"
+                                           "QPushButton:hover { background-color: #FECACA; }"));
+    connect(m_button, &QPushButton::clicked, this, [this] {
+        emit cancelRequested();
+        close();
+    });
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(m_button);
+    buttonRow->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(16);
+    layout->addLayout(titleRow);
+    layout->addWidget(m_progressBar);
+    layout->addWidget(m_pathLabel);
+    layout->addWidget(m_countLabel);
+    layout->addStretch();
+    layout->addLayout(buttonRow);
+}
+
+void ScanProgressDialog::setProgress(const QString &path, int foundCount, qint64 totalSize)
+{
+    const QString shown
+        = path.size() > longestWholePath ? path.left(25) + QStringLiteral("...") + path.right(22) : path;
+    m_pathLabel->setText(tr("Scanning: %1").arg(shown));
+    m_countLabel->setText(countText(foundCount, totalSize));
+}
+
+void ScanProgressDialog::setFinished(int foundCount, qint64 totalSize)
+{
+    m_iconLabel->setText(QStringLiteral("✅"));
+    m_titleLabel->setText(tr("Scan Complete"));
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(100);
+    m_pathLabel->setText(tr("Scan completed"));
+    m_countLabel->setText(countText(foundCount, totalSize));
+    m_button->setText(tr("View Results"));
+    m_button->disconnect();
+    connect(m_button, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString ScanProgressDialog::countText(int foundCount, qint64 totalSize)
+{
+    return tr("Found %1 large files (%2)").arg(foundCount).arg(formatSize(totalSize));
+}
+
+QString ScanProgressDialog::formatSize(qint64 bytes)
+{
+    if (bytes < 1024)
+        return QStringLiteral("%1 B").arg(bytes);
+    if (bytes <= 0xFFFFF)
+        return QStringLiteral("%1 KB").arg(bytes / 1024.0, 0, 'f', 1);
+    if (bytes > 0x3FFFFFFF)
+        return QStringLiteral("%1 GB").arg(bytes / 1073741824.0, 0, 'f', 2);
+    return QStringLiteral("%1 MB").arg(bytes / 1048576.0, 0, 'f', 1);
+}
