@@ -1,8 +1,8 @@
 #include "application.h"
 
+#include "logger.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
-#include "logger.h"
 #include "mainwindow.h"
 
 #include <QCoreApplication>
@@ -15,7 +15,8 @@ Application *Application::s_instance = nullptr;
 
 namespace {
 
-template<typename T> void deleteAndClear(T *&pointer)
+template<typename T>
+void deleteAndClear(T *&pointer)
 {
     T *object = pointer;
     pointer = nullptr;
@@ -42,8 +43,8 @@ Application::~Application()
 void Application::initialize()
 {
     deleteAndClear(m_settings);
-    m_settings = new QSettings(
-        QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"));
+    m_settings = new QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QUELMO"),
+                               QStringLiteral("Sweepnook"));
     QDir().mkpath(logPath());
     QDir().mkpath(backupPath());
     Logger::instance()->initialize(logPath());
@@ -105,16 +106,11 @@ QString Application::chooseLanguage(const QString &storedLanguage, const QString
     if (!storedLanguage.isEmpty())
         return storedLanguage;
     static const QHash<QString, QString> offered = {
-        { QStringLiteral("en"), QStringLiteral("en") },
-        { QStringLiteral("fr"), QStringLiteral("fr") },
-        { QStringLiteral("de"), QStringLiteral("de") },
-        { QStringLiteral("ja"), QStringLiteral("ja") },
-        { QStringLiteral("es"), QStringLiteral("es") },
-        { QStringLiteral("ko"), QStringLiteral("ko") },
-        { QStringLiteral("nl"), QStringLiteral("nl") },
-        { QStringLiteral("pt"), QStringLiteral("pt") },
-        { QStringLiteral("it"), QStringLiteral("it") },
-        { QStringLiteral("zh"), QStringLiteral("zh_TW") },
+        {QStringLiteral("en"), QStringLiteral("en")}, {QStringLiteral("fr"), QStringLiteral("fr")},
+        {QStringLiteral("de"), QStringLiteral("de")}, {QStringLiteral("ja"), QStringLiteral("ja")},
+        {QStringLiteral("es"), QStringLiteral("es")}, {QStringLiteral("ko"), QStringLiteral("ko")},
+        {QStringLiteral("nl"), QStringLiteral("nl")}, {QStringLiteral("pt"), QStringLiteral("pt")},
+        {QStringLiteral("it"), QStringLiteral("it")}, {QStringLiteral("zh"), QStringLiteral("zh_TW")},
     };
     return offered.value(systemLocaleName.left(2), QStringLiteral("en"));
 }

@@ -179,6 +179,23 @@ BrowserCleanRule ruleFromJson(const QJsonObject &object)
     return rule;
 }
 
+// Rules overlap (Chrome's "Cache" folder holds "Cache/Cache_Data"): an item inside a folder that
+// an earlier rule listed as a whole is not listed again, so sizes are not counted twice. The
+// category's own folder items are remembered for the rules that follow.
+void dropItemsInside(QStringList &folderItems, CleanCategory &category)
+{
+    const auto insideEarlierFolder = [&folderItems](const CleanItem &item) {
+        return std::any_of(folderItems.cbegin(), folderItems.cend(),
+            [&item](const QString &folder) { return item.path.startsWith(folder + QLatin1Char('/')); });
+    };
+    category.items.erase(
+        std::remove_if(category.items.begin(), category.items.end(), insideEarlierFolder), category.items.end());
+    for (const CleanItem &item : std::as_const(category.items)) {
+        if (item.isDirectory)
+            folderItems.append(item.path);
+    }
+}
+
 void addItem(CleanCategory &category, const QString &path, qint64 size, bool isDirectory)
 {
     CleanItem item(QFileInfo(path).fileName(), path, size);
@@ -383,6 +400,7 @@ void BrowserCleaner::scanBrowser(const BrowserInfo &info)
     else if (info.type == Constants::Firefox)
         profiles = firefoxScanFolders();
 
+    QStringList folderItems;
     for (const BrowserCleanRule &rule : std::as_const(m_rules)) {
         if (isCancelled())
             return;
@@ -400,6 +418,7 @@ void BrowserCleaner::scanBrowser(const BrowserInfo &info)
                 scanChromiumProfile(profile, rule, category);
             }
         }
+        dropItemsInside(folderItems, category);
         if (!category.items.isEmpty())
             m_result.categories.append(category);
     }
@@ -616,28 +635,33 @@ QStringList BrowserCleaner::runningBrowserNames() const
     return names;
 }
 
+bool BrowserCleaner::refuseWhileBrowsersRun()
+{
+    const QStringList running = runningBrowserNames();
+    if (running.isEmpty())
+        return false;
+    const QString message
+        = tr("Please close the following browsers before cleaning:\n%1").arg(running.join(QLatin1Char('\n')));
+    Logger::instance()->error(message);
+    emit errorOccurred(message);
+    setState(Finished);
+    emit cleanFinished(0, 0);
+    return true;
+}
+
 void BrowserCleaner::doClean()
 {
     Logger::instance()->info(QStringLiteral("Starting browser clean..."));
-    const QStringList running = runningBrowserNames();
-    if (!running.isEmpty()) {
-        const QString message
-            = tr("Please close the following browsers before cleaning:\n%1").arg(running.join(QLatin1Char('\n')));
-        Logger::instance()->error(message);
-        emit errorOccurred(message);
-        setState(Finished);
-        emit cleanFinished(0, 0);
+    if (refuseWhileBrowsersRun())
         return;
-    }
 
     const int total = m_result.selectedItemCount();
     int processed = 0;
     int cleaned = 0;
     int failed = 0;
     qint64 freed = 0;
-    // Two rules can reach the same path, or a path inside a folder removed before.
+    // Two rules can reach the same path (Firefox's GPU and shader caches).
     QSet<QString> removedPaths;
-    QStringList removedFolders;
     QElapsedTimer sinceProgress;
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
         if (!category.checked)
@@ -660,18 +684,13 @@ void BrowserCleaner::doClean()
                 emit cleanProgress(processed, total, freed);
                 sinceProgress.start();
             }
-            const bool alreadyRemoved = removedPaths.contains(item.path)
-                || std::any_of(removedFolders.cbegin(), removedFolders.cend(),
-                    [&item](const QString &folder) { return item.path.startsWith(folder + QLatin1Char('/')); });
-            if (alreadyRemoved)
+            if (removedPaths.contains(item.path))
                 continue;
             qint64 itemFreed = 0;
             if (removeItem(category, item, &itemFreed)) {
                 freed += itemFreed;
                 ++cleaned;
                 removedPaths.insert(item.path);
-                if (item.isDirectory)
-                    removedFolders.append(item.path);
             } else {
                 Logger::instance()->warning(QStringLiteral("Failed: ") + item.path);
                 ++failed;

@@ -67,6 +67,8 @@ private:
     QStringList chromiumProfiles(const BrowserInfo &info) const;
     QStringList firefoxScanFolders() const;
     QStringList runningBrowserNames() const;
+    // Reports the running browsers and finishes the clean without touching anything.
+    bool refuseWhileBrowsersRun();
     bool removeItem(const CleanCategory &category, const CleanItem &item, qint64 *freed) const;
 
     QList<BrowserInfo> m_browsers;

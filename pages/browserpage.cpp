@@ -39,7 +39,7 @@ QWidget *BrowserPage::createBrowserBar()
     bar->setAttribute(Qt::WA_StyledBackground);
     bar->setStyleSheet(
         QStringLiteral("#browserBar { background-color: white; border: 1px solid %1; border-radius: 10px; }"
-                       "QCheckBox { color: %2; font-size: 13px; spacing: 6px; background: transparent; }")
+                       "QCheckBox { color: %2; font-size: 13px; }")
             .arg(QStringLiteral("#E5E7EB"), QStringLiteral("#374151")));
     auto *layout = new QHBoxLayout(bar);
     layout->setContentsMargins(16, 10, 16, 10);

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "browserfixture.h"
 #include "cleaners/browsercleaner.h"
 #include "faketools.h"
 #include "pages/browserpage.h"
@@ -22,27 +23,10 @@
 namespace {
 
 const QString kChrome = QStringLiteral("Library/Application Support/Google/Chrome/");
-const QString kFirefoxProfile = QStringLiteral("Library/Application Support/Firefox/Profiles/k3x9.default-release/");
 
 QByteArray fakePgrep(const QString &running)
 {
     return "#!/bin/sh\n[ \"$2\" = \"" + running.toUtf8() + "\" ] && exit 0\nexit 1\n";
-}
-
-// Chrome with two profiles and Firefox with one, holding caches, cookies and session files.
-void makeBrowserHome(const TestHome &home)
-{
-    for (int i = 0; i < 14; ++i)
-        home.makeFile(kChrome + QStringLiteral("Default/Cache/Cache_Data/f_%1").arg(i, 6, 16, QLatin1Char('0')),
-            40000 + i * 9000);
-    home.makeFile(kChrome + QStringLiteral("Default/Code Cache/js/index"), 2200000);
-    home.makeFile(kChrome + QStringLiteral("Profile 1/Cache/Cache_Data/data_0"), 800000);
-    home.makeFile(kChrome + QStringLiteral("Profile 1/GPUCache/data_1"), 270000);
-    home.makeFile(kChrome + QStringLiteral("Default/Local Storage/000003.log"), 52000);
-    home.makeFile(kFirefoxProfile + QStringLiteral("cookies.sqlite"), 524288);
-    home.makeFile(kFirefoxProfile + QStringLiteral("sessionstore.jsonlz4"), 61000);
-    home.makeFile(kFirefoxProfile + QStringLiteral("sessionstore-backups/recovery.jsonlz4"), 58000);
-    home.makeFile(kFirefoxProfile + QStringLiteral("shader-cache/blob-1"), 3100000);
 }
 
 class PageFixture
@@ -50,7 +34,7 @@ class PageFixture
 public:
     PageFixture()
     {
-        makeBrowserHome(home);
+        BrowserFixture::populate(home);
         tools.addTool(QStringLiteral("pgrep"), fakePgrep(QString()));
         Application::instance()->initialize();
         Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), false);
@@ -155,7 +139,7 @@ void TestBrowserPage::categoriesGroupedPerBrowser()
     QCOMPARE(fixture.listing(),
         QStringList({ QStringLiteral("# Google Chrome"), QStringLiteral("Google Chrome - Browser Cache"),
             QStringLiteral("Google Chrome - Code Cache"), QStringLiteral("Google Chrome - GPU Cache"),
-            QStringLiteral("Google Chrome - Network Cache"), QStringLiteral("Google Chrome - Local Storage"),
+            QStringLiteral("Google Chrome - WebRTC Logs"), QStringLiteral("Google Chrome - Local Storage"),
             QStringLiteral("# Mozilla Firefox"), QStringLiteral("Mozilla Firefox - GPU Cache"),
             QStringLiteral("Mozilla Firefox - Shader Cache"), QStringLiteral("Mozilla Firefox - Cookies"),
             QStringLiteral("Mozilla Firefox - Session Data") }));
@@ -177,13 +161,14 @@ void TestBrowserPage::viewDetailsListsACategory()
     auto *menu = chrome->findChild<QMenu *>(QStringLiteral("browserDetailsMenu"));
     QVERIFY(menu);
     QCOMPARE(menu->actions().size(), 5);
-    QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Browser Cache  (%1)").arg(CleanItem::formatSize(1618000)));
+    QCOMPARE(menu->actions().at(0)->text(),
+        QStringLiteral("Browser Cache  (%1)").arg(CleanItem::formatSize(4 * 300000 + 800000)));
     menu->actions().at(3)->trigger();
 
     auto *dialog = fixture.page->findChild<ItemDetailDialog *>();
     QVERIFY(dialog);
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Google Chrome - Network Cache"));
-    QTRY_COMPARE(dialog->loadedCount(), 15);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Google Chrome - WebRTC Logs"));
+    QTRY_COMPARE(dialog->loadedCount(), 14);
     WidgetShot::render(dialog, QStringLiteral("browser-page-details"));
     dialog->close();
 }

@@ -62,7 +62,8 @@ void writePlacesDatabase(const QString &path)
     visit.prepare(QStringLiteral("INSERT INTO moz_historyvisits (place_id, visit_date, visit_type) VALUES (?, ?, 1)"));
     for (int id = 1; id <= kVisitedPlaces; ++id) {
         place.addBindValue(id);
-        place.addBindValue(QString(QStringLiteral("https://visited.example/article/%1?ref=").arg(id) + QString(200, u'q')));
+        place.addBindValue(
+            QString(QStringLiteral("https://visited.example/article/%1?ref=").arg(id) + QString(200, u'q')));
         place.addBindValue(QStringLiteral("Article %1").arg(id));
         place.addBindValue(id <= 2 ? 1 : id <= 10 ? 2 : 3);
         QVERIFY(place.exec());
