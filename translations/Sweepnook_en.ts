@@ -26,6 +26,73 @@
     </message>
 </context>
 <context>
+    <name>BasePage</name>
+    <message>
+        <source>Cleanable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected: --</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Scanning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Clean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clean %1 selected items?
+This action cannot be undone!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleaned %1 items, freed %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected: %1 items, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected: %1 items</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryWidget</name>
+    <message>
+        <source>%1 items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load more (%1 remaining)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CleanItem</name>
     <message>
         <source>Low</source>
@@ -37,6 +104,47 @@
     </message>
     <message>
         <source>High</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DetailItemWidget</name>
+    <message>
+        <source>Open file location</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ItemDetailDialog</name>
+    <message>
+        <source>%1  |  %2 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JunkPage</name>
+    <message>
+        <source>Junk Cleaner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean system temp files, cache and logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleanable Space</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -164,6 +272,80 @@ Please copy the link and open it manually:
     <name>PlaceholderPage</name>
     <message>
         <source>This feature is coming soon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Scanning...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleaning...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正在分析系统...</source>
+        <translation>Analyzing system...</translation>
+    </message>
+    <message>
+        <source>正在删除文件...</source>
+        <translation>Deleting files...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Finished</translation>
+    </message>
+    <message>
+        <source>已清理: %1</source>
+        <translation>Cleaned: %1</translation>
+    </message>
+    <message>
+        <source>完成!</source>
+        <translation>Done!</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>Operation failed</translation>
+    </message>
+</context>
+<context>
+    <name>ScanProgressDialog</name>
+    <message>
+        <source>Scanning for large files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found %1 large files (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
