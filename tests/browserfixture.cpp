@@ -6,9 +6,11 @@ void BrowserFixture::populate(const TestHome &home)
 {
     const QString chrome = QStringLiteral("Library/Application Support/Google/Chrome/");
     const QString firefox = QStringLiteral("Library/Application Support/Firefox/Profiles/k3x9.default-release/");
+    for (int i = 0; i < 4; ++i)
+        home.makeFile(chrome + QStringLiteral("Default/Cache/Cache_Data/data_%1").arg(i), 300000);
     for (int i = 0; i < 14; ++i)
         home.makeFile(
-            chrome + QStringLiteral("Default/Cache/Cache_Data/f_%1").arg(i, 6, 16, QLatin1Char('0')), 40000 + i * 9000);
+            chrome + QStringLiteral("Default/WebRTC Logs/WebRtcEventLog_%1.log").arg(20261201 + i), 40000 + i * 9000);
     home.makeFile(chrome + QStringLiteral("Default/Code Cache/js/index"), 2200000);
     home.makeFile(chrome + QStringLiteral("Profile 1/Cache/Cache_Data/data_0"), 800000);
     home.makeFile(chrome + QStringLiteral("Profile 1/GPUCache/data_1"), 270000);
