@@ -4,6 +4,7 @@
 #include "core/fileutils.h"
 #include "core/processrunner.h"
 #include "firefoxplaces.h"
+#include "sqlitefiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -203,6 +204,14 @@ void addItem(CleanCategory &category, const QString &path, qint64 size, bool isD
     item.riskLevel = category.riskLevel;
     item.isDirectory = isDirectory;
     category.items.append(item);
+}
+
+// A database file (History, cookies.sqlite...) is one item together with its -wal, -shm and
+// -journal files, which are never removed apart from it.
+void addFileItem(CleanCategory &category, const QString &path)
+{
+    if (!SqliteFiles::isCompanion(path))
+        addItem(category, path, SqliteFiles::occupiedSize(path), false);
 }
 
 } // namespace
@@ -529,7 +538,7 @@ void BrowserCleaner::scanFirefoxHistory(const QString &profileDir, CleanCategory
         Logger::instance()->warning(QStringLiteral("Blocked Firefox path: ") + database);
         return;
     }
-    addItem(category, database, FirefoxPlaces::occupiedSize(database), false);
+    addItem(category, database, SqliteFiles::occupiedSize(database), false);
 }
 
 void BrowserCleaner::scanFirefoxTarget(
@@ -576,7 +585,7 @@ void BrowserCleaner::scanPath(
     if (info.isSymLink())
         return;
     if (info.isFile()) {
-        addItem(category, path, info.size(), false);
+        addFileItem(category, path);
         return;
     }
     if (!info.isDir())
@@ -591,7 +600,7 @@ void BrowserCleaner::scanPath(
     for (const QString &file : files) {
         if (isCancelled())
             return;
-        addItem(category, file, FileUtils::getFileSize(file), false);
+        addFileItem(category, file);
     }
 }
 
@@ -713,5 +722,5 @@ bool BrowserCleaner::removeItem(const CleanCategory &category, const CleanItem &
         return cleared.ok;
     }
     *freed = item.size;
-    return item.isDirectory ? FileUtils::deleteDirectory(item.path) : FileUtils::deleteFile(item.path);
+    return item.isDirectory ? FileUtils::deleteDirectory(item.path) : SqliteFiles::remove(item.path);
 }

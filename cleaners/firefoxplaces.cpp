@@ -1,7 +1,7 @@
 #include "firefoxplaces.h"
 
 #include "app/logger.h"
-#include "core/fileutils.h"
+#include "sqlitefiles.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -13,8 +13,6 @@
 #include <atomic>
 
 namespace {
-
-const char *const kCompanionSuffixes[] = { "", "-wal", "-shm" };
 
 // Tables whose rows describe visited pages only; what refers to a removed place goes with it.
 const char *const kPlaceDetailTables[] = { "moz_annos", "moz_places_metadata" };
@@ -149,7 +147,7 @@ FirefoxPlaces::ClearResult FirefoxPlaces::clearHistory(const QString &databasePa
         Logger::instance()->warning(QStringLiteral("Firefox history is not a database file: ") + databasePath);
         return result;
     }
-    const qint64 before = occupiedSize(databasePath);
+    const qint64 before = SqliteFiles::occupiedSize(databasePath);
     const QString error = clearHistoryIn(databasePath);
     if (!error.isEmpty()) {
         Logger::instance()->warning(
@@ -157,14 +155,6 @@ FirefoxPlaces::ClearResult FirefoxPlaces::clearHistory(const QString &databasePa
         return result;
     }
     result.ok = true;
-    result.freedBytes = qMax<qint64>(0, before - occupiedSize(databasePath));
+    result.freedBytes = qMax<qint64>(0, before - SqliteFiles::occupiedSize(databasePath));
     return result;
-}
-
-qint64 FirefoxPlaces::occupiedSize(const QString &databasePath)
-{
-    qint64 total = 0;
-    for (const char *suffix : kCompanionSuffixes)
-        total += FileUtils::getFileSize(databasePath + QLatin1String(suffix));
-    return total;
 }

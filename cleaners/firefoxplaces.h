@@ -10,7 +10,7 @@ public:
     struct ClearResult
     {
         bool ok = false;
-        // What the database and its -wal and -shm companions shrank by.
+        // What the database and its companion files shrank by.
         qint64 freedBytes = 0;
     };
 
@@ -18,6 +18,4 @@ public:
     // to, then compacts the database. A database that cannot be opened, is locked or does not
     // look like a places database is left as it was, with a log line.
     static ClearResult clearHistory(const QString &databasePath);
-    // Bytes the database occupies together with its -wal and -shm companions.
-    static qint64 occupiedSize(const QString &databasePath);
 };

@@ -85,6 +85,7 @@ private slots:
     void firefoxCacheInTwinFolder();
     void safariHistoryAndCache();
     void emptyCacheFolderYieldsNothing();
+    void databaseGoesWithItsCompanions();
     void runningBrowserBlocksClean_data();
     void runningBrowserBlocksClean();
     void cleanRemovesOnlySelected();
@@ -292,8 +293,9 @@ void TestBrowserCleaner::firefoxCookiesByFileName()
 
     const CleanCategory *cookies = cleaner.result().findCategory(QStringLiteral("mozilla_firefox_cookies"));
     QVERIFY(cookies);
-    QCOMPARE(
-        itemNames(cookies), QStringList({ QStringLiteral("cookies.sqlite"), QStringLiteral("cookies.sqlite-wal") }));
+    // The -wal file goes with its database; "Cookies" is Chrome's name, not Firefox's.
+    QCOMPARE(itemNames(cookies), QStringList { QStringLiteral("cookies.sqlite") });
+    QCOMPARE(cookies->items.at(0).size, 64 + 8);
     QVERIFY(!cookies->checked);
     QCOMPARE(cookies->riskLevel, 2);
     QCOMPARE(cookies->description, QStringLiteral("Website Cookies (requires re-login to all sites)"));
@@ -356,6 +358,32 @@ void TestBrowserCleaner::emptyCacheFolderYieldsNothing()
     cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
     scan(cleaner);
     QVERIFY(cleaner.result().categories.isEmpty());
+}
+
+void TestBrowserCleaner::databaseGoesWithItsCompanions()
+{
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), fakePgrep({}));
+    const QString history = home.makeFile(kSafari + QStringLiteral("History.db"), 4096);
+    home.makeFile(kSafari + QStringLiteral("History.db-wal"), 900);
+    home.makeFile(kSafari + QStringLiteral("History.db-shm"), 300);
+    const QString orphan = home.makeFile(kFirefox + QStringLiteral("Profiles/p/cookies.sqlite-wal"), 50);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    CleanCategory *safari = cleaner.result().findCategory(QStringLiteral("safari_history"));
+    QVERIFY(safari);
+    QCOMPARE(safari->items.size(), 1);
+    QCOMPARE(safari->items.at(0).size, 4096 + 900 + 300);
+    const CleanCategory *firefox = cleaner.result().findCategory(QStringLiteral("mozilla_firefox_cookies"));
+    QVERIFY(firefox);
+    QCOMPARE(itemNames(firefox), QStringList { QStringLiteral("cookies.sqlite-wal") });
+
+    safari->setAllItemsChecked(true);
+    QCOMPARE(clean(cleaner), qMakePair(qint64(4096 + 900 + 300), 1));
+    QCOMPARE(QDir(QFileInfo(history).path()).entryList(QDir::Files), QStringList());
+    QVERIFY(QFile::exists(orphan));
 }
 
 void TestBrowserCleaner::runningBrowserBlocksClean_data()
