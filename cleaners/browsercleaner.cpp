@@ -163,6 +163,36 @@ QStringList defaultFirefoxFilters(const QString &ruleId)
     return filters.value(ruleId, { QStringLiteral("*") });
 }
 
+// Where a rule looks inside a Firefox profile; empty when it has nowhere to look.
+QString firefoxTarget(const QString &profileDir, const BrowserCleanRule &rule)
+{
+    const QString &id = rule.id;
+    const QString base = profileDir + QLatin1Char('/');
+    if (id == QLatin1String("cache")) {
+        for (const QString &candidate : { QStringLiteral("cache2/entries"), QStringLiteral("cache2") }) {
+            if (isDir(base + candidate))
+                return base + candidate;
+        }
+        return QString();
+    }
+    if (id == QLatin1String("gpu_cache"))
+        return base + QStringLiteral("shader-cache");
+    if (id == QLatin1String("local_storage") || id == QLatin1String("indexeddb"))
+        return base + QStringLiteral("storage/default");
+    if (id == QLatin1String("thumbnails"))
+        return base + QStringLiteral("thumbnails");
+    if (id == QLatin1String("session"))
+        return base + QStringLiteral("sessionstore.jsonlz4");
+    if (id == QLatin1String("cookies") || id == QLatin1String("downloads") || id == QLatin1String("form_data")
+        || id == QLatin1String("favicons"))
+        return profileDir;
+    if (!rule.firefoxSubPath.isEmpty())
+        return base + rule.firefoxSubPath;
+    if (!rule.subPath.isEmpty())
+        return base + rule.subPath;
+    return QString();
+}
+
 BrowserCleanRule ruleFromJson(const QJsonObject &object)
 {
     BrowserCleanRule rule;
@@ -487,43 +517,17 @@ void BrowserCleaner::scanFirefoxProfiles(
 void BrowserCleaner::scanFirefoxProfile(
     const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category)
 {
-    const QString &id = rule.id;
-    const QStringList patterns = rule.firefoxPatterns.isEmpty() ? rule.patterns : rule.firefoxPatterns;
-    const QString base = profileDir + QLatin1Char('/');
-    if (id == QLatin1String("history")) {
+    if (rule.id == QLatin1String("history")) {
         scanFirefoxHistory(profileDir, category);
         return;
     }
-    QString target;
-    if (id == QLatin1String("cache")) {
-        const QStringList candidates = { base + QStringLiteral("cache2/entries"), base + QStringLiteral("cache2") };
-        for (const QString &candidate : candidates) {
-            if (isDir(candidate)) {
-                target = candidate;
-                break;
-            }
-        }
-    } else if (id == QLatin1String("gpu_cache")) {
-        target = base + QStringLiteral("shader-cache");
-    } else if (id == QLatin1String("local_storage") || id == QLatin1String("indexeddb")) {
-        target = base + QStringLiteral("storage/default");
-    } else if (id == QLatin1String("thumbnails")) {
-        target = base + QStringLiteral("thumbnails");
-    } else if (id == QLatin1String("session")) {
-        const QString backups = base + QStringLiteral("sessionstore-backups");
-        if (isDir(backups))
-            scanFirefoxTarget(backups, rule, category, { QStringLiteral("*") });
-        target = base + QStringLiteral("sessionstore.jsonlz4");
-    } else if (id == QLatin1String("cookies") || id == QLatin1String("downloads") || id == QLatin1String("form_data")
-        || id == QLatin1String("favicons")) {
-        target = profileDir;
-    } else if (!rule.firefoxSubPath.isEmpty()) {
-        target = base + rule.firefoxSubPath;
-    } else if (!rule.subPath.isEmpty()) {
-        target = base + rule.subPath;
-    }
+    const QString backups = profileDir + QStringLiteral("/sessionstore-backups");
+    if (rule.id == QLatin1String("session") && isDir(backups))
+        scanFirefoxTarget(backups, rule, category, { QStringLiteral("*") });
+    const QString target = firefoxTarget(profileDir, rule);
     if (!target.isEmpty())
-        scanFirefoxTarget(target, rule, category, patterns);
+        scanFirefoxTarget(
+            target, rule, category, rule.firefoxPatterns.isEmpty() ? rule.patterns : rule.firefoxPatterns);
 }
 
 // The history lives in places.sqlite together with the bookmarks; it is one item, the database
