@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "logger.h"
+#include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "mainwindow.h"
 
@@ -35,6 +36,7 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_browserCleaner);
     deleteAndClear(m_junkCleaner);
 }
 
@@ -50,6 +52,9 @@ void Application::initialize()
     deleteAndClear(m_junkCleaner);
     m_junkCleaner = new JunkCleaner;
     m_junkCleaner->loadRules(QStringLiteral(":/rules/junk_rules.json"));
+    deleteAndClear(m_browserCleaner);
+    m_browserCleaner = new BrowserCleaner;
+    m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }
@@ -89,6 +94,11 @@ MainWindow *Application::mainWindow() const
 JunkCleaner *Application::junkCleaner() const
 {
     return m_junkCleaner;
+}
+
+BrowserCleaner *Application::browserCleaner() const
+{
+    return m_browserCleaner;
 }
 
 QString Application::chooseLanguage(const QString &storedLanguage, const QString &systemLocaleName)
