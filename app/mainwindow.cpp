@@ -6,6 +6,7 @@
 #include "settingsdialog.h"
 #include "titlebar.h"
 #include "trafficlightbutton.h"
+#include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
 #include "widgets/placeholderpage.h"
@@ -209,7 +210,7 @@ void MainWindow::setupContent()
     // One page per side-bar entry, in index order; a feature's page takes its placeholder's line.
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(DashboardIndex)));
     m_pageStack->addWidget(new JunkPage);
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(BrowserIndex)));
+    m_pageStack->addWidget(new BrowserPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(RegistryIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
