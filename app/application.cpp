@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "logger.h"
+#include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "mainwindow.h"
 #include "cleaners/registrycleaner.h"
@@ -37,6 +38,7 @@ Application::~Application()
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
     deleteAndClear(m_registryCleaner);
+    deleteAndClear(m_browserCleaner);
     deleteAndClear(m_junkCleaner);
 }
 
@@ -52,6 +54,9 @@ void Application::initialize()
     deleteAndClear(m_junkCleaner);
     m_junkCleaner = new JunkCleaner;
     m_junkCleaner->loadRules(QStringLiteral(":/rules/junk_rules.json"));
+    deleteAndClear(m_browserCleaner);
+    m_browserCleaner = new BrowserCleaner;
+    m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
 
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
@@ -99,6 +104,11 @@ MainWindow *Application::mainWindow() const
 JunkCleaner *Application::junkCleaner() const
 {
     return m_junkCleaner;
+}
+
+BrowserCleaner *Application::browserCleaner() const
+{
+    return m_browserCleaner;
 }
 
 QString Application::chooseLanguage(const QString &storedLanguage, const QString &systemLocaleName)

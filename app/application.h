@@ -4,6 +4,7 @@
 #include <QString>
 
 class JunkCleaner;
+class BrowserCleaner;
 class MainWindow;
 class RegistryCleaner;
 class QSettings;
@@ -28,6 +29,7 @@ public:
     QSettings *settings() const;
     MainWindow *mainWindow() const;
     JunkCleaner *junkCleaner() const;
+    BrowserCleaner *browserCleaner() const;
 
     // The interface language: the stored choice unchanged when there is one, otherwise the
     // language of the system locale (a name such as "de_AT"), "en" when it is not offered.
@@ -42,4 +44,5 @@ private:
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
     JunkCleaner *m_junkCleaner = nullptr;
+    BrowserCleaner *m_browserCleaner = nullptr;
 };

@@ -8,6 +8,8 @@
 #include "settingsdialog.h"
 #include "titlebar.h"
 #include "trafficlightbutton.h"
+#include "pages/browserpage.h"
+#include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
@@ -217,13 +219,13 @@ void MainWindow::setupContent()
     m_dashboardPage = new DashboardPage;
     m_pageStack->addWidget(m_dashboardPage);
     m_pageStack->addWidget(new JunkPage);
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(BrowserIndex)));
+    m_pageStack->addWidget(new BrowserPage);
     m_pageStack->addWidget(new RegistryPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(TweaksIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(UninstallerIndex)));
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(DuplicatesIndex)));
+    m_pageStack->addWidget(new DuplicateFinderPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(PrivacyIndex)));
 }
 

@@ -8,13 +8,23 @@
 #include "app/titlebar.h"
 #include "pages/dashboardpage.h"
 #include "testhome.h"
+#include "browserfixture.h"
+#include "faketools.h"
+#include "cleaners/browsercleaner.h"
+#include "pages/browserpage.h"
+#include "widgets/categorywidget.h"
+#include "widgets/progressdialog.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFont>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
+#include <QSettings>
+#include <QStackedWidget>
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
@@ -123,6 +133,51 @@ void renderDialogs(Gallery &gallery, MainWindow &window)
     QMetaObject::invokeMethod(&window, "onAboutClicked");
 }
 
+// Runs the event loop until sender emits signal, for at most ten seconds.
+template<typename Sender, typename Signal> void waitFor(Sender *sender, Signal signal)
+{
+    QEventLoop loop;
+    QObject::connect(sender, signal, &loop, &QEventLoop::quit);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Rows added to a scroll area settle over a few rounds of posted layout requests.
+void settleLayouts()
+{
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
+    }
+}
+
+// The browser page on its own at the page area's size: the browsers found, a scan's groups,
+// and the refusal to clean while Firefox runs (the page and its progress card).
+void renderBrowserPage(Gallery &gallery, MainWindow &window)
+{
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), "#!/bin/sh\n[ \"$2\" = firefox ] && exit 0\nexit 1\n");
+    Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), false);
+    BrowserPage page;
+    page.resize(window.findChild<QStackedWidget *>(QStringLiteral("pageStack"))->size());
+    page.show();
+    gallery.save(&page, QStringLiteral("page-browser-1-browsers"));
+
+    page.findChild<QPushButton *>(QStringLiteral("scanBtn"))->click();
+    waitFor(&page, &BasePage::scanFinished);
+    page.findChildren<CategoryWidget *>().value(0)->setExpanded(true);
+    settleLayouts();
+    gallery.save(&page, QStringLiteral("page-browser-2-scanned"));
+
+    CleanEngine *cleaner = Application::instance()->browserCleaner();
+    page.findChild<QPushButton *>(QStringLiteral("cleanBtn"))->click();
+    waitFor(cleaner, &CleanEngine::cleanFinished);
+    settleLayouts();
+    gallery.save(&page, QStringLiteral("page-browser-3-refused"));
+    if (auto *card = page.findChild<ProgressDialog *>())
+        gallery.save(card, QStringLiteral("page-browser-3-refused-card"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -141,6 +196,7 @@ int main(int argc, char *argv[])
     }
 
     TestHome home;
+    BrowserFixture::populate(home);
     QTranslator translator;
     if (translator.load(Application::translationPath(QStringLiteral("en"))))
         QApplication::installTranslator(&translator);
@@ -158,5 +214,6 @@ int main(int argc, char *argv[])
     renderDashboardStates(gallery, window);
     renderMenus(gallery, window);
     renderDialogs(gallery, window);
+    renderBrowserPage(gallery, window);
     return gallery.failures() == 0 ? 0 : 1;
 }

@@ -1,0 +1,730 @@
+#include "browsercleaner.h"
+
+#include "app/logger.h"
+#include "core/fileutils.h"
+#include "core/processrunner.h"
+#include "firefoxplaces.h"
+#include "sqlitefiles.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutexLocker>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+struct BrowserRow
+{
+    Constants::BrowserType type;
+    const char *stableId;
+    const char *displayName;
+    // Folders below the home folder; empty where the browser has none.
+    const char *dataPath;
+    const char *cachePath;
+    const char *profilePath;
+    const char *processName;
+};
+
+const BrowserRow kBrowserTable[] = {
+    { Constants::Chrome, "google_chrome", QT_TRANSLATE_NOOP("BrowserCleaner", "Google Chrome"),
+        "/Library/Application Support/Google/Chrome", "", "", "Google Chrome" },
+    { Constants::Edge, "microsoft_edge", QT_TRANSLATE_NOOP("BrowserCleaner", "Microsoft Edge"),
+        "/Library/Application Support/Microsoft Edge", "", "", "Microsoft Edge" },
+    { Constants::Firefox, "mozilla_firefox", QT_TRANSLATE_NOOP("BrowserCleaner", "Mozilla Firefox"),
+        "/Library/Application Support/Firefox/Profiles", "/Library/Caches/Firefox/Profiles",
+        "/Library/Application Support/Firefox/Profiles", "firefox" },
+    { Constants::Opera, "opera", QT_TRANSLATE_NOOP("BrowserCleaner", "Opera"),
+        "/Library/Application Support/com.operasoftware.Opera", "", "", "Opera" },
+    { Constants::Brave, "brave", QT_TRANSLATE_NOOP("BrowserCleaner", "Brave"),
+        "/Library/Application Support/BraveSoftware/Brave-Browser", "", "", "Brave Browser" },
+    { Constants::Safari, "safari", QT_TRANSLATE_NOOP("BrowserCleaner", "Safari"), "/Library/Safari",
+        "/Library/Caches/com.apple.Safari", "", "Safari" },
+};
+
+const int kPgrepTimeoutMs = 2000;
+const qint64 kProgressIntervalMs = 100;
+
+const BrowserRow *rowFor(Constants::BrowserType type)
+{
+    for (const BrowserRow &row : kBrowserTable) {
+        if (row.type == type)
+            return &row;
+    }
+    return nullptr;
+}
+
+QString homeFolderPath(const char *relative)
+{
+    if (!*relative)
+        return QString();
+    return QDir::homePath() + QLatin1String(relative);
+}
+
+QString firefoxRoot()
+{
+    return QDir::homePath() + QStringLiteral("/Library/Application Support/Firefox");
+}
+
+QString firefoxCacheRoot()
+{
+    return QDir::homePath() + QStringLiteral("/Library/Caches/Firefox");
+}
+
+QString cookiesFolder()
+{
+    return QDir::homePath() + QStringLiteral("/Library/Cookies");
+}
+
+bool isDir(const QString &path)
+{
+    return QFileInfo(path).isDir();
+}
+
+void appendUnique(QStringList &list, const QString &value)
+{
+    if (!value.isEmpty() && !list.contains(value))
+        list.append(value);
+}
+
+bool isChromiumFamily(Constants::BrowserType type)
+{
+    return type == Constants::Chrome || type == Constants::Edge || type == Constants::Brave;
+}
+
+QString firefoxHistoryCategoryId()
+{
+    return BrowserCleaner::stableIdForType(Constants::Firefox) + QStringLiteral("_history");
+}
+
+struct IniGroup
+{
+    QString name;
+    QHash<QString, QString> values;
+};
+
+// Reads a profiles.ini: "[Group]" headers and "Key=Value" lines; comments and blank lines are
+// skipped, anything else is counted as malformed and ignored.
+QList<IniGroup> readIniGroups(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        Logger::instance()->warning(QStringLiteral("Cannot read ") + path);
+        return {};
+    }
+    QList<IniGroup> groups;
+    int malformed = 0;
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString &rawLine : lines) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            groups.append({ line.mid(1, line.size() - 2).trimmed(), {} });
+            continue;
+        }
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (equals <= 0 || groups.isEmpty()) {
+            ++malformed;
+            continue;
+        }
+        groups.last().values.insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+    }
+    if (malformed > 0)
+        Logger::instance()->warning(QStringLiteral("Ignored %1 malformed lines in %2").arg(malformed).arg(path));
+    return groups;
+}
+
+// The name filters of a Firefox folder when neither the caller nor the rule gives any.
+QStringList defaultFirefoxFilters(const QString &ruleId)
+{
+    static const QHash<QString, QStringList> filters = {
+        { QStringLiteral("cookies"),
+            { QStringLiteral("cookies.sqlite"), QStringLiteral("cookies.sqlite-wal"),
+                QStringLiteral("cookies.sqlite-shm") } },
+        { QStringLiteral("history"),
+            { QStringLiteral("places.sqlite"), QStringLiteral("places.sqlite-wal"),
+                QStringLiteral("places.sqlite-shm") } },
+        { QStringLiteral("downloads"), { QStringLiteral("downloads.sqlite") } },
+        { QStringLiteral("form_data"), { QStringLiteral("formhistory.sqlite") } },
+        { QStringLiteral("favicons"), { QStringLiteral("favicons.sqlite"), QStringLiteral("favicons.sqlite-wal") } },
+        { QStringLiteral("session"), { QStringLiteral("sessionstore.jsonlz4"), QStringLiteral("*.jsonlz4") } },
+    };
+    return filters.value(ruleId, { QStringLiteral("*") });
+}
+
+// Where a rule looks inside a Firefox profile; empty when it has nowhere to look.
+QString firefoxTarget(const QString &profileDir, const BrowserCleanRule &rule)
+{
+    const QString &id = rule.id;
+    const QString base = profileDir + QLatin1Char('/');
+    if (id == QLatin1String("cache")) {
+        for (const QString &candidate : { QStringLiteral("cache2/entries"), QStringLiteral("cache2") }) {
+            if (isDir(base + candidate))
+                return base + candidate;
+        }
+        return QString();
+    }
+    if (id == QLatin1String("gpu_cache"))
+        return base + QStringLiteral("shader-cache");
+    if (id == QLatin1String("local_storage") || id == QLatin1String("indexeddb"))
+        return base + QStringLiteral("storage/default");
+    if (id == QLatin1String("thumbnails"))
+        return base + QStringLiteral("thumbnails");
+    if (id == QLatin1String("session"))
+        return base + QStringLiteral("sessionstore.jsonlz4");
+    if (id == QLatin1String("cookies") || id == QLatin1String("downloads") || id == QLatin1String("form_data")
+        || id == QLatin1String("favicons"))
+        return profileDir;
+    if (!rule.firefoxSubPath.isEmpty())
+        return base + rule.firefoxSubPath;
+    if (!rule.subPath.isEmpty())
+        return base + rule.subPath;
+    return QString();
+}
+
+BrowserCleanRule ruleFromJson(const QJsonObject &object)
+{
+    BrowserCleanRule rule;
+    rule.id = object.value(QStringLiteral("id")).toString();
+    rule.name = object.value(QStringLiteral("name")).toString();
+    rule.description = object.value(QStringLiteral("description")).toString();
+    rule.subPath = object.value(QStringLiteral("subPath")).toString();
+    rule.firefoxSubPath = object.value(QStringLiteral("firefoxSubPath")).toString();
+    for (const QJsonValue &pattern : object.value(QStringLiteral("patterns")).toArray())
+        rule.patterns.append(pattern.toString());
+    for (const QJsonValue &pattern : object.value(QStringLiteral("firefoxPatterns")).toArray())
+        rule.firefoxPatterns.append(pattern.toString());
+    rule.defaultChecked = object.value(QStringLiteral("defaultChecked")).toBool(true);
+    rule.riskLevel = object.value(QStringLiteral("riskLevel")).toInt(0);
+    return rule;
+}
+
+// Rules overlap (Chrome's "Cache" folder holds "Cache/Cache_Data"): an item inside a folder that
+// an earlier rule listed as a whole is not listed again, so sizes are not counted twice. The
+// category's own folder items are remembered for the rules that follow.
+void dropItemsInside(QStringList &folderItems, CleanCategory &category)
+{
+    const auto insideEarlierFolder = [&folderItems](const CleanItem &item) {
+        return std::any_of(folderItems.cbegin(), folderItems.cend(),
+            [&item](const QString &folder) { return item.path.startsWith(folder + QLatin1Char('/')); });
+    };
+    category.items.erase(
+        std::remove_if(category.items.begin(), category.items.end(), insideEarlierFolder), category.items.end());
+    for (const CleanItem &item : std::as_const(category.items)) {
+        if (item.isDirectory)
+            folderItems.append(item.path);
+    }
+}
+
+void addItem(CleanCategory &category, const QString &path, qint64 size, bool isDirectory)
+{
+    CleanItem item(QFileInfo(path).fileName(), path, size);
+    item.checked = category.checked;
+    item.riskLevel = category.riskLevel;
+    item.isDirectory = isDirectory;
+    category.items.append(item);
+}
+
+// A database file (History, cookies.sqlite...) is one item together with its -wal, -shm and
+// -journal files, which are never removed apart from it.
+void addFileItem(CleanCategory &category, const QString &path)
+{
+    if (!SqliteFiles::isCompanion(path))
+        addItem(category, path, SqliteFiles::occupiedSize(path), false);
+}
+
+} // namespace
+
+BrowserCleaner::BrowserCleaner(QObject *parent)
+    : CleanEngine(parent)
+{
+    detectBrowsers();
+    for (const BrowserInfo &info : std::as_const(m_browsers))
+        m_enabledBrowsers.insert(info.type, info.installed);
+}
+
+void BrowserCleaner::detectBrowsers()
+{
+    m_browsers.clear();
+    m_allowedRoots = { cookiesFolder() };
+    int installed = 0;
+    for (const BrowserRow &row : kBrowserTable) {
+        BrowserInfo info;
+        info.name = tr(row.displayName);
+        info.type = row.type;
+        info.dataPath = homeFolderPath(row.dataPath);
+        info.cachePath = homeFolderPath(row.cachePath);
+        info.profilePath = homeFolderPath(row.profilePath);
+        if (row.type == Constants::Safari)
+            info.installed = isDir(info.dataPath);
+        else
+            info.installed = isDir(info.dataPath) || (!info.profilePath.isEmpty() && isDir(info.profilePath))
+                || (!info.cachePath.isEmpty() && isDir(info.cachePath));
+        installed += info.installed ? 1 : 0;
+        appendUnique(m_allowedRoots, info.dataPath);
+        appendUnique(m_allowedRoots, info.cachePath);
+        appendUnique(m_allowedRoots, info.profilePath);
+        m_browsers.append(info);
+    }
+    Logger::instance()->info(QStringLiteral("Detected %1 browsers").arg(installed));
+}
+
+void BrowserCleaner::loadRules(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Logger::instance()->error(QStringLiteral("Failed to load browser rules: ") + path);
+        return;
+    }
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    if (!document.isObject()) {
+        Logger::instance()->error(QStringLiteral("Invalid browser rules"));
+        return;
+    }
+    m_rules.clear();
+    for (const QJsonValue &value : document.object().value(QStringLiteral("rules")).toArray())
+        m_rules.append(ruleFromJson(value.toObject()));
+    Logger::instance()->info(QStringLiteral("Loaded %1 browser rules").arg(m_rules.size()));
+}
+
+void BrowserCleaner::setBrowserEnabled(Constants::BrowserType type, bool enabled)
+{
+    QMutexLocker locker(&m_enabledMutex);
+    m_enabledBrowsers.insert(type, enabled);
+}
+
+bool BrowserCleaner::isBrowserEnabled(Constants::BrowserType type) const
+{
+    QMutexLocker locker(&m_enabledMutex);
+    return m_enabledBrowsers.value(type, false);
+}
+
+const QList<BrowserInfo> &BrowserCleaner::browsers() const
+{
+    return m_browsers;
+}
+
+const QList<BrowserCleanRule> &BrowserCleaner::rules() const
+{
+    return m_rules;
+}
+
+const QStringList &BrowserCleaner::allowedRoots() const
+{
+    return m_allowedRoots;
+}
+
+bool BrowserCleaner::isPathSafe(const QString &path) const
+{
+    if (path.isEmpty())
+        return false;
+    for (const QString &root : m_allowedRoots) {
+        if (FileUtils::isInside(path, root))
+            return true;
+    }
+    return false;
+}
+
+QStringList BrowserCleaner::firefoxProfiles() const
+{
+    const QString root = firefoxRoot();
+    const QString iniPath = root + QStringLiteral("/profiles.ini");
+    QStringList profiles;
+    if (QFileInfo(iniPath).isFile()) {
+        const QList<IniGroup> groups = readIniGroups(iniPath);
+        for (const IniGroup &group : groups) {
+            if (!group.name.startsWith(QStringLiteral("Profile")))
+                continue;
+            const QString path = group.values.value(QStringLiteral("Path"));
+            if (path.isEmpty())
+                continue;
+            bool isNumber = false;
+            int isRelative = group.values.value(QStringLiteral("IsRelative")).toInt(&isNumber);
+            if (!isNumber)
+                isRelative = 1;
+            const QString folder = isRelative == 1 ? root + QLatin1Char('/') + path : path;
+            if (isDir(folder))
+                appendUnique(profiles, folder);
+        }
+    }
+    if (!profiles.isEmpty())
+        return profiles;
+    for (const QString &base : { root, firefoxCacheRoot() }) {
+        const QDir profilesDir(base + QStringLiteral("/Profiles"));
+        if (!profilesDir.exists())
+            continue;
+        const QStringList names
+            = profilesDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
+        for (const QString &name : names)
+            appendUnique(profiles, profilesDir.absoluteFilePath(name));
+    }
+    return profiles;
+}
+
+bool BrowserCleaner::isBrowserRunning(const BrowserInfo &info) const
+{
+    const BrowserRow *row = rowFor(info.type);
+    if (!row || !*row->processName)
+        return false;
+    const ProcessRunner::Result check = ProcessRunner::run(
+        QStringLiteral("pgrep"), { QStringLiteral("-x"), QLatin1String(row->processName) }, kPgrepTimeoutMs);
+    if (check.started && check.finished && check.exitCode == 1)
+        return false;
+    if (!check.succeeded())
+        Logger::instance()->warning(QStringLiteral("Could not tell whether %1 is running").arg(info.name));
+    return true;
+}
+
+QString BrowserCleaner::stableIdForType(Constants::BrowserType type)
+{
+    const BrowserRow *row = rowFor(type);
+    return row ? QLatin1String(row->stableId) : QStringLiteral("unknown");
+}
+
+BrowserScanMode BrowserCleaner::scanModeForRule(const QString &ruleId)
+{
+    static const QSet<QString> wholeDirectoryRules = {
+        QStringLiteral("cache"),
+        QStringLiteral("code_cache"),
+        QStringLiteral("gpu_cache"),
+        QStringLiteral("shader_cache"),
+        QStringLiteral("media_cache"),
+        QStringLiteral("thumbnails"),
+        QStringLiteral("service_worker"),
+        QStringLiteral("crash_reports"),
+    };
+    return wholeDirectoryRules.contains(ruleId) ? BrowserScanMode::WholeDirectory : BrowserScanMode::TopLevelFiles;
+}
+
+void BrowserCleaner::doScan()
+{
+    m_result.categories.clear();
+    Logger::instance()->info(QStringLiteral("Starting browser scan..."));
+    QList<BrowserInfo> toScan;
+    for (const BrowserInfo &info : std::as_const(m_browsers)) {
+        if (info.installed && isBrowserEnabled(info.type))
+            toScan.append(info);
+    }
+    int scanned = 0;
+    for (const BrowserInfo &info : std::as_const(toScan)) {
+        if (isCancelled()) {
+            setState(Cancelled);
+            return;
+        }
+        emit scanProgress(++scanned, toScan.size(), info.name);
+        scanBrowser(info);
+    }
+    m_result.scanTime = QDateTime::currentDateTime();
+    Logger::instance()->info(QStringLiteral("Browser scan done. %1 items / %2")
+                                 .arg(m_result.totalItemCount())
+                                 .arg(CleanItem::formatSize(m_result.totalSize())));
+}
+
+void BrowserCleaner::scanBrowser(const BrowserInfo &info)
+{
+    QStringList profiles;
+    if (isChromiumFamily(info.type))
+        profiles = chromiumProfiles(info);
+    else if (info.type == Constants::Firefox)
+        profiles = firefoxScanFolders();
+
+    QStringList folderItems;
+    for (const BrowserCleanRule &rule : std::as_const(m_rules)) {
+        if (isCancelled())
+            return;
+        CleanCategory category = categoryFor(info, rule);
+        if (info.type == Constants::Opera) {
+            scanOperaProfile(info, rule, category);
+        } else if (info.type == Constants::Safari) {
+            scanSafariProfile(info, rule, category);
+        } else if (info.type == Constants::Firefox) {
+            scanFirefoxProfiles(profiles, rule, category);
+        } else {
+            for (const QString &profile : std::as_const(profiles)) {
+                if (isCancelled())
+                    break;
+                scanChromiumProfile(profile, rule, category);
+            }
+        }
+        dropItemsInside(folderItems, category);
+        if (!category.items.isEmpty())
+            m_result.categories.append(category);
+    }
+}
+
+CleanCategory BrowserCleaner::categoryFor(const BrowserInfo &info, const BrowserCleanRule &rule) const
+{
+    CleanCategory category(stableIdForType(info.type) + QLatin1Char('_') + rule.id,
+        info.name + QStringLiteral(" - ") + rule.name, QString());
+    // The rule's description carries its warning ("requires re-login to all sites"), shown on the row.
+    category.description = rule.description;
+    category.checked = rule.defaultChecked;
+    category.riskLevel = rule.riskLevel;
+    return category;
+}
+
+void BrowserCleaner::scanChromiumProfile(
+    const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category)
+{
+    if (rule.subPath.isEmpty())
+        return;
+    scanGuardedPath(profileDir + QLatin1Char('/') + rule.subPath, rule, category, QStringLiteral("Chromium"));
+}
+
+void BrowserCleaner::scanOperaProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category)
+{
+    if (rule.subPath.isEmpty())
+        return;
+    scanGuardedPath(info.dataPath + QLatin1Char('/') + rule.subPath, rule, category, QStringLiteral("Opera"));
+}
+
+void BrowserCleaner::scanSafariProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category)
+{
+    const QHash<QString, QString> paths = {
+        { QStringLiteral("cache"), info.cachePath },
+        { QStringLiteral("history"), info.dataPath + QStringLiteral("/History.db") },
+        { QStringLiteral("cookies"), cookiesFolder() + QStringLiteral("/Cookies.binarycookies") },
+        { QStringLiteral("local_storage"), info.dataPath + QStringLiteral("/LocalStorage") },
+        { QStringLiteral("databases"), info.dataPath + QStringLiteral("/Databases") },
+        { QStringLiteral("thumbnails"), info.dataPath + QStringLiteral("/touch_icon_cache_server") },
+    };
+    const QString path = paths.value(rule.id);
+    if (!path.isEmpty())
+        scanGuardedPath(path, rule, category, QStringLiteral("Safari"));
+}
+
+void BrowserCleaner::scanFirefoxProfiles(
+    const QStringList &profileDirs, const BrowserCleanRule &rule, CleanCategory &category)
+{
+    for (const QString &profile : profileDirs) {
+        if (isCancelled())
+            return;
+        scanFirefoxProfile(profile, rule, category);
+    }
+}
+
+void BrowserCleaner::scanFirefoxProfile(
+    const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category)
+{
+    if (rule.id == QLatin1String("history")) {
+        scanFirefoxHistory(profileDir, category);
+        return;
+    }
+    const QString backups = profileDir + QStringLiteral("/sessionstore-backups");
+    if (rule.id == QLatin1String("session") && isDir(backups))
+        scanFirefoxTarget(backups, rule, category, { QStringLiteral("*") });
+    const QString target = firefoxTarget(profileDir, rule);
+    if (!target.isEmpty())
+        scanFirefoxTarget(
+            target, rule, category, rule.firefoxPatterns.isEmpty() ? rule.patterns : rule.firefoxPatterns);
+}
+
+// The history lives in places.sqlite together with the bookmarks; it is one item, the database
+// with its -wal and -shm companions, and it is cleared inside the database, never deleted.
+void BrowserCleaner::scanFirefoxHistory(const QString &profileDir, CleanCategory &category)
+{
+    const QString database = profileDir + QStringLiteral("/places.sqlite");
+    const QFileInfo info(database);
+    if (info.isSymLink() || !info.isFile())
+        return;
+    if (!isPathSafe(database)) {
+        Logger::instance()->warning(QStringLiteral("Blocked Firefox path: ") + database);
+        return;
+    }
+    addItem(category, database, SqliteFiles::occupiedSize(database), false);
+}
+
+void BrowserCleaner::scanFirefoxTarget(
+    const QString &target, const BrowserCleanRule &rule, CleanCategory &category, const QStringList &patterns)
+{
+    if (!QFileInfo::exists(target) && !QFileInfo(target).isSymLink())
+        return;
+    if (!isPathSafe(target)) {
+        Logger::instance()->warning(QStringLiteral("Blocked Firefox path: ") + target);
+        return;
+    }
+    scanFirefoxPath(target, rule, category, patterns);
+}
+
+void BrowserCleaner::scanFirefoxPath(
+    const QString &path, const BrowserCleanRule &rule, CleanCategory &category, const QStringList &patterns)
+{
+    QStringList filters = patterns;
+    if (filters.isEmpty())
+        filters = rule.firefoxPatterns;
+    if (filters.isEmpty())
+        filters = rule.patterns;
+    if (filters.isEmpty())
+        filters = defaultFirefoxFilters(rule.id);
+    scanPath(path, category, scanModeForRule(rule.id), filters);
+}
+
+void BrowserCleaner::scanGuardedPath(
+    const QString &path, const BrowserCleanRule &rule, CleanCategory &category, const QString &family)
+{
+    if (!isPathSafe(path)) {
+        Logger::instance()->warning(QStringLiteral("Blocked %1 path: %2").arg(family, path));
+        return;
+    }
+    const QStringList filters = rule.patterns.isEmpty() ? QStringList { QStringLiteral("*") } : rule.patterns;
+    scanPath(path, category, scanModeForRule(rule.id), filters);
+}
+
+// Links never become items: a folder item is measured and deleted as a folder of its own.
+void BrowserCleaner::scanPath(
+    const QString &path, CleanCategory &category, BrowserScanMode mode, const QStringList &nameFilters)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return;
+    if (info.isFile()) {
+        addFileItem(category, path);
+        return;
+    }
+    if (!info.isDir())
+        return;
+    if (mode == BrowserScanMode::WholeDirectory) {
+        const qint64 size = FileUtils::calculateDirSize(path);
+        if (size >= 1)
+            addItem(category, path, size, true);
+        return;
+    }
+    const QStringList files = FileUtils::findFiles(path, nameFilters, false);
+    for (const QString &file : files) {
+        if (isCancelled())
+            return;
+        addFileItem(category, file);
+    }
+}
+
+QStringList BrowserCleaner::chromiumProfiles(const BrowserInfo &info) const
+{
+    QStringList profiles = { info.dataPath + QStringLiteral("/Default") };
+    const QDir data(info.dataPath);
+    const QStringList names = data.entryList(
+        { QStringLiteral("Profile *") }, QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
+    for (const QString &name : names)
+        profiles.append(info.dataPath + QLatin1Char('/') + name);
+    return profiles;
+}
+
+// Firefox keeps a profile's disposable data (cache2 above all) in a twin folder below the cache
+// root; the profiles.ini entries name only the folders below the data root.
+QStringList BrowserCleaner::firefoxScanFolders() const
+{
+    const QString root = firefoxRoot() + QLatin1Char('/');
+    QStringList folders;
+    const QStringList profiles = firefoxProfiles();
+    for (const QString &profile : profiles) {
+        appendUnique(folders, profile);
+        const QString cleaned = QDir::cleanPath(profile);
+        if (!cleaned.startsWith(root))
+            continue;
+        const QString twin = firefoxCacheRoot() + QLatin1Char('/') + cleaned.mid(root.size());
+        if (isDir(twin))
+            appendUnique(folders, twin);
+    }
+    return folders;
+}
+
+QStringList BrowserCleaner::runningBrowserNames() const
+{
+    QStringList names;
+    for (const BrowserInfo &info : m_browsers) {
+        if (isBrowserEnabled(info.type) && isBrowserRunning(info))
+            names.append(info.name);
+    }
+    return names;
+}
+
+bool BrowserCleaner::refuseWhileBrowsersRun()
+{
+    const QStringList running = runningBrowserNames();
+    if (running.isEmpty())
+        return false;
+    const QString message
+        = tr("Please close the following browsers before cleaning:\n%1").arg(running.join(QLatin1Char('\n')));
+    Logger::instance()->error(message);
+    emit errorOccurred(message);
+    setState(Finished);
+    emit cleanFinished(0, 0);
+    return true;
+}
+
+void BrowserCleaner::doClean()
+{
+    Logger::instance()->info(QStringLiteral("Starting browser clean..."));
+    if (refuseWhileBrowsersRun())
+        return;
+
+    const int total = m_result.selectedItemCount();
+    int processed = 0;
+    int cleaned = 0;
+    int failed = 0;
+    qint64 freed = 0;
+    // Two rules can reach the same path (Firefox's GPU and shader caches).
+    QSet<QString> removedPaths;
+    QElapsedTimer sinceProgress;
+    for (const CleanCategory &category : std::as_const(m_result.categories)) {
+        if (!category.checked)
+            continue;
+        for (const CleanItem &item : category.items) {
+            if (isCancelled()) {
+                setState(Cancelled);
+                emit cleanFinished(freed, cleaned);
+                return;
+            }
+            if (!item.checked)
+                continue;
+            if (item.path.isEmpty() || !isPathSafe(item.path)) {
+                Logger::instance()->error(QStringLiteral("Refused unsafe delete: ") + item.path);
+                ++failed;
+                continue;
+            }
+            ++processed;
+            if (!sinceProgress.isValid() || sinceProgress.elapsed() >= kProgressIntervalMs) {
+                emit cleanProgress(processed, total, freed);
+                sinceProgress.start();
+            }
+            if (removedPaths.contains(item.path))
+                continue;
+            qint64 itemFreed = 0;
+            if (removeItem(category, item, &itemFreed)) {
+                freed += itemFreed;
+                ++cleaned;
+                removedPaths.insert(item.path);
+            } else {
+                Logger::instance()->warning(QStringLiteral("Failed: ") + item.path);
+                ++failed;
+            }
+        }
+    }
+    setState(Finished);
+    emit cleanFinished(freed, cleaned);
+    Logger::instance()->info(QStringLiteral("Browser clean done. %1 items / %2 / failed %3")
+                                 .arg(cleaned)
+                                 .arg(CleanItem::formatSize(freed))
+                                 .arg(failed));
+}
+
+bool BrowserCleaner::removeItem(const CleanCategory &category, const CleanItem &item, qint64 *freed) const
+{
+    if (category.id == firefoxHistoryCategoryId()) {
+        const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(item.path);
+        *freed = cleared.freedBytes;
+        return cleared.ok;
+    }
+    *freed = item.size;
+    return item.isDirectory ? FileUtils::deleteDirectory(item.path) : SqliteFiles::remove(item.path);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "browsercleanrule.h"
+#include "browserinfo.h"
+#include "core/cleanengine.h"
+#include "core/constants.h"
+
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QStringList>
+
+// Finds and removes per-profile data of the supported browsers, driven by the browser rules
+// file. Reads and deletes only inside the browsers' own folders, and refuses to clean while an
+// enabled browser runs.
+class BrowserCleaner final : public CleanEngine
+{
+    Q_OBJECT
+
+public:
+    explicit BrowserCleaner(QObject *parent = nullptr);
+
+    // Rebuilds the browser list (installed or not) and the folders the cleaner may touch.
+    void detectBrowsers();
+    void loadRules(const QString &path) override;
+
+    // Safe to call from the interface thread at any time; a running scan reads it per browser.
+    void setBrowserEnabled(Constants::BrowserType type, bool enabled);
+    bool isBrowserEnabled(Constants::BrowserType type) const;
+
+    const QList<BrowserInfo> &browsers() const;
+    const QList<BrowserCleanRule> &rules() const;
+    const QStringList &allowedRoots() const;
+    // True when path, with ".." and symbolic links resolved, is an allowed root or lies below one.
+    bool isPathSafe(const QString &path) const;
+    // Firefox's profile folders: those listed in profiles.ini that exist, or else every folder
+    // of the Profiles folders of Firefox's data and cache folders.
+    QStringList firefoxProfiles() const;
+    // Asks pgrep; a check that cannot give an answer counts as running.
+    bool isBrowserRunning(const BrowserInfo &info) const;
+
+    static QString stableIdForType(Constants::BrowserType type);
+    static BrowserScanMode scanModeForRule(const QString &ruleId);
+
+protected:
+    void doScan() override;
+    void doClean() override;
+
+private:
+    void scanBrowser(const BrowserInfo &info);
+    CleanCategory categoryFor(const BrowserInfo &info, const BrowserCleanRule &rule) const;
+    void scanChromiumProfile(const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category);
+    void scanOperaProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category);
+    void scanSafariProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category);
+    void scanFirefoxProfiles(const QStringList &profileDirs, const BrowserCleanRule &rule, CleanCategory &category);
+    void scanFirefoxProfile(const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category);
+    void scanFirefoxHistory(const QString &profileDir, CleanCategory &category);
+    void scanFirefoxTarget(
+        const QString &target, const BrowserCleanRule &rule, CleanCategory &category, const QStringList &patterns);
+    void scanFirefoxPath(
+        const QString &path, const BrowserCleanRule &rule, CleanCategory &category, const QStringList &patterns);
+    void scanPath(const QString &path, CleanCategory &category, BrowserScanMode mode, const QStringList &nameFilters);
+    // Scans a rule's path with the rule's own scan mode and patterns, or logs it as blocked.
+    void scanGuardedPath(
+        const QString &path, const BrowserCleanRule &rule, CleanCategory &category, const QString &family);
+
+    QStringList chromiumProfiles(const BrowserInfo &info) const;
+    QStringList firefoxScanFolders() const;
+    QStringList runningBrowserNames() const;
+    // Reports the running browsers and finishes the clean without touching anything.
+    bool refuseWhileBrowsersRun();
+    bool removeItem(const CleanCategory &category, const CleanItem &item, qint64 *freed) const;
+
+    QList<BrowserInfo> m_browsers;
+    QList<BrowserCleanRule> m_rules;
+    QStringList m_allowedRoots;
+    QMap<Constants::BrowserType, bool> m_enabledBrowsers;
+    mutable QMutex m_enabledMutex;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+// MD5 compression of several independent messages side by side, one per vector lane.
+// state holds the four state words of every lane, word-major (word w of lane l at
+// state[w * lanes + l]); blocks points at each lane's next 64-byte block and moves on by that
+// lane's stride after each of the count blocks. Plain types only: the AVX2 kernel is compiled
+// with other processor options than the rest of the program.
+void md5CompressSse2(uint32_t *state, const unsigned char **blocks, const int64_t *strides, int64_t count);
+void md5CompressAvx2(uint32_t *state, const unsigned char **blocks, const int64_t *strides, int64_t count);

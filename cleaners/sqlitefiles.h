@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// An SQLite database is its main file together with the -wal, -shm and -journal files beside
+// it; they are measured and removed as one. A left-over -wal file would be replayed into a new
+// database of the same name.
+class SqliteFiles final
+{
+public:
+    // Bytes of the database and its companions.
+    static qint64 occupiedSize(const QString &databasePath);
+    // True for a -wal, -shm or -journal file whose database lies beside it.
+    static bool isCompanion(const QString &path);
+    // Removes the database, then its companions; links are removed as links. True when none is
+    // left; a database that cannot be removed keeps its companions.
+    static bool remove(const QString &databasePath);
+};

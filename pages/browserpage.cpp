@@ -1,0 +1,156 @@
+#include "browserpage.h"
+
+#include "app/application.h"
+#include "cleaners/browsercleaner.h"
+#include "widgets/browsergroupheader.h"
+#include "widgets/categorywidget.h"
+#include "widgets/itemdetaildialog.h"
+#include "widgets/statcard.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+BrowserPage::BrowserPage(QWidget *parent)
+    : BasePage(parent)
+    , m_cleaner(Application::instance()->browserCleaner())
+{
+    setEngine(m_cleaner);
+    m_titleLabel->setText(tr("Browser Cleaner"));
+    m_subtitleLabel->setText(tr("Clean caches, cookies and history of your browsers"));
+    m_statCard->setTitle(tr("Cleanable Space"));
+    static_cast<QVBoxLayout *>(layout())->insertWidget(1, createBrowserBar());
+    if (!m_cleaner)
+        return;
+    // A refusal arrives as an error followed by an empty finish; the finish must not turn the
+    // refusal into "Done!" nor drop the rows of a clean that never ran.
+    disconnect(m_cleaner, &CleanEngine::errorOccurred, this, &BasePage::onEngineError);
+    disconnect(m_cleaner, &CleanEngine::cleanFinished, this, &BasePage::onCleanFinished);
+    connect(m_cleaner, &CleanEngine::errorOccurred, this, &BrowserPage::onCleanerError);
+    connect(m_cleaner, &CleanEngine::cleanFinished, this, &BrowserPage::onCleanerCleanFinished);
+    connect(m_cleaner, &CleanEngine::stateChanged, this, &BrowserPage::onCleanerStateChanged);
+}
+
+QWidget *BrowserPage::createBrowserBar()
+{
+    auto *bar = new QWidget;
+    bar->setObjectName(QStringLiteral("browserBar"));
+    bar->setAttribute(Qt::WA_StyledBackground);
+    bar->setStyleSheet(
+        QStringLiteral("#browserBar { background-color: white; border: 1px solid %1; border-radius: 10px; }"
+                       "QCheckBox { color: %2; font-size: 13px; }")
+            .arg(QStringLiteral("#E5E7EB"), QStringLiteral("#374151")));
+    auto *layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(16, 10, 16, 10);
+    layout->setSpacing(18);
+    auto *caption = new QLabel(tr("Browsers:"));
+    caption->setStyleSheet(QStringLiteral("color: %1; font-size: 13px; font-weight: 600; background: transparent;")
+                               .arg(QStringLiteral("#111827")));
+    layout->addWidget(caption);
+
+    const QList<BrowserInfo> browsers = m_cleaner ? m_cleaner->browsers() : QList<BrowserInfo>();
+    for (const BrowserInfo &browser : browsers) {
+        if (!browser.installed)
+            continue;
+        auto *box = new QCheckBox(browser.name);
+        box->setCursor(Qt::PointingHandCursor);
+        box->setChecked(m_cleaner->isBrowserEnabled(browser.type));
+        const Constants::BrowserType type = browser.type;
+        connect(box, &QCheckBox::toggled, this,
+            [this, type](bool enabled) { m_cleaner->setBrowserEnabled(type, enabled); });
+        m_browserBoxes.append(box);
+        layout->addWidget(box);
+    }
+    if (m_browserBoxes.isEmpty()) {
+        auto *none = new QLabel(tr("No supported browser was found for this user."));
+        none->setStyleSheet(
+            QStringLiteral("color: %1; font-size: 13px; background: transparent;").arg(QStringLiteral("#9CA3AF")));
+        layout->addWidget(none);
+    }
+    layout->addStretch(1);
+    return bar;
+}
+
+QList<CleanCategory *> BrowserPage::categoriesOf(const QString &stableId) const
+{
+    QList<CleanCategory *> found;
+    const QString prefix = stableId + QLatin1Char('_');
+    for (CleanCategory &category : m_cleaner->result().categories) {
+        if (category.id.startsWith(prefix))
+            found.append(&category);
+    }
+    return found;
+}
+
+void BrowserPage::updateCategories()
+{
+    clearCategories();
+    if (!resultHasCategories()) {
+        setEmptyStateVisible(true);
+        return;
+    }
+    setEmptyStateVisible(false);
+    for (const BrowserInfo &browser : m_cleaner->browsers()) {
+        const QList<CleanCategory *> categories = categoriesOf(BrowserCleaner::stableIdForType(browser.type));
+        if (categories.isEmpty())
+            continue;
+        auto *header = new BrowserGroupHeader(browser.name, categories);
+        connect(header, &BrowserGroupHeader::detailsRequested, this, &BrowserPage::showDetails);
+        m_groupHeaders.append(header);
+        // Before the trailing stretch that keeps the list at the top.
+        m_contentLayout->insertWidget(m_contentLayout->count() - 1, header);
+        for (CleanCategory *category : categories) {
+            auto *row = new CategoryWidget(category);
+            row->setShowSize(m_showSize);
+            connect(row, &CategoryWidget::checkStateChanged, this, &BasePage::updateTotalSize);
+            addCategoryWidget(row);
+        }
+    }
+}
+
+void BrowserPage::clearCategories()
+{
+    for (BrowserGroupHeader *header : std::as_const(m_groupHeaders)) {
+        m_contentLayout->removeWidget(header);
+        header->hide();
+        header->deleteLater();
+    }
+    m_groupHeaders.clear();
+    BasePage::clearCategories();
+}
+
+// The cleaner reports an error only when it refuses to clean because a browser is running.
+void BrowserPage::onCleanerError(const QString &message)
+{
+    m_cleanRefused = true;
+    onEngineError(message);
+}
+
+void BrowserPage::onCleanerCleanFinished(qint64 cleanedBytes, int cleanedCount)
+{
+    if (m_cleanRefused) {
+        m_cleanRefused = false;
+        updateTotalSize();
+        return;
+    }
+    onCleanFinished(cleanedBytes, cleanedCount);
+}
+
+void BrowserPage::onCleanerStateChanged()
+{
+    if (m_cleaner->state() == CleanEngine::Cleaning)
+        m_cleanRefused = false;
+    const bool busy = m_cleaner->state() == CleanEngine::Scanning || m_cleaner->state() == CleanEngine::Cleaning;
+    for (QCheckBox *box : std::as_const(m_browserBoxes))
+        box->setEnabled(!busy);
+}
+
+void BrowserPage::showDetails(CleanCategory *category)
+{
+    if (engineBusy())
+        return;
+    auto *dialog = new ItemDetailDialog(category, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}

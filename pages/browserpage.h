@@ -1,0 +1,40 @@
+#pragma once
+
+#include "pages/basepage.h"
+
+#include <QList>
+
+struct CleanCategory;
+class BrowserCleaner;
+class BrowserGroupHeader;
+class QCheckBox;
+
+// The browser cleaner's page: one check box per browser found on this Mac, and the scan's
+// categories grouped under a heading per browser.
+class BrowserPage final : public BasePage
+{
+    Q_OBJECT
+
+public:
+    explicit BrowserPage(QWidget *parent = nullptr);
+
+protected:
+    void updateCategories() override;
+    void clearCategories() override;
+
+private slots:
+    void onCleanerError(const QString &message);
+    void onCleanerCleanFinished(qint64 cleanedBytes, int cleanedCount);
+    void onCleanerStateChanged();
+    void showDetails(CleanCategory *category);
+
+private:
+    QWidget *createBrowserBar();
+    QList<CleanCategory *> categoriesOf(const QString &stableId) const;
+
+    BrowserCleaner *m_cleaner = nullptr;
+    QList<QCheckBox *> m_browserBoxes;
+    QList<BrowserGroupHeader *> m_groupHeaders;
+    // Set when the cleaner refused to clean: its finish then reports nothing done.
+    bool m_cleanRefused = false;
+};

@@ -1,0 +1,784 @@
+#include "duplicatefinderpage.h"
+
+#include "app/logger.h"
+#include "cleaners/duplicatefinder.h"
+#include "cleaners/duplicateremover.h"
+#include "widgets/elidedlabel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGraphicsDropShadowEffect>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString BrowseMarker = QStringLiteral("__browse__");
+const QString PathSeparator = QStringLiteral("  ·  ");
+constexpr int ThreadWaitMs = 3000;
+constexpr int ProgressPathChars = 72;
+constexpr int CardPathChars = 58;
+
+QString locationCardStyle(bool warning)
+{
+    const char *const normal = "QPushButton { background: #FFFFFF; border: 1.5px solid #E5E7EB; border-radius: 12px; }"
+                               "QPushButton:hover { background: #F0FDF9; border: 1.5px solid #10B981; }"
+                               "QPushButton:checked { background: #ECFDF5; border: 2.5px solid #10B981; }"
+                               "QLabel { background: transparent; border: none; color: #374151; }";
+    const char *const amber = "QPushButton { background: #FFFBEB; border: 1.5px solid #FCD34D; border-radius: 12px; }"
+                              "QPushButton:hover { background: #FEF3C7; border: 1.5px solid #F59E0B; }"
+                              "QPushButton:checked { background: #FEF3C7; border: 2.5px solid #F59E0B; }"
+                              "QLabel { background: transparent; border: none; color: #B45309; }";
+    return QString::fromLatin1(warning ? amber : normal);
+}
+
+QLabel *styledLabel(const QString &text, const QString &style, QWidget *parent = nullptr)
+{
+    auto *label = new QLabel(text, parent);
+    label->setStyleSheet(style);
+    return label;
+}
+
+QFrame *separatorLine(const QString &colour)
+{
+    auto *line = new QFrame;
+    line->setFixedHeight(1);
+    line->setStyleSheet(QStringLiteral("background: %1; border: none;").arg(colour));
+    return line;
+}
+
+// The row of the latest (or earliest) modification time; the first such row wins ties.
+template<typename Rows> int extremeRow(const Rows &rows, bool newest)
+{
+    int best = -1;
+    for (int i = 0; i < rows.size(); ++i) {
+        if (best < 0
+            || (newest ? rows.at(i).modified > rows.at(best).modified : rows.at(i).modified < rows.at(best).modified))
+            best = i;
+    }
+    return best;
+}
+
+} // namespace
+
+DuplicateFinderPage::DuplicateFinderPage(QWidget *parent)
+    : QWidget(parent)
+    , m_finder(new DuplicateFinder(this))
+    , m_remover(new DuplicateRemover(this))
+    , spinnerTimer(new QTimer(this))
+{
+    setupUi();
+    connect(m_finder, &DuplicateFinder::duplicateGroupFound, this, &DuplicateFinderPage::onGroupFound,
+        Qt::QueuedConnection);
+    connect(m_finder, &DuplicateFinder::progress, this, &DuplicateFinderPage::onProgress, Qt::QueuedConnection);
+    connect(m_finder, &DuplicateFinder::scanFinished, this, &DuplicateFinderPage::onScanFinished, Qt::QueuedConnection);
+    connect(
+        m_remover, &DuplicateRemover::progress, this, &DuplicateFinderPage::onRemovalProgress, Qt::QueuedConnection);
+    connect(
+        m_remover, &DuplicateRemover::finished, this, &DuplicateFinderPage::onRemovalFinished, Qt::QueuedConnection);
+    spinnerTimer->setInterval(100);
+    connect(spinnerTimer, &QTimer::timeout, this, &DuplicateFinderPage::tickSpinner);
+}
+
+DuplicateFinderPage::~DuplicateFinderPage()
+{
+    spinnerTimer->stop();
+    m_finder->cancelled = true;
+    // The workers use the finder and the remover, which die with the page: let them end first.
+    // The scan returns promptly once stopped; a deletion in progress is allowed to finish.
+    if (scanThread)
+        scanThread->wait();
+    if (m_removalThread)
+        m_removalThread->wait();
+}
+
+void DuplicateFinderPage::setupUi()
+{
+    m_stack = new QStackedWidget(this);
+    m_stack->setObjectName(QStringLiteral("duplicateStack"));
+    m_stack->addWidget(buildScanPage());
+    m_stack->addWidget(buildResultsPage());
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_stack);
+}
+
+QWidget *DuplicateFinderPage::buildScanPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(32, 28, 32, 28);
+    layout->setSpacing(10);
+
+    layout->addWidget(styledLabel(
+        tr("Duplicate File Finder"), QStringLiteral("font-size: 22px; font-weight: bold; color: #111827;")));
+    layout->addWidget(styledLabel(tr("Find and remove identical files to free up disk space"),
+        QStringLiteral("font-size: 13px; color: #6B7280;")));
+    layout->addSpacing(6);
+    layout->addWidget(styledLabel(tr("SELECT LOCATION"),
+        QStringLiteral("font-size: 11px; font-weight: 600; color: #9CA3AF; letter-spacing: 0.6px;")));
+
+    struct Location
+    {
+        QString icon;
+        QString label;
+        QString path;
+        bool warning;
+    };
+    const QString home = QDir::homePath();
+    const auto standard
+        = [](QStandardPaths::StandardLocation location) { return QStandardPaths::writableLocation(location); };
+    const QList<Location> locations {
+        { QStringLiteral("🏠"), tr("Home"), home, false },
+        { QStringLiteral("⬇️"), tr("Downloads"), standard(QStandardPaths::DownloadLocation), false },
+        { QStringLiteral("📄"), tr("Documents"), standard(QStandardPaths::DocumentsLocation), false },
+        { QStringLiteral("🖥"), tr("Desktop"), standard(QStandardPaths::DesktopLocation), false },
+        { QStringLiteral("🖼"), tr("Pictures"), standard(QStandardPaths::PicturesLocation), false },
+        { QStringLiteral("🎵"), tr("Music"), standard(QStandardPaths::MusicLocation), false },
+        { QStringLiteral("🎬"), tr("Movies"), standard(QStandardPaths::MoviesLocation), false },
+        { QStringLiteral("💾"), tr("User Volume"), home + QStringLiteral("/.."), false },
+        { QStringLiteral("⚠️"), tr("Entire Disk"), QStringLiteral("/"), true },
+        { QStringLiteral("📁"), tr("Choose…"), BrowseMarker, false },
+    };
+    auto *grid = new QGridLayout;
+    grid->setSpacing(8);
+    for (int i = 0; i < locations.size(); ++i) {
+        const Location &location = locations.at(i);
+        QPushButton *card = makeLocationBtn(location.icon, location.label, location.path, location.warning);
+        locationButtons.append(card);
+        grid->addWidget(card, i / 5, i % 5);
+        if (location.path == BrowseMarker)
+            m_browseButton = card;
+    }
+    grid->setColumnStretch(5, 1);
+    layout->addLayout(grid);
+    for (QPushButton *card : std::as_const(locationButtons)) {
+        if (card->property("scanPath").toString() == home)
+            card->setChecked(true);
+    }
+    selectedPaths = QStringList { home };
+
+    m_pathHint = styledLabel(QString(), QStringLiteral("font-size: 11px; color: #9CA3AF;"));
+    m_pathHint->setObjectName(QStringLiteral("pathHint"));
+    layout->addWidget(m_pathHint);
+    updatePathHint();
+    layout->addWidget(separatorLine(QStringLiteral("#E5E7EB")));
+
+    auto *controls = new QHBoxLayout;
+    controls->addWidget(styledLabel(tr("Min file size:"), QStringLiteral("font-size: 13px; color: #374151;")));
+    m_minSizeCombo = new QComboBox;
+    m_minSizeCombo->setObjectName(QStringLiteral("minSizeCombo"));
+    m_minSizeCombo->setFixedSize(120, 34);
+    m_minSizeCombo->addItem(QStringLiteral("1 KB"), qint64(1024));
+    m_minSizeCombo->addItem(QStringLiteral("100 KB"), qint64(102400));
+    m_minSizeCombo->addItem(QStringLiteral("1 MB"), qint64(1048576));
+    m_minSizeCombo->addItem(QStringLiteral("10 MB"), qint64(10485760));
+    m_minSizeCombo->addItem(QStringLiteral("100 MB"), qint64(104857600));
+    m_minSizeCombo->setCurrentIndex(1);
+    controls->addWidget(m_minSizeCombo);
+    controls->addStretch();
+    m_startBtn = new QPushButton(QStringLiteral("🔍  ") + tr("Start Scan"));
+    m_startBtn->setObjectName(QStringLiteral("startScanBtn"));
+    m_startBtn->setFixedSize(148, 40);
+    m_startBtn->setCursor(Qt::PointingHandCursor);
+    m_startBtn->setStyleSheet(QStringLiteral(
+        "QPushButton { background: #10B981; color: white; border: none; border-radius: 10px; font-size: 14px;"
+        " font-weight: 600; }"
+        "QPushButton:hover { background: #059669; }"
+        "QPushButton:disabled { background: #D1D5DB; }"));
+    connect(m_startBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onStartScan);
+    controls->addWidget(m_startBtn);
+    layout->addLayout(controls);
+
+    m_progressCard = buildProgressCard();
+    layout->addWidget(m_progressCard);
+    layout->addStretch();
+    return page;
+}
+
+QFrame *DuplicateFinderPage::buildProgressCard()
+{
+    auto *card = new QFrame;
+    card->setObjectName(QStringLiteral("progressCard"));
+    card->setStyleSheet(
+        QStringLiteral("#progressCard { background: #FFFFFF; border: 1px solid #E5E7EB; border-radius: 14px; }"));
+    auto *layout = new QVBoxLayout(card);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->setSpacing(10);
+
+    auto *top = new QHBoxLayout;
+    m_spinnerLabel = styledLabel(QStringLiteral("◐"), QStringLiteral("font-size: 18px; color: #10B981;"));
+    m_spinnerLabel->setFixedSize(22, 22);
+    m_spinnerLabel->setAlignment(Qt::AlignCenter);
+    top->addWidget(m_spinnerLabel);
+    m_statusLabel
+        = styledLabel(tr("Collecting files..."), QStringLiteral("font-size: 14px; font-weight: 600; color: #111827;"));
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    top->addWidget(m_statusLabel);
+    top->addStretch();
+    m_countLabel = styledLabel(QString(), QStringLiteral("font-size: 12px; color: #6B7280;"));
+    m_countLabel->setObjectName(QStringLiteral("countLabel"));
+    top->addWidget(m_countLabel);
+    m_cancelBtn = new QPushButton(tr("Cancel"));
+    m_cancelBtn->setObjectName(QStringLiteral("cancelScanBtn"));
+    m_cancelBtn->setFixedSize(76, 30);
+    m_cancelBtn->setCursor(Qt::PointingHandCursor);
+    m_cancelBtn->setStyleSheet(QStringLiteral(
+        "QPushButton { background: #F3F4F6; color: #374151; border: none; border-radius: 8px; font-size: 12px; }"
+        "QPushButton:hover { background: #E5E7EB; }"));
+    connect(m_cancelBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onCancelScan);
+    top->addWidget(m_cancelBtn);
+    layout->addLayout(top);
+
+    m_progressBar = new QProgressBar;
+    m_progressBar->setObjectName(QStringLiteral("scanProgressBar"));
+    m_progressBar->setFixedHeight(8);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setStyleSheet(
+        QStringLiteral("QProgressBar { background: #E5E7EB; border: none; border-radius: 4px; }"
+                       "QProgressBar::chunk { background: #10B981; border-radius: 4px; }"));
+    layout->addWidget(m_progressBar);
+    m_pathLabel = styledLabel(QString(), QStringLiteral("font-size: 11px; color: #9CA3AF;"));
+    m_pathLabel->setObjectName(QStringLiteral("currentPathLabel"));
+    m_pathLabel->setWordWrap(false);
+    layout->addWidget(m_pathLabel);
+    card->hide();
+    return card;
+}
+
+QWidget *DuplicateFinderPage::buildResultsPage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(28, 16, 28, 16);
+    layout->setSpacing(12);
+
+    m_scrollArea = new QScrollArea;
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
+    auto *container = new QWidget;
+    container->setObjectName(QStringLiteral("groupCards"));
+    container->setStyleSheet(QStringLiteral("#groupCards { background: transparent; }"));
+    m_cardsLayout = new QVBoxLayout(container);
+    m_cardsLayout->setContentsMargins(0, 0, 6, 0);
+    m_cardsLayout->setSpacing(10);
+    m_cardsLayout->addStretch();
+    m_scrollArea->setWidget(container);
+    layout->addWidget(m_scrollArea, 1);
+    layout->addWidget(separatorLine(QStringLiteral("#E5E7EB")));
+
+    const QString buttonStyle
+        = QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 8px; padding: 0 16px;"
+                         " font-size: 13px; font-weight: 600; }"
+                         "QPushButton:hover { background: %3; }"
+                         "QPushButton:disabled { background: #D1D5DB; color: #FFFFFF; }");
+    auto *bottom = new QHBoxLayout;
+    bottom->setSpacing(10);
+    m_newScanBtn = new QPushButton(tr("← New Scan"));
+    m_newScanBtn->setObjectName(QStringLiteral("newScanBtn"));
+    m_newScanBtn->setFixedHeight(36);
+    m_newScanBtn->setCursor(Qt::PointingHandCursor);
+    m_newScanBtn->setStyleSheet(
+        buttonStyle.arg(QStringLiteral("#10B981"), QStringLiteral("#FFFFFF"), QStringLiteral("#059669")));
+    connect(m_newScanBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onBackToScan);
+    bottom->addWidget(m_newScanBtn);
+
+    m_summaryLabel = styledLabel(QString(), QStringLiteral("font-size: 13px; font-weight: 600; color: #111827;"));
+    m_summaryLabel->setObjectName(QStringLiteral("summaryLabel"));
+    m_summaryLabel->setTextFormat(Qt::RichText);
+    bottom->addWidget(m_summaryLabel, 1);
+
+    m_keepBtn = new QPushButton(tr("Keep Newest  ▾"));
+    m_keepBtn->setObjectName(QStringLiteral("keepBtn"));
+    m_keepBtn->setFixedHeight(36);
+    m_keepBtn->setCursor(Qt::PointingHandCursor);
+    m_keepBtn->setStyleSheet(
+        buttonStyle.arg(QStringLiteral("#F3F4F6"), QStringLiteral("#374151"), QStringLiteral("#E5E7EB")));
+    connect(m_keepBtn, &QPushButton::clicked, this, [this] {
+        QMenu menu(this);
+        menu.addAction(tr("Keep Newest  (delete older duplicates)"), this, [this] {
+            m_keepBtn->setText(tr("Keep Newest  ▾"));
+            onKeepNewest();
+        });
+        menu.addAction(tr("Keep Oldest   (delete newer duplicates)"), this, [this] {
+            m_keepBtn->setText(tr("Keep Oldest  ▾"));
+            onKeepOldest();
+        });
+        menu.exec(m_keepBtn->mapToGlobal(QPoint(0, m_keepBtn->height() + 2)));
+    });
+    bottom->addWidget(m_keepBtn);
+
+    m_deleteBtn = new QPushButton(tr("Delete Selected"));
+    m_deleteBtn->setObjectName(QStringLiteral("deleteSelectedBtn"));
+    m_deleteBtn->setFixedHeight(36);
+    m_deleteBtn->setCursor(Qt::PointingHandCursor);
+    m_deleteBtn->setStyleSheet(
+        buttonStyle.arg(QStringLiteral("#EF4444"), QStringLiteral("#FFFFFF"), QStringLiteral("#DC2626")));
+    m_deleteBtn->setEnabled(false);
+    connect(m_deleteBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onDeleteSelected);
+    bottom->addWidget(m_deleteBtn);
+    layout->addLayout(bottom);
+    return page;
+}
+
+QPushButton *DuplicateFinderPage::makeLocationBtn(
+    const QString &icon, const QString &label, const QString &path, bool warning)
+{
+    auto *card = new QPushButton;
+    card->setObjectName(QStringLiteral("locationCard"));
+    card->setCheckable(true);
+    card->setFixedSize(104, 84);
+    card->setCursor(Qt::PointingHandCursor);
+    card->setProperty("scanPath", path);
+    card->setStyleSheet(locationCardStyle(warning));
+    auto *layout = new QVBoxLayout(card);
+    layout->setContentsMargins(6, 10, 6, 8);
+    layout->setSpacing(4);
+    QLabel *iconLabel = styledLabel(icon, QStringLiteral("font-size: 22px;"));
+    QLabel *textLabel = styledLabel(label, QStringLiteral("font-size: 11px; font-weight: 500;"));
+    for (QLabel *part : { iconLabel, textLabel }) {
+        part->setAlignment(Qt::AlignCenter);
+        part->setAttribute(Qt::WA_TransparentForMouseEvents);
+        layout->addWidget(part);
+    }
+    textLabel->setWordWrap(true);
+    connect(card, &QPushButton::clicked, this, [this, card, path] { onLocationClicked(card, path); });
+    return card;
+}
+
+void DuplicateFinderPage::onLocationClicked(QPushButton *button, const QString &path)
+{
+    if (path == BrowseMarker) {
+        // The card shows whether chosen folders are selected; a click only opens the dialog.
+        button->setChecked(!m_browsedPaths.isEmpty());
+        onBrowseFolder();
+        return;
+    }
+    if (button->isChecked()) {
+        if (!selectedPaths.contains(path))
+            selectedPaths.append(path);
+    } else {
+        selectedPaths.removeAll(path);
+    }
+    updatePathHint();
+}
+
+void DuplicateFinderPage::onBrowseFolder()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Choose Folder to Scan"), QDir::homePath(),
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    if (folder.isEmpty())
+        return;
+    if (!selectedPaths.contains(folder))
+        selectedPaths.append(folder);
+    m_browsedPaths.append(folder);
+    m_browseButton->setChecked(true);
+    updatePathHint();
+}
+
+QString DuplicateFinderPage::homeRelative(const QString &path) const
+{
+    const QString home = QDir::homePath();
+    if (path == home || path.startsWith(home + QLatin1Char('/')))
+        return QLatin1Char('~') + path.mid(home.size());
+    return path;
+}
+
+void DuplicateFinderPage::updatePathHint()
+{
+    if (selectedPaths.isEmpty()) {
+        m_pathHint->setText(tr("Path: (none selected)"));
+        return;
+    }
+    QStringList shown;
+    for (const QString &path : std::as_const(selectedPaths))
+        shown.append(homeRelative(path));
+    m_pathHint->setText(tr("Path: ") + shown.join(PathSeparator));
+}
+
+void DuplicateFinderPage::onStartScan()
+{
+    if (scanThread && scanThread->isRunning())
+        return;
+    delete scanThread;
+    scanThread = nullptr;
+    if (selectedPaths.isEmpty()) {
+        QMessageBox::information(
+            this, tr("No Location Selected"), tr("Please select at least one location to scan."), QMessageBox::Ok);
+        return;
+    }
+    const QString userVolume = QDir::homePath() + QStringLiteral("/..");
+    if (selectedPaths.contains(QStringLiteral("/")) || selectedPaths.contains(userVolume)) {
+        const auto answer = QMessageBox::warning(this, tr("Full Disk Scan"),
+            tr("Scanning the entire disk may take several minutes.\nContinue?"), QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+
+    foundGroups.clear();
+    m_startBtn->setEnabled(false);
+    m_progressBar->setRange(0, 0);
+    m_statusLabel->setText(tr("Collecting files..."));
+    m_countLabel->clear();
+    m_pathLabel->clear();
+    m_progressCard->show();
+    spinnerFrame = 0;
+    m_spinnerLabel->setText(QStringLiteral("◐"));
+    spinnerTimer->start();
+
+    m_finder->directories = selectedPaths;
+    m_finder->minSize = m_minSizeCombo->currentData().toLongLong();
+    scanThread = QThread::create([finder = m_finder] { finder->startScan(); });
+    scanThread->setParent(this);
+    scanThread->start(QThread::InheritPriority);
+}
+
+void DuplicateFinderPage::tickSpinner()
+{
+    static const QStringList frames { QStringLiteral("◐"), QStringLiteral("◓"), QStringLiteral("◑"),
+        QStringLiteral("◒") };
+    spinnerFrame = (spinnerFrame + 1) % 4;
+    m_spinnerLabel->setText(frames.at(spinnerFrame));
+}
+
+void DuplicateFinderPage::onProgress(int scanned, int total, const QString &path)
+{
+    if (!isScanning()) {
+        // A stop that came before the scan cleared its flag at its start was lost: repeat it.
+        m_finder->cancelled = true;
+        return;
+    }
+    if (total > 0) {
+        m_progressBar->setRange(0, 100);
+        m_progressBar->setValue(int(qint64(scanned) * 100 / total));
+        m_statusLabel->setText(tr("Scanning files..."));
+        m_countLabel->setText(QStringLiteral("%1 / %2").arg(scanned).arg(total));
+    }
+    QString shown = homeRelative(path);
+    if (shown.size() > ProgressPathChars)
+        shown = QStringLiteral("…") + shown.right(ProgressPathChars - 3);
+    m_pathLabel->setText(shown);
+}
+
+void DuplicateFinderPage::onGroupFound(const DuplicateGroup &group)
+{
+    if (isScanning())
+        foundGroups.append(group);
+}
+
+bool DuplicateFinderPage::isScanning() const
+{
+    // The progress card is shown exactly while a scan runs.
+    return !m_progressCard->isHidden();
+}
+
+void DuplicateFinderPage::endScanUi()
+{
+    m_progressCard->hide();
+    spinnerTimer->stop();
+    m_startBtn->setEnabled(true);
+}
+
+void DuplicateFinderPage::onScanFinished(int groups, qint64 waste)
+{
+    // The end of a scan the user has cancelled may still be queued: its results are not shown.
+    if (!isScanning())
+        return;
+    endScanUi();
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(100);
+    Logger::instance()->info(QStringLiteral("DuplicateFinder: %1 groups, %2 bytes").arg(groups).arg(waste));
+    if (groups == 0) {
+        QMessageBox::information(
+            this, tr("No Duplicates Found"), tr("Great news! No duplicate files were found. 🎉"), QMessageBox::Ok);
+        return;
+    }
+    m_scannedRoots = m_finder->directories;
+    buildResultCards();
+    m_keepBtn->setText(tr("Keep Newest  ▾"));
+    m_summaryLabel->setText(
+        QStringLiteral("<b>%1</b> groups  ·  <span style='color:#10B981;font-weight:600;'>%2 freed</span>")
+            .arg(groups)
+            .arg(formatSize(waste)));
+    m_stack->setCurrentIndex(1);
+}
+
+void DuplicateFinderPage::onCancelScan()
+{
+    m_finder->cancelled = true;
+    if (scanThread) {
+        scanThread->quit();
+        scanThread->wait(ThreadWaitMs);
+    }
+    endScanUi();
+}
+
+void DuplicateFinderPage::onBackToScan()
+{
+    clearResults();
+    m_stack->setCurrentIndex(0);
+}
+
+void DuplicateFinderPage::clearResults()
+{
+    checkBoxes.clear();
+    groupRows.clear();
+    while (QLayoutItem *item = m_cardsLayout->takeAt(0)) {
+        if (QWidget *card = item->widget()) {
+            card->hide();
+            card->deleteLater();
+        }
+        delete item;
+    }
+    m_cardsLayout->addStretch();
+    m_deleteBtn->setEnabled(false);
+}
+
+void DuplicateFinderPage::buildResultCards()
+{
+    clearResults();
+    for (const DuplicateGroup &group : std::as_const(foundGroups))
+        m_cardsLayout->insertWidget(m_cardsLayout->count() - 1, createGroupCard(group));
+}
+
+QFrame *DuplicateFinderPage::createGroupCard(const DuplicateGroup &group)
+{
+    auto *card = new QFrame;
+    card->setObjectName(QStringLiteral("groupCard"));
+    card->setStyleSheet(
+        QStringLiteral("#groupCard { background: #FFFFFF; border: 1px solid #E5E7EB; border-radius: 12px; }"
+                       "QLabel { background: transparent; border: none; }"));
+    auto *shadow = new QGraphicsDropShadowEffect(card);
+    shadow->setBlurRadius(6);
+    shadow->setOffset(0, 2);
+    shadow->setColor(QColor(0, 0, 0, 8));
+    card->setGraphicsEffect(shadow);
+    auto *layout = new QVBoxLayout(card);
+    layout->setContentsMargins(16, 13, 16, 13);
+    layout->setSpacing(8);
+
+    auto *header = new QHBoxLayout;
+    header->setSpacing(8);
+    header->addWidget(styledLabel(QStringLiteral("📋"), QStringLiteral("font-size: 14px;")));
+    const qint64 count = group.files.size();
+    QLabel *title
+        = styledLabel(QStringLiteral("%1 identical files &nbsp;·&nbsp; %2 each &nbsp;·&nbsp; "
+                                     "<span style='color:#10B981;font-weight:600;'>save %3</span>")
+                          .arg(count)
+                          .arg(formatSize(group.fileSize), formatSize(qMax<qint64>(count - 1, 0) * group.fileSize)),
+            QStringLiteral("font-size: 13px; color: #111827;"));
+    title->setTextFormat(Qt::RichText);
+    header->addWidget(title, 1);
+    layout->addLayout(header);
+    layout->addWidget(separatorLine(QStringLiteral("#F3F4F6")));
+
+    QList<DuplicateFile> files = group.files;
+    std::stable_sort(files.begin(), files.end(),
+        [](const DuplicateFile &a, const DuplicateFile &b) { return a.modified > b.modified; });
+    GroupCard rows { group.hash, group.fileSize, {} };
+    for (int i = 0; i < files.size(); ++i) {
+        const DuplicateFile &file = files.at(i);
+        auto *row = new QHBoxLayout;
+        row->setSpacing(10);
+        auto *box = new QCheckBox;
+        box->setFixedSize(18, 18);
+        box->setCursor(Qt::PointingHandCursor);
+        box->setChecked(i > 0);
+        box->setProperty("filePath", file.path);
+        connect(box, &QCheckBox::toggled, this, &DuplicateFinderPage::updateDeleteBtn);
+        row->addWidget(box);
+
+        QLabel *name = styledLabel(QString(), QStringLiteral("font-size: 12px; font-weight: 500; color: #111827;"));
+        name->setFixedWidth(150);
+        name->setText(name->fontMetrics().elidedText(QFileInfo(file.path).fileName(), Qt::ElideMiddle, 150));
+        name->setToolTip(file.path);
+        row->addWidget(name);
+
+        QString shortPath = homeRelative(file.path);
+        if (shortPath.size() > CardPathChars)
+            shortPath = shortPath.left(28) + QStringLiteral("…") + shortPath.right(27);
+        auto *pathLabel = new ElidedLabel(shortPath);
+        pathLabel->setStyleSheet(QStringLiteral("font-size: 11px; color: #9CA3AF;"));
+        pathLabel->setObjectName(QStringLiteral("cardPathLabel"));
+        pathLabel->setToolTip(file.path);
+        row->addWidget(pathLabel, 1);
+
+        QLabel *date = styledLabel(file.modified.toString(QStringLiteral("yyyy-MM-dd")),
+            i == 0 ? QStringLiteral("font-size: 11px; color: #10B981; font-weight: 500;")
+                   : QStringLiteral("font-size: 11px; color: #9CA3AF;"));
+        date->setObjectName(QStringLiteral("dateLabel"));
+        date->setFixedWidth(78);
+        date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        row->addWidget(date);
+        layout->addLayout(row);
+
+        checkBoxes.insert(file.path, box);
+        rows.rows.append(GroupRow { file.path, file.modified, box });
+    }
+    groupRows.append(rows);
+    updateDeleteBtn();
+    return card;
+}
+
+void DuplicateFinderPage::keepOne(bool newest)
+{
+    for (const GroupCard &card : std::as_const(groupRows)) {
+        const int kept = extremeRow(card.rows, newest);
+        for (int i = 0; i < card.rows.size(); ++i)
+            card.rows.at(i).checkBox->setChecked(i != kept);
+    }
+    updateDeleteBtn();
+}
+
+void DuplicateFinderPage::onKeepNewest()
+{
+    keepOne(true);
+}
+
+void DuplicateFinderPage::onKeepOldest()
+{
+    keepOne(false);
+}
+
+void DuplicateFinderPage::onSelectAll()
+{
+    for (QCheckBox *box : std::as_const(checkBoxes))
+        box->setChecked(true);
+    updateDeleteBtn();
+}
+
+void DuplicateFinderPage::onSelectNone()
+{
+    for (QCheckBox *box : std::as_const(checkBoxes))
+        box->setChecked(false);
+    updateDeleteBtn();
+}
+
+void DuplicateFinderPage::updateDeleteBtn()
+{
+    m_deleteBtn->setEnabled(
+        std::any_of(checkBoxes.cbegin(), checkBoxes.cend(), [](const QCheckBox *box) { return box->isChecked(); }));
+}
+
+QList<DuplicateRemoval> DuplicateFinderPage::plannedRemovals(int *lastCopyGroups) const
+{
+    QList<DuplicateRemoval> removals;
+    *lastCopyGroups = 0;
+    for (const GroupCard &card : groupRows) {
+        DuplicateRemoval removal { card.hash, card.fileSize, {}, {} };
+        for (const GroupRow &row : card.rows)
+            (row.checkBox->isChecked() ? removal.remove : removal.keep).append(row.path);
+        if (removal.remove.isEmpty())
+            continue;
+        if (removal.keep.isEmpty()) {
+            removal.keep.append(card.rows.at(extremeRow(card.rows, true)).path);
+            removal.remove.removeOne(removal.keep.first());
+            ++*lastCopyGroups;
+        }
+        if (!removal.remove.isEmpty())
+            removals.append(removal);
+    }
+    return removals;
+}
+
+void DuplicateFinderPage::onDeleteSelected()
+{
+    if (m_removalThread && m_removalThread->isRunning())
+        return;
+    int lastCopyGroups = 0;
+    const QList<DuplicateRemoval> removals = plannedRemovals(&lastCopyGroups);
+    int count = 0;
+    for (const DuplicateRemoval &removal : removals)
+        count += int(removal.remove.size());
+    if (count == 0) {
+        uncheckLastCopies();
+        return;
+    }
+
+    QString question = tr("Permanently delete %1 file(s)?\nThis cannot be undone.").arg(count);
+    if (lastCopyGroups > 0)
+        question += QStringLiteral("\n\n")
+            + tr("Every copy of %1 group(s) is checked: the newest copy of each will be kept.").arg(lastCopyGroups);
+    if (QMessageBox::warning(this, tr("Confirm Delete"), question, QMessageBox::Yes | QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+    uncheckLastCopies();
+    delete m_removalThread;
+    setDeleting(true);
+    m_removalThread = QThread::create(
+        [remover = m_remover, removals, roots = m_scannedRoots] { remover->remove(removals, roots); });
+    m_removalThread->setParent(this);
+    m_removalThread->start(QThread::InheritPriority);
+}
+
+void DuplicateFinderPage::uncheckLastCopies()
+{
+    for (const GroupCard &card : std::as_const(groupRows)) {
+        const bool allChecked = !card.rows.isEmpty()
+            && std::all_of(
+                card.rows.cbegin(), card.rows.cend(), [](const GroupRow &row) { return row.checkBox->isChecked(); });
+        if (allChecked)
+            card.rows.at(extremeRow(card.rows, true)).checkBox->setChecked(false);
+    }
+    updateDeleteBtn();
+}
+
+void DuplicateFinderPage::setDeleting(bool deleting)
+{
+    m_scrollArea->setEnabled(!deleting);
+    m_newScanBtn->setEnabled(!deleting);
+    m_keepBtn->setEnabled(!deleting);
+    m_deleteBtn->setText(deleting ? tr("Deleting…") : tr("Delete Selected"));
+    if (deleting)
+        m_deleteBtn->setEnabled(false);
+}
+
+void DuplicateFinderPage::onRemovalProgress(int done, int total)
+{
+    m_deleteBtn->setText(tr("Deleting %1 / %2").arg(done).arg(total));
+}
+
+void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QStringList &failed)
+{
+    for (const QString &path : removed) {
+        QCheckBox *box = checkBoxes.take(path);
+        for (GroupCard &card : groupRows)
+            card.rows.removeIf([&](const GroupRow &row) { return row.path == path; });
+        delete box;
+    }
+    setDeleting(false);
+    if (!failed.isEmpty())
+        QMessageBox::warning(
+            this, tr("Partial Failure"), tr("%1 file(s) could not be deleted.").arg(failed.size()), QMessageBox::Ok);
+    updateDeleteBtn();
+}
+
+QString DuplicateFinderPage::formatSize(qint64 bytes) const
+{
+    if (bytes < 1024)
+        return QString::number(bytes) + QStringLiteral(" B");
+    if (bytes < 1048576)
+        return QString::number(double(bytes) / 1024.0, 'f', 1) + QStringLiteral(" KB");
+    if (bytes < 1073741824)
+        return QString::number(double(bytes) / 1048576.0, 'f', 1) + QStringLiteral(" MB");
+    return QString::number(double(bytes) / 1073741824.0, 'f', 2) + QStringLiteral(" GB");
+}

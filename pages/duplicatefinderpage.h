@@ -1,0 +1,125 @@
+#pragma once
+
+#include "cleaners/duplicategroup.h"
+#include "cleaners/duplicateremoval.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QMap>
+#include <QStringList>
+#include <QWidget>
+
+class DuplicateFinder;
+class DuplicateRemover;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QScrollArea;
+class QStackedWidget;
+class QThread;
+class QTimer;
+class QVBoxLayout;
+
+// The duplicate finder's page: choose locations and a minimum size, scan on a worker thread
+// with a progress card, then review the groups as cards (all but the newest copy checked)
+// and permanently delete the checked copies that are still duplicates of a kept one.
+class DuplicateFinderPage final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DuplicateFinderPage(QWidget *parent = nullptr);
+    ~DuplicateFinderPage() override;
+
+public slots:
+    void onStartScan();
+    void onCancelScan();
+    void onBackToScan();
+    void onGroupFound(const DuplicateGroup &group);
+    void onScanFinished(int groups, qint64 waste);
+    void onProgress(int scanned, int total, const QString &path);
+    void onSelectAll();
+    void onSelectNone();
+    void onKeepNewest();
+    void onKeepOldest();
+    void onDeleteSelected();
+    void onBrowseFolder();
+    void onLocationClicked(QPushButton *button, const QString &path);
+
+private slots:
+    void onRemovalProgress(int done, int total);
+    void onRemovalFinished(const QStringList &removed, const QStringList &failed);
+
+private:
+    struct GroupRow
+    {
+        QString path;
+        QDateTime modified;
+        QCheckBox *checkBox = nullptr;
+    };
+    struct GroupCard
+    {
+        QString hash;
+        qint64 fileSize = 0;
+        QList<GroupRow> rows;
+    };
+
+    void setupUi();
+    QWidget *buildScanPage();
+    QWidget *buildResultsPage();
+    QFrame *buildProgressCard();
+    QPushButton *makeLocationBtn(const QString &icon, const QString &label, const QString &path, bool warning);
+    void updatePathHint();
+    void tickSpinner();
+    QFrame *createGroupCard(const DuplicateGroup &group);
+    void buildResultCards();
+    void clearResults();
+    void updateDeleteBtn();
+    QString formatSize(qint64 bytes) const;
+    QString homeRelative(const QString &path) const;
+    void keepOne(bool newest);
+    bool isScanning() const;
+    void endScanUi();
+    // The groups with their checked copies; a group whose every copy is checked keeps its
+    // newest one, and lastCopyGroups counts those groups.
+    QList<DuplicateRemoval> plannedRemovals(int *lastCopyGroups) const;
+    // Unchecks the newest copy of every group whose copies are all checked.
+    void uncheckLastCopies();
+    void setDeleting(bool deleting);
+
+    DuplicateFinder *m_finder;
+    DuplicateRemover *m_remover;
+    QThread *scanThread = nullptr;
+    QThread *m_removalThread = nullptr;
+    QStackedWidget *m_stack = nullptr;
+    QList<QPushButton *> locationButtons;
+    QPushButton *m_browseButton = nullptr;
+    QStringList selectedPaths;
+    QStringList m_browsedPaths;
+    QStringList m_scannedRoots;
+    QList<DuplicateGroup> foundGroups;
+    QMap<QString, QCheckBox *> checkBoxes;
+    QList<GroupCard> groupRows;
+    QTimer *spinnerTimer = nullptr;
+    int spinnerFrame = 0;
+
+    QLabel *m_pathHint = nullptr;
+    QComboBox *m_minSizeCombo = nullptr;
+    QPushButton *m_startBtn = nullptr;
+    QFrame *m_progressCard = nullptr;
+    QLabel *m_spinnerLabel = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QLabel *m_countLabel = nullptr;
+    QPushButton *m_cancelBtn = nullptr;
+    QProgressBar *m_progressBar = nullptr;
+    QLabel *m_pathLabel = nullptr;
+    QScrollArea *m_scrollArea = nullptr;
+    QVBoxLayout *m_cardsLayout = nullptr;
+    QLabel *m_summaryLabel = nullptr;
+    QPushButton *m_newScanBtn = nullptr;
+    QPushButton *m_keepBtn = nullptr;
+    QPushButton *m_deleteBtn = nullptr;
+};

@@ -1,0 +1,445 @@
+#include "cleaners/duplicatefinder.h"
+#include "testhome.h"
+
+#include <QtTest>
+
+#include <QCryptographicHash>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Everything one synchronous scan reported.
+struct ScanRecord
+{
+    int started = -1;
+    int progressCount = 0;
+    QList<DuplicateGroup> groups;
+    bool finished = false;
+    int finishedGroups = -1;
+    qint64 finishedWaste = -1;
+};
+
+ScanRecord runScan(DuplicateFinder &finder)
+{
+    ScanRecord record;
+    QObject::connect(&finder, &DuplicateFinder::scanStarted, [&](int files) { record.started = files; });
+    QObject::connect(&finder, &DuplicateFinder::progress, [&](int, int, const QString &) { ++record.progressCount; });
+    QObject::connect(&finder, &DuplicateFinder::duplicateGroupFound,
+        [&](const DuplicateGroup &group) { record.groups.append(group); });
+    QObject::connect(&finder, &DuplicateFinder::scanFinished, [&](int groups, qint64 waste) {
+        record.finished = true;
+        record.finishedGroups = groups;
+        record.finishedWaste = waste;
+    });
+    finder.startScan();
+    return record;
+}
+
+QStringList sortedPaths(const DuplicateGroup &group)
+{
+    QStringList paths;
+    for (const DuplicateFile &file : group.files)
+        paths.append(file.path);
+    paths.sort();
+    return paths;
+}
+
+QString md5Hex(const QByteArray &content)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(content, QCryptographicHash::Md5).toHex());
+}
+
+QPair<quint64, quint64> identity(const QString &path)
+{
+    struct stat info;
+    ::lstat(QFile::encodeName(path).constData(), &info);
+    return { quint64(info.st_dev), quint64(info.st_ino) };
+}
+
+using IdentitySet = QSet<QPair<quint64, quint64>>;
+
+// Groups as sets of files on disk; groups that name a single file are dropped.
+QList<IdentitySet> identityGroups(const QList<QStringList> &groups)
+{
+    QList<IdentitySet> result;
+    for (const QStringList &paths : groups) {
+        IdentitySet files;
+        for (const QString &path : paths)
+            files.insert(identity(path));
+        if (files.size() >= 2)
+            result.append(files);
+    }
+    std::sort(result.begin(), result.end(), [](const IdentitySet &a, const IdentitySet &b) {
+        return *std::min_element(a.cbegin(), a.cend()) < *std::min_element(b.cbegin(), b.cend());
+    });
+    return result;
+}
+
+// Bytes this process has read through read calls so far, page cache included.
+qint64 bytesReadByProcess()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}
+
+QStringList logged;
+
+void recordMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    logged.append(message);
+}
+
+} // namespace
+
+class TestDuplicateFinder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void minimumSizeBoundary_data();
+    void minimumSizeBoundary();
+    void differentHeadsAreNeverReadInFull();
+    void sameHeadDifferentTail_data();
+    void sameHeadDifferentTail();
+    void symlinksIgnoredHiddenFilesIncluded();
+    void missingFoldersOnly();
+    void overlappingFoldersCollectEachFileOnce_data();
+    void overlappingFoldersCollectEachFileOnce();
+    void hardLinksAreOneFile_data();
+    void hardLinksAreOneFile();
+    void groupOrder_data();
+    void groupOrder();
+    void stopDuringQuickStage();
+    void stopBetweenGroups();
+    void agreesWithJdupes();
+};
+
+void TestDuplicateFinder::minimumSizeBoundary_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<int>("groups");
+    QTest::newRow("equal to the minimum") << qint64(2000) << 1;
+    QTest::newRow("one byte below") << qint64(1999) << 0;
+}
+
+void TestDuplicateFinder::minimumSizeBoundary()
+{
+    QFETCH(qint64, size);
+    QFETCH(int, groups);
+    TestHome home;
+    home.makeFile(QStringLiteral("scan/a.bin"), size);
+    home.makeFile(QStringLiteral("scan/b.bin"), size);
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 2000;
+
+    const ScanRecord record = runScan(finder);
+    QCOMPARE(record.groups.size(), groups);
+    QCOMPARE(record.started, groups * 2);
+    QVERIFY(record.finished);
+    QCOMPARE(record.finishedWaste, groups * size);
+}
+
+void TestDuplicateFinder::differentHeadsAreNeverReadInFull()
+{
+    const qint64 size = 1024 * 1024;
+    TestHome home;
+    const QByteArray copy(size, 'a');
+    for (const char *name : { "scan/one.bin", "scan/deep/two.bin", "scan/three.bin" })
+        home.makeFileWithContent(QString::fromLatin1(name), copy);
+    home.makeFileWithContent(QStringLiteral("scan/other1.bin"), 'b' + copy.mid(1));
+    home.makeFileWithContent(QStringLiteral("scan/other2.bin"), 'c' + copy.mid(1));
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+
+    const qint64 readBefore = bytesReadByProcess();
+    const ScanRecord record = runScan(finder);
+    const qint64 readDuringScan = bytesReadByProcess() - readBefore;
+
+    QCOMPARE(record.groups.size(), 1);
+    QCOMPARE(sortedPaths(record.groups.first()),
+        QStringList({ home.filePath(QStringLiteral("scan/deep/two.bin")), home.filePath(QStringLiteral("scan/one.bin")),
+            home.filePath(QStringLiteral("scan/three.bin")) }));
+    QCOMPARE(record.groups.first().hash, md5Hex(copy));
+    QCOMPARE(record.groups.first().fileSize, size);
+    QCOMPARE(record.finishedGroups, 1);
+    QCOMPARE(record.finishedWaste, 2 * size);
+    QCOMPARE(record.progressCount, 5);
+    if (readBefore < 0)
+        QSKIP("no read accounting on this system");
+    // Five heads, the three copies in full and one of them once more for the group's MD5:
+    // about 4.3 MiB. Reading the other two in full would add 2 MiB.
+    QVERIFY2(readDuringScan < 5 * size, qPrintable(QString::number(readDuringScan)));
+}
+
+void TestDuplicateFinder::sameHeadDifferentTail_data()
+{
+    QTest::addColumn<int>("sharedBytes");
+    QTest::newRow("first 4 KiB shared") << 4096;
+    QTest::newRow("first 64 KiB shared") << 65536;
+    QTest::newRow("all but the last byte") << 199999;
+}
+
+void TestDuplicateFinder::sameHeadDifferentTail()
+{
+    QFETCH(int, sharedBytes);
+    TestHome home;
+    const QByteArray head(sharedBytes, 'h');
+    home.makeFileWithContent(QStringLiteral("scan/a.bin"), head + QByteArray(200000 - sharedBytes, 'x'));
+    home.makeFileWithContent(QStringLiteral("scan/b.bin"), head + QByteArray(200000 - sharedBytes, 'y'));
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+
+    const ScanRecord record = runScan(finder);
+    QCOMPARE(record.progressCount, 2);
+    QVERIFY(record.groups.isEmpty());
+    QVERIFY(record.finished);
+    QCOMPARE(record.finishedGroups, 0);
+}
+
+void TestDuplicateFinder::symlinksIgnoredHiddenFilesIncluded()
+{
+    TestHome home;
+    const QString plain = home.makeFile(QStringLiteral("scan/plain.bin"), 3000);
+    const QString hidden = home.makeFile(QStringLiteral("scan/.hidden/.copy.bin"), 3000);
+    home.makeFile(QStringLiteral("outside/third.bin"), 3000);
+    home.makeLink(QStringLiteral("scan/link.bin"), plain);
+    home.makeLink(QStringLiteral("scan/linked-folder"), home.filePath(QStringLiteral("outside")));
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1000;
+
+    const ScanRecord record = runScan(finder);
+    QCOMPARE(record.groups.size(), 1);
+    QCOMPARE(sortedPaths(record.groups.first()), QStringList({ hidden, plain }));
+}
+
+void TestDuplicateFinder::missingFoldersOnly()
+{
+    TestHome home;
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("nothing")), home.filePath(QStringLiteral("nor/this")) };
+
+    const ScanRecord record = runScan(finder);
+    QCOMPARE(record.started, 0);
+    QCOMPARE(record.progressCount, 0);
+    QVERIFY(record.finished);
+    QCOMPARE(record.finishedGroups, 0);
+    QCOMPARE(record.finishedWaste, qint64(0));
+}
+
+void TestDuplicateFinder::overlappingFoldersCollectEachFileOnce_data()
+{
+    QTest::addColumn<QStringList>("folders");
+    QTest::newRow("folder and its sub-folder") << QStringList { QStringLiteral("scan"), QStringLiteral("scan/sub") };
+    QTest::newRow("sub-folder first") << QStringList { QStringLiteral("scan/sub"), QStringLiteral("scan") };
+    QTest::newRow("same folder twice") << QStringList { QStringLiteral("scan"), QStringLiteral("scan") };
+    QTest::newRow("through ..") << QStringList { QStringLiteral("scan/sub/.."), QStringLiteral("scan") };
+    QTest::newRow("through a link") << QStringList { QStringLiteral("scan"), QStringLiteral("link-to-scan") };
+}
+
+void TestDuplicateFinder::overlappingFoldersCollectEachFileOnce()
+{
+    QFETCH(QStringList, folders);
+    TestHome home;
+    home.makeFile(QStringLiteral("scan/sub/a.bin"), 3000);
+    home.makeFile(QStringLiteral("scan/sub/b.bin"), 3000);
+    home.makeLink(QStringLiteral("link-to-scan"), home.filePath(QStringLiteral("scan")));
+    DuplicateFinder finder;
+    for (const QString &folder : std::as_const(folders))
+        finder.directories.append(home.filePath(folder));
+    finder.minSize = 1000;
+
+    const ScanRecord record = runScan(finder);
+    QCOMPARE(record.started, 2);
+    QCOMPARE(record.groups.size(), 1);
+    QCOMPARE(identityGroups({ sortedPaths(record.groups.first()) }).size(), 1);
+    QCOMPARE(record.groups.first().files.size(), 2);
+    QCOMPARE(record.finishedWaste, qint64(3000));
+}
+
+void TestDuplicateFinder::hardLinksAreOneFile_data()
+{
+    QTest::addColumn<bool>("withCopy");
+    QTest::newRow("file and its hard link") << false;
+    QTest::newRow("file, hard link and a copy") << true;
+}
+
+void TestDuplicateFinder::hardLinksAreOneFile()
+{
+    QFETCH(bool, withCopy);
+    TestHome home;
+    const QString original = home.makeFile(QStringLiteral("scan/a.bin"), 3000);
+    QVERIFY(::link(QFile::encodeName(original).constData(),
+                QFile::encodeName(home.filePath(QStringLiteral("scan/hard.bin"))).constData())
+        == 0);
+    if (withCopy)
+        home.makeFile(QStringLiteral("scan/copy.bin"), 3000);
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1000;
+
+    const ScanRecord record = runScan(finder);
+    QCOMPARE(record.groups.size(), withCopy ? 1 : 0);
+    if (withCopy) {
+        QCOMPARE(record.groups.first().files.size(), 2);
+        QVERIFY(sortedPaths(record.groups.first()).contains(home.filePath(QStringLiteral("scan/copy.bin"))));
+    }
+}
+
+void TestDuplicateFinder::groupOrder_data()
+{
+    QTest::addColumn<int>("sameSize");
+    QTest::newRow("files within 64 KiB") << 3000;
+    QTest::newRow("files beyond 64 KiB") << 100000;
+}
+
+void TestDuplicateFinder::groupOrder()
+{
+    QFETCH(int, sameSize);
+    TestHome home;
+    // Two groups of one size and one group each of a larger and a smaller size.
+    const QList<QByteArray> contents { QByteArray(sameSize, 'p'), QByteArray(sameSize, 'q'),
+        QByteArray(sameSize * 2, 'r'), QByteArray(sameSize / 2, 's') };
+    for (int i = 0; i < contents.size(); ++i) {
+        home.makeFileWithContent(QStringLiteral("scan/%1-a.bin").arg(i), contents.at(i));
+        home.makeFileWithContent(QStringLiteral("scan/%1-b.bin").arg(i), contents.at(i));
+    }
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1;
+
+    const ScanRecord record = runScan(finder);
+    QCOMPARE(record.groups.size(), 4);
+    QStringList twoOfOneSize { md5Hex(contents.at(0)), md5Hex(contents.at(1)) };
+    twoOfOneSize.sort(); // within one size: ascending head digest; here head and content agree in order
+    const QByteArray head0 = QCryptographicHash::hash(contents.at(0).left(65536), QCryptographicHash::Md5);
+    const QByteArray head1 = QCryptographicHash::hash(contents.at(1).left(65536), QCryptographicHash::Md5);
+    const QStringList byHead = head0 < head1 ? QStringList { md5Hex(contents.at(0)), md5Hex(contents.at(1)) }
+                                             : QStringList { md5Hex(contents.at(1)), md5Hex(contents.at(0)) };
+    const QStringList expected { md5Hex(contents.at(2)), byHead.at(0), byHead.at(1), md5Hex(contents.at(3)) };
+    QStringList hashes;
+    for (const DuplicateGroup &group : record.groups) {
+        hashes.append(group.hash);
+        for (const DuplicateFile &file : group.files) {
+            QCOMPARE(file.size, group.fileSize);
+            QCOMPARE(file.modified, QFileInfo(file.path).lastModified());
+        }
+    }
+    QCOMPARE(hashes, expected);
+    QCOMPARE(record.finishedWaste, qint64(sameSize) * 4 + sameSize / 2);
+}
+
+void TestDuplicateFinder::stopDuringQuickStage()
+{
+    TestHome home;
+    for (int size : { 3000, 4000, 5000 }) {
+        home.makeFile(QStringLiteral("scan/%1-a.bin").arg(size), size);
+        home.makeFile(QStringLiteral("scan/%1-b.bin").arg(size), size);
+    }
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1;
+    connect(&finder, &DuplicateFinder::progress, this, [&finder] { finder.cancelled = true; });
+
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+    const ScanRecord record = runScan(finder);
+    qInstallMessageHandler(previous);
+
+    QCOMPARE(record.started, 6);
+    QCOMPARE(record.progressCount, 1);
+    QVERIFY(record.groups.isEmpty());
+    QVERIFY(!record.finished);
+    QVERIFY(logged.filter(QStringLiteral("DuplicateFinder: scan start")).size() == 1);
+    QVERIFY(logged.filter(QStringLiteral("groups, wasted")).isEmpty());
+    QVERIFY(finder.cancelled);
+}
+
+void TestDuplicateFinder::stopBetweenGroups()
+{
+    TestHome home;
+    for (int size : { 3000, 4000, 5000 }) {
+        home.makeFile(QStringLiteral("scan/%1-a.bin").arg(size), size);
+        home.makeFile(QStringLiteral("scan/%1-b.bin").arg(size), size);
+    }
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1;
+    connect(&finder, &DuplicateFinder::duplicateGroupFound, this, [&finder] { finder.cancelled = true; });
+
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+    const ScanRecord record = runScan(finder);
+    qInstallMessageHandler(previous);
+
+    QCOMPARE(record.groups.size(), 1);
+    QCOMPARE(record.groups.first().fileSize, qint64(5000));
+    QVERIFY(!record.finished);
+    QCOMPARE(logged.filter(QStringLiteral("DuplicateFinder: 1 groups, wasted 5000 bytes")).size(), 1);
+}
+
+void TestDuplicateFinder::agreesWithJdupes()
+{
+    const QString jdupes = QStandardPaths::findExecutable(QStringLiteral("jdupes"));
+    if (jdupes.isEmpty())
+        QSKIP("jdupes is not installed");
+    TestHome home;
+    QRandomGenerator random(7);
+    QList<QByteArray> contents;
+    for (int i = 0; i < 12; ++i) {
+        // A few sizes only, so that sizes collide; some pairs share a long head.
+        const int size = QList<int> { 700, 70000, 140000 }.at(i % 3);
+        QByteArray content(size, Qt::Uninitialized);
+        for (char &byte : content)
+            byte = char(random.bounded(256));
+        if (i % 4 == 3)
+            content.replace(0, 65536 < size ? 65536 : size - 1, contents.at(i - 3).left(65536));
+        contents.append(content);
+    }
+    QStringList paths;
+    for (int i = 0; i < 40; ++i) {
+        paths.append(home.makeFileWithContent(
+            QStringLiteral("scan/d%1/%2f%3.bin").arg(i % 5).arg(i % 7 ? QString() : QStringLiteral(".")).arg(i),
+            contents.at(int(random.bounded(contents.size())))));
+    }
+    for (int i = 0; i < 5; ++i) {
+        QVERIFY(::link(QFile::encodeName(paths.at(i * 3)).constData(),
+                    QFile::encodeName(home.filePath(QStringLiteral("scan/hard%1.bin").arg(i))).constData())
+            == 0);
+    }
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1;
+    const ScanRecord record = runScan(finder);
+
+    QProcess process;
+    process.start(jdupes, { QStringLiteral("-r"), QStringLiteral("-q"), home.filePath(QStringLiteral("scan")) });
+    QVERIFY(process.waitForFinished(60000));
+    QList<QStringList> expected { {} }; // one path a line, groups separated by empty lines
+    for (const QByteArray &line : process.readAllStandardOutput().split('\n')) {
+        if (line.isEmpty())
+            expected.append(QStringList());
+        else
+            expected.last().append(QString::fromUtf8(line));
+    }
+    QList<QStringList> found;
+    for (const DuplicateGroup &group : record.groups)
+        found.append(sortedPaths(group));
+    QVERIFY(!found.isEmpty());
+    QCOMPARE(identityGroups(found), identityGroups(expected));
+}
+
+QTEST_GUILESS_MAIN(TestDuplicateFinder)
+#include "tst_duplicatefinder.moc"

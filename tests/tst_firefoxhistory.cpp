@@ -1,0 +1,249 @@
+#include "cleaners/browsercleaner.h"
+#include "faketools.h"
+#include "testhome.h"
+
+#include <QtTest>
+
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+const QString kProfile = QStringLiteral("Library/Application Support/Firefox/Profiles/abc.default-release/");
+const QString kHistoryId = QStringLiteral("mozilla_firefox_history");
+const int kVisitedPlaces = 2000;
+
+const char *const kSchema[] = {
+    "PRAGMA journal_mode=WAL",
+    "PRAGMA wal_autocheckpoint=0",
+    "CREATE TABLE moz_origins (id INTEGER PRIMARY KEY, prefix TEXT NOT NULL, host TEXT NOT NULL)",
+    "CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR, "
+    "visit_count INTEGER DEFAULT 0, last_visit_date INTEGER, guid TEXT, foreign_count INTEGER DEFAULT 0, "
+    "origin_id INTEGER REFERENCES moz_origins(id))",
+    "CREATE TABLE moz_historyvisits (id INTEGER PRIMARY KEY, from_visit INTEGER, place_id INTEGER, "
+    "visit_date INTEGER, visit_type INTEGER, session INTEGER)",
+    "CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL, parent INTEGER, "
+    "position INTEGER, title LONGVARCHAR, guid TEXT)",
+    "CREATE TABLE moz_keywords (id INTEGER PRIMARY KEY AUTOINCREMENT, keyword TEXT UNIQUE, place_id INTEGER)",
+    "CREATE TABLE moz_inputhistory (place_id INTEGER NOT NULL, input LONGVARCHAR NOT NULL, use_count INTEGER, "
+    "PRIMARY KEY (place_id, input))",
+    "CREATE INDEX moz_historyvisits_placedateindex ON moz_historyvisits (place_id, visit_date)",
+    "INSERT INTO moz_origins (id, prefix, host) VALUES (1, 'https://', 'bookmarked.example'), "
+    "(2, 'https://', 'visited.example'), (3, 'https://', 'forgotten.example')",
+    "INSERT INTO moz_bookmarks (id, type, fk, parent, position, title) VALUES "
+    "(1, 2, NULL, 0, 0, 'root'), (2, 2, NULL, 1, 0, 'toolbar'), (3, 1, 1, 2, 0, 'Tax office'), "
+    "(4, 1, 2, 2, 1, 'Recipes')",
+};
+
+void exec(QSqlDatabase &db, const QString &statement)
+{
+    QSqlQuery query(db);
+    QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+}
+
+// A places database like Firefox's: a few bookmarked pages, one page behind a keyword, and many
+// visited pages. The last bookmark is committed to the -wal file only, as after a crash.
+void writePlacesDatabase(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
+    db.setDatabaseName(path);
+    QVERIFY(db.open());
+    for (const char *statement : kSchema)
+        exec(db, QLatin1String(statement));
+    exec(db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    QVERIFY(db.transaction());
+    QSqlQuery place(db);
+    place.prepare(QStringLiteral("INSERT INTO moz_places (id, url, title, visit_count, last_visit_date, origin_id) "
+                                 "VALUES (?, ?, ?, 1, 1700000000000000, ?)"));
+    QSqlQuery visit(db);
+    visit.prepare(QStringLiteral("INSERT INTO moz_historyvisits (place_id, visit_date, visit_type) VALUES (?, ?, 1)"));
+    for (int id = 1; id <= kVisitedPlaces; ++id) {
+        place.addBindValue(id);
+        place.addBindValue(
+            QString(QStringLiteral("https://visited.example/article/%1?ref=").arg(id) + QString(200, u'q')));
+        place.addBindValue(QStringLiteral("Article %1").arg(id));
+        place.addBindValue(id <= 2 ? 1 : id <= 10 ? 2 : 3);
+        QVERIFY(place.exec());
+        visit.addBindValue(id);
+        visit.addBindValue(1700000000000000LL + id);
+        QVERIFY(visit.exec());
+    }
+    exec(db, QStringLiteral("INSERT INTO moz_keywords (keyword, place_id) VALUES ('wiki', 3)"));
+    exec(db, QStringLiteral("INSERT INTO moz_inputhistory (place_id, input, use_count) VALUES (7, 'art', 2)"));
+    QVERIFY(db.commit());
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
+}
+
+// Copies a database while a connection still holds part of it in its -wal file.
+void writePlacesDatabaseWithPendingWal(const TestHome &home, const QString &target)
+{
+    const QString staging = home.filePath(QStringLiteral("staging.sqlite"));
+    writePlacesDatabase(staging);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("pending"));
+    db.setDatabaseName(staging);
+    QVERIFY(db.open());
+    exec(db, QStringLiteral("PRAGMA wal_autocheckpoint=0"));
+    exec(db,
+        QStringLiteral("INSERT INTO moz_bookmarks (id, type, fk, parent, position, title) "
+                       "VALUES (5, 1, 9, 2, 2, 'Only in the log')"));
+    QDir().mkpath(QFileInfo(target).path());
+    QVERIFY(QFile::copy(staging, target));
+    QVERIFY(QFile::copy(staging + QStringLiteral("-wal"), target + QStringLiteral("-wal")));
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("pending"));
+}
+
+// Asks the sqlite3 tool, independent of the code under test.
+QString sqlite(const QString &database, const QString &statement)
+{
+    QProcess process;
+    process.start(QStringLiteral("sqlite3"), { database, statement });
+    if (!process.waitForFinished(10000) || process.exitCode() != 0)
+        return QStringLiteral("error: ") + QString::fromUtf8(process.readAllStandardError());
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+qint64 occupied(const QString &database)
+{
+    qint64 total = 0;
+    for (const QString &suffix : { QString(), QStringLiteral("-wal"), QStringLiteral("-shm") })
+        total += QFileInfo(database + suffix).size();
+    return total;
+}
+
+// Scans, selects the Firefox history and cleans; returns the totals of the clean.
+QPair<qint64, int> cleanHistory(BrowserCleaner &cleaner)
+{
+    QSignalSpy scanned(&cleaner, &CleanEngine::scanFinished);
+    cleaner.startScan();
+    if (!scanned.wait(10000))
+        return { -1, -1 };
+    CleanCategory *history = cleaner.result().findCategory(kHistoryId);
+    if (!history)
+        return { -2, -2 };
+    history->setAllItemsChecked(true);
+    QSignalSpy cleaned(&cleaner, &CleanEngine::cleanFinished);
+    cleaner.startClean();
+    if (!cleaned.wait(10000))
+        return { -1, -1 };
+    return { cleaned.at(0).at(0).toLongLong(), cleaned.at(0).at(1).toInt() };
+}
+
+} // namespace
+
+class TestFirefoxHistory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void historyIsOneItemWithItsCompanions();
+    void clearingKeepsBookmarks();
+    void lockedDatabaseIsAFailure();
+    void damagedDatabaseIsAFailure();
+
+private:
+    QScopedPointer<TestHome> m_home;
+    QScopedPointer<FakeTools> m_tools;
+    QString m_database;
+};
+
+void TestFirefoxHistory::init()
+{
+    // The previous fixtures put back the environment they found before new ones are made.
+    m_tools.reset();
+    m_home.reset();
+    m_home.reset(new TestHome);
+    m_tools.reset(new FakeTools);
+    m_tools->addTool(QStringLiteral("pgrep"), "#!/bin/sh\nexit 1\n");
+    m_database = m_home->filePath(kProfile + QStringLiteral("places.sqlite"));
+}
+
+void TestFirefoxHistory::historyIsOneItemWithItsCompanions()
+{
+    writePlacesDatabaseWithPendingWal(*m_home, m_database);
+    QVERIFY(QFileInfo(m_database + QStringLiteral("-wal")).size() > 0);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    QSignalSpy scanned(&cleaner, &CleanEngine::scanFinished);
+    cleaner.startScan();
+    QVERIFY(scanned.wait(10000));
+
+    const CleanCategory *history = cleaner.result().findCategory(kHistoryId);
+    QVERIFY(history);
+    QVERIFY(!history->checked);
+    QCOMPARE(history->items.size(), 1);
+    QCOMPARE(history->items.at(0).path, m_database);
+    QCOMPARE(history->items.at(0).size, occupied(m_database));
+}
+
+void TestFirefoxHistory::clearingKeepsBookmarks()
+{
+    writePlacesDatabaseWithPendingWal(*m_home, m_database);
+    const qint64 before = occupied(m_database);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+
+    const QPair<qint64, int> totals = cleanHistory(cleaner);
+    QCOMPARE(totals.second, 1);
+    QVERIFY(QFileInfo(m_database).isFile());
+    QCOMPARE(totals.first, before - occupied(m_database));
+    QVERIFY2(totals.first > before / 2, qPrintable(QString::number(totals.first)));
+
+    QCOMPARE(sqlite(m_database, QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
+    QCOMPARE(sqlite(m_database, QStringLiteral("SELECT count(*) FROM moz_historyvisits")), QStringLiteral("0"));
+    QCOMPARE(sqlite(m_database, QStringLiteral("SELECT count(*) FROM moz_inputhistory")), QStringLiteral("0"));
+    QCOMPARE(sqlite(m_database, QStringLiteral("SELECT group_concat(id) FROM (SELECT id FROM moz_places ORDER BY id)")),
+        QStringLiteral("1,2,3,9"));
+    QCOMPARE(sqlite(m_database, QStringLiteral("SELECT sum(visit_count) FROM moz_places")), QStringLiteral("0"));
+    QCOMPARE(sqlite(m_database, QStringLiteral("SELECT group_concat(title, '|') FROM moz_bookmarks WHERE type = 1")),
+        QStringLiteral("Tax office|Recipes|Only in the log"));
+    QCOMPARE(sqlite(m_database, QStringLiteral("SELECT group_concat(host) FROM moz_origins")),
+        QStringLiteral("bookmarked.example,visited.example"));
+}
+
+void TestFirefoxHistory::lockedDatabaseIsAFailure()
+{
+    writePlacesDatabase(m_database);
+    const QString visitsBefore = sqlite(m_database, QStringLiteral("SELECT count(*) FROM moz_historyvisits"));
+    QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+    holder.setDatabaseName(m_database);
+    QVERIFY(holder.open());
+    exec(holder, QStringLiteral("BEGIN EXCLUSIVE"));
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Could not clear Firefox history in .*locked")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("\\[WARN\\] Failed: .*places.sqlite$")));
+
+    QCOMPARE(cleanHistory(cleaner), qMakePair(qint64(0), 0));
+    exec(holder, QStringLiteral("ROLLBACK"));
+    holder.close();
+    holder = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    QCOMPARE(sqlite(m_database, QStringLiteral("SELECT count(*) FROM moz_historyvisits")), visitsBefore);
+    QCOMPARE(visitsBefore, QString::number(kVisitedPlaces));
+}
+
+void TestFirefoxHistory::damagedDatabaseIsAFailure()
+{
+    const QByteArray content(8192, 'z');
+    m_home->makeFileWithContent(kProfile + QStringLiteral("places.sqlite"), content);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Could not clear Firefox history in .*")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("\\[WARN\\] Failed: .*places.sqlite$")));
+
+    QCOMPARE(cleanHistory(cleaner), qMakePair(qint64(0), 0));
+    QFile file(m_database);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), content);
+}
+
+QTEST_MAIN(TestFirefoxHistory)
+#include "tst_firefoxhistory.moc"

@@ -1,0 +1,76 @@
+#include "browsergroupheader.h"
+
+#include "core/scanresult.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+// What the browser's categories hold, each path counted once (two rules can reach one folder).
+ScanResult groupTotals(const QList<CleanCategory *> &categories)
+{
+    ScanResult totals;
+    for (const CleanCategory *category : categories)
+        totals.categories.append(*category);
+    return totals;
+}
+
+} // namespace
+
+BrowserGroupHeader::BrowserGroupHeader(
+    const QString &browserName, const QList<CleanCategory *> &categories, QWidget *parent)
+    : QWidget(parent)
+    , m_browserName(browserName)
+    , m_categories(categories)
+{
+    setObjectName(QStringLiteral("browserGroupHeader"));
+    const ScanResult totals = groupTotals(categories);
+
+    auto *name = new QLabel(browserName);
+    name->setObjectName(QStringLiteral("browserGroupName"));
+    name->setStyleSheet(QStringLiteral("color: %1; font-size: 15px; font-weight: 700;").arg(QStringLiteral("#111827")));
+    auto *summary
+        = new QLabel(tr("%1 items  ·  %2").arg(totals.totalItemCount()).arg(CleanItem::formatSize(totals.totalSize())));
+    summary->setObjectName(QStringLiteral("browserGroupTotal"));
+    summary->setStyleSheet(QStringLiteral("color: %1; font-size: 13px;").arg(QStringLiteral("#6B7280")));
+
+    m_detailsButton = new QPushButton(tr("View Details"));
+    m_detailsButton->setObjectName(QStringLiteral("browserDetailsBtn"));
+    m_detailsButton->setCursor(Qt::PointingHandCursor);
+    m_detailsButton->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; background: transparent; color: %1; font-size: 13px;"
+                       " font-weight: 600; padding: 4px 8px; }"
+                       "QPushButton:hover { background-color: %2; border-radius: 6px; }")
+            .arg(QStringLiteral("#10B981"), QStringLiteral("#ECFDF5")));
+    connect(m_detailsButton, &QPushButton::clicked, this, &BrowserGroupHeader::showCategoryMenu);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 12, 0, 2);
+    layout->setSpacing(12);
+    layout->addWidget(name);
+    layout->addWidget(summary);
+    layout->addStretch(1);
+    layout->addWidget(m_detailsButton);
+}
+
+QPushButton *BrowserGroupHeader::detailsButton() const
+{
+    return m_detailsButton;
+}
+
+void BrowserGroupHeader::showCategoryMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("browserDetailsMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QString prefix = m_browserName + QStringLiteral(" - ");
+    for (CleanCategory *category : std::as_const(m_categories)) {
+        const QString name = category->name.startsWith(prefix) ? category->name.mid(prefix.size()) : category->name;
+        QAction *action = menu->addAction(tr("%1  (%2)").arg(name, CleanItem::formatSize(category->totalSize())));
+        connect(action, &QAction::triggered, this, [this, category] { emit detailsRequested(category); });
+    }
+    menu->popup(m_detailsButton->mapToGlobal(QPoint(0, m_detailsButton->height())));
+}
