@@ -11,6 +11,7 @@
 #include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
+#include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
 #include "core/cleanitem.h"
@@ -260,7 +261,8 @@ void MainWindow::setupConnections()
     connect(m_fullScan, &FullScan::progressChanged, m_dashboardPage, &DashboardPage::setScanProgress);
     connect(m_fullScan, &FullScan::finished, this, &MainWindow::onFullScanFinished);
 
-    m_cleanAll = new CleanAll(Application::instance()->junkCleaner(), nullptr, this);
+    const Application *application = Application::instance();
+    m_cleanAll = new CleanAll(application->junkCleaner(), application->browserCleaner(), this);
     connect(m_cleanAll, &CleanAll::progressChanged, this, &MainWindow::onCleanAllProgress);
     connect(m_cleanAll, &CleanAll::finished, this, &MainWindow::onCleanAllFinished);
 }
@@ -374,7 +376,8 @@ void MainWindow::startFullScan()
         return;
     m_dashboardPage->setScanning(true);
     const Application *application = Application::instance();
-    if (!m_fullScan->start(application->junkCleaner(), nullptr, application->registryCleaner())) {
+    if (!m_fullScan->start(
+            application->junkCleaner(), application->browserCleaner(), application->registryCleaner())) {
         m_dashboardPage->setScanning(false);
         QMessageBox::information(this, tr("Notice"), tr("A clean is still running. Scan again when it has finished."));
     }

@@ -254,6 +254,11 @@ BrowserCleaner::BrowserCleaner(QObject *parent)
         m_enabledBrowsers.insert(info.type, info.installed);
 }
 
+BrowserCleaner::~BrowserCleaner()
+{
+    stopWorker();
+}
+
 void BrowserCleaner::detectBrowsers()
 {
     m_browsers.clear();

@@ -19,6 +19,7 @@ class BrowserCleaner final : public CleanEngine
 
 public:
     explicit BrowserCleaner(QObject *parent = nullptr);
+    ~BrowserCleaner() override;
 
     // Rebuilds the browser list (installed or not) and the folders the cleaner may touch.
     void detectBrowsers();

@@ -1,6 +1,9 @@
 #include "app/application.h"
 #include "app/mainwindow.h"
+#include "browserfixture.h"
+#include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
+#include "faketools.h"
 #include "junkfixture.h"
 #include "pages/dashboardpage.h"
 #include "pages/junkpage.h"
@@ -22,9 +25,41 @@ namespace {
 // The fixture's junk: 30 files; the Trash file and the installer in Downloads start unselected.
 constexpr qint64 FixtureJunkBytes = 51904600;
 constexpr qint64 UnselectedBytes = 2500000 + 48000000;
+constexpr qint64 FixtureBrowserBytes = 9644288;
 const QString TrashFile = QStringLiteral(".Trash/Old presentation draft (final) v3.key");
 const QString InstallerFile = QStringLiteral("Downloads/Installer-with-a-rather-long-name-1.2.3-universal.dmg");
 const QString KeptCacheFile = QStringLiteral("Library/Caches/com.example.editor/blobs/cache-00.db");
+
+const QString ChromeCacheFile
+    = QStringLiteral("Library/Application Support/Google/Chrome/Default/Cache/Cache_Data/data_0");
+
+QStringList selectedPaths(const ScanResult &result)
+{
+    QStringList paths;
+    for (const CleanCategory &category : result.categories) {
+        for (const CleanItem &item : category.items) {
+            if (category.checked && item.checked)
+                paths.append(item.path);
+        }
+    }
+    return paths;
+}
+
+// Whether file is one of the selected paths or lies in a selected folder.
+bool isCovered(const QString &file, const QStringList &selected)
+{
+    for (const QString &path : selected) {
+        if (file == path || file.startsWith(path + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
+// pgrep that finds only the named process.
+QByteArray fakePgrep(const QString &running)
+{
+    return "#!/bin/sh\n[ \"$2\" = \"" + running.toUtf8() + "\" ] && exit 0\nexit 1\n";
+}
 
 // Answers the next message box with one of its buttons and keeps the box's text.
 class MessageBoxAnswer final
@@ -67,6 +102,7 @@ private slots:
     void fullScanCancelledFromElsewhereLeavesTheScanningLook();
     void junkCardOpensTheJunkPage();
     void cleanAllRemovesExactlyTheSelectedFiles();
+    void cleanAllShowsARunningBrowsersRefusalAndStillCleansJunk();
     void cleanAllAsksFirstWithCountAndSize();
     void cleanAllWithNothingSelectedSaysSo();
 
@@ -76,15 +112,23 @@ private:
     QPushButton *dashboardButton(const char *name) const;
     void runFullScan();
     void setConfirmClean(bool confirm);
+    // The fixture's files, relative to the home (the program's own settings and log live in
+    // other hidden folders).
+    QStringList fixtureFiles() const;
 
     TestHome *m_home = nullptr;
+    FakeTools *m_tools = nullptr;
     MainWindow *m_window = nullptr;
 };
 
 void TestDashboardWindow::init()
 {
+    // The fake tools' folder stays out of the home's temporary folder, which the junk rules clean.
+    m_tools = new FakeTools;
     m_home = new TestHome;
+    m_tools->addTool(QStringLiteral("pgrep"), fakePgrep(QString()));
     JunkFixture::populate(*m_home);
+    BrowserFixture::populate(*m_home);
     Application::instance()->initialize();
     m_window = new MainWindow;
     m_window->show();
@@ -95,6 +139,8 @@ void TestDashboardWindow::cleanup()
 {
     delete m_window;
     m_window = nullptr;
+    delete m_tools;
+    m_tools = nullptr;
     delete m_home;
     m_home = nullptr;
 }
@@ -127,6 +173,19 @@ void TestDashboardWindow::setConfirmClean(bool confirm)
     Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), confirm);
 }
 
+QStringList TestDashboardWindow::fixtureFiles() const
+{
+    QStringList files;
+    QDirIterator it(m_home->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = QDir(m_home->path()).relativeFilePath(it.next());
+        if (!path.startsWith(QLatin1Char('.')) || path.startsWith(QStringLiteral(".Trash/")))
+            files.append(path);
+    }
+    files.sort();
+    return files;
+}
+
 void TestDashboardWindow::dashboardAndRegistryPagesSitAtTheirIndices()
 {
     QVERIFY(dashboard());
@@ -139,7 +198,8 @@ void TestDashboardWindow::fullScanOnAFixtureHomeShowsItsTotals()
     runFullScan();
     QCOMPARE(Application::instance()->junkCleaner()->result().totalSize(), FixtureJunkBytes);
     QCOMPARE(dashboard()->junkBytes(), FixtureJunkBytes);
-    QCOMPARE(dashboard()->browserBytes(), 0);
+    QCOMPARE(Application::instance()->browserCleaner()->result().totalSize(), FixtureBrowserBytes);
+    QCOMPARE(dashboard()->browserBytes(), FixtureBrowserBytes);
     QCOMPARE(dashboard()->registryCount(), 0);
     QWidget *junkCard = dashboard()->findChild<QWidget *>(QStringLiteral("junkCard"));
     QCOMPARE(junkCard->findChild<QLabel *>(QStringLiteral("cardValue"))->text(), QStringLiteral("49.5 MB"));
@@ -189,8 +249,9 @@ void TestDashboardWindow::junkCardOpensTheJunkPage()
 void TestDashboardWindow::cleanAllRemovesExactlyTheSelectedFiles()
 {
     runFullScan();
-    // Unselected on the junk page: one cache file.
     JunkCleaner *junk = Application::instance()->junkCleaner();
+    BrowserCleaner *browser = Application::instance()->browserCleaner();
+    // Unselected on the junk page: one cache file.
     int unchecked = 0;
     for (CleanCategory &category : junk->result().categories) {
         for (CleanItem &item : category.items) {
@@ -201,6 +262,16 @@ void TestDashboardWindow::cleanAllRemovesExactlyTheSelectedFiles()
         }
     }
     QCOMPARE(unchecked, 1);
+    const QStringList selected = selectedPaths(junk->result()) + selectedPaths(browser->result());
+    const qint64 browserSelectedBytes = browser->result().selectedSize();
+    QVERIFY(browserSelectedBytes > 0);
+    QStringList expected;
+    for (const QString &file : fixtureFiles()) {
+        if (!isCovered(m_home->filePath(file), selected))
+            expected.append(file);
+    }
+    QVERIFY(expected.contains(KeptCacheFile) && expected.contains(TrashFile) && expected.contains(InstallerFile));
+    QVERIFY(!expected.contains(ChromeCacheFile));
     setConfirmClean(false);
 
     dashboardButton("cleanAllBtn")->click();
@@ -208,30 +279,45 @@ void TestDashboardWindow::cleanAllRemovesExactlyTheSelectedFiles()
     QVERIFY(dialog);
     QTRY_VERIFY_WITH_TIMEOUT(dialog->isFinished(), 20000);
 
-    // What is left of the fixture (the program's own settings and log live in other hidden folders).
-    QStringList remaining;
-    QDirIterator it(m_home->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = QDir(m_home->path()).relativeFilePath(it.next());
-        if (!path.startsWith(QLatin1Char('.')) || path.startsWith(QStringLiteral(".Trash/")))
-            remaining.append(path);
-    }
-    remaining.sort();
-    QCOMPARE(remaining, QStringList({ TrashFile, InstallerFile, KeptCacheFile }));
-    const qint64 keptCacheBytes = 1000;
-    QCOMPARE(dashboard()->junkBytes(), UnselectedBytes + keptCacheBytes);
+    QCOMPARE(fixtureFiles(), expected);
+    QCOMPARE(dashboard()->junkBytes(), UnselectedBytes + 1000);
+    QCOMPARE(dashboard()->browserBytes(), FixtureBrowserBytes - browserSelectedBytes);
+}
+
+void TestDashboardWindow::cleanAllShowsARunningBrowsersRefusalAndStillCleansJunk()
+{
+    runFullScan();
+    m_tools->addTool(QStringLiteral("pgrep"), fakePgrep(QStringLiteral("Google Chrome")));
+    setConfirmClean(false);
+    dashboardButton("cleanAllBtn")->click();
+    auto *dialog = m_window->findChild<ProgressDialog *>();
+    QVERIFY(dialog);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isFinished(), 20000);
+
+    QVERIFY(QFileInfo::exists(m_home->filePath(ChromeCacheFile)));
+    QVERIFY(!QFileInfo::exists(m_home->filePath(KeptCacheFile)));
+    bool refusalShown = false;
+    for (const QLabel *label : dialog->findChildren<QLabel *>())
+        refusalShown = refusalShown || label->text().contains(QStringLiteral("Google Chrome"));
+    QVERIFY(refusalShown);
+    QCOMPARE(dashboard()->browserBytes(), FixtureBrowserBytes);
 }
 
 void TestDashboardWindow::cleanAllAsksFirstWithCountAndSize()
 {
     runFullScan();
+    const ScanResult &junk = Application::instance()->junkCleaner()->result();
+    const ScanResult &browser = Application::instance()->browserCleaner()->result();
+    const int count = junk.selectedItemCount() + browser.selectedItemCount();
+    const QString size = CleanItem::formatSize(junk.selectedSize() + browser.selectedSize());
     setConfirmClean(true);
     MessageBoxAnswer answer(QMessageBox::No);
     dashboardButton("cleanAllBtn")->click();
-    QVERIFY(answer.text().contains(QStringLiteral("28 selected items")));
-    QVERIFY(answer.text().contains(QStringLiteral("(1.3 MB)")));
+    QVERIFY2(answer.text().contains(QStringLiteral("%1 selected items (%2)").arg(count).arg(size)),
+        qPrintable(answer.text()));
     QVERIFY(!m_window->findChild<ProgressDialog *>());
     QVERIFY(QFileInfo::exists(m_home->filePath(KeptCacheFile)));
+    QVERIFY(QFileInfo::exists(m_home->filePath(ChromeCacheFile)));
 }
 
 void TestDashboardWindow::cleanAllWithNothingSelectedSaysSo()
