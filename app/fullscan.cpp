@@ -7,12 +7,19 @@ FullScan::FullScan(QObject *parent)
 {
 }
 
-bool FullScan::start(CleanEngine *junk, CleanEngine *browser, CleanEngine *registry)
+bool FullScan::canStart(const CleanEngine *junk, const CleanEngine *browser, const CleanEngine *registry)
 {
     for (const CleanEngine *engine : { junk, browser, registry }) {
         if (engine && engine->state() == CleanEngine::Cleaning)
             return false;
     }
+    return true;
+}
+
+bool FullScan::start(CleanEngine *junk, CleanEngine *browser, CleanEngine *registry)
+{
+    if (!canStart(junk, browser, registry))
+        return false;
     disconnectEngines();
     m_engines = { junk, browser, registry };
     m_shares.fill(0);

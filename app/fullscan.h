@@ -19,8 +19,10 @@ class FullScan final : public QObject
 public:
     explicit FullScan(QObject *parent = nullptr);
 
+    // False while one of the engines is cleaning: a new scan would cut that clean short.
+    static bool canStart(const CleanEngine *junk, const CleanEngine *browser, const CleanEngine *registry);
     // Starts (or restarts) the scans; a missing engine counts as done at once. Refuses, and
-    // changes nothing, while one of the engines is cleaning: a new scan would cut that clean short.
+    // changes nothing, when it cannot start.
     bool start(CleanEngine *junk, CleanEngine *browser, CleanEngine *registry);
     bool isRunning() const;
 

@@ -374,13 +374,16 @@ void MainWindow::startFullScan()
 {
     if (m_cleanAll->isRunning())
         return;
-    m_dashboardPage->setScanning(true);
     const Application *application = Application::instance();
-    if (!m_fullScan->start(
-            application->junkCleaner(), application->browserCleaner(), application->registryCleaner())) {
-        m_dashboardPage->setScanning(false);
+    CleanEngine *junk = application->junkCleaner();
+    CleanEngine *browser = application->browserCleaner();
+    CleanEngine *registry = application->registryCleaner();
+    if (!FullScan::canStart(junk, browser, registry)) {
         QMessageBox::information(this, tr("Notice"), tr("A clean is still running. Scan again when it has finished."));
+        return;
     }
+    m_dashboardPage->setScanning(true);
+    m_fullScan->start(junk, browser, registry);
 }
 
 void MainWindow::onFullScanFinished(qint64 junkBytes, qint64 browserBytes, int registryCount)

@@ -45,7 +45,7 @@ QPair<qint64, int> clean(BrowserCleaner &cleaner)
 {
     QSignalSpy finished(&cleaner, &CleanEngine::cleanFinished);
     cleaner.startClean();
-    if (!finished.wait(10000))
+    if (finished.isEmpty() && !finished.wait(10000)) // cleanFinished may come from the worker first
         return { -1, -1 };
     return { finished.at(0).at(0).toLongLong(), finished.at(0).at(1).toInt() };
 }
