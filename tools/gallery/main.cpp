@@ -27,7 +27,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QFont>
 #include <QLabel>
 #include <QMenu>
@@ -36,6 +35,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -160,18 +160,13 @@ void renderDialogs(Gallery &gallery, MainWindow &window)
     QMetaObject::invokeMethod(&window, "onAboutClicked");
 }
 
-// Runs the event loop until sender emits signal, for at most ten seconds; false on a timeout.
-template<typename Sender, typename Signal> bool waitFor(Sender *sender, Signal signal)
+// Clicks the button and runs the event loop until sender emits signal, for at most ten
+// seconds; false on a timeout. Listens before clicking: a worker may answer at once.
+template<typename Sender, typename Signal> bool clickAndWait(QPushButton *button, Sender *sender, Signal signal)
 {
-    QEventLoop loop;
-    bool emitted = false;
-    QObject::connect(sender, signal, &loop, [&loop, &emitted] {
-        emitted = true;
-        loop.quit();
-    });
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    loop.exec();
-    return emitted;
+    QSignalSpy emitted(sender, signal);
+    button->click();
+    return !emitted.isEmpty() || emitted.wait(10000);
 }
 
 CategoryWidget *categoryRow(const QWidget *page, const QString &title)
@@ -208,8 +203,9 @@ void renderJunkPage(Gallery &gallery, MainWindow &window)
     gallery.save(&scanCard, QStringLiteral("window-01-junk-scan-card"));
     scanCard.hide();
 
-    page->findChild<QPushButton *>(QStringLiteral("scanBtn"))->click();
-    if (!gallery.expect(waitFor(page, &BasePage::scanFinished), QStringLiteral("junk scan")))
+    if (!gallery.expect(
+            clickAndWait(page->findChild<QPushButton *>(QStringLiteral("scanBtn")), page, &BasePage::scanFinished),
+            QStringLiteral("junk scan")))
         return;
     CategoryWidget *caches = categoryRow(page, QStringLiteral("Application Caches"));
     if (!gallery.expect(caches != nullptr, QStringLiteral("application caches row")))
@@ -229,8 +225,9 @@ void renderJunkPage(Gallery &gallery, MainWindow &window)
     gallery.save(&details, QStringLiteral("window-01-junk-details"));
     details.hide();
 
-    page->findChild<QPushButton *>(QStringLiteral("cleanBtn"))->click();
-    if (!gallery.expect(waitFor(page, &BasePage::cleanFinished), QStringLiteral("junk clean")))
+    if (!gallery.expect(
+            clickAndWait(page->findChild<QPushButton *>(QStringLiteral("cleanBtn")), page, &BasePage::cleanFinished),
+            QStringLiteral("junk clean")))
         return;
     gallery.save(&window, QStringLiteral("window-01-junk-cleaned"));
     if (ProgressDialog *card = finishedCard(page))
@@ -245,15 +242,17 @@ void renderBrowserPage(Gallery &gallery, MainWindow &window)
     tools.addTool(QStringLiteral("pgrep"), "#!/bin/sh\n[ \"$2\" = firefox ] && exit 0\nexit 1\n");
     window.switchToPage(MainWindow::BrowserIndex);
     auto *page = window.findChild<BrowserPage *>();
-    page->findChild<QPushButton *>(QStringLiteral("scanBtn"))->click();
-    if (!gallery.expect(waitFor(page, &BasePage::scanFinished), QStringLiteral("browser scan")))
+    if (!gallery.expect(
+            clickAndWait(page->findChild<QPushButton *>(QStringLiteral("scanBtn")), page, &BasePage::scanFinished),
+            QStringLiteral("browser scan")))
         return;
     page->findChildren<CategoryWidget *>().value(0)->setExpanded(true);
     gallery.save(&window, QStringLiteral("window-02-browser-scanned"));
 
     CleanEngine *cleaner = Application::instance()->browserCleaner();
-    page->findChild<QPushButton *>(QStringLiteral("cleanBtn"))->click();
-    if (!gallery.expect(waitFor(cleaner, &CleanEngine::cleanFinished), QStringLiteral("browser clean")))
+    if (!gallery.expect(clickAndWait(page->findChild<QPushButton *>(QStringLiteral("cleanBtn")), cleaner,
+                            &CleanEngine::cleanFinished),
+            QStringLiteral("browser clean")))
         return;
     gallery.save(&window, QStringLiteral("window-02-browser-refused"));
     if (auto *card = page->findChild<ProgressDialog *>())
