@@ -292,12 +292,16 @@ void renderDuplicateFinderPage(Gallery &gallery, MainWindow &window)
     }
     gallery.save(&window, QStringLiteral("window-08-duplicates-folders"));
 
+    // As during a scan: the progress card shown and Start disabled.
     auto *progressCard = page->findChild<QWidget *>(QStringLiteral("progressCard"));
+    auto *startButton = page->findChild<QPushButton *>(QStringLiteral("startScanBtn"));
     progressCard->show();
+    startButton->setEnabled(false);
     page->onProgress(
         1843, 4210, QDir::home().filePath(QStringLiteral("Pictures/Holiday 2024/Day 3 - Lagoon/IMG_4188.HEIC")));
     gallery.save(&window, QStringLiteral("window-08-duplicates-progress"));
     progressCard->hide();
+    startButton->setEnabled(true);
 
     page->findChild<QComboBox *>(QStringLiteral("minSizeCombo"))->setCurrentIndex(0);
     page->onStartScan();
