@@ -305,6 +305,9 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     m_summaryLabel = styledLabel(QString(), QStringLiteral("font-size: 13px; font-weight: 600; color: #111827;"));
     m_summaryLabel->setObjectName(QStringLiteral("summaryLabel"));
     m_summaryLabel->setTextFormat(Qt::RichText);
+    // Between the buttons the summary may have less room than one line needs: it wraps rather
+    // than being cut off.
+    m_summaryLabel->setWordWrap(true);
     bottom->addWidget(m_summaryLabel, 1);
 
     m_keepBtn = new QPushButton(tr("Keep Newest  ▾"));

@@ -1,6 +1,8 @@
+#include "duplicatefixture.h"
 #include "pages/duplicatefinderpage.h"
 #include "testhome.h"
 #include "widgets/elidedlabel.h"
+#include "widgetshot.h"
 
 #include <QtTest>
 
@@ -319,43 +321,37 @@ void TestDuplicateFinderPage::progressShortensLongPaths()
 void TestDuplicateFinderPage::renderPageStates()
 {
     TestHome home;
-    const QString outputDir = qEnvironmentVariableIsSet("SWEEPNOOK_GALLERY_DIR")
-        ? qEnvironmentVariable("SWEEPNOOK_GALLERY_DIR")
-        : home.tempPath();
-    const QStringList names { QStringLiteral("Pictures/Holiday 2024/IMG_4021.jpg"),
-        QStringLiteral("Downloads/IMG_4021 (1).jpg"),
-        QStringLiteral("Desktop/Old photos to sort/Holiday/IMG_4021 copy.jpg"),
-        QStringLiteral("Documents/Invoices/2024/Invoice-2024-03-Quarterly-Summary-Final.pdf"),
-        QStringLiteral("Downloads/Invoice-2024-03-Quarterly-Summary-Final (2).pdf"),
-        QStringLiteral("Music/Imports/Unknown Artist/Track 01.m4a"), QStringLiteral("Music/Library/Track 01.m4a"),
-        QStringLiteral("Movies/Screen Recording 2025-01-14 at 10.02.33.mov"),
-        QStringLiteral("Desktop/Screen Recording 2025-01-14 at 10.02.33.mov") };
-    const QList<int> groupOf { 0, 0, 0, 1, 1, 2, 2, 3, 3 };
-    const QList<qint64> sizes { 3400000, 182000, 5100000, 48000000 };
-    for (int i = 0; i < names.size(); ++i) {
-        const QString path = home.makeFile(names.at(i), sizes.at(groupOf.at(i)), char('a' + groupOf.at(i)));
-        TestHome::setModified(path, QDateTime(QDate(2025, 1 + i, 10), QTime(9, 0)));
-    }
+    DuplicateFixture::populate(home);
 
     DuplicateFinderPage page;
     page.resize(680, 606);
     locationCard(page, QStandardPaths::writableLocation(QStandardPaths::DownloadLocation))->click();
-    const auto save = [&](const QString &name) {
+    const auto render = [&page] {
         const QImage image = page.grab().toImage();
         QCOMPARE(image.size(), QSize(680, 606));
-        QVERIFY(image.save(outputDir + QStringLiteral("/duplicates-") + name + QStringLiteral(".png")));
     };
-    save(QStringLiteral("scan"));
+    render();
 
     page.findChild<QWidget *>(QStringLiteral("progressCard"))->show();
     page.onProgress(1843, 4210, home.filePath(QStringLiteral("Pictures/Holiday 2024/Day 3 - Lagoon/IMG_4188.HEIC")));
-    save(QStringLiteral("progress"));
+    render();
     page.findChild<QWidget *>(QStringLiteral("progressCard"))->hide();
 
     locationCard(page, QStandardPaths::writableLocation(QStandardPaths::DownloadLocation))->click();
     startSmallFileScan(page);
     QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
-    save(QStringLiteral("results"));
+    render();
+
+    // At the window's page width and in its style the summary between the buttons wraps instead
+    // of being cut off.
+    QFile windowStyle(QStringLiteral(":/styles/style.qss"));
+    QVERIFY(windowStyle.open(QIODevice::ReadOnly | QIODevice::Text));
+    page.setStyleSheet(QString::fromUtf8(windowStyle.readAll()));
+    WidgetShot::render(&page, QStringLiteral("duplicates-results"), WidgetShot::pageSize());
+    auto *summary = page.findChild<QLabel *>(QStringLiteral("summaryLabel"));
+    QVERIFY(page.minimumSizeHint().width() <= WidgetShot::pageSize().width());
+    QVERIFY(summary->width() >= summary->minimumSizeHint().width());
+    QVERIFY(summary->heightForWidth(summary->width()) <= summary->height());
 }
 
 QTEST_MAIN(TestDuplicateFinderPage)

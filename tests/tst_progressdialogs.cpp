@@ -194,6 +194,10 @@ void TestProgressDialogs::detailDialogLoadsInBatches()
     QTRY_COMPARE(dialog.loadedCount(), 50);
     QCOMPARE(dialog.findChildren<DetailItemWidget *>().size(), 50);
     WidgetShot::render(&dialog, QStringLiteral("item-detail"));
+    for (auto *label : dialog.findChildren<QLabel *>()) {
+        if (label->text() == QLatin1String("Action"))
+            QVERIFY(label->width() >= label->sizeHint().width());
+    }
     auto *bar = dialog.findChild<QScrollArea *>()->verticalScrollBar();
     QTRY_VERIFY(bar->maximum() > 0);
     bar->setValue(bar->maximum());

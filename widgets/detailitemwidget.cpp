@@ -36,13 +36,18 @@ DetailItemWidget::DetailItemWidget(const CleanItem &item, QWidget *parent)
     open->setStyleSheet(QStringLiteral("QPushButton { border: none; background: #F3F4F6; border-radius: 6px; }"
                                        "QPushButton:hover { background: #E5E7EB; }"));
     connect(open, &QPushButton::clicked, this, &DetailItemWidget::onOpenLocation);
+    auto *actionCell = new QWidget;
+    actionCell->setFixedWidth(ActionColumnWidth);
+    auto *actionLayout = new QHBoxLayout(actionCell);
+    actionLayout->setContentsMargins(0, 0, 0, 0);
+    actionLayout->addWidget(open, 0, Qt::AlignCenter);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(16, 6, 16, 6);
     layout->setSpacing(12);
     layout->addWidget(name, 1);
     layout->addWidget(size);
-    layout->addWidget(open);
+    layout->addWidget(actionCell);
 }
 
 QString DetailItemWidget::locationPath() const

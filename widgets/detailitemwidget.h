@@ -10,6 +10,10 @@ class DetailItemWidget final : public QWidget
     Q_OBJECT
 
 public:
+    // Width of the column holding the open button, shared with the dialog's column header so
+    // that the "Action" title fits above the button.
+    static constexpr int ActionColumnWidth = 48;
+
     explicit DetailItemWidget(const CleanItem &item, QWidget *parent = nullptr);
 
     // The folder onOpenLocation opens: the item itself when it is a folder, else its parent.

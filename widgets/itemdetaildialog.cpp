@@ -116,7 +116,7 @@ QWidget *ItemDetailDialog::createColumnHeader()
     size->setMinimumWidth(80);
     size->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto *action = columnLabel(tr("Action"));
-    action->setFixedWidth(28);
+    action->setFixedWidth(DetailItemWidget::ActionColumnWidth);
     action->setAlignment(Qt::AlignCenter);
 
     auto *layout = new QHBoxLayout(header);

@@ -90,6 +90,10 @@ void ScanProgressDialog::setFinished(int foundCount, qint64 totalSize)
     m_pathLabel->setText(tr("Scan completed"));
     m_countLabel->setText(countText(foundCount, totalSize));
     m_button->setText(tr("View Results"));
+    // The way on is the primary action, no longer the red Cancel.
+    m_button->setStyleSheet(QStringLiteral("QPushButton {  background-color: #10B981;  color: white;  border: none;"
+                                           "  border-radius: 8px;  font-size: 13px;}"
+                                           "QPushButton:hover { background-color: #059669; }"));
     m_button->disconnect();
     connect(m_button, &QPushButton::clicked, this, &QDialog::accept);
 }

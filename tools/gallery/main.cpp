@@ -1,5 +1,6 @@
-// sweepnook-gallery OUTDIR: renders the main window on each page, the title-bar menu and the
-// dialogs to PNG files, against a fixture home in a temporary folder.
+// sweepnook-gallery OUTDIR: renders the main window on each page and in the states of real
+// scans and cleans, the title-bar menu, the dialogs and the progress cards to PNG files, against
+// a fixture home in a temporary folder. Names sort by page: window-01-junk-scanned.png.
 #include "app/aboutdialog.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
@@ -7,24 +8,38 @@
 #include "app/settingsdialog.h"
 #include "app/titlebar.h"
 #include "pages/dashboardpage.h"
-#include "testhome.h"
 #include "browserfixture.h"
-#include "faketools.h"
 #include "cleaners/browsercleaner.h"
+#include "cleaners/junkcleaner.h"
+#include "duplicatefixture.h"
+#include "faketools.h"
+#include "junkfixture.h"
 #include "pages/browserpage.h"
+#include "pages/duplicatefinderpage.h"
+#include "pages/junkpage.h"
+#include "testhome.h"
 #include "widgets/categorywidget.h"
+#include "widgets/itemdetaildialog.h"
 #include "widgets/progressdialog.h"
+#include "widgets/scanprogressdialog.h"
+#include "widgetshot.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QFont>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTest>
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
@@ -46,10 +61,20 @@ public:
     {
         QCoreApplication::processEvents();
         const QString path = m_folder.filePath(name + QStringLiteral(".png"));
-        const bool saved = widget->grab().save(path);
+        const bool saved = WidgetShot::render(widget, name).save(path);
         QTextStream(stdout) << (saved ? "wrote " : "FAILED ") << path << Qt::endl;
         m_failures += saved ? 0 : 1;
         return saved;
+    }
+
+    // Counts a state that could not be reached as a failure of the run.
+    bool expect(bool reached, const QString &what)
+    {
+        if (!reached) {
+            QTextStream(stdout) << "FAILED to reach " << what << Qt::endl;
+            ++m_failures;
+        }
+        return reached;
     }
 
     int failures() const
@@ -74,6 +99,8 @@ void renderWindowPages(Gallery &gallery, MainWindow &window)
     window.findChildren<NavButton *>().at(MainWindow::DuplicatesIndex)->setSubText(QStringLiteral("12"));
     window.switchToPage(MainWindow::DuplicatesIndex);
     gallery.save(&window, QStringLiteral("window-badges"));
+    for (NavButton *button : window.findChildren<NavButton *>())
+        button->setSubText(QString());
 }
 
 // The dashboard before, during and after a full scan, and rescanning from its data view.
@@ -84,16 +111,16 @@ void renderDashboardStates(Gallery &gallery, MainWindow &window)
     dashboard->setScanning(true);
     dashboard->setScanProgress(
         42, QStringLiteral("/Users/me/Library/Caches/com.apple.Safari/WebKitCache/Version 16/Records/4F2A9C"));
-    gallery.save(&window, QStringLiteral("dashboard-scanning"));
+    gallery.save(&window, QStringLiteral("window-00-dashboard-scanning"));
     dashboard->setScanning(false);
     dashboard->updateStats(1536LL * 1024 * 1024, 512LL * 1024 * 1024, 0);
-    gallery.save(&window, QStringLiteral("dashboard-data"));
+    gallery.save(&window, QStringLiteral("window-00-dashboard-data"));
     dashboard->setScanning(true);
     dashboard->setScanProgress(66, QStringLiteral("Google Chrome"));
-    gallery.save(&window, QStringLiteral("dashboard-data-scanning"));
+    gallery.save(&window, QStringLiteral("window-00-dashboard-data-scanning"));
     dashboard->setScanning(false);
     dashboard->updateStats(0, 0, 0);
-    gallery.save(&window, QStringLiteral("dashboard-data-nothing-found"));
+    gallery.save(&window, QStringLiteral("window-00-dashboard-data-nothing-found"));
 }
 
 void renderMenus(Gallery &gallery, MainWindow &window)
@@ -133,49 +160,155 @@ void renderDialogs(Gallery &gallery, MainWindow &window)
     QMetaObject::invokeMethod(&window, "onAboutClicked");
 }
 
-// Runs the event loop until sender emits signal, for at most ten seconds.
-template<typename Sender, typename Signal> void waitFor(Sender *sender, Signal signal)
+// Clicks the button and runs the event loop until sender emits signal, for at most ten
+// seconds; false on a timeout. Listens before clicking: a worker may answer at once.
+template<typename Sender, typename Signal> bool clickAndWait(QPushButton *button, Sender *sender, Signal signal)
 {
-    QEventLoop loop;
-    QObject::connect(sender, signal, &loop, &QEventLoop::quit);
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    loop.exec();
+    QSignalSpy emitted(sender, signal);
+    button->click();
+    return !emitted.isEmpty() || emitted.wait(10000);
 }
 
-// Rows added to a scroll area settle over a few rounds of posted layout requests.
-void settleLayouts()
+CategoryWidget *categoryRow(const QWidget *page, const QString &title)
 {
-    for (int round = 0; round < 3; ++round) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        QCoreApplication::processEvents();
+    for (auto *row : page->findChildren<CategoryWidget *>()) {
+        for (auto *label : row->findChildren<QLabel *>()) {
+            if (label->text() == title)
+                return row;
+        }
     }
+    return nullptr;
 }
 
-// The browser page on its own at the page area's size: the browsers found, a scan's groups,
-// and the refusal to clean while Firefox runs (the page and its progress card).
+ProgressDialog *finishedCard(const QWidget *page)
+{
+    for (auto *card : page->findChildren<ProgressDialog *>()) {
+        if (card->isFinished())
+            return card;
+    }
+    return nullptr;
+}
+
+// The junk page in the window before and after a scan of the fixture home (the application
+// caches open with "Load more" showing), its scan card, the details of a category, and the
+// clean's card with its summary.
+void renderJunkPage(Gallery &gallery, MainWindow &window)
+{
+    window.switchToPage(MainWindow::JunkIndex);
+    auto *page = window.findChild<JunkPage *>();
+
+    ProgressDialog scanCard(ProgressDialog::Scan, page);
+    scanCard.setProgress(4, 9);
+    scanCard.setCurrentItem(QDir::home().filePath(QStringLiteral("Library/Caches/com.example.editor/blobs")));
+    gallery.save(&scanCard, QStringLiteral("window-01-junk-scan-card"));
+    scanCard.hide();
+
+    if (!gallery.expect(
+            clickAndWait(page->findChild<QPushButton *>(QStringLiteral("scanBtn")), page, &BasePage::scanFinished),
+            QStringLiteral("junk scan")))
+        return;
+    CategoryWidget *caches = categoryRow(page, QStringLiteral("Application Caches"));
+    if (!gallery.expect(caches != nullptr, QStringLiteral("application caches row")))
+        return;
+    caches->setExpanded(true);
+    gallery.save(&window, QStringLiteral("window-01-junk-scanned"));
+    QScrollBar *scrollBar = page->findChild<QScrollArea *>(QStringLiteral("contentScrollArea"))->verticalScrollBar();
+    scrollBar->setValue(scrollBar->maximum());
+    gallery.save(&window, QStringLiteral("window-01-junk-scanned-load-more"));
+    scrollBar->setValue(0);
+
+    ScanResult result = Application::instance()->junkCleaner()->result();
+    ItemDetailDialog details(result.findCategory(QStringLiteral("app_caches")), &window);
+    details.show();
+    gallery.expect(
+        QTest::qWaitFor([&details] { return details.loadedCount() > 0; }, 10000), QStringLiteral("detail rows"));
+    gallery.save(&details, QStringLiteral("window-01-junk-details"));
+    details.hide();
+
+    if (!gallery.expect(
+            clickAndWait(page->findChild<QPushButton *>(QStringLiteral("cleanBtn")), page, &BasePage::cleanFinished),
+            QStringLiteral("junk clean")))
+        return;
+    gallery.save(&window, QStringLiteral("window-01-junk-cleaned"));
+    if (ProgressDialog *card = finishedCard(page))
+        gallery.save(card, QStringLiteral("window-01-junk-clean-card-finished"));
+}
+
+// The browser page in the window after a scan, and its refusal to clean while Firefox runs
+// (the page and its progress card).
 void renderBrowserPage(Gallery &gallery, MainWindow &window)
 {
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), "#!/bin/sh\n[ \"$2\" = firefox ] && exit 0\nexit 1\n");
-    Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), false);
-    BrowserPage page;
-    page.resize(window.findChild<QStackedWidget *>(QStringLiteral("pageStack"))->size());
-    page.show();
-    gallery.save(&page, QStringLiteral("page-browser-1-browsers"));
-
-    page.findChild<QPushButton *>(QStringLiteral("scanBtn"))->click();
-    waitFor(&page, &BasePage::scanFinished);
-    page.findChildren<CategoryWidget *>().value(0)->setExpanded(true);
-    settleLayouts();
-    gallery.save(&page, QStringLiteral("page-browser-2-scanned"));
+    window.switchToPage(MainWindow::BrowserIndex);
+    auto *page = window.findChild<BrowserPage *>();
+    if (!gallery.expect(
+            clickAndWait(page->findChild<QPushButton *>(QStringLiteral("scanBtn")), page, &BasePage::scanFinished),
+            QStringLiteral("browser scan")))
+        return;
+    page->findChildren<CategoryWidget *>().value(0)->setExpanded(true);
+    gallery.save(&window, QStringLiteral("window-02-browser-scanned"));
 
     CleanEngine *cleaner = Application::instance()->browserCleaner();
-    page.findChild<QPushButton *>(QStringLiteral("cleanBtn"))->click();
-    waitFor(cleaner, &CleanEngine::cleanFinished);
-    settleLayouts();
-    gallery.save(&page, QStringLiteral("page-browser-3-refused"));
-    if (auto *card = page.findChild<ProgressDialog *>())
-        gallery.save(card, QStringLiteral("page-browser-3-refused-card"));
+    if (!gallery.expect(clickAndWait(page->findChild<QPushButton *>(QStringLiteral("cleanBtn")), cleaner,
+                            &CleanEngine::cleanFinished),
+            QStringLiteral("browser clean")))
+        return;
+    gallery.save(&window, QStringLiteral("window-02-browser-refused"));
+    if (auto *card = page->findChild<ProgressDialog *>())
+        gallery.save(card, QStringLiteral("window-02-browser-refused-card"));
+}
+
+// The large-file scan's card while it runs and once it has finished.
+void renderScanProgressCards(Gallery &gallery)
+{
+    const qint64 found = 5368709120;
+    ScanProgressDialog card;
+    card.setProgress(
+        QDir::home().filePath(QStringLiteral("Movies/Screen Recording 2025-01-14 at 10.02.33.mov")), 12, found);
+    gallery.save(&card, QStringLiteral("window-05-largefiles-scan-card"));
+    card.setFinished(12, found);
+    gallery.save(&card, QStringLiteral("window-05-largefiles-scan-card-finished"));
+}
+
+// The duplicate finder in the window: the user's folders chosen instead of the whole home,
+// the progress card, and the groups a scan of those folders finds.
+void renderDuplicateFinderPage(Gallery &gallery, MainWindow &window)
+{
+    window.switchToPage(MainWindow::DuplicatesIndex);
+    auto *page = window.findChild<DuplicateFinderPage *>();
+    const QList<QStandardPaths::StandardLocation> folders { QStandardPaths::PicturesLocation,
+        QStandardPaths::DownloadLocation, QStandardPaths::DesktopLocation, QStandardPaths::DocumentsLocation,
+        QStandardPaths::MusicLocation, QStandardPaths::MoviesLocation };
+    QStringList chosen { QDir::homePath() };
+    for (QStandardPaths::StandardLocation folder : folders)
+        chosen.append(QStandardPaths::writableLocation(folder));
+    const QList<QPushButton *> cards = page->findChildren<QPushButton *>(QStringLiteral("locationCard"));
+    for (const QString &path : std::as_const(chosen)) {
+        for (QPushButton *card : cards) {
+            if (card->property("scanPath").toString() == path)
+                card->click();
+        }
+    }
+    gallery.save(&window, QStringLiteral("window-08-duplicates-folders"));
+
+    // As during a scan: the progress card shown and Start disabled.
+    auto *progressCard = page->findChild<QWidget *>(QStringLiteral("progressCard"));
+    auto *startButton = page->findChild<QPushButton *>(QStringLiteral("startScanBtn"));
+    progressCard->show();
+    startButton->setEnabled(false);
+    page->onProgress(
+        1843, 4210, QDir::home().filePath(QStringLiteral("Pictures/Holiday 2024/Day 3 - Lagoon/IMG_4188.HEIC")));
+    gallery.save(&window, QStringLiteral("window-08-duplicates-progress"));
+    progressCard->hide();
+    startButton->setEnabled(true);
+
+    page->findChild<QComboBox *>(QStringLiteral("minSizeCombo"))->setCurrentIndex(0);
+    page->onStartScan();
+    auto *stack = page->findChild<QStackedWidget *>(QStringLiteral("duplicateStack"));
+    if (gallery.expect(
+            QTest::qWaitFor([stack] { return stack->currentIndex() == 1; }, 10000), QStringLiteral("duplicate scan")))
+        gallery.save(&window, QStringLiteral("window-08-duplicates-results"));
 }
 
 } // namespace
@@ -195,8 +328,12 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // Pictures go to OUTDIR only.
+    qunsetenv("SWEEPNOOK_SHOTS_DIR");
     TestHome home;
+    JunkFixture::populate(home);
     BrowserFixture::populate(home);
+    DuplicateFixture::populate(home);
     QTranslator translator;
     if (translator.load(Application::translationPath(QStringLiteral("en"))))
         QApplication::installTranslator(&translator);
@@ -214,6 +351,10 @@ int main(int argc, char *argv[])
     renderDashboardStates(gallery, window);
     renderMenus(gallery, window);
     renderDialogs(gallery, window);
+    Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), false);
+    renderJunkPage(gallery, window);
     renderBrowserPage(gallery, window);
+    renderScanProgressCards(gallery);
+    renderDuplicateFinderPage(gallery, window);
     return gallery.failures() == 0 ? 0 : 1;
 }
