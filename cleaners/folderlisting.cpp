@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <cstring>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <fnmatch.h>
@@ -31,7 +33,10 @@ public:
         for (const QString &pattern : patterns) {
             if (pattern == QLatin1String("*"))
                 m_matchAll = true;
-            m_patterns.append(QFile::encodeName(pattern));
+            else if (isAsciiSuffixPattern(pattern))
+                m_suffixes.append(pattern.mid(1).toLatin1().toLower());
+            else
+                m_patterns.append(QFile::encodeName(pattern));
         }
     }
 
@@ -44,6 +49,12 @@ public:
     {
         if (m_matchAll)
             return true;
+        const size_t nameLength = std::strlen(name);
+        for (const QByteArray &suffix : m_suffixes) {
+            if (nameLength >= size_t(suffix.size())
+                && qstrnicmp(name + nameLength - suffix.size(), suffix.constData(), suffix.size()) == 0)
+                return true;
+        }
         for (const QByteArray &pattern : m_patterns) {
             if (::fnmatch(pattern.constData(), name, FNM_CASEFOLD) == 0)
                 return true;
@@ -52,6 +63,21 @@ public:
     }
 
 private:
+    // "*.log" and the like: a case-insensitive comparison of the name's end does what fnmatch
+    // does, without its conversion of every name to wide characters.
+    static bool isAsciiSuffixPattern(const QString &pattern)
+    {
+        if (pattern.size() < 2 || pattern.front() != QLatin1Char('*'))
+            return false;
+        for (const QChar c : QStringView(pattern).mid(1)) {
+            if (c.unicode() > 127 || c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('[')
+                || c == QLatin1Char('\\'))
+                return false;
+        }
+        return true;
+    }
+
+    QList<QByteArray> m_suffixes;
     QList<QByteArray> m_patterns;
     bool m_matchAll = false;
 };
