@@ -45,6 +45,7 @@ private slots:
     void progressDialogShowsPercent();
     void progressDialogFinishes_data();
     void progressDialogFinishes();
+    void progressDialogShowsLongSummaryWhole();
     void scanProgressShortensLongPaths_data();
     void scanProgressShortensLongPaths();
     void scanProgressFormatSize_data();
@@ -104,6 +105,32 @@ void TestProgressDialogs::progressDialogFinishes()
     QCOMPARE(dialog.findChild<QProgressBar *>()->value(), 100);
     close->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TestProgressDialogs::progressDialogShowsLongSummaryWhole()
+{
+    ProgressDialog dialog(ProgressDialog::Clean);
+    const QString summary = QStringLiteral("Cleaned 12 items, freed 1.3 MB. Failed: 3 items\n\n"
+                                           "Please close these browsers before cleaning:\n"
+                                           "Google Chrome\nMozilla Firefox\nSafari\nBrave Browser");
+    dialog.setFinished(false, summary);
+    dialog.show();
+    QLabel *status = nullptr;
+    for (auto *label : dialog.findChildren<QLabel *>()) {
+        if (label->text() == summary)
+            status = label;
+    }
+    QVERIFY(status);
+    QVERIFY(status->height() >= status->heightForWidth(status->width()));
+    const QPushButton *close = nullptr;
+    for (auto *button : dialog.findChildren<QPushButton *>()) {
+        if (button->isVisibleTo(&dialog))
+            close = button;
+    }
+    QVERIFY(close);
+    QVERIFY(status->geometry().bottom() < close->geometry().top());
+    QVERIFY(close->geometry().bottom() < dialog.height());
+    WidgetShot::render(&dialog, QStringLiteral("progress-long-summary"), dialog.size());
 }
 
 void TestProgressDialogs::scanProgressShortensLongPaths_data()

@@ -38,7 +38,7 @@ ProgressDialog::ProgressDialog(Mode mode, QWidget *parent)
     : CardDialog(parent)
     , m_mode(mode)
 {
-    setFixedSize(400, 280);
+    setFixedSize(cardWidth, cardHeight);
     setupUi();
 }
 
@@ -145,6 +145,16 @@ void ProgressDialog::setFinished(bool success, const QString &message)
     m_percentLabel->hide();
     m_cancelButton->hide();
     m_closeButton->show();
+    fitSummary();
+}
+
+// A summary can run to several lines (failures, a refusal naming each running browser): it
+// wraps, and the card grows downwards rather than cutting it off.
+void ProgressDialog::fitSummary()
+{
+    m_statusLabel->setWordWrap(true);
+    layout()->activate();
+    setFixedHeight(qMax(cardHeight, layout()->totalHeightForWidth(width())));
 }
 
 bool ProgressDialog::isFinished() const

@@ -31,7 +31,11 @@ signals:
     void cancelRequested();
 
 private:
+    static constexpr int cardWidth = 400;
+    static constexpr int cardHeight = 280;
+
     void setupUi();
+    void fitSummary();
 
     Mode m_mode;
     QLabel *m_iconLabel = nullptr;
