@@ -100,6 +100,25 @@ void recordMessage(QtMsgType, const QMessageLogContext &, const QString &message
     logged.append(message);
 }
 
+// Runs a scan while recording the log lines it writes in logged.
+ScanRecord runLoggedScan(DuplicateFinder &finder)
+{
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+    const ScanRecord record = runScan(finder);
+    qInstallMessageHandler(previous);
+    return record;
+}
+
+// Three pairs of identical files of 3000, 4000 and 5000 bytes under scan/.
+void makeThreePairs(const TestHome &home)
+{
+    for (int size : { 3000, 4000, 5000 }) {
+        home.makeFile(QStringLiteral("scan/%1-a.bin").arg(size), size);
+        home.makeFile(QStringLiteral("scan/%1-b.bin").arg(size), size);
+    }
+}
+
 } // namespace
 
 class TestDuplicateFinder : public QObject
@@ -344,19 +363,13 @@ void TestDuplicateFinder::groupOrder()
 void TestDuplicateFinder::stopDuringQuickStage()
 {
     TestHome home;
-    for (int size : { 3000, 4000, 5000 }) {
-        home.makeFile(QStringLiteral("scan/%1-a.bin").arg(size), size);
-        home.makeFile(QStringLiteral("scan/%1-b.bin").arg(size), size);
-    }
+    makeThreePairs(home);
     DuplicateFinder finder;
     finder.directories = { home.filePath(QStringLiteral("scan")) };
     finder.minSize = 1;
     connect(&finder, &DuplicateFinder::progress, this, [&finder] { finder.cancelled = true; });
 
-    logged.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
-    const ScanRecord record = runScan(finder);
-    qInstallMessageHandler(previous);
+    const ScanRecord record = runLoggedScan(finder);
 
     QCOMPARE(record.started, 6);
     QCOMPARE(record.progressCount, 1);
@@ -370,19 +383,13 @@ void TestDuplicateFinder::stopDuringQuickStage()
 void TestDuplicateFinder::stopBetweenGroups()
 {
     TestHome home;
-    for (int size : { 3000, 4000, 5000 }) {
-        home.makeFile(QStringLiteral("scan/%1-a.bin").arg(size), size);
-        home.makeFile(QStringLiteral("scan/%1-b.bin").arg(size), size);
-    }
+    makeThreePairs(home);
     DuplicateFinder finder;
     finder.directories = { home.filePath(QStringLiteral("scan")) };
     finder.minSize = 1;
     connect(&finder, &DuplicateFinder::duplicateGroupFound, this, [&finder] { finder.cancelled = true; });
 
-    logged.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(recordMessage);
-    const ScanRecord record = runScan(finder);
-    qInstallMessageHandler(previous);
+    const ScanRecord record = runLoggedScan(finder);
 
     QCOMPARE(record.groups.size(), 1);
     QCOMPARE(record.groups.first().fileSize, qint64(5000));
