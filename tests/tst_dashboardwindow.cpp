@@ -5,6 +5,7 @@
 #include "cleaners/junkcleaner.h"
 #include "faketools.h"
 #include "junkfixture.h"
+#include "messageboxanswerer.h"
 #include "pages/dashboardpage.h"
 #include "pages/junkpage.h"
 #include "pages/registrypage.h"
@@ -60,30 +61,6 @@ QByteArray fakePgrep(const QString &running)
 {
     return "#!/bin/sh\n[ \"$2\" = \"" + running.toUtf8() + "\" ] && exit 0\nexit 1\n";
 }
-
-// Answers the next message box with one of its buttons and keeps the box's text.
-class MessageBoxAnswer final
-{
-public:
-    explicit MessageBoxAnswer(QMessageBox::StandardButton button)
-    {
-        QTimer::singleShot(0, [this, button] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            m_text = box->text();
-            box->button(button)->click();
-        });
-    }
-
-    QString text() const
-    {
-        return m_text;
-    }
-
-private:
-    QString m_text;
-};
 
 } // namespace
 
@@ -311,7 +288,7 @@ void TestDashboardWindow::cleanAllAsksFirstWithCountAndSize()
     const int count = junk.selectedItemCount() + browser.selectedItemCount();
     const QString size = CleanItem::formatSize(junk.selectedSize() + browser.selectedSize());
     setConfirmClean(true);
-    MessageBoxAnswer answer(QMessageBox::No);
+    MessageBoxAnswerer answer(QMessageBox::No);
     dashboardButton("cleanAllBtn")->click();
     QVERIFY2(answer.text().contains(QStringLiteral("%1 selected items (%2)").arg(count).arg(size)),
         qPrintable(answer.text()));
@@ -322,7 +299,7 @@ void TestDashboardWindow::cleanAllAsksFirstWithCountAndSize()
 
 void TestDashboardWindow::cleanAllWithNothingSelectedSaysSo()
 {
-    MessageBoxAnswer answer(QMessageBox::Ok);
+    MessageBoxAnswerer answer(QMessageBox::Ok);
     dashboardButton("cleanAllBtn")->click();
     QCOMPARE(answer.text(), QStringLiteral("No items selected"));
     QVERIFY(!m_window->findChild<ProgressDialog *>());

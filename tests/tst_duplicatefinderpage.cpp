@@ -1,4 +1,5 @@
 #include "duplicatefixture.h"
+#include "messageboxanswerer.h"
 #include "pages/duplicatefinderpage.h"
 #include "testhome.h"
 #include "widgets/elidedlabel.h"
@@ -16,38 +17,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStandardPaths>
-#include <QTimer>
 
 namespace {
-
-// Answers the next modal message box with the button given and remembers what it said.
-class MessageBoxAnswer : public QObject
-{
-public:
-    explicit MessageBoxAnswer(QMessageBox::StandardButton button)
-        : m_button(button)
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->button(m_button))
-                return;
-            m_timer.stop();
-            title = box->windowTitle();
-            text = box->text();
-            box->button(m_button)->click();
-            answered = true;
-        });
-        m_timer.start(10);
-    }
-
-    QString title;
-    QString text;
-    bool answered = false;
-
-private:
-    QMessageBox::StandardButton m_button;
-    QTimer m_timer;
-};
 
 QPushButton *locationCard(const QWidget &page, const QString &path)
 {
@@ -146,11 +117,11 @@ void TestDuplicateFinderPage::startWithNothingSelectedStartsNothing()
     TestHome home;
     DuplicateFinderPage page;
     locationCard(page, QDir::homePath())->click();
-    MessageBoxAnswer answer(QMessageBox::Ok);
+    MessageBoxAnswerer answer(QMessageBox::Ok);
     page.findChild<QPushButton *>(QStringLiteral("startScanBtn"))->click();
 
-    QVERIFY(answer.answered);
-    QCOMPARE(answer.title, QStringLiteral("No Location Selected"));
+    QVERIFY(answer.answered());
+    QCOMPARE(answer.title(), QStringLiteral("No Location Selected"));
     QVERIFY(page.findChild<QPushButton *>(QStringLiteral("startScanBtn"))->isEnabled());
     QVERIFY(page.findChild<QWidget *>(QStringLiteral("progressCard"))->isHidden());
 }
@@ -168,11 +139,11 @@ void TestDuplicateFinderPage::fullDiskScanAsksFirst()
     TestHome home;
     DuplicateFinderPage page;
     locationCard(page, entireDisk ? QStringLiteral("/") : QDir::homePath() + QStringLiteral("/.."))->click();
-    MessageBoxAnswer answer(QMessageBox::No);
+    MessageBoxAnswerer answer(QMessageBox::No);
     page.findChild<QPushButton *>(QStringLiteral("startScanBtn"))->click();
 
-    QVERIFY(answer.answered);
-    QCOMPARE(answer.title, QStringLiteral("Full Disk Scan"));
+    QVERIFY(answer.answered());
+    QCOMPARE(answer.title(), QStringLiteral("Full Disk Scan"));
     QVERIFY(page.findChild<QWidget *>(QStringLiteral("progressCard"))->isHidden());
     QVERIFY(page.findChild<QPushButton *>(QStringLiteral("startScanBtn"))->isEnabled());
 }
@@ -183,11 +154,11 @@ void TestDuplicateFinderPage::scanWithoutDuplicatesStaysOnScanPage()
     home.makeFile(QStringLiteral("Documents/a.txt"), 3000, 'a');
     home.makeFile(QStringLiteral("Documents/b.txt"), 3000, 'b');
     DuplicateFinderPage page;
-    MessageBoxAnswer answer(QMessageBox::Ok);
+    MessageBoxAnswerer answer(QMessageBox::Ok);
     startSmallFileScan(page);
 
-    QTRY_VERIFY_WITH_TIMEOUT(answer.answered, 20000);
-    QCOMPARE(answer.title, QStringLiteral("No Duplicates Found"));
+    QTRY_VERIFY_WITH_TIMEOUT(answer.answered(), 20000);
+    QCOMPARE(answer.title(), QStringLiteral("No Duplicates Found"));
     QCOMPARE(stackIndex(page), 0);
     QVERIFY(page.findChild<QPushButton *>(QStringLiteral("startScanBtn"))->isEnabled());
     QVERIFY(page.findChild<QWidget *>(QStringLiteral("progressCard"))->isHidden());
@@ -264,15 +235,15 @@ void TestDuplicateFinderPage::failedDeletionIsReportedAsPartialFailure()
     QVERIFY(QFile::remove(copies.at(1)));
     home.makeFile(QStringLiteral("b/mid.bin/inside.txt"), 10);
 
-    MessageBoxAnswer confirm(QMessageBox::Yes);
+    MessageBoxAnswerer confirm(QMessageBox::Yes);
     page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->click();
-    QVERIFY(confirm.answered);
-    QCOMPARE(confirm.text, QStringLiteral("Permanently delete 2 file(s)?\nThis cannot be undone."));
-    MessageBoxAnswer report(QMessageBox::Ok);
-    QTRY_VERIFY_WITH_TIMEOUT(report.answered, 20000);
+    QVERIFY(confirm.answered());
+    QCOMPARE(confirm.text(), QStringLiteral("Permanently delete 2 file(s)?\nThis cannot be undone."));
+    MessageBoxAnswerer report(QMessageBox::Ok);
+    QTRY_VERIFY_WITH_TIMEOUT(report.answered(), 20000);
 
-    QCOMPARE(report.title, QStringLiteral("Partial Failure"));
-    QCOMPARE(report.text, QStringLiteral("1 file(s) could not be deleted."));
+    QCOMPARE(report.title(), QStringLiteral("Partial Failure"));
+    QCOMPARE(report.text(), QStringLiteral("1 file(s) could not be deleted."));
     QVERIFY(!QFileInfo::exists(copies.at(0)));
     QVERIFY(QFileInfo(copies.at(1)).isDir());
     QVERIFY(QFileInfo::exists(copies.at(2)));
@@ -290,11 +261,11 @@ void TestDuplicateFinderPage::lastCopyIsNeverDeleted()
     QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
     page.onSelectAll();
 
-    MessageBoxAnswer confirm(QMessageBox::Yes);
+    MessageBoxAnswerer confirm(QMessageBox::Yes);
     page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->click();
-    QVERIFY(confirm.answered);
-    QVERIFY(confirm.text.startsWith(QStringLiteral("Permanently delete 1 file(s)?")));
-    QVERIFY(confirm.text.contains(QStringLiteral("the newest copy of each will be kept")));
+    QVERIFY(confirm.answered());
+    QVERIFY(confirm.text().startsWith(QStringLiteral("Permanently delete 1 file(s)?")));
+    QVERIFY(confirm.text().contains(QStringLiteral("the newest copy of each will be kept")));
     QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(copies.first()), 20000);
 
     QVERIFY(QFileInfo::exists(copies.last()));
