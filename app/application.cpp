@@ -1,9 +1,9 @@
 #include "application.h"
 
 #include "logger.h"
+#include "mainwindow.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
-#include "mainwindow.h"
 #include "cleaners/registrycleaner.h"
 
 #include <QCoreApplication>
@@ -57,7 +57,6 @@ void Application::initialize()
     deleteAndClear(m_browserCleaner);
     m_browserCleaner = new BrowserCleaner;
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
-
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
 

@@ -3,8 +3,8 @@
 #include <QObject>
 #include <QString>
 
-class JunkCleaner;
 class BrowserCleaner;
+class JunkCleaner;
 class MainWindow;
 class RegistryCleaner;
 class QSettings;
@@ -25,11 +25,11 @@ public:
     QString backupPath() const;
     QString rulesPath() const;
 
-    RegistryCleaner *registryCleaner() const;
-    QSettings *settings() const;
-    MainWindow *mainWindow() const;
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
+    RegistryCleaner *registryCleaner() const;
+    MainWindow *mainWindow() const;
+    QSettings *settings() const;
 
     // The interface language: the stored choice unchanged when there is one, otherwise the
     // language of the system locale (a name such as "de_AT"), "en" when it is not offered.
@@ -40,9 +40,9 @@ private:
     Application() = default;
 
     static Application *s_instance;
+    JunkCleaner *m_junkCleaner = nullptr;
+    BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
-    JunkCleaner *m_junkCleaner = nullptr;
-    BrowserCleaner *m_browserCleaner = nullptr;
 };
