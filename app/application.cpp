@@ -1,6 +1,6 @@
 #include "application.h"
 
-#include "logger.h"
+#include "core/logger.h"
 #include "mainwindow.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"

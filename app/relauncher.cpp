@@ -1,7 +1,7 @@
 #include "relauncher.h"
 
 #include "core/processrunner.h"
-#include "logger.h"
+#include "core/logger.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "aboutdialog.h"
 #include "application.h"
-#include "logger.h"
+#include "core/logger.h"
 #include "widgets/cardpainter.h"
 
 #include <QCheckBox>

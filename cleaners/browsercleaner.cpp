@@ -1,6 +1,6 @@
 #include "browsercleaner.h"
 
-#include "app/logger.h"
+#include "core/logger.h"
 #include "core/fileutils.h"
 #include "core/processrunner.h"
 #include "firefoxplaces.h"

@@ -3,7 +3,7 @@
 #include "fileidentity.h"
 #include "md5lanes.h"
 
-#include "app/logger.h"
+#include "core/logger.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "fileidentity.h"
 
-#include "app/logger.h"
+#include "core/logger.h"
 #include "core/fileutils.h"
 
 #include <QCryptographicHash>

@@ -1,6 +1,6 @@
 #include "firefoxplaces.h"
 
-#include "app/logger.h"
+#include "core/logger.h"
 #include "sqlitefiles.h"
 
 #include <QFileInfo>

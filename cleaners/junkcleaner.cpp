@@ -1,6 +1,6 @@
 #include "junkcleaner.h"
 
-#include "app/logger.h"
+#include "core/logger.h"
 #include "core/fileutils.h"
 
 #include <QDebug>

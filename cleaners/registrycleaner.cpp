@@ -1,6 +1,6 @@
 #include "registrycleaner.h"
 
-#include "app/logger.h"
+#include "core/logger.h"
 
 RegistryCleaner::RegistryCleaner(QObject *parent)
     : CleanEngine(parent)

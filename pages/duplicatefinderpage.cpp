@@ -1,6 +1,6 @@
 #include "duplicatefinderpage.h"
 
-#include "app/logger.h"
+#include "core/logger.h"
 #include "cleaners/duplicatefinder.h"
 #include "cleaners/duplicateremover.h"
 #include "widgets/elidedlabel.h"

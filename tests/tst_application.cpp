@@ -1,5 +1,5 @@
 #include "app/application.h"
-#include "app/logger.h"
+#include "core/logger.h"
 #include "cleaners/registrycleaner.h"
 #include "testhome.h"
 
