@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+
+// The program's colours, for the few places that paint by hand (delegates, rings, badges drawn
+// with QPainter). Everything else takes its colours from the style sheet (resources/styles/style.qss)
+// through object names and dynamic properties.
+namespace Palette {
+
+inline const QColor Accent{0x10, 0xB9, 0x81};        // #10B981, buttons, bars, checked states
+inline const QColor AccentDark{0x05, 0x96, 0x69};    // #059669, pressed and gradient end
+inline const QColor AccentTint{0xEC, 0xFD, 0xF5};    // #ECFDF5, selected rows
+inline const QColor Text{0x11, 0x18, 0x27};          // #111827, main text
+inline const QColor TextSecondary{0x6B, 0x72, 0x80}; // #6B7280
+inline const QColor TextMuted{0x9C, 0xA3, 0xAF};     // #9CA3AF
+inline const QColor Border{0xE5, 0xE7, 0xEB};        // #E5E7EB
+inline const QColor Surface{0xFF, 0xFF, 0xFF};       // cards
+inline const QColor SurfaceMuted{0xF3, 0xF4, 0xF6};  // #F3F4F6, secondary buttons, tracks
+inline const QColor Warning{0xF5, 0x9E, 0x0B};       // #F59E0B, medium risk, caution
+inline const QColor WarningTint{0xFE, 0xF3, 0xC7};   // #FEF3C7
+inline const QColor Danger{0xEF, 0x44, 0x44};        // #EF4444, high risk, failures
+inline const QColor DangerTint{0xFE, 0xE2, 0xE2};    // #FEE2E2
+
+} // namespace Palette
