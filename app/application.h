@@ -7,7 +7,7 @@ class BrowserCleaner;
 class JunkCleaner;
 class MainWindow;
 class RegistryCleaner;
-class QSettings;
+class Settings;
 
 // The process-wide owner of the rule-driven engines, the main window and the settings store.
 class Application final : public QObject
@@ -29,11 +29,8 @@ public:
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
     MainWindow *mainWindow() const;
-    QSettings *settings() const;
+    Settings *settings() const;
 
-    // The interface language: the stored choice unchanged when there is one, otherwise the
-    // language of the system locale (a name such as "de_AT"), "en" when it is not offered.
-    static QString chooseLanguage(const QString &storedLanguage, const QString &systemLocaleName);
     static QString translationPath(const QString &language);
 
 private:
@@ -44,5 +41,5 @@ private:
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
     MainWindow *m_mainWindow = nullptr;
-    QSettings *m_settings = nullptr;
+    Settings *m_settings = nullptr;
 };

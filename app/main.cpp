@@ -1,11 +1,13 @@
 #include "app/application.h"
+#include "core/languages.h"
+#include "core/settings.h"
+#include "core/version.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QFile>
 #include <QFont>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 
 namespace {
@@ -26,17 +28,17 @@ void installTranslation(QApplication &app, const QString &language)
         qDebug() << "[Main] ✗ Failed to install translator";
 }
 
-QString languageFromSettings(const QSettings &settings)
+QString languageFromSettings(const Settings &settings)
 {
-    const QString stored = settings.value(QStringLiteral("language"), QString()).toString();
-    qDebug() << "[Main] Settings path:" << settings.fileName();
+    const QString stored = settings.text(Settings::Language);
+    qDebug() << "[Main] Settings path:" << settings.fileName(SettingsStore::Native);
     qDebug() << "[Main] User language from settings:" << stored;
     if (!stored.isEmpty()) {
         qDebug() << "[Main] Using user language:" << stored;
         return stored;
     }
     const QString systemLocale = QLocale::system().name();
-    const QString detected = Application::chooseLanguage(stored, systemLocale);
+    const QString detected = Languages::choose(stored, systemLocale);
     qDebug() << "[Main] System language:" << systemLocale;
     qDebug() << "[Main] Auto-detected:" << detected;
     return detected;
@@ -49,12 +51,11 @@ int main(int argc, char *argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sweepnook"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QString::fromLatin1(Version::full));
     QApplication::setOrganizationName(QStringLiteral("QUELMO"));
 
     qDebug() << "========== Translation Init ==========";
-    QSettings nativeSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"));
-    installTranslation(app, languageFromSettings(nativeSettings));
+    installTranslation(app, languageFromSettings(Settings()));
     qDebug() << "=======================================";
 
     QFont font(QStringLiteral("Segoe UI"), 10);

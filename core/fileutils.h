@@ -19,7 +19,6 @@ public:
     static bool deleteDirectory(const QString &path);
     static QStringList findFiles(const QString &dir, const QStringList &nameFilters, bool recursive);
     static bool isHidden(const QString &path);
-    static QString formatSize(qint64 bytes);
     // True when path is root itself or lies below it, compared at a "/" boundary after
     // cleaning both and resolving symbolic links in them.
     static bool isInside(const QString &path, const QString &root);

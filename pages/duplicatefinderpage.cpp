@@ -1,5 +1,6 @@
 #include "duplicatefinderpage.h"
 
+#include "core/cleanitem.h"
 #include "core/logger.h"
 #include "cleaners/duplicatefinder.h"
 #include "cleaners/duplicateremover.h"
@@ -521,7 +522,7 @@ void DuplicateFinderPage::onScanFinished(int groups, qint64 waste)
     m_summaryLabel->setText(
         QStringLiteral("<b>%1</b> groups  ·  <span style='color:#10B981;font-weight:600;'>%2 freed</span>")
             .arg(groups)
-            .arg(formatSize(waste)));
+            .arg(CleanItem::formatSize(waste)));
     m_stack->setCurrentIndex(1);
 }
 
@@ -587,7 +588,7 @@ QFrame *DuplicateFinderPage::createGroupCard(const DuplicateGroup &group)
         = styledLabel(QStringLiteral("%1 identical files &nbsp;·&nbsp; %2 each &nbsp;·&nbsp; "
                                      "<span style='color:#10B981;font-weight:600;'>save %3</span>")
                           .arg(count)
-                          .arg(formatSize(group.fileSize), formatSize(qMax<qint64>(count - 1, 0) * group.fileSize)),
+                          .arg(CleanItem::formatSize(group.fileSize), CleanItem::formatSize(qMax<qint64>(count - 1, 0) * group.fileSize)),
             QStringLiteral("font-size: 13px; color: #111827;"));
     title->setTextFormat(Qt::RichText);
     header->addWidget(title, 1);
@@ -775,13 +776,3 @@ void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QS
     updateDeleteBtn();
 }
 
-QString DuplicateFinderPage::formatSize(qint64 bytes) const
-{
-    if (bytes < 1024)
-        return QString::number(bytes) + QStringLiteral(" B");
-    if (bytes < 1048576)
-        return QString::number(double(bytes) / 1024.0, 'f', 1) + QStringLiteral(" KB");
-    if (bytes < 1073741824)
-        return QString::number(double(bytes) / 1048576.0, 'f', 1) + QStringLiteral(" MB");
-    return QString::number(double(bytes) / 1073741824.0, 'f', 2) + QStringLiteral(" GB");
-}

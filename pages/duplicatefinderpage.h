@@ -78,7 +78,6 @@ private:
     void buildResultCards();
     void clearResults();
     void updateDeleteBtn();
-    QString formatSize(qint64 bytes) const;
     QString homeRelative(const QString &path) const;
     void keepOne(bool newest);
     bool isScanning() const;
