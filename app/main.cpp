@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/singleinstance.h"
 #include "core/languages.h"
 #include "core/settings.h"
 #include "core/version.h"
@@ -54,6 +55,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(Version::full));
     QApplication::setOrganizationName(QStringLiteral("QUELMO"));
 
+    SingleInstance singleInstance(SingleInstance::defaultName());
+    if (!singleInstance.claim())
+        return 0;
+
     qDebug() << "========== Translation Init ==========";
     installTranslation(app, languageFromSettings(Settings()));
     qDebug() << "=======================================";
@@ -64,5 +69,7 @@ int main(int argc, char *argv[])
 
     Application::instance()->initialize();
     Application::instance()->showMainWindow();
+    QObject::connect(&singleInstance, &SingleInstance::activationRequested, &app,
+                     [] { Application::instance()->showMainWindow(); });
     return app.exec();
 }
