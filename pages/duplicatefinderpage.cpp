@@ -481,7 +481,7 @@ void DuplicateFinderPage::onReadProgress(const QString &path, qint64 bytesRead, 
     if (!isScanning() || !m_cancelBtn->isEnabled())
         return;
     m_pathLabel->setText(tr("Reading %1  ·  %2 of %3")
-                             .arg(QFileInfo(path).fileName(), formatSize(bytesRead), formatSize(fileSize)));
+                             .arg(QFileInfo(path).fileName(), CleanItem::formatSize(bytesRead), CleanItem::formatSize(fileSize)));
 }
 
 void DuplicateFinderPage::onScanStopped()
