@@ -1,10 +1,10 @@
 #include "tweakmanager.h"
 
+#include "core/fileutils.h"
 #include "core/logger.h"
 #include "core/processrunner.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -41,6 +41,17 @@ QString scStartType(const QString &startType)
         { QStringLiteral("disabled"), QStringLiteral("disabled") },
     };
     return words.value(startType.toLower());
+}
+
+// A resource is compiled in; a file on disk is opened only when it is a regular file (reading a
+// FIFO would wait for a writer for ever) and not a link.
+bool openCatalogue(QFile &file, const QString &path)
+{
+    if (path.startsWith(u':')) {
+        file.setFileName(path);
+        return file.open(QIODevice::ReadOnly);
+    }
+    return FileUtils::openRegularFile(file, path);
 }
 
 TweakDef tweakFromJson(const QJsonObject &object)
@@ -82,9 +93,8 @@ QString TweakManager::windowsOnlyMessage()
 
 bool TweakManager::load(const QString &path)
 {
-    // Only a regular file is opened: reading a FIFO would wait for a writer for ever.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!openCatalogue(file, path)) {
         Logger::instance()->warning(QStringLiteral("[TweakManager] Cannot read the tweak catalogue: ") + path);
         return false;
     }

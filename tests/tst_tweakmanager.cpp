@@ -209,6 +209,7 @@ void TestTweakManager::badCatalogueIsRefusedAndKeepsTheOldOne_data()
     QTest::newRow("missing") << "missing";
     QTest::newRow("folder") << "folder";
     QTest::newRow("FIFO never blocks") << "fifo";
+    QTest::newRow("link never followed") << "link";
 }
 
 void TestTweakManager::badCatalogueIsRefusedAndKeepsTheOldOne()
@@ -224,6 +225,8 @@ void TestTweakManager::badCatalogueIsRefusedAndKeepsTheOldOne()
         home.makeFileWithContent(QStringLiteral("catalogue.json"), "[{\"id\": ");
     else if (kind == QLatin1String("folder"))
         home.makeDir(QStringLiteral("catalogue.json"));
+    else if (kind == QLatin1String("link"))
+        home.makeLink(QStringLiteral("catalogue.json"), home.makeFileWithContent(QStringLiteral("real.json"), "[]"));
     else if (kind == QLatin1String("fifo"))
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     QVERIFY(!manager.load(path));
