@@ -60,7 +60,9 @@ int main(int argc, char *argv[])
         return 0;
 
     qDebug() << "========== Translation Init ==========";
-    installTranslation(app, languageFromSettings(Settings()));
+    const QString language = languageFromSettings(Settings());
+    installTranslation(app, language);
+    Application::instance()->setLanguage(language);
     qDebug() << "=======================================";
 
     QFont font(QStringLiteral("Segoe UI"), 10);
