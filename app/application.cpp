@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
+#include "cleaners/privacycleaner.h"
 #include "cleaners/registrycleaner.h"
 
 #include <QCoreApplication>
@@ -37,6 +38,7 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_privacyCleaner);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
     deleteAndClear(m_junkCleaner);
@@ -59,6 +61,8 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
+    deleteAndClear(m_privacyCleaner);
+    m_privacyCleaner = new PrivacyCleaner;
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }
@@ -88,6 +92,11 @@ QString Application::rulesPath() const
 RegistryCleaner *Application::registryCleaner() const
 {
     return m_registryCleaner;
+}
+
+PrivacyCleaner *Application::privacyCleaner() const
+{
+    return m_privacyCleaner;
 }
 
 QSettings *Application::settings() const

@@ -6,10 +6,11 @@
 class BrowserCleaner;
 class JunkCleaner;
 class MainWindow;
+class PrivacyCleaner;
 class RegistryCleaner;
 class QSettings;
 
-// The process-wide owner of the rule-driven engines, the main window and the settings store.
+// The process-wide owner of the engines, the main window and the settings store.
 class Application final : public QObject
 {
     Q_OBJECT
@@ -28,6 +29,7 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    PrivacyCleaner *privacyCleaner() const;
     MainWindow *mainWindow() const;
     QSettings *settings() const;
 
@@ -43,6 +45,7 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    PrivacyCleaner *m_privacyCleaner = nullptr;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
 };
