@@ -1,5 +1,6 @@
 #include "firefoxplaces.h"
 
+#include "core/fileutils.h"
 #include "core/logger.h"
 #include "sqlitefiles.h"
 
@@ -293,9 +294,14 @@ FirefoxPlaces::ClearResult FirefoxPlaces::clearHistory(const QString &databasePa
 
 qint64 FirefoxPlaces::historySize(const QString &databasePath, Measure measure)
 {
-    const QFileInfo database(databasePath);
-    if (database.isSymLink() || !database.isFile())
+    // SQLite opens the database and its companions: each must be a regular file (a FIFO would
+    // block the scan for ever) or, for the companions, absent.
+    if (!QFileInfo(databasePath).isFile())
         return -1;
+    for (const char *suffix : { "", "-wal", "-shm", "-journal" }) {
+        if (!FileUtils::isRegularFileOrAbsent(databasePath + QLatin1String(suffix)))
+            return -1;
+    }
     const qint64 occupied = SqliteFiles::occupiedSize(databasePath);
     qint64 historyBytes = 0;
     qint64 usedBytes = 0;

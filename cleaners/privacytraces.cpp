@@ -2,11 +2,15 @@
 
 #include "core/fileutils.h"
 #include "core/logger.h"
+#include "core/pinnedroot.h"
 #include "core/processrunner.h"
 
 #include <QDir>
 #include <QFile>
 #include <QList>
+
+#include <memory>
+#include <vector>
 
 #include <cerrno>
 #include <dirent.h>
@@ -47,8 +51,9 @@ bool runCmd(const QString &program, const QStringList &arguments, int timeoutMs)
     return false;
 }
 
-// A folder opened without following a link in its place; what lies inside is reached relative
-// to it, so a folder swapped for a link afterwards leads nowhere else.
+// A folder opened without following a link on the way from its base (the home, the per-user
+// Darwin folder); what lies inside is reached relative to it, so a folder swapped for a link
+// afterwards leads nowhere else.
 class Folder final
 {
 public:
@@ -60,17 +65,19 @@ public:
         qint64 size = 0;
     };
 
-    explicit Folder(const QString &path)
-        : m_path(path)
-        , m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC))
-        , m_error(m_fd < 0 ? errno : 0)
+    // The folder itself must not be a link either, even to a place inside the base.
+    Folder(const QString &path, const QString &base)
+        : m_root(PinnedRoot::open(path, base))
+        , m_path(m_root.path().isEmpty() ? path : m_root.path())
+        , m_fd(m_root.isOpen() && isTheFolderItself(m_root) ? ::fcntl(m_root.fd(), F_DUPFD_CLOEXEC, 0) : -1)
+        , m_missing(m_root.status() == PinnedRoot::Missing)
     {
     }
 
     Folder(const Folder &parent, const QByteArray &name)
         : m_path(parent.filePath(name))
         , m_fd(::openat(parent.m_fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC))
-        , m_error(m_fd < 0 ? errno : 0)
+        , m_missing(m_fd < 0 && errno == ENOENT)
     {
     }
 
@@ -90,7 +97,13 @@ public:
 
     bool isMissing() const
     {
-        return m_error == ENOENT;
+        return m_missing;
+    }
+
+    // Why the folder is not open, for the log.
+    QString reason() const
+    {
+        return m_root.reason().isEmpty() ? m_path + QStringLiteral(" (not a folder of its own)") : m_root.reason();
     }
 
     int fd() const
@@ -135,10 +148,31 @@ public:
         return result;
     }
 
+    // Removes a file (or link) directly inside a folder opened from its base.
+    bool removeFile(const QByteArray &name) const
+    {
+        const FileUtils::Removal removal
+            = FileUtils::removeUnder(m_root, QFile::encodeName(m_path) + '/' + name, FileUtils::Expect::File);
+        if (!removal.removed())
+            Logger::instance()->warning(
+                QStringLiteral("[Privacy] Failed to delete: %1 (%2)").arg(filePath(name), removal.reason));
+        return removal.removed();
+    }
+
 private:
+    // True when the path names the opened folder and is no link to it.
+    static bool isTheFolderItself(const PinnedRoot &root)
+    {
+        struct stat opened;
+        struct stat named;
+        return ::fstat(root.fd(), &opened) == 0 && ::lstat(QFile::encodeName(root.path()).constData(), &named) == 0
+            && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+    }
+
+    PinnedRoot m_root;
     QString m_path;
     int m_fd;
-    int m_error;
+    bool m_missing;
 };
 
 bool hasListSuffix(const QString &name)
@@ -225,7 +259,7 @@ PrivacyTraces::Measurement measureQuickLook(const PrivacyTraces::CancelCheck &ca
         if (cancelled())
             break;
         measurement.size += FileUtils::calculateDirSize(path);
-        for (const Folder::Entry &entry : Folder(path).entries())
+        for (const Folder::Entry &entry : Folder(path, home()).entries())
             measurement.count += entry.isFile ? 1 : 0;
     }
     // Since macOS 10.14 the thumbnails live where no user process may look.
@@ -236,7 +270,7 @@ PrivacyTraces::Measurement measureQuickLook(const PrivacyTraces::CancelCheck &ca
 PrivacyTraces::Measurement measureRecentLists()
 {
     PrivacyTraces::Measurement measurement;
-    const Folder root(PrivacyTraces::sharedFileListFolder());
+    const Folder root(PrivacyTraces::sharedFileListFolder(), home());
     forEachRecentList(root, [&measurement](const Folder &, const Folder::Entry &entry) {
         measurement.size += entry.size;
         ++measurement.count;
@@ -247,10 +281,10 @@ PrivacyTraces::Measurement measureRecentLists()
 PrivacyTraces::Measurement measureNotifications(const PrivacyTraces::CancelCheck &cancelled)
 {
     PrivacyTraces::Measurement measurement;
-    for (const QString &path : PrivacyTraces::notificationFolders()) {
+    for (const PrivacyTraces::Location &location : PrivacyTraces::notificationFolders()) {
         if (cancelled())
             break;
-        for (const Folder::Entry &entry : Folder(path).entries()) {
+        for (const Folder::Entry &entry : Folder(location.folder, location.base).entries()) {
             const QString name = QFile::decodeName(entry.name);
             if (!entry.isFile || !PrivacyTraces::isNotificationDatabaseName(name))
                 continue;
@@ -289,13 +323,13 @@ PrivacyTraces::Outcome cleanQuickLook()
 PrivacyTraces::Outcome cleanRecentLists()
 {
     PrivacyTraces::Outcome outcome;
-    const Folder root(PrivacyTraces::sharedFileListFolder());
+    const Folder root(PrivacyTraces::sharedFileListFolder(), home());
     if (root.isMissing()) {
         outcome.ok = true;
         return outcome;
     }
     if (!root.isOpen()) {
-        Logger::instance()->warning(QStringLiteral("[Privacy] Failed to clear: ") + root.path());
+        Logger::instance()->warning(QStringLiteral("[Privacy] Failed to clear: ") + root.reason());
         return outcome;
     }
     bool cleared = true;
@@ -315,24 +349,27 @@ PrivacyTraces::Outcome cleanNotifications()
 {
     struct Found
     {
-        QString path;
+        const Folder *folder;
+        QByteArray name;
         qint64 size;
     };
     PrivacyTraces::Outcome outcome;
     outcome.ok = true;
+    std::vector<std::unique_ptr<Folder>> folders;
     QList<Found> files;
-    for (const QString &path : PrivacyTraces::notificationFolders()) {
-        const Folder folder(path);
+    for (const PrivacyTraces::Location &location : PrivacyTraces::notificationFolders()) {
+        folders.push_back(std::make_unique<Folder>(location.folder, location.base));
+        const Folder &folder = *folders.back();
         if (!folder.isOpen()) {
             if (!folder.isMissing()) {
-                Logger::instance()->warning(QStringLiteral("[Privacy] Failed to clear: ") + path);
+                Logger::instance()->warning(QStringLiteral("[Privacy] Failed to clear: ") + folder.reason());
                 outcome.ok = false;
             }
             continue;
         }
         for (const Folder::Entry &entry : folder.entries()) {
             if (entry.isFile && PrivacyTraces::isNotificationDatabaseName(QFile::decodeName(entry.name)))
-                files.append({ folder.filePath(entry.name), entry.size });
+                files.append({ &folder, entry.name, entry.size });
         }
     }
     if (files.isEmpty())
@@ -341,12 +378,10 @@ PrivacyTraces::Outcome cleanNotifications()
     runCmd(QStringLiteral("killall"), { QStringLiteral("usernoted") }, kKillallTimeoutMs);
     runCmd(QStringLiteral("killall"), { QStringLiteral("NotificationCenter") }, kKillallTimeoutMs);
     for (const Found &file : std::as_const(files)) {
-        if (FileUtils::deleteFile(file.path)) {
+        if (file.folder->removeFile(file.name))
             outcome.freed += file.size;
-        } else {
-            Logger::instance()->warning(QStringLiteral("[Privacy] Failed to delete: ") + file.path);
+        else
             outcome.ok = false;
-        }
     }
     return outcome;
 }
@@ -407,14 +442,14 @@ QString PrivacyTraces::sharedFileListFolder()
     return home() + QStringLiteral("/Library/Application Support/com.apple.sharedfilelist");
 }
 
-QStringList PrivacyTraces::notificationFolders()
+QList<PrivacyTraces::Location> PrivacyTraces::notificationFolders()
 {
-    QStringList folders;
+    QList<Location> folders;
     const QString darwinUser = darwinUserFolder();
     if (!darwinUser.isEmpty())
-        folders << darwinUser + QStringLiteral("/com.apple.notificationcenter/db2");
-    folders << home() + QStringLiteral("/Library/Group Containers/group.com.apple.usernoted/db2")
-            << home() + QStringLiteral("/Library/Application Support/NotificationCenter");
+        folders.append({ darwinUser + QStringLiteral("/com.apple.notificationcenter/db2"), darwinUser });
+    folders.append({ home() + QStringLiteral("/Library/Group Containers/group.com.apple.usernoted/db2"), home() });
+    folders.append({ home() + QStringLiteral("/Library/Application Support/NotificationCenter"), home() });
     return folders;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -37,8 +38,15 @@ public:
     static QStringList quickLookFolders();
     // The shared-file-list folder holding the recent-items lists.
     static QString sharedFileListFolder();
+    // A folder and the folder it must lie in (every link on the way from there refused).
+    struct Location
+    {
+        QString folder;
+        QString base;
+    };
+
     // The folders where macOS has kept the notification database, newest first.
-    static QStringList notificationFolders();
+    static QList<Location> notificationFolders();
 
     // True for a recent-items list (recent applications, documents, servers, hosts), never for
     // the other lists of that folder (Finder favourites, volumes, servers, iCloud items, tags).

@@ -83,6 +83,7 @@ private slots:
     void recentListsAreEmptiedAndFavouritesKept();
     void notificationDatabaseInTheDarwinFolder();
     void undeletableNotificationDatabaseFails();
+    void linkedNotificationFolderIsLeftAlone();
 
 private:
     QScopedPointer<TestHome> m_home;
@@ -291,6 +292,22 @@ void TestPrivacyCleaner::undeletableNotificationDatabaseFails()
     QVERIFY(!report.progress.at(0).at(1).toBool());
     QCOMPARE(report.cleaned, 0);
     QCOMPARE(report.freed, 0);
+}
+
+void TestPrivacyCleaner::linkedNotificationFolderIsLeftAlone()
+{
+    const QString outside = m_home->makeFile(QStringLiteral("Documents/Project/db"), 4096);
+    m_home->makeDir(QStringLiteral("Library/Group Containers/group.com.apple.usernoted"));
+    m_home->makeLink(QStringLiteral("Library/Group Containers/group.com.apple.usernoted/db2"),
+        m_home->filePath(QStringLiteral("Documents/Project")));
+
+    PrivacyCleaner cleaner;
+    QVERIFY(!scanItems(cleaner).value(3).isOffered());
+    const CleanReport report = cleanIds(cleaner, { QStringLiteral("notifications") });
+
+    QCOMPARE(report.cleaned, 0);
+    QCOMPARE(QFileInfo(outside).size(), 4096);
+    QVERIFY(!m_tools->callLog().contains(QStringLiteral("killall")));
 }
 
 QTEST_GUILESS_MAIN(TestPrivacyCleaner)
