@@ -161,6 +161,11 @@ void PrivacyItemCard::setStatus(const QString &primary, const QString &secondary
 void PrivacyItemCard::updateEnabled()
 {
     const bool offered = !m_measured || m_item.isOffered();
-    setStyleProperty(this, "offered", offered);
+    if (property("offered").toBool() != offered || !property("offered").isValid()) {
+        setStyleProperty(this, "offered", offered);
+        // The texts' colours depend on the card's property: their styles are worked out again.
+        for (QLabel *label : findChildren<QLabel *>())
+            setStyleProperty(label, "offered", offered);
+    }
     m_checkBox->setEnabled(offered && !m_locked);
 }

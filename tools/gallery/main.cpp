@@ -315,29 +315,35 @@ void renderDuplicateFinderPage(Gallery &gallery, MainWindow &window)
         gallery.save(&window, QStringLiteral("window-08-duplicates-results"));
 }
 
-// The privacy page before a scan, after a scan of a home with recent lists and a notification
-// database, while cleaning (the clipboard's tool held back) and its summary with the DNS cache's
-// administrator prompt declined.
+// The privacy page before a scan, after a scan that found nothing to measure, after a scan of a
+// home with recent lists and a notification database, while cleaning (the clipboard's tool held
+// back) and its summary with the DNS cache's administrator prompt declined.
 void renderPrivacyPage(Gallery &gallery, MainWindow &window, const TestHome &home)
 {
     FakeTools tools;
     const QString started = home.filePath(QStringLiteral("pbcopy-started"));
     const QString release = home.filePath(QStringLiteral("pbcopy-release"));
     tools.addTool(QStringLiteral("pbcopy"),
-        QStringLiteral("#!/bin/sh\ntouch '%1'\nwhile [ ! -e '%2' ]; do sleep 0.02; done\n").arg(started, release).toUtf8());
+        QStringLiteral("#!/bin/sh\ntouch '%1'\nwhile [ ! -e '%2' ]; do sleep 0.02; done\n")
+            .arg(started, release)
+            .toUtf8());
     tools.addTool(QStringLiteral("osascript"), "#!/bin/sh\nexit 1\n");
+    window.switchToPage(MainWindow::PrivacyIndex);
+    auto *page = window.findChild<PrivacyPage *>();
+    PrivacyCleaner *cleaner = Application::instance()->privacyCleaner();
+    gallery.save(&window, QStringLiteral("window-09-privacy-before-scan"));
+    auto *scanButton = page->findChild<QPushButton *>(QStringLiteral("scanBtn"));
+    if (gallery.expect(clickAndWait(scanButton, cleaner, &PrivacyCleaner::scanFinished),
+            QStringLiteral("privacy scan of an empty home")))
+        gallery.save(&window, QStringLiteral("window-09-privacy-nothing-found"));
+
     const QString lists = QStringLiteral("Library/Application Support/com.apple.sharedfilelist/");
     home.makeFile(lists + QStringLiteral("com.apple.LSSharedFileList.RecentDocuments.sfl3"), 18432);
     home.makeFile(lists + QStringLiteral("com.apple.LSSharedFileList.RecentApplications.sfl3"), 6144);
     home.makeFile(lists + QStringLiteral("com.apple.LSSharedFileList.FavoriteItems.sfl3"), 4096);
     home.makeFile(QStringLiteral("DarwinUser/0/com.apple.notificationcenter/db2/db"), 2359296);
 
-    window.switchToPage(MainWindow::PrivacyIndex);
-    auto *page = window.findChild<PrivacyPage *>();
-    PrivacyCleaner *cleaner = Application::instance()->privacyCleaner();
-    gallery.save(&window, QStringLiteral("window-09-privacy-before-scan"));
-    if (!gallery.expect(clickAndWait(page->findChild<QPushButton *>(QStringLiteral("scanBtn")), cleaner,
-                            &PrivacyCleaner::scanFinished),
+    if (!gallery.expect(clickAndWait(scanButton, cleaner, &PrivacyCleaner::scanFinished),
             QStringLiteral("privacy scan")))
         return;
     gallery.save(&window, QStringLiteral("window-09-privacy-scanned"));
