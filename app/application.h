@@ -6,6 +6,7 @@
 class BrowserCleaner;
 class JunkCleaner;
 class MainWindow;
+class PrivacyCleaner;
 class RegistryCleaner;
 class Settings;
 class TweakManager;
@@ -33,6 +34,7 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    PrivacyCleaner *privacyCleaner() const;
     TweakManager *tweakManager() const;
     MainWindow *mainWindow() const;
     Settings *settings() const;
@@ -46,6 +48,7 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    PrivacyCleaner *m_privacyCleaner = nullptr;
     TweakManager *m_tweakManager = nullptr;
     MainWindow *m_mainWindow = nullptr;
     Settings *m_settings = nullptr;
