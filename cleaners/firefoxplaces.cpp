@@ -3,7 +3,6 @@
 #include "core/logger.h"
 #include "sqlitefiles.h"
 
-#include <QFileInfo>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -142,9 +141,10 @@ QString clearHistoryIn(const QString &databasePath)
 FirefoxPlaces::ClearResult FirefoxPlaces::clearHistory(const QString &databasePath)
 {
     ClearResult result;
-    const QFileInfo database(databasePath);
-    if (database.isSymLink() || !database.isFile()) {
-        Logger::instance()->warning(QStringLiteral("Firefox history is not a database file: ") + databasePath);
+    if (!SqliteFiles::isSafeToOpen(databasePath)) {
+        Logger::instance()->warning(
+            QStringLiteral("Firefox history is not a database file, or a file beside it is not a regular file: ")
+            + databasePath);
         return result;
     }
     const qint64 before = SqliteFiles::occupiedSize(databasePath);
