@@ -5,6 +5,7 @@
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
+#include "cleaners/tweakmanager.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,6 +38,7 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_tweakManager);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
     deleteAndClear(m_junkCleaner);
@@ -59,6 +61,9 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
+    deleteAndClear(m_tweakManager);
+    m_tweakManager = new TweakManager;
+    m_tweakManager->load(TweakManager::catalogueFile(m_language));
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }
@@ -94,6 +99,21 @@ QString Application::rulesPath() const
 RegistryCleaner *Application::registryCleaner() const
 {
     return m_registryCleaner;
+}
+
+TweakManager *Application::tweakManager() const
+{
+    return m_tweakManager;
+}
+
+void Application::setLanguage(const QString &language)
+{
+    m_language = language;
+}
+
+QString Application::language() const
+{
+    return m_language;
 }
 
 QSettings *Application::settings() const

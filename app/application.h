@@ -7,9 +7,10 @@ class BrowserCleaner;
 class JunkCleaner;
 class MainWindow;
 class RegistryCleaner;
+class TweakManager;
 class QSettings;
 
-// The process-wide owner of the rule-driven engines, the main window and the settings store.
+// The process-wide owner of the engines, the main window and the settings store.
 class Application final : public QObject
 {
     Q_OBJECT
@@ -17,6 +18,10 @@ class Application final : public QObject
 public:
     static Application *instance();
     ~Application() override;
+
+    // The interface language in use; the tweak catalogue is read in it. Set before initialize().
+    void setLanguage(const QString &language);
+    QString language() const;
 
     void initialize();
     void showMainWindow();
@@ -28,6 +33,7 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    TweakManager *tweakManager() const;
     MainWindow *mainWindow() const;
     QSettings *settings() const;
 
@@ -43,6 +49,8 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    TweakManager *m_tweakManager = nullptr;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
+    QString m_language = QStringLiteral("en");
 };
