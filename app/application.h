@@ -6,6 +6,7 @@
 class BrowserCleaner;
 class JunkCleaner;
 class MainWindow;
+class PrivacyCleaner;
 class RegistryCleaner;
 class TweakManager;
 class QSettings;
@@ -33,6 +34,7 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    PrivacyCleaner *privacyCleaner() const;
     TweakManager *tweakManager() const;
     MainWindow *mainWindow() const;
     QSettings *settings() const;
@@ -49,6 +51,7 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    PrivacyCleaner *m_privacyCleaner = nullptr;
     TweakManager *m_tweakManager = nullptr;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
