@@ -5,6 +5,7 @@
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
+#include "cleaners/startupmanager.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,6 +38,7 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_startupManager);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
     deleteAndClear(m_junkCleaner);
@@ -59,6 +61,8 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
+    deleteAndClear(m_startupManager);
+    m_startupManager = new StartupManager;
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }
@@ -88,6 +92,11 @@ QString Application::rulesPath() const
 RegistryCleaner *Application::registryCleaner() const
 {
     return m_registryCleaner;
+}
+
+StartupManager *Application::startupManager() const
+{
+    return m_startupManager;
 }
 
 QSettings *Application::settings() const

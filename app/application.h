@@ -7,6 +7,7 @@ class BrowserCleaner;
 class JunkCleaner;
 class MainWindow;
 class RegistryCleaner;
+class StartupManager;
 class QSettings;
 
 // The process-wide owner of the rule-driven engines, the main window and the settings store.
@@ -28,6 +29,7 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    StartupManager *startupManager() const;
     MainWindow *mainWindow() const;
     QSettings *settings() const;
 
@@ -43,6 +45,7 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    StartupManager *m_startupManager = nullptr;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
 };
