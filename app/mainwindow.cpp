@@ -17,6 +17,7 @@
 #include "core/cleanitem.h"
 #include "pages/dashboardpage.h"
 #include "pages/registrypage.h"
+#include "pages/startuppage.h"
 #include "widgets/placeholderpage.h"
 #include "widgets/progressdialog.h"
 
@@ -222,7 +223,7 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new JunkPage);
     m_pageStack->addWidget(new BrowserPage);
     m_pageStack->addWidget(new RegistryPage);
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
+    m_pageStack->addWidget(new StartupPage(Application::instance()->startupManager()));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(TweaksIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(UninstallerIndex)));
