@@ -1,5 +1,6 @@
 #include "launchagentplist.h"
 
+#include "core/fileutils.h"
 #include "core/processrunner.h"
 
 #include <QFile>
@@ -7,10 +8,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
-#include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -133,7 +131,7 @@ LaunchAgentProgram LaunchAgentPlist::read(const QString &path)
 {
     LaunchAgentProgram result;
     QByteArray contents;
-    if (readRegularFile(path, MaxPlistBytes, &contents) && parseXml(contents, &result))
+    if (FileUtils::readRegularFile(path, MaxPlistBytes, &contents) && parseXml(contents, &result))
         return result;
 
     const ProcessRunner::Result converted = ProcessRunner::run(QStringLiteral("plutil"),
@@ -175,28 +173,4 @@ bool LaunchAgentPlist::write(const QString &path, const QString &label, const QS
     if (::fchmod(file.handle(), S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH) != 0)
         return false;
     return file.commit();
-}
-
-bool LaunchAgentPlist::readRegularFile(const QString &path, qint64 maxBytes, QByteArray *contents)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maxBytes;
-    contents->clear();
-    while (ok) {
-        char buffer[16384];
-        const ssize_t count = ::read(fd, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0) {
-            ok = count == 0;
-            break;
-        }
-        contents->append(buffer, count);
-        ok = contents->size() <= maxBytes;
-    }
-    ::close(fd);
-    return ok;
 }

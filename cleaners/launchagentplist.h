@@ -36,7 +36,4 @@ public:
     // Writes an agent plist (Label, ProgramArguments, RunAtLoad) atomically with mode 0644.
     // False, with any earlier file left as it was, when anything fails.
     static bool write(const QString &path, const QString &label, const QStringList &arguments);
-    // The contents of a regular file of at most maxBytes, opened without following a link and
-    // without blocking; false for anything else.
-    static bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray *contents);
 };

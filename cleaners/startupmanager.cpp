@@ -2,6 +2,7 @@
 
 #include "core/fileutils.h"
 #include "core/logger.h"
+#include "core/pinnedroot.h"
 #include "core/processrunner.h"
 #include "launchagentplist.h"
 
@@ -549,24 +550,22 @@ void StartupManager::record(const QString &label, const InstalledApp &app, const
 bool StartupManager::removeOwnAgent(const QString &id)
 {
     const QString path = plistPathOf(id);
+    const PinnedRoot agents = PinnedRoot::open(m_locations.userAgents, m_locations.userAgents);
     struct stat info;
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) {
-        if (errno != ENOENT) {
-            log()->error(QStringLiteral("Cannot read the plist to remove: ") + path);
-            return false;
-        }
-        log()->info(QStringLiteral("Plist already gone: ") + path);
-    } else {
-        if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode)) {
-            log()->error(QStringLiteral("Refused to delete, not a file: ") + path);
-            return false;
-        }
+    if (agents.isOpen() && ::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISDIR(info.st_mode)) {
         if (!launchctl({ QStringLiteral("bootout"), launchdDomain(), path }))
             launchctl({ QStringLiteral("unload"), path });
-        if (!FileUtils::deleteFile(path)) {
-            log()->error(QStringLiteral("Failed to delete plist: ") + path);
-            return false;
-        }
+    }
+    const FileUtils::Removal removal = agents.isOpen()
+        ? FileUtils::removeUnder(agents, path, FileUtils::Expect::File)
+        : FileUtils::Removal { agents.status() == PinnedRoot::Missing ? FileUtils::Removal::Missing
+                                                                      : FileUtils::Removal::Refused,
+              agents.reason() };
+    if (removal.status == FileUtils::Removal::Missing) {
+        log()->info(QStringLiteral("Plist already gone: ") + path);
+    } else if (!removal.removed()) {
+        log()->error(QStringLiteral("Failed to delete plist: %1 (%2)").arg(path, removal.reason));
+        return false;
     }
     for (auto entry = m_collections.index.begin(); entry != m_collections.index.end();) {
         if (entry.value() == id)
