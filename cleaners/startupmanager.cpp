@@ -246,6 +246,11 @@ const StartupLocations &StartupManager::locations() const
     return m_locations;
 }
 
+void StartupManager::setLocations(const StartupLocations &locations)
+{
+    m_locations = locations;
+}
+
 void StartupManager::refresh()
 {
     auto found = std::make_shared<Collections>();

@@ -46,6 +46,8 @@ public:
     ~StartupManager() override;
 
     const StartupLocations &locations() const;
+    // Takes effect at the next refresh.
+    void setLocations(const StartupLocations &locations);
 
     // Starts a full rescan; a scan still running is cancelled first.
     void refresh();
