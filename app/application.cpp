@@ -6,6 +6,7 @@
 #include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
 #include "cleaners/startupmanager.h"
+#include "cleaners/tweakmanager.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,6 +40,7 @@ Application::~Application()
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
     deleteAndClear(m_startupManager);
+    deleteAndClear(m_tweakManager);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
     deleteAndClear(m_junkCleaner);
@@ -63,6 +65,9 @@ void Application::initialize()
     m_registryCleaner = new RegistryCleaner;
     deleteAndClear(m_startupManager);
     m_startupManager = new StartupManager;
+    deleteAndClear(m_tweakManager);
+    m_tweakManager = new TweakManager;
+    m_tweakManager->load(TweakManager::catalogueFile(m_language));
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }
@@ -103,6 +108,21 @@ RegistryCleaner *Application::registryCleaner() const
 StartupManager *Application::startupManager() const
 {
     return m_startupManager;
+}
+
+TweakManager *Application::tweakManager() const
+{
+    return m_tweakManager;
+}
+
+void Application::setLanguage(const QString &language)
+{
+    m_language = language;
+}
+
+QString Application::language() const
+{
+    return m_language;
 }
 
 QSettings *Application::settings() const
