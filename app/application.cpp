@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
+#include "cleaners/privacycleaner.h"
 #include "cleaners/registrycleaner.h"
 #include "cleaners/startupmanager.h"
 #include "cleaners/tweakmanager.h"
@@ -40,6 +41,7 @@ Application::~Application()
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
     deleteAndClear(m_startupManager);
+    deleteAndClear(m_privacyCleaner);
     deleteAndClear(m_tweakManager);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
@@ -65,6 +67,8 @@ void Application::initialize()
     m_registryCleaner = new RegistryCleaner;
     deleteAndClear(m_startupManager);
     m_startupManager = new StartupManager;
+    deleteAndClear(m_privacyCleaner);
+    m_privacyCleaner = new PrivacyCleaner;
     deleteAndClear(m_tweakManager);
     m_tweakManager = new TweakManager;
     m_tweakManager->load(TweakManager::catalogueFile(m_language));
@@ -108,6 +112,11 @@ RegistryCleaner *Application::registryCleaner() const
 StartupManager *Application::startupManager() const
 {
     return m_startupManager;
+}
+
+PrivacyCleaner *Application::privacyCleaner() const
+{
+    return m_privacyCleaner;
 }
 
 TweakManager *Application::tweakManager() const
