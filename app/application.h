@@ -9,6 +9,7 @@ class MainWindow;
 class PrivacyCleaner;
 class RegistryCleaner;
 class Settings;
+class StartupManager;
 class TweakManager;
 
 // The process-wide owner of the engines, the main window and the settings store.
@@ -34,6 +35,7 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    StartupManager *startupManager() const;
     PrivacyCleaner *privacyCleaner() const;
     TweakManager *tweakManager() const;
     MainWindow *mainWindow() const;
@@ -48,6 +50,7 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    StartupManager *m_startupManager = nullptr;
     PrivacyCleaner *m_privacyCleaner = nullptr;
     TweakManager *m_tweakManager = nullptr;
     MainWindow *m_mainWindow = nullptr;

@@ -20,6 +20,7 @@
 #include "core/version.h"
 #include "pages/dashboardpage.h"
 #include "pages/registrypage.h"
+#include "pages/startuppage.h"
 #include "pages/tweakspage.h"
 #include "widgets/placeholderpage.h"
 #include "widgets/progressdialog.h"
@@ -228,7 +229,7 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new JunkPage(application->junkCleaner(), settings));
     m_pageStack->addWidget(new BrowserPage(application->browserCleaner(), settings));
     m_pageStack->addWidget(new RegistryPage);
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
+    m_pageStack->addWidget(new StartupPage(Application::instance()->startupManager()));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
     m_pageStack->addWidget(new TweaksPage(Application::instance()->tweakManager()));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(UninstallerIndex)));
@@ -422,7 +423,7 @@ void MainWindow::onCloseClicked()
 void MainWindow::onSettingsClicked()
 {
     if (!m_settingsDialog)
-        m_settingsDialog = new SettingsDialog(Application::instance()->settings(), this);
+        m_settingsDialog = new SettingsDialog(Application::instance()->settings(), Application::instance()->startupManager(), this);
     // The kept dialog shows what is stored, not what a cancelled visit left in its boxes.
     m_settingsDialog->loadSettings();
     m_settingsDialog->exec();

@@ -1,6 +1,7 @@
 #include "settingsdialog.h"
 
 #include "aboutdialog.h"
+#include "cleaners/startupmanager.h"
 #include "core/settings.h"
 #include "widgets/cardpainter.h"
 
@@ -8,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -47,9 +49,10 @@ QPushButton *createButton(const QString &text, const QString &styleSheet, QWidge
 
 } // namespace
 
-SettingsDialog::SettingsDialog(Settings *settings, QWidget *parent)
+SettingsDialog::SettingsDialog(Settings *settings, StartupManager *startup, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_settings(settings)
+    , m_startup(startup)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(450, 400);
@@ -109,7 +112,8 @@ void SettingsDialog::setupUi()
 
 void SettingsDialog::loadSettings()
 {
-    m_autoStartBox->setChecked(m_settings->flag(Settings::AutoStart));
+    // Starting at login is the program's own LaunchAgent: the box shows whether it exists.
+    m_autoStartBox->setChecked(m_startup ? m_startup->startsAtLogin() : m_settings->flag(Settings::AutoStart));
     m_trayBox->setChecked(m_settings->flag(Settings::MinimizeToTray));
     m_confirmBox->setChecked(m_settings->flag(Settings::ConfirmClean));
     m_backupBox->setChecked(m_settings->flag(Settings::BackupRegistry));
@@ -117,11 +121,23 @@ void SettingsDialog::loadSettings()
 
 void SettingsDialog::saveSettings()
 {
-    // On macOS the auto-start flag is only stored: login items belong to the startup manager.
     m_settings->setValue(Settings::AutoStart, m_autoStartBox->isChecked());
     m_settings->setValue(Settings::MinimizeToTray, m_trayBox->isChecked());
     m_settings->setValue(Settings::ConfirmClean, m_confirmBox->isChecked());
     m_settings->setValue(Settings::BackupRegistry, m_backupBox->isChecked());
+    applyStartAtLogin();
+}
+
+void SettingsDialog::applyStartAtLogin()
+{
+    const bool wanted = m_autoStartBox->isChecked();
+    if (!m_startup || m_startup->startsAtLogin() == wanted || m_startup->setStartAtLogin(wanted))
+        return;
+    QMessageBox box(QMessageBox::Warning, tr("Start at Login"),
+        wanted ? tr("Sweepnook could not be set to start at login. The log has the details.")
+               : tr("Sweepnook could not be kept from starting at login. The log has the details."),
+        QMessageBox::Ok, this);
+    box.exec();
 }
 
 void SettingsDialog::onSaveClicked()

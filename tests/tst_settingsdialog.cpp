@@ -1,6 +1,8 @@
 #include "app/settingsdialog.h"
 #include "core/settings.h"
+#include "cleaners/startupmanager.h"
 #include "dialogcloser.h"
+#include "faketools.h"
 #include "testhome.h"
 
 #include <QtTest>
@@ -23,6 +25,7 @@ private slots:
     void saveWritesAllFourKeys();
     void savedValuesComeBackAfterARestart();
     void aboutButtonOpensTheAboutCard();
+    void startAtLoginIsTheOwnAgent();
 
 private:
     QCheckBox *box(const SettingsDialog &dialog, const QString &text) const;
@@ -150,6 +153,32 @@ void TestSettingsDialog::aboutButtonOpensTheAboutCard()
     QTest::mouseClick(button(dialog, QStringLiteral("About")), Qt::LeftButton);
     QCOMPARE(closer.titles().size(), 1);
     QVERIFY(!m_settings.contains(Settings::AutoStart));
+}
+
+void TestSettingsDialog::startAtLoginIsTheOwnAgent()
+{
+    const FakeTools tools;
+    StartupManager manager;
+    StartupManager *startup = &manager;
+    const QString agent
+        = m_home->filePath(QStringLiteral("Library/LaunchAgents/com.sweepnook.startup.Sweepnook.plist"));
+    {
+        SettingsDialog dialog(&m_settings, startup);
+        QVERIFY(!box(dialog, QStringLiteral("Start with Windows"))->isChecked());
+        box(dialog, QStringLiteral("Start with Windows"))->setChecked(true);
+        QTest::mouseClick(button(dialog, QStringLiteral("Save")), Qt::LeftButton);
+    }
+    QVERIFY(QFile::exists(agent));
+    QVERIFY(startup->startsAtLogin());
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootstrap gui/501 ") + agent));
+    {
+        SettingsDialog dialog(&m_settings, startup);
+        QVERIFY(box(dialog, QStringLiteral("Start with Windows"))->isChecked());
+        box(dialog, QStringLiteral("Start with Windows"))->setChecked(false);
+        QTest::mouseClick(button(dialog, QStringLiteral("Save")), Qt::LeftButton);
+    }
+    QVERIFY(!QFile::exists(agent));
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootout gui/501 ") + agent));
 }
 
 int main(int argc, char *argv[])
