@@ -81,7 +81,7 @@ QStringList pathComponents(const QString &absolutePath)
 
 } // namespace
 
-qint64 FileUtils::calculateDirSize(const QString &path)
+qint64 FileUtils::calculateDirSize(const QString &path, const std::function<bool()> &stop)
 {
     const QByteArray root = QFile::encodeName(withoutTrailingSlashes(path));
     char *roots[] = {const_cast<char *>(root.constData()), nullptr};
@@ -91,6 +91,8 @@ qint64 FileUtils::calculateDirSize(const QString &path)
     qint64 total = 0;
     QSet<InodeKey> linkedSeen;
     while (FTSENT *entry = ::fts_read(tree)) {
+        if (stop && stop())
+            break;
         if (entry->fts_info != FTS_F)
             continue;
         const struct stat *info = entry->fts_statp;

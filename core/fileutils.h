@@ -3,13 +3,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // File helpers shared by the cleaners. deleteFile and deleteDirectory are the only way the
 // system removes files: a symbolic link is always removed as a link, never followed.
 class FileUtils final
 {
 public:
     // Sum of the regular files below path; links are not followed, hard links count once.
-    static qint64 calculateDirSize(const QString &path);
+    // A walk that stop answers true for ends early with the sum so far.
+    static qint64 calculateDirSize(const QString &path, const std::function<bool()> &stop = {});
     // calculateDirSize for a folder, the file's size otherwise; a link counts as itself.
     static qint64 getFileSize(const QString &path);
     // Removes one file or symbolic link; false for a folder or on failure.
