@@ -16,6 +16,8 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace {
 
 constexpr int kPlistWaitMs = 2000;
@@ -198,6 +200,7 @@ bool AppUninstaller::isBusy() const
 void AppUninstaller::scan(LongJob::Run &run, const QStringList &folders)
 {
     QList<AppInfo> apps;
+    bool first = true;
     for (int index = 0; index < folders.size(); ++index) {
         const QDir folder(folders.at(index));
         const QStringList bundles = folder.entryList(
@@ -207,7 +210,7 @@ void AppUninstaller::scan(LongJob::Run &run, const QStringList &folders)
                 return;
             const QString path = folder.absoluteFilePath(bundle);
             AppInfo info = readBundle(path);
-            run.report([this, name = info.name] { emit progressChanged(name); }, apps.isEmpty());
+            run.report([this, name = info.name] { emit progressChanged(name); }, std::exchange(first, false));
             if (info.bundleId.isEmpty()) {
                 Logger::instance()->info(QStringLiteral("[AppUninstaller] No bundle identifier: %1").arg(path));
                 continue;
