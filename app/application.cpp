@@ -2,6 +2,7 @@
 
 #include "core/logger.h"
 #include "mainwindow.h"
+#include "cleaners/appuninstaller.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
@@ -37,6 +38,7 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_appUninstaller);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
     deleteAndClear(m_junkCleaner);
@@ -59,6 +61,8 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
+    deleteAndClear(m_appUninstaller);
+    m_appUninstaller = new AppUninstaller;
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }
@@ -88,6 +92,11 @@ QString Application::rulesPath() const
 RegistryCleaner *Application::registryCleaner() const
 {
     return m_registryCleaner;
+}
+
+AppUninstaller *Application::appUninstaller() const
+{
+    return m_appUninstaller;
 }
 
 QSettings *Application::settings() const

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class AppUninstaller;
 class BrowserCleaner;
 class JunkCleaner;
 class MainWindow;
@@ -28,6 +29,7 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    AppUninstaller *appUninstaller() const;
     MainWindow *mainWindow() const;
     QSettings *settings() const;
 
@@ -43,6 +45,7 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    AppUninstaller *m_appUninstaller = nullptr;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
 };

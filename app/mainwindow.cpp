@@ -8,6 +8,7 @@
 #include "settingsdialog.h"
 #include "titlebar.h"
 #include "trafficlightbutton.h"
+#include "pages/appuninstallerpage.h"
 #include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
@@ -225,7 +226,7 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(TweaksIndex)));
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(UninstallerIndex)));
+    m_pageStack->addWidget(new AppUninstallerPage(Application::instance()->appUninstaller()));
     m_pageStack->addWidget(new DuplicateFinderPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(PrivacyIndex)));
 }
