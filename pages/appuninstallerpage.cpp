@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,6 +21,17 @@ enum BodyPage { LoadingView, ListView, EmptyView };
 
 const QString spinnerFrames[] = { QStringLiteral("●"), QStringLiteral("◐"), QStringLiteral("◑"), QStringLiteral("◒") };
 constexpr int kNamesListed = 8;
+
+// Names a message box's button for the style sheet; the box polished its buttons when it made
+// them, so the new name needs a fresh polish to take effect.
+void nameButton(QMessageBox *box, QMessageBox::StandardButton which, const QString &text, const char *objectName)
+{
+    QAbstractButton *button = box->button(which);
+    button->setText(text);
+    button->setObjectName(QLatin1String(objectName));
+    button->style()->unpolish(button);
+    button->style()->polish(button);
+}
 
 QLabel *plainLabel(const QString &text, const char *objectName, QWidget *parent)
 {
@@ -281,10 +293,8 @@ void AppUninstallerPage::onUninstallClicked()
         QMessageBox::Yes | QMessageBox::No, this);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->button(QMessageBox::Yes)->setText(tr("Yes"));
-    box->button(QMessageBox::Yes)->setObjectName(QStringLiteral("confirmUninstallYes"));
-    box->button(QMessageBox::No)->setText(tr("No"));
-    box->button(QMessageBox::No)->setObjectName(QStringLiteral("confirmUninstallNo"));
+    nameButton(box, QMessageBox::Yes, tr("Yes"), "confirmUninstallYes");
+    nameButton(box, QMessageBox::No, tr("No"), "confirmUninstallNo");
     box->setDefaultButton(QMessageBox::No);
     connect(box, &QMessageBox::finished, this, [this, apps](int answer) {
         if (answer == QMessageBox::Yes)
@@ -323,7 +333,6 @@ void AppUninstallerPage::onUninstallFinished(const QList<UninstallOutcome> &outc
         QMessageBox::Warning, tr("Failed"), problems.join(QStringLiteral("\n\n")), QMessageBox::Ok, this);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->button(QMessageBox::Ok)->setText(tr("OK"));
-    box->button(QMessageBox::Ok)->setObjectName(QStringLiteral("uninstallFailedOk"));
+    nameButton(box, QMessageBox::Ok, tr("OK"), "uninstallFailedOk");
     box->open();
 }

@@ -223,8 +223,8 @@ void TestAppUninstallerPage::confirmationNamesAppsAndUninstallRescans()
     FakeTools tools;
     qputenv("SWEEPNOOK_FAKE_FINDER", "trash");
     const QString folder = home.makeDir(QStringLiteral("Applications"));
-    AppInfo alpha = app(QStringLiteral("Alpha <b>Pro</b>"), folder);
-    AppFixture::makeBundle(home, QStringLiteral("Applications/Alpha <b>Pro</b>.app"), {});
+    AppInfo alpha = app(QStringLiteral("Alpha <i>Pro"), folder);
+    AppFixture::makeBundle(home, QStringLiteral("Applications/Alpha <i>Pro.app"), {});
     alpha.leftovers = { { home.makeFile(QStringLiteral("Library/Caches/com.example.Alpha/x"), 3).chopped(2), 3, true,
         LeftoverItem::Reason::BundleIdentifier } };
     AppInfo beta = app(QStringLiteral("Beta"), folder);
@@ -241,7 +241,7 @@ void TestAppUninstallerPage::confirmationNamesAppsAndUninstallRescans()
         QTRY_VERIFY(no.answered());
         QCOMPARE(no.title(), QStringLiteral("Confirm Uninstall"));
         QCOMPARE(no.text(),
-            QStringLiteral("Uninstall 2 app(s) and their leftover files?\n\n• Alpha <b>Pro</b>\n• Beta\n\n"
+            QStringLiteral("Uninstall 2 app(s) and their leftover files?\n\n• Alpha <i>Pro\n• Beta\n\n"
                            "Apps and 1 selected leftover items (3 B) will be moved to Trash."));
     }
     QVERIFY(QFileInfo::exists(beta.path));

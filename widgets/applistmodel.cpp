@@ -15,7 +15,7 @@ int AppListModel::rowCount(const QModelIndex &parent) const
 
 QVariant AppListModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!index.isValid() || index.row() >= m_rows.size())
         return {};
     const Row &row = m_rows.at(index.row());
     switch (role) {
@@ -40,8 +40,7 @@ QVariant AppListModel::data(const QModelIndex &index, int role) const
 
 bool AppListModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::CheckStateRole
-        || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (role != Qt::CheckStateRole || !index.isValid() || index.row() >= m_rows.size())
         return false;
     Row &row = m_rows[index.row()];
     const bool checked = value.value<Qt::CheckState>() == Qt::Checked;
@@ -58,7 +57,7 @@ bool AppListModel::setData(const QModelIndex &index, const QVariant &value, int 
 
 Qt::ItemFlags AppListModel::flags(const QModelIndex &index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!index.isValid() || index.row() >= m_rows.size())
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (!m_rows.at(index.row()).app.systemProtected)
