@@ -6,6 +6,7 @@
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
+#include "cleaners/tweakmanager.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +39,7 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_tweakManager);
     deleteAndClear(m_appUninstaller);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
@@ -61,6 +63,9 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
+    deleteAndClear(m_tweakManager);
+    m_tweakManager = new TweakManager;
+    m_tweakManager->load(TweakManager::catalogueFile(m_language));
     deleteAndClear(m_appUninstaller);
     m_appUninstaller = new AppUninstaller;
 
@@ -98,6 +103,21 @@ QString Application::rulesPath() const
 RegistryCleaner *Application::registryCleaner() const
 {
     return m_registryCleaner;
+}
+
+TweakManager *Application::tweakManager() const
+{
+    return m_tweakManager;
+}
+
+void Application::setLanguage(const QString &language)
+{
+    m_language = language;
+}
+
+QString Application::language() const
+{
+    return m_language;
 }
 
 AppUninstaller *Application::appUninstaller() const

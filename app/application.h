@@ -8,9 +8,10 @@ class BrowserCleaner;
 class JunkCleaner;
 class MainWindow;
 class RegistryCleaner;
+class TweakManager;
 class QSettings;
 
-// The process-wide owner of the rule-driven engines, the main window and the settings store.
+// The process-wide owner of the engines, the main window and the settings store.
 class Application final : public QObject
 {
     Q_OBJECT
@@ -18,6 +19,10 @@ class Application final : public QObject
 public:
     static Application *instance();
     ~Application() override;
+
+    // The interface language in use; the tweak catalogue is read in it. Set before initialize().
+    void setLanguage(const QString &language);
+    QString language() const;
 
     void initialize();
     void showMainWindow();
@@ -29,6 +34,7 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    TweakManager *tweakManager() const;
     AppUninstaller *appUninstaller() const;
     MainWindow *mainWindow() const;
     QSettings *settings() const;
@@ -45,7 +51,9 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    TweakManager *m_tweakManager = nullptr;
     AppUninstaller *m_appUninstaller = nullptr;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
+    QString m_language = QStringLiteral("en");
 };

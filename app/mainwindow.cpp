@@ -18,6 +18,7 @@
 #include "core/cleanitem.h"
 #include "pages/dashboardpage.h"
 #include "pages/registrypage.h"
+#include "pages/tweakspage.h"
 #include "widgets/placeholderpage.h"
 #include "widgets/progressdialog.h"
 
@@ -225,7 +226,7 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new RegistryPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(TweaksIndex)));
+    m_pageStack->addWidget(new TweaksPage(Application::instance()->tweakManager()));
     m_pageStack->addWidget(new AppUninstallerPage(Application::instance()->appUninstaller()));
     m_pageStack->addWidget(new DuplicateFinderPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(PrivacyIndex)));
