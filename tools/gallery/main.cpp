@@ -374,6 +374,8 @@ void renderTweaksPage(Gallery &gallery, MainWindow &window)
         saveTweaksPage(gallery, window, page, QStringLiteral("window-06-tweaks-windows-performance"));
     }
     delete page;
+}
+
 // Applications installed in the fixture home's Applications folder, with their leftovers: long
 // names and publishers, leftovers matched by identifier and by name, and some with none.
 QString populateApplications(const TestHome &home)
