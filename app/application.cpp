@@ -5,6 +5,7 @@
 #include "cleaners/appuninstaller.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
+#include "cleaners/privacycleaner.h"
 #include "cleaners/registrycleaner.h"
 #include "cleaners/tweakmanager.h"
 
@@ -39,6 +40,7 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_privacyCleaner);
     deleteAndClear(m_tweakManager);
     deleteAndClear(m_appUninstaller);
     deleteAndClear(m_registryCleaner);
@@ -63,6 +65,8 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
+    deleteAndClear(m_privacyCleaner);
+    m_privacyCleaner = new PrivacyCleaner;
     deleteAndClear(m_tweakManager);
     m_tweakManager = new TweakManager;
     m_tweakManager->load(TweakManager::catalogueFile(m_language));
@@ -103,6 +107,11 @@ QString Application::rulesPath() const
 RegistryCleaner *Application::registryCleaner() const
 {
     return m_registryCleaner;
+}
+
+PrivacyCleaner *Application::privacyCleaner() const
+{
+    return m_privacyCleaner;
 }
 
 TweakManager *Application::tweakManager() const

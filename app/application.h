@@ -7,6 +7,7 @@ class AppUninstaller;
 class BrowserCleaner;
 class JunkCleaner;
 class MainWindow;
+class PrivacyCleaner;
 class RegistryCleaner;
 class TweakManager;
 class QSettings;
@@ -34,6 +35,7 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    PrivacyCleaner *privacyCleaner() const;
     TweakManager *tweakManager() const;
     AppUninstaller *appUninstaller() const;
     MainWindow *mainWindow() const;
@@ -51,6 +53,7 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    PrivacyCleaner *m_privacyCleaner = nullptr;
     TweakManager *m_tweakManager = nullptr;
     AppUninstaller *m_appUninstaller = nullptr;
     MainWindow *m_mainWindow = nullptr;

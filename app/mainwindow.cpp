@@ -12,6 +12,7 @@
 #include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
+#include "pages/privacypage.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
@@ -229,7 +230,7 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new TweaksPage(Application::instance()->tweakManager()));
     m_pageStack->addWidget(new AppUninstallerPage(Application::instance()->appUninstaller()));
     m_pageStack->addWidget(new DuplicateFinderPage);
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(PrivacyIndex)));
+    m_pageStack->addWidget(new PrivacyPage(Application::instance()->privacyCleaner()));
 }
 
 void MainWindow::setupSystemTray()

@@ -63,10 +63,10 @@ QList<QStringList> osascriptCalls(const FakeTools &tools)
 {
     QList<QStringList> calls;
     for (const QString &line : tools.callLog().split(QLatin1Char('\n'))) {
-        if (!line.startsWith(QLatin1String("osascript ")))
+        if (!line.startsWith(QLatin1String("osascript-argv ")))
             continue;
         QStringList arguments;
-        for (const QJsonValue &value : QJsonDocument::fromJson(line.mid(10).toUtf8()).array())
+        for (const QJsonValue &value : QJsonDocument::fromJson(line.mid(15).toUtf8()).array())
             arguments.append(value.toString());
         calls.append(arguments);
     }
