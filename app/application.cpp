@@ -3,6 +3,7 @@
 #include "core/logger.h"
 #include "core/settings.h"
 #include "mainwindow.h"
+#include "cleaners/appuninstaller.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/privacycleaner.h"
@@ -42,6 +43,7 @@ Application::~Application()
     deleteAndClear(m_startupManager);
     deleteAndClear(m_privacyCleaner);
     deleteAndClear(m_tweakManager);
+    deleteAndClear(m_appUninstaller);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
     deleteAndClear(m_junkCleaner);
@@ -70,6 +72,8 @@ void Application::initialize()
     deleteAndClear(m_tweakManager);
     m_tweakManager = new TweakManager;
     m_tweakManager->load(TweakManager::catalogueFile(m_language));
+    deleteAndClear(m_appUninstaller);
+    m_appUninstaller = new AppUninstaller;
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }
@@ -130,6 +134,11 @@ void Application::setLanguage(const QString &language)
 QString Application::language() const
 {
     return m_language;
+}
+
+AppUninstaller *Application::appUninstaller() const
+{
+    return m_appUninstaller;
 }
 
 Settings *Application::settings() const

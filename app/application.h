@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+class AppUninstaller;
 class BrowserCleaner;
 class JunkCleaner;
 class MainWindow;
@@ -38,6 +39,7 @@ public:
     StartupManager *startupManager() const;
     PrivacyCleaner *privacyCleaner() const;
     TweakManager *tweakManager() const;
+    AppUninstaller *appUninstaller() const;
     MainWindow *mainWindow() const;
     Settings *settings() const;
 
@@ -53,6 +55,7 @@ private:
     StartupManager *m_startupManager = nullptr;
     PrivacyCleaner *m_privacyCleaner = nullptr;
     TweakManager *m_tweakManager = nullptr;
+    AppUninstaller *m_appUninstaller = nullptr;
     MainWindow *m_mainWindow = nullptr;
     Settings *m_settings = nullptr;
     QString m_language = QStringLiteral("en");

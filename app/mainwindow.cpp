@@ -8,6 +8,7 @@
 #include "settingsdialog.h"
 #include "titlebar.h"
 #include "trafficlightbutton.h"
+#include "pages/appuninstallerpage.h"
 #include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
@@ -232,7 +233,7 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new StartupPage(Application::instance()->startupManager()));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
     m_pageStack->addWidget(new TweaksPage(Application::instance()->tweakManager()));
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(UninstallerIndex)));
+    m_pageStack->addWidget(new AppUninstallerPage(Application::instance()->appUninstaller()));
     m_pageStack->addWidget(new DuplicateFinderPage);
     m_pageStack->addWidget(new PrivacyPage(Application::instance()->privacyCleaner()));
 }

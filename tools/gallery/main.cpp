@@ -9,13 +9,16 @@
 #include "app/settingsdialog.h"
 #include "app/titlebar.h"
 #include "pages/dashboardpage.h"
+#include "appfixture.h"
 #include "browserfixture.h"
+#include "cleaners/appuninstaller.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "duplicatefixture.h"
 #include "faketools.h"
 #include "junkfixture.h"
 #include "messageboxanswerer.h"
+#include "pages/appuninstallerpage.h"
 #include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
@@ -37,10 +40,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
@@ -519,6 +524,104 @@ void renderTweaksPage(Gallery &gallery, MainWindow &window)
     delete page;
 }
 
+// Applications installed in the fixture home's Applications folder, with their leftovers: long
+// names and publishers, leftovers matched by identifier and by name, and some with none.
+QString populateApplications(const TestHome &home)
+{
+    struct Bundle
+    {
+        const char *name, *bundleId, *version, *publisher;
+        qint64 size;
+        QList<QPair<const char *, qint64>> leftovers;
+    };
+    const QList<Bundle> bundles = {
+        { "Affinity Photo 2", "com.seriflabs.affinityphoto2", "2.5.3",
+            "Copyright © 2024 Serif (Europe) Ltd. All rights reserved.", 1920LL << 20,
+            { { "Application Support/com.seriflabs.affinityphoto2/settings.dat", 3 << 20 },
+                { "Caches/com.seriflabs.affinityphoto2/cache.db", 900 << 10 },
+                { "Preferences/com.seriflabs.affinityphoto2.plist", 4200 },
+                { "Saved Application State/com.seriflabs.affinityphoto2.savedState/data.data", 12000 } } },
+        { "Android Studio Preview Edition Ladybug Feature Drop 2024.2.2 Canary", "com.google.android.studio-EAP",
+            "2024.2", "Copyright 2000-2024 JetBrains s.r.o. and other contributors", 2700LL << 20, {} },
+        { "Docker", "com.docker.docker", "4.36.0", "Copyright © 2015-2024 Docker Inc. All rights reserved.",
+            2100LL << 20,
+            { { "Group Containers/group.com.docker/settings.json", 1200 },
+                { "Containers/com.docker.docker/Data/vms/0/data/Docker.raw", 64LL << 30 },
+                { "Preferences/com.docker.docker.plist", 900 } } },
+        { "Keka", "com.aone.keka", "1.4.6", "", 48 << 20, {} },
+        { "Rectangle", "com.knollsoft.Rectangle", "0.84", "© Ryan Hanson", 12 << 20,
+            { { "LaunchAgents/com.knollsoft.Rectangle.launcher.plist", 600 } } },
+        { "Slack", "com.tinyspeck.slackmacgap", "4.41.97", "", 410 << 20,
+            { { "Containers/com.tinyspeck.slackmacgap/Data/Library/Caches/data", 230 << 20 },
+                { "Application Support/Slack/storage/root-state.json", 38000 } } },
+        { "Visual Studio Code", "com.microsoft.VSCode", "1.95.3", "Copyright (C) 2024 Microsoft. All rights reserved",
+            560 << 20,
+            { { "Caches/com.microsoft.VSCode/data", 2 << 20 }, { "Caches/com.microsoft.VSCode.ShipIt/update.zip", 98 << 20 },
+                { "HTTPStorages/com.microsoft.VSCode/httpstorages.sqlite", 32768 },
+                { "Saved Application State/com.microsoft.VSCode.savedState/window_1.data", 2048 } } },
+        { "VLC", "org.videolan.vlc", "3.0.21", "Copyright © 1996-2024 VideoLAN and VLC Authors", 190 << 20,
+            { { "Preferences/org.videolan.vlc/vlcrc", 130000 }, { "Preferences/org.videolan.vlc.plist", 2100 } } },
+        { "Zoom", "us.zoom.xos", "6.2.5", "Copyright ©2012-2024 Zoom Video Communications, Inc. All rights reserved.",
+            330 << 20, { { "Logs/zoom.us/zoom_stdout_stderr.log", 4 << 20 }, { "Preferences/us.zoom.xos.plist", 1800 } } },
+    };
+    for (const Bundle &bundle : bundles) {
+        const QString relative = QStringLiteral("Applications/%1.app").arg(QLatin1String(bundle.name));
+        QMap<QString, QString> keys { { QStringLiteral("CFBundleIdentifier"), QLatin1String(bundle.bundleId) },
+            { QStringLiteral("CFBundleShortVersionString"), QLatin1String(bundle.version) } };
+        if (*bundle.publisher)
+            keys.insert(QStringLiteral("NSHumanReadableCopyright"), QString::fromUtf8(bundle.publisher));
+        const QString path = AppFixture::makeBundle(home, relative, keys, 0);
+        // Sparse files: the sizes are real to the scan, the disk stays empty.
+        QFile(path + QStringLiteral("/Contents/MacOS/main")).resize(bundle.size);
+        for (const auto &leftover : bundle.leftovers) {
+            const QString file = home.makeFile(QStringLiteral("Library/") + QLatin1String(leftover.first), 0);
+            QFile(file).resize(leftover.second);
+        }
+    }
+    return home.filePath(QStringLiteral("Applications"));
+}
+
+// The uninstaller in the window: the scan under way, the applications it found, a search, a card
+// opened on its leftovers, and the confirmation naming the ticked applications.
+void renderAppUninstallerPage(Gallery &gallery, MainWindow &window, const TestHome &home)
+{
+    FakeTools tools;
+    AppUninstaller *uninstaller = Application::instance()->appUninstaller();
+    uninstaller->setApplicationFolders({ home.filePath(QStringLiteral("System Applications")), populateApplications(home) });
+    window.switchToPage(MainWindow::UninstallerIndex);
+    auto *page = window.findChild<AppUninstallerPage *>();
+    QSignalSpy finished(uninstaller, &AppUninstaller::scanFinished);
+    page->onRefreshClicked();
+    auto *spinner = page->findChild<QLabel *>(QStringLiteral("appSpinner"));
+    if (gallery.expect(spinner->isVisible(), QStringLiteral("uninstaller scanning")))
+        gallery.save(&window, QStringLiteral("window-07-uninstaller-scanning"));
+    if (!gallery.expect(!finished.isEmpty() || finished.wait(120000), QStringLiteral("uninstaller scan")))
+        return;
+    gallery.save(&window, QStringLiteral("window-07-uninstaller-list"));
+
+    auto *list = page->findChild<QListView *>(QStringLiteral("appList"));
+    QAbstractItemModel *model = list->model();
+    for (int row : { 0, 2, 6 })
+        model->setData(model->index(row, 0), Qt::Checked, Qt::CheckStateRole);
+    const QRect docker = list->visualRect(model->index(2, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(docker.right() - 40, docker.top() + 38));
+    list->scrollTo(model->index(2, 0), QAbstractItemView::PositionAtTop);
+    gallery.save(&window, QStringLiteral("window-07-uninstaller-expanded"));
+
+    auto *search = page->findChild<QLineEdit *>(QStringLiteral("appSearch"));
+    search->setText(QStringLiteral("studio"));
+    gallery.save(&window, QStringLiteral("window-07-uninstaller-search"));
+    search->setText(QStringLiteral("Photoshop"));
+    gallery.save(&window, QStringLiteral("window-07-uninstaller-search-nothing"));
+    search->clear();
+
+    page->onUninstallClicked();
+    if (auto *box = page->findChild<QMessageBox *>(); gallery.expect(box, QStringLiteral("uninstall confirmation"))) {
+        gallery.save(box, QStringLiteral("window-07-uninstaller-confirm"));
+        box->reject();
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -567,5 +670,6 @@ int main(int argc, char *argv[])
     renderStartupPage(gallery, window);
     renderPrivacyPage(gallery, window, home);
     renderTweaksPage(gallery, window);
+    renderAppUninstallerPage(gallery, window, home);
     return gallery.failures() == 0 ? 0 : 1;
 }
