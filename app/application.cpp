@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
+#include "cleaners/largefilescanner.h"
 #include "cleaners/registrycleaner.h"
 
 #include <QCoreApplication>
@@ -37,6 +38,7 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_largeFileScanner);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
     deleteAndClear(m_junkCleaner);
@@ -59,6 +61,9 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
+    // Pages hold the scanner: a second initialisation keeps it.
+    if (!m_largeFileScanner)
+        m_largeFileScanner = new LargeFileScanner;
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }
@@ -88,6 +93,11 @@ QString Application::rulesPath() const
 RegistryCleaner *Application::registryCleaner() const
 {
     return m_registryCleaner;
+}
+
+LargeFileScanner *Application::largeFileScanner() const
+{
+    return m_largeFileScanner;
 }
 
 QSettings *Application::settings() const

@@ -5,6 +5,7 @@
 
 class BrowserCleaner;
 class JunkCleaner;
+class LargeFileScanner;
 class MainWindow;
 class RegistryCleaner;
 class QSettings;
@@ -28,6 +29,7 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    LargeFileScanner *largeFileScanner() const;
     MainWindow *mainWindow() const;
     QSettings *settings() const;
 
@@ -43,6 +45,7 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    LargeFileScanner *m_largeFileScanner = nullptr;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
 };

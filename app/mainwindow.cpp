@@ -11,6 +11,9 @@
 #include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
+#include "pages/largefilepage.h"
+#include "cleaners/largefilescanner.h"
+#include "cleaners/largefilevolumes.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
@@ -223,7 +226,8 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new BrowserPage);
     m_pageStack->addWidget(new RegistryPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
+    m_pageStack->addWidget(new LargeFilePage(Application::instance()->largeFileScanner(),
+        LargeFileVolumes::browsable(LargeFileVolumes::mounted())));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(TweaksIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(UninstallerIndex)));
     m_pageStack->addWidget(new DuplicateFinderPage);

@@ -1,6 +1,7 @@
 #include "testhome.h"
 
 #include "cleaners/largefilescanner.h"
+#include "cleaners/largefilevolumes.h"
 #include "core/hometrash.h"
 
 #include <QtTest>
@@ -92,6 +93,7 @@ private slots:
     void trashNamesKeepTheExtension_data();
     void trashNamesKeepTheExtension();
     void resultsAreLargestFirst();
+    void volumesAsAMacUserSeesThem();
 };
 
 void TestLargeFileScanner::thresholdIsInclusive()
@@ -449,6 +451,32 @@ void TestLargeFileScanner::resultsAreLargestFirst()
     for (const LargeFileInfo &file : scan.scanner.getResults())
         sizes << file.size;
     QCOMPARE(sizes, (QList<qint64> { 3 * MinSize, 2 * MinSize, MinSize }));
+}
+
+void TestLargeFileScanner::volumesAsAMacUserSeesThem()
+{
+    using Mount = LargeFileVolumes::Mount;
+    const qint64 disk = 494000000000;
+    const QList<Mount> mounts {
+        { QStringLiteral("/"), QStringLiteral("Macintosh HD"), "apfs", disk, 100 },
+        { QStringLiteral("/dev"), QStringLiteral("devfs"), "devfs", 200000, 0 },
+        { QStringLiteral("/System/Volumes/VM"), QStringLiteral("VM"), "apfs", disk, 100 },
+        { QStringLiteral("/System/Volumes/Preboot"), QStringLiteral("Preboot"), "apfs", disk, 100 },
+        { QStringLiteral("/System/Volumes/Update"), QStringLiteral("Update"), "apfs", disk, 100 },
+        { QStringLiteral("/System/Volumes/Data"), QStringLiteral("Data"), "apfs", disk, 100 },
+        { QStringLiteral("/System/Volumes/Data/home"), QString(), "autofs", 1, 0 },
+        { QStringLiteral("/Volumes/Backup"), QStringLiteral("Backup"), "hfs", 2000, 500 },
+        { QStringLiteral("/Volumes/Card"), QStringLiteral("Card"), "msdos", 0, 0 },
+        { QStringLiteral("/Volumes/Ejecting"), QStringLiteral("Ejecting"), "apfs", 10, 5, false },
+    };
+    const QList<LargeFileVolume> volumes = LargeFileVolumes::browsable(mounts);
+    QCOMPARE(volumes.size(), 2);
+    QCOMPARE(volumes.at(0).rootPath, QStringLiteral("/"));
+    QCOMPARE(volumes.at(0).walkPath, QStringLiteral("/System/Volumes/Data"));
+    QCOMPARE(volumes.at(0).name, QStringLiteral("Macintosh HD"));
+    QCOMPARE(volumes.at(1).walkPath, QStringLiteral("/Volumes/Backup"));
+    // Without a data volume (older systems, other platforms) the start-up disk is walked itself.
+    QCOMPARE(LargeFileVolumes::browsable({ mounts.first() }).first().walkPath, QStringLiteral("/"));
 }
 
 QTEST_GUILESS_MAIN(TestLargeFileScanner)
