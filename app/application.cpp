@@ -72,7 +72,13 @@ void Application::showMainWindow()
 {
     if (!m_mainWindow)
         m_mainWindow = new MainWindow;
-    m_mainWindow->show();
+    // Also brings the window forward from the tray or the Dock when a second start asks for it.
+    if (m_mainWindow->isMinimized())
+        m_mainWindow->showNormal();
+    else
+        m_mainWindow->show();
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
 }
 
 QString Application::logPath() const

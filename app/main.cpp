@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/singleinstance.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -52,6 +53,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     QApplication::setOrganizationName(QStringLiteral("QUELMO"));
 
+    SingleInstance singleInstance(SingleInstance::defaultName());
+    if (!singleInstance.claim())
+        return 0;
+
     qDebug() << "========== Translation Init ==========";
     QSettings nativeSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"));
     installTranslation(app, languageFromSettings(nativeSettings));
@@ -63,5 +68,7 @@ int main(int argc, char *argv[])
 
     Application::instance()->initialize();
     Application::instance()->showMainWindow();
+    QObject::connect(&singleInstance, &SingleInstance::activationRequested, &app,
+                     [] { Application::instance()->showMainWindow(); });
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "core/processrunner.h"
 #include "core/logger.h"
+#include "singleinstance.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +16,15 @@ QString Relauncher::bundlePath(const QString &executablePath)
 }
 
 bool Relauncher::startNewInstance(const QString &executablePath)
+{
+    SingleInstance::releaseForRestart();
+    if (startCopy(executablePath))
+        return true;
+    SingleInstance::reclaimAfterFailedRestart();
+    return false;
+}
+
+bool Relauncher::startCopy(const QString &executablePath)
 {
     const QString bundle = bundlePath(executablePath);
     // `open` returns once Launch Services has started the bundle, and fails when it could not.

@@ -13,4 +13,7 @@ public:
     // Opens a new instance of the bundle with `open -n`; without a bundle, or when `open` fails,
     // starts the executable itself. True when a new instance was started.
     static bool startNewInstance(const QString &executablePath);
+
+private:
+    static bool startCopy(const QString &executablePath);
 };
