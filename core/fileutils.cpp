@@ -1,6 +1,9 @@
 #include "fileutils.h"
 
 #include "cleanitem.h"
+#include "logger.h"
+#include "pinnedroot.h"
+#include "treewalker.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -8,9 +11,9 @@
 #include <QSet>
 
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <fts.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,59 +23,161 @@ namespace {
 
 using InodeKey = std::pair<dev_t, ino_t>;
 
-QString withoutTrailingSlashes(const QString &path)
+constexpr int openFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+std::function<void(const QByteArray &)> &beforeRemoveHook()
 {
-    QString cleaned = path;
-    while (cleaned.size() > 1 && cleaned.endsWith(QLatin1Char('/')))
-        cleaned.chop(1);
-    return cleaned;
+    static std::function<void(const QByteArray &)> hook;
+    return hook;
 }
 
-bool lstatPath(const QString &path, struct stat *info)
+QString errorText(int error)
 {
-    return ::lstat(QFile::encodeName(path).constData(), info) == 0;
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Removes everything inside the open folder dirFd. The folder's entries are opened relative to
-// it with O_NOFOLLOW, so a folder swapped for a link while this runs is never entered.
-bool removeContents(int dirFd)
+FileUtils::Removal removal(FileUtils::Removal::Status status, const QString &reason = QString())
 {
-    DIR *dir = ::fdopendir(dirFd);
-    if (!dir) {
-        ::close(dirFd);
+    FileUtils::Removal result;
+    result.status = status;
+    result.reason = reason;
+    return result;
+}
+
+// Removes everything below an open folder, after the walk's order: files as they are listed,
+// each folder once everything below it is gone. Mount points are left alone and reported.
+class TreeRemoval final : public TreeWalker::Visitor
+{
+public:
+    void visitFile(const TreeWalker::Entry &entry) override
+    {
+        if (::unlinkat(entry.folderFd(), entry.name().constData(), 0) != 0 && errno != ENOENT)
+            problem(entry, errorText(errno));
+    }
+
+    void leaveFolder(const TreeWalker::Entry &entry) override
+    {
+        if (::unlinkat(entry.folderFd(), entry.name().constData(), AT_REMOVEDIR) != 0 && errno != ENOENT)
+            problem(entry, errorText(errno));
+    }
+
+    void otherDevice(const TreeWalker::Entry &entry) override
+    {
+        Logger::instance()->warning(
+            QStringLiteral("Left %1 alone: another volume is mounted there").arg(QFile::decodeName(entry.path())));
+        problem(entry, QStringLiteral("another volume is mounted there"));
+    }
+
+    void failed(const TreeWalker::Entry &entry, int error) override
+    {
+        problem(entry, errorText(error));
+    }
+
+    bool hasProblems() const
+    {
+        return !m_firstProblem.isEmpty();
+    }
+
+    QString firstProblem() const
+    {
+        return m_firstProblem;
+    }
+
+private:
+    void problem(const TreeWalker::Entry &entry, const QString &reason)
+    {
+        if (m_firstProblem.isEmpty())
+            m_firstProblem = QFile::decodeName(entry.path()) + QStringLiteral(": ") + reason;
+    }
+
+    QString m_firstProblem;
+};
+
+// Removes the entry name of the open folder parentFd, which was found as info.
+FileUtils::Removal removeEntry(int parentFd, const QByteArray &name, const struct stat &info, FileUtils::Expect expect,
+    dev_t rootDevice, const QByteArray &path)
+{
+    using Removal = FileUtils::Removal;
+    if (!S_ISDIR(info.st_mode)) {
+        if (expect == FileUtils::Expect::Folder && !S_ISLNK(info.st_mode))
+            return removal(Removal::Refused, QStringLiteral("not a folder"));
+        if (::unlinkat(parentFd, name.constData(), 0) == 0)
+            return removal(Removal::Removed);
+        return errno == ENOENT ? removal(Removal::Missing) : removal(Removal::Failed, errorText(errno));
+    }
+    if (expect == FileUtils::Expect::File)
+        return removal(Removal::Refused, QStringLiteral("a folder"));
+    if (info.st_dev != rootDevice)
+        return removal(Removal::Refused, QStringLiteral("another volume is mounted there"));
+    const int folderFd = ::openat(parentFd, name.constData(), openFolderFlags);
+    if (folderFd < 0) {
+        if (errno == ENOENT)
+            return removal(Removal::Missing);
+        if (errno == ELOOP || errno == ENOTDIR)
+            return removal(Removal::Refused, QStringLiteral("it changed while being removed"));
+        return removal(Removal::Failed, errorText(errno));
+    }
+    struct stat opened;
+    if (::fstat(folderFd, &opened) != 0 || opened.st_dev != info.st_dev || opened.st_ino != info.st_ino) {
+        ::close(folderFd);
+        return removal(Removal::Refused, QStringLiteral("it changed while being removed"));
+    }
+    TreeRemoval contents;
+    TreeWalker::walk(folderFd, path, contents);
+    ::close(folderFd);
+    if (contents.hasProblems()) {
+        ::unlinkat(parentFd, name.constData(), AT_REMOVEDIR);
+        return removal(Removal::Failed, contents.firstProblem());
+    }
+    if (::unlinkat(parentFd, name.constData(), AT_REMOVEDIR) == 0)
+        return removal(Removal::Removed);
+    return errno == ENOENT ? removal(Removal::Missing) : removal(Removal::Failed, errorText(errno));
+}
+
+// Pins the parent of an absolute or relative path for the two entry points without a root.
+bool removeWithParentPinned(const QString &path, FileUtils::Expect expect)
+{
+    if (path.isEmpty() || FileUtils::hasDotComponent(path))
         return false;
-    }
-    bool ok = true;
-    QList<QByteArray> names;
-    while (dirent *entry = ::readdir(dir)) {
-        const QByteArray name(entry->d_name);
-        if (name != "." && name != "..")
-            names.append(name);
-    }
-    for (const QByteArray &name : std::as_const(names)) {
-        struct stat info;
-        if (::fstatat(dirFd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            ok = ok && errno == ENOENT;
-            continue;
-        }
-        if (!S_ISDIR(info.st_mode)) {
-            if (::unlinkat(dirFd, name.constData(), 0) != 0 && errno != ENOENT)
-                ok = false;
-            continue;
-        }
-        const int childFd = ::openat(dirFd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (childFd < 0) {
-            ok = false;
-            continue;
-        }
-        if (!removeContents(childFd))
-            ok = false;
-        if (::unlinkat(dirFd, name.constData(), AT_REMOVEDIR) != 0)
-            ok = false;
-    }
-    ::closedir(dir);
-    return ok;
+    const QString absolute = FileUtils::withoutRepeatedSlashes(
+        path.startsWith(QLatin1Char('/')) ? path : QDir::currentPath() + QLatin1Char('/') + path);
+    const qsizetype slash = absolute.lastIndexOf(QLatin1Char('/'));
+    if (absolute == QLatin1String("/") || slash < 0)
+        return false;
+    const QString parent = slash == 0 ? QStringLiteral("/") : absolute.left(slash);
+    const PinnedRoot root = PinnedRoot::open(parent, parent);
+    if (!root.isOpen())
+        return false;
+    return FileUtils::removeUnder(root, absolute, expect).removed();
 }
+
+// Sums the regular files below a folder, each hard-linked file once.
+class SizeSum final : public TreeWalker::Visitor
+{
+public:
+    void visitFile(const TreeWalker::Entry &entry) override
+    {
+        struct stat info;
+        if (entry.type() != DT_REG || !entry.stat(&info) || !S_ISREG(info.st_mode))
+            return;
+        if (info.st_nlink > 1) {
+            const InodeKey key { info.st_dev, info.st_ino };
+            if (m_linkedSeen.contains(key))
+                return;
+            m_linkedSeen.insert(key);
+        }
+        m_total += info.st_size;
+    }
+
+    qint64 total() const
+    {
+        return m_total;
+    }
+
+private:
+    qint64 m_total = 0;
+    QSet<InodeKey> m_linkedSeen;
+};
 
 QStringList pathComponents(const QString &absolutePath)
 {
@@ -81,84 +186,215 @@ QStringList pathComponents(const QString &absolutePath)
 
 } // namespace
 
+FileUtils::Removal FileUtils::removeUnder(const PinnedRoot &root, const QString &path, Expect expect)
+{
+    return removeUnder(root, QFile::encodeName(path), expect);
+}
+
+FileUtils::Removal FileUtils::removeUnder(const PinnedRoot &root, const QByteArray &path, Expect expect)
+{
+    if (!root.isOpen())
+        return removal(Removal::Refused, QStringLiteral("its folder is not open"));
+    const QByteArray rootPath = QFile::encodeName(root.path());
+    const bool below = rootPath == "/"
+        ? path.startsWith('/')
+        : path.startsWith(rootPath) && path.size() > rootPath.size() && path.at(rootPath.size()) == '/';
+    if (!below)
+        return removal(Removal::Refused, QStringLiteral("outside %1").arg(root.path()));
+    QList<QByteArray> components = path.mid(rootPath.size()).split('/');
+    components.removeAll(QByteArray());
+    if (components.isEmpty())
+        return removal(Removal::Refused, QStringLiteral("the folder itself"));
+    for (const QByteArray &name : std::as_const(components)) {
+        if (name == "." || name == "..")
+            return removal(Removal::Refused, QStringLiteral("\".\" or \"..\" in the path"));
+    }
+    if (beforeRemoveHook())
+        beforeRemoveHook()(path);
+
+    int fd = root.fd();
+    for (qsizetype i = 0; i + 1 < components.size(); ++i) {
+        const QByteArray &name = components.at(i);
+        const int child = ::openat(fd, name.constData(), openFolderFlags);
+        const int error = errno;
+        if (fd != root.fd())
+            ::close(fd);
+        if (child < 0) {
+            if (error == ENOENT)
+                return removal(Removal::Missing);
+            if (error == ELOOP || error == ENOTDIR)
+                return removal(
+                    Removal::Refused, QStringLiteral("a link or a file on the way: %1").arg(QFile::decodeName(name)));
+            return removal(Removal::Failed, errorText(error));
+        }
+        fd = child;
+        struct stat info;
+        if (::fstat(fd, &info) != 0 || info.st_dev != root.device()) {
+            ::close(fd);
+            return removal(
+                Removal::Refused, QStringLiteral("another volume on the way: %1").arg(QFile::decodeName(name)));
+        }
+    }
+    const QByteArray &name = components.last();
+    struct stat info;
+    Removal result;
+    if (::fstatat(fd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        result = errno == ENOENT ? removal(Removal::Missing) : removal(Removal::Failed, errorText(errno));
+    else
+        result = removeEntry(fd, name, info, expect, root.device(), path);
+    if (fd != root.fd())
+        ::close(fd);
+    return result;
+}
+
+bool FileUtils::deleteFile(const QString &path)
+{
+    return removeWithParentPinned(path, Expect::File);
+}
+
+bool FileUtils::deleteDirectory(const QString &path)
+{
+    return removeWithParentPinned(path, Expect::Folder);
+}
+
+void FileUtils::setBeforeRemoveHook(std::function<void(const QByteArray &)> hook)
+{
+    beforeRemoveHook() = std::move(hook);
+}
+
+int FileUtils::openRegularFileAt(int folderFd, const QByteArray &name)
+{
+    struct stat before;
+    if (::fstatat(folderFd, name.constData(), &before, AT_SYMLINK_NOFOLLOW) != 0)
+        return -1;
+    if (!S_ISREG(before.st_mode)) {
+        errno = S_ISLNK(before.st_mode) ? ELOOP : EINVAL;
+        return -1;
+    }
+    const int fd = ::openat(folderFd, name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat after;
+    if (::fstat(fd, &after) != 0 || !S_ISREG(after.st_mode) || after.st_dev != before.st_dev
+        || after.st_ino != before.st_ino) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags == -1 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
+int FileUtils::openRegularFile(const QString &path)
+{
+    return openRegularFileAt(AT_FDCWD, QFile::encodeName(path));
+}
+
+bool FileUtils::openRegularFile(QFile &file, const QString &path)
+{
+    const int fd = openRegularFile(path);
+    if (fd < 0)
+        return false;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+bool FileUtils::readRegularFile(const QString &path, qint64 maxBytes, QByteArray *contents, QString *error)
+{
+    auto fail = [&](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    const int fd = openRegularFile(path);
+    if (fd < 0)
+        return fail(errno == EINVAL ? QStringLiteral("not a regular file") : errorText(errno));
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return fail(file.errorString());
+    }
+    if (file.size() > maxBytes)
+        return fail(QStringLiteral("larger than %1 bytes").arg(maxBytes));
+    const QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes)
+        return fail(QStringLiteral("larger than %1 bytes").arg(maxBytes));
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    *contents = bytes;
+    return true;
+}
+
+bool FileUtils::isRegularFileOrAbsent(const QString &path)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return errno == ENOENT;
+    return S_ISREG(info.st_mode);
+}
+
+bool FileUtils::decodeName(const QByteArray &bytes, QString *name)
+{
+    *name = QFile::decodeName(bytes);
+    return QFile::encodeName(*name) == bytes;
+}
+
+bool FileUtils::hasDotComponent(const QString &path)
+{
+    const QStringList parts = path.split(QLatin1Char('/'));
+    return parts.contains(QStringLiteral(".")) || parts.contains(QStringLiteral(".."));
+}
+
+QString FileUtils::withoutRepeatedSlashes(const QString &path)
+{
+    QString cleaned;
+    cleaned.reserve(path.size());
+    for (const QChar c : path) {
+        if (c == QLatin1Char('/') && cleaned.endsWith(QLatin1Char('/')))
+            continue;
+        cleaned.append(c);
+    }
+    if (cleaned.size() > 1 && cleaned.endsWith(QLatin1Char('/')))
+        cleaned.chop(1);
+    return cleaned;
+}
+
 qint64 FileUtils::calculateDirSize(const QString &path)
 {
-    const QByteArray root = QFile::encodeName(withoutTrailingSlashes(path));
-    char *roots[] = {const_cast<char *>(root.constData()), nullptr};
-    FTS *tree = ::fts_open(roots, FTS_PHYSICAL | FTS_NOCHDIR, nullptr);
-    if (!tree)
+    const QString folder = withoutRepeatedSlashes(path);
+    const int fd = ::open(QFile::encodeName(folder).constData(), openFolderFlags);
+    if (fd < 0)
         return 0;
-    qint64 total = 0;
-    QSet<InodeKey> linkedSeen;
-    while (FTSENT *entry = ::fts_read(tree)) {
-        if (entry->fts_info != FTS_F)
-            continue;
-        const struct stat *info = entry->fts_statp;
-        if (info->st_nlink > 1) {
-            const InodeKey key{info->st_dev, info->st_ino};
-            if (linkedSeen.contains(key))
-                continue;
-            linkedSeen.insert(key);
-        }
-        total += info->st_size;
-    }
-    ::fts_close(tree);
-    return total;
+    SizeSum sum;
+    TreeWalker::walk(fd, QFile::encodeName(folder), sum);
+    ::close(fd);
+    return sum.total();
 }
 
 qint64 FileUtils::getFileSize(const QString &path)
 {
     struct stat info;
-    if (!lstatPath(withoutTrailingSlashes(path), &info))
+    if (::lstat(QFile::encodeName(withoutRepeatedSlashes(path)).constData(), &info) != 0)
         return 0;
     if (S_ISDIR(info.st_mode))
         return calculateDirSize(path);
     return info.st_size;
 }
 
-bool FileUtils::deleteFile(const QString &path)
-{
-    const QString target = withoutTrailingSlashes(path);
-    struct stat info;
-    if (!lstatPath(target, &info) || S_ISDIR(info.st_mode))
-        return false;
-    return ::unlink(QFile::encodeName(target).constData()) == 0;
-}
-
-bool FileUtils::deleteDirectory(const QString &path)
-{
-    const QString target = withoutTrailingSlashes(path);
-    if (target.isEmpty() || target == QLatin1String("/"))
-        return false;
-    struct stat info;
-    if (!lstatPath(target, &info))
-        return false;
-    if (S_ISLNK(info.st_mode))
-        return ::unlink(QFile::encodeName(target).constData()) == 0;
-    if (!S_ISDIR(info.st_mode))
-        return false;
-
-    const QFileInfo entry(target);
-    const QByteArray parent = QFile::encodeName(entry.absolutePath());
-    const QByteArray name = QFile::encodeName(entry.fileName());
-    const int parentFd = ::open(parent.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (parentFd < 0)
-        return false;
-    bool ok = false;
-    const int dirFd = ::openat(parentFd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (dirFd >= 0) {
-        const bool contentsRemoved = removeContents(dirFd);
-        ok = ::unlinkat(parentFd, name.constData(), AT_REMOVEDIR) == 0 && contentsRemoved;
-    }
-    ::close(parentFd);
-    return ok;
-}
-
 QStringList FileUtils::findFiles(const QString &dir, const QStringList &nameFilters, bool recursive)
 {
     QStringList found;
     QDirIterator it(dir, nameFilters, QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot,
-                    recursive ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
+        recursive ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
     while (it.hasNext())
         found.append(it.next());
     return found;

@@ -1,27 +1,120 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-// File helpers shared by the cleaners. deleteFile and deleteDirectory are the only way the
-// system removes files: a symbolic link is always removed as a link, never followed.
+#include <functional>
+
+class PinnedRoot;
+class QFile;
+
+// File helpers shared by the cleaners, and the system's one way of removing files.
+//
+// Removing. Every deletion goes through removeUnder (or the two older entry points deleteFile and
+// deleteDirectory, which use it). The rules it keeps, whoever calls it:
+// - a path is reached from an open root (PinnedRoot, core/pinnedroot.h) by opening each component
+//   relative to its parent with O_NOFOLLOW|O_DIRECTORY, and the last component is removed
+//   relative to that descriptor: a component that is (or has just become) a link stops the
+//   removal, and the path checked for containment is exactly the path removed;
+// - a link is removed as a link, never followed, wherever it is;
+// - nothing on another device than the root is touched: a mount point on the way or inside a
+//   removed folder is left alone and reported;
+// - "." and ".." are never accepted as components (as rm refuses them);
+// - folders of any depth are removed without recursion and with a bounded number of open
+//   descriptors (TreeWalker, core/treewalker.h), also past PATH_MAX.
+//
+// Reading. A file that is not a regular file is never opened for reading (opening a FIFO blocks
+// for ever, a device may do anything): openRegularFile and readRegularFile check before and
+// after opening, without following a link and without blocking.
+//
+// Names. The walk keeps names as the bytes the system gave; decodeName tells whether a name can
+// be held in a QString (CleanItem::path) and turned back into the same bytes. A name that
+// cannot is skipped with a log line, never confused with another.
 class FileUtils final
 {
 public:
+    // What removeUnder expects to find at the path.
+    enum class Expect {
+        File, // anything but a folder (a regular file, a link, a FIFO, ...); a folder is refused
+        Folder, // a folder, removed with everything below it; a link there is removed as a link;
+                // a regular file is refused
+        Any, // whatever is there
+    };
+
+    struct Removal
+    {
+        enum Status {
+            Removed, // the entry is gone, and with it everything below it
+            Missing, // nothing there (or a component on the way is missing): nothing removed
+            Refused, // a rule was at stake (outside the root, a link or another device on the way,
+                     // "." or "..", not what was expected); nothing removed
+            Failed, // the system refused (permissions, busy), or part of a folder could not go:
+                    // what could be removed was removed
+        };
+        Status status = Failed;
+        // For the log line: why it was refused or failed ("a link on the way: Caches").
+        QString reason;
+
+        bool removed() const
+        {
+            return status == Removed;
+        }
+    };
+
+    // Removes path, which must lie below the open root (compared as text at a "/" boundary with
+    // root.path(), no "." or ".." components, never the root itself), relative to the root's
+    // descriptor. Safe to call from any thread; one root may serve many removals at once.
+    static Removal removeUnder(const PinnedRoot &root, const QString &path, Expect expect);
+    // The same for a path given as the bytes the system uses (names that are not UTF-8).
+    static Removal removeUnder(const PinnedRoot &root, const QByteArray &path, Expect expect);
+
+    // Removes one file or link (never a folder) by pinning the path's parent folder: links in the
+    // parent's path are resolved as the system does, the entry itself is never followed. Prefer
+    // removeUnder with a root the user's choice belongs to: it also keeps the parent's path from
+    // leading elsewhere. False on failure, and for a folder or a path with "." or "..".
+    static bool deleteFile(const QString &path);
+    // Removes a folder and everything below it the same way (a link there is removed as a link).
+    // False when anything could not be removed, or for a mount point, or "." or "..".
+    static bool deleteDirectory(const QString &path);
+
+    // Test seam: called with the path (as bytes) after removeUnder has checked it and before it
+    // opens anything, so a test can change the tree exactly between the check and the removal.
+    // Set it only while no removal runs; an empty function removes the seam.
+    static void setBeforeRemoveHook(std::function<void(const QByteArray &path)> hook);
+
+    // Opens path for reading only when it is a regular file: it is checked without following a
+    // link, opened with O_NONBLOCK|O_NOFOLLOW, checked again with fstat (the same file, still
+    // regular), then switched back to blocking reads. Returns the descriptor (the caller closes
+    // it), or -1 with errno set (ELOOP for a link, EINVAL for anything not a regular file).
+    static int openRegularFile(const QString &path);
+    // The same for name inside the open folder folderFd.
+    static int openRegularFileAt(int folderFd, const QByteArray &name);
+    // The same into file (read-only, the descriptor closed with the file).
+    static bool openRegularFile(QFile &file, const QString &path);
+    // Reads a regular file of at most maxBytes whole; false with a reason for the log otherwise.
+    static bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray *contents, QString *error = nullptr);
+    // True when nothing is at path or it is a regular file (links not followed): what SQLite's
+    // database, -journal, -wal and -shm files must be before SQLite opens them.
+    static bool isRegularFileOrAbsent(const QString &path);
+
+    // The name as text when turning the text back gives exactly these bytes; false otherwise.
+    static bool decodeName(const QByteArray &bytes, QString *name);
+    // True when a component of path is "." or ".." (as written, before any cleaning).
+    static bool hasDotComponent(const QString &path);
+    // path with repeated "/" made one and trailing "/" removed (the root "/" stays).
+    static QString withoutRepeatedSlashes(const QString &path);
+
     // Sum of the regular files below path; links are not followed, hard links count once.
     static qint64 calculateDirSize(const QString &path);
     // calculateDirSize for a folder, the file's size otherwise; a link counts as itself.
     static qint64 getFileSize(const QString &path);
-    // Removes one file or symbolic link; false for a folder or on failure.
-    static bool deleteFile(const QString &path);
-    // Removes a folder and everything below it without ever following a link; a link to a
-    // folder is removed as a link. False when anything could not be removed.
-    static bool deleteDirectory(const QString &path);
     static QStringList findFiles(const QString &dir, const QStringList &nameFilters, bool recursive);
     static bool isHidden(const QString &path);
     static QString formatSize(qint64 bytes);
     // True when path is root itself or lies below it, compared at a "/" boundary after
-    // cleaning both and resolving symbolic links in them.
+    // cleaning both and resolving symbolic links in them. A check for showing and grouping;
+    // it is no guard for a deletion (a link may change after it): removeUnder is.
     static bool isInside(const QString &path, const QString &root);
     // The path with "." and ".." removed and every symbolic link resolved, as far as the
     // path exists; the part that does not exist yet is appended as cleaned text.

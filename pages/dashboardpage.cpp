@@ -37,6 +37,8 @@ void addShadow(QWidget *widget, int blurRadius, int alpha, int yOffset)
 QLabel *makeLabel(const QString &text, const QString &style, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
+    // The scan's current path comes from the disk: never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setStyleSheet(style);
     return label;
 }

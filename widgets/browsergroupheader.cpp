@@ -30,6 +30,7 @@ BrowserGroupHeader::BrowserGroupHeader(
     const ScanResult totals = groupTotals(categories);
 
     auto *name = new QLabel(browserName);
+    name->setTextFormat(Qt::PlainText);
     name->setObjectName(QStringLiteral("browserGroupName"));
     name->setStyleSheet(QStringLiteral("color: %1; font-size: 15px; font-weight: 700;").arg(QStringLiteral("#111827")));
     auto *summary

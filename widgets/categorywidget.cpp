@@ -34,6 +34,8 @@ const QStringList &knownIconIds()
 QLabel *styledLabel(const QString &text, const QString &style)
 {
     auto *label = new QLabel(text);
+    // Category names and descriptions come from rules files: never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setStyleSheet(style);
     return label;
 }

@@ -11,6 +11,8 @@ namespace {
 QLabel *elidingLabel(const QString &objectName, const QString &style)
 {
     auto *label = new QLabel;
+    // Names and paths come from the disk: never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setObjectName(objectName);
     label->setStyleSheet(style);
     // The text is elided to whatever width the row gives; it never widens the row.

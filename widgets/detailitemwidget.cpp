@@ -18,6 +18,7 @@ DetailItemWidget::DetailItemWidget(const CleanItem &item, QWidget *parent)
     setAttribute(Qt::WA_StyledBackground);
 
     auto *name = new QLabel(item.name);
+    name->setTextFormat(Qt::PlainText);
     name->setStyleSheet(QStringLiteral("color: %1; font-size: 13px;").arg(QStringLiteral("#111827")));
     name->setToolTip(item.path);
     name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

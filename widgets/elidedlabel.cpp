@@ -5,6 +5,8 @@ ElidedLabel::ElidedLabel(const QString &text, QWidget *parent)
     , m_fullText(text)
 {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // Shows names and paths from the disk: never read as markup.
+    setTextFormat(Qt::PlainText);
 }
 
 QString ElidedLabel::fullText() const

@@ -22,6 +22,7 @@ constexpr int overflowPixels = 50;
 QLabel *columnLabel(const QString &text)
 {
     auto *label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
     label->setStyleSheet(
         QStringLiteral("color: %1; font-size: 12px; font-weight: 500;").arg(QStringLiteral("#6B7280")));
     return label;
@@ -91,6 +92,7 @@ QWidget *ItemDetailDialog::createHeaderBar()
     connect(back, &QPushButton::clicked, this, &QDialog::close);
 
     m_titleLabel = new QLabel(m_category->name);
+    m_titleLabel->setTextFormat(Qt::PlainText);
     m_titleLabel->setStyleSheet(QStringLiteral("color: white; font-size: 14px; font-weight: 500;"));
     m_summaryLabel = new QLabel(
         tr("%1  |  %2 files").arg(CleanItem::formatSize(m_category->totalSize())).arg(m_category->items.size()));

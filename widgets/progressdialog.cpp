@@ -27,6 +27,8 @@ QString iconStyle(const QString &color)
 QLabel *centredLabel(const QString &text, const QString &style)
 {
     auto *label = new QLabel(text);
+    // The current item is a path from the disk: never read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
     label->setStyleSheet(style);
     return label;

@@ -41,6 +41,7 @@ void ScanProgressDialog::setupUi()
             .arg(QStringLiteral("#10B981")));
 
     m_pathLabel = new QLabel(tr("Preparing..."));
+    m_pathLabel->setTextFormat(Qt::PlainText);
     m_pathLabel->setWordWrap(true);
     m_pathLabel->setStyleSheet(QStringLiteral("font-size: 12px; color: %1;").arg(QStringLiteral("#9CA3AF")));
     m_countLabel = new QLabel(countText(0, 0));
