@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "app/navbutton.h"
+#include "app/settingsdialog.h"
 #include "dialogcloser.h"
 #include "testhome.h"
 
@@ -206,7 +207,10 @@ void TestMainWindow::settingsDialogShowsWhatIsStored()
     DialogCloser closer;
     QVERIFY(QMetaObject::invokeMethod(m_window, "onNavButtonClicked", Q_ARG(int, MainWindow::SettingsIndex)));
     QCOMPARE(closer.titles().size(), 1);
-    const QList<QCheckBox *> boxes = m_window->findChildren<QCheckBox *>();
+    // The settings dialog's boxes (pages have check boxes of their own).
+    const auto *dialog = m_window->findChild<SettingsDialog *>();
+    QVERIFY(dialog);
+    const QList<QCheckBox *> boxes = dialog->findChildren<QCheckBox *>();
     QCOMPARE(boxes.size(), 4);
     for (QCheckBox *box : boxes)
         box->setChecked(!box->isChecked());
@@ -214,7 +218,8 @@ void TestMainWindow::settingsDialogShowsWhatIsStored()
     // Reopened after the cancelled visit, the kept dialog shows the stored values again.
     QVERIFY(QMetaObject::invokeMethod(m_window, "onSettingsClicked"));
     QCOMPARE(closer.titles().size(), 2);
-    QCOMPARE(m_window->findChildren<QCheckBox *>(), boxes);
+    QCOMPARE(m_window->findChild<SettingsDialog *>(), dialog);
+    QCOMPARE(dialog->findChildren<QCheckBox *>(), boxes);
     const QList<bool> shown
         = { boxes.at(0)->isChecked(), boxes.at(1)->isChecked(), boxes.at(2)->isChecked(), boxes.at(3)->isChecked() };
     QCOMPARE(shown, (QList<bool> { false, false, false, true }));
