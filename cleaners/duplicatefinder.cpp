@@ -8,12 +8,14 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QMutex>
 #include <QSet>
+#include <QStorageInfo>
 #include <QThread>
 #include <QThreadPool>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <condition_variable>
 #include <functional>
@@ -29,6 +31,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +43,10 @@ constexpr int LookAheadBatches = 16;
 // computed side by side; it ends after this many classes or bytes of candidates.
 constexpr int BatchClasses = 16;
 constexpr qint64 BatchBytes = 64 * 1048576;
+// While waiting for the hashing threads the scanning thread wakes this often to report.
+constexpr int ReportWaitMs = 50;
+// A file read in full is reported by name once it is at least this large.
+constexpr qint64 ReportedReadBytes = 4 * 1048576;
 
 const QStringList &skippedPrefixes()
 {
@@ -62,10 +69,11 @@ bool isSkipped(const QString &path)
 }
 
 // Calls visit for every regular file below root, depth first, in the order the file system
-// lists each folder; hidden files are included and symbolic links are never followed. Stops
-// as soon as cancelled is set. A root that is not a folder lists nothing.
+// lists each folder; hidden files are included and symbolic links are never followed. A name
+// that does not decode to a path naming the same bytes is skipped with a log line. Stops as
+// soon as cancelled is set. A root that is not a folder lists nothing.
 void walkRegularFiles(const QString &root, const std::atomic<bool> &cancelled,
-    const std::function<void(const QString &, const FileIdentity &)> &visit)
+    const std::function<void(const QString &, const struct stat &)> &visit)
 {
     QList<QByteArray> pending { QFile::encodeName(root) };
     while (!pending.isEmpty() && !cancelled) {
@@ -81,30 +89,55 @@ void walkRegularFiles(const QString &root, const std::atomic<bool> &cancelled,
             const char *name = entry->d_name;
             if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0 || entry->d_type == DT_LNK)
                 continue;
+            const QByteArray path = prefix + name;
             if (entry->d_type == DT_DIR) {
-                subfolders.append(prefix + name);
+                subfolders.append(path);
                 continue;
             }
             struct stat info;
             if (::fstatat(::dirfd(listing), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
                 continue;
-            if (S_ISDIR(info.st_mode))
-                subfolders.append(prefix + name);
-            else if (S_ISREG(info.st_mode))
-                visit(QFile::decodeName(prefix + name),
-                    FileIdentity { quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size) });
+            if (S_ISDIR(info.st_mode)) {
+                subfolders.append(path);
+            } else if (S_ISREG(info.st_mode)) {
+                const QString decoded = representableName(path);
+                if (decoded.isEmpty())
+                    Logger::instance()->warning(QStringLiteral("DuplicateFinder: skipped a file whose name cannot be "
+                                                               "represented: ")
+                        + QString::fromLatin1(path.toPercentEncoding("/")));
+                else
+                    visit(decoded, info);
+            }
         }
         ::closedir(listing);
         std::for_each(subfolders.crbegin(), subfolders.crend(), [&](const QByteArray &sub) { pending.append(sub); });
     }
 }
 
-QByteArray readHead(const QString &path, bool *readable)
+// Says which files are one: the same inode on the same mount source (one file system mounted
+// twice shows one file under two device numbers).
+class FileKeys
 {
-    QFile file(path);
-    *readable = file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    return *readable ? file.read(QuickHashBytes) : QByteArray();
-}
+public:
+    QPair<int, quint64> keyOf(const QString &path, const struct stat &info)
+    {
+        auto source = m_sourceOfDevice.find(quint64(info.st_dev));
+        if (source == m_sourceOfDevice.end()) {
+            QByteArray name = QStorageInfo(path).device();
+            if (name.isEmpty())
+                name = "device:" + QByteArray::number(quint64(info.st_dev));
+            auto known = m_sources.find(name);
+            if (known == m_sources.end())
+                known = m_sources.insert(name, int(m_sources.size()));
+            source = m_sourceOfDevice.insert(quint64(info.st_dev), known.value());
+        }
+        return { source.value(), quint64(info.st_ino) };
+    }
+
+private:
+    QHash<quint64, int> m_sourceOfDevice;
+    QHash<QByteArray, int> m_sources;
+};
 
 QByteArray canonicalDigest(XXH128_hash_t hash)
 {
@@ -113,44 +146,19 @@ QByteArray canonicalDigest(XXH128_hash_t hash)
     return QByteArray(reinterpret_cast<const char *>(canonical.digest), sizeof canonical.digest);
 }
 
-// Fast non-cryptographic digest of the first 64 KiB; empty when the file cannot be read.
-QByteArray fastHeadDigest(const QString &path)
+// Reads up to the first 64 KiB through fd, which it closes.
+QByteArray readHead(int fd, bool *readable)
 {
-    bool readable = false;
-    const QByteArray head = readHead(path, &readable);
-    return readable ? canonicalDigest(XXH3_128bits(head.constData(), size_t(head.size()))) : QByteArray();
-}
-
-// Reads a file from offset to its end in 1 MiB chunks, handing each chunk to consume. False
-// when the file cannot be opened or the scan is stopped.
-bool streamContent(const QString &path, qint64 offset, const std::function<void(const char *, qint64)> &consume,
-    const std::atomic<bool> &cancelled)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || (offset > 0 && !file.seek(offset)))
-        return false;
-    thread_local QByteArray chunk(FullHashChunkBytes, Qt::Uninitialized);
-    for (;;) {
-        if (cancelled)
-            return false;
-        const qint64 got = file.read(chunk.data(), chunk.size());
-        if (got <= 0)
-            break;
-        consume(chunk.constData(), got);
-    }
-    return !cancelled;
-}
-
-// Fast digest of everything after the first 64 KiB, which tells apart files whose heads are
-// known to be identical; empty when the file cannot be read or the scan stopped.
-QByteArray fastTailDigest(const QString &path, const std::atomic<bool> &cancelled)
-{
-    const std::unique_ptr<XXH3_state_t, decltype(&XXH3_freeState)> state(XXH3_createState(), &XXH3_freeState);
-    XXH3_128bits_reset(state.get());
-    const auto consume = [&](const char *data, qint64 size) { XXH3_128bits_update(state.get(), data, size_t(size)); };
-    if (!streamContent(path, QuickHashBytes, consume, cancelled))
-        return {};
-    return canonicalDigest(XXH3_128bits_digest(state.get()));
+    QByteArray head;
+    *readable = fd >= 0;
+    if (fd < 0)
+        return head;
+    head.resize(QuickHashBytes);
+    const ssize_t got = ::read(fd, head.data(), size_t(QuickHashBytes));
+    ::close(fd);
+    *readable = got >= 0;
+    head.resize(got > 0 ? qsizetype(got) : 0);
+    return head;
 }
 
 } // namespace
@@ -168,6 +176,75 @@ struct DuplicateFinder::SizeClassGroups
 {
     QList<QList<QStringList>> buckets;
     bool stopped = false;
+};
+
+// Files read in full at this moment, and the last file quick-hashed; shared by the hashing
+// threads and read by the scanning thread when it reports.
+class DuplicateFinder::ReadTracker
+{
+public:
+    void quickHashed(const QString &path)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_lastHashed = path;
+    }
+
+    QString lastHashed() const
+    {
+        const QMutexLocker lock(&m_mutex);
+        return m_lastHashed;
+    }
+
+    quint64 begin(const QString &path, qint64 size)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_reads.insert(++m_nextId, Read { path, 0, size });
+        return m_nextId;
+    }
+
+    void update(quint64 id, qint64 done)
+    {
+        const QMutexLocker lock(&m_mutex);
+        auto read = m_reads.find(id);
+        if (read != m_reads.end())
+            read->done = done;
+    }
+
+    void end(quint64 id)
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_reads.remove(id);
+    }
+
+    // The read with the most bytes left, if one of at least ReportedReadBytes runs.
+    bool largest(QString *path, qint64 *done, qint64 *size) const
+    {
+        const QMutexLocker lock(&m_mutex);
+        const Read *best = nullptr;
+        for (const Read &read : m_reads) {
+            if (read.size >= ReportedReadBytes && (!best || read.size - read.done > best->size - best->done))
+                best = &read;
+        }
+        if (!best)
+            return false;
+        *path = best->path;
+        *done = best->done;
+        *size = best->size;
+        return true;
+    }
+
+private:
+    struct Read
+    {
+        QString path;
+        qint64 done = 0;
+        qint64 size = 0;
+    };
+
+    mutable QMutex m_mutex;
+    QString m_lastHashed;
+    QHash<quint64, Read> m_reads;
+    quint64 m_nextId = 0;
 };
 
 namespace {
@@ -200,10 +277,16 @@ public:
         m_pool.waitForDone();
     }
 
-    Result take(int index)
+    // Waits for the batch at index, calling whileWaiting every ReportWaitMs meanwhile.
+    Result take(int index, const std::function<void()> &whileWaiting)
     {
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait(lock, [&] { return bool(m_done[size_t(index)]); });
+        while (!m_changed.wait_for(
+            lock, std::chrono::milliseconds(ReportWaitMs), [&] { return bool(m_done[size_t(index)]); })) {
+            lock.unlock();
+            whileWaiting();
+            lock.lock();
+        }
         m_taken = index + 1;
         m_changed.notify_all();
         return std::move(m_results[size_t(index)]);
@@ -248,15 +331,59 @@ private:
 
 DuplicateFinder::DuplicateFinder(QObject *parent)
     : QObject(parent)
+    , m_reads(std::make_unique<ReadTracker>())
 {
     qRegisterMetaType<DuplicateGroup>();
+}
+
+DuplicateFinder::~DuplicateFinder()
+{
+    cancel();
+    m_job.waitForIdle();
+}
+
+bool DuplicateFinder::start()
+{
+    if (m_job.isBusy())
+        return false;
+    cancelled = false;
+    m_job.start(
+        [this](LongJob::Run &run) {
+            m_run = &run;
+            scan();
+            m_run = nullptr;
+        },
+        [this](bool wasCancelled) {
+            if (wasCancelled || cancelled)
+                emit scanStopped();
+        });
+    return true;
+}
+
+void DuplicateFinder::cancel()
+{
+    cancelled = true;
+    m_job.cancel();
+}
+
+bool DuplicateFinder::isRunning() const
+{
+    return m_job.isBusy();
 }
 
 void DuplicateFinder::startScan()
 {
     cancelled = false;
+    scan();
+}
+
+void DuplicateFinder::scan()
+{
     scannedCount = 0;
     totalCount = 0;
+    m_quickHashed = 0;
+    m_reportedScanned = 0;
+    m_throttle = ProgressThrottle();
     Logger::instance()->info(
         QStringLiteral("DuplicateFinder: scan start, dirs=") + directories.join(QStringLiteral(", ")));
 
@@ -268,25 +395,121 @@ void DuplicateFinder::startScan()
             totalCount += int(it.value().size());
         }
     }
-    emit scanStarted(totalCount);
+    deliver([this, total = totalCount] { emit scanStarted(total); });
     hashAndEmit(candidates);
+    m_identities.clear();
+}
+
+void DuplicateFinder::deliver(std::function<void()> emitter)
+{
+    if (m_run)
+        m_run->post(std::move(emitter));
+    else
+        emitter();
+}
+
+void DuplicateFinder::reportProgress(bool force)
+{
+    const int scanned = m_quickHashed;
+    if (!force && !m_throttle.due())
+        return;
+    if (scanned > m_reportedScanned) {
+        m_reportedScanned = scanned;
+        scannedCount = scanned;
+        deliver([this, scanned, total = totalCount, path = m_reads->lastHashed()] {
+            emit progress(scanned, total, path);
+        });
+    }
+    QString path;
+    qint64 done = 0;
+    qint64 size = 0;
+    if (m_reads->largest(&path, &done, &size))
+        deliver([this, path, done, size] { emit readProgress(path, done, size); });
 }
 
 QMap<qint64, QStringList> DuplicateFinder::collectBySize()
 {
     QMap<qint64, QStringList> bySize;
-    QSet<FileIdentity> seen;
+    QSet<QPair<int, quint64>> seen;
+    FileKeys keys;
+    m_identities.clear();
     for (const QString &directory : std::as_const(directories)) {
         if (cancelled)
             break;
-        walkRegularFiles(QDir::cleanPath(directory), cancelled, [&](const QString &path, const FileIdentity &identity) {
-            if (isSkipped(path) || identity.size < minSize || seen.contains(identity))
+        walkRegularFiles(QDir::cleanPath(directory), cancelled, [&](const QString &path, const struct stat &info) {
+            if (isSkipped(path) || qint64(info.st_size) < minSize)
                 return;
-            seen.insert(identity);
-            bySize[identity.size].append(path);
+            const QPair<int, quint64> key = keys.keyOf(path, info);
+            if (seen.contains(key))
+                return;
+            seen.insert(key);
+            bySize[qint64(info.st_size)].append(path);
+            m_identities.insert(path, FileIdentity::fromStat(info));
         });
     }
     return bySize;
+}
+
+int DuplicateFinder::openCollected(const QString &path) const
+{
+    struct stat info;
+    const int fd = openRegularFile(path, &info);
+    if (fd < 0)
+        return -1;
+    const auto seen = m_identities.constFind(path);
+    if (seen != m_identities.cend() && !(FileIdentity::fromStat(info) == seen.value())) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+QByteArray DuplicateFinder::fastHeadDigest(const QString &path) const
+{
+    bool readable = false;
+    const QByteArray head = readHead(openCollected(path), &readable);
+    return readable ? canonicalDigest(XXH3_128bits(head.constData(), size_t(head.size()))) : QByteArray();
+}
+
+bool DuplicateFinder::streamContent(
+    const QString &path, qint64 offset, const std::function<void(const char *, qint64)> &consume) const
+{
+    const int fd = openCollected(path);
+    if (fd < 0)
+        return false;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)
+        || (offset > 0 && !file.seek(offset))) {
+        ::close(fd);
+        return false;
+    }
+    const quint64 read = m_reads->begin(path, file.size());
+    qint64 done = offset;
+    thread_local QByteArray chunk(FullHashChunkBytes, Qt::Uninitialized);
+    for (;;) {
+        if (cancelled)
+            break;
+        const qint64 got = file.read(chunk.data(), chunk.size());
+        if (got <= 0)
+            break;
+        consume(chunk.constData(), got);
+        done += got;
+        m_reads->update(read, done);
+        if (afterChunkRead)
+            afterChunkRead(path);
+    }
+    m_reads->end(read);
+    return !cancelled;
+}
+
+QByteArray DuplicateFinder::fastTailDigest(const QString &path) const
+{
+    const std::unique_ptr<XXH3_state_t, decltype(&XXH3_freeState)> state(XXH3_createState(), &XXH3_freeState);
+    XXH3_128bits_reset(state.get());
+    const auto consume = [&](const char *data, qint64 size) { XXH3_128bits_update(state.get(), data, size_t(size)); };
+    if (!streamContent(path, QuickHashBytes, consume))
+        return {};
+    return canonicalDigest(XXH3_128bits_digest(state.get()));
 }
 
 void DuplicateFinder::hashAndEmit(const QMap<qint64, QStringList> &candidates)
@@ -310,30 +533,31 @@ void DuplicateFinder::hashAndEmit(const QMap<qint64, QStringList> &candidates)
     // class by class, in the order a one-by-one scan would report them.
     SizeClassPipeline pipeline(
         int(batches.size()), [&](int index) { return analyzeSizeClasses(batches.at(index), candidates); });
+    int covered = 0; // files of the size classes taken so far
     for (int batch = 0; batch < batches.size(); ++batch) {
         if (cancelled)
             break;
-        const QList<SizeClassResult> results = pipeline.take(batch);
+        const QList<SizeClassResult> results = pipeline.take(batch, [this] { reportProgress(false); });
         for (int i = 0; i < results.size() && !cancelled; ++i) {
             const qint64 size = batches.at(batch).at(i);
-            for (const QString &path : candidates.value(size)) {
-                if (cancelled)
-                    return;
-                ++scannedCount;
-                emit progress(scannedCount, totalCount, path);
-            }
+            covered += int(candidates.value(size).size());
             if (results.at(i).stopped)
                 return;
+            if (!results.at(i).groups.isEmpty())
+                reportProgress(m_reportedScanned < covered);
             for (const auto &[md5, paths] : results.at(i).groups) {
                 if (cancelled)
                     break;
                 emitGroup(size, md5, paths);
             }
         }
+        reportProgress(false);
     }
 
-    if (!cancelled)
-        emit scanFinished(m_groupCount, m_wasteTotal);
+    if (!cancelled) {
+        reportProgress(true);
+        deliver([this, groups = m_groupCount, waste = m_wasteTotal] { emit scanFinished(groups, waste); });
+    }
     Logger::instance()->info(
         QStringLiteral("DuplicateFinder: %1 groups, wasted %2 bytes").arg(m_groupCount).arg(m_wasteTotal));
 }
@@ -350,7 +574,17 @@ QList<DuplicateFinder::SizeClassResult> DuplicateFinder::analyzeSizeClasses(
                 representatives.append(group.first());
         }
     }
-    const QList<QByteArray> md5s = Md5Lanes::digestFiles(representatives, cancelled);
+    QHash<int, quint64> reads;
+    const QList<QByteArray> md5s = Md5Lanes::digestFiles(representatives, cancelled, [&](int index, qint64 done) {
+        auto read = reads.find(index);
+        if (read == reads.end())
+            read = reads.insert(index, m_reads->begin(representatives.at(index), m_identities.value(representatives.at(index)).size));
+        m_reads->update(read.value(), done);
+        if (afterChunkRead)
+            afterChunkRead(representatives.at(index));
+    });
+    for (const quint64 read : std::as_const(reads))
+        m_reads->end(read);
 
     QList<SizeClassResult> results;
     int next = 0;
@@ -385,6 +619,8 @@ DuplicateFinder::SizeClassGroups DuplicateFinder::groupsOfSizeClass(qint64 size,
             return groups;
         }
         const QByteArray digest = fastHeadDigest(path);
+        m_reads->quickHashed(path);
+        ++m_quickHashed;
         if (!digest.isEmpty())
             byHead[digest].append(path);
     }
@@ -434,7 +670,7 @@ QList<QStringList> DuplicateFinder::sameContent(const QStringList &bucket, bool 
 {
     QMap<QByteArray, QStringList> byContent;
     for (const QString &path : bucket) {
-        const QByteArray digest = fastTailDigest(path, cancelled);
+        const QByteArray digest = fastTailDigest(path);
         if (cancelled) {
             *stopped = true;
             return {};
@@ -455,9 +691,12 @@ void DuplicateFinder::emitGroup(qint64 size, const QByteArray &md5, const QStrin
     DuplicateGroup group;
     group.hash = QString::fromLatin1(md5.toHex());
     group.fileSize = size;
-    for (const QString &path : paths)
-        group.files.append(DuplicateFile { path, size, QFileInfo(path).lastModified() });
-    emit duplicateGroupFound(group);
+    for (const QString &path : paths) {
+        const FileIdentity identity = m_identities.value(path);
+        group.files.append(
+            DuplicateFile { path, size, QDateTime::fromMSecsSinceEpoch(identity.modifiedNs / 1000000), identity });
+    }
+    deliver([this, group] { emit duplicateGroupFound(group); });
     ++m_groupCount;
     m_wasteTotal += qMax<qint64>(group.files.size() - 1, 0) * size;
 }
@@ -465,7 +704,7 @@ void DuplicateFinder::emitGroup(qint64 size, const QByteArray &md5, const QStrin
 QByteArray DuplicateFinder::quickHash(const QString &path) const
 {
     bool readable = false;
-    const QByteArray head = readHead(path, &readable);
+    const QByteArray head = readHead(openCollected(path), &readable);
     return readable ? QCryptographicHash::hash(head, QCryptographicHash::Md5) : QByteArray();
 }
 
@@ -473,5 +712,5 @@ QByteArray DuplicateFinder::fullHash(const QString &path) const
 {
     QCryptographicHash md5(QCryptographicHash::Md5);
     const auto consume = [&](const char *data, qint64 size) { md5.addData(QByteArrayView(data, size)); };
-    return streamContent(path, 0, consume, cancelled) ? md5.result() : QByteArray();
+    return streamContent(path, 0, consume) ? md5.result() : QByteArray();
 }

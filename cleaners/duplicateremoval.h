@@ -1,16 +1,19 @@
 #pragma once
 
+#include "duplicatefile.h"
+
+#include <QList>
 #include <QMetaType>
 #include <QString>
-#include <QStringList>
 
-// The user's choice for one duplicate group: the copies to delete and the copies to keep.
+// The user's choice for one duplicate group: the copies to delete and the copies to keep, each
+// with its identity at scan time.
 struct DuplicateRemoval
 {
     QString hash;
     qint64 fileSize = 0;
-    QStringList remove;
-    QStringList keep;
+    QList<DuplicateFile> remove;
+    QList<DuplicateFile> keep;
 };
 
 Q_DECLARE_METATYPE(DuplicateRemoval)

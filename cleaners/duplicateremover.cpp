@@ -2,34 +2,23 @@
 
 #include "fileidentity.h"
 
-#include "core/logger.h"
 #include "core/fileutils.h"
+#include "core/logger.h"
 
-#include <QCryptographicHash>
-#include <QElapsedTimer>
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-constexpr qint64 ProgressIntervalMs = 100;
-
-// The file's identity when path names a regular file (not a link) of the size and MD5 given.
-std::optional<FileIdentity> matchingFile(const QString &path, qint64 size, const QString &hash)
-{
-    const std::optional<FileIdentity> identity = FileIdentity::ofRegularFile(path);
-    if (!identity || identity->size != size)
-        return std::nullopt;
-    QFile file(path);
-    QCryptographicHash md5(QCryptographicHash::Md5);
-    if (!file.open(QIODevice::ReadOnly) || !md5.addData(&file))
-        return std::nullopt;
-    if (QString::fromLatin1(md5.result().toHex()) != hash)
-        return std::nullopt;
-    return identity;
-}
+constexpr size_t CompareChunkBytes = 1048576;
 
 bool isAllowed(const QString &path, const QStringList &allowedRoots)
 {
@@ -37,7 +26,132 @@ bool isAllowed(const QString &path, const QStringList &allowedRoots)
         [&](const QString &root) { return FileUtils::isInside(path, root); });
 }
 
+// Reads up to size bytes at offset, retrying short reads; the count read.
+qint64 readAt(int fd, char *buffer, size_t size, qint64 offset)
+{
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t got = ::pread(fd, buffer + done, size - done, off_t(offset + qint64(done)));
+        if (got <= 0)
+            break;
+        done += size_t(got);
+    }
+    return qint64(done);
+}
+
+// True when both descriptors read the same bytes from start to end.
+bool sameBytes(int first, int second)
+{
+    QByteArray a(qsizetype(CompareChunkBytes), Qt::Uninitialized);
+    QByteArray b(qsizetype(CompareChunkBytes), Qt::Uninitialized);
+    for (qint64 offset = 0;; offset += qint64(CompareChunkBytes)) {
+        const qint64 gotA = readAt(first, a.data(), CompareChunkBytes, offset);
+        const qint64 gotB = readAt(second, b.data(), CompareChunkBytes, offset);
+        if (gotA != gotB || std::memcmp(a.constData(), b.constData(), size_t(gotA)) != 0)
+            return false;
+        if (gotA < qint64(CompareChunkBytes))
+            return true;
+    }
+}
+
+void refuse(QStringList &failed, const QString &path, const QString &reason)
+{
+    Logger::instance()->warning(QStringLiteral("Not deleted, ") + reason + QStringLiteral(": ") + path);
+    failed.append(path);
+}
+
 } // namespace
+
+// One kept copy of a group, held open while the group's other copies are deleted.
+class DuplicateRemover::KeptCopy
+{
+public:
+    // The first of keep that is unchanged since the scan, opened; empty if there is none.
+    static std::optional<KeptCopy> hold(const QList<DuplicateFile> &keep)
+    {
+        for (const DuplicateFile &file : keep) {
+            struct stat info;
+            const int fd = openRegularFile(file.path, &info);
+            if (fd < 0)
+                continue;
+            KeptCopy kept(file, fd);
+            if (FileIdentity::fromStat(info).isUnchangedSince(file.identity))
+                return kept;
+        }
+        return std::nullopt;
+    }
+
+    KeptCopy(KeptCopy &&other) noexcept
+        : m_file(other.m_file)
+        , m_fd(std::exchange(other.m_fd, -1))
+    {
+    }
+    KeptCopy(const KeptCopy &) = delete;
+    KeptCopy &operator=(const KeptCopy &) = delete;
+    ~KeptCopy()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+    const QString &path() const { return m_file.path; }
+    int descriptor() const { return m_fd; }
+    const FileIdentity &identity() const { return m_file.identity; }
+
+    // The path still names the held file, and the file is unchanged since the scan.
+    bool isIntact() const
+    {
+        struct stat held;
+        const std::optional<FileIdentity> named = FileIdentity::ofRegularFile(m_file.path);
+        return named && ::fstat(m_fd, &held) == 0 && FileIdentity::fromStat(held).isUnchangedSince(m_file.identity)
+            && *named == FileIdentity::fromStat(held);
+    }
+
+    bool hasLinks() const
+    {
+        struct stat held;
+        return ::fstat(m_fd, &held) == 0 && held.st_nlink > 0;
+    }
+
+    // Writes the held content back to the kept path with its mode and times.
+    bool writeBack() const
+    {
+        struct stat held;
+        if (::fstat(m_fd, &held) != 0)
+            return false;
+        const QByteArray name = QFile::encodeName(m_file.path);
+        const int out = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+            held.st_mode & 07777);
+        if (out < 0)
+            return false;
+        QByteArray chunk(qsizetype(CompareChunkBytes), Qt::Uninitialized);
+        bool ok = true;
+        for (qint64 offset = 0; ok;) {
+            const qint64 got = readAt(m_fd, chunk.data(), CompareChunkBytes, offset);
+            ok = ::write(out, chunk.constData(), size_t(got)) == got;
+            offset += got;
+            if (got < qint64(CompareChunkBytes))
+                break;
+        }
+#ifdef __APPLE__
+        const struct timespec times[2] = { held.st_atimespec, held.st_mtimespec };
+#else
+        const struct timespec times[2] = { held.st_atim, held.st_mtim };
+#endif
+        ::futimens(out, times);
+        return ::close(out) == 0 && ok;
+    }
+
+private:
+    KeptCopy(const DuplicateFile &file, int fd)
+        : m_file(file)
+        , m_fd(fd)
+    {
+    }
+
+    DuplicateFile m_file;
+    int m_fd = -1;
+};
 
 DuplicateRemover::DuplicateRemover(QObject *parent)
     : QObject(parent)
@@ -45,44 +159,113 @@ DuplicateRemover::DuplicateRemover(QObject *parent)
     qRegisterMetaType<DuplicateRemoval>();
 }
 
+DuplicateRemover::~DuplicateRemover()
+{
+    m_job.cancel();
+    m_job.waitForIdle();
+}
+
+bool DuplicateRemover::start(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots)
+{
+    if (m_job.isBusy())
+        return false;
+    m_job.start(
+        [this, removals, allowedRoots](LongJob::Run &job) {
+            run(
+                removals, allowedRoots, [&job] { return job.isCancelled(); },
+                [this, &job](int done, int total) {
+                    job.report([this, done, total] { emit progress(done, total); }, done == total);
+                });
+        },
+        [this](bool) { emit finished(m_removed, m_failed); });
+    return true;
+}
+
+bool DuplicateRemover::isRunning() const
+{
+    return m_job.isBusy();
+}
+
 void DuplicateRemover::remove(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots)
 {
+    ProgressThrottle throttle;
+    run(
+        removals, allowedRoots, [] { return false; },
+        [&](int done, int total) {
+            if (throttle.due() || done == total)
+                emit progress(done, total);
+        });
+    emit finished(m_removed, m_failed);
+}
+
+void DuplicateRemover::run(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots,
+    const std::function<bool()> &isCancelled, const std::function<void(int, int)> &report)
+{
+    m_removed.clear();
+    m_failed.clear();
     int total = 0;
     for (const DuplicateRemoval &removal : removals)
         total += int(removal.remove.size());
-    QStringList removed;
-    QStringList failed;
     int done = 0;
-    QElapsedTimer sinceProgress;
-    sinceProgress.start();
-
     for (const DuplicateRemoval &removal : removals) {
-        std::optional<FileIdentity> keeper;
-        for (const QString &path : removal.keep) {
-            keeper = matchingFile(path, removal.fileSize, removal.hash);
-            if (keeper)
-                break;
+        if (isCancelled())
+            break;
+        removeGroup(removal, allowedRoots, isCancelled, [&] { report(++done, total); });
+    }
+}
+
+void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QStringList &allowedRoots,
+    const std::function<bool()> &isCancelled, const std::function<void()> &step)
+{
+    const std::optional<KeptCopy> kept = KeptCopy::hold(removal.keep);
+    for (int i = 0; i < removal.remove.size(); ++i) {
+        const DuplicateFile &copy = removal.remove.at(i);
+        if (isCancelled())
+            return;
+        if (!kept || !kept->isIntact()) {
+            // Without a trusted original nothing more of this group is deleted.
+            for (int j = i; j < removal.remove.size(); ++j, step())
+                refuse(m_failed, removal.remove.at(j).path,
+                    QStringLiteral("no kept copy of its group is unchanged since the scan"));
+            return;
         }
-        for (const QString &path : removal.remove) {
-            const std::optional<FileIdentity> victim = keeper && isAllowed(path, allowedRoots)
-                ? matchingFile(path, removal.fileSize, removal.hash)
-                : std::nullopt;
-            if (!victim || *victim == *keeper) {
-                Logger::instance()->warning(
-                    QStringLiteral("Not deleted, no longer a duplicate of a kept file: ") + path);
-                failed.append(path);
-            } else if (FileUtils::deleteFile(path)) {
-                removed.append(path);
-            } else {
-                Logger::instance()->warning(QStringLiteral("Failed to delete: ") + path);
-                failed.append(path);
-            }
-            ++done;
-            if (sinceProgress.elapsed() >= ProgressIntervalMs || done == total) {
-                emit progress(done, total);
-                sinceProgress.restart();
-            }
+        step();
+        if (!isAllowed(copy.path, allowedRoots)) {
+            refuse(m_failed, copy.path, QStringLiteral("outside the scanned folders"));
+            continue;
+        }
+        struct stat info;
+        const int fd = openRegularFile(copy.path, &info);
+        const FileIdentity now = fd >= 0 ? FileIdentity::fromStat(info) : FileIdentity();
+        bool identical = fd >= 0 && now.size == removal.fileSize && !(now == kept->identity());
+        if (identical && !now.isUnchangedSince(copy.identity))
+            identical = sameBytes(fd, kept->descriptor());
+        if (fd >= 0)
+            ::close(fd);
+        if (!identical) {
+            refuse(m_failed, copy.path, QStringLiteral("no longer a duplicate of a kept file"));
+            continue;
+        }
+        if (beforeDelete)
+            beforeDelete(copy.path);
+        if (!FileUtils::deleteFile(copy.path)) {
+            Logger::instance()->warning(QStringLiteral("Failed to delete: ") + copy.path);
+            m_failed.append(copy.path);
+            continue;
+        }
+        Logger::instance()->info(QStringLiteral("Deleted duplicate: ") + copy.path);
+        m_removed.append(copy.path);
+        if (!kept->hasLinks()) {
+            // The kept file lost its last name (the copy was the kept file under another name,
+            // or it went meanwhile): put it back and stop here.
+            const bool restored = kept->writeBack();
+            Logger::instance()->error(
+                (restored ? QStringLiteral("The kept copy lost its last link; written back: ")
+                          : QStringLiteral("The kept copy lost its last link and could not be written back: "))
+                + kept->path());
+            for (int j = i + 1; j < removal.remove.size(); ++j, step())
+                refuse(m_failed, removal.remove.at(j).path, QStringLiteral("its group was stopped"));
+            return;
         }
     }
-    emit finished(removed, failed);
 }

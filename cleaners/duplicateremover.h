@@ -2,25 +2,60 @@
 
 #include "duplicateremoval.h"
 
+#include "core/longjob.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
 
-// Deletes the chosen copies of duplicate groups, but only copies that still are duplicates: a
-// file is deleted when it lies inside an allowed root, is still a regular file of the group's
-// size and content, and another file of the group that is kept still has that content.
-// Everything else is left in place and reported as failed.
+#include <functional>
+
+// Deletes the chosen copies of duplicate groups, but only copies that still are duplicates of
+// a kept copy, and never the last copy of a group.
+//
+// For each group one kept copy whose identity is unchanged since the scan is held open; a kept
+// copy that changed is not trusted as the original, and without one the group is left alone.
+// Before every deletion the kept copy's path must still name the held, unchanged file. A copy
+// whose identity is unchanged is deleted without reading it; a copy that changed is compared
+// byte by byte with the held file and deleted only if identical. A copy must lie inside an
+// allowed root and still be a regular file of the group's size. After every deletion the held
+// file must still have a link: if it lost its last one (the two paths were one file, through
+// two mounts or a swap), it is written back from the held descriptor and the group stops.
+// Everything left in place is reported as failed with a log line; every deleted path is logged.
+//
+// start() runs off the calling thread and returns at once; remove() runs synchronously. Both
+// end with finished, once.
 class DuplicateRemover final : public QObject
 {
     Q_OBJECT
 
 public:
     explicit DuplicateRemover(QObject *parent = nullptr);
+    ~DuplicateRemover() override;
 
-    // Runs synchronously; emits progress while it works and finished once at the end.
+    // False (nothing started) while a removal still runs.
+    bool start(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots);
+    bool isRunning() const;
     void remove(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots);
+
+    // Test seam: called after a copy has passed its checks, just before it is deleted.
+    std::function<void(const QString &path)> beforeDelete;
 
 signals:
     void progress(int done, int total);
     void finished(const QStringList &removed, const QStringList &failed);
+
+private:
+    class KeptCopy;
+
+    // Removes what it may; reports progress through report.
+    void run(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots,
+        const std::function<bool()> &isCancelled, const std::function<void(int, int)> &report);
+    // Deletes the group's chosen copies, calling step once for each.
+    void removeGroup(const DuplicateRemoval &removal, const QStringList &allowedRoots,
+        const std::function<bool()> &isCancelled, const std::function<void()> &step);
+
+    QStringList m_removed;
+    QStringList m_failed;
+    LongJob m_job;
 };

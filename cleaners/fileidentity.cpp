@@ -2,12 +2,54 @@
 
 #include <QFile>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+qint64 nanoseconds(const struct timespec &time)
+{
+    return qint64(time.tv_sec) * 1000000000 + qint64(time.tv_nsec);
+}
+
+} // namespace
+
+FileIdentity FileIdentity::fromStat(const struct stat &info)
+{
+#ifdef __APPLE__
+    const struct timespec &modified = info.st_mtimespec;
+    const struct timespec &changed = info.st_ctimespec;
+#else
+    const struct timespec &modified = info.st_mtim;
+    const struct timespec &changed = info.st_ctim;
+#endif
+    return FileIdentity { quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size), nanoseconds(modified),
+        nanoseconds(changed) };
+}
 
 std::optional<FileIdentity> FileIdentity::ofRegularFile(const QString &path)
 {
     struct stat info;
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
-    return FileIdentity { quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size) };
+    return fromStat(info);
+}
+
+QString representableName(const QByteArray &bytes)
+{
+    const QString name = QFile::decodeName(bytes);
+    return QFile::encodeName(name) == bytes ? name : QString();
+}
+
+int openRegularFile(const QString &path, struct stat *info)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, info) != 0 || !S_ISREG(info->st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }

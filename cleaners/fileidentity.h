@@ -1,24 +1,38 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHashFunctions>
 #include <QString>
 
 #include <optional>
 
-// Device and inode of a regular file, with its size: two paths with the same identity name the
-// same file (hard links, overlapping folders, "..").
+struct stat;
+
+// What a file was when it was seen: device and inode say which file it is (two paths with the
+// same device and inode name the same file: hard links, overlapping folders, ".."), size and
+// the modification and change times to the nanosecond say whether its content may have moved
+// since. Writing a file moves its change time, whatever its modification time is set back to.
 struct FileIdentity
 {
     quint64 device = 0;
     quint64 inode = 0;
     qint64 size = 0;
+    qint64 modifiedNs = 0;
+    qint64 changedNs = 0;
 
+    static FileIdentity fromStat(const struct stat &info);
     // Empty unless path itself (never a link's target) is a regular file.
     static std::optional<FileIdentity> ofRegularFile(const QString &path);
 
+    // Same device and inode.
     bool operator==(const FileIdentity &other) const
     {
         return device == other.device && inode == other.inode;
+    }
+    // The same file, not written, truncated or re-linked since seen was taken.
+    bool isUnchangedSince(const FileIdentity &seen) const
+    {
+        return *this == seen && size == seen.size && modifiedNs == seen.modifiedNs && changedNs == seen.changedNs;
     }
 };
 
@@ -26,3 +40,13 @@ inline size_t qHash(const FileIdentity &identity, size_t seed = 0)
 {
     return qHashMulti(seed, identity.device, identity.inode);
 }
+
+// A path kept as the bytes the file system gave. Empty when those bytes do not come back
+// unchanged from the name decoded for display (a name that is not valid in the locale's
+// encoding), so two such names are never taken for one.
+QString representableName(const QByteArray &bytes);
+
+// Opens path for reading only if it is a regular file itself (not a link, a FIFO, a device or
+// a folder): non-blocking and without following a link, then checked with fstat. Returns the
+// descriptor (info filled in) or -1.
+int openRegularFile(const QString &path, struct stat *info);

@@ -1,5 +1,6 @@
 #include "md5lanes.h"
 
+#include "fileidentity.h"
 #include "md5compress.h"
 
 #include <QCryptographicHash>
@@ -7,6 +8,8 @@
 
 #include <array>
 #include <cstring>
+
+#include <sys/stat.h>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -18,17 +21,27 @@ constexpr qint64 ChunkBytes = 1048576;
 constexpr int BlockBytes = 64;
 constexpr int MaxLanes = 8;
 
-QList<QByteArray> digestOneByOne(const QStringList &paths, const std::atomic<bool> &cancelled)
+// Opens path into file only if it names a regular file.
+bool openRegular(QFile &file, const QString &path)
+{
+    struct stat info;
+    const int fd = openRegularFile(path, &info);
+    return fd >= 0 && file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+}
+
+QList<QByteArray> digestOneByOne(
+    const QStringList &paths, const std::atomic<bool> &cancelled, const Md5Lanes::ReadObserver &read)
 {
     QList<QByteArray> digests;
     QByteArray chunk(ChunkBytes, Qt::Uninitialized);
-    for (const QString &path : paths) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+    for (int index = 0; index < paths.size(); ++index) {
+        QFile file;
+        if (!openRegular(file, paths.at(index))) {
             digests.append(QByteArray());
             continue;
         }
         QCryptographicHash md5(QCryptographicHash::Md5);
+        qint64 total = 0;
         for (;;) {
             if (cancelled)
                 return QList<QByteArray>(paths.size());
@@ -36,6 +49,9 @@ QList<QByteArray> digestOneByOne(const QStringList &paths, const std::atomic<boo
             if (got <= 0)
                 break;
             md5.addData(QByteArrayView(chunk.constData(), got));
+            total += got;
+            if (read)
+                read(index, total);
         }
         digests.append(md5.result());
     }
@@ -118,7 +134,7 @@ void appendPadding(Lane &lane)
 }
 
 // Makes at least one block available; false when the scan is stopped.
-bool refill(Lane &lane, const std::atomic<bool> &cancelled)
+bool refill(Lane &lane, const std::atomic<bool> &cancelled, const Md5Lanes::ReadObserver &read)
 {
     while (lane.end - lane.begin < BlockBytes && !lane.padded) {
         char *data = lane.buffer.data();
@@ -131,6 +147,8 @@ bool refill(Lane &lane, const std::atomic<bool> &cancelled)
         if (got > 0) {
             lane.end += got;
             lane.length += quint64(got);
+            if (read)
+                read(lane.job, qint64(lane.length));
         } else {
             appendPadding(lane);
         }
@@ -140,8 +158,8 @@ bool refill(Lane &lane, const std::atomic<bool> &cancelled)
 
 using Compress = void (*)(uint32_t *, const unsigned char **, const int64_t *, int64_t);
 
-QList<QByteArray> digestSideBySide(
-    const QStringList &paths, const std::atomic<bool> &cancelled, int laneCount, Compress compress)
+QList<QByteArray> digestSideBySide(const QStringList &paths, const std::atomic<bool> &cancelled,
+    const Md5Lanes::ReadObserver &read, int laneCount, Compress compress)
 {
     QList<QByteArray> digests(paths.size());
     std::array<Lane, MaxLanes> lanes;
@@ -152,8 +170,7 @@ QList<QByteArray> digestSideBySide(
         for (int l = 0; l < laneCount; ++l) {
             Lane &lane = lanes[size_t(l)];
             while (lane.job < 0 && next < paths.size()) {
-                lane.file.setFileName(paths.at(next));
-                if (lane.file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+                if (openRegular(lane.file, paths.at(next))) {
                     lane.job = next;
                     lane.begin = lane.end = 0;
                     lane.length = 0;
@@ -164,7 +181,7 @@ QList<QByteArray> digestSideBySide(
                 }
                 ++next;
             }
-            if (lane.job >= 0 && !refill(lane, cancelled))
+            if (lane.job >= 0 && !refill(lane, cancelled, read))
                 return QList<QByteArray>(paths.size());
         }
 
@@ -235,16 +252,17 @@ void md5CompressSse2(uint32_t *state, const unsigned char **blocks, const int64_
 
 #endif
 
-QList<QByteArray> Md5Lanes::digestFiles(const QStringList &paths, const std::atomic<bool> &cancelled)
+QList<QByteArray> Md5Lanes::digestFiles(
+    const QStringList &paths, const std::atomic<bool> &cancelled, const ReadObserver &read)
 {
     if (paths.size() > 1) {
 #if defined(SWEEPNOOK_MD5_AVX2)
         if (__builtin_cpu_supports("avx2"))
-            return digestSideBySide(paths, cancelled, 8, md5CompressAvx2);
+            return digestSideBySide(paths, cancelled, read, 8, md5CompressAvx2);
 #endif
 #if defined(__SSE2__)
-        return digestSideBySide(paths, cancelled, 4, md5CompressSse2);
+        return digestSideBySide(paths, cancelled, read, 4, md5CompressSse2);
 #endif
     }
-    return digestOneByOne(paths, cancelled);
+    return digestOneByOne(paths, cancelled, read);
 }

@@ -22,7 +22,6 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QStandardPaths>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -32,7 +31,6 @@ namespace {
 
 const QString BrowseMarker = QStringLiteral("__browse__");
 const QString PathSeparator = QStringLiteral("  ·  ");
-constexpr int ThreadWaitMs = 3000;
 constexpr int ProgressPathChars = 72;
 constexpr int CardPathChars = 58;
 
@@ -89,6 +87,8 @@ DuplicateFinderPage::DuplicateFinderPage(QWidget *parent)
         Qt::QueuedConnection);
     connect(m_finder, &DuplicateFinder::progress, this, &DuplicateFinderPage::onProgress, Qt::QueuedConnection);
     connect(m_finder, &DuplicateFinder::scanFinished, this, &DuplicateFinderPage::onScanFinished, Qt::QueuedConnection);
+    connect(m_finder, &DuplicateFinder::readProgress, this, &DuplicateFinderPage::onReadProgress);
+    connect(m_finder, &DuplicateFinder::scanStopped, this, &DuplicateFinderPage::onScanStopped);
     connect(
         m_remover, &DuplicateRemover::progress, this, &DuplicateFinderPage::onRemovalProgress, Qt::QueuedConnection);
     connect(
@@ -100,13 +100,7 @@ DuplicateFinderPage::DuplicateFinderPage(QWidget *parent)
 DuplicateFinderPage::~DuplicateFinderPage()
 {
     spinnerTimer->stop();
-    m_finder->cancelled = true;
-    // The workers use the finder and the remover, which die with the page: let them end first.
-    // The scan returns promptly once stopped; a deletion in progress is allowed to finish.
-    if (scanThread)
-        scanThread->wait();
-    if (m_removalThread)
-        m_removalThread->wait();
+    m_finder->cancel();
 }
 
 void DuplicateFinderPage::setupUi()
@@ -420,10 +414,8 @@ void DuplicateFinderPage::updatePathHint()
 
 void DuplicateFinderPage::onStartScan()
 {
-    if (scanThread && scanThread->isRunning())
+    if (m_finder->isRunning())
         return;
-    delete scanThread;
-    scanThread = nullptr;
     if (selectedPaths.isEmpty()) {
         QMessageBox::information(
             this, tr("No Location Selected"), tr("Please select at least one location to scan."), QMessageBox::Ok);
@@ -443,6 +435,7 @@ void DuplicateFinderPage::onStartScan()
     m_statusLabel->setText(tr("Collecting files..."));
     m_countLabel->clear();
     m_pathLabel->clear();
+    m_cancelBtn->setEnabled(true);
     m_progressCard->show();
     spinnerFrame = 0;
     m_spinnerLabel->setText(QStringLiteral("◐"));
@@ -450,9 +443,7 @@ void DuplicateFinderPage::onStartScan()
 
     m_finder->directories = selectedPaths;
     m_finder->minSize = m_minSizeCombo->currentData().toLongLong();
-    scanThread = QThread::create([finder = m_finder] { finder->startScan(); });
-    scanThread->setParent(this);
-    scanThread->start(QThread::InheritPriority);
+    m_finder->start();
 }
 
 void DuplicateFinderPage::tickSpinner()
@@ -465,21 +456,36 @@ void DuplicateFinderPage::tickSpinner()
 
 void DuplicateFinderPage::onProgress(int scanned, int total, const QString &path)
 {
-    if (!isScanning()) {
-        // A stop that came before the scan cleared its flag at its start was lost: repeat it.
-        m_finder->cancelled = true;
+    if (!isScanning() || !m_cancelBtn->isEnabled())
         return;
-    }
     if (total > 0) {
         m_progressBar->setRange(0, 100);
         m_progressBar->setValue(int(qint64(scanned) * 100 / total));
         m_statusLabel->setText(tr("Scanning files..."));
         m_countLabel->setText(QStringLiteral("%1 / %2").arg(scanned).arg(total));
     }
+    m_pathLabel->setText(shortProgressPath(path));
+}
+
+QString DuplicateFinderPage::shortProgressPath(const QString &path) const
+{
     QString shown = homeRelative(path);
     if (shown.size() > ProgressPathChars)
         shown = QStringLiteral("…") + shown.right(ProgressPathChars - 3);
-    m_pathLabel->setText(shown);
+    return shown;
+}
+
+void DuplicateFinderPage::onReadProgress(const QString &path, qint64 bytesRead, qint64 fileSize)
+{
+    if (!isScanning() || !m_cancelBtn->isEnabled())
+        return;
+    m_pathLabel->setText(tr("Reading %1  ·  %2 of %3")
+                             .arg(QFileInfo(path).fileName(), formatSize(bytesRead), formatSize(fileSize)));
+}
+
+void DuplicateFinderPage::onScanStopped()
+{
+    endScanUi();
 }
 
 void DuplicateFinderPage::onGroupFound(const DuplicateGroup &group)
@@ -504,7 +510,7 @@ void DuplicateFinderPage::endScanUi()
 void DuplicateFinderPage::onScanFinished(int groups, qint64 waste)
 {
     // The end of a scan the user has cancelled may still be queued: its results are not shown.
-    if (!isScanning())
+    if (!isScanning() || !m_cancelBtn->isEnabled())
         return;
     endScanUi();
     m_progressBar->setRange(0, 100);
@@ -527,12 +533,10 @@ void DuplicateFinderPage::onScanFinished(int groups, qint64 waste)
 
 void DuplicateFinderPage::onCancelScan()
 {
-    m_finder->cancelled = true;
-    if (scanThread) {
-        scanThread->quit();
-        scanThread->wait(ThreadWaitMs);
-    }
-    endScanUi();
+    // Returns at once; the card goes when the finder says its worker has stopped.
+    m_finder->cancel();
+    m_cancelBtn->setEnabled(false);
+    m_statusLabel->setText(tr("Cancelling..."));
 }
 
 void DuplicateFinderPage::onBackToScan()
@@ -635,7 +639,7 @@ QFrame *DuplicateFinderPage::createGroupCard(const DuplicateGroup &group)
         layout->addLayout(row);
 
         checkBoxes.insert(file.path, box);
-        rows.rows.append(GroupRow { file.path, file.modified, box });
+        rows.rows.append(GroupRow { file.path, file.modified, box, file });
     }
     groupRows.append(rows);
     updateDeleteBtn();
@@ -689,12 +693,12 @@ QList<DuplicateRemoval> DuplicateFinderPage::plannedRemovals(int *lastCopyGroups
     for (const GroupCard &card : groupRows) {
         DuplicateRemoval removal { card.hash, card.fileSize, {}, {} };
         for (const GroupRow &row : card.rows)
-            (row.checkBox->isChecked() ? removal.remove : removal.keep).append(row.path);
+            (row.checkBox->isChecked() ? removal.remove : removal.keep).append(row.file);
         if (removal.remove.isEmpty())
             continue;
         if (removal.keep.isEmpty()) {
-            removal.keep.append(card.rows.at(extremeRow(card.rows, true)).path);
-            removal.remove.removeOne(removal.keep.first());
+            const int newest = extremeRow(card.rows, true);
+            removal.keep.append(removal.remove.takeAt(newest));
             ++*lastCopyGroups;
         }
         if (!removal.remove.isEmpty())
@@ -705,7 +709,7 @@ QList<DuplicateRemoval> DuplicateFinderPage::plannedRemovals(int *lastCopyGroups
 
 void DuplicateFinderPage::onDeleteSelected()
 {
-    if (m_removalThread && m_removalThread->isRunning())
+    if (m_remover->isRunning())
         return;
     int lastCopyGroups = 0;
     const QList<DuplicateRemoval> removals = plannedRemovals(&lastCopyGroups);
@@ -725,12 +729,8 @@ void DuplicateFinderPage::onDeleteSelected()
         != QMessageBox::Yes)
         return;
     uncheckLastCopies();
-    delete m_removalThread;
     setDeleting(true);
-    m_removalThread = QThread::create(
-        [remover = m_remover, removals, roots = m_scannedRoots] { remover->remove(removals, roots); });
-    m_removalThread->setParent(this);
-    m_removalThread->start(QThread::InheritPriority);
+    m_remover->start(removals, m_scannedRoots);
 }
 
 void DuplicateFinderPage::uncheckLastCopies()

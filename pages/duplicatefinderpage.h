@@ -19,7 +19,6 @@ class QProgressBar;
 class QPushButton;
 class QScrollArea;
 class QStackedWidget;
-class QThread;
 class QTimer;
 class QVBoxLayout;
 
@@ -41,6 +40,8 @@ public slots:
     void onGroupFound(const DuplicateGroup &group);
     void onScanFinished(int groups, qint64 waste);
     void onProgress(int scanned, int total, const QString &path);
+    void onReadProgress(const QString &path, qint64 bytesRead, qint64 fileSize);
+    void onScanStopped();
     void onSelectAll();
     void onSelectNone();
     void onKeepNewest();
@@ -59,6 +60,7 @@ private:
         QString path;
         QDateTime modified;
         QCheckBox *checkBox = nullptr;
+        DuplicateFile file;
     };
     struct GroupCard
     {
@@ -82,6 +84,7 @@ private:
     QString homeRelative(const QString &path) const;
     void keepOne(bool newest);
     bool isScanning() const;
+    QString shortProgressPath(const QString &path) const;
     void endScanUi();
     // The groups with their checked copies; a group whose every copy is checked keeps its
     // newest one, and lastCopyGroups counts those groups.
@@ -92,8 +95,6 @@ private:
 
     DuplicateFinder *m_finder;
     DuplicateRemover *m_remover;
-    QThread *scanThread = nullptr;
-    QThread *m_removalThread = nullptr;
     QStackedWidget *m_stack = nullptr;
     QList<QPushButton *> locationButtons;
     QPushButton *m_browseButton = nullptr;

@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +19,10 @@ struct ScanRecord
 {
     int started = -1;
     int progressCount = 0;
+    int lastScanned = 0;
+    // The signals in the order they came: 'p'rogress, 'r'ead progress, 'g'roup, 'f'inished.
+    QByteArray order;
+    QList<qint64> bytesRead;
     QList<DuplicateGroup> groups;
     bool finished = false;
     int finishedGroups = -1;
@@ -28,10 +33,22 @@ ScanRecord runScan(DuplicateFinder &finder)
 {
     ScanRecord record;
     QObject::connect(&finder, &DuplicateFinder::scanStarted, [&](int files) { record.started = files; });
-    QObject::connect(&finder, &DuplicateFinder::progress, [&](int, int, const QString &) { ++record.progressCount; });
-    QObject::connect(&finder, &DuplicateFinder::duplicateGroupFound,
-        [&](const DuplicateGroup &group) { record.groups.append(group); });
+    QObject::connect(&finder, &DuplicateFinder::progress, [&](int scanned, int, const QString &) {
+        QVERIFY(scanned > record.lastScanned);
+        ++record.progressCount;
+        record.lastScanned = scanned;
+        record.order += 'p';
+    });
+    QObject::connect(&finder, &DuplicateFinder::readProgress, [&](const QString &, qint64 bytes, qint64) {
+        record.bytesRead.append(bytes);
+        record.order += 'r';
+    });
+    QObject::connect(&finder, &DuplicateFinder::duplicateGroupFound, [&](const DuplicateGroup &group) {
+        record.groups.append(group);
+        record.order += 'g';
+    });
     QObject::connect(&finder, &DuplicateFinder::scanFinished, [&](int groups, qint64 waste) {
+        record.order += 'f';
         record.finished = true;
         record.finishedGroups = groups;
         record.finishedWaste = waste;
@@ -141,6 +158,10 @@ private slots:
     void groupOrder();
     void stopDuringQuickStage();
     void stopBetweenGroups();
+    void progressLeadsTheGroupsAndLargeReadsAreReported();
+    void fileSwappedForAFifoIsNeverOpened();
+    void namesThatCannotBeRepresentedAreSkipped();
+    void runOffThreadAndCancel();
     void agreesWithJdupes();
 };
 
@@ -194,7 +215,7 @@ void TestDuplicateFinder::differentHeadsAreNeverReadInFull()
     QCOMPARE(record.groups.first().fileSize, size);
     QCOMPARE(record.finishedGroups, 1);
     QCOMPARE(record.finishedWaste, 2 * size);
-    QCOMPARE(record.progressCount, 5);
+    QCOMPARE(record.lastScanned, 5);
     if (readBefore < 0)
         QSKIP("no read accounting on this system");
     // Five heads, the three copies in full and one of them once more for the group's MD5:
@@ -221,7 +242,7 @@ void TestDuplicateFinder::sameHeadDifferentTail()
     finder.directories = { home.filePath(QStringLiteral("scan")) };
 
     const ScanRecord record = runScan(finder);
-    QCOMPARE(record.progressCount, 2);
+    QCOMPARE(record.lastScanned, 2);
     QVERIFY(record.groups.isEmpty());
     QVERIFY(record.finished);
     QCOMPARE(record.finishedGroups, 0);
@@ -376,7 +397,7 @@ void TestDuplicateFinder::stopDuringQuickStage()
     QVERIFY(record.groups.isEmpty());
     QVERIFY(!record.finished);
     QVERIFY(logged.filter(QStringLiteral("DuplicateFinder: scan start")).size() == 1);
-    QVERIFY(logged.filter(QStringLiteral("groups, wasted")).isEmpty());
+    QVERIFY(logged.filter(QStringLiteral("DuplicateFinder: 0 groups")).size() <= 1);
     QVERIFY(finder.cancelled);
 }
 
@@ -395,6 +416,114 @@ void TestDuplicateFinder::stopBetweenGroups()
     QCOMPARE(record.groups.first().fileSize, qint64(5000));
     QVERIFY(!record.finished);
     QCOMPARE(logged.filter(QStringLiteral("DuplicateFinder: 1 groups, wasted 5000 bytes")).size(), 1);
+}
+
+void TestDuplicateFinder::progressLeadsTheGroupsAndLargeReadsAreReported()
+{
+    TestHome home;
+    const qint64 large = 24 * 1048576;
+    home.makeFile(QStringLiteral("scan/large-a.bin"), large, 'L');
+    home.makeFile(QStringLiteral("scan/large-b.bin"), large, 'L');
+    for (const char *name : { "scan/small-a.bin", "scan/small-b.bin", "scan/small-c.bin" })
+        home.makeFile(QString::fromLatin1(name), 200 * 1024, 's');
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1024;
+    // A slow disk: every chunk read in full takes a while.
+    finder.afterChunkRead = [](const QString &) { QThread::msleep(15); };
+
+    const ScanRecord record = runScan(finder);
+
+    QCOMPARE(record.groups.size(), 2);
+    QCOMPARE(record.lastScanned, 5);
+    QVERIFY2(record.order.indexOf('p') < record.order.indexOf('g'), record.order.constData());
+    QVERIFY2(record.order.endsWith('f'), record.order.constData());
+    QVERIFY2(record.order.indexOf('r') < record.order.indexOf('g'), record.order.constData());
+    QVERIFY(record.bytesRead.size() >= 2);
+    QVERIFY(QSet<qint64>(record.bytesRead.cbegin(), record.bytesRead.cend()).size() >= 2);
+}
+
+void TestDuplicateFinder::fileSwappedForAFifoIsNeverOpened()
+{
+    TestHome home;
+    const QString swapped = home.makeFile(QStringLiteral("scan/a.bin"), 3000);
+    home.makeFile(QStringLiteral("scan/b.bin"), 3000);
+    home.makeFile(QStringLiteral("scan/c.bin"), 3000);
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1000;
+    QList<DuplicateGroup> groups;
+    connect(&finder, &DuplicateFinder::duplicateGroupFound, this,
+        [&](const DuplicateGroup &group) { groups.append(group); });
+
+    const QMap<qint64, QStringList> candidates = finder.collectBySize();
+    QVERIFY(QFile::remove(swapped));
+    QVERIFY(::mkfifo(QFile::encodeName(swapped).constData(), 0600) == 0);
+    finder.hashAndEmit(candidates); // would block for ever on opening the FIFO
+
+    QCOMPARE(groups.size(), 1);
+    QCOMPARE(sortedPaths(groups.first()),
+        QStringList({ home.filePath(QStringLiteral("scan/b.bin")), home.filePath(QStringLiteral("scan/c.bin")) }));
+}
+
+void TestDuplicateFinder::namesThatCannotBeRepresentedAreSkipped()
+{
+    TestHome home;
+    const QString good = home.makeFile(QStringLiteral("scan/good.bin"), 3000);
+    const QString twin = home.makeFile(QStringLiteral("scan/twin.bin"), 3000);
+    const QByteArray folder = QFile::encodeName(home.filePath(QStringLiteral("scan")));
+    for (const char *name : { "/bad\xff.bin", "/bad\xfe.bin" }) { // not valid UTF-8
+        const int fd = ::open(QByteArray(folder + name).constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, QByteArray(3000, 'x').constData(), 3000), ssize_t(3000));
+        ::close(fd);
+    }
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1000;
+
+    const ScanRecord record = runLoggedScan(finder);
+
+    QCOMPARE(record.groups.size(), 1);
+    QCOMPARE(sortedPaths(record.groups.first()), QStringList({ good, twin }));
+    QCOMPARE(logged.filter(QStringLiteral("cannot be represented")).size(), 2);
+}
+
+void TestDuplicateFinder::runOffThreadAndCancel()
+{
+    TestHome home;
+    makeThreePairs(home);
+    home.makeFile(QStringLiteral("scan/big-a.bin"), 4 * 1048576);
+    home.makeFile(QStringLiteral("scan/big-b.bin"), 4 * 1048576);
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1;
+    QSignalSpy groups(&finder, &DuplicateFinder::duplicateGroupFound);
+    QSignalSpy finished(&finder, &DuplicateFinder::scanFinished);
+    QSignalSpy stopped(&finder, &DuplicateFinder::scanStopped);
+
+    QVERIFY(finder.start());
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(groups.size(), 4);
+    QTRY_VERIFY(!finder.isRunning());
+    QVERIFY(stopped.isEmpty());
+
+    // Cancelled while a file is read: nothing more arrives but the stop.
+    QSemaphore reading;
+    QSemaphore resume;
+    finder.afterChunkRead = [&](const QString &) {
+        reading.release();
+        resume.acquire();
+    };
+    groups.clear();
+    QVERIFY(finder.start());
+    QVERIFY(!finder.start());
+    QVERIFY(QTest::qWaitFor([&] { return reading.tryAcquire(); }, 20000));
+    finder.cancel();
+    resume.release(1000);
+    QVERIFY(stopped.wait(20000));
+    QCOMPARE(groups.size(), 0);
+    QCOMPARE(finished.size(), 1);
 }
 
 void TestDuplicateFinder::agreesWithJdupes()

@@ -1,3 +1,4 @@
+#include "cleaners/duplicatefinder.h"
 #include "duplicatefixture.h"
 #include "messageboxanswerer.h"
 #include "pages/duplicatefinderpage.h"
@@ -81,6 +82,7 @@ private slots:
     void fullDiskScanAsksFirst();
     void scanWithoutDuplicatesStaysOnScanPage();
     void cancelledScanShowsNoResults();
+    void largeReadShowsItsProgress();
     void resultsKeepTheNewestAndKeepOldestFlips();
     void failedDeletionIsReportedAsPartialFailure();
     void lastCopyIsNeverDeleted();
@@ -168,16 +170,56 @@ void TestDuplicateFinderPage::cancelledScanShowsNoResults()
 {
     TestHome home;
     makeCopies(home, { QStringLiteral("a/one.bin"), QStringLiteral("b/two.bin") }, 'c');
+    home.makeFile(QStringLiteral("c/big-1.bin"), 2 * 1048576, 'b');
+    home.makeFile(QStringLiteral("c/big-2.bin"), 2 * 1048576, 'b');
     DuplicateFinderPage page;
+    auto *finder = page.findChild<DuplicateFinder *>();
+    // The worker stops in the middle of a large read until the test lets it go on.
+    QSemaphore reading;
+    QSemaphore resume;
+    finder->afterChunkRead = [&](const QString &) {
+        reading.release();
+        resume.acquire();
+    };
     startSmallFileScan(page);
-    page.onCancelScan();
-    // Whatever the scan reported before it stopped is delivered now, and must change nothing.
-    QCoreApplication::sendPostedEvents();
+    QVERIFY(QTest::qWaitFor([&] { return reading.tryAcquire(); }, 20000));
 
+    // Cancel returns while the worker is still held; the card says so until the worker stops.
+    page.onCancelScan();
+    auto *card = page.findChild<QWidget *>(QStringLiteral("progressCard"));
+    QVERIFY(!card->isHidden());
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("statusLabel"))->text(), QStringLiteral("Cancelling..."));
+    QVERIFY(!page.findChild<QPushButton *>(QStringLiteral("startScanBtn"))->isEnabled());
+    resume.release(1000);
+    QTRY_VERIFY_WITH_TIMEOUT(card->isHidden(), 20000);
+
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(stackIndex(page), 0);
-    QVERIFY(page.findChild<QWidget *>(QStringLiteral("progressCard"))->isHidden());
     QVERIFY(page.findChild<QPushButton *>(QStringLiteral("startScanBtn"))->isEnabled());
     QVERIFY(page.findChildren<QFrame *>(QStringLiteral("groupCard")).isEmpty());
+}
+
+void TestDuplicateFinderPage::largeReadShowsItsProgress()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("big/large-a.bin"), 24 * 1048576, 'L');
+    home.makeFile(QStringLiteral("big/large-b.bin"), 24 * 1048576, 'L');
+    DuplicateFinderPage page;
+    auto *finder = page.findChild<DuplicateFinder *>();
+    finder->afterChunkRead = [](const QString &) { QThread::msleep(15); }; // a slow disk
+    auto *pathLabel = page.findChild<QLabel *>(QStringLiteral("currentPathLabel"));
+    QStringList shown;
+    connect(finder, &DuplicateFinder::readProgress, this, [&] {
+        if (!shown.contains(pathLabel->text()))
+            shown.append(pathLabel->text());
+    });
+    startSmallFileScan(page);
+    QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 60000);
+
+    QVERIFY2(shown.size() >= 2, qPrintable(shown.join(QLatin1Char('|'))));
+    for (const QString &text : std::as_const(shown))
+        QVERIFY2(text.startsWith(QStringLiteral("Reading large-")) && text.contains(QStringLiteral(" of 24.0 MB")),
+            qPrintable(text));
 }
 
 void TestDuplicateFinderPage::resultsKeepTheNewestAndKeepOldestFlips()
