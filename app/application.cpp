@@ -6,6 +6,7 @@
 #include "cleaners/junkcleaner.h"
 #include "cleaners/largefilescanner.h"
 #include "cleaners/registrycleaner.h"
+#include "cleaners/tweakmanager.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,6 +40,7 @@ Application::~Application()
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
     deleteAndClear(m_largeFileScanner);
+    deleteAndClear(m_tweakManager);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
     deleteAndClear(m_junkCleaner);
@@ -64,6 +66,9 @@ void Application::initialize()
     // Pages hold the scanner: a second initialisation keeps it.
     if (!m_largeFileScanner)
         m_largeFileScanner = new LargeFileScanner;
+    deleteAndClear(m_tweakManager);
+    m_tweakManager = new TweakManager;
+    m_tweakManager->load(TweakManager::catalogueFile(m_language));
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }
@@ -104,6 +109,21 @@ RegistryCleaner *Application::registryCleaner() const
 LargeFileScanner *Application::largeFileScanner() const
 {
     return m_largeFileScanner;
+}
+
+TweakManager *Application::tweakManager() const
+{
+    return m_tweakManager;
+}
+
+void Application::setLanguage(const QString &language)
+{
+    m_language = language;
+}
+
+QString Application::language() const
+{
+    return m_language;
 }
 
 QSettings *Application::settings() const

@@ -8,9 +8,10 @@ class JunkCleaner;
 class LargeFileScanner;
 class MainWindow;
 class RegistryCleaner;
+class TweakManager;
 class QSettings;
 
-// The process-wide owner of the rule-driven engines, the main window and the settings store.
+// The process-wide owner of the engines, the main window and the settings store.
 class Application final : public QObject
 {
     Q_OBJECT
@@ -18,6 +19,10 @@ class Application final : public QObject
 public:
     static Application *instance();
     ~Application() override;
+
+    // The interface language in use; the tweak catalogue is read in it. Set before initialize().
+    void setLanguage(const QString &language);
+    QString language() const;
 
     void initialize();
     void showMainWindow();
@@ -30,6 +35,7 @@ public:
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
     LargeFileScanner *largeFileScanner() const;
+    TweakManager *tweakManager() const;
     MainWindow *mainWindow() const;
     QSettings *settings() const;
 
@@ -46,6 +52,8 @@ private:
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
     LargeFileScanner *m_largeFileScanner = nullptr;
+    TweakManager *m_tweakManager = nullptr;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;
+    QString m_language = QStringLiteral("en");
 };

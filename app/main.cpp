@@ -59,7 +59,9 @@ int main(int argc, char *argv[])
 
     qDebug() << "========== Translation Init ==========";
     QSettings nativeSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"));
-    installTranslation(app, languageFromSettings(nativeSettings));
+    const QString language = languageFromSettings(nativeSettings);
+    installTranslation(app, language);
+    Application::instance()->setLanguage(language);
     qDebug() << "=======================================";
 
     QFont font(QStringLiteral("Segoe UI"), 10);

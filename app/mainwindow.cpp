@@ -20,6 +20,7 @@
 #include "core/cleanitem.h"
 #include "pages/dashboardpage.h"
 #include "pages/registrypage.h"
+#include "pages/tweakspage.h"
 #include "widgets/placeholderpage.h"
 #include "widgets/progressdialog.h"
 
@@ -228,7 +229,7 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
     m_pageStack->addWidget(new LargeFilePage(Application::instance()->largeFileScanner(),
         LargeFileVolumes::browsable(LargeFileVolumes::mounted())));
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(TweaksIndex)));
+    m_pageStack->addWidget(new TweaksPage(Application::instance()->tweakManager()));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(UninstallerIndex)));
     m_pageStack->addWidget(new DuplicateFinderPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(PrivacyIndex)));

@@ -19,6 +19,9 @@
 #include "pages/junkpage.h"
 #include "pages/largefilemodel.h"
 #include "pages/largefilepage.h"
+#include "pages/tweakspage.h"
+#include "cleaners/tweakmanager.h"
+#include "widgets/toggleswitch.h"
 #include "testhome.h"
 #include "widgets/categorywidget.h"
 #include "widgets/itemdetaildialog.h"
@@ -440,6 +443,62 @@ void renderDuplicateFinderPage(Gallery &gallery, MainWindow &window)
         gallery.save(&window, QStringLiteral("window-08-duplicates-results"));
 }
 
+// Puts page in the window's tweaks slot, saves the window as name, and puts the window's own
+// page back.
+void saveTweaksPage(Gallery &gallery, MainWindow &window, TweaksPage *page, const QString &name)
+{
+    auto *stack = window.findChild<QStackedWidget *>(QStringLiteral("pageStack"));
+    QWidget *shipped = stack->widget(MainWindow::TweaksIndex);
+    stack->removeWidget(shipped);
+    stack->insertWidget(MainWindow::TweaksIndex, page);
+    window.switchToPage(MainWindow::TweaksIndex);
+    gallery.save(&window, name);
+    stack->removeWidget(page);
+    stack->insertWidget(MainWindow::TweaksIndex, shipped);
+}
+
+// The tweaks page (its side-bar button is hidden): the German catalogue with its long names,
+// an empty catalogue, and, with fake Windows tools standing in, two services switched off and
+// the power plan refused.
+void renderTweaksPage(Gallery &gallery, MainWindow &window)
+{
+    TweakManager german;
+    german.load(TweakManager::catalogueFile(QStringLiteral("de")));
+    auto *page = new TweaksPage(&german);
+    saveTweaksPage(gallery, window, page, QStringLiteral("window-06-tweaks-german"));
+    delete page;
+
+    TweakManager empty;
+    page = new TweaksPage(&empty);
+    saveTweaksPage(gallery, window, page, QStringLiteral("window-06-tweaks-empty"));
+    delete page;
+
+    FakeTools tools;
+    tools.addTool(QStringLiteral("sc"), "#!/bin/sh\nexit 0\n");
+    tools.addTool(QStringLiteral("powercfg"), "#!/bin/sh\nexit 1\n");
+    TweakManager windows;
+    windows.setWindowsToolsForTesting(true);
+    windows.load(TweakManager::catalogueFile(QStringLiteral("en")));
+    page = new TweaksPage(&windows);
+    QSignalSpy applied(&windows, &TweakManager::tweakApplied);
+    const QStringList ids { QStringLiteral("disable_location"), QStringLiteral("disable_sysmain"),
+        QStringLiteral("ultimate_performance") };
+    QWidget *lastCard = nullptr;
+    for (QWidget *card : page->findChildren<QWidget *>(QStringLiteral("tweakCard"))) {
+        if (ids.contains(card->property("tweakId").toString())) {
+            card->findChild<ToggleSwitch *>()->click();
+            lastCard = card;
+        }
+    }
+    if (gallery.expect(QTest::qWaitFor([&applied, &ids] { return applied.size() == ids.size(); }, 10000),
+            QStringLiteral("tweaks applied"))) {
+        saveTweaksPage(gallery, window, page, QStringLiteral("window-06-tweaks-windows"));
+        page->findChild<QScrollArea *>(QStringLiteral("tweaksScrollArea"))->ensureWidgetVisible(lastCard);
+        saveTweaksPage(gallery, window, page, QStringLiteral("window-06-tweaks-windows-performance"));
+    }
+    delete page;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -486,5 +545,6 @@ int main(int argc, char *argv[])
     renderScanProgressCards(gallery);
     renderLargeFilePage(gallery);
     renderDuplicateFinderPage(gallery, window);
+    renderTweaksPage(gallery, window);
     return gallery.failures() == 0 ? 0 : 1;
 }
