@@ -3,6 +3,7 @@
 #include "fileidentity.h"
 #include "md5lanes.h"
 
+#include "core/fileutils.h"
 #include "core/logger.h"
 
 #include <QCryptographicHash>
@@ -100,8 +101,8 @@ void walkRegularFiles(const QString &root, const std::atomic<bool> &cancelled,
             if (S_ISDIR(info.st_mode)) {
                 subfolders.append(path);
             } else if (S_ISREG(info.st_mode)) {
-                const QString decoded = representableName(path);
-                if (decoded.isEmpty())
+                QString decoded;
+                if (!FileUtils::decodeName(path, &decoded))
                     Logger::instance()->warning(QStringLiteral("DuplicateFinder: skipped a file whose name cannot be "
                                                                "represented: ")
                         + QString::fromLatin1(path.toPercentEncoding("/")));
@@ -453,9 +454,13 @@ QMap<qint64, QStringList> DuplicateFinder::collectBySize()
 int DuplicateFinder::openCollected(const QString &path) const
 {
     struct stat info;
-    const int fd = openRegularFile(path, &info);
+    const int fd = FileUtils::openRegularFile(path);
     if (fd < 0)
         return -1;
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        return -1;
+    }
     const auto seen = m_identities.constFind(path);
     if (seen != m_identities.cend() && !(FileIdentity::fromStat(info) == seen.value())) {
         ::close(fd);

@@ -5,6 +5,7 @@
 #include "core/fileutils.h"
 #include "core/logger.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
@@ -20,10 +21,19 @@ namespace {
 
 constexpr size_t CompareChunkBytes = 1048576;
 
-bool isAllowed(const QString &path, const QStringList &allowedRoots)
+// The deepest root whose folder path holds path (compared as text at a "/" boundary), or null.
+const PinnedRoot *rootOf(const QString &path, const QList<PinnedRoot> &roots)
 {
-    return std::any_of(allowedRoots.cbegin(), allowedRoots.cend(),
-        [&](const QString &root) { return FileUtils::isInside(path, root); });
+    const PinnedRoot *best = nullptr;
+    for (const PinnedRoot &root : roots) {
+        const QString folder = root.path();
+        const bool inside = folder == QLatin1String("/")
+            ? path.startsWith(QLatin1Char('/'))
+            : path.startsWith(folder) && path.size() > folder.size() && path.at(folder.size()) == QLatin1Char('/');
+        if (inside && (!best || folder.size() > best->path().size()))
+            best = &root;
+    }
+    return best;
 }
 
 // Reads up to size bytes at offset, retrying short reads; the count read.
@@ -70,10 +80,14 @@ public:
     static std::optional<KeptCopy> hold(const QList<DuplicateFile> &keep)
     {
         for (const DuplicateFile &file : keep) {
-            struct stat info;
-            const int fd = openRegularFile(file.path, &info);
+                struct stat info;
+            const int fd = FileUtils::openRegularFile(file.path);
             if (fd < 0)
                 continue;
+            if (::fstat(fd, &info) != 0) {
+                ::close(fd);
+                continue;
+            }
             KeptCopy kept(file, fd);
             if (FileIdentity::fromStat(info).isUnchangedSince(file.identity))
                 return kept;
@@ -165,14 +179,15 @@ DuplicateRemover::~DuplicateRemover()
     m_job.waitForIdle();
 }
 
-bool DuplicateRemover::start(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots)
+bool DuplicateRemover::start(
+    const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots, Disposal disposal)
 {
     if (m_job.isBusy())
         return false;
     m_job.start(
-        [this, removals, allowedRoots](LongJob::Run &job) {
+        [this, removals, allowedRoots, disposal](LongJob::Run &job) {
             run(
-                removals, allowedRoots, [&job] { return job.isCancelled(); },
+                removals, allowedRoots, disposal, [&job] { return job.isCancelled(); },
                 [this, &job](int done, int total) {
                     job.report([this, done, total] { emit progress(done, total); }, done == total);
                 });
@@ -186,11 +201,12 @@ bool DuplicateRemover::isRunning() const
     return m_job.isBusy();
 }
 
-void DuplicateRemover::remove(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots)
+void DuplicateRemover::remove(
+    const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots, Disposal disposal)
 {
     ProgressThrottle throttle;
     run(
-        removals, allowedRoots, [] { return false; },
+        removals, allowedRoots, disposal, [] { return false; },
         [&](int done, int total) {
             if (throttle.due() || done == total)
                 emit progress(done, total);
@@ -199,10 +215,20 @@ void DuplicateRemover::remove(const QList<DuplicateRemoval> &removals, const QSt
 }
 
 void DuplicateRemover::run(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots,
-    const std::function<bool()> &isCancelled, const std::function<void(int, int)> &report)
+    Disposal disposal, const std::function<bool()> &isCancelled, const std::function<void(int, int)> &report)
 {
     m_removed.clear();
     m_failed.clear();
+    QList<PinnedRoot> roots;
+    for (const QString &folder : allowedRoots) {
+        const QString cleaned = QDir::cleanPath(folder);
+        const PinnedRoot root = PinnedRoot::open(cleaned, cleaned);
+        if (root.isOpen())
+            roots.append(root);
+        else if (root.status() == PinnedRoot::Refused)
+            Logger::instance()->warning(
+                QStringLiteral("Duplicates: scanned folder refused as a root (") + root.reason() + QStringLiteral("): ") + cleaned);
+    }
     int total = 0;
     for (const DuplicateRemoval &removal : removals)
         total += int(removal.remove.size());
@@ -210,12 +236,12 @@ void DuplicateRemover::run(const QList<DuplicateRemoval> &removals, const QStrin
     for (const DuplicateRemoval &removal : removals) {
         if (isCancelled())
             break;
-        removeGroup(removal, allowedRoots, isCancelled, [&] { report(++done, total); });
+        removeGroup(removal, roots, disposal, isCancelled, [&] { report(++done, total); });
     }
 }
 
-void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QStringList &allowedRoots,
-    const std::function<bool()> &isCancelled, const std::function<void()> &step)
+void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QList<PinnedRoot> &roots,
+    Disposal disposal, const std::function<bool()> &isCancelled, const std::function<void()> &step)
 {
     const std::optional<KeptCopy> kept = KeptCopy::hold(removal.keep);
     for (int i = 0; i < removal.remove.size(); ++i) {
@@ -230,12 +256,16 @@ void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QStrin
             return;
         }
         step();
-        if (!isAllowed(copy.path, allowedRoots)) {
+        if (!rootOf(copy.path, roots)) {
             refuse(m_failed, copy.path, QStringLiteral("outside the scanned folders"));
             continue;
         }
         struct stat info;
-        const int fd = openRegularFile(copy.path, &info);
+        int fd = FileUtils::openRegularFile(copy.path);
+        if (fd >= 0 && ::fstat(fd, &info) != 0) {
+            ::close(fd);
+            fd = -1;
+        }
         const FileIdentity now = fd >= 0 ? FileIdentity::fromStat(info) : FileIdentity();
         bool identical = fd >= 0 && now.size == removal.fileSize && !(now == kept->identity());
         if (identical && !now.isUnchangedSince(copy.identity))
@@ -248,12 +278,15 @@ void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QStrin
         }
         if (beforeDelete)
             beforeDelete(copy.path);
-        if (!FileUtils::deleteFile(copy.path)) {
-            Logger::instance()->warning(QStringLiteral("Failed to delete: ") + copy.path);
+        QString reason;
+        if (!dispose(copy.path, roots, disposal, &reason)) {
+            Logger::instance()->warning(QStringLiteral("Failed to delete (") + reason + QStringLiteral("): ") + copy.path);
             m_failed.append(copy.path);
             continue;
         }
-        Logger::instance()->info(QStringLiteral("Deleted duplicate: ") + copy.path);
+        Logger::instance()->info((disposal == Disposal::MoveToTrash ? QStringLiteral("Moved duplicate to the Trash: ")
+                                                                     : QStringLiteral("Deleted duplicate: "))
+            + copy.path);
         m_removed.append(copy.path);
         if (!kept->hasLinks()) {
             // The kept file lost its last name (the copy was the kept file under another name,
@@ -268,4 +301,19 @@ void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QStrin
             return;
         }
     }
+}
+
+bool DuplicateRemover::dispose(
+    const QString &path, const QList<PinnedRoot> &roots, Disposal disposal, QString *reason) const
+{
+    if (disposal == Disposal::MoveToTrash) {
+        // A move to the Trash renames the entry itself; a link there would be moved as a link.
+        if (QFile::moveToTrash(path))
+            return true;
+        *reason = QStringLiteral("the Trash refused it");
+        return false;
+    }
+    const FileUtils::Removal removal = FileUtils::removeUnder(*rootOf(path, roots), path, FileUtils::Expect::File);
+    *reason = removal.reason;
+    return removal.removed();
 }

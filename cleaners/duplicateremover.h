@@ -3,6 +3,7 @@
 #include "duplicateremoval.h"
 
 #include "core/longjob.h"
+#include "core/pinnedroot.h"
 
 #include <QList>
 #include <QObject>
@@ -18,7 +19,8 @@
 // Before every deletion the kept copy's path must still name the held, unchanged file. A copy
 // whose identity is unchanged is deleted without reading it; a copy that changed is compared
 // byte by byte with the held file and deleted only if identical. A copy must lie inside an
-// allowed root and still be a regular file of the group's size. After every deletion the held
+// allowed root (the scanned folders, each pinned once: FileUtils::removeUnder deletes relative
+// to it, never through a link or across a mount) and still be a regular file of the group's size. After every deletion the held
 // file must still have a link: if it lost its last one (the two paths were one file, through
 // two mounts or a swap), it is written back from the held descriptor and the group stops.
 // Everything left in place is reported as failed with a log line; every deleted path is logged.
@@ -30,13 +32,20 @@ class DuplicateRemover final : public QObject
     Q_OBJECT
 
 public:
+    enum class Disposal {
+        MoveToTrash, // the user can put the files back from the Trash
+        DeletePermanently,
+    };
+
     explicit DuplicateRemover(QObject *parent = nullptr);
     ~DuplicateRemover() override;
 
     // False (nothing started) while a removal still runs.
-    bool start(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots);
+    bool start(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots,
+        Disposal disposal = Disposal::DeletePermanently);
     bool isRunning() const;
-    void remove(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots);
+    void remove(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots,
+        Disposal disposal = Disposal::DeletePermanently);
 
     // Test seam: called after a copy has passed its checks, just before it is deleted.
     std::function<void(const QString &path)> beforeDelete;
@@ -49,11 +58,13 @@ private:
     class KeptCopy;
 
     // Removes what it may; reports progress through report.
-    void run(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots,
+    void run(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots, Disposal disposal,
         const std::function<bool()> &isCancelled, const std::function<void(int, int)> &report);
     // Deletes the group's chosen copies, calling step once for each.
-    void removeGroup(const DuplicateRemoval &removal, const QStringList &allowedRoots,
+    void removeGroup(const DuplicateRemoval &removal, const QList<PinnedRoot> &roots, Disposal disposal,
         const std::function<bool()> &isCancelled, const std::function<void()> &step);
+    // Deletes or trashes one checked copy; false with a reason for the log.
+    bool dispose(const QString &path, const QList<PinnedRoot> &roots, Disposal disposal, QString *reason) const;
 
     QStringList m_removed;
     QStringList m_failed;

@@ -2,9 +2,7 @@
 
 #include <QFile>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -34,22 +32,4 @@ std::optional<FileIdentity> FileIdentity::ofRegularFile(const QString &path)
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
     return fromStat(info);
-}
-
-QString representableName(const QByteArray &bytes)
-{
-    const QString name = QFile::decodeName(bytes);
-    return QFile::encodeName(name) == bytes ? name : QString();
-}
-
-int openRegularFile(const QString &path, struct stat *info)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    if (::fstat(fd, info) != 0 || !S_ISREG(info->st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
 }

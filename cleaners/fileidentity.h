@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QHashFunctions>
 #include <QString>
 
@@ -40,13 +39,3 @@ inline size_t qHash(const FileIdentity &identity, size_t seed = 0)
 {
     return qHashMulti(seed, identity.device, identity.inode);
 }
-
-// A path kept as the bytes the file system gave. Empty when those bytes do not come back
-// unchanged from the name decoded for display (a name that is not valid in the locale's
-// encoding), so two such names are never taken for one.
-QString representableName(const QByteArray &bytes);
-
-// Opens path for reading only if it is a regular file itself (not a link, a FIFO, a device or
-// a folder): non-blocking and without following a link, then checked with fstat. Returns the
-// descriptor (info filled in) or -1.
-int openRegularFile(const QString &path, struct stat *info);

@@ -1,15 +1,14 @@
 #include "md5lanes.h"
 
-#include "fileidentity.h"
 #include "md5compress.h"
+
+#include "core/fileutils.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 
 #include <array>
 #include <cstring>
-
-#include <sys/stat.h>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -21,14 +20,6 @@ constexpr qint64 ChunkBytes = 1048576;
 constexpr int BlockBytes = 64;
 constexpr int MaxLanes = 8;
 
-// Opens path into file only if it names a regular file.
-bool openRegular(QFile &file, const QString &path)
-{
-    struct stat info;
-    const int fd = openRegularFile(path, &info);
-    return fd >= 0 && file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
-}
-
 QList<QByteArray> digestOneByOne(
     const QStringList &paths, const std::atomic<bool> &cancelled, const Md5Lanes::ReadObserver &read)
 {
@@ -36,7 +27,7 @@ QList<QByteArray> digestOneByOne(
     QByteArray chunk(ChunkBytes, Qt::Uninitialized);
     for (int index = 0; index < paths.size(); ++index) {
         QFile file;
-        if (!openRegular(file, paths.at(index))) {
+        if (!FileUtils::openRegularFile(file, paths.at(index))) {
             digests.append(QByteArray());
             continue;
         }
@@ -170,7 +161,7 @@ QList<QByteArray> digestSideBySide(const QStringList &paths, const std::atomic<b
         for (int l = 0; l < laneCount; ++l) {
             Lane &lane = lanes[size_t(l)];
             while (lane.job < 0 && next < paths.size()) {
-                if (openRegular(lane.file, paths.at(next))) {
+                if (FileUtils::openRegularFile(lane.file, paths.at(next))) {
                     lane.job = next;
                     lane.begin = lane.end = 0;
                     lane.length = 0;

@@ -33,8 +33,10 @@ public:
     static QString catalogueFile(const QString &language);
     static QString windowsOnlyMessage();
 
-    // Replaces the catalogue with the file's tweaks. False, with a log line, when the file cannot
-    // be read or does not hold a JSON array; the catalogue held so far then stays.
+    // Replaces the catalogue with the file's tweaks; an entry without an id of its own is skipped
+    // with a log line. False, with a log line, when the file cannot be read (a resource, or a
+    // regular file that is not a link) or does not hold a JSON array; the catalogue held so far
+    // then stays.
     bool load(const QString &path);
     const QList<TweakDef> &tweaks() const;
 

@@ -3,15 +3,15 @@
 #include "core/logger.h"
 #include "cleaners/duplicatefinder.h"
 #include "cleaners/duplicateremover.h"
-#include "widgets/elidedlabel.h"
+#include "duplicategroupdelegate.h"
+#include "duplicateresultsmodel.h"
+#include "widgets/palette.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGraphicsDropShadowEffect>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,7 +19,8 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QListView>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTimer>
@@ -32,7 +33,6 @@ namespace {
 const QString BrowseMarker = QStringLiteral("__browse__");
 const QString PathSeparator = QStringLiteral("  ·  ");
 constexpr int ProgressPathChars = 72;
-constexpr int CardPathChars = 58;
 
 QString locationCardStyle(bool warning)
 {
@@ -62,24 +62,13 @@ QFrame *separatorLine(const QString &colour)
     return line;
 }
 
-// The row of the latest (or earliest) modification time; the first such row wins ties.
-template<typename Rows> int extremeRow(const Rows &rows, bool newest)
-{
-    int best = -1;
-    for (int i = 0; i < rows.size(); ++i) {
-        if (best < 0
-            || (newest ? rows.at(i).modified > rows.at(best).modified : rows.at(i).modified < rows.at(best).modified))
-            best = i;
-    }
-    return best;
-}
-
 } // namespace
 
 DuplicateFinderPage::DuplicateFinderPage(QWidget *parent)
     : QWidget(parent)
     , m_finder(new DuplicateFinder(this))
     , m_remover(new DuplicateRemover(this))
+    , m_model(new DuplicateResultsModel(this))
     , spinnerTimer(new QTimer(this))
 {
     setupUi();
@@ -264,20 +253,23 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     layout->setContentsMargins(28, 16, 28, 16);
     layout->setSpacing(12);
 
-    m_scrollArea = new QScrollArea;
-    m_scrollArea->setFrameShape(QFrame::NoFrame);
-    m_scrollArea->setWidgetResizable(true);
-    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scrollArea->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
-    auto *container = new QWidget;
-    container->setObjectName(QStringLiteral("groupCards"));
-    container->setStyleSheet(QStringLiteral("#groupCards { background: transparent; }"));
-    m_cardsLayout = new QVBoxLayout(container);
-    m_cardsLayout->setContentsMargins(0, 0, 6, 0);
-    m_cardsLayout->setSpacing(10);
-    m_cardsLayout->addStretch();
-    m_scrollArea->setWidget(container);
-    layout->addWidget(m_scrollArea, 1);
+    m_resultsView = new QListView;
+    m_resultsView->setObjectName(QStringLiteral("duplicateResultsView"));
+    m_resultsView->setFrameShape(QFrame::NoFrame);
+    m_resultsView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_resultsView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_resultsView->verticalScrollBar()->setSingleStep(20);
+    m_resultsView->setSelectionMode(QAbstractItemView::NoSelection);
+    m_resultsView->setFocusPolicy(Qt::NoFocus);
+    m_resultsView->setMouseTracking(true);
+    // Rows are laid out in batches, so a result of any size shows at once.
+    m_resultsView->setLayoutMode(QListView::Batched);
+    m_resultsView->setBatchSize(500);
+    m_resultsView->setModel(m_model);
+    m_resultsView->setItemDelegate(
+        new DuplicateGroupDelegate([this](qint64 bytes) { return formatSize(bytes); }, m_resultsView));
+    connect(m_model, &DuplicateResultsModel::checkedCountChanged, this, &DuplicateFinderPage::updateDeleteBtn);
+    layout->addWidget(m_resultsView, 1);
     layout->addWidget(separatorLine(QStringLiteral("#E5E7EB")));
 
     const QString buttonStyle
@@ -365,9 +357,13 @@ QPushButton *DuplicateFinderPage::makeLocationBtn(
 void DuplicateFinderPage::onLocationClicked(QPushButton *button, const QString &path)
 {
     if (path == BrowseMarker) {
-        // The card shows whether chosen folders are selected; a click only opens the dialog.
+        // The card shows whether chosen folders are selected; a click opens the dialog, or a
+        // menu to add another folder or take a chosen one out.
         button->setChecked(!m_browsedPaths.isEmpty());
-        onBrowseFolder();
+        if (m_browsedPaths.isEmpty())
+            onBrowseFolder();
+        else
+            showChosenFoldersMenu();
         return;
     }
     if (button->isChecked()) {
@@ -387,8 +383,34 @@ void DuplicateFinderPage::onBrowseFolder()
         return;
     if (!selectedPaths.contains(folder))
         selectedPaths.append(folder);
-    m_browsedPaths.append(folder);
+    if (!m_browsedPaths.contains(folder))
+        m_browsedPaths.append(folder);
     m_browseButton->setChecked(true);
+    updatePathHint();
+}
+
+void DuplicateFinderPage::showChosenFoldersMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("chosenFoldersMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(tr("Choose Another Folder…"), this, &DuplicateFinderPage::onBrowseFolder);
+    menu->addSeparator();
+    for (const QString &folder : std::as_const(m_browsedPaths))
+        menu->addAction(tr("Remove %1").arg(homeRelative(folder)), this, [this, folder] { removeChosenFolder(folder); });
+    menu->popup(m_browseButton->mapToGlobal(QPoint(0, m_browseButton->height() + 2)));
+}
+
+void DuplicateFinderPage::removeChosenFolder(const QString &folder)
+{
+    m_browsedPaths.removeAll(folder);
+    // A chosen folder that is also a location card's path stays selected through its card.
+    const bool onACard = std::any_of(locationButtons.cbegin(), locationButtons.cend(), [&](const QPushButton *card) {
+        return card->isChecked() && card->property("scanPath").toString() == folder;
+    });
+    if (!onACard)
+        selectedPaths.removeAll(folder);
+    m_browseButton->setChecked(!m_browsedPaths.isEmpty());
     updatePathHint();
 }
 
@@ -522,12 +544,10 @@ void DuplicateFinderPage::onScanFinished(int groups, qint64 waste)
         return;
     }
     m_scannedRoots = m_finder->directories;
+    m_freedBytes = 0;
     buildResultCards();
     m_keepBtn->setText(tr("Keep Newest  ▾"));
-    m_summaryLabel->setText(
-        QStringLiteral("<b>%1</b> groups  ·  <span style='color:#10B981;font-weight:600;'>%2 freed</span>")
-            .arg(groups)
-            .arg(formatSize(waste)));
+    updateSummary();
     m_stack->setCurrentIndex(1);
 }
 
@@ -547,164 +567,54 @@ void DuplicateFinderPage::onBackToScan()
 
 void DuplicateFinderPage::clearResults()
 {
-    checkBoxes.clear();
-    groupRows.clear();
-    while (QLayoutItem *item = m_cardsLayout->takeAt(0)) {
-        if (QWidget *card = item->widget()) {
-            card->hide();
-            card->deleteLater();
-        }
-        delete item;
-    }
-    m_cardsLayout->addStretch();
+    m_model->clear();
+    foundGroups.clear();
     m_deleteBtn->setEnabled(false);
 }
 
 void DuplicateFinderPage::buildResultCards()
 {
-    clearResults();
-    for (const DuplicateGroup &group : std::as_const(foundGroups))
-        m_cardsLayout->insertWidget(m_cardsLayout->count() - 1, createGroupCard(group));
+    m_model->setGroups(foundGroups);
+    // The model holds the groups now; the page's copy would double the memory.
+    foundGroups.clear();
+    m_resultsView->scrollToTop();
 }
 
-QFrame *DuplicateFinderPage::createGroupCard(const DuplicateGroup &group)
+void DuplicateFinderPage::updateSummary()
 {
-    auto *card = new QFrame;
-    card->setObjectName(QStringLiteral("groupCard"));
-    card->setStyleSheet(
-        QStringLiteral("#groupCard { background: #FFFFFF; border: 1px solid #E5E7EB; border-radius: 12px; }"
-                       "QLabel { background: transparent; border: none; }"));
-    auto *shadow = new QGraphicsDropShadowEffect(card);
-    shadow->setBlurRadius(6);
-    shadow->setOffset(0, 2);
-    shadow->setColor(QColor(0, 0, 0, 8));
-    card->setGraphicsEffect(shadow);
-    auto *layout = new QVBoxLayout(card);
-    layout->setContentsMargins(16, 13, 16, 13);
-    layout->setSpacing(8);
-
-    auto *header = new QHBoxLayout;
-    header->setSpacing(8);
-    header->addWidget(styledLabel(QStringLiteral("📋"), QStringLiteral("font-size: 14px;")));
-    const qint64 count = group.files.size();
-    QLabel *title
-        = styledLabel(QStringLiteral("%1 identical files &nbsp;·&nbsp; %2 each &nbsp;·&nbsp; "
-                                     "<span style='color:#10B981;font-weight:600;'>save %3</span>")
-                          .arg(count)
-                          .arg(formatSize(group.fileSize), formatSize(qMax<qint64>(count - 1, 0) * group.fileSize)),
-            QStringLiteral("font-size: 13px; color: #111827;"));
-    title->setTextFormat(Qt::RichText);
-    header->addWidget(title, 1);
-    layout->addLayout(header);
-    layout->addWidget(separatorLine(QStringLiteral("#F3F4F6")));
-
-    QList<DuplicateFile> files = group.files;
-    std::stable_sort(files.begin(), files.end(),
-        [](const DuplicateFile &a, const DuplicateFile &b) { return a.modified > b.modified; });
-    GroupCard rows { group.hash, group.fileSize, {} };
-    for (int i = 0; i < files.size(); ++i) {
-        const DuplicateFile &file = files.at(i);
-        auto *row = new QHBoxLayout;
-        row->setSpacing(10);
-        auto *box = new QCheckBox;
-        box->setFixedSize(18, 18);
-        box->setCursor(Qt::PointingHandCursor);
-        box->setChecked(i > 0);
-        box->setProperty("filePath", file.path);
-        connect(box, &QCheckBox::toggled, this, &DuplicateFinderPage::updateDeleteBtn);
-        row->addWidget(box);
-
-        QLabel *name = styledLabel(QString(), QStringLiteral("font-size: 12px; font-weight: 500; color: #111827;"));
-        name->setFixedWidth(150);
-        name->setText(name->fontMetrics().elidedText(QFileInfo(file.path).fileName(), Qt::ElideMiddle, 150));
-        name->setToolTip(file.path);
-        row->addWidget(name);
-
-        QString shortPath = homeRelative(file.path);
-        if (shortPath.size() > CardPathChars)
-            shortPath = shortPath.left(28) + QStringLiteral("…") + shortPath.right(27);
-        auto *pathLabel = new ElidedLabel(shortPath);
-        pathLabel->setStyleSheet(QStringLiteral("font-size: 11px; color: #9CA3AF;"));
-        pathLabel->setObjectName(QStringLiteral("cardPathLabel"));
-        pathLabel->setToolTip(file.path);
-        row->addWidget(pathLabel, 1);
-
-        QLabel *date = styledLabel(file.modified.toString(QStringLiteral("yyyy-MM-dd")),
-            i == 0 ? QStringLiteral("font-size: 11px; color: #10B981; font-weight: 500;")
-                   : QStringLiteral("font-size: 11px; color: #9CA3AF;"));
-        date->setObjectName(QStringLiteral("dateLabel"));
-        date->setFixedWidth(78);
-        date->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row->addWidget(date);
-        layout->addLayout(row);
-
-        checkBoxes.insert(file.path, box);
-        rows.rows.append(GroupRow { file.path, file.modified, box, file });
-    }
-    groupRows.append(rows);
-    updateDeleteBtn();
-    return card;
-}
-
-void DuplicateFinderPage::keepOne(bool newest)
-{
-    for (const GroupCard &card : std::as_const(groupRows)) {
-        const int kept = extremeRow(card.rows, newest);
-        for (int i = 0; i < card.rows.size(); ++i)
-            card.rows.at(i).checkBox->setChecked(i != kept);
-    }
-    updateDeleteBtn();
+    const QString accent = Palette::Accent.name();
+    QString text = tr("<b>%1</b> groups  ·  <span style='color:%2;font-weight:600;'>%3 can be freed</span>")
+                       .arg(m_model->groupCount())
+                       .arg(accent, formatSize(m_model->reclaimableBytes()));
+    if (m_freedBytes > 0)
+        text += tr("  ·  %1 freed").arg(formatSize(m_freedBytes));
+    m_summaryLabel->setText(text);
 }
 
 void DuplicateFinderPage::onKeepNewest()
 {
-    keepOne(true);
+    m_model->keepOne(true);
 }
 
 void DuplicateFinderPage::onKeepOldest()
 {
-    keepOne(false);
+    m_model->keepOne(false);
 }
 
 void DuplicateFinderPage::onSelectAll()
 {
-    for (QCheckBox *box : std::as_const(checkBoxes))
-        box->setChecked(true);
-    updateDeleteBtn();
+    m_model->setAllChecked(true);
 }
 
 void DuplicateFinderPage::onSelectNone()
 {
-    for (QCheckBox *box : std::as_const(checkBoxes))
-        box->setChecked(false);
-    updateDeleteBtn();
+    m_model->setAllChecked(false);
 }
 
 void DuplicateFinderPage::updateDeleteBtn()
 {
-    m_deleteBtn->setEnabled(
-        std::any_of(checkBoxes.cbegin(), checkBoxes.cend(), [](const QCheckBox *box) { return box->isChecked(); }));
-}
-
-QList<DuplicateRemoval> DuplicateFinderPage::plannedRemovals(int *lastCopyGroups) const
-{
-    QList<DuplicateRemoval> removals;
-    *lastCopyGroups = 0;
-    for (const GroupCard &card : groupRows) {
-        DuplicateRemoval removal { card.hash, card.fileSize, {}, {} };
-        for (const GroupRow &row : card.rows)
-            (row.checkBox->isChecked() ? removal.remove : removal.keep).append(row.file);
-        if (removal.remove.isEmpty())
-            continue;
-        if (removal.keep.isEmpty()) {
-            const int newest = extremeRow(card.rows, true);
-            removal.keep.append(removal.remove.takeAt(newest));
-            ++*lastCopyGroups;
-        }
-        if (!removal.remove.isEmpty())
-            removals.append(removal);
-    }
-    return removals;
+    if (!m_remover->isRunning())
+        m_deleteBtn->setEnabled(m_model->checkedCount() > 0);
 }
 
 void DuplicateFinderPage::onDeleteSelected()
@@ -712,42 +622,44 @@ void DuplicateFinderPage::onDeleteSelected()
     if (m_remover->isRunning())
         return;
     int lastCopyGroups = 0;
-    const QList<DuplicateRemoval> removals = plannedRemovals(&lastCopyGroups);
+    const QList<DuplicateRemoval> removals = m_model->plannedRemovals(&lastCopyGroups);
     int count = 0;
     for (const DuplicateRemoval &removal : removals)
         count += int(removal.remove.size());
     if (count == 0) {
-        uncheckLastCopies();
+        m_model->uncheckLastCopies();
         return;
     }
 
-    QString question = tr("Permanently delete %1 file(s)?\nThis cannot be undone.").arg(count);
+    QString question = tr("Move %1 file(s) to the Trash, or delete them permanently?").arg(count);
     if (lastCopyGroups > 0)
         question += QStringLiteral("\n\n")
             + tr("Every copy of %1 group(s) is checked: the newest copy of each will be kept.").arg(lastCopyGroups);
-    if (QMessageBox::warning(this, tr("Confirm Delete"), question, QMessageBox::Yes | QMessageBox::No)
-        != QMessageBox::Yes)
+    QMessageBox how(QMessageBox::Question, tr("Confirm Delete"), question, QMessageBox::NoButton, this);
+    how.addButton(QMessageBox::Ok)->setText(tr("Move to Trash"));
+    how.addButton(QMessageBox::Discard)->setText(tr("Delete Permanently"));
+    how.addButton(QMessageBox::Cancel);
+    how.setDefaultButton(QMessageBox::Ok);
+    const int choice = how.exec();
+    if (choice != QMessageBox::Ok && choice != QMessageBox::Discard)
         return;
-    uncheckLastCopies();
+    const bool permanently = choice == QMessageBox::Discard;
+    if (permanently
+        && QMessageBox::warning(this, tr("Confirm Delete"),
+               tr("Permanently delete %1 file(s)?\nThis cannot be undone.").arg(count),
+               QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes)
+        return;
+    m_model->uncheckLastCopies();
+    m_deletingPermanently = permanently;
     setDeleting(true);
-    m_remover->start(removals, m_scannedRoots);
-}
-
-void DuplicateFinderPage::uncheckLastCopies()
-{
-    for (const GroupCard &card : std::as_const(groupRows)) {
-        const bool allChecked = !card.rows.isEmpty()
-            && std::all_of(
-                card.rows.cbegin(), card.rows.cend(), [](const GroupRow &row) { return row.checkBox->isChecked(); });
-        if (allChecked)
-            card.rows.at(extremeRow(card.rows, true)).checkBox->setChecked(false);
-    }
-    updateDeleteBtn();
+    m_remover->start(removals, m_scannedRoots,
+        permanently ? DuplicateRemover::Disposal::DeletePermanently : DuplicateRemover::Disposal::MoveToTrash);
 }
 
 void DuplicateFinderPage::setDeleting(bool deleting)
 {
-    m_scrollArea->setEnabled(!deleting);
+    m_resultsView->setEnabled(!deleting);
     m_newScanBtn->setEnabled(!deleting);
     m_keepBtn->setEnabled(!deleting);
     m_deleteBtn->setText(deleting ? tr("Deleting…") : tr("Delete Selected"));
@@ -762,17 +674,26 @@ void DuplicateFinderPage::onRemovalProgress(int done, int total)
 
 void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QStringList &failed)
 {
-    for (const QString &path : removed) {
-        QCheckBox *box = checkBoxes.take(path);
-        for (GroupCard &card : groupRows)
-            card.rows.removeIf([&](const GroupRow &row) { return row.path == path; });
-        delete box;
-    }
+    const int scrolled = m_resultsView->verticalScrollBar()->value();
+    const qint64 freed = m_model->removeFiles(removed);
+    m_freedBytes += freed;
+    m_resultsView->verticalScrollBar()->setValue(scrolled);
     setDeleting(false);
-    if (!failed.isEmpty())
-        QMessageBox::warning(
-            this, tr("Partial Failure"), tr("%1 file(s) could not be deleted.").arg(failed.size()), QMessageBox::Ok);
+    updateSummary();
     updateDeleteBtn();
+
+    const QString done = m_deletingPermanently
+        ? tr("%1 file(s) deleted permanently (%2).").arg(removed.size()).arg(formatSize(freed))
+        : tr("%1 file(s) moved to the Trash (%2); you can put them back from there.")
+              .arg(removed.size())
+              .arg(formatSize(freed));
+    if (failed.isEmpty())
+        QMessageBox::information(this, tr("Duplicates Removed"), done, QMessageBox::Ok);
+    else
+        QMessageBox::warning(this, tr("Partial Failure"),
+            tr("%1 file(s) could not be deleted.").arg(failed.size()) + QStringLiteral("\n") + done
+                + QStringLiteral("\n") + tr("The log lists each file and why."),
+            QMessageBox::Ok);
 }
 
 QString DuplicateFinderPage::formatSize(qint64 bytes) const

@@ -11,20 +11,21 @@
 
 class DuplicateFinder;
 class DuplicateRemover;
-class QCheckBox;
+class DuplicateResultsModel;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QScrollArea;
+class QListView;
 class QStackedWidget;
 class QTimer;
 class QVBoxLayout;
 
-// The duplicate finder's page: choose locations and a minimum size, scan on a worker thread
-// with a progress card, then review the groups as cards (all but the newest copy checked)
-// and permanently delete the checked copies that are still duplicates of a kept one.
+// The duplicate finder's page: choose locations and a minimum size, scan off the interface
+// thread with a progress card, then review the groups as cards in a list view (all but the
+// newest copy checked) and move the checked copies that are still duplicates of a kept one to
+// the Trash or delete them permanently.
 class DuplicateFinderPage final : public QWidget
 {
     Q_OBJECT
@@ -55,20 +56,6 @@ private slots:
     void onRemovalFinished(const QStringList &removed, const QStringList &failed);
 
 private:
-    struct GroupRow
-    {
-        QString path;
-        QDateTime modified;
-        QCheckBox *checkBox = nullptr;
-        DuplicateFile file;
-    };
-    struct GroupCard
-    {
-        QString hash;
-        qint64 fileSize = 0;
-        QList<GroupRow> rows;
-    };
-
     void setupUi();
     QWidget *buildScanPage();
     QWidget *buildResultsPage();
@@ -76,21 +63,17 @@ private:
     QPushButton *makeLocationBtn(const QString &icon, const QString &label, const QString &path, bool warning);
     void updatePathHint();
     void tickSpinner();
-    QFrame *createGroupCard(const DuplicateGroup &group);
     void buildResultCards();
     void clearResults();
     void updateDeleteBtn();
     QString formatSize(qint64 bytes) const;
     QString homeRelative(const QString &path) const;
-    void keepOne(bool newest);
+    void updateSummary();
+    void showChosenFoldersMenu();
+    void removeChosenFolder(const QString &folder);
     bool isScanning() const;
     QString shortProgressPath(const QString &path) const;
     void endScanUi();
-    // The groups with their checked copies; a group whose every copy is checked keeps its
-    // newest one, and lastCopyGroups counts those groups.
-    QList<DuplicateRemoval> plannedRemovals(int *lastCopyGroups) const;
-    // Unchecks the newest copy of every group whose copies are all checked.
-    void uncheckLastCopies();
     void setDeleting(bool deleting);
 
     DuplicateFinder *m_finder;
@@ -102,8 +85,9 @@ private:
     QStringList m_browsedPaths;
     QStringList m_scannedRoots;
     QList<DuplicateGroup> foundGroups;
-    QMap<QString, QCheckBox *> checkBoxes;
-    QList<GroupCard> groupRows;
+    DuplicateResultsModel *m_model;
+    qint64 m_freedBytes = 0;
+    bool m_deletingPermanently = false;
     QTimer *spinnerTimer = nullptr;
     int spinnerFrame = 0;
 
@@ -117,8 +101,7 @@ private:
     QPushButton *m_cancelBtn = nullptr;
     QProgressBar *m_progressBar = nullptr;
     QLabel *m_pathLabel = nullptr;
-    QScrollArea *m_scrollArea = nullptr;
-    QVBoxLayout *m_cardsLayout = nullptr;
+    QListView *m_resultsView = nullptr;
     QLabel *m_summaryLabel = nullptr;
     QPushButton *m_newScanBtn = nullptr;
     QPushButton *m_keepBtn = nullptr;

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "core/logger.h"
 #include "cleaners/registrycleaner.h"
+#include "cleaners/tweakmanager.h"
 #include "testhome.h"
 
 #include <QtTest>
@@ -15,6 +16,8 @@ private slots:
     void chooseLanguage_data();
     void chooseLanguage();
     void initializeCreatesFoldersLogAndSettings();
+    void tweakCatalogueIsInTheLanguageInUse_data();
+    void tweakCatalogueIsInTheLanguageInUse();
 };
 
 void TestApplication::chooseLanguage_data()
@@ -59,6 +62,29 @@ void TestApplication::initializeCreatesFoldersLogAndSettings()
     QVERIFY(app->settings()->fileName().startsWith(home.path()));
     QVERIFY(app->registryCleaner());
     QCOMPARE(app->registryCleaner()->state(), CleanEngine::Idle);
+}
+
+void TestApplication::tweakCatalogueIsInTheLanguageInUse_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("firstName");
+    QTest::newRow("french") << QStringLiteral("fr") << QStringLiteral("Désactiver la télémétrie Windows");
+    QTest::newRow("traditional chinese") << QStringLiteral("zh_TW") << QStringLiteral("停用 Windows 遙測");
+    QTest::newRow("no catalogue: english") << QStringLiteral("ru") << QStringLiteral("Disable Windows Telemetry");
+}
+
+void TestApplication::tweakCatalogueIsInTheLanguageInUse()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, firstName);
+    TestHome home;
+    Application *app = Application::instance();
+    app->setLanguage(language);
+    app->initialize();
+    app->setLanguage(QStringLiteral("en"));
+    QVERIFY(app->tweakManager());
+    QCOMPARE(app->tweakManager()->tweaks().size(), 21);
+    QCOMPARE(app->tweakManager()->tweaks().first().name, firstName);
 }
 
 int main(int argc, char *argv[])

@@ -1,16 +1,20 @@
 #include "cleaners/duplicatefinder.h"
+#include "cleaners/duplicateremover.h"
 #include "duplicatefixture.h"
 #include "messageboxanswerer.h"
 #include "pages/duplicatefinderpage.h"
 #include "testhome.h"
-#include "widgets/elidedlabel.h"
+#include "pages/duplicateresultsmodel.h"
 #include "widgetshot.h"
 
 #include <QtTest>
 
 #include <QApplication>
-#include <QCheckBox>
+#include <QAbstractItemModelTester>
+#include <QListView>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QMenu>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
@@ -30,13 +34,33 @@ QPushButton *locationCard(const QWidget &page, const QString &path)
     return nullptr;
 }
 
-QCheckBox *checkBoxOf(const QWidget &page, const QString &path)
+DuplicateResultsModel *resultsOf(const QWidget &page)
 {
-    for (QCheckBox *box : page.findChildren<QCheckBox *>()) {
-        if (box->property("filePath").toString() == path)
-            return box;
+    return page.findChild<DuplicateResultsModel *>();
+}
+
+// The file's row in the results, invalid once it has left them.
+QModelIndex rowOf(const QWidget &page, const QString &path)
+{
+    return resultsOf(page)->indexOfPath(path);
+}
+
+bool isChecked(const QWidget &page, const QString &path)
+{
+    return rowOf(page, path).data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
+}
+
+// A finished scan's groups, as the finder reports them.
+DuplicateGroup syntheticGroup(int number, int files)
+{
+    DuplicateGroup group { QStringLiteral("%1").arg(number, 32, 16, QLatin1Char('0')), 1000 + number, {} };
+    for (int f = 0; f < files; ++f) {
+        group.files.append(DuplicateFile { QStringLiteral("/Volumes/Data/set %1/copy %2 of a rather long file name.jpg")
+                                               .arg(number)
+                                               .arg(f),
+            group.fileSize, QDateTime(QDate(2024, 1, 1), QTime(12, 0)).addDays(f), FileIdentity() });
     }
-    return nullptr;
+    return group;
 }
 
 QString homeRelative(const QString &path)
@@ -87,6 +111,8 @@ private slots:
     void failedDeletionIsReportedAsPartialFailure();
     void lastCopyIsNeverDeleted();
     void progressShortensLongPaths();
+    void largeResultShowsAndDeletingUpdatesIt();
+    void chosenFolderCanBeRemoved();
     void renderPageStates();
 };
 
@@ -196,7 +222,7 @@ void TestDuplicateFinderPage::cancelledScanShowsNoResults()
     QCoreApplication::sendPostedEvents();
     QCOMPARE(stackIndex(page), 0);
     QVERIFY(page.findChild<QPushButton *>(QStringLiteral("startScanBtn"))->isEnabled());
-    QVERIFY(page.findChildren<QFrame *>(QStringLiteral("groupCard")).isEmpty());
+    QCOMPARE(resultsOf(page)->groupCount(), 0);
 }
 
 void TestDuplicateFinderPage::largeReadShowsItsProgress()
@@ -234,34 +260,48 @@ void TestDuplicateFinderPage::resultsKeepTheNewestAndKeepOldestFlips()
     startSmallFileScan(page);
     QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
 
-    QCOMPARE(page.findChildren<QFrame *>(QStringLiteral("groupCard")).size(), 2);
-    QVERIFY(
-        page.findChild<QLabel *>(QStringLiteral("summaryLabel"))->text().startsWith(QStringLiteral("<b>2</b> groups")));
+    DuplicateResultsModel *results = resultsOf(page);
+    QAbstractItemModelTester tester(results, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(results->groupCount(), 2);
+    QCOMPARE(results->rowCount(), 2 + 3 + 2);
+    QVERIFY(page.findChild<QLabel *>(QStringLiteral("summaryLabel"))
+                ->text()
+                .startsWith(QStringLiteral("<b>2</b> groups")));
     for (const QStringList &group : { three, two }) {
-        for (const QString &path : group)
-            QCOMPARE(checkBoxOf(page, path)->isChecked(), path != group.last());
-    }
-    for (QFrame *card : page.findChildren<QFrame *>(QStringLiteral("groupCard"))) {
-        const QList<QLabel *> dates = card->findChildren<QLabel *>(QStringLiteral("dateLabel"));
-        QVERIFY(dates.first()->styleSheet().contains(QStringLiteral("#10B981")));
-        QVERIFY(!dates.last()->styleSheet().contains(QStringLiteral("#10B981")));
+        for (const QString &path : group) {
+            QCOMPARE(isChecked(page, path), path != group.last());
+            // The newest is shown first, with its date in green.
+            QCOMPARE(rowOf(page, path).data(DuplicateResultsModel::NewestRole).toBool(), path == group.last());
+        }
+        QCOMPARE(rowOf(page, group.last()).row(), rowOf(page, group.first()).row() - (group.size() - 1));
     }
     const QString shownLong = homeRelative(home.filePath(longName));
     QCOMPARE(shownLong.size(), 59);
-    QStringList cardPaths;
-    for (ElidedLabel *label : page.findChildren<ElidedLabel *>(QStringLiteral("cardPathLabel")))
-        cardPaths.append(label->fullText());
-    QVERIFY(cardPaths.contains(shownLong.left(28) + QStringLiteral("…") + shownLong.right(27)));
+    QCOMPARE(rowOf(page, home.filePath(longName)).data(DuplicateResultsModel::ShortPathRole).toString(),
+        shownLong.left(28) + QStringLiteral("…") + shownLong.right(27));
 
     page.onKeepOldest();
     for (const QStringList &group : { three, two }) {
         for (const QString &path : group)
-            QCOMPARE(checkBoxOf(page, path)->isChecked(), path != group.first());
+            QCOMPARE(isChecked(page, path), path != group.first());
     }
     page.onSelectNone();
     QVERIFY(!page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->isEnabled());
     page.onKeepNewest();
-    QVERIFY(!checkBoxOf(page, three.last())->isChecked());
+    QVERIFY(!isChecked(page, three.last()));
+    QVERIFY(page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->isEnabled());
+
+    // A click on a row's check box toggles it.
+    page.onSelectNone();
+    auto *view = page.findChild<QListView *>(QStringLiteral("duplicateResultsView"));
+    page.resize(680, 606);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    const QModelIndex first = rowOf(page, three.first());
+    view->scrollTo(first);
+    const QRect rect = view->visualRect(first);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(rect.left() + 25, rect.top() + 14));
+    QVERIFY(isChecked(page, three.first()));
     QVERIFY(page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->isEnabled());
 }
 
@@ -277,21 +317,27 @@ void TestDuplicateFinderPage::failedDeletionIsReportedAsPartialFailure()
     QVERIFY(QFile::remove(copies.at(1)));
     home.makeFile(QStringLiteral("b/mid.bin/inside.txt"), 10);
 
+    MessageBoxAnswerer how(QMessageBox::Discard);
     MessageBoxAnswerer confirm(QMessageBox::Yes);
     page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->click();
+    QVERIFY(how.answered());
+    QCOMPARE(how.text(), QStringLiteral("Move 2 file(s) to the Trash, or delete them permanently?"));
     QVERIFY(confirm.answered());
     QCOMPARE(confirm.text(), QStringLiteral("Permanently delete 2 file(s)?\nThis cannot be undone."));
     MessageBoxAnswerer report(QMessageBox::Ok);
     QTRY_VERIFY_WITH_TIMEOUT(report.answered(), 20000);
 
     QCOMPARE(report.title(), QStringLiteral("Partial Failure"));
-    QCOMPARE(report.text(), QStringLiteral("1 file(s) could not be deleted."));
+    QVERIFY(report.text().startsWith(QStringLiteral("1 file(s) could not be deleted.\n1 file(s) deleted permanently")));
     QVERIFY(!QFileInfo::exists(copies.at(0)));
     QVERIFY(QFileInfo(copies.at(1)).isDir());
     QVERIFY(QFileInfo::exists(copies.at(2)));
-    QVERIFY(!checkBoxOf(page, copies.at(0)));
-    QVERIFY(checkBoxOf(page, copies.at(1))->isChecked());
+    // The deleted copy left its group; the group of two stays, its failed copy still checked.
+    QVERIFY(!rowOf(page, copies.at(0)).isValid());
+    QVERIFY(isChecked(page, copies.at(1)));
+    QCOMPARE(rowOf(page, copies.at(1)).data(DuplicateResultsModel::FileCountRole).toInt(), 2);
     QVERIFY(page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->isEnabled());
+    QVERIFY(page.findChild<QLabel *>(QStringLiteral("summaryLabel"))->text().contains(QStringLiteral("3.9 KB freed")));
 }
 
 void TestDuplicateFinderPage::lastCopyIsNeverDeleted()
@@ -303,16 +349,22 @@ void TestDuplicateFinderPage::lastCopyIsNeverDeleted()
     QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
     page.onSelectAll();
 
+    MessageBoxAnswerer how(QMessageBox::Discard);
     MessageBoxAnswerer confirm(QMessageBox::Yes);
     page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->click();
+    QVERIFY(how.answered());
+    QVERIFY(how.text().startsWith(QStringLiteral("Move 1 file(s) to the Trash, or delete them permanently?")));
+    QVERIFY(how.text().contains(QStringLiteral("the newest copy of each will be kept")));
     QVERIFY(confirm.answered());
-    QVERIFY(confirm.text().startsWith(QStringLiteral("Permanently delete 1 file(s)?")));
-    QVERIFY(confirm.text().contains(QStringLiteral("the newest copy of each will be kept")));
-    QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(copies.first()), 20000);
+    MessageBoxAnswerer summary(QMessageBox::Ok);
+    QTRY_VERIFY_WITH_TIMEOUT(summary.answered(), 20000);
 
+    QCOMPARE(summary.title(), QStringLiteral("Duplicates Removed"));
+    QVERIFY(summary.text().startsWith(QStringLiteral("1 file(s) deleted permanently")));
+    QVERIFY(!QFileInfo::exists(copies.first()));
     QVERIFY(QFileInfo::exists(copies.last()));
-    QTRY_VERIFY(!checkBoxOf(page, copies.first()));
-    QVERIFY(!checkBoxOf(page, copies.last())->isChecked());
+    // Its group is left with one file and leaves the list.
+    QCOMPARE(resultsOf(page)->groupCount(), 0);
     QVERIFY(!page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->isEnabled());
 }
 
@@ -329,6 +381,87 @@ void TestDuplicateFinderPage::progressShortensLongPaths()
         page.findChild<QLabel *>(QStringLiteral("currentPathLabel"))->text(), QStringLiteral("…") + path.right(69));
     QCOMPARE(page.findChild<QLabel *>(QStringLiteral("countLabel"))->text(), QStringLiteral("5 / 20"));
     QCOMPARE(page.findChild<QProgressBar *>(QStringLiteral("scanProgressBar"))->value(), 25);
+}
+
+void TestDuplicateFinderPage::largeResultShowsAndDeletingUpdatesIt()
+{
+    TestHome home;
+    DuplicateFinderPage page;
+    page.resize(680, 606);
+    page.show();
+    QList<DuplicateGroup> groups;
+    qint64 waste = 0;
+    for (int g = 0; g < 22000; ++g) {
+        groups.append(syntheticGroup(g, 2 + g % 3));
+        waste += (1 + g % 3) * groups.last().fileSize;
+    }
+    // As a scan would: the card shows, the groups arrive, the scan ends.
+    page.findChild<QWidget *>(QStringLiteral("progressCard"))->show();
+    for (const DuplicateGroup &group : std::as_const(groups))
+        page.onGroupFound(group);
+    page.onScanFinished(int(groups.size()), waste);
+    QCOMPARE(stackIndex(page), 1);
+    DuplicateResultsModel *results = resultsOf(page);
+    QCOMPARE(results->groupCount(), 22000);
+    QCOMPARE(results->reclaimableBytes(), waste);
+    page.grab();
+
+    // The remover's answer for a selection: the two deleted copies of group 1 take it out of the
+    // list (one copy left), group 2 loses one of its four.
+    auto *remover = page.findChild<DuplicateRemover *>();
+    QVERIFY(remover);
+    const QStringList removed { groups.at(1).files.at(0).path, groups.at(1).files.at(1).path,
+        groups.at(2).files.at(0).path };
+    const QString summaryBefore = page.findChild<QLabel *>(QStringLiteral("summaryLabel"))->text();
+    QVERIFY(summaryBefore.contains(QStringLiteral("can be freed")));
+    QVERIFY(!QString(summaryBefore).remove(QStringLiteral("can be freed")).contains(QStringLiteral("freed")));
+    MessageBoxAnswerer summary(QMessageBox::Ok);
+    emit remover->finished(removed, {});
+    QTRY_VERIFY(summary.answered());
+
+    QCOMPARE(results->groupCount(), 21999);
+    QVERIFY(!rowOf(page, groups.at(1).files.at(2).path).isValid());
+    QCOMPARE(rowOf(page, groups.at(2).files.at(1).path).data(DuplicateResultsModel::FileCountRole).toInt(), 3);
+    QCOMPARE(results->reclaimableBytes(), waste - 2 * groups.at(1).fileSize - groups.at(2).fileSize);
+    const QString summaryAfter = page.findChild<QLabel *>(QStringLiteral("summaryLabel"))->text();
+    QVERIFY(summaryAfter.startsWith(QStringLiteral("<b>21999</b> groups")));
+    QVERIFY(summaryAfter.endsWith(QStringLiteral("2.9 KB freed")));
+}
+
+void TestDuplicateFinderPage::chosenFolderCanBeRemoved()
+{
+    TestHome home;
+    DuplicateFinderPage page;
+    QPushButton *choose = locationCard(page, QStringLiteral("__browse__"));
+    const QString folder = home.filePath(QStringLiteral("Projects"));
+    QDir().mkpath(folder);
+    // The folder dialog answers with the folder.
+    QTimer::singleShot(0, &page, [&] {
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->setDirectory(folder);
+        dialog->selectFile(folder);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    choose->click();
+    QVERIFY(choose->isChecked());
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("pathHint"))->text(),
+        QStringLiteral("Path: ~  ·  ~/Projects"));
+
+    // A second click offers the chosen folder for removal.
+    choose->click();
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = page.findChild<QMenu *>(QStringLiteral("chosenFoldersMenu"))));
+    QAction *remove = nullptr;
+    for (QAction *action : menu->actions()) {
+        if (action->text() == QStringLiteral("Remove ~/Projects"))
+            remove = action;
+    }
+    QVERIFY(remove);
+    remove->trigger();
+    QVERIFY(!choose->isChecked());
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("pathHint"))->text(), QStringLiteral("Path: ~"));
 }
 
 void TestDuplicateFinderPage::renderPageStates()

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "cleaners/duplicategroup.h"
+#include "cleaners/duplicateremoval.h"
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QStringList>
+
+#include <vector>
+
+// The duplicate groups of a scan as one flat list for a view that draws each group as a card:
+// a header row per group ("3 identical files · 1.2 MB each · save 2.4 MB"), then one row per
+// file, newest first. File rows are checkable (Qt::CheckStateRole); a checked file is to be
+// deleted. New groups start with every copy but the newest checked.
+//
+// Built in one go from the groups, so 22,000 groups cost one pass; memory is the groups' own.
+// After a deletion the deleted files leave their groups and a group left with one file leaves
+// the list.
+class DuplicateResultsModel final : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum Kind { GroupHeader, FileRow };
+    enum Role {
+        KindRole = Qt::UserRole + 1,
+        PathRole, // full path of a file row
+        ShortPathRole, // home-relative path, middle shortened to 58 characters
+        ModifiedRole, // modification date-time of a file row
+        NewestRole, // the newest file of its group (shown first, kept by default)
+        LastInGroupRole, // the last row of its group's card
+        FileCountRole, // files of the row's group
+        FileSizeRole, // size of each file of the row's group
+    };
+
+    explicit DuplicateResultsModel(QObject *parent = nullptr);
+
+    void setGroups(const QList<DuplicateGroup> &groups);
+    void clear();
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    int groupCount() const;
+    // Space freed by keeping one copy of every group.
+    qint64 reclaimableBytes() const;
+    int checkedCount() const;
+    QModelIndex indexOfPath(const QString &path) const;
+
+    // In every group, keeps the newest (or oldest) file, the first such winning ties, and
+    // checks every other file.
+    void keepOne(bool newest);
+    void setAllChecked(bool checked);
+    // The groups with checked files; a group whose every file is checked keeps its newest one,
+    // and lastCopyGroups counts those groups.
+    QList<DuplicateRemoval> plannedRemovals(int *lastCopyGroups) const;
+    // Unchecks the newest file of every group whose files are all checked.
+    void uncheckLastCopies();
+    // Takes the files out of their groups; returns the bytes they held.
+    qint64 removeFiles(const QStringList &paths);
+
+signals:
+    void checkedCountChanged(int checked);
+
+private:
+    struct File
+    {
+        DuplicateFile file;
+        bool checked = false;
+    };
+    struct Group
+    {
+        QString hash;
+        qint64 fileSize = 0;
+        QList<File> files;
+    };
+
+    void rebuildRows();
+    void setChecked(int group, int file, bool checked);
+    // The file to keep of a group: the newest (or oldest), the first such winning ties.
+    static int extremeFile(const Group &group, bool newest);
+
+    QList<Group> m_groups;
+    // For each row: its group, and its file in that group or -1 for the group's header.
+    std::vector<int> m_rowGroup;
+    std::vector<int> m_rowFile;
+    // The header row of each group.
+    std::vector<int> m_groupRow;
+    int m_checked = 0;
+};
