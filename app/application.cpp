@@ -5,6 +5,7 @@
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/largefilescanner.h"
+#include "cleaners/privacycleaner.h"
 #include "cleaners/registrycleaner.h"
 #include "cleaners/tweakmanager.h"
 
@@ -40,6 +41,7 @@ Application::~Application()
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
     deleteAndClear(m_largeFileScanner);
+    deleteAndClear(m_privacyCleaner);
     deleteAndClear(m_tweakManager);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
@@ -66,6 +68,8 @@ void Application::initialize()
     // Pages hold the scanner: a second initialisation keeps it.
     if (!m_largeFileScanner)
         m_largeFileScanner = new LargeFileScanner;
+    deleteAndClear(m_privacyCleaner);
+    m_privacyCleaner = new PrivacyCleaner;
     deleteAndClear(m_tweakManager);
     m_tweakManager = new TweakManager;
     m_tweakManager->load(TweakManager::catalogueFile(m_language));
@@ -109,6 +113,11 @@ RegistryCleaner *Application::registryCleaner() const
 LargeFileScanner *Application::largeFileScanner() const
 {
     return m_largeFileScanner;
+}
+
+PrivacyCleaner *Application::privacyCleaner() const
+{
+    return m_privacyCleaner;
 }
 
 TweakManager *Application::tweakManager() const

@@ -7,6 +7,7 @@ class BrowserCleaner;
 class JunkCleaner;
 class LargeFileScanner;
 class MainWindow;
+class PrivacyCleaner;
 class RegistryCleaner;
 class TweakManager;
 class QSettings;
@@ -35,6 +36,7 @@ public:
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
     LargeFileScanner *largeFileScanner() const;
+    PrivacyCleaner *privacyCleaner() const;
     TweakManager *tweakManager() const;
     MainWindow *mainWindow() const;
     QSettings *settings() const;
@@ -52,6 +54,7 @@ private:
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
     LargeFileScanner *m_largeFileScanner = nullptr;
+    PrivacyCleaner *m_privacyCleaner = nullptr;
     TweakManager *m_tweakManager = nullptr;
     MainWindow *m_mainWindow = nullptr;
     QSettings *m_settings = nullptr;

@@ -14,6 +14,7 @@
 #include "pages/largefilepage.h"
 #include "cleaners/largefilescanner.h"
 #include "cleaners/largefilevolumes.h"
+#include "pages/privacypage.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
@@ -232,7 +233,7 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new TweaksPage(Application::instance()->tweakManager()));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(UninstallerIndex)));
     m_pageStack->addWidget(new DuplicateFinderPage);
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(PrivacyIndex)));
+    m_pageStack->addWidget(new PrivacyPage(Application::instance()->privacyCleaner()));
 }
 
 void MainWindow::setupSystemTray()

@@ -536,7 +536,8 @@ void BrowserCleaner::scanFirefoxProfile(
 }
 
 // The history lives in places.sqlite together with the bookmarks; it is one item, the database
-// with its -wal and -shm companions, and it is cleared inside the database, never deleted.
+// with its -wal and -shm companions, and it is cleared inside the database, never deleted. Its
+// size is what clearing would free, not the whole database.
 void BrowserCleaner::scanFirefoxHistory(const QString &profileDir, CleanCategory &category)
 {
     const QString database = profileDir + QStringLiteral("/places.sqlite");
@@ -547,7 +548,8 @@ void BrowserCleaner::scanFirefoxHistory(const QString &profileDir, CleanCategory
         Logger::instance()->warning(QStringLiteral("Blocked Firefox path: ") + database);
         return;
     }
-    addItem(category, database, SqliteFiles::occupiedSize(database), false);
+    const qint64 history = FirefoxPlaces::historySize(database);
+    addItem(category, database, history >= 0 ? history : SqliteFiles::occupiedSize(database), false);
 }
 
 void BrowserCleaner::scanFirefoxTarget(

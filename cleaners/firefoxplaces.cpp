@@ -1,9 +1,11 @@
 #include "firefoxplaces.h"
 
+#include "core/fileutils.h"
 #include "core/logger.h"
 #include "sqlitefiles.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -11,6 +13,7 @@
 #include <QUrl>
 
 #include <atomic>
+#include <functional>
 
 namespace {
 
@@ -57,13 +60,19 @@ bool hasColumn(QSqlDatabase &db, const QString &table, const QString &column)
     return false;
 }
 
-QStringList historyStatements(QSqlDatabase &db, const QSet<QString> &tables)
+// The places a bookmark or a keyword refers to; clearing the history keeps them.
+QString referencedPlaces(const QSet<QString> &tables)
 {
-    QStringList statements = { QStringLiteral("DELETE FROM moz_historyvisits") };
     QString referenced = QStringLiteral("SELECT fk FROM moz_bookmarks WHERE fk IS NOT NULL");
     if (tables.contains(QStringLiteral("moz_keywords")))
         referenced += QStringLiteral(" UNION SELECT place_id FROM moz_keywords WHERE place_id IS NOT NULL");
-    statements << QStringLiteral("DELETE FROM moz_places WHERE id NOT IN (%1)").arg(referenced);
+    return referenced;
+}
+
+QStringList historyStatements(QSqlDatabase &db, const QSet<QString> &tables)
+{
+    QStringList statements = { QStringLiteral("DELETE FROM moz_historyvisits") };
+    statements << QStringLiteral("DELETE FROM moz_places WHERE id NOT IN (%1)").arg(referencedPlaces(tables));
     if (hasColumn(db, QStringLiteral("moz_places"), QStringLiteral("visit_count"))
         && hasColumn(db, QStringLiteral("moz_places"), QStringLiteral("last_visit_date")))
         statements << QStringLiteral("UPDATE moz_places SET visit_count = 0, last_visit_date = NULL");
@@ -81,6 +90,16 @@ QStringList historyStatements(QSqlDatabase &db, const QSet<QString> &tables)
     return statements;
 }
 
+// Why the tables are not those of a places database; empty when they are.
+QString missingPlacesTable(const QSet<QString> &tables)
+{
+    for (const char *table : { "moz_places", "moz_historyvisits", "moz_bookmarks" }) {
+        if (!tables.contains(QLatin1String(table)))
+            return QStringLiteral("not a places database (no table %1)").arg(QLatin1String(table));
+    }
+    return QString();
+}
+
 // The first failure as text; empty when the history is gone.
 QString removeHistory(QSqlDatabase &db)
 {
@@ -88,10 +107,9 @@ QString removeHistory(QSqlDatabase &db)
     QString error;
     if (!readTables(db, &tables, &error))
         return error;
-    for (const char *table : { "moz_places", "moz_historyvisits", "moz_bookmarks" }) {
-        if (!tables.contains(QLatin1String(table)))
-            return QStringLiteral("not a places database (no table %1)").arg(QLatin1String(table));
-    }
+    error = missingPlacesTable(tables);
+    if (!error.isEmpty())
+        return error;
     // Takes the write lock at once, so a database in use fails here rather than half-way.
     error = execute(db, QStringLiteral("BEGIN IMMEDIATE"));
     if (!error.isEmpty())
@@ -118,23 +136,138 @@ QString removeHistory(QSqlDatabase &db)
     return QString();
 }
 
-// Opens the existing database for writing; it is never created.
-QString clearHistoryIn(const QString &databasePath)
+// Runs work on the existing database opened with the URI parameters given ("mode=rw"); it is
+// never created.
+QString withDatabase(
+    const QString &databasePath, const QString &parameters, const std::function<QString(QSqlDatabase &)> &work)
 {
     const QString connection = uniqueConnectionName();
     QString error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=1000"));
-        db.setDatabaseName(QUrl::fromLocalFile(databasePath).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
+        db.setDatabaseName(
+            QUrl::fromLocalFile(databasePath).toString(QUrl::FullyEncoded) + QLatin1Char('?') + parameters);
         if (!db.open())
             error = db.lastError().text();
         else
-            error = removeHistory(db);
+            error = work(db);
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
     return error;
+}
+
+// A number the statement returns; false when it fails.
+bool readNumber(QSqlDatabase &db, const QString &statement, qint64 *value)
+{
+    QSqlQuery query(db);
+    if (!query.exec(statement) || !query.next())
+        return false;
+    *value = query.value(0).toLongLong();
+    return true;
+}
+
+// Tables whose rows a clean removes entirely.
+const char *const kHistoryTables[] = { "moz_historyvisits", "moz_inputhistory" };
+// Tables whose rows go with the places a clean removes.
+const char *const kPlaceTables[] = { "moz_places", "moz_annos", "moz_places_metadata", "moz_origins" };
+// What SQLite spends on a row besides its values, roughly: header, row id, cell pointer.
+constexpr qint64 kRowOverhead = 8;
+
+QString quoted(const QString &identifier)
+{
+    return QLatin1Char('"') + QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+// Bytes of each table together with its indexes, from SQLite's page statistics.
+bool tableBytesFromPageStatistics(QSqlDatabase &db, QHash<QString, qint64> *bytes)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT m.tbl_name, SUM(s.pgsize) FROM dbstat AS s "
+                                   "JOIN sqlite_master AS m ON m.name = s.name GROUP BY m.tbl_name")))
+        return false;
+    while (query.next())
+        bytes->insert(query.value(0).toString(), query.value(1).toLongLong());
+    return true;
+}
+
+// Bytes of each table with its indexes, estimated: the used pages shared out in proportion to
+// the size of the tables' values.
+// An expression for the stored size of a row of table: its values and a row's overhead; empty
+// when the table cannot be read.
+QString rowSizeExpression(QSqlDatabase &db, const QString &table)
+{
+    QSqlQuery columns(db);
+    if (!columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(table))))
+        return QString();
+    QStringList sizes { QString::number(kRowOverhead) };
+    while (columns.next())
+        sizes << QStringLiteral("IFNULL(LENGTH(CAST(%1 AS BLOB)), 0)").arg(quoted(columns.value(1).toString()));
+    return sizes.join(QLatin1Char('+'));
+}
+
+bool tableBytesEstimated(QSqlDatabase &db, const QSet<QString> &tables, qint64 usedBytes, QHash<QString, qint64> *bytes)
+{
+    QHash<QString, qint64> payload;
+    qint64 totalPayload = 0;
+    for (const QString &table : tables) {
+        if (table.startsWith(QLatin1String("sqlite_")))
+            continue;
+        const QString rowSize = rowSizeExpression(db, table);
+        qint64 size = 0;
+        if (rowSize.isEmpty()
+            || !readNumber(db, QStringLiteral("SELECT TOTAL(%1) FROM %2").arg(rowSize, quoted(table)), &size))
+            return false;
+        payload.insert(table, size);
+        totalPayload += size;
+    }
+    for (auto it = payload.cbegin(); it != payload.cend(); ++it)
+        bytes->insert(it.key(), totalPayload > 0 ? qint64(double(usedBytes) * double(it.value()) / totalPayload) : 0);
+    return true;
+}
+
+// Bytes of the rows clearing the history removes, with their share of the indexes.
+QString measureHistory(QSqlDatabase &db, FirefoxPlaces::Measure measure, qint64 *historyBytes, qint64 *usedBytes)
+{
+    QSet<QString> tables;
+    QString error;
+    if (!readTables(db, &tables, &error))
+        return error;
+    error = missingPlacesTable(tables);
+    if (!error.isEmpty())
+        return error;
+    qint64 pageSize = 0;
+    qint64 pageCount = 0;
+    qint64 freePages = 0;
+    const QString placeSize = rowSizeExpression(db, QStringLiteral("moz_places"));
+    qint64 places = 0;
+    qint64 removable = 0;
+    if (!readNumber(db, QStringLiteral("PRAGMA page_size"), &pageSize)
+        || !readNumber(db, QStringLiteral("PRAGMA page_count"), &pageCount)
+        || !readNumber(db, QStringLiteral("PRAGMA freelist_count"), &freePages)
+        || !readNumber(db, QStringLiteral("SELECT TOTAL(%1) FROM moz_places").arg(placeSize), &places)
+        || !readNumber(db,
+            QStringLiteral("SELECT TOTAL(%1) FROM moz_places WHERE id NOT IN (%2)")
+                .arg(placeSize, referencedPlaces(tables)),
+            &removable))
+        return QStringLiteral("cannot read the page counts");
+    *usedBytes = pageSize * (pageCount - freePages);
+    QHash<QString, qint64> bytes;
+    if (measure == FirefoxPlaces::Measure::Estimate || !tableBytesFromPageStatistics(db, &bytes)) {
+        bytes.clear();
+        if (!tableBytesEstimated(db, tables, *usedBytes, &bytes))
+            return QStringLiteral("cannot estimate the table sizes");
+    }
+    double removed = 0;
+    for (const char *table : kHistoryTables)
+        removed += bytes.value(QLatin1String(table));
+    // The places removed, and what goes with them, by their share of the places' contents.
+    const double removedShare = places > 0 ? double(removable) / places : 0;
+    for (const char *table : kPlaceTables)
+        removed += removedShare * bytes.value(QLatin1String(table));
+    *historyBytes = qint64(removed);
+    return QString();
 }
 
 } // namespace
@@ -148,7 +281,7 @@ FirefoxPlaces::ClearResult FirefoxPlaces::clearHistory(const QString &databasePa
         return result;
     }
     const qint64 before = SqliteFiles::occupiedSize(databasePath);
-    const QString error = clearHistoryIn(databasePath);
+    const QString error = withDatabase(databasePath, QStringLiteral("mode=rw"), removeHistory);
     if (!error.isEmpty()) {
         Logger::instance()->warning(
             QStringLiteral("Could not clear Firefox history in %1: %2").arg(databasePath, error));
@@ -157,4 +290,34 @@ FirefoxPlaces::ClearResult FirefoxPlaces::clearHistory(const QString &databasePa
     result.ok = true;
     result.freedBytes = qMax<qint64>(0, before - SqliteFiles::occupiedSize(databasePath));
     return result;
+}
+
+qint64 FirefoxPlaces::historySize(const QString &databasePath, Measure measure)
+{
+    // SQLite opens the database and its companions: each must be a regular file (a FIFO would
+    // block the scan for ever) or, for the companions, absent.
+    if (!QFileInfo(databasePath).isFile())
+        return -1;
+    for (const char *suffix : { "", "-wal", "-shm", "-journal" }) {
+        if (!FileUtils::isRegularFileOrAbsent(databasePath + QLatin1String(suffix)))
+            return -1;
+    }
+    const qint64 occupied = SqliteFiles::occupiedSize(databasePath);
+    qint64 historyBytes = 0;
+    qint64 usedBytes = 0;
+    // Reading leaves the profile as it was: a database in use (its -wal and -shm present) is read
+    // through them, read-only; otherwise the file alone is read as unchanging, since even a
+    // read-only connection would create the -wal and -shm files.
+    const bool inUse = QFileInfo::exists(databasePath + QStringLiteral("-wal"))
+        && QFileInfo::exists(databasePath + QStringLiteral("-shm"));
+    const QString parameters = inUse ? QStringLiteral("mode=ro") : QStringLiteral("immutable=1");
+    const QString error = withDatabase(databasePath, parameters,
+        [&](QSqlDatabase &db) { return measureHistory(db, measure, &historyBytes, &usedBytes); });
+    if (!error.isEmpty()) {
+        Logger::instance()->warning(
+            QStringLiteral("Could not measure Firefox history in %1: %2").arg(databasePath, error));
+        return -1;
+    }
+    // After the clean the files hold the pages kept, compacted, and no log.
+    return qBound<qint64>(0, occupied - (usedBytes - historyBytes), occupied);
 }

@@ -18,4 +18,16 @@ public:
     // to, then compacts the database. A database that cannot be opened, is locked or does not
     // look like a places database is left as it was, with a log line.
     static ClearResult clearHistory(const QString &databasePath);
+
+    enum class Measure {
+        // SQLite's page statistics where the driver's SQLite has them, else an estimate.
+        PageStatistics,
+        // The database's used pages shared out by the tables' row contents.
+        Estimate,
+    };
+
+    // What clearHistory would free: the database with its companions less what it keeps (its
+    // bookmarked places, their details, everything else), read without changing anything.
+    // -1 when the file cannot be read as a places database.
+    static qint64 historySize(const QString &databasePath, Measure measure = Measure::PageStatistics);
 };

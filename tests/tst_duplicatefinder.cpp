@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 
 #include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -162,6 +164,7 @@ private slots:
     void fileSwappedForAFifoIsNeverOpened();
     void namesThatCannotBeRepresentedAreSkipped();
     void runOffThreadAndCancel();
+    void oneFileThroughTwoMountsIsNeverPaired();
     void agreesWithJdupes();
 };
 
@@ -524,6 +527,50 @@ void TestDuplicateFinder::runOffThreadAndCancel()
     QVERIFY(stopped.wait(20000));
     QCOMPARE(groups.size(), 0);
     QCOMPARE(finished.size(), 1);
+}
+
+void TestDuplicateFinder::oneFileThroughTwoMountsIsNeverPaired()
+{
+    // Two overlay mounts of one lower folder show each of its files under two device numbers
+    // with one inode number: the same file, as on a share mounted twice.
+    if (::geteuid() != 0)
+        QSKIP("mounting needs root");
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        QSKIP("no private mount namespace here");
+    TestHome home;
+    const QString only = home.makeFile(QStringLiteral("lower/only.bin"), 3000, 'o');
+    home.makeFile(QStringLiteral("lower/copy-a.bin"), 5000, 'c');
+    home.makeFile(QStringLiteral("lower/copy-b.bin"), 5000, 'c');
+    for (const char *folder : { "one", "two", "upper1", "upper2", "work1", "work2" })
+        QVERIFY(QDir().mkpath(home.filePath(QString::fromLatin1(folder))));
+    for (int i = 1; i <= 2; ++i) {
+        const QByteArray options = "lowerdir=" + QFile::encodeName(home.filePath(QStringLiteral("lower")))
+            + ",upperdir=" + QFile::encodeName(home.filePath(QStringLiteral("upper%1").arg(i)))
+            + ",workdir=" + QFile::encodeName(home.filePath(QStringLiteral("work%1").arg(i)));
+        const QByteArray target = QFile::encodeName(home.filePath(i == 1 ? QStringLiteral("one") : QStringLiteral("two")));
+        if (::mount("overlay", target.constData(), "overlay", 0, options.constData()) != 0)
+            QSKIP("no overlay mounts here");
+    }
+    const QString first = home.filePath(QStringLiteral("one/only.bin"));
+    const QString second = home.filePath(QStringLiteral("two/only.bin"));
+    struct stat a;
+    struct stat b;
+    QVERIFY(::stat(QFile::encodeName(first).constData(), &a) == 0 && ::stat(QFile::encodeName(second).constData(), &b) == 0);
+    if (a.st_dev == b.st_dev || a.st_ino != b.st_ino)
+        QSKIP("these overlay mounts do not show one file under two devices");
+    Q_UNUSED(only);
+
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("one")), home.filePath(QStringLiteral("two")) };
+    finder.minSize = 1000;
+    const ScanRecord record = runScan(finder);
+
+    // Only the real copies pair up, each once.
+    QCOMPARE(record.groups.size(), 1);
+    QCOMPARE(record.groups.first().files.size(), 2);
+    QCOMPARE(record.groups.first().fileSize, qint64(5000));
+    for (const char *folder : { "one", "two" })
+        ::umount(QFile::encodeName(home.filePath(QString::fromLatin1(folder))).constData());
 }
 
 void TestDuplicateFinder::agreesWithJdupes()

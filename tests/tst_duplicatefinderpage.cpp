@@ -404,7 +404,12 @@ void TestDuplicateFinderPage::largeResultShowsAndDeletingUpdatesIt()
     DuplicateResultsModel *results = resultsOf(page);
     QCOMPARE(results->groupCount(), 22000);
     QCOMPARE(results->reclaimableBytes(), waste);
-    page.grab();
+    QFile windowStyle(QStringLiteral(":/styles/style.qss"));
+    QVERIFY(windowStyle.open(QIODevice::ReadOnly | QIODevice::Text));
+    page.setStyleSheet(QString::fromUtf8(windowStyle.readAll()));
+    auto *view = page.findChild<QListView *>(QStringLiteral("duplicateResultsView"));
+    QTRY_VERIFY(view->indexAt(QPoint(view->viewport()->width() / 2, 60)).isValid());
+    WidgetShot::render(&page, QStringLiteral("duplicates-results-many"), WidgetShot::pageSize());
 
     // The remover's answer for a selection: the two deleted copies of group 1 take it out of the
     // list (one copy left), group 2 loses one of its four.

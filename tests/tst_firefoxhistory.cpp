@@ -1,4 +1,5 @@
 #include "cleaners/browsercleaner.h"
+#include "cleaners/firefoxplaces.h"
 #include "faketools.h"
 #include "testhome.h"
 
@@ -8,6 +9,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+
+Q_DECLARE_METATYPE(FirefoxPlaces::Measure)
 
 namespace {
 
@@ -43,9 +46,32 @@ void exec(QSqlDatabase &db, const QString &statement)
     QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
 }
 
+// Adds bookmarked pages that were never visited, with ids above the visited ones.
+void addBookmarkedPlaces(QSqlDatabase &db, int count)
+{
+    QSqlQuery place(db);
+    place.prepare(QStringLiteral("INSERT INTO moz_places (id, url, title, origin_id) VALUES (?, ?, ?, 1)"));
+    QSqlQuery bookmark(db);
+    bookmark.prepare(
+        QStringLiteral("INSERT INTO moz_bookmarks (id, type, fk, parent, position, title) VALUES (?, 1, ?, 2, ?, ?)"));
+    for (int i = 1; i <= count; ++i) {
+        const int id = kVisitedPlaces + i;
+        place.addBindValue(id);
+        place.addBindValue(
+            QString(QStringLiteral("https://bookmarked.example/reference/%1/").arg(id) + QString(300, u'b')));
+        place.addBindValue(QStringLiteral("Reference %1").arg(id));
+        QVERIFY(place.exec());
+        bookmark.addBindValue(100 + i);
+        bookmark.addBindValue(id);
+        bookmark.addBindValue(i + 2);
+        bookmark.addBindValue(QString(QStringLiteral("Reference %1 ").arg(id) + QString(100, u't')));
+        QVERIFY(bookmark.exec());
+    }
+}
+
 // A places database like Firefox's: a few bookmarked pages, one page behind a keyword, and many
-// visited pages. The last bookmark is committed to the -wal file only, as after a crash.
-void writePlacesDatabase(const QString &path)
+// visited pages, and optionally many more bookmarked pages never visited.
+void writePlacesDatabase(const QString &path, int moreBookmarks = 0)
 {
     QDir().mkpath(QFileInfo(path).path());
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
@@ -73,17 +99,19 @@ void writePlacesDatabase(const QString &path)
     }
     exec(db, QStringLiteral("INSERT INTO moz_keywords (keyword, place_id) VALUES ('wiki', 3)"));
     exec(db, QStringLiteral("INSERT INTO moz_inputhistory (place_id, input, use_count) VALUES (7, 'art', 2)"));
+    addBookmarkedPlaces(db, moreBookmarks);
     QVERIFY(db.commit());
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
 }
 
-// Copies a database while a connection still holds part of it in its -wal file.
-void writePlacesDatabaseWithPendingWal(const TestHome &home, const QString &target)
+// Copies a database while a connection still holds part of it in its -wal file; the last
+// bookmark is committed to the -wal file only, as after a crash.
+void writePlacesDatabaseWithPendingWal(const TestHome &home, const QString &target, int moreBookmarks = 0)
 {
     const QString staging = home.filePath(QStringLiteral("staging.sqlite"));
-    writePlacesDatabase(staging);
+    writePlacesDatabase(staging, moreBookmarks);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("pending"));
     db.setDatabaseName(staging);
     QVERIFY(db.open());
@@ -144,6 +172,8 @@ class TestFirefoxHistory : public QObject
 private slots:
     void init();
     void historyIsOneItemWithItsCompanions();
+    void historySizeForetellsTheClean_data();
+    void historySizeForetellsTheClean();
     void clearingKeepsBookmarks();
     void lockedDatabaseIsAFailure();
     void damagedDatabaseIsAFailure();
@@ -180,7 +210,38 @@ void TestFirefoxHistory::historyIsOneItemWithItsCompanions()
     QVERIFY(!history->checked);
     QCOMPARE(history->items.size(), 1);
     QCOMPARE(history->items.at(0).path, m_database);
-    QCOMPARE(history->items.at(0).size, occupied(m_database));
+    // What a clean would free: most of this database is history.
+    QVERIFY(history->items.at(0).size > occupied(m_database) / 2);
+    QVERIFY(history->items.at(0).size <= occupied(m_database));
+}
+
+void TestFirefoxHistory::historySizeForetellsTheClean_data()
+{
+    QTest::addColumn<FirefoxPlaces::Measure>("measure");
+    QTest::addColumn<int>("bookmarks");
+    QTest::newRow("page statistics, mostly history") << FirefoxPlaces::Measure::PageStatistics << 0;
+    QTest::newRow("page statistics, mostly bookmarks") << FirefoxPlaces::Measure::PageStatistics << 6000;
+    QTest::newRow("estimate, mostly history") << FirefoxPlaces::Measure::Estimate << 0;
+    QTest::newRow("estimate, mostly bookmarks") << FirefoxPlaces::Measure::Estimate << 6000;
+}
+
+void TestFirefoxHistory::historySizeForetellsTheClean()
+{
+    QFETCH(FirefoxPlaces::Measure, measure);
+    QFETCH(int, bookmarks);
+    writePlacesDatabaseWithPendingWal(*m_home, m_database, bookmarks);
+    const qint64 whole = occupied(m_database);
+
+    const qint64 foretold = FirefoxPlaces::historySize(m_database, measure);
+    QCOMPARE(occupied(m_database), whole);
+    const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(m_database);
+    QVERIFY(cleared.ok);
+    const QString numbers
+        = QStringLiteral("foretold %1, freed %2, whole %3").arg(foretold).arg(cleared.freedBytes).arg(whole);
+    qInfo("%s", qPrintable(numbers));
+    QVERIFY2(qAbs(foretold - cleared.freedBytes) <= cleared.freedBytes / 10 + 8192, qPrintable(numbers));
+    if (bookmarks > 0)
+        QVERIFY2(foretold < whole / 2, qPrintable(numbers));
 }
 
 void TestFirefoxHistory::clearingKeepsBookmarks()

@@ -207,8 +207,7 @@ void TestMainWindow::settingsDialogShowsWhatIsStored()
     DialogCloser closer;
     QVERIFY(QMetaObject::invokeMethod(m_window, "onNavButtonClicked", Q_ARG(int, MainWindow::SettingsIndex)));
     QCOMPARE(closer.titles().size(), 1);
-    // The settings dialog's boxes (pages have check boxes of their own).
-    const auto *dialog = m_window->findChild<SettingsDialog *>();
+    auto *dialog = m_window->findChild<SettingsDialog *>();
     QVERIFY(dialog);
     const QList<QCheckBox *> boxes = dialog->findChildren<QCheckBox *>();
     QCOMPARE(boxes.size(), 4);

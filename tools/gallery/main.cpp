@@ -14,11 +14,14 @@
 #include "duplicatefixture.h"
 #include "faketools.h"
 #include "junkfixture.h"
+#include "messageboxanswerer.h"
 #include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
 #include "pages/largefilemodel.h"
 #include "pages/largefilepage.h"
+#include "pages/privacypage.h"
+#include "cleaners/privacycleaner.h"
 #include "pages/tweakspage.h"
 #include "cleaners/tweakmanager.h"
 #include "widgets/toggleswitch.h"
@@ -30,6 +33,7 @@
 #include "widgetshot.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -443,6 +447,55 @@ void renderDuplicateFinderPage(Gallery &gallery, MainWindow &window)
         gallery.save(&window, QStringLiteral("window-08-duplicates-results"));
 }
 
+// The privacy page before a scan, after a scan that found nothing to measure, after a scan of a
+// home with recent lists and a notification database, while cleaning (the clipboard's tool held
+// back) and its summary with the DNS cache's administrator prompt declined.
+void renderPrivacyPage(Gallery &gallery, MainWindow &window, const TestHome &home)
+{
+    FakeTools tools;
+    const QString started = home.filePath(QStringLiteral("pbcopy-started"));
+    const QString release = home.filePath(QStringLiteral("pbcopy-release"));
+    tools.addTool(QStringLiteral("pbcopy"),
+        QStringLiteral("#!/bin/sh\ntouch '%1'\nwhile [ ! -e '%2' ]; do sleep 0.02; done\n")
+            .arg(started, release)
+            .toUtf8());
+    tools.addTool(QStringLiteral("osascript"), "#!/bin/sh\nexit 1\n");
+    window.switchToPage(MainWindow::PrivacyIndex);
+    auto *page = window.findChild<PrivacyPage *>();
+    PrivacyCleaner *cleaner = Application::instance()->privacyCleaner();
+    gallery.save(&window, QStringLiteral("window-09-privacy-before-scan"));
+    auto *scanButton = page->findChild<QPushButton *>(QStringLiteral("scanBtn"));
+    if (gallery.expect(clickAndWait(scanButton, cleaner, &PrivacyCleaner::scanFinished),
+            QStringLiteral("privacy scan of an empty home")))
+        gallery.save(&window, QStringLiteral("window-09-privacy-nothing-found"));
+
+    const QString lists = QStringLiteral("Library/Application Support/com.apple.sharedfilelist/");
+    home.makeFile(lists + QStringLiteral("com.apple.LSSharedFileList.RecentDocuments.sfl3"), 18432);
+    home.makeFile(lists + QStringLiteral("com.apple.LSSharedFileList.RecentApplications.sfl3"), 6144);
+    home.makeFile(lists + QStringLiteral("com.apple.LSSharedFileList.FavoriteItems.sfl3"), 4096);
+    home.makeFile(QStringLiteral("DarwinUser/0/com.apple.notificationcenter/db2/db"), 2359296);
+
+    if (!gallery.expect(clickAndWait(scanButton, cleaner, &PrivacyCleaner::scanFinished),
+            QStringLiteral("privacy scan")))
+        return;
+    gallery.save(&window, QStringLiteral("window-09-privacy-scanned"));
+
+    for (QCheckBox *box : page->findChildren<QCheckBox *>()) {
+        if (!box->isChecked() && box->isEnabled())
+            box->click();
+    }
+    QSignalSpy finished(cleaner, &PrivacyCleaner::cleanFinished);
+    MessageBoxAnswerer answerer(QMessageBox::Yes);
+    page->findChild<QPushButton *>(QStringLiteral("cleanBtn"))->click();
+    if (!gallery.expect(QTest::qWaitFor([&started] { return QFileInfo::exists(started); }, 10000),
+            QStringLiteral("privacy clean")))
+        return;
+    gallery.save(&window, QStringLiteral("window-09-privacy-cleaning"));
+    QFile(release).open(QIODevice::WriteOnly);
+    if (gallery.expect(finished.wait(10000), QStringLiteral("privacy clean finished")))
+        gallery.save(&window, QStringLiteral("window-09-privacy-summary"));
+}
+
 // Puts page in the window's tweaks slot, saves the window as name, and puts the window's own
 // page back.
 void saveTweaksPage(Gallery &gallery, MainWindow &window, TweaksPage *page, const QString &name)
@@ -545,6 +598,7 @@ int main(int argc, char *argv[])
     renderScanProgressCards(gallery);
     renderLargeFilePage(gallery);
     renderDuplicateFinderPage(gallery, window);
+    renderPrivacyPage(gallery, window, home);
     renderTweaksPage(gallery, window);
     return gallery.failures() == 0 ? 0 : 1;
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/longjob.h"
+#include "privacyitem.h"
+
+#include <QList>
+#include <QObject>
+
+// Measures and clears five privacy traces of the logged-in user: the clipboard, the QuickLook
+// preview cache, the recent-items lists, the notification history and the DNS cache.
+//
+// scan() and clean() start their work on the cleaner's worker and return at once; a new start
+// cancels the work still running. A scan reports each trace by itemScanned, in the order of
+// defaultItems(), then scanFinished; a cancelled scan reports nothing more. A clean clears the
+// given traces in order, reports each by cleanProgress and ends with cleanFinished, also when it
+// was cancelled (it then stops before the next trace and reports what was cleaned).
+class PrivacyCleaner final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PrivacyCleaner(QObject *parent = nullptr);
+    ~PrivacyCleaner() override;
+
+    // The five traces in their order, with their texts and pre-selection, not measured.
+    static QList<PrivacyItem> defaultItems();
+
+    void scan();
+    void clean(const QList<PrivacyItem> &items);
+    // Returns at once.
+    void cancel();
+    bool isBusy() const;
+
+signals:
+    void itemScanned(const PrivacyItem &item);
+    void scanFinished();
+    void cleanProgress(const QString &itemName, bool success, qint64 freedBytes);
+    void cleanFinished(int cleaned, qint64 totalFreed);
+
+private:
+    LongJob m_job;
+};

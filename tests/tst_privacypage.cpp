@@ -1,0 +1,159 @@
+#include "cleaners/privacycleaner.h"
+#include "core/cleanitem.h"
+#include "faketools.h"
+#include "messageboxanswerer.h"
+#include "pages/privacypage.h"
+#include "testhome.h"
+#include "widgets/privacyitemcard.h"
+
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// A privacy page around its own cleaner, in a temporary home with fake tools.
+struct PageFixture
+{
+    FakeTools tools;
+    TestHome home;
+    PrivacyCleaner cleaner;
+    PrivacyPage page { &cleaner };
+
+    QPushButton *button(const char *name) const
+    {
+        return page.findChild<QPushButton *>(QLatin1String(name));
+    }
+
+    PrivacyItemCard *card(const QString &id) const
+    {
+        for (PrivacyItemCard *card : page.findChildren<PrivacyItemCard *>()) {
+            if (card->item().id == id)
+                return card;
+        }
+        return nullptr;
+    }
+
+    QString status() const
+    {
+        return page.findChild<QLabel *>(QStringLiteral("privacyStatus"))->text();
+    }
+
+    bool scan()
+    {
+        QSignalSpy finished(&cleaner, &PrivacyCleaner::scanFinished);
+        button("scanBtn")->click();
+        return finished.wait(10000) && page.state() == PrivacyPage::State::Scanned;
+    }
+};
+
+} // namespace
+
+class TestPrivacyPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scanShowsTheTraces();
+    void cleanAfterConfirmation_data();
+    void cleanAfterConfirmation();
+    void cancelledScanLeavesNothingToClean();
+};
+
+void TestPrivacyPage::scanShowsTheTraces()
+{
+    PageFixture fixture;
+    QCOMPARE(fixture.page.findChildren<PrivacyItemCard *>().size(), 5);
+    QVERIFY(!fixture.button("cleanBtn")->isEnabled());
+    fixture.home.makeFile(QStringLiteral("Library/Application Support/com.apple.sharedfilelist/"
+                                         "com.apple.LSSharedFileList.RecentDocuments.sfl3"),
+        2048);
+    QVERIFY(fixture.scan());
+
+    // Pre-selected where offered; a trace with nothing found is disabled and unchecked.
+    const auto checkBox
+        = [&fixture](const char *id) { return fixture.card(QLatin1String(id))->findChild<QCheckBox *>(); };
+    QVERIFY(checkBox("clipboard")->isChecked() && checkBox("clipboard")->isEnabled());
+    QVERIFY(checkBox("quicklook")->isChecked() && checkBox("quicklook")->isEnabled());
+    QVERIFY(!checkBox("recent_files")->isChecked() && checkBox("recent_files")->isEnabled());
+    QVERIFY(!checkBox("notifications")->isChecked() && !checkBox("notifications")->isEnabled());
+    QVERIFY(!checkBox("dns")->isChecked() && checkBox("dns")->isEnabled());
+    QCOMPARE(fixture.card(QStringLiteral("recent_files"))->findChild<QLabel *>(QStringLiteral("privacySize"))->text(),
+        CleanItem::formatSize(2048));
+    QCOMPARE(fixture.card(QStringLiteral("quicklook"))->findChild<QLabel *>(QStringLiteral("privacySize"))->text(),
+        QStringLiteral("Size unknown"));
+    QCOMPARE(fixture.status(), QStringLiteral("Selected: 2 item(s)"));
+    QVERIFY(fixture.button("cleanBtn")->isEnabled());
+
+    checkBox("clipboard")->click();
+    checkBox("quicklook")->click();
+    QCOMPARE(fixture.status(), QStringLiteral("No items selected"));
+    QVERIFY(!fixture.button("cleanBtn")->isEnabled());
+}
+
+void TestPrivacyPage::cleanAfterConfirmation_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<QString>("failingTool");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("yes") << QMessageBox::Yes << QString() << QStringLiteral("Cleaned 2 item(s) · freed 0 B");
+    QTest::newRow("yes, the clipboard fails")
+        << QMessageBox::Yes << QStringLiteral("pbcopy")
+        << QStringLiteral("Cleaned 1 item(s) · freed 0 B\nNot cleaned: Clipboard Content");
+    QTest::newRow("no") << QMessageBox::No << QString() << QString();
+}
+
+void TestPrivacyPage::cleanAfterConfirmation()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(QString, failingTool);
+    QFETCH(QString, summary);
+    PageFixture fixture;
+    if (!failingTool.isEmpty())
+        fixture.tools.addTool(failingTool, "#!/bin/sh\nexit 1\n");
+    QVERIFY(fixture.scan());
+
+    QSignalSpy finished(&fixture.cleaner, &PrivacyCleaner::cleanFinished);
+    MessageBoxAnswerer answerer(answer);
+    fixture.button("cleanBtn")->click();
+    QVERIFY(answerer.answered());
+    QCOMPARE(answerer.text(), QStringLiteral("Clean 2 selected item(s)?"));
+    if (summary.isEmpty()) {
+        QCOMPARE(fixture.page.state(), PrivacyPage::State::Scanned);
+        QVERIFY(!fixture.tools.callLog().contains(QStringLiteral("qlmanage")));
+        return;
+    }
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(fixture.page.state(), PrivacyPage::State::Cleaned);
+    QCOMPARE(fixture.status(), summary);
+    QVERIFY(fixture.tools.callLog().contains(QStringLiteral("qlmanage -r cache")));
+    QVERIFY(!fixture.button("cleanBtn")->isEnabled());
+    QVERIFY(fixture.button("scanBtn")->isEnabled());
+}
+
+void TestPrivacyPage::cancelledScanLeavesNothingToClean()
+{
+    PageFixture fixture;
+    // The first measurement waits until the scan has been stopped.
+    const QString release = fixture.home.filePath(QStringLiteral("getconf-release"));
+    fixture.tools.addTool(QStringLiteral("getconf"),
+        QStringLiteral("#!/bin/sh\nwhile [ ! -e '%1' ]; do sleep 0.02; done\nexit 1\n").arg(release).toUtf8());
+    fixture.home.makeFile(QStringLiteral("Library/Application Support/NotificationCenter/a.db"), 100);
+    QSignalSpy scanned(&fixture.cleaner, &PrivacyCleaner::itemScanned);
+    fixture.button("scanBtn")->click();
+    QVERIFY(scanned.wait(10000));
+    fixture.button("cancelBtn")->click();
+    QCOMPARE(fixture.page.state(), PrivacyPage::State::Idle);
+    QVERIFY(QFile(release).open(QIODevice::WriteOnly));
+    QTRY_VERIFY_WITH_TIMEOUT(!fixture.cleaner.isBusy(), 10000);
+
+    QCOMPARE(fixture.status(), QStringLiteral("Scan stopped"));
+    QVERIFY(!fixture.button("cleanBtn")->isEnabled());
+    QCOMPARE(fixture.card(QStringLiteral("notifications"))->findChild<QLabel *>(QStringLiteral("privacySize"))->text(),
+        QStringLiteral("Not scanned"));
+}
+
+QTEST_MAIN(TestPrivacyPage)
+#include "tst_privacypage.moc"
