@@ -7,6 +7,7 @@
 #include "cleaners/largefilescanner.h"
 #include "cleaners/privacycleaner.h"
 #include "cleaners/registrycleaner.h"
+#include "cleaners/startupmanager.h"
 #include "cleaners/tweakmanager.h"
 
 #include <QCoreApplication>
@@ -41,6 +42,7 @@ Application::~Application()
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
     deleteAndClear(m_largeFileScanner);
+    deleteAndClear(m_startupManager);
     deleteAndClear(m_privacyCleaner);
     deleteAndClear(m_tweakManager);
     deleteAndClear(m_registryCleaner);
@@ -68,6 +70,8 @@ void Application::initialize()
     // Pages hold the scanner: a second initialisation keeps it.
     if (!m_largeFileScanner)
         m_largeFileScanner = new LargeFileScanner;
+    deleteAndClear(m_startupManager);
+    m_startupManager = new StartupManager;
     deleteAndClear(m_privacyCleaner);
     m_privacyCleaner = new PrivacyCleaner;
     deleteAndClear(m_tweakManager);
@@ -113,6 +117,11 @@ RegistryCleaner *Application::registryCleaner() const
 LargeFileScanner *Application::largeFileScanner() const
 {
     return m_largeFileScanner;
+}
+
+StartupManager *Application::startupManager() const
+{
+    return m_startupManager;
 }
 
 PrivacyCleaner *Application::privacyCleaner() const

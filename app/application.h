@@ -9,6 +9,7 @@ class LargeFileScanner;
 class MainWindow;
 class PrivacyCleaner;
 class RegistryCleaner;
+class StartupManager;
 class TweakManager;
 class QSettings;
 
@@ -36,6 +37,7 @@ public:
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
     LargeFileScanner *largeFileScanner() const;
+    StartupManager *startupManager() const;
     PrivacyCleaner *privacyCleaner() const;
     TweakManager *tweakManager() const;
     MainWindow *mainWindow() const;
@@ -54,6 +56,7 @@ private:
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
     LargeFileScanner *m_largeFileScanner = nullptr;
+    StartupManager *m_startupManager = nullptr;
     PrivacyCleaner *m_privacyCleaner = nullptr;
     TweakManager *m_tweakManager = nullptr;
     MainWindow *m_mainWindow = nullptr;

@@ -24,5 +24,11 @@ inline const QColor DangerTint{0xFE, 0xE2, 0xE2};    // #FEE2E2
 inline const QColor DangerText{0xDC, 0x26, 0x26};    // #DC2626, text on DangerTint
 inline const QColor Info{0x25, 0x63, 0xEB};          // #2563EB, notes such as "In iCloud"
 inline const QColor InfoTint{0xDB, 0xEA, 0xFE};      // #DBEAFE
+inline const QColor SuccessTint{0xDC, 0xFC, 0xE7};   // #DCFCE7, own-item badges and icon tiles
+inline const QColor SuccessText{0x16, 0x65, 0x34};   // #166534
+inline const QColor WarningText{0x92, 0x40, 0x0E};   // #92400E, text on WarningTint
+inline const QColor IndigoTint{0xE0, 0xE7, 0xFF};    // #E0E7FF
+inline const QColor IndigoText{0x37, 0x30, 0xA3};    // #3730A3
+inline const QColor CardShadow{0x00, 0x00, 0x00, 12}; // card drop shadow
 
 } // namespace Palette
