@@ -48,6 +48,15 @@ void repolish(QWidget *widget)
     widget->style()->polish(widget);
 }
 
+// Three cards share the grid's width (at most 220 px each): their texts never widen them.
+void fitCardInGrid(QFrame *card)
+{
+    card->setFixedHeight(120);
+    card->setMinimumWidth(150);
+    card->setMaximumWidth(220);
+    card->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+}
+
 QCheckBox *checkBoxOf(const QObject *card)
 {
     return qobject_cast<QCheckBox *>(card->property("checkBox").value<QObject *>());
@@ -280,8 +289,7 @@ QFrame *LargeFilePage::newCard(const QString &path)
 {
     auto *card = new QFrame(m_gridContainer);
     card->setObjectName(QStringLiteral("driveCard"));
-    card->setFixedHeight(120);
-    card->setMaximumWidth(220);
+    fitCardInGrid(card);
     card->setCursor(Qt::PointingHandCursor);
     card->setProperty("selected", false);
     auto *box = new QCheckBox(card);
@@ -303,8 +311,6 @@ QFrame *LargeFilePage::createDriveCard(const LargeFileVolume &volume)
     icon->setFixedSize(38, 38);
     icon->setAlignment(Qt::AlignCenter);
     auto *nameLabel = plainLabel(cutName(name), "driveName");
-    nameLabel->setMaximumWidth(120);
-    nameLabel->setWordWrap(true);
     nameLabel->setToolTip(name);
     const QString root = volume.rootPath.size() > 18 ? volume.rootPath.left(16) + QStringLiteral("…") : volume.rootPath;
     auto *pathLabel = plainLabel(root, "drivePathLabel");
@@ -328,12 +334,13 @@ QFrame *LargeFilePage::createDriveCard(const LargeFileVolume &volume)
     bar->setProperty("level", percent > 80 ? QStringLiteral("high") : QStringLiteral("normal"));
 
     auto *usage = new QHBoxLayout;
+    usage->setSpacing(2);
     usage->addWidget(plainLabel(CleanItem::formatSize(volume.total - volume.free) + tr(" used"), "driveUsage"));
     usage->addStretch();
     usage->addWidget(plainLabel(CleanItem::formatSize(volume.total) + tr(" total"), "driveUsage"));
 
     auto *layout = new QVBoxLayout(card);
-    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setContentsMargins(10, 12, 10, 12);
     layout->setSpacing(8);
     layout->addLayout(top);
     layout->addStretch();
@@ -379,7 +386,7 @@ QFrame *LargeFilePage::createCustomFolderCard(const QString &path)
     auto *fullPath = plainLabel(path, "driveFullPath");
     fullPath->setWordWrap(true);
     auto *layout = new QVBoxLayout(card);
-    layout->setContentsMargins(14, 12, 10, 12);
+    layout->setContentsMargins(12, 12, 8, 12);
     layout->setSpacing(6);
     layout->addLayout(top);
     layout->addWidget(fullPath);
@@ -394,8 +401,7 @@ QFrame *LargeFilePage::createAddCard()
     auto *card = new QFrame(m_gridContainer);
     card->setObjectName(QStringLiteral("addCard"));
     card->setProperty("isAddCard", true);
-    card->setFixedHeight(120);
-    card->setMaximumWidth(220);
+    fitCardInGrid(card);
     card->setCursor(Qt::PointingHandCursor);
     auto *layout = new QVBoxLayout(card);
     auto *plus = plainLabel(QStringLiteral("+"), "addCardPlus");
@@ -423,8 +429,7 @@ void LargeFilePage::refreshDriveGrid()
     }
     m_grid->addWidget(m_addCard, cell / GridColumns, cell % GridColumns);
     for (int column = 0; column < GridColumns; ++column)
-        m_grid->setColumnStretch(column, 0);
-    m_grid->setColumnStretch(GridColumns, 1);
+        m_grid->setColumnStretch(column, 1);
 }
 
 void LargeFilePage::updateDriveInfo()
