@@ -6,6 +6,7 @@
 #include "cleaners/appuninstaller.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
+#include "cleaners/largefilescanner.h"
 #include "cleaners/privacycleaner.h"
 #include "cleaners/registrycleaner.h"
 #include "cleaners/startupmanager.h"
@@ -40,6 +41,7 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_largeFileScanner);
     deleteAndClear(m_startupManager);
     deleteAndClear(m_privacyCleaner);
     deleteAndClear(m_tweakManager);
@@ -65,6 +67,9 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
+    // Pages hold the scanner: a second initialisation keeps it.
+    if (!m_largeFileScanner)
+        m_largeFileScanner = new LargeFileScanner;
     deleteAndClear(m_startupManager);
     m_startupManager = new StartupManager;
     deleteAndClear(m_privacyCleaner);
@@ -109,6 +114,11 @@ QString Application::rulesPath() const
 RegistryCleaner *Application::registryCleaner() const
 {
     return m_registryCleaner;
+}
+
+LargeFileScanner *Application::largeFileScanner() const
+{
+    return m_largeFileScanner;
 }
 
 StartupManager *Application::startupManager() const

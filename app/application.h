@@ -6,6 +6,7 @@
 class AppUninstaller;
 class BrowserCleaner;
 class JunkCleaner;
+class LargeFileScanner;
 class MainWindow;
 class PrivacyCleaner;
 class RegistryCleaner;
@@ -36,6 +37,7 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    LargeFileScanner *largeFileScanner() const;
     StartupManager *startupManager() const;
     PrivacyCleaner *privacyCleaner() const;
     TweakManager *tweakManager() const;
@@ -52,6 +54,7 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    LargeFileScanner *m_largeFileScanner = nullptr;
     StartupManager *m_startupManager = nullptr;
     PrivacyCleaner *m_privacyCleaner = nullptr;
     TweakManager *m_tweakManager = nullptr;

@@ -12,6 +12,9 @@
 #include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
+#include "pages/largefilepage.h"
+#include "cleaners/largefilescanner.h"
+#include "cleaners/largefilevolumes.h"
 #include "pages/privacypage.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
@@ -231,7 +234,8 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new BrowserPage(application->browserCleaner(), settings));
     m_pageStack->addWidget(new RegistryPage);
     m_pageStack->addWidget(new StartupPage(Application::instance()->startupManager()));
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
+    m_pageStack->addWidget(new LargeFilePage(Application::instance()->largeFileScanner(),
+        LargeFileVolumes::browsable(LargeFileVolumes::mounted())));
     m_pageStack->addWidget(new TweaksPage(Application::instance()->tweakManager()));
     m_pageStack->addWidget(new AppUninstallerPage(Application::instance()->appUninstaller()));
     m_pageStack->addWidget(new DuplicateFinderPage);

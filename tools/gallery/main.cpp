@@ -22,6 +22,8 @@
 #include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
+#include "pages/largefilemodel.h"
+#include "pages/largefilepage.h"
 #include "pages/startuppage.h"
 #include "cleaners/startupmanager.h"
 #include "pages/privacypage.h"
@@ -39,6 +41,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QListView>
+#include <QPainter>
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -96,6 +102,11 @@ public:
     int failures() const
     {
         return m_failures;
+    }
+
+    QString folder() const
+    {
+        return m_folder.path();
     }
 
 private:
@@ -285,6 +296,124 @@ void renderScanProgressCards(Gallery &gallery)
     gallery.save(&card, QStringLiteral("window-05-largefiles-scan-card"));
     card.setFinished(12, found);
     gallery.save(&card, QStringLiteral("window-05-largefiles-scan-card-finished"));
+}
+
+// The large file finder on Mac-like volumes and folders: cards selected, the scan card over
+// the page, results with long names, packages, files only in iCloud and sizes above 1 GiB,
+// and a card's context menu.
+QImage withOverlay(QWidget *page, QWidget *overlay, const QPoint &at)
+{
+    QImage picture = WidgetShot::render(page, QString());
+    QPainter painter(&picture);
+    painter.drawImage(at, WidgetShot::render(overlay, QString()));
+    return picture;
+}
+
+QList<LargeFileInfo> syntheticLargeFiles(int count)
+{
+    QList<LargeFileInfo> files;
+    for (int i = 0; i < count; ++i) {
+        LargeFileInfo file;
+        file.name = QStringLiteral("Render %1 of the long documentary cut.mov").arg(i);
+        file.directory = QDir::home().filePath(QStringLiteral("Movies/Renders/%1").arg(i % 50));
+        file.path = file.directory + QLatin1Char('/') + file.name;
+        file.size = 104857600 + qint64(i) * 7919 * 1024;
+        file.modified = QDateTime(QDate(2025, 1, 1), QTime(8, 0)).addSecs(qint64(i) * 600);
+        file.type = QStringLiteral("video");
+        files.append(file);
+    }
+    return files;
+}
+
+void renderLargeFilePage(Gallery &gallery)
+{
+    constexpr qint64 GB = 1000000000;
+    const QList<LargeFileVolume> volumes {
+        { QStringLiteral("/"), QStringLiteral("/System/Volumes/Data"), QStringLiteral("Macintosh HD"), 494 * GB, 89 * GB },
+        { QStringLiteral("/Volumes/Backup Drive 2024 Archive"), QStringLiteral("/Volumes/Backup Drive 2024 Archive"),
+            QStringLiteral("Backup Drive 2024 Archive"), 2000 * GB, 1210 * GB },
+        { QStringLiteral("/Volumes/NAS"), QStringLiteral("/Volumes/NAS"), QStringLiteral("NAS"), 4000 * GB, 3900 * GB },
+    };
+    LargeFileScanner scanner;
+    LargeFilePage page(&scanner, volumes);
+    QFile sheet(QStringLiteral(":/styles/style.qss"));
+    if (sheet.open(QIODevice::ReadOnly))
+        page.setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    page.resize(WidgetShot::pageSize());
+    gallery.save(&page, QStringLiteral("window-05-largefiles-page-none-selected"));
+
+    page.addFolder(QDir::home().filePath(QStringLiteral("Movies/Final Cut Exports/Client Projects")));
+    for (QFrame *card : page.findChildren<QFrame *>(QStringLiteral("driveCard"))) {
+        if (card->property("drivePath").toString() == QLatin1String("/System/Volumes/Data"))
+            QTest::mouseClick(card, Qt::LeftButton);
+    }
+    page.findChild<QComboBox *>(QStringLiteral("minSizeCombo"))->setCurrentIndex(2);
+    gallery.save(&page, QStringLiteral("window-05-largefiles-page-volumes-selected"));
+
+    ScanProgressDialog card;
+    card.setProgress(QDir::home().filePath(QStringLiteral("Library/Containers/com.apple.iMovieApp/Data/Movies")), 37,
+        48318382080);
+    const QSize pageSize = WidgetShot::pageSize();
+    gallery.expect(withOverlay(&page, &card, QPoint((pageSize.width() - card.width()) / 2, 150))
+                       .save(QDir(gallery.folder()).filePath(QStringLiteral("window-05-largefiles-page-scanning.png"))),
+        QStringLiteral("large file scanning picture"));
+
+    QList<LargeFileInfo> files;
+    const QDateTime start(QDate(2025, 11, 2), QTime(18, 40));
+    const struct
+    {
+        const char *name;
+        const char *folder;
+        qint64 size;
+        const char *type;
+        bool inCloud;
+        bool package;
+    } samples[] = {
+        { "Photos Library.photoslibrary", "Pictures", 68719476736, "package", false, true },
+        { "Windows 11 ARM.utm", "Library/Containers/com.utmapp.UTM/Data/Documents", 34359738368, "package", false, true },
+        { "Family Reunion 2023 - Full Edit (Director's Cut, 4K ProRes 422 HQ).mov", "Movies/Final Cut Exports/Client Projects/Family", 21474836480, "video", false, false },
+        { "iPhone Backup 2024-09.tar.gz", "Documents/Backups", 8589934592, "archive", true, false },
+        { "Xcode_16.1.xip", "Downloads", 3758096384, "other", false, false },
+        { "macOS Sequoia Installer.dmg", "Downloads", 1073741825, "archive", false, false },
+        { "Exactly one gibibyte.iso", "Downloads", 1073741824, "archive", false, false },
+        { "Lecture recordings week 1-12 combined.mp4", "Documents/University/Semester 5/Distributed Systems/Recordings", 734003200, "video", true, false },
+        { "Album master - 24 bit.flac", "Music/Masters", 524288000, "audio", false, false },
+        { "Scan of the house plans.pdf", "Documents", 262144000, "document", false, false },
+        { "RAW shoot.psd", "Pictures/Shoots", 209715200, "image", false, false },
+    };
+    int i = 0;
+    for (const auto &sample : samples) {
+        LargeFileInfo file;
+        file.name = QString::fromUtf8(sample.name);
+        file.directory = QDir::home().filePath(QString::fromUtf8(sample.folder));
+        file.path = file.directory + QLatin1Char('/') + file.name;
+        file.size = sample.size;
+        file.modified = start.addDays(-7 * i++);
+        file.type = QString::fromLatin1(sample.type);
+        file.inCloud = sample.inCloud;
+        file.isPackage = sample.package;
+        files.append(file);
+    }
+    page.showResults(files);
+    LargeFileModel *model = page.resultsModel();
+    model->setData(model->index(2), Qt::Checked, Qt::CheckStateRole);
+    model->setData(model->index(4), Qt::Checked, Qt::CheckStateRole);
+    gallery.save(&page, QStringLiteral("window-05-largefiles-page-results"));
+
+    auto *list = page.findChild<QListView *>(QStringLiteral("largeFileList"));
+    const QPoint onCard = list->visualRect(model->index(1)).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, onCard, list->viewport()->mapToGlobal(onCard));
+    QApplication::sendEvent(list->viewport(), &event);
+    if (auto *menu = page.findChild<QMenu *>(QStringLiteral("largeFileMenu"))) {
+        const QPoint at = list->viewport()->mapTo(&page, onCard);
+        gallery.expect(withOverlay(&page, menu, at)
+                           .save(QDir(gallery.folder()).filePath(QStringLiteral("window-05-largefiles-page-context-menu.png"))),
+            QStringLiteral("large file context menu picture"));
+        menu->close();
+    }
+
+    page.showResults(syntheticLargeFiles(20000));
+    gallery.save(&page, QStringLiteral("window-05-largefiles-page-20000-results"));
 }
 
 // The duplicate finder in the window: the user's folders chosen instead of the whole home,
@@ -666,6 +795,7 @@ int main(int argc, char *argv[])
     renderJunkPage(gallery, window);
     renderBrowserPage(gallery, window);
     renderScanProgressCards(gallery);
+    renderLargeFilePage(gallery);
     renderDuplicateFinderPage(gallery, window);
     renderStartupPage(gallery, window);
     renderPrivacyPage(gallery, window, home);
