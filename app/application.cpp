@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "core/logger.h"
+#include "core/settings.h"
 #include "mainwindow.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
@@ -10,8 +11,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QHash>
-#include <QSettings>
 #include <QStandardPaths>
 
 Application *Application::s_instance = nullptr;
@@ -49,8 +48,7 @@ Application::~Application()
 void Application::initialize()
 {
     deleteAndClear(m_settings);
-    m_settings = new QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QUELMO"),
-                               QStringLiteral("Sweepnook"));
+    m_settings = new Settings;
     QDir().mkpath(logPath());
     QDir().mkpath(backupPath());
     Logger::instance()->initialize(logPath());
@@ -125,7 +123,7 @@ QString Application::language() const
     return m_language;
 }
 
-QSettings *Application::settings() const
+Settings *Application::settings() const
 {
     return m_settings;
 }
@@ -143,20 +141,6 @@ JunkCleaner *Application::junkCleaner() const
 BrowserCleaner *Application::browserCleaner() const
 {
     return m_browserCleaner;
-}
-
-QString Application::chooseLanguage(const QString &storedLanguage, const QString &systemLocaleName)
-{
-    if (!storedLanguage.isEmpty())
-        return storedLanguage;
-    static const QHash<QString, QString> offered = {
-        {QStringLiteral("en"), QStringLiteral("en")}, {QStringLiteral("fr"), QStringLiteral("fr")},
-        {QStringLiteral("de"), QStringLiteral("de")}, {QStringLiteral("ja"), QStringLiteral("ja")},
-        {QStringLiteral("es"), QStringLiteral("es")}, {QStringLiteral("ko"), QStringLiteral("ko")},
-        {QStringLiteral("nl"), QStringLiteral("nl")}, {QStringLiteral("pt"), QStringLiteral("pt")},
-        {QStringLiteral("it"), QStringLiteral("it")}, {QStringLiteral("zh"), QStringLiteral("zh_TW")},
-    };
-    return offered.value(systemLocaleName.left(2), QStringLiteral("en"));
 }
 
 QString Application::translationPath(const QString &language)

@@ -8,8 +8,8 @@ class JunkCleaner;
 class MainWindow;
 class PrivacyCleaner;
 class RegistryCleaner;
+class Settings;
 class TweakManager;
-class QSettings;
 
 // The process-wide owner of the engines, the main window and the settings store.
 class Application final : public QObject
@@ -37,11 +37,8 @@ public:
     PrivacyCleaner *privacyCleaner() const;
     TweakManager *tweakManager() const;
     MainWindow *mainWindow() const;
-    QSettings *settings() const;
+    Settings *settings() const;
 
-    // The interface language: the stored choice unchanged when there is one, otherwise the
-    // language of the system locale (a name such as "de_AT"), "en" when it is not offered.
-    static QString chooseLanguage(const QString &storedLanguage, const QString &systemLocaleName);
     static QString translationPath(const QString &language);
 
 private:
@@ -54,6 +51,6 @@ private:
     PrivacyCleaner *m_privacyCleaner = nullptr;
     TweakManager *m_tweakManager = nullptr;
     MainWindow *m_mainWindow = nullptr;
-    QSettings *m_settings = nullptr;
+    Settings *m_settings = nullptr;
     QString m_language = QStringLiteral("en");
 };

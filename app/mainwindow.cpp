@@ -16,6 +16,8 @@
 #include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
 #include "core/cleanitem.h"
+#include "core/settings.h"
+#include "core/version.h"
 #include "pages/dashboardpage.h"
 #include "pages/registrypage.h"
 #include "pages/tweakspage.h"
@@ -33,7 +35,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -205,7 +206,7 @@ QWidget *MainWindow::createLogo()
         QStringLiteral("font-size: 14px;background-color: #FCD34D;border-radius: 12px;border: none;"));
     layout->addWidget(badge, 0, Qt::AlignCenter);
 
-    auto *name = new QLabel(QStringLiteral("Sweepnook 5.0"), logoWidget);
+    auto *name = new QLabel(QStringLiteral("Sweepnook %1").arg(QLatin1String(Version::brief)), logoWidget);
     name->setObjectName(QStringLiteral("logoLabel"));
     name->setAlignment(Qt::AlignCenter);
     name->setStyleSheet(
@@ -218,11 +219,14 @@ void MainWindow::setupContent()
 {
     m_pageStack = new QStackedWidget;
     m_pageStack->setObjectName(QStringLiteral("pageStack"));
-    // One page per side-bar entry, in index order; a feature's page takes its placeholder's line.
-    m_dashboardPage = new DashboardPage;
+    // One page per side-bar entry, in index order; a feature's page takes its placeholder's line
+    // and is handed its engine and the settings.
+    const Application *application = Application::instance();
+    Settings *settings = application->settings();
+    m_dashboardPage = new DashboardPage(application->junkCleaner(), application->browserCleaner());
     m_pageStack->addWidget(m_dashboardPage);
-    m_pageStack->addWidget(new JunkPage);
-    m_pageStack->addWidget(new BrowserPage);
+    m_pageStack->addWidget(new JunkPage(application->junkCleaner(), settings));
+    m_pageStack->addWidget(new BrowserPage(application->browserCleaner(), settings));
     m_pageStack->addWidget(new RegistryPage);
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
@@ -334,8 +338,7 @@ void MainWindow::onDashboardCleanRequested()
 
 bool MainWindow::confirmCleanAll(int itemCount, qint64 size)
 {
-    const QSettings *settings = Application::instance()->settings();
-    if (settings && !settings->value(QStringLiteral("clean/confirmClean"), true).toBool())
+    if (!Application::instance()->settings()->flag(Settings::ConfirmClean))
         return true;
     const auto answer = QMessageBox::question(this, tr("Confirm Clean"),
         tr("Are you sure you want to clean %1 selected items (%2)?\nThis action cannot be undone!")
@@ -367,9 +370,6 @@ void MainWindow::onCleanAllFinished()
     if (m_cleanAllDialog)
         m_cleanAllDialog->setFinished(
             summary.itemsFailed == 0 && summary.errors.isEmpty(), lines.join(QLatin1Char('\n')));
-
-    m_dashboardPage->updateStats(qMax<qint64>(0, m_dashboardPage->junkBytes() - summary.junkFreed),
-        qMax<qint64>(0, m_dashboardPage->browserBytes() - summary.browserFreed), m_dashboardPage->registryCount());
 }
 
 void MainWindow::startFullScan()
@@ -422,7 +422,7 @@ void MainWindow::onCloseClicked()
 void MainWindow::onSettingsClicked()
 {
     if (!m_settingsDialog)
-        m_settingsDialog = new SettingsDialog(this);
+        m_settingsDialog = new SettingsDialog(Application::instance()->settings(), this);
     // The kept dialog shows what is stored, not what a cancelled visit left in its boxes.
     m_settingsDialog->loadSettings();
     m_settingsDialog->exec();
@@ -433,7 +433,7 @@ void MainWindow::onAboutClicked()
     QMessageBox box(this);
     box.setWindowTitle(tr("About Sweepnook"));
     box.setTextFormat(Qt::RichText);
-    box.setText(QStringLiteral("<h2 style='color: #10B981; margin-bottom: 4px;'>Sweepnook 5.0</h2>"
+    box.setText(QStringLiteral("<h2 style='color: #10B981; margin-bottom: 4px;'>Sweepnook %4</h2>"
                                "<p style='color: #6B7280; margin-top: 0;'>%1</p>"
                                "<hr style='border: none; border-top: 1px solid #E5E7EB;'/>"
                                "<p style='color: #374151; line-height: 1.6;'>%2</p>"
@@ -441,7 +441,7 @@ void MainWindow::onAboutClicked()
                     .arg(tr("by Quelmo"),
                         tr("The smartest way to keep your Mac clean, fast, and private.<br>Remove junk files, "
                            "browser traces, duplicate files,<br>and privacy risks — all in one click."),
-                        tr("© 2026 Quelmo. All rights reserved.")));
+                        tr("© 2026 Quelmo. All rights reserved."), QLatin1String(Version::brief)));
     QPixmap icon(QStringLiteral(":/icons/logo.ico"));
     if (icon.isNull())
         icon.load(QStringLiteral(":/icons/app.svg"));
@@ -495,8 +495,7 @@ void MainWindow::onLanguageChanged(const QString &language)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    const QSettings *settings = Application::instance()->settings();
-    const bool toTray = settings && settings->value(QStringLiteral("general/minimizeToTray"), false).toBool();
+    const bool toTray = Application::instance()->settings()->flag(Settings::MinimizeToTray);
     if (toTray && m_trayIcon && m_trayIcon->isVisible()) {
         hide();
         m_trayIcon->showMessage(tr("Sweepnook"),

@@ -1,8 +1,7 @@
 #include "settingsdialog.h"
 
 #include "aboutdialog.h"
-#include "application.h"
-#include "core/logger.h"
+#include "core/settings.h"
 #include "widgets/cardpainter.h"
 
 #include <QCheckBox>
@@ -10,15 +9,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
 namespace {
-
-const QString autoStartKey = QStringLiteral("general/autoStart");
-const QString minimizeToTrayKey = QStringLiteral("general/minimizeToTray");
-const QString confirmCleanKey = QStringLiteral("clean/confirmClean");
-const QString backupRegistryKey = QStringLiteral("clean/backupRegistry");
 
 QCheckBox *createCheckBox(const QString &text, QWidget *parent)
 {
@@ -54,8 +47,9 @@ QPushButton *createButton(const QString &text, const QString &styleSheet, QWidge
 
 } // namespace
 
-SettingsDialog::SettingsDialog(QWidget *parent)
+SettingsDialog::SettingsDialog(Settings *settings, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_settings(settings)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(450, 400);
@@ -115,28 +109,19 @@ void SettingsDialog::setupUi()
 
 void SettingsDialog::loadSettings()
 {
-    const QSettings *settings = Application::instance()->settings();
-    if (!settings)
-        return;
-    m_autoStartBox->setChecked(settings->value(autoStartKey, false).toBool());
-    m_trayBox->setChecked(settings->value(minimizeToTrayKey, false).toBool());
-    m_confirmBox->setChecked(settings->value(confirmCleanKey, true).toBool());
-    m_backupBox->setChecked(settings->value(backupRegistryKey, true).toBool());
+    m_autoStartBox->setChecked(m_settings->flag(Settings::AutoStart));
+    m_trayBox->setChecked(m_settings->flag(Settings::MinimizeToTray));
+    m_confirmBox->setChecked(m_settings->flag(Settings::ConfirmClean));
+    m_backupBox->setChecked(m_settings->flag(Settings::BackupRegistry));
 }
 
 void SettingsDialog::saveSettings()
 {
-    QSettings *settings = Application::instance()->settings();
-    if (!settings) {
-        Logger::instance()->error(QStringLiteral("Settings not saved: the settings store is not open"));
-        return;
-    }
-    settings->setValue(autoStartKey, m_autoStartBox->isChecked());
-    settings->setValue(minimizeToTrayKey, m_trayBox->isChecked());
-    settings->setValue(confirmCleanKey, m_confirmBox->isChecked());
-    settings->setValue(backupRegistryKey, m_backupBox->isChecked());
     // On macOS the auto-start flag is only stored: login items belong to the startup manager.
-    settings->sync();
+    m_settings->setValue(Settings::AutoStart, m_autoStartBox->isChecked());
+    m_settings->setValue(Settings::MinimizeToTray, m_trayBox->isChecked());
+    m_settings->setValue(Settings::ConfirmClean, m_confirmBox->isChecked());
+    m_settings->setValue(Settings::BackupRegistry, m_backupBox->isChecked());
 }
 
 void SettingsDialog::onSaveClicked()

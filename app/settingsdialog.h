@@ -3,17 +3,19 @@
 #include <QDialog>
 
 class QCheckBox;
+class Settings;
 class QPushButton;
 
-// The four stored preferences of the program; Save writes them, Cancel leaves them as they were.
+// The four stored preferences of the program, kept in the settings given at construction; Save
+// writes them, Cancel leaves them as they were.
 class SettingsDialog final : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit SettingsDialog(QWidget *parent = nullptr);
+    explicit SettingsDialog(Settings *settings, QWidget *parent = nullptr);
 
-    // Sets every box from the application's settings store.
+    // Sets every box from the settings.
     void loadSettings();
 
 protected:
@@ -28,6 +30,7 @@ private:
     void setupUi();
     void saveSettings();
 
+    Settings *m_settings;
     QCheckBox *m_autoStartBox = nullptr;
     QCheckBox *m_trayBox = nullptr;
     QCheckBox *m_confirmBox = nullptr;

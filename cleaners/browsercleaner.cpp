@@ -7,7 +7,6 @@
 #include "sqlitefiles.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -50,7 +49,6 @@ const BrowserRow kBrowserTable[] = {
 };
 
 const int kPgrepTimeoutMs = 2000;
-const qint64 kProgressIntervalMs = 100;
 
 const BrowserRow *rowFor(Constants::BrowserType type)
 {
@@ -414,7 +412,6 @@ BrowserScanMode BrowserCleaner::scanModeForRule(const QString &ruleId)
 
 void BrowserCleaner::doScan()
 {
-    m_result.categories.clear();
     Logger::instance()->info(QStringLiteral("Starting browser scan..."));
     QList<BrowserInfo> toScan;
     for (const BrowserInfo &info : std::as_const(m_browsers)) {
@@ -423,11 +420,10 @@ void BrowserCleaner::doScan()
     }
     int scanned = 0;
     for (const BrowserInfo &info : std::as_const(toScan)) {
-        if (isCancelled()) {
-            setState(Cancelled);
+        if (isCancelled())
             return;
-        }
-        emit scanProgress(++scanned, toScan.size(), info.name);
+        ++scanned;
+        reportScanProgress(scanned, toScan.size(), info.name, scanned == 1 || scanned == toScan.size());
         scanBrowser(info);
     }
     m_result.scanTime = QDateTime::currentDateTime();
@@ -655,25 +651,23 @@ QStringList BrowserCleaner::runningBrowserNames() const
     return names;
 }
 
-bool BrowserCleaner::refuseWhileBrowsersRun()
+QString BrowserCleaner::refusalWhileBrowsersRun() const
 {
     const QStringList running = runningBrowserNames();
     if (running.isEmpty())
-        return false;
+        return QString();
     const QString message
         = tr("Please close the following browsers before cleaning:\n%1").arg(running.join(QLatin1Char('\n')));
     Logger::instance()->error(message);
-    emit errorOccurred(message);
-    setState(Finished);
-    emit cleanFinished(0, 0);
-    return true;
+    return message;
 }
 
-void BrowserCleaner::doClean()
+CleanEngine::CleanOutcome BrowserCleaner::doClean()
 {
     Logger::instance()->info(QStringLiteral("Starting browser clean..."));
-    if (refuseWhileBrowsersRun())
-        return;
+    const QString refusal = refusalWhileBrowsersRun();
+    if (!refusal.isEmpty())
+        return { 0, 0, refusal };
 
     const int total = m_result.selectedItemCount();
     int processed = 0;
@@ -682,16 +676,12 @@ void BrowserCleaner::doClean()
     qint64 freed = 0;
     // Two rules can reach the same path (Firefox's GPU and shader caches).
     QSet<QString> removedPaths;
-    QElapsedTimer sinceProgress;
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
         if (!category.checked)
             continue;
         for (const CleanItem &item : category.items) {
-            if (isCancelled()) {
-                setState(Cancelled);
-                emit cleanFinished(freed, cleaned);
-                return;
-            }
+            if (isCancelled())
+                return { freed, cleaned, QString() };
             if (!item.checked)
                 continue;
             if (item.path.isEmpty() || !isPathSafe(item.path)) {
@@ -700,10 +690,7 @@ void BrowserCleaner::doClean()
                 continue;
             }
             ++processed;
-            if (!sinceProgress.isValid() || sinceProgress.elapsed() >= kProgressIntervalMs) {
-                emit cleanProgress(processed, total, freed);
-                sinceProgress.start();
-            }
+            reportCleanProgress(processed, total, freed, processed == 1 || processed == total);
             if (removedPaths.contains(item.path))
                 continue;
             qint64 itemFreed = 0;
@@ -717,12 +704,11 @@ void BrowserCleaner::doClean()
             }
         }
     }
-    setState(Finished);
-    emit cleanFinished(freed, cleaned);
     Logger::instance()->info(QStringLiteral("Browser clean done. %1 items / %2 / failed %3")
                                  .arg(cleaned)
                                  .arg(CleanItem::formatSize(freed))
                                  .arg(failed));
+    return { freed, cleaned, QString() };
 }
 
 bool BrowserCleaner::removeItem(const CleanCategory &category, const CleanItem &item, qint64 *freed) const

@@ -45,7 +45,7 @@ public:
 
 protected:
     void doScan() override;
-    void doClean() override;
+    CleanOutcome doClean() override;
 
 private:
     void scanBrowser(const BrowserInfo &info);
@@ -68,8 +68,8 @@ private:
     QStringList chromiumProfiles(const BrowserInfo &info) const;
     QStringList firefoxScanFolders() const;
     QStringList runningBrowserNames() const;
-    // Reports the running browsers and finishes the clean without touching anything.
-    bool refuseWhileBrowsersRun();
+    // The message refusing a clean while a browser whose data would be cleaned runs, or "".
+    QString refusalWhileBrowsersRun() const;
     bool removeItem(const CleanCategory &category, const CleanItem &item, qint64 *freed) const;
 
     QList<BrowserInfo> m_browsers;

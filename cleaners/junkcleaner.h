@@ -23,7 +23,7 @@ public:
 
 protected:
     void doScan() override;
-    void doClean() override;
+    CleanOutcome doClean() override;
 
 private:
     static JunkRule ruleFromJson(const QJsonObject &object);

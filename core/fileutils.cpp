@@ -405,11 +405,6 @@ bool FileUtils::isHidden(const QString &path)
     return QFileInfo(path).isHidden();
 }
 
-QString FileUtils::formatSize(qint64 bytes)
-{
-    return CleanItem::formatSize(bytes);
-}
-
 bool FileUtils::isInside(const QString &path, const QString &root)
 {
     if (path.isEmpty() || root.isEmpty())

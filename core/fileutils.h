@@ -111,7 +111,6 @@ public:
     static qint64 getFileSize(const QString &path);
     static QStringList findFiles(const QString &dir, const QStringList &nameFilters, bool recursive);
     static bool isHidden(const QString &path);
-    static QString formatSize(qint64 bytes);
     // True when path is root itself or lies below it, compared at a "/" boundary after
     // cleaning both and resolving symbolic links in them. A check for showing and grouping;
     // it is no guard for a deletion (a link may change after it): removeUnder is.

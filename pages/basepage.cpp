@@ -1,7 +1,7 @@
 #include "basepage.h"
 
-#include "app/application.h"
 #include "core/cleanengine.h"
+#include "core/settings.h"
 #include "widgets/categorywidget.h"
 #include "widgets/progressdialog.h"
 #include "widgets/statcard.h"
@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,18 +26,14 @@ QPushButton *footerButton(const QString &objectName, const QString &text, const 
     return button;
 }
 
-bool confirmBeforeCleaning()
-{
-    const QSettings *settings = Application::instance()->settings();
-    return !settings || settings->value(QStringLiteral("clean/confirmClean"), true).toBool();
-}
-
 } // namespace
 
-BasePage::BasePage(QWidget *parent)
+BasePage::BasePage(CleanEngine *engine, Settings *settings, QWidget *parent)
     : QWidget(parent)
+    , m_settings(settings)
 {
     setupUi();
+    connectEngine(engine);
 }
 
 void BasePage::setupUi()
@@ -136,10 +131,8 @@ void BasePage::setupFooter()
     static_cast<QVBoxLayout *>(layout())->addLayout(footer);
 }
 
-void BasePage::setEngine(CleanEngine *engine)
+void BasePage::connectEngine(CleanEngine *engine)
 {
-    if (m_engine)
-        disconnect(m_engine, nullptr, this, nullptr);
     m_engine = engine;
     if (!m_engine)
         return;
@@ -211,7 +204,7 @@ void BasePage::startClean()
         QMessageBox::information(this, tr("Notice"), tr("No items selected"));
         return;
     }
-    if (confirmBeforeCleaning()) {
+    if (m_settings->flag(Settings::ConfirmClean)) {
         const auto answer = QMessageBox::question(this, tr("Confirm Clean"),
             tr("Are you sure you want to clean %1 selected items?\nThis action cannot be undone!").arg(count),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);

@@ -1,6 +1,8 @@
 #include "dashboardpage.h"
 
+#include "core/cleanengine.h"
 #include "core/cleanitem.h"
+#include "core/version.h"
 #include "widgets/circleprogresswidget.h"
 
 #include <QEvent>
@@ -61,10 +63,31 @@ QString elidedPath(const QString &path)
 
 } // namespace
 
-DashboardPage::DashboardPage(QWidget *parent)
+DashboardPage::DashboardPage(CleanEngine *junkEngine, CleanEngine *browserEngine, QWidget *parent)
     : QWidget(parent)
 {
     setupUi();
+    followEngine(junkEngine, &DashboardPage::m_junkBytes);
+    followEngine(browserEngine, &DashboardPage::m_browserBytes);
+}
+
+void DashboardPage::followEngine(CleanEngine *engine, qint64 DashboardPage::*total)
+{
+    if (!engine)
+        return;
+    const auto show = [this, total](qint64 bytes) {
+        this->*total = bytes;
+        updateStats(m_junkBytes, m_browserBytes, m_registryCount);
+    };
+    // During a full scan the totals come together at its end.
+    connect(engine, &CleanEngine::scanFinished, this, [this, engine, show] {
+        if (!m_scanning)
+            show(engine->result().totalSize());
+    });
+    connect(engine, &CleanEngine::cleanFinished, this, [this, total, show](qint64 cleanedBytes) {
+        if (m_views->currentWidget() == m_dataView)
+            show(qMax<qint64>(0, this->*total - cleanedBytes));
+    });
 }
 
 void DashboardPage::setupUi()
@@ -173,7 +196,7 @@ QWidget *DashboardPage::setupDataState()
     headerLayout->setSpacing(4);
     headerLayout->setAlignment(Qt::AlignCenter);
     headerLayout->addWidget(
-        makeLabel(tr("Sweepnook 5.0"),
+        makeLabel(tr("Sweepnook %1").arg(QLatin1String(Version::brief)),
             QStringLiteral("font-size: 22px; font-weight: 700; color: #111827; background: transparent;"), header),
         0, Qt::AlignHCenter);
     headerLayout->addWidget(makeLabel(tr("Keep Your PC Running at Peak Performance"),
@@ -355,6 +378,7 @@ void DashboardPage::setDataStatus(const QString &text, const QString &dotColour)
 
 void DashboardPage::setScanning(bool scanning)
 {
+    m_scanning = scanning;
     m_fullScanButton->setEnabled(!scanning);
     m_fullScanButton->setText(scanning ? tr("Scanning...") : tr("🔍  Start Full Scan"));
     m_progressBlock->setVisible(scanning);
@@ -397,8 +421,8 @@ void DashboardPage::updateStats(qint64 junkBytes, qint64 browserBytes, int regis
     m_ring->setSubtitle(tr("Can be cleaned"));
     m_ring->setProgress(75);
 
-    m_junkValueLabel->setText(formatSize(junkBytes));
-    m_browserValueLabel->setText(formatSize(browserBytes));
+    m_junkValueLabel->setText(CleanItem::formatSize(junkBytes, 1));
+    m_browserValueLabel->setText(CleanItem::formatSize(browserBytes, 1));
     m_registryValueLabel->setText(QString::number(registryCount));
 
     const qint64 larger = qMax(junkBytes, browserBytes);
@@ -427,14 +451,6 @@ qint64 DashboardPage::browserBytes() const
 int DashboardPage::registryCount() const
 {
     return m_registryCount;
-}
-
-QString DashboardPage::formatSize(qint64 bytes)
-{
-    constexpr qint64 GiB = 1024LL * 1024 * 1024;
-    if (bytes < GiB)
-        return CleanItem::formatSize(bytes);
-    return QStringLiteral("%1 GB").arg(QString::number(static_cast<double>(bytes) / GiB, 'f', 1));
 }
 
 void DashboardPage::onScanClicked()

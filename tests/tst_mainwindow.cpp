@@ -1,3 +1,4 @@
+#include "core/settings.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "app/navbutton.h"
@@ -9,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
 
@@ -76,7 +76,7 @@ QStackedWidget *TestMainWindow::pageStack() const
 
 void TestMainWindow::setMinimizeToTray(bool enabled)
 {
-    Application::instance()->settings()->setValue(QStringLiteral("general/minimizeToTray"), enabled);
+    Application::instance()->settings()->setValue(Settings::MinimizeToTray, enabled);
 }
 
 void TestMainWindow::startsOnTheDashboard()
@@ -203,7 +203,7 @@ void TestMainWindow::zoomTogglesMaximized()
 
 void TestMainWindow::settingsDialogShowsWhatIsStored()
 {
-    Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), false);
+    Application::instance()->settings()->setValue(Settings::ConfirmClean, false);
     DialogCloser closer;
     QVERIFY(QMetaObject::invokeMethod(m_window, "onNavButtonClicked", Q_ARG(int, MainWindow::SettingsIndex)));
     QCOMPARE(closer.titles().size(), 1);

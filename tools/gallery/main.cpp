@@ -1,6 +1,7 @@
 // sweepnook-gallery OUTDIR: renders the main window on each page and in the states of real
 // scans and cleans, the title-bar menu, the dialogs and the progress cards to PNG files, against
 // a fixture home in a temporary folder. Names sort by page: window-01-junk-scanned.png.
+#include "core/settings.h"
 #include "app/aboutdialog.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
@@ -43,7 +44,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTest>
@@ -147,7 +147,7 @@ void renderMenus(Gallery &gallery, MainWindow &window)
 
 void renderDialogs(Gallery &gallery, MainWindow &window)
 {
-    SettingsDialog settings(&window);
+    SettingsDialog settings(Application::instance()->settings(), &window);
     settings.show();
     gallery.save(&settings, QStringLiteral("dialog-settings"));
     settings.hide();
@@ -463,7 +463,7 @@ int main(int argc, char *argv[])
     renderDashboardStates(gallery, window);
     renderMenus(gallery, window);
     renderDialogs(gallery, window);
-    Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), false);
+    Application::instance()->settings()->setValue(Settings::ConfirmClean, false);
     renderJunkPage(gallery, window);
     renderBrowserPage(gallery, window);
     renderScanProgressCards(gallery);
