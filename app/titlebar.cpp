@@ -120,7 +120,9 @@ void TitleBar::chooseLanguage(const QString &code)
     QMessageBox::information(
         window(), tr("Language Changed"), tr("Language has been changed.\n\nThe application will restart now."));
     if (Relauncher::startNewInstance(m_executablePath)) {
-        QCoreApplication::quit();
+        // exit() rather than quit(): quit() first asks every window to close, and a window that
+        // only hides into the tray on close would keep this copy running beside the new one.
+        QCoreApplication::exit(0);
         return;
     }
     QMessageBox::warning(window(), tr("Restart Failed"),

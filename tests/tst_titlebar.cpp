@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <QWidget>
 
 class TestTitleBar : public QObject
 {
@@ -30,6 +31,7 @@ private slots:
     void choosingAnotherLanguageStoresItAndReopensTheBundle();
     void restartWithoutBundleStartsTheExecutable();
     void failedRestartIsReported();
+    void restartQuitsEvenWhenTheWindowOnlyHidesOnClose();
     void bundlePath_data();
     void bundlePath();
 
@@ -254,6 +256,39 @@ void TestTitleBar::failedRestartIsReported()
     languageAction(bar, QStringLiteral("ko"))->trigger();
     QCOMPARE(closer.titles(), (QStringList { QStringLiteral("Language Changed"), QStringLiteral("Restart Failed") }));
     QCOMPARE(tools.callLog(), QStringLiteral("open -n %1\n").arg(home.filePath(QStringLiteral("Sweepnook.app"))));
+}
+
+namespace {
+
+// A window that refuses to close, as the main window does when it minimises to the tray.
+class HidesOnClose final : public QWidget
+{
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        hide();
+        event->ignore();
+    }
+};
+
+} // namespace
+
+void TestTitleBar::restartQuitsEvenWhenTheWindowOnlyHidesOnClose()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString executable = fakeExecutable(home, QStringLiteral("build/sweepnook"));
+    HidesOnClose window;
+    auto *bar = new TitleBar(&window);
+    bar->setExecutablePath(executable);
+    window.show();
+    DialogCloser closer;
+    // A guard against a hang only: the restart ends the event loop with 0 long before.
+    QTimer::singleShot(30000, [] { QCoreApplication::exit(1); });
+
+    QTimer::singleShot(0, bar, [bar] { languageAction(*bar, QStringLiteral("de"))->trigger(); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QTRY_COMPARE(tools.callLog(), QStringLiteral("started %1\n").arg(executable));
 }
 
 void TestTitleBar::bundlePath_data()

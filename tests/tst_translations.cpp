@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "core/languages.h"
 
 #include <QtTest>
 
@@ -14,6 +15,8 @@ class TestTranslations : public QObject
 private slots:
     void englishCatalogueIsCompiledIn();
     void everyChineseSourceTextHasAnEnglishTranslation();
+    void englishStandsBehindEveryLanguage_data();
+    void englishStandsBehindEveryLanguage();
 };
 
 void TestTranslations::englishCatalogueIsCompiledIn()
@@ -51,6 +54,27 @@ void TestTranslations::everyChineseSourceTextHasAnEnglishTranslation()
     }
     QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::englishStandsBehindEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const Language &language : Languages::offered())
+        QTest::newRow(qPrintable(language.code)) << language.code;
+}
+
+// Whatever language is in use, a text its catalogue lacks shows in English, never in the Chinese
+// source.
+void TestTranslations::englishStandsBehindEveryLanguage()
+{
+    QFETCH(QString, language);
+    Application *application = Application::instance();
+    application->setLanguage(language);
+    const bool ownCatalogue = QFile::exists(Application::translationPath(language));
+    QCOMPARE(application->installTranslations(), ownCatalogue);
+    QCOMPARE(QCoreApplication::translate("MainWindow", "显示主窗口"), QStringLiteral("Show Main Window"));
+    QCOMPARE(QCoreApplication::translate("ProgressDialog", "正在分析系统..."),
+             QStringLiteral("Analyzing system..."));
 }
 
 QTEST_MAIN(TestTranslations)
