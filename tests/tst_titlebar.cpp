@@ -284,7 +284,10 @@ void TestTitleBar::restartQuitsEvenWhenTheWindowOnlyHidesOnClose()
     window.show();
     DialogCloser closer;
     // A guard against a hang only: the restart ends the event loop with 0 long before.
-    QTimer::singleShot(30000, [] { QCoreApplication::exit(1); });
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(30000);
 
     QTimer::singleShot(0, bar, [bar] { languageAction(*bar, QStringLiteral("de"))->trigger(); });
     QCOMPARE(QCoreApplication::exec(), 0);
