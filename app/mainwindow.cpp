@@ -113,6 +113,7 @@ void MainWindow::setupUi()
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->setSpacing(0);
     m_titleBar = new TitleBar(rightContent);
+    m_titleBar->setLanguageInUse(Application::instance()->language());
     rightLayout->addWidget(m_titleBar, 0);
     setupContent();
     rightLayout->addWidget(m_pageStack, 1);

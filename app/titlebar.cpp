@@ -93,6 +93,13 @@ void TitleBar::createMenu()
     m_menu->addAction(QStringLiteral("💬  ") + tr("Support"), this, &TitleBar::supportClicked);
 }
 
+void TitleBar::setLanguageInUse(const QString &code)
+{
+    m_currentLanguage = code;
+    for (QAction *action : m_languageGroup->actions())
+        action->setChecked(action->data().toString() == code);
+}
+
 void TitleBar::createLanguageSubMenu(QMenu *menu)
 {
     m_languageGroup = new QActionGroup(menu);

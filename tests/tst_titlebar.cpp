@@ -1,6 +1,7 @@
 #include "app/navbutton.h"
 #include "app/relauncher.h"
 #include "app/titlebar.h"
+#include "core/languages.h"
 #include "dialogcloser.h"
 #include "faketools.h"
 #include "testhome.h"
@@ -28,6 +29,8 @@ private slots:
     void menuEntriesEmitTheirSignals();
     void languageMenuChecksTheStoredLanguage();
     void choosingTheCurrentLanguageDoesNothing();
+    void languageMenuTellsTheLanguageInUse_data();
+    void languageMenuTellsTheLanguageInUse();
     void choosingAnotherLanguageStoresItAndReopensTheBundle();
     void restartWithoutBundleStartsTheExecutable();
     void failedRestartIsReported();
@@ -206,6 +209,57 @@ void TestTitleBar::choosingTheCurrentLanguageDoesNothing()
     QVERIFY(closer.titles().isEmpty());
     QVERIFY(!QSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook")).contains(QStringLiteral("language")));
     QVERIFY(tools.callLog().isEmpty());
+}
+
+void TestTitleBar::languageMenuTellsTheLanguageInUse_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("systemLocale");
+    QTest::addColumn<QString>("inUse");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("restarts");
+    QTest::newRow("German system, English chosen") << "" << "de_DE" << "de" << "en" << true;
+    QTest::newRow("German system, German chosen") << "" << "de_DE" << "de" << "de" << false;
+    QTest::newRow("Chinese system, English chosen") << "" << "zh_CN" << "zh_TW" << "en" << true;
+    QTest::newRow("English system, English chosen") << "" << "en_GB" << "en" << "en" << false;
+    QTest::newRow("unoffered system language, French chosen") << "" << "ru_RU" << "en" << "fr" << true;
+    QTest::newRow("stored Japanese, Japanese chosen") << "ja" << "de_DE" << "ja" << "ja" << false;
+    QTest::newRow("stored Japanese, system's German chosen") << "ja" << "de_DE" << "ja" << "de" << true;
+    QTest::newRow("stored English, Chinese system") << "en" << "zh_TW" << "en" << "zh_TW" << true;
+}
+
+// Start-up's choice is what the menu checks; choosing another entry stores it and restarts, the
+// checked one changes nothing.
+void TestTitleBar::languageMenuTellsTheLanguageInUse()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, systemLocale);
+    QFETCH(QString, inUse);
+    QFETCH(QString, chosen);
+    QFETCH(bool, restarts);
+    TestHome home;
+    FakeTools tools;
+    const QString executable = fakeExecutable(home, QStringLiteral("build/sweepnook"));
+    if (!stored.isEmpty())
+        storeLanguage(stored);
+    QCOMPARE(Languages::choose(stored, systemLocale), inUse);
+    TitleBar bar;
+    bar.setExecutablePath(executable);
+    bar.setLanguageInUse(inUse);
+    for (const Language &language : Languages::offered())
+        QCOMPARE(languageAction(bar, language.code)->isChecked(), language.code == inUse);
+    DialogCloser closer;
+
+    languageAction(bar, chosen)->trigger();
+    const QSettings settings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"));
+    QCOMPARE(settings.value(QStringLiteral("language")).toString(), restarts ? chosen : stored);
+    QVERIFY(languageAction(bar, chosen)->isChecked());
+    if (restarts) {
+        QTRY_COMPARE(tools.callLog(), QStringLiteral("started %1\n").arg(executable));
+    } else {
+        QVERIFY(closer.titles().isEmpty());
+        QVERIFY(tools.callLog().isEmpty());
+    }
 }
 
 void TestTitleBar::choosingAnotherLanguageStoresItAndReopensTheBundle()
