@@ -240,7 +240,7 @@ void MainWindow::setupContent()
 void MainWindow::setupSystemTray()
 {
     m_trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/app.svg")), this);
-    m_trayIcon->setToolTip(tr("Sweepnook - PC Cleaning Tool"));
+    m_trayIcon->setToolTip(tr("Sweepnook - Mac Cleaning Tool"));
     m_trayMenu = new QMenu(this);
     m_trayMenu->addAction(tr("显示主窗口"), this, &MainWindow::onTrayShowWindow);
     m_trayMenu->addSeparator();
