@@ -15,6 +15,8 @@ class TestTranslations : public QObject
 private slots:
     void englishCatalogueIsCompiledIn();
     void everyChineseSourceTextHasAnEnglishTranslation();
+    void englishCountsHavePluralForms_data();
+    void englishCountsHavePluralForms();
     void englishStandsBehindEveryLanguage_data();
     void englishStandsBehindEveryLanguage();
 };
@@ -54,6 +56,31 @@ void TestTranslations::everyChineseSourceTextHasAnEnglishTranslation()
     }
     QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::englishCountsHavePluralForms_data()
+{
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("one item") << "BasePage" << "%n items" << 1 << "1 item";
+    QTest::newRow("two items") << "BasePage" << "%n items" << 2 << "2 items";
+    QTest::newRow("no items") << "BasePage" << "%n items" << 0 << "0 items";
+    QTest::newRow("one file") << "ItemDetailDialog" << "%1  |  %n files" << 1 << "%1  |  1 file";
+    QTest::newRow("one selected, privacy") << "PrivacyPage" << "Selected: %n item(s)" << 1 << "Selected: 1 item";
+    QTest::newRow("three selected, privacy") << "PrivacyPage" << "Selected: %n item(s)" << 3 << "Selected: 3 items";
+}
+
+void TestTranslations::englishCountsHavePluralForms()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(int, count);
+    QFETCH(QString, shown);
+    QTranslator translator;
+    QVERIFY(translator.load(Application::translationPath(QStringLiteral("en"))));
+    QCOMPARE(translator.translate(qPrintable(context), qPrintable(source), nullptr, count), shown);
 }
 
 void TestTranslations::englishStandsBehindEveryLanguage_data()
