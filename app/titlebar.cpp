@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QThread>
 #include <QLocale>
 
 namespace {
@@ -129,7 +130,9 @@ void TitleBar::chooseLanguage(const QString &code)
     if (Relauncher::startNewInstance(m_executablePath)) {
         // exit() rather than quit(): quit() first asks every window to close, and a window that
         // only hides into the tray on close would keep this copy running beside the new one.
-        QCoreApplication::exit(0);
+        // Outside a running event loop exit() would end the next one at once, so it waits for one.
+        if (QThread::currentThread()->loopLevel() > 0)
+            QCoreApplication::exit(0);
         return;
     }
     QMessageBox::warning(window(), tr("Restart Failed"),

@@ -49,7 +49,8 @@ void TestTranslations::everyChineseSourceTextHasAnEnglishTranslation()
             source = reader.readElementText();
         else if (reader.name() == QLatin1String("translation")) {
             const bool finished = reader.attributes().value(QLatin1String("type")).isEmpty();
-            const QString translation = reader.readElementText();
+            // A count's translation holds one element per plural form.
+            const QString translation = reader.readElementText(QXmlStreamReader::IncludeChildElements);
             if (source.contains(han) && (!finished || translation.isEmpty() || translation.contains(han)))
                 untranslated.append(context + QLatin1String(": ") + source);
         }
