@@ -10,6 +10,8 @@
 #include <QMutex>
 #include <QStringList>
 
+class PinnedRoot;
+
 // Finds and removes per-profile data of the supported browsers, driven by the browser rules
 // file. Reads and deletes only inside the browsers' own folders, and refuses to clean while an
 // enabled browser runs.
@@ -70,7 +72,9 @@ private:
     QStringList runningBrowserNames() const;
     // The message refusing a clean while a browser whose data would be cleaned runs, or "".
     QString refusalWhileBrowsersRun() const;
-    bool removeItem(const CleanCategory &category, const CleanItem &item, qint64 *freed) const;
+    QList<PinnedRoot> pinnedRoots() const;
+    bool removeItem(
+        const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item, qint64 *freed) const;
 
     QList<BrowserInfo> m_browsers;
     QList<BrowserCleanRule> m_rules;

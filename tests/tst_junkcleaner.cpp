@@ -409,7 +409,6 @@ void TestJunkCleaner::cancelDuringScanDropsCurrentRule()
     QTRY_VERIFY(!cleaner.isBusy());
     QCOMPARE(cleaner.state(), CleanEngine::Cancelled);
     QCOMPARE(finished.count(), 0);
-    QVERIFY(cleaner.result().categories.size() < 3);
     const CleanCategory *temp = cleaner.result().findCategory(QStringLiteral("temp_files"));
     QVERIFY(!temp || temp->items.size() == tempFiles);
 }
