@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTranslator>
 
 Application *Application::s_instance = nullptr;
 
@@ -149,6 +150,31 @@ QString Application::language() const
 AppUninstaller *Application::appUninstaller() const
 {
     return m_appUninstaller;
+}
+
+bool Application::installTranslations()
+{
+    for (QTranslator *translator : std::as_const(m_translators)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    m_translators.clear();
+    // Qt asks the most recently installed catalogue first: English goes in first, behind the rest.
+    const auto install = [this](const QString &language) {
+        auto *translator = new QTranslator(this);
+        const QString path = translationPath(language);
+        if (!translator->load(path) || !QCoreApplication::installTranslator(translator)) {
+            Logger::instance()->warning(QStringLiteral("Translation catalogue not loaded: %1").arg(path));
+            delete translator;
+            return false;
+        }
+        m_translators.append(translator);
+        return true;
+    };
+    const bool english = install(QStringLiteral("en"));
+    if (m_language == QLatin1String("en"))
+        return english;
+    return install(m_language);
 }
 
 Settings *Application::settings() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -12,6 +13,7 @@ class PrivacyCleaner;
 class RegistryCleaner;
 class Settings;
 class StartupManager;
+class QTranslator;
 class TweakManager;
 
 // The process-wide owner of the engines, the main window and the settings store.
@@ -26,6 +28,11 @@ public:
     // The interface language in use; the tweak catalogue is read in it. Set before initialize().
     void setLanguage(const QString &language);
     QString language() const;
+    // Installs the catalogue of the language in use with the English catalogue behind it, so a
+    // text the language's own catalogue lacks shows in English, never in the Chinese source.
+    // Replaces what an earlier call installed. False when the language has no catalogue of its own
+    // (its texts then show in English).
+    bool installTranslations();
 
     void initialize();
     void showMainWindow();
@@ -62,4 +69,5 @@ private:
     MainWindow *m_mainWindow = nullptr;
     Settings *m_settings = nullptr;
     QString m_language = QStringLiteral("en");
+    QList<QTranslator *> m_translators;
 };

@@ -6,28 +6,10 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QFile>
 #include <QFont>
 #include <QLocale>
-#include <QTranslator>
 
 namespace {
-
-void installTranslation(QApplication &app, const QString &language)
-{
-    static QTranslator translator;
-    const QString path = Application::translationPath(language);
-    qDebug() << "[Main] Translation file:" << path;
-    qDebug() << "[Main] File exists:" << (QFile::exists(path) ? "true" : "false");
-    if (!translator.load(path)) {
-        qDebug() << "[Main] ✗ Failed to load translation file:" << path;
-        return;
-    }
-    if (app.installTranslator(&translator))
-        qDebug() << "[Main] ✓ Translation loaded successfully:" << language;
-    else
-        qDebug() << "[Main] ✗ Failed to install translator";
-}
 
 QString languageFromSettings(const Settings &settings)
 {
@@ -61,8 +43,8 @@ int main(int argc, char *argv[])
 
     qDebug() << "========== Translation Init ==========";
     const QString language = languageFromSettings(Settings());
-    installTranslation(app, language);
     Application::instance()->setLanguage(language);
+    Application::instance()->installTranslations();
     qDebug() << "=======================================";
 
     QFont font(QStringLiteral("Segoe UI"), 10);

@@ -118,6 +118,7 @@ void MainWindow::setupUi()
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->setSpacing(0);
     m_titleBar = new TitleBar(rightContent);
+    m_titleBar->setLanguageInUse(Application::instance()->language());
     rightLayout->addWidget(m_titleBar, 0);
     setupContent();
     rightLayout->addWidget(m_pageStack, 1);
@@ -245,7 +246,7 @@ void MainWindow::setupContent()
 void MainWindow::setupSystemTray()
 {
     m_trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/app.svg")), this);
-    m_trayIcon->setToolTip(tr("Sweepnook - PC Cleaning Tool"));
+    m_trayIcon->setToolTip(tr("Sweepnook - Mac Cleaning Tool"));
     m_trayMenu = new QMenu(this);
     m_trayMenu->addAction(tr("显示主窗口"), this, &MainWindow::onTrayShowWindow);
     m_trayMenu->addSeparator();
@@ -347,8 +348,7 @@ bool MainWindow::confirmCleanAll(int itemCount, qint64 size)
     if (!Application::instance()->settings()->flag(Settings::ConfirmClean))
         return true;
     const auto answer = QMessageBox::question(this, tr("Confirm Clean"),
-        tr("Are you sure you want to clean %1 selected items (%2)?\nThis action cannot be undone!")
-            .arg(itemCount)
+        tr("Are you sure you want to clean %n selected items (%1)?\nThis action cannot be undone!", nullptr, itemCount)
             .arg(CleanItem::formatSize(size)),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
@@ -366,12 +366,11 @@ void MainWindow::onCleanAllFinished()
 {
     const CleanAll::Summary &summary = m_cleanAll->summary();
     QStringList lines;
-    const QString totals = tr("Cleaned %1 items, freed %2")
-                               .arg(summary.itemsCleaned)
+    const QString totals = tr("Cleaned %n items, freed %1", nullptr, summary.itemsCleaned)
                                .arg(CleanItem::formatSize(summary.bytesFreed()));
     lines << (summary.cancelled ? tr("Cancelled. %1").arg(totals) : totals);
     if (summary.itemsFailed > 0)
-        lines << tr("%1 items could not be removed.").arg(summary.itemsFailed);
+        lines << tr("%n items could not be removed.", nullptr, summary.itemsFailed);
     lines << summary.errors;
     if (m_cleanAllDialog)
         m_cleanAllDialog->setFinished(

@@ -22,7 +22,7 @@ QCheckBox *createCheckBox(const QString &text, QWidget *parent)
     return box;
 }
 
-QGroupBox *createGroup(const QString &title, QCheckBox *first, QCheckBox *second, QWidget *parent)
+QGroupBox *createGroup(const QString &title, const QList<QCheckBox *> &boxes, QWidget *parent)
 {
     auto *group = new QGroupBox(title, parent);
     group->setStyleSheet(QStringLiteral("QGroupBox { font-size: 14px; font-weight: 500; color: #111827;"
@@ -31,10 +31,10 @@ QGroupBox *createGroup(const QString &title, QCheckBox *first, QCheckBox *second
                                         "QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; }"));
     auto *layout = new QVBoxLayout(group);
     layout->setSpacing(12);
-    first->setParent(group);
-    second->setParent(group);
-    layout->addWidget(first);
-    layout->addWidget(second);
+    for (QCheckBox *box : boxes) {
+        box->setParent(group);
+        layout->addWidget(box);
+    }
     return group;
 }
 
@@ -71,15 +71,14 @@ void SettingsDialog::setupUi()
     title->setStyleSheet(QStringLiteral("color: #111827; font-size: 20px; font-weight: 600;"));
     layout->addWidget(title);
 
-    m_autoStartBox = createCheckBox(tr("Start with Windows"), this);
+    m_autoStartBox = createCheckBox(tr("Start at login"), this);
     m_trayBox = createCheckBox(tr("Minimize to tray on close"), this);
-    layout->addWidget(createGroup(tr("General"), m_autoStartBox, m_trayBox, this));
+    layout->addWidget(createGroup(tr("General"), { m_autoStartBox, m_trayBox }, this));
 
     m_confirmBox = createCheckBox(tr("Confirm before cleaning"), this);
-    m_backupBox = createCheckBox(tr("Auto backup before registry cleaning"), this);
     m_confirmBox->setChecked(true);
-    m_backupBox->setChecked(true);
-    layout->addWidget(createGroup(tr("Cleaning"), m_confirmBox, m_backupBox, this));
+    // The stored registry-backup flag has no box: there is no registry to back up on a Mac.
+    layout->addWidget(createGroup(tr("Cleaning"), { m_confirmBox }, this));
     layout->addStretch();
 
     m_aboutButton = createButton(tr("About"),
@@ -116,7 +115,6 @@ void SettingsDialog::loadSettings()
     m_autoStartBox->setChecked(m_startup ? m_startup->startsAtLogin() : m_settings->flag(Settings::AutoStart));
     m_trayBox->setChecked(m_settings->flag(Settings::MinimizeToTray));
     m_confirmBox->setChecked(m_settings->flag(Settings::ConfirmClean));
-    m_backupBox->setChecked(m_settings->flag(Settings::BackupRegistry));
 }
 
 void SettingsDialog::saveSettings()
@@ -124,7 +122,6 @@ void SettingsDialog::saveSettings()
     m_settings->setValue(Settings::AutoStart, m_autoStartBox->isChecked());
     m_settings->setValue(Settings::MinimizeToTray, m_trayBox->isChecked());
     m_settings->setValue(Settings::ConfirmClean, m_confirmBox->isChecked());
-    m_settings->setValue(Settings::BackupRegistry, m_backupBox->isChecked());
     applyStartAtLogin();
 }
 

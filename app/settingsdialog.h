@@ -39,7 +39,6 @@ private:
     QCheckBox *m_autoStartBox = nullptr;
     QCheckBox *m_trayBox = nullptr;
     QCheckBox *m_confirmBox = nullptr;
-    QCheckBox *m_backupBox = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_aboutButton = nullptr;

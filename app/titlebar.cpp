@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QThread>
 #include <QLocale>
 
 namespace {
@@ -93,6 +94,13 @@ void TitleBar::createMenu()
     m_menu->addAction(QStringLiteral("💬  ") + tr("Support"), this, &TitleBar::supportClicked);
 }
 
+void TitleBar::setLanguageInUse(const QString &code)
+{
+    m_currentLanguage = code;
+    for (QAction *action : m_languageGroup->actions())
+        action->setChecked(action->data().toString() == code);
+}
+
 void TitleBar::createLanguageSubMenu(QMenu *menu)
 {
     m_languageGroup = new QActionGroup(menu);
@@ -120,7 +128,11 @@ void TitleBar::chooseLanguage(const QString &code)
     QMessageBox::information(
         window(), tr("Language Changed"), tr("Language has been changed.\n\nThe application will restart now."));
     if (Relauncher::startNewInstance(m_executablePath)) {
-        QCoreApplication::quit();
+        // exit() rather than quit(): quit() first asks every window to close, and a window that
+        // only hides into the tray on close would keep this copy running beside the new one.
+        // Outside a running event loop exit() would end the next one at once, so it waits for one.
+        if (QThread::currentThread()->loopLevel() > 0)
+            QCoreApplication::exit(0);
         return;
     }
     QMessageBox::warning(window(), tr("Restart Failed"),

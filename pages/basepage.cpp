@@ -206,7 +206,7 @@ void BasePage::startClean()
     }
     if (m_settings->flag(Settings::ConfirmClean)) {
         const auto answer = QMessageBox::question(this, tr("Confirm Clean"),
-            tr("Are you sure you want to clean %1 selected items?\nThis action cannot be undone!").arg(count),
+            tr("Are you sure you want to clean %n selected items?\nThis action cannot be undone!", nullptr, count),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;
@@ -276,7 +276,7 @@ void BasePage::onCleanFinished(qint64 cleanedBytes, int cleanedCount)
 {
     if (m_progressDialog)
         m_progressDialog->setFinished(
-            true, tr("Cleaned %1 items, freed %2").arg(cleanedCount).arg(CleanItem::formatSize(cleanedBytes)));
+            true, tr("Cleaned %n items, freed %1", nullptr, cleanedCount).arg(CleanItem::formatSize(cleanedBytes)));
     m_scanButton->setEnabled(true);
     m_cleanButton->setEnabled(false);
     clearCategories();
@@ -341,10 +341,10 @@ void BasePage::updateTotalSize()
     if (m_showSize) {
         const QString size = CleanItem::formatSize(result.selectedSize());
         m_statCard->setValue(size);
-        m_selectionLabel->setText(tr("Selected: %1 items, %2").arg(count).arg(size));
+        m_selectionLabel->setText(tr("Selected: %n items, %1", nullptr, count).arg(size));
     } else {
-        m_statCard->setValue(tr("%1 items").arg(count));
-        m_selectionLabel->setText(tr("Selected: %1 items").arg(count));
+        m_statCard->setValue(tr("%n items", nullptr, count));
+        m_selectionLabel->setText(tr("Selected: %n items", nullptr, count));
     }
     m_cleanButton->setEnabled(count > 0);
 }

@@ -119,7 +119,7 @@ QWidget *DashboardPage::setupEmptyState()
     icon->setAlignment(Qt::AlignCenter);
     layout->addWidget(icon, 0, Qt::AlignHCenter);
 
-    layout->addWidget(makeLabel(tr("Ready to Clean Your PC"),
+    layout->addWidget(makeLabel(tr("Ready to Clean Your Mac"),
                           QStringLiteral("font-size: 20px; font-weight: 600; color: #111827;"), view),
         0, Qt::AlignHCenter);
     layout->addWidget(makeLabel(tr("Click the button below to scan for junk files and free up space"),
@@ -199,7 +199,7 @@ QWidget *DashboardPage::setupDataState()
         makeLabel(tr("Sweepnook %1").arg(QLatin1String(Version::brief)),
             QStringLiteral("font-size: 22px; font-weight: 700; color: #111827; background: transparent;"), header),
         0, Qt::AlignHCenter);
-    headerLayout->addWidget(makeLabel(tr("Keep Your PC Running at Peak Performance"),
+    headerLayout->addWidget(makeLabel(tr("Keep Your Mac Running at Peak Performance"),
                                 QStringLiteral("font-size: 14px; color: #6b7280; background: transparent;"), header),
         0, Qt::AlignHCenter);
     layout->addWidget(header);
@@ -305,7 +305,7 @@ QWidget *DashboardPage::createTipBar()
     layout->addWidget(
         makeLabel(QStringLiteral("💡"), QStringLiteral("font-size: 18px; background: transparent; border: none;"), bar));
     QLabel *tip = makeLabel(
-        tr("<span style='font-weight:600;'>Tip:</span> Regular cleaning can improve your PC performance significantly"),
+        tr("<span style='font-weight:600;'>Tip:</span> Regular cleaning can significantly improve your Mac's performance"),
         QStringLiteral("font-size: 13px; color: #166534; background: transparent; border: none;"), bar);
     tip->setTextFormat(Qt::RichText);
     layout->addWidget(tip, 1);

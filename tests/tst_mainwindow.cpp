@@ -210,7 +210,7 @@ void TestMainWindow::settingsDialogShowsWhatIsStored()
     auto *dialog = m_window->findChild<SettingsDialog *>();
     QVERIFY(dialog);
     const QList<QCheckBox *> boxes = dialog->findChildren<QCheckBox *>();
-    QCOMPARE(boxes.size(), 4);
+    QCOMPARE(boxes.size(), 3);
     for (QCheckBox *box : boxes)
         box->setChecked(!box->isChecked());
 
@@ -219,9 +219,8 @@ void TestMainWindow::settingsDialogShowsWhatIsStored()
     QCOMPARE(closer.titles().size(), 2);
     QCOMPARE(m_window->findChild<SettingsDialog *>(), dialog);
     QCOMPARE(dialog->findChildren<QCheckBox *>(), boxes);
-    const QList<bool> shown
-        = { boxes.at(0)->isChecked(), boxes.at(1)->isChecked(), boxes.at(2)->isChecked(), boxes.at(3)->isChecked() };
-    QCOMPARE(shown, (QList<bool> { false, false, false, true }));
+    const QList<bool> shown = { boxes.at(0)->isChecked(), boxes.at(1)->isChecked(), boxes.at(2)->isChecked() };
+    QCOMPARE(shown, (QList<bool> { false, false, false }));
 }
 
 void TestMainWindow::aboutBoxShowsTheLogo()

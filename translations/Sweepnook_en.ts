@@ -8,20 +8,31 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your Personal System Butler
-
-🧹 Junk Cleaner - Free up valuable disk space
-🌐 Browser Cleaner - Protect your privacy
-🔧 Registry Cleaner - Boost system performance
-⚡ Startup Manager - Speed up boot time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Made by Quelmo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Personal System Butler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>🧹 Junk Cleaner - Free up valuable disk space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>🌐 Browser Cleaner - Protect your privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>🔧 Registry Cleaner - Boost system performance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⚡ Startup Manager - Speed up boot time</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -59,36 +70,140 @@
         <source>Confirm Clean</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Are you sure you want to clean %1 selected items?
+    <message numerus="yes">
+        <source>Are you sure you want to clean %n selected items?
 This action cannot be undone!</source>
+        <translation>
+            <numerusform>Are you sure you want to clean %n selected item?
+This action cannot be undone!</numerusform>
+            <numerusform>Are you sure you want to clean %n selected items?
+This action cannot be undone!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>Cleaned %n item, freed %1</numerusform>
+            <numerusform>Cleaned %n items, freed %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n items, %1</source>
+        <translation>
+            <numerusform>Selected: %n item, %1</numerusform>
+            <numerusform>Selected: %n items, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n items</source>
+        <translation>
+            <numerusform>Selected: %n item</numerusform>
+            <numerusform>Selected: %n items</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BrowserCleaner</name>
+    <message>
+        <source>Google Chrome</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cleaned %1 items, freed %2</source>
+        <source>Microsoft Edge</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Selected: %1 items, %2</source>
+        <source>Mozilla Firefox</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 items</source>
+        <source>Opera</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Selected: %1 items</source>
+        <source>Brave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safari</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please close the following browsers before cleaning:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrowserGroupHeader</name>
+    <message numerus="yes">
+        <source>%n items  ·  %1</source>
+        <translation>
+            <numerusform>%n item  ·  %1</numerusform>
+            <numerusform>%n items  ·  %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPage</name>
+    <message>
+        <source>Browser Cleaner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean caches, cookies and history of your browsers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleanable Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browsers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No supported browser was found for this user.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>CategoryWidget</name>
     <message>
-        <source>%1 items</source>
+        <source>Load more (%1 remaining)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CircleProgressWidget</name>
+    <message>
+        <source>GB</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Load more (%1 remaining)</source>
+        <source>Can be cleaned</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -108,6 +223,73 @@ This action cannot be undone!</source>
     </message>
 </context>
 <context>
+    <name>DashboardPage</name>
+    <message>
+        <source>Ready to Clean Your Mac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click the button below to scan for junk files and free up space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>🔍  Start Full Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweepnook %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Your Mac Running at Peak Performance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Junk Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browser Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registry Issues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready to scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>🔍 Start Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>🗑️ Clean All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can be cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DetailItemWidget</name>
     <message>
         <source>Open file location</source>
@@ -115,11 +297,235 @@ This action cannot be undone!</source>
     </message>
 </context>
 <context>
-    <name>ItemDetailDialog</name>
+    <name>DuplicateFinderPage</name>
     <message>
-        <source>%1  |  %2 files</source>
+        <source>Duplicate File Finder</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Find and remove identical files to free up disk space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SELECT LOCATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entire Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min file size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collecting files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>← New Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Newest  ▾</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Newest  (delete older duplicates)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Oldest   (delete newer duplicates)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Oldest  ▾</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Folder to Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Another Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path: (none selected)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Location Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select at least one location to scan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full Disk Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning the entire disk may take several minutes.
+Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1  ·  %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Duplicates Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Great news! No duplicate files were found. 🎉</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%2;font-weight:600;&apos;&gt;%3 can be freed&lt;/span&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  ·  %1 freed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %1 file(s) to the Trash, or delete them permanently?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every copy of %1 group(s) is checked: the newest copy of each will be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permanently delete %1 file(s)?
+This cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting %1 / %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 file(s) deleted permanently (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 file(s) moved to the Trash (%2); you can put them back from there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicates Removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial Failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 file(s) could not be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log lists each file and why.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DuplicateGroupDelegate</name>
+    <message>
+        <source>%1 identical files  ·  %2 each  ·  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ItemDetailDialog</name>
     <message>
         <source>Size</source>
         <translation type="unfinished"></translation>
@@ -131,6 +537,13 @@ This action cannot be undone!</source>
     <message>
         <source>Name</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  |  %n files</source>
+        <translation>
+            <numerusform>%1  |  %n file</numerusform>
+            <numerusform>%1  |  %n files</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -232,10 +645,6 @@ Please copy the link and open it manually:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sweepnook - PC Cleaning Tool</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>显示主窗口</source>
         <translation>Show Main Window</translation>
     </message>
@@ -267,11 +676,244 @@ Please copy the link and open it manually:
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sweepnook - Mac Cleaning Tool</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Clean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to clean %n selected items (%1)?
+This action cannot be undone!</source>
+        <translation>
+            <numerusform>Are you sure you want to clean %n selected item (%1)?
+This action cannot be undone!</numerusform>
+            <numerusform>Are you sure you want to clean %n selected items (%1)?
+This action cannot be undone!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>Cleaned %n item, freed %1</numerusform>
+            <numerusform>Cleaned %n items, freed %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items could not be removed.</source>
+        <translation>
+            <numerusform>%n item could not be removed.</numerusform>
+            <numerusform>%n items could not be removed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A clean is still running. Scan again when it has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlaceholderPage</name>
     <message>
         <source>This feature is coming soon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyCleaner</name>
+    <message>
+        <source>Clipboard Content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text, images or files currently copied to clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QuickLook Preview Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cached file previews generated by macOS QuickLook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent Files List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>macOS list of recently opened files and apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notification History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database logs of all received app notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DNS Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cached DNS lookups recording recently visited domains</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyItemCard</name>
+    <message>
+        <source>Nothing found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not scanned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 freed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High risk</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyPage</name>
+    <message>
+        <source>Privacy Cleaner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear the traces your everyday use leaves on this Mac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleaning: %1 of %2 done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleaned %1 item(s) · freed %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not cleaned: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped before %n item(s)</source>
+        <translation>
+            <numerusform>Stopped before %n item</numerusform>
+            <numerusform>Stopped before %n items</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Scan Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan to measure the traces on this Mac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleaning…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n item(s)</source>
+        <translation>
+            <numerusform>Selected: %n item</numerusform>
+            <numerusform>Selected: %n items</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Cleaning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Clean %n selected item(s)?</source>
+        <translation>
+            <numerusform>Clean %n selected item?</numerusform>
+            <numerusform>Clean %n selected items?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -312,6 +954,17 @@ Please copy the link and open it manually:
     <message>
         <source>操作失败</source>
         <translation>Operation failed</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryPage</name>
+    <message>
+        <source>Registry cleaning is only available on Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -356,10 +1009,6 @@ Please copy the link and open it manually:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Start with Windows</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Minimize to tray on close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -369,10 +1018,6 @@ Please copy the link and open it manually:
     </message>
     <message>
         <source>Confirm before cleaning</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Auto backup before registry cleaning</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -389,6 +1034,10 @@ Please copy the link and open it manually:
     </message>
     <message>
         <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start at login</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -436,6 +1085,84 @@ The application will restart now.</source>
         <source>Sweepnook could not restart itself.
 
 Please quit and reopen it to use the new language.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TweakManager</name>
+    <message>
+        <source>This tweak changes Windows settings and works only on Windows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped before all services were changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not add the Ultimate Performance power plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TweaksPage</name>
+    <message>
+        <source>These tweaks change Windows settings and act only on Windows. Nothing on this Mac is changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Tweaks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fine-tune privacy, performance and interface settings of Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply recommended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tweaks are available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Works only with Tamper Protection switched off in Windows Security.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only available on Windows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 on</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
