@@ -37,6 +37,172 @@
     </message>
 </context>
 <context>
+    <name>AppCardDelegate</name>
+    <message>
+        <source>Part of macOS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+%1 leftovers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bundle identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name only</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppUninstaller</name>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is part of macOS and cannot be removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not in an Applications folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the app first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not tell whether it is running. Close the app first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be moved to the Trash: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppUninstallerPage</name>
+    <message>
+        <source>App Uninstaller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completely remove apps and their leftover files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search apps...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No apps selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning installed apps...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No applications were found in the Applications folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No apps match &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uninstalling %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 / %2 apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 app(s) selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uninstall %1 app(s) and their leftover files?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps will be moved to Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps and %1 selected leftover items (%2) will be moved to Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Uninstall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not uninstall %1.
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was moved to Trash, but %2 of its leftover items could not be moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BasePage</name>
     <message>
         <source>Cleanable</source>
@@ -562,6 +728,284 @@ This cannot be undone.</source>
     </message>
 </context>
 <context>
+    <name>LargeFileDelegate</name>
+    <message>
+        <source>In iCloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilePage</name>
+    <message>
+        <source>Find Large Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan your drives and remove files that are taking up the most space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SELECT VOLUME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min file size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>200 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found %1 large files, total %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>← Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local Disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a volume above to begin scanning.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose Folder to Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom File Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter minimum file size (MB):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select at least one drive to scan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No large files found that match the criteria.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 folders could not be read, among them %2. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 freed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in the Trash until you empty it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected: %1 files (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open file location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete this file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this file?
+
+%1
+Size: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file is only in iCloud: deleting it frees no space on this Mac and removes it from all your devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Trash keeps it until you empty the Trash. Delete Permanently cannot be undone!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the selected %1 files?
+
+Total: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Trash keeps them until you empty the Trash. Delete Permanently cannot be undone!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to delete this file. It may be in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files have been deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted %1 files successfully.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1 files failed to delete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 moved to the Trash: empty the Trash to free the space.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 freed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LinkManager</name>
     <message>
         <source>配置错误</source>
@@ -1038,6 +1482,142 @@ This action cannot be undone!</numerusform>
     </message>
     <message>
         <source>Start at login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweepnook could not be set to start at login. The log has the details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweepnook could not be kept from starting at login. The log has the details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StartupCardDelegate</name>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StartupListModel</name>
+    <message>
+        <source>HKCU Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Startup Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sweepnook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LaunchAgent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Startup items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System-wide agents and daemons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StartupManager</name>
+    <message>
+        <source>Scanning %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning startup items...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning installed applications...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StartupPage</name>
+    <message>
+        <source>Startup Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manage programs that run automatically at startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search programs...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>⚠️ Only your own startup items can be removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning installed programs...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First load may take a few seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 startup items · %2 apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This startup item was not created by Sweepnook and cannot be removed here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operation Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
