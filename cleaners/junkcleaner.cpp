@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -108,7 +109,63 @@ private:
     QHash<QString, bool> m_folders;
 };
 
+// The length of the deepest of roots holding path (or being it), 0 when none does.
+qsizetype closestRootLength(const QString &path, const QStringList &roots)
+{
+    qsizetype best = 0;
+    for (const QString &root : roots) {
+        if (root.size() > best && (path == root || (path.startsWith(root) && path.at(root.size()) == QLatin1Char('/'))))
+            best = root.size();
+    }
+    return best;
+}
+
 } // namespace
+
+// Rules overlap (the caches folder holds QuickLook's, Safari's and pip's caches): a file belongs
+// to the one rule whose folder holds it most closely, the earlier rule on a tie, so each file
+// is listed, counted and chosen in one category only. Items then go largest first.
+void JunkCleaner::keepEachFileInItsClosestRule()
+{
+    QHash<QString, QStringList> rootsById;
+    for (const JunkRule &rule : std::as_const(m_rules)) {
+        QStringList &roots = rootsById[rule.id];
+        for (const QString &path : rule.paths) {
+            const QString root = expandPath(path);
+            if (!root.isEmpty())
+                roots.append(root);
+        }
+    }
+    struct Owner
+    {
+        qsizetype rootLength;
+        qsizetype category;
+    };
+    QList<CleanCategory> &categories = m_result.categories;
+    QHash<QString, Owner> owners;
+    for (qsizetype index = 0; index < categories.size(); ++index) {
+        const QStringList &roots = rootsById.value(categories.at(index).id);
+        for (const CleanItem &item : std::as_const(categories.at(index).items)) {
+            const qsizetype length = closestRootLength(item.path, roots);
+            const auto known = owners.find(item.path);
+            if (known == owners.end())
+                owners.insert(item.path, { length, index });
+            else if (length > known->rootLength)
+                *known = { length, index };
+        }
+    }
+    for (qsizetype index = 0; index < categories.size(); ++index) {
+        QList<CleanItem> &items = categories[index].items;
+        items.erase(std::remove_if(items.begin(), items.end(),
+                        [&](const CleanItem &item) { return owners.value(item.path).category != index; }),
+            items.end());
+        std::stable_sort(
+            items.begin(), items.end(), [](const CleanItem &a, const CleanItem &b) { return a.size > b.size; });
+    }
+    categories.erase(std::remove_if(categories.begin(), categories.end(),
+                         [](const CleanCategory &category) { return category.items.isEmpty(); }),
+        categories.end());
+}
 
 JunkCleaner::JunkCleaner(QObject *parent)
     : CleanEngine(parent)
@@ -183,6 +240,7 @@ JunkRule JunkCleaner::ruleFromJson(const QJsonObject &object)
     rule.defaultChecked = object.value(QLatin1String("defaultChecked")).toBool(true);
     rule.riskLevel = object.value(QLatin1String("riskLevel")).toInt(0);
     rule.recursive = object.value(QLatin1String("recursive")).toBool(true);
+    rule.topLevelEntries = object.value(QLatin1String("topLevelEntries")).toBool(false);
     rule.paths = stringList(object.value(QLatin1String("paths")));
     rule.patterns = stringList(object.value(QLatin1String("patterns")));
     return rule;
@@ -205,6 +263,7 @@ void JunkCleaner::doScan()
         ++counter;
     }
     m_listing.clear();
+    keepEachFileInItsClosestRule();
     m_result.scanTime = QDateTime::currentDateTime();
     const ScanResult::Totals totals = m_result.totals();
     Logger::instance()->info(QStringLiteral("Junk scan finished. Found %1 items, %2")
@@ -234,9 +293,14 @@ void JunkCleaner::scanCategory(const JunkRule &rule)
                 [&](const QString &earlier) { return coveredBy(path, earlier); });
             if (covered)
                 continue;
-            scanDirectory(path, rule.patterns, category.items, rule.recursive);
+            if (rule.topLevelEntries)
+                listTopLevelEntries(path, category.items);
+            else
+                scanDirectory(path, rule.patterns, category.items, rule.recursive);
             if (rule.recursive)
                 walkedRecursively.append(path);
+            if (isSharedFolder(path))
+                keepOwnFiles(category.items, before);
         } else if (info.isFile() && !info.isSymLink()) {
             CleanItem item(info.fileName(), path, info.size());
             item.checked = rule.defaultChecked;
@@ -282,6 +346,40 @@ void JunkCleaner::scanDirectory(
         return;
     const QStringList filters = patterns.isEmpty() ? QStringList { QStringLiteral("*") } : patterns;
     m_listing.list(dir, filters, recursive, items);
+}
+
+// The Trash is emptied entry by entry: each visible file at its top level is an item, and each
+// folder there is one item, removed whole.
+void JunkCleaner::listTopLevelEntries(const QString &dir, QList<CleanItem> &items)
+{
+    const QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (isCancelled())
+            return;
+        if (entry.isSymLink() || !(entry.isFile() || entry.isDir()))
+            continue;
+        CleanItem item(entry.fileName(), entry.filePath(), entry.isDir() ? FileUtils::calculateDirSize(entry.filePath()) : entry.size());
+        item.isDirectory = entry.isDir();
+        items.append(item);
+    }
+}
+
+// A folder others may write to (the temporary folder where TMPDIR is not the user's own).
+bool JunkCleaner::isSharedFolder(const QString &dir)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(dir).constData(), &info) == 0 && (info.st_mode & S_IWOTH);
+}
+
+// Leaves in items, from index first on, only the files the user owns.
+void JunkCleaner::keepOwnFiles(QList<CleanItem> &items, qsizetype first)
+{
+    const uid_t user = ::geteuid();
+    const auto foreign = [user](const CleanItem &item) {
+        struct stat info;
+        return ::lstat(QFile::encodeName(item.path).constData(), &info) != 0 || info.st_uid != user;
+    };
+    items.erase(std::remove_if(items.begin() + first, items.end(), foreign), items.end());
 }
 
 QStringList JunkCleaner::allowedRoots(const QString &categoryId) const
