@@ -210,18 +210,21 @@ BrowserCleanRule ruleFromJson(const QJsonObject &object)
     return rule;
 }
 
-// Rules overlap (Chrome's "Cache" folder holds "Cache/Cache_Data"): an item inside a folder that
-// an earlier rule listed as a whole is not listed again, so sizes are not counted twice. The
-// category's own folder items are remembered for the rules that follow.
-void dropItemsInside(QStringList &folderItems, CleanCategory &category)
+// Rules overlap (Chrome's "Cache" folder holds "Cache/Cache_Data", and "History" is named by both
+// the history and the download history rules): an item inside a folder that an earlier rule
+// listed as a whole, or a path an earlier rule already listed, is not listed again, so each path
+// is counted and offered once. The category's own items are remembered for the rules that follow.
+void dropItemsListedBefore(QStringList &folderItems, QSet<QString> &listed, CleanCategory &category)
 {
-    const auto insideEarlierFolder = [&folderItems](const CleanItem &item) {
-        return std::any_of(folderItems.cbegin(), folderItems.cend(),
-            [&item](const QString &folder) { return item.path.startsWith(folder + QLatin1Char('/')); });
+    const auto listedBefore = [&folderItems, &listed](const CleanItem &item) {
+        return listed.contains(item.path)
+            || std::any_of(folderItems.cbegin(), folderItems.cend(),
+                [&item](const QString &folder) { return item.path.startsWith(folder + QLatin1Char('/')); });
     };
     category.items.erase(
-        std::remove_if(category.items.begin(), category.items.end(), insideEarlierFolder), category.items.end());
+        std::remove_if(category.items.begin(), category.items.end(), listedBefore), category.items.end());
     for (const CleanItem &item : std::as_const(category.items)) {
+        listed.insert(item.path);
         if (item.isDirectory)
             folderItems.append(item.path);
     }
@@ -445,6 +448,7 @@ void BrowserCleaner::scanBrowser(const BrowserInfo &info)
         profiles = firefoxScanFolders();
 
     QStringList folderItems;
+    QSet<QString> listed;
     for (const BrowserCleanRule &rule : std::as_const(m_rules)) {
         if (isCancelled())
             return;
@@ -462,7 +466,7 @@ void BrowserCleaner::scanBrowser(const BrowserInfo &info)
                 scanChromiumProfile(profile, rule, category);
             }
         }
-        dropItemsInside(folderItems, category);
+        dropItemsListedBefore(folderItems, listed, category);
         if (!category.items.isEmpty())
             m_result.categories.append(category);
     }
@@ -482,16 +486,31 @@ CleanCategory BrowserCleaner::categoryFor(const BrowserInfo &info, const Browser
 void BrowserCleaner::scanChromiumProfile(
     const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category)
 {
-    if (rule.subPath.isEmpty())
-        return;
-    scanGuardedPath(profileDir + QLatin1Char('/') + rule.subPath, rule, category, QStringLiteral("Chromium"));
+    scanChromiumFolder(profileDir, rule, category, QStringLiteral("Chromium"));
 }
 
 void BrowserCleaner::scanOperaProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category)
 {
-    if (rule.subPath.isEmpty())
+    scanChromiumFolder(info.dataPath, rule, category, QStringLiteral("Opera"));
+}
+
+// An empty sub-path names the profile folder itself: only its top-level files matching the
+// rule's own names (Cookies, History, Web Data...) are listed, never the profile as one item
+// and never anything below it.
+void BrowserCleaner::scanChromiumFolder(
+    const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category, const QString &family)
+{
+    if (!rule.subPath.isEmpty()) {
+        scanGuardedPath(profileDir + QLatin1Char('/') + rule.subPath, rule, category, family);
         return;
-    scanGuardedPath(info.dataPath + QLatin1Char('/') + rule.subPath, rule, category, QStringLiteral("Opera"));
+    }
+    if (rule.patterns.isEmpty() || !QFileInfo(profileDir).isDir())
+        return;
+    if (!isPathSafe(profileDir)) {
+        Logger::instance()->warning(QStringLiteral("Blocked %1 path: %2").arg(family, profileDir));
+        return;
+    }
+    scanPath(profileDir, category, BrowserScanMode::TopLevelFiles, rule.patterns);
 }
 
 void BrowserCleaner::scanSafariProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category)
@@ -645,35 +664,40 @@ QStringList BrowserCleaner::firefoxScanFolders() const
     return folders;
 }
 
-QStringList BrowserCleaner::runningBrowserNames() const
+// The browsers a clean may touch now: enabled ones that are not running. The running ones are
+// named to the user once and left alone; the others are cleaned.
+QSet<QString> BrowserCleaner::browsersToClean()
 {
-    QStringList names;
-    for (const BrowserInfo &info : m_browsers) {
-        if (isBrowserEnabled(info.type) && isBrowserRunning(info))
-            names.append(info.name);
+    QSet<QString> cleanable;
+    QStringList running;
+    for (const BrowserInfo &info : std::as_const(m_browsers)) {
+        if (!isBrowserEnabled(info.type))
+            continue;
+        if (isBrowserRunning(info))
+            running.append(info.name);
+        else
+            cleanable.insert(stableIdForType(info.type));
     }
-    return names;
+    if (!running.isEmpty()) {
+        const QString message
+            = tr("These browsers are running and were skipped; close them to clean them:\n%1")
+                  .arg(running.join(QLatin1Char('\n')));
+        Logger::instance()->warning(message);
+        emit errorOccurred(message);
+    }
+    return cleanable;
 }
 
-bool BrowserCleaner::refuseWhileBrowsersRun()
+bool BrowserCleaner::categoryOfBrowserIn(const CleanCategory &category, const QSet<QString> &browsers)
 {
-    const QStringList running = runningBrowserNames();
-    if (running.isEmpty())
-        return false;
-    const QString message
-        = tr("Please close the following browsers before cleaning:\n%1").arg(running.join(QLatin1Char('\n')));
-    Logger::instance()->error(message);
-    emit errorOccurred(message);
-    setState(Finished);
-    emit cleanFinished(0, 0);
-    return true;
+    return std::any_of(browsers.cbegin(), browsers.cend(),
+        [&category](const QString &id) { return category.id.startsWith(id + QLatin1Char('_')); });
 }
 
 void BrowserCleaner::doClean()
 {
     Logger::instance()->info(QStringLiteral("Starting browser clean..."));
-    if (refuseWhileBrowsersRun())
-        return;
+    const QSet<QString> cleanable = browsersToClean();
 
     const int total = m_result.selectedItemCount();
     int processed = 0;
@@ -684,7 +708,7 @@ void BrowserCleaner::doClean()
     QSet<QString> removedPaths;
     QElapsedTimer sinceProgress;
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
-        if (!category.checked)
+        if (!category.checked || !categoryOfBrowserIn(category, cleanable))
             continue;
         for (const CleanItem &item : category.items) {
             if (isCancelled()) {

@@ -8,11 +8,12 @@
 #include <QList>
 #include <QMap>
 #include <QMutex>
+#include <QSet>
 #include <QStringList>
 
 // Finds and removes per-profile data of the supported browsers, driven by the browser rules
-// file. Reads and deletes only inside the browsers' own folders, and refuses to clean while an
-// enabled browser runs.
+// file. Reads and deletes only inside the browsers' own folders; a clean leaves out the browsers
+// that are unticked or running (and names the running ones) and cleans the others.
 class BrowserCleaner final : public CleanEngine
 {
     Q_OBJECT
@@ -52,6 +53,8 @@ private:
     CleanCategory categoryFor(const BrowserInfo &info, const BrowserCleanRule &rule) const;
     void scanChromiumProfile(const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category);
     void scanOperaProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category);
+    void scanChromiumFolder(
+        const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category, const QString &family);
     void scanSafariProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category);
     void scanFirefoxProfiles(const QStringList &profileDirs, const BrowserCleanRule &rule, CleanCategory &category);
     void scanFirefoxProfile(const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category);
@@ -67,9 +70,9 @@ private:
 
     QStringList chromiumProfiles(const BrowserInfo &info) const;
     QStringList firefoxScanFolders() const;
-    QStringList runningBrowserNames() const;
-    // Reports the running browsers and finishes the clean without touching anything.
-    bool refuseWhileBrowsersRun();
+    // Stable ids of the enabled browsers that are not running; names the running ones to the user.
+    QSet<QString> browsersToClean();
+    static bool categoryOfBrowserIn(const CleanCategory &category, const QSet<QString> &browsers);
     bool removeItem(const CleanCategory &category, const CleanItem &item, qint64 *freed) const;
 
     QList<BrowserInfo> m_browsers;
