@@ -9,3 +9,4 @@
 // with other processor options than the rest of the program.
 void md5CompressSse2(uint32_t *state, const unsigned char **blocks, const int64_t *strides, int64_t count);
 void md5CompressAvx2(uint32_t *state, const unsigned char **blocks, const int64_t *strides, int64_t count);
+void md5CompressNeon(uint32_t *state, const unsigned char **blocks, const int64_t *strides, int64_t count);

@@ -49,8 +49,9 @@ QList<QByteArray> digestOneByOne(
     return digests;
 }
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) || defined(__aarch64__)
 
+#if defined(__SSE2__)
 using Vec = __m128i;
 
 inline Vec F(Vec b, Vec c, Vec d)
@@ -97,6 +98,8 @@ inline void loadWords(Vec x[16], const uchar *const blocks[4])
         x[4 * quarter + 3] = _mm_unpackhi_epi64(t2, t3);
     }
 }
+
+#endif
 
 // One file being hashed in one lane: its unread data sits in buffer[begin, end).
 struct Lane
@@ -253,6 +256,8 @@ QList<QByteArray> Md5Lanes::digestFiles(
 #endif
 #if defined(__SSE2__)
         return digestSideBySide(paths, cancelled, read, 4, md5CompressSse2);
+#elif defined(__aarch64__)
+        return digestSideBySide(paths, cancelled, read, 4, md5CompressNeon);
 #endif
     }
     return digestOneByOne(paths, cancelled, read);
