@@ -6,6 +6,7 @@
 #include "cleaners/junkcleaner.h"
 #include "cleaners/privacycleaner.h"
 #include "cleaners/registrycleaner.h"
+#include "cleaners/startupmanager.h"
 #include "cleaners/tweakmanager.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,7 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_startupManager);
     deleteAndClear(m_privacyCleaner);
     deleteAndClear(m_tweakManager);
     deleteAndClear(m_registryCleaner);
@@ -63,6 +65,8 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
+    deleteAndClear(m_startupManager);
+    m_startupManager = new StartupManager;
     deleteAndClear(m_privacyCleaner);
     m_privacyCleaner = new PrivacyCleaner;
     deleteAndClear(m_tweakManager);
@@ -103,6 +107,11 @@ QString Application::rulesPath() const
 RegistryCleaner *Application::registryCleaner() const
 {
     return m_registryCleaner;
+}
+
+StartupManager *Application::startupManager() const
+{
+    return m_startupManager;
 }
 
 PrivacyCleaner *Application::privacyCleaner() const

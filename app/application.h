@@ -8,6 +8,7 @@ class JunkCleaner;
 class MainWindow;
 class PrivacyCleaner;
 class RegistryCleaner;
+class StartupManager;
 class TweakManager;
 class QSettings;
 
@@ -34,6 +35,7 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    StartupManager *startupManager() const;
     PrivacyCleaner *privacyCleaner() const;
     TweakManager *tweakManager() const;
     MainWindow *mainWindow() const;
@@ -51,6 +53,7 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    StartupManager *m_startupManager = nullptr;
     PrivacyCleaner *m_privacyCleaner = nullptr;
     TweakManager *m_tweakManager = nullptr;
     MainWindow *m_mainWindow = nullptr;

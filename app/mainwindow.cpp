@@ -18,6 +18,7 @@
 #include "core/cleanitem.h"
 #include "pages/dashboardpage.h"
 #include "pages/registrypage.h"
+#include "pages/startuppage.h"
 #include "pages/tweakspage.h"
 #include "widgets/placeholderpage.h"
 #include "widgets/progressdialog.h"
@@ -224,7 +225,7 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new JunkPage);
     m_pageStack->addWidget(new BrowserPage);
     m_pageStack->addWidget(new RegistryPage);
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(StartupIndex)));
+    m_pageStack->addWidget(new StartupPage(Application::instance()->startupManager()));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
     m_pageStack->addWidget(new TweaksPage(Application::instance()->tweakManager()));
     m_pageStack->addWidget(new PlaceholderPage(navigationLabel(UninstallerIndex)));

@@ -2,6 +2,7 @@
 
 #include "aboutdialog.h"
 #include "application.h"
+#include "cleaners/startupmanager.h"
 #include "core/logger.h"
 #include "widgets/cardpainter.h"
 
@@ -9,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -118,7 +120,9 @@ void SettingsDialog::loadSettings()
     const QSettings *settings = Application::instance()->settings();
     if (!settings)
         return;
-    m_autoStartBox->setChecked(settings->value(autoStartKey, false).toBool());
+    // Starting at login is the program's own LaunchAgent: the box shows whether it exists.
+    const StartupManager *startup = Application::instance()->startupManager();
+    m_autoStartBox->setChecked(startup && startup->startsAtLogin());
     m_trayBox->setChecked(settings->value(minimizeToTrayKey, false).toBool());
     m_confirmBox->setChecked(settings->value(confirmCleanKey, true).toBool());
     m_backupBox->setChecked(settings->value(backupRegistryKey, true).toBool());
@@ -135,8 +139,21 @@ void SettingsDialog::saveSettings()
     settings->setValue(minimizeToTrayKey, m_trayBox->isChecked());
     settings->setValue(confirmCleanKey, m_confirmBox->isChecked());
     settings->setValue(backupRegistryKey, m_backupBox->isChecked());
-    // On macOS the auto-start flag is only stored: login items belong to the startup manager.
     settings->sync();
+    applyStartAtLogin();
+}
+
+void SettingsDialog::applyStartAtLogin()
+{
+    StartupManager *startup = Application::instance()->startupManager();
+    const bool wanted = m_autoStartBox->isChecked();
+    if (!startup || startup->startsAtLogin() == wanted || startup->setStartAtLogin(wanted))
+        return;
+    QMessageBox box(QMessageBox::Warning, tr("Start at Login"),
+        wanted ? tr("Sweepnook could not be set to start at login. The log has the details.")
+               : tr("Sweepnook could not be kept from starting at login. The log has the details."),
+        QMessageBox::Ok, this);
+    box.exec();
 }
 
 void SettingsDialog::onSaveClicked()

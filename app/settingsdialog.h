@@ -6,6 +6,7 @@ class QCheckBox;
 class QPushButton;
 
 // The four stored preferences of the program; Save writes them, Cancel leaves them as they were.
+// The start-at-login box is the program's own LaunchAgent, kept by the startup manager.
 class SettingsDialog final : public QDialog
 {
     Q_OBJECT
@@ -27,6 +28,8 @@ private slots:
 private:
     void setupUi();
     void saveSettings();
+    // Writes or removes the program's own LaunchAgent to match the start-at-login box.
+    void applyStartAtLogin();
 
     QCheckBox *m_autoStartBox = nullptr;
     QCheckBox *m_trayBox = nullptr;

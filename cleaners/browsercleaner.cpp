@@ -2,6 +2,7 @@
 
 #include "core/logger.h"
 #include "core/fileutils.h"
+#include "core/pinnedroot.h"
 #include "core/processrunner.h"
 #include "firefoxplaces.h"
 #include "sqlitefiles.h"
@@ -18,6 +19,8 @@
 #include <QSet>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -51,6 +54,8 @@ const BrowserRow kBrowserTable[] = {
 
 const int kPgrepTimeoutMs = 2000;
 const qint64 kProgressIntervalMs = 100;
+// A profiles.ini lists a handful of profiles; anything this large is not one.
+const qint64 kMaxProfilesIniBytes = 1024 * 1024;
 
 const BrowserRow *rowFor(Constants::BrowserType type)
 {
@@ -88,6 +93,16 @@ bool isDir(const QString &path)
     return QFileInfo(path).isDir();
 }
 
+// A folder on another device than the folder holding it: a volume mounted there is never cleaned.
+bool isMountPoint(const QString &path)
+{
+    struct stat folder;
+    struct stat parent;
+    return ::lstat(QFile::encodeName(path).constData(), &folder) == 0
+        && ::lstat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &parent) == 0
+        && folder.st_dev != parent.st_dev;
+}
+
 void appendUnique(QStringList &list, const QString &value)
 {
     if (!value.isEmpty() && !list.contains(value))
@@ -114,14 +129,16 @@ struct IniGroup
 // skipped, anything else is counted as malformed and ignored.
 QList<IniGroup> readIniGroups(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        Logger::instance()->warning(QStringLiteral("Cannot read ") + path);
+    QByteArray bytes;
+    QString error;
+    if (!FileUtils::readRegularFile(path, kMaxProfilesIniBytes, &bytes, &error)) {
+        Logger::instance()->warning(QStringLiteral("Cannot read %1: %2").arg(path, error));
         return {};
     }
     QList<IniGroup> groups;
     int malformed = 0;
-    QString text = QString::fromUtf8(file.readAll());
+    QString text = QString::fromUtf8(bytes);
+    text.remove(QLatin1Char('\r'));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -620,6 +637,10 @@ void BrowserCleaner::scanPath(
     }
     if (!info.isDir())
         return;
+    if (isMountPoint(path)) {
+        Logger::instance()->info(QStringLiteral("Skipping %1: another volume is mounted there").arg(path));
+        return;
+    }
     if (mode == BrowserScanMode::WholeDirectory) {
         const qint64 size = FileUtils::calculateDirSize(path);
         if (size >= 1)
@@ -706,6 +727,7 @@ void BrowserCleaner::doClean()
     qint64 freed = 0;
     // Two rules can reach the same path (Firefox's GPU and shader caches).
     QSet<QString> removedPaths;
+    const QList<PinnedRoot> roots = pinnedRoots();
     QElapsedTimer sinceProgress;
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
         if (!category.checked || !categoryOfBrowserIn(category, cleanable))
@@ -731,7 +753,7 @@ void BrowserCleaner::doClean()
             if (removedPaths.contains(item.path))
                 continue;
             qint64 itemFreed = 0;
-            if (removeItem(category, item, &itemFreed)) {
+            if (removeItem(roots, category, item, &itemFreed)) {
                 freed += itemFreed;
                 ++cleaned;
                 removedPaths.insert(item.path);
@@ -749,7 +771,24 @@ void BrowserCleaner::doClean()
                                  .arg(failed));
 }
 
-bool BrowserCleaner::removeItem(const CleanCategory &category, const CleanItem &item, qint64 *freed) const
+// The allowed roots, each pinned inside the home for the whole clean: items are removed relative
+// to them, so a profile folder swapped for a link meanwhile stops its items instead of leading
+// the removal elsewhere.
+QList<PinnedRoot> BrowserCleaner::pinnedRoots() const
+{
+    QList<PinnedRoot> roots;
+    for (const QString &path : m_allowedRoots) {
+        const PinnedRoot root = PinnedRoot::open(path, QDir::homePath());
+        if (root.isOpen())
+            roots.append(root);
+        else if (root.status() == PinnedRoot::Refused)
+            Logger::instance()->warning(QStringLiteral("Refusing to clean in %1: %2").arg(path, root.reason()));
+    }
+    return roots;
+}
+
+bool BrowserCleaner::removeItem(
+    const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item, qint64 *freed) const
 {
     if (category.id == firefoxHistoryCategoryId()) {
         const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(item.path);
@@ -757,5 +796,30 @@ bool BrowserCleaner::removeItem(const CleanCategory &category, const CleanItem &
         return cleared.ok;
     }
     *freed = item.size;
-    return item.isDirectory ? FileUtils::deleteDirectory(item.path) : SqliteFiles::remove(item.path);
+    // The deepest root holding the item: its path is checked as written, no link resolved. An
+    // item that is a root itself (Safari's cache folder) is removed from the root's folder.
+    const PinnedRoot *root = nullptr;
+    PinnedRoot parentOfRoot;
+    for (const PinnedRoot &candidate : roots) {
+        if (item.path.startsWith(candidate.path() + QLatin1Char('/'))
+            && (!root || candidate.path().size() > root->path().size()))
+            root = &candidate;
+    }
+    if (!root
+        && std::any_of(roots.cbegin(), roots.cend(), [&](const PinnedRoot &r) { return r.path() == item.path; })) {
+        parentOfRoot = PinnedRoot::open(QFileInfo(item.path).absolutePath(), QDir::homePath());
+        if (parentOfRoot.isOpen())
+            root = &parentOfRoot;
+    }
+    if (!root) {
+        Logger::instance()->warning(
+            QStringLiteral("Refusing to remove %1: outside the browsers' folders").arg(item.path));
+        return false;
+    }
+    if (!item.isDirectory)
+        return SqliteFiles::remove(*root, item.path);
+    const FileUtils::Removal removal = FileUtils::removeUnder(*root, item.path, FileUtils::Expect::Folder);
+    if (!removal.removed() && !removal.reason.isEmpty())
+        Logger::instance()->warning(QStringLiteral("Cannot remove %1: %2").arg(item.path, removal.reason));
+    return removal.removed();
 }

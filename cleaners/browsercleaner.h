@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QStringList>
 
+class PinnedRoot;
+
 // Finds and removes per-profile data of the supported browsers, driven by the browser rules
 // file. Reads and deletes only inside the browsers' own folders; a clean leaves out the browsers
 // that are unticked or running (and names the running ones) and cleans the others.
@@ -73,7 +75,9 @@ private:
     // Stable ids of the enabled browsers that are not running; names the running ones to the user.
     QSet<QString> browsersToClean();
     static bool categoryOfBrowserIn(const CleanCategory &category, const QSet<QString> &browsers);
-    bool removeItem(const CleanCategory &category, const CleanItem &item, qint64 *freed) const;
+    QList<PinnedRoot> pinnedRoots() const;
+    bool removeItem(
+        const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item, qint64 *freed) const;
 
     QList<BrowserInfo> m_browsers;
     QList<BrowserCleanRule> m_rules;

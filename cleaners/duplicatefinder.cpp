@@ -65,8 +65,10 @@ const QStringList &skippedPrefixes()
 bool isSkipped(const QString &path)
 {
     const QStringList &prefixes = skippedPrefixes();
-    return std::any_of(
-        prefixes.cbegin(), prefixes.cend(), [&](const QString &prefix) { return path.startsWith(prefix); });
+    // Compared at a "/" boundary: "/devices" is not below "/dev".
+    return std::any_of(prefixes.cbegin(), prefixes.cend(), [&](const QString &prefix) {
+        return path.startsWith(prefix) && (path.size() == prefix.size() || path.at(prefix.size()) == QLatin1Char('/'));
+    });
 }
 
 // Calls visit for every regular file below root, depth first, in the order the file system

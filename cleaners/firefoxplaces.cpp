@@ -275,9 +275,10 @@ QString measureHistory(QSqlDatabase &db, FirefoxPlaces::Measure measure, qint64 
 FirefoxPlaces::ClearResult FirefoxPlaces::clearHistory(const QString &databasePath)
 {
     ClearResult result;
-    const QFileInfo database(databasePath);
-    if (database.isSymLink() || !database.isFile()) {
-        Logger::instance()->warning(QStringLiteral("Firefox history is not a database file: ") + databasePath);
+    if (!SqliteFiles::isSafeToOpen(databasePath)) {
+        Logger::instance()->warning(
+            QStringLiteral("Firefox history is not a database file, or a file beside it is not a regular file: ")
+            + databasePath);
         return result;
     }
     const qint64 before = SqliteFiles::occupiedSize(databasePath);
@@ -296,12 +297,8 @@ qint64 FirefoxPlaces::historySize(const QString &databasePath, Measure measure)
 {
     // SQLite opens the database and its companions: each must be a regular file (a FIFO would
     // block the scan for ever) or, for the companions, absent.
-    if (!QFileInfo(databasePath).isFile())
+    if (!SqliteFiles::isSafeToOpen(databasePath))
         return -1;
-    for (const char *suffix : { "", "-wal", "-shm", "-journal" }) {
-        if (!FileUtils::isRegularFileOrAbsent(databasePath + QLatin1String(suffix)))
-            return -1;
-    }
     const qint64 occupied = SqliteFiles::occupiedSize(databasePath);
     qint64 historyBytes = 0;
     qint64 usedBytes = 0;

@@ -1,14 +1,17 @@
 #include "folderlisting.h"
 
+#include "core/fileutils.h"
+#include "core/logger.h"
+#include "core/pinnedroot.h"
+#include "core/treewalker.h"
+
 #include <QFile>
 
 #include <cstring>
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -82,6 +85,112 @@ private:
     bool m_matchAll = false;
 };
 
+// Collects the listing of one root. The folders entered form a stack mirroring the walk's, so
+// the files visited belong to the folder on top, and a folder's range of items is known when it
+// is left.
+class FolderListing::Walk final : public TreeWalker::Visitor
+{
+public:
+    Walk(const NameFilter &filter, bool recursive, const QString &rootPath, const std::function<bool()> &stop,
+        Listing &listing)
+        : m_filter(filter)
+        , m_recursive(recursive)
+        , m_stop(stop)
+        , m_listing(listing)
+    {
+        m_open.append({ rootPath, listing.items.size() });
+    }
+
+    void visitFile(const TreeWalker::Entry &entry) override
+    {
+        const QByteArray &name = entry.name();
+        if (entry.type() != DT_REG || name.startsWith('.') || !m_filter.matches(name.constData()))
+            return;
+        struct stat info;
+        if (!entry.stat(&info) || !S_ISREG(info.st_mode) || isHiddenEntry(name.constData(), info))
+            return;
+        QString fileName;
+        if (!textName(entry, &fileName))
+            return;
+        m_listing.items.append(CleanItem(fileName, m_open.last().path + QLatin1Char('/') + fileName, info.st_size));
+    }
+
+    bool enterFolder(const TreeWalker::Entry &entry) override
+    {
+        if (!m_recursive || entry.name().startsWith('.'))
+            return false;
+#ifdef UF_HIDDEN
+        // Only where folders carry a hidden flag is there more to check than the name.
+        struct stat info;
+        if (!entry.stat(&info) || isHiddenEntry(entry.name().constData(), info))
+            return false;
+#endif
+        QString name;
+        if (!textName(entry, &name))
+            return false;
+        m_open.append({ m_open.last().path + QLatin1Char('/') + name, m_listing.items.size() });
+        return true;
+    }
+
+    void leaveFolder(const TreeWalker::Entry &) override
+    {
+        close();
+    }
+
+    void otherDevice(const TreeWalker::Entry &) override
+    {
+        Logger::instance()->info(
+            QStringLiteral("Skipping %1: another volume is mounted there").arg(m_open.last().path));
+        m_open.removeLast();
+    }
+
+    void failed(const TreeWalker::Entry &, int) override
+    {
+        m_open.removeLast();
+    }
+
+    bool stopRequested() override
+    {
+        return m_stop();
+    }
+
+    // Records the root's range once the walk is over.
+    void finish()
+    {
+        while (!m_open.isEmpty())
+            close();
+    }
+
+private:
+    struct OpenFolder
+    {
+        QString path;
+        qsizetype first;
+    };
+
+    void close()
+    {
+        const OpenFolder folder = m_open.takeLast();
+        m_listing.folders.insert(folder.path, { folder.first, m_listing.items.size() });
+    }
+
+    bool textName(const TreeWalker::Entry &entry, QString *name) const
+    {
+        if (FileUtils::decodeName(entry.name(), name))
+            return true;
+        Logger::instance()->warning(
+            QStringLiteral("Skipping %1/%2: the name is not valid text")
+                .arg(m_open.last().path, QString::fromLatin1(entry.name().toPercentEncoding("/"))));
+        return false;
+    }
+
+    const NameFilter &m_filter;
+    const bool m_recursive;
+    const std::function<bool()> &m_stop;
+    Listing &m_listing;
+    QList<OpenFolder> m_open;
+};
+
 FolderListing::FolderListing(std::function<bool()> stopRequested)
     : m_stopRequested(std::move(stopRequested))
 {
@@ -92,22 +201,25 @@ void FolderListing::clear()
     m_listings.clear();
 }
 
-void FolderListing::list(const QString &folder, const QStringList &patterns, bool recursive, QList<CleanItem> &items)
+void FolderListing::list(const PinnedRoot &root, const QStringList &patterns, bool recursive, QList<CleanItem> &items)
 {
     const NameFilter filter(patterns);
+    const QString folder = root.path();
     if (listFromMemory(folder, filter, recursive, items))
         return;
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    if (!root.isOpen())
         return;
     Listing listing;
-    walkFolder(fd, folder, filter, recursive, listing);
+    Walk walk(filter, recursive, folder, m_stopRequested, listing);
+    const TreeWalker::Outcome outcome = TreeWalker::walk(root.fd(), QFile::encodeName(folder), walk);
+    walk.finish();
     if (items.isEmpty())
         items = listing.items;
     else
         items.append(listing.items);
     // Only a complete listing of every file answers later questions.
-    if (filter.matchesAll() && recursive && !m_stopRequested())
+    if (filter.matchesAll() && recursive && outcome != TreeWalker::Outcome::Stopped
+        && outcome != TreeWalker::Outcome::Aborted)
         m_listings.append(listing);
 }
 
@@ -129,65 +241,4 @@ bool FolderListing::listFromMemory(
         return true;
     }
     return false;
-}
-
-// Takes ownership of dirFd. The files of a folder come first, then its subfolders in order, so
-// the items below any folder form one contiguous range of the listing.
-void FolderListing::walkFolder(
-    int dirFd, const QString &folder, const NameFilter &filter, bool recursive, Listing &listing)
-{
-    DIR *dir = ::fdopendir(dirFd);
-    if (!dir) {
-        ::close(dirFd);
-        return;
-    }
-    const qsizetype first = listing.items.size();
-    QList<QByteArray> subfolders;
-    while (const dirent *entry = ::readdir(dir)) {
-        if (m_stopRequested())
-            break;
-        const char *name = entry->d_name;
-        if (name[0] == '.')
-            continue;
-        unsigned char type = entry->d_type;
-        struct stat info;
-        bool haveInfo = false;
-        if (type == DT_UNKNOWN) {
-            if (::fstatat(dirFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
-            type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
-            haveInfo = true;
-        }
-        if (type == DT_DIR) {
-            if (recursive)
-                subfolders.append(QByteArray(name));
-            continue;
-        }
-        if (type != DT_REG || !filter.matches(name))
-            continue;
-        if (!haveInfo && ::fstatat(dirFd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
-        if (!S_ISREG(info.st_mode) || isHiddenEntry(name, info))
-            continue;
-        const QString fileName = QFile::decodeName(name);
-        listing.items.append(CleanItem(fileName, folder + QLatin1Char('/') + fileName, info.st_size));
-    }
-    for (const QByteArray &name : std::as_const(subfolders)) {
-        if (m_stopRequested())
-            break;
-        const int childFd = ::openat(dirFd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (childFd < 0)
-            continue;
-#ifdef UF_HIDDEN
-        // Only where folders carry a hidden flag is there more to check than the name.
-        struct stat info;
-        if (::fstat(childFd, &info) != 0 || isHiddenEntry(name.constData(), info)) {
-            ::close(childFd);
-            continue;
-        }
-#endif
-        walkFolder(childFd, folder + QLatin1Char('/') + QFile::decodeName(name), filter, recursive, listing);
-    }
-    ::closedir(dir);
-    listing.folders.insert(folder, { first, listing.items.size() });
 }

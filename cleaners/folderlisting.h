@@ -9,19 +9,23 @@
 
 #include <functional>
 
-// Lists the regular, non-hidden files below folders with a POSIX walk (openat/readdir, entries
-// typed from the directory, links never followed, hidden folders never entered). Complete
-// listings are remembered, so a folder inside one already listed is answered from memory
-// instead of being walked again: several junk rules look into the same caches folder.
+class PinnedRoot;
+
+// Lists the regular, non-hidden files below pinned folders with TreeWalker (entries typed from
+// the listing, links never followed, hidden folders and other volumes never entered, any depth).
+// A name that cannot be held as text is skipped with a log line. Complete listings are
+// remembered, so a folder inside one already listed is answered from memory instead of being
+// walked again: several junk rules look into the same caches folder.
 class FolderListing final
 {
 public:
     explicit FolderListing(std::function<bool()> stopRequested);
 
-    // Appends the files below folder whose names match one of the shell wildcards
+    // Appends the files below the root whose names match one of the shell wildcards
     // (case-insensitive), in directory order; descends into subfolders only when recursive.
-    // Returns early, keeping what was found, once a stop is requested.
-    void list(const QString &folder, const QStringList &patterns, bool recursive, QList<CleanItem> &items);
+    // Item paths begin with root.path(). Returns early, keeping what was found, once a stop is
+    // requested.
+    void list(const PinnedRoot &root, const QStringList &patterns, bool recursive, QList<CleanItem> &items);
     // Forgets every remembered listing.
     void clear();
 
@@ -34,9 +38,9 @@ private:
     };
 
     class NameFilter;
+    class Walk;
 
     bool listFromMemory(const QString &folder, const NameFilter &filter, bool recursive, QList<CleanItem> &items) const;
-    void walkFolder(int dirFd, const QString &folder, const NameFilter &filter, bool recursive, Listing &listing);
 
     std::function<bool()> m_stopRequested;
     QList<Listing> m_listings;

@@ -2,6 +2,7 @@
 
 #include "core/logger.h"
 #include "core/fileutils.h"
+#include "core/pinnedroot.h"
 
 #include <QDebug>
 #include <QDir>
@@ -14,8 +15,6 @@
 #include <QJsonObject>
 #include <QSet>
 
-#include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -74,39 +73,53 @@ void removeDuplicatePaths(QList<CleanItem> &items)
     items = unique;
 }
 
-// Tells whether a clean may remove a path: it must be one of the folders or files a rule
-// expanded to, or lie in a folder inside one once links in that folder's path are resolved.
-// The entry itself is not resolved: a link is removed as a link, whatever it points at.
-class RuleBoundary
+// The roots a clean of one category may remove inside, each pinned once: a rule folder is pinned
+// itself; a rule path naming a file pins its folder and allows that one file. A root leading
+// out of its base (a link in the home pointing elsewhere) is refused when pinned.
+class RuleRoots
 {
 public:
-    explicit RuleBoundary(const QStringList &roots)
-        : m_roots(roots)
+    template<typename RulePaths> explicit RuleRoots(const RulePaths &paths)
     {
+        for (const auto &rulePath : paths) {
+            const QByteArray path = QFile::encodeName(rulePath.path);
+            struct stat info;
+            if (::lstat(path.constData(), &info) != 0)
+                continue;
+            if (S_ISDIR(info.st_mode)) {
+                m_roots.append({ PinnedRoot::open(rulePath.path, rulePath.base), QString() });
+            } else {
+                const QFileInfo file(rulePath.path);
+                m_roots.append({ PinnedRoot::open(file.absolutePath(), rulePath.base), rulePath.path });
+            }
+            const Root &root = m_roots.last();
+            if (root.pinned.status() == PinnedRoot::Refused)
+                Logger::instance()->warning(
+                    QStringLiteral("Refusing to clean in %1: %2").arg(rulePath.path, root.pinned.reason()));
+        }
     }
 
-    bool allows(const QString &path)
+    // The open root path lies below (or, for a file rule, is); null when there is none.
+    const PinnedRoot *rootFor(const QString &path) const
     {
-        const QFileInfo entry(path);
-        const QString name = entry.fileName();
-        if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-            return false;
-        if (m_roots.contains(QDir::cleanPath(path)))
-            return true;
-        const QString folder = entry.absolutePath();
-        const auto known = m_folders.constFind(folder);
-        if (known != m_folders.cend())
-            return known.value();
-        const bool inside = std::any_of(
-            m_roots.cbegin(), m_roots.cend(), [&](const QString &root) { return FileUtils::isInside(folder, root); });
-        m_folders.insert(folder, inside);
-        return inside;
+        for (const Root &root : m_roots) {
+            if (!root.pinned.isOpen())
+                continue;
+            if (!root.onlyFile.isEmpty() ? path == root.onlyFile
+                                         : path.startsWith(root.pinned.path() + QLatin1Char('/')))
+                return &root.pinned;
+        }
+        return nullptr;
     }
 
 private:
-    QStringList m_roots;
-    // Verdicts per folder: the items of one folder share them.
-    QHash<QString, bool> m_folders;
+    struct Root
+    {
+        PinnedRoot pinned;
+        QString onlyFile;
+    };
+
+    QList<Root> m_roots;
 };
 
 // The length of the deepest of roots holding path (or being it), 0 when none does.
@@ -118,6 +131,32 @@ qsizetype closestRootLength(const QString &path, const QStringList &roots)
             best = root.size();
     }
     return best;
+}
+
+// Removes what the clean listed, relative to its pinned root; every refusal and failure is
+// logged. A folder found where a file was listed is not what the user chose: it is left alone.
+bool removeItem(const PinnedRoot &root, const CleanItem &item)
+{
+    const FileUtils::Removal removal = FileUtils::removeUnder(
+        root, item.path, item.isDirectory ? FileUtils::Expect::Folder : FileUtils::Expect::File);
+    switch (removal.status) {
+    case FileUtils::Removal::Removed:
+        return true;
+    case FileUtils::Removal::Missing:
+        Logger::instance()->warning(QStringLiteral("File not found: %1").arg(item.path));
+        return false;
+    case FileUtils::Removal::Refused:
+        Logger::instance()->warning((item.isDirectory ? QStringLiteral("Failed to remove directory: %1 - refused: %2")
+                                                      : QStringLiteral("Failed to remove file: %1 - refused: %2"))
+                                        .arg(item.path, removal.reason));
+        return false;
+    case FileUtils::Removal::Failed:
+        break;
+    }
+    Logger::instance()->warning((item.isDirectory ? QStringLiteral("Failed to remove directory: %1 - %2")
+                                                  : QStringLiteral("Failed to remove file: %1 - %2"))
+                                    .arg(item.path, removal.reason));
+    return false;
 }
 
 } // namespace
@@ -280,15 +319,18 @@ void JunkCleaner::scanCategory(const JunkRule &rule)
 
     QStringList walkedRecursively;
     QStringList contributingRoots;
-    for (const QString &rulePath : rule.paths) {
-        const QString path = expandPath(rulePath);
+    for (const QString &rulePathText : rule.paths) {
+        const RulePath rulePath = expandRulePath(rulePathText);
+        const QString &path = rulePath.path;
         if (isCancelled())
             return;
         if (path.isEmpty())
             continue;
-        const QFileInfo info(path);
+        struct stat info;
+        if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+            continue;
         const int before = category.items.size();
-        if (info.isDir()) {
+        if (S_ISDIR(info.st_mode)) {
             const bool covered = std::any_of(walkedRecursively.cbegin(), walkedRecursively.cend(),
                 [&](const QString &earlier) { return coveredBy(path, earlier); });
             if (covered)
@@ -296,13 +338,16 @@ void JunkCleaner::scanCategory(const JunkRule &rule)
             if (rule.topLevelEntries)
                 listTopLevelEntries(path, category.items);
             else
-                scanDirectory(path, rule.patterns, category.items, rule.recursive);
+                scanFolder(rulePath, rule.patterns, category.items, rule.recursive);
             if (rule.recursive)
                 walkedRecursively.append(path);
             if (isSharedFolder(path))
                 keepOwnFiles(category.items, before);
-        } else if (info.isFile() && !info.isSymLink()) {
-            CleanItem item(info.fileName(), path, info.size());
+        } else if (S_ISREG(info.st_mode)) {
+            const RuleRoots roots(QList<RulePath> { rulePath });
+            if (!roots.rootFor(path))
+                continue;
+            CleanItem item(QFileInfo(path).fileName(), path, info.st_size);
             item.checked = rule.defaultChecked;
             item.riskLevel = rule.riskLevel;
             category.items.append(item);
@@ -339,13 +384,14 @@ QString JunkCleaner::expandPath(const QString &path)
     return QDir::cleanPath(QDir::toNativeSeparators(expanded));
 }
 
-void JunkCleaner::scanDirectory(
-    const QString &dir, const QStringList &patterns, QList<CleanItem> &items, bool recursive)
+JunkCleaner::RulePath JunkCleaner::expandRulePath(const QString &path)
 {
-    if (!QFileInfo(dir).isDir())
-        return;
-    const QStringList filters = patterns.isEmpty() ? QStringList { QStringLiteral("*") } : patterns;
-    m_listing.list(dir, filters, recursive, items);
+    RulePath expanded { FileUtils::withoutRepeatedSlashes(expandPath(path)), QDir::homePath() };
+    if (path.startsWith(QLatin1String("%TEMP%"), Qt::CaseInsensitive))
+        expanded.base = QDir::tempPath();
+    else if (path.startsWith(QLatin1String("%PROGRAMDATA%"), Qt::CaseInsensitive))
+        expanded.base = QStringLiteral("/Library");
+    return expanded;
 }
 
 // The Trash is emptied entry by entry: each visible file at its top level is an item, and each
@@ -382,15 +428,29 @@ void JunkCleaner::keepOwnFiles(QList<CleanItem> &items, qsizetype first)
     items.erase(std::remove_if(items.begin() + first, items.end(), foreign), items.end());
 }
 
-QStringList JunkCleaner::allowedRoots(const QString &categoryId) const
+// A rule folder that is a link is skipped like a link to a file: the folder is pinned inside its
+// base, so neither a link there nor one swapped in later leads the walk elsewhere.
+void JunkCleaner::scanFolder(
+    const RulePath &folder, const QStringList &patterns, QList<CleanItem> &items, bool recursive)
 {
-    QStringList roots;
+    const PinnedRoot root = PinnedRoot::open(folder.path, folder.base);
+    if (root.status() == PinnedRoot::Refused) {
+        Logger::instance()->warning(QStringLiteral("Skipping %1: %2").arg(folder.path, root.reason()));
+        return;
+    }
+    const QStringList filters = patterns.isEmpty() ? QStringList { QStringLiteral("*") } : patterns;
+    m_listing.list(root, filters, recursive, items);
+}
+
+QList<JunkCleaner::RulePath> JunkCleaner::allowedRoots(const QString &categoryId) const
+{
+    QList<RulePath> roots;
     for (const JunkRule &rule : m_rules) {
         if (rule.id != categoryId)
             continue;
         for (const QString &path : rule.paths) {
-            const QString root = expandPath(path);
-            if (!root.isEmpty())
+            const RulePath root = expandRulePath(path);
+            if (!root.path.isEmpty())
                 roots.append(root);
         }
     }
@@ -422,7 +482,7 @@ void JunkCleaner::doClean()
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
         if (!category.checked)
             continue;
-        RuleBoundary boundary(allowedRoots(category.id));
+        const RuleRoots roots(allowedRoots(category.id));
         for (const CleanItem &item : category.items) {
             if (isCancelled()) {
                 finish(Cancelled);
@@ -436,13 +496,14 @@ void JunkCleaner::doClean()
                 emit cleanProgress(counter, total, cleanedBytes);
                 sinceProgress.restart();
             }
-            if (!boundary.allows(item.path)) {
+            const PinnedRoot *root = roots.rootFor(item.path);
+            if (!root) {
                 Logger::instance()->warning(QStringLiteral("Refusing to remove %1: outside the folders of rule %2")
                                                 .arg(item.path, category.id));
                 ++failedCount;
                 continue;
             }
-            if (deleteFileOrDir(item)) {
+            if (removeItem(*root, item)) {
                 cleanedBytes += item.size;
                 ++cleanedCount;
             } else {
@@ -451,34 +512,4 @@ void JunkCleaner::doClean()
         }
     }
     finish(Finished);
-}
-
-bool JunkCleaner::deleteFileOrDir(const CleanItem &item)
-{
-    const QString &path = item.path;
-    struct stat info;
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) {
-        Logger::instance()->warning(QStringLiteral("File not found: %1").arg(path));
-        return false;
-    }
-    const bool isFolder = S_ISDIR(info.st_mode);
-    if (item.isDirectory) {
-        if (!isFolder || !FileUtils::deleteDirectory(path)) {
-            Logger::instance()->warning(QStringLiteral("Failed to remove directory: %1").arg(path));
-            return false;
-        }
-        return true;
-    }
-    // A folder found where a file was listed is not what the user chose: it is left alone.
-    if (isFolder) {
-        Logger::instance()->warning(
-            QStringLiteral("Failed to remove file: %1 - %2").arg(path, QStringLiteral("Is a directory")));
-        return false;
-    }
-    if (!FileUtils::deleteFile(path)) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
-        Logger::instance()->warning(QStringLiteral("Failed to remove file: %1 - %2").arg(path, reason));
-        return false;
-    }
-    return true;
 }

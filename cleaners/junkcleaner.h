@@ -27,17 +27,25 @@ protected:
     void doClean() override;
 
 private:
+    // A rule's path with its folder variables expanded, and the folder it must lie in: the
+    // temporary folder for %TEMP%, /Library for %PROGRAMDATA%, the home folder otherwise.
+    struct RulePath
+    {
+        QString path;
+        QString base;
+    };
+
     static JunkRule ruleFromJson(const QJsonObject &object);
     void scanCategory(const JunkRule &rule);
     void keepEachFileInItsClosestRule();
     static QString expandPath(const QString &path);
+    static RulePath expandRulePath(const QString &path);
     void listTopLevelEntries(const QString &dir, QList<CleanItem> &items);
     static bool isSharedFolder(const QString &dir);
     static void keepOwnFiles(QList<CleanItem> &items, qsizetype first);
-    void scanDirectory(const QString &dir, const QStringList &patterns, QList<CleanItem> &items, bool recursive);
+    void scanFolder(const RulePath &folder, const QStringList &patterns, QList<CleanItem> &items, bool recursive);
     // The folders and files the rules with this id expand to: a clean never leaves them.
-    QStringList allowedRoots(const QString &categoryId) const;
-    static bool deleteFileOrDir(const CleanItem &item);
+    QList<RulePath> allowedRoots(const QString &categoryId) const;
 
     QList<JunkRule> m_rules;
     // Used only by the scan, on the worker thread.

@@ -1,18 +1,17 @@
 #include "sqlitefiles.h"
 
 #include "core/fileutils.h"
+#include "core/logger.h"
+#include "core/pinnedroot.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
 const char *const kCompanionSuffixes[] = { "-wal", "-shm", "-journal" };
-
-bool exists(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
 
 } // namespace
 
@@ -34,15 +33,34 @@ bool SqliteFiles::isCompanion(const QString &path)
     return false;
 }
 
-bool SqliteFiles::remove(const QString &databasePath)
+bool SqliteFiles::remove(const PinnedRoot &root, const QString &databasePath)
 {
-    if (!FileUtils::deleteFile(databasePath))
+    const FileUtils::Removal database = FileUtils::removeUnder(root, databasePath, FileUtils::Expect::File);
+    if (!database.removed()) {
+        if (!database.reason.isEmpty())
+            Logger::instance()->warning(QStringLiteral("Cannot remove %1: %2").arg(databasePath, database.reason));
         return false;
+    }
     bool removed = true;
     for (const char *suffix : kCompanionSuffixes) {
         const QString companion = databasePath + QLatin1String(suffix);
-        if (exists(companion) && !FileUtils::deleteFile(companion))
-            removed = false;
+        const FileUtils::Removal removal = FileUtils::removeUnder(root, companion, FileUtils::Expect::File);
+        if (removal.removed() || removal.status == FileUtils::Removal::Missing)
+            continue;
+        Logger::instance()->warning(QStringLiteral("Cannot remove %1: %2").arg(companion, removal.reason));
+        removed = false;
     }
     return removed;
+}
+
+bool SqliteFiles::isSafeToOpen(const QString &databasePath)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(databasePath).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    for (const char *suffix : kCompanionSuffixes) {
+        if (!FileUtils::isRegularFileOrAbsent(databasePath + QLatin1String(suffix)))
+            return false;
+    }
+    return true;
 }

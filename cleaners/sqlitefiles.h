@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class PinnedRoot;
+
 // An SQLite database is its main file together with the -wal, -shm and -journal files beside
 // it; they are measured and removed as one. A left-over -wal file would be replayed into a new
 // database of the same name.
@@ -12,7 +14,11 @@ public:
     static qint64 occupiedSize(const QString &databasePath);
     // True for a -wal, -shm or -journal file whose database lies beside it.
     static bool isCompanion(const QString &path);
-    // Removes the database, then its companions; links are removed as links. True when none is
-    // left; a database that cannot be removed keeps its companions.
-    static bool remove(const QString &databasePath);
+    // Removes the database, then its companions, below the pinned root (FileUtils::removeUnder);
+    // links are removed as links. True when none is left; a database that cannot be removed keeps
+    // its companions. Every refusal or failure is logged.
+    static bool remove(const PinnedRoot &root, const QString &databasePath);
+    // True when the database is a regular file and each companion is one or absent (links not
+    // followed): only then may SQLite open it, which would block for ever on a FIFO.
+    static bool isSafeToOpen(const QString &databasePath);
 };

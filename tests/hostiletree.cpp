@@ -138,6 +138,24 @@ int chainDepth(const QString &parent, const QByteArray &name)
     }
 }
 
+bool chainEndsInFile(const QString &parent, const QByteArray &name)
+{
+    int fd = ::open(QFile::encodeName(parent).constData(), O_RDONLY | O_DIRECTORY);
+    while (fd >= 0) {
+        const int child = ::openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+        if (child < 0)
+            break;
+        ::close(fd);
+        fd = child;
+    }
+    if (fd < 0)
+        return false;
+    struct stat info;
+    const bool found = ::fstatat(fd, "bottom.bin", &info, AT_SYMLINK_NOFOLLOW) == 0;
+    ::close(fd);
+    return found;
+}
+
 bool makeFifo(const QString &path)
 {
     return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;

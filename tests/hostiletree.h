@@ -40,6 +40,8 @@ namespace HostileTree {
 bool makeDeepChain(const QString &parent, const QByteArray &name, int depth, int fileSize);
 // Counts the levels of such a chain that still exist below parent (0 when parent is gone).
 int chainDepth(const QString &parent, const QByteArray &name);
+// True when the deepest folder of such a chain still holds "bottom.bin".
+bool chainEndsInFile(const QString &parent, const QByteArray &name);
 // Makes a FIFO at path (its folder must exist).
 bool makeFifo(const QString &path);
 // Runs work on a new thread with a stack of stackBytes and waits for it.

@@ -1,14 +1,23 @@
+#include "cleaners/browsercleaner.h"
+#include "cleaners/junkcleaner.h"
 #include "core/fileutils.h"
 #include "core/pinnedroot.h"
 #include "core/treewalker.h"
+#include "faketools.h"
 #include "hostiletree.h"
 #include "testhome.h"
 
 #include <QtTest>
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include <memory>
+
 #include <cerrno>
 #include <climits>
 #include <dirent.h>
+#include <sys/stat.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -36,6 +45,10 @@ private slots:
     void mountPointInsideRemovedFolderIsLeftAlone();
     void mountPointOnTheWayRefuses();
     void rootOnAnotherVolumeIsRefused();
+    void clean_data();
+    void clean();
+    void namesThatAreNotTextAreSkipped();
+    void oversizedProfilesIniIsRefused();
 };
 
 namespace {
@@ -390,6 +403,339 @@ void TestHostileTrees::rootOnAnotherVolumeIsRefused()
     home.makeFile(QStringLiteral("Library/Caches/app/data"), 5);
     const PinnedRoot root = PinnedRoot::open(home.filePath(QStringLiteral("Library/Caches/app")), home.path());
     QCOMPARE(root.status(), PinnedRoot::Refused);
+}
+
+// ---- engine cleans on hostile homes ----
+
+namespace {
+
+enum class Engine { Junk, Browser };
+
+using Builder = std::function<void(const TestHome &, const SentinelTree &)>;
+using AfterScan = std::function<void(const TestHome &, const SentinelTree &, CleanEngine &)>;
+using BeforeRemove = std::function<void(const TestHome &, const SentinelTree &, const QByteArray &path)>;
+
+// One hostile home: how it is made, what happens between the scan and the clean or just before
+// a removal, and what must be left, gone, and never listed afterwards (paths in the home).
+struct HostileCase
+{
+    Engine engine = Engine::Junk;
+    QString mountAt; // a tmpfs is mounted here before building (mount namespace only)
+    Builder build;
+    AfterScan afterScan;
+    BeforeRemove beforeRemove;
+    QStringList mustRemain;
+    QStringList mustGo;
+    QStringList neverListed;
+    std::function<void(const TestHome &)> verify;
+};
+
+const QString kCaches = QStringLiteral("Library/Caches/");
+const QString kChromeDefault = QStringLiteral("Library/Application Support/Google/Chrome/Default/");
+const QString kFirefoxProfile = QStringLiteral("Library/Application Support/Firefox/Profiles/abc.default/");
+
+void swapForLink(const QString &folder, const QString &target)
+{
+    QVERIFY(QDir().rename(folder, folder + QStringLiteral(".moved")));
+    QVERIFY(QFile::link(target, folder));
+}
+
+void checkEverything(CleanEngine &engine)
+{
+    for (CleanCategory &category : engine.result().categories)
+        category.setAllItemsChecked(true);
+}
+
+// Replaces the items of a category of the scan with one the scan would never make.
+void injectItem(CleanEngine &engine, const QString &categoryId, const QString &path, bool isDirectory)
+{
+    CleanCategory *category = engine.result().findCategory(categoryId);
+    QVERIFY(category);
+    CleanItem item(QFileInfo(path).fileName(), path, 1);
+    item.isDirectory = isDirectory;
+    category->items = { item };
+}
+
+void makePlacesDatabase(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("hostile-places"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral("CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url TEXT)")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("hostile-places"));
+}
+
+QMap<QString, HostileCase> hostileCases()
+{
+    QMap<QString, HostileCase> cases;
+    HostileCase c;
+
+    c = HostileCase();
+    c.build = [](const TestHome &home, const SentinelTree &sentinel) {
+        home.makeFile(kCaches + QStringLiteral("app/x.bin"), 10);
+        home.makeLink(kCaches + QStringLiteral("com.apple.Safari"), sentinel.path());
+    };
+    c.mustGo = QStringList { kCaches + QStringLiteral("app/x.bin") };
+    c.neverListed = QStringList { kCaches + QStringLiteral("com.apple.Safari") };
+    cases.insert(QStringLiteral("junk, a rule folder is a link out of the home"), c);
+
+    c = HostileCase();
+    c.build = [](const TestHome &home, const SentinelTree &) {
+        home.makeFile(kCaches + QStringLiteral("com.apple.Safari/secret.txt"), 10);
+        home.makeFile(kCaches + QStringLiteral("com.apple.Safari/Cache/data_0"), 10);
+    };
+    c.afterScan = [](const TestHome &home, const SentinelTree &sentinel, CleanEngine &engine) {
+        // Only the browser caches are chosen: their rule names the swapped folder itself.
+        engine.result().findCategory(QStringLiteral("app_caches"))->checked = false;
+        swapForLink(home.filePath(kCaches + QStringLiteral("com.apple.Safari")), sentinel.path());
+    };
+    c.mustRemain = QStringList { kCaches + QStringLiteral("com.apple.Safari.moved/Cache/data_0") };
+    cases.insert(QStringLiteral("junk, a rule folder swapped for a link after the scan"), c);
+
+    c = HostileCase();
+    c.build = [](const TestHome &home, const SentinelTree &) {
+        for (const char *name : { "data_0", "index", "a", "b", "c" })
+            home.makeFile(kCaches + QStringLiteral("app/Cache/") + QLatin1String(name), 10);
+    };
+    // After the first file of the folder went, the folder becomes a link to the sentinel's.
+    c.beforeRemove = [](const TestHome &home, const SentinelTree &sentinel, const QByteArray &path) {
+        const QString folder = home.filePath(kCaches + QStringLiteral("app/Cache"));
+        if (path.startsWith(QByteArray(QFile::encodeName(folder) + '/')) && !QFileInfo(folder).isSymLink()
+            && QDir(folder).count() < 7)
+            swapForLink(folder, sentinel.filePath(QStringLiteral("Cache")));
+    };
+    cases.insert(QStringLiteral("junk, a folder swapped for a link during the clean"), c);
+
+    c = HostileCase();
+    c.mountAt = kCaches + QStringLiteral("volume");
+    c.build = [](const TestHome &home, const SentinelTree &) {
+        home.makeFile(kCaches + QStringLiteral("volume/on-the-volume.bin"), 10);
+        home.makeFile(kCaches + QStringLiteral("app/x.bin"), 10);
+    };
+    c.mustRemain = QStringList { kCaches + QStringLiteral("volume/on-the-volume.bin") };
+    c.mustGo = QStringList { kCaches + QStringLiteral("app/x.bin") };
+    c.neverListed = QStringList { kCaches + QStringLiteral("volume") };
+    cases.insert(QStringLiteral("junk, a volume mounted in the caches folder"), c);
+
+    c = HostileCase();
+    c.build = [](const TestHome &home, const SentinelTree &) {
+        QVERIFY(HostileTree::makeDeepChain(home.filePath(kCaches + QStringLiteral("deep")), "d", 2000, 10));
+        QVERIFY(HostileTree::makeDeepChain(
+            home.filePath(kCaches + QStringLiteral("long")), QByteArray(250, 'n'), PATH_MAX / 250 + 2, 10));
+    };
+    c.afterScan = [](const TestHome &, const SentinelTree &, CleanEngine &engine) {
+        const CleanCategory *caches = engine.result().findCategory(QStringLiteral("app_caches"));
+        QVERIFY(caches);
+        QCOMPARE(caches->items.size(), 2);
+    };
+    c.verify = [](const TestHome &home) {
+        for (const QString &top : { QStringLiteral("deep"), QStringLiteral("long") }) {
+            const QByteArray name = top == QLatin1String("deep") ? QByteArray("d") : QByteArray(250, 'n');
+            QVERIFY(!HostileTree::chainEndsInFile(home.filePath(kCaches + top), name));
+            QVERIFY(FileUtils::deleteDirectory(home.filePath(kCaches + top)));
+        }
+    };
+    cases.insert(QStringLiteral("junk, a tree 2000 levels deep and one past PATH_MAX"), c);
+
+    c = HostileCase();
+    c.build = [](const TestHome &home, const SentinelTree &) {
+        home.makeFile(kCaches + QStringLiteral("app/x.bin"), 10);
+        home.makeFile(kCaches + QStringLiteral("app/a/keep.bin"), 10);
+        home.makeFile(kCaches + QStringLiteral("app/a/b/keep.bin"), 10);
+    };
+    c.afterScan = [](const TestHome &home, const SentinelTree &, CleanEngine &engine) {
+        injectItem(engine, QStringLiteral("app_caches"), home.filePath(kCaches + QStringLiteral("app/a/b/..")), true);
+    };
+    c.mustRemain = QStringList { kCaches + QStringLiteral("app/a/keep.bin"),
+        kCaches + QStringLiteral("app/a/b/keep.bin"), kCaches + QStringLiteral("app/x.bin") };
+    cases.insert(QStringLiteral("junk, an item ending in \"..\""), c);
+
+    c = HostileCase();
+    c.engine = Engine::Browser;
+    c.build = [](const TestHome &home, const SentinelTree &) {
+        home.makeFile(kChromeDefault + QStringLiteral("Cache/data_0"), 10);
+        home.makeFile(kChromeDefault + QStringLiteral("Cache/index"), 10);
+    };
+    c.beforeRemove = [](const TestHome &home, const SentinelTree &sentinel, const QByteArray &) {
+        const QString profile = home.filePath(kChromeDefault.chopped(1));
+        if (!QFileInfo(profile).isSymLink())
+            swapForLink(profile, sentinel.path());
+    };
+    c.mustRemain
+        = QStringList { QStringLiteral("Library/Application Support/Google/Chrome/Default.moved/Cache/data_0") };
+    cases.insert(QStringLiteral("browser, a profile folder swapped for a link before its cache goes"), c);
+
+    c = HostileCase();
+    c.engine = Engine::Browser;
+    c.mountAt = kChromeDefault + QStringLiteral("Cache");
+    c.build = [](const TestHome &home, const SentinelTree &) {
+        home.makeFile(kChromeDefault + QStringLiteral("Cache/data_0"), 10);
+        home.makeFile(kChromeDefault + QStringLiteral("Code Cache/js/x"), 10);
+    };
+    c.mustRemain = QStringList { kChromeDefault + QStringLiteral("Cache/data_0") };
+    c.mustGo = QStringList { kChromeDefault + QStringLiteral("Code Cache") };
+    c.neverListed = QStringList { kChromeDefault + QStringLiteral("Cache") };
+    cases.insert(QStringLiteral("browser, a volume mounted as a cache folder"), c);
+
+    c = HostileCase();
+    c.engine = Engine::Browser;
+    c.mountAt = kChromeDefault + QStringLiteral("Cache/volume");
+    c.build = [](const TestHome &home, const SentinelTree &) {
+        home.makeFile(kChromeDefault + QStringLiteral("Cache/volume/data_0"), 10);
+        home.makeFile(kChromeDefault + QStringLiteral("Cache/own.bin"), 10);
+    };
+    c.mustRemain = QStringList { kChromeDefault + QStringLiteral("Cache/volume/data_0") };
+    c.mustGo = QStringList { kChromeDefault + QStringLiteral("Cache/own.bin") };
+    cases.insert(QStringLiteral("browser, a volume mounted inside a cache folder"), c);
+
+    c = HostileCase();
+    c.engine = Engine::Browser;
+    c.build = [](const TestHome &home, const SentinelTree &) {
+        makePlacesDatabase(home.filePath(kFirefoxProfile + QStringLiteral("places.sqlite")));
+        QVERIFY(HostileTree::makeFifo(home.filePath(kFirefoxProfile + QStringLiteral("places.sqlite-journal"))));
+    };
+    c.afterScan = [](const TestHome &, const SentinelTree &, CleanEngine &engine) { checkEverything(engine); };
+    c.mustRemain = QStringList { kFirefoxProfile + QStringLiteral("places.sqlite"),
+        kFirefoxProfile + QStringLiteral("places.sqlite-journal") };
+    cases.insert(QStringLiteral("browser, a FIFO beside the history database"), c);
+
+    c = HostileCase();
+    c.engine = Engine::Browser;
+    c.build = [](const TestHome &home, const SentinelTree &) {
+        home.makeFile(kChromeDefault + QStringLiteral("Cache/data_0"), 10);
+        home.makeFile(kChromeDefault + QStringLiteral("Bookmarks"), 10);
+    };
+    c.afterScan = [](const TestHome &home, const SentinelTree &, CleanEngine &engine) {
+        injectItem(engine, QStringLiteral("google_chrome_cache"),
+            home.filePath(kChromeDefault + QStringLiteral("Cache/..")), true);
+    };
+    c.mustRemain
+        = QStringList { kChromeDefault + QStringLiteral("Bookmarks"), kChromeDefault + QStringLiteral("Cache/data_0") };
+    cases.insert(QStringLiteral("browser, an item ending in \"..\""), c);
+
+    return cases;
+}
+
+bool waitForSignal(QSignalSpy &spy)
+{
+    return !spy.isEmpty() || spy.wait(20000);
+}
+
+} // namespace
+
+void TestHostileTrees::clean_data()
+{
+    QTest::addColumn<QString>("name");
+    const QStringList names = hostileCases().keys();
+    for (const QString &name : names)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestHostileTrees::clean()
+{
+    QFETCH(QString, name);
+    const HostileCase hostile = hostileCases().value(name);
+    if (!hostile.mountAt.isEmpty())
+        HOSTILE_TREE_RUN_IN_MOUNT_NAMESPACE();
+    SentinelTree sentinel;
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), "#!/bin/sh\nexit 1\n");
+    std::unique_ptr<HostileTree::TmpfsMount> volume;
+    if (!hostile.mountAt.isEmpty()) {
+        volume = std::make_unique<HostileTree::TmpfsMount>(home.filePath(hostile.mountAt));
+        QVERIFY(volume->isMounted());
+    }
+    hostile.build(home, sentinel);
+    std::unique_ptr<CleanEngine> engine;
+    if (hostile.engine == Engine::Junk) {
+        engine = std::make_unique<JunkCleaner>();
+        engine->loadRules(QStringLiteral(":/rules/junk_rules.json"));
+    } else {
+        auto browser = std::make_unique<BrowserCleaner>();
+        browser->loadRules(QStringLiteral(":/rules/browser_rules.json"));
+        engine = std::move(browser);
+    }
+
+    QSignalSpy scanned(engine.get(), &CleanEngine::scanFinished);
+    engine->startScan();
+    QVERIFY(waitForSignal(scanned));
+    for (const CleanCategory &category : engine->result().categories) {
+        for (const CleanItem &item : category.items) {
+            for (const QString &hidden : hostile.neverListed)
+                QVERIFY2(!item.path.startsWith(home.filePath(hidden)), qPrintable(item.path));
+            QVERIFY2(!item.path.startsWith(sentinel.path()), qPrintable(item.path));
+        }
+    }
+    if (hostile.afterScan)
+        hostile.afterScan(home, sentinel, *engine);
+
+    if (hostile.beforeRemove)
+        FileUtils::setBeforeRemoveHook([&](const QByteArray &path) { hostile.beforeRemove(home, sentinel, path); });
+    QSignalSpy cleaned(engine.get(), &CleanEngine::cleanFinished);
+    engine->startClean();
+    const bool finished = waitForSignal(cleaned);
+    FileUtils::setBeforeRemoveHook({});
+    QVERIFY(finished);
+
+    QVERIFY2(sentinel.unchanged(), qPrintable(sentinel.differences()));
+    for (const QString &path : hostile.mustRemain)
+        QVERIFY2(
+            QFileInfo(home.filePath(path)).exists() || QFileInfo(home.filePath(path)).isSymLink(), qPrintable(path));
+    for (const QString &path : hostile.mustGo)
+        QVERIFY2(!QFileInfo::exists(home.filePath(path)), qPrintable(path));
+    if (hostile.verify)
+        hostile.verify(home);
+}
+
+// A name that is not valid UTF-8 cannot be held as text: it is skipped with a log line, never
+// turned into a lossy name another file may carry.
+void TestHostileTrees::namesThatAreNotTextAreSkipped()
+{
+    TestHome home;
+    const QString folder = home.makeDir(kCaches + QStringLiteral("app"));
+    const QByteArray badName = QFile::encodeName(folder) + "/bad-\xff\xfe.bin";
+    const int fd = ::open(badName.constData(), O_WRONLY | O_CREAT, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    home.makeFile(kCaches + QStringLiteral("app/good.bin"), 5);
+    // The lossy text of the bad name, as a second file: it must not be taken for the first.
+    home.makeFile(kCaches + QStringLiteral("app/") + QFile::decodeName("bad-\xff\xfe.bin"), 7);
+
+    JunkCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/junk_rules.json"));
+    QSignalSpy scanned(&cleaner, &CleanEngine::scanFinished);
+    QTest::ignoreMessage(QtDebugMsg,
+        QRegularExpression(QStringLiteral("\\[WARN\\] Skipping .*/app/bad-%FF%FE\\.bin: the name is not valid text$")));
+    cleaner.startScan();
+    QVERIFY(waitForSignal(scanned));
+    const CleanCategory *caches = cleaner.result().findCategory(QStringLiteral("app_caches"));
+    QVERIFY(caches);
+    QCOMPARE(caches->items.size(), 2);
+    QSignalSpy cleaned(&cleaner, &CleanEngine::cleanFinished);
+    cleaner.startClean();
+    QVERIFY(waitForSignal(cleaned));
+    QCOMPARE(cleaned.at(0).at(1).toInt(), 2);
+    struct stat info;
+    QCOMPARE(::lstat(badName.constData(), &info), 0);
+}
+
+void TestHostileTrees::oversizedProfilesIniIsRefused()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("Library/Application Support/Firefox/profiles.ini"), 1024 * 1024 + 1, '#');
+    home.makeDir(QStringLiteral("Library/Application Support/Firefox/Profiles/abc.default"));
+    BrowserCleaner cleaner;
+    QTest::ignoreMessage(QtDebugMsg,
+        QRegularExpression(QStringLiteral("\\[WARN\\] Cannot read .*profiles\\.ini: larger than 1048576 bytes$")));
+    const QStringList profiles = cleaner.firefoxProfiles();
+    QCOMPARE(profiles,
+        QStringList { home.filePath(QStringLiteral("Library/Application Support/Firefox/Profiles/abc.default")) });
 }
 
 QTEST_GUILESS_MAIN(TestHostileTrees)

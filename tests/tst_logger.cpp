@@ -10,6 +10,8 @@ class TestLogger : public QObject
 private slots:
     void runsOfOneDayAppendWithHeaders();
     void levelTexts();
+    void linkAtTheLogPathIsNotFollowed();
+    void controlCharactersInNamesAreEscaped();
 };
 
 namespace {
@@ -61,6 +63,35 @@ void TestLogger::levelTexts()
     QCOMPARE(Logger::levelToString(Logger::Debug), QStringLiteral("DEBUG"));
     QCOMPARE(Logger::levelToString(Logger::Warning), QStringLiteral("WARN"));
     QCOMPARE(Logger::levelToString(static_cast<Logger::Level>(7)), QStringLiteral("UNKNOWN"));
+}
+
+void TestLogger::linkAtTheLogPathIsNotFollowed()
+{
+    TestHome home;
+    const QString folder = home.filePath(QStringLiteral("logs"));
+    const QString victim = home.makeFileWithContent(QStringLiteral("Documents/victim.txt"), "untouched\n");
+    QDir().mkpath(folder);
+    QVERIFY(QFile::link(victim, Logger::logFileName(folder)));
+
+    Logger::instance()->initialize(folder);
+    Logger::instance()->info(QStringLiteral("written somewhere"));
+
+    QCOMPARE(linesOf(victim), QStringList({ QStringLiteral("untouched"), QString() }));
+    QVERIFY(QFileInfo(Logger::logFileName(folder)).isSymLink());
+}
+
+// A file may be named with a line break: logged, it must not forge a line of its own.
+void TestLogger::controlCharactersInNamesAreEscaped()
+{
+    TestHome home;
+    const QString folder = home.filePath(QStringLiteral("logs"));
+    Logger::instance()->initialize(folder);
+    Logger::instance()->warning(QStringLiteral("Failed to remove file: a\n[2026-01-01 00:00:00.000] [INFO] forged\tb\x1b"));
+
+    const QStringList lines = linesOf(Logger::logFileName(folder));
+    QCOMPARE(lines.filter(QStringLiteral("forged")).size(), 1);
+    QVERIFY(lines.filter(QStringLiteral("forged")).first().endsWith(
+        QStringLiteral("[WARN] Failed to remove file: a\\n[2026-01-01 00:00:00.000] [INFO] forged\\tb\\x1b")));
 }
 
 QTEST_GUILESS_MAIN(TestLogger)

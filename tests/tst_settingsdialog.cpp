@@ -1,6 +1,8 @@
 #include "app/application.h"
 #include "app/settingsdialog.h"
+#include "cleaners/startupmanager.h"
 #include "dialogcloser.h"
+#include "faketools.h"
 #include "testhome.h"
 
 #include <QtTest>
@@ -21,6 +23,7 @@ private slots:
     void cancelWritesNothing();
     void saveWritesAllFourKeys();
     void aboutButtonOpensTheAboutCard();
+    void startAtLoginIsTheOwnAgent();
 
 private:
     QCheckBox *box(const SettingsDialog &dialog, const QString &text) const;
@@ -78,12 +81,10 @@ void TestSettingsDialog::firstRunShowsTheDefaults()
 
 void TestSettingsDialog::showsTheStoredValues()
 {
-    settings()->setValue(QStringLiteral("general/autoStart"), true);
     settings()->setValue(QStringLiteral("general/minimizeToTray"), true);
     settings()->setValue(QStringLiteral("clean/confirmClean"), false);
     settings()->setValue(QStringLiteral("clean/backupRegistry"), false);
     const SettingsDialog dialog;
-    QVERIFY(box(dialog, QStringLiteral("Start with Windows"))->isChecked());
     QVERIFY(box(dialog, QStringLiteral("Minimize to tray on close"))->isChecked());
     QVERIFY(!box(dialog, QStringLiteral("Confirm before cleaning"))->isChecked());
     QVERIFY(!box(dialog, QStringLiteral("Auto backup before registry cleaning"))->isChecked());
@@ -128,6 +129,31 @@ void TestSettingsDialog::aboutButtonOpensTheAboutCard()
     QTest::mouseClick(button(dialog, QStringLiteral("About")), Qt::LeftButton);
     QCOMPARE(closer.titles().size(), 1);
     QVERIFY(!settings()->contains(QStringLiteral("general/autoStart")));
+}
+
+void TestSettingsDialog::startAtLoginIsTheOwnAgent()
+{
+    const FakeTools tools;
+    StartupManager *startup = Application::instance()->startupManager();
+    const QString agent
+        = m_home->filePath(QStringLiteral("Library/LaunchAgents/com.sweepnook.startup.Sweepnook.plist"));
+    {
+        SettingsDialog dialog;
+        QVERIFY(!box(dialog, QStringLiteral("Start with Windows"))->isChecked());
+        box(dialog, QStringLiteral("Start with Windows"))->setChecked(true);
+        QTest::mouseClick(button(dialog, QStringLiteral("Save")), Qt::LeftButton);
+    }
+    QVERIFY(QFile::exists(agent));
+    QVERIFY(startup->startsAtLogin());
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootstrap gui/501 ") + agent));
+    {
+        SettingsDialog dialog;
+        QVERIFY(box(dialog, QStringLiteral("Start with Windows"))->isChecked());
+        box(dialog, QStringLiteral("Start with Windows"))->setChecked(false);
+        QTest::mouseClick(button(dialog, QStringLiteral("Save")), Qt::LeftButton);
+    }
+    QVERIFY(!QFile::exists(agent));
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootout gui/501 ") + agent));
 }
 
 int main(int argc, char *argv[])

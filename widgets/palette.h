@@ -20,5 +20,11 @@ inline const QColor Warning{0xF5, 0x9E, 0x0B};       // #F59E0B, medium risk, ca
 inline const QColor WarningTint{0xFE, 0xF3, 0xC7};   // #FEF3C7
 inline const QColor Danger{0xEF, 0x44, 0x44};        // #EF4444, high risk, failures
 inline const QColor DangerTint{0xFE, 0xE2, 0xE2};    // #FEE2E2
+inline const QColor SuccessTint{0xDC, 0xFC, 0xE7};   // #DCFCE7, own-item badges and icon tiles
+inline const QColor SuccessText{0x16, 0x65, 0x34};   // #166534
+inline const QColor WarningText{0x92, 0x40, 0x0E};   // #92400E, text on WarningTint
+inline const QColor IndigoTint{0xE0, 0xE7, 0xFF};    // #E0E7FF
+inline const QColor IndigoText{0x37, 0x30, 0xA3};    // #3730A3
+inline const QColor CardShadow{0x00, 0x00, 0x00, 12}; // card drop shadow
 
 } // namespace Palette

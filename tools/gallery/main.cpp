@@ -18,6 +18,8 @@
 #include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
+#include "pages/startuppage.h"
+#include "cleaners/startupmanager.h"
 #include "pages/privacypage.h"
 #include "cleaners/privacycleaner.h"
 #include "pages/tweakspage.h"
@@ -35,7 +37,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFont>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
@@ -318,6 +322,98 @@ void renderDuplicateFinderPage(Gallery &gallery, MainWindow &window)
         gallery.save(&window, QStringLiteral("window-08-duplicates-results"));
 }
 
+// A plist that runs arguments, for the startup page's fixture.
+void writeGalleryAgent(const QString &path, const QStringList &arguments, bool disabled = false)
+{
+    QByteArray text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+                      "<key>ProgramArguments</key><array>";
+    for (const QString &argument : arguments)
+        text += "<string>" + argument.toHtmlEscaped().toUtf8() + "</string>";
+    text += "</array>\n";
+    if (disabled)
+        text += "<key>Disabled</key><true/>\n";
+    text += "</dict>\n</plist>\n";
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(text);
+}
+
+// The startup page loading, with own, foreign and the machine's items and many applications
+// (long names among them), searched, and with nothing found.
+void renderStartupPage(Gallery &gallery, MainWindow &window)
+{
+    const FakeTools tools;
+    const QString root = QDir::home().filePath(QStringLiteral("startup-fixture"));
+    const QString apps = root + QStringLiteral("/Applications");
+    const QStringList names = { QStringLiteral("Slack"), QStringLiteral("Visual Studio Code"),
+        QStringLiteral("Docker"), QStringLiteral("Dropbox"), QStringLiteral("Spotify"), QStringLiteral("Zoom"),
+        QStringLiteral("Microsoft Remote Desktop Beta Preview Edition for Enterprise Administrators"),
+        QStringLiteral("1Password"), QStringLiteral("Rectangle"), QStringLiteral("Bartender 5"),
+        QStringLiteral("Utilities/Activity Monitor"), QStringLiteral("Utilities/Console"), QStringLiteral("Telegram"),
+        QStringLiteral("Figma"), QStringLiteral("Notion") };
+    for (const QString &name : names) {
+        const QString bundle = apps + QLatin1Char('/') + name + QStringLiteral(".app");
+        const QString executable = QFileInfo(name).fileName();
+        QDir().mkpath(bundle + QStringLiteral("/Contents/MacOS"));
+        QFile exe(bundle + QStringLiteral("/Contents/MacOS/") + executable);
+        if (exe.open(QIODevice::WriteOnly))
+            exe.write("#!/bin/sh\n");
+        exe.close();
+        exe.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    const QString agents = QDir::home().filePath(QStringLiteral("Library/LaunchAgents/"));
+    const QString open = QStringLiteral("/usr/bin/open");
+    writeGalleryAgent(agents + StartupManager::OwnLabelPrefix + QStringLiteral("Slack.plist"),
+        { open, QStringLiteral("-a"), apps + QStringLiteral("/Slack.app") });
+    writeGalleryAgent(agents + StartupManager::OwnLabelPrefix + QStringLiteral("Docker.plist"),
+        { open, QStringLiteral("-a"), apps + QStringLiteral("/Docker.app") });
+    writeGalleryAgent(agents + QStringLiteral("com.dropbox.DropboxMacUpdate.agent.plist"),
+        { apps + QStringLiteral("/Dropbox.app/Contents/MacOS/Dropbox"), QStringLiteral("-update") });
+    writeGalleryAgent(agents + QStringLiteral("com.google.keystone.agent.plist"),
+        { QStringLiteral("/Library/Google/GoogleSoftwareUpdate/GoogleSoftwareUpdate.bundle/Contents/Resources/"
+                         "GoogleSoftwareUpdateAgent.app/Contents/MacOS/GoogleSoftwareUpdateAgent"),
+            QStringLiteral("-runMode"), QStringLiteral("ifneeded") });
+    writeGalleryAgent(agents + QStringLiteral("com.spotify.webhelper.plist"),
+        { apps + QStringLiteral("/Spotify.app/Contents/MacOS/Spotify") }, true);
+    writeGalleryAgent(agents
+            + QStringLiteral("org.example.a-very-long-launch-agent-label-that-keeps-going-well-past-the-card.plist"),
+        { QStringLiteral("/usr/local/opt/example/libexec/a-helper-with-a-rather-long-name-too") });
+    writeGalleryAgent(root + QStringLiteral("/Library/LaunchDaemons/com.docker.vmnetd.plist"),
+        { QStringLiteral("/Library/PrivilegedHelperTools/com.docker.vmnetd") });
+    writeGalleryAgent(root + QStringLiteral("/Library/LaunchAgents/com.microsoft.update.agent.plist"),
+        { QStringLiteral("/bin/sh") });
+
+    StartupManager *manager = Application::instance()->startupManager();
+    StartupLocations locations = manager->locations();
+    locations.systemAgentFolders
+        = { root + QStringLiteral("/Library/LaunchAgents"), root + QStringLiteral("/Library/LaunchDaemons") };
+    locations.applicationFolders = { apps };
+    manager->setLocations(locations);
+
+    window.switchToPage(MainWindow::StartupIndex);
+    auto *page = window.findChild<StartupPage *>();
+    // The window's first look at the page started a scan of the default folders.
+    if (!gallery.expect(QTest::qWaitFor([manager] { return !manager->isScanning(); }, 10000),
+            QStringLiteral("first startup scan")))
+        return;
+    QSignalSpy finished(manager, &StartupManager::refreshFinished);
+    QMetaObject::invokeMethod(page, "onRefreshClicked");
+    gallery.save(&window, QStringLiteral("window-04-startup-loading"));
+    if (!gallery.expect(finished.wait(20000), QStringLiteral("startup scan")))
+        return;
+    gallery.save(&window, QStringLiteral("window-04-startup-list"));
+    auto *list = page->findChild<QAbstractScrollArea *>(QStringLiteral("startupList"));
+    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+    gallery.save(&window, QStringLiteral("window-04-startup-list-end"));
+    auto *search = page->findChild<QLineEdit *>(QStringLiteral("startupSearch"));
+    search->setText(QStringLiteral("docker"));
+    gallery.save(&window, QStringLiteral("window-04-startup-search"));
+    search->setText(QStringLiteral("no such program"));
+    gallery.save(&window, QStringLiteral("window-04-startup-search-none"));
+    search->clear();
+}
+
 // The privacy page before a scan, after a scan that found nothing to measure, after a scan of a
 // home with recent lists and a notification database, while cleaning (the clipboard's tool held
 // back) and its summary with the DNS cache's administrator prompt declined.
@@ -468,6 +564,7 @@ int main(int argc, char *argv[])
     renderBrowserPage(gallery, window);
     renderScanProgressCards(gallery);
     renderDuplicateFinderPage(gallery, window);
+    renderStartupPage(gallery, window);
     renderPrivacyPage(gallery, window, home);
     renderTweaksPage(gallery, window);
     return gallery.failures() == 0 ? 0 : 1;

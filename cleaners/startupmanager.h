@@ -1,0 +1,114 @@
+#pragma once
+
+#include "core/longjob.h"
+#include "startupitem.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// Where the startup manager looks. The defaults are the user's and the machine's folders;
+// tests point them into a temporary home.
+struct StartupLocations
+{
+    // The user's LaunchAgents folder: the only folder the manager ever writes to.
+    QString userAgents;
+    // Agents and daemons of the whole machine, listed read-only.
+    QStringList systemAgentFolders;
+    // Folders holding application bundles, searched one folder deep as well.
+    QStringList applicationFolders;
+
+    static StartupLocations defaults();
+};
+
+// The startup manager's back end: lists the user's LaunchAgents, the machine's agents and
+// daemons and the installed applications, tells which applications already start at login,
+// adds an own LaunchAgent for an application and removes own agents again. Agents made by
+// anybody else are shown and never changed.
+//
+// refresh() scans on a worker and returns at once; progressChanged reports each step and
+// refreshFinished comes once on this object's thread when the lists have been replaced.
+// addAppToStartup and setStartupEnabled run on the caller's thread, keep the lists and the
+// startup index up to date without a new scan, and emit listsChanged. macOS tools (plutil,
+// launchctl, id) are started by name through ProcessRunner.
+class StartupManager final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Label prefix, and plist file name prefix, of the agents this program writes.
+    static const QString OwnLabelPrefix;
+
+    explicit StartupManager(QObject *parent = nullptr);
+    explicit StartupManager(const StartupLocations &locations, QObject *parent = nullptr);
+    ~StartupManager() override;
+
+    const StartupLocations &locations() const;
+    // Takes effect at the next refresh.
+    void setLocations(const StartupLocations &locations);
+
+    // Starts a full rescan; a scan still running is cancelled first.
+    void refresh();
+    void cancel();
+    bool isScanning() const;
+
+    // User agents in discovery order (own agents added since the scan at the end), then the
+    // machine's agents and daemons.
+    QList<StartupItem> items() const;
+    QList<InstalledApp> apps() const;
+    // The index has the path, or the bundle the path lies in.
+    bool isInStartup(const QString &normalizedPath) const;
+
+    // Makes the application start at login with an own agent; true when it already does.
+    bool addAppToStartup(const InstalledApp &app);
+    // Removes an own agent (enable false); refuses every other item and every enable.
+    bool setStartupEnabled(const StartupItem &item, bool enable);
+
+    // This program's own start at login: its agent exists / write or remove it.
+    bool startsAtLogin() const;
+    bool setStartAtLogin(bool on);
+    // The running program as an application (its bundle when it runs from one).
+    static InstalledApp runningApplication();
+
+    static bool isModifiable(const StartupItem &item);
+    static QString normalizePath(const QString &path);
+    static bool isOwnPlist(const QString &label);
+    static QString bundleExecutable(const QString &bundlePath);
+    static QString bundleIdentifier(const QString &bundlePath);
+    static QString parsePlistExePath(const QString &plistPath);
+    static bool writeLaunchAgentPlist(const QString &path, const QString &label, const QStringList &arguments);
+
+    // The lists and index one scan builds.
+    struct Collections
+    {
+        QList<StartupItem> items;
+        QList<InstalledApp> apps;
+        // normalizePath of a started program -> id of the item starting it.
+        QMap<QString, QString> index;
+    };
+
+signals:
+    void progressChanged(const QString &message);
+    void refreshFinished(bool cancelled);
+    void listsChanged();
+
+private:
+    enum class PlistState { Missing, SameApp, OtherProgram, NotAFile };
+
+    QString plistPathOf(const QString &label) const;
+    PlistState plistState(const QString &plistPath, const InstalledApp &app) const;
+    // The label for app: its cleaned name, with a distinguishing suffix when that is empty or
+    // another program's agent holds it. Sets exists when the label's plist already runs app.
+    QString chooseLabel(const InstalledApp &app, bool *exists) const;
+    bool writeAndLoad(const QString &label, const InstalledApp &app, QString *programUsed);
+    void record(const QString &label, const InstalledApp &app, const QString &programUsed);
+    bool removeOwnAgent(const QString &id);
+    void updateInStartup();
+    static QString launchdDomain();
+
+    StartupLocations m_locations;
+    Collections m_collections;
+    LongJob m_job;
+};

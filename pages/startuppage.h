@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class QStackedWidget;
+class QTimer;
+class StartupCardDelegate;
+class StartupListModel;
+class StartupManager;
+struct InstalledApp;
+struct StartupItem;
+
+// The startup page: the user's startup items, the machine's agents and daemons and the
+// applications no agent starts yet, as one list of cards with a search field and Refresh.
+// The first show and Refresh run the manager's scan (a loading view with a spinner stands in
+// for the list meanwhile). Unticking an own item removes its agent, ticking an application
+// adds one; anything else is read-only. The manager is not owned.
+class StartupPage final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit StartupPage(StartupManager *manager, QWidget *parent = nullptr);
+    ~StartupPage() override;
+
+    StartupListModel *model() const;
+    bool isLoading() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void onSearchChanged(const QString &text);
+    void onRefreshClicked();
+    void updateLoadingAnimation();
+    void onRemoveRequested(const StartupItem &item);
+    void onAddRequested(const InstalledApp &app);
+    void onRevealRequested(const QString &path);
+    void onRefreshFinished();
+
+private:
+    void setupUi();
+    QWidget *createLoadingView();
+    void showLoading(bool on);
+    void startBackgroundScan();
+    void reloadList();
+    void showMessage(bool warning, const QString &title, const QString &text);
+
+    StartupManager *m_manager;
+    bool m_shownOnce = false;
+    int m_frameIndex = 0;
+    StartupListModel *m_model = nullptr;
+    StartupCardDelegate *m_delegate = nullptr;
+    QLabel *m_countBadge = nullptr;
+    QLineEdit *m_searchEdit = nullptr;
+    QPushButton *m_refreshButton = nullptr;
+    QStackedWidget *m_body = nullptr;
+    QWidget *m_loadingView = nullptr;
+    QLabel *m_spinnerLabel = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QListView *m_listView = nullptr;
+    QTimer *m_spinnerTimer = nullptr;
+};

@@ -1,0 +1,610 @@
+#include "cleaners/launchagentplist.h"
+#include "cleaners/startupmanager.h"
+#include "faketools.h"
+#include "testhome.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutex>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+QMutex loggedMutex;
+QStringList logged;
+
+void recordMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    QMutexLocker locker(&loggedMutex);
+    logged.append(message);
+}
+
+// Records the log lines written while it lives.
+class LogRecorder final
+{
+public:
+    LogRecorder()
+        : m_previous(qInstallMessageHandler(recordMessage))
+    {
+        QMutexLocker locker(&loggedMutex);
+        logged.clear();
+    }
+    ~LogRecorder()
+    {
+        qInstallMessageHandler(m_previous);
+    }
+
+    int count(const QString &text) const
+    {
+        QMutexLocker locker(&loggedMutex);
+        return logged.filter(text).size();
+    }
+
+private:
+    QtMessageHandler m_previous;
+};
+
+QByteArray escaped(const QString &text)
+{
+    return text.toHtmlEscaped().toUtf8();
+}
+
+QByteArray plistXml(const QByteArray &dictBody)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+           "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+           "<plist version=\"1.0\">\n<dict>\n"
+        + dictBody + "</dict>\n</plist>\n";
+}
+
+QByteArray arguments(const QStringList &values)
+{
+    QByteArray text = "<key>ProgramArguments</key><array>";
+    for (const QString &value : values)
+        text += "<string>" + escaped(value) + "</string>";
+    return text + "</array>\n";
+}
+
+QByteArray program(const QString &path)
+{
+    return "<key>Program</key><string>" + escaped(path) + "</string>\n";
+}
+
+StartupLocations locationsIn(const TestHome &home)
+{
+    StartupLocations locations;
+    locations.userAgents = home.filePath(QStringLiteral("Library/LaunchAgents"));
+    locations.systemAgentFolders = { home.filePath(QStringLiteral("root/Library/LaunchAgents")),
+        home.filePath(QStringLiteral("root/Library/LaunchDaemons")) };
+    locations.applicationFolders
+        = { home.filePath(QStringLiteral("root/Applications")), home.filePath(QStringLiteral("Applications")) };
+    return locations;
+}
+
+QString writeAgent(const TestHome &home, const QString &folder, const QString &id, const QByteArray &dictBody)
+{
+    return home.makeFileWithContent(folder + QLatin1Char('/') + id + QStringLiteral(".plist"), plistXml(dictBody));
+}
+
+QString userAgent(const TestHome &home, const QString &id, const QByteArray &dictBody)
+{
+    return writeAgent(home, QStringLiteral("Library/LaunchAgents"), id, dictBody);
+}
+
+// An application bundle with its Info.plist and executable; returns the bundle's path.
+QString makeApp(const TestHome &home, const QString &relativeBundle, const QString &executable,
+    const QString &identifier = QString())
+{
+    QByteArray info = "<key>CFBundleExecutable</key><string>" + escaped(executable) + "</string>\n";
+    if (!identifier.isEmpty())
+        info += "<key>CFBundleIdentifier</key><string>" + escaped(identifier) + "</string>\n";
+    home.makeFileWithContent(relativeBundle + QStringLiteral("/Contents/Info.plist"), plistXml(info));
+    const QString exe = home.makeFile(relativeBundle + QStringLiteral("/Contents/MacOS/") + executable, 10);
+    QFile::setPermissions(exe, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return home.filePath(relativeBundle);
+}
+
+InstalledApp appOf(const QString &bundle, const QString &executable)
+{
+    InstalledApp app;
+    app.bundlePath = bundle;
+    app.exePath = bundle + QStringLiteral("/Contents/MacOS/") + executable;
+    app.name = QFileInfo(bundle).fileName().section(QLatin1Char('.'), 0, 0);
+    return app;
+}
+
+bool refreshed(StartupManager &manager)
+{
+    QSignalSpy finished(&manager, &StartupManager::refreshFinished);
+    manager.refresh();
+    return finished.wait(30000) && !finished.first().first().toBool();
+}
+
+const StartupItem *findItem(const QList<StartupItem> &items, const QString &id)
+{
+    for (const StartupItem &item : items)
+        if (item.id == id)
+            return &item;
+    return nullptr;
+}
+
+const InstalledApp *findApp(const QList<InstalledApp> &apps, const QString &name)
+{
+    for (const InstalledApp &app : apps)
+        if (app.name == name)
+            return &app;
+    return nullptr;
+}
+
+// The plist as python's plistlib reads it.
+QJsonObject readWithPlistlib(const QString &path)
+{
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+        { QStringLiteral("-c"),
+            QStringLiteral("import json, plistlib, sys\n"
+                           "print(json.dumps(plistlib.load(open(sys.argv[1], 'rb'))))"),
+            path });
+    python.waitForFinished(10000);
+    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+}
+
+QStringList agentFiles(const TestHome &home)
+{
+    return QDir(home.filePath(QStringLiteral("Library/LaunchAgents"))).entryList(QDir::Files | QDir::System);
+}
+
+const QString prefix = QStringLiteral("com.sweepnook.startup.");
+
+} // namespace
+
+class TestStartupManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void programOfPlist_data();
+    void programOfPlist();
+    void agentWithoutProgramIsSkippedAndLogged();
+    void binaryPlistIsReadThroughConversion();
+    void scanListsAgentsAndApplications();
+    void addedAgentIsReadBackByPlistlib();
+    void addingAnAppAlreadyStartedWritesNothing_data();
+    void addingAnAppAlreadyStartedWritesNothing();
+    void namesThatCleanAlikeGetTheirOwnLabels_data();
+    void namesThatCleanAlikeGetTheirOwnLabels();
+    void failedWriteIsAFailure();
+    void refusedRemovals_data();
+    void refusedRemovals();
+    void ownAgentIsRemovedWhenUnloadingFails();
+    void ownAgentLinkIsRemovedAsALink();
+    void startAtLogin();
+    void destroyedDuringAScan();
+};
+
+void TestStartupManager::programOfPlist_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("Program before ProgramArguments")
+        << program(QStringLiteral("/bin/first")) + arguments({ QStringLiteral("/bin/second") })
+        << QStringLiteral("/bin/first");
+    QTest::newRow("Program after ProgramArguments") << arguments({ QStringLiteral("/bin/second") })
+            + program(QStringLiteral("/bin/first")) << QStringLiteral("/bin/first");
+    QTest::newRow("empty Program falls back to the arguments")
+        << program(QStringLiteral("  ")) + arguments({ QStringLiteral("/bin/second"), QStringLiteral("-x") })
+        << QStringLiteral("/bin/second");
+    QTest::newRow("open -a name") << arguments(
+        { QStringLiteral("/usr/bin/open"), QStringLiteral("-a"), QStringLiteral("Safari") })
+                                  << QStringLiteral("Safari");
+    QTest::newRow("open -g -a name") << arguments(
+        { QStringLiteral("/usr/bin/open"), QStringLiteral("-g"), QStringLiteral("-a"), QStringLiteral("Mail") })
+                                     << QStringLiteral("Mail");
+    QTest::newRow("open path") << arguments(
+        { QStringLiteral("/usr/bin/open"), QStringLiteral("/Applications/Foo.app") })
+                               << QStringLiteral("/Applications/Foo.app");
+    QTest::newRow("open alone") << arguments({ QStringLiteral("/usr/bin/open") }) << QString();
+    QTest::newRow("open -b is no program named -b")
+        << arguments({ QStringLiteral("/usr/bin/open"), QStringLiteral("-b"), QStringLiteral("com.example.tool") })
+        << QString();
+    QTest::newRow("env skips assignments and options") << arguments({ QStringLiteral("/usr/bin/env"),
+        QStringLiteral("LANG=C"), QStringLiteral("-i"), QStringLiteral("/opt/tool/bin/run") })
+                                                       << QStringLiteral("/opt/tool/bin/run");
+    QTest::newRow("env with nothing to run")
+        << arguments({ QStringLiteral("/usr/bin/env"), QStringLiteral("A=1") }) << QString();
+    QTest::newRow("keys of nested dictionaries do not count")
+        << QByteArray("<key>EnvironmentVariables</key><dict><key>Program</key><string>/bin/nested</string></dict>\n")
+            + arguments({ QStringLiteral("/bin/top") })
+        << QStringLiteral("/bin/top");
+    QTest::newRow("no program at all") << QByteArray("<key>Label</key><string>x</string>\n") << QString();
+}
+
+void TestStartupManager::programOfPlist()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, expected);
+    TestHome home;
+    FakeTools tools;
+    const QString path = userAgent(home, QStringLiteral("com.example.agent"), body);
+    QCOMPARE(StartupManager::parsePlistExePath(path), expected);
+}
+
+void TestStartupManager::agentWithoutProgramIsSkippedAndLogged()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString path
+        = userAgent(home, QStringLiteral("com.example.openalone"), arguments({ QStringLiteral("/usr/bin/open") }));
+    userAgent(home, QStringLiteral("com.example.fine"), program(QStringLiteral("/bin/sh")));
+    LogRecorder log;
+    StartupManager manager(locationsIn(home));
+    QVERIFY(refreshed(manager));
+    QCOMPARE(manager.items().size(), 1);
+    QCOMPARE(manager.items().first().id, QStringLiteral("com.example.fine"));
+    QCOMPARE(log.count(QStringLiteral("Skipped (unparseable): ") + path), 1);
+}
+
+void TestStartupManager::binaryPlistIsReadThroughConversion()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString path = home.filePath(QStringLiteral("Library/LaunchAgents/com.example.binary.plist"));
+    QDir().mkpath(QFileInfo(path).path());
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+        { QStringLiteral("-c"),
+            QStringLiteral("import plistlib, sys\n"
+                           "plistlib.dump({'Label': 'b', 'ProgramArguments': ['/opt/bin/helper', '-d']},"
+                           " open(sys.argv[1], 'wb'), fmt=plistlib.FMT_BINARY)"),
+            path });
+    QVERIFY(python.waitForFinished(10000));
+    QVERIFY(QFile::exists(path));
+
+    const QStringList tempBefore = QDir(home.tempPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QCOMPARE(StartupManager::parsePlistExePath(path), QStringLiteral("/opt/bin/helper"));
+    QVERIFY(tools.callLog().contains(QStringLiteral("plutil -convert xml1 -o - ") + path));
+    QCOMPARE(QDir(home.tempPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), tempBefore);
+}
+
+void TestStartupManager::scanListsAgentsAndApplications()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString editor = makeApp(home, QStringLiteral("root/Applications/Editor.app"), QStringLiteral("EditorBin"));
+    const QString console
+        = makeApp(home, QStringLiteral("root/Applications/Utilities/Console.app"), QStringLiteral("Console"));
+    const QString notes = makeApp(home, QStringLiteral("root/Applications/Notes.app"), QStringLiteral("Notes"),
+        QStringLiteral("com.example.notes"));
+    makeApp(home, QStringLiteral("root/Applications/Plain.app"), QStringLiteral("Plain"));
+    // The user's Applications folder is a link to the machine's: every bundle once.
+    home.makeLink(QStringLiteral("Applications"), home.filePath(QStringLiteral("root/Applications")));
+
+    userAgent(home, prefix + QStringLiteral("Editor"),
+        arguments({ QStringLiteral("/usr/bin/open"), QStringLiteral("-a"), editor }));
+    userAgent(home, QStringLiteral("com.vendor.console"), program(console + QStringLiteral("/Contents/MacOS/Console")));
+    userAgent(home, QStringLiteral("com.vendor.notes"),
+        arguments({ QStringLiteral("/usr/bin/open"), QStringLiteral("-b"), QStringLiteral("com.example.notes") }));
+    userAgent(home, QStringLiteral("com.vendor.gone"), program(QStringLiteral("/opt/removed/tool")));
+    userAgent(home, QStringLiteral("com.vendor.off"),
+        program(home.filePath(QStringLiteral("root/Applications/Plain.app/Contents/MacOS/Plain")))
+            + "<key>Disabled</key><true/>\n");
+    writeAgent(home, QStringLiteral("root/Library/LaunchDaemons"), QStringLiteral("com.vendor.daemon"),
+        program(QStringLiteral("/bin/sh")));
+
+    StartupManager manager(locationsIn(home));
+    QVERIFY(refreshed(manager));
+    const QList<StartupItem> items = manager.items();
+    QCOMPARE(items.size(), 6);
+
+    const StartupItem *own = findItem(items, prefix + QStringLiteral("Editor"));
+    QVERIFY(own);
+    QVERIFY(own->isOwn);
+    QCOMPARE(own->name, QStringLiteral("Editor"));
+    QCOMPARE(own->source, StartupSource::LaunchAgent);
+    QVERIFY(StartupManager::isModifiable(*own));
+
+    const StartupItem *foreign = findItem(items, QStringLiteral("com.vendor.console"));
+    QVERIFY(foreign);
+    QVERIFY(!foreign->isOwn);
+    QCOMPARE(foreign->name, QStringLiteral("com.vendor.console"));
+    QVERIFY(!StartupManager::isModifiable(*foreign));
+    QVERIFY(!foreign->programMissing);
+
+    QCOMPARE(findItem(items, QStringLiteral("com.vendor.notes"))->programPath, notes);
+    QVERIFY(findItem(items, QStringLiteral("com.vendor.gone"))->programMissing);
+    QVERIFY(findItem(items, QStringLiteral("com.vendor.off"))->disabled);
+    QCOMPARE(findItem(items, QStringLiteral("com.vendor.daemon"))->source, StartupSource::System);
+
+    const QList<InstalledApp> apps = manager.apps();
+    QCOMPARE(apps.size(), 4);
+    QVERIFY(findApp(apps, QStringLiteral("Editor"))->inStartup);
+    QCOMPARE(findApp(apps, QStringLiteral("Editor"))->exePath, editor + QStringLiteral("/Contents/MacOS/EditorBin"));
+    QVERIFY(findApp(apps, QStringLiteral("Console"))->inStartup);
+    QVERIFY(findApp(apps, QStringLiteral("Notes"))->inStartup);
+    // A disabled agent does not start its program.
+    QVERIFY(!findApp(apps, QStringLiteral("Plain"))->inStartup);
+}
+
+void TestStartupManager::addedAgentIsReadBackByPlistlib()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString bundle
+        = makeApp(home, QStringLiteral("root/Applications/Visual Studio Code.app"), QStringLiteral("Electron"));
+    StartupManager manager(locationsIn(home));
+    QVERIFY(refreshed(manager));
+    QCOMPARE(manager.apps().size(), 1);
+
+    QVERIFY(manager.addAppToStartup(manager.apps().first()));
+    const QString label = prefix + QStringLiteral("VisualStudioCode");
+    const QString path = home.filePath(QStringLiteral("Library/LaunchAgents/") + label + QStringLiteral(".plist"));
+    const QJsonObject plist = readWithPlistlib(path);
+    QCOMPARE(plist.value(QStringLiteral("Label")).toString(), label);
+    QCOMPARE(plist.value(QStringLiteral("ProgramArguments")).toVariant().toStringList(),
+        QStringList({ QStringLiteral("/usr/bin/open"), QStringLiteral("-a"), bundle }));
+    QCOMPARE(plist.value(QStringLiteral("RunAtLoad")).toBool(), true);
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, mode_t(0644));
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootstrap gui/501 ") + path));
+
+    // The lists tell the truth at once: an own item, and the application marked as started.
+    const StartupItem *item = findItem(manager.items(), label);
+    QVERIFY(item && item->isOwn);
+    QVERIFY(manager.apps().first().inStartup);
+}
+
+void TestStartupManager::addingAnAppAlreadyStartedWritesNothing_data()
+{
+    QTest::addColumn<bool>("ownAgent");
+    QTest::newRow("a foreign agent runs open -a with the bundle") << false;
+    QTest::newRow("the app's own plist exists") << true;
+}
+
+void TestStartupManager::addingAnAppAlreadyStartedWritesNothing()
+{
+    QFETCH(bool, ownAgent);
+    TestHome home;
+    FakeTools tools;
+    const QString bundle = makeApp(home, QStringLiteral("root/Applications/Player.app"), QStringLiteral("Player"));
+    const QString id = ownAgent ? prefix + QStringLiteral("Player") : QStringLiteral("com.vendor.player");
+    const QString path
+        = userAgent(home, id, arguments({ QStringLiteral("/usr/bin/open"), QStringLiteral("-a"), bundle }));
+    const QByteArray before = [&] {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+
+    StartupManager manager(locationsIn(home));
+    if (ownAgent) {
+        // Not scanned: the plist on disk alone must be recognised as this app's agent.
+        QVERIFY(manager.addAppToStartup(appOf(bundle, QStringLiteral("Player"))));
+    } else {
+        QVERIFY(refreshed(manager));
+        QVERIFY(manager.apps().first().inStartup);
+        QVERIFY(manager.addAppToStartup(manager.apps().first()));
+    }
+    QCOMPARE(agentFiles(home), QStringList(QFileInfo(path).fileName()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl")));
+}
+
+void TestStartupManager::namesThatCleanAlikeGetTheirOwnLabels_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("firstLabel");
+    QTest::newRow("space removed") << QStringLiteral("Foo Bar") << QStringLiteral("FooBar")
+                                   << prefix + QStringLiteral("FooBar");
+    QTest::newRow("no allowed character")
+        << QStringLiteral("微信") << QStringLiteral("メモ") << prefix + QStringLiteral("com.example.");
+}
+
+void TestStartupManager::namesThatCleanAlikeGetTheirOwnLabels()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, firstLabel);
+    TestHome home;
+    FakeTools tools;
+    const QString firstBundle = makeApp(home, QStringLiteral("root/Applications/") + first + QStringLiteral(".app"),
+        QStringLiteral("one"), QStringLiteral("com.example.one"));
+    const QString secondBundle = makeApp(home, QStringLiteral("root/Applications/") + second + QStringLiteral(".app"),
+        QStringLiteral("two"), QStringLiteral("com.example.two"));
+    StartupManager manager(locationsIn(home));
+    QVERIFY(manager.addAppToStartup(appOf(firstBundle, QStringLiteral("one"))));
+    QVERIFY(manager.addAppToStartup(appOf(secondBundle, QStringLiteral("two"))));
+
+    const QList<StartupItem> items = manager.items();
+    QCOMPARE(items.size(), 2);
+    QVERIFY(items.at(0).id != items.at(1).id);
+    QVERIFY(items.at(0).id.startsWith(firstLabel));
+    QVERIFY(StartupManager::isOwnPlist(items.at(1).id));
+    QCOMPARE(agentFiles(home).size(), 2);
+    QCOMPARE(readWithPlistlib(items.at(1).plistPath)
+                 .value(QStringLiteral("ProgramArguments"))
+                 .toVariant()
+                 .toStringList()
+                 .last(),
+        secondBundle);
+
+    // A second manager adding the first app again finds its plist and writes nothing.
+    const QString calls = tools.callLog();
+    StartupManager again(locationsIn(home));
+    QVERIFY(again.addAppToStartup(appOf(firstBundle, QStringLiteral("one"))));
+    QCOMPARE(again.items().first().id, items.at(0).id);
+    QCOMPARE(agentFiles(home).size(), 2);
+    QCOMPARE(tools.callLog().count(QStringLiteral("launchctl")), calls.count(QStringLiteral("launchctl")));
+}
+
+void TestStartupManager::failedWriteIsAFailure()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString bundle = makeApp(home, QStringLiteral("root/Applications/Tool.app"), QStringLiteral("Tool"));
+    StartupLocations locations = locationsIn(home);
+    // A folder where nobody, not even root, can create a file.
+    locations.userAgents = QStringLiteral("/proc/self");
+    StartupManager manager(locations);
+    LogRecorder log;
+    QVERIFY(!manager.addAppToStartup(appOf(bundle, QStringLiteral("Tool"))));
+    QCOMPARE(
+        log.count(QStringLiteral("Failed to write plist: /proc/self/") + prefix + QStringLiteral("Tool.plist")), 1);
+    QVERIFY(manager.items().isEmpty());
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl")));
+}
+
+void TestStartupManager::refusedRemovals_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<bool>("isOwn");
+    QTest::addColumn<int>("source");
+    QTest::addColumn<QString>("plistElsewhere");
+    QTest::addColumn<QString>("logLine");
+
+    QTest::newRow("foreign agent") << QStringLiteral("com.vendor.agent") << false << int(StartupSource::LaunchAgent)
+                                   << QString() << QStringLiteral("setStartupEnabled: not modifiable: ");
+    QTest::newRow("foreign agent claiming to be own")
+        << QStringLiteral("com.vendor.agent") << true << int(StartupSource::LaunchAgent) << QString()
+        << QStringLiteral("Refused to delete third-party plist: ");
+    QTest::newRow("own label, system folder") << prefix + QStringLiteral("Tool") << false << int(StartupSource::System)
+                                              << QString() << QStringLiteral("not modifiable");
+    QTest::newRow("own label, plist elsewhere")
+        << prefix + QStringLiteral("Tool") << true << int(StartupSource::LaunchAgent)
+        << QStringLiteral("Documents/") + prefix + QStringLiteral("Tool.plist")
+        << QStringLiteral("Refused to delete a plist outside the LaunchAgents folder: ");
+}
+
+void TestStartupManager::refusedRemovals()
+{
+    QFETCH(QString, id);
+    QFETCH(bool, isOwn);
+    QFETCH(int, source);
+    QFETCH(QString, plistElsewhere);
+    QFETCH(QString, logLine);
+    TestHome home;
+    FakeTools tools;
+    const QString inAgents = userAgent(home, id, program(QStringLiteral("/bin/sh")));
+    StartupItem item;
+    item.id = id;
+    item.name = id;
+    item.isOwn = isOwn;
+    item.source = StartupSource(source);
+    item.plistPath = plistElsewhere.isEmpty()
+        ? inAgents
+        : home.makeFileWithContent(plistElsewhere, plistXml(program(QStringLiteral("/bin/sh"))));
+
+    StartupManager manager(locationsIn(home));
+    LogRecorder log;
+    QVERIFY(!manager.setStartupEnabled(item, false));
+    QCOMPARE(log.count(logLine), 1);
+    QVERIFY(QFile::exists(inAgents));
+    QVERIFY(QFile::exists(item.plistPath));
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl")));
+
+    StartupItem own = item;
+    own.isOwn = true;
+    own.source = StartupSource::LaunchAgent;
+    QVERIFY(!manager.setStartupEnabled(own, true));
+}
+
+void TestStartupManager::ownAgentIsRemovedWhenUnloadingFails()
+{
+    TestHome home;
+    FakeTools tools;
+    qputenv("SWEEPNOOK_FAKE_LAUNCHCTL_EXIT", "3");
+    const QString bundle = makeApp(home, QStringLiteral("root/Applications/Tool.app"), QStringLiteral("Tool"));
+    const QString id = prefix + QStringLiteral("Tool");
+    const QString path
+        = userAgent(home, id, arguments({ QStringLiteral("/usr/bin/open"), QStringLiteral("-a"), bundle }));
+    StartupManager manager(locationsIn(home));
+    QVERIFY(refreshed(manager));
+    QVERIFY(manager.apps().first().inStartup);
+
+    const bool removed = manager.setStartupEnabled(manager.items().first(), false);
+    qunsetenv("SWEEPNOOK_FAKE_LAUNCHCTL_EXIT");
+    QVERIFY(removed);
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootout gui/501 ") + path));
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl unload ") + path));
+    QVERIFY(manager.items().isEmpty());
+    // Its application is offered again without a new scan.
+    QVERIFY(!manager.apps().first().inStartup);
+}
+
+void TestStartupManager::ownAgentLinkIsRemovedAsALink()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString target
+        = home.makeFileWithContent(QStringLiteral("keep/agent.plist"), plistXml(program(QStringLiteral("/bin/sh"))));
+    const QString id = prefix + QStringLiteral("Linked");
+    const QString link = home.makeLink(QStringLiteral("Library/LaunchAgents/") + id + QStringLiteral(".plist"), target);
+    StartupManager manager(locationsIn(home));
+    QVERIFY(refreshed(manager));
+    QCOMPARE(manager.items().size(), 1);
+    QVERIFY(manager.setStartupEnabled(manager.items().first(), false));
+    QVERIFY(!QFileInfo(link).isSymLink());
+    QVERIFY(QFile::exists(target));
+}
+
+void TestStartupManager::startAtLogin()
+{
+    TestHome home;
+    FakeTools tools;
+    StartupManager manager(locationsIn(home));
+    QVERIFY(!manager.startsAtLogin());
+    QVERIFY(manager.setStartAtLogin(true));
+    QVERIFY(manager.startsAtLogin());
+    const QString path
+        = home.filePath(QStringLiteral("Library/LaunchAgents/") + prefix + QStringLiteral("Sweepnook.plist"));
+    const QJsonObject plist = readWithPlistlib(path);
+    QCOMPARE(plist.value(QStringLiteral("ProgramArguments")).toVariant().toStringList(),
+        QStringList(QCoreApplication::applicationFilePath()));
+    QCOMPARE(plist.value(QStringLiteral("RunAtLoad")).toBool(), true);
+    // A second tick changes nothing.
+    const int calls = tools.callLog().count(QStringLiteral("launchctl"));
+    QVERIFY(manager.setStartAtLogin(true));
+    QCOMPARE(tools.callLog().count(QStringLiteral("launchctl")), calls);
+
+    QVERIFY(manager.setStartAtLogin(false));
+    QVERIFY(!manager.startsAtLogin());
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(manager.setStartAtLogin(false));
+}
+
+void TestStartupManager::destroyedDuringAScan()
+{
+    TestHome home;
+    FakeTools tools;
+    for (int i = 0; i < 40; ++i)
+        makeApp(home, QStringLiteral("root/Applications/App%1.app").arg(i), QStringLiteral("Bin"));
+    {
+        StartupManager cancelled(locationsIn(home));
+        QSignalSpy finished(&cancelled, &StartupManager::refreshFinished);
+        cancelled.refresh();
+        cancelled.cancel();
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.first().first().toBool(), true);
+        QVERIFY(cancelled.apps().isEmpty());
+    }
+    auto *manager = new StartupManager(locationsIn(home));
+    QSignalSpy progress(manager, &StartupManager::progressChanged);
+    manager->refresh();
+    QVERIFY(progress.wait(30000));
+    delete manager;
+}
+
+QTEST_GUILESS_MAIN(TestStartupManager)
+#include "tst_startupmanager.moc"

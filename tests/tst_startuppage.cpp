@@ -1,0 +1,285 @@
+#include "cleaners/startupmanager.h"
+#include "faketools.h"
+#include "messageboxanswerer.h"
+#include "pages/startuplistmodel.h"
+#include "pages/startuppage.h"
+#include "testhome.h"
+
+#include <QAbstractItemModelTester>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const QString prefix = QStringLiteral("com.sweepnook.startup.");
+
+StartupItem item(const QString &id, const QString &name, const QString &program, bool own,
+    StartupSource source = StartupSource::LaunchAgent)
+{
+    StartupItem result;
+    result.id = id;
+    result.name = name;
+    result.programPath = program;
+    result.plistPath = QStringLiteral("/Users/me/Library/LaunchAgents/") + id + QStringLiteral(".plist");
+    result.source = source;
+    result.isOwn = own;
+    return result;
+}
+
+InstalledApp app(const QString &name, bool inStartup = false)
+{
+    InstalledApp result;
+    result.name = name;
+    result.bundlePath = QStringLiteral("/Applications/") + name + QStringLiteral(".app");
+    result.exePath = result.bundlePath + QStringLiteral("/Contents/MacOS/") + name;
+    result.inStartup = inStartup;
+    return result;
+}
+
+// Two own items, two foreign, one of the machine's daemons; three apps, one already started.
+void fill(StartupListModel &model)
+{
+    model.setContents({ item(QStringLiteral("com.vendor.agent"), QStringLiteral("com.vendor.agent"),
+                            QStringLiteral("/opt/Vendor/bin/agent"), false),
+                          item(prefix + QStringLiteral("Zed"), QStringLiteral("Zed"),
+                              QStringLiteral("/Applications/Zed.app/Contents/MacOS/zed"), true),
+                          item(QStringLiteral("a.first.agent"), QStringLiteral("a.first.agent"),
+                              QStringLiteral("/usr/local/bin/helper"), false),
+                          item(prefix + QStringLiteral("Mail"), QStringLiteral("Mail"),
+                              QStringLiteral("/Applications/Mail.app/Contents/MacOS/Mail"), true),
+                          item(QStringLiteral("com.vendor.daemon"), QStringLiteral("com.vendor.daemon"),
+                              QStringLiteral("/Library/Vendor/daemon"), false, StartupSource::System) },
+        { app(QStringLiteral("Viewer")), app(QStringLiteral("Zed"), true), app(QStringLiteral("Archiver")) });
+}
+
+QStringList shownNames(const StartupListModel &model)
+{
+    QStringList names;
+    for (int row = 0; row < model.rowCount(); ++row)
+        if (model.kindAt(row) != StartupListModel::RowKind::Section)
+            names.append(model.index(row).data().toString());
+    return names;
+}
+
+int rowOf(const StartupListModel &model, const QString &name)
+{
+    for (int row = 0; row < model.rowCount(); ++row)
+        if (model.kindAt(row) != StartupListModel::RowKind::Section && model.index(row).data().toString() == name)
+            return row;
+    return -1;
+}
+
+QString makeApp(const TestHome &home, const QString &name)
+{
+    const QString bundle = QStringLiteral("Applications/") + name + QStringLiteral(".app");
+    home.makeFileWithContent(bundle + QStringLiteral("/Contents/Info.plist"),
+        "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleExecutable</key>"
+        "<string>"
+            + name.toUtf8() + "</string></dict></plist>");
+    const QString exe = home.makeFile(bundle + QStringLiteral("/Contents/MacOS/") + name, 10);
+    QFile::setPermissions(exe, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return home.filePath(bundle);
+}
+
+StartupLocations locationsIn(const TestHome &home)
+{
+    StartupLocations locations;
+    locations.userAgents = home.filePath(QStringLiteral("Library/LaunchAgents"));
+    locations.applicationFolders = { home.filePath(QStringLiteral("Applications")) };
+    return locations;
+}
+
+QString badgeText(const StartupPage &page)
+{
+    return page.findChild<QLabel *>(QStringLiteral("startupCountBadge"))->text();
+}
+
+} // namespace
+
+class TestStartupPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void modelPassesTheTester();
+    void ownItemsComeFirstThenForeignThenSystemThenApps();
+    void foreignItemIsCheckedAndCannotBeToggled();
+    void filter_data();
+    void filter();
+    void pathText_data();
+    void pathText();
+    void pageScansAddsAndRemoves();
+    void failedAddShowsAMessageAndKeepsTheList();
+    void refreshWhileScanningDoesNothing();
+};
+
+void TestStartupPage::modelPassesTheTester()
+{
+    StartupListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    fill(model);
+    model.setFilter(QStringLiteral("vendor"));
+    model.setFilter(QString());
+}
+
+void TestStartupPage::ownItemsComeFirstThenForeignThenSystemThenApps()
+{
+    StartupListModel model;
+    fill(model);
+    QCOMPARE(shownNames(model),
+        QStringList({ QStringLiteral("Mail"), QStringLiteral("Zed"), QStringLiteral("a.first.agent"),
+            QStringLiteral("com.vendor.agent"), QStringLiteral("com.vendor.daemon"), QStringLiteral("Archiver"),
+            QStringLiteral("Viewer") }));
+    QCOMPARE(model.shownItemCount(), 5);
+    QCOMPARE(model.shownAppCount(), 2);
+}
+
+void TestStartupPage::foreignItemIsCheckedAndCannotBeToggled()
+{
+    StartupListModel model;
+    fill(model);
+    QSignalSpy removals(&model, &StartupListModel::removeRequested);
+    for (const QString &name : { QStringLiteral("com.vendor.agent"), QStringLiteral("com.vendor.daemon") }) {
+        const QModelIndex index = model.index(rowOf(model, name));
+        QCOMPARE(index.data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        QVERIFY(!index.flags().testFlag(Qt::ItemIsUserCheckable));
+    }
+    const QModelIndex own = model.index(rowOf(model, QStringLiteral("Mail")));
+    QVERIFY(own.flags().testFlag(Qt::ItemIsUserCheckable));
+    QCOMPARE(own.data(StartupListModel::BadgeRole).toString(), QStringLiteral("Sweepnook"));
+    QCOMPARE(model.index(rowOf(model, QStringLiteral("com.vendor.agent"))).data(StartupListModel::BadgeRole).toString(),
+        QStringLiteral("LaunchAgent"));
+    QVERIFY(model.index(rowOf(model, QStringLiteral("com.vendor.daemon"))).data(StartupListModel::RevealRole).toBool());
+    QVERIFY(!model.setData(own, int(Qt::Unchecked), Qt::CheckStateRole));
+    QCOMPARE(removals.size(), 1);
+    QCOMPARE(removals.first().first().value<StartupItem>().id, prefix + QStringLiteral("Mail"));
+}
+
+void TestStartupPage::filter_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("spaces only show everything")
+        << QStringLiteral("   ")
+        << QStringList({ QStringLiteral("Mail"), QStringLiteral("Zed"), QStringLiteral("a.first.agent"),
+               QStringLiteral("com.vendor.agent"), QStringLiteral("com.vendor.daemon"), QStringLiteral("Archiver"),
+               QStringLiteral("Viewer") });
+    QTest::newRow("name in another case") << QStringLiteral(" VIEW ") << QStringList(QStringLiteral("Viewer"));
+    QTest::newRow("part of a program path")
+        << QStringLiteral("LOCAL/bin") << QStringList(QStringLiteral("a.first.agent"));
+    QTest::newRow("path of an application")
+        << QStringLiteral("macos/archiver") << QStringList(QStringLiteral("Archiver"));
+    QTest::newRow("nothing") << QStringLiteral("no such thing") << QStringList();
+}
+
+void TestStartupPage::filter()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, expected);
+    StartupListModel model;
+    fill(model);
+    model.setFilter(filter);
+    QCOMPARE(shownNames(model), expected);
+    if (expected.isEmpty())
+        QCOMPARE(model.rowCount(), 0);
+}
+
+void TestStartupPage::pathText_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("expected");
+    const QString sixty = QStringLiteral("/opt/") + QString(50, QLatin1Char('a')) + QStringLiteral("/tool");
+    QTest::newRow("60 characters") << sixty << sixty.left(20) + QStringLiteral("…") + sixty.right(27);
+    QTest::newRow("inside a bundle") << QStringLiteral("/Applications/Foo.app/Contents/MacOS/Foo")
+                                     << QStringLiteral("/Applications/Foo.app");
+    QTest::newRow("50 characters stay whole") << sixty.left(50) << sixty.left(50);
+}
+
+void TestStartupPage::pathText()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, expected);
+    QCOMPARE(StartupListModel::pathText(path), expected);
+}
+
+void TestStartupPage::pageScansAddsAndRemoves()
+{
+    TestHome home;
+    FakeTools tools;
+    makeApp(home, QStringLiteral("Viewer"));
+    makeApp(home, QStringLiteral("Archiver"));
+    StartupManager manager(locationsIn(home));
+    StartupPage page(&manager);
+    QSignalSpy finished(&manager, &StartupManager::refreshFinished);
+    page.resize(660, 600);
+    page.show();
+    QVERIFY(page.isLoading());
+    QVERIFY(!page.findChild<QPushButton *>(QStringLiteral("startupRefreshBtn"))->isEnabled());
+    QVERIFY(finished.wait(30000));
+    QVERIFY(!page.isLoading());
+    QCOMPARE(badgeText(page), QStringLiteral("0 startup items · 2 apps"));
+
+    StartupListModel *model = page.model();
+    model->setData(model->index(rowOf(*model, QStringLiteral("Viewer"))), int(Qt::Checked), Qt::CheckStateRole);
+    // The application now shows as its own, ticked startup item.
+    QCOMPARE(badgeText(page), QStringLiteral("1 startup items · 1 apps"));
+    const int added = rowOf(*model, QStringLiteral("Viewer"));
+    QCOMPARE(model->kindAt(added), StartupListModel::RowKind::Item);
+    QCOMPARE(model->index(added).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    QVERIFY(QFileInfo::exists(
+        home.filePath(QStringLiteral("Library/LaunchAgents/") + prefix + QStringLiteral("Viewer.plist"))));
+
+    model->setData(model->index(added), int(Qt::Unchecked), Qt::CheckStateRole);
+    QCOMPARE(badgeText(page), QStringLiteral("0 startup items · 2 apps"));
+    QCOMPARE(model->kindAt(rowOf(*model, QStringLiteral("Viewer"))), StartupListModel::RowKind::App);
+}
+
+void TestStartupPage::failedAddShowsAMessageAndKeepsTheList()
+{
+    TestHome home;
+    FakeTools tools;
+    makeApp(home, QStringLiteral("Viewer"));
+    StartupLocations locations = locationsIn(home);
+    locations.userAgents = QStringLiteral("/proc/self");
+    StartupManager manager(locations);
+    StartupPage page(&manager);
+    QSignalSpy finished(&manager, &StartupManager::refreshFinished);
+    page.show();
+    QVERIFY(finished.wait(30000));
+    StartupListModel *model = page.model();
+    MessageBoxAnswerer answerer(QMessageBox::Ok);
+    model->setData(model->index(rowOf(*model, QStringLiteral("Viewer"))), int(Qt::Checked), Qt::CheckStateRole);
+    QVERIFY(answerer.answered());
+    QCOMPARE(answerer.title(), QStringLiteral("Operation Failed"));
+    QCOMPARE(answerer.text(), QStringLiteral("Failed to add \"Viewer\" to startup."));
+    const QModelIndex viewer = model->index(rowOf(*model, QStringLiteral("Viewer")));
+    QCOMPARE(model->kindAt(viewer.row()), StartupListModel::RowKind::App);
+    QCOMPARE(viewer.data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+}
+
+void TestStartupPage::refreshWhileScanningDoesNothing()
+{
+    TestHome home;
+    FakeTools tools;
+    for (int i = 0; i < 5; ++i)
+        makeApp(home, QStringLiteral("App%1").arg(i));
+    StartupManager manager(locationsIn(home));
+    StartupPage page(&manager);
+    QSignalSpy finished(&manager, &StartupManager::refreshFinished);
+    page.show();
+    auto *refresh = page.findChild<QPushButton *>(QStringLiteral("startupRefreshBtn"));
+    QMetaObject::invokeMethod(&page, "onRefreshClicked");
+    QVERIFY(finished.wait(30000));
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().first().toBool(), false);
+    QVERIFY(refresh->isEnabled());
+    QCOMPARE(badgeText(page), QStringLiteral("0 startup items · 5 apps"));
+    // One scan: every bundle's executable was asked for once.
+    QCOMPARE(tools.callLog().count(QStringLiteral("plutil -extract CFBundleExecutable")), 5);
+}
+
+QTEST_MAIN(TestStartupPage)
+#include "tst_startuppage.moc"
