@@ -1,5 +1,6 @@
 #include "aboutdialog.h"
 
+#include "core/version.h"
 #include "widgets/cardpainter.h"
 
 #include <QLabel>
@@ -29,6 +30,17 @@ AboutDialog::AboutDialog(QWidget *parent)
     setFixedSize(width, qMax(380, layout()->totalHeightForWidth(width)));
 }
 
+QString AboutDialog::featureSummary()
+{
+    QStringList lines = {tr("Your Personal System Butler"), QString(),
+        tr("🧹 Junk Cleaner - Free up valuable disk space"), tr("🌐 Browser Cleaner - Protect your privacy")};
+#ifdef Q_OS_WIN
+    lines.append(tr("🔧 Registry Cleaner - Boost system performance"));
+#endif
+    lines.append(tr("⚡ Startup Manager - Speed up boot time"));
+    return lines.join(QLatin1Char('\n'));
+}
+
 void AboutDialog::setupUi()
 {
     auto *layout = new QVBoxLayout(this);
@@ -42,14 +54,10 @@ void AboutDialog::setupUi()
     layout->addWidget(icon, 0, Qt::AlignCenter);
     layout->addWidget(createLabel(QStringLiteral("Sweepnook"),
         QStringLiteral("color: #111827; font-size: 24px; font-weight: 700;"), Qt::AlignCenter, this));
-    layout->addWidget(createLabel(tr("Version %1").arg(QStringLiteral("1.0.0")),
+    layout->addWidget(createLabel(tr("Version %1").arg(QLatin1String(Version::full)),
         QStringLiteral("color: #6B7280; font-size: 13px;"), Qt::AlignCenter, this));
 
-    QLabel *summary = createLabel(tr("Your Personal System Butler\n\n"
-                                     "🧹 Junk Cleaner - Free up valuable disk space\n"
-                                     "🌐 Browser Cleaner - Protect your privacy\n"
-                                     "🔧 Registry Cleaner - Boost system performance\n"
-                                     "⚡ Startup Manager - Speed up boot time"),
+    QLabel *summary = createLabel(featureSummary(),
         QStringLiteral("color: #9CA3AF; font-size: 13px; line-height: 1.5;"), Qt::AlignLeft, this);
     summary->setWordWrap(true);
     layout->addWidget(summary);

@@ -2,7 +2,8 @@
 
 #include <QDialog>
 
-// A small card with the product name, version and a summary of what the program does.
+// A small card with the product name, the project's version and a summary of what the program
+// does on this platform.
 class AboutDialog final : public QDialog
 {
     Q_OBJECT
@@ -15,4 +16,5 @@ protected:
 
 private:
     void setupUi();
+    static QString featureSummary();
 };

@@ -1,9 +1,12 @@
 #include "application.h"
 
 #include "core/logger.h"
+#include "core/settings.h"
 #include "mainwindow.h"
+#include "cleaners/appuninstaller.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
+#include "cleaners/largefilescanner.h"
 #include "cleaners/privacycleaner.h"
 #include "cleaners/registrycleaner.h"
 #include "cleaners/startupmanager.h"
@@ -11,9 +14,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QHash>
-#include <QSettings>
 #include <QStandardPaths>
+#include <QTranslator>
 
 Application *Application::s_instance = nullptr;
 
@@ -40,9 +42,11 @@ Application::~Application()
 {
     deleteAndClear(m_settings);
     deleteAndClear(m_mainWindow);
+    deleteAndClear(m_largeFileScanner);
     deleteAndClear(m_startupManager);
     deleteAndClear(m_privacyCleaner);
     deleteAndClear(m_tweakManager);
+    deleteAndClear(m_appUninstaller);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
     deleteAndClear(m_junkCleaner);
@@ -51,8 +55,7 @@ Application::~Application()
 void Application::initialize()
 {
     deleteAndClear(m_settings);
-    m_settings = new QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("QUELMO"),
-                               QStringLiteral("Sweepnook"));
+    m_settings = new Settings;
     QDir().mkpath(logPath());
     QDir().mkpath(backupPath());
     Logger::instance()->initialize(logPath());
@@ -65,6 +68,9 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
+    // Pages hold the scanner: a second initialisation keeps it.
+    if (!m_largeFileScanner)
+        m_largeFileScanner = new LargeFileScanner;
     deleteAndClear(m_startupManager);
     m_startupManager = new StartupManager;
     deleteAndClear(m_privacyCleaner);
@@ -72,6 +78,8 @@ void Application::initialize()
     deleteAndClear(m_tweakManager);
     m_tweakManager = new TweakManager;
     m_tweakManager->load(TweakManager::catalogueFile(m_language));
+    deleteAndClear(m_appUninstaller);
+    m_appUninstaller = new AppUninstaller;
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }
@@ -109,6 +117,11 @@ RegistryCleaner *Application::registryCleaner() const
     return m_registryCleaner;
 }
 
+LargeFileScanner *Application::largeFileScanner() const
+{
+    return m_largeFileScanner;
+}
+
 StartupManager *Application::startupManager() const
 {
     return m_startupManager;
@@ -134,7 +147,37 @@ QString Application::language() const
     return m_language;
 }
 
-QSettings *Application::settings() const
+AppUninstaller *Application::appUninstaller() const
+{
+    return m_appUninstaller;
+}
+
+bool Application::installTranslations()
+{
+    for (QTranslator *translator : std::as_const(m_translators)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    m_translators.clear();
+    // Qt asks the most recently installed catalogue first: English goes in first, behind the rest.
+    const auto install = [this](const QString &language) {
+        auto *translator = new QTranslator(this);
+        const QString path = translationPath(language);
+        if (!translator->load(path) || !QCoreApplication::installTranslator(translator)) {
+            Logger::instance()->warning(QStringLiteral("Translation catalogue not loaded: %1").arg(path));
+            delete translator;
+            return false;
+        }
+        m_translators.append(translator);
+        return true;
+    };
+    const bool english = install(QStringLiteral("en"));
+    if (m_language == QLatin1String("en"))
+        return english;
+    return install(m_language);
+}
+
+Settings *Application::settings() const
 {
     return m_settings;
 }
@@ -152,20 +195,6 @@ JunkCleaner *Application::junkCleaner() const
 BrowserCleaner *Application::browserCleaner() const
 {
     return m_browserCleaner;
-}
-
-QString Application::chooseLanguage(const QString &storedLanguage, const QString &systemLocaleName)
-{
-    if (!storedLanguage.isEmpty())
-        return storedLanguage;
-    static const QHash<QString, QString> offered = {
-        {QStringLiteral("en"), QStringLiteral("en")}, {QStringLiteral("fr"), QStringLiteral("fr")},
-        {QStringLiteral("de"), QStringLiteral("de")}, {QStringLiteral("ja"), QStringLiteral("ja")},
-        {QStringLiteral("es"), QStringLiteral("es")}, {QStringLiteral("ko"), QStringLiteral("ko")},
-        {QStringLiteral("nl"), QStringLiteral("nl")}, {QStringLiteral("pt"), QStringLiteral("pt")},
-        {QStringLiteral("it"), QStringLiteral("it")}, {QStringLiteral("zh"), QStringLiteral("zh_TW")},
-    };
-    return offered.value(systemLocaleName.left(2), QStringLiteral("en"));
 }
 
 QString Application::translationPath(const QString &language)

@@ -1,16 +1,20 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
+class AppUninstaller;
 class BrowserCleaner;
 class JunkCleaner;
+class LargeFileScanner;
 class MainWindow;
 class PrivacyCleaner;
 class RegistryCleaner;
+class Settings;
 class StartupManager;
+class QTranslator;
 class TweakManager;
-class QSettings;
 
 // The process-wide owner of the engines, the main window and the settings store.
 class Application final : public QObject
@@ -24,6 +28,11 @@ public:
     // The interface language in use; the tweak catalogue is read in it. Set before initialize().
     void setLanguage(const QString &language);
     QString language() const;
+    // Installs the catalogue of the language in use with the English catalogue behind it, so a
+    // text the language's own catalogue lacks shows in English, never in the Chinese source.
+    // Replaces what an earlier call installed. False when the language has no catalogue of its own
+    // (its texts then show in English).
+    bool installTranslations();
 
     void initialize();
     void showMainWindow();
@@ -35,15 +44,14 @@ public:
     JunkCleaner *junkCleaner() const;
     BrowserCleaner *browserCleaner() const;
     RegistryCleaner *registryCleaner() const;
+    LargeFileScanner *largeFileScanner() const;
     StartupManager *startupManager() const;
     PrivacyCleaner *privacyCleaner() const;
     TweakManager *tweakManager() const;
+    AppUninstaller *appUninstaller() const;
     MainWindow *mainWindow() const;
-    QSettings *settings() const;
+    Settings *settings() const;
 
-    // The interface language: the stored choice unchanged when there is one, otherwise the
-    // language of the system locale (a name such as "de_AT"), "en" when it is not offered.
-    static QString chooseLanguage(const QString &storedLanguage, const QString &systemLocaleName);
     static QString translationPath(const QString &language);
 
 private:
@@ -53,10 +61,13 @@ private:
     JunkCleaner *m_junkCleaner = nullptr;
     BrowserCleaner *m_browserCleaner = nullptr;
     RegistryCleaner *m_registryCleaner = nullptr;
+    LargeFileScanner *m_largeFileScanner = nullptr;
     StartupManager *m_startupManager = nullptr;
     PrivacyCleaner *m_privacyCleaner = nullptr;
     TweakManager *m_tweakManager = nullptr;
+    AppUninstaller *m_appUninstaller = nullptr;
     MainWindow *m_mainWindow = nullptr;
-    QSettings *m_settings = nullptr;
+    Settings *m_settings = nullptr;
     QString m_language = QStringLiteral("en");
+    QList<QTranslator *> m_translators;
 };

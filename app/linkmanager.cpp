@@ -1,24 +1,16 @@
 #include "linkmanager.h"
 
+#include "core/languages.h"
+#include "core/settings.h"
+
 #include <QDebug>
 #include <QDesktopServices>
 #include <QFile>
-#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocale>
 #include <QMessageBox>
-#include <QSettings>
 #include <QUrl>
-
-namespace {
-
-QSettings nativeSettings()
-{
-    return QSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"));
-}
-
-} // namespace
 
 LinkManager *LinkManager::instance()
 {
@@ -67,7 +59,7 @@ bool LinkManager::loadLinks(const QString &tablePath)
 
 QString LinkManager::detectSystemLanguage() const
 {
-    const QString stored = nativeSettings().value(QStringLiteral("language"), QString()).toString();
+    const QString stored = Settings().text(Settings::Language);
     if (!stored.isEmpty() && m_supportedLanguages.contains(stored)) {
         qDebug() << "[LinkManager] 使用用户设置的语言:" << stored;
         return stored;
@@ -83,23 +75,7 @@ QString LinkManager::detectSystemLanguage() const
 
 QString LinkManager::mapQtLanguageCode(const QString &code)
 {
-    if (code == QLatin1String("zh_TW") || code == QLatin1String("zh_HK"))
-        return QStringLiteral("zh_TW");
-    if (code == QLatin1String("zh_CN"))
-        return QStringLiteral("en");
-    static const QStringList tableLanguages = {
-        QStringLiteral("en"),
-        QStringLiteral("fr"),
-        QStringLiteral("de"),
-        QStringLiteral("ja"),
-        QStringLiteral("es"),
-        QStringLiteral("ko"),
-        QStringLiteral("nl"),
-        QStringLiteral("pt"),
-        QStringLiteral("it"),
-    };
-    const QString prefix = code.left(2).toLower();
-    return tableLanguages.contains(prefix) ? prefix : QStringLiteral("en");
+    return Languages::find(Languages::forLocale(code))->linkKey;
 }
 
 QString LinkManager::getLink(const QString &category, const QString &key) const
@@ -180,7 +156,7 @@ void LinkManager::setLanguage(const QString &language)
     if (language == m_currentLanguage)
         return;
     m_currentLanguage = language;
-    nativeSettings().setValue(QStringLiteral("language"), language);
+    Settings().setValue(Settings::Language, language);
     qDebug() << "[LinkManager] 语言已切换为:" << language;
     emit languageChanged(language);
 }

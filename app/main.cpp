@@ -1,43 +1,27 @@
 #include "app/application.h"
 #include "app/singleinstance.h"
+#include "core/languages.h"
+#include "core/settings.h"
+#include "core/version.h"
 
 #include <QApplication>
 #include <QDebug>
-#include <QFile>
 #include <QFont>
 #include <QLocale>
-#include <QSettings>
-#include <QTranslator>
 
 namespace {
 
-void installTranslation(QApplication &app, const QString &language)
+QString languageFromSettings(const Settings &settings)
 {
-    static QTranslator translator;
-    const QString path = Application::translationPath(language);
-    qDebug() << "[Main] Translation file:" << path;
-    qDebug() << "[Main] File exists:" << (QFile::exists(path) ? "true" : "false");
-    if (!translator.load(path)) {
-        qDebug() << "[Main] ✗ Failed to load translation file:" << path;
-        return;
-    }
-    if (app.installTranslator(&translator))
-        qDebug() << "[Main] ✓ Translation loaded successfully:" << language;
-    else
-        qDebug() << "[Main] ✗ Failed to install translator";
-}
-
-QString languageFromSettings(const QSettings &settings)
-{
-    const QString stored = settings.value(QStringLiteral("language"), QString()).toString();
-    qDebug() << "[Main] Settings path:" << settings.fileName();
+    const QString stored = settings.text(Settings::Language);
+    qDebug() << "[Main] Settings path:" << settings.fileName(SettingsStore::Native);
     qDebug() << "[Main] User language from settings:" << stored;
     if (!stored.isEmpty()) {
         qDebug() << "[Main] Using user language:" << stored;
         return stored;
     }
     const QString systemLocale = QLocale::system().name();
-    const QString detected = Application::chooseLanguage(stored, systemLocale);
+    const QString detected = Languages::choose(stored, systemLocale);
     qDebug() << "[Main] System language:" << systemLocale;
     qDebug() << "[Main] Auto-detected:" << detected;
     return detected;
@@ -50,7 +34,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sweepnook"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QString::fromLatin1(Version::full));
     QApplication::setOrganizationName(QStringLiteral("QUELMO"));
 
     SingleInstance singleInstance(SingleInstance::defaultName());
@@ -58,10 +42,9 @@ int main(int argc, char *argv[])
         return 0;
 
     qDebug() << "========== Translation Init ==========";
-    QSettings nativeSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"));
-    const QString language = languageFromSettings(nativeSettings);
-    installTranslation(app, language);
+    const QString language = languageFromSettings(Settings());
     Application::instance()->setLanguage(language);
+    Application::instance()->installTranslations();
     qDebug() << "=======================================";
 
     QFont font(QStringLiteral("Segoe UI"), 10);

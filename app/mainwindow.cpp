@@ -8,14 +8,20 @@
 #include "settingsdialog.h"
 #include "titlebar.h"
 #include "trafficlightbutton.h"
+#include "pages/appuninstallerpage.h"
 #include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
+#include "pages/largefilepage.h"
+#include "cleaners/largefilescanner.h"
+#include "cleaners/largefilevolumes.h"
 #include "pages/privacypage.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/registrycleaner.h"
 #include "core/cleanitem.h"
+#include "core/settings.h"
+#include "core/version.h"
 #include "pages/dashboardpage.h"
 #include "pages/registrypage.h"
 #include "pages/startuppage.h"
@@ -34,7 +40,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -113,6 +118,7 @@ void MainWindow::setupUi()
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->setSpacing(0);
     m_titleBar = new TitleBar(rightContent);
+    m_titleBar->setLanguageInUse(Application::instance()->language());
     rightLayout->addWidget(m_titleBar, 0);
     setupContent();
     rightLayout->addWidget(m_pageStack, 1);
@@ -206,7 +212,7 @@ QWidget *MainWindow::createLogo()
         QStringLiteral("font-size: 14px;background-color: #FCD34D;border-radius: 12px;border: none;"));
     layout->addWidget(badge, 0, Qt::AlignCenter);
 
-    auto *name = new QLabel(QStringLiteral("Sweepnook 5.0"), logoWidget);
+    auto *name = new QLabel(QStringLiteral("Sweepnook %1").arg(QLatin1String(Version::brief)), logoWidget);
     name->setObjectName(QStringLiteral("logoLabel"));
     name->setAlignment(Qt::AlignCenter);
     name->setStyleSheet(
@@ -219,16 +225,20 @@ void MainWindow::setupContent()
 {
     m_pageStack = new QStackedWidget;
     m_pageStack->setObjectName(QStringLiteral("pageStack"));
-    // One page per side-bar entry, in index order; a feature's page takes its placeholder's line.
-    m_dashboardPage = new DashboardPage;
+    // One page per side-bar entry, in index order; a feature's page takes its placeholder's line
+    // and is handed its engine and the settings.
+    const Application *application = Application::instance();
+    Settings *settings = application->settings();
+    m_dashboardPage = new DashboardPage(application->junkCleaner(), application->browserCleaner());
     m_pageStack->addWidget(m_dashboardPage);
-    m_pageStack->addWidget(new JunkPage);
-    m_pageStack->addWidget(new BrowserPage);
+    m_pageStack->addWidget(new JunkPage(application->junkCleaner(), settings));
+    m_pageStack->addWidget(new BrowserPage(application->browserCleaner(), settings));
     m_pageStack->addWidget(new RegistryPage);
     m_pageStack->addWidget(new StartupPage(Application::instance()->startupManager()));
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(LargeFilesIndex)));
+    m_pageStack->addWidget(new LargeFilePage(Application::instance()->largeFileScanner(),
+        LargeFileVolumes::browsable(LargeFileVolumes::mounted())));
     m_pageStack->addWidget(new TweaksPage(Application::instance()->tweakManager()));
-    m_pageStack->addWidget(new PlaceholderPage(navigationLabel(UninstallerIndex)));
+    m_pageStack->addWidget(new AppUninstallerPage(Application::instance()->appUninstaller()));
     m_pageStack->addWidget(new DuplicateFinderPage);
     m_pageStack->addWidget(new PrivacyPage(Application::instance()->privacyCleaner()));
 }
@@ -236,7 +246,7 @@ void MainWindow::setupContent()
 void MainWindow::setupSystemTray()
 {
     m_trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/app.svg")), this);
-    m_trayIcon->setToolTip(tr("Sweepnook - PC Cleaning Tool"));
+    m_trayIcon->setToolTip(tr("Sweepnook - Mac Cleaning Tool"));
     m_trayMenu = new QMenu(this);
     m_trayMenu->addAction(tr("显示主窗口"), this, &MainWindow::onTrayShowWindow);
     m_trayMenu->addSeparator();
@@ -335,12 +345,10 @@ void MainWindow::onDashboardCleanRequested()
 
 bool MainWindow::confirmCleanAll(int itemCount, qint64 size)
 {
-    const QSettings *settings = Application::instance()->settings();
-    if (settings && !settings->value(QStringLiteral("clean/confirmClean"), true).toBool())
+    if (!Application::instance()->settings()->flag(Settings::ConfirmClean))
         return true;
     const auto answer = QMessageBox::question(this, tr("Confirm Clean"),
-        tr("Are you sure you want to clean %1 selected items (%2)?\nThis action cannot be undone!")
-            .arg(itemCount)
+        tr("Are you sure you want to clean %n selected items (%1)?\nThis action cannot be undone!", nullptr, itemCount)
             .arg(CleanItem::formatSize(size)),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
@@ -358,19 +366,15 @@ void MainWindow::onCleanAllFinished()
 {
     const CleanAll::Summary &summary = m_cleanAll->summary();
     QStringList lines;
-    const QString totals = tr("Cleaned %1 items, freed %2")
-                               .arg(summary.itemsCleaned)
+    const QString totals = tr("Cleaned %n items, freed %1", nullptr, summary.itemsCleaned)
                                .arg(CleanItem::formatSize(summary.bytesFreed()));
     lines << (summary.cancelled ? tr("Cancelled. %1").arg(totals) : totals);
     if (summary.itemsFailed > 0)
-        lines << tr("%1 items could not be removed.").arg(summary.itemsFailed);
+        lines << tr("%n items could not be removed.", nullptr, summary.itemsFailed);
     lines << summary.errors;
     if (m_cleanAllDialog)
         m_cleanAllDialog->setFinished(
             summary.itemsFailed == 0 && summary.errors.isEmpty(), lines.join(QLatin1Char('\n')));
-
-    m_dashboardPage->updateStats(qMax<qint64>(0, m_dashboardPage->junkBytes() - summary.junkFreed),
-        qMax<qint64>(0, m_dashboardPage->browserBytes() - summary.browserFreed), m_dashboardPage->registryCount());
 }
 
 void MainWindow::startFullScan()
@@ -423,7 +427,7 @@ void MainWindow::onCloseClicked()
 void MainWindow::onSettingsClicked()
 {
     if (!m_settingsDialog)
-        m_settingsDialog = new SettingsDialog(this);
+        m_settingsDialog = new SettingsDialog(Application::instance()->settings(), Application::instance()->startupManager(), this);
     // The kept dialog shows what is stored, not what a cancelled visit left in its boxes.
     m_settingsDialog->loadSettings();
     m_settingsDialog->exec();
@@ -434,7 +438,7 @@ void MainWindow::onAboutClicked()
     QMessageBox box(this);
     box.setWindowTitle(tr("About Sweepnook"));
     box.setTextFormat(Qt::RichText);
-    box.setText(QStringLiteral("<h2 style='color: #10B981; margin-bottom: 4px;'>Sweepnook 5.0</h2>"
+    box.setText(QStringLiteral("<h2 style='color: #10B981; margin-bottom: 4px;'>Sweepnook %4</h2>"
                                "<p style='color: #6B7280; margin-top: 0;'>%1</p>"
                                "<hr style='border: none; border-top: 1px solid #E5E7EB;'/>"
                                "<p style='color: #374151; line-height: 1.6;'>%2</p>"
@@ -442,7 +446,7 @@ void MainWindow::onAboutClicked()
                     .arg(tr("by Quelmo"),
                         tr("The smartest way to keep your Mac clean, fast, and private.<br>Remove junk files, "
                            "browser traces, duplicate files,<br>and privacy risks — all in one click."),
-                        tr("© 2026 Quelmo. All rights reserved.")));
+                        tr("© 2026 Quelmo. All rights reserved."), QLatin1String(Version::brief)));
     QPixmap icon(QStringLiteral(":/icons/logo.ico"));
     if (icon.isNull())
         icon.load(QStringLiteral(":/icons/app.svg"));
@@ -496,8 +500,7 @@ void MainWindow::onLanguageChanged(const QString &language)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    const QSettings *settings = Application::instance()->settings();
-    const bool toTray = settings && settings->value(QStringLiteral("general/minimizeToTray"), false).toBool();
+    const bool toTray = Application::instance()->settings()->flag(Settings::MinimizeToTray);
     if (toTray && m_trayIcon && m_trayIcon->isVisible()) {
         hide();
         m_trayIcon->showMessage(tr("Sweepnook"),

@@ -1,9 +1,8 @@
 #include "settingsdialog.h"
 
 #include "aboutdialog.h"
-#include "application.h"
 #include "cleaners/startupmanager.h"
-#include "core/logger.h"
+#include "core/settings.h"
 #include "widgets/cardpainter.h"
 
 #include <QCheckBox>
@@ -12,15 +11,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
 namespace {
-
-const QString autoStartKey = QStringLiteral("general/autoStart");
-const QString minimizeToTrayKey = QStringLiteral("general/minimizeToTray");
-const QString confirmCleanKey = QStringLiteral("clean/confirmClean");
-const QString backupRegistryKey = QStringLiteral("clean/backupRegistry");
 
 QCheckBox *createCheckBox(const QString &text, QWidget *parent)
 {
@@ -29,7 +22,7 @@ QCheckBox *createCheckBox(const QString &text, QWidget *parent)
     return box;
 }
 
-QGroupBox *createGroup(const QString &title, QCheckBox *first, QCheckBox *second, QWidget *parent)
+QGroupBox *createGroup(const QString &title, const QList<QCheckBox *> &boxes, QWidget *parent)
 {
     auto *group = new QGroupBox(title, parent);
     group->setStyleSheet(QStringLiteral("QGroupBox { font-size: 14px; font-weight: 500; color: #111827;"
@@ -38,10 +31,10 @@ QGroupBox *createGroup(const QString &title, QCheckBox *first, QCheckBox *second
                                         "QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; }"));
     auto *layout = new QVBoxLayout(group);
     layout->setSpacing(12);
-    first->setParent(group);
-    second->setParent(group);
-    layout->addWidget(first);
-    layout->addWidget(second);
+    for (QCheckBox *box : boxes) {
+        box->setParent(group);
+        layout->addWidget(box);
+    }
     return group;
 }
 
@@ -56,8 +49,10 @@ QPushButton *createButton(const QString &text, const QString &styleSheet, QWidge
 
 } // namespace
 
-SettingsDialog::SettingsDialog(QWidget *parent)
+SettingsDialog::SettingsDialog(Settings *settings, StartupManager *startup, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_settings(settings)
+    , m_startup(startup)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(450, 400);
@@ -76,15 +71,14 @@ void SettingsDialog::setupUi()
     title->setStyleSheet(QStringLiteral("color: #111827; font-size: 20px; font-weight: 600;"));
     layout->addWidget(title);
 
-    m_autoStartBox = createCheckBox(tr("Start with Windows"), this);
+    m_autoStartBox = createCheckBox(tr("Start at login"), this);
     m_trayBox = createCheckBox(tr("Minimize to tray on close"), this);
-    layout->addWidget(createGroup(tr("General"), m_autoStartBox, m_trayBox, this));
+    layout->addWidget(createGroup(tr("General"), { m_autoStartBox, m_trayBox }, this));
 
     m_confirmBox = createCheckBox(tr("Confirm before cleaning"), this);
-    m_backupBox = createCheckBox(tr("Auto backup before registry cleaning"), this);
     m_confirmBox->setChecked(true);
-    m_backupBox->setChecked(true);
-    layout->addWidget(createGroup(tr("Cleaning"), m_confirmBox, m_backupBox, this));
+    // The stored registry-backup flag has no box: there is no registry to back up on a Mac.
+    layout->addWidget(createGroup(tr("Cleaning"), { m_confirmBox }, this));
     layout->addStretch();
 
     m_aboutButton = createButton(tr("About"),
@@ -117,37 +111,24 @@ void SettingsDialog::setupUi()
 
 void SettingsDialog::loadSettings()
 {
-    const QSettings *settings = Application::instance()->settings();
-    if (!settings)
-        return;
     // Starting at login is the program's own LaunchAgent: the box shows whether it exists.
-    const StartupManager *startup = Application::instance()->startupManager();
-    m_autoStartBox->setChecked(startup && startup->startsAtLogin());
-    m_trayBox->setChecked(settings->value(minimizeToTrayKey, false).toBool());
-    m_confirmBox->setChecked(settings->value(confirmCleanKey, true).toBool());
-    m_backupBox->setChecked(settings->value(backupRegistryKey, true).toBool());
+    m_autoStartBox->setChecked(m_startup ? m_startup->startsAtLogin() : m_settings->flag(Settings::AutoStart));
+    m_trayBox->setChecked(m_settings->flag(Settings::MinimizeToTray));
+    m_confirmBox->setChecked(m_settings->flag(Settings::ConfirmClean));
 }
 
 void SettingsDialog::saveSettings()
 {
-    QSettings *settings = Application::instance()->settings();
-    if (!settings) {
-        Logger::instance()->error(QStringLiteral("Settings not saved: the settings store is not open"));
-        return;
-    }
-    settings->setValue(autoStartKey, m_autoStartBox->isChecked());
-    settings->setValue(minimizeToTrayKey, m_trayBox->isChecked());
-    settings->setValue(confirmCleanKey, m_confirmBox->isChecked());
-    settings->setValue(backupRegistryKey, m_backupBox->isChecked());
-    settings->sync();
+    m_settings->setValue(Settings::AutoStart, m_autoStartBox->isChecked());
+    m_settings->setValue(Settings::MinimizeToTray, m_trayBox->isChecked());
+    m_settings->setValue(Settings::ConfirmClean, m_confirmBox->isChecked());
     applyStartAtLogin();
 }
 
 void SettingsDialog::applyStartAtLogin()
 {
-    StartupManager *startup = Application::instance()->startupManager();
     const bool wanted = m_autoStartBox->isChecked();
-    if (!startup || startup->startsAtLogin() == wanted || startup->setStartAtLogin(wanted))
+    if (!m_startup || m_startup->startsAtLogin() == wanted || m_startup->setStartAtLogin(wanted))
         return;
     QMessageBox box(QMessageBox::Warning, tr("Start at Login"),
         wanted ? tr("Sweepnook could not be set to start at login. The log has the details.")

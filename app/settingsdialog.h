@@ -3,18 +3,21 @@
 #include <QDialog>
 
 class QCheckBox;
+class Settings;
+class StartupManager;
 class QPushButton;
 
-// The four stored preferences of the program; Save writes them, Cancel leaves them as they were.
-// The start-at-login box is the program's own LaunchAgent, kept by the startup manager.
+// The four stored preferences of the program, kept in the settings given at construction; Save
+// writes them, Cancel leaves them as they were. With a startup manager, the start-at-login box is
+// the program's own LaunchAgent, kept by that manager.
 class SettingsDialog final : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit SettingsDialog(QWidget *parent = nullptr);
+    explicit SettingsDialog(Settings *settings, StartupManager *startup = nullptr, QWidget *parent = nullptr);
 
-    // Sets every box from the application's settings store.
+    // Sets every box from the settings.
     void loadSettings();
 
 protected:
@@ -31,10 +34,11 @@ private:
     // Writes or removes the program's own LaunchAgent to match the start-at-login box.
     void applyStartAtLogin();
 
+    Settings *m_settings;
+    StartupManager *m_startup;
     QCheckBox *m_autoStartBox = nullptr;
     QCheckBox *m_trayBox = nullptr;
     QCheckBox *m_confirmBox = nullptr;
-    QCheckBox *m_backupBox = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_aboutButton = nullptr;

@@ -1,5 +1,7 @@
 #include "titlebar.h"
 
+#include "core/languages.h"
+#include "core/settings.h"
 #include "linkmanager.h"
 #include "relauncher.h"
 
@@ -12,7 +14,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QSettings>
+#include <QThread>
+#include <QLocale>
 
 namespace {
 
@@ -22,25 +25,6 @@ const char *const menuStyle = "QMenu { background-color: #ffffff; border: 1px so
                               " color: #334155; }"
                               "QMenu::item:selected { background-color: #f1f5f9; color: #1e293b; }"
                               "QMenu::separator { height: 1px; background: #e2e8f0; margin: 6px 8px; }";
-
-struct LanguageEntry
-{
-    const char *code;
-    const char *text;
-};
-
-const LanguageEntry languageEntries[] = {
-    { "en", "🇺🇸  English" },
-    { "fr", "🇫🇷  Français" },
-    { "de", "🇩🇪  Deutsch" },
-    { "es", "🇪🇸  Español" },
-    { "ko", "🇰🇷  한국어" },
-    { "ja", "🇯🇵  日本語" },
-    { "nl", "🇳🇱  Nederlands" },
-    { "pt", "🇵🇹  Português" },
-    { "it", "🇮🇹  Italiano" },
-    { "zh_TW", "🇹🇼  繁體中文" },
-};
 
 QMenu *createStyledMenu(QWidget *parent)
 {
@@ -62,9 +46,7 @@ TitleBar::TitleBar(QWidget *parent)
     setFixedHeight(44);
     // Lets the style sheet paint the bar's background and bottom border.
     setAttribute(Qt::WA_StyledBackground);
-    m_currentLanguage = QSettings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"))
-                            .value(QStringLiteral("language"), QStringLiteral("en"))
-                            .toString();
+    m_currentLanguage = Languages::choose(Settings().text(Settings::Language), QLocale::system().name());
     setupUi();
     createMenu();
 }
@@ -112,13 +94,20 @@ void TitleBar::createMenu()
     m_menu->addAction(QStringLiteral("💬  ") + tr("Support"), this, &TitleBar::supportClicked);
 }
 
+void TitleBar::setLanguageInUse(const QString &code)
+{
+    m_currentLanguage = code;
+    for (QAction *action : m_languageGroup->actions())
+        action->setChecked(action->data().toString() == code);
+}
+
 void TitleBar::createLanguageSubMenu(QMenu *menu)
 {
     m_languageGroup = new QActionGroup(menu);
     m_languageGroup->setExclusive(true);
-    for (const LanguageEntry &entry : languageEntries) {
-        const QString code = QString::fromLatin1(entry.code);
-        QAction *action = menu->addAction(QString::fromUtf8(entry.text));
+    for (const Language &language : Languages::offered()) {
+        const QString code = language.code;
+        QAction *action = menu->addAction(language.shownName);
         action->setCheckable(true);
         action->setData(code);
         action->setChecked(code == m_currentLanguage);
@@ -132,16 +121,18 @@ void TitleBar::chooseLanguage(const QString &code)
     if (code == m_currentLanguage)
         return;
     m_currentLanguage = code;
-    QSettings settings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"));
-    settings.setValue(QStringLiteral("language"), code);
-    settings.sync();
+    Settings().setValue(Settings::Language, code);
     LinkManager::instance()->setLanguage(code);
     emit languageChanged(code);
 
     QMessageBox::information(
         window(), tr("Language Changed"), tr("Language has been changed.\n\nThe application will restart now."));
     if (Relauncher::startNewInstance(m_executablePath)) {
-        QCoreApplication::quit();
+        // exit() rather than quit(): quit() first asks every window to close, and a window that
+        // only hides into the tray on close would keep this copy running beside the new one.
+        // Outside a running event loop exit() would end the next one at once, so it waits for one.
+        if (QThread::currentThread()->loopLevel() > 0)
+            QCoreApplication::exit(0);
         return;
     }
     QMessageBox::warning(window(), tr("Restart Failed"),

@@ -23,6 +23,9 @@ public:
     QMenu *menu() const;
     // The executable restarted after a language change; the running program's by default.
     void setExecutablePath(const QString &path);
+    // The language the interface is shown in (start-up's choice): the menu checks it, and choosing
+    // it again does nothing. Until this is called it is the stored choice or the system locale's.
+    void setLanguageInUse(const QString &code);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -8,7 +8,6 @@
 #include "sqlitefiles.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -53,7 +52,6 @@ const BrowserRow kBrowserTable[] = {
 };
 
 const int kPgrepTimeoutMs = 2000;
-const qint64 kProgressIntervalMs = 100;
 // A profiles.ini lists a handful of profiles; anything this large is not one.
 const qint64 kMaxProfilesIniBytes = 1024 * 1024;
 
@@ -434,7 +432,6 @@ BrowserScanMode BrowserCleaner::scanModeForRule(const QString &ruleId)
 
 void BrowserCleaner::doScan()
 {
-    m_result.categories.clear();
     Logger::instance()->info(QStringLiteral("Starting browser scan..."));
     QList<BrowserInfo> toScan;
     for (const BrowserInfo &info : std::as_const(m_browsers)) {
@@ -443,11 +440,10 @@ void BrowserCleaner::doScan()
     }
     int scanned = 0;
     for (const BrowserInfo &info : std::as_const(toScan)) {
-        if (isCancelled()) {
-            setState(Cancelled);
+        if (isCancelled())
             return;
-        }
-        emit scanProgress(++scanned, toScan.size(), info.name);
+        ++scanned;
+        reportScanProgress(scanned, toScan.size(), info.name, scanned == 1 || scanned == toScan.size());
         scanBrowser(info);
     }
     m_result.scanTime = QDateTime::currentDateTime();
@@ -686,8 +682,8 @@ QStringList BrowserCleaner::firefoxScanFolders() const
 }
 
 // The browsers a clean may touch now: enabled ones that are not running. The running ones are
-// named to the user once and left alone; the others are cleaned.
-QSet<QString> BrowserCleaner::browsersToClean()
+// left alone and named in *skipped; the others are cleaned.
+QSet<QString> BrowserCleaner::browsersToClean(QString *skipped) const
 {
     QSet<QString> cleanable;
     QStringList running;
@@ -704,7 +700,7 @@ QSet<QString> BrowserCleaner::browsersToClean()
             = tr("These browsers are running and were skipped; close them to clean them:\n%1")
                   .arg(running.join(QLatin1Char('\n')));
         Logger::instance()->warning(message);
-        emit errorOccurred(message);
+        *skipped = message;
     }
     return cleanable;
 }
@@ -715,10 +711,11 @@ bool BrowserCleaner::categoryOfBrowserIn(const CleanCategory &category, const QS
         [&category](const QString &id) { return category.id.startsWith(id + QLatin1Char('_')); });
 }
 
-void BrowserCleaner::doClean()
+CleanEngine::CleanOutcome BrowserCleaner::doClean()
 {
     Logger::instance()->info(QStringLiteral("Starting browser clean..."));
-    const QSet<QString> cleanable = browsersToClean();
+    QString skipped;
+    const QSet<QString> cleanable = browsersToClean(&skipped);
 
     const int total = m_result.selectedItemCount();
     int processed = 0;
@@ -728,16 +725,12 @@ void BrowserCleaner::doClean()
     // Two rules can reach the same path (Firefox's GPU and shader caches).
     QSet<QString> removedPaths;
     const QList<PinnedRoot> roots = pinnedRoots();
-    QElapsedTimer sinceProgress;
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
         if (!category.checked || !categoryOfBrowserIn(category, cleanable))
             continue;
         for (const CleanItem &item : category.items) {
-            if (isCancelled()) {
-                setState(Cancelled);
-                emit cleanFinished(freed, cleaned);
-                return;
-            }
+            if (isCancelled())
+                return { freed, cleaned, skipped };
             if (!item.checked)
                 continue;
             if (item.path.isEmpty() || !isPathSafe(item.path)) {
@@ -746,10 +739,7 @@ void BrowserCleaner::doClean()
                 continue;
             }
             ++processed;
-            if (!sinceProgress.isValid() || sinceProgress.elapsed() >= kProgressIntervalMs) {
-                emit cleanProgress(processed, total, freed);
-                sinceProgress.start();
-            }
+            reportCleanProgress(processed, total, freed, processed == 1 || processed == total);
             if (removedPaths.contains(item.path))
                 continue;
             qint64 itemFreed = 0;
@@ -763,12 +753,11 @@ void BrowserCleaner::doClean()
             }
         }
     }
-    setState(Finished);
-    emit cleanFinished(freed, cleaned);
     Logger::instance()->info(QStringLiteral("Browser clean done. %1 items / %2 / failed %3")
                                  .arg(cleaned)
                                  .arg(CleanItem::formatSize(freed))
                                  .arg(failed));
+    return { freed, cleaned, skipped };
 }
 
 // The allowed roots, each pinned inside the home for the whole clean: items are removed relative

@@ -48,7 +48,7 @@ public:
 
 protected:
     void doScan() override;
-    void doClean() override;
+    CleanOutcome doClean() override;
 
 private:
     void scanBrowser(const BrowserInfo &info);
@@ -72,8 +72,9 @@ private:
 
     QStringList chromiumProfiles(const BrowserInfo &info) const;
     QStringList firefoxScanFolders() const;
-    // Stable ids of the enabled browsers that are not running; names the running ones to the user.
-    QSet<QString> browsersToClean();
+    // Stable ids of the enabled browsers that are not running; the message naming the running
+    // ones goes to *skipped.
+    QSet<QString> browsersToClean(QString *skipped) const;
     static bool categoryOfBrowserIn(const CleanCategory &category, const QSet<QString> &browsers);
     QList<PinnedRoot> pinnedRoots() const;
     bool removeItem(

@@ -6,7 +6,6 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -22,7 +21,6 @@ namespace {
 
 // Clean progress is reported at most this often, so a clean of many thousand files does not
 // flood the interface's event loop.
-constexpr qint64 progressIntervalMs = 50;
 
 QStringList stringList(const QJsonValue &value)
 {
@@ -294,10 +292,9 @@ void JunkCleaner::doScan()
     for (const JunkRule &rule : std::as_const(m_rules)) {
         if (isCancelled()) {
             m_listing.clear();
-            setState(Cancelled);
             return;
         }
-        emit scanProgress(counter, total, rule.name);
+        reportScanProgress(counter, total, rule.name, counter == 1 || counter == total);
         scanCategory(rule);
         ++counter;
     }
@@ -457,7 +454,7 @@ QList<JunkCleaner::RulePath> JunkCleaner::allowedRoots(const QString &categoryId
     return roots;
 }
 
-void JunkCleaner::doClean()
+CleanEngine::CleanOutcome JunkCleaner::doClean()
 {
     Logger::instance()->info(QStringLiteral("Starting junk clean..."));
     const int total = m_result.selectedItemCount();
@@ -467,16 +464,13 @@ void JunkCleaner::doClean()
     int counter = 0;
     // Two categories can list one path; it is deleted and counted once.
     QSet<QString> handled;
-    QElapsedTimer sinceProgress;
-    sinceProgress.start();
 
-    auto finish = [&](State state) {
-        setState(state);
-        emit cleanFinished(cleanedBytes, cleanedCount);
-        const QString summary = state == Cancelled
+    auto finish = [&] {
+        const QString summary = isCancelled()
             ? QStringLiteral("Junk clean cancelled. Cleaned %1 items, %2. Failed: %3 items")
             : QStringLiteral("Junk clean finished. Cleaned %1 items, %2. Failed: %3 items");
         Logger::instance()->info(summary.arg(cleanedCount).arg(CleanItem::formatSize(cleanedBytes)).arg(failedCount));
+        return CleanOutcome { cleanedBytes, cleanedCount, QString() };
     };
 
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
@@ -484,18 +478,13 @@ void JunkCleaner::doClean()
             continue;
         const RuleRoots roots(allowedRoots(category.id));
         for (const CleanItem &item : category.items) {
-            if (isCancelled()) {
-                finish(Cancelled);
-                return;
-            }
+            if (isCancelled())
+                return finish();
             if (!item.checked || handled.contains(item.path))
                 continue;
             handled.insert(item.path);
             ++counter;
-            if (counter == 1 || counter == total || sinceProgress.elapsed() >= progressIntervalMs) {
-                emit cleanProgress(counter, total, cleanedBytes);
-                sinceProgress.restart();
-            }
+            reportCleanProgress(counter, total, cleanedBytes, counter == 1 || counter == total);
             const PinnedRoot *root = roots.rootFor(item.path);
             if (!root) {
                 Logger::instance()->warning(QStringLiteral("Refusing to remove %1: outside the folders of rule %2")
@@ -511,5 +500,5 @@ void JunkCleaner::doClean()
             }
         }
     }
-    finish(Finished);
+    return finish();
 }

@@ -24,7 +24,7 @@ public:
 
 protected:
     void doScan() override;
-    void doClean() override;
+    CleanOutcome doClean() override;
 
 private:
     // A rule's path with its folder variables expanded, and the folder it must lie in: the

@@ -17,8 +17,7 @@ void RegistryCleaner::doScan()
     Logger::instance()->info(QStringLiteral("[RegistryCleaner] Registry cleaning is only available on Windows"));
 }
 
-void RegistryCleaner::doClean()
+CleanEngine::CleanOutcome RegistryCleaner::doClean()
 {
-    setState(isCancelled() ? Cancelled : Finished);
-    emit cleanFinished(0, 0);
+    return {};
 }

@@ -14,5 +14,5 @@ public:
 
 protected:
     void doScan() override;
-    void doClean() override;
+    CleanOutcome doClean() override;
 };

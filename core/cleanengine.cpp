@@ -1,8 +1,5 @@
 #include "cleanengine.h"
 
-#include <QMetaObject>
-#include <QThread>
-
 CleanEngine::CleanEngine(QObject *parent)
     : QObject(parent)
 {
@@ -15,13 +12,16 @@ CleanEngine::~CleanEngine()
     stopWorker();
 }
 
-void CleanEngine::loadRules(const QString &)
-{
-}
+void CleanEngine::loadRules(const QString &) { }
 
 CleanEngine::State CleanEngine::state() const
 {
     return m_state;
+}
+
+bool CleanEngine::isBusy() const
+{
+    return m_job.isBusy();
 }
 
 ScanResult &CleanEngine::result()
@@ -36,35 +36,62 @@ const ScanResult &CleanEngine::result() const
 
 void CleanEngine::startScan()
 {
-    stopWorker();
-    m_cancelled = false;
-    m_result.categories.clear();
     setState(Scanning);
-
-    const quint64 run = ++m_run;
-    m_worker = QThread::create([this, run] {
-        doScan();
-        if (!m_cancelled)
-            QMetaObject::invokeMethod(this, [this, run] { deliverScanResult(run); }, Qt::QueuedConnection);
-    });
-    m_worker->start(QThread::InheritPriority);
+    m_job.start(
+        [this](LongJob::Run &run) {
+            m_run = &run;
+            // Emptied here, not on the interface thread: an earlier run may still be reading it.
+            m_result.categories.clear();
+            doScan();
+            m_run = nullptr;
+        },
+        [this](bool cancelled) {
+            if (cancelled)
+                return;
+            setState(Finished);
+            emit scanFinished(m_result);
+        });
 }
 
 void CleanEngine::startClean()
 {
-    stopWorker();
-    m_cancelled = false;
     setState(Cleaning);
-
-    ++m_run;
-    m_worker = QThread::create([this] { doClean(); });
-    m_worker->start(QThread::InheritPriority);
+    auto outcome = std::make_shared<CleanOutcome>();
+    m_job.start(
+        [this, outcome](LongJob::Run &run) {
+            m_run = &run;
+            *outcome = doClean();
+            m_run = nullptr;
+        },
+        [this, outcome](bool cancelled) {
+            if (!outcome->error.isEmpty())
+                emit errorOccurred(outcome->error);
+            setState(cancelled ? Cancelled : Finished);
+            emit cleanFinished(outcome->bytesCleaned, outcome->itemsCleaned);
+        });
 }
 
 void CleanEngine::cancel()
 {
-    m_cancelled = true;
+    m_job.cancel();
     setState(Cancelled);
+}
+
+bool CleanEngine::isCancelled() const
+{
+    return m_run && m_run->isCancelled();
+}
+
+void CleanEngine::reportScanProgress(int current, int total, const QString &currentPath, bool force)
+{
+    if (m_run)
+        m_run->report([=] { emit scanProgress(current, total, currentPath); }, force);
+}
+
+void CleanEngine::reportCleanProgress(int current, int total, qint64 cleanedSize, bool force)
+{
+    if (m_run)
+        m_run->report([=] { emit cleanProgress(current, total, cleanedSize); }, force);
 }
 
 void CleanEngine::setState(State state)
@@ -73,25 +100,8 @@ void CleanEngine::setState(State state)
         emit stateChanged(state);
 }
 
-bool CleanEngine::isCancelled() const
-{
-    return m_cancelled;
-}
-
 void CleanEngine::stopWorker()
 {
-    if (!m_worker)
-        return;
-    m_cancelled = true;
-    m_worker->wait();
-    delete m_worker;
-    m_worker = nullptr;
-}
-
-void CleanEngine::deliverScanResult(quint64 run)
-{
-    if (run != m_run || m_state != Scanning)
-        return;
-    setState(Finished);
-    emit scanFinished(m_result);
+    m_job.cancel();
+    m_job.waitForIdle();
 }

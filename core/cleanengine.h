@@ -1,16 +1,22 @@
 #pragma once
 
+#include "longjob.h"
 #include "scanresult.h"
 
 #include <QObject>
 
 #include <atomic>
 
-class QThread;
-
-// Base of the rule-driven engines. A scan or a clean runs doScan() or doClean() on a fresh
-// worker thread; the result is handed between the worker and the GUI thread only at the start
-// and the end of a run.
+// Base of the rule-driven engines. A scan or a clean runs doScan() or doClean() on the engine's
+// LongJob worker and returns at once; the result is handed between the worker and the interface
+// thread only at the start and the end of a run.
+//
+// The base owns the state and the final signals: an engine fills m_result in doScan() or returns
+// the outcome of doClean(), and reports progress through reportScanProgress() and
+// reportCleanProgress() (one throttle for every engine). scanFinished and cleanFinished come once
+// per run, on the owner's thread; a run superseded by a later start delivers nothing more, so a
+// late signal of an earlier run is never seen. cancel() returns at once; a cancelled clean still
+// reports what it removed, a cancelled scan reports nothing.
 class CleanEngine : public QObject
 {
     Q_OBJECT
@@ -19,12 +25,23 @@ public:
     enum State { Idle, Scanning, Cleaning, Finished, Cancelled, Error };
     Q_ENUM(State)
 
+    // What a clean did. A non-empty error (the clean was refused, or part of it was skipped and
+    // why) is emitted as errorOccurred before cleanFinished.
+    struct CleanOutcome
+    {
+        qint64 bytesCleaned = 0;
+        int itemsCleaned = 0;
+        QString error;
+    };
+
     explicit CleanEngine(QObject *parent = nullptr);
     ~CleanEngine() override;
 
     virtual void loadRules(const QString &path);
 
     State state() const;
+    // A scan or clean is queued or running; a cancelled one counts until its worker has returned.
+    bool isBusy() const;
     // The result of the last scan; pages edit its selection flags only while no worker runs.
     ScanResult &result();
     const ScanResult &result() const;
@@ -43,11 +60,16 @@ public slots:
     virtual void cancel();
 
 protected:
+    // Both run on the worker, with m_result emptied before doScan().
     virtual void doScan() = 0;
-    virtual void doClean() = 0;
+    virtual CleanOutcome doClean() = 0;
 
-    void setState(State state);
+    // For doScan()/doClean() and what they call, on the worker.
     bool isCancelled() const;
+    // Progress is sent at most every ProgressThrottle::IntervalMs; force sends the first and last.
+    void reportScanProgress(int current, int total, const QString &currentPath, bool force = false);
+    void reportCleanProgress(int current, int total, qint64 cleanedSize, bool force = false);
+
     // Cancels and joins a running worker. Every concrete engine calls it in its destructor:
     // by the time the base destructor runs, the worker's doScan()/doClean() would be gone.
     void stopWorker();
@@ -55,11 +77,10 @@ protected:
     ScanResult m_result;
 
 private:
-    void deliverScanResult(quint64 run);
+    void setState(State state);
 
-    std::atomic<State> m_state{Idle};
-    std::atomic<bool> m_cancelled{false};
-    QThread *m_worker = nullptr;
-    // Tells a finished scan's posted delivery apart from a later run's.
-    quint64 m_run = 0;
+    std::atomic<State> m_state { Idle };
+    // The run the worker is in; set and read on the worker only.
+    LongJob::Run *m_run = nullptr;
+    LongJob m_job;
 };

@@ -9,7 +9,7 @@ CleanItem::CleanItem(const QString &name, const QString &path, qint64 size)
 {
 }
 
-QString CleanItem::formatSize(qint64 bytes)
+QString CleanItem::formatSize(qint64 bytes, int gigabyteDecimals)
 {
     constexpr qint64 kib = 1024;
     constexpr qint64 mib = kib * 1024;
@@ -22,7 +22,7 @@ QString CleanItem::formatSize(qint64 bytes)
         return QStringLiteral("%1 KB").arg(QString::number(double(bytes) / kib, 'f', 1));
     if (bytes < gib)
         return QStringLiteral("%1 MB").arg(QString::number(double(bytes) / mib, 'f', 1));
-    return QStringLiteral("%1 GB").arg(QString::number(double(bytes) / gib, 'f', 2));
+    return QStringLiteral("%1 GB").arg(QString::number(double(bytes) / gib, 'f', gigabyteDecimals));
 }
 
 QString CleanItem::riskText(int riskLevel)

@@ -18,8 +18,10 @@ struct CleanItem
     CleanItem() = default;
     CleanItem(const QString &name, const QString &path, qint64 size);
 
-    // The size text shown wherever a byte count appears.
-    static QString formatSize(qint64 bytes);
+    // The size text shown wherever a byte count appears: "512 B", "1.5 KB", "20.0 MB", "1.25 GB"
+    // (binary units, no step above GB; a negative count reads "0 B"). The dashboard's cards show
+    // gigabytes with one decimal.
+    static QString formatSize(qint64 bytes, int gigabyteDecimals = 2);
     // Translated badge text and colour of a risk level.
     static QString riskText(int riskLevel);
     static QString riskColor(int riskLevel);

@@ -155,6 +155,16 @@ bool removeWithParentPinned(const QString &path, FileUtils::Expect expect)
 class SizeSum final : public TreeWalker::Visitor
 {
 public:
+    explicit SizeSum(const std::function<bool()> &stop)
+        : m_stop(stop)
+    {
+    }
+
+    bool stopRequested() override
+    {
+        return m_stop && m_stop();
+    }
+
     void visitFile(const TreeWalker::Entry &entry) override
     {
         struct stat info;
@@ -175,6 +185,7 @@ public:
     }
 
 private:
+    const std::function<bool()> &m_stop;
     qint64 m_total = 0;
     QSet<InodeKey> m_linkedSeen;
 };
@@ -368,13 +379,13 @@ QString FileUtils::withoutRepeatedSlashes(const QString &path)
     return cleaned;
 }
 
-qint64 FileUtils::calculateDirSize(const QString &path)
+qint64 FileUtils::calculateDirSize(const QString &path, const std::function<bool()> &stop)
 {
     const QString folder = withoutRepeatedSlashes(path);
     const int fd = ::open(QFile::encodeName(folder).constData(), openFolderFlags);
     if (fd < 0)
         return 0;
-    SizeSum sum;
+    SizeSum sum(stop);
     TreeWalker::walk(fd, QFile::encodeName(folder), sum);
     ::close(fd);
     return sum.total();
@@ -403,11 +414,6 @@ QStringList FileUtils::findFiles(const QString &dir, const QStringList &nameFilt
 bool FileUtils::isHidden(const QString &path)
 {
     return QFileInfo(path).isHidden();
-}
-
-QString FileUtils::formatSize(qint64 bytes)
-{
-    return CleanItem::formatSize(bytes);
 }
 
 bool FileUtils::isInside(const QString &path, const QString &root)

@@ -106,12 +106,12 @@ public:
     static QString withoutRepeatedSlashes(const QString &path);
 
     // Sum of the regular files below path; links are not followed, hard links count once.
-    static qint64 calculateDirSize(const QString &path);
+    // A walk that stop answers true for ends early with the sum so far.
+    static qint64 calculateDirSize(const QString &path, const std::function<bool()> &stop = {});
     // calculateDirSize for a folder, the file's size otherwise; a link counts as itself.
     static qint64 getFileSize(const QString &path);
     static QStringList findFiles(const QString &dir, const QStringList &nameFilters, bool recursive);
     static bool isHidden(const QString &path);
-    static QString formatSize(qint64 bytes);
     // True when path is root itself or lies below it, compared at a "/" boundary after
     // cleaning both and resolving symbolic links in them. A check for showing and grouping;
     // it is no guard for a deletion (a link may change after it): removeUnder is.

@@ -28,6 +28,7 @@ ProcessRunner::Result ProcessRunner::run(const QString &program, const QStringLi
     result.finished = process.exitStatus() == QProcess::NormalExit;
     result.exitCode = process.exitCode();
     result.output = process.readAllStandardOutput();
+    result.errorOutput = process.readAllStandardError();
     return result;
 }
 

@@ -15,6 +15,7 @@ public:
         bool finished = false;
         int exitCode = -1;
         QByteArray output;
+        QByteArray errorOutput;
 
         // Started, finished within the time limit, and exited with code 0.
         bool succeeded() const;

@@ -1,7 +1,7 @@
 #include "basepage.h"
 
-#include "app/application.h"
 #include "core/cleanengine.h"
+#include "core/settings.h"
 #include "widgets/categorywidget.h"
 #include "widgets/progressdialog.h"
 #include "widgets/statcard.h"
@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,18 +26,14 @@ QPushButton *footerButton(const QString &objectName, const QString &text, const 
     return button;
 }
 
-bool confirmBeforeCleaning()
-{
-    const QSettings *settings = Application::instance()->settings();
-    return !settings || settings->value(QStringLiteral("clean/confirmClean"), true).toBool();
-}
-
 } // namespace
 
-BasePage::BasePage(QWidget *parent)
+BasePage::BasePage(CleanEngine *engine, Settings *settings, QWidget *parent)
     : QWidget(parent)
+    , m_settings(settings)
 {
     setupUi();
+    connectEngine(engine);
 }
 
 void BasePage::setupUi()
@@ -136,10 +131,8 @@ void BasePage::setupFooter()
     static_cast<QVBoxLayout *>(layout())->addLayout(footer);
 }
 
-void BasePage::setEngine(CleanEngine *engine)
+void BasePage::connectEngine(CleanEngine *engine)
 {
-    if (m_engine)
-        disconnect(m_engine, nullptr, this, nullptr);
     m_engine = engine;
     if (!m_engine)
         return;
@@ -211,9 +204,9 @@ void BasePage::startClean()
         QMessageBox::information(this, tr("Notice"), tr("No items selected"));
         return;
     }
-    if (confirmBeforeCleaning()) {
+    if (m_settings->flag(Settings::ConfirmClean)) {
         const auto answer = QMessageBox::question(this, tr("Confirm Clean"),
-            tr("Are you sure you want to clean %1 selected items?\nThis action cannot be undone!").arg(count),
+            tr("Are you sure you want to clean %n selected items?\nThis action cannot be undone!", nullptr, count),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;
@@ -283,7 +276,7 @@ void BasePage::onCleanFinished(qint64 cleanedBytes, int cleanedCount)
 {
     if (m_progressDialog)
         m_progressDialog->setFinished(
-            true, tr("Cleaned %1 items, freed %2").arg(cleanedCount).arg(CleanItem::formatSize(cleanedBytes)));
+            true, tr("Cleaned %n items, freed %1", nullptr, cleanedCount).arg(CleanItem::formatSize(cleanedBytes)));
     m_scanButton->setEnabled(true);
     m_cleanButton->setEnabled(false);
     clearCategories();
@@ -348,10 +341,10 @@ void BasePage::updateTotalSize()
     if (m_showSize) {
         const QString size = CleanItem::formatSize(result.selectedSize());
         m_statCard->setValue(size);
-        m_selectionLabel->setText(tr("Selected: %1 items, %2").arg(count).arg(size));
+        m_selectionLabel->setText(tr("Selected: %n items, %1", nullptr, count).arg(size));
     } else {
-        m_statCard->setValue(tr("%1 items").arg(count));
-        m_selectionLabel->setText(tr("Selected: %1 items").arg(count));
+        m_statCard->setValue(tr("%n items", nullptr, count));
+        m_selectionLabel->setText(tr("Selected: %n items", nullptr, count));
     }
     m_cleanButton->setEnabled(count > 0);
 }

@@ -8,6 +8,7 @@ struct ScanResult;
 class CategoryWidget;
 class CleanEngine;
 class ProgressDialog;
+class Settings;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -17,15 +18,15 @@ class StatCard;
 // The page of a rule-driven engine: a header with title, subtitle and statistics card, the
 // categories of the engine's last scan as expandable rows, and a footer with the selection and
 // the scan and clean buttons. The rows edit the selection flags of the engine's own result.
-// Subclasses bind an engine and set their texts; they may override how categories are shown.
+// Subclasses pass their engine and the settings (for the confirmation before a clean) and set
+// their texts; they may override how categories are shown.
 class BasePage : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit BasePage(QWidget *parent = nullptr);
+    BasePage(CleanEngine *engine, Settings *settings, QWidget *parent = nullptr);
 
-    void setEngine(CleanEngine *engine);
     CleanEngine *engine() const;
     void setShowSize(bool show);
 
@@ -49,6 +50,7 @@ protected:
     void setupHeader();
     void setupContent();
     void setupFooter();
+    void connectEngine(CleanEngine *engine);
     virtual void updateCategories();
     virtual void clearCategories();
     // Adds a row in display order, before the trailing stretch of the list.
@@ -62,6 +64,7 @@ protected:
     void onEngineStateChanged(int state);
 
     CleanEngine *m_engine = nullptr;
+    Settings *m_settings = nullptr;
     bool m_showSize = true;
     QLabel *m_titleLabel = nullptr;
     QLabel *m_subtitleLabel = nullptr;

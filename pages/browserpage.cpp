@@ -1,6 +1,5 @@
 #include "browserpage.h"
 
-#include "app/application.h"
 #include "cleaners/browsercleaner.h"
 #include "widgets/browsergroupheader.h"
 #include "widgets/categorywidget.h"
@@ -14,11 +13,10 @@
 
 #include <utility>
 
-BrowserPage::BrowserPage(QWidget *parent)
-    : BasePage(parent)
-    , m_cleaner(Application::instance()->browserCleaner())
+BrowserPage::BrowserPage(BrowserCleaner *cleaner, Settings *settings, QWidget *parent)
+    : BasePage(cleaner, settings, parent)
+    , m_cleaner(cleaner)
 {
-    setEngine(m_cleaner);
     m_titleLabel->setText(tr("Browser Cleaner"));
     m_subtitleLabel->setText(tr("Clean caches, cookies and history of your browsers"));
     m_statCard->setTitle(tr("Cleanable Space"));

@@ -17,7 +17,7 @@ class BrowserPage final : public BasePage
     Q_OBJECT
 
 public:
-    explicit BrowserPage(QWidget *parent = nullptr);
+    BrowserPage(BrowserCleaner *cleaner, Settings *settings, QWidget *parent = nullptr);
 
 protected:
     void updateCategories() override;

@@ -1,6 +1,8 @@
 #include "dashboardpage.h"
 
+#include "core/cleanengine.h"
 #include "core/cleanitem.h"
+#include "core/version.h"
 #include "widgets/circleprogresswidget.h"
 
 #include <QEvent>
@@ -61,10 +63,31 @@ QString elidedPath(const QString &path)
 
 } // namespace
 
-DashboardPage::DashboardPage(QWidget *parent)
+DashboardPage::DashboardPage(CleanEngine *junkEngine, CleanEngine *browserEngine, QWidget *parent)
     : QWidget(parent)
 {
     setupUi();
+    followEngine(junkEngine, &DashboardPage::m_junkBytes);
+    followEngine(browserEngine, &DashboardPage::m_browserBytes);
+}
+
+void DashboardPage::followEngine(CleanEngine *engine, qint64 DashboardPage::*total)
+{
+    if (!engine)
+        return;
+    const auto show = [this, total](qint64 bytes) {
+        this->*total = bytes;
+        updateStats(m_junkBytes, m_browserBytes, m_registryCount);
+    };
+    // During a full scan the totals come together at its end.
+    connect(engine, &CleanEngine::scanFinished, this, [this, engine, show] {
+        if (!m_scanning)
+            show(engine->result().totalSize());
+    });
+    connect(engine, &CleanEngine::cleanFinished, this, [this, total, show](qint64 cleanedBytes) {
+        if (m_views->currentWidget() == m_dataView)
+            show(qMax<qint64>(0, this->*total - cleanedBytes));
+    });
 }
 
 void DashboardPage::setupUi()
@@ -96,7 +119,7 @@ QWidget *DashboardPage::setupEmptyState()
     icon->setAlignment(Qt::AlignCenter);
     layout->addWidget(icon, 0, Qt::AlignHCenter);
 
-    layout->addWidget(makeLabel(tr("Ready to Clean Your PC"),
+    layout->addWidget(makeLabel(tr("Ready to Clean Your Mac"),
                           QStringLiteral("font-size: 20px; font-weight: 600; color: #111827;"), view),
         0, Qt::AlignHCenter);
     layout->addWidget(makeLabel(tr("Click the button below to scan for junk files and free up space"),
@@ -173,10 +196,10 @@ QWidget *DashboardPage::setupDataState()
     headerLayout->setSpacing(4);
     headerLayout->setAlignment(Qt::AlignCenter);
     headerLayout->addWidget(
-        makeLabel(tr("Sweepnook 5.0"),
+        makeLabel(tr("Sweepnook %1").arg(QLatin1String(Version::brief)),
             QStringLiteral("font-size: 22px; font-weight: 700; color: #111827; background: transparent;"), header),
         0, Qt::AlignHCenter);
-    headerLayout->addWidget(makeLabel(tr("Keep Your PC Running at Peak Performance"),
+    headerLayout->addWidget(makeLabel(tr("Keep Your Mac Running at Peak Performance"),
                                 QStringLiteral("font-size: 14px; color: #6b7280; background: transparent;"), header),
         0, Qt::AlignHCenter);
     layout->addWidget(header);
@@ -282,7 +305,7 @@ QWidget *DashboardPage::createTipBar()
     layout->addWidget(
         makeLabel(QStringLiteral("💡"), QStringLiteral("font-size: 18px; background: transparent; border: none;"), bar));
     QLabel *tip = makeLabel(
-        tr("<span style='font-weight:600;'>Tip:</span> Regular cleaning can improve your PC performance significantly"),
+        tr("<span style='font-weight:600;'>Tip:</span> Regular cleaning can significantly improve your Mac's performance"),
         QStringLiteral("font-size: 13px; color: #166534; background: transparent; border: none;"), bar);
     tip->setTextFormat(Qt::RichText);
     layout->addWidget(tip, 1);
@@ -355,6 +378,7 @@ void DashboardPage::setDataStatus(const QString &text, const QString &dotColour)
 
 void DashboardPage::setScanning(bool scanning)
 {
+    m_scanning = scanning;
     m_fullScanButton->setEnabled(!scanning);
     m_fullScanButton->setText(scanning ? tr("Scanning...") : tr("🔍  Start Full Scan"));
     m_progressBlock->setVisible(scanning);
@@ -397,8 +421,8 @@ void DashboardPage::updateStats(qint64 junkBytes, qint64 browserBytes, int regis
     m_ring->setSubtitle(tr("Can be cleaned"));
     m_ring->setProgress(75);
 
-    m_junkValueLabel->setText(formatSize(junkBytes));
-    m_browserValueLabel->setText(formatSize(browserBytes));
+    m_junkValueLabel->setText(CleanItem::formatSize(junkBytes, 1));
+    m_browserValueLabel->setText(CleanItem::formatSize(browserBytes, 1));
     m_registryValueLabel->setText(QString::number(registryCount));
 
     const qint64 larger = qMax(junkBytes, browserBytes);
@@ -427,14 +451,6 @@ qint64 DashboardPage::browserBytes() const
 int DashboardPage::registryCount() const
 {
     return m_registryCount;
-}
-
-QString DashboardPage::formatSize(qint64 bytes)
-{
-    constexpr qint64 GiB = 1024LL * 1024 * 1024;
-    if (bytes < GiB)
-        return CleanItem::formatSize(bytes);
-    return QStringLiteral("%1 GB").arg(QString::number(static_cast<double>(bytes) / GiB, 'f', 1));
 }
 
 void DashboardPage::onScanClicked()

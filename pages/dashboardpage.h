@@ -3,19 +3,22 @@
 #include <QWidget>
 
 class CircleProgressWidget;
+class CleanEngine;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
 
 // The landing page. It asks for a full scan or a clean of everything and shows what it is
 // given: the merged progress of a running full scan and, afterwards, what can be freed.
-// The scanning itself belongs to the main window.
+// The scanning itself belongs to the main window. Between full scans it follows the junk and
+// browser engines it is given (either may be null): a scan finished elsewhere shows that engine's
+// new total, a clean takes what it freed off the total shown.
 class DashboardPage final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit DashboardPage(QWidget *parent = nullptr);
+    DashboardPage(CleanEngine *junkEngine, CleanEngine *browserEngine, QWidget *parent = nullptr);
 
     void setScanning(bool scanning);
     void setScanProgress(int percent, const QString &currentPath);
@@ -24,9 +27,6 @@ public:
     qint64 junkBytes() const;
     qint64 browserBytes() const;
     int registryCount() const;
-
-    // The dashboard's size text: like CleanItem::formatSize, but gigabytes with one decimal.
-    static QString formatSize(qint64 bytes);
 
 signals:
     void scanRequested();
@@ -54,6 +54,7 @@ private:
     void showEmptyState();
     void showDataState();
     void setDataStatus(const QString &text, const QString &dotColour);
+    void followEngine(CleanEngine *engine, qint64 DashboardPage::*total);
 
     QStackedWidget *m_views = nullptr;
     QWidget *m_emptyView = nullptr;
@@ -80,6 +81,7 @@ private:
     qint64 m_junkBytes = 0;
     qint64 m_browserBytes = 0;
     int m_registryCount = 0;
+    bool m_scanning = false;
     QWidget *m_junkBarFill = nullptr;
     QWidget *m_browserBarFill = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "duplicatefinderpage.h"
 
+#include "core/cleanitem.h"
 #include "core/logger.h"
 #include "cleaners/duplicatefinder.h"
 #include "cleaners/duplicateremover.h"
@@ -267,7 +268,7 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     m_resultsView->setBatchSize(500);
     m_resultsView->setModel(m_model);
     m_resultsView->setItemDelegate(
-        new DuplicateGroupDelegate([this](qint64 bytes) { return formatSize(bytes); }, m_resultsView));
+        new DuplicateGroupDelegate([](qint64 bytes) { return CleanItem::formatSize(bytes); }, m_resultsView));
     connect(m_model, &DuplicateResultsModel::checkedCountChanged, this, &DuplicateFinderPage::updateDeleteBtn);
     layout->addWidget(m_resultsView, 1);
     layout->addWidget(separatorLine(QStringLiteral("#E5E7EB")));
@@ -502,7 +503,7 @@ void DuplicateFinderPage::onReadProgress(const QString &path, qint64 bytesRead, 
     if (!isScanning() || !m_cancelBtn->isEnabled())
         return;
     m_pathLabel->setText(tr("Reading %1  ·  %2 of %3")
-                             .arg(QFileInfo(path).fileName(), formatSize(bytesRead), formatSize(fileSize)));
+                             .arg(QFileInfo(path).fileName(), CleanItem::formatSize(bytesRead), CleanItem::formatSize(fileSize)));
 }
 
 void DuplicateFinderPage::onScanStopped()
@@ -585,9 +586,9 @@ void DuplicateFinderPage::updateSummary()
     const QString accent = Palette::Accent.name();
     QString text = tr("<b>%1</b> groups  ·  <span style='color:%2;font-weight:600;'>%3 can be freed</span>")
                        .arg(m_model->groupCount())
-                       .arg(accent, formatSize(m_model->reclaimableBytes()));
+                       .arg(accent, CleanItem::formatSize(m_model->reclaimableBytes()));
     if (m_freedBytes > 0)
-        text += tr("  ·  %1 freed").arg(formatSize(m_freedBytes));
+        text += tr("  ·  %1 freed").arg(CleanItem::formatSize(m_freedBytes));
     m_summaryLabel->setText(text);
 }
 
@@ -683,10 +684,10 @@ void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QS
     updateDeleteBtn();
 
     const QString done = m_deletingPermanently
-        ? tr("%1 file(s) deleted permanently (%2).").arg(removed.size()).arg(formatSize(freed))
+        ? tr("%1 file(s) deleted permanently (%2).").arg(removed.size()).arg(CleanItem::formatSize(freed))
         : tr("%1 file(s) moved to the Trash (%2); you can put them back from there.")
               .arg(removed.size())
-              .arg(formatSize(freed));
+              .arg(CleanItem::formatSize(freed));
     if (failed.isEmpty())
         QMessageBox::information(this, tr("Duplicates Removed"), done, QMessageBox::Ok);
     else
@@ -694,15 +695,4 @@ void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QS
             tr("%1 file(s) could not be deleted.").arg(failed.size()) + QStringLiteral("\n") + done
                 + QStringLiteral("\n") + tr("The log lists each file and why."),
             QMessageBox::Ok);
-}
-
-QString DuplicateFinderPage::formatSize(qint64 bytes) const
-{
-    if (bytes < 1024)
-        return QString::number(bytes) + QStringLiteral(" B");
-    if (bytes < 1048576)
-        return QString::number(double(bytes) / 1024.0, 'f', 1) + QStringLiteral(" KB");
-    if (bytes < 1073741824)
-        return QString::number(double(bytes) / 1048576.0, 'f', 1) + QStringLiteral(" MB");
-    return QString::number(double(bytes) / 1073741824.0, 'f', 2) + QStringLiteral(" GB");
 }

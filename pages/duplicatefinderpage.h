@@ -66,7 +66,6 @@ private:
     void buildResultCards();
     void clearResults();
     void updateDeleteBtn();
-    QString formatSize(qint64 bytes) const;
     QString homeRelative(const QString &path) const;
     void updateSummary();
     void showChosenFoldersMenu();

@@ -2,11 +2,13 @@
 
 #include "pages/basepage.h"
 
-// The junk cleaner's page, bound to the application's junk engine.
+class JunkCleaner;
+
+// The junk cleaner's page, bound to the junk engine it is given.
 class JunkPage final : public BasePage
 {
     Q_OBJECT
 
 public:
-    explicit JunkPage(QWidget *parent = nullptr);
+    JunkPage(JunkCleaner *cleaner, Settings *settings, QWidget *parent = nullptr);
 };

@@ -1,3 +1,5 @@
+#include "core/languages.h"
+#include "core/settings.h"
 #include "app/application.h"
 #include "core/logger.h"
 #include "cleaners/registrycleaner.h"
@@ -6,7 +8,6 @@
 
 #include <QtTest>
 
-#include <QSettings>
 
 class TestApplication : public QObject
 {
@@ -39,7 +40,7 @@ void TestApplication::chooseLanguage()
     QFETCH(QString, stored);
     QFETCH(QString, systemLocale);
     QFETCH(QString, language);
-    QCOMPARE(Application::chooseLanguage(stored, systemLocale), language);
+    QCOMPARE(Languages::choose(stored, systemLocale), language);
 }
 
 void TestApplication::initializeCreatesFoldersLogAndSettings()
@@ -58,8 +59,8 @@ void TestApplication::initializeCreatesFoldersLogAndSettings()
     QVERIFY(text.contains("[INFO] Application initialized successfully"));
 
     QVERIFY(app->settings());
-    QCOMPARE(app->settings()->format(), QSettings::IniFormat);
-    QVERIFY(app->settings()->fileName().startsWith(home.path()));
+    QVERIFY(app->settings()->fileName(SettingsStore::Ini).startsWith(home.path()));
+    QVERIFY(app->settings()->fileName(SettingsStore::Ini).endsWith(QStringLiteral(".ini")));
     QVERIFY(app->registryCleaner());
     QCOMPARE(app->registryCleaner()->state(), CleanEngine::Idle);
 }

@@ -1,4 +1,3 @@
-#include "app/application.h"
 #include "cleaners/browsercleaner.h"
 #include "faketools.h"
 #include "testhome.h"
@@ -101,10 +100,9 @@ private slots:
 void TestBrowserCleaner::shippedRulesLoad()
 {
     TestHome home;
-    Application::instance()->initialize();
-    BrowserCleaner *cleaner = Application::instance()->browserCleaner();
-    QVERIFY(cleaner);
-    const QList<BrowserCleanRule> &rules = cleaner->rules();
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    const QList<BrowserCleanRule> &rules = cleaner.rules();
     QCOMPARE(rules.size(), 23);
     QCOMPARE(rules.first().id, QStringLiteral("cache"));
     QCOMPARE(rules.first().firefoxSubPath, QStringLiteral("cache2/entries"));

@@ -1,3 +1,4 @@
+#include "core/settings.h"
 #include "app/application.h"
 #include "browserfixture.h"
 #include "cleaners/browsercleaner.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,9 +37,9 @@ public:
         BrowserFixture::populate(home);
         tools.addTool(QStringLiteral("pgrep"), fakePgrep(QString()));
         Application::instance()->initialize();
-        Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), false);
+        Application::instance()->settings()->setValue(Settings::ConfirmClean, false);
         cleaner = Application::instance()->browserCleaner();
-        page = new BrowserPage;
+        page = new BrowserPage(cleaner, Application::instance()->settings());
         page->resize(WidgetShot::pageSize());
         page->show();
     }

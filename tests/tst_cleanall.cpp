@@ -37,26 +37,19 @@ protected:
         m_result.categories.append(category);
     }
 
-    void doClean() override
+    CleanOutcome doClean() override
     {
-        if (refuse) {
-            emit errorOccurred(QStringLiteral("Please close the following browsers before cleaning:\nSafari"));
-            setState(Finished);
-            emit cleanFinished(0, 0);
-            return;
-        }
+        if (refuse)
+            return {0, 0, QStringLiteral("Please close the following browsers before cleaning:\nSafari")};
         const int total = m_result.selectedItemCount();
         qint64 freed = 0;
         int cleaned = 0;
         for (const CleanItem &item : std::as_const(m_result.categories[0].items)) {
-            if (isCancelled()) {
-                setState(Cancelled);
-                emit cleanFinished(freed, cleaned);
-                return;
-            }
+            if (isCancelled())
+                return {freed, cleaned, QString()};
             if (!item.checked)
                 continue;
-            emit cleanProgress(cleaned + 1, total, freed);
+            reportCleanProgress(cleaned + 1, total, freed, true);
             if (QFile::remove(item.path)) {
                 freed += item.size;
                 ++cleaned;
@@ -66,8 +59,7 @@ protected:
                 while (!isCancelled() && !release.tryAcquire(1, 10)) { }
             }
         }
-        setState(Finished);
-        emit cleanFinished(freed, cleaned);
+        return {freed, cleaned, QString()};
     }
 
 private:

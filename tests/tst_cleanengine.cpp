@@ -7,7 +7,8 @@
 namespace {
 
 // An engine whose scan adds one category and then waits until the test releases it or the
-// run is cancelled; its clean "removes" the selected items one by one until cancelled.
+// run is cancelled; its clean "removes" the selected items one by one until cancelled, or, when
+// holdClean is set, stands in one long deletion until cancelled.
 class GatedEngine final : public CleanEngine
 {
 public:
@@ -15,6 +16,8 @@ public:
     QSemaphore entered;
     std::atomic<int> scansRun{0};
     std::atomic<int> itemsToCleanBeforeCancel{-1};
+    std::atomic<bool> holdClean{false};
+    QSemaphore cleanEntered;
 
 protected:
     void doScan() override
@@ -27,8 +30,14 @@ protected:
         while (!isCancelled() && !release.tryAcquire(1, 10)) { }
     }
 
-    void doClean() override
+    CleanOutcome doClean() override
     {
+        if (holdClean) {
+            cleanEntered.release();
+            while (!isCancelled())
+                QThread::msleep(1);
+            return {10, 1, QString()};
+        }
         qint64 cleaned = 0;
         int count = 0;
         const int total = m_result.selectedItemCount();
@@ -36,18 +45,14 @@ protected:
             for (const CleanItem &item : category.items) {
                 if (count == itemsToCleanBeforeCancel)
                     cancel();
-                if (isCancelled()) {
-                    setState(Cancelled);
-                    emit cleanFinished(cleaned, count);
-                    return;
-                }
+                if (isCancelled())
+                    return {cleaned, count, QString()};
                 cleaned += item.size;
                 ++count;
-                emit cleanProgress(count, total, cleaned);
+                reportCleanProgress(count, total, cleaned);
             }
         }
-        setState(Finished);
-        emit cleanFinished(cleaned, count);
+        return {cleaned, count, QString()};
     }
 };
 
@@ -64,6 +69,7 @@ private slots:
     void scanCancelledMeanwhileDeliversNothing();
     void cleanOfEmptyResultFinishesWithZero();
     void cancelledCleanReportsPartialTotals();
+    void lateFinishOfACancelledCleanIsNeverSeen();
 };
 
 void TestCleanEngine::cancelWhileIdle()
@@ -158,6 +164,31 @@ void TestCleanEngine::cancelledCleanReportsPartialTotals()
     QCOMPARE(finished.at(0).at(0).toLongLong(), 30);
     QCOMPARE(finished.at(0).at(1).toInt(), 2);
     QTRY_COMPARE(engine.state(), CleanEngine::Cancelled);
+}
+
+// Cancel a clean while a long deletion runs, then start a scan at once: the clean's end must not
+// reach anyone listening to the new scan.
+void TestCleanEngine::lateFinishOfACancelledCleanIsNeverSeen()
+{
+    GatedEngine engine;
+    engine.holdClean = true;
+    QSignalSpy cleaned(&engine, &CleanEngine::cleanFinished);
+    QSignalSpy scanned(&engine, &CleanEngine::scanFinished);
+    engine.startClean();
+    QVERIFY(engine.cleanEntered.tryAcquire(1, 5000));
+    engine.cancel();
+    engine.startScan();
+    QCOMPARE(engine.state(), CleanEngine::Scanning);
+
+    // The scan only begins once the cancelled clean has returned.
+    QVERIFY(engine.entered.tryAcquire(1, 5000));
+    QCoreApplication::processEvents();
+    QCOMPARE(cleaned.count(), 0);
+    QCOMPARE(engine.state(), CleanEngine::Scanning);
+    engine.release.release();
+    QVERIFY(scanned.wait());
+    QCOMPARE(cleaned.count(), 0);
+    QCOMPARE(engine.state(), CleanEngine::Finished);
 }
 
 QTEST_GUILESS_MAIN(TestCleanEngine)

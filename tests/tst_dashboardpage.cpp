@@ -1,3 +1,4 @@
+#include "core/cleanitem.h"
 #include "pages/dashboardpage.h"
 #include "widgets/circleprogresswidget.h"
 
@@ -62,7 +63,7 @@ private slots:
 
 void TestDashboardPage::startsWithEmptyViewAndDefaultDataView()
 {
-    DashboardPage page;
+    DashboardPage page(nullptr, nullptr);
     page.resize(680, 600);
     page.show();
     QVERIFY(child(&page, "fullScanBtn")->isVisible());
@@ -82,7 +83,7 @@ void TestDashboardPage::startsWithEmptyViewAndDefaultDataView()
 
 void TestDashboardPage::scanningLookAndBack()
 {
-    DashboardPage page;
+    DashboardPage page(nullptr, nullptr);
     page.show();
     auto *fullScan = child<QPushButton>(&page, "fullScanBtn");
     page.setScanning(true);
@@ -133,7 +134,7 @@ void TestDashboardPage::scanProgress()
     QFETCH(QString, percentText);
     QFETCH(int, barWidth);
     QFETCH(QString, shownPath);
-    DashboardPage page;
+    DashboardPage page(nullptr, nullptr);
     page.setScanning(true);
     page.setScanProgress(percent, path);
     QCOMPARE(child<QLabel>(&page, "progressPercentLabel")->text(), percentText);
@@ -172,7 +173,7 @@ void TestDashboardPage::updateStats()
     QFETCH(QString, browserText);
     QFETCH(int, junkBar);
     QFETCH(int, browserBar);
-    DashboardPage page;
+    DashboardPage page(nullptr, nullptr);
     page.show();
     page.setScanning(true);
     page.setScanning(false);
@@ -193,7 +194,7 @@ void TestDashboardPage::updateStats()
 
 void TestDashboardPage::zeroTotalsKeepBars()
 {
-    DashboardPage page;
+    DashboardPage page(nullptr, nullptr);
     page.updateStats(3 * GiB / 2, 512 * MiB, 0);
     page.updateStats(0, 0, 0);
     QCOMPARE(cardValue(page, "junkCard"), QStringLiteral("0 B"));
@@ -221,7 +222,7 @@ void TestDashboardPage::formatSize()
 {
     QFETCH(qint64, bytes);
     QFETCH(QString, text);
-    QCOMPARE(DashboardPage::formatSize(bytes), text);
+    QCOMPARE(CleanItem::formatSize(bytes, 1), text);
 }
 
 void TestDashboardPage::cardsNavigateOnReleaseOnly_data()
@@ -239,7 +240,7 @@ void TestDashboardPage::cardsNavigateOnReleaseOnly()
     QFETCH(QString, cardName);
     QFETCH(QString, target);
     QFETCH(int, pageId);
-    DashboardPage page;
+    DashboardPage page(nullptr, nullptr);
     page.resize(680, 600);
     page.updateStats(GiB, MiB, 0);
     page.show();
@@ -257,7 +258,7 @@ void TestDashboardPage::cardsNavigateOnReleaseOnly()
 
 void TestDashboardPage::buttonsRequestScanAndClean()
 {
-    DashboardPage page;
+    DashboardPage page(nullptr, nullptr);
     QSignalSpy scan(&page, &DashboardPage::scanRequested);
     QSignalSpy clean(&page, &DashboardPage::cleanRequested);
     child<QPushButton>(&page, "fullScanBtn")->click();

@@ -1,3 +1,4 @@
+#include "core/settings.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "browserfixture.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QStackedWidget>
 
 namespace {
@@ -82,6 +82,7 @@ private slots:
     void cleanAllShowsARunningBrowsersRefusalAndStillCleansJunk();
     void cleanAllAsksFirstWithCountAndSize();
     void cleanAllWithNothingSelectedSaysSo();
+    void totalsFollowTheJunkPagesOwnCleanAndScan();
 
 private:
     QStackedWidget *pageStack() const;
@@ -147,7 +148,7 @@ void TestDashboardWindow::runFullScan()
 
 void TestDashboardWindow::setConfirmClean(bool confirm)
 {
-    Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), confirm);
+    Application::instance()->settings()->setValue(Settings::ConfirmClean, confirm);
 }
 
 QStringList TestDashboardWindow::fixtureFiles() const
@@ -305,6 +306,31 @@ void TestDashboardWindow::cleanAllWithNothingSelectedSaysSo()
     dashboardButton("cleanAllBtn")->click();
     QCOMPARE(answer.text(), QStringLiteral("No items selected"));
     QVERIFY(!m_window->findChild<ProgressDialog *>());
+}
+
+void TestDashboardWindow::totalsFollowTheJunkPagesOwnCleanAndScan()
+{
+    runFullScan();
+    QCOMPARE(dashboard()->junkBytes(), FixtureJunkBytes);
+    setConfirmClean(false);
+    auto *junkPage = qobject_cast<JunkPage *>(pageStack()->widget(MainWindow::JunkIndex));
+    m_window->switchToPage(MainWindow::JunkIndex);
+
+    QSignalSpy cleaned(junkPage, &BasePage::cleanFinished);
+    junkPage->findChild<QPushButton *>(QStringLiteral("cleanBtn"))->click();
+    QVERIFY(cleaned.wait(20000));
+    QCOMPARE(dashboard()->junkBytes(), UnselectedBytes);
+    QCOMPARE(dashboard()->browserBytes(), FixtureBrowserBytes);
+    QWidget *junkCard = dashboard()->findChild<QWidget *>(QStringLiteral("junkCard"));
+    QCOMPARE(junkCard->findChild<QLabel *>(QStringLiteral("cardValue"))->text(), CleanItem::formatSize(UnselectedBytes, 1));
+
+    // The page's own scan finds what is left (the Trash file and the installer) and a new cache.
+    m_home->makeFile(QStringLiteral("Library/Caches/com.example.new/fresh.cache"), 7000);
+    QSignalSpy scanned(junkPage, &BasePage::scanFinished);
+    junkPage->findChild<QPushButton *>(QStringLiteral("scanBtn"))->click();
+    QVERIFY(scanned.wait(20000));
+    QCOMPARE(dashboard()->junkBytes(), UnselectedBytes + 7000);
+    QCOMPARE(dashboard()->junkBytes(), Application::instance()->junkCleaner()->result().totalSize());
 }
 
 QTEST_MAIN(TestDashboardWindow)

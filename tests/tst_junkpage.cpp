@@ -1,8 +1,10 @@
+#include "core/settings.h"
 #include "app/application.h"
 #include "cleaners/junkcleaner.h"
 #include "junkfixture.h"
 #include "messageboxanswerer.h"
 #include "pages/junkpage.h"
+#include "core/cleanengine.h"
 #include "testhome.h"
 #include "widgets/categorywidget.h"
 #include "widgets/cleanitemwidget.h"
@@ -16,9 +18,43 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
+#include <QSemaphore>
 
 namespace {
+
+// An engine whose scan lists one file (holding, when asked, until released) and whose clean
+// stands in one long deletion until it is cancelled.
+class SlowCleanEngine final : public CleanEngine
+{
+public:
+    ~SlowCleanEngine() override
+    {
+        stopWorker();
+    }
+
+    std::atomic<bool> holdScan{false};
+    QSemaphore scanEntered;
+    QSemaphore scanRelease;
+    QSemaphore cleanEntered;
+
+protected:
+    void doScan() override
+    {
+        CleanCategory category(QStringLiteral("files"), QStringLiteral("Files"), QString());
+        category.items = {CleanItem(QStringLiteral("a"), QStringLiteral("/nonexistent/a"), 10)};
+        m_result.categories.append(category);
+        scanEntered.release();
+        while (holdScan && !isCancelled() && !scanRelease.tryAcquire(1, 10)) { }
+    }
+
+    CleanOutcome doClean() override
+    {
+        cleanEntered.release();
+        while (!isCancelled())
+            QThread::msleep(1);
+        return {10, 1, QString()};
+    }
+};
 
 class PageFixture
 {
@@ -27,7 +63,7 @@ public:
     {
         JunkFixture::populate(home);
         Application::instance()->initialize();
-        page = new JunkPage;
+        page = new JunkPage(Application::instance()->junkCleaner(), Application::instance()->settings());
         page->resize(WidgetShot::pageSize());
         page->show();
     }
@@ -99,6 +135,7 @@ private slots:
     void categoryIcons_data();
     void categoryIcons();
     void renderPageBeforeAndAfterScan();
+    void aCancelledCleansLateEndNeverFinishesTheNextScansCard();
 };
 
 void TestJunkPage::cleanWithoutSelectionStartsNothing()
@@ -134,7 +171,7 @@ void TestJunkPage::confirmationGuardsTheClean()
     QFETCH(QMessageBox::StandardButton, answer);
     QFETCH(bool, cleaned);
     PageFixture fixture;
-    Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), confirm);
+    Application::instance()->settings()->setValue(Settings::ConfirmClean, confirm);
     QVERIFY(fixture.scan());
     const QString log = fixture.home.filePath(QStringLiteral("Library/Logs/com.example.app/run.log"));
     const QString trashed = fixture.home.filePath(QStringLiteral(".Trash/Old presentation draft (final) v3.key"));
@@ -219,7 +256,7 @@ void TestJunkPage::headerShowsPartialSelection()
     for (int i = 0; i < 3; ++i)
         home.makeFile(QStringLiteral("Library/Caches/app/%1.db").arg(i), 100);
     Application::instance()->initialize();
-    JunkPage page;
+    JunkPage page(Application::instance()->junkCleaner(), Application::instance()->settings());
     page.show();
     QSignalSpy scanned(&page, &BasePage::scanFinished);
     page.startScan();
@@ -295,6 +332,42 @@ void TestJunkPage::renderPageBeforeAndAfterScan()
     QVERIFY(fixture.scan());
     fixture.row(QStringLiteral("Application Caches"))->setExpanded(true);
     QVERIFY(!WidgetShot::render(fixture.page, QStringLiteral("junk-page-results")).isNull());
+}
+
+// Cancel a clean while a long deletion runs and start a scan at once: the scan's card must not
+// turn into the clean's "Done!" while the scan runs.
+void TestJunkPage::aCancelledCleansLateEndNeverFinishesTheNextScansCard()
+{
+    TestHome home;
+    Settings settings;
+    settings.setValue(Settings::ConfirmClean, false);
+    SlowCleanEngine engine;
+    BasePage page(&engine, &settings);
+    page.show();
+    QSignalSpy scanned(&page, &BasePage::scanFinished);
+    page.startScan();
+    QVERIFY(scanned.wait());
+    QVERIFY(engine.scanEntered.tryAcquire());
+
+    page.startClean();
+    QVERIFY(engine.cleanEntered.tryAcquire(1, 5000));
+    page.cancelOperation();
+    engine.holdScan = true;
+    page.startScan();
+    ProgressDialog *card = nullptr;
+    for (ProgressDialog *candidate : page.findChildren<ProgressDialog *>())
+        card = candidate->isVisible() ? candidate : card;
+    QVERIFY(card);
+    // The scan runs once the cancelled clean has returned; whatever that clean posted has been
+    // delivered after the events below.
+    QVERIFY(engine.scanEntered.tryAcquire(1, 5000));
+    QCoreApplication::processEvents();
+    QVERIFY(!card->isFinished());
+    QVERIFY(card->isVisible());
+
+    engine.scanRelease.release();
+    QVERIFY(scanned.wait());
+    QCOMPARE(engine.state(), CleanEngine::Finished);
 }
 
 QTEST_MAIN(TestJunkPage)

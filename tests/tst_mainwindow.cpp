@@ -1,3 +1,4 @@
+#include "core/settings.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
 #include "app/navbutton.h"
@@ -9,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QMessageBox>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
 
@@ -76,7 +76,7 @@ QStackedWidget *TestMainWindow::pageStack() const
 
 void TestMainWindow::setMinimizeToTray(bool enabled)
 {
-    Application::instance()->settings()->setValue(QStringLiteral("general/minimizeToTray"), enabled);
+    Application::instance()->settings()->setValue(Settings::MinimizeToTray, enabled);
 }
 
 void TestMainWindow::startsOnTheDashboard()
@@ -203,14 +203,14 @@ void TestMainWindow::zoomTogglesMaximized()
 
 void TestMainWindow::settingsDialogShowsWhatIsStored()
 {
-    Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), false);
+    Application::instance()->settings()->setValue(Settings::ConfirmClean, false);
     DialogCloser closer;
     QVERIFY(QMetaObject::invokeMethod(m_window, "onNavButtonClicked", Q_ARG(int, MainWindow::SettingsIndex)));
     QCOMPARE(closer.titles().size(), 1);
     auto *dialog = m_window->findChild<SettingsDialog *>();
     QVERIFY(dialog);
     const QList<QCheckBox *> boxes = dialog->findChildren<QCheckBox *>();
-    QCOMPARE(boxes.size(), 4);
+    QCOMPARE(boxes.size(), 3);
     for (QCheckBox *box : boxes)
         box->setChecked(!box->isChecked());
 
@@ -219,9 +219,8 @@ void TestMainWindow::settingsDialogShowsWhatIsStored()
     QCOMPARE(closer.titles().size(), 2);
     QCOMPARE(m_window->findChild<SettingsDialog *>(), dialog);
     QCOMPARE(dialog->findChildren<QCheckBox *>(), boxes);
-    const QList<bool> shown
-        = { boxes.at(0)->isChecked(), boxes.at(1)->isChecked(), boxes.at(2)->isChecked(), boxes.at(3)->isChecked() };
-    QCOMPARE(shown, (QList<bool> { false, false, false, true }));
+    const QList<bool> shown = { boxes.at(0)->isChecked(), boxes.at(1)->isChecked(), boxes.at(2)->isChecked() };
+    QCOMPARE(shown, (QList<bool> { false, false, false }));
 }
 
 void TestMainWindow::aboutBoxShowsTheLogo()

@@ -1,4 +1,5 @@
 #include "core/cleancategory.h"
+#include "core/cleanitem.h"
 #include "testhome.h"
 #include "widgets/detailitemwidget.h"
 #include "widgets/itemdetaildialog.h"
@@ -171,7 +172,7 @@ void TestProgressDialogs::scanProgressFormatSize()
 {
     QFETCH(qint64, bytes);
     QFETCH(QString, text);
-    QCOMPARE(ScanProgressDialog::formatSize(bytes), text);
+    QCOMPARE(CleanItem::formatSize(bytes), text);
 }
 
 void TestProgressDialogs::scanProgressCancelAndFinish()

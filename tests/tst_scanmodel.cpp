@@ -37,7 +37,6 @@ void TestScanModel::formatSize()
     QFETCH(qint64, bytes);
     QFETCH(QString, text);
     QCOMPARE(CleanItem::formatSize(bytes), text);
-    QCOMPARE(FileUtils::formatSize(bytes), text);
 }
 
 void TestScanModel::selectionNeedsCategoryAndItem()

@@ -1,6 +1,7 @@
 #include "app/navbutton.h"
 #include "app/relauncher.h"
 #include "app/titlebar.h"
+#include "core/languages.h"
 #include "dialogcloser.h"
 #include "faketools.h"
 #include "testhome.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <QWidget>
 
 class TestTitleBar : public QObject
 {
@@ -27,9 +29,12 @@ private slots:
     void menuEntriesEmitTheirSignals();
     void languageMenuChecksTheStoredLanguage();
     void choosingTheCurrentLanguageDoesNothing();
+    void languageMenuTellsTheLanguageInUse_data();
+    void languageMenuTellsTheLanguageInUse();
     void choosingAnotherLanguageStoresItAndReopensTheBundle();
     void restartWithoutBundleStartsTheExecutable();
     void failedRestartIsReported();
+    void restartQuitsEvenWhenTheWindowOnlyHidesOnClose();
     void bundlePath_data();
     void bundlePath();
 
@@ -206,6 +211,57 @@ void TestTitleBar::choosingTheCurrentLanguageDoesNothing()
     QVERIFY(tools.callLog().isEmpty());
 }
 
+void TestTitleBar::languageMenuTellsTheLanguageInUse_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("systemLocale");
+    QTest::addColumn<QString>("inUse");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("restarts");
+    QTest::newRow("German system, English chosen") << "" << "de_DE" << "de" << "en" << true;
+    QTest::newRow("German system, German chosen") << "" << "de_DE" << "de" << "de" << false;
+    QTest::newRow("Chinese system, English chosen") << "" << "zh_CN" << "zh_TW" << "en" << true;
+    QTest::newRow("English system, English chosen") << "" << "en_GB" << "en" << "en" << false;
+    QTest::newRow("unoffered system language, French chosen") << "" << "ru_RU" << "en" << "fr" << true;
+    QTest::newRow("stored Japanese, Japanese chosen") << "ja" << "de_DE" << "ja" << "ja" << false;
+    QTest::newRow("stored Japanese, system's German chosen") << "ja" << "de_DE" << "ja" << "de" << true;
+    QTest::newRow("stored English, Chinese system") << "en" << "zh_TW" << "en" << "zh_TW" << true;
+}
+
+// Start-up's choice is what the menu checks; choosing another entry stores it and restarts, the
+// checked one changes nothing.
+void TestTitleBar::languageMenuTellsTheLanguageInUse()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, systemLocale);
+    QFETCH(QString, inUse);
+    QFETCH(QString, chosen);
+    QFETCH(bool, restarts);
+    TestHome home;
+    FakeTools tools;
+    const QString executable = fakeExecutable(home, QStringLiteral("build/sweepnook"));
+    if (!stored.isEmpty())
+        storeLanguage(stored);
+    QCOMPARE(Languages::choose(stored, systemLocale), inUse);
+    TitleBar bar;
+    bar.setExecutablePath(executable);
+    bar.setLanguageInUse(inUse);
+    for (const Language &language : Languages::offered())
+        QCOMPARE(languageAction(bar, language.code)->isChecked(), language.code == inUse);
+    DialogCloser closer;
+
+    languageAction(bar, chosen)->trigger();
+    const QSettings settings(QStringLiteral("QUELMO"), QStringLiteral("Sweepnook"));
+    QCOMPARE(settings.value(QStringLiteral("language")).toString(), restarts ? chosen : stored);
+    QVERIFY(languageAction(bar, chosen)->isChecked());
+    if (restarts) {
+        QTRY_COMPARE(tools.callLog(), QStringLiteral("started %1\n").arg(executable));
+    } else {
+        QVERIFY(closer.titles().isEmpty());
+        QVERIFY(tools.callLog().isEmpty());
+    }
+}
+
 void TestTitleBar::choosingAnotherLanguageStoresItAndReopensTheBundle()
 {
     TestHome home;
@@ -254,6 +310,42 @@ void TestTitleBar::failedRestartIsReported()
     languageAction(bar, QStringLiteral("ko"))->trigger();
     QCOMPARE(closer.titles(), (QStringList { QStringLiteral("Language Changed"), QStringLiteral("Restart Failed") }));
     QCOMPARE(tools.callLog(), QStringLiteral("open -n %1\n").arg(home.filePath(QStringLiteral("Sweepnook.app"))));
+}
+
+namespace {
+
+// A window that refuses to close, as the main window does when it minimises to the tray.
+class HidesOnClose final : public QWidget
+{
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        hide();
+        event->ignore();
+    }
+};
+
+} // namespace
+
+void TestTitleBar::restartQuitsEvenWhenTheWindowOnlyHidesOnClose()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString executable = fakeExecutable(home, QStringLiteral("build/sweepnook"));
+    HidesOnClose window;
+    auto *bar = new TitleBar(&window);
+    bar->setExecutablePath(executable);
+    window.show();
+    DialogCloser closer;
+    // A guard against a hang only: the restart ends the event loop with 0 long before.
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(30000);
+
+    QTimer::singleShot(0, bar, [bar] { languageAction(*bar, QStringLiteral("de"))->trigger(); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QTRY_COMPARE(tools.callLog(), QStringLiteral("started %1\n").arg(executable));
 }
 
 void TestTitleBar::bundlePath_data()

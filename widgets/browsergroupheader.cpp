@@ -33,8 +33,8 @@ BrowserGroupHeader::BrowserGroupHeader(
     name->setTextFormat(Qt::PlainText);
     name->setObjectName(QStringLiteral("browserGroupName"));
     name->setStyleSheet(QStringLiteral("color: %1; font-size: 15px; font-weight: 700;").arg(QStringLiteral("#111827")));
-    auto *summary
-        = new QLabel(tr("%1 items  ·  %2").arg(totals.totalItemCount()).arg(CleanItem::formatSize(totals.totalSize())));
+    auto *summary = new QLabel(
+        tr("%n items  ·  %1", nullptr, totals.totalItemCount()).arg(CleanItem::formatSize(totals.totalSize())));
     summary->setObjectName(QStringLiteral("browserGroupTotal"));
     summary->setStyleSheet(QStringLiteral("color: %1; font-size: 13px;").arg(QStringLiteral("#6B7280")));
 

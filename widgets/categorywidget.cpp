@@ -161,7 +161,7 @@ void CategoryWidget::setShowSize(bool show)
 
 void CategoryWidget::updateDisplay()
 {
-    m_countLabel->setText(tr("%1 items").arg(m_category->items.size()));
+    m_countLabel->setText(tr("%n items", nullptr, int(m_category->items.size())));
     m_sizeLabel->setVisible(m_showSize);
     if (m_showSize)
         m_sizeLabel->setText(CleanItem::formatSize(m_category->selectedSize()));

@@ -94,8 +94,8 @@ QWidget *ItemDetailDialog::createHeaderBar()
     m_titleLabel = new QLabel(m_category->name);
     m_titleLabel->setTextFormat(Qt::PlainText);
     m_titleLabel->setStyleSheet(QStringLiteral("color: white; font-size: 14px; font-weight: 500;"));
-    m_summaryLabel = new QLabel(
-        tr("%1  |  %2 files").arg(CleanItem::formatSize(m_category->totalSize())).arg(m_category->items.size()));
+    m_summaryLabel = new QLabel(tr("%1  |  %n files", nullptr, int(m_category->items.size()))
+                                    .arg(CleanItem::formatSize(m_category->totalSize())));
     m_summaryLabel->setStyleSheet(QStringLiteral("color: rgba(255,255,255,0.85); font-size: 12px;"));
 
     auto *layout = new QHBoxLayout(bar);

@@ -14,12 +14,16 @@ inline const QColor Text{0x11, 0x18, 0x27};          // #111827, main text
 inline const QColor TextSecondary{0x6B, 0x72, 0x80}; // #6B7280
 inline const QColor TextMuted{0x9C, 0xA3, 0xAF};     // #9CA3AF
 inline const QColor Border{0xE5, 0xE7, 0xEB};        // #E5E7EB
+inline const QColor BorderStrong{0xD1, 0xD5, 0xDB};  // #D1D5DB, check box frames
 inline const QColor Surface{0xFF, 0xFF, 0xFF};       // cards
 inline const QColor SurfaceMuted{0xF3, 0xF4, 0xF6};  // #F3F4F6, secondary buttons, tracks
 inline const QColor Warning{0xF5, 0x9E, 0x0B};       // #F59E0B, medium risk, caution
 inline const QColor WarningTint{0xFE, 0xF3, 0xC7};   // #FEF3C7
 inline const QColor Danger{0xEF, 0x44, 0x44};        // #EF4444, high risk, failures
 inline const QColor DangerTint{0xFE, 0xE2, 0xE2};    // #FEE2E2
+inline const QColor DangerText{0xDC, 0x26, 0x26};    // #DC2626, text on DangerTint
+inline const QColor Info{0x25, 0x63, 0xEB};          // #2563EB, notes such as "In iCloud"
+inline const QColor InfoTint{0xDB, 0xEA, 0xFE};      // #DBEAFE
 inline const QColor SuccessTint{0xDC, 0xFC, 0xE7};   // #DCFCE7, own-item badges and icon tiles
 inline const QColor SuccessText{0x16, 0x65, 0x34};   // #166534
 inline const QColor WarningText{0x92, 0x40, 0x0E};   // #92400E, text on WarningTint

@@ -1,5 +1,7 @@
 #include "scanprogressdialog.h"
 
+#include "core/cleanitem.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -101,16 +103,6 @@ void ScanProgressDialog::setFinished(int foundCount, qint64 totalSize)
 
 QString ScanProgressDialog::countText(int foundCount, qint64 totalSize)
 {
-    return tr("Found %1 large files (%2)").arg(foundCount).arg(formatSize(totalSize));
+    return tr("Found %1 large files (%2)").arg(foundCount).arg(CleanItem::formatSize(totalSize));
 }
 
-QString ScanProgressDialog::formatSize(qint64 bytes)
-{
-    if (bytes < 1024)
-        return QStringLiteral("%1 B").arg(bytes);
-    if (bytes <= 0xFFFFF)
-        return QStringLiteral("%1 KB").arg(bytes / 1024.0, 0, 'f', 1);
-    if (bytes > 0x3FFFFFFF)
-        return QStringLiteral("%1 GB").arg(bytes / 1073741824.0, 0, 'f', 2);
-    return QStringLiteral("%1 MB").arg(bytes / 1048576.0, 0, 'f', 1);
-}

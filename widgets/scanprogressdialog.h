@@ -17,7 +17,6 @@ public:
 
     void setProgress(const QString &path, int foundCount, qint64 totalSize);
     void setFinished(int foundCount, qint64 totalSize);
-    static QString formatSize(qint64 bytes);
 
 signals:
     void cancelRequested();

@@ -1,6 +1,7 @@
 // sweepnook-gallery OUTDIR: renders the main window on each page and in the states of real
 // scans and cleans, the title-bar menu, the dialogs and the progress cards to PNG files, against
 // a fixture home in a temporary folder. Names sort by page: window-01-junk-scanned.png.
+#include "core/settings.h"
 #include "app/aboutdialog.h"
 #include "app/application.h"
 #include "app/mainwindow.h"
@@ -8,16 +9,21 @@
 #include "app/settingsdialog.h"
 #include "app/titlebar.h"
 #include "pages/dashboardpage.h"
+#include "appfixture.h"
 #include "browserfixture.h"
+#include "cleaners/appuninstaller.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
 #include "duplicatefixture.h"
 #include "faketools.h"
 #include "junkfixture.h"
 #include "messageboxanswerer.h"
+#include "pages/appuninstallerpage.h"
 #include "pages/browserpage.h"
 #include "pages/duplicatefinderpage.h"
 #include "pages/junkpage.h"
+#include "pages/largefilemodel.h"
+#include "pages/largefilepage.h"
 #include "pages/startuppage.h"
 #include "cleaners/startupmanager.h"
 #include "pages/privacypage.h"
@@ -35,11 +41,17 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QListView>
+#include <QPainter>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
@@ -47,7 +59,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTest>
@@ -91,6 +102,11 @@ public:
     int failures() const
     {
         return m_failures;
+    }
+
+    QString folder() const
+    {
+        return m_folder.path();
     }
 
 private:
@@ -151,7 +167,7 @@ void renderMenus(Gallery &gallery, MainWindow &window)
 
 void renderDialogs(Gallery &gallery, MainWindow &window)
 {
-    SettingsDialog settings(&window);
+    SettingsDialog settings(Application::instance()->settings(), Application::instance()->startupManager(), &window);
     settings.show();
     gallery.save(&settings, QStringLiteral("dialog-settings"));
     settings.hide();
@@ -280,6 +296,124 @@ void renderScanProgressCards(Gallery &gallery)
     gallery.save(&card, QStringLiteral("window-05-largefiles-scan-card"));
     card.setFinished(12, found);
     gallery.save(&card, QStringLiteral("window-05-largefiles-scan-card-finished"));
+}
+
+// The large file finder on Mac-like volumes and folders: cards selected, the scan card over
+// the page, results with long names, packages, files only in iCloud and sizes above 1 GiB,
+// and a card's context menu.
+QImage withOverlay(QWidget *page, QWidget *overlay, const QPoint &at)
+{
+    QImage picture = WidgetShot::render(page, QString());
+    QPainter painter(&picture);
+    painter.drawImage(at, WidgetShot::render(overlay, QString()));
+    return picture;
+}
+
+QList<LargeFileInfo> syntheticLargeFiles(int count)
+{
+    QList<LargeFileInfo> files;
+    for (int i = 0; i < count; ++i) {
+        LargeFileInfo file;
+        file.name = QStringLiteral("Render %1 of the long documentary cut.mov").arg(i);
+        file.directory = QDir::home().filePath(QStringLiteral("Movies/Renders/%1").arg(i % 50));
+        file.path = file.directory + QLatin1Char('/') + file.name;
+        file.size = 104857600 + qint64(i) * 7919 * 1024;
+        file.modified = QDateTime(QDate(2025, 1, 1), QTime(8, 0)).addSecs(qint64(i) * 600);
+        file.type = QStringLiteral("video");
+        files.append(file);
+    }
+    return files;
+}
+
+void renderLargeFilePage(Gallery &gallery)
+{
+    constexpr qint64 GB = 1000000000;
+    const QList<LargeFileVolume> volumes {
+        { QStringLiteral("/"), QStringLiteral("/System/Volumes/Data"), QStringLiteral("Macintosh HD"), 494 * GB, 89 * GB },
+        { QStringLiteral("/Volumes/Backup Drive 2024 Archive"), QStringLiteral("/Volumes/Backup Drive 2024 Archive"),
+            QStringLiteral("Backup Drive 2024 Archive"), 2000 * GB, 1210 * GB },
+        { QStringLiteral("/Volumes/NAS"), QStringLiteral("/Volumes/NAS"), QStringLiteral("NAS"), 4000 * GB, 3900 * GB },
+    };
+    LargeFileScanner scanner;
+    LargeFilePage page(&scanner, volumes);
+    QFile sheet(QStringLiteral(":/styles/style.qss"));
+    if (sheet.open(QIODevice::ReadOnly))
+        page.setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    page.resize(WidgetShot::pageSize());
+    gallery.save(&page, QStringLiteral("window-05-largefiles-page-none-selected"));
+
+    page.addFolder(QDir::home().filePath(QStringLiteral("Movies/Final Cut Exports/Client Projects")));
+    for (QFrame *card : page.findChildren<QFrame *>(QStringLiteral("driveCard"))) {
+        if (card->property("drivePath").toString() == QLatin1String("/System/Volumes/Data"))
+            QTest::mouseClick(card, Qt::LeftButton);
+    }
+    page.findChild<QComboBox *>(QStringLiteral("minSizeCombo"))->setCurrentIndex(2);
+    gallery.save(&page, QStringLiteral("window-05-largefiles-page-volumes-selected"));
+
+    ScanProgressDialog card;
+    card.setProgress(QDir::home().filePath(QStringLiteral("Library/Containers/com.apple.iMovieApp/Data/Movies")), 37,
+        48318382080);
+    const QSize pageSize = WidgetShot::pageSize();
+    gallery.expect(withOverlay(&page, &card, QPoint((pageSize.width() - card.width()) / 2, 150))
+                       .save(QDir(gallery.folder()).filePath(QStringLiteral("window-05-largefiles-page-scanning.png"))),
+        QStringLiteral("large file scanning picture"));
+
+    QList<LargeFileInfo> files;
+    const QDateTime start(QDate(2025, 11, 2), QTime(18, 40));
+    const struct
+    {
+        const char *name;
+        const char *folder;
+        qint64 size;
+        const char *type;
+        bool inCloud;
+        bool package;
+    } samples[] = {
+        { "Photos Library.photoslibrary", "Pictures", 68719476736, "package", false, true },
+        { "Windows 11 ARM.utm", "Library/Containers/com.utmapp.UTM/Data/Documents", 34359738368, "package", false, true },
+        { "Family Reunion 2023 - Full Edit (Director's Cut, 4K ProRes 422 HQ).mov", "Movies/Final Cut Exports/Client Projects/Family", 21474836480, "video", false, false },
+        { "iPhone Backup 2024-09.tar.gz", "Documents/Backups", 8589934592, "archive", true, false },
+        { "Xcode_16.1.xip", "Downloads", 3758096384, "other", false, false },
+        { "macOS Sequoia Installer.dmg", "Downloads", 1073741825, "archive", false, false },
+        { "Exactly one gibibyte.iso", "Downloads", 1073741824, "archive", false, false },
+        { "Lecture recordings week 1-12 combined.mp4", "Documents/University/Semester 5/Distributed Systems/Recordings", 734003200, "video", true, false },
+        { "Album master - 24 bit.flac", "Music/Masters", 524288000, "audio", false, false },
+        { "Scan of the house plans.pdf", "Documents", 262144000, "document", false, false },
+        { "RAW shoot.psd", "Pictures/Shoots", 209715200, "image", false, false },
+    };
+    int i = 0;
+    for (const auto &sample : samples) {
+        LargeFileInfo file;
+        file.name = QString::fromUtf8(sample.name);
+        file.directory = QDir::home().filePath(QString::fromUtf8(sample.folder));
+        file.path = file.directory + QLatin1Char('/') + file.name;
+        file.size = sample.size;
+        file.modified = start.addDays(-7 * i++);
+        file.type = QString::fromLatin1(sample.type);
+        file.inCloud = sample.inCloud;
+        file.isPackage = sample.package;
+        files.append(file);
+    }
+    page.showResults(files);
+    LargeFileModel *model = page.resultsModel();
+    model->setData(model->index(2), Qt::Checked, Qt::CheckStateRole);
+    model->setData(model->index(4), Qt::Checked, Qt::CheckStateRole);
+    gallery.save(&page, QStringLiteral("window-05-largefiles-page-results"));
+
+    auto *list = page.findChild<QListView *>(QStringLiteral("largeFileList"));
+    const QPoint onCard = list->visualRect(model->index(1)).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, onCard, list->viewport()->mapToGlobal(onCard));
+    QApplication::sendEvent(list->viewport(), &event);
+    if (auto *menu = page.findChild<QMenu *>(QStringLiteral("largeFileMenu"))) {
+        const QPoint at = list->viewport()->mapTo(&page, onCard);
+        gallery.expect(withOverlay(&page, menu, at)
+                           .save(QDir(gallery.folder()).filePath(QStringLiteral("window-05-largefiles-page-context-menu.png"))),
+            QStringLiteral("large file context menu picture"));
+        menu->close();
+    }
+
+    page.showResults(syntheticLargeFiles(20000));
+    gallery.save(&page, QStringLiteral("window-05-largefiles-page-20000-results"));
 }
 
 // The duplicate finder in the window: the user's folders chosen instead of the whole home,
@@ -519,6 +653,104 @@ void renderTweaksPage(Gallery &gallery, MainWindow &window)
     delete page;
 }
 
+// Applications installed in the fixture home's Applications folder, with their leftovers: long
+// names and publishers, leftovers matched by identifier and by name, and some with none.
+QString populateApplications(const TestHome &home)
+{
+    struct Bundle
+    {
+        const char *name, *bundleId, *version, *publisher;
+        qint64 size;
+        QList<QPair<const char *, qint64>> leftovers;
+    };
+    const QList<Bundle> bundles = {
+        { "Affinity Photo 2", "com.seriflabs.affinityphoto2", "2.5.3",
+            "Copyright © 2024 Serif (Europe) Ltd. All rights reserved.", 1920LL << 20,
+            { { "Application Support/com.seriflabs.affinityphoto2/settings.dat", 3 << 20 },
+                { "Caches/com.seriflabs.affinityphoto2/cache.db", 900 << 10 },
+                { "Preferences/com.seriflabs.affinityphoto2.plist", 4200 },
+                { "Saved Application State/com.seriflabs.affinityphoto2.savedState/data.data", 12000 } } },
+        { "Android Studio Preview Edition Ladybug Feature Drop 2024.2.2 Canary", "com.google.android.studio-EAP",
+            "2024.2", "Copyright 2000-2024 JetBrains s.r.o. and other contributors", 2700LL << 20, {} },
+        { "Docker", "com.docker.docker", "4.36.0", "Copyright © 2015-2024 Docker Inc. All rights reserved.",
+            2100LL << 20,
+            { { "Group Containers/group.com.docker/settings.json", 1200 },
+                { "Containers/com.docker.docker/Data/vms/0/data/Docker.raw", 64LL << 30 },
+                { "Preferences/com.docker.docker.plist", 900 } } },
+        { "Keka", "com.aone.keka", "1.4.6", "", 48 << 20, {} },
+        { "Rectangle", "com.knollsoft.Rectangle", "0.84", "© Ryan Hanson", 12 << 20,
+            { { "LaunchAgents/com.knollsoft.Rectangle.launcher.plist", 600 } } },
+        { "Slack", "com.tinyspeck.slackmacgap", "4.41.97", "", 410 << 20,
+            { { "Containers/com.tinyspeck.slackmacgap/Data/Library/Caches/data", 230 << 20 },
+                { "Application Support/Slack/storage/root-state.json", 38000 } } },
+        { "Visual Studio Code", "com.microsoft.VSCode", "1.95.3", "Copyright (C) 2024 Microsoft. All rights reserved",
+            560 << 20,
+            { { "Caches/com.microsoft.VSCode/data", 2 << 20 }, { "Caches/com.microsoft.VSCode.ShipIt/update.zip", 98 << 20 },
+                { "HTTPStorages/com.microsoft.VSCode/httpstorages.sqlite", 32768 },
+                { "Saved Application State/com.microsoft.VSCode.savedState/window_1.data", 2048 } } },
+        { "VLC", "org.videolan.vlc", "3.0.21", "Copyright © 1996-2024 VideoLAN and VLC Authors", 190 << 20,
+            { { "Preferences/org.videolan.vlc/vlcrc", 130000 }, { "Preferences/org.videolan.vlc.plist", 2100 } } },
+        { "Zoom", "us.zoom.xos", "6.2.5", "Copyright ©2012-2024 Zoom Video Communications, Inc. All rights reserved.",
+            330 << 20, { { "Logs/zoom.us/zoom_stdout_stderr.log", 4 << 20 }, { "Preferences/us.zoom.xos.plist", 1800 } } },
+    };
+    for (const Bundle &bundle : bundles) {
+        const QString relative = QStringLiteral("Applications/%1.app").arg(QLatin1String(bundle.name));
+        QMap<QString, QString> keys { { QStringLiteral("CFBundleIdentifier"), QLatin1String(bundle.bundleId) },
+            { QStringLiteral("CFBundleShortVersionString"), QLatin1String(bundle.version) } };
+        if (*bundle.publisher)
+            keys.insert(QStringLiteral("NSHumanReadableCopyright"), QString::fromUtf8(bundle.publisher));
+        const QString path = AppFixture::makeBundle(home, relative, keys, 0);
+        // Sparse files: the sizes are real to the scan, the disk stays empty.
+        QFile(path + QStringLiteral("/Contents/MacOS/main")).resize(bundle.size);
+        for (const auto &leftover : bundle.leftovers) {
+            const QString file = home.makeFile(QStringLiteral("Library/") + QLatin1String(leftover.first), 0);
+            QFile(file).resize(leftover.second);
+        }
+    }
+    return home.filePath(QStringLiteral("Applications"));
+}
+
+// The uninstaller in the window: the scan under way, the applications it found, a search, a card
+// opened on its leftovers, and the confirmation naming the ticked applications.
+void renderAppUninstallerPage(Gallery &gallery, MainWindow &window, const TestHome &home)
+{
+    FakeTools tools;
+    AppUninstaller *uninstaller = Application::instance()->appUninstaller();
+    uninstaller->setApplicationFolders({ home.filePath(QStringLiteral("System Applications")), populateApplications(home) });
+    window.switchToPage(MainWindow::UninstallerIndex);
+    auto *page = window.findChild<AppUninstallerPage *>();
+    QSignalSpy finished(uninstaller, &AppUninstaller::scanFinished);
+    page->onRefreshClicked();
+    auto *spinner = page->findChild<QLabel *>(QStringLiteral("appSpinner"));
+    if (gallery.expect(spinner->isVisible(), QStringLiteral("uninstaller scanning")))
+        gallery.save(&window, QStringLiteral("window-07-uninstaller-scanning"));
+    if (!gallery.expect(!finished.isEmpty() || finished.wait(120000), QStringLiteral("uninstaller scan")))
+        return;
+    gallery.save(&window, QStringLiteral("window-07-uninstaller-list"));
+
+    auto *list = page->findChild<QListView *>(QStringLiteral("appList"));
+    QAbstractItemModel *model = list->model();
+    for (int row : { 0, 2, 6 })
+        model->setData(model->index(row, 0), Qt::Checked, Qt::CheckStateRole);
+    const QRect docker = list->visualRect(model->index(2, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(docker.right() - 40, docker.top() + 38));
+    list->scrollTo(model->index(2, 0), QAbstractItemView::PositionAtTop);
+    gallery.save(&window, QStringLiteral("window-07-uninstaller-expanded"));
+
+    auto *search = page->findChild<QLineEdit *>(QStringLiteral("appSearch"));
+    search->setText(QStringLiteral("studio"));
+    gallery.save(&window, QStringLiteral("window-07-uninstaller-search"));
+    search->setText(QStringLiteral("Photoshop"));
+    gallery.save(&window, QStringLiteral("window-07-uninstaller-search-nothing"));
+    search->clear();
+
+    page->onUninstallClicked();
+    if (auto *box = page->findChild<QMessageBox *>(); gallery.expect(box, QStringLiteral("uninstall confirmation"))) {
+        gallery.save(box, QStringLiteral("window-07-uninstaller-confirm"));
+        box->reject();
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -559,13 +791,15 @@ int main(int argc, char *argv[])
     renderDashboardStates(gallery, window);
     renderMenus(gallery, window);
     renderDialogs(gallery, window);
-    Application::instance()->settings()->setValue(QStringLiteral("clean/confirmClean"), false);
+    Application::instance()->settings()->setValue(Settings::ConfirmClean, false);
     renderJunkPage(gallery, window);
     renderBrowserPage(gallery, window);
     renderScanProgressCards(gallery);
+    renderLargeFilePage(gallery);
     renderDuplicateFinderPage(gallery, window);
     renderStartupPage(gallery, window);
     renderPrivacyPage(gallery, window, home);
     renderTweaksPage(gallery, window);
+    renderAppUninstallerPage(gallery, window, home);
     return gallery.failures() == 0 ? 0 : 1;
 }

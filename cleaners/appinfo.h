@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+
+// One file or folder an application left in the user's Library. The path is as listed, never
+// resolved: a link is the link itself.
+struct LeftoverItem
+{
+    // What the entry's name matched: the bundle identifier (a reliable owner) or only the
+    // application's name (a guess, offered but not pre-selected).
+    enum class Reason { BundleIdentifier, Name };
+
+    QString path;
+    qint64 size = 0;
+    // Moved to the Trash with the application when true.
+    bool selected = false;
+    Reason reason = Reason::BundleIdentifier;
+};
+
+// An installed application as the uninstaller found it. Copied through queued signals.
+struct AppInfo
+{
+    // The bundle's folder name without ".app".
+    QString name;
+    // Absolute path of the ".app" bundle; the key by which an application is chosen.
+    QString path;
+    QString bundleId;
+    // CFBundleShortVersionString, or CFBundleVersion when that is empty.
+    QString version;
+    // NSHumanReadableCopyright; may be empty.
+    QString publisher;
+    qint64 size = 0;
+    // Sum of the sizes of all leftovers, selected or not.
+    qint64 leftoverSize = 0;
+    QList<LeftoverItem> leftovers;
+    // Part of the operating system (an Apple application on the read-only system volume):
+    // listed, never removed.
+    bool systemProtected = false;
+
+    qint64 selectedLeftoverSize() const;
+    int selectedLeftoverCount() const;
+};
+
+Q_DECLARE_METATYPE(AppInfo)

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "appinfo.h"
+#include "core/longjob.h"
+
+#include <QObject>
+#include <QStringList>
+
+// What became of one application the user chose to uninstall.
+struct UninstallOutcome
+{
+    enum class Result { Removed, Running, Protected, Failed };
+
+    QString name;
+    QString path;
+    Result result = Result::Removed;
+    // Why the application stayed, in words for the user; empty when it went.
+    QString reason;
+    // Selected leftovers that stayed where they were although the application went.
+    QStringList leftoverFailures;
+};
+
+// The answer of a move to the Trash; error says why it failed, in words for the user.
+struct TrashResult
+{
+    bool moved = false;
+    QString error;
+};
+
+// Finds the applications installed in the Applications folders with the files they left in the
+// user's Library (see LeftoverFinder), and uninstalls applications: the bundle and its selected
+// leftovers go to the Trash, nothing is deleted for good.
+//
+// Bundle facts come from Info.plist through `plutil`; the Trash is reached through the Finder
+// (`osascript`, the path handed over as an argument, never inside the script), and when the
+// Finder will not, by renaming into ~/.Trash on the same volume, never by copying. A running
+// application (`pgrep -x`) and an Apple application on the read-only system volume are not
+// removed. A leftover in LaunchAgents is unloaded (`launchctl bootout`) before it goes.
+//
+// Scans and uninstalls run one at a time through a LongJob off the interface thread; starting
+// one cancels the other. Every signal arrives on the owner's thread.
+class AppUninstaller final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit AppUninstaller(QObject *parent = nullptr);
+    ~AppUninstaller() override;
+
+    // The folders searched, in order; the first is the system's own. Change them only while
+    // no job runs. By default "/Applications", then the home folder's "Applications".
+    void setApplicationFolders(const QStringList &folders);
+    QStringList applicationFolders() const;
+
+    // appFound for every bundle with an identifier, then scanFinished with their number (also
+    // after a cancel, counting those delivered).
+    void startScan();
+    // Uninstalls the applications in order, going on after a failure; uninstallFinished with
+    // one outcome per application handled.
+    void startUninstall(const QList<AppInfo> &apps);
+    // Returns at once; the running job stops at its next step.
+    void cancel();
+    bool isBusy() const;
+
+    // The blocking pieces of the jobs, for tests and bench tools.
+    // One Info.plist value read through plutil; empty when missing or unreadable in time.
+    static QString readPlistValue(const QString &bundlePath, const QString &key);
+    // Name, identifier, version and publisher of a bundle; an empty bundleId when it has none
+    // or its Info.plist is not a regular file. Sizes and leftovers are left empty.
+    static AppInfo readBundle(const QString &bundlePath);
+    UninstallOutcome uninstallApp(const AppInfo &info) const;
+    static TrashResult moveToTrash(const QString &path);
+    // Moves every selected leftover to the Trash and returns those that would not go. Only
+    // entries directly inside the Library folders the search looks in are touched.
+    static QStringList cleanLeftovers(const AppInfo &info);
+
+signals:
+    void appFound(const AppInfo &info);
+    void scanFinished(int count);
+    // The application being examined or uninstalled.
+    void progressChanged(const QString &text);
+    void uninstallFinished(const QList<UninstallOutcome> &outcomes);
+
+private:
+    void scan(LongJob::Run &run, const QStringList &folders);
+    void measure(AppInfo &info, LongJob::Run &run) const;
+    bool isInApplicationFolder(const QString &bundlePath) const;
+
+    QStringList m_folders;
+    int m_found = 0;
+    LongJob m_job;
+};
+
+Q_DECLARE_METATYPE(UninstallOutcome)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDateTime>
+#include <QMetaType>
+#include <QString>
+
+// One entry the large file finder found: a regular file, or a package (a folder macOS shows as
+// one document or application) listed whole with the total size of its contents.
+struct LargeFileInfo
+{
+    QString path; // absolute; the entry's identity
+    QString name;
+    QString directory;
+    qint64 size = 0;
+    QDateTime modified;
+    // "video", "audio", "archive", "image", "document", "package" or "other".
+    QString type;
+    // Only a placeholder of the file is on this Mac (the rest is in iCloud): deleting it frees
+    // nothing here and removes it from every device.
+    bool inCloud = false;
+    bool isPackage = false;
+
+    // Bytes that deleting the entry frees on this Mac.
+    qint64 localSize() const
+    {
+        return inCloud ? 0 : size;
+    }
+};
+
+Q_DECLARE_METATYPE(LargeFileInfo)

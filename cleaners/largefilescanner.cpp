@@ -1,0 +1,248 @@
+#include "largefilescanner.h"
+
+#include "largefilewalk.h"
+
+#include "core/cleanitem.h"
+#include "core/fileutils.h"
+#include "core/hometrash.h"
+#include "core/logger.h"
+
+#include <QHash>
+#include <QThread>
+
+#include <algorithm>
+#include <memory>
+
+#include <sys/stat.h>
+
+namespace {
+
+struct Target
+{
+    qint64 localSize = 0;
+    bool isPackage = false;
+};
+
+// The entry still is what the scan found: a regular file, or a package folder (not a link).
+bool stillSameKind(const QString &path, const Target &target)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return true; // gone: the removal reports the failure
+    return target.isPackage ? S_ISDIR(info.st_mode) : S_ISREG(info.st_mode);
+}
+
+bool removePermanently(const QString &path, const Target &target)
+{
+    return target.isPackage ? FileUtils::deleteDirectory(path) : FileUtils::deleteFile(path);
+}
+
+} // namespace
+
+LargeFileScanner::LargeFileScanner(QObject *parent)
+    : QObject(parent)
+    , m_threads(std::clamp(QThread::idealThreadCount(), 1, 4))
+{
+    qRegisterMetaType<LargeFileInfo>();
+    qRegisterMetaType<LargeFileDeletion>();
+}
+
+LargeFileScanner::~LargeFileScanner() = default;
+
+void LargeFileScanner::setMinFileSize(qint64 bytes)
+{
+    m_minFileSize = bytes;
+}
+
+qint64 LargeFileScanner::minFileSize() const
+{
+    return m_minFileSize;
+}
+
+void LargeFileScanner::setDrives(const QStringList &folders)
+{
+    m_drives = folders;
+}
+
+QStringList LargeFileScanner::drives() const
+{
+    return m_drives;
+}
+
+void LargeFileScanner::setThreadCount(int threads)
+{
+    m_threads = std::max(1, threads);
+}
+
+void LargeFileScanner::startScan()
+{
+    if (m_scanning || m_deleting)
+        return;
+    m_scanning = true;
+    m_results.clear();
+    m_totalSize = 0;
+    m_visitedCount = 0;
+    m_unreadableFolders.clear();
+    m_unreadableCount = 0;
+    emit scanStarted();
+
+    auto outcome = std::make_shared<LargeFileWalk::Outcome>();
+    const QStringList drives = m_drives;
+    const qint64 minSize = m_minFileSize;
+    const int threads = m_threads;
+    m_job.start(
+        [this, outcome, drives, minSize, threads](LongJob::Run &run) {
+            Logger::instance()->info(
+                QStringLiteral("Starting large file scan, min size: %1 MB").arg(minSize / 1048576));
+            LargeFileWalk walk(minSize, [&run] { return run.isCancelled(); });
+            walk.setThreadCount(threads);
+            walk.setProgress([this, &run](const QString &folder, int found, qint64 bytes) {
+                run.report([this, folder, found, bytes] { emit scanProgress(0, folder, found, bytes); }, true);
+            });
+            for (const QString &drive : drives)
+                Logger::instance()->info(QStringLiteral("Scanning drive: %1").arg(drive));
+            *outcome = walk.run(drives);
+            qint64 total = 0;
+            for (const LargeFileInfo &file : std::as_const(outcome->files))
+                total += file.localSize();
+            Logger::instance()->info(QStringLiteral("Scan completed. Found %1 files, total size: %2")
+                                         .arg(outcome->files.size())
+                                         .arg(CleanItem::formatSize(total)));
+            if (outcome->unreadableCount > 0)
+                Logger::instance()->warning(
+                    QStringLiteral("Large file scan could not read %1 folders").arg(outcome->unreadableCount));
+        },
+        [this, outcome](bool cancelled) {
+            m_scanning = false;
+            if (cancelled)
+                return;
+            m_results = std::move(outcome->files);
+            m_totalSize = 0;
+            for (const LargeFileInfo &file : std::as_const(m_results))
+                m_totalSize += file.localSize();
+            m_visitedCount = outcome->visitedCount;
+            m_unreadableFolders = outcome->unreadableFolders;
+            m_unreadableCount = outcome->unreadableCount;
+            emit scanFinished(int(m_results.size()), m_totalSize);
+        });
+}
+
+void LargeFileScanner::cancel()
+{
+    m_job.cancel();
+    m_scanning = false;
+}
+
+bool LargeFileScanner::isScanning() const
+{
+    return m_scanning;
+}
+
+bool LargeFileScanner::isDeleting() const
+{
+    return m_deleting;
+}
+
+QList<LargeFileInfo> LargeFileScanner::getResults() const
+{
+    return m_results;
+}
+
+int LargeFileScanner::resultCount() const
+{
+    return int(m_results.size());
+}
+
+qint64 LargeFileScanner::totalSize() const
+{
+    return m_totalSize;
+}
+
+int LargeFileScanner::visitedCount() const
+{
+    return m_visitedCount;
+}
+
+QStringList LargeFileScanner::unreadableFolders() const
+{
+    return m_unreadableFolders;
+}
+
+int LargeFileScanner::unreadableCount() const
+{
+    return m_unreadableCount;
+}
+
+bool LargeFileScanner::deleteFiles(const QStringList &paths, DeleteMode mode)
+{
+    if (m_scanning || m_deleting)
+        return false;
+    m_deleting = true;
+
+    QHash<QString, Target> targets;
+    for (const LargeFileInfo &file : std::as_const(m_results))
+        targets.insert(file.path, Target { file.localSize(), file.isPackage });
+    auto deletion = std::make_shared<LargeFileDeletion>();
+    deletion->toTrash = mode == DeleteMode::MoveToTrash;
+    m_job.start(
+        [this, paths, targets, deletion](LongJob::Run &run) {
+            const int total = int(paths.size());
+            for (int i = 0; i < total && !run.isCancelled(); ++i) {
+                const QString &path = paths.at(i);
+                QString reason;
+                const auto target = targets.constFind(path);
+                if (target == targets.cend()) {
+                    reason = QStringLiteral("not among the scan's results");
+                } else if (!stillSameKind(path, *target)) {
+                    reason = QStringLiteral("changed since the scan");
+                } else if (deletion->toTrash) {
+                    const HomeTrash::Outcome moved = HomeTrash::moveToTrash(path);
+                    if (moved.moved) {
+                        Logger::instance()->info(QStringLiteral("Moved to Trash: %1").arg(path));
+                        deletion->trashedBytes += target->localSize;
+                    } else {
+                        reason = moved.error;
+                    }
+                } else if (removePermanently(path, *target)) {
+                    Logger::instance()->info(QStringLiteral("Deleted file: %1").arg(path));
+                    deletion->freedBytes += target->localSize;
+                } else {
+                    reason = QStringLiteral("could not be removed");
+                }
+                if (reason.isEmpty()) {
+                    deletion->removed.append(path);
+                } else {
+                    Logger::instance()->error(QStringLiteral("Failed to delete file: %1 (%2)").arg(path, reason));
+                    deletion->failed.append(path);
+                    deletion->failureReasons.append(reason);
+                }
+                run.report([this, i, total] { emit deleteProgress(i + 1, total); }, i + 1 == total);
+            }
+        },
+        [this, deletion](bool) {
+            m_deleting = false;
+            applyDeletion(*deletion);
+            emit deleteFinished(*deletion);
+        });
+    return true;
+}
+
+void LargeFileScanner::applyDeletion(const LargeFileDeletion &deletion)
+{
+    if (deletion.removed.isEmpty())
+        return;
+    const QSet<QString> removed(deletion.removed.cbegin(), deletion.removed.cend());
+    m_results.erase(std::remove_if(m_results.begin(), m_results.end(),
+                        [&](const LargeFileInfo &file) {
+                            if (!removed.contains(file.path))
+                                return false;
+                            m_totalSize -= file.localSize();
+                            return true;
+                        }),
+        m_results.end());
+}
+
+QString LargeFileScanner::getFileType(const QString &extension)
+{
+    return LargeFileWalk::fileType(extension);
+}

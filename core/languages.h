@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One interface language the program offers.
+struct Language
+{
+    // The code stored in the settings and used for the translation catalogue, such as "zh_TW".
+    QString code;
+    // The name shown in the language menu, in the language itself.
+    QString shownName;
+    // The first two letters of the system locale names that choose this language ("zh" for every
+    // Chinese locale).
+    QString localePrefix;
+    // The language's column in the link table.
+    QString linkKey;
+};
+
+// The table of offered languages, read by start-up, the link manager and the language menu.
+namespace Languages {
+
+// Every offered language, in the order of the language menu.
+const QList<Language> &offered();
+// The language with this code, or null.
+const Language *find(const QString &code);
+// The offered language for a system locale name such as "de_AT" (its first two letters decide),
+// "en" when none fits.
+QString forLocale(const QString &localeName);
+// The interface language: a stored choice unchanged when there is one, otherwise the language of
+// the system locale.
+QString choose(const QString &storedLanguage, const QString &systemLocaleName);
+
+} // namespace Languages

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+class TestHome;
+
+// Application bundles for the uninstaller's tests and the gallery: a folder with
+// Contents/Info.plist holding the given string keys, in XML or in binary form (binary is
+// written by python3's plistlib), and a file in Contents/MacOS of the given size.
+namespace AppFixture {
+
+enum class Format { Xml, Binary };
+
+QString makeBundle(const TestHome &home, const QString &relativePath, const QMap<QString, QString> &keys,
+    qint64 executableSize = 1000, Format format = Format::Xml);
+
+} // namespace AppFixture

@@ -1,0 +1,362 @@
+#include "appfixture.h"
+#include "cleaners/appuninstaller.h"
+#include "cleaners/leftoverfinder.h"
+#include "faketools.h"
+#include "testhome.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <unistd.h>
+
+using Keys = QMap<QString, QString>;
+using Match = LeftoverFinder::Match;
+
+Q_DECLARE_METATYPE(LeftoverFinder::Match)
+
+namespace {
+
+// The user's Library with entries of several applications, some of them look-alikes.
+void populateLibrary(const TestHome &home)
+{
+    for (const char *file : { "Preferences/com.foo.app.plist", "Preferences/com.foo.apphelper.plist",
+             "Preferences/com.foo.app.helper.plist", "Preferences/com.apple.Notes.plist", "Preferences/Notes.plist",
+             "Preferences/[ab] Tool.plist", "Preferences/a Tool.plist", "Preferences/.com.foo.app.hidden",
+             "LaunchAgents/com.foo.app.plist", "LaunchAgents/com.foo.app.helper.plist" })
+        home.makeFile(QStringLiteral("Library/") + QLatin1String(file), 10);
+    for (const char *folder :
+        { "Application Support/com.foo.app", "Application Support/Notes", "Application Support/NotesPlus",
+            "Application Support/Notes 2", "Containers/com.foo.app", "Containers/com.foo.apphelper",
+            "Group Containers/ABCD1234.com.foo.app", "Group Containers/group.com.apple.notes",
+            "Group Containers/group.com.foo.apphelper", "Saved Application State/com.foo.app.savedState" })
+        home.makeDir(QStringLiteral("Library/") + QLatin1String(folder));
+}
+
+// "Folder/entry" below Library, with "*" after a pre-selected one.
+QStringList described(const QList<LeftoverItem> &leftovers, const QString &home)
+{
+    QStringList lines;
+    for (const LeftoverItem &leftover : leftovers) {
+        const QString relative = QDir(home + QStringLiteral("/Library")).relativeFilePath(leftover.path);
+        lines.append(relative + (leftover.selected ? QStringLiteral("*") : QString()));
+    }
+    lines.sort();
+    return lines;
+}
+
+QStringList names(const QList<AppInfo> &apps)
+{
+    QStringList list;
+    for (const AppInfo &app : apps)
+        list.append(app.name);
+    list.sort();
+    return list;
+}
+
+// The argument lists osascript was called with.
+QList<QStringList> osascriptCalls(const FakeTools &tools)
+{
+    QList<QStringList> calls;
+    for (const QString &line : tools.callLog().split(QLatin1Char('\n'))) {
+        if (!line.startsWith(QLatin1String("osascript-argv ")))
+            continue;
+        QStringList arguments;
+        for (const QJsonValue &value : QJsonDocument::fromJson(line.mid(15).toUtf8()).array())
+            arguments.append(value.toString());
+        calls.append(arguments);
+    }
+    return calls;
+}
+
+QStringList trashEntries(const TestHome &home)
+{
+    QStringList entries = QDir(home.filePath(QStringLiteral(".Trash")))
+                              .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Unsorted);
+    entries.sort();
+    return entries;
+}
+
+} // namespace
+
+class TestAppUninstaller : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void boundaryMatching_data();
+    void boundaryMatching();
+    void identifierCases_data();
+    void identifierCases();
+    void scanReportsBundlesWithIdentifiers();
+    void uninstallMovesAppAndSelectedLeftoversToTrash();
+    void finderUnavailableRenamesIntoTrashKeepingExtension();
+    void pathWithQuoteIsOneArgument();
+    void runningAppIsLeftAlone();
+    void leftoverEdgeCases();
+};
+
+void TestAppUninstaller::boundaryMatching_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<Match>("match");
+    QTest::addColumn<bool>("matches");
+    const auto row = [](const char *name, const char *entry, const char *key, Match match, bool matches) {
+        QTest::newRow(name) << QString::fromUtf8(entry) << QString::fromUtf8(key) << match << matches;
+    };
+    row("identifier alone", "com.foo.app", "com.foo.app", Match::Prefix, true);
+    row("identifier then extension", "com.foo.app.plist", "com.foo.app", Match::Prefix, true);
+    row("identifier then saved state", "com.foo.app.savedState", "com.foo.app", Match::Prefix, true);
+    row("letters go on", "com.foo.apphelper", "com.foo.app", Match::Prefix, false);
+    row("digits go on", "com.foo.app2", "com.foo.app", Match::Prefix, false);
+    row("other case", "COM.Foo.App.plist", "com.foo.app", Match::Prefix, true);
+    row("name then space", "Notes 2", "Notes", Match::Prefix, true);
+    row("name then letters", "NotesPlus", "Notes", Match::Prefix, false);
+    row("name then accented letter", "Notesé", "Notes", Match::Prefix, false);
+    row("brackets are text", "[ab] Tool", "[ab] Tool", Match::Prefix, true);
+    row("brackets are no class", "a Tool", "[ab] Tool", Match::Prefix, false);
+    row("star is text", "com.foo.app", "*", Match::Prefix, false);
+    row("exact", "com.foo.app", "com.foo.app", Match::Exact, true);
+    row("exact needs all", "com.foo.app.helper", "com.foo.app", Match::Exact, false);
+    row("within after team", "ABCD1234.com.foo.app", "com.foo.app", Match::Within, true);
+    row("within then more", "group.com.foo.app.shared", "com.foo.app", Match::Within, true);
+    row("within letters after", "group.com.foo.apphelper", "com.foo.app", Match::Within, false);
+    row("within letters before", "xcom.foo.app", "com.foo.app", Match::Within, false);
+    row("within second place", "com.foo.apphelper.com.foo.app", "com.foo.app", Match::Within, true);
+    row("saved state", "com.foo.app.savedState", "com.foo.app", Match::SavedState, true);
+    row("saved state of another", "com.foo.app.helper.savedState", "com.foo.app", Match::SavedState, false);
+    row("empty key", "anything", "", Match::Prefix, false);
+}
+
+void TestAppUninstaller::boundaryMatching()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, key);
+    QFETCH(Match, match);
+    QFETCH(bool, matches);
+    QCOMPARE(LeftoverFinder::matches(entry, key, match), matches);
+}
+
+void TestAppUninstaller::identifierCases_data()
+{
+    QTest::addColumn<QString>("bundleId");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("installedTwice");
+    QTest::addColumn<QStringList>("offered");
+
+    const QStringList foo { QStringLiteral("Application Support/com.foo.app*"),
+        QStringLiteral("Containers/com.foo.app*"), QStringLiteral("Group Containers/ABCD1234.com.foo.app*"),
+        QStringLiteral("LaunchAgents/com.foo.app.plist*"), QStringLiteral("Preferences/com.foo.app.plist*"),
+        QStringLiteral("Saved Application State/com.foo.app.savedState*") };
+    QStringList fooUnselected;
+    for (const QString &line : foo)
+        fooUnselected.append(line.chopped(1));
+    const QStringList notesByName { QStringLiteral("Application Support/Notes"),
+        QStringLiteral("Application Support/Notes 2"), QStringLiteral("Preferences/Notes.plist") };
+
+    QTest::newRow("star") << QStringLiteral("*") << QStringLiteral("Star") << false << QStringList();
+    QTest::newRow("com.apple is too short, name only")
+        << QStringLiteral("com.apple") << QStringLiteral("Notes") << false << notesByName;
+    QTest::newRow("com.foo.app, not apphelper nor the installed helper")
+        << QStringLiteral("com.foo.app") << QStringLiteral("Foo") << false << foo;
+    QTest::newRow("same identifier installed elsewhere")
+        << QStringLiteral("com.foo.app") << QStringLiteral("Foo") << true << fooUnselected;
+    QTest::newRow("own identifier under com.apple")
+        << QStringLiteral("com.apple.Notes") << QStringLiteral("Notes") << false
+        << notesByName
+            + QStringList { QStringLiteral("Group Containers/group.com.apple.notes*"),
+                  QStringLiteral("Preferences/com.apple.Notes.plist*") };
+    QTest::newRow("name with brackets") << QStringLiteral("com.ab.tool") << QStringLiteral("[ab] Tool") << false
+                                        << QStringList { QStringLiteral("Preferences/[ab] Tool.plist") };
+    QTest::newRow("identifier with a wildcard")
+        << QStringLiteral("com.foo.*") << QStringLiteral("Nothing") << false << QStringList();
+}
+
+void TestAppUninstaller::identifierCases()
+{
+    QFETCH(QString, bundleId);
+    QFETCH(QString, name);
+    QFETCH(bool, installedTwice);
+    QFETCH(QStringList, offered);
+    offered.sort();
+    TestHome home;
+    populateLibrary(home);
+    const QString bundle = home.filePath(QStringLiteral("Applications/") + name + QStringLiteral(".app"));
+    QList<LeftoverFinder::Installed> installed { { bundle, bundleId, name },
+        { QStringLiteral("/Applications/Helper.app"), QStringLiteral("com.foo.app.helper"),
+            QStringLiteral("Helper") } };
+    if (installedTwice)
+        installed.append({ QStringLiteral("/Applications/") + name + QStringLiteral(".app"), bundleId, name });
+    LeftoverFinder finder(home.path(), installed);
+    QCOMPARE(described(finder.find(bundle, bundleId, name), home.path()), offered);
+}
+
+void TestAppUninstaller::scanReportsBundlesWithIdentifiers()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString foo = AppFixture::makeBundle(home, QStringLiteral("Applications/Foo.app"),
+        { { QStringLiteral("CFBundleIdentifier"), QStringLiteral("foo.bar.baz") },
+            { QStringLiteral("CFBundleShortVersionString"), QStringLiteral("2.1") },
+            { QStringLiteral("CFBundleVersion"), QStringLiteral("210") },
+            { QStringLiteral("NSHumanReadableCopyright"), QStringLiteral("© Foo & Co") } },
+        5000);
+    AppFixture::makeBundle(home, QStringLiteral("Applications/Bar Tool.app"),
+        { { QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.bar.tool") },
+            { QStringLiteral("CFBundleVersion"), QStringLiteral("42") } },
+        300, AppFixture::Format::Binary);
+    AppFixture::makeBundle(
+        home, QStringLiteral("Applications/NoId.app"), { { QStringLiteral("CFBundleVersion"), QStringLiteral("1") } });
+    home.makeFile(QStringLiteral("Library/Application Support/foo.bar.baz/data/a"), 700);
+    home.makeFile(QStringLiteral("Library/Application Support/foo.bar.baz/b"), 50);
+    // Reached by both the identifier and the name: listed once, as the identifier's.
+    home.makeFile(QStringLiteral("Library/Preferences/foo.bar.baz.plist"), 20);
+    // A link to the bundle itself is never a leftover.
+    home.makeLink(QStringLiteral("Library/Application Support/Foo"), foo);
+
+    AppUninstaller uninstaller;
+    uninstaller.setApplicationFolders(
+        { home.filePath(QStringLiteral("System Applications")), home.filePath(QStringLiteral("Applications")) });
+    QSignalSpy found(&uninstaller, &AppUninstaller::appFound);
+    QSignalSpy finished(&uninstaller, &AppUninstaller::scanFinished);
+    uninstaller.startScan();
+    QVERIFY(finished.wait(30000));
+    QCOMPARE(finished.at(0).at(0).toInt(), 2);
+
+    QList<AppInfo> apps;
+    for (const QList<QVariant> &signal : std::as_const(found))
+        apps.append(signal.at(0).value<AppInfo>());
+    QCOMPARE(names(apps), (QStringList { QStringLiteral("Bar Tool"), QStringLiteral("Foo") }));
+    const AppInfo &fooInfo = apps.at(0).name == QLatin1String("Foo") ? apps.at(0) : apps.at(1);
+    const AppInfo &barInfo = apps.at(0).name == QLatin1String("Foo") ? apps.at(1) : apps.at(0);
+    QCOMPARE(fooInfo.bundleId, QStringLiteral("foo.bar.baz"));
+    QCOMPARE(fooInfo.version, QStringLiteral("2.1"));
+    QCOMPARE(fooInfo.publisher, QStringLiteral("© Foo & Co"));
+    QCOMPARE(fooInfo.size, 5000 + QFileInfo(foo + QStringLiteral("/Contents/Info.plist")).size());
+    QCOMPARE(described(fooInfo.leftovers, home.path()),
+        (QStringList {
+            QStringLiteral("Application Support/foo.bar.baz*"), QStringLiteral("Preferences/foo.bar.baz.plist*") }));
+    QCOMPARE(fooInfo.leftoverSize, qint64(770));
+    QVERIFY(!fooInfo.systemProtected);
+    QCOMPARE(barInfo.version, QStringLiteral("42"));
+    QCOMPARE(barInfo.publisher, QString());
+    QVERIFY(barInfo.leftovers.isEmpty());
+}
+
+void TestAppUninstaller::uninstallMovesAppAndSelectedLeftoversToTrash()
+{
+    TestHome home;
+    FakeTools tools;
+    // Stands in for the fake launchctl of the shared folder of fakes.
+    tools.addTool(QStringLiteral("launchctl"), "#!/bin/sh\necho \"launchctl $*\" >> \"$SWEEPNOOK_FAKE_LOG\"\n");
+    qputenv("SWEEPNOOK_FAKE_FINDER", "trash");
+    AppInfo info;
+    info.name = QStringLiteral("Foo");
+    info.path = AppFixture::makeBundle(home, QStringLiteral("Applications/Foo.app"), {});
+    const QString support = home.makeFile(QStringLiteral("Library/Application Support/com.foo.app/data"), 10);
+    const QString agent = home.makeFile(QStringLiteral("Library/LaunchAgents/com.foo.app.plist"), 10);
+    const QString byName = home.makeFile(QStringLiteral("Library/Preferences/Foo.plist"), 10);
+    info.leftovers = { { QFileInfo(support).path(), 10, true, LeftoverItem::Reason::BundleIdentifier },
+        { agent, 10, true, LeftoverItem::Reason::BundleIdentifier },
+        { byName, 10, false, LeftoverItem::Reason::Name } };
+
+    AppUninstaller uninstaller;
+    uninstaller.setApplicationFolders({ home.filePath(QStringLiteral("Applications")) });
+    QSignalSpy finished(&uninstaller, &AppUninstaller::uninstallFinished);
+    uninstaller.startUninstall({ info });
+    QVERIFY(finished.wait(30000));
+    qunsetenv("SWEEPNOOK_FAKE_FINDER");
+    const auto outcomes = finished.at(0).at(0).value<QList<UninstallOutcome>>();
+    QCOMPARE(outcomes.size(), 1);
+    QCOMPARE(outcomes.at(0).result, UninstallOutcome::Result::Removed);
+    QVERIFY(outcomes.at(0).leftoverFailures.isEmpty());
+    QVERIFY(!QFileInfo::exists(info.path));
+    QVERIFY(QFileInfo::exists(byName));
+    QCOMPARE(trashEntries(home),
+        (QStringList {
+            QStringLiteral("Foo.app"), QStringLiteral("com.foo.app"), QStringLiteral("com.foo.app.plist") }));
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootout gui/%1 %2").arg(::getuid()).arg(agent)));
+}
+
+void TestAppUninstaller::finderUnavailableRenamesIntoTrashKeepingExtension()
+{
+    TestHome home;
+    FakeTools tools;
+    home.makeFile(QStringLiteral(".Trash/Foo.app"), 1);
+    const QString bundle = AppFixture::makeBundle(home, QStringLiteral("Applications/Foo.app"), {});
+    const TrashResult result = AppUninstaller::moveToTrash(bundle);
+    QVERIFY(result.moved);
+    QVERIFY(!QFileInfo::exists(bundle));
+    const QStringList trash = trashEntries(home);
+    QCOMPARE(trash.size(), 2);
+    QVERIFY(trash.contains(QStringLiteral("Foo.app")));
+    const QString renamed = trash.at(trash.at(0) == QLatin1String("Foo.app") ? 1 : 0);
+    QVERIFY2(QRegularExpression(QStringLiteral("^Foo \\d{10,}\\.app$")).match(renamed).hasMatch(), qPrintable(renamed));
+    QCOMPARE(osascriptCalls(tools).size(), 1);
+}
+
+void TestAppUninstaller::pathWithQuoteIsOneArgument()
+{
+    TestHome home;
+    FakeTools tools;
+    qputenv("SWEEPNOOK_FAKE_FINDER", "trash");
+    const QString bundle = AppFixture::makeBundle(home, QStringLiteral("Applications/Say \"Hi\" & don't.app"), {});
+    const TrashResult result = AppUninstaller::moveToTrash(bundle);
+    qunsetenv("SWEEPNOOK_FAKE_FINDER");
+    QVERIFY(result.moved);
+    const QList<QStringList> calls = osascriptCalls(tools);
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(calls.at(0).last(), bundle);
+    for (const QString &argument : calls.at(0).mid(0, calls.at(0).size() - 1))
+        QVERIFY(!argument.contains(QStringLiteral("Say")));
+    QCOMPARE(trashEntries(home), QStringList { QStringLiteral("Say \"Hi\" & don't.app") });
+}
+
+void TestAppUninstaller::runningAppIsLeftAlone()
+{
+    TestHome home;
+    FakeTools tools;
+    qputenv("SWEEPNOOK_FAKE_FINDER", "trash");
+    qputenv("SWEEPNOOK_FAKE_RUNNING", "Other\nFoo Helper");
+    AppInfo info;
+    info.name = QStringLiteral("Foo");
+    info.path = AppFixture::makeBundle(home, QStringLiteral("Applications/Foo.app"),
+        { { QStringLiteral("CFBundleExecutable"), QStringLiteral("Foo Helper") } });
+    AppUninstaller uninstaller;
+    uninstaller.setApplicationFolders({ home.filePath(QStringLiteral("Applications")) });
+    const UninstallOutcome outcome = uninstaller.uninstallApp(info);
+    qunsetenv("SWEEPNOOK_FAKE_FINDER");
+    qunsetenv("SWEEPNOOK_FAKE_RUNNING");
+    QCOMPARE(outcome.result, UninstallOutcome::Result::Running);
+    QCOMPARE(outcome.reason, QStringLiteral("Close the app first."));
+    QVERIFY(QFileInfo::exists(info.path));
+    QVERIFY(osascriptCalls(tools).isEmpty());
+    QVERIFY(tools.callLog().contains(QStringLiteral("pgrep -x Foo Helper")));
+}
+
+void TestAppUninstaller::leftoverEdgeCases()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString target = home.makeFile(QStringLiteral("Documents/kept.txt"), 10);
+    const QString link = home.makeLink(QStringLiteral("Library/Caches/com.foo.app"), target);
+    const QString outside = home.makeFile(QStringLiteral("Documents/com.foo.app.plist"), 10);
+    const QString sneaky = home.filePath(QStringLiteral("Library/Caches/../../Documents/kept.txt"));
+    AppInfo info;
+    info.leftovers = { { home.filePath(QStringLiteral("Library/Caches/com.foo.app.vanished")), 0, true, {} },
+        { link, 0, true, {} }, { outside, 0, true, {} }, { sneaky, 0, true, {} } };
+    QCOMPARE(AppUninstaller::cleanLeftovers(info), (QStringList { outside, sneaky }));
+    QVERIFY(QFileInfo::exists(target));
+    QVERIFY(QFileInfo::exists(outside));
+    QCOMPARE(trashEntries(home), QStringList { QStringLiteral("com.foo.app") });
+    QVERIFY(QFileInfo(home.filePath(QStringLiteral(".Trash/com.foo.app"))).isSymLink());
+    QVERIFY(AppUninstaller::cleanLeftovers(AppInfo()).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestAppUninstaller)
+#include "tst_appuninstaller.moc"

@@ -1,0 +1,286 @@
+#include "appfixture.h"
+#include "cleaners/appuninstaller.h"
+#include "faketools.h"
+#include "messageboxanswerer.h"
+#include "pages/appuninstallerpage.h"
+#include "testhome.h"
+#include "widgets/appcarddelegate.h"
+#include "widgets/applistmodel.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+AppInfo app(const QString &name, const QString &folder = QStringLiteral("/nowhere"))
+{
+    AppInfo info;
+    info.name = name;
+    info.path = folder + QLatin1Char('/') + name + QStringLiteral(".app");
+    info.bundleId = QStringLiteral("com.example.") + QString(name).remove(QLatin1Char(' '));
+    info.size = 1024 * 1024;
+    return info;
+}
+
+// A page around an engine whose folders hold nothing: the records a test hands in arrive as
+// a scan's, before that scan's own (empty) end is delivered.
+struct PageFixture
+{
+    explicit PageFixture(const QStringList &folders = { QStringLiteral("/nonexistent-apps") })
+        : page(&uninstaller)
+    {
+        uninstaller.setApplicationFolders(folders);
+        page.resize(900, 600);
+    }
+
+    // Shows the page (or refreshes it) and delivers apps as the scan's results.
+    bool scanWith(const QList<AppInfo> &apps)
+    {
+        QSignalSpy finished(&uninstaller, &AppUninstaller::scanFinished);
+        if (page.isVisible())
+            page.onRefreshClicked();
+        else
+            page.show();
+        for (const AppInfo &info : apps)
+            emit uninstaller.appFound(info);
+        return finished.wait(30000);
+    }
+
+    QListView *list() const
+    {
+        return page.findChild<QListView *>(QStringLiteral("appList"));
+    }
+
+    QString text(const char *objectName) const
+    {
+        return page.findChild<QLabel *>(QLatin1String(objectName))->text();
+    }
+
+    QPushButton *uninstallButton() const
+    {
+        return page.findChild<QPushButton *>(QStringLiteral("appUninstallBtn"));
+    }
+
+    void tick(int row, bool on = true) const
+    {
+        QAbstractItemModel *model = list()->model();
+        model->setData(model->index(row, 0), on ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+    }
+
+    AppUninstaller uninstaller;
+    AppUninstallerPage page;
+};
+
+} // namespace
+
+class TestAppUninstallerPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void detailLine_data();
+    void detailLine();
+    void modelIsConsistent();
+    void filterBadgeCountsShownAndAll();
+    void selectionLabelAndButton();
+    void cardClicksExpandAndTickLeftovers();
+    void confirmationNamesAppsAndUninstallRescans();
+    void runningAppIsReportedAsFailed();
+};
+
+void TestAppUninstallerPage::detailLine_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("publisher");
+    QTest::addColumn<QString>("detail");
+    const QString forty(40, QLatin1Char('p'));
+    QTest::newRow("both") << QStringLiteral("1.2") << QStringLiteral("Foo Inc.") << QStringLiteral("v1.2 · Foo Inc.");
+    QTest::newRow("version only") << QStringLiteral("7") << QString() << QStringLiteral("v7");
+    QTest::newRow("publisher only") << QString() << QStringLiteral("Foo Inc.") << QStringLiteral("Foo Inc.");
+    QTest::newRow("neither") << QString() << QString() << QString();
+    QTest::newRow("publisher of 40 whole") << QString() << forty << forty;
+    QTest::newRow("publisher of 41 cut") << QStringLiteral("2") << forty + QStringLiteral("q")
+                                         << QStringLiteral("v2 · ") + forty.left(37) + QStringLiteral("…");
+}
+
+void TestAppUninstallerPage::detailLine()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, publisher);
+    QFETCH(QString, detail);
+    AppInfo info;
+    info.version = version;
+    info.publisher = publisher;
+    QCOMPARE(AppListModel::detailText(info), detail);
+}
+
+void TestAppUninstallerPage::modelIsConsistent()
+{
+    AppListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    AppInfo locked = app(QStringLiteral("Safari"));
+    locked.systemProtected = true;
+    model.append(app(QStringLiteral("Foo")));
+    model.append(locked);
+    QVERIFY(model.setData(model.index(0), Qt::Checked, Qt::CheckStateRole));
+    QVERIFY(!model.setData(model.index(1), Qt::Checked, Qt::CheckStateRole));
+    QVERIFY(!(model.flags(model.index(1)) & Qt::ItemIsUserCheckable));
+    QCOMPARE(model.checkedCount(), 1);
+    model.setExpanded(0, true);
+    model.clear();
+    QCOMPARE(model.checkedCount(), 0);
+    QCOMPARE(model.rowCount(), 0);
+}
+
+void TestAppUninstallerPage::filterBadgeCountsShownAndAll()
+{
+    TestHome home;
+    PageFixture fixture;
+    QCOMPARE(fixture.text("appCountBadge"), QStringLiteral("--"));
+    QList<AppInfo> apps;
+    for (int i = 1; i <= 37; ++i) {
+        AppInfo info = app(QStringLiteral("Tool %1").arg(i));
+        info.publisher = QStringLiteral("Zeta Software");
+        apps.append(info);
+    }
+    for (const char *name : { "Zeta", "Photo ZETA", "zetabase" })
+        apps.append(app(QLatin1String(name)));
+    QVERIFY(fixture.scanWith(apps));
+    QCOMPARE(fixture.text("appCountBadge"), QStringLiteral("40 apps"));
+    auto *search = fixture.page.findChild<QLineEdit *>(QStringLiteral("appSearch"));
+    search->setText(QStringLiteral("  zeta "));
+    QCOMPARE(fixture.text("appCountBadge"), QStringLiteral("3 / 40 apps"));
+    QCOMPARE(fixture.list()->model()->rowCount(), 3);
+    search->setText(QStringLiteral("[a-z]*"));
+    QCOMPARE(fixture.text("appCountBadge"), QStringLiteral("0 / 40 apps"));
+    QVERIFY(fixture.page.findChild<QLabel *>(QStringLiteral("appEmptyLabel"))->isVisible());
+    search->clear();
+    QCOMPARE(fixture.text("appCountBadge"), QStringLiteral("40 apps"));
+}
+
+void TestAppUninstallerPage::selectionLabelAndButton()
+{
+    TestHome home;
+    PageFixture fixture;
+    QVERIFY(fixture.scanWith({ app(QStringLiteral("Alpha")), app(QStringLiteral("Beta")) }));
+    QCOMPARE(fixture.text("appSelectionLabel"), QStringLiteral("No apps selected"));
+    QVERIFY(!fixture.uninstallButton()->isEnabled());
+    fixture.tick(0);
+    fixture.tick(1);
+    QCOMPARE(fixture.text("appSelectionLabel"), QStringLiteral("2 app(s) selected"));
+    QVERIFY(fixture.uninstallButton()->isEnabled());
+    // A ticked application hidden by the search stays ticked.
+    fixture.page.findChild<QLineEdit *>(QStringLiteral("appSearch"))->setText(QStringLiteral("alp"));
+    QCOMPARE(fixture.text("appSelectionLabel"), QStringLiteral("2 app(s) selected"));
+    fixture.tick(0, false);
+    QCOMPARE(fixture.text("appSelectionLabel"), QStringLiteral("1 app(s) selected"));
+    fixture.page.findChild<QLineEdit *>(QStringLiteral("appSearch"))->clear();
+    fixture.tick(1, false);
+    QCOMPARE(fixture.text("appSelectionLabel"), QStringLiteral("No apps selected"));
+    QVERIFY(!fixture.uninstallButton()->isEnabled());
+}
+
+void TestAppUninstallerPage::cardClicksExpandAndTickLeftovers()
+{
+    TestHome home;
+    PageFixture fixture;
+    AppInfo info = app(QStringLiteral("Foo"));
+    info.leftovers = { { home.filePath(QStringLiteral("Library/Caches/com.example.Foo")), 2048, true,
+                           LeftoverItem::Reason::BundleIdentifier },
+        { home.filePath(QStringLiteral("Library/Preferences/Foo.plist")), 10, false, LeftoverItem::Reason::Name } };
+    info.leftoverSize = 2058;
+    QVERIFY(fixture.scanWith({ info }));
+    QListView *list = fixture.list();
+    const QModelIndex index = list->model()->index(0, 0);
+    QRect card = list->visualRect(index);
+    QCOMPARE(card.height(), AppCardDelegate::CardHeight + AppCardDelegate::Gap);
+
+    // The size column opens the card; the second leftover row ticks that leftover.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(card.right() - 40, card.top() + 38));
+    QVERIFY(index.data(AppListModel::ExpandedRole).toBool());
+    card = list->visualRect(index);
+    QVERIFY(card.height() > AppCardDelegate::CardHeight + 2 * AppCardDelegate::LeftoverRowHeight);
+    const int secondRow = card.top() + AppCardDelegate::CardHeight + 6 + AppCardDelegate::LeftoverRowHeight + 14;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(card.left() + 120, secondRow));
+    // The card's left part ticks the application.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(card.left() + 25, card.top() + 38));
+    QCOMPARE(fixture.text("appSelectionLabel"), QStringLiteral("1 app(s) selected"));
+    const AppInfo chosen = index.data(AppListModel::AppRole).value<AppInfo>();
+    QVERIFY(chosen.leftovers.at(0).selected);
+    QVERIFY(chosen.leftovers.at(1).selected);
+    QCOMPARE(chosen.selectedLeftoverSize(), qint64(2058));
+}
+
+void TestAppUninstallerPage::confirmationNamesAppsAndUninstallRescans()
+{
+    TestHome home;
+    FakeTools tools;
+    qputenv("SWEEPNOOK_FAKE_FINDER", "trash");
+    const QString folder = home.makeDir(QStringLiteral("Applications"));
+    AppInfo alpha = app(QStringLiteral("Alpha <i>Pro"), folder);
+    AppFixture::makeBundle(home, QStringLiteral("Applications/Alpha <i>Pro.app"), {});
+    alpha.leftovers = { { home.makeFile(QStringLiteral("Library/Caches/com.example.Alpha/x"), 3).chopped(2), 3, true,
+        LeftoverItem::Reason::BundleIdentifier } };
+    AppInfo beta = app(QStringLiteral("Beta"), folder);
+    AppFixture::makeBundle(home, QStringLiteral("Applications/Beta.app"), {});
+    PageFixture fixture({ folder });
+    QVERIFY(fixture.scanWith({ alpha, beta }));
+    fixture.tick(0);
+    fixture.tick(1);
+    fixture.page.findChild<QLineEdit *>(QStringLiteral("appSearch"))->setText(QStringLiteral("beta"));
+
+    {
+        MessageBoxAnswerer no(QMessageBox::No);
+        fixture.uninstallButton()->click();
+        QTRY_VERIFY(no.answered());
+        QCOMPARE(no.title(), QStringLiteral("Confirm Uninstall"));
+        QCOMPARE(no.text(),
+            QStringLiteral("Uninstall 2 app(s) and their leftover files?\n\n• Alpha <i>Pro\n• Beta\n\n"
+                           "Apps and 1 selected leftover items (3 B) will be moved to Trash."));
+    }
+    QVERIFY(QFileInfo::exists(beta.path));
+
+    QSignalSpy uninstalled(&fixture.uninstaller, &AppUninstaller::uninstallFinished);
+    QSignalSpy rescanned(&fixture.uninstaller, &AppUninstaller::scanFinished);
+    MessageBoxAnswerer yes(QMessageBox::Yes);
+    fixture.uninstallButton()->click();
+    QVERIFY(uninstalled.wait(30000));
+    QVERIFY(rescanned.wait(30000));
+    qunsetenv("SWEEPNOOK_FAKE_FINDER");
+    QVERIFY(!QFileInfo::exists(alpha.path));
+    QVERIFY(!QFileInfo::exists(beta.path));
+    QVERIFY(!QFileInfo::exists(alpha.leftovers.at(0).path));
+    QCOMPARE(fixture.text("appSelectionLabel"), QStringLiteral("No apps selected"));
+    QVERIFY(!fixture.uninstallButton()->isEnabled());
+    QCOMPARE(fixture.text("appCountBadge"), QStringLiteral("0 / 0 apps"));
+}
+
+void TestAppUninstallerPage::runningAppIsReportedAsFailed()
+{
+    TestHome home;
+    FakeTools tools;
+    qputenv("SWEEPNOOK_FAKE_RUNNING", "Foo");
+    const QString folder = home.makeDir(QStringLiteral("Applications"));
+    AppFixture::makeBundle(home, QStringLiteral("Applications/Foo.app"), {});
+    PageFixture fixture({ folder });
+    QVERIFY(fixture.scanWith({ app(QStringLiteral("Foo"), folder) }));
+    fixture.tick(0);
+    MessageBoxAnswerer yes(QMessageBox::Yes);
+    fixture.uninstallButton()->click();
+    QTRY_VERIFY(yes.answered());
+    MessageBoxAnswerer ok(QMessageBox::Ok);
+    QTRY_VERIFY_WITH_TIMEOUT(ok.answered(), 30000);
+    qunsetenv("SWEEPNOOK_FAKE_RUNNING");
+    QCOMPARE(ok.title(), QStringLiteral("Failed"));
+    QCOMPARE(ok.text(), QStringLiteral("Could not uninstall Foo.\nClose the app first."));
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/Foo.app")));
+}
+
+QTEST_MAIN(TestAppUninstallerPage)
+#include "tst_appuninstallerpage.moc"

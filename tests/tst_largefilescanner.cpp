@@ -1,0 +1,483 @@
+#include "testhome.h"
+
+#include "cleaners/largefilescanner.h"
+#include "cleaners/largefilevolumes.h"
+#include "core/hometrash.h"
+
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr qint64 MinSize = 1000;
+
+// A scanner set up for folders of a test home, with a small threshold.
+struct Scan
+{
+    explicit Scan(const QStringList &folders, qint64 minSize = MinSize)
+    {
+        scanner.setDrives(folders);
+        scanner.setMinFileSize(minSize);
+    }
+
+    // Runs one scan to its end; false if it never finished.
+    bool run()
+    {
+        QSignalSpy finished(&scanner, &LargeFileScanner::scanFinished);
+        scanner.startScan();
+        return finished.wait(20000);
+    }
+
+    QStringList foundPaths() const
+    {
+        QStringList paths;
+        for (const LargeFileInfo &file : scanner.getResults())
+            paths << file.path;
+        paths.sort();
+        return paths;
+    }
+
+    LargeFileScanner scanner;
+};
+
+bool deleteAndWait(
+    LargeFileScanner &scanner, const QStringList &paths, LargeFileScanner::DeleteMode mode, LargeFileDeletion *deletion)
+{
+    QSignalSpy finished(&scanner, &LargeFileScanner::deleteFinished);
+    if (!scanner.deleteFiles(paths, mode) || !finished.wait(20000))
+        return false;
+    *deletion = finished.first().first().value<LargeFileDeletion>();
+    return true;
+}
+
+QStringList findOracle(const QString &root, qint64 minSize)
+{
+    QProcess find;
+    find.start(QStringLiteral("find"),
+        { QStringLiteral("-L"), root, QStringLiteral("-name"), QStringLiteral(".*"), QStringLiteral("-prune"),
+            QStringLiteral("-o"), QStringLiteral("-type"), QStringLiteral("f"), QStringLiteral("-size"),
+            QStringLiteral("+%1c").arg(minSize - 1), QStringLiteral("-print") });
+    find.waitForFinished();
+    QStringList paths
+        = QString::fromLocal8Bit(find.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    paths.sort();
+    return paths;
+}
+
+} // namespace
+
+class TestLargeFileScanner : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void thresholdIsInclusive();
+    void fileTypes_data();
+    void fileTypes();
+    void packagesAreOneEntryNeverEntered();
+    void dotEntriesSkippedOtherHiddenFoldersWalked();
+    void excludedFragmentSkippedButVisited();
+    void linksToFoldersFollowedOnceLinksToFilesNotListed();
+    void aFileReachedTwiceIsListedOnce();
+    void otherVolumesAreNotEntered();
+    void deepTreesAreWalked();
+    void agreesWithFind();
+    void cancelledScanEmitsNothingAndANewScanWaitsForTheOldWalk();
+    void startScanDuringAScanIsIgnored();
+    void deletingUpdatesTotals();
+    void deletingAMissingFileFailsWithTheLogLine();
+    void deletingRefusesPathsNotFound();
+    void moveToTrashLeavesTheFileInTheTrash();
+    void trashNamesKeepTheExtension_data();
+    void trashNamesKeepTheExtension();
+    void resultsAreLargestFirst();
+    void volumesAsAMacUserSeesThem();
+};
+
+void TestLargeFileScanner::thresholdIsInclusive()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("data/exact.bin"), MinSize);
+    home.makeFile(QStringLiteral("data/less.bin"), MinSize - 1);
+    Scan scan({ home.filePath(QStringLiteral("data")) });
+    QVERIFY(scan.run());
+    QCOMPARE(scan.foundPaths(), QStringList { home.filePath(QStringLiteral("data/exact.bin")) });
+    QCOMPARE(scan.scanner.totalSize(), MinSize);
+    QCOMPARE(scan.scanner.visitedCount(), 2);
+}
+
+void TestLargeFileScanner::fileTypes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("type");
+    QTest::newRow("upper-case video") << "Movie.MP4"
+                                      << "video";
+    QTest::newRow("last extension counts") << "backup.tar.gz"
+                                           << "archive";
+    QTest::newRow("no dot") << "README"
+                            << "other";
+    QTest::newRow("audio") << "song.flac"
+                           << "audio";
+    QTest::newRow("image") << "scan.TIFF"
+                           << "image";
+    QTest::newRow("document") << "report.pdf"
+                              << "document";
+    QTest::newRow("disk image") << "Installer.dmg"
+                                << "archive";
+    QTest::newRow("unknown") << "disk.qcow2"
+                             << "other";
+}
+
+void TestLargeFileScanner::fileTypes()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, type);
+    TestHome home;
+    home.makeFile(QStringLiteral("data/") + name, MinSize);
+    Scan scan({ home.filePath(QStringLiteral("data")) });
+    QVERIFY(scan.run());
+    QCOMPARE(scan.scanner.getResults().size(), 1);
+    const LargeFileInfo file = scan.scanner.getResults().first();
+    QCOMPARE(file.type, type);
+    QCOMPARE(file.name, name);
+    QCOMPARE(file.directory, home.filePath(QStringLiteral("data")));
+    QVERIFY(!file.isPackage);
+}
+
+void TestLargeFileScanner::packagesAreOneEntryNeverEntered()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("Apps/Editor.app/Contents/Info.plist"), 10);
+    home.makeFile(QStringLiteral("Apps/Editor.app/Contents/MacOS/Editor"), 3 * MinSize);
+    home.makeFile(QStringLiteral("Pictures/Photos Library.photoslibrary/originals/A/IMG_1.heic"), MinSize);
+    home.makeFile(QStringLiteral("Pictures/Photos Library.photoslibrary/.hidden-db"), 200);
+    home.makeFile(QStringLiteral("Tools/Helper/Contents/Info.plist"), 10);
+    home.makeFile(QStringLiteral("Tools/Helper/Contents/Resources/big.dat"), MinSize);
+    home.makeFile(QStringLiteral("Tools/Small.bundle/Contents/tiny"), 10);
+    home.makeFile(QStringLiteral("Tools/Plain/Contents/big.dat"), MinSize); // no Info.plist: a folder
+
+    Scan scan({ home.path() });
+    QVERIFY(scan.run());
+    QCOMPARE(scan.foundPaths(),
+        (QStringList { home.filePath(QStringLiteral("Apps/Editor.app")),
+            home.filePath(QStringLiteral("Pictures/Photos Library.photoslibrary")),
+            home.filePath(QStringLiteral("Tools/Helper")),
+            home.filePath(QStringLiteral("Tools/Plain/Contents/big.dat")) }));
+    for (const LargeFileInfo &file : scan.scanner.getResults()) {
+        if (file.name == QLatin1String("Editor.app")) {
+            QVERIFY(file.isPackage);
+            QCOMPARE(file.type, QStringLiteral("package"));
+            QCOMPARE(file.size, 3 * MinSize + 10);
+        } else if (file.name == QLatin1String("Photos Library.photoslibrary")) {
+            QCOMPARE(file.size, MinSize + 200); // dot-files inside a package are part of it
+        }
+    }
+    // Nothing inside a package counts as a walked file.
+    QCOMPARE(scan.scanner.visitedCount(), 1);
+}
+
+void TestLargeFileScanner::dotEntriesSkippedOtherHiddenFoldersWalked()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("data/.hidden.mov"), MinSize);
+    home.makeFile(QStringLiteral("data/.secret/movie.mov"), MinSize);
+    const QString flagged = home.makeFile(QStringLiteral("data/Library/Backups/backup.img"), MinSize);
+#ifdef UF_HIDDEN
+    QCOMPARE(::chflags(QFile::encodeName(home.filePath(QStringLiteral("data/Library"))).constData(), UF_HIDDEN), 0);
+#endif
+    Scan scan({ home.filePath(QStringLiteral("data")) });
+    QVERIFY(scan.run());
+    QCOMPARE(scan.foundPaths(), QStringList { flagged });
+}
+
+void TestLargeFileScanner::excludedFragmentSkippedButVisited()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("External/$Recycle.Bin/S-1-5/old.iso"), MinSize);
+    home.makeFile(QStringLiteral("External/System Volume Information/index.dat"), MinSize);
+    const QString kept = home.makeFile(QStringLiteral("External/Recycle.Bin/kept.iso"), MinSize);
+    Scan scan({ home.filePath(QStringLiteral("External")) });
+    QVERIFY(scan.run());
+    QCOMPARE(scan.foundPaths(), QStringList { kept });
+    QCOMPARE(scan.scanner.visitedCount(), 3);
+}
+
+void TestLargeFileScanner::linksToFoldersFollowedOnceLinksToFilesNotListed()
+{
+    TestHome home;
+    const QString outside = home.makeFile(QStringLiteral("Elsewhere/Projects/render.mov"), MinSize);
+    home.makeLink(QStringLiteral("scan/Projects"), home.filePath(QStringLiteral("Elsewhere/Projects")));
+    home.makeLink(QStringLiteral("scan/Again"), home.filePath(QStringLiteral("Elsewhere/Projects")));
+    home.makeLink(QStringLiteral("scan/Projects2/loop"), home.filePath(QStringLiteral("scan")));
+    home.makeLink(QStringLiteral("Elsewhere/Projects/up"), home.filePath(QStringLiteral("Elsewhere")));
+    const QString inside = home.makeFile(QStringLiteral("scan/own.mov"), MinSize);
+    home.makeLink(QStringLiteral("scan/own-link.mov"), inside);
+    home.makeLink(QStringLiteral("scan/outside-link.mov"), outside);
+
+    Scan scan({ home.filePath(QStringLiteral("scan")) });
+    QVERIFY(scan.run());
+    const QStringList found = scan.foundPaths();
+    QCOMPARE(found.size(), 2);
+    QVERIFY(found.contains(inside));
+    // Reached through one of the two links to its folder, once.
+    QVERIFY(found.contains(home.filePath(QStringLiteral("scan/Projects/render.mov")))
+        || found.contains(home.filePath(QStringLiteral("scan/Again/render.mov"))));
+}
+
+void TestLargeFileScanner::aFileReachedTwiceIsListedOnce()
+{
+    TestHome home;
+    const QString movie = home.makeFile(QStringLiteral("Movies/clip.mov"), MinSize);
+    QCOMPARE(::link(QFile::encodeName(movie).constData(),
+                 QFile::encodeName(home.filePath(QStringLiteral("Movies/clip-hardlink.mov"))).constData()),
+        0);
+    home.makeFile(QStringLiteral("Movies/Inner/other.mov"), MinSize);
+    // The second folder lies inside the first one.
+    Scan scan({ home.filePath(QStringLiteral("Movies")), home.filePath(QStringLiteral("Movies/Inner/")) });
+    QVERIFY(scan.run());
+    QCOMPARE(scan.scanner.getResults().size(), 2);
+    QCOMPARE(scan.scanner.totalSize(), 2 * MinSize);
+}
+
+void TestLargeFileScanner::otherVolumesAreNotEntered()
+{
+    // sysfs lies on a volume of its own and holds files of 4096 bytes.
+    if (!QFileInfo(QStringLiteral("/sys/kernel")).isDir())
+        QSKIP("needs a folder on another volume");
+    TestHome home;
+    home.makeLink(QStringLiteral("scan/kernel"), QStringLiteral("/sys/kernel"));
+    Scan scan({ home.filePath(QStringLiteral("scan")) }, 1);
+    QVERIFY(scan.run());
+    QCOMPARE(scan.foundPaths(), QStringList());
+}
+
+void TestLargeFileScanner::deepTreesAreWalked()
+{
+    TestHome home;
+    QString deep = QStringLiteral("deep");
+    for (int level = 0; level < 300; ++level)
+        deep += QStringLiteral("/d");
+    const QString bottom = home.makeFile(deep + QStringLiteral("/bottom.bin"), MinSize);
+    const QString side = home.makeFile(QStringLiteral("deep/d/d/side.bin"), MinSize);
+    for (int threads : { 1, 2 }) {
+        Scan scan({ home.filePath(QStringLiteral("deep")) });
+        scan.scanner.setThreadCount(threads);
+        QVERIFY(scan.run());
+        QCOMPARE(scan.foundPaths(), (QStringList { bottom, side }));
+    }
+}
+
+void TestLargeFileScanner::agreesWithFind()
+{
+    TestHome home;
+    for (int folder = 0; folder < 30; ++folder) {
+        for (int file = 0; file < 12; ++file) {
+            const qint64 size = MinSize - 6 + (folder * 7 + file * 3) % 12;
+            home.makeFile(QStringLiteral("tree/f%1/sub%2/file%3.dat").arg(folder).arg(file % 3).arg(file), size);
+        }
+        home.makeFile(QStringLiteral("tree/f%1/.cache/hidden.dat").arg(folder), 2 * MinSize);
+    }
+    home.makeLink(QStringLiteral("tree/f0/elsewhere"), home.makeDir(QStringLiteral("outside")));
+    home.makeFile(QStringLiteral("outside/linked.dat"), 2 * MinSize);
+    const QString root = home.filePath(QStringLiteral("tree"));
+    const QStringList expected = findOracle(root, MinSize);
+    QVERIFY(expected.size() > 100);
+    for (int threads : { 1, 2 }) {
+        Scan scan({ root });
+        scan.scanner.setThreadCount(threads);
+        QVERIFY(scan.run());
+        QCOMPARE(scan.foundPaths(), expected);
+    }
+}
+
+void TestLargeFileScanner::cancelledScanEmitsNothingAndANewScanWaitsForTheOldWalk()
+{
+    TestHome home;
+    for (int folder = 0; folder < 200; ++folder)
+        home.makeFile(QStringLiteral("many/f%1/a.bin").arg(folder), MinSize);
+    const QString second = home.makeFile(QStringLiteral("second/b.bin"), MinSize);
+    Scan scan({ home.filePath(QStringLiteral("many")) });
+    QSignalSpy started(&scan.scanner, &LargeFileScanner::scanStarted);
+    QSignalSpy finished(&scan.scanner, &LargeFileScanner::scanFinished);
+    scan.scanner.startScan();
+    QVERIFY(scan.scanner.isScanning());
+    scan.scanner.cancel();
+    QVERIFY(!scan.scanner.isScanning());
+
+    scan.scanner.setDrives({ home.filePath(QStringLiteral("second")) });
+    scan.scanner.startScan();
+    QCOMPARE(started.size(), 2);
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().first().toInt(), 1);
+    QCOMPARE(scan.foundPaths(), QStringList { second });
+}
+
+void TestLargeFileScanner::startScanDuringAScanIsIgnored()
+{
+    TestHome home;
+    const QString first = home.makeFile(QStringLiteral("first/a.bin"), MinSize);
+    home.makeFile(QStringLiteral("second/b.bin"), MinSize);
+    Scan scan({ home.filePath(QStringLiteral("first")) });
+    QSignalSpy started(&scan.scanner, &LargeFileScanner::scanStarted);
+    QSignalSpy finished(&scan.scanner, &LargeFileScanner::scanFinished);
+    scan.scanner.startScan();
+    scan.scanner.setDrives({ home.filePath(QStringLiteral("second")) });
+    scan.scanner.startScan();
+    QCOMPARE(started.size(), 1);
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(scan.foundPaths(), QStringList { first });
+    QVERIFY(!scan.scanner.isScanning());
+}
+
+void TestLargeFileScanner::deletingUpdatesTotals()
+{
+    TestHome home;
+    const QString big = home.makeFile(QStringLiteral("data/big.bin"), 3 * MinSize);
+    const QString small = home.makeFile(QStringLiteral("data/small.bin"), MinSize);
+    const QString app = home.makeFile(QStringLiteral("data/Tool.app/Contents/MacOS/Tool"), 2 * MinSize);
+    Scan scan({ home.filePath(QStringLiteral("data")) });
+    QVERIFY(scan.run());
+    QCOMPARE(scan.scanner.totalSize(), 6 * MinSize);
+
+    LargeFileDeletion deletion;
+    QVERIFY(deleteAndWait(scan.scanner, { big, home.filePath(QStringLiteral("data/Tool.app")) },
+        LargeFileScanner::DeleteMode::Permanently, &deletion));
+    QCOMPARE(deletion.removed.size(), 2);
+    QCOMPARE(deletion.freedBytes, 5 * MinSize);
+    QCOMPARE(deletion.trashedBytes, 0);
+    QVERIFY(!QFileInfo::exists(big));
+    QVERIFY(!QFileInfo::exists(app));
+    QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("data/Tool.app"))));
+    QCOMPARE(scan.scanner.totalSize(), MinSize);
+    QCOMPARE(scan.foundPaths(), QStringList { small });
+}
+
+void TestLargeFileScanner::deletingAMissingFileFailsWithTheLogLine()
+{
+    TestHome home;
+    const QString gone = home.makeFile(QStringLiteral("data/gone.mov"), MinSize);
+    const QString kept = home.makeFile(QStringLiteral("data/kept.mov"), MinSize);
+    Scan scan({ home.filePath(QStringLiteral("data")) });
+    QVERIFY(scan.run());
+    QVERIFY(QFile::remove(gone));
+
+    QTest::ignoreMessage(QtDebugMsg,
+        QRegularExpression(
+            QStringLiteral("\\[ERROR\\] Failed to delete file: %1").arg(QRegularExpression::escape(gone))));
+    LargeFileDeletion deletion;
+    QVERIFY(deleteAndWait(scan.scanner, { gone, kept }, LargeFileScanner::DeleteMode::Permanently, &deletion));
+    QCOMPARE(deletion.failed, QStringList { gone });
+    QCOMPARE(deletion.removed, QStringList { kept });
+    QCOMPARE(deletion.freedBytes, MinSize);
+    // The failed entry stays listed and counted.
+    QCOMPARE(scan.foundPaths(), QStringList { gone });
+    QCOMPARE(scan.scanner.totalSize(), MinSize);
+}
+
+void TestLargeFileScanner::deletingRefusesPathsNotFound()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("data/found.mov"), MinSize);
+    const QString small = home.makeFile(QStringLiteral("data/small.txt"), 10);
+    Scan scan({ home.filePath(QStringLiteral("data")) });
+    QVERIFY(scan.run());
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Failed to delete file: .*small.txt")));
+    LargeFileDeletion deletion;
+    QVERIFY(deleteAndWait(scan.scanner, { small }, LargeFileScanner::DeleteMode::Permanently, &deletion));
+    QCOMPARE(deletion.failed, QStringList { small });
+    QVERIFY(QFileInfo::exists(small));
+
+    scan.scanner.startScan();
+    QVERIFY(!scan.scanner.deleteFiles({ small }, LargeFileScanner::DeleteMode::Permanently));
+    scan.scanner.cancel();
+}
+
+void TestLargeFileScanner::moveToTrashLeavesTheFileInTheTrash()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral(".Trash/movie.mov"), 5);
+    const QString movie = home.makeFile(QStringLiteral("Movies/movie.mov"), 2 * MinSize);
+    const QString app = home.makeFile(QStringLiteral("Movies/Cutter.app/Contents/Info.plist"), MinSize);
+    Scan scan({ home.filePath(QStringLiteral("Movies")) });
+    QVERIFY(scan.run());
+    LargeFileDeletion deletion;
+    QVERIFY(deleteAndWait(scan.scanner, { movie, home.filePath(QStringLiteral("Movies/Cutter.app")) },
+        LargeFileScanner::DeleteMode::MoveToTrash, &deletion));
+    QCOMPARE(deletion.removed.size(), 2);
+    QCOMPARE(deletion.trashedBytes, 3 * MinSize);
+    QCOMPARE(deletion.freedBytes, 0);
+    QVERIFY(!QFileInfo::exists(movie));
+    QCOMPARE(QFileInfo(home.filePath(QStringLiteral(".Trash/movie 2.mov"))).size(), 2 * MinSize);
+    QCOMPARE(QFileInfo(home.filePath(QStringLiteral(".Trash/movie.mov"))).size(), 5);
+    QVERIFY(QFileInfo::exists(home.filePath(QStringLiteral(".Trash/Cutter.app/Contents/Info.plist"))));
+    QVERIFY(!QFileInfo::exists(app));
+    QCOMPARE(scan.scanner.resultCount(), 0);
+    QCOMPARE(scan.scanner.totalSize(), 0);
+}
+
+void TestLargeFileScanner::trashNamesKeepTheExtension_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("extension") << "movie.mov"
+                               << "movie 2.mov";
+    QTest::newRow("last extension") << "backup.tar.gz"
+                                    << "backup.tar 2.gz";
+    QTest::newRow("no extension") << "README"
+                                  << "README 2";
+    QTest::newRow("package") << "Editor.app"
+                             << "Editor 2.app";
+}
+
+void TestLargeFileScanner::trashNamesKeepTheExtension()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, second);
+    QCOMPARE(HomeTrash::numberedName(name, 2), second);
+}
+
+void TestLargeFileScanner::resultsAreLargestFirst()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("data/b.bin"), 2 * MinSize);
+    home.makeFile(QStringLiteral("data/a/c.bin"), 3 * MinSize);
+    home.makeFile(QStringLiteral("data/a.bin"), MinSize);
+    Scan scan({ home.filePath(QStringLiteral("data")) });
+    QVERIFY(scan.run());
+    QList<qint64> sizes;
+    for (const LargeFileInfo &file : scan.scanner.getResults())
+        sizes << file.size;
+    QCOMPARE(sizes, (QList<qint64> { 3 * MinSize, 2 * MinSize, MinSize }));
+}
+
+void TestLargeFileScanner::volumesAsAMacUserSeesThem()
+{
+    using Mount = LargeFileVolumes::Mount;
+    const qint64 disk = 494000000000;
+    const QList<Mount> mounts {
+        { QStringLiteral("/"), QStringLiteral("Macintosh HD"), "apfs", disk, 100 },
+        { QStringLiteral("/dev"), QStringLiteral("devfs"), "devfs", 200000, 0 },
+        { QStringLiteral("/System/Volumes/VM"), QStringLiteral("VM"), "apfs", disk, 100 },
+        { QStringLiteral("/System/Volumes/Preboot"), QStringLiteral("Preboot"), "apfs", disk, 100 },
+        { QStringLiteral("/System/Volumes/Update"), QStringLiteral("Update"), "apfs", disk, 100 },
+        { QStringLiteral("/System/Volumes/Data"), QStringLiteral("Data"), "apfs", disk, 100 },
+        { QStringLiteral("/System/Volumes/Data/home"), QString(), "autofs", 1, 0 },
+        { QStringLiteral("/Volumes/Backup"), QStringLiteral("Backup"), "hfs", 2000, 500 },
+        { QStringLiteral("/Volumes/Card"), QStringLiteral("Card"), "msdos", 0, 0 },
+        { QStringLiteral("/Volumes/Ejecting"), QStringLiteral("Ejecting"), "apfs", 10, 5, false },
+    };
+    const QList<LargeFileVolume> volumes = LargeFileVolumes::browsable(mounts);
+    QCOMPARE(volumes.size(), 2);
+    QCOMPARE(volumes.at(0).rootPath, QStringLiteral("/"));
+    QCOMPARE(volumes.at(0).walkPath, QStringLiteral("/System/Volumes/Data"));
+    QCOMPARE(volumes.at(0).name, QStringLiteral("Macintosh HD"));
+    QCOMPARE(volumes.at(1).walkPath, QStringLiteral("/Volumes/Backup"));
+    // Without a data volume (older systems, other platforms) the start-up disk is walked itself.
+    QCOMPARE(LargeFileVolumes::browsable({ mounts.first() }).first().walkPath, QStringLiteral("/"));
+}
+
+QTEST_GUILESS_MAIN(TestLargeFileScanner)
+#include "tst_largefilescanner.moc"

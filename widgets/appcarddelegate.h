@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+class AppListModel;
+
+// Paints an AppListModel row as the uninstaller's application card: tick box, icon, name with
+// version and publisher, size with the leftovers' size, and a chevron when there are leftovers.
+// A click on the tick box ticks the application; a click elsewhere on a card with leftovers
+// expands it to list them, each with its own tick box, the reason it matched and its size; a
+// click on a leftover row ticks that leftover. Works through any proxy over the model.
+class AppCardDelegate final : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    static constexpr int CardHeight = 76;
+    static constexpr int LeftoverRowHeight = 28;
+    static constexpr int Gap = 8;
+
+    AppCardDelegate(AppListModel *model, QObject *parent = nullptr);
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+protected:
+    bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+        const QModelIndex &index) override;
+
+private:
+    void paintHeader(QPainter *painter, const QRect &card, const QModelIndex &index) const;
+    void paintLeftovers(QPainter *painter, const QRect &card, const QModelIndex &index) const;
+    int sourceRow(const QModelIndex &index) const;
+
+    AppListModel *m_model;
+};
