@@ -239,7 +239,7 @@ void MainWindow::setupContent()
         LargeFileVolumes::browsable(LargeFileVolumes::mounted())));
     m_pageStack->addWidget(new TweaksPage(Application::instance()->tweakManager()));
     m_pageStack->addWidget(new AppUninstallerPage(Application::instance()->appUninstaller()));
-    m_pageStack->addWidget(new DuplicateFinderPage);
+    m_pageStack->addWidget(new DuplicateFinderPage(application->duplicateFinder(), application->duplicateRemover()));
     m_pageStack->addWidget(new PrivacyPage(Application::instance()->privacyCleaner()));
 }
 

@@ -65,10 +65,10 @@ QFrame *separatorLine(const QString &colour)
 
 } // namespace
 
-DuplicateFinderPage::DuplicateFinderPage(QWidget *parent)
+DuplicateFinderPage::DuplicateFinderPage(DuplicateFinder *finder, DuplicateRemover *remover, QWidget *parent)
     : QWidget(parent)
-    , m_finder(new DuplicateFinder(this))
-    , m_remover(new DuplicateRemover(this))
+    , m_finder(finder)
+    , m_remover(remover)
     , m_model(new DuplicateResultsModel(this))
     , spinnerTimer(new QTimer(this))
 {

@@ -1,5 +1,7 @@
 #include "cleanitemwidget.h"
 
+#include "palette.h"
+
 #include <QCheckBox>
 #include <QColor>
 #include <QHBoxLayout>
@@ -46,10 +48,10 @@ CleanItemWidget::CleanItemWidget(const CleanItem &item, QWidget *parent)
     m_riskLabel->setObjectName(QStringLiteral("itemRisk"));
     m_riskLabel->setText(getRiskText());
     m_riskLabel->setVisible(!getRiskText().isEmpty());
-    const QColor riskColor(getRiskColor());
+    const QColor riskColor = getRiskColor();
     m_riskLabel->setStyleSheet(QStringLiteral("color: %1; background-color: rgba(%2, %3, %4, 0.12); border-radius: 4px;"
                                               " padding: 1px 6px; font-size: 11px; font-weight: 500;")
-                                   .arg(getRiskColor())
+                                   .arg(riskColor.name(QColor::HexRgb))
                                    .arg(riskColor.red())
                                    .arg(riskColor.green())
                                    .arg(riskColor.blue()));
@@ -99,9 +101,9 @@ QString CleanItemWidget::getRiskText() const
     return m_item.riskLevel == 0 ? QString() : CleanItem::riskText(m_item.riskLevel);
 }
 
-QString CleanItemWidget::getRiskColor() const
+QColor CleanItemWidget::getRiskColor() const
 {
-    return CleanItem::riskColor(m_item.riskLevel);
+    return Palette::risk(m_item.riskLevel);
 }
 
 void CleanItemWidget::resizeEvent(QResizeEvent *event)

@@ -2,6 +2,7 @@
 
 #include "core/cleanitem.h"
 
+#include <QColor>
 #include <QWidget>
 
 class QCheckBox;
@@ -20,7 +21,7 @@ public:
     void setChecked(bool checked);
     void setShowSize(bool show);
     QString getRiskText() const;
-    QString getRiskColor() const;
+    QColor getRiskColor() const;
 
 signals:
     void checkStateChanged(bool checked);

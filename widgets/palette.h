@@ -31,4 +31,20 @@ inline const QColor IndigoTint{0xE0, 0xE7, 0xFF};    // #E0E7FF
 inline const QColor IndigoText{0x37, 0x30, 0xA3};    // #3730A3
 inline const QColor CardShadow{0x00, 0x00, 0x00, 12}; // card drop shadow
 
+// The colour of a risk level as the engines number it: 0 low, 1 medium, 2 high; any other
+// level is unknown and reads muted.
+inline QColor risk(int riskLevel)
+{
+    switch (riskLevel) {
+    case 0:
+        return Accent;
+    case 1:
+        return Warning;
+    case 2:
+        return Danger;
+    default:
+        return TextMuted;
+    }
+}
+
 } // namespace Palette
