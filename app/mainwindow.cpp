@@ -26,7 +26,6 @@
 #include "pages/registrypage.h"
 #include "pages/startuppage.h"
 #include "pages/tweakspage.h"
-#include "widgets/placeholderpage.h"
 #include "widgets/progressdialog.h"
 
 #include <QCloseEvent>
@@ -225,8 +224,7 @@ void MainWindow::setupContent()
 {
     m_pageStack = new QStackedWidget;
     m_pageStack->setObjectName(QStringLiteral("pageStack"));
-    // One page per side-bar entry, in index order; a feature's page takes its placeholder's line
-    // and is handed its engine and the settings.
+    // One page per side-bar entry, in index order; each page is handed its engine and the settings.
     const Application *application = Application::instance();
     Settings *settings = application->settings();
     m_dashboardPage = new DashboardPage(application->junkCleaner(), application->browserCleaner());

@@ -9,6 +9,7 @@ class QCheckBox;
 class QLabel;
 
 // One file row inside an expanded category: check box, name over path, risk badge and size.
+// Its look is the style sheet's (#cleanItemWidget, its labels, and the badge's "risk" property).
 class CleanItemWidget final : public QWidget
 {
     Q_OBJECT
@@ -33,7 +34,8 @@ protected:
 
 private:
     void elideTexts();
-    void updateBackground();
+    // Hovered rows are tinted by the style sheet (the "hovered" property).
+    void setHovered(bool hovered);
 
     CleanItem m_item;
     QCheckBox *m_checkBox;
@@ -41,5 +43,4 @@ private:
     QLabel *m_pathLabel;
     QLabel *m_riskLabel;
     QLabel *m_sizeLabel;
-    bool m_hovered = false;
 };

@@ -30,6 +30,7 @@ inline const QColor WarningText{0x92, 0x40, 0x0E};   // #92400E, text on Warning
 inline const QColor IndigoTint{0xE0, 0xE7, 0xFF};    // #E0E7FF
 inline const QColor IndigoText{0x37, 0x30, 0xA3};    // #3730A3
 inline const QColor CardShadow{0x00, 0x00, 0x00, 12}; // card drop shadow
+inline const QColor DialogShadow{0x00, 0x00, 0x00, 30}; // drop shadow of the settings and About cards
 
 // The colour of a risk level as the engines number it: 0 low, 1 medium, 2 high; any other
 // level is unknown and reads muted.
