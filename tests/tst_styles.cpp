@@ -33,11 +33,21 @@ class TestStyles : public QObject
     Q_OBJECT
 
 private slots:
+    void styleSheetParsesWhole();
     void riskBadgeTakesThePaletteColourOfItsLevel_data();
     void riskBadgeTakesThePaletteColourOfItsLevel();
     void finishedProgressIconTakesTheOutcomeColour_data();
     void finishedProgressIconTakesTheOutcomeColour();
 };
+
+// Qt drops every rule after a syntax error and says so only in a warning.
+void TestStyles::styleSheetParsesWhole()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("Could not parse")));
+    QWidget window;
+    applyWindowStyle(&window);
+    window.ensurePolished();
+}
 
 void TestStyles::riskBadgeTakesThePaletteColourOfItsLevel_data()
 {
