@@ -284,9 +284,10 @@ void AppUninstallerPage::onUninstallClicked()
     if (apps.size() > kNamesListed)
         lines.append(tr("and %n more", nullptr, int(apps.size()) - kNamesListed));
     lines.append(QString());
-    lines.append(leftoverCount == 0 ? tr("Apps will be moved to Trash.")
-                                    : tr("Apps and %n selected leftover items (%1) will be moved to Trash.", nullptr, leftoverCount)
-                                          .arg(CleanItem::formatSize(leftoverSize)));
+    lines.append(leftoverCount == 0
+            ? tr("Apps will be moved to Trash.")
+            : tr("Apps and %n selected leftover items (%1) will be moved to Trash.", nullptr, leftoverCount)
+                  .arg(CleanItem::formatSize(leftoverSize)));
 
     auto *box = new QMessageBox(QMessageBox::Warning, tr("Confirm Uninstall"), lines.join(QLatin1Char('\n')),
         QMessageBox::Yes | QMessageBox::No, this);
@@ -322,7 +323,7 @@ void AppUninstallerPage::onUninstallFinished(const QList<UninstallOutcome> &outc
             problems.append(tr("Could not uninstall %1.\n%2").arg(outcome.name, outcome.reason));
         else if (!outcome.leftoverFailures.isEmpty())
             problems.append(tr("%1 was moved to Trash, but %n of its leftover items could not be moved.", nullptr,
-                                int(outcome.leftoverFailures.size()))
+                int(outcome.leftoverFailures.size()))
                                 .arg(outcome.name));
     }
     startScan();

@@ -125,7 +125,7 @@ void BrowserPage::onCleanerCleanFinished(qint64 cleanedBytes, int cleanedCount)
     const QString skipped = std::exchange(m_skippedBrowsers, QString());
     onCleanFinished(cleanedBytes, cleanedCount);
     if (!skipped.isEmpty())
-        onEngineError(tr("Cleaned %1 items, freed %2").arg(cleanedCount).arg(CleanItem::formatSize(cleanedBytes))
+        onEngineError(tr("Cleaned %n items, freed %1", nullptr, cleanedCount).arg(CleanItem::formatSize(cleanedBytes))
             + QLatin1Char('\n') + skipped);
 }
 

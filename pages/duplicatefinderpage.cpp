@@ -389,7 +389,7 @@ void DuplicateFinderPage::updatePathHint()
     QStringList shown;
     for (const QString &path : std::as_const(selectedPaths))
         shown.append(homeRelative(path));
-    m_pathHint->setText(tr("Path: ") + shown.join(PathSeparator));
+    m_pathHint->setText(tr("Path: %1").arg(shown.join(PathSeparator)));
 }
 
 void DuplicateFinderPage::onStartScan()
@@ -542,7 +542,7 @@ void DuplicateFinderPage::updateSummary()
 {
     const QString accent = Palette::Accent.name();
     QString text = tr("<b>%n</b> groups  ·  <span style='color:%1;font-weight:600;'>%2 can be freed</span>", nullptr,
-                       m_model->groupCount())
+        m_model->groupCount())
                        .arg(accent, CleanItem::formatSize(m_model->reclaimableBytes()));
     if (m_freedBytes > 0)
         text += tr("  ·  %1 freed").arg(CleanItem::formatSize(m_freedBytes));
@@ -592,7 +592,8 @@ void DuplicateFinderPage::onDeleteSelected()
     QString question = tr("Move %n file(s) to the Trash, or delete them permanently?", nullptr, count);
     if (lastCopyGroups > 0)
         question += QStringLiteral("\n\n")
-            + tr("Every copy of %n group(s) is checked: the newest copy of each will be kept.", nullptr, lastCopyGroups);
+            + tr(
+                "Every copy of %n group(s) is checked: the newest copy of each will be kept.", nullptr, lastCopyGroups);
     QMessageBox how(QMessageBox::Question, tr("Confirm Delete"), question, QMessageBox::NoButton, this);
     how.addButton(QMessageBox::Ok)->setText(tr("Move to Trash"));
     how.addButton(QMessageBox::Discard)->setText(tr("Delete Permanently"));

@@ -185,8 +185,8 @@ QWidget *LargeFilePage::setupResultPage()
     layout->setContentsMargins(24, 24, 24, 24);
     layout->setSpacing(12);
     layout->addWidget(plainLabel(tr("Scan Results"), "largeResultsTitle"));
-    m_summaryLabel
-        = plainLabel(tr("Found %n large files, total %1", nullptr, 0).arg(CleanItem::formatSize(0)), "largeResultsSummary");
+    m_summaryLabel = plainLabel(
+        tr("Found %n large files, total %1", nullptr, 0).arg(CleanItem::formatSize(0)), "largeResultsSummary");
     layout->addWidget(m_summaryLabel);
     m_freedLabel = plainLabel(QString(), "largeResultsFreed");
     m_freedLabel->hide();
@@ -335,9 +335,9 @@ QFrame *LargeFilePage::createDriveCard(const LargeFileVolume &volume)
 
     auto *usage = new QHBoxLayout;
     usage->setSpacing(2);
-    usage->addWidget(plainLabel(CleanItem::formatSize(volume.total - volume.free) + tr(" used"), "driveUsage"));
+    usage->addWidget(plainLabel(tr("%1 used").arg(CleanItem::formatSize(volume.total - volume.free)), "driveUsage"));
     usage->addStretch();
-    usage->addWidget(plainLabel(CleanItem::formatSize(volume.total) + tr(" total"), "driveUsage"));
+    usage->addWidget(plainLabel(tr("%1 total").arg(CleanItem::formatSize(volume.total)), "driveUsage"));
 
     auto *layout = new QVBoxLayout(card);
     layout->setContentsMargins(10, 12, 10, 12);
@@ -596,7 +596,7 @@ QString LargeFilePage::unreadableNote() const
 {
     return tr("%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access "
               "in System Settings > Privacy & Security.",
-               nullptr, int(m_scanner->unreadableCount()))
+        nullptr, int(m_scanner->unreadableCount()))
         .arg(m_scanner->unreadableFolders().value(0));
 }
 
@@ -633,9 +633,8 @@ void LargeFilePage::updateSummary()
 
 void LargeFilePage::updateSelectedInfo()
 {
-    m_selectionLabel->setText(
-        tr("Selected: %n files (%1)", nullptr, int(m_model->checkedCount()))
-            .arg(CleanItem::formatSize(m_model->checkedSize())));
+    m_selectionLabel->setText(tr("Selected: %n files (%1)", nullptr, int(m_model->checkedCount()))
+                                  .arg(CleanItem::formatSize(m_model->checkedSize())));
     m_deleteButton->setEnabled(m_model->checkedCount() > 0 && !m_scanner->isDeleting());
 }
 
@@ -664,7 +663,7 @@ void LargeFilePage::showFileContextMenu(const QPoint &position)
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("largeFileMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction *open = menu->addAction(QStringLiteral("📂 ") + tr("Open file location"));
+    QAction *open = menu->addAction(QStringLiteral("📂 ") + tr("Show in Finder"));
     open->setProperty("filePath", path);
     connect(open, &QAction::triggered, this, [this, path] { onOpenFileLocation(path); });
     menu->addSeparator();
@@ -763,7 +762,7 @@ void LargeFilePage::onDeleteFinished(const LargeFileDeletion &deletion)
     }
     QString text = tr("Deleted %n files successfully.", nullptr, int(deletion.removed.size()));
     if (!deletion.failed.isEmpty())
-        text += tr(" %n files failed to delete.", nullptr, int(deletion.failed.size()));
+        text += QLatin1Char(' ') + tr("%n files failed to delete.", nullptr, int(deletion.failed.size()));
     if (deletion.trashedBytes > 0)
         text += QStringLiteral("\n\n")
             + tr("%1 moved to the Trash: empty the Trash to free the space.")

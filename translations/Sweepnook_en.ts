@@ -324,9 +324,9 @@ This action cannot be undone!</numerusform>
         <translation>Safari</translation>
     </message>
     <message>
-        <source>Please close the following browsers before cleaning:
+        <source>These browsers are running and were skipped; close them to clean them:
 %1</source>
-        <translation>Please close the following browsers before cleaning:
+        <translation>These browsers are running and were skipped; close them to clean them:
 %1</translation>
     </message>
 </context>
@@ -369,6 +369,13 @@ This action cannot be undone!</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>No supported browser was found for this user.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>Cleaned %n item, freed %1</numerusform>
+            <numerusform>Cleaned %n items, freed %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -484,8 +491,8 @@ This action cannot be undone!</numerusform>
 <context>
     <name>DetailItemWidget</name>
     <message>
-        <source>Open file location</source>
-        <translation>Open file location</translation>
+        <source>Show in Finder</source>
+        <translation>Show in Finder</translation>
     </message>
 </context>
 <context>
@@ -597,10 +604,6 @@ This action cannot be undone!</numerusform>
     <message>
         <source>Path: (none selected)</source>
         <translation>Path: (none selected)</translation>
-    </message>
-    <message>
-        <source>Path: </source>
-        <translation>Path: </translation>
     </message>
     <message>
         <source>No Location Selected</source>
@@ -727,6 +730,10 @@ This cannot be undone.</numerusform>
             <numerusform>%n file could not be deleted.</numerusform>
             <numerusform>%n files could not be deleted.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Path: %1</source>
+        <translation>Path: %1</translation>
     </message>
 </context>
 <context>
@@ -894,14 +901,6 @@ This cannot be undone.</numerusform>
         <translation>Local Disk</translation>
     </message>
     <message>
-        <source> used</source>
-        <translation> used</translation>
-    </message>
-    <message>
-        <source> total</source>
-        <translation> total</translation>
-    </message>
-    <message>
         <source>Remove from list</source>
         <translation>Remove from list</translation>
     </message>
@@ -959,10 +958,6 @@ This cannot be undone.</numerusform>
     <message>
         <source>%1 in the Trash until you empty it</source>
         <translation>%1 in the Trash until you empty it</translation>
-    </message>
-    <message>
-        <source>Open file location</source>
-        <translation>Open file location</translation>
     </message>
     <message>
         <source>Delete this file</source>
@@ -1075,11 +1070,23 @@ Total: %1</numerusform>
             <numerusform>Deleted %n files successfully.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 used</source>
+        <translation>%1 used</translation>
+    </message>
+    <message>
+        <source>%1 total</source>
+        <translation>%1 total</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Show in Finder</translation>
+    </message>
     <message numerus="yes">
-        <source> %n files failed to delete.</source>
+        <source>%n files failed to delete.</source>
         <translation>
-            <numerusform> %n file could not be deleted.</numerusform>
-            <numerusform> %n files could not be deleted.</numerusform>
+            <numerusform>%n file could not be deleted.</numerusform>
+            <numerusform>%n files could not be deleted.</numerusform>
         </translation>
     </message>
 </context>
@@ -1196,7 +1203,7 @@ Please copy the link and open it manually:
     </message>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
-        <translation>Program minimized to system tray. Double-click the icon to restore.</translation>
+        <translation>Sweepnook keeps running in the menu bar. Use its icon there to bring the window back.</translation>
     </message>
     <message>
         <source>Sweepnook - Mac Cleaning Tool</source>
@@ -1538,7 +1545,7 @@ This action cannot be undone!</numerusform>
     </message>
     <message>
         <source>Minimize to tray on close</source>
-        <translation>Minimize to tray on close</translation>
+        <translation>Keep running in the menu bar when closed</translation>
     </message>
     <message>
         <source>General</source>

@@ -33,7 +33,7 @@ DetailItemWidget::DetailItemWidget(const CleanItem &item, QWidget *parent)
     open->setIconSize(QSize(16, 16));
     open->setFixedSize(28, 28);
     open->setCursor(Qt::PointingHandCursor);
-    open->setToolTip(tr("Open file location"));
+    open->setToolTip(tr("Show in Finder"));
     open->setObjectName(QStringLiteral("detailOpenBtn"));
     connect(open, &QPushButton::clicked, this, &DetailItemWidget::onOpenLocation);
     auto *actionCell = new QWidget;
