@@ -47,8 +47,7 @@ private:
     void setupUi();
     QWidget *setupEmptyState();
     QWidget *setupDataState();
-    QWidget *createStatCard(const QString &icon, const QString &title, const QString &iconBackground,
-        const QString &accentColour, QLabel *&valueLabel, QWidget *&barFill);
+    QWidget *createStatCard(const QString &icon, const QString &title, QLabel *&valueLabel, QWidget *&barFill);
     QWidget *createLeftCard();
     QWidget *createTipBar();
     void showEmptyState();
