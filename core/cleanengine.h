@@ -25,8 +25,8 @@ public:
     enum State { Idle, Scanning, Cleaning, Finished, Cancelled, Error };
     Q_ENUM(State)
 
-    // What a clean did. A non-empty error (the clean was refused) is emitted as errorOccurred
-    // before cleanFinished.
+    // What a clean did. A non-empty error (the clean was refused, or part of it was skipped and
+    // why) is emitted as errorOccurred before cleanFinished.
     struct CleanOutcome
     {
         qint64 bytesCleaned = 0;

@@ -278,7 +278,9 @@ void TestDashboardWindow::cleanAllShowsARunningBrowsersRefusalAndStillCleansJunk
     for (const QLabel *label : dialog->findChildren<QLabel *>())
         refusalShown = refusalShown || label->text().contains(QStringLiteral("Google Chrome"));
     QVERIFY(refusalShown);
-    QCOMPARE(dashboard()->browserBytes(), FixtureBrowserBytes);
+    // Firefox, not running, was cleaned; Chrome's data stays counted.
+    QVERIFY(dashboard()->browserBytes() < FixtureBrowserBytes);
+    QVERIFY(dashboard()->browserBytes() >= QFileInfo(m_home->filePath(ChromeCacheFile)).size());
 }
 
 void TestDashboardWindow::cleanAllAsksFirstWithCountAndSize()
