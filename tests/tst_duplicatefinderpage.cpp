@@ -405,7 +405,9 @@ void TestDuplicateFinderPage::summarySaysWhereEachFileWent()
         home.makeFile(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).mid(home.path().size() + 1)
                 + QStringLiteral("/Trash"),
             10);
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     startSmallFileScan(page);
     QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
 
