@@ -163,8 +163,9 @@ void CategoryWidget::updateDisplay()
 {
     m_countLabel->setText(tr("%n items", nullptr, int(m_category->items.size())));
     m_sizeLabel->setVisible(m_showSize);
+    // What the category holds, ticked or not: the rows add up to the page's total.
     if (m_showSize)
-        m_sizeLabel->setText(CleanItem::formatSize(m_category->selectedSize()));
+        m_sizeLabel->setText(CleanItem::formatSize(m_category->totalSize()));
     const int selected = m_category->selectedCount();
     const QSignalBlocker blocker(m_checkBox);
     if (!m_category->checked)
@@ -273,7 +274,7 @@ void CategoryWidget::updateLoadMoreButton()
                                                 QStringLiteral("#E5E7EB"), QStringLiteral("#F3F4F6")));
         connect(m_loadMoreButton, &QPushButton::clicked, this, &CategoryWidget::onLoadMoreClicked);
     }
-    m_loadMoreButton->setText(tr("Load more (%1 remaining)").arg(remaining));
+    m_loadMoreButton->setText(tr("Load more (%n remaining)", nullptr, remaining));
     m_contentLayout->addWidget(m_loadMoreButton);
     m_loadMoreButton->show();
 }
