@@ -1115,7 +1115,7 @@ Total: %1</source>
     </message>
     <message>
         <source>App Uninstaller</source>
-        <translation>アプリアンインストーラ</translation>
+        <translation>アンインストーラ</translation>
     </message>
     <message>
         <source>Duplicate Files</source>
@@ -1123,7 +1123,7 @@ Total: %1</source>
     </message>
     <message>
         <source>Privacy Cleaner</source>
-        <translation>プライバシークリーナー</translation>
+        <translation>プライバシー</translation>
     </message>
     <message>
         <source>Close</source>

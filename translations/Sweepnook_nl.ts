@@ -1127,11 +1127,11 @@ Kopieer de link en open hem handmatig:
     </message>
     <message>
         <source>Junk Cleaner</source>
-        <translation>Rommelbestanden</translation>
+        <translation>Systeemrommel</translation>
     </message>
     <message>
         <source>Browser Cleaner</source>
-        <translation>Browsergegevens</translation>
+        <translation>Browserdata</translation>
     </message>
     <message>
         <source>Registry Cleaner</source>

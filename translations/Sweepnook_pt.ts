@@ -1131,7 +1131,7 @@ Copie a ligação e abra-a manualmente:
     </message>
     <message>
         <source>Browser Cleaner</source>
-        <translation>Dados do navegador</translation>
+        <translation>Navegadores</translation>
     </message>
     <message>
         <source>Registry Cleaner</source>
@@ -1139,11 +1139,11 @@ Copie a ligação e abra-a manualmente:
     </message>
     <message>
         <source>Startup Manager</source>
-        <translation>Gestor de arranque</translation>
+        <translation>Arranque</translation>
     </message>
     <message>
         <source>Large Files</source>
-        <translation>Ficheiros grandes</translation>
+        <translation>Grandes ficheiros</translation>
     </message>
     <message>
         <source>Optimization</source>
