@@ -314,6 +314,8 @@ QWidget *DashboardPage::createTipBar()
         tr("<span style='font-weight:600;'>Tip:</span> Regular cleaning can significantly improve your Mac's performance"),
         QStringLiteral("font-size: 13px; color: #166534; background: transparent; border: none;"), bar);
     tip->setTextFormat(Qt::RichText);
+    // A long translation takes a second line inside the bar.
+    tip->setWordWrap(true);
     layout->addWidget(tip, 1);
     return bar;
 }

@@ -453,7 +453,7 @@ Esta ação não pode ser anulada!</numerusform>
     </message>
     <message>
         <source>Browser Data</source>
-        <translation>Dados do navegador</translation>
+        <translation>Navegadores</translation>
     </message>
     <message>
         <source>Registry Issues</source>
@@ -587,7 +587,7 @@ Esta ação não pode ser anulada!</numerusform>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation>Apagar seleção</translation>
+        <translation>Apagar</translation>
     </message>
     <message>
         <source>Choose Folder to Scan</source>
