@@ -165,7 +165,8 @@ QWidget *DuplicateFinderPage::buildScanPage()
     controls->addStretch();
     m_startBtn = new QPushButton(QStringLiteral("🔍  ") + tr("Start Scan"));
     m_startBtn->setObjectName(QStringLiteral("startScanBtn"));
-    m_startBtn->setFixedSize(148, 40);
+    m_startBtn->setMinimumWidth(148);
+    m_startBtn->setFixedHeight(40);
     m_startBtn->setCursor(Qt::PointingHandCursor);
     connect(m_startBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onStartScan);
     controls->addWidget(m_startBtn);
@@ -197,7 +198,8 @@ QFrame *DuplicateFinderPage::buildProgressCard()
     top->addWidget(m_countLabel);
     m_cancelBtn = new QPushButton(tr("Cancel"));
     m_cancelBtn->setObjectName(QStringLiteral("cancelScanBtn"));
-    m_cancelBtn->setFixedSize(76, 30);
+    m_cancelBtn->setMinimumWidth(76);
+    m_cancelBtn->setFixedHeight(30);
     m_cancelBtn->setCursor(Qt::PointingHandCursor);
     connect(m_cancelBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onCancelScan);
     top->addWidget(m_cancelBtn);

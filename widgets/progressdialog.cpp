@@ -52,13 +52,15 @@ void ProgressDialog::setupUi()
 
     m_cancelButton = new QPushButton(tr("Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelBtn"));
-    m_cancelButton->setFixedSize(100, 36);
+    m_cancelButton->setMinimumWidth(100);
+    m_cancelButton->setFixedHeight(36);
     m_cancelButton->setCursor(Qt::PointingHandCursor);
     connect(m_cancelButton, &QPushButton::clicked, this, &ProgressDialog::cancelRequested);
 
     m_closeButton = new QPushButton(tr("完成"));
     m_closeButton->setObjectName(QStringLiteral("closeBtn"));
-    m_closeButton->setFixedSize(100, 36);
+    m_closeButton->setMinimumWidth(100);
+    m_closeButton->setFixedHeight(36);
     m_closeButton->setCursor(Qt::PointingHandCursor);
     m_closeButton->hide();
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
