@@ -63,7 +63,8 @@ void AboutDialog::setupUi()
     layout->addStretch();
 
     auto *ok = new QPushButton(tr("OK"), this);
-    ok->setFixedSize(100, 36);
+    ok->setMinimumWidth(100);
+    ok->setFixedHeight(36);
     ok->setCursor(Qt::PointingHandCursor);
     ok->setObjectName(QStringLiteral("aboutOkBtn"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -64,6 +64,7 @@ void CleanEngine::startClean()
             m_run = nullptr;
         },
         [this, outcome](bool cancelled) {
+            m_result.keepRemaining(outcome->removed, outcome->failures);
             if (!outcome->error.isEmpty())
                 emit errorOccurred(outcome->error);
             setState(cancelled ? Cancelled : Finished);

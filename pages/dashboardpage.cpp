@@ -111,9 +111,13 @@ QWidget *DashboardPage::setupEmptyState()
 
     layout->addWidget(
         makeLabel(tr("Ready to Clean Your Mac"), QStringLiteral("dashboardEmptyTitle"), view), 0, Qt::AlignHCenter);
-    layout->addWidget(makeLabel(tr("Click the button below to scan for junk files and free up space"),
-                          QStringLiteral("dashboardEmptyText"), view),
-        0, Qt::AlignHCenter);
+    QLabel *hint = makeLabel(
+        tr("Click the button below to scan for junk files and free up space"), QStringLiteral("dashboardEmptyText"), view);
+    // A long translation wraps instead of running into the page's edges.
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setFixedWidth(520);
+    layout->addWidget(hint, 0, Qt::AlignHCenter);
     layout->addSpacing(16);
 
     m_fullScanButton = new QPushButton(tr("🔍  Start Full Scan"), view);
@@ -249,7 +253,9 @@ QWidget *DashboardPage::createLeftCard()
     m_cleanButton->setObjectName(QStringLiteral("cleanAllBtn"));
     connect(m_cleanButton, &QPushButton::clicked, this, &DashboardPage::onCleanClicked);
     for (QPushButton *button : { m_scanButton, m_cleanButton }) {
-        button->setFixedSize(145, 44);
+        // At least 145 wide, wider when a translation needs it.
+        button->setMinimumWidth(145);
+        button->setFixedHeight(44);
         button->setCursor(Qt::PointingHandCursor);
         buttons->addWidget(button);
     }
@@ -270,6 +276,8 @@ QWidget *DashboardPage::createTipBar()
         tr("<span style='font-weight:600;'>Tip:</span> Regular cleaning can significantly improve your Mac's performance"),
         QStringLiteral("dashboardTip"), bar);
     tip->setTextFormat(Qt::RichText);
+    // A long translation takes a second line inside the bar.
+    tip->setWordWrap(true);
     layout->addWidget(tip, 1);
     return bar;
 }

@@ -165,7 +165,8 @@ QWidget *DuplicateFinderPage::buildScanPage()
     controls->addStretch();
     m_startBtn = new QPushButton(QStringLiteral("🔍  ") + tr("Start Scan"));
     m_startBtn->setObjectName(QStringLiteral("startScanBtn"));
-    m_startBtn->setFixedSize(148, 40);
+    m_startBtn->setMinimumWidth(148);
+    m_startBtn->setFixedHeight(40);
     m_startBtn->setCursor(Qt::PointingHandCursor);
     connect(m_startBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onStartScan);
     controls->addWidget(m_startBtn);
@@ -197,7 +198,8 @@ QFrame *DuplicateFinderPage::buildProgressCard()
     top->addWidget(m_countLabel);
     m_cancelBtn = new QPushButton(tr("Cancel"));
     m_cancelBtn->setObjectName(QStringLiteral("cancelScanBtn"));
-    m_cancelBtn->setFixedSize(76, 30);
+    m_cancelBtn->setMinimumWidth(76);
+    m_cancelBtn->setFixedHeight(30);
     m_cancelBtn->setCursor(Qt::PointingHandCursor);
     connect(m_cancelBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onCancelScan);
     top->addWidget(m_cancelBtn);
@@ -645,11 +647,28 @@ void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QS
         ? tr("%n file(s) deleted permanently (%1).", nullptr, int(removed.size())).arg(CleanItem::formatSize(freed))
         : tr("%n file(s) moved to the Trash (%1); you can put them back from there.", nullptr, int(removed.size()))
               .arg(CleanItem::formatSize(freed));
-    if (failed.isEmpty())
-        QMessageBox::information(this, tr("Duplicates Removed"), done, QMessageBox::Ok);
-    else
-        QMessageBox::warning(this, tr("Partial Failure"),
-            tr("%n file(s) could not be deleted.", nullptr, int(failed.size())) + QStringLiteral("\n") + done
-                + QStringLiteral("\n") + tr("The log lists each file and why."),
-            QMessageBox::Ok);
+    // Which way each file went, one line each.
+    QStringList ways;
+    for (const QString &path : removed)
+        ways.append((m_deletingPermanently ? tr("Deleted permanently: %1") : tr("Moved to the Trash: %1")).arg(path));
+    for (const QString &path : failed)
+        ways.append(tr("Left in place: %1").arg(path));
+    QMessageBox summary(this);
+    summary.setTextFormat(Qt::PlainText);
+    if (failed.isEmpty()) {
+        summary.setIcon(QMessageBox::Information);
+        summary.setWindowTitle(tr("Duplicates Removed"));
+        summary.setText(done);
+    } else {
+        summary.setIcon(QMessageBox::Warning);
+        summary.setWindowTitle(tr("Partial Failure"));
+        const QString notDone = m_deletingPermanently
+            ? tr("%n file(s) could not be deleted.", nullptr, int(failed.size()))
+            : tr("%n file(s) could not be moved to the Trash and were left in place; none was deleted.", nullptr,
+                int(failed.size()));
+        summary.setText(notDone + QStringLiteral("\n") + done + QStringLiteral("\n") + tr("The log lists each file and why."));
+    }
+    summary.setDetailedText(ways.join(QLatin1Char('\n')));
+    summary.setStandardButtons(QMessageBox::Ok);
+    summary.exec();
 }

@@ -74,15 +74,16 @@ void TestStyles::riskBadgeTakesThePaletteColourOfItsLevel()
 
 void TestStyles::finishedProgressIconTakesTheOutcomeColour_data()
 {
-    QTest::addColumn<bool>("success");
+    QTest::addColumn<int>("outcome");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("success") << true << Palette::Accent;
-    QTest::newRow("failure") << false << Palette::Danger;
+    QTest::newRow("success") << int(ProgressDialog::Succeeded) << Palette::Accent;
+    QTest::newRow("partly done") << int(ProgressDialog::PartlyDone) << Palette::Warning;
+    QTest::newRow("failure") << int(ProgressDialog::Failed) << Palette::Danger;
 }
 
 void TestStyles::finishedProgressIconTakesTheOutcomeColour()
 {
-    QFETCH(bool, success);
+    QFETCH(int, outcome);
     QFETCH(QColor, colour);
     QWidget window;
     applyWindowStyle(&window);
@@ -90,7 +91,7 @@ void TestStyles::finishedProgressIconTakesTheOutcomeColour()
     auto *icon = card->findChild<QLabel *>(QStringLiteral("progressIcon"));
     QVERIFY(icon);
     textColour(icon);
-    card->setFinished(success, QStringLiteral("Cleaned 3 items"));
+    card->setFinished(ProgressDialog::Outcome(outcome), QStringLiteral("Cleaned 3 items"));
     QCOMPARE(textColour(icon), colour);
 }
 

@@ -1,6 +1,6 @@
 #include "cleanitemwidget.h"
 
-#include "palette.h"
+#include "widgets/palette.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -58,6 +58,14 @@ CleanItemWidget::CleanItemWidget(const CleanItem &item, QWidget *parent)
     texts->setSpacing(2);
     texts->addWidget(m_nameLabel);
     texts->addWidget(m_pathLabel);
+    if (!item.failure.isEmpty()) {
+        // The reason comes from the system and names files: plain text.
+        auto *failure = new QLabel(tr("Not removed: %1").arg(item.failure));
+        failure->setObjectName(QStringLiteral("itemFailure"));
+        failure->setTextFormat(Qt::PlainText);
+        failure->setWordWrap(true);
+        texts->addWidget(failure);
+    }
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(12, 8, 12, 8);

@@ -52,13 +52,15 @@ void ProgressDialog::setupUi()
 
     m_cancelButton = new QPushButton(tr("Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelBtn"));
-    m_cancelButton->setFixedSize(100, 36);
+    m_cancelButton->setMinimumWidth(100);
+    m_cancelButton->setFixedHeight(36);
     m_cancelButton->setCursor(Qt::PointingHandCursor);
     connect(m_cancelButton, &QPushButton::clicked, this, &ProgressDialog::cancelRequested);
 
     m_closeButton = new QPushButton(tr("完成"));
     m_closeButton->setObjectName(QStringLiteral("closeBtn"));
-    m_closeButton->setFixedSize(100, 36);
+    m_closeButton->setMinimumWidth(100);
+    m_closeButton->setFixedHeight(36);
     m_closeButton->setCursor(Qt::PointingHandCursor);
     m_closeButton->hide();
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -106,12 +108,27 @@ void ProgressDialog::setCleanedSize(qint64 bytes)
 
 void ProgressDialog::setFinished(bool success, const QString &message)
 {
+    setFinished(success ? Succeeded : Failed, message);
+}
+
+void ProgressDialog::setFinished(Outcome outcome, const QString &message)
+{
     m_finished = true;
-    m_titleLabel->setText(success ? tr("完成!") : tr("操作失败"));
-    m_iconLabel->setText(success ? QStringLiteral("✓") : QStringLiteral("✗"));
-    m_iconLabel->setProperty("outcome", success ? QStringLiteral("success") : QStringLiteral("failure"));
-    m_iconLabel->style()->unpolish(m_iconLabel);
-    m_iconLabel->style()->polish(m_iconLabel);
+    const QString tone = outcome == Succeeded ? QStringLiteral("success")
+        : outcome == PartlyDone               ? QStringLiteral("partly")
+                                              : QStringLiteral("failure");
+    m_titleLabel->setText(outcome == Succeeded ? tr("完成!")
+            : outcome == PartlyDone            ? tr("Partly done")
+                                               : tr("操作失败"));
+    m_iconLabel->setText(outcome == Succeeded ? QStringLiteral("✓")
+            : outcome == PartlyDone           ? QStringLiteral("!")
+                                              : QStringLiteral("✗"));
+    // The icon's tint and the bar's colour follow the outcome in the style sheet.
+    for (QWidget *toned : { static_cast<QWidget *>(m_iconLabel), static_cast<QWidget *>(m_progressBar) }) {
+        toned->setProperty("outcome", tone);
+        toned->style()->unpolish(toned);
+        toned->style()->polish(toned);
+    }
     if (!message.isEmpty())
         m_statusLabel->setText(message);
     m_currentItemLabel->hide();

@@ -46,7 +46,8 @@ void ScanProgressDialog::setupUi()
     m_countLabel->setObjectName(QStringLiteral("scanCardCount"));
 
     m_button = new QPushButton(tr("Cancel"));
-    m_button->setFixedSize(100, 36);
+    m_button->setMinimumWidth(100);
+    m_button->setFixedHeight(36);
     m_button->setCursor(Qt::PointingHandCursor);
     m_button->setObjectName(QStringLiteral("scanCardBtn"));
     connect(m_button, &QPushButton::clicked, this, [this] {
