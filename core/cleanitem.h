@@ -28,3 +28,6 @@ struct CleanItem
     static QString riskText(int riskLevel);
     static QString riskColor(int riskLevel);
 };
+
+// Strings and plain values only: lists of items grow by moving their bytes.
+Q_DECLARE_TYPEINFO(CleanItem, Q_RELOCATABLE_TYPE);

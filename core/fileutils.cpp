@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -355,6 +356,11 @@ bool FileUtils::isRegularFileOrAbsent(const QString &path)
 
 bool FileUtils::decodeName(const QByteArray &bytes, QString *name)
 {
+    // Most names are plain ASCII, which every encoding of names reads the same: no round trip.
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; })) {
+        *name = QString::fromLatin1(bytes);
+        return true;
+    }
     *name = QFile::decodeName(bytes);
     return QFile::encodeName(*name) == bytes;
 }

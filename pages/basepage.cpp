@@ -291,7 +291,8 @@ void BasePage::onCleanFinished(qint64 cleanedBytes, int cleanedCount)
                                 .arg(CleanItem::formatSize(cleanedBytes)) };
         const int failures = failureCount();
         if (failures > 0)
-            lines.append(tr("%n item(s) could not be removed; they stay listed with the reason.", nullptr, failures));
+            lines.append(
+                tr("%n item(s) could not be removed and stay in the list with the reason.", nullptr, failures));
         if (!notice.isEmpty())
             lines.append(notice);
         const ProgressDialog::Outcome outcome = !notice.isEmpty() && cleanedCount == 0 && failures == 0

@@ -159,6 +159,8 @@ void ProgressDialog::setFinished(Outcome outcome, const QString &message)
                                               : QStringLiteral("✗"));
     m_iconLabel->setStyleSheet(iconStyle(tone));
     m_progressBar->setStyleSheet(barStyle(tone));
+    if (outcome != Succeeded)
+        m_closeButton->setText(tr("Close"));
     if (!message.isEmpty())
         m_statusLabel->setText(message);
     m_currentItemLabel->hide();
