@@ -180,7 +180,8 @@ QWidget *DuplicateFinderPage::buildScanPage()
     controls->addStretch();
     m_startBtn = new QPushButton(QStringLiteral("🔍  ") + tr("Start Scan"));
     m_startBtn->setObjectName(QStringLiteral("startScanBtn"));
-    m_startBtn->setFixedSize(148, 40);
+    m_startBtn->setMinimumWidth(148);
+    m_startBtn->setFixedHeight(40);
     m_startBtn->setCursor(Qt::PointingHandCursor);
     m_startBtn->setStyleSheet(QStringLiteral(
         "QPushButton { background: #10B981; color: white; border: none; border-radius: 10px; font-size: 14px;"
@@ -222,7 +223,8 @@ QFrame *DuplicateFinderPage::buildProgressCard()
     top->addWidget(m_countLabel);
     m_cancelBtn = new QPushButton(tr("Cancel"));
     m_cancelBtn->setObjectName(QStringLiteral("cancelScanBtn"));
-    m_cancelBtn->setFixedSize(76, 30);
+    m_cancelBtn->setMinimumWidth(76);
+    m_cancelBtn->setFixedHeight(30);
     m_cancelBtn->setCursor(Qt::PointingHandCursor);
     m_cancelBtn->setStyleSheet(QStringLiteral(
         "QPushButton { background: #F3F4F6; color: #374151; border: none; border-radius: 8px; font-size: 12px; }"

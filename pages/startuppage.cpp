@@ -74,9 +74,10 @@ void StartupPage::setupUi()
     auto *titles = new QVBoxLayout;
     titles->setSpacing(4);
     titles->addWidget(namedLabel(tr("Startup Manager"), "startupTitle", this));
-    titles->addWidget(namedLabel(tr("Manage programs that run automatically at startup"), "startupSubtitle", this));
-    header->addLayout(titles);
-    header->addStretch();
+    QLabel *subtitle = namedLabel(tr("Manage programs that run automatically at startup"), "startupSubtitle", this);
+    subtitle->setWordWrap(true);
+    titles->addWidget(subtitle);
+    header->addLayout(titles, 1);
     m_countBadge = namedLabel(QStringLiteral("--"), "startupCountBadge", this);
     header->addWidget(m_countBadge, 0, Qt::AlignVCenter);
     layout->addLayout(header);
@@ -93,12 +94,16 @@ void StartupPage::setupUi()
     tools->addWidget(m_searchEdit);
     m_refreshButton = new QPushButton(tr("Refresh"), this);
     m_refreshButton->setObjectName(QStringLiteral("startupRefreshBtn"));
-    m_refreshButton->setFixedSize(90, 36);
+    m_refreshButton->setMinimumWidth(90);
+    m_refreshButton->setFixedHeight(36);
     m_refreshButton->setCursor(Qt::PointingHandCursor);
     connect(m_refreshButton, &QPushButton::clicked, this, &StartupPage::onRefreshClicked);
     tools->addWidget(m_refreshButton);
-    tools->addStretch();
-    tools->addWidget(namedLabel(tr("⚠️ Only your own startup items can be removed"), "startupHint", this));
+    // The hint takes the rest of the row and wraps when a translation is longer.
+    QLabel *hint = namedLabel(tr("⚠️ Only your own startup items can be removed"), "startupHint", this);
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    tools->addWidget(hint, 1);
     layout->addLayout(tools);
 
     m_body = new QStackedWidget(this);

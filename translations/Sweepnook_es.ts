@@ -453,7 +453,7 @@ This action cannot be undone!</source>
     </message>
     <message>
         <source>Browser Data</source>
-        <translation>Datos de navegación</translation>
+        <translation>Navegadores</translation>
     </message>
     <message>
         <source>Registry Issues</source>
@@ -571,7 +571,7 @@ This action cannot be undone!</source>
     </message>
     <message>
         <source>Keep Newest  ▾</source>
-        <translation>Conservar el más reciente  ▾</translation>
+        <translation>Mantener el más nuevo  ▾</translation>
     </message>
     <message>
         <source>Keep Newest  (delete older duplicates)</source>
@@ -583,11 +583,11 @@ This action cannot be undone!</source>
     </message>
     <message>
         <source>Keep Oldest  ▾</source>
-        <translation>Conservar el más antiguo  ▾</translation>
+        <translation>Mantener el más antiguo  ▾</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation>Eliminar selección</translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Choose Folder to Scan</source>

@@ -453,7 +453,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
     <message>
         <source>Browser Data</source>
-        <translation>Données de navigation</translation>
+        <translation>Navigateurs</translation>
     </message>
     <message>
         <source>Registry Issues</source>
@@ -465,7 +465,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
     <message>
         <source>🔍 Start Scan</source>
-        <translation>🔍 Lancer l&apos;analyse</translation>
+        <translation>🔍 Analyser</translation>
     </message>
     <message>
         <source>🗑️ Clean All</source>
@@ -587,7 +587,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation>Supprimer la sélection</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Choose Folder to Scan</source>

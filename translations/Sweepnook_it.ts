@@ -453,7 +453,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Browser Data</source>
-        <translation>Dati di navigazione</translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <source>Registry Issues</source>
@@ -465,7 +465,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>🔍 Start Scan</source>
-        <translation>🔍 Avvia scansione</translation>
+        <translation>🔍 Scansiona</translation>
     </message>
     <message>
         <source>🗑️ Clean All</source>
@@ -587,7 +587,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation>Elimina selezionati</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Choose Folder to Scan</source>

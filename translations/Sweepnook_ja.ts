@@ -452,7 +452,7 @@ This action cannot be undone!</source>
     </message>
     <message>
         <source>🗑️ Clean All</source>
-        <translation>🗑️ すべてクリーンアップ</translation>
+        <translation>🗑️ クリーンアップ</translation>
     </message>
     <message>
         <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
@@ -1037,11 +1037,13 @@ Total: %1</source>
     </message>
     <message>
         <source>%1 used</source>
-        <translation>%1 使用済み</translation>
+        <translation>%1
+使用済み</translation>
     </message>
     <message>
         <source>%1 total</source>
-        <translation>総容量 %1</translation>
+        <translation>%1
+総容量</translation>
     </message>
     <message>
         <source>Show in Finder</source>
@@ -1115,7 +1117,7 @@ Total: %1</source>
     </message>
     <message>
         <source>App Uninstaller</source>
-        <translation>アプリアンインストーラ</translation>
+        <translation>アンインストーラ</translation>
     </message>
     <message>
         <source>Duplicate Files</source>
@@ -1123,7 +1125,7 @@ Total: %1</source>
     </message>
     <message>
         <source>Privacy Cleaner</source>
-        <translation>プライバシークリーナー</translation>
+        <translation>プライバシー</translation>
     </message>
     <message>
         <source>Close</source>

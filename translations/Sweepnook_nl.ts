@@ -449,7 +449,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>Junk Files</source>
-        <translation>Rommelbestanden</translation>
+        <translation>Systeemrommel</translation>
     </message>
     <message>
         <source>Browser Data</source>
@@ -469,7 +469,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>🗑️ Clean All</source>
-        <translation>🗑️ Schoon alles op</translation>
+        <translation>🗑️ Opschonen</translation>
     </message>
     <message>
         <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
@@ -1127,11 +1127,11 @@ Kopieer de link en open hem handmatig:
     </message>
     <message>
         <source>Junk Cleaner</source>
-        <translation>Rommelbestanden</translation>
+        <translation>Systeemrommel</translation>
     </message>
     <message>
         <source>Browser Cleaner</source>
-        <translation>Browsergegevens</translation>
+        <translation>Browserdata</translation>
     </message>
     <message>
         <source>Registry Cleaner</source>

@@ -453,7 +453,7 @@ Esta ação não pode ser anulada!</numerusform>
     </message>
     <message>
         <source>Browser Data</source>
-        <translation>Dados do navegador</translation>
+        <translation>Navegadores</translation>
     </message>
     <message>
         <source>Registry Issues</source>
@@ -587,7 +587,7 @@ Esta ação não pode ser anulada!</numerusform>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation>Apagar seleção</translation>
+        <translation>Apagar</translation>
     </message>
     <message>
         <source>Choose Folder to Scan</source>
@@ -1131,7 +1131,7 @@ Copie a ligação e abra-a manualmente:
     </message>
     <message>
         <source>Browser Cleaner</source>
-        <translation>Dados do navegador</translation>
+        <translation>Navegadores</translation>
     </message>
     <message>
         <source>Registry Cleaner</source>
@@ -1139,11 +1139,11 @@ Copie a ligação e abra-a manualmente:
     </message>
     <message>
         <source>Startup Manager</source>
-        <translation>Gestor de arranque</translation>
+        <translation>Arranque</translation>
     </message>
     <message>
         <source>Large Files</source>
-        <translation>Ficheiros grandes</translation>
+        <translation>Grandes ficheiros</translation>
     </message>
     <message>
         <source>Optimization</source>

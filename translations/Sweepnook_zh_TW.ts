@@ -1037,11 +1037,13 @@ Total: %1</source>
     </message>
     <message>
         <source>%1 used</source>
-        <translation>已使用 %1</translation>
+        <translation>%1
+已使用</translation>
     </message>
     <message>
         <source>%1 total</source>
-        <translation>總容量 %1</translation>
+        <translation>%1
+總容量</translation>
     </message>
     <message>
         <source>Show in Finder</source>
