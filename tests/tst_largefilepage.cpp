@@ -6,6 +6,7 @@
 #include "pages/largefiledelegate.h"
 #include "pages/largefilemodel.h"
 #include "pages/largefilepage.h"
+#include "widgets/elidedlabel.h"
 
 #include <QtTest>
 
@@ -19,6 +20,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QProgressBar>
+#include <QRawFont>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -126,6 +128,8 @@ private slots:
     void bulkDeleteReportsPartialFailure();
     void lastSingleDeleteReturnsToTheScanPage();
     void selectAllSkipsFilesOnlyInICloud();
+    void infoBadgeNeedsNoFallbackFont();
+    void folderCardTextsFitBesideTheRemoveButton();
 };
 
 void TestLargeFilePage::startWithNothingSelectedShowsTip()
@@ -374,6 +378,48 @@ void TestLargeFilePage::selectAllSkipsFilesOnlyInICloud()
     model->setData(model->index(model->rowOf(files.at(1).path)), Qt::Checked, Qt::CheckStateRole);
     QCOMPARE(model->checkedCount(), 3);
     QCOMPARE(model->checkedSize(), files.at(0).size + files.at(2).size);
+}
+
+void TestLargeFilePage::infoBadgeNeedsNoFallbackFont()
+{
+    TestHome home;
+    LargeFileScanner scanner;
+    LargeFilePage page(&scanner, { volume(QStringLiteral("/"), 100, 50) });
+    const auto *badge = page.findChild<QLabel *>(QStringLiteral("infoBadge"));
+    QVERIFY(badge);
+    QVERIFY(!badge->text().isEmpty());
+    // The badge's own font, without the fallbacks that differ from one machine to the next.
+    const QRawFont font = QRawFont::fromFont(badge->font());
+    QVERIFY(font.isValid());
+    for (const char32_t character : badge->text().toUcs4())
+        QVERIFY2(font.supportsCharacter(character), qPrintable(QString::number(character, 16)));
+}
+
+void TestLargeFilePage::folderCardTextsFitBesideTheRemoveButton()
+{
+    TestHome home;
+    LargeFileScanner scanner;
+    LargeFilePage page(&scanner, { volume(QStringLiteral("/"), 100, 50) });
+    page.resize(660, 572);
+    const QString folder = home.makeDir(QStringLiteral("Movies/Final Cut Exports/Client Projects"));
+    QVERIFY(page.addFolder(folder));
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    const QFrame *card = cardOf(page, folder);
+    const auto *name = card->findChild<ElidedLabel *>(QStringLiteral("driveName"));
+    const auto *path = card->findChild<ElidedLabel *>(QStringLiteral("drivePathLabel"));
+    QVERIFY(name && path);
+    QCOMPARE(name->fullText(), QStringLiteral("Client Projects"));
+    QCOMPARE(path->fullText(), QStringLiteral("~/Movies/Final Cut Exports/Client Projects"));
+    const QRect removeButton = card->findChild<QPushButton *>(QStringLiteral("removeFolderBtn"))->geometry();
+    for (const ElidedLabel *label : { name, path }) {
+        // What shows fits the label, the label stops before the button, and a cut text has the whole as tooltip.
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+            qPrintable(label->text()));
+        QVERIFY(label->mapTo(card, QPoint(label->width(), 0)).x() <= removeButton.left());
+        QCOMPARE(label->toolTip(), label->text() == label->fullText() ? QString() : label->fullText());
+    }
 }
 
 QTEST_MAIN(TestLargeFilePage)
