@@ -161,7 +161,8 @@ QWidget *LargeFilePage::setupScanPage()
     auto *infoLayout = new QHBoxLayout(infoBar);
     infoLayout->setContentsMargins(18, 14, 18, 14);
     infoLayout->setSpacing(14);
-    auto *badge = plainLabel(QStringLiteral("ⓘ"), "infoBadge");
+    // A letter every font has, on the badge's round tint; the circled-i sign is missing from many fonts.
+    auto *badge = plainLabel(QStringLiteral("i"), "infoBadge");
     badge->setFixedSize(34, 34);
     badge->setAlignment(Qt::AlignCenter);
     infoLayout->addWidget(badge);
