@@ -256,10 +256,18 @@ void TestTranslations::qtsOwnButtonsSpeakTheLanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("yes");
     QTest::addColumn<QString>("cancel");
-    QTest::newRow("English") << "en" << "&Yes" << "Cancel";
-    QTest::newRow("German") << "de" << "&Ja" << "Abbrechen";
-    QTest::newRow("French") << "fr" << "&Oui" << "Annuler";
-    QTest::newRow("Japanese") << "ja" << "はい(&Y)" << "キャンセル";
+    QTest::newRow("English") << "en"
+                             << "&Yes"
+                             << "Cancel";
+    QTest::newRow("German") << "de"
+                            << "&Ja"
+                            << "Abbrechen";
+    QTest::newRow("French") << "fr"
+                            << "&Oui"
+                            << "Annuler";
+    QTest::newRow("Japanese") << "ja"
+                              << "はい(&Y)"
+                              << "キャンセル";
 }
 
 // The buttons Qt puts in a message box come from the same catalogues as the program's own texts.

@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>Die App konnte nicht in den Papierkorb gelegt werden: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Sie befindet sich auf einem schreibgeschützten Volume und kann nicht entfernt werden.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -1875,6 +1879,14 @@ Dies kann nicht widerrufen werden!</numerusform>
             <numerusform>%n App</numerusform>
             <numerusform>%n Apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>Keine Startobjekte oder Apps gefunden</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Keine Startobjekte passen zu „%1“</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>It could not be moved to the Trash: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>It is on a read-only volume and cannot be removed.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -1875,6 +1879,14 @@ This action cannot be undone!</numerusform>
             <numerusform>%n app</numerusform>
             <numerusform>%n apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>No startup items or apps found</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>No startup items match &quot;%1&quot;</translation>
     </message>
 </context>
 <context>

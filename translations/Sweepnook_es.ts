@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>No se pudo trasladar a la Papelera: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Está en un volumen de solo lectura y no se puede eliminar.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -1875,6 +1879,14 @@ This action cannot be undone!</source>
             <numerusform>%n app</numerusform>
             <numerusform>%n apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>No se han encontrado elementos de arranque ni apps</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Ningún elemento de arranque coincide con «%1»</translation>
     </message>
 </context>
 <context>

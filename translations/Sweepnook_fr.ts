@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>Impossible de la placer dans la Corbeille&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Elle se trouve sur un volume en lecture seule et ne peut pas être supprimée.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -1875,6 +1879,14 @@ Cette action est irréversible&#xa0;!</numerusform>
             <numerusform>%n app</numerusform>
             <numerusform>%n apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>Aucun élément de démarrage ni aucune app trouvés</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Aucun élément de démarrage ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

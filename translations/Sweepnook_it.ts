@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>Impossibile spostarla nel Cestino: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Si trova su un volume di sola lettura e non può essere rimossa.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -1875,6 +1879,14 @@ Questa azione non può essere annullata!</numerusform>
             <numerusform>%n app</numerusform>
             <numerusform>%n app</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>Nessun elemento di avvio o app trovato</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Nessun elemento di avvio corrisponde a “%1”</translation>
     </message>
 </context>
 <context>

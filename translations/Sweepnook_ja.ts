@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>ゴミ箱に入れられませんでした: %1。</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>読み出し専用のボリューム上にあるため、削除できません。</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -1828,6 +1832,14 @@ This action cannot be undone!</source>
         <translation>
             <numerusform>アプリ %n 個</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>起動項目やアプリが見つかりません</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>“%1”に一致する起動項目はありません</translation>
     </message>
 </context>
 <context>

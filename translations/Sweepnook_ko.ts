@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>휴지통으로 이동할 수 없습니다: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>읽기 전용 볼륨에 있어 제거할 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -1826,6 +1830,14 @@ This action cannot be undone!</source>
         <translation>
             <numerusform>앱 %n개</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>시동 항목이나 앱을 찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>“%1”과(와) 일치하는 시동 항목 없음</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>De app kon niet naar de prullenmand worden verplaatst: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Deze staat op een alleen-lezen volume en kan niet worden verwijderd.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -1875,6 +1879,14 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
             <numerusform>%n app</numerusform>
             <numerusform>%n apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>Geen opstartonderdelen of apps gevonden</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Geen opstartonderdelen die overeenkomen met ‘%1’</translation>
     </message>
 </context>
 <context>

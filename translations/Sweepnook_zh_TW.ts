@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>無法將它丟到垃圾桶：%1。</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>它位於唯讀卷宗上，無法移除。</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -1828,6 +1832,14 @@ This action cannot be undone!</source>
         <translation>
             <numerusform>%n 個 App</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>找不到啟動項目或 App</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>沒有符合「%1」的啟動項目</translation>
     </message>
 </context>
 <context>
