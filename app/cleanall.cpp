@@ -36,7 +36,9 @@ const ScanResult *CleanAll::finishedResult(int slot) const
 // A spent result still tells which paths are the browser's: the junk clean leaves them alone.
 CombinedSelection CleanAll::combined() const
 {
-    CombinedSelection combined = CombinedSelection::of(finishedResult(Junk), finishedResult(Browser));
+    const CleanEngine *browser = m_engines[Browser];
+    CombinedSelection combined = CombinedSelection::of(finishedResult(Junk), finishedResult(Browser),
+        [browser](const CleanCategory &category) { return browser->cleansCategory(category); });
     if (m_spent[Junk])
         combined.junk = {};
     if (m_spent[Browser])

@@ -225,18 +225,21 @@ BrowserCleanRule ruleFromJson(const QJsonObject &object)
     return rule;
 }
 
-// Rules overlap (Chrome's "Cache" folder holds "Cache/Cache_Data"): an item inside a folder that
-// an earlier rule listed as a whole is not listed again, so sizes are not counted twice. The
-// category's own folder items are remembered for the rules that follow.
-void dropItemsInside(QStringList &folderItems, CleanCategory &category)
+// Rules overlap (Chrome's "Cache" folder holds "Cache/Cache_Data", and "History" is named by both
+// the history and the download history rules): an item inside a folder that an earlier rule
+// listed as a whole, or a path an earlier rule already listed, is not listed again, so each path
+// is counted and offered once. The category's own items are remembered for the rules that follow.
+void dropItemsListedBefore(QStringList &folderItems, QSet<QString> &listed, CleanCategory &category)
 {
-    const auto insideEarlierFolder = [&folderItems](const CleanItem &item) {
-        return std::any_of(folderItems.cbegin(), folderItems.cend(),
-            [&item](const QString &folder) { return item.path.startsWith(folder + QLatin1Char('/')); });
+    const auto listedBefore = [&folderItems, &listed](const CleanItem &item) {
+        return listed.contains(item.path)
+            || std::any_of(folderItems.cbegin(), folderItems.cend(),
+                [&item](const QString &folder) { return item.path.startsWith(folder + QLatin1Char('/')); });
     };
     category.items.erase(
-        std::remove_if(category.items.begin(), category.items.end(), insideEarlierFolder), category.items.end());
+        std::remove_if(category.items.begin(), category.items.end(), listedBefore), category.items.end());
     for (const CleanItem &item : std::as_const(category.items)) {
+        listed.insert(item.path);
         if (item.isDirectory)
             folderItems.append(item.path);
     }
@@ -458,6 +461,7 @@ void BrowserCleaner::scanBrowser(const BrowserInfo &info)
         profiles = firefoxScanFolders();
 
     QStringList folderItems;
+    QSet<QString> listed;
     for (const BrowserCleanRule &rule : std::as_const(m_rules)) {
         if (isCancelled())
             return;
@@ -475,7 +479,7 @@ void BrowserCleaner::scanBrowser(const BrowserInfo &info)
                 scanChromiumProfile(profile, rule, category);
             }
         }
-        dropItemsInside(folderItems, category);
+        dropItemsListedBefore(folderItems, listed, category);
         if (!category.items.isEmpty())
             m_result.categories.append(category);
     }
@@ -495,16 +499,31 @@ CleanCategory BrowserCleaner::categoryFor(const BrowserInfo &info, const Browser
 void BrowserCleaner::scanChromiumProfile(
     const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category)
 {
-    if (rule.subPath.isEmpty())
-        return;
-    scanGuardedPath(profileDir + QLatin1Char('/') + rule.subPath, rule, category, QStringLiteral("Chromium"));
+    scanChromiumFolder(profileDir, rule, category, QStringLiteral("Chromium"));
 }
 
 void BrowserCleaner::scanOperaProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category)
 {
-    if (rule.subPath.isEmpty())
+    scanChromiumFolder(info.dataPath, rule, category, QStringLiteral("Opera"));
+}
+
+// An empty sub-path names the profile folder itself: only its top-level files matching the
+// rule's own names (Cookies, History, Web Data...) are listed, never the profile as one item
+// and never anything below it.
+void BrowserCleaner::scanChromiumFolder(
+    const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category, const QString &family)
+{
+    if (!rule.subPath.isEmpty()) {
+        scanGuardedPath(profileDir + QLatin1Char('/') + rule.subPath, rule, category, family);
         return;
-    scanGuardedPath(info.dataPath + QLatin1Char('/') + rule.subPath, rule, category, QStringLiteral("Opera"));
+    }
+    if (rule.patterns.isEmpty() || !QFileInfo(profileDir).isDir())
+        return;
+    if (!isPathSafe(profileDir)) {
+        Logger::instance()->warning(QStringLiteral("Blocked %1 path: %2").arg(family, profileDir));
+        return;
+    }
+    scanPath(profileDir, category, BrowserScanMode::TopLevelFiles, rule.patterns);
 }
 
 void BrowserCleaner::scanSafariProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category)
@@ -662,33 +681,51 @@ QStringList BrowserCleaner::firefoxScanFolders() const
     return folders;
 }
 
-QStringList BrowserCleaner::runningBrowserNames() const
+// The browsers a clean may touch now: enabled ones that are not running. The running ones are
+// left alone and named in *skipped; the others are cleaned.
+QSet<QString> BrowserCleaner::browsersToClean(QString *skipped) const
 {
-    QStringList names;
-    for (const BrowserInfo &info : m_browsers) {
-        if (isBrowserEnabled(info.type) && isBrowserRunning(info))
-            names.append(info.name);
+    QSet<QString> cleanable;
+    QStringList running;
+    for (const BrowserInfo &info : std::as_const(m_browsers)) {
+        if (!isBrowserEnabled(info.type))
+            continue;
+        if (isBrowserRunning(info))
+            running.append(info.name);
+        else
+            cleanable.insert(stableIdForType(info.type));
     }
-    return names;
+    if (!running.isEmpty()) {
+        const QString message = tr("These browsers are running and were skipped; close them to clean them:\n%1")
+                                    .arg(running.join(QLatin1Char('\n')));
+        Logger::instance()->warning(message);
+        *skipped = message;
+    }
+    return cleanable;
 }
 
-QString BrowserCleaner::refusalWhileBrowsersRun() const
+bool BrowserCleaner::cleansCategory(const CleanCategory &category) const
 {
-    const QStringList running = runningBrowserNames();
-    if (running.isEmpty())
-        return QString();
-    const QString message
-        = tr("Please close the following browsers before cleaning:\n%1").arg(running.join(QLatin1Char('\n')));
-    Logger::instance()->error(message);
-    return message;
+    if (!category.checked)
+        return false;
+    for (const BrowserInfo &info : std::as_const(m_browsers)) {
+        if (category.id.startsWith(stableIdForType(info.type) + QLatin1Char('_')))
+            return isBrowserEnabled(info.type);
+    }
+    return false;
+}
+
+bool BrowserCleaner::categoryOfBrowserIn(const CleanCategory &category, const QSet<QString> &browsers)
+{
+    return std::any_of(browsers.cbegin(), browsers.cend(),
+        [&category](const QString &id) { return category.id.startsWith(id + QLatin1Char('_')); });
 }
 
 CleanEngine::CleanOutcome BrowserCleaner::doClean()
 {
     Logger::instance()->info(QStringLiteral("Starting browser clean..."));
-    const QString refusal = refusalWhileBrowsersRun();
-    if (!refusal.isEmpty())
-        return { 0, 0, refusal };
+    QString skipped;
+    const QSet<QString> cleanable = browsersToClean(&skipped);
 
     const int total = m_result.selectedItemCount();
     int processed = 0;
@@ -699,11 +736,11 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
     QSet<QString> removedPaths;
     const QList<PinnedRoot> roots = pinnedRoots();
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
-        if (!category.checked)
+        if (!category.checked || !categoryOfBrowserIn(category, cleanable))
             continue;
         for (const CleanItem &item : category.items) {
             if (isCancelled())
-                return { freed, cleaned, QString() };
+                return { freed, cleaned, skipped };
             if (!item.checked)
                 continue;
             if (item.path.isEmpty() || !isPathSafe(item.path)) {
@@ -730,7 +767,7 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
                                  .arg(cleaned)
                                  .arg(CleanItem::formatSize(freed))
                                  .arg(failed));
-    return { freed, cleaned, QString() };
+    return { freed, cleaned, skipped };
 }
 
 // The allowed roots, each pinned inside the home for the whole clean: items are removed relative

@@ -8,13 +8,14 @@
 #include <QList>
 #include <QMap>
 #include <QMutex>
+#include <QSet>
 #include <QStringList>
 
 class PinnedRoot;
 
 // Finds and removes per-profile data of the supported browsers, driven by the browser rules
-// file. Reads and deletes only inside the browsers' own folders, and refuses to clean while an
-// enabled browser runs.
+// file. Reads and deletes only inside the browsers' own folders; a clean leaves out the browsers
+// that are unticked or running (and names the running ones) and cleans the others.
 class BrowserCleaner final : public CleanEngine
 {
     Q_OBJECT
@@ -30,6 +31,7 @@ public:
     // Safe to call from the interface thread at any time; a running scan reads it per browser.
     void setBrowserEnabled(Constants::BrowserType type, bool enabled);
     bool isBrowserEnabled(Constants::BrowserType type) const;
+    bool cleansCategory(const CleanCategory &category) const override;
 
     const QList<BrowserInfo> &browsers() const;
     const QList<BrowserCleanRule> &rules() const;
@@ -54,6 +56,8 @@ private:
     CleanCategory categoryFor(const BrowserInfo &info, const BrowserCleanRule &rule) const;
     void scanChromiumProfile(const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category);
     void scanOperaProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category);
+    void scanChromiumFolder(
+        const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category, const QString &family);
     void scanSafariProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category);
     void scanFirefoxProfiles(const QStringList &profileDirs, const BrowserCleanRule &rule, CleanCategory &category);
     void scanFirefoxProfile(const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category);
@@ -69,9 +73,10 @@ private:
 
     QStringList chromiumProfiles(const BrowserInfo &info) const;
     QStringList firefoxScanFolders() const;
-    QStringList runningBrowserNames() const;
-    // The message refusing a clean while a browser whose data would be cleaned runs, or "".
-    QString refusalWhileBrowsersRun() const;
+    // Stable ids of the enabled browsers that are not running; the message naming the running
+    // ones goes to *skipped.
+    QSet<QString> browsersToClean(QString *skipped) const;
+    static bool categoryOfBrowserIn(const CleanCategory &category, const QSet<QString> &browsers);
     QList<PinnedRoot> pinnedRoots() const;
     bool removeItem(
         const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item, qint64 *freed) const;

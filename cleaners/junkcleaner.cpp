@@ -15,6 +15,7 @@
 #include <QSet>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -119,6 +120,17 @@ private:
     QList<Root> m_roots;
 };
 
+// The length of the deepest of roots holding path (or being it), 0 when none does.
+qsizetype closestRootLength(const QString &path, const QStringList &roots)
+{
+    qsizetype best = 0;
+    for (const QString &root : roots) {
+        if (root.size() > best && (path == root || (path.startsWith(root) && path.at(root.size()) == QLatin1Char('/'))))
+            best = root.size();
+    }
+    return best;
+}
+
 // Removes what the clean listed, relative to its pinned root; every refusal and failure is
 // logged. A folder found where a file was listed is not what the user chose: it is left alone.
 bool removeItem(const PinnedRoot &root, const CleanItem &item)
@@ -146,6 +158,51 @@ bool removeItem(const PinnedRoot &root, const CleanItem &item)
 }
 
 } // namespace
+
+// Rules overlap (the caches folder holds QuickLook's, Safari's and pip's caches): a file belongs
+// to the one rule whose folder holds it most closely, the earlier rule on a tie, so each file
+// is listed, counted and chosen in one category only. Items then go largest first.
+void JunkCleaner::keepEachFileInItsClosestRule()
+{
+    QHash<QString, QStringList> rootsById;
+    for (const JunkRule &rule : std::as_const(m_rules)) {
+        QStringList &roots = rootsById[rule.id];
+        for (const QString &path : rule.paths) {
+            const QString root = expandPath(path);
+            if (!root.isEmpty())
+                roots.append(root);
+        }
+    }
+    struct Owner
+    {
+        qsizetype rootLength;
+        qsizetype category;
+    };
+    QList<CleanCategory> &categories = m_result.categories;
+    QHash<QString, Owner> owners;
+    for (qsizetype index = 0; index < categories.size(); ++index) {
+        const QStringList &roots = rootsById.value(categories.at(index).id);
+        for (const CleanItem &item : std::as_const(categories.at(index).items)) {
+            const qsizetype length = closestRootLength(item.path, roots);
+            const auto known = owners.find(item.path);
+            if (known == owners.end())
+                owners.insert(item.path, { length, index });
+            else if (length > known->rootLength)
+                *known = { length, index };
+        }
+    }
+    for (qsizetype index = 0; index < categories.size(); ++index) {
+        QList<CleanItem> &items = categories[index].items;
+        items.erase(std::remove_if(items.begin(), items.end(),
+                        [&](const CleanItem &item) { return owners.value(item.path).category != index; }),
+            items.end());
+        std::stable_sort(
+            items.begin(), items.end(), [](const CleanItem &a, const CleanItem &b) { return a.size > b.size; });
+    }
+    categories.erase(std::remove_if(categories.begin(), categories.end(),
+                         [](const CleanCategory &category) { return category.items.isEmpty(); }),
+        categories.end());
+}
 
 JunkCleaner::JunkCleaner(QObject *parent)
     : CleanEngine(parent)
@@ -220,6 +277,7 @@ JunkRule JunkCleaner::ruleFromJson(const QJsonObject &object)
     rule.defaultChecked = object.value(QLatin1String("defaultChecked")).toBool(true);
     rule.riskLevel = object.value(QLatin1String("riskLevel")).toInt(0);
     rule.recursive = object.value(QLatin1String("recursive")).toBool(true);
+    rule.topLevelEntries = object.value(QLatin1String("topLevelEntries")).toBool(false);
     rule.paths = stringList(object.value(QLatin1String("paths")));
     rule.patterns = stringList(object.value(QLatin1String("patterns")));
     return rule;
@@ -241,6 +299,7 @@ void JunkCleaner::doScan()
         ++counter;
     }
     m_listing.clear();
+    keepEachFileInItsClosestRule();
     m_result.scanTime = QDateTime::currentDateTime();
     const ScanResult::Totals totals = m_result.totals();
     Logger::instance()->info(QStringLiteral("Junk scan finished. Found %1 items, %2")
@@ -273,9 +332,14 @@ void JunkCleaner::scanCategory(const JunkRule &rule)
                 [&](const QString &earlier) { return coveredBy(path, earlier); });
             if (covered)
                 continue;
-            scanFolder(rulePath, rule.patterns, category.items, rule.recursive);
+            if (rule.topLevelEntries)
+                listTopLevelEntries(path, category.items);
+            else
+                scanFolder(rulePath, rule.patterns, category.items, rule.recursive);
             if (rule.recursive)
                 walkedRecursively.append(path);
+            if (isSharedFolder(path))
+                keepOwnFiles(category.items, before);
         } else if (S_ISREG(info.st_mode)) {
             const RuleRoots roots(QList<RulePath> { rulePath });
             if (!roots.rootFor(path))
@@ -325,6 +389,41 @@ JunkCleaner::RulePath JunkCleaner::expandRulePath(const QString &path)
     else if (path.startsWith(QLatin1String("%PROGRAMDATA%"), Qt::CaseInsensitive))
         expanded.base = QStringLiteral("/Library");
     return expanded;
+}
+
+// The Trash is emptied entry by entry: each visible file at its top level is an item, and each
+// folder there is one item, removed whole.
+void JunkCleaner::listTopLevelEntries(const QString &dir, QList<CleanItem> &items)
+{
+    const QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (isCancelled())
+            return;
+        if (entry.isSymLink() || !(entry.isFile() || entry.isDir()))
+            continue;
+        CleanItem item(entry.fileName(), entry.filePath(),
+            entry.isDir() ? FileUtils::calculateDirSize(entry.filePath()) : entry.size());
+        item.isDirectory = entry.isDir();
+        items.append(item);
+    }
+}
+
+// A folder others may write to (the temporary folder where TMPDIR is not the user's own).
+bool JunkCleaner::isSharedFolder(const QString &dir)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(dir).constData(), &info) == 0 && (info.st_mode & S_IWOTH);
+}
+
+// Leaves in items, from index first on, only the files the user owns.
+void JunkCleaner::keepOwnFiles(QList<CleanItem> &items, qsizetype first)
+{
+    const uid_t user = ::geteuid();
+    const auto foreign = [user](const CleanItem &item) {
+        struct stat info;
+        return ::lstat(QFile::encodeName(item.path).constData(), &info) != 0 || info.st_uid != user;
+    };
+    items.erase(std::remove_if(items.begin() + first, items.end(), foreign), items.end());
 }
 
 // A rule folder that is a link is skipped like a link to a file: the folder is pinned inside its

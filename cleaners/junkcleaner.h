@@ -9,7 +9,8 @@
 class QJsonObject;
 
 // The rule-driven engine behind the junk page. Each rule becomes at most one category whose
-// items are the regular, non-hidden files its folders and name patterns select.
+// items are the regular, non-hidden files its folders and name patterns select; a file is listed
+// once, under the rule whose folder holds it most closely, and items go largest first.
 class JunkCleaner final : public CleanEngine
 {
     Q_OBJECT
@@ -36,8 +37,12 @@ private:
 
     static JunkRule ruleFromJson(const QJsonObject &object);
     void scanCategory(const JunkRule &rule);
+    void keepEachFileInItsClosestRule();
     static QString expandPath(const QString &path);
     static RulePath expandRulePath(const QString &path);
+    void listTopLevelEntries(const QString &dir, QList<CleanItem> &items);
+    static bool isSharedFolder(const QString &dir);
+    static void keepOwnFiles(QList<CleanItem> &items, qsizetype first);
     void scanFolder(const RulePath &folder, const QStringList &patterns, QList<CleanItem> &items, bool recursive);
     // The folders and files the rules with this id expand to: a clean never leaves them.
     QList<RulePath> allowedRoots(const QString &categoryId) const;

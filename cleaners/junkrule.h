@@ -14,4 +14,6 @@ struct JunkRule
     bool defaultChecked = true;
     int riskLevel = 0;
     bool recursive = true;
+    // The folder's top-level entries are the items, a folder as one item removed whole (the Trash).
+    bool topLevelEntries = false;
 };

@@ -24,6 +24,11 @@ bool CleanEngine::isBusy() const
     return m_job.isBusy();
 }
 
+bool CleanEngine::cleansCategory(const CleanCategory &category) const
+{
+    return category.checked;
+}
+
 ScanResult &CleanEngine::result()
 {
     return m_result;

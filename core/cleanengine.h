@@ -27,8 +27,8 @@ public:
     enum State { Idle, Scanning, Cleaning, Finished, Cancelled, Error };
     Q_ENUM(State)
 
-    // What a clean did. A non-empty error (the clean was refused) is emitted as errorOccurred
-    // before cleanFinished.
+    // What a clean did. A non-empty error (the clean was refused, or part of it was skipped and
+    // why) is emitted as errorOccurred before cleanFinished.
     struct CleanOutcome
     {
         qint64 bytesCleaned = 0;
@@ -44,6 +44,10 @@ public:
     State state() const;
     // A scan or clean is queued or running; a cancelled one counts until its worker has returned.
     bool isBusy() const;
+    // Whether a clean started now would take this category's ticked items: its box, and for
+    // the browser engine its browser's box as it is now.
+    virtual bool cleansCategory(const CleanCategory &category) const;
+
     // The result of the last scan; pages edit its selection flags only while no worker runs.
     ScanResult &result();
     const ScanResult &result() const;

@@ -26,15 +26,33 @@ bool isAtOrBelow(const QString &path, const QSet<QString> &listed)
     return false;
 }
 
+// The selected items of the categories a clean takes, each path once.
+ScanResult::Totals selectedOnce(const ScanResult &result, const CombinedSelection::CategoryFilter &cleans)
+{
+    ScanResult::Totals totals;
+    QSet<QString> seen;
+    for (const CleanCategory &category : result.categories) {
+        if (!(cleans ? cleans(category) : category.checked))
+            continue;
+        for (const CleanItem &item : category.items) {
+            if (!item.checked || seen.contains(item.path))
+                continue;
+            seen.insert(item.path);
+            totals.size += item.size;
+            ++totals.count;
+        }
+    }
+    return totals;
+}
+
 } // namespace
 
-CombinedSelection CombinedSelection::of(const ScanResult *junk, const ScanResult *browser)
+CombinedSelection CombinedSelection::of(
+    const ScanResult *junk, const ScanResult *browser, const CategoryFilter &browserCleans)
 {
     CombinedSelection selection;
-    if (browser) {
-        selection.browser.size = browser->selectedSize();
-        selection.browser.count = browser->selectedItemCount();
-    }
+    if (browser)
+        selection.browser = selectedOnce(*browser, browserCleans);
     if (!junk)
         return selection;
     const QSet<QString> browserPaths = browser ? listedPaths(*browser) : QSet<QString>();

@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
+
 // What cleaning the junk and the browser selections together removes, each path once.
 //
 // The two scans meet in the caches folder (Firefox's cache under ~/Library/Caches/Firefox is
@@ -19,8 +21,12 @@ struct CombinedSelection
     // Selected junk paths that the browser result lists: the junk clean leaves them alone.
     QSet<QString> junkLeftToBrowser;
 
+    // Whether a clean would take a category's ticked items; unset, its own box decides.
+    using CategoryFilter = std::function<bool(const CleanCategory &category)>;
+
     // Either result may be null (no engine, or no finished scan to read).
-    static CombinedSelection of(const ScanResult *junk, const ScanResult *browser);
+    static CombinedSelection of(
+        const ScanResult *junk, const ScanResult *browser, const CategoryFilter &browserCleans = {});
 
     qint64 size() const;
     int itemCount() const;

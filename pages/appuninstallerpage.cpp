@@ -251,9 +251,9 @@ void AppUninstallerPage::updateBadge()
         return;
     const int all = m_model->rowCount();
     if (m_search->text().trimmed().isEmpty())
-        m_countBadge->setText(tr("%1 apps").arg(all));
+        m_countBadge->setText(tr("%n apps", nullptr, all));
     else
-        m_countBadge->setText(tr("%1 / %2 apps").arg(m_proxy->rowCount()).arg(all));
+        m_countBadge->setText(tr("%1 / %n apps", nullptr, all).arg(m_proxy->rowCount()));
 }
 
 void AppUninstallerPage::onRefreshClicked()
@@ -264,7 +264,7 @@ void AppUninstallerPage::onRefreshClicked()
 void AppUninstallerPage::onCheckedCountChanged(int count)
 {
     m_uninstallBtn->setEnabled(count > 0 && m_activity == Activity::Idle);
-    m_selectionLabel->setText(count == 0 ? tr("No apps selected") : tr("%1 app(s) selected").arg(count));
+    m_selectionLabel->setText(count == 0 ? tr("No apps selected") : tr("%n app(s) selected", nullptr, count));
 }
 
 void AppUninstallerPage::onUninstallClicked()
@@ -272,7 +272,7 @@ void AppUninstallerPage::onUninstallClicked()
     const QList<AppInfo> apps = m_model->checkedApps();
     if (apps.isEmpty() || m_activity != Activity::Idle)
         return;
-    QStringList lines { tr("Uninstall %1 app(s) and their leftover files?").arg(apps.size()), QString() };
+    QStringList lines { tr("Uninstall %n app(s) and their leftover files?", nullptr, int(apps.size())), QString() };
     int leftoverCount = 0;
     qint64 leftoverSize = 0;
     for (int i = 0; i < apps.size(); ++i) {
@@ -282,12 +282,12 @@ void AppUninstallerPage::onUninstallClicked()
         leftoverSize += apps.at(i).selectedLeftoverSize();
     }
     if (apps.size() > kNamesListed)
-        lines.append(tr("and %1 more").arg(apps.size() - kNamesListed));
+        lines.append(tr("and %n more", nullptr, int(apps.size()) - kNamesListed));
     lines.append(QString());
-    lines.append(leftoverCount == 0 ? tr("Apps will be moved to Trash.")
-                                    : tr("Apps and %1 selected leftover items (%2) will be moved to Trash.")
-                                          .arg(leftoverCount)
-                                          .arg(CleanItem::formatSize(leftoverSize)));
+    lines.append(leftoverCount == 0
+            ? tr("Apps will be moved to Trash.")
+            : tr("Apps and %n selected leftover items (%1) will be moved to Trash.", nullptr, leftoverCount)
+                  .arg(CleanItem::formatSize(leftoverSize)));
 
     auto *box = new QMessageBox(QMessageBox::Warning, tr("Confirm Uninstall"), lines.join(QLatin1Char('\n')),
         QMessageBox::Yes | QMessageBox::No, this);
@@ -322,9 +322,9 @@ void AppUninstallerPage::onUninstallFinished(const QList<UninstallOutcome> &outc
         if (outcome.result != UninstallOutcome::Result::Removed)
             problems.append(tr("Could not uninstall %1.\n%2").arg(outcome.name, outcome.reason));
         else if (!outcome.leftoverFailures.isEmpty())
-            problems.append(tr("%1 was moved to Trash, but %2 of its leftover items could not be moved.")
-                                .arg(outcome.name)
-                                .arg(outcome.leftoverFailures.size()));
+            problems.append(tr("%1 was moved to Trash, but %n of its leftover items could not be moved.", nullptr,
+                int(outcome.leftoverFailures.size()))
+                                .arg(outcome.name));
     }
     startScan();
     if (problems.isEmpty())

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <utility>
+
 BrowserPage::BrowserPage(BrowserCleaner *cleaner, Settings *settings, QWidget *parent)
     : BasePage(cleaner, settings, parent)
     , m_cleaner(cleaner)
@@ -21,8 +23,8 @@ BrowserPage::BrowserPage(BrowserCleaner *cleaner, Settings *settings, QWidget *p
     static_cast<QVBoxLayout *>(layout())->insertWidget(1, createBrowserBar());
     if (!m_cleaner)
         return;
-    // A refusal arrives as an error followed by an empty finish; the finish must not turn the
-    // refusal into "Done!" nor drop the rows of a clean that never ran.
+    // Running browsers are named in an error before the finish; the finish then reports what was
+    // cleaned together with the skipped browsers, never as a plain success.
     disconnect(m_cleaner, &CleanEngine::errorOccurred, this, &BasePage::onEngineError);
     disconnect(m_cleaner, &CleanEngine::cleanFinished, this, &BasePage::onCleanFinished);
     connect(m_cleaner, &CleanEngine::errorOccurred, this, &BrowserPage::onCleanerError);
@@ -118,27 +120,25 @@ void BrowserPage::clearCategories()
     BasePage::clearCategories();
 }
 
-// The cleaner reports an error only when it refuses to clean because a browser is running.
+// The cleaner reports an error when it skipped running browsers.
 void BrowserPage::onCleanerError(const QString &message)
 {
-    m_cleanRefused = true;
-    onEngineError(message);
+    m_skippedBrowsers = message;
 }
 
 void BrowserPage::onCleanerCleanFinished(qint64 cleanedBytes, int cleanedCount)
 {
-    if (m_cleanRefused) {
-        m_cleanRefused = false;
-        updateTotalSize();
-        return;
-    }
+    const QString skipped = std::exchange(m_skippedBrowsers, QString());
     onCleanFinished(cleanedBytes, cleanedCount);
+    if (!skipped.isEmpty())
+        onEngineError(tr("Cleaned %n items, freed %1", nullptr, cleanedCount).arg(CleanItem::formatSize(cleanedBytes))
+            + QLatin1Char('\n') + skipped);
 }
 
 void BrowserPage::onCleanerStateChanged()
 {
     if (m_cleaner->state() == CleanEngine::Cleaning)
-        m_cleanRefused = false;
+        m_skippedBrowsers.clear();
     const bool busy = m_cleaner->state() == CleanEngine::Scanning || m_cleaner->state() == CleanEngine::Cleaning;
     for (QCheckBox *box : std::as_const(m_browserBoxes))
         box->setEnabled(!busy);

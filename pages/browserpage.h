@@ -3,6 +3,7 @@
 #include "pages/basepage.h"
 
 #include <QList>
+#include <QString>
 
 struct CleanCategory;
 class BrowserCleaner;
@@ -35,6 +36,6 @@ private:
     BrowserCleaner *m_cleaner = nullptr;
     QList<QCheckBox *> m_browserBoxes;
     QList<BrowserGroupHeader *> m_groupHeaders;
-    // Set when the cleaner refused to clean: its finish then reports nothing done.
-    bool m_cleanRefused = false;
+    // The running browsers the clean under way skipped, as the cleaner named them.
+    QString m_skippedBrowsers;
 };

@@ -432,7 +432,7 @@ void DuplicateFinderPage::updatePathHint()
     QStringList shown;
     for (const QString &path : std::as_const(selectedPaths))
         shown.append(homeRelative(path));
-    m_pathHint->setText(tr("Path: ") + shown.join(PathSeparator));
+    m_pathHint->setText(tr("Path: %1").arg(shown.join(PathSeparator)));
 }
 
 void DuplicateFinderPage::onStartScan()
@@ -584,8 +584,8 @@ void DuplicateFinderPage::buildResultCards()
 void DuplicateFinderPage::updateSummary()
 {
     const QString accent = Palette::Accent.name();
-    QString text = tr("<b>%1</b> groups  ·  <span style='color:%2;font-weight:600;'>%3 can be freed</span>")
-                       .arg(m_model->groupCount())
+    QString text = tr("<b>%n</b> groups  ·  <span style='color:%1;font-weight:600;'>%2 can be freed</span>", nullptr,
+        m_model->groupCount())
                        .arg(accent, CleanItem::formatSize(m_model->reclaimableBytes()));
     if (m_freedBytes > 0)
         text += tr("  ·  %1 freed").arg(CleanItem::formatSize(m_freedBytes));
@@ -632,10 +632,11 @@ void DuplicateFinderPage::onDeleteSelected()
         return;
     }
 
-    QString question = tr("Move %1 file(s) to the Trash, or delete them permanently?").arg(count);
+    QString question = tr("Move %n file(s) to the Trash, or delete them permanently?", nullptr, count);
     if (lastCopyGroups > 0)
         question += QStringLiteral("\n\n")
-            + tr("Every copy of %1 group(s) is checked: the newest copy of each will be kept.").arg(lastCopyGroups);
+            + tr(
+                "Every copy of %n group(s) is checked: the newest copy of each will be kept.", nullptr, lastCopyGroups);
     QMessageBox how(QMessageBox::Question, tr("Confirm Delete"), question, QMessageBox::NoButton, this);
     how.addButton(QMessageBox::Ok)->setText(tr("Move to Trash"));
     how.addButton(QMessageBox::Discard)->setText(tr("Delete Permanently"));
@@ -647,7 +648,7 @@ void DuplicateFinderPage::onDeleteSelected()
     const bool permanently = choice == QMessageBox::Discard;
     if (permanently
         && QMessageBox::warning(this, tr("Confirm Delete"),
-               tr("Permanently delete %1 file(s)?\nThis cannot be undone.").arg(count),
+               tr("Permanently delete %n file(s)?\nThis cannot be undone.", nullptr, count),
                QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
         return;
@@ -684,15 +685,14 @@ void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QS
     updateDeleteBtn();
 
     const QString done = m_deletingPermanently
-        ? tr("%1 file(s) deleted permanently (%2).").arg(removed.size()).arg(CleanItem::formatSize(freed))
-        : tr("%1 file(s) moved to the Trash (%2); you can put them back from there.")
-              .arg(removed.size())
+        ? tr("%n file(s) deleted permanently (%1).", nullptr, int(removed.size())).arg(CleanItem::formatSize(freed))
+        : tr("%n file(s) moved to the Trash (%1); you can put them back from there.", nullptr, int(removed.size()))
               .arg(CleanItem::formatSize(freed));
     if (failed.isEmpty())
         QMessageBox::information(this, tr("Duplicates Removed"), done, QMessageBox::Ok);
     else
         QMessageBox::warning(this, tr("Partial Failure"),
-            tr("%1 file(s) could not be deleted.").arg(failed.size()) + QStringLiteral("\n") + done
+            tr("%n file(s) could not be deleted.", nullptr, int(failed.size())) + QStringLiteral("\n") + done
                 + QStringLiteral("\n") + tr("The log lists each file and why."),
             QMessageBox::Ok);
 }

@@ -185,8 +185,8 @@ QWidget *LargeFilePage::setupResultPage()
     layout->setContentsMargins(24, 24, 24, 24);
     layout->setSpacing(12);
     layout->addWidget(plainLabel(tr("Scan Results"), "largeResultsTitle"));
-    m_summaryLabel
-        = plainLabel(tr("Found %1 large files, total %2").arg(0).arg(CleanItem::formatSize(0)), "largeResultsSummary");
+    m_summaryLabel = plainLabel(
+        tr("Found %n large files, total %1", nullptr, 0).arg(CleanItem::formatSize(0)), "largeResultsSummary");
     layout->addWidget(m_summaryLabel);
     m_freedLabel = plainLabel(QString(), "largeResultsFreed");
     m_freedLabel->hide();
@@ -335,9 +335,9 @@ QFrame *LargeFilePage::createDriveCard(const LargeFileVolume &volume)
 
     auto *usage = new QHBoxLayout;
     usage->setSpacing(2);
-    usage->addWidget(plainLabel(CleanItem::formatSize(volume.total - volume.free) + tr(" used"), "driveUsage"));
+    usage->addWidget(plainLabel(tr("%1 used").arg(CleanItem::formatSize(volume.total - volume.free)), "driveUsage"));
     usage->addStretch();
-    usage->addWidget(plainLabel(CleanItem::formatSize(volume.total) + tr(" total"), "driveUsage"));
+    usage->addWidget(plainLabel(tr("%1 total").arg(CleanItem::formatSize(volume.total)), "driveUsage"));
 
     auto *layout = new QVBoxLayout(card);
     layout->setContentsMargins(10, 12, 10, 12);
@@ -594,9 +594,9 @@ void LargeFilePage::showResults(const QList<LargeFileInfo> &files)
 
 QString LargeFilePage::unreadableNote() const
 {
-    return tr("%1 folders could not be read, among them %2. To include them, allow Sweepnook Full Disk Access "
-              "in System Settings > Privacy & Security.")
-        .arg(m_scanner->unreadableCount())
+    return tr("%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access "
+              "in System Settings > Privacy & Security.",
+        nullptr, int(m_scanner->unreadableCount()))
         .arg(m_scanner->unreadableFolders().value(0));
 }
 
@@ -620,8 +620,7 @@ void LargeFilePage::clearResults()
 
 void LargeFilePage::updateSummary()
 {
-    m_summaryLabel->setText(tr("Found %1 large files, total %2")
-                                .arg(m_model->totalCount())
+    m_summaryLabel->setText(tr("Found %n large files, total %1", nullptr, int(m_model->totalCount()))
                                 .arg(CleanItem::formatSize(m_model->totalSize())));
     QStringList freed;
     if (m_freedBytes > 0)
@@ -634,8 +633,8 @@ void LargeFilePage::updateSummary()
 
 void LargeFilePage::updateSelectedInfo()
 {
-    m_selectionLabel->setText(
-        tr("Selected: %1 files (%2)").arg(m_model->checkedCount()).arg(CleanItem::formatSize(m_model->checkedSize())));
+    m_selectionLabel->setText(tr("Selected: %n files (%1)", nullptr, int(m_model->checkedCount()))
+                                  .arg(CleanItem::formatSize(m_model->checkedSize())));
     m_deleteButton->setEnabled(m_model->checkedCount() > 0 && !m_scanner->isDeleting());
 }
 
@@ -664,7 +663,7 @@ void LargeFilePage::showFileContextMenu(const QPoint &position)
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("largeFileMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction *open = menu->addAction(QStringLiteral("📂 ") + tr("Open file location"));
+    QAction *open = menu->addAction(QStringLiteral("📂 ") + tr("Show in Finder"));
     open->setProperty("filePath", path);
     connect(open, &QAction::triggered, this, [this, path] { onOpenFileLocation(path); });
     menu->addSeparator();
@@ -719,8 +718,8 @@ void LargeFilePage::onDeleteSelected()
 {
     if (m_model->checkedCount() == 0)
         return;
-    const QString question = tr("Are you sure you want to delete the selected %1 files?\n\nTotal: %2")
-                                 .arg(m_model->checkedCount())
+    const QString question = tr("Are you sure you want to delete the selected %n files?\n\nTotal: %1", nullptr,
+                                 int(m_model->checkedCount()))
                                  .arg(CleanItem::formatSize(m_model->checkedSize()))
         + QStringLiteral("\n\n")
         + tr("Move to Trash keeps them until you empty the Trash. Delete Permanently cannot be undone!");
@@ -761,9 +760,9 @@ void LargeFilePage::onDeleteFinished(const LargeFileDeletion &deletion)
         }
         return;
     }
-    QString text = tr("Deleted %1 files successfully.").arg(deletion.removed.size());
+    QString text = tr("Deleted %n files successfully.", nullptr, int(deletion.removed.size()));
     if (!deletion.failed.isEmpty())
-        text += tr(" %1 files failed to delete.").arg(deletion.failed.size());
+        text += QLatin1Char(' ') + tr("%n files failed to delete.", nullptr, int(deletion.failed.size()));
     if (deletion.trashedBytes > 0)
         text += QStringLiteral("\n\n")
             + tr("%1 moved to the Trash: empty the Trash to free the space.")

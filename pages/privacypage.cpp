@@ -195,7 +195,7 @@ void PrivacyPage::onCleanFinished(int cleaned, qint64 totalFreed)
     if (m_state != State::Cleaning)
         return;
     setState(State::Cleaned);
-    QString summary = tr("Cleaned %1 item(s) · freed %2").arg(cleaned).arg(CleanItem::formatSize(totalFreed));
+    QString summary = tr("Cleaned %n item(s) · freed %1", nullptr, cleaned).arg(CleanItem::formatSize(totalFreed));
     if (!m_failed.isEmpty())
         summary += QLatin1Char('\n') + tr("Not cleaned: %1").arg(m_failed.join(QStringLiteral(", ")));
     const int skipped = m_cleanTotal - m_cleanDone;

@@ -200,8 +200,8 @@ void StartupPage::onRefreshFinished()
 void StartupPage::onSearchChanged(const QString &text)
 {
     m_model->setFilter(text);
-    m_countBadge->setText(
-        tr("%1 startup items · %2 apps").arg(m_model->shownItemCount()).arg(m_model->shownAppCount()));
+    m_countBadge->setText(tr("%n startup items", nullptr, m_model->shownItemCount()) + QStringLiteral(" · ")
+        + tr("%n apps", nullptr, m_model->shownAppCount()));
 }
 
 void StartupPage::reloadList()

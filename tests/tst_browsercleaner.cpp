@@ -80,13 +80,16 @@ private slots:
     void firefoxProfilesFromIni();
     void firefoxProfilesFallback();
     void chromeProfileCaches();
+    void chromiumProfilePrivacyFiles_data();
+    void chromiumProfilePrivacyFiles();
     void firefoxCookiesByFileName();
     void firefoxCacheInTwinFolder();
     void safariHistoryAndCache();
     void emptyCacheFolderYieldsNothing();
     void databaseGoesWithItsCompanions();
-    void runningBrowserBlocksClean_data();
-    void runningBrowserBlocksClean();
+    void runningBrowsersAreSkipped_data();
+    void runningBrowsersAreSkipped();
+    void uncheckedBrowserIsLeftAlone();
     void cleanRemovesOnlySelected();
     void overlappingRulesCountOnce();
     void cancelledCleanReportsPartialTotals();
@@ -273,8 +276,63 @@ void TestBrowserCleaner::chromeProfileCaches()
     QVERIFY(cache->items.at(0).isDirectory);
     QCOMPARE(cache->items.at(1).path, home.filePath(kChrome + QStringLiteral("Profile 1/Cache")));
     QCOMPARE(cache->items.at(1).size, 30);
-    QVERIFY(!cleaner.result().findCategory(QStringLiteral("google_chrome_cookies")));
-    QCOMPARE(cleaner.result().categories.size(), 1);
+    const CleanCategory *cookies = cleaner.result().findCategory(QStringLiteral("google_chrome_cookies"));
+    QVERIFY(cookies);
+    QCOMPARE(cookies->items.size(), 2);
+    QCOMPARE(cleaner.result().categories.size(), 2);
+}
+
+// Rules with an empty sub-path name the profile folder itself: its top-level files named by the
+// rule are offered with the rule's own box and risk, once each, and nothing else of the profile.
+void TestBrowserCleaner::chromiumProfilePrivacyFiles_data()
+{
+    QTest::addColumn<QString>("categoryId");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("riskLevel");
+    QTest::newRow("cookies") << QStringLiteral("google_chrome_cookies") << QStringList { QStringLiteral("Cookies") }
+                             << 2;
+    QTest::newRow("history") << QStringLiteral("google_chrome_history")
+                             << QStringList { QStringLiteral("History"), QStringLiteral("Visited Links") } << 1;
+    QTest::newRow("form data") << QStringLiteral("google_chrome_form_data")
+                               << QStringList { QStringLiteral("Web Data") } << 2;
+    QTest::newRow("session") << QStringLiteral("google_chrome_session")
+                             << QStringList { QStringLiteral("Current Session") } << 2;
+    QTest::newRow("download history, History already listed")
+        << QStringLiteral("google_chrome_downloads") << QStringList { QStringLiteral("DownloadMetadata") } << 1;
+}
+
+void TestBrowserCleaner::chromiumProfilePrivacyFiles()
+{
+    QFETCH(QString, categoryId);
+    QFETCH(QStringList, names);
+    QFETCH(int, riskLevel);
+    TestHome home;
+    const QString profile = kChrome + QStringLiteral("Default/");
+    for (const char *name : { "Cookies", "Cookies-journal", "History", "Visited Links", "Web Data", "Current Session",
+             "DownloadMetadata", "Preferences", "Bookmarks", "Login Data" })
+        home.makeFile(profile + QLatin1String(name), 10);
+    home.makeFile(profile + QStringLiteral("Extensions/abc/History"), 10);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+
+    const CleanCategory *category = cleaner.result().findCategory(categoryId);
+    QVERIFY(category);
+    QCOMPARE(itemNames(category), names);
+    QVERIFY(!category->checked);
+    QCOMPARE(category->riskLevel, riskLevel);
+    for (const CleanItem &item : category->items)
+        QCOMPARE(QFileInfo(item.path).path(), home.filePath(profile.chopped(1)));
+
+    QStringList listed;
+    for (const CleanCategory &each : cleaner.result().categories) {
+        for (const CleanItem &item : each.items)
+            listed.append(item.name);
+    }
+    listed.sort();
+    QCOMPARE(listed,
+        QStringList({ QStringLiteral("Cookies"), QStringLiteral("Current Session"), QStringLiteral("DownloadMetadata"),
+            QStringLiteral("History"), QStringLiteral("Visited Links"), QStringLiteral("Web Data") }));
 }
 
 void TestBrowserCleaner::firefoxCookiesByFileName()
@@ -297,11 +355,11 @@ void TestBrowserCleaner::firefoxCookiesByFileName()
     QVERIFY(!cookies->checked);
     QCOMPARE(cookies->riskLevel, 2);
     QCOMPARE(cookies->description, QStringLiteral("Website Cookies (requires re-login to all sites)"));
-    // Both GPU rules of Firefox reach the one shader cache; the totals count it once.
+    // Both GPU rules of Firefox reach the one shader cache; the first lists it, the totals count it once.
     const CleanCategory *gpu = cleaner.result().findCategory(QStringLiteral("mozilla_firefox_gpu_cache"));
-    const CleanCategory *shader = cleaner.result().findCategory(QStringLiteral("mozilla_firefox_shader_cache"));
-    QVERIFY(gpu && shader);
-    QCOMPARE(gpu->items.at(0).path, shader->items.at(0).path);
+    QVERIFY(gpu);
+    QCOMPARE(gpu->items.at(0).path, home.filePath(profile + QStringLiteral("shader-cache")));
+    QVERIFY(!cleaner.result().findCategory(QStringLiteral("mozilla_firefox_shader_cache")));
     QCOMPARE(cleaner.result().totalSize(), 64 + 8 + 12);
 }
 
@@ -384,22 +442,26 @@ void TestBrowserCleaner::databaseGoesWithItsCompanions()
     QVERIFY(QFile::exists(orphan));
 }
 
-void TestBrowserCleaner::runningBrowserBlocksClean_data()
+void TestBrowserCleaner::runningBrowsersAreSkipped_data()
 {
     QTest::addColumn<QStringList>("running");
     QTest::addColumn<int>("pgrepExit");
     QTest::addColumn<QString>("names");
-    QTest::newRow("safari") << QStringList { QStringLiteral("Safari") } << 0 << QStringLiteral("Safari");
+    QTest::addColumn<bool>("chromeCleaned");
+    QTest::newRow("safari") << QStringList { QStringLiteral("Safari") } << 0 << QStringLiteral("Safari") << true;
     QTest::newRow("two browsers") << QStringList { QStringLiteral("Safari"), QStringLiteral("Google Chrome") } << 0
-                                  << QStringLiteral("Google Chrome\nSafari");
-    QTest::newRow("check without answer") << QStringList { QStringLiteral("Safari") } << 3 << QStringLiteral("Safari");
+                                  << QStringLiteral("Google Chrome\nSafari") << false;
+    QTest::newRow("check without answer")
+        << QStringList { QStringLiteral("Safari") } << 3 << QStringLiteral("Safari") << true;
 }
 
-void TestBrowserCleaner::runningBrowserBlocksClean()
+// A running browser is left alone and named; the browsers that are not running are cleaned.
+void TestBrowserCleaner::runningBrowsersAreSkipped()
 {
     QFETCH(QStringList, running);
     QFETCH(int, pgrepExit);
     QFETCH(QString, names);
+    QFETCH(bool, chromeCleaned);
     TestHome home;
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), fakePgrep(running, pgrepExit));
@@ -412,15 +474,35 @@ void TestBrowserCleaner::runningBrowserBlocksClean()
     QCOMPARE(cleaner.result().categories.size(), 2);
 
     QSignalSpy errors(&cleaner, &CleanEngine::errorOccurred);
-    QCOMPARE(clean(cleaner), qMakePair(qint64(0), 0));
+    QCOMPARE(clean(cleaner), chromeCleaned ? qMakePair(qint64(10), 1) : qMakePair(qint64(0), 0));
     QCOMPARE(errors.size(), 1);
     QCOMPARE(errors.at(0).at(0).toString(),
-        QStringLiteral("Please close the following browsers before cleaning:\n") + names);
+        QStringLiteral("These browsers are running and were skipped; close them to clean them:\n") + names);
     QCOMPARE(cleaner.state(), CleanEngine::Finished);
-    QVERIFY(QFile::exists(chromeCache));
+    QCOMPARE(QFileInfo::exists(home.filePath(kChrome + QStringLiteral("Default/Cache"))), !chromeCleaned);
     QVERIFY(QFile::exists(safariCache));
     QVERIFY(tools.callLog().contains(QStringLiteral("-x Google Chrome\n")));
     QVERIFY(!tools.callLog().contains(QStringLiteral("-x firefox")));
+}
+
+// Unticking a browser after the scan keeps a clean away from its items at once.
+void TestBrowserCleaner::uncheckedBrowserIsLeftAlone()
+{
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), fakePgrep({}, 0));
+    home.makeFile(kChrome + QStringLiteral("Default/Cache/data"), 10);
+    const QString safariCache = home.makeFile(kSafariCache + QStringLiteral("Cache.db"), 10);
+    home.makeDir(kSafari);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    QCOMPARE(cleaner.result().categories.size(), 2);
+
+    cleaner.setBrowserEnabled(Constants::Safari, false);
+    QCOMPARE(clean(cleaner), qMakePair(qint64(10), 1));
+    QVERIFY(QFile::exists(safariCache));
+    QVERIFY(!QFileInfo::exists(home.filePath(kChrome + QStringLiteral("Default/Cache"))));
 }
 
 void TestBrowserCleaner::cleanRemovesOnlySelected()
@@ -458,7 +540,7 @@ void TestBrowserCleaner::overlappingRulesCountOnce()
     scan(cleaner);
     // The network cache lies inside the cache folder, which is listed as a whole already.
     QVERIFY(!cleaner.result().findCategory(QStringLiteral("google_chrome_network_cache")));
-    QVERIFY(cleaner.result().findCategory(QStringLiteral("mozilla_firefox_shader_cache")));
+    QVERIFY(!cleaner.result().findCategory(QStringLiteral("mozilla_firefox_shader_cache")));
     QCOMPARE(cleaner.result().totalSize(), 30 + 30);
 
     QTest::ignoreMessage(

@@ -35,6 +35,7 @@ private slots:
     void eachPathCountsOnce();
     void missingResults();
     void junkListedByTwoRulesCountsOnce();
+    void browserCategoriesTheCleanSkipsDoNotCount();
 };
 
 void TestCombinedSelection::eachPathCountsOnce_data()
@@ -108,6 +109,22 @@ void TestCombinedSelection::junkListedByTwoRulesCountsOnce()
     const CombinedSelection selection = CombinedSelection::of(&junk, nullptr);
     QCOMPARE(selection.junk.size, qint64(70));
     QCOMPARE(selection.junk.count, 1);
+}
+
+void TestCombinedSelection::browserCategoriesTheCleanSkipsDoNotCount()
+{
+    const ScanResult junk = resultOf({ u"/h/Caches/Firefox/entries/A:400"_s });
+    ScanResult browser = resultOf({ u"/h/Chrome/Cache:100"_s });
+    browser.categories.first().id = u"chrome_cache"_s;
+    browser.categories.append(resultOf({ u"/h/Caches/Firefox/entries:650"_s }).categories.first());
+    browser.categories.last().id = u"firefox_cache"_s;
+    const CombinedSelection selection = CombinedSelection::of(
+        &junk, &browser, [](const CleanCategory &category) { return !category.id.startsWith(u"firefox_"_s); });
+    QCOMPARE(selection.browser.size, qint64(100));
+    QCOMPARE(selection.browser.count, 1);
+    // The junk does not take over what the unticked browser keeps.
+    QCOMPARE(selection.junk.count, 0);
+    QCOMPARE(selection.junkLeftToBrowser, QSet<QString> { u"/h/Caches/Firefox/entries/A"_s });
 }
 
 QTEST_GUILESS_MAIN(TestCombinedSelection)

@@ -5,6 +5,7 @@
 #include "browserfixture.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
+#include "core/constants.h"
 #include "faketools.h"
 #include "junkfixture.h"
 #include "messageboxanswerer.h"
@@ -123,6 +124,7 @@ private slots:
     void cleanAllWithNothingSelectedSaysSo();
     void totalsFollowTheJunkPagesOwnCleanAndScan();
     void pathBothScansFindIsCountedAndCleanedOnce();
+    void browserUntickedAfterTheScanIsNeitherCountedNorCleaned();
 
 private:
     QStackedWidget *pageStack() const;
@@ -470,6 +472,37 @@ void TestDashboardWindow::pathBothScansFindIsCountedAndCleanedOnce()
         summaryShown = summaryShown || label->text().contains(reported);
     QVERIFY2(summaryShown, qPrintable(reported));
     QCOMPARE(shownText(dashboard(), "statusLabel"), QStringLiteral("Cleaned ") + CleanItem::formatSize(bytesGone));
+}
+
+void TestDashboardWindow::browserUntickedAfterTheScanIsNeitherCountedNorCleaned()
+{
+    m_home->makeFile(FirefoxCacheEntries + QStringLiteral("/0A0F"), 400000);
+    runFullScan();
+    const qint64 withFirefox = dashboard()->browserBytes();
+    auto *browser = Application::instance()->browserCleaner();
+    browser->setBrowserEnabled(Constants::Firefox, false);
+    m_window->switchToPage(MainWindow::BrowserIndex);
+    m_window->switchToPage(MainWindow::DashboardIndex);
+    QVERIFY(dashboard()->browserBytes() < withFirefox);
+    const qint64 shown = dashboard()->junkBytes() + dashboard()->browserBytes();
+    const QHash<QString, qint64> before = regularFiles(m_home->path());
+
+    setConfirmClean(false);
+    dashboardButton("cleanAllBtn")->click();
+    auto *dialog = m_window->findChild<ProgressDialog *>();
+    QVERIFY(dialog);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isFinished(), 20000);
+    const QHash<QString, qint64> after = regularFiles(m_home->path());
+    qint64 bytesGone = 0;
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        QVERIFY2(after.contains(it.key()) || !it.key().contains(QStringLiteral("Firefox")), qPrintable(it.key()));
+        if (!after.contains(it.key()))
+            bytesGone += it.value();
+    }
+    const CleanAll::Summary summary = m_window->findChild<CleanAll *>()->summary();
+    QCOMPARE(summary.itemsFailed, 0);
+    QCOMPARE(summary.bytesFreed(), bytesGone);
+    QCOMPARE(shown, bytesGone);
 }
 
 QTEST_MAIN(TestDashboardWindow)

@@ -490,8 +490,10 @@ QMap<QString, HostileCase> hostileCases()
         home.makeFile(kCaches + QStringLiteral("com.apple.Safari/Cache/data_0"), 10);
     };
     c.afterScan = [](const TestHome &home, const SentinelTree &sentinel, CleanEngine &engine) {
-        // Only the browser caches are chosen: their rule names the swapped folder itself.
-        engine.result().findCategory(QStringLiteral("app_caches"))->checked = false;
+        // Only the browser caches list these files (their rule names the swapped folder itself);
+        // the application caches are unticked should they list anything.
+        if (CleanCategory *caches = engine.result().findCategory(QStringLiteral("app_caches")))
+            caches->checked = false;
         swapForLink(home.filePath(kCaches + QStringLiteral("com.apple.Safari")), sentinel.path());
     };
     c.mustRemain = QStringList { kCaches + QStringLiteral("com.apple.Safari.moved/Cache/data_0") };

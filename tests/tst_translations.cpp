@@ -3,11 +3,86 @@
 
 #include <QtTest>
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
-// The English catalogue renders the Chinese source texts of the interface in English.
+namespace {
+
+// One message of a .ts catalogue as lupdate writes it.
+struct CatalogueMessage
+{
+    QString context;
+    QString source;
+    // False when the translation is marked unfinished, vanished or obsolete.
+    bool finished = false;
+    // The translation, or one text per plural form for a count.
+    QStringList forms;
+};
+
+// Every message of the catalogue at path; an XML error goes to error.
+QList<CatalogueMessage> readCatalogue(const QString &path, QString *error)
+{
+    QList<CatalogueMessage> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return messages;
+    }
+    QXmlStreamReader reader(&file);
+    QString context;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (reader.name() == QLatin1String("name")) {
+            context = reader.readElementText();
+        } else if (reader.name() == QLatin1String("message")) {
+            CatalogueMessage message;
+            message.context = context;
+            const bool numerus = reader.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+            while (reader.readNextStartElement()) {
+                if (reader.name() == QLatin1String("source")) {
+                    message.source = reader.readElementText();
+                } else if (reader.name() == QLatin1String("translation")) {
+                    message.finished = reader.attributes().value(QLatin1String("type")).isEmpty();
+                    if (!numerus)
+                        message.forms.append(reader.readElementText());
+                    while (numerus && reader.readNextStartElement())
+                        message.forms.append(reader.readElementText());
+                } else {
+                    reader.skipCurrentElement();
+                }
+            }
+            messages.append(message);
+        }
+    }
+    if (reader.hasError())
+        *error = reader.errorString();
+    return messages;
+}
+
+// The placeholders a text fills in: %1 to %99, %n and their localised %L forms.
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%L?(?:[1-9][0-9]?|n)"));
+    QStringList found;
+    for (auto it = placeholder.globalMatch(text); it.hasNext();)
+        found.append(it.next().captured());
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+QString catalogueDir()
+{
+    return QStringLiteral(SWEEPNOOK_TRANSLATIONS_DIR);
+}
+
+} // namespace
+
+// The catalogues render every interface text in every offered language; English also renders the
+// Chinese source texts.
 class TestTranslations : public QObject
 {
     Q_OBJECT
@@ -17,6 +92,8 @@ private slots:
     void everyChineseSourceTextHasAnEnglishTranslation();
     void englishCountsHavePluralForms_data();
     void englishCountsHavePluralForms();
+    void everyCatalogueIsComplete_data();
+    void everyCatalogueIsComplete();
     void englishStandsBehindEveryLanguage_data();
     void englishStandsBehindEveryLanguage();
 };
@@ -26,36 +103,22 @@ void TestTranslations::englishCatalogueIsCompiledIn()
     QTranslator translator;
     QVERIFY(translator.load(Application::translationPath(QStringLiteral("en"))));
     QCOMPARE(translator.translate("MainWindow", "显示主窗口"), QStringLiteral("Show Main Window"));
-    QCOMPARE(translator.translate("MainWindow", "退出"), QStringLiteral("Exit"));
+    QCOMPARE(translator.translate("MainWindow", "退出"), QStringLiteral("Quit"));
     QCOMPARE(translator.translate("LinkManager", "配置错误"), QStringLiteral("Configuration Error"));
 }
 
 void TestTranslations::everyChineseSourceTextHasAnEnglishTranslation()
 {
-    QFile catalogue(QStringLiteral(SWEEPNOOK_TRANSLATIONS_DIR "/Sweepnook_en.ts"));
-    QVERIFY(catalogue.open(QIODevice::ReadOnly));
+    QString error;
+    const QList<CatalogueMessage> messages = readCatalogue(catalogueDir() + QStringLiteral("/Sweepnook_en.ts"), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
     const QRegularExpression han(QStringLiteral("\\p{Han}"));
-    QXmlStreamReader reader(&catalogue);
-    QString context;
-    QString source;
     QStringList untranslated;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (!reader.isStartElement())
-            continue;
-        if (reader.name() == QLatin1String("name"))
-            context = reader.readElementText();
-        else if (reader.name() == QLatin1String("source"))
-            source = reader.readElementText();
-        else if (reader.name() == QLatin1String("translation")) {
-            const bool finished = reader.attributes().value(QLatin1String("type")).isEmpty();
-            // A count's translation holds one element per plural form.
-            const QString translation = reader.readElementText(QXmlStreamReader::IncludeChildElements);
-            if (source.contains(han) && (!finished || translation.isEmpty() || translation.contains(han)))
-                untranslated.append(context + QLatin1String(": ") + source);
-        }
+    for (const CatalogueMessage &message : messages) {
+        const QString translation = message.forms.join(QString());
+        if (message.source.contains(han) && (!message.finished || translation.isEmpty() || translation.contains(han)))
+            untranslated.append(message.context + QLatin1String(": ") + message.source);
     }
-    QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
 }
 
@@ -65,12 +128,26 @@ void TestTranslations::englishCountsHavePluralForms_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("one item") << "BasePage" << "%n items" << 1 << "1 item";
-    QTest::newRow("two items") << "BasePage" << "%n items" << 2 << "2 items";
-    QTest::newRow("no items") << "BasePage" << "%n items" << 0 << "0 items";
-    QTest::newRow("one file") << "ItemDetailDialog" << "%1  |  %n files" << 1 << "%1  |  1 file";
-    QTest::newRow("one selected, privacy") << "PrivacyPage" << "Selected: %n item(s)" << 1 << "Selected: 1 item";
-    QTest::newRow("three selected, privacy") << "PrivacyPage" << "Selected: %n item(s)" << 3 << "Selected: 3 items";
+    QTest::newRow("one item") << "BasePage"
+                              << "%n items" << 1 << "1 item";
+    QTest::newRow("two items") << "BasePage"
+                               << "%n items" << 2 << "2 items";
+    QTest::newRow("no items") << "BasePage"
+                              << "%n items" << 0 << "0 items";
+    QTest::newRow("one file") << "ItemDetailDialog"
+                              << "%1  |  %n files" << 1 << "%1  |  1 file";
+    QTest::newRow("one selected, privacy") << "PrivacyPage"
+                                           << "Selected: %n item(s)" << 1 << "Selected: 1 item";
+    QTest::newRow("three selected, privacy") << "PrivacyPage"
+                                             << "Selected: %n item(s)" << 3 << "Selected: 3 items";
+    QTest::newRow("one app selected") << "AppUninstallerPage"
+                                      << "%n app(s) selected" << 1 << "1 app selected";
+    QTest::newRow("one large file") << "LargeFilePage"
+                                    << "Found %n large files, total %1" << 1 << "Found 1 large file, total %1";
+    QTest::newRow("one startup item") << "StartupPage"
+                                      << "%n startup items" << 1 << "1 startup item";
+    QTest::newRow("two duplicate files") << "DuplicateFinderPage"
+                                         << "%n file(s) could not be deleted." << 2 << "2 files could not be deleted.";
 }
 
 void TestTranslations::englishCountsHavePluralForms()
@@ -87,6 +164,56 @@ void TestTranslations::englishCountsHavePluralForms()
     QCOMPARE(translated, shown);
 }
 
+void TestTranslations::everyCatalogueIsComplete_data()
+{
+    QTest::addColumn<QString>("code");
+    const QStringList files = QDir(catalogueDir()).entryList({ QStringLiteral("Sweepnook_*.ts") }, QDir::Files);
+    QVERIFY(files.contains(QStringLiteral("Sweepnook_en.ts")));
+    for (const QString &file : files) {
+        const QString code = file.mid(10).chopped(3);
+        QTest::newRow(qPrintable(code)) << code;
+    }
+}
+
+// Every message is translated, not marked unfinished, and every plural form fills in the same
+// placeholders as the source: a dropped %1 would show the raw argument. The catalogue holds the
+// same messages as the English one and is compiled into the program.
+void TestTranslations::everyCatalogueIsComplete()
+{
+    QFETCH(QString, code);
+    QString error;
+    const QList<CatalogueMessage> messages
+        = readCatalogue(catalogueDir() + QStringLiteral("/Sweepnook_%1.ts").arg(code), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const QList<CatalogueMessage> english = readCatalogue(catalogueDir() + QStringLiteral("/Sweepnook_en.ts"), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+
+    QStringList problems;
+    QSet<QString> keys;
+    for (const CatalogueMessage &message : messages) {
+        const QString key = message.context + QLatin1String(": ") + message.source;
+        keys.insert(key);
+        if (!message.finished)
+            problems.append(key + QLatin1String(" -- unfinished"));
+        if (message.forms.isEmpty())
+            problems.append(key + QLatin1String(" -- no translation"));
+        const QStringList wanted = placeholders(message.source);
+        for (const QString &form : message.forms) {
+            if (form.trimmed().isEmpty())
+                problems.append(key + QLatin1String(" -- empty"));
+            else if (placeholders(form) != wanted)
+                problems.append(key + QLatin1String(" -- placeholders of \"") + form + QLatin1Char('"'));
+        }
+    }
+    for (const CatalogueMessage &message : english) {
+        const QString key = message.context + QLatin1String(": ") + message.source;
+        if (!keys.contains(key))
+            problems.append(key + QLatin1String(" -- missing"));
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    QVERIFY2(QFile::exists(Application::translationPath(code)), "the catalogue is not compiled into the program");
+}
+
 void TestTranslations::englishStandsBehindEveryLanguage_data()
 {
     QTest::addColumn<QString>("language");
@@ -94,18 +221,30 @@ void TestTranslations::englishStandsBehindEveryLanguage_data()
         QTest::newRow(qPrintable(language.code)) << language.code;
 }
 
-// Whatever language is in use, a text its catalogue lacks shows in English, never in the Chinese
-// source.
+// Whatever language is in use, its own catalogue answers first and a text it lacks shows in
+// English, never in the Chinese source.
 void TestTranslations::englishStandsBehindEveryLanguage()
 {
     QFETCH(QString, language);
     Application *application = Application::instance();
     application->setLanguage(language);
-    const bool ownCatalogue = QFile::exists(Application::translationPath(language));
+    QTranslator own;
+    const bool ownCatalogue = own.load(Application::translationPath(language));
     QCOMPARE(application->installTranslations(), ownCatalogue);
-    QCOMPARE(QCoreApplication::translate("MainWindow", "显示主窗口"), QStringLiteral("Show Main Window"));
-    QCOMPARE(QCoreApplication::translate("ProgressDialog", "正在分析系统..."),
-             QStringLiteral("Analyzing system..."));
+    const struct
+    {
+        const char *context;
+        const char *source;
+        QString english;
+    } texts[] = {
+        { "MainWindow", "显示主窗口", QStringLiteral("Show Main Window") },
+        { "ProgressDialog", "正在分析系统...", QStringLiteral("Analyzing system...") },
+    };
+    for (const auto &text : texts) {
+        const QString ownText = ownCatalogue ? own.translate(text.context, text.source) : QString();
+        QCOMPARE(QCoreApplication::translate(text.context, text.source), ownText.isEmpty() ? text.english : ownText);
+        QVERIFY(QCoreApplication::translate(text.context, text.source) != QString::fromUtf8(text.source));
+    }
 }
 
 QTEST_MAIN(TestTranslations)

@@ -5,236 +5,258 @@
     <name>AboutDialog</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Made by Quelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>Made by Quelmo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Your Personal System Butler</source>
-        <translation type="unfinished"></translation>
+        <translation>Your Personal System Butler</translation>
     </message>
     <message>
         <source>🧹 Junk Cleaner - Free up valuable disk space</source>
-        <translation type="unfinished"></translation>
+        <translation>🧹 Junk Cleaner - Free up valuable disk space</translation>
     </message>
     <message>
         <source>🌐 Browser Cleaner - Protect your privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>🌐 Browser Cleaner - Protect your privacy</translation>
     </message>
     <message>
         <source>🔧 Registry Cleaner - Boost system performance</source>
-        <translation type="unfinished"></translation>
+        <translation>🔧 Registry Cleaner - Boost system performance</translation>
     </message>
     <message>
         <source>⚡ Startup Manager - Speed up boot time</source>
-        <translation type="unfinished"></translation>
+        <translation>⚡ Startup Manager - Speed up boot time</translation>
     </message>
 </context>
 <context>
     <name>AppCardDelegate</name>
     <message>
         <source>Part of macOS</source>
-        <translation type="unfinished"></translation>
+        <translation>Part of macOS</translation>
     </message>
     <message>
         <source>+%1 leftovers</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 leftovers</translation>
     </message>
     <message>
         <source>bundle identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>bundle identifier</translation>
     </message>
     <message>
         <source>name only</source>
-        <translation type="unfinished"></translation>
+        <translation>name only</translation>
     </message>
 </context>
 <context>
     <name>AppUninstaller</name>
     <message>
         <source>the Finder could not be asked (osascript did not start)</source>
-        <translation type="unfinished"></translation>
+        <translation>the Finder could not be asked (osascript did not start)</translation>
     </message>
     <message>
         <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation type="unfinished"></translation>
+        <translation>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</translation>
     </message>
     <message>
         <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</translation>
     </message>
     <message>
         <source>the Finder refused (exit code %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>the Finder refused (exit code %1)</translation>
     </message>
     <message>
         <source>the Finder refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>the Finder refused: %1</translation>
     </message>
     <message>
         <source>it is on another volume than your Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>it is on another volume than your Trash</translation>
     </message>
     <message>
         <source>It is part of macOS and cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>It is part of macOS and cannot be removed.</translation>
     </message>
     <message>
         <source>It is not in an Applications folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>It is not in an Applications folder.</translation>
     </message>
     <message>
         <source>Close the app first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Close the app first.</translation>
     </message>
     <message>
         <source>Could not tell whether it is running. Close the app first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not tell whether it is running. Close the app first.</translation>
     </message>
     <message>
         <source>It could not be moved to the Trash: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>It could not be moved to the Trash: %1.</translation>
     </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
     <message>
         <source>App Uninstaller</source>
-        <translation type="unfinished"></translation>
+        <translation>App Uninstaller</translation>
     </message>
     <message>
         <source>Completely remove apps and their leftover files</source>
-        <translation type="unfinished"></translation>
+        <translation>Completely remove apps and their leftover files</translation>
     </message>
     <message>
         <source>Search apps...</source>
-        <translation type="unfinished"></translation>
+        <translation>Search apps...</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Refresh</translation>
     </message>
     <message>
         <source>No apps selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No apps selected</translation>
     </message>
     <message>
         <source>Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Uninstall</translation>
     </message>
     <message>
         <source>Scanning installed apps...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning installed apps...</translation>
     </message>
     <message>
         <source>No applications were found in the Applications folders.</source>
-        <translation type="unfinished"></translation>
+        <translation>No applications were found in the Applications folders.</translation>
     </message>
     <message>
         <source>No apps match &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No apps match &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Uninstalling %1...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 apps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 / %2 apps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 app(s) selected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Uninstall %1 app(s) and their leftover files?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>Uninstalling %1...</translation>
     </message>
     <message>
         <source>Apps will be moved to Trash.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Apps and %1 selected leftover items (%2) will be moved to Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apps will be moved to Trash.</translation>
     </message>
     <message>
         <source>Confirm Uninstall</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm Uninstall</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Could not uninstall %1.
 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 was moved to Trash, but %2 of its leftover items could not be moved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not uninstall %1.
+%2</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 / %n apps</source>
+        <translation>
+            <numerusform>%1 / %n app</numerusform>
+            <numerusform>%1 / %n apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n app(s) selected</source>
+        <translation>
+            <numerusform>%n app selected</numerusform>
+            <numerusform>%n apps selected</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Uninstall %n app(s) and their leftover files?</source>
+        <translation>
+            <numerusform>Uninstall %n app and its leftover files?</numerusform>
+            <numerusform>Uninstall %n apps and their leftover files?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <translation>
+            <numerusform>Apps and %n selected leftover item (%1) will be moved to the Trash.</numerusform>
+            <numerusform>Apps and %n selected leftover items (%1) will be moved to the Trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <translation>
+            <numerusform>%1 was moved to the Trash, but %n of its leftover items could not be moved.</numerusform>
+            <numerusform>%1 was moved to the Trash, but %n of its leftover items could not be moved.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>BasePage</name>
     <message>
         <source>Cleanable</source>
-        <translation type="unfinished"></translation>
+        <translation>Cleanable</translation>
     </message>
     <message>
         <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
-        <translation type="unfinished"></translation>
+        <translation>Click &quot;Start Scanning&quot; to find cleanable items</translation>
     </message>
     <message>
         <source>Selected: --</source>
-        <translation type="unfinished"></translation>
+        <translation>Selected: --</translation>
     </message>
     <message>
         <source>Start Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Scanning</translation>
     </message>
     <message>
         <source>Clean Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Clean Now</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Notice</translation>
     </message>
     <message>
         <source>No items selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No items selected</translation>
     </message>
     <message>
         <source>Confirm Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm Clean</translation>
     </message>
     <message numerus="yes">
         <source>Are you sure you want to clean %n selected items?
@@ -279,32 +301,33 @@ This action cannot be undone!</numerusform>
     <name>BrowserCleaner</name>
     <message>
         <source>Google Chrome</source>
-        <translation type="unfinished"></translation>
+        <translation>Google Chrome</translation>
     </message>
     <message>
         <source>Microsoft Edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft Edge</translation>
     </message>
     <message>
         <source>Mozilla Firefox</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozilla Firefox</translation>
     </message>
     <message>
         <source>Opera</source>
-        <translation type="unfinished"></translation>
+        <translation>Opera</translation>
     </message>
     <message>
         <source>Brave</source>
-        <translation type="unfinished"></translation>
+        <translation>Brave</translation>
     </message>
     <message>
         <source>Safari</source>
-        <translation type="unfinished"></translation>
+        <translation>Safari</translation>
     </message>
     <message>
-        <source>Please close the following browsers before cleaning:
+        <source>These browsers are running and were skipped; close them to clean them:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>These browsers are running and were skipped; close them to clean them:
+%1</translation>
     </message>
 </context>
 <context>
@@ -318,42 +341,45 @@ This action cannot be undone!</numerusform>
     </message>
     <message>
         <source>View Details</source>
-        <translation type="unfinished"></translation>
+        <translation>View Details</translation>
     </message>
     <message>
         <source>%1  (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (%2)</translation>
     </message>
 </context>
 <context>
     <name>BrowserPage</name>
     <message>
         <source>Browser Cleaner</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser Cleaner</translation>
     </message>
     <message>
         <source>Clean caches, cookies and history of your browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>Clean caches, cookies and history of your browsers</translation>
     </message>
     <message>
         <source>Cleanable Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Cleanable Space</translation>
     </message>
     <message>
         <source>Browsers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Browsers:</translation>
     </message>
     <message>
         <source>No supported browser was found for this user.</source>
-        <translation type="unfinished"></translation>
+        <translation>No supported browser was found for this user.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>Cleaned %n item, freed %1</numerusform>
+            <numerusform>Cleaned %n items, freed %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>CategoryWidget</name>
-    <message>
-        <source>Load more (%1 remaining)</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>%n items</source>
         <translation>
@@ -361,348 +387,382 @@ This action cannot be undone!</numerusform>
             <numerusform>%n items</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Load more (%n remaining)</source>
+        <translation>
+            <numerusform>Load more (%n remaining)</numerusform>
+            <numerusform>Load more (%n remaining)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CircleProgressWidget</name>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>Can be cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Can be cleaned</translation>
     </message>
 </context>
 <context>
     <name>CleanItem</name>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Low</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>High</translation>
     </message>
 </context>
 <context>
     <name>DashboardPage</name>
     <message>
         <source>Ready to Clean Your Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Ready to Clean Your Mac</translation>
     </message>
     <message>
         <source>Click the button below to scan for junk files and free up space</source>
-        <translation type="unfinished"></translation>
+        <translation>Click the button below to scan for junk files and free up space</translation>
     </message>
     <message>
         <source>🔍  Start Full Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>🔍  Start Full Scan</translation>
     </message>
     <message>
         <source>Preparing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing...</translation>
     </message>
     <message>
         <source>Sweepnook %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepnook %1</translation>
     </message>
     <message>
         <source>Keep Your Mac Running at Peak Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep Your Mac Running at Peak Performance</translation>
     </message>
     <message>
         <source>Junk Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Junk Files</translation>
     </message>
     <message>
         <source>Browser Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser Data</translation>
     </message>
     <message>
         <source>Registry Issues</source>
-        <translation type="unfinished"></translation>
+        <translation>Registry Issues</translation>
     </message>
     <message>
         <source>Ready to scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ready to scan</translation>
     </message>
     <message>
         <source>🔍 Start Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>🔍 Start Scan</translation>
     </message>
     <message>
         <source>🗑️ Clean All</source>
-        <translation type="unfinished"></translation>
+        <translation>🗑️ Clean All</translation>
     </message>
     <message>
         <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</translation>
     </message>
     <message>
         <source>Scanning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning...</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished"></translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>Can be cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Can be cleaned</translation>
     </message>
 </context>
 <context>
     <name>DetailItemWidget</name>
     <message>
-        <source>Open file location</source>
-        <translation type="unfinished"></translation>
+        <source>Show in Finder</source>
+        <translation>Show in Finder</translation>
     </message>
 </context>
 <context>
     <name>DuplicateFinderPage</name>
     <message>
         <source>Duplicate File Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicate File Finder</translation>
     </message>
     <message>
         <source>Find and remove identical files to free up disk space</source>
-        <translation type="unfinished"></translation>
+        <translation>Find and remove identical files to free up disk space</translation>
     </message>
     <message>
         <source>SELECT LOCATION</source>
-        <translation type="unfinished"></translation>
+        <translation>SELECT LOCATION</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Pictures</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Music</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Movies</translation>
     </message>
     <message>
         <source>User Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>User Volume</translation>
     </message>
     <message>
         <source>Entire Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Entire Disk</translation>
     </message>
     <message>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose…</translation>
     </message>
     <message>
         <source>Min file size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Min file size:</translation>
     </message>
     <message>
         <source>Start Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Scan</translation>
     </message>
     <message>
         <source>Collecting files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Collecting files...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>← New Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>← New Scan</translation>
     </message>
     <message>
         <source>Keep Newest  ▾</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep Newest  ▾</translation>
     </message>
     <message>
         <source>Keep Newest  (delete older duplicates)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep Newest  (delete older duplicates)</translation>
     </message>
     <message>
         <source>Keep Oldest   (delete newer duplicates)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep Oldest   (delete newer duplicates)</translation>
     </message>
     <message>
         <source>Keep Oldest  ▾</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep Oldest  ▾</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete Selected</translation>
     </message>
     <message>
         <source>Choose Folder to Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose Folder to Scan</translation>
     </message>
     <message>
         <source>Choose Another Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose Another Folder…</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove %1</translation>
     </message>
     <message>
         <source>Path: (none selected)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Path: </source>
-        <translation type="unfinished"></translation>
+        <translation>Path: (none selected)</translation>
     </message>
     <message>
         <source>No Location Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No Location Selected</translation>
     </message>
     <message>
         <source>Please select at least one location to scan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please select at least one location to scan.</translation>
     </message>
     <message>
         <source>Full Disk Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Full Disk Scan</translation>
     </message>
     <message>
         <source>Scanning the entire disk may take several minutes.
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning the entire disk may take several minutes.
+Continue?</translation>
     </message>
     <message>
         <source>Scanning files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning files...</translation>
     </message>
     <message>
         <source>Reading %1  ·  %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading %1  ·  %2 of %3</translation>
     </message>
     <message>
         <source>No Duplicates Found</source>
-        <translation type="unfinished"></translation>
+        <translation>No Duplicates Found</translation>
     </message>
     <message>
         <source>Great news! No duplicate files were found. 🎉</source>
-        <translation type="unfinished"></translation>
+        <translation>Great news! No duplicate files were found. 🎉</translation>
     </message>
     <message>
         <source>Cancelling...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;%1&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%2;font-weight:600;&apos;&gt;%3 can be freed&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelling...</translation>
     </message>
     <message>
         <source>  ·  %1 freed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move %1 file(s) to the Trash, or delete them permanently?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Every copy of %1 group(s) is checked: the newest copy of each will be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>  ·  %1 freed</translation>
     </message>
     <message>
         <source>Confirm Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm Delete</translation>
     </message>
     <message>
         <source>Move to Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Move to Trash</translation>
     </message>
     <message>
         <source>Delete Permanently</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Permanently delete %1 file(s)?
-This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete Permanently</translation>
     </message>
     <message>
         <source>Deleting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleting…</translation>
     </message>
     <message>
         <source>Deleting %1 / %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 file(s) deleted permanently (%2).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 file(s) moved to the Trash (%2); you can put them back from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleting %1 / %2</translation>
     </message>
     <message>
         <source>Duplicates Removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicates Removed</translation>
     </message>
     <message>
         <source>Partial Failure</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 file(s) could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partial Failure</translation>
     </message>
     <message>
         <source>The log lists each file and why.</source>
-        <translation type="unfinished"></translation>
+        <translation>The log lists each file and why.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <translation>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; group  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <translation>
+            <numerusform>Move %n file to the Trash, or delete it permanently?</numerusform>
+            <numerusform>Move %n files to the Trash, or delete them permanently?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <translation>
+            <numerusform>Every copy of %n group is checked: its newest copy will be kept.</numerusform>
+            <numerusform>Every copy of %n groups is checked: the newest copy of each will be kept.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Permanently delete %n file(s)?
+This cannot be undone.</source>
+        <translation>
+            <numerusform>Permanently delete %n file?
+This cannot be undone.</numerusform>
+            <numerusform>Permanently delete %n files?
+This cannot be undone.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) deleted permanently (%1).</source>
+        <translation>
+            <numerusform>%n file deleted permanently (%1).</numerusform>
+            <numerusform>%n files deleted permanently (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <translation>
+            <numerusform>%n file moved to the Trash (%1); you can put it back from there.</numerusform>
+            <numerusform>%n files moved to the Trash (%1); you can put them back from there.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be deleted.</source>
+        <translation>
+            <numerusform>%n file could not be deleted.</numerusform>
+            <numerusform>%n files could not be deleted.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Path: %1</source>
+        <translation>Path: %1</translation>
     </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
     <message>
-        <source>%1 identical files  ·  %2 each  ·  </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>save %1</source>
-        <translation type="unfinished"></translation>
+        <translation>save %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n identical files  ·  %1 each  ·  </source>
+        <translation>
+            <numerusform>%n identical file  ·  %1 each  ·  </numerusform>
+            <numerusform>%n identical files  ·  %1 each  ·  </numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ItemDetailDialog</name>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Size</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message numerus="yes">
         <source>%1  |  %n files</source>
@@ -716,293 +776,318 @@ This cannot be undone.</source>
     <name>JunkPage</name>
     <message>
         <source>Junk Cleaner</source>
-        <translation type="unfinished"></translation>
+        <translation>Junk Cleaner</translation>
     </message>
     <message>
         <source>Clean system temp files, cache and logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Clean system temp files, cache and logs</translation>
     </message>
     <message>
         <source>Cleanable Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Cleanable Space</translation>
     </message>
 </context>
 <context>
     <name>LargeFileDelegate</name>
     <message>
         <source>In iCloud</source>
-        <translation type="unfinished"></translation>
+        <translation>In iCloud</translation>
     </message>
 </context>
 <context>
     <name>LargeFilePage</name>
     <message>
         <source>Find Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Find Large Files</translation>
     </message>
     <message>
         <source>Scan your drives and remove files that are taking up the most space</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan your drives and remove files that are taking up the most space</translation>
     </message>
     <message>
         <source>SELECT VOLUME</source>
-        <translation type="unfinished"></translation>
+        <translation>SELECT VOLUME</translation>
     </message>
     <message>
         <source>Min file size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Min file size:</translation>
     </message>
     <message>
         <source>50 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>50 MB</translation>
     </message>
     <message>
         <source>100 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>100 MB</translation>
     </message>
     <message>
         <source>200 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>200 MB</translation>
     </message>
     <message>
         <source>500 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>500 MB</translation>
     </message>
     <message>
         <source>1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>1 GB</translation>
     </message>
     <message>
         <source>Custom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom...</translation>
     </message>
     <message>
         <source>Start Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Scan</translation>
     </message>
     <message>
         <source>Scan Results</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Found %1 large files, total %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan Results</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Select all</translation>
     </message>
     <message>
         <source>All types</source>
-        <translation type="unfinished"></translation>
+        <translation>All types</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Videos</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Archives</source>
-        <translation type="unfinished"></translation>
+        <translation>Archives</translation>
     </message>
     <message>
         <source>Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents</translation>
     </message>
     <message>
         <source>Packages</source>
-        <translation type="unfinished"></translation>
+        <translation>Packages</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Other</translation>
     </message>
     <message>
         <source>Largest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Largest first</translation>
     </message>
     <message>
         <source>Newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Newest first</translation>
     </message>
     <message>
         <source>← Back</source>
-        <translation type="unfinished"></translation>
+        <translation>← Back</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete Selected</translation>
     </message>
     <message>
         <source>Local Disk</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> used</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> total</source>
-        <translation type="unfinished"></translation>
+        <translation>Local Disk</translation>
     </message>
     <message>
         <source>Remove from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove from list</translation>
     </message>
     <message>
         <source>Add location</source>
-        <translation type="unfinished"></translation>
+        <translation>Add location</translation>
     </message>
     <message>
         <source>Select a volume above to begin scanning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select a volume above to begin scanning.</translation>
     </message>
     <message numerus="yes">
         <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n volume selected. Sweepnook will scan for files larger than %1.</numerusform>
+            <numerusform>%n volumes selected. Sweepnook will scan for files larger than %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Choose Folder to Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose Folder to Scan</translation>
     </message>
     <message>
         <source>Custom File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom File Size</translation>
     </message>
     <message>
         <source>Enter minimum file size (MB):</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter minimum file size (MB):</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip</translation>
     </message>
     <message>
         <source>Please select at least one drive to scan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please select at least one drive to scan.</translation>
     </message>
     <message>
         <source>No large files found that match the criteria.</source>
-        <translation type="unfinished"></translation>
+        <translation>No large files found that match the criteria.</translation>
     </message>
     <message>
         <source>Scan Completed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 folders could not be read, among them %2. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan Completed</translation>
     </message>
     <message>
         <source>%1 freed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 freed</translation>
     </message>
     <message>
         <source>%1 in the Trash until you empty it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Selected: %1 files (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open file location</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in the Trash until you empty it</translation>
     </message>
     <message>
         <source>Delete this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete this file</translation>
     </message>
     <message>
         <source>Confirm Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm Delete</translation>
     </message>
     <message>
         <source>Move to Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Move to Trash</translation>
     </message>
     <message>
         <source>Delete Permanently</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete Permanently</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this file?
 
 %1
 Size: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want to delete this file?
+
+%1
+Size: %2</translation>
     </message>
     <message>
         <source>This file is only in iCloud: deleting it frees no space on this Mac and removes it from all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>This file is only in iCloud: deleting it frees no space on this Mac and removes it from all your devices.</translation>
     </message>
     <message>
         <source>Move to Trash keeps it until you empty the Trash. Delete Permanently cannot be undone!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Are you sure you want to delete the selected %1 files?
-
-Total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Move to Trash keeps it until you empty the Trash. Delete Permanently cannot be undone!</translation>
     </message>
     <message>
         <source>Move to Trash keeps them until you empty the Trash. Delete Permanently cannot be undone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Move to Trash keeps them until you empty the Trash. Delete Permanently cannot be undone!</translation>
     </message>
     <message>
         <source>Deleting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleting...</translation>
     </message>
     <message>
         <source>Unable to delete this file. It may be in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unable to delete this file. It may be in use by another program.</translation>
     </message>
     <message>
         <source>Delete Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete Failed</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>All files have been deleted</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deleted %1 files successfully.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> %1 files failed to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>All files have been deleted</translation>
     </message>
     <message>
         <source>%1 moved to the Trash: empty the Trash to free the space.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moved to the Trash: empty the Trash to free the space.</translation>
     </message>
     <message>
         <source>%1 freed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 freed.</translation>
     </message>
     <message>
         <source>Delete Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete Completed</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n large files, total %1</source>
+        <translation>
+            <numerusform>Found %n large file, total %1</numerusform>
+            <numerusform>Found %n large files, total %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%n folder could not be read: %1. To include it, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
+            <numerusform>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n files (%1)</source>
+        <translation>
+            <numerusform>Selected: %n file (%1)</numerusform>
+            <numerusform>Selected: %n files (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the selected %n files?
+
+Total: %1</source>
+        <translation>
+            <numerusform>Are you sure you want to delete %n selected file?
+
+Total: %1</numerusform>
+            <numerusform>Are you sure you want to delete the selected %n files?
+
+Total: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n files successfully.</source>
+        <translation>
+            <numerusform>Deleted %n file successfully.</numerusform>
+            <numerusform>Deleted %n files successfully.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 used</source>
+        <translation>%1 used</translation>
+    </message>
+    <message>
+        <source>%1 total</source>
+        <translation>%1 total</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Show in Finder</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files failed to delete.</source>
+        <translation>
+            <numerusform>%n file could not be deleted.</numerusform>
+            <numerusform>%n files could not be deleted.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1038,55 +1123,55 @@ Please copy the link and open it manually:
     <name>MainWindow</name>
     <message>
         <source>Dashboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Dashboard</translation>
     </message>
     <message>
         <source>Junk Cleaner</source>
-        <translation type="unfinished"></translation>
+        <translation>Junk Cleaner</translation>
     </message>
     <message>
         <source>Browser Cleaner</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser Cleaner</translation>
     </message>
     <message>
         <source>Registry Cleaner</source>
-        <translation type="unfinished"></translation>
+        <translation>Registry Cleaner</translation>
     </message>
     <message>
         <source>Startup Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Startup Manager</translation>
     </message>
     <message>
         <source>Large Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Large Files</translation>
     </message>
     <message>
         <source>Optimization</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimization</translation>
     </message>
     <message>
         <source>App Uninstaller</source>
-        <translation type="unfinished"></translation>
+        <translation>App Uninstaller</translation>
     </message>
     <message>
         <source>Duplicate Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicate Files</translation>
     </message>
     <message>
         <source>Privacy Cleaner</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacy Cleaner</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimize</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>显示主窗口</source>
@@ -1094,47 +1179,47 @@ Please copy the link and open it manually:
     </message>
     <message>
         <source>退出</source>
-        <translation>Exit</translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>About Sweepnook</source>
-        <translation type="unfinished"></translation>
+        <translation>About Sweepnook</translation>
     </message>
     <message>
         <source>by Quelmo</source>
-        <translation type="unfinished"></translation>
+        <translation>by Quelmo</translation>
     </message>
     <message>
         <source>The smartest way to keep your Mac clean, fast, and private.&lt;br&gt;Remove junk files, browser traces, duplicate files,&lt;br&gt;and privacy risks — all in one click.</source>
-        <translation type="unfinished"></translation>
+        <translation>The smartest way to keep your Mac clean, fast, and private.&lt;br&gt;Remove junk files, browser traces, duplicate files,&lt;br&gt;and privacy risks — all in one click.</translation>
     </message>
     <message>
         <source>© 2026 Quelmo. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 Quelmo. All rights reserved.</translation>
     </message>
     <message>
         <source>Sweepnook</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepnook</translation>
     </message>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepnook keeps running in the menu bar. Use its icon there to bring the window back.</translation>
     </message>
     <message>
         <source>Sweepnook - Mac Cleaning Tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepnook - Mac Cleaning Tool</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Notice</translation>
     </message>
     <message>
         <source>No items selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No items selected</translation>
     </message>
     <message>
         <source>Confirm Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm Clean</translation>
     </message>
     <message numerus="yes">
         <source>Are you sure you want to clean %n selected items (%1)?
@@ -1155,7 +1240,7 @@ This action cannot be undone!</numerusform>
     </message>
     <message>
         <source>Cancelled. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelled. %1</translation>
     </message>
     <message numerus="yes">
         <source>%n items could not be removed.</source>
@@ -1166,68 +1251,68 @@ This action cannot be undone!</numerusform>
     </message>
     <message>
         <source>A clean is still running. Scan again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>A clean is still running. Scan again when it has finished.</translation>
     </message>
 </context>
 <context>
     <name>PlaceholderPage</name>
     <message>
         <source>This feature is coming soon.</source>
-        <translation type="unfinished"></translation>
+        <translation>This feature is coming soon.</translation>
     </message>
 </context>
 <context>
     <name>PrivacyCleaner</name>
     <message>
         <source>Clipboard Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Clipboard Content</translation>
     </message>
     <message>
         <source>Text, images or files currently copied to clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Text, images or files currently copied to clipboard</translation>
     </message>
     <message>
         <source>QuickLook Preview Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>QuickLook Preview Cache</translation>
     </message>
     <message>
         <source>Cached file previews generated by macOS QuickLook</source>
-        <translation type="unfinished"></translation>
+        <translation>Cached file previews generated by macOS QuickLook</translation>
     </message>
     <message>
         <source>Recent Files List</source>
-        <translation type="unfinished"></translation>
+        <translation>Recent Files List</translation>
     </message>
     <message>
         <source>macOS list of recently opened files and apps</source>
-        <translation type="unfinished"></translation>
+        <translation>macOS list of recently opened files and apps</translation>
     </message>
     <message>
         <source>Notification History</source>
-        <translation type="unfinished"></translation>
+        <translation>Notification History</translation>
     </message>
     <message>
         <source>Database logs of all received app notifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Database logs of all received app notifications</translation>
     </message>
     <message>
         <source>DNS Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS Cache</translation>
     </message>
     <message>
         <source>Cached DNS lookups recording recently visited domains</source>
-        <translation type="unfinished"></translation>
+        <translation>Cached DNS lookups recording recently visited domains</translation>
     </message>
 </context>
 <context>
     <name>PrivacyItemCard</name>
     <message>
         <source>Nothing found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing found</translation>
     </message>
     <message>
         <source>Size unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Size unknown</translation>
     </message>
     <message numerus="yes">
         <source>%n item(s)</source>
@@ -1238,78 +1323,74 @@ This action cannot be undone!</numerusform>
     </message>
     <message>
         <source>Not scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Not scanned</translation>
     </message>
     <message>
         <source>Cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Cleaned</translation>
     </message>
     <message>
         <source>%1 freed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 freed</translation>
     </message>
     <message>
         <source>Not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Not cleaned</translation>
     </message>
     <message>
         <source>Safe</source>
-        <translation type="unfinished"></translation>
+        <translation>Safe</translation>
     </message>
     <message>
         <source>Caution</source>
-        <translation type="unfinished"></translation>
+        <translation>Caution</translation>
     </message>
     <message>
         <source>High risk</source>
-        <translation type="unfinished"></translation>
+        <translation>High risk</translation>
     </message>
 </context>
 <context>
     <name>PrivacyPage</name>
     <message>
         <source>Privacy Cleaner</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacy Cleaner</translation>
     </message>
     <message>
         <source>Clear the traces your everyday use leaves on this Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear the traces your everyday use leaves on this Mac</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan</translation>
     </message>
     <message>
         <source>Clean</source>
-        <translation type="unfinished"></translation>
+        <translation>Clean</translation>
     </message>
     <message>
         <source>Scan stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan stopped</translation>
     </message>
     <message>
         <source>Stopping…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopping…</translation>
     </message>
     <message>
         <source>Scanning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning: %1</translation>
     </message>
     <message>
         <source>Cleaning: %1 of %2 done</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cleaned %1 item(s) · freed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cleaning: %1 of %2 done</translation>
     </message>
     <message>
         <source>Not cleaned: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Not cleaned: %1</translation>
     </message>
     <message numerus="yes">
         <source>Stopped before %n item(s)</source>
@@ -1320,19 +1401,19 @@ This action cannot be undone!</numerusform>
     </message>
     <message>
         <source>Scan Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan Again</translation>
     </message>
     <message>
         <source>Scan to measure the traces on this Mac</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan to measure the traces on this Mac</translation>
     </message>
     <message>
         <source>Scanning…</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning…</translation>
     </message>
     <message>
         <source>Cleaning…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cleaning…</translation>
     </message>
     <message numerus="yes">
         <source>Selected: %n item(s)</source>
@@ -1343,11 +1424,11 @@ This action cannot be undone!</numerusform>
     </message>
     <message>
         <source>No items selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No items selected</translation>
     </message>
     <message>
         <source>Confirm Cleaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm Cleaning</translation>
     </message>
     <message numerus="yes">
         <source>Clean %n selected item(s)?</source>
@@ -1358,18 +1439,25 @@ This action cannot be undone!</numerusform>
     </message>
     <message>
         <source>This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>This cannot be undone.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n item(s) · freed %1</source>
+        <translation>
+            <numerusform>Cleaned %n item · freed %1</numerusform>
+            <numerusform>Cleaned %n items · freed %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>ProgressDialog</name>
     <message>
         <source>Scanning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning...</translation>
     </message>
     <message>
         <source>Cleaning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cleaning...</translation>
     </message>
     <message>
         <source>正在分析系统...</source>
@@ -1381,7 +1469,7 @@ This action cannot be undone!</numerusform>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>完成</source>
@@ -1404,346 +1492,363 @@ This action cannot be undone!</numerusform>
     <name>RegistryPage</name>
     <message>
         <source>Registry cleaning is only available on Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Registry cleaning is only available on Windows</translation>
     </message>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
-        <translation type="unfinished"></translation>
+        <translation>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</translation>
     </message>
 </context>
 <context>
     <name>ScanProgressDialog</name>
     <message>
         <source>Scanning for large files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning for large files...</translation>
     </message>
     <message>
         <source>Preparing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Scanning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning: %1</translation>
     </message>
     <message>
         <source>Scan Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan Complete</translation>
     </message>
     <message>
         <source>Scan completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan completed</translation>
     </message>
     <message>
         <source>View Results</source>
-        <translation type="unfinished"></translation>
+        <translation>View Results</translation>
     </message>
-    <message>
-        <source>Found %1 large files (%2)</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>Found %n large files (%1)</source>
+        <translation>
+            <numerusform>Found %n large file (%1)</numerusform>
+            <numerusform>Found %n large files (%1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>SettingsDialog</name>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Minimize to tray on close</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep running in the menu bar when closed</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Confirm before cleaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm before cleaning</translation>
     </message>
     <message>
         <source>Cleaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Cleaning</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Start at login</translation>
     </message>
     <message>
         <source>Start at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Start at Login</translation>
     </message>
     <message>
         <source>Sweepnook could not be set to start at login. The log has the details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepnook could not be set to start at login. The log has the details.</translation>
     </message>
     <message>
         <source>Sweepnook could not be kept from starting at login. The log has the details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepnook could not be kept from starting at login. The log has the details.</translation>
     </message>
 </context>
 <context>
     <name>StartupCardDelegate</name>
     <message>
         <source>Reveal in Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Reveal in Finder</translation>
     </message>
 </context>
 <context>
     <name>StartupListModel</name>
     <message>
         <source>HKCU Run</source>
-        <translation type="unfinished"></translation>
+        <translation>HKCU Run</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Startup Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Startup Folder</translation>
     </message>
     <message>
         <source>Sweepnook</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepnook</translation>
     </message>
     <message>
         <source>LaunchAgent</source>
-        <translation type="unfinished"></translation>
+        <translation>LaunchAgent</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown</translation>
     </message>
     <message>
         <source>Startup items</source>
-        <translation type="unfinished"></translation>
+        <translation>Startup items</translation>
     </message>
     <message>
         <source>System-wide agents and daemons</source>
-        <translation type="unfinished"></translation>
+        <translation>System-wide agents and daemons</translation>
     </message>
     <message>
         <source>Applications</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications</translation>
     </message>
     <message>
         <source>Program missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Program missing</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabled</translation>
     </message>
 </context>
 <context>
     <name>StartupManager</name>
     <message>
         <source>Scanning %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning %1...</translation>
     </message>
     <message>
         <source>Scanning startup items...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning startup items...</translation>
     </message>
     <message>
         <source>Scanning installed applications...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning installed applications...</translation>
     </message>
 </context>
 <context>
     <name>StartupPage</name>
     <message>
         <source>Startup Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Startup Manager</translation>
     </message>
     <message>
         <source>Manage programs that run automatically at startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Manage programs that run automatically at startup</translation>
     </message>
     <message>
         <source>Search programs...</source>
-        <translation type="unfinished"></translation>
+        <translation>Search programs...</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Refresh</translation>
     </message>
     <message>
         <source>⚠️ Only your own startup items can be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠️ Only your own startup items can be removed</translation>
     </message>
     <message>
         <source>Scanning installed programs...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning installed programs...</translation>
     </message>
     <message>
         <source>First load may take a few seconds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 startup items · %2 apps</source>
-        <translation type="unfinished"></translation>
+        <translation>First load may take a few seconds</translation>
     </message>
     <message>
         <source>Cannot Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot Modify</translation>
     </message>
     <message>
         <source>This startup item was not created by Sweepnook and cannot be removed here.</source>
-        <translation type="unfinished"></translation>
+        <translation>This startup item was not created by Sweepnook and cannot be removed here.</translation>
     </message>
     <message>
         <source>Operation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Operation Failed</translation>
     </message>
     <message>
         <source>Failed to remove &quot;%1&quot; from startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed to remove &quot;%1&quot; from startup.</translation>
     </message>
     <message>
         <source>Failed to add &quot;%1&quot; to startup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed to add &quot;%1&quot; to startup.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n startup items</source>
+        <translation>
+            <numerusform>%n startup item</numerusform>
+            <numerusform>%n startup items</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>TitleBar</name>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Support</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Language Changed</translation>
     </message>
     <message>
         <source>Language has been changed.
 
 The application will restart now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Language has been changed.
+
+The application will restart now.</translation>
     </message>
     <message>
         <source>Restart Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart Failed</translation>
     </message>
     <message>
         <source>Sweepnook could not restart itself.
 
 Please quit and reopen it to use the new language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sweepnook could not restart itself.
+
+Please quit and reopen it to use the new language.</translation>
     </message>
 </context>
 <context>
     <name>TweakManager</name>
     <message>
         <source>This tweak changes Windows settings and works only on Windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>This tweak changes Windows settings and works only on Windows.</translation>
     </message>
     <message>
         <source>Stopped before all services were changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopped before all services were changed.</translation>
     </message>
     <message>
         <source>Could not change the start type of the service &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not change the start type of the service &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Could not add the Ultimate Performance power plan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not add the Ultimate Performance power plan.</translation>
     </message>
 </context>
 <context>
     <name>TweaksPage</name>
     <message>
         <source>These tweaks change Windows settings and act only on Windows. Nothing on this Mac is changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>These tweaks change Windows settings and act only on Windows. Nothing on this Mac is changed.</translation>
     </message>
     <message>
         <source>System Tweaks</source>
-        <translation type="unfinished"></translation>
+        <translation>System Tweaks</translation>
     </message>
     <message>
         <source>Fine-tune privacy, performance and interface settings of Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine-tune privacy, performance and interface settings of Windows</translation>
     </message>
     <message>
         <source>Apply recommended</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply recommended</translation>
     </message>
     <message>
         <source>No tweaks are available.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tweaks are available.</translation>
     </message>
     <message>
         <source>Caution</source>
-        <translation type="unfinished"></translation>
+        <translation>Caution</translation>
     </message>
     <message>
         <source>Works only with Tamper Protection switched off in Windows Security.</source>
-        <translation type="unfinished"></translation>
+        <translation>Works only with Tamper Protection switched off in Windows Security.</translation>
     </message>
     <message>
         <source>Only available on Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Only available on Windows</translation>
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Privacy</translation>
     </message>
     <message>
         <source>Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Performance</translation>
     </message>
     <message>
         <source>Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Security</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 of %2 on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2 on</translation>
     </message>
 </context>
 </TS>

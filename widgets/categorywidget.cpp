@@ -273,7 +273,7 @@ void CategoryWidget::updateLoadMoreButton()
                                                 QStringLiteral("#E5E7EB"), QStringLiteral("#F3F4F6")));
         connect(m_loadMoreButton, &QPushButton::clicked, this, &CategoryWidget::onLoadMoreClicked);
     }
-    m_loadMoreButton->setText(tr("Load more (%1 remaining)").arg(remaining));
+    m_loadMoreButton->setText(tr("Load more (%n remaining)", nullptr, remaining));
     m_contentLayout->addWidget(m_loadMoreButton);
     m_loadMoreButton->show();
 }

@@ -33,7 +33,7 @@ DetailItemWidget::DetailItemWidget(const CleanItem &item, QWidget *parent)
     open->setIconSize(QSize(16, 16));
     open->setFixedSize(28, 28);
     open->setCursor(Qt::PointingHandCursor);
-    open->setToolTip(tr("Open file location"));
+    open->setToolTip(tr("Show in Finder"));
     open->setStyleSheet(QStringLiteral("QPushButton { border: none; background: #F3F4F6; border-radius: 6px; }"
                                        "QPushButton:hover { background: #E5E7EB; }"));
     connect(open, &QPushButton::clicked, this, &DetailItemWidget::onOpenLocation);

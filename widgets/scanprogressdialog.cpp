@@ -103,6 +103,6 @@ void ScanProgressDialog::setFinished(int foundCount, qint64 totalSize)
 
 QString ScanProgressDialog::countText(int foundCount, qint64 totalSize)
 {
-    return tr("Found %1 large files (%2)").arg(foundCount).arg(CleanItem::formatSize(totalSize));
+    return tr("Found %n large files (%1)", nullptr, foundCount).arg(CleanItem::formatSize(totalSize));
 }
 

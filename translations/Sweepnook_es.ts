@@ -1,0 +1,1854 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Your Personal System Butler</source>
+        <translation>Tu mayordomo personal del sistema</translation>
+    </message>
+    <message>
+        <source>🧹 Junk Cleaner - Free up valuable disk space</source>
+        <translation>🧹 Limpieza de archivos basura - Libera valioso espacio en disco</translation>
+    </message>
+    <message>
+        <source>🌐 Browser Cleaner - Protect your privacy</source>
+        <translation>🌐 Limpieza de navegadores - Protege tu privacidad</translation>
+    </message>
+    <message>
+        <source>🔧 Registry Cleaner - Boost system performance</source>
+        <translation>🔧 Limpieza del registro - Mejora el rendimiento del sistema</translation>
+    </message>
+    <message>
+        <source>⚡ Startup Manager - Speed up boot time</source>
+        <translation>⚡ Gestor de arranque - Reduce el tiempo de arranque</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Made by Quelmo</source>
+        <translation>Creado por Quelmo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardDelegate</name>
+    <message>
+        <source>Part of macOS</source>
+        <translation>Forma parte de macOS</translation>
+    </message>
+    <message>
+        <source>+%1 leftovers</source>
+        <translation>+%1 de restos</translation>
+    </message>
+    <message>
+        <source>bundle identifier</source>
+        <translation>identificador de paquete</translation>
+    </message>
+    <message>
+        <source>name only</source>
+        <translation>solo el nombre</translation>
+    </message>
+</context>
+<context>
+    <name>AppUninstaller</name>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>no se pudo consultar al Finder (osascript no se inició)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>el Finder no respondió en %1 segundos; puede que esté esperando tu permiso o tu contraseña</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook no tiene permiso para controlar el Finder (Ajustes del Sistema &gt; Privacidad y seguridad &gt; Automatización)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>el Finder se negó (código de salida %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>el Finder se negó: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>el elemento está en un volumen distinto al de tu Papelera</translation>
+    </message>
+    <message>
+        <source>It is part of macOS and cannot be removed.</source>
+        <translation>Esta app forma parte de macOS y no se puede eliminar.</translation>
+    </message>
+    <message>
+        <source>It is not in an Applications folder.</source>
+        <translation>Esta app no está en una carpeta Aplicaciones.</translation>
+    </message>
+    <message>
+        <source>Close the app first.</source>
+        <translation>Cierra la app primero.</translation>
+    </message>
+    <message>
+        <source>Could not tell whether it is running. Close the app first.</source>
+        <translation>No se pudo saber si la app está abierta. Ciérrala primero.</translation>
+    </message>
+    <message>
+        <source>It could not be moved to the Trash: %1.</source>
+        <translation>No se pudo trasladar a la Papelera: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AppUninstallerPage</name>
+    <message>
+        <source>App Uninstaller</source>
+        <translation>Desinstalador de apps</translation>
+    </message>
+    <message>
+        <source>Completely remove apps and their leftover files</source>
+        <translation>Elimina por completo apps y sus archivos residuales</translation>
+    </message>
+    <message>
+        <source>Search apps...</source>
+        <translation>Buscar apps...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>No apps selected</source>
+        <translation>No hay apps seleccionadas</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Desinstalar</translation>
+    </message>
+    <message>
+        <source>Scanning installed apps...</source>
+        <translation>Analizando las apps instaladas...</translation>
+    </message>
+    <message>
+        <source>No applications were found in the Applications folders.</source>
+        <translation>No se encontraron aplicaciones en las carpetas Aplicaciones.</translation>
+    </message>
+    <message>
+        <source>No apps match &quot;%1&quot;.</source>
+        <translation>Ninguna app coincide con “%1”.</translation>
+    </message>
+    <message>
+        <source>Uninstalling %1...</source>
+        <translation>Desinstalando %1...</translation>
+    </message>
+    <message>
+        <source>Apps will be moved to Trash.</source>
+        <translation>Las apps se trasladarán a la Papelera.</translation>
+    </message>
+    <message>
+        <source>Confirm Uninstall</source>
+        <translation>Confirmar desinstalación</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Could not uninstall %1.
+%2</source>
+        <translation>No se pudo desinstalar %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 / %n apps</source>
+        <translation>
+            <numerusform>%1 / %n app</numerusform>
+            <numerusform>%1 / %n apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n app(s) selected</source>
+        <translation>
+            <numerusform>%n app seleccionada</numerusform>
+            <numerusform>%n apps seleccionadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Uninstall %n app(s) and their leftover files?</source>
+        <translation>
+            <numerusform>¿Desinstalar %n app y sus archivos residuales?</numerusform>
+            <numerusform>¿Desinstalar %n apps y sus archivos residuales?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <translation>
+            <numerusform>Las apps y %n elemento residual seleccionado (%1) se trasladarán a la Papelera.</numerusform>
+            <numerusform>Las apps y %n elementos residuales seleccionados (%1) se trasladarán a la Papelera.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <translation>
+            <numerusform>%1 está en la Papelera, pero no se pudo trasladar %n de sus elementos residuales.</numerusform>
+            <numerusform>%1 está en la Papelera, pero no se pudieron trasladar %n de sus elementos residuales.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BasePage</name>
+    <message>
+        <source>Cleanable</source>
+        <translation>Recuperable</translation>
+    </message>
+    <message>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <translation>Haz clic en “Iniciar análisis” para buscar elementos que limpiar</translation>
+    </message>
+    <message>
+        <source>Selected: --</source>
+        <translation>Selección: --</translation>
+    </message>
+    <message>
+        <source>Start Scanning</source>
+        <translation>Iniciar análisis</translation>
+    </message>
+    <message>
+        <source>Clean Now</source>
+        <translation>Limpiar ahora</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>No hay elementos seleccionados</translation>
+    </message>
+    <message>
+        <source>Confirm Clean</source>
+        <translation>Confirmar limpieza</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to clean %n selected items?
+This action cannot be undone!</source>
+        <translation>
+            <numerusform>¿Seguro que quieres limpiar %n elemento seleccionado?
+¡Esta acción no se puede deshacer!</numerusform>
+            <numerusform>¿Seguro que quieres limpiar los %n elementos seleccionados?
+¡Esta acción no se puede deshacer!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n elemento limpiado, %1 liberados</numerusform>
+            <numerusform>%n elementos limpiados, %1 liberados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n items, %1</source>
+        <translation>
+            <numerusform>Selección: %n elemento, %1</numerusform>
+            <numerusform>Selección: %n elementos, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n items</source>
+        <translation>
+            <numerusform>Selección: %n elemento</numerusform>
+            <numerusform>Selección: %n elementos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BrowserCleaner</name>
+    <message>
+        <source>Google Chrome</source>
+        <translation>Google Chrome</translation>
+    </message>
+    <message>
+        <source>Microsoft Edge</source>
+        <translation>Microsoft Edge</translation>
+    </message>
+    <message>
+        <source>Mozilla Firefox</source>
+        <translation>Mozilla Firefox</translation>
+    </message>
+    <message>
+        <source>Opera</source>
+        <translation>Opera</translation>
+    </message>
+    <message>
+        <source>Brave</source>
+        <translation>Brave</translation>
+    </message>
+    <message>
+        <source>Safari</source>
+        <translation>Safari</translation>
+    </message>
+    <message>
+        <source>These browsers are running and were skipped; close them to clean them:
+%1</source>
+        <translation>Estos navegadores están abiertos y se omitieron; ciérralos para limpiarlos:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserGroupHeader</name>
+    <message numerus="yes">
+        <source>%n items  ·  %1</source>
+        <translation>
+            <numerusform>%n elemento  ·  %1</numerusform>
+            <numerusform>%n elementos  ·  %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <translation>Ver detalles</translation>
+    </message>
+    <message>
+        <source>%1  (%2)</source>
+        <translation>%1  (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPage</name>
+    <message>
+        <source>Browser Cleaner</source>
+        <translation>Limpieza de navegadores</translation>
+    </message>
+    <message>
+        <source>Clean caches, cookies and history of your browsers</source>
+        <translation>Limpia la caché, las cookies y el historial de tus navegadores</translation>
+    </message>
+    <message>
+        <source>Cleanable Space</source>
+        <translation>Espacio recuperable</translation>
+    </message>
+    <message>
+        <source>Browsers:</source>
+        <translation>Navegadores:</translation>
+    </message>
+    <message>
+        <source>No supported browser was found for this user.</source>
+        <translation>No se encontró ningún navegador compatible para este usuario.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n elemento limpiado, %1 liberados</numerusform>
+            <numerusform>%n elementos limpiados, %1 liberados</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CategoryWidget</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Load more (%n remaining)</source>
+        <translation>
+            <numerusform>Cargar más (queda %n)</numerusform>
+            <numerusform>Cargar más (quedan %n)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CircleProgressWidget</name>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Can be cleaned</source>
+        <translation>Se puede limpiar</translation>
+    </message>
+</context>
+<context>
+    <name>CleanItem</name>
+    <message>
+        <source>Low</source>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+</context>
+<context>
+    <name>DashboardPage</name>
+    <message>
+        <source>Ready to Clean Your Mac</source>
+        <translation>Listo para limpiar tu Mac</translation>
+    </message>
+    <message>
+        <source>Click the button below to scan for junk files and free up space</source>
+        <translation>Haz clic en el botón de abajo para buscar archivos basura y liberar espacio</translation>
+    </message>
+    <message>
+        <source>🔍  Start Full Scan</source>
+        <translation>🔍  Iniciar análisis completo</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>Preparando...</translation>
+    </message>
+    <message>
+        <source>Sweepnook %1</source>
+        <translation>Sweepnook %1</translation>
+    </message>
+    <message>
+        <source>Keep Your Mac Running at Peak Performance</source>
+        <translation>Mantén tu Mac funcionando al máximo rendimiento</translation>
+    </message>
+    <message>
+        <source>Junk Files</source>
+        <translation>Archivos basura</translation>
+    </message>
+    <message>
+        <source>Browser Data</source>
+        <translation>Datos de navegación</translation>
+    </message>
+    <message>
+        <source>Registry Issues</source>
+        <translation>Problemas del registro</translation>
+    </message>
+    <message>
+        <source>Ready to scan</source>
+        <translation>Listo para analizar</translation>
+    </message>
+    <message>
+        <source>🔍 Start Scan</source>
+        <translation>🔍 Iniciar análisis</translation>
+    </message>
+    <message>
+        <source>🗑️ Clean All</source>
+        <translation>🗑️ Limpiar todo</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Consejo:&lt;/span&gt; limpiar con regularidad puede mejorar notablemente el rendimiento de tu Mac</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>Analizando...</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Can be cleaned</source>
+        <translation>Se puede limpiar</translation>
+    </message>
+</context>
+<context>
+    <name>DetailItemWidget</name>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Mostrar en el Finder</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicateFinderPage</name>
+    <message>
+        <source>Duplicate File Finder</source>
+        <translation>Buscador de duplicados</translation>
+    </message>
+    <message>
+        <source>Find and remove identical files to free up disk space</source>
+        <translation>Busca y elimina archivos idénticos para liberar espacio en disco</translation>
+    </message>
+    <message>
+        <source>SELECT LOCATION</source>
+        <translation>SELECCIONAR UBICACIÓN</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Descargas</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Escritorio</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Películas</translation>
+    </message>
+    <message>
+        <source>User Volume</source>
+        <translation>Volumen de usuario</translation>
+    </message>
+    <message>
+        <source>Entire Disk</source>
+        <translation>Disco completo</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Min file size:</source>
+        <translation>Tamaño mínimo:</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Iniciar análisis</translation>
+    </message>
+    <message>
+        <source>Collecting files...</source>
+        <translation>Recopilando archivos...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>← New Scan</source>
+        <translation>← Nuevo análisis</translation>
+    </message>
+    <message>
+        <source>Keep Newest  ▾</source>
+        <translation>Conservar el más reciente  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Newest  (delete older duplicates)</source>
+        <translation>Conservar el más reciente  (eliminar duplicados más antiguos)</translation>
+    </message>
+    <message>
+        <source>Keep Oldest   (delete newer duplicates)</source>
+        <translation>Conservar el más antiguo   (eliminar duplicados más recientes)</translation>
+    </message>
+    <message>
+        <source>Keep Oldest  ▾</source>
+        <translation>Conservar el más antiguo  ▾</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Eliminar selección</translation>
+    </message>
+    <message>
+        <source>Choose Folder to Scan</source>
+        <translation>Elegir carpeta para analizar</translation>
+    </message>
+    <message>
+        <source>Choose Another Folder…</source>
+        <translation>Elegir otra carpeta…</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Path: (none selected)</source>
+        <translation>Ruta: (ninguna seleccionada)</translation>
+    </message>
+    <message>
+        <source>No Location Selected</source>
+        <translation>Ninguna ubicación seleccionada</translation>
+    </message>
+    <message>
+        <source>Please select at least one location to scan.</source>
+        <translation>Selecciona al menos una ubicación para analizar.</translation>
+    </message>
+    <message>
+        <source>Full Disk Scan</source>
+        <translation>Análisis del disco completo</translation>
+    </message>
+    <message>
+        <source>Scanning the entire disk may take several minutes.
+Continue?</source>
+        <translation>Analizar el disco completo puede tardar varios minutos.
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Scanning files...</source>
+        <translation>Analizando archivos...</translation>
+    </message>
+    <message>
+        <source>Reading %1  ·  %2 of %3</source>
+        <translation>Leyendo %1  ·  %2 de %3</translation>
+    </message>
+    <message>
+        <source>No Duplicates Found</source>
+        <translation>No se encontraron duplicados</translation>
+    </message>
+    <message>
+        <source>Great news! No duplicate files were found. 🎉</source>
+        <translation>¡Buenas noticias! No se encontraron archivos duplicados. 🎉</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>  ·  %1 freed</source>
+        <translation>  ·  %1 liberados</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmar eliminación</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Trasladar a la Papelera</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Eliminar permanentemente</translation>
+    </message>
+    <message>
+        <source>Deleting…</source>
+        <translation>Eliminando…</translation>
+    </message>
+    <message>
+        <source>Deleting %1 / %2</source>
+        <translation>Eliminando %1 / %2</translation>
+    </message>
+    <message>
+        <source>Duplicates Removed</source>
+        <translation>Duplicados eliminados</translation>
+    </message>
+    <message>
+        <source>Partial Failure</source>
+        <translation>Error parcial</translation>
+    </message>
+    <message>
+        <source>The log lists each file and why.</source>
+        <translation>El registro de actividad indica cada archivo y el motivo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <translation>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; grupo  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperables&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; grupos  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperables&lt;/span&gt;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <translation>
+            <numerusform>¿Trasladar %n archivo a la Papelera o eliminarlo permanentemente?</numerusform>
+            <numerusform>¿Trasladar %n archivos a la Papelera o eliminarlos permanentemente?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <translation>
+            <numerusform>Todas las copias de %n grupo están marcadas: se conservará la copia más reciente.</numerusform>
+            <numerusform>Todas las copias de %n grupos están marcadas: se conservará la copia más reciente de cada uno.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Permanently delete %n file(s)?
+This cannot be undone.</source>
+        <translation>
+            <numerusform>¿Eliminar permanentemente %n archivo?
+Esta acción no se puede deshacer.</numerusform>
+            <numerusform>¿Eliminar permanentemente %n archivos?
+Esta acción no se puede deshacer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) deleted permanently (%1).</source>
+        <translation>
+            <numerusform>%n archivo eliminado permanentemente (%1).</numerusform>
+            <numerusform>%n archivos eliminados permanentemente (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <translation>
+            <numerusform>%n archivo trasladado a la Papelera (%1); puedes recuperarlo desde allí.</numerusform>
+            <numerusform>%n archivos trasladados a la Papelera (%1); puedes recuperarlos desde allí.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be deleted.</source>
+        <translation>
+            <numerusform>No se pudo eliminar %n archivo.</numerusform>
+            <numerusform>No se pudieron eliminar %n archivos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Path: %1</source>
+        <translation>Ruta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicateGroupDelegate</name>
+    <message>
+        <source>save %1</source>
+        <translation>ahorra %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n identical files  ·  %1 each  ·  </source>
+        <translation>
+            <numerusform>%n archivo idéntico  ·  %1 cada uno  ·  </numerusform>
+            <numerusform>%n archivos idénticos  ·  %1 cada uno  ·  </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ItemDetailDialog</name>
+    <message numerus="yes">
+        <source>%1  |  %n files</source>
+        <translation>
+            <numerusform>%1  |  %n archivo</numerusform>
+            <numerusform>%1  |  %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+</context>
+<context>
+    <name>JunkPage</name>
+    <message>
+        <source>Junk Cleaner</source>
+        <translation>Limpieza de archivos basura</translation>
+    </message>
+    <message>
+        <source>Clean system temp files, cache and logs</source>
+        <translation>Limpia archivos temporales, cachés y registros de actividad del sistema</translation>
+    </message>
+    <message>
+        <source>Cleanable Space</source>
+        <translation>Espacio recuperable</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFileDelegate</name>
+    <message>
+        <source>In iCloud</source>
+        <translation>En iCloud</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilePage</name>
+    <message>
+        <source>Find Large Files</source>
+        <translation>Buscar archivos grandes</translation>
+    </message>
+    <message>
+        <source>Scan your drives and remove files that are taking up the most space</source>
+        <translation>Analiza tus discos y elimina los archivos que más espacio ocupan</translation>
+    </message>
+    <message>
+        <source>SELECT VOLUME</source>
+        <translation>SELECCIONAR VOLUMEN</translation>
+    </message>
+    <message>
+        <source>Min file size:</source>
+        <translation>Tamaño mínimo:</translation>
+    </message>
+    <message>
+        <source>50 MB</source>
+        <translation>50 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>200 MB</source>
+        <translation>200 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personalizado...</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Iniciar análisis</translation>
+    </message>
+    <message>
+        <source>Scan Results</source>
+        <translation>Resultados del análisis</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Todos los tipos</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archivos comprimidos</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Packages</source>
+        <translation>Paquetes</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>Largest first</source>
+        <translation>Más grandes primero</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Más recientes primero</translation>
+    </message>
+    <message>
+        <source>← Back</source>
+        <translation>← Atrás</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Eliminar selección</translation>
+    </message>
+    <message>
+        <source>Local Disk</source>
+        <translation>Disco local</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Quitar de la lista</translation>
+    </message>
+    <message>
+        <source>Add location</source>
+        <translation>Añadir ubicación</translation>
+    </message>
+    <message>
+        <source>Select a volume above to begin scanning.</source>
+        <translation>Selecciona un volumen arriba para empezar el análisis.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <translation>
+            <numerusform>%n volumen seleccionado. Sweepnook buscará archivos de más de %1.</numerusform>
+            <numerusform>%n volúmenes seleccionados. Sweepnook buscará archivos de más de %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose Folder to Scan</source>
+        <translation>Elegir carpeta para analizar</translation>
+    </message>
+    <message>
+        <source>Custom File Size</source>
+        <translation>Tamaño de archivo personalizado</translation>
+    </message>
+    <message>
+        <source>Enter minimum file size (MB):</source>
+        <translation>Introduce el tamaño mínimo de archivo (MB):</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Consejo</translation>
+    </message>
+    <message>
+        <source>Please select at least one drive to scan.</source>
+        <translation>Selecciona al menos un disco para analizar.</translation>
+    </message>
+    <message>
+        <source>No large files found that match the criteria.</source>
+        <translation>No se encontraron archivos grandes que cumplan los criterios.</translation>
+    </message>
+    <message>
+        <source>Scan Completed</source>
+        <translation>Análisis completado</translation>
+    </message>
+    <message>
+        <source>%1 freed</source>
+        <translation>%1 liberados</translation>
+    </message>
+    <message>
+        <source>%1 in the Trash until you empty it</source>
+        <translation>%1 en la Papelera hasta que la vacíes</translation>
+    </message>
+    <message>
+        <source>Delete this file</source>
+        <translation>Eliminar este archivo</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmar eliminación</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Trasladar a la Papelera</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Eliminar permanentemente</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this file?
+
+%1
+Size: %2</source>
+        <translation>¿Seguro que quieres eliminar este archivo?
+
+%1
+Tamaño: %2</translation>
+    </message>
+    <message>
+        <source>This file is only in iCloud: deleting it frees no space on this Mac and removes it from all your devices.</source>
+        <translation>Este archivo solo está en iCloud: eliminarlo no libera espacio en este Mac y lo borra de todos tus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Move to Trash keeps it until you empty the Trash. Delete Permanently cannot be undone!</source>
+        <translation>“Trasladar a la Papelera” lo conserva hasta que vacíes la Papelera. ¡“Eliminar permanentemente” no se puede deshacer!</translation>
+    </message>
+    <message>
+        <source>Move to Trash keeps them until you empty the Trash. Delete Permanently cannot be undone!</source>
+        <translation>“Trasladar a la Papelera” los conserva hasta que vacíes la Papelera. ¡“Eliminar permanentemente” no se puede deshacer!</translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Eliminando...</translation>
+    </message>
+    <message>
+        <source>Unable to delete this file. It may be in use by another program.</source>
+        <translation>No se puede eliminar este archivo. Puede que otro programa lo esté usando.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>All files have been deleted</source>
+        <translation>Se han eliminado todos los archivos</translation>
+    </message>
+    <message>
+        <source>%1 moved to the Trash: empty the Trash to free the space.</source>
+        <translation>%1 trasladados a la Papelera: vacía la Papelera para liberar el espacio.</translation>
+    </message>
+    <message>
+        <source>%1 freed.</source>
+        <translation>%1 liberados.</translation>
+    </message>
+    <message>
+        <source>Delete Completed</source>
+        <translation>Eliminación completada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n large files, total %1</source>
+        <translation>
+            <numerusform>%n archivo grande encontrado, %1 en total</numerusform>
+            <numerusform>%n archivos grandes encontrados, %1 en total</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>No se pudo leer %n carpeta: %1. Para incluirla, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
+            <numerusform>No se pudieron leer %n carpetas, entre ellas %1. Para incluirlas, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n files (%1)</source>
+        <translation>
+            <numerusform>Selección: %n archivo (%1)</numerusform>
+            <numerusform>Selección: %n archivos (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the selected %n files?
+
+Total: %1</source>
+        <translation>
+            <numerusform>¿Seguro que quieres eliminar %n archivo seleccionado?
+
+Total: %1</numerusform>
+            <numerusform>¿Seguro que quieres eliminar los %n archivos seleccionados?
+
+Total: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n files successfully.</source>
+        <translation>
+            <numerusform>%n archivo eliminado.</numerusform>
+            <numerusform>%n archivos eliminados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 used</source>
+        <translation>%1 usados</translation>
+    </message>
+    <message>
+        <source>%1 total</source>
+        <translation>%1 en total</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Mostrar en el Finder</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files failed to delete.</source>
+        <translation>
+            <numerusform>No se pudo eliminar %n archivo.</numerusform>
+            <numerusform>No se pudieron eliminar %n archivos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LinkManager</name>
+    <message>
+        <source>配置错误</source>
+        <translation>Error de configuración</translation>
+    </message>
+    <message>
+        <source>无法加载页面链接。
+
+请联系技术支持或重新安装软件。</source>
+        <translation>No se pudo cargar el enlace de la página.
+
+Ponte en contacto con el soporte técnico o reinstala la app.</translation>
+    </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>No se puede abrir el navegador</translation>
+    </message>
+    <message>
+        <source>无法打开默认浏览器。
+
+请手动复制链接访问：
+%1</source>
+        <translation>No se puede abrir el navegador predeterminado.
+
+Copia el enlace y ábrelo manualmente:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Dashboard</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>Junk Cleaner</source>
+        <translation>Archivos basura</translation>
+    </message>
+    <message>
+        <source>Browser Cleaner</source>
+        <translation>Navegadores</translation>
+    </message>
+    <message>
+        <source>Registry Cleaner</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Startup Manager</source>
+        <translation>Arranque</translation>
+    </message>
+    <message>
+        <source>Large Files</source>
+        <translation>Archivos grandes</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimización</translation>
+    </message>
+    <message>
+        <source>App Uninstaller</source>
+        <translation>Desinstalador</translation>
+    </message>
+    <message>
+        <source>Duplicate Files</source>
+        <translation>Duplicados</translation>
+    </message>
+    <message>
+        <source>Privacy Cleaner</source>
+        <translation>Privacidad</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Sweepnook - Mac Cleaning Tool</source>
+        <translation>Sweepnook - Herramienta de limpieza para Mac</translation>
+    </message>
+    <message>
+        <source>显示主窗口</source>
+        <translation>Mostrar ventana principal</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>No hay elementos seleccionados</translation>
+    </message>
+    <message>
+        <source>Confirm Clean</source>
+        <translation>Confirmar limpieza</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to clean %n selected items (%1)?
+This action cannot be undone!</source>
+        <translation>
+            <numerusform>¿Seguro que quieres limpiar %n elemento seleccionado (%1)?
+¡Esta acción no se puede deshacer!</numerusform>
+            <numerusform>¿Seguro que quieres limpiar los %n elementos seleccionados (%1)?
+¡Esta acción no se puede deshacer!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n elemento limpiado, %1 liberados</numerusform>
+            <numerusform>%n elementos limpiados, %1 liberados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled. %1</source>
+        <translation>Cancelado. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items could not be removed.</source>
+        <translation>
+            <numerusform>No se pudo eliminar %n elemento.</numerusform>
+            <numerusform>No se pudieron eliminar %n elementos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A clean is still running. Scan again when it has finished.</source>
+        <translation>Todavía hay una limpieza en curso. Vuelve a analizar cuando termine.</translation>
+    </message>
+    <message>
+        <source>About Sweepnook</source>
+        <translation>Acerca de Sweepnook</translation>
+    </message>
+    <message>
+        <source>by Quelmo</source>
+        <translation>por Quelmo</translation>
+    </message>
+    <message>
+        <source>The smartest way to keep your Mac clean, fast, and private.&lt;br&gt;Remove junk files, browser traces, duplicate files,&lt;br&gt;and privacy risks — all in one click.</source>
+        <translation>La forma más inteligente de mantener tu Mac limpio, rápido y privado.&lt;br&gt;Elimina archivos basura, rastros de navegación, archivos duplicados&lt;br&gt;y riesgos para tu privacidad — todo con un solo clic.</translation>
+    </message>
+    <message>
+        <source>© 2026 Quelmo. All rights reserved.</source>
+        <translation>© 2026 Quelmo. Todos los derechos reservados.</translation>
+    </message>
+    <message>
+        <source>Sweepnook</source>
+        <translation>Sweepnook</translation>
+    </message>
+    <message>
+        <source>Program minimized to system tray. Double-click the icon to restore.</source>
+        <translation>Sweepnook sigue abierto en la barra de menús. Haz doble clic en el icono para volver a abrir la ventana.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderPage</name>
+    <message>
+        <source>This feature is coming soon.</source>
+        <translation>Esta función estará disponible pronto.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyCleaner</name>
+    <message>
+        <source>Clipboard Content</source>
+        <translation>Contenido del portapapeles</translation>
+    </message>
+    <message>
+        <source>Text, images or files currently copied to clipboard</source>
+        <translation>Texto, imágenes o archivos copiados actualmente en el portapapeles</translation>
+    </message>
+    <message>
+        <source>QuickLook Preview Cache</source>
+        <translation>Caché de previsualizaciones de Vista rápida</translation>
+    </message>
+    <message>
+        <source>Cached file previews generated by macOS QuickLook</source>
+        <translation>Previsualizaciones de archivos guardadas en caché por Vista rápida de macOS</translation>
+    </message>
+    <message>
+        <source>Recent Files List</source>
+        <translation>Lista de archivos recientes</translation>
+    </message>
+    <message>
+        <source>macOS list of recently opened files and apps</source>
+        <translation>Lista de macOS de los archivos y apps abiertos recientemente</translation>
+    </message>
+    <message>
+        <source>Notification History</source>
+        <translation>Historial de notificaciones</translation>
+    </message>
+    <message>
+        <source>Database logs of all received app notifications</source>
+        <translation>Base de datos con todas las notificaciones recibidas de las apps</translation>
+    </message>
+    <message>
+        <source>DNS Cache</source>
+        <translation>Caché DNS</translation>
+    </message>
+    <message>
+        <source>Cached DNS lookups recording recently visited domains</source>
+        <translation>Consultas DNS en caché que revelan los dominios visitados recientemente</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyItemCard</name>
+    <message>
+        <source>Nothing found</source>
+        <translation>No se encontró nada</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>Tamaño desconocido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not scanned</source>
+        <translation>Sin analizar</translation>
+    </message>
+    <message>
+        <source>Cleaned</source>
+        <translation>Limpiado</translation>
+    </message>
+    <message>
+        <source>%1 freed</source>
+        <translation>%1 liberados</translation>
+    </message>
+    <message>
+        <source>Not cleaned</source>
+        <translation>Sin limpiar</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>Seguro</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Precaución</translation>
+    </message>
+    <message>
+        <source>High risk</source>
+        <translation>Riesgo alto</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyPage</name>
+    <message>
+        <source>Privacy Cleaner</source>
+        <translation>Limpieza de privacidad</translation>
+    </message>
+    <message>
+        <source>Clear the traces your everyday use leaves on this Mac</source>
+        <translation>Borra los rastros que tu uso diario deja en este Mac</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Analizar</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Limpiar</translation>
+    </message>
+    <message>
+        <source>Scan stopped</source>
+        <translation>Análisis detenido</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Deteniendo…</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>Analizando: %1</translation>
+    </message>
+    <message>
+        <source>Cleaning: %1 of %2 done</source>
+        <translation>Limpiando: %1 de %2 completados</translation>
+    </message>
+    <message>
+        <source>Not cleaned: %1</source>
+        <translation>Sin limpiar: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped before %n item(s)</source>
+        <translation>
+            <numerusform>Detenido: %n elemento sin procesar</numerusform>
+            <numerusform>Detenido: %n elementos sin procesar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Scan Again</source>
+        <translation>Volver a analizar</translation>
+    </message>
+    <message>
+        <source>Scan to measure the traces on this Mac</source>
+        <translation>Analiza para medir los rastros en este Mac</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>Analizando…</translation>
+    </message>
+    <message>
+        <source>Cleaning…</source>
+        <translation>Limpiando…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n item(s)</source>
+        <translation>
+            <numerusform>Selección: %n elemento</numerusform>
+            <numerusform>Selección: %n elementos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>No hay elementos seleccionados</translation>
+    </message>
+    <message>
+        <source>Confirm Cleaning</source>
+        <translation>Confirmar limpieza</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clean %n selected item(s)?</source>
+        <translation>
+            <numerusform>¿Limpiar %n elemento seleccionado?</numerusform>
+            <numerusform>¿Limpiar los %n elementos seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Esta acción no se puede deshacer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n item(s) · freed %1</source>
+        <translation>
+            <numerusform>%n elemento limpiado · %1 liberados</numerusform>
+            <numerusform>%n elementos limpiados · %1 liberados</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Scanning...</source>
+        <translation>Analizando...</translation>
+    </message>
+    <message>
+        <source>Cleaning...</source>
+        <translation>Limpiando...</translation>
+    </message>
+    <message>
+        <source>正在分析系统...</source>
+        <translation>Analizando el sistema...</translation>
+    </message>
+    <message>
+        <source>正在删除文件...</source>
+        <translation>Eliminando archivos...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Finalizado</translation>
+    </message>
+    <message>
+        <source>已清理: %1</source>
+        <translation>Limpiado: %1</translation>
+    </message>
+    <message>
+        <source>完成!</source>
+        <translation>¡Listo!</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>Error en la operación</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryPage</name>
+    <message>
+        <source>Registry cleaning is only available on Windows</source>
+        <translation>La limpieza del registro solo está disponible en Windows</translation>
+    </message>
+    <message>
+        <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
+        <translation>macOS guarda sus ajustes en archivos de preferencias, no en un registro, así que aquí no hay nada que limpiar.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanProgressDialog</name>
+    <message>
+        <source>Scanning for large files...</source>
+        <translation>Buscando archivos grandes...</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>Preparando...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>Analizando: %1</translation>
+    </message>
+    <message>
+        <source>Scan Complete</source>
+        <translation>Análisis completado</translation>
+    </message>
+    <message>
+        <source>Scan completed</source>
+        <translation>Análisis completado</translation>
+    </message>
+    <message>
+        <source>View Results</source>
+        <translation>Ver resultados</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n large files (%1)</source>
+        <translation>
+            <numerusform>%n archivo grande encontrado (%1)</numerusform>
+            <numerusform>%n archivos grandes encontrados (%1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Minimize to tray on close</source>
+        <translation>Mantener en la barra de menús al cerrar</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Confirm before cleaning</source>
+        <translation>Confirmar antes de limpiar</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Limpieza</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not be set to start at login. The log has the details.</source>
+        <translation>No se pudo configurar Sweepnook para que se abra al iniciar sesión. El registro de actividad tiene los detalles.</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not be kept from starting at login. The log has the details.</source>
+        <translation>No se pudo impedir que Sweepnook se abra al iniciar sesión. El registro de actividad tiene los detalles.</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCardDelegate</name>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Mostrar en el Finder</translation>
+    </message>
+</context>
+<context>
+    <name>StartupListModel</name>
+    <message>
+        <source>HKCU Run</source>
+        <translation>HKCU Run</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Startup Folder</source>
+        <translation>Carpeta Inicio</translation>
+    </message>
+    <message>
+        <source>Sweepnook</source>
+        <translation>Sweepnook</translation>
+    </message>
+    <message>
+        <source>LaunchAgent</source>
+        <translation>LaunchAgent</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Startup items</source>
+        <translation>Elementos de arranque</translation>
+    </message>
+    <message>
+        <source>System-wide agents and daemons</source>
+        <translation>Agentes y daemons de todo el sistema</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Aplicaciones</translation>
+    </message>
+    <message>
+        <source>Program missing</source>
+        <translation>Falta el programa</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Desactivado</translation>
+    </message>
+</context>
+<context>
+    <name>StartupManager</name>
+    <message>
+        <source>Scanning %1...</source>
+        <translation>Analizando %1...</translation>
+    </message>
+    <message>
+        <source>Scanning startup items...</source>
+        <translation>Analizando elementos de arranque...</translation>
+    </message>
+    <message>
+        <source>Scanning installed applications...</source>
+        <translation>Analizando aplicaciones instaladas...</translation>
+    </message>
+</context>
+<context>
+    <name>StartupPage</name>
+    <message>
+        <source>Startup Manager</source>
+        <translation>Gestor de arranque</translation>
+    </message>
+    <message>
+        <source>Manage programs that run automatically at startup</source>
+        <translation>Gestiona los programas que se abren automáticamente al arrancar</translation>
+    </message>
+    <message>
+        <source>Search programs...</source>
+        <translation>Buscar programas...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>⚠️ Only your own startup items can be removed</source>
+        <translation>⚠️ Solo se pueden eliminar tus propios elementos de arranque</translation>
+    </message>
+    <message>
+        <source>Scanning installed programs...</source>
+        <translation>Analizando programas instalados...</translation>
+    </message>
+    <message>
+        <source>First load may take a few seconds</source>
+        <translation>La primera carga puede tardar unos segundos</translation>
+    </message>
+    <message>
+        <source>Cannot Modify</source>
+        <translation>No se puede modificar</translation>
+    </message>
+    <message>
+        <source>This startup item was not created by Sweepnook and cannot be removed here.</source>
+        <translation>Este elemento de arranque no lo creó Sweepnook y no se puede eliminar aquí.</translation>
+    </message>
+    <message>
+        <source>Operation Failed</source>
+        <translation>Error en la operación</translation>
+    </message>
+    <message>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <translation>No se pudo quitar “%1” del arranque.</translation>
+    </message>
+    <message>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <translation>No se pudo añadir “%1” al arranque.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n startup items</source>
+        <translation>
+            <numerusform>%n elemento de arranque</numerusform>
+            <numerusform>%n elementos de arranque</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Idioma cambiado</translation>
+    </message>
+    <message>
+        <source>Language has been changed.
+
+The application will restart now.</source>
+        <translation>Se ha cambiado el idioma.
+
+La aplicación se reiniciará ahora.</translation>
+    </message>
+    <message>
+        <source>Restart Failed</source>
+        <translation>Error al reiniciar</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not restart itself.
+
+Please quit and reopen it to use the new language.</source>
+        <translation>Sweepnook no ha podido reiniciarse.
+
+Sal de la app y vuelve a abrirla para usar el nuevo idioma.</translation>
+    </message>
+</context>
+<context>
+    <name>TweakManager</name>
+    <message>
+        <source>This tweak changes Windows settings and works only on Windows.</source>
+        <translation>Esta optimización modifica la configuración de Windows y solo funciona en Windows.</translation>
+    </message>
+    <message>
+        <source>Stopped before all services were changed.</source>
+        <translation>Detenido antes de cambiar todos los servicios.</translation>
+    </message>
+    <message>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <translation>No se pudo cambiar el tipo de inicio del servicio “%1”.</translation>
+    </message>
+    <message>
+        <source>Could not add the Ultimate Performance power plan.</source>
+        <translation>No se pudo añadir el plan de energía Máximo rendimiento.</translation>
+    </message>
+</context>
+<context>
+    <name>TweaksPage</name>
+    <message>
+        <source>These tweaks change Windows settings and act only on Windows. Nothing on this Mac is changed.</source>
+        <translation>Estas optimizaciones modifican la configuración de Windows y solo actúan en Windows. No se cambia nada en este Mac.</translation>
+    </message>
+    <message>
+        <source>System Tweaks</source>
+        <translation>Optimizaciones del sistema</translation>
+    </message>
+    <message>
+        <source>Fine-tune privacy, performance and interface settings of Windows</source>
+        <translation>Ajusta la privacidad, el rendimiento y la interfaz de Windows</translation>
+    </message>
+    <message>
+        <source>Apply recommended</source>
+        <translation>Aplicar recomendadas</translation>
+    </message>
+    <message>
+        <source>No tweaks are available.</source>
+        <translation>No hay optimizaciones disponibles.</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Precaución</translation>
+    </message>
+    <message>
+        <source>Works only with Tamper Protection switched off in Windows Security.</source>
+        <translation>Solo funciona con la protección contra alteraciones desactivada en Seguridad de Windows.</translation>
+    </message>
+    <message>
+        <source>Only available on Windows</source>
+        <translation>Solo disponible en Windows</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacidad</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Rendimiento</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interfaz</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 on</source>
+        <translation>%1 de %2 activadas</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1854 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Your Personal System Butler</source>
+        <translation>Votre majordome système personnel</translation>
+    </message>
+    <message>
+        <source>🧹 Junk Cleaner - Free up valuable disk space</source>
+        <translation>🧹 Nettoyage des fichiers inutiles - Libérez un précieux espace disque</translation>
+    </message>
+    <message>
+        <source>🌐 Browser Cleaner - Protect your privacy</source>
+        <translation>🌐 Nettoyage des navigateurs - Protégez votre vie privée</translation>
+    </message>
+    <message>
+        <source>🔧 Registry Cleaner - Boost system performance</source>
+        <translation>🔧 Nettoyage du registre - Améliorez les performances du système</translation>
+    </message>
+    <message>
+        <source>⚡ Startup Manager - Speed up boot time</source>
+        <translation>⚡ Gestion du démarrage - Démarrez plus vite</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Made by Quelmo</source>
+        <translation>Conçu par Quelmo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardDelegate</name>
+    <message>
+        <source>Part of macOS</source>
+        <translation>Fait partie de macOS</translation>
+    </message>
+    <message>
+        <source>+%1 leftovers</source>
+        <translation>+%1 de résidus</translation>
+    </message>
+    <message>
+        <source>bundle identifier</source>
+        <translation>identifiant de bundle</translation>
+    </message>
+    <message>
+        <source>name only</source>
+        <translation>nom seul</translation>
+    </message>
+</context>
+<context>
+    <name>AppUninstaller</name>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>impossible d&apos;interroger le Finder (osascript n&apos;a pas démarré)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>le Finder n&apos;a pas répondu dans les %1 secondes&#xa0;; il attend peut-être votre autorisation ou votre mot de passe</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook n&apos;est pas autorisé à contrôler le Finder (Réglages Système &gt; Confidentialité et sécurité &gt; Automatisation)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>le Finder a refusé (code de sortie %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>le Finder a refusé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>l&apos;élément se trouve sur un autre volume que votre Corbeille</translation>
+    </message>
+    <message>
+        <source>It is part of macOS and cannot be removed.</source>
+        <translation>Cette app fait partie de macOS et ne peut pas être supprimée.</translation>
+    </message>
+    <message>
+        <source>It is not in an Applications folder.</source>
+        <translation>Cette app ne se trouve pas dans un dossier Applications.</translation>
+    </message>
+    <message>
+        <source>Close the app first.</source>
+        <translation>Quittez d&apos;abord l&apos;app.</translation>
+    </message>
+    <message>
+        <source>Could not tell whether it is running. Close the app first.</source>
+        <translation>Impossible de savoir si l&apos;app est ouverte. Quittez-la d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>It could not be moved to the Trash: %1.</source>
+        <translation>Impossible de la placer dans la Corbeille&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AppUninstallerPage</name>
+    <message>
+        <source>App Uninstaller</source>
+        <translation>Désinstallation d&apos;apps</translation>
+    </message>
+    <message>
+        <source>Completely remove apps and their leftover files</source>
+        <translation>Supprimez entièrement des apps et leurs fichiers résiduels</translation>
+    </message>
+    <message>
+        <source>Search apps...</source>
+        <translation>Rechercher des apps...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>No apps selected</source>
+        <translation>Aucune app sélectionnée</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Désinstaller</translation>
+    </message>
+    <message>
+        <source>Scanning installed apps...</source>
+        <translation>Analyse des apps installées...</translation>
+    </message>
+    <message>
+        <source>No applications were found in the Applications folders.</source>
+        <translation>Aucune app n&apos;a été trouvée dans les dossiers Applications.</translation>
+    </message>
+    <message>
+        <source>No apps match &quot;%1&quot;.</source>
+        <translation>Aucune app ne correspond à «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Uninstalling %1...</source>
+        <translation>Désinstallation de %1...</translation>
+    </message>
+    <message>
+        <source>Apps will be moved to Trash.</source>
+        <translation>Les apps seront placées dans la Corbeille.</translation>
+    </message>
+    <message>
+        <source>Confirm Uninstall</source>
+        <translation>Confirmer la désinstallation</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Could not uninstall %1.
+%2</source>
+        <translation>Impossible de désinstaller %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 / %n apps</source>
+        <translation>
+            <numerusform>%1 / %n app</numerusform>
+            <numerusform>%1 / %n apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n app(s) selected</source>
+        <translation>
+            <numerusform>%n app sélectionnée</numerusform>
+            <numerusform>%n apps sélectionnées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Uninstall %n app(s) and their leftover files?</source>
+        <translation>
+            <numerusform>Désinstaller %n app et ses fichiers résiduels&#xa0;?</numerusform>
+            <numerusform>Désinstaller %n apps et leurs fichiers résiduels&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <translation>
+            <numerusform>Les apps et %n élément résiduel sélectionné (%1) seront placés dans la Corbeille.</numerusform>
+            <numerusform>Les apps et %n éléments résiduels sélectionnés (%1) seront placés dans la Corbeille.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <translation>
+            <numerusform>%1 est dans la Corbeille, mais %n de ses éléments résiduels n&apos;a pas pu y être placé.</numerusform>
+            <numerusform>%1 est dans la Corbeille, mais %n de ses éléments résiduels n&apos;ont pas pu y être placés.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BasePage</name>
+    <message>
+        <source>Cleanable</source>
+        <translation>Nettoyable</translation>
+    </message>
+    <message>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <translation>Cliquez sur «&#xa0;Lancer l&apos;analyse&#xa0;» pour trouver les éléments à nettoyer</translation>
+    </message>
+    <message>
+        <source>Selected: --</source>
+        <translation>Sélection&#xa0;: --</translation>
+    </message>
+    <message>
+        <source>Start Scanning</source>
+        <translation>Lancer l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Clean Now</source>
+        <translation>Nettoyer</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>Aucun élément sélectionné</translation>
+    </message>
+    <message>
+        <source>Confirm Clean</source>
+        <translation>Confirmer le nettoyage</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to clean %n selected items?
+This action cannot be undone!</source>
+        <translation>
+            <numerusform>Voulez-vous vraiment nettoyer %n élément sélectionné&#xa0;?
+Cette action est irréversible&#xa0;!</numerusform>
+            <numerusform>Voulez-vous vraiment nettoyer les %n éléments sélectionnés&#xa0;?
+Cette action est irréversible&#xa0;!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n élément nettoyé, %1 libérés</numerusform>
+            <numerusform>%n éléments nettoyés, %1 libérés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n items, %1</source>
+        <translation>
+            <numerusform>Sélection&#xa0;: %n élément, %1</numerusform>
+            <numerusform>Sélection&#xa0;: %n éléments, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n élément</numerusform>
+            <numerusform>%n éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n items</source>
+        <translation>
+            <numerusform>Sélection&#xa0;: %n élément</numerusform>
+            <numerusform>Sélection&#xa0;: %n éléments</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BrowserCleaner</name>
+    <message>
+        <source>Google Chrome</source>
+        <translation>Google Chrome</translation>
+    </message>
+    <message>
+        <source>Microsoft Edge</source>
+        <translation>Microsoft Edge</translation>
+    </message>
+    <message>
+        <source>Mozilla Firefox</source>
+        <translation>Mozilla Firefox</translation>
+    </message>
+    <message>
+        <source>Opera</source>
+        <translation>Opera</translation>
+    </message>
+    <message>
+        <source>Brave</source>
+        <translation>Brave</translation>
+    </message>
+    <message>
+        <source>Safari</source>
+        <translation>Safari</translation>
+    </message>
+    <message>
+        <source>These browsers are running and were skipped; close them to clean them:
+%1</source>
+        <translation>Ces navigateurs sont ouverts et ont été ignorés&#xa0;; quittez-les pour les nettoyer&#xa0;:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserGroupHeader</name>
+    <message numerus="yes">
+        <source>%n items  ·  %1</source>
+        <translation>
+            <numerusform>%n élément  ·  %1</numerusform>
+            <numerusform>%n éléments  ·  %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <translation>Voir les détails</translation>
+    </message>
+    <message>
+        <source>%1  (%2)</source>
+        <translation>%1  (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPage</name>
+    <message>
+        <source>Browser Cleaner</source>
+        <translation>Nettoyage des navigateurs</translation>
+    </message>
+    <message>
+        <source>Clean caches, cookies and history of your browsers</source>
+        <translation>Nettoyez les caches, les cookies et l&apos;historique de vos navigateurs</translation>
+    </message>
+    <message>
+        <source>Cleanable Space</source>
+        <translation>Espace récupérable</translation>
+    </message>
+    <message>
+        <source>Browsers:</source>
+        <translation>Navigateurs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No supported browser was found for this user.</source>
+        <translation>Aucun navigateur compatible n&apos;a été trouvé pour cet utilisateur.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n élément nettoyé, %1 libérés</numerusform>
+            <numerusform>%n éléments nettoyés, %1 libérés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CategoryWidget</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n élément</numerusform>
+            <numerusform>%n éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Load more (%n remaining)</source>
+        <translation>
+            <numerusform>Afficher plus (%n restant)</numerusform>
+            <numerusform>Afficher plus (%n restants)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CircleProgressWidget</name>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Can be cleaned</source>
+        <translation>Nettoyable</translation>
+    </message>
+</context>
+<context>
+    <name>CleanItem</name>
+    <message>
+        <source>Low</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Élevé</translation>
+    </message>
+</context>
+<context>
+    <name>DashboardPage</name>
+    <message>
+        <source>Ready to Clean Your Mac</source>
+        <translation>Prêt à nettoyer votre Mac</translation>
+    </message>
+    <message>
+        <source>Click the button below to scan for junk files and free up space</source>
+        <translation>Cliquez sur le bouton ci-dessous pour rechercher les fichiers inutiles et libérer de l&apos;espace</translation>
+    </message>
+    <message>
+        <source>🔍  Start Full Scan</source>
+        <translation>🔍  Lancer l&apos;analyse complète</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>Préparation...</translation>
+    </message>
+    <message>
+        <source>Sweepnook %1</source>
+        <translation>Sweepnook %1</translation>
+    </message>
+    <message>
+        <source>Keep Your Mac Running at Peak Performance</source>
+        <translation>Gardez votre Mac au meilleur de sa forme</translation>
+    </message>
+    <message>
+        <source>Junk Files</source>
+        <translation>Fichiers inutiles</translation>
+    </message>
+    <message>
+        <source>Browser Data</source>
+        <translation>Données de navigation</translation>
+    </message>
+    <message>
+        <source>Registry Issues</source>
+        <translation>Problèmes de registre</translation>
+    </message>
+    <message>
+        <source>Ready to scan</source>
+        <translation>Prêt pour l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>🔍 Start Scan</source>
+        <translation>🔍 Lancer l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>🗑️ Clean All</source>
+        <translation>🗑️ Tout nettoyer</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Astuce&#xa0;:&lt;/span&gt; un nettoyage régulier peut nettement améliorer les performances de votre Mac</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>Analyse en cours...</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Can be cleaned</source>
+        <translation>Nettoyable</translation>
+    </message>
+</context>
+<context>
+    <name>DetailItemWidget</name>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Afficher dans le Finder</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicateFinderPage</name>
+    <message>
+        <source>Duplicate File Finder</source>
+        <translation>Recherche de doublons</translation>
+    </message>
+    <message>
+        <source>Find and remove identical files to free up disk space</source>
+        <translation>Trouvez et supprimez les fichiers identiques pour libérer de l&apos;espace disque</translation>
+    </message>
+    <message>
+        <source>SELECT LOCATION</source>
+        <translation>CHOISIR UN EMPLACEMENT</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Dossier personnel</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Bureau</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Films</translation>
+    </message>
+    <message>
+        <source>User Volume</source>
+        <translation>Volume utilisateur</translation>
+    </message>
+    <message>
+        <source>Entire Disk</source>
+        <translation>Disque entier</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Min file size:</source>
+        <translation>Taille min.&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Lancer l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Collecting files...</source>
+        <translation>Collecte des fichiers...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>← New Scan</source>
+        <translation>← Nouvelle analyse</translation>
+    </message>
+    <message>
+        <source>Keep Newest  ▾</source>
+        <translation>Garder le plus récent  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Newest  (delete older duplicates)</source>
+        <translation>Garder le plus récent  (supprimer les doublons plus anciens)</translation>
+    </message>
+    <message>
+        <source>Keep Oldest   (delete newer duplicates)</source>
+        <translation>Garder le plus ancien   (supprimer les doublons plus récents)</translation>
+    </message>
+    <message>
+        <source>Keep Oldest  ▾</source>
+        <translation>Garder le plus ancien  ▾</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Supprimer la sélection</translation>
+    </message>
+    <message>
+        <source>Choose Folder to Scan</source>
+        <translation>Choisir le dossier à analyser</translation>
+    </message>
+    <message>
+        <source>Choose Another Folder…</source>
+        <translation>Choisir un autre dossier…</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>Path: (none selected)</source>
+        <translation>Chemin&#xa0;: (aucune sélection)</translation>
+    </message>
+    <message>
+        <source>No Location Selected</source>
+        <translation>Aucun emplacement sélectionné</translation>
+    </message>
+    <message>
+        <source>Please select at least one location to scan.</source>
+        <translation>Sélectionnez au moins un emplacement à analyser.</translation>
+    </message>
+    <message>
+        <source>Full Disk Scan</source>
+        <translation>Analyse du disque entier</translation>
+    </message>
+    <message>
+        <source>Scanning the entire disk may take several minutes.
+Continue?</source>
+        <translation>L&apos;analyse du disque entier peut prendre plusieurs minutes.
+Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Scanning files...</source>
+        <translation>Analyse des fichiers...</translation>
+    </message>
+    <message>
+        <source>Reading %1  ·  %2 of %3</source>
+        <translation>Lecture de %1  ·  %2 sur %3</translation>
+    </message>
+    <message>
+        <source>No Duplicates Found</source>
+        <translation>Aucun doublon trouvé</translation>
+    </message>
+    <message>
+        <source>Great news! No duplicate files were found. 🎉</source>
+        <translation>Bonne nouvelle&#xa0;! Aucun fichier en double n&apos;a été trouvé. 🎉</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>  ·  %1 freed</source>
+        <translation>  ·  %1 libérés</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmer la suppression</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Placer dans la Corbeille</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Supprimer définitivement</translation>
+    </message>
+    <message>
+        <source>Deleting…</source>
+        <translation>Suppression…</translation>
+    </message>
+    <message>
+        <source>Deleting %1 / %2</source>
+        <translation>Suppression %1 / %2</translation>
+    </message>
+    <message>
+        <source>Duplicates Removed</source>
+        <translation>Doublons supprimés</translation>
+    </message>
+    <message>
+        <source>Partial Failure</source>
+        <translation>Échec partiel</translation>
+    </message>
+    <message>
+        <source>The log lists each file and why.</source>
+        <translation>Le journal indique chaque fichier et la raison.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <translation>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; groupe  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 récupérables&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; groupes  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 récupérables&lt;/span&gt;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <translation>
+            <numerusform>Placer %n fichier dans la Corbeille ou le supprimer définitivement&#xa0;?</numerusform>
+            <numerusform>Placer %n fichiers dans la Corbeille ou les supprimer définitivement&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <translation>
+            <numerusform>Toutes les copies de %n groupe sont cochées&#xa0;: la plus récente sera conservée.</numerusform>
+            <numerusform>Toutes les copies de %n groupes sont cochées&#xa0;: la plus récente de chacun sera conservée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Permanently delete %n file(s)?
+This cannot be undone.</source>
+        <translation>
+            <numerusform>Supprimer définitivement %n fichier&#xa0;?
+Cette action est irréversible.</numerusform>
+            <numerusform>Supprimer définitivement %n fichiers&#xa0;?
+Cette action est irréversible.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) deleted permanently (%1).</source>
+        <translation>
+            <numerusform>%n fichier supprimé définitivement (%1).</numerusform>
+            <numerusform>%n fichiers supprimés définitivement (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <translation>
+            <numerusform>%n fichier placé dans la Corbeille (%1)&#xa0;; vous pouvez le remettre en place depuis celle-ci.</numerusform>
+            <numerusform>%n fichiers placés dans la Corbeille (%1)&#xa0;; vous pouvez les remettre en place depuis celle-ci.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be deleted.</source>
+        <translation>
+            <numerusform>%n fichier n&apos;a pas pu être supprimé.</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas pu être supprimés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Path: %1</source>
+        <translation>Chemin&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicateGroupDelegate</name>
+    <message>
+        <source>save %1</source>
+        <translation>gain de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n identical files  ·  %1 each  ·  </source>
+        <translation>
+            <numerusform>%n fichier identique  ·  %1 chacun  ·  </numerusform>
+            <numerusform>%n fichiers identiques  ·  %1 chacun  ·  </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ItemDetailDialog</name>
+    <message numerus="yes">
+        <source>%1  |  %n files</source>
+        <translation>
+            <numerusform>%1  |  %n fichier</numerusform>
+            <numerusform>%1  |  %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+</context>
+<context>
+    <name>JunkPage</name>
+    <message>
+        <source>Junk Cleaner</source>
+        <translation>Nettoyage des fichiers inutiles</translation>
+    </message>
+    <message>
+        <source>Clean system temp files, cache and logs</source>
+        <translation>Nettoyez les fichiers temporaires, les caches et les journaux du système</translation>
+    </message>
+    <message>
+        <source>Cleanable Space</source>
+        <translation>Espace récupérable</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFileDelegate</name>
+    <message>
+        <source>In iCloud</source>
+        <translation>Dans iCloud</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilePage</name>
+    <message>
+        <source>Find Large Files</source>
+        <translation>Recherche de gros fichiers</translation>
+    </message>
+    <message>
+        <source>Scan your drives and remove files that are taking up the most space</source>
+        <translation>Analysez vos disques et supprimez les fichiers qui occupent le plus d&apos;espace</translation>
+    </message>
+    <message>
+        <source>SELECT VOLUME</source>
+        <translation>CHOISIR UN VOLUME</translation>
+    </message>
+    <message>
+        <source>Min file size:</source>
+        <translation>Taille min.&#xa0;:</translation>
+    </message>
+    <message>
+        <source>50 MB</source>
+        <translation>50 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>200 MB</source>
+        <translation>200 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personnalisée...</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Lancer l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Scan Results</source>
+        <translation>Résultats de l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Tous les types</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Vidéos</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archives</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Packages</source>
+        <translation>Paquets</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>Largest first</source>
+        <translation>Les plus gros d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Les plus récents d&apos;abord</translation>
+    </message>
+    <message>
+        <source>← Back</source>
+        <translation>← Retour</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Supprimer la sélection</translation>
+    </message>
+    <message>
+        <source>Local Disk</source>
+        <translation>Disque local</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Retirer de la liste</translation>
+    </message>
+    <message>
+        <source>Add location</source>
+        <translation>Ajouter un emplacement</translation>
+    </message>
+    <message>
+        <source>Select a volume above to begin scanning.</source>
+        <translation>Sélectionnez un volume ci-dessus pour lancer l&apos;analyse.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <translation>
+            <numerusform>%n volume sélectionné. Sweepnook recherchera les fichiers de plus de %1.</numerusform>
+            <numerusform>%n volumes sélectionnés. Sweepnook recherchera les fichiers de plus de %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose Folder to Scan</source>
+        <translation>Choisir le dossier à analyser</translation>
+    </message>
+    <message>
+        <source>Custom File Size</source>
+        <translation>Taille de fichier personnalisée</translation>
+    </message>
+    <message>
+        <source>Enter minimum file size (MB):</source>
+        <translation>Taille de fichier minimale (MB)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Astuce</translation>
+    </message>
+    <message>
+        <source>Please select at least one drive to scan.</source>
+        <translation>Sélectionnez au moins un disque à analyser.</translation>
+    </message>
+    <message>
+        <source>No large files found that match the criteria.</source>
+        <translation>Aucun gros fichier ne correspond aux critères.</translation>
+    </message>
+    <message>
+        <source>Scan Completed</source>
+        <translation>Analyse terminée</translation>
+    </message>
+    <message>
+        <source>%1 freed</source>
+        <translation>%1 libérés</translation>
+    </message>
+    <message>
+        <source>%1 in the Trash until you empty it</source>
+        <translation>%1 dans la Corbeille jusqu&apos;à ce que vous la vidiez</translation>
+    </message>
+    <message>
+        <source>Delete this file</source>
+        <translation>Supprimer ce fichier</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmer la suppression</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Placer dans la Corbeille</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Supprimer définitivement</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this file?
+
+%1
+Size: %2</source>
+        <translation>Voulez-vous vraiment supprimer ce fichier&#xa0;?
+
+%1
+Taille&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>This file is only in iCloud: deleting it frees no space on this Mac and removes it from all your devices.</source>
+        <translation>Ce fichier se trouve uniquement dans iCloud&#xa0;: le supprimer ne libère aucun espace sur ce Mac et le retire de tous vos appareils.</translation>
+    </message>
+    <message>
+        <source>Move to Trash keeps it until you empty the Trash. Delete Permanently cannot be undone!</source>
+        <translation>«&#xa0;Placer dans la Corbeille&#xa0;» le conserve jusqu&apos;à ce que vous vidiez la Corbeille. «&#xa0;Supprimer définitivement&#xa0;» est irréversible&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Move to Trash keeps them until you empty the Trash. Delete Permanently cannot be undone!</source>
+        <translation>«&#xa0;Placer dans la Corbeille&#xa0;» les conserve jusqu&apos;à ce que vous vidiez la Corbeille. «&#xa0;Supprimer définitivement&#xa0;» est irréversible&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Suppression...</translation>
+    </message>
+    <message>
+        <source>Unable to delete this file. It may be in use by another program.</source>
+        <translation>Impossible de supprimer ce fichier. Il est peut-être utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>All files have been deleted</source>
+        <translation>Tous les fichiers ont été supprimés</translation>
+    </message>
+    <message>
+        <source>%1 moved to the Trash: empty the Trash to free the space.</source>
+        <translation>%1 placés dans la Corbeille&#xa0;: videz la Corbeille pour libérer l&apos;espace.</translation>
+    </message>
+    <message>
+        <source>%1 freed.</source>
+        <translation>%1 libérés.</translation>
+    </message>
+    <message>
+        <source>Delete Completed</source>
+        <translation>Suppression terminée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n large files, total %1</source>
+        <translation>
+            <numerusform>%n gros fichier trouvé, %1 au total</numerusform>
+            <numerusform>%n gros fichiers trouvés, %1 au total</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>Impossible de lire %n dossier&#xa0;: %1. Pour l&apos;inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+            <numerusform>Impossible de lire %n dossiers, dont %1. Pour les inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n files (%1)</source>
+        <translation>
+            <numerusform>Sélection&#xa0;: %n fichier (%1)</numerusform>
+            <numerusform>Sélection&#xa0;: %n fichiers (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the selected %n files?
+
+Total: %1</source>
+        <translation>
+            <numerusform>Voulez-vous vraiment supprimer %n fichier sélectionné&#xa0;?
+
+Total&#xa0;: %1</numerusform>
+            <numerusform>Voulez-vous vraiment supprimer les %n fichiers sélectionnés&#xa0;?
+
+Total&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n files successfully.</source>
+        <translation>
+            <numerusform>%n fichier supprimé.</numerusform>
+            <numerusform>%n fichiers supprimés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 used</source>
+        <translation>%1 utilisés</translation>
+    </message>
+    <message>
+        <source>%1 total</source>
+        <translation>%1 au total</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Afficher dans le Finder</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files failed to delete.</source>
+        <translation>
+            <numerusform>%n fichier n&apos;a pas pu être supprimé.</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas pu être supprimés.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LinkManager</name>
+    <message>
+        <source>配置错误</source>
+        <translation>Erreur de configuration</translation>
+    </message>
+    <message>
+        <source>无法加载页面链接。
+
+请联系技术支持或重新安装软件。</source>
+        <translation>Impossible de charger le lien de la page.
+
+Contactez l&apos;assistance ou réinstallez l&apos;app.</translation>
+    </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Impossible d&apos;ouvrir le navigateur</translation>
+    </message>
+    <message>
+        <source>无法打开默认浏览器。
+
+请手动复制链接访问：
+%1</source>
+        <translation>Impossible d&apos;ouvrir le navigateur par défaut.
+
+Copiez ce lien et ouvrez-le manuellement&#xa0;:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Dashboard</source>
+        <translation>Tableau de bord</translation>
+    </message>
+    <message>
+        <source>Junk Cleaner</source>
+        <translation>Fichiers inutiles</translation>
+    </message>
+    <message>
+        <source>Browser Cleaner</source>
+        <translation>Navigateurs</translation>
+    </message>
+    <message>
+        <source>Registry Cleaner</source>
+        <translation>Registre</translation>
+    </message>
+    <message>
+        <source>Startup Manager</source>
+        <translation>Démarrage</translation>
+    </message>
+    <message>
+        <source>Large Files</source>
+        <translation>Gros fichiers</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimisation</translation>
+    </message>
+    <message>
+        <source>App Uninstaller</source>
+        <translation>Désinstallation</translation>
+    </message>
+    <message>
+        <source>Duplicate Files</source>
+        <translation>Doublons</translation>
+    </message>
+    <message>
+        <source>Privacy Cleaner</source>
+        <translation>Confidentialité</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Placer dans le Dock</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Réduire/agrandir</translation>
+    </message>
+    <message>
+        <source>Sweepnook - Mac Cleaning Tool</source>
+        <translation>Sweepnook - Outil de nettoyage pour Mac</translation>
+    </message>
+    <message>
+        <source>显示主窗口</source>
+        <translation>Afficher la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>Aucun élément sélectionné</translation>
+    </message>
+    <message>
+        <source>Confirm Clean</source>
+        <translation>Confirmer le nettoyage</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to clean %n selected items (%1)?
+This action cannot be undone!</source>
+        <translation>
+            <numerusform>Voulez-vous vraiment nettoyer %n élément sélectionné (%1)&#xa0;?
+Cette action est irréversible&#xa0;!</numerusform>
+            <numerusform>Voulez-vous vraiment nettoyer les %n éléments sélectionnés (%1)&#xa0;?
+Cette action est irréversible&#xa0;!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n élément nettoyé, %1 libérés</numerusform>
+            <numerusform>%n éléments nettoyés, %1 libérés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled. %1</source>
+        <translation>Annulé. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items could not be removed.</source>
+        <translation>
+            <numerusform>%n élément n&apos;a pas pu être supprimé.</numerusform>
+            <numerusform>%n éléments n&apos;ont pas pu être supprimés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A clean is still running. Scan again when it has finished.</source>
+        <translation>Un nettoyage est encore en cours. Relancez l&apos;analyse lorsqu&apos;il sera terminé.</translation>
+    </message>
+    <message>
+        <source>About Sweepnook</source>
+        <translation>À propos de Sweepnook</translation>
+    </message>
+    <message>
+        <source>by Quelmo</source>
+        <translation>par Quelmo</translation>
+    </message>
+    <message>
+        <source>The smartest way to keep your Mac clean, fast, and private.&lt;br&gt;Remove junk files, browser traces, duplicate files,&lt;br&gt;and privacy risks — all in one click.</source>
+        <translation>La façon la plus intelligente de garder votre Mac propre, rapide et confidentiel.&lt;br&gt;Supprimez les fichiers inutiles, les traces de navigation, les doublons&lt;br&gt;et les risques pour votre vie privée — en un seul clic.</translation>
+    </message>
+    <message>
+        <source>© 2026 Quelmo. All rights reserved.</source>
+        <translation>© 2026 Quelmo. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Sweepnook</source>
+        <translation>Sweepnook</translation>
+    </message>
+    <message>
+        <source>Program minimized to system tray. Double-click the icon to restore.</source>
+        <translation>Sweepnook reste ouvert dans la barre des menus. Double-cliquez sur l&apos;icône pour rouvrir la fenêtre.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderPage</name>
+    <message>
+        <source>This feature is coming soon.</source>
+        <translation>Cette fonction arrive bientôt.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyCleaner</name>
+    <message>
+        <source>Clipboard Content</source>
+        <translation>Contenu du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Text, images or files currently copied to clipboard</source>
+        <translation>Texte, images ou fichiers actuellement copiés dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>QuickLook Preview Cache</source>
+        <translation>Cache des aperçus Coup d&apos;œil</translation>
+    </message>
+    <message>
+        <source>Cached file previews generated by macOS QuickLook</source>
+        <translation>Aperçus de fichiers mis en cache par Coup d&apos;œil de macOS</translation>
+    </message>
+    <message>
+        <source>Recent Files List</source>
+        <translation>Liste des fichiers récents</translation>
+    </message>
+    <message>
+        <source>macOS list of recently opened files and apps</source>
+        <translation>Liste macOS des fichiers et apps ouverts récemment</translation>
+    </message>
+    <message>
+        <source>Notification History</source>
+        <translation>Historique des notifications</translation>
+    </message>
+    <message>
+        <source>Database logs of all received app notifications</source>
+        <translation>Base de données de toutes les notifications reçues des apps</translation>
+    </message>
+    <message>
+        <source>DNS Cache</source>
+        <translation>Cache DNS</translation>
+    </message>
+    <message>
+        <source>Cached DNS lookups recording recently visited domains</source>
+        <translation>Résolutions DNS en cache qui révèlent les domaines visités récemment</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyItemCard</name>
+    <message>
+        <source>Nothing found</source>
+        <translation>Rien trouvé</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>Taille inconnue</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n élément</numerusform>
+            <numerusform>%n éléments</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not scanned</source>
+        <translation>Non analysé</translation>
+    </message>
+    <message>
+        <source>Cleaned</source>
+        <translation>Nettoyé</translation>
+    </message>
+    <message>
+        <source>%1 freed</source>
+        <translation>%1 libérés</translation>
+    </message>
+    <message>
+        <source>Not cleaned</source>
+        <translation>Non nettoyé</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>Sans risque</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>High risk</source>
+        <translation>Risque élevé</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyPage</name>
+    <message>
+        <source>Privacy Cleaner</source>
+        <translation>Nettoyage des traces</translation>
+    </message>
+    <message>
+        <source>Clear the traces your everyday use leaves on this Mac</source>
+        <translation>Effacez les traces que votre usage quotidien laisse sur ce Mac</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Analyser</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Nettoyer</translation>
+    </message>
+    <message>
+        <source>Scan stopped</source>
+        <translation>Analyse arrêtée</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Arrêt…</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>Analyse&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cleaning: %1 of %2 done</source>
+        <translation>Nettoyage&#xa0;: %1 sur %2 terminés</translation>
+    </message>
+    <message>
+        <source>Not cleaned: %1</source>
+        <translation>Non nettoyés&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped before %n item(s)</source>
+        <translation>
+            <numerusform>Arrêté&#xa0;: %n élément non traité</numerusform>
+            <numerusform>Arrêté&#xa0;: %n éléments non traités</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Scan Again</source>
+        <translation>Relancer l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Scan to measure the traces on this Mac</source>
+        <translation>Lancez une analyse pour mesurer les traces sur ce Mac</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>Analyse…</translation>
+    </message>
+    <message>
+        <source>Cleaning…</source>
+        <translation>Nettoyage…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n item(s)</source>
+        <translation>
+            <numerusform>Sélection&#xa0;: %n élément</numerusform>
+            <numerusform>Sélection&#xa0;: %n éléments</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>Aucun élément sélectionné</translation>
+    </message>
+    <message>
+        <source>Confirm Cleaning</source>
+        <translation>Confirmer le nettoyage</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clean %n selected item(s)?</source>
+        <translation>
+            <numerusform>Nettoyer %n élément sélectionné&#xa0;?</numerusform>
+            <numerusform>Nettoyer les %n éléments sélectionnés&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Cette action est irréversible.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n item(s) · freed %1</source>
+        <translation>
+            <numerusform>%n élément nettoyé · %1 libérés</numerusform>
+            <numerusform>%n éléments nettoyés · %1 libérés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Scanning...</source>
+        <translation>Analyse...</translation>
+    </message>
+    <message>
+        <source>Cleaning...</source>
+        <translation>Nettoyage...</translation>
+    </message>
+    <message>
+        <source>正在分析系统...</source>
+        <translation>Analyse du système...</translation>
+    </message>
+    <message>
+        <source>正在删除文件...</source>
+        <translation>Suppression des fichiers...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>已清理: %1</source>
+        <translation>Nettoyé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>完成!</source>
+        <translation>Terminé&#xa0;!</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>Échec de l&apos;opération</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryPage</name>
+    <message>
+        <source>Registry cleaning is only available on Windows</source>
+        <translation>Le nettoyage du registre n&apos;est disponible que sous Windows</translation>
+    </message>
+    <message>
+        <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
+        <translation>macOS conserve ses réglages dans des fichiers de préférences, pas dans un registre&#xa0;: il n&apos;y a donc rien à nettoyer ici.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanProgressDialog</name>
+    <message>
+        <source>Scanning for large files...</source>
+        <translation>Recherche de gros fichiers...</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>Préparation...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>Analyse&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Scan Complete</source>
+        <translation>Analyse terminée</translation>
+    </message>
+    <message>
+        <source>Scan completed</source>
+        <translation>Analyse terminée</translation>
+    </message>
+    <message>
+        <source>View Results</source>
+        <translation>Voir les résultats</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n large files (%1)</source>
+        <translation>
+            <numerusform>%n gros fichier trouvé (%1)</numerusform>
+            <numerusform>%n gros fichiers trouvés (%1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Ouvrir à la connexion</translation>
+    </message>
+    <message>
+        <source>Minimize to tray on close</source>
+        <translation>Garder dans la barre des menus à la fermeture</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Confirm before cleaning</source>
+        <translation>Confirmer avant de nettoyer</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Nettoyage</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Ouvrir à la connexion</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not be set to start at login. The log has the details.</source>
+        <translation>Impossible de configurer Sweepnook pour qu&apos;il s&apos;ouvre à la connexion. Le journal contient les détails.</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not be kept from starting at login. The log has the details.</source>
+        <translation>Impossible d&apos;empêcher Sweepnook de s&apos;ouvrir à la connexion. Le journal contient les détails.</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCardDelegate</name>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Afficher dans le Finder</translation>
+    </message>
+</context>
+<context>
+    <name>StartupListModel</name>
+    <message>
+        <source>HKCU Run</source>
+        <translation>HKCU Run</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Startup Folder</source>
+        <translation>Dossier Démarrage</translation>
+    </message>
+    <message>
+        <source>Sweepnook</source>
+        <translation>Sweepnook</translation>
+    </message>
+    <message>
+        <source>LaunchAgent</source>
+        <translation>LaunchAgent</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Startup items</source>
+        <translation>Éléments de démarrage</translation>
+    </message>
+    <message>
+        <source>System-wide agents and daemons</source>
+        <translation>Agents et daemons du système</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Program missing</source>
+        <translation>Programme introuvable</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Désactivé</translation>
+    </message>
+</context>
+<context>
+    <name>StartupManager</name>
+    <message>
+        <source>Scanning %1...</source>
+        <translation>Analyse de %1...</translation>
+    </message>
+    <message>
+        <source>Scanning startup items...</source>
+        <translation>Analyse des éléments de démarrage...</translation>
+    </message>
+    <message>
+        <source>Scanning installed applications...</source>
+        <translation>Analyse des applications installées...</translation>
+    </message>
+</context>
+<context>
+    <name>StartupPage</name>
+    <message>
+        <source>Startup Manager</source>
+        <translation>Gestion du démarrage</translation>
+    </message>
+    <message>
+        <source>Manage programs that run automatically at startup</source>
+        <translation>Gérez les programmes qui s&apos;ouvrent automatiquement au démarrage</translation>
+    </message>
+    <message>
+        <source>Search programs...</source>
+        <translation>Rechercher des programmes...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>⚠️ Only your own startup items can be removed</source>
+        <translation>⚠️ Seuls vos propres éléments de démarrage peuvent être supprimés</translation>
+    </message>
+    <message>
+        <source>Scanning installed programs...</source>
+        <translation>Analyse des programmes installés...</translation>
+    </message>
+    <message>
+        <source>First load may take a few seconds</source>
+        <translation>Le premier chargement peut prendre quelques secondes</translation>
+    </message>
+    <message>
+        <source>Cannot Modify</source>
+        <translation>Modification impossible</translation>
+    </message>
+    <message>
+        <source>This startup item was not created by Sweepnook and cannot be removed here.</source>
+        <translation>Cet élément de démarrage n&apos;a pas été créé par Sweepnook et ne peut pas être supprimé ici.</translation>
+    </message>
+    <message>
+        <source>Operation Failed</source>
+        <translation>Échec de l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <translation>Impossible de retirer «&#xa0;%1&#xa0;» du démarrage.</translation>
+    </message>
+    <message>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <translation>Impossible d&apos;ajouter «&#xa0;%1&#xa0;» au démarrage.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n startup items</source>
+        <translation>
+            <numerusform>%n élément de démarrage</numerusform>
+            <numerusform>%n éléments de démarrage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Assistance</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Langue modifiée</translation>
+    </message>
+    <message>
+        <source>Language has been changed.
+
+The application will restart now.</source>
+        <translation>La langue a été modifiée.
+
+L&apos;application va redémarrer.</translation>
+    </message>
+    <message>
+        <source>Restart Failed</source>
+        <translation>Échec du redémarrage</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not restart itself.
+
+Please quit and reopen it to use the new language.</source>
+        <translation>Sweepnook n&apos;a pas pu redémarrer.
+
+Quittez-le puis rouvrez-le pour utiliser la nouvelle langue.</translation>
+    </message>
+</context>
+<context>
+    <name>TweakManager</name>
+    <message>
+        <source>This tweak changes Windows settings and works only on Windows.</source>
+        <translation>Cet ajustement modifie des réglages de Windows et ne fonctionne que sous Windows.</translation>
+    </message>
+    <message>
+        <source>Stopped before all services were changed.</source>
+        <translation>Arrêté avant que tous les services aient été modifiés.</translation>
+    </message>
+    <message>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <translation>Impossible de modifier le type de démarrage du service «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Could not add the Ultimate Performance power plan.</source>
+        <translation>Impossible d&apos;ajouter le mode de gestion de l&apos;alimentation Performances optimales.</translation>
+    </message>
+</context>
+<context>
+    <name>TweaksPage</name>
+    <message>
+        <source>These tweaks change Windows settings and act only on Windows. Nothing on this Mac is changed.</source>
+        <translation>Ces ajustements modifient des réglages de Windows et n&apos;agissent que sous Windows. Rien n&apos;est modifié sur ce Mac.</translation>
+    </message>
+    <message>
+        <source>System Tweaks</source>
+        <translation>Ajustements système</translation>
+    </message>
+    <message>
+        <source>Fine-tune privacy, performance and interface settings of Windows</source>
+        <translation>Affinez les réglages de confidentialité, de performances et d&apos;interface de Windows</translation>
+    </message>
+    <message>
+        <source>Apply recommended</source>
+        <translation>Appliquer les recommandations</translation>
+    </message>
+    <message>
+        <source>No tweaks are available.</source>
+        <translation>Aucun ajustement disponible.</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Works only with Tamper Protection switched off in Windows Security.</source>
+        <translation>Ne fonctionne que si la protection contre les falsifications est désactivée dans Sécurité Windows.</translation>
+    </message>
+    <message>
+        <source>Only available on Windows</source>
+        <translation>Disponible uniquement sous Windows</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Confidentialité</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Performances</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 on</source>
+        <translation>%1 sur %2 activés</translation>
+    </message>
+</context>
+</TS>

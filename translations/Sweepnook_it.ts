@@ -1,0 +1,1854 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Your Personal System Butler</source>
+        <translation>Il tuo maggiordomo di sistema personale</translation>
+    </message>
+    <message>
+        <source>🧹 Junk Cleaner - Free up valuable disk space</source>
+        <translation>🧹 Pulizia file inutili - Libera prezioso spazio su disco</translation>
+    </message>
+    <message>
+        <source>🌐 Browser Cleaner - Protect your privacy</source>
+        <translation>🌐 Pulizia browser - Proteggi la tua privacy</translation>
+    </message>
+    <message>
+        <source>🔧 Registry Cleaner - Boost system performance</source>
+        <translation>🔧 Pulizia registro - Migliora le prestazioni del sistema</translation>
+    </message>
+    <message>
+        <source>⚡ Startup Manager - Speed up boot time</source>
+        <translation>⚡ Gestione avvio - Velocizza l&apos;avvio</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Made by Quelmo</source>
+        <translation>Creato da Quelmo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardDelegate</name>
+    <message>
+        <source>Part of macOS</source>
+        <translation>Parte di macOS</translation>
+    </message>
+    <message>
+        <source>+%1 leftovers</source>
+        <translation>+%1 di residui</translation>
+    </message>
+    <message>
+        <source>bundle identifier</source>
+        <translation>identificatore bundle</translation>
+    </message>
+    <message>
+        <source>name only</source>
+        <translation>solo nome</translation>
+    </message>
+</context>
+<context>
+    <name>AppUninstaller</name>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>impossibile interpellare il Finder (osascript non si è avviato)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>il Finder non ha risposto entro %1 secondi; potrebbe essere in attesa della tua autorizzazione o password</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook non è autorizzato a controllare il Finder (Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Automazione)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>il Finder ha rifiutato (codice di uscita %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>il Finder ha rifiutato: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>l&apos;elemento si trova su un volume diverso da quello del Cestino</translation>
+    </message>
+    <message>
+        <source>It is part of macOS and cannot be removed.</source>
+        <translation>Questa app fa parte di macOS e non può essere rimossa.</translation>
+    </message>
+    <message>
+        <source>It is not in an Applications folder.</source>
+        <translation>Questa app non si trova in una cartella Applicazioni.</translation>
+    </message>
+    <message>
+        <source>Close the app first.</source>
+        <translation>Chiudi prima l&apos;app.</translation>
+    </message>
+    <message>
+        <source>Could not tell whether it is running. Close the app first.</source>
+        <translation>Impossibile stabilire se l&apos;app è aperta. Chiudila prima.</translation>
+    </message>
+    <message>
+        <source>It could not be moved to the Trash: %1.</source>
+        <translation>Impossibile spostarla nel Cestino: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AppUninstallerPage</name>
+    <message>
+        <source>App Uninstaller</source>
+        <translation>Disinstallazione app</translation>
+    </message>
+    <message>
+        <source>Completely remove apps and their leftover files</source>
+        <translation>Rimuovi completamente le app e i loro file residui</translation>
+    </message>
+    <message>
+        <source>Search apps...</source>
+        <translation>Cerca app...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>No apps selected</source>
+        <translation>Nessuna app selezionata</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Disinstalla</translation>
+    </message>
+    <message>
+        <source>Scanning installed apps...</source>
+        <translation>Scansione delle app installate...</translation>
+    </message>
+    <message>
+        <source>No applications were found in the Applications folders.</source>
+        <translation>Nessuna applicazione trovata nelle cartelle Applicazioni.</translation>
+    </message>
+    <message>
+        <source>No apps match &quot;%1&quot;.</source>
+        <translation>Nessuna app corrisponde a “%1”.</translation>
+    </message>
+    <message>
+        <source>Uninstalling %1...</source>
+        <translation>Disinstallazione di %1...</translation>
+    </message>
+    <message>
+        <source>Apps will be moved to Trash.</source>
+        <translation>Le app verranno spostate nel Cestino.</translation>
+    </message>
+    <message>
+        <source>Confirm Uninstall</source>
+        <translation>Conferma disinstallazione</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Could not uninstall %1.
+%2</source>
+        <translation>Impossibile disinstallare %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n app</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 / %n apps</source>
+        <translation>
+            <numerusform>%1 / %n app</numerusform>
+            <numerusform>%1 / %n app</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n app(s) selected</source>
+        <translation>
+            <numerusform>%n app selezionata</numerusform>
+            <numerusform>%n app selezionate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Uninstall %n app(s) and their leftover files?</source>
+        <translation>
+            <numerusform>Disinstallare %n app e i suoi file residui?</numerusform>
+            <numerusform>Disinstallare %n app e i loro file residui?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e %n altra</numerusform>
+            <numerusform>e altre %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <translation>
+            <numerusform>Le app e %n elemento residuo selezionato (%1) verranno spostati nel Cestino.</numerusform>
+            <numerusform>Le app e %n elementi residui selezionati (%1) verranno spostati nel Cestino.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <translation>
+            <numerusform>%1 è nel Cestino, ma non è stato possibile spostare %n dei suoi elementi residui.</numerusform>
+            <numerusform>%1 è nel Cestino, ma non è stato possibile spostare %n dei suoi elementi residui.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BasePage</name>
+    <message>
+        <source>Cleanable</source>
+        <translation>Recuperabile</translation>
+    </message>
+    <message>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <translation>Fai clic su “Avvia scansione” per trovare elementi da pulire</translation>
+    </message>
+    <message>
+        <source>Selected: --</source>
+        <translation>Selezione: --</translation>
+    </message>
+    <message>
+        <source>Start Scanning</source>
+        <translation>Avvia scansione</translation>
+    </message>
+    <message>
+        <source>Clean Now</source>
+        <translation>Pulisci ora</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>Nessun elemento selezionato</translation>
+    </message>
+    <message>
+        <source>Confirm Clean</source>
+        <translation>Conferma pulizia</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to clean %n selected items?
+This action cannot be undone!</source>
+        <translation>
+            <numerusform>Vuoi davvero pulire %n elemento selezionato?
+Questa azione non può essere annullata!</numerusform>
+            <numerusform>Vuoi davvero pulire i %n elementi selezionati?
+Questa azione non può essere annullata!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n elemento pulito, %1 liberati</numerusform>
+            <numerusform>%n elementi puliti, %1 liberati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n items, %1</source>
+        <translation>
+            <numerusform>Selezione: %n elemento, %1</numerusform>
+            <numerusform>Selezione: %n elementi, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n items</source>
+        <translation>
+            <numerusform>Selezione: %n elemento</numerusform>
+            <numerusform>Selezione: %n elementi</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BrowserCleaner</name>
+    <message>
+        <source>Google Chrome</source>
+        <translation>Google Chrome</translation>
+    </message>
+    <message>
+        <source>Microsoft Edge</source>
+        <translation>Microsoft Edge</translation>
+    </message>
+    <message>
+        <source>Mozilla Firefox</source>
+        <translation>Mozilla Firefox</translation>
+    </message>
+    <message>
+        <source>Opera</source>
+        <translation>Opera</translation>
+    </message>
+    <message>
+        <source>Brave</source>
+        <translation>Brave</translation>
+    </message>
+    <message>
+        <source>Safari</source>
+        <translation>Safari</translation>
+    </message>
+    <message>
+        <source>These browsers are running and were skipped; close them to clean them:
+%1</source>
+        <translation>Questi browser sono aperti e sono stati saltati; chiudili per pulirli:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserGroupHeader</name>
+    <message numerus="yes">
+        <source>%n items  ·  %1</source>
+        <translation>
+            <numerusform>%n elemento  ·  %1</numerusform>
+            <numerusform>%n elementi  ·  %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <translation>Mostra dettagli</translation>
+    </message>
+    <message>
+        <source>%1  (%2)</source>
+        <translation>%1  (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPage</name>
+    <message>
+        <source>Browser Cleaner</source>
+        <translation>Pulizia browser</translation>
+    </message>
+    <message>
+        <source>Clean caches, cookies and history of your browsers</source>
+        <translation>Pulisci cache, cookie e cronologia dei tuoi browser</translation>
+    </message>
+    <message>
+        <source>Cleanable Space</source>
+        <translation>Spazio recuperabile</translation>
+    </message>
+    <message>
+        <source>Browsers:</source>
+        <translation>Browser:</translation>
+    </message>
+    <message>
+        <source>No supported browser was found for this user.</source>
+        <translation>Nessun browser supportato trovato per questo utente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n elemento pulito, %1 liberati</numerusform>
+            <numerusform>%n elementi puliti, %1 liberati</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CategoryWidget</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Load more (%n remaining)</source>
+        <translation>
+            <numerusform>Carica altri (%n rimanente)</numerusform>
+            <numerusform>Carica altri (%n rimanenti)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CircleProgressWidget</name>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Can be cleaned</source>
+        <translation>Da pulire</translation>
+    </message>
+</context>
+<context>
+    <name>CleanItem</name>
+    <message>
+        <source>Low</source>
+        <translation>Basso</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+</context>
+<context>
+    <name>DashboardPage</name>
+    <message>
+        <source>Ready to Clean Your Mac</source>
+        <translation>Pronto a pulire il tuo Mac</translation>
+    </message>
+    <message>
+        <source>Click the button below to scan for junk files and free up space</source>
+        <translation>Fai clic sul pulsante qui sotto per cercare file inutili e liberare spazio</translation>
+    </message>
+    <message>
+        <source>🔍  Start Full Scan</source>
+        <translation>🔍  Avvia scansione completa</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>Preparazione...</translation>
+    </message>
+    <message>
+        <source>Sweepnook %1</source>
+        <translation>Sweepnook %1</translation>
+    </message>
+    <message>
+        <source>Keep Your Mac Running at Peak Performance</source>
+        <translation>Mantieni il tuo Mac al massimo delle prestazioni</translation>
+    </message>
+    <message>
+        <source>Junk Files</source>
+        <translation>File inutili</translation>
+    </message>
+    <message>
+        <source>Browser Data</source>
+        <translation>Dati di navigazione</translation>
+    </message>
+    <message>
+        <source>Registry Issues</source>
+        <translation>Problemi del registro</translation>
+    </message>
+    <message>
+        <source>Ready to scan</source>
+        <translation>Pronto per la scansione</translation>
+    </message>
+    <message>
+        <source>🔍 Start Scan</source>
+        <translation>🔍 Avvia scansione</translation>
+    </message>
+    <message>
+        <source>🗑️ Clean All</source>
+        <translation>🗑️ Pulisci tutto</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Suggerimento:&lt;/span&gt; una pulizia regolare può migliorare sensibilmente le prestazioni del tuo Mac</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>Scansione in corso...</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Can be cleaned</source>
+        <translation>Da pulire</translation>
+    </message>
+</context>
+<context>
+    <name>DetailItemWidget</name>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Mostra nel Finder</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicateFinderPage</name>
+    <message>
+        <source>Duplicate File Finder</source>
+        <translation>Ricerca duplicati</translation>
+    </message>
+    <message>
+        <source>Find and remove identical files to free up disk space</source>
+        <translation>Trova e rimuovi i file identici per liberare spazio su disco</translation>
+    </message>
+    <message>
+        <source>SELECT LOCATION</source>
+        <translation>SELEZIONA POSIZIONE</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documenti</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Scrivania</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Immagini</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmati</translation>
+    </message>
+    <message>
+        <source>User Volume</source>
+        <translation>Volume utente</translation>
+    </message>
+    <message>
+        <source>Entire Disk</source>
+        <translation>Intero disco</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>Min file size:</source>
+        <translation>Dimensione min.:</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Avvia scansione</translation>
+    </message>
+    <message>
+        <source>Collecting files...</source>
+        <translation>Raccolta dei file...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>← New Scan</source>
+        <translation>← Nuova scansione</translation>
+    </message>
+    <message>
+        <source>Keep Newest  ▾</source>
+        <translation>Mantieni il più recente  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Newest  (delete older duplicates)</source>
+        <translation>Mantieni il più recente  (elimina i duplicati più vecchi)</translation>
+    </message>
+    <message>
+        <source>Keep Oldest   (delete newer duplicates)</source>
+        <translation>Mantieni il più vecchio   (elimina i duplicati più recenti)</translation>
+    </message>
+    <message>
+        <source>Keep Oldest  ▾</source>
+        <translation>Mantieni il più vecchio  ▾</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Elimina selezionati</translation>
+    </message>
+    <message>
+        <source>Choose Folder to Scan</source>
+        <translation>Scegli la cartella da analizzare</translation>
+    </message>
+    <message>
+        <source>Choose Another Folder…</source>
+        <translation>Scegli un&apos;altra cartella…</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Rimuovi %1</translation>
+    </message>
+    <message>
+        <source>Path: (none selected)</source>
+        <translation>Percorso: (nessuna selezione)</translation>
+    </message>
+    <message>
+        <source>No Location Selected</source>
+        <translation>Nessuna posizione selezionata</translation>
+    </message>
+    <message>
+        <source>Please select at least one location to scan.</source>
+        <translation>Seleziona almeno una posizione da analizzare.</translation>
+    </message>
+    <message>
+        <source>Full Disk Scan</source>
+        <translation>Scansione dell&apos;intero disco</translation>
+    </message>
+    <message>
+        <source>Scanning the entire disk may take several minutes.
+Continue?</source>
+        <translation>La scansione dell&apos;intero disco può richiedere diversi minuti.
+Continuare?</translation>
+    </message>
+    <message>
+        <source>Scanning files...</source>
+        <translation>Scansione dei file...</translation>
+    </message>
+    <message>
+        <source>Reading %1  ·  %2 of %3</source>
+        <translation>Lettura di %1  ·  %2 di %3</translation>
+    </message>
+    <message>
+        <source>No Duplicates Found</source>
+        <translation>Nessun duplicato trovato</translation>
+    </message>
+    <message>
+        <source>Great news! No duplicate files were found. 🎉</source>
+        <translation>Ottime notizie! Non è stato trovato nessun file duplicato. 🎉</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annullamento...</translation>
+    </message>
+    <message>
+        <source>  ·  %1 freed</source>
+        <translation>  ·  %1 liberati</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Conferma eliminazione</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Sposta nel Cestino</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Elimina definitivamente</translation>
+    </message>
+    <message>
+        <source>Deleting…</source>
+        <translation>Eliminazione…</translation>
+    </message>
+    <message>
+        <source>Deleting %1 / %2</source>
+        <translation>Eliminazione %1 / %2</translation>
+    </message>
+    <message>
+        <source>Duplicates Removed</source>
+        <translation>Duplicati rimossi</translation>
+    </message>
+    <message>
+        <source>Partial Failure</source>
+        <translation>Errore parziale</translation>
+    </message>
+    <message>
+        <source>The log lists each file and why.</source>
+        <translation>Il log riporta ogni file e il motivo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <translation>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; gruppo  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperabili&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; gruppi  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperabili&lt;/span&gt;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <translation>
+            <numerusform>Spostare %n file nel Cestino o eliminarlo definitivamente?</numerusform>
+            <numerusform>Spostare %n file nel Cestino o eliminarli definitivamente?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <translation>
+            <numerusform>Tutte le copie di %n gruppo sono selezionate: verrà mantenuta la copia più recente.</numerusform>
+            <numerusform>Tutte le copie di %n gruppi sono selezionate: verrà mantenuta la copia più recente di ciascuno.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Permanently delete %n file(s)?
+This cannot be undone.</source>
+        <translation>
+            <numerusform>Eliminare definitivamente %n file?
+Questa azione non può essere annullata.</numerusform>
+            <numerusform>Eliminare definitivamente %n file?
+Questa azione non può essere annullata.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) deleted permanently (%1).</source>
+        <translation>
+            <numerusform>%n file eliminato definitivamente (%1).</numerusform>
+            <numerusform>%n file eliminati definitivamente (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <translation>
+            <numerusform>%n file spostato nel Cestino (%1); puoi ripristinarlo da lì.</numerusform>
+            <numerusform>%n file spostati nel Cestino (%1); puoi ripristinarli da lì.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be deleted.</source>
+        <translation>
+            <numerusform>Impossibile eliminare %n file.</numerusform>
+            <numerusform>Impossibile eliminare %n file.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Path: %1</source>
+        <translation>Percorso: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicateGroupDelegate</name>
+    <message>
+        <source>save %1</source>
+        <translation>risparmi %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n identical files  ·  %1 each  ·  </source>
+        <translation>
+            <numerusform>%n file identico  ·  %1 ciascuno  ·  </numerusform>
+            <numerusform>%n file identici  ·  %1 ciascuno  ·  </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ItemDetailDialog</name>
+    <message numerus="yes">
+        <source>%1  |  %n files</source>
+        <translation>
+            <numerusform>%1  |  %n file</numerusform>
+            <numerusform>%1  |  %n file</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+</context>
+<context>
+    <name>JunkPage</name>
+    <message>
+        <source>Junk Cleaner</source>
+        <translation>Pulizia file inutili</translation>
+    </message>
+    <message>
+        <source>Clean system temp files, cache and logs</source>
+        <translation>Pulisci file temporanei, cache e log di sistema</translation>
+    </message>
+    <message>
+        <source>Cleanable Space</source>
+        <translation>Spazio recuperabile</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFileDelegate</name>
+    <message>
+        <source>In iCloud</source>
+        <translation>In iCloud</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilePage</name>
+    <message>
+        <source>Find Large Files</source>
+        <translation>Trova file grandi</translation>
+    </message>
+    <message>
+        <source>Scan your drives and remove files that are taking up the most space</source>
+        <translation>Analizza i tuoi dischi e rimuovi i file che occupano più spazio</translation>
+    </message>
+    <message>
+        <source>SELECT VOLUME</source>
+        <translation>SELEZIONA VOLUME</translation>
+    </message>
+    <message>
+        <source>Min file size:</source>
+        <translation>Dimensione min.:</translation>
+    </message>
+    <message>
+        <source>50 MB</source>
+        <translation>50 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>200 MB</source>
+        <translation>200 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personalizzata...</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Avvia scansione</translation>
+    </message>
+    <message>
+        <source>Scan Results</source>
+        <translation>Risultati della scansione</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Tutti i tipi</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archivi</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Immagini</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documenti</translation>
+    </message>
+    <message>
+        <source>Packages</source>
+        <translation>Pacchetti</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>Largest first</source>
+        <translation>Prima i più grandi</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Prima i più recenti</translation>
+    </message>
+    <message>
+        <source>← Back</source>
+        <translation>← Indietro</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Elimina selezionati</translation>
+    </message>
+    <message>
+        <source>Local Disk</source>
+        <translation>Disco locale</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Rimuovi dall&apos;elenco</translation>
+    </message>
+    <message>
+        <source>Add location</source>
+        <translation>Aggiungi posizione</translation>
+    </message>
+    <message>
+        <source>Select a volume above to begin scanning.</source>
+        <translation>Seleziona un volume qui sopra per iniziare la scansione.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <translation>
+            <numerusform>%n volume selezionato. Sweepnook cercherà i file più grandi di %1.</numerusform>
+            <numerusform>%n volumi selezionati. Sweepnook cercherà i file più grandi di %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose Folder to Scan</source>
+        <translation>Scegli la cartella da analizzare</translation>
+    </message>
+    <message>
+        <source>Custom File Size</source>
+        <translation>Dimensione file personalizzata</translation>
+    </message>
+    <message>
+        <source>Enter minimum file size (MB):</source>
+        <translation>Inserisci la dimensione minima dei file (MB):</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Please select at least one drive to scan.</source>
+        <translation>Seleziona almeno un disco da analizzare.</translation>
+    </message>
+    <message>
+        <source>No large files found that match the criteria.</source>
+        <translation>Nessun file grande corrisponde ai criteri.</translation>
+    </message>
+    <message>
+        <source>Scan Completed</source>
+        <translation>Scansione completata</translation>
+    </message>
+    <message>
+        <source>%1 freed</source>
+        <translation>%1 liberati</translation>
+    </message>
+    <message>
+        <source>%1 in the Trash until you empty it</source>
+        <translation>%1 nel Cestino finché non lo svuoti</translation>
+    </message>
+    <message>
+        <source>Delete this file</source>
+        <translation>Elimina questo file</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Conferma eliminazione</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Sposta nel Cestino</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Elimina definitivamente</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this file?
+
+%1
+Size: %2</source>
+        <translation>Vuoi davvero eliminare questo file?
+
+%1
+Dimensione: %2</translation>
+    </message>
+    <message>
+        <source>This file is only in iCloud: deleting it frees no space on this Mac and removes it from all your devices.</source>
+        <translation>Questo file si trova solo su iCloud: eliminarlo non libera spazio su questo Mac e lo rimuove da tutti i tuoi dispositivi.</translation>
+    </message>
+    <message>
+        <source>Move to Trash keeps it until you empty the Trash. Delete Permanently cannot be undone!</source>
+        <translation>“Sposta nel Cestino” lo conserva finché non svuoti il Cestino. “Elimina definitivamente” non può essere annullato!</translation>
+    </message>
+    <message>
+        <source>Move to Trash keeps them until you empty the Trash. Delete Permanently cannot be undone!</source>
+        <translation>“Sposta nel Cestino” li conserva finché non svuoti il Cestino. “Elimina definitivamente” non può essere annullato!</translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Eliminazione...</translation>
+    </message>
+    <message>
+        <source>Unable to delete this file. It may be in use by another program.</source>
+        <translation>Impossibile eliminare questo file. Potrebbe essere in uso da parte di un altro programma.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Eliminazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>All files have been deleted</source>
+        <translation>Tutti i file sono stati eliminati</translation>
+    </message>
+    <message>
+        <source>%1 moved to the Trash: empty the Trash to free the space.</source>
+        <translation>%1 spostati nel Cestino: svuota il Cestino per liberare lo spazio.</translation>
+    </message>
+    <message>
+        <source>%1 freed.</source>
+        <translation>%1 liberati.</translation>
+    </message>
+    <message>
+        <source>Delete Completed</source>
+        <translation>Eliminazione completata</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n large files, total %1</source>
+        <translation>
+            <numerusform>Trovato %n file grande, %1 in totale</numerusform>
+            <numerusform>Trovati %n file grandi, %1 in totale</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>Impossibile leggere %n cartella: %1. Per includerla, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %n cartelle, tra cui %1. Per includerle, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n files (%1)</source>
+        <translation>
+            <numerusform>Selezione: %n file (%1)</numerusform>
+            <numerusform>Selezione: %n file (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the selected %n files?
+
+Total: %1</source>
+        <translation>
+            <numerusform>Vuoi davvero eliminare %n file selezionato?
+
+Totale: %1</numerusform>
+            <numerusform>Vuoi davvero eliminare i %n file selezionati?
+
+Totale: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n files successfully.</source>
+        <translation>
+            <numerusform>%n file eliminato.</numerusform>
+            <numerusform>%n file eliminati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 used</source>
+        <translation>%1 usati</translation>
+    </message>
+    <message>
+        <source>%1 total</source>
+        <translation>%1 totali</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Mostra nel Finder</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files failed to delete.</source>
+        <translation>
+            <numerusform>Impossibile eliminare %n file.</numerusform>
+            <numerusform>Impossibile eliminare %n file.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LinkManager</name>
+    <message>
+        <source>配置错误</source>
+        <translation>Errore di configurazione</translation>
+    </message>
+    <message>
+        <source>无法加载页面链接。
+
+请联系技术支持或重新安装软件。</source>
+        <translation>Impossibile caricare il link della pagina.
+
+Contatta l&apos;assistenza o reinstalla l&apos;app.</translation>
+    </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Impossibile aprire il browser</translation>
+    </message>
+    <message>
+        <source>无法打开默认浏览器。
+
+请手动复制链接访问：
+%1</source>
+        <translation>Impossibile aprire il browser predefinito.
+
+Copia il link e aprilo manualmente:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Dashboard</source>
+        <translation>Panoramica</translation>
+    </message>
+    <message>
+        <source>Junk Cleaner</source>
+        <translation>File inutili</translation>
+    </message>
+    <message>
+        <source>Browser Cleaner</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Registry Cleaner</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Startup Manager</source>
+        <translation>Avvio</translation>
+    </message>
+    <message>
+        <source>Large Files</source>
+        <translation>File grandi</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Ottimizzazione</translation>
+    </message>
+    <message>
+        <source>App Uninstaller</source>
+        <translation>Disinstallazione</translation>
+    </message>
+    <message>
+        <source>Duplicate Files</source>
+        <translation>Duplicati</translation>
+    </message>
+    <message>
+        <source>Privacy Cleaner</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Contrai</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Sweepnook - Mac Cleaning Tool</source>
+        <translation>Sweepnook - Strumento di pulizia per Mac</translation>
+    </message>
+    <message>
+        <source>显示主窗口</source>
+        <translation>Mostra la finestra principale</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>Nessun elemento selezionato</translation>
+    </message>
+    <message>
+        <source>Confirm Clean</source>
+        <translation>Conferma pulizia</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to clean %n selected items (%1)?
+This action cannot be undone!</source>
+        <translation>
+            <numerusform>Vuoi davvero pulire %n elemento selezionato (%1)?
+Questa azione non può essere annullata!</numerusform>
+            <numerusform>Vuoi davvero pulire i %n elementi selezionati (%1)?
+Questa azione non può essere annullata!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n elemento pulito, %1 liberati</numerusform>
+            <numerusform>%n elementi puliti, %1 liberati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled. %1</source>
+        <translation>Annullato. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items could not be removed.</source>
+        <translation>
+            <numerusform>Impossibile rimuovere %n elemento.</numerusform>
+            <numerusform>Impossibile rimuovere %n elementi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A clean is still running. Scan again when it has finished.</source>
+        <translation>È ancora in corso una pulizia. Ripeti la scansione quando sarà terminata.</translation>
+    </message>
+    <message>
+        <source>About Sweepnook</source>
+        <translation>Informazioni su Sweepnook</translation>
+    </message>
+    <message>
+        <source>by Quelmo</source>
+        <translation>di Quelmo</translation>
+    </message>
+    <message>
+        <source>The smartest way to keep your Mac clean, fast, and private.&lt;br&gt;Remove junk files, browser traces, duplicate files,&lt;br&gt;and privacy risks — all in one click.</source>
+        <translation>Il modo più intelligente per mantenere il tuo Mac pulito, veloce e riservato.&lt;br&gt;Rimuovi file inutili, tracce di navigazione, file duplicati&lt;br&gt;e rischi per la privacy — tutto con un clic.</translation>
+    </message>
+    <message>
+        <source>© 2026 Quelmo. All rights reserved.</source>
+        <translation>© 2026 Quelmo. Tutti i diritti riservati.</translation>
+    </message>
+    <message>
+        <source>Sweepnook</source>
+        <translation>Sweepnook</translation>
+    </message>
+    <message>
+        <source>Program minimized to system tray. Double-click the icon to restore.</source>
+        <translation>Sweepnook resta aperto nella barra dei menu. Fai doppio clic sull&apos;icona per riaprire la finestra.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderPage</name>
+    <message>
+        <source>This feature is coming soon.</source>
+        <translation>Questa funzione sarà presto disponibile.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyCleaner</name>
+    <message>
+        <source>Clipboard Content</source>
+        <translation>Contenuto degli appunti</translation>
+    </message>
+    <message>
+        <source>Text, images or files currently copied to clipboard</source>
+        <translation>Testo, immagini o file attualmente copiati negli appunti</translation>
+    </message>
+    <message>
+        <source>QuickLook Preview Cache</source>
+        <translation>Cache delle anteprime di Quick Look</translation>
+    </message>
+    <message>
+        <source>Cached file previews generated by macOS QuickLook</source>
+        <translation>Anteprime dei file memorizzate nella cache da Quick Look di macOS</translation>
+    </message>
+    <message>
+        <source>Recent Files List</source>
+        <translation>Elenco dei file recenti</translation>
+    </message>
+    <message>
+        <source>macOS list of recently opened files and apps</source>
+        <translation>Elenco di macOS dei file e delle app aperti di recente</translation>
+    </message>
+    <message>
+        <source>Notification History</source>
+        <translation>Cronologia notifiche</translation>
+    </message>
+    <message>
+        <source>Database logs of all received app notifications</source>
+        <translation>Database di tutte le notifiche ricevute dalle app</translation>
+    </message>
+    <message>
+        <source>DNS Cache</source>
+        <translation>Cache DNS</translation>
+    </message>
+    <message>
+        <source>Cached DNS lookups recording recently visited domains</source>
+        <translation>Ricerche DNS in cache che rivelano i domini visitati di recente</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyItemCard</name>
+    <message>
+        <source>Nothing found</source>
+        <translation>Nessun elemento trovato</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>Dimensione sconosciuta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not scanned</source>
+        <translation>Non analizzato</translation>
+    </message>
+    <message>
+        <source>Cleaned</source>
+        <translation>Pulito</translation>
+    </message>
+    <message>
+        <source>%1 freed</source>
+        <translation>%1 liberati</translation>
+    </message>
+    <message>
+        <source>Not cleaned</source>
+        <translation>Non pulito</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>Sicuro</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>High risk</source>
+        <translation>Rischio elevato</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyPage</name>
+    <message>
+        <source>Privacy Cleaner</source>
+        <translation>Pulizia privacy</translation>
+    </message>
+    <message>
+        <source>Clear the traces your everyday use leaves on this Mac</source>
+        <translation>Cancella le tracce che l&apos;uso quotidiano lascia su questo Mac</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scansiona</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Pulisci</translation>
+    </message>
+    <message>
+        <source>Scan stopped</source>
+        <translation>Scansione interrotta</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Interruzione…</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>Scansione: %1</translation>
+    </message>
+    <message>
+        <source>Cleaning: %1 of %2 done</source>
+        <translation>Pulizia: %1 di %2 completati</translation>
+    </message>
+    <message>
+        <source>Not cleaned: %1</source>
+        <translation>Non puliti: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped before %n item(s)</source>
+        <translation>
+            <numerusform>Interrotto: %n elemento non elaborato</numerusform>
+            <numerusform>Interrotto: %n elementi non elaborati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Scan Again</source>
+        <translation>Ripeti scansione</translation>
+    </message>
+    <message>
+        <source>Scan to measure the traces on this Mac</source>
+        <translation>Avvia una scansione per misurare le tracce su questo Mac</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>Scansione…</translation>
+    </message>
+    <message>
+        <source>Cleaning…</source>
+        <translation>Pulizia…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n item(s)</source>
+        <translation>
+            <numerusform>Selezione: %n elemento</numerusform>
+            <numerusform>Selezione: %n elementi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>Nessun elemento selezionato</translation>
+    </message>
+    <message>
+        <source>Confirm Cleaning</source>
+        <translation>Conferma pulizia</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clean %n selected item(s)?</source>
+        <translation>
+            <numerusform>Pulire %n elemento selezionato?</numerusform>
+            <numerusform>Pulire i %n elementi selezionati?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Questa azione non può essere annullata.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n item(s) · freed %1</source>
+        <translation>
+            <numerusform>%n elemento pulito · %1 liberati</numerusform>
+            <numerusform>%n elementi puliti · %1 liberati</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Scanning...</source>
+        <translation>Scansione...</translation>
+    </message>
+    <message>
+        <source>Cleaning...</source>
+        <translation>Pulizia...</translation>
+    </message>
+    <message>
+        <source>正在分析系统...</source>
+        <translation>Analisi del sistema...</translation>
+    </message>
+    <message>
+        <source>正在删除文件...</source>
+        <translation>Eliminazione dei file...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>已清理: %1</source>
+        <translation>Pulito: %1</translation>
+    </message>
+    <message>
+        <source>完成!</source>
+        <translation>Fatto!</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>Operazione non riuscita</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryPage</name>
+    <message>
+        <source>Registry cleaning is only available on Windows</source>
+        <translation>La pulizia del registro è disponibile solo su Windows</translation>
+    </message>
+    <message>
+        <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
+        <translation>macOS conserva le sue impostazioni in file di preferenze, non in un registro: qui quindi non c&apos;è nulla da pulire.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanProgressDialog</name>
+    <message>
+        <source>Scanning for large files...</source>
+        <translation>Ricerca di file grandi...</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>Preparazione...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>Scansione: %1</translation>
+    </message>
+    <message>
+        <source>Scan Complete</source>
+        <translation>Scansione completata</translation>
+    </message>
+    <message>
+        <source>Scan completed</source>
+        <translation>Scansione completata</translation>
+    </message>
+    <message>
+        <source>View Results</source>
+        <translation>Mostra risultati</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n large files (%1)</source>
+        <translation>
+            <numerusform>Trovato %n file grande (%1)</numerusform>
+            <numerusform>Trovati %n file grandi (%1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Apri al login</translation>
+    </message>
+    <message>
+        <source>Minimize to tray on close</source>
+        <translation>Resta nella barra dei menu alla chiusura</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generali</translation>
+    </message>
+    <message>
+        <source>Confirm before cleaning</source>
+        <translation>Conferma prima della pulizia</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Pulizia</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Apri al login</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not be set to start at login. The log has the details.</source>
+        <translation>Impossibile impostare l&apos;apertura di Sweepnook al login. I dettagli sono nel log.</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not be kept from starting at login. The log has the details.</source>
+        <translation>Impossibile impedire l&apos;apertura di Sweepnook al login. I dettagli sono nel log.</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCardDelegate</name>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Mostra nel Finder</translation>
+    </message>
+</context>
+<context>
+    <name>StartupListModel</name>
+    <message>
+        <source>HKCU Run</source>
+        <translation>HKCU Run</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Startup Folder</source>
+        <translation>Cartella Esecuzione automatica</translation>
+    </message>
+    <message>
+        <source>Sweepnook</source>
+        <translation>Sweepnook</translation>
+    </message>
+    <message>
+        <source>LaunchAgent</source>
+        <translation>LaunchAgent</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Startup items</source>
+        <translation>Elementi di avvio</translation>
+    </message>
+    <message>
+        <source>System-wide agents and daemons</source>
+        <translation>Agenti e daemon di sistema</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Applicazioni</translation>
+    </message>
+    <message>
+        <source>Program missing</source>
+        <translation>Programma mancante</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Disattivato</translation>
+    </message>
+</context>
+<context>
+    <name>StartupManager</name>
+    <message>
+        <source>Scanning %1...</source>
+        <translation>Scansione di %1...</translation>
+    </message>
+    <message>
+        <source>Scanning startup items...</source>
+        <translation>Scansione degli elementi di avvio...</translation>
+    </message>
+    <message>
+        <source>Scanning installed applications...</source>
+        <translation>Scansione delle applicazioni installate...</translation>
+    </message>
+</context>
+<context>
+    <name>StartupPage</name>
+    <message>
+        <source>Startup Manager</source>
+        <translation>Gestione avvio</translation>
+    </message>
+    <message>
+        <source>Manage programs that run automatically at startup</source>
+        <translation>Gestisci i programmi che si aprono automaticamente all&apos;avvio</translation>
+    </message>
+    <message>
+        <source>Search programs...</source>
+        <translation>Cerca programmi...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>⚠️ Only your own startup items can be removed</source>
+        <translation>⚠️ Puoi rimuovere solo i tuoi elementi di avvio</translation>
+    </message>
+    <message>
+        <source>Scanning installed programs...</source>
+        <translation>Scansione dei programmi installati...</translation>
+    </message>
+    <message>
+        <source>First load may take a few seconds</source>
+        <translation>Il primo caricamento può richiedere alcuni secondi</translation>
+    </message>
+    <message>
+        <source>Cannot Modify</source>
+        <translation>Impossibile modificare</translation>
+    </message>
+    <message>
+        <source>This startup item was not created by Sweepnook and cannot be removed here.</source>
+        <translation>Questo elemento di avvio non è stato creato da Sweepnook e non può essere rimosso da qui.</translation>
+    </message>
+    <message>
+        <source>Operation Failed</source>
+        <translation>Operazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <translation>Impossibile rimuovere “%1” dall&apos;avvio.</translation>
+    </message>
+    <message>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <translation>Impossibile aggiungere “%1” all&apos;avvio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n startup items</source>
+        <translation>
+            <numerusform>%n elemento di avvio</numerusform>
+            <numerusform>%n elementi di avvio</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n app</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Supporto</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Lingua cambiata</translation>
+    </message>
+    <message>
+        <source>Language has been changed.
+
+The application will restart now.</source>
+        <translation>La lingua è stata cambiata.
+
+L&apos;applicazione verrà riavviata ora.</translation>
+    </message>
+    <message>
+        <source>Restart Failed</source>
+        <translation>Riavvio non riuscito</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not restart itself.
+
+Please quit and reopen it to use the new language.</source>
+        <translation>Sweepnook non è riuscito a riavviarsi.
+
+Esci e riapri l&apos;app per usare la nuova lingua.</translation>
+    </message>
+</context>
+<context>
+    <name>TweakManager</name>
+    <message>
+        <source>This tweak changes Windows settings and works only on Windows.</source>
+        <translation>Questa ottimizzazione modifica le impostazioni di Windows e funziona solo su Windows.</translation>
+    </message>
+    <message>
+        <source>Stopped before all services were changed.</source>
+        <translation>Interrotto prima di modificare tutti i servizi.</translation>
+    </message>
+    <message>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <translation>Impossibile modificare il tipo di avvio del servizio “%1”.</translation>
+    </message>
+    <message>
+        <source>Could not add the Ultimate Performance power plan.</source>
+        <translation>Impossibile aggiungere la combinazione per il risparmio di energia Prestazioni eccellenti.</translation>
+    </message>
+</context>
+<context>
+    <name>TweaksPage</name>
+    <message>
+        <source>These tweaks change Windows settings and act only on Windows. Nothing on this Mac is changed.</source>
+        <translation>Queste ottimizzazioni modificano le impostazioni di Windows e agiscono solo su Windows. Su questo Mac non viene modificato nulla.</translation>
+    </message>
+    <message>
+        <source>System Tweaks</source>
+        <translation>Ottimizzazioni di sistema</translation>
+    </message>
+    <message>
+        <source>Fine-tune privacy, performance and interface settings of Windows</source>
+        <translation>Regola le impostazioni di privacy, prestazioni e interfaccia di Windows</translation>
+    </message>
+    <message>
+        <source>Apply recommended</source>
+        <translation>Applica consigliate</translation>
+    </message>
+    <message>
+        <source>No tweaks are available.</source>
+        <translation>Nessuna ottimizzazione disponibile.</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Works only with Tamper Protection switched off in Windows Security.</source>
+        <translation>Funziona solo con la protezione anti-manomissione disattivata in Sicurezza di Windows.</translation>
+    </message>
+    <message>
+        <source>Only available on Windows</source>
+        <translation>Disponibile solo su Windows</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Prestazioni</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interfaccia</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicurezza</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 on</source>
+        <translation>%1 di %2 attive</translation>
+    </message>
+</context>
+</TS>

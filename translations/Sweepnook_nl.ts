@@ -1,0 +1,1854 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Your Personal System Butler</source>
+        <translation>Je persoonlijke systeembutler</translation>
+    </message>
+    <message>
+        <source>🧹 Junk Cleaner - Free up valuable disk space</source>
+        <translation>🧹 Rommelbestanden - Maak kostbare schijfruimte vrij</translation>
+    </message>
+    <message>
+        <source>🌐 Browser Cleaner - Protect your privacy</source>
+        <translation>🌐 Browsergegevens - Bescherm je privacy</translation>
+    </message>
+    <message>
+        <source>🔧 Registry Cleaner - Boost system performance</source>
+        <translation>🔧 Register - Verbeter de systeemprestaties</translation>
+    </message>
+    <message>
+        <source>⚡ Startup Manager - Speed up boot time</source>
+        <translation>⚡ Opstartbeheer - Start sneller op</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Made by Quelmo</source>
+        <translation>Gemaakt door Quelmo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardDelegate</name>
+    <message>
+        <source>Part of macOS</source>
+        <translation>Onderdeel van macOS</translation>
+    </message>
+    <message>
+        <source>+%1 leftovers</source>
+        <translation>+%1 resten</translation>
+    </message>
+    <message>
+        <source>bundle identifier</source>
+        <translation>bundel-ID</translation>
+    </message>
+    <message>
+        <source>name only</source>
+        <translation>alleen naam</translation>
+    </message>
+</context>
+<context>
+    <name>AppUninstaller</name>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>de Finder kon niet worden gevraagd (osascript startte niet)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>de Finder antwoordde niet binnen %1 seconden; misschien wacht hij op je toestemming of wachtwoord</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook mag de Finder niet besturen (Systeeminstellingen &gt; Privacy en beveiliging &gt; Automatisering)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>de Finder weigerde (afsluitcode %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>de Finder weigerde: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>de app staat op een ander volume dan je prullenmand</translation>
+    </message>
+    <message>
+        <source>It is part of macOS and cannot be removed.</source>
+        <translation>De app is onderdeel van macOS en kan niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>It is not in an Applications folder.</source>
+        <translation>De app staat niet in een programmamap.</translation>
+    </message>
+    <message>
+        <source>Close the app first.</source>
+        <translation>Stop de app eerst.</translation>
+    </message>
+    <message>
+        <source>Could not tell whether it is running. Close the app first.</source>
+        <translation>Kon niet bepalen of de app actief is. Stop de app eerst.</translation>
+    </message>
+    <message>
+        <source>It could not be moved to the Trash: %1.</source>
+        <translation>De app kon niet naar de prullenmand worden verplaatst: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AppUninstallerPage</name>
+    <message>
+        <source>App Uninstaller</source>
+        <translation>Apps verwijderen</translation>
+    </message>
+    <message>
+        <source>Completely remove apps and their leftover files</source>
+        <translation>Verwijder apps volledig, inclusief hun restbestanden</translation>
+    </message>
+    <message>
+        <source>Search apps...</source>
+        <translation>Zoek apps...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Vernieuw</translation>
+    </message>
+    <message>
+        <source>No apps selected</source>
+        <translation>Geen apps geselecteerd</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Verwijder</translation>
+    </message>
+    <message>
+        <source>Scanning installed apps...</source>
+        <translation>Geïnstalleerde apps scannen...</translation>
+    </message>
+    <message>
+        <source>No applications were found in the Applications folders.</source>
+        <translation>Er zijn geen apps gevonden in de programmamappen.</translation>
+    </message>
+    <message>
+        <source>No apps match &quot;%1&quot;.</source>
+        <translation>Geen apps gevonden voor “%1”.</translation>
+    </message>
+    <message>
+        <source>Uninstalling %1...</source>
+        <translation>%1 verwijderen...</translation>
+    </message>
+    <message>
+        <source>Apps will be moved to Trash.</source>
+        <translation>Apps worden naar de prullenmand verplaatst.</translation>
+    </message>
+    <message>
+        <source>Confirm Uninstall</source>
+        <translation>Verwijderen bevestigen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Could not uninstall %1.
+%2</source>
+        <translation>Kon %1 niet verwijderen.
+%2</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Mislukt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 / %n apps</source>
+        <translation>
+            <numerusform>%1 / %n app</numerusform>
+            <numerusform>%1 / %n apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n app(s) selected</source>
+        <translation>
+            <numerusform>%n app geselecteerd</numerusform>
+            <numerusform>%n apps geselecteerd</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Uninstall %n app(s) and their leftover files?</source>
+        <translation>
+            <numerusform>%n app en de restbestanden ervan verwijderen?</numerusform>
+            <numerusform>%n apps en hun restbestanden verwijderen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>en nog %n</numerusform>
+            <numerusform>en nog %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <translation>
+            <numerusform>Apps en %n geselecteerd restbestand (%1) worden naar de prullenmand verplaatst.</numerusform>
+            <numerusform>Apps en %n geselecteerde restbestanden (%1) worden naar de prullenmand verplaatst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <translation>
+            <numerusform>%1 is naar de prullenmand verplaatst, maar %n restbestand kon niet worden verplaatst.</numerusform>
+            <numerusform>%1 is naar de prullenmand verplaatst, maar %n restbestanden konden niet worden verplaatst.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BasePage</name>
+    <message>
+        <source>Cleanable</source>
+        <translation>Op te schonen</translation>
+    </message>
+    <message>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <translation>Klik op “Start scan” om op te schonen onderdelen te vinden</translation>
+    </message>
+    <message>
+        <source>Selected: --</source>
+        <translation>Geselecteerd: --</translation>
+    </message>
+    <message>
+        <source>Start Scanning</source>
+        <translation>Start scan</translation>
+    </message>
+    <message>
+        <source>Clean Now</source>
+        <translation>Schoon nu op</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Melding</translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>Geen onderdelen geselecteerd</translation>
+    </message>
+    <message>
+        <source>Confirm Clean</source>
+        <translation>Opschonen bevestigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to clean %n selected items?
+This action cannot be undone!</source>
+        <translation>
+            <numerusform>Weet je zeker dat je %n geselecteerd onderdeel wilt opschonen?
+Dit kan niet ongedaan worden gemaakt!</numerusform>
+            <numerusform>Weet je zeker dat je %n geselecteerde onderdelen wilt opschonen?
+Dit kan niet ongedaan worden gemaakt!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n onderdeel opgeschoond, %1 vrijgemaakt</numerusform>
+            <numerusform>%n onderdelen opgeschoond, %1 vrijgemaakt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n items, %1</source>
+        <translation>
+            <numerusform>Geselecteerd: %n onderdeel, %1</numerusform>
+            <numerusform>Geselecteerd: %n onderdelen, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n onderdeel</numerusform>
+            <numerusform>%n onderdelen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n items</source>
+        <translation>
+            <numerusform>Geselecteerd: %n onderdeel</numerusform>
+            <numerusform>Geselecteerd: %n onderdelen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BrowserCleaner</name>
+    <message>
+        <source>Google Chrome</source>
+        <translation>Google Chrome</translation>
+    </message>
+    <message>
+        <source>Microsoft Edge</source>
+        <translation>Microsoft Edge</translation>
+    </message>
+    <message>
+        <source>Mozilla Firefox</source>
+        <translation>Mozilla Firefox</translation>
+    </message>
+    <message>
+        <source>Opera</source>
+        <translation>Opera</translation>
+    </message>
+    <message>
+        <source>Brave</source>
+        <translation>Brave</translation>
+    </message>
+    <message>
+        <source>Safari</source>
+        <translation>Safari</translation>
+    </message>
+    <message>
+        <source>These browsers are running and were skipped; close them to clean them:
+%1</source>
+        <translation>Deze browsers zijn geopend en zijn overgeslagen; stop ze om ze op te schonen:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserGroupHeader</name>
+    <message numerus="yes">
+        <source>%n items  ·  %1</source>
+        <translation>
+            <numerusform>%n onderdeel  ·  %1</numerusform>
+            <numerusform>%n onderdelen  ·  %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <translation>Toon details</translation>
+    </message>
+    <message>
+        <source>%1  (%2)</source>
+        <translation>%1  (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPage</name>
+    <message>
+        <source>Browser Cleaner</source>
+        <translation>Browsergegevens</translation>
+    </message>
+    <message>
+        <source>Clean caches, cookies and history of your browsers</source>
+        <translation>Schoon caches, cookies en geschiedenis van je browsers op</translation>
+    </message>
+    <message>
+        <source>Cleanable Space</source>
+        <translation>Op te schonen ruimte</translation>
+    </message>
+    <message>
+        <source>Browsers:</source>
+        <translation>Browsers:</translation>
+    </message>
+    <message>
+        <source>No supported browser was found for this user.</source>
+        <translation>Er is voor deze gebruiker geen ondersteunde browser gevonden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n onderdeel opgeschoond, %1 vrijgemaakt</numerusform>
+            <numerusform>%n onderdelen opgeschoond, %1 vrijgemaakt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CategoryWidget</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n onderdeel</numerusform>
+            <numerusform>%n onderdelen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Load more (%n remaining)</source>
+        <translation>
+            <numerusform>Laad meer (nog %n)</numerusform>
+            <numerusform>Laad meer (nog %n)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CircleProgressWidget</name>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Can be cleaned</source>
+        <translation>Op te schonen</translation>
+    </message>
+</context>
+<context>
+    <name>CleanItem</name>
+    <message>
+        <source>Low</source>
+        <translation>Laag</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Gemiddeld</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoog</translation>
+    </message>
+</context>
+<context>
+    <name>DashboardPage</name>
+    <message>
+        <source>Ready to Clean Your Mac</source>
+        <translation>Klaar om je Mac op te schonen</translation>
+    </message>
+    <message>
+        <source>Click the button below to scan for junk files and free up space</source>
+        <translation>Klik op de knop hieronder om rommelbestanden te zoeken en ruimte vrij te maken</translation>
+    </message>
+    <message>
+        <source>🔍  Start Full Scan</source>
+        <translation>🔍  Start volledige scan</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>Voorbereiden...</translation>
+    </message>
+    <message>
+        <source>Sweepnook %1</source>
+        <translation>Sweepnook %1</translation>
+    </message>
+    <message>
+        <source>Keep Your Mac Running at Peak Performance</source>
+        <translation>Houd je Mac in topvorm</translation>
+    </message>
+    <message>
+        <source>Junk Files</source>
+        <translation>Rommelbestanden</translation>
+    </message>
+    <message>
+        <source>Browser Data</source>
+        <translation>Browsergegevens</translation>
+    </message>
+    <message>
+        <source>Registry Issues</source>
+        <translation>Registerproblemen</translation>
+    </message>
+    <message>
+        <source>Ready to scan</source>
+        <translation>Klaar om te scannen</translation>
+    </message>
+    <message>
+        <source>🔍 Start Scan</source>
+        <translation>🔍 Start scan</translation>
+    </message>
+    <message>
+        <source>🗑️ Clean All</source>
+        <translation>🗑️ Schoon alles op</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regelmatig opschonen kan de prestaties van je Mac flink verbeteren</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>Scannen...</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Can be cleaned</source>
+        <translation>Op te schonen</translation>
+    </message>
+</context>
+<context>
+    <name>DetailItemWidget</name>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Toon in Finder</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicateFinderPage</name>
+    <message>
+        <source>Duplicate File Finder</source>
+        <translation>Duplicaten zoeken</translation>
+    </message>
+    <message>
+        <source>Find and remove identical files to free up disk space</source>
+        <translation>Zoek en verwijder identieke bestanden om schijfruimte vrij te maken</translation>
+    </message>
+    <message>
+        <source>SELECT LOCATION</source>
+        <translation>KIES LOCATIE</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Thuismap</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documenten</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Bureaublad</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muziek</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Films</translation>
+    </message>
+    <message>
+        <source>User Volume</source>
+        <translation>Gebruikersvolume</translation>
+    </message>
+    <message>
+        <source>Entire Disk</source>
+        <translation>Hele schijf</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Kies…</translation>
+    </message>
+    <message>
+        <source>Min file size:</source>
+        <translation>Min. bestandsgrootte:</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Start scan</translation>
+    </message>
+    <message>
+        <source>Collecting files...</source>
+        <translation>Bestanden verzamelen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleer</translation>
+    </message>
+    <message>
+        <source>← New Scan</source>
+        <translation>← Nieuwe scan</translation>
+    </message>
+    <message>
+        <source>Keep Newest  ▾</source>
+        <translation>Behoud nieuwste  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Newest  (delete older duplicates)</source>
+        <translation>Behoud nieuwste  (verwijder oudere duplicaten)</translation>
+    </message>
+    <message>
+        <source>Keep Oldest   (delete newer duplicates)</source>
+        <translation>Behoud oudste   (verwijder nieuwere duplicaten)</translation>
+    </message>
+    <message>
+        <source>Keep Oldest  ▾</source>
+        <translation>Behoud oudste  ▾</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Verwijder selectie</translation>
+    </message>
+    <message>
+        <source>Choose Folder to Scan</source>
+        <translation>Kies map om te scannen</translation>
+    </message>
+    <message>
+        <source>Choose Another Folder…</source>
+        <translation>Kies een andere map…</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Verwijder %1</translation>
+    </message>
+    <message>
+        <source>Path: (none selected)</source>
+        <translation>Pad: (niets geselecteerd)</translation>
+    </message>
+    <message>
+        <source>No Location Selected</source>
+        <translation>Geen locatie geselecteerd</translation>
+    </message>
+    <message>
+        <source>Please select at least one location to scan.</source>
+        <translation>Selecteer ten minste één locatie om te scannen.</translation>
+    </message>
+    <message>
+        <source>Full Disk Scan</source>
+        <translation>Hele schijf scannen</translation>
+    </message>
+    <message>
+        <source>Scanning the entire disk may take several minutes.
+Continue?</source>
+        <translation>Het scannen van de hele schijf kan enkele minuten duren.
+Doorgaan?</translation>
+    </message>
+    <message>
+        <source>Scanning files...</source>
+        <translation>Bestanden scannen...</translation>
+    </message>
+    <message>
+        <source>Reading %1  ·  %2 of %3</source>
+        <translation>%1 lezen  ·  %2 van %3</translation>
+    </message>
+    <message>
+        <source>No Duplicates Found</source>
+        <translation>Geen duplicaten gevonden</translation>
+    </message>
+    <message>
+        <source>Great news! No duplicate files were found. 🎉</source>
+        <translation>Goed nieuws! Er zijn geen duplicaten gevonden. 🎉</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annuleren...</translation>
+    </message>
+    <message>
+        <source>  ·  %1 freed</source>
+        <translation>  ·  %1 vrijgemaakt</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Verwijderen bevestigen</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Verplaats naar prullenmand</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Verwijder definitief</translation>
+    </message>
+    <message>
+        <source>Deleting…</source>
+        <translation>Verwijderen…</translation>
+    </message>
+    <message>
+        <source>Deleting %1 / %2</source>
+        <translation>Verwijderen: %1 / %2</translation>
+    </message>
+    <message>
+        <source>Duplicates Removed</source>
+        <translation>Duplicaten verwijderd</translation>
+    </message>
+    <message>
+        <source>Partial Failure</source>
+        <translation>Gedeeltelijk mislukt</translation>
+    </message>
+    <message>
+        <source>The log lists each file and why.</source>
+        <translation>Het logbestand vermeldt elk bestand en de reden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <translation>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; groep  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; groepen  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <translation>
+            <numerusform>%n bestand naar de prullenmand verplaatsen of definitief verwijderen?</numerusform>
+            <numerusform>%n bestanden naar de prullenmand verplaatsen of definitief verwijderen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <translation>
+            <numerusform>Van %n groep is elke kopie aangevinkt: de nieuwste kopie blijft behouden.</numerusform>
+            <numerusform>Van %n groepen is elke kopie aangevinkt: van elke groep blijft de nieuwste kopie behouden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Permanently delete %n file(s)?
+This cannot be undone.</source>
+        <translation>
+            <numerusform>%n bestand definitief verwijderen?
+Dit kan niet ongedaan worden gemaakt.</numerusform>
+            <numerusform>%n bestanden definitief verwijderen?
+Dit kan niet ongedaan worden gemaakt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) deleted permanently (%1).</source>
+        <translation>
+            <numerusform>%n bestand definitief verwijderd (%1).</numerusform>
+            <numerusform>%n bestanden definitief verwijderd (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <translation>
+            <numerusform>%n bestand naar de prullenmand verplaatst (%1); je kunt het daar terugzetten.</numerusform>
+            <numerusform>%n bestanden naar de prullenmand verplaatst (%1); je kunt ze daar terugzetten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be deleted.</source>
+        <translation>
+            <numerusform>%n bestand kon niet worden verwijderd.</numerusform>
+            <numerusform>%n bestanden konden niet worden verwijderd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Path: %1</source>
+        <translation>Pad: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicateGroupDelegate</name>
+    <message>
+        <source>save %1</source>
+        <translation>bespaar %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n identical files  ·  %1 each  ·  </source>
+        <translation>
+            <numerusform>%n identiek bestand  ·  elk %1  ·  </numerusform>
+            <numerusform>%n identieke bestanden  ·  elk %1  ·  </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ItemDetailDialog</name>
+    <message numerus="yes">
+        <source>%1  |  %n files</source>
+        <translation>
+            <numerusform>%1  |  %n bestand</numerusform>
+            <numerusform>%1  |  %n bestanden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Actie</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+</context>
+<context>
+    <name>JunkPage</name>
+    <message>
+        <source>Junk Cleaner</source>
+        <translation>Rommelbestanden</translation>
+    </message>
+    <message>
+        <source>Clean system temp files, cache and logs</source>
+        <translation>Schoon tijdelijke systeembestanden, caches en logbestanden op</translation>
+    </message>
+    <message>
+        <source>Cleanable Space</source>
+        <translation>Op te schonen ruimte</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFileDelegate</name>
+    <message>
+        <source>In iCloud</source>
+        <translation>In iCloud</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilePage</name>
+    <message>
+        <source>Find Large Files</source>
+        <translation>Grote bestanden zoeken</translation>
+    </message>
+    <message>
+        <source>Scan your drives and remove files that are taking up the most space</source>
+        <translation>Scan je schijven en verwijder de bestanden die de meeste ruimte innemen</translation>
+    </message>
+    <message>
+        <source>SELECT VOLUME</source>
+        <translation>KIES VOLUME</translation>
+    </message>
+    <message>
+        <source>Min file size:</source>
+        <translation>Min. bestandsgrootte:</translation>
+    </message>
+    <message>
+        <source>50 MB</source>
+        <translation>50 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>200 MB</source>
+        <translation>200 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Aangepast...</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Start scan</translation>
+    </message>
+    <message>
+        <source>Scan Results</source>
+        <translation>Scanresultaten</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Selecteer alles</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Alle soorten</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Video&apos;s</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Archieven</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Afbeeldingen</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documenten</translation>
+    </message>
+    <message>
+        <source>Packages</source>
+        <translation>Pakketten</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Overig</translation>
+    </message>
+    <message>
+        <source>Largest first</source>
+        <translation>Grootste eerst</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Nieuwste eerst</translation>
+    </message>
+    <message>
+        <source>← Back</source>
+        <translation>← Terug</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Verwijder selectie</translation>
+    </message>
+    <message>
+        <source>Local Disk</source>
+        <translation>Lokale schijf</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Verwijder uit lijst</translation>
+    </message>
+    <message>
+        <source>Add location</source>
+        <translation>Voeg locatie toe</translation>
+    </message>
+    <message>
+        <source>Select a volume above to begin scanning.</source>
+        <translation>Selecteer hierboven een volume om te beginnen met scannen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <translation>
+            <numerusform>%n volume geselecteerd. Sweepnook zoekt naar bestanden groter dan %1.</numerusform>
+            <numerusform>%n volumes geselecteerd. Sweepnook zoekt naar bestanden groter dan %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose Folder to Scan</source>
+        <translation>Kies map om te scannen</translation>
+    </message>
+    <message>
+        <source>Custom File Size</source>
+        <translation>Aangepaste bestandsgrootte</translation>
+    </message>
+    <message>
+        <source>Enter minimum file size (MB):</source>
+        <translation>Voer de minimale bestandsgrootte in (MB):</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Please select at least one drive to scan.</source>
+        <translation>Selecteer ten minste één schijf om te scannen.</translation>
+    </message>
+    <message>
+        <source>No large files found that match the criteria.</source>
+        <translation>Geen grote bestanden gevonden die aan de criteria voldoen.</translation>
+    </message>
+    <message>
+        <source>Scan Completed</source>
+        <translation>Scan voltooid</translation>
+    </message>
+    <message>
+        <source>%1 freed</source>
+        <translation>%1 vrijgemaakt</translation>
+    </message>
+    <message>
+        <source>%1 in the Trash until you empty it</source>
+        <translation>%1 in de prullenmand totdat je die leegmaakt</translation>
+    </message>
+    <message>
+        <source>Delete this file</source>
+        <translation>Verwijder dit bestand</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Verwijderen bevestigen</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Verplaats naar prullenmand</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Verwijder definitief</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this file?
+
+%1
+Size: %2</source>
+        <translation>Weet je zeker dat je dit bestand wilt verwijderen?
+
+%1
+Grootte: %2</translation>
+    </message>
+    <message>
+        <source>This file is only in iCloud: deleting it frees no space on this Mac and removes it from all your devices.</source>
+        <translation>Dit bestand staat alleen in iCloud: als je het verwijdert, komt er geen ruimte vrij op deze Mac en verdwijnt het van al je apparaten.</translation>
+    </message>
+    <message>
+        <source>Move to Trash keeps it until you empty the Trash. Delete Permanently cannot be undone!</source>
+        <translation>Met ‘Verplaats naar prullenmand’ blijft het bewaard totdat je de prullenmand leegmaakt. ‘Verwijder definitief’ kan niet ongedaan worden gemaakt!</translation>
+    </message>
+    <message>
+        <source>Move to Trash keeps them until you empty the Trash. Delete Permanently cannot be undone!</source>
+        <translation>Met ‘Verplaats naar prullenmand’ blijven ze bewaard totdat je de prullenmand leegmaakt. ‘Verwijder definitief’ kan niet ongedaan worden gemaakt!</translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>Verwijderen...</translation>
+    </message>
+    <message>
+        <source>Unable to delete this file. It may be in use by another program.</source>
+        <translation>Kan dit bestand niet verwijderen. Het wordt mogelijk gebruikt door een ander programma.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Verwijderen mislukt</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>All files have been deleted</source>
+        <translation>Alle bestanden zijn verwijderd</translation>
+    </message>
+    <message>
+        <source>%1 moved to the Trash: empty the Trash to free the space.</source>
+        <translation>%1 naar de prullenmand verplaatst: leeg de prullenmand om de ruimte vrij te maken.</translation>
+    </message>
+    <message>
+        <source>%1 freed.</source>
+        <translation>%1 vrijgemaakt.</translation>
+    </message>
+    <message>
+        <source>Delete Completed</source>
+        <translation>Verwijderen voltooid</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n large files, total %1</source>
+        <translation>
+            <numerusform>%n groot bestand gevonden, totaal %1</numerusform>
+            <numerusform>%n grote bestanden gevonden, totaal %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%n map kon niet worden gelezen: %1. Geef Sweepnook ‘Toegang tot volledige schijf’ in Systeeminstellingen &gt; Privacy en beveiliging om deze mee te nemen.</numerusform>
+            <numerusform>%n mappen konden niet worden gelezen, waaronder %1. Geef Sweepnook ‘Toegang tot volledige schijf’ in Systeeminstellingen &gt; Privacy en beveiliging om ze mee te nemen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n files (%1)</source>
+        <translation>
+            <numerusform>Geselecteerd: %n bestand (%1)</numerusform>
+            <numerusform>Geselecteerd: %n bestanden (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the selected %n files?
+
+Total: %1</source>
+        <translation>
+            <numerusform>Weet je zeker dat je %n geselecteerd bestand wilt verwijderen?
+
+Totaal: %1</numerusform>
+            <numerusform>Weet je zeker dat je de %n geselecteerde bestanden wilt verwijderen?
+
+Totaal: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n files successfully.</source>
+        <translation>
+            <numerusform>%n bestand verwijderd.</numerusform>
+            <numerusform>%n bestanden verwijderd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 used</source>
+        <translation>%1 gebruikt</translation>
+    </message>
+    <message>
+        <source>%1 total</source>
+        <translation>%1 totaal</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Toon in Finder</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files failed to delete.</source>
+        <translation>
+            <numerusform>%n bestand kon niet worden verwijderd.</numerusform>
+            <numerusform>%n bestanden konden niet worden verwijderd.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LinkManager</name>
+    <message>
+        <source>配置错误</source>
+        <translation>Configuratiefout</translation>
+    </message>
+    <message>
+        <source>无法加载页面链接。
+
+请联系技术支持或重新安装软件。</source>
+        <translation>Kan de paginalink niet laden.
+
+Neem contact op met de technische ondersteuning of installeer de app opnieuw.</translation>
+    </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Kan browser niet openen</translation>
+    </message>
+    <message>
+        <source>无法打开默认浏览器。
+
+请手动复制链接访问：
+%1</source>
+        <translation>Kan de standaardbrowser niet openen.
+
+Kopieer de link en open hem handmatig:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Dashboard</source>
+        <translation>Overzicht</translation>
+    </message>
+    <message>
+        <source>Junk Cleaner</source>
+        <translation>Rommelbestanden</translation>
+    </message>
+    <message>
+        <source>Browser Cleaner</source>
+        <translation>Browsergegevens</translation>
+    </message>
+    <message>
+        <source>Registry Cleaner</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Startup Manager</source>
+        <translation>Opstartbeheer</translation>
+    </message>
+    <message>
+        <source>Large Files</source>
+        <translation>Grote bestanden</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimalisatie</translation>
+    </message>
+    <message>
+        <source>App Uninstaller</source>
+        <translation>Apps verwijderen</translation>
+    </message>
+    <message>
+        <source>Duplicate Files</source>
+        <translation>Duplicaten</translation>
+    </message>
+    <message>
+        <source>Privacy Cleaner</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluit</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimaliseer</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Sweepnook - Mac Cleaning Tool</source>
+        <translation>Sweepnook - Mac-opschoner</translation>
+    </message>
+    <message>
+        <source>显示主窗口</source>
+        <translation>Toon hoofdvenster</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Melding</translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>Geen onderdelen geselecteerd</translation>
+    </message>
+    <message>
+        <source>Confirm Clean</source>
+        <translation>Opschonen bevestigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to clean %n selected items (%1)?
+This action cannot be undone!</source>
+        <translation>
+            <numerusform>Weet je zeker dat je %n geselecteerd onderdeel (%1) wilt opschonen?
+Dit kan niet ongedaan worden gemaakt!</numerusform>
+            <numerusform>Weet je zeker dat je %n geselecteerde onderdelen (%1) wilt opschonen?
+Dit kan niet ongedaan worden gemaakt!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n onderdeel opgeschoond, %1 vrijgemaakt</numerusform>
+            <numerusform>%n onderdelen opgeschoond, %1 vrijgemaakt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled. %1</source>
+        <translation>Geannuleerd. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items could not be removed.</source>
+        <translation>
+            <numerusform>%n onderdeel kon niet worden verwijderd.</numerusform>
+            <numerusform>%n onderdelen konden niet worden verwijderd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A clean is still running. Scan again when it has finished.</source>
+        <translation>Er loopt nog een opschoning. Scan opnieuw als die klaar is.</translation>
+    </message>
+    <message>
+        <source>About Sweepnook</source>
+        <translation>Over Sweepnook</translation>
+    </message>
+    <message>
+        <source>by Quelmo</source>
+        <translation>door Quelmo</translation>
+    </message>
+    <message>
+        <source>The smartest way to keep your Mac clean, fast, and private.&lt;br&gt;Remove junk files, browser traces, duplicate files,&lt;br&gt;and privacy risks — all in one click.</source>
+        <translation>De slimste manier om je Mac schoon, snel en privé te houden.&lt;br&gt;Verwijder rommelbestanden, browsersporen, dubbele bestanden&lt;br&gt;en privacyrisico&apos;s – alles met één klik.</translation>
+    </message>
+    <message>
+        <source>© 2026 Quelmo. All rights reserved.</source>
+        <translation>© 2026 Quelmo. Alle rechten voorbehouden.</translation>
+    </message>
+    <message>
+        <source>Sweepnook</source>
+        <translation>Sweepnook</translation>
+    </message>
+    <message>
+        <source>Program minimized to system tray. Double-click the icon to restore.</source>
+        <translation>Programma geminimaliseerd naar de menubalk. Dubbelklik op het symbool om het te herstellen.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderPage</name>
+    <message>
+        <source>This feature is coming soon.</source>
+        <translation>Deze functie komt binnenkort.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyCleaner</name>
+    <message>
+        <source>Clipboard Content</source>
+        <translation>Inhoud van klembord</translation>
+    </message>
+    <message>
+        <source>Text, images or files currently copied to clipboard</source>
+        <translation>Tekst, afbeeldingen of bestanden die nu op het klembord staan</translation>
+    </message>
+    <message>
+        <source>QuickLook Preview Cache</source>
+        <translation>Voorvertoningscache van Snel bekijken</translation>
+    </message>
+    <message>
+        <source>Cached file previews generated by macOS QuickLook</source>
+        <translation>Bestandsvoorvertoningen die macOS voor Snel bekijken (Quick Look) in de cache bewaart</translation>
+    </message>
+    <message>
+        <source>Recent Files List</source>
+        <translation>Lijst met recente bestanden</translation>
+    </message>
+    <message>
+        <source>macOS list of recently opened files and apps</source>
+        <translation>De macOS-lijst met recent geopende bestanden en apps</translation>
+    </message>
+    <message>
+        <source>Notification History</source>
+        <translation>Meldingsgeschiedenis</translation>
+    </message>
+    <message>
+        <source>Database logs of all received app notifications</source>
+        <translation>Databaselogboeken van alle ontvangen app-meldingen</translation>
+    </message>
+    <message>
+        <source>DNS Cache</source>
+        <translation>DNS-cache</translation>
+    </message>
+    <message>
+        <source>Cached DNS lookups recording recently visited domains</source>
+        <translation>Gecachte DNS-zoekopdrachten die recent bezochte domeinen vastleggen</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyItemCard</name>
+    <message>
+        <source>Nothing found</source>
+        <translation>Niets gevonden</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>Grootte onbekend</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n onderdeel</numerusform>
+            <numerusform>%n onderdelen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not scanned</source>
+        <translation>Niet gescand</translation>
+    </message>
+    <message>
+        <source>Cleaned</source>
+        <translation>Opgeschoond</translation>
+    </message>
+    <message>
+        <source>%1 freed</source>
+        <translation>%1 vrijgemaakt</translation>
+    </message>
+    <message>
+        <source>Not cleaned</source>
+        <translation>Niet opgeschoond</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>Veilig</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Let op</translation>
+    </message>
+    <message>
+        <source>High risk</source>
+        <translation>Hoog risico</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyPage</name>
+    <message>
+        <source>Privacy Cleaner</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Clear the traces your everyday use leaves on this Mac</source>
+        <translation>Wis de sporen die je dagelijkse gebruik op deze Mac achterlaat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleer</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Schoon op</translation>
+    </message>
+    <message>
+        <source>Scan stopped</source>
+        <translation>Scan gestopt</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>Stoppen…</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>Scannen: %1</translation>
+    </message>
+    <message>
+        <source>Cleaning: %1 of %2 done</source>
+        <translation>Opschonen: %1 van %2 klaar</translation>
+    </message>
+    <message>
+        <source>Not cleaned: %1</source>
+        <translation>Niet opgeschoond: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped before %n item(s)</source>
+        <translation>
+            <numerusform>Gestopt: %n onderdeel overgeslagen</numerusform>
+            <numerusform>Gestopt: %n onderdelen overgeslagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Scan Again</source>
+        <translation>Scan opnieuw</translation>
+    </message>
+    <message>
+        <source>Scan to measure the traces on this Mac</source>
+        <translation>Scan om de sporen op deze Mac te meten</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>Scannen…</translation>
+    </message>
+    <message>
+        <source>Cleaning…</source>
+        <translation>Opschonen…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n item(s)</source>
+        <translation>
+            <numerusform>Geselecteerd: %n onderdeel</numerusform>
+            <numerusform>Geselecteerd: %n onderdelen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>Geen onderdelen geselecteerd</translation>
+    </message>
+    <message>
+        <source>Confirm Cleaning</source>
+        <translation>Opschonen bevestigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clean %n selected item(s)?</source>
+        <translation>
+            <numerusform>%n geselecteerd onderdeel opschonen?</numerusform>
+            <numerusform>%n geselecteerde onderdelen opschonen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Dit kan niet ongedaan worden gemaakt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n item(s) · freed %1</source>
+        <translation>
+            <numerusform>%n onderdeel opgeschoond · %1 vrijgemaakt</numerusform>
+            <numerusform>%n onderdelen opgeschoond · %1 vrijgemaakt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Scanning...</source>
+        <translation>Scannen...</translation>
+    </message>
+    <message>
+        <source>Cleaning...</source>
+        <translation>Opschonen...</translation>
+    </message>
+    <message>
+        <source>正在分析系统...</source>
+        <translation>Systeem analyseren...</translation>
+    </message>
+    <message>
+        <source>正在删除文件...</source>
+        <translation>Bestanden verwijderen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleer</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Voltooid</translation>
+    </message>
+    <message>
+        <source>已清理: %1</source>
+        <translation>Opgeschoond: %1</translation>
+    </message>
+    <message>
+        <source>完成!</source>
+        <translation>Klaar!</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>Bewerking mislukt</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryPage</name>
+    <message>
+        <source>Registry cleaning is only available on Windows</source>
+        <translation>Registeropschoning is alleen beschikbaar op Windows</translation>
+    </message>
+    <message>
+        <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
+        <translation>macOS bewaart zijn instellingen in voorkeurbestanden, niet in een register, dus hier valt niets op te schonen.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanProgressDialog</name>
+    <message>
+        <source>Scanning for large files...</source>
+        <translation>Zoeken naar grote bestanden...</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>Voorbereiden...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleer</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>Scannen: %1</translation>
+    </message>
+    <message>
+        <source>Scan Complete</source>
+        <translation>Scan voltooid</translation>
+    </message>
+    <message>
+        <source>Scan completed</source>
+        <translation>Scan voltooid</translation>
+    </message>
+    <message>
+        <source>View Results</source>
+        <translation>Toon resultaten</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n large files (%1)</source>
+        <translation>
+            <numerusform>%n groot bestand gevonden (%1)</numerusform>
+            <numerusform>%n grote bestanden gevonden (%1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Start bij inloggen</translation>
+    </message>
+    <message>
+        <source>Minimize to tray on close</source>
+        <translation>Minimaliseer naar menubalk bij sluiten</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>Confirm before cleaning</source>
+        <translation>Vraag bevestiging voor opschonen</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Opschonen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Bewaar</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Start bij inloggen</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not be set to start at login. The log has the details.</source>
+        <translation>Sweepnook kon niet worden ingesteld om bij inloggen te starten. Details staan in het logbestand.</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not be kept from starting at login. The log has the details.</source>
+        <translation>Het starten van Sweepnook bij inloggen kon niet worden uitgeschakeld. Details staan in het logbestand.</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCardDelegate</name>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Toon in Finder</translation>
+    </message>
+</context>
+<context>
+    <name>StartupListModel</name>
+    <message>
+        <source>HKCU Run</source>
+        <translation>HKCU Run</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systeem</translation>
+    </message>
+    <message>
+        <source>Startup Folder</source>
+        <translation>Opstartmap</translation>
+    </message>
+    <message>
+        <source>Sweepnook</source>
+        <translation>Sweepnook</translation>
+    </message>
+    <message>
+        <source>LaunchAgent</source>
+        <translation>LaunchAgent</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Startup items</source>
+        <translation>Opstartonderdelen</translation>
+    </message>
+    <message>
+        <source>System-wide agents and daemons</source>
+        <translation>Systeembrede agents en daemons</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>Program missing</source>
+        <translation>Programma ontbreekt</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Uitgeschakeld</translation>
+    </message>
+</context>
+<context>
+    <name>StartupManager</name>
+    <message>
+        <source>Scanning %1...</source>
+        <translation>%1 scannen...</translation>
+    </message>
+    <message>
+        <source>Scanning startup items...</source>
+        <translation>Opstartonderdelen scannen...</translation>
+    </message>
+    <message>
+        <source>Scanning installed applications...</source>
+        <translation>Geïnstalleerde apps scannen...</translation>
+    </message>
+</context>
+<context>
+    <name>StartupPage</name>
+    <message>
+        <source>Startup Manager</source>
+        <translation>Opstartbeheer</translation>
+    </message>
+    <message>
+        <source>Manage programs that run automatically at startup</source>
+        <translation>Beheer programma&apos;s die automatisch starten bij het opstarten</translation>
+    </message>
+    <message>
+        <source>Search programs...</source>
+        <translation>Zoek programma&apos;s...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Vernieuw</translation>
+    </message>
+    <message>
+        <source>⚠️ Only your own startup items can be removed</source>
+        <translation>⚠️ Alleen je eigen opstartonderdelen kunnen worden verwijderd</translation>
+    </message>
+    <message>
+        <source>Scanning installed programs...</source>
+        <translation>Geïnstalleerde programma&apos;s scannen...</translation>
+    </message>
+    <message>
+        <source>First load may take a few seconds</source>
+        <translation>De eerste keer laden kan enkele seconden duren</translation>
+    </message>
+    <message>
+        <source>Cannot Modify</source>
+        <translation>Kan niet wijzigen</translation>
+    </message>
+    <message>
+        <source>This startup item was not created by Sweepnook and cannot be removed here.</source>
+        <translation>Dit opstartonderdeel is niet door Sweepnook aangemaakt en kan hier niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>Operation Failed</source>
+        <translation>Bewerking mislukt</translation>
+    </message>
+    <message>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <translation>Kan “%1” niet uit de opstartonderdelen verwijderen.</translation>
+    </message>
+    <message>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <translation>Kan “%1” niet aan de opstartonderdelen toevoegen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n startup items</source>
+        <translation>
+            <numerusform>%n opstartonderdeel</numerusform>
+            <numerusform>%n opstartonderdelen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Ondersteuning</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Taal gewijzigd</translation>
+    </message>
+    <message>
+        <source>Language has been changed.
+
+The application will restart now.</source>
+        <translation>De taal is gewijzigd.
+
+De app wordt nu opnieuw gestart.</translation>
+    </message>
+    <message>
+        <source>Restart Failed</source>
+        <translation>Herstarten mislukt</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not restart itself.
+
+Please quit and reopen it to use the new language.</source>
+        <translation>Sweepnook kon zichzelf niet opnieuw starten.
+
+Stop de app en open hem opnieuw om de nieuwe taal te gebruiken.</translation>
+    </message>
+</context>
+<context>
+    <name>TweakManager</name>
+    <message>
+        <source>This tweak changes Windows settings and works only on Windows.</source>
+        <translation>Deze aanpassing wijzigt Windows-instellingen en werkt alleen op Windows.</translation>
+    </message>
+    <message>
+        <source>Stopped before all services were changed.</source>
+        <translation>Gestopt voordat alle services waren gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <translation>Kan het opstarttype van de service “%1” niet wijzigen.</translation>
+    </message>
+    <message>
+        <source>Could not add the Ultimate Performance power plan.</source>
+        <translation>Kan het energiebeheerschema ‘Ultieme prestaties’ niet toevoegen.</translation>
+    </message>
+</context>
+<context>
+    <name>TweaksPage</name>
+    <message>
+        <source>These tweaks change Windows settings and act only on Windows. Nothing on this Mac is changed.</source>
+        <translation>Deze aanpassingen wijzigen Windows-instellingen en werken alleen op Windows. Op deze Mac wordt niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>System Tweaks</source>
+        <translation>Systeemaanpassingen</translation>
+    </message>
+    <message>
+        <source>Fine-tune privacy, performance and interface settings of Windows</source>
+        <translation>Verfijn de privacy-, prestatie- en interface-instellingen van Windows</translation>
+    </message>
+    <message>
+        <source>Apply recommended</source>
+        <translation>Pas aanbevolen toe</translation>
+    </message>
+    <message>
+        <source>No tweaks are available.</source>
+        <translation>Er zijn geen aanpassingen beschikbaar.</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Let op</translation>
+    </message>
+    <message>
+        <source>Works only with Tamper Protection switched off in Windows Security.</source>
+        <translation>Werkt alleen als Beveiliging tegen manipulatie is uitgeschakeld in Windows-beveiliging.</translation>
+    </message>
+    <message>
+        <source>Only available on Windows</source>
+        <translation>Alleen beschikbaar op Windows</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Prestaties</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Beveiliging</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 on</source>
+        <translation>%1 van %2 aan</translation>
+    </message>
+</context>
+</TS>

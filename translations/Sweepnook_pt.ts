@@ -1,0 +1,1854 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Your Personal System Butler</source>
+        <translation>O seu mordomo pessoal do sistema</translation>
+    </message>
+    <message>
+        <source>🧹 Junk Cleaner - Free up valuable disk space</source>
+        <translation>🧹 Ficheiros inúteis - Liberte espaço valioso no disco</translation>
+    </message>
+    <message>
+        <source>🌐 Browser Cleaner - Protect your privacy</source>
+        <translation>🌐 Dados do navegador - Proteja a sua privacidade</translation>
+    </message>
+    <message>
+        <source>🔧 Registry Cleaner - Boost system performance</source>
+        <translation>🔧 Registo - Melhore o desempenho do sistema</translation>
+    </message>
+    <message>
+        <source>⚡ Startup Manager - Speed up boot time</source>
+        <translation>⚡ Gestor de arranque - Acelere o arranque</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>Made by Quelmo</source>
+        <translation>Criado por Quelmo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardDelegate</name>
+    <message>
+        <source>Part of macOS</source>
+        <translation>Parte do macOS</translation>
+    </message>
+    <message>
+        <source>+%1 leftovers</source>
+        <translation>+%1 de resíduos</translation>
+    </message>
+    <message>
+        <source>bundle identifier</source>
+        <translation>identificador do pacote</translation>
+    </message>
+    <message>
+        <source>name only</source>
+        <translation>só o nome</translation>
+    </message>
+</context>
+<context>
+    <name>AppUninstaller</name>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>não foi possível consultar o Finder (o osascript não arrancou)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>o Finder não respondeu em %1 segundos; pode estar à espera da sua autorização ou palavra-passe</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>O Sweepnook não tem permissão para controlar o Finder (Definições do Sistema &gt; Privacidade e segurança &gt; Automação)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>o Finder recusou (código de saída %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>o Finder recusou: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>está num volume diferente do seu Lixo</translation>
+    </message>
+    <message>
+        <source>It is part of macOS and cannot be removed.</source>
+        <translation>A app faz parte do macOS e não pode ser removida.</translation>
+    </message>
+    <message>
+        <source>It is not in an Applications folder.</source>
+        <translation>A app não está numa pasta Aplicações.</translation>
+    </message>
+    <message>
+        <source>Close the app first.</source>
+        <translation>Encerre primeiro a app.</translation>
+    </message>
+    <message>
+        <source>Could not tell whether it is running. Close the app first.</source>
+        <translation>Não foi possível saber se a app está em execução. Encerre primeiro a app.</translation>
+    </message>
+    <message>
+        <source>It could not be moved to the Trash: %1.</source>
+        <translation>Não foi possível mover a app para o Lixo: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AppUninstallerPage</name>
+    <message>
+        <source>App Uninstaller</source>
+        <translation>Desinstalar apps</translation>
+    </message>
+    <message>
+        <source>Completely remove apps and their leftover files</source>
+        <translation>Remover apps por completo, com os respetivos resíduos</translation>
+    </message>
+    <message>
+        <source>Search apps...</source>
+        <translation>Procurar apps...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>No apps selected</source>
+        <translation>Nenhuma app selecionada</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Desinstalar</translation>
+    </message>
+    <message>
+        <source>Scanning installed apps...</source>
+        <translation>A analisar as apps instaladas...</translation>
+    </message>
+    <message>
+        <source>No applications were found in the Applications folders.</source>
+        <translation>Não foram encontradas apps nas pastas Aplicações.</translation>
+    </message>
+    <message>
+        <source>No apps match &quot;%1&quot;.</source>
+        <translation>Nenhuma app corresponde a «%1».</translation>
+    </message>
+    <message>
+        <source>Uninstalling %1...</source>
+        <translation>A desinstalar %1...</translation>
+    </message>
+    <message>
+        <source>Apps will be moved to Trash.</source>
+        <translation>As apps serão movidas para o Lixo.</translation>
+    </message>
+    <message>
+        <source>Confirm Uninstall</source>
+        <translation>Confirmar desinstalação</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Could not uninstall %1.
+%2</source>
+        <translation>Não foi possível desinstalar %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falhou</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 / %n apps</source>
+        <translation>
+            <numerusform>%1 / %n app</numerusform>
+            <numerusform>%1 / %n apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n app(s) selected</source>
+        <translation>
+            <numerusform>%n app selecionada</numerusform>
+            <numerusform>%n apps selecionadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Uninstall %n app(s) and their leftover files?</source>
+        <translation>
+            <numerusform>Desinstalar %n app e os respetivos resíduos?</numerusform>
+            <numerusform>Desinstalar %n apps e os respetivos resíduos?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <translation>
+            <numerusform>As apps e %n resíduo selecionado (%1) serão movidos para o Lixo.</numerusform>
+            <numerusform>As apps e %n resíduos selecionados (%1) serão movidos para o Lixo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <translation>
+            <numerusform>A app %1 foi movida para o Lixo, mas não foi possível mover %n dos respetivos resíduos.</numerusform>
+            <numerusform>A app %1 foi movida para o Lixo, mas não foi possível mover %n dos respetivos resíduos.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BasePage</name>
+    <message>
+        <source>Cleanable</source>
+        <translation>Para limpar</translation>
+    </message>
+    <message>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <translation>Clique em «Iniciar análise» para encontrar elementos a limpar</translation>
+    </message>
+    <message>
+        <source>Selected: --</source>
+        <translation>Seleção: --</translation>
+    </message>
+    <message>
+        <source>Start Scanning</source>
+        <translation>Iniciar análise</translation>
+    </message>
+    <message>
+        <source>Clean Now</source>
+        <translation>Limpar agora</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>Nenhum elemento selecionado</translation>
+    </message>
+    <message>
+        <source>Confirm Clean</source>
+        <translation>Confirmar limpeza</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to clean %n selected items?
+This action cannot be undone!</source>
+        <translation>
+            <numerusform>Tem a certeza de que pretende limpar %n elemento selecionado?
+Esta ação não pode ser anulada!</numerusform>
+            <numerusform>Tem a certeza de que pretende limpar %n elementos selecionados?
+Esta ação não pode ser anulada!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n elemento limpo, %1 libertados</numerusform>
+            <numerusform>%n elementos limpos, %1 libertados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n items, %1</source>
+        <translation>
+            <numerusform>Seleção: %n elemento, %1</numerusform>
+            <numerusform>Seleção: %n elementos, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n items</source>
+        <translation>
+            <numerusform>Seleção: %n elemento</numerusform>
+            <numerusform>Seleção: %n elementos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BrowserCleaner</name>
+    <message>
+        <source>Google Chrome</source>
+        <translation>Google Chrome</translation>
+    </message>
+    <message>
+        <source>Microsoft Edge</source>
+        <translation>Microsoft Edge</translation>
+    </message>
+    <message>
+        <source>Mozilla Firefox</source>
+        <translation>Mozilla Firefox</translation>
+    </message>
+    <message>
+        <source>Opera</source>
+        <translation>Opera</translation>
+    </message>
+    <message>
+        <source>Brave</source>
+        <translation>Brave</translation>
+    </message>
+    <message>
+        <source>Safari</source>
+        <translation>Safari</translation>
+    </message>
+    <message>
+        <source>These browsers are running and were skipped; close them to clean them:
+%1</source>
+        <translation>Estes navegadores estão abertos e foram ignorados; feche-os para os limpar:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserGroupHeader</name>
+    <message numerus="yes">
+        <source>%n items  ·  %1</source>
+        <translation>
+            <numerusform>%n elemento  ·  %1</numerusform>
+            <numerusform>%n elementos  ·  %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <translation>Ver detalhes</translation>
+    </message>
+    <message>
+        <source>%1  (%2)</source>
+        <translation>%1  (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPage</name>
+    <message>
+        <source>Browser Cleaner</source>
+        <translation>Dados do navegador</translation>
+    </message>
+    <message>
+        <source>Clean caches, cookies and history of your browsers</source>
+        <translation>Limpar caches, cookies e histórico dos seus navegadores</translation>
+    </message>
+    <message>
+        <source>Cleanable Space</source>
+        <translation>Espaço a limpar</translation>
+    </message>
+    <message>
+        <source>Browsers:</source>
+        <translation>Navegadores:</translation>
+    </message>
+    <message>
+        <source>No supported browser was found for this user.</source>
+        <translation>Não foi encontrado nenhum navegador suportado para este utilizador.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n elemento limpo, %1 libertados</numerusform>
+            <numerusform>%n elementos limpos, %1 libertados</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CategoryWidget</name>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Load more (%n remaining)</source>
+        <translation>
+            <numerusform>Carregar mais (falta %n)</numerusform>
+            <numerusform>Carregar mais (faltam %n)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CircleProgressWidget</name>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Can be cleaned</source>
+        <translation>Pode ser limpo</translation>
+    </message>
+</context>
+<context>
+    <name>CleanItem</name>
+    <message>
+        <source>Low</source>
+        <translation>Baixo</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+</context>
+<context>
+    <name>DashboardPage</name>
+    <message>
+        <source>Ready to Clean Your Mac</source>
+        <translation>Pronto para limpar o seu Mac</translation>
+    </message>
+    <message>
+        <source>Click the button below to scan for junk files and free up space</source>
+        <translation>Clique no botão abaixo para procurar ficheiros inúteis e libertar espaço</translation>
+    </message>
+    <message>
+        <source>🔍  Start Full Scan</source>
+        <translation>🔍  Iniciar análise completa</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>A preparar...</translation>
+    </message>
+    <message>
+        <source>Sweepnook %1</source>
+        <translation>Sweepnook %1</translation>
+    </message>
+    <message>
+        <source>Keep Your Mac Running at Peak Performance</source>
+        <translation>Mantenha o seu Mac no máximo desempenho</translation>
+    </message>
+    <message>
+        <source>Junk Files</source>
+        <translation>Ficheiros inúteis</translation>
+    </message>
+    <message>
+        <source>Browser Data</source>
+        <translation>Dados do navegador</translation>
+    </message>
+    <message>
+        <source>Registry Issues</source>
+        <translation>Problemas do registo</translation>
+    </message>
+    <message>
+        <source>Ready to scan</source>
+        <translation>Pronto para analisar</translation>
+    </message>
+    <message>
+        <source>🔍 Start Scan</source>
+        <translation>🔍 Iniciar análise</translation>
+    </message>
+    <message>
+        <source>🗑️ Clean All</source>
+        <translation>🗑️ Limpar tudo</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Dica:&lt;/span&gt; Limpar regularmente pode melhorar bastante o desempenho do seu Mac</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>A analisar...</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>GB</translation>
+    </message>
+    <message>
+        <source>Can be cleaned</source>
+        <translation>Pode ser limpo</translation>
+    </message>
+</context>
+<context>
+    <name>DetailItemWidget</name>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Mostrar no Finder</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicateFinderPage</name>
+    <message>
+        <source>Duplicate File Finder</source>
+        <translation>Procurar duplicados</translation>
+    </message>
+    <message>
+        <source>Find and remove identical files to free up disk space</source>
+        <translation>Encontrar e remover ficheiros idênticos para libertar espaço no disco</translation>
+    </message>
+    <message>
+        <source>SELECT LOCATION</source>
+        <translation>SELECIONAR LOCALIZAÇÃO</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pasta pessoal</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Descargas</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Secretária</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imagens</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation>Filmes</translation>
+    </message>
+    <message>
+        <source>User Volume</source>
+        <translation>Volume do utilizador</translation>
+    </message>
+    <message>
+        <source>Entire Disk</source>
+        <translation>Disco inteiro</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message>
+        <source>Min file size:</source>
+        <translation>Tamanho mínimo:</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Iniciar análise</translation>
+    </message>
+    <message>
+        <source>Collecting files...</source>
+        <translation>A recolher ficheiros...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>← New Scan</source>
+        <translation>← Nova análise</translation>
+    </message>
+    <message>
+        <source>Keep Newest  ▾</source>
+        <translation>Manter mais recente  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Newest  (delete older duplicates)</source>
+        <translation>Manter mais recente  (apagar duplicados mais antigos)</translation>
+    </message>
+    <message>
+        <source>Keep Oldest   (delete newer duplicates)</source>
+        <translation>Manter mais antigo   (apagar duplicados mais recentes)</translation>
+    </message>
+    <message>
+        <source>Keep Oldest  ▾</source>
+        <translation>Manter mais antigo  ▾</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Apagar seleção</translation>
+    </message>
+    <message>
+        <source>Choose Folder to Scan</source>
+        <translation>Escolher pasta a analisar</translation>
+    </message>
+    <message>
+        <source>Choose Another Folder…</source>
+        <translation>Escolher outra pasta…</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Remover %1</translation>
+    </message>
+    <message>
+        <source>Path: (none selected)</source>
+        <translation>Caminho: (nenhum selecionado)</translation>
+    </message>
+    <message>
+        <source>No Location Selected</source>
+        <translation>Nenhuma localização selecionada</translation>
+    </message>
+    <message>
+        <source>Please select at least one location to scan.</source>
+        <translation>Selecione pelo menos uma localização a analisar.</translation>
+    </message>
+    <message>
+        <source>Full Disk Scan</source>
+        <translation>Análise do disco inteiro</translation>
+    </message>
+    <message>
+        <source>Scanning the entire disk may take several minutes.
+Continue?</source>
+        <translation>Analisar o disco inteiro pode demorar vários minutos.
+Continuar?</translation>
+    </message>
+    <message>
+        <source>Scanning files...</source>
+        <translation>A analisar ficheiros...</translation>
+    </message>
+    <message>
+        <source>Reading %1  ·  %2 of %3</source>
+        <translation>A ler %1  ·  %2 de %3</translation>
+    </message>
+    <message>
+        <source>No Duplicates Found</source>
+        <translation>Nenhum duplicado encontrado</translation>
+    </message>
+    <message>
+        <source>Great news! No duplicate files were found. 🎉</source>
+        <translation>Boas notícias! Não foram encontrados ficheiros duplicados. 🎉</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>A cancelar...</translation>
+    </message>
+    <message>
+        <source>  ·  %1 freed</source>
+        <translation>  ·  %1 libertados</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmar eliminação</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Mover para o Lixo</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Apagar permanentemente</translation>
+    </message>
+    <message>
+        <source>Deleting…</source>
+        <translation>A apagar…</translation>
+    </message>
+    <message>
+        <source>Deleting %1 / %2</source>
+        <translation>A apagar %1 / %2</translation>
+    </message>
+    <message>
+        <source>Duplicates Removed</source>
+        <translation>Duplicados removidos</translation>
+    </message>
+    <message>
+        <source>Partial Failure</source>
+        <translation>Falha parcial</translation>
+    </message>
+    <message>
+        <source>The log lists each file and why.</source>
+        <translation>O ficheiro de registo indica cada ficheiro e o motivo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <translation>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; grupo  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%n&lt;/b&gt; grupos  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <translation>
+            <numerusform>Mover %n ficheiro para o Lixo ou apagá-lo permanentemente?</numerusform>
+            <numerusform>Mover %n ficheiros para o Lixo ou apagá-los permanentemente?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <translation>
+            <numerusform>Todas as cópias de %n grupo estão assinaladas: a cópia mais recente será mantida.</numerusform>
+            <numerusform>Todas as cópias de %n grupos estão assinaladas: a cópia mais recente de cada um será mantida.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Permanently delete %n file(s)?
+This cannot be undone.</source>
+        <translation>
+            <numerusform>Apagar permanentemente %n ficheiro?
+Esta ação não pode ser anulada.</numerusform>
+            <numerusform>Apagar permanentemente %n ficheiros?
+Esta ação não pode ser anulada.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) deleted permanently (%1).</source>
+        <translation>
+            <numerusform>%n ficheiro apagado permanentemente (%1).</numerusform>
+            <numerusform>%n ficheiros apagados permanentemente (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <translation>
+            <numerusform>%n ficheiro movido para o Lixo (%1); pode repô-lo a partir daí.</numerusform>
+            <numerusform>%n ficheiros movidos para o Lixo (%1); pode repô-los a partir daí.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be deleted.</source>
+        <translation>
+            <numerusform>Não foi possível apagar %n ficheiro.</numerusform>
+            <numerusform>Não foi possível apagar %n ficheiros.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Path: %1</source>
+        <translation>Caminho: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DuplicateGroupDelegate</name>
+    <message>
+        <source>save %1</source>
+        <translation>poupa %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n identical files  ·  %1 each  ·  </source>
+        <translation>
+            <numerusform>%n ficheiro idêntico  ·  %1 cada  ·  </numerusform>
+            <numerusform>%n ficheiros idênticos  ·  %1 cada  ·  </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ItemDetailDialog</name>
+    <message numerus="yes">
+        <source>%1  |  %n files</source>
+        <translation>
+            <numerusform>%1  |  %n ficheiro</numerusform>
+            <numerusform>%1  |  %n ficheiros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+</context>
+<context>
+    <name>JunkPage</name>
+    <message>
+        <source>Junk Cleaner</source>
+        <translation>Ficheiros inúteis</translation>
+    </message>
+    <message>
+        <source>Clean system temp files, cache and logs</source>
+        <translation>Limpar ficheiros temporários do sistema, caches e registos</translation>
+    </message>
+    <message>
+        <source>Cleanable Space</source>
+        <translation>Espaço a limpar</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFileDelegate</name>
+    <message>
+        <source>In iCloud</source>
+        <translation>No iCloud</translation>
+    </message>
+</context>
+<context>
+    <name>LargeFilePage</name>
+    <message>
+        <source>Find Large Files</source>
+        <translation>Encontrar ficheiros grandes</translation>
+    </message>
+    <message>
+        <source>Scan your drives and remove files that are taking up the most space</source>
+        <translation>Analisar os seus discos e remover os ficheiros que ocupam mais espaço</translation>
+    </message>
+    <message>
+        <source>SELECT VOLUME</source>
+        <translation>SELECIONAR VOLUME</translation>
+    </message>
+    <message>
+        <source>Min file size:</source>
+        <translation>Tamanho mínimo:</translation>
+    </message>
+    <message>
+        <source>50 MB</source>
+        <translation>50 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
+    <message>
+        <source>200 MB</source>
+        <translation>200 MB</translation>
+    </message>
+    <message>
+        <source>500 MB</source>
+        <translation>500 MB</translation>
+    </message>
+    <message>
+        <source>1 GB</source>
+        <translation>1 GB</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personalizado...</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Iniciar análise</translation>
+    </message>
+    <message>
+        <source>Scan Results</source>
+        <translation>Resultados da análise</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>All types</source>
+        <translation>Todos os tipos</translation>
+    </message>
+    <message>
+        <source>Videos</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Archives</source>
+        <translation>Arquivos</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Imagens</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Packages</source>
+        <translation>Pacotes</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Outros</translation>
+    </message>
+    <message>
+        <source>Largest first</source>
+        <translation>Maiores primeiro</translation>
+    </message>
+    <message>
+        <source>Newest first</source>
+        <translation>Mais recentes primeiro</translation>
+    </message>
+    <message>
+        <source>← Back</source>
+        <translation>← Voltar</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Apagar seleção</translation>
+    </message>
+    <message>
+        <source>Local Disk</source>
+        <translation>Disco local</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Remover da lista</translation>
+    </message>
+    <message>
+        <source>Add location</source>
+        <translation>Adicionar localização</translation>
+    </message>
+    <message>
+        <source>Select a volume above to begin scanning.</source>
+        <translation>Selecione um volume acima para iniciar a análise.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <translation>
+            <numerusform>%n volume selecionado. O Sweepnook vai procurar ficheiros maiores do que %1.</numerusform>
+            <numerusform>%n volumes selecionados. O Sweepnook vai procurar ficheiros maiores do que %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose Folder to Scan</source>
+        <translation>Escolher pasta a analisar</translation>
+    </message>
+    <message>
+        <source>Custom File Size</source>
+        <translation>Tamanho personalizado</translation>
+    </message>
+    <message>
+        <source>Enter minimum file size (MB):</source>
+        <translation>Introduza o tamanho mínimo (MB):</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Please select at least one drive to scan.</source>
+        <translation>Selecione pelo menos um disco a analisar.</translation>
+    </message>
+    <message>
+        <source>No large files found that match the criteria.</source>
+        <translation>Não foram encontrados ficheiros grandes que correspondam aos critérios.</translation>
+    </message>
+    <message>
+        <source>Scan Completed</source>
+        <translation>Análise concluída</translation>
+    </message>
+    <message>
+        <source>%1 freed</source>
+        <translation>%1 libertados</translation>
+    </message>
+    <message>
+        <source>%1 in the Trash until you empty it</source>
+        <translation>%1 no Lixo até o esvaziar</translation>
+    </message>
+    <message>
+        <source>Delete this file</source>
+        <translation>Apagar este ficheiro</translation>
+    </message>
+    <message>
+        <source>Confirm Delete</source>
+        <translation>Confirmar eliminação</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Mover para o Lixo</translation>
+    </message>
+    <message>
+        <source>Delete Permanently</source>
+        <translation>Apagar permanentemente</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this file?
+
+%1
+Size: %2</source>
+        <translation>Tem a certeza de que pretende apagar este ficheiro?
+
+%1
+Tamanho: %2</translation>
+    </message>
+    <message>
+        <source>This file is only in iCloud: deleting it frees no space on this Mac and removes it from all your devices.</source>
+        <translation>Este ficheiro está apenas no iCloud: apagá-lo não liberta espaço neste Mac e remove-o de todos os seus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Move to Trash keeps it until you empty the Trash. Delete Permanently cannot be undone!</source>
+        <translation>«Mover para o Lixo» guarda-o até esvaziar o Lixo. «Apagar permanentemente» não pode ser anulado!</translation>
+    </message>
+    <message>
+        <source>Move to Trash keeps them until you empty the Trash. Delete Permanently cannot be undone!</source>
+        <translation>«Mover para o Lixo» guarda-os até esvaziar o Lixo. «Apagar permanentemente» não pode ser anulado!</translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>A apagar...</translation>
+    </message>
+    <message>
+        <source>Unable to delete this file. It may be in use by another program.</source>
+        <translation>Não é possível apagar este ficheiro. Pode estar a ser usado por outro programa.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Falha ao apagar</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>All files have been deleted</source>
+        <translation>Todos os ficheiros foram apagados</translation>
+    </message>
+    <message>
+        <source>%1 moved to the Trash: empty the Trash to free the space.</source>
+        <translation>%1 movidos para o Lixo: esvazie o Lixo para libertar o espaço.</translation>
+    </message>
+    <message>
+        <source>%1 freed.</source>
+        <translation>%1 libertados.</translation>
+    </message>
+    <message>
+        <source>Delete Completed</source>
+        <translation>Eliminação concluída</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n large files, total %1</source>
+        <translation>
+            <numerusform>Encontrado %n ficheiro grande, total %1</numerusform>
+            <numerusform>Encontrados %n ficheiros grandes, total %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>Não foi possível ler %n pasta: %1. Para a incluir, conceda ao Sweepnook acesso total ao disco em Definições do Sistema &gt; Privacidade e segurança.</numerusform>
+            <numerusform>Não foi possível ler %n pastas, entre elas %1. Para as incluir, conceda ao Sweepnook acesso total ao disco em Definições do Sistema &gt; Privacidade e segurança.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n files (%1)</source>
+        <translation>
+            <numerusform>Seleção: %n ficheiro (%1)</numerusform>
+            <numerusform>Seleção: %n ficheiros (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the selected %n files?
+
+Total: %1</source>
+        <translation>
+            <numerusform>Tem a certeza de que pretende apagar %n ficheiro selecionado?
+
+Total: %1</numerusform>
+            <numerusform>Tem a certeza de que pretende apagar os %n ficheiros selecionados?
+
+Total: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n files successfully.</source>
+        <translation>
+            <numerusform>%n ficheiro apagado com sucesso.</numerusform>
+            <numerusform>%n ficheiros apagados com sucesso.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 used</source>
+        <translation>%1 usados</translation>
+    </message>
+    <message>
+        <source>%1 total</source>
+        <translation>%1 no total</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Mostrar no Finder</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files failed to delete.</source>
+        <translation>
+            <numerusform>Não foi possível apagar %n ficheiro.</numerusform>
+            <numerusform>Não foi possível apagar %n ficheiros.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LinkManager</name>
+    <message>
+        <source>配置错误</source>
+        <translation>Erro de configuração</translation>
+    </message>
+    <message>
+        <source>无法加载页面链接。
+
+请联系技术支持或重新安装软件。</source>
+        <translation>Não foi possível carregar a ligação da página.
+
+Contacte o suporte técnico ou reinstale a aplicação.</translation>
+    </message>
+    <message>
+        <source>无法打开浏览器</source>
+        <translation>Não é possível abrir o navegador</translation>
+    </message>
+    <message>
+        <source>无法打开默认浏览器。
+
+请手动复制链接访问：
+%1</source>
+        <translation>Não foi possível abrir o navegador predefinido.
+
+Copie a ligação e abra-a manualmente:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Dashboard</source>
+        <translation>Painel</translation>
+    </message>
+    <message>
+        <source>Junk Cleaner</source>
+        <translation>Ficheiros inúteis</translation>
+    </message>
+    <message>
+        <source>Browser Cleaner</source>
+        <translation>Dados do navegador</translation>
+    </message>
+    <message>
+        <source>Registry Cleaner</source>
+        <translation>Registo</translation>
+    </message>
+    <message>
+        <source>Startup Manager</source>
+        <translation>Gestor de arranque</translation>
+    </message>
+    <message>
+        <source>Large Files</source>
+        <translation>Ficheiros grandes</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Otimização</translation>
+    </message>
+    <message>
+        <source>App Uninstaller</source>
+        <translation>Desinstalar apps</translation>
+    </message>
+    <message>
+        <source>Duplicate Files</source>
+        <translation>Duplicados</translation>
+    </message>
+    <message>
+        <source>Privacy Cleaner</source>
+        <translation>Privacidade</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Sweepnook - Mac Cleaning Tool</source>
+        <translation>Sweepnook - Limpeza para Mac</translation>
+    </message>
+    <message>
+        <source>显示主窗口</source>
+        <translation>Mostrar janela principal</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>Nenhum elemento selecionado</translation>
+    </message>
+    <message>
+        <source>Confirm Clean</source>
+        <translation>Confirmar limpeza</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to clean %n selected items (%1)?
+This action cannot be undone!</source>
+        <translation>
+            <numerusform>Tem a certeza de que pretende limpar %n elemento selecionado (%1)?
+Esta ação não pode ser anulada!</numerusform>
+            <numerusform>Tem a certeza de que pretende limpar %n elementos selecionados (%1)?
+Esta ação não pode ser anulada!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n items, freed %1</source>
+        <translation>
+            <numerusform>%n elemento limpo, %1 libertados</numerusform>
+            <numerusform>%n elementos limpos, %1 libertados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled. %1</source>
+        <translation>Cancelado. %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items could not be removed.</source>
+        <translation>
+            <numerusform>Não foi possível remover %n elemento.</numerusform>
+            <numerusform>Não foi possível remover %n elementos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A clean is still running. Scan again when it has finished.</source>
+        <translation>Ainda há uma limpeza em curso. Analise novamente quando terminar.</translation>
+    </message>
+    <message>
+        <source>About Sweepnook</source>
+        <translation>Acerca do Sweepnook</translation>
+    </message>
+    <message>
+        <source>by Quelmo</source>
+        <translation>por Quelmo</translation>
+    </message>
+    <message>
+        <source>The smartest way to keep your Mac clean, fast, and private.&lt;br&gt;Remove junk files, browser traces, duplicate files,&lt;br&gt;and privacy risks — all in one click.</source>
+        <translation>A forma mais inteligente de manter o seu Mac limpo, rápido e privado.&lt;br&gt;Remova ficheiros inúteis, rastos do navegador, ficheiros duplicados&lt;br&gt;e riscos de privacidade — tudo com um clique.</translation>
+    </message>
+    <message>
+        <source>© 2026 Quelmo. All rights reserved.</source>
+        <translation>© 2026 Quelmo. Todos os direitos reservados.</translation>
+    </message>
+    <message>
+        <source>Sweepnook</source>
+        <translation>Sweepnook</translation>
+    </message>
+    <message>
+        <source>Program minimized to system tray. Double-click the icon to restore.</source>
+        <translation>Programa minimizado para a barra de menus. Faça duplo clique no ícone para o restaurar.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceholderPage</name>
+    <message>
+        <source>This feature is coming soon.</source>
+        <translation>Esta funcionalidade estará disponível em breve.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyCleaner</name>
+    <message>
+        <source>Clipboard Content</source>
+        <translation>Conteúdo da área de transferência</translation>
+    </message>
+    <message>
+        <source>Text, images or files currently copied to clipboard</source>
+        <translation>Texto, imagens ou ficheiros copiados neste momento para a área de transferência</translation>
+    </message>
+    <message>
+        <source>QuickLook Preview Cache</source>
+        <translation>Cache de pré-visualizações da Vista rápida</translation>
+    </message>
+    <message>
+        <source>Cached file previews generated by macOS QuickLook</source>
+        <translation>Pré-visualizações de ficheiros em cache geradas pela Vista rápida (Quick Look) do macOS</translation>
+    </message>
+    <message>
+        <source>Recent Files List</source>
+        <translation>Lista de ficheiros recentes</translation>
+    </message>
+    <message>
+        <source>macOS list of recently opened files and apps</source>
+        <translation>Lista do macOS com os ficheiros e apps abertos recentemente</translation>
+    </message>
+    <message>
+        <source>Notification History</source>
+        <translation>Histórico de notificações</translation>
+    </message>
+    <message>
+        <source>Database logs of all received app notifications</source>
+        <translation>Registos em base de dados de todas as notificações recebidas das apps</translation>
+    </message>
+    <message>
+        <source>DNS Cache</source>
+        <translation>Cache DNS</translation>
+    </message>
+    <message>
+        <source>Cached DNS lookups recording recently visited domains</source>
+        <translation>Pesquisas DNS em cache que registam os domínios visitados recentemente</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyItemCard</name>
+    <message>
+        <source>Nothing found</source>
+        <translation>Nada encontrado</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>Tamanho desconhecido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n elemento</numerusform>
+            <numerusform>%n elementos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not scanned</source>
+        <translation>Não analisado</translation>
+    </message>
+    <message>
+        <source>Cleaned</source>
+        <translation>Limpo</translation>
+    </message>
+    <message>
+        <source>%1 freed</source>
+        <translation>%1 libertados</translation>
+    </message>
+    <message>
+        <source>Not cleaned</source>
+        <translation>Não limpo</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>Seguro</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Atenção</translation>
+    </message>
+    <message>
+        <source>High risk</source>
+        <translation>Risco elevado</translation>
+    </message>
+</context>
+<context>
+    <name>PrivacyPage</name>
+    <message>
+        <source>Privacy Cleaner</source>
+        <translation>Privacidade</translation>
+    </message>
+    <message>
+        <source>Clear the traces your everyday use leaves on this Mac</source>
+        <translation>Apagar os rastos que a utilização diária deixa neste Mac</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Analisar</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Scan stopped</source>
+        <translation>Análise interrompida</translation>
+    </message>
+    <message>
+        <source>Stopping…</source>
+        <translation>A parar…</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>A analisar: %1</translation>
+    </message>
+    <message>
+        <source>Cleaning: %1 of %2 done</source>
+        <translation>A limpar: %1 de %2 concluídos</translation>
+    </message>
+    <message>
+        <source>Not cleaned: %1</source>
+        <translation>Não limpos: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped before %n item(s)</source>
+        <translation>
+            <numerusform>Interrompido: %n elemento ignorado</numerusform>
+            <numerusform>Interrompido: %n elementos ignorados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Scan Again</source>
+        <translation>Analisar novamente</translation>
+    </message>
+    <message>
+        <source>Scan to measure the traces on this Mac</source>
+        <translation>Analise para medir os rastos neste Mac</translation>
+    </message>
+    <message>
+        <source>Scanning…</source>
+        <translation>A analisar…</translation>
+    </message>
+    <message>
+        <source>Cleaning…</source>
+        <translation>A limpar…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Selected: %n item(s)</source>
+        <translation>
+            <numerusform>Seleção: %n elemento</numerusform>
+            <numerusform>Seleção: %n elementos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No items selected</source>
+        <translation>Nenhum elemento selecionado</translation>
+    </message>
+    <message>
+        <source>Confirm Cleaning</source>
+        <translation>Confirmar limpeza</translation>
+    </message>
+    <message numerus="yes">
+        <source>Clean %n selected item(s)?</source>
+        <translation>
+            <numerusform>Limpar %n elemento selecionado?</numerusform>
+            <numerusform>Limpar %n elementos selecionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This cannot be undone.</source>
+        <translation>Esta ação não pode ser anulada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaned %n item(s) · freed %1</source>
+        <translation>
+            <numerusform>%n elemento limpo · %1 libertados</numerusform>
+            <numerusform>%n elementos limpos · %1 libertados</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Scanning...</source>
+        <translation>A analisar...</translation>
+    </message>
+    <message>
+        <source>Cleaning...</source>
+        <translation>A limpar...</translation>
+    </message>
+    <message>
+        <source>正在分析系统...</source>
+        <translation>A analisar o sistema...</translation>
+    </message>
+    <message>
+        <source>正在删除文件...</source>
+        <translation>A apagar ficheiros...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>完成</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>已清理: %1</source>
+        <translation>Limpo: %1</translation>
+    </message>
+    <message>
+        <source>完成!</source>
+        <translation>Concluído!</translation>
+    </message>
+    <message>
+        <source>操作失败</source>
+        <translation>A operação falhou</translation>
+    </message>
+</context>
+<context>
+    <name>RegistryPage</name>
+    <message>
+        <source>Registry cleaning is only available on Windows</source>
+        <translation>A limpeza do registo só está disponível no Windows</translation>
+    </message>
+    <message>
+        <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
+        <translation>O macOS guarda as definições em ficheiros de preferências e não num registo, por isso não há nada a limpar aqui.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanProgressDialog</name>
+    <message>
+        <source>Scanning for large files...</source>
+        <translation>A procurar ficheiros grandes...</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>A preparar...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>A analisar: %1</translation>
+    </message>
+    <message>
+        <source>Scan Complete</source>
+        <translation>Análise concluída</translation>
+    </message>
+    <message>
+        <source>Scan completed</source>
+        <translation>Análise concluída</translation>
+    </message>
+    <message>
+        <source>View Results</source>
+        <translation>Ver resultados</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n large files (%1)</source>
+        <translation>
+            <numerusform>Encontrado %n ficheiro grande (%1)</numerusform>
+            <numerusform>Encontrados %n ficheiros grandes (%1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation>Definições</translation>
+    </message>
+    <message>
+        <source>Start at login</source>
+        <translation>Abrir ao iniciar sessão</translation>
+    </message>
+    <message>
+        <source>Minimize to tray on close</source>
+        <translation>Minimizar para a barra de menus ao fechar</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Confirm before cleaning</source>
+        <translation>Confirmar antes de limpar</translation>
+    </message>
+    <message>
+        <source>Cleaning</source>
+        <translation>Limpeza</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Start at Login</source>
+        <translation>Abrir ao iniciar sessão</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not be set to start at login. The log has the details.</source>
+        <translation>Não foi possível configurar o Sweepnook para abrir ao iniciar sessão. O ficheiro de registo tem os detalhes.</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not be kept from starting at login. The log has the details.</source>
+        <translation>Não foi possível impedir que o Sweepnook abra ao iniciar sessão. O ficheiro de registo tem os detalhes.</translation>
+    </message>
+</context>
+<context>
+    <name>StartupCardDelegate</name>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Mostrar no Finder</translation>
+    </message>
+</context>
+<context>
+    <name>StartupListModel</name>
+    <message>
+        <source>HKCU Run</source>
+        <translation>HKCU Run</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Startup Folder</source>
+        <translation>Pasta de arranque</translation>
+    </message>
+    <message>
+        <source>Sweepnook</source>
+        <translation>Sweepnook</translation>
+    </message>
+    <message>
+        <source>LaunchAgent</source>
+        <translation>LaunchAgent</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>Startup items</source>
+        <translation>Elementos de arranque</translation>
+    </message>
+    <message>
+        <source>System-wide agents and daemons</source>
+        <translation>Agentes e daemons de todo o sistema</translation>
+    </message>
+    <message>
+        <source>Applications</source>
+        <translation>Apps</translation>
+    </message>
+    <message>
+        <source>Program missing</source>
+        <translation>Programa em falta</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Desativado</translation>
+    </message>
+</context>
+<context>
+    <name>StartupManager</name>
+    <message>
+        <source>Scanning %1...</source>
+        <translation>A analisar %1...</translation>
+    </message>
+    <message>
+        <source>Scanning startup items...</source>
+        <translation>A analisar elementos de arranque...</translation>
+    </message>
+    <message>
+        <source>Scanning installed applications...</source>
+        <translation>A analisar apps instaladas...</translation>
+    </message>
+</context>
+<context>
+    <name>StartupPage</name>
+    <message>
+        <source>Startup Manager</source>
+        <translation>Gestor de arranque</translation>
+    </message>
+    <message>
+        <source>Manage programs that run automatically at startup</source>
+        <translation>Gerir os programas que abrem automaticamente no arranque</translation>
+    </message>
+    <message>
+        <source>Search programs...</source>
+        <translation>Procurar programas...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>⚠️ Only your own startup items can be removed</source>
+        <translation>⚠️ Só é possível remover os seus próprios elementos de arranque</translation>
+    </message>
+    <message>
+        <source>Scanning installed programs...</source>
+        <translation>A analisar programas instalados...</translation>
+    </message>
+    <message>
+        <source>First load may take a few seconds</source>
+        <translation>O primeiro carregamento pode demorar alguns segundos</translation>
+    </message>
+    <message>
+        <source>Cannot Modify</source>
+        <translation>Não é possível modificar</translation>
+    </message>
+    <message>
+        <source>This startup item was not created by Sweepnook and cannot be removed here.</source>
+        <translation>Este elemento de arranque não foi criado pelo Sweepnook e não pode ser removido aqui.</translation>
+    </message>
+    <message>
+        <source>Operation Failed</source>
+        <translation>A operação falhou</translation>
+    </message>
+    <message>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <translation>Não foi possível remover «%1» do arranque.</translation>
+    </message>
+    <message>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <translation>Não foi possível adicionar «%1» ao arranque.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n startup items</source>
+        <translation>
+            <numerusform>%n elemento de arranque</numerusform>
+            <numerusform>%n elementos de arranque</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps</source>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Definições</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Suporte</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Idioma alterado</translation>
+    </message>
+    <message>
+        <source>Language has been changed.
+
+The application will restart now.</source>
+        <translation>O idioma foi alterado.
+
+A aplicação vai ser reiniciada agora.</translation>
+    </message>
+    <message>
+        <source>Restart Failed</source>
+        <translation>Falha ao reiniciar</translation>
+    </message>
+    <message>
+        <source>Sweepnook could not restart itself.
+
+Please quit and reopen it to use the new language.</source>
+        <translation>O Sweepnook não conseguiu reiniciar-se.
+
+Saia e volte a abri-lo para usar o novo idioma.</translation>
+    </message>
+</context>
+<context>
+    <name>TweakManager</name>
+    <message>
+        <source>This tweak changes Windows settings and works only on Windows.</source>
+        <translation>Este ajuste altera definições do Windows e só funciona no Windows.</translation>
+    </message>
+    <message>
+        <source>Stopped before all services were changed.</source>
+        <translation>Interrompido antes de todos os serviços serem alterados.</translation>
+    </message>
+    <message>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <translation>Não foi possível alterar o tipo de arranque do serviço «%1».</translation>
+    </message>
+    <message>
+        <source>Could not add the Ultimate Performance power plan.</source>
+        <translation>Não foi possível adicionar o plano de energia «Desempenho Máximo».</translation>
+    </message>
+</context>
+<context>
+    <name>TweaksPage</name>
+    <message>
+        <source>These tweaks change Windows settings and act only on Windows. Nothing on this Mac is changed.</source>
+        <translation>Estes ajustes alteram definições do Windows e só atuam no Windows. Nada é alterado neste Mac.</translation>
+    </message>
+    <message>
+        <source>System Tweaks</source>
+        <translation>Ajustes do sistema</translation>
+    </message>
+    <message>
+        <source>Fine-tune privacy, performance and interface settings of Windows</source>
+        <translation>Afinar as definições de privacidade, desempenho e interface do Windows</translation>
+    </message>
+    <message>
+        <source>Apply recommended</source>
+        <translation>Aplicar recomendados</translation>
+    </message>
+    <message>
+        <source>No tweaks are available.</source>
+        <translation>Não há ajustes disponíveis.</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Atenção</translation>
+    </message>
+    <message>
+        <source>Works only with Tamper Protection switched off in Windows Security.</source>
+        <translation>Só funciona com a Proteção contra Adulterações desativada na Segurança do Windows.</translation>
+    </message>
+    <message>
+        <source>Only available on Windows</source>
+        <translation>Disponível apenas no Windows</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacidade</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>Desempenho</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Segurança</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 on</source>
+        <translation>%1 de %2 ativos</translation>
+    </message>
+</context>
+</TS>
