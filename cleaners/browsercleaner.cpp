@@ -18,6 +18,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -323,8 +324,35 @@ void BrowserCleaner::loadRules(const QString &path)
 
 void BrowserCleaner::setBrowserEnabled(Constants::BrowserType type, bool enabled)
 {
-    QMutexLocker locker(&m_enabledMutex);
-    m_enabledBrowsers.insert(type, enabled);
+    {
+        QMutexLocker locker(&m_enabledMutex);
+        m_enabledBrowsers.insert(type, enabled);
+    }
+    if (!isBusy())
+        showOnlyEnabledBrowsers();
+}
+
+// Moves the categories of unticked browsers out of the result, selection and all, and those of
+// ticked ones back in, in the order of the browser list.
+void BrowserCleaner::showOnlyEnabledBrowsers()
+{
+    QList<CleanCategory> all = std::exchange(m_result.categories, {});
+    all.append(std::exchange(m_withheld, {}));
+    for (const BrowserInfo &info : std::as_const(m_browsers)) {
+        QList<CleanCategory> &into = isBrowserEnabled(info.type) ? m_result.categories : m_withheld;
+        const QSet<QString> ids { stableIdForType(info.type) };
+        for (CleanCategory &category : all) {
+            if (!category.id.isEmpty() && categoryOfBrowserIn(category, ids)) {
+                into.append(std::move(category));
+                category.id.clear();
+            }
+        }
+    }
+    // A category of no known browser stays where everyone sees it.
+    for (CleanCategory &category : all) {
+        if (!category.id.isEmpty())
+            m_result.categories.append(std::move(category));
+    }
 }
 
 bool BrowserCleaner::isBrowserEnabled(Constants::BrowserType type) const
@@ -433,9 +461,11 @@ BrowserScanMode BrowserCleaner::scanModeForRule(const QString &ruleId)
 void BrowserCleaner::doScan()
 {
     Logger::instance()->info(QStringLiteral("Starting browser scan..."));
+    // Every installed browser is scanned, so ticking one later shows its data without a new scan.
+    m_withheld.clear();
     QList<BrowserInfo> toScan;
     for (const BrowserInfo &info : std::as_const(m_browsers)) {
-        if (info.installed && isBrowserEnabled(info.type))
+        if (info.installed)
             toScan.append(info);
     }
     int scanned = 0;
@@ -446,6 +476,7 @@ void BrowserCleaner::doScan()
         reportScanProgress(scanned, toScan.size(), info.name, scanned == 1 || scanned == toScan.size());
         scanBrowser(info);
     }
+    showOnlyEnabledBrowsers();
     m_result.scanTime = QDateTime::currentDateTime();
     Logger::instance()->info(QStringLiteral("Browser scan done. %1 items / %2")
                                  .arg(m_result.totalItemCount())
@@ -734,17 +765,19 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
     qint64 freed = 0;
     // Two rules can reach the same path (Firefox's GPU and shader caches).
     QSet<QString> removedPaths;
+    QHash<QString, QString> failures;
     const QList<PinnedRoot> roots = pinnedRoots();
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
         if (!category.checked || !categoryOfBrowserIn(category, cleanable))
             continue;
         for (const CleanItem &item : category.items) {
             if (isCancelled())
-                return { freed, cleaned, skipped };
+                return { freed, cleaned, skipped, removedPaths, failures };
             if (!item.checked)
                 continue;
             if (item.path.isEmpty() || !isPathSafe(item.path)) {
                 Logger::instance()->error(QStringLiteral("Refused unsafe delete: ") + item.path);
+                failures.insert(item.path, tr("outside the browsers' folders"));
                 ++failed;
                 continue;
             }
@@ -753,12 +786,15 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
             if (removedPaths.contains(item.path))
                 continue;
             qint64 itemFreed = 0;
-            if (removeItem(roots, category, item, &itemFreed)) {
+            QString failure;
+            if (removeItem(roots, category, item, &itemFreed, &failure)) {
                 freed += itemFreed;
                 ++cleaned;
                 removedPaths.insert(item.path);
+                failures.remove(item.path);
             } else {
                 Logger::instance()->warning(QStringLiteral("Failed: ") + item.path);
+                failures.insert(item.path, failure);
                 ++failed;
             }
         }
@@ -767,7 +803,7 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
                                  .arg(cleaned)
                                  .arg(CleanItem::formatSize(freed))
                                  .arg(failed));
-    return { freed, cleaned, skipped };
+    return { freed, cleaned, skipped, removedPaths, failures };
 }
 
 // The allowed roots, each pinned inside the home for the whole clean: items are removed relative
@@ -787,11 +823,14 @@ QList<PinnedRoot> BrowserCleaner::pinnedRoots() const
 }
 
 bool BrowserCleaner::removeItem(
-    const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item, qint64 *freed) const
+    const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item, qint64 *freed,
+    QString *failure) const
 {
     if (category.id == firefoxHistoryCategoryId()) {
         const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(item.path);
         *freed = cleared.freedBytes;
+        if (!cleared.ok)
+            *failure = tr("the history could not be cleared");
         return cleared.ok;
     }
     *freed = item.size;
@@ -813,12 +852,19 @@ bool BrowserCleaner::removeItem(
     if (!root) {
         Logger::instance()->warning(
             QStringLiteral("Refusing to remove %1: outside the browsers' folders").arg(item.path));
+        *failure = tr("outside the browsers' folders");
         return false;
     }
-    if (!item.isDirectory)
-        return SqliteFiles::remove(*root, item.path);
+    if (!item.isDirectory) {
+        if (SqliteFiles::remove(*root, item.path))
+            return true;
+        *failure = tr("it could not be removed");
+        return false;
+    }
     const FileUtils::Removal removal = FileUtils::removeUnder(*root, item.path, FileUtils::Expect::Folder);
     if (!removal.removed() && !removal.reason.isEmpty())
         Logger::instance()->warning(QStringLiteral("Cannot remove %1: %2").arg(item.path, removal.reason));
+    if (!removal.removed())
+        *failure = removal.reason.isEmpty() ? tr("it could not be removed") : removal.reason;
     return removal.removed();
 }

@@ -28,7 +28,10 @@ public:
     void detectBrowsers();
     void loadRules(const QString &path) override;
 
-    // Safe to call from the interface thread at any time; a running scan reads it per browser.
+    // Safe to call from the interface thread at any time. While no scan or clean runs, result()
+    // follows at once: an unticked browser's categories leave it (keeping their selection) and
+    // come back when it is ticked again; the end of a scan applies the boxes as they are then.
+    // A clean leaves out the browsers unticked when it starts.
     void setBrowserEnabled(Constants::BrowserType type, bool enabled);
     bool isBrowserEnabled(Constants::BrowserType type) const;
     bool cleansCategory(const CleanCategory &category) const override;
@@ -77,13 +80,17 @@ private:
     // ones goes to *skipped.
     QSet<QString> browsersToClean(QString *skipped) const;
     static bool categoryOfBrowserIn(const CleanCategory &category, const QSet<QString> &browsers);
+    void showOnlyEnabledBrowsers();
     QList<PinnedRoot> pinnedRoots() const;
-    bool removeItem(
-        const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item, qint64 *freed) const;
+    // On failure, *failure tells why, for the item's row.
+    bool removeItem(const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item,
+        qint64 *freed, QString *failure) const;
 
     QList<BrowserInfo> m_browsers;
     QList<BrowserCleanRule> m_rules;
     QStringList m_allowedRoots;
+    // The last scan's categories of the browsers unticked since; on the worker during a run.
+    QList<CleanCategory> m_withheld;
     QMap<Constants::BrowserType, bool> m_enabledBrowsers;
     mutable QMutex m_enabledMutex;
 };

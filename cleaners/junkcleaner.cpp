@@ -133,28 +133,28 @@ qsizetype closestRootLength(const QString &path, const QStringList &roots)
 
 // Removes what the clean listed, relative to its pinned root; every refusal and failure is
 // logged. A folder found where a file was listed is not what the user chose: it is left alone.
-bool removeItem(const PinnedRoot &root, const CleanItem &item)
+FileUtils::Removal removeItem(const PinnedRoot &root, const CleanItem &item)
 {
     const FileUtils::Removal removal = FileUtils::removeUnder(
         root, item.path, item.isDirectory ? FileUtils::Expect::Folder : FileUtils::Expect::File);
     switch (removal.status) {
     case FileUtils::Removal::Removed:
-        return true;
+        break;
     case FileUtils::Removal::Missing:
         Logger::instance()->warning(QStringLiteral("File not found: %1").arg(item.path));
-        return false;
+        break;
     case FileUtils::Removal::Refused:
         Logger::instance()->warning((item.isDirectory ? QStringLiteral("Failed to remove directory: %1 - refused: %2")
                                                       : QStringLiteral("Failed to remove file: %1 - refused: %2"))
                                         .arg(item.path, removal.reason));
-        return false;
+        break;
     case FileUtils::Removal::Failed:
+        Logger::instance()->warning((item.isDirectory ? QStringLiteral("Failed to remove directory: %1 - %2")
+                                                      : QStringLiteral("Failed to remove file: %1 - %2"))
+                                        .arg(item.path, removal.reason));
         break;
     }
-    Logger::instance()->warning((item.isDirectory ? QStringLiteral("Failed to remove directory: %1 - %2")
-                                                  : QStringLiteral("Failed to remove file: %1 - %2"))
-                                    .arg(item.path, removal.reason));
-    return false;
+    return removal;
 }
 
 } // namespace
@@ -465,13 +465,16 @@ CleanEngine::CleanOutcome JunkCleaner::doClean()
     int counter = 0;
     // Two categories can list one path; it is deleted and counted once.
     QSet<QString> handled;
+    // What is no longer on the disk (removed, or gone already), and what stays with its reason.
+    QSet<QString> gone;
+    QHash<QString, QString> failures;
 
     auto finish = [&] {
         const QString summary = isCancelled()
             ? QStringLiteral("Junk clean cancelled. Cleaned %1 items, %2. Failed: %3 items")
             : QStringLiteral("Junk clean finished. Cleaned %1 items, %2. Failed: %3 items");
         Logger::instance()->info(summary.arg(cleanedCount).arg(CleanItem::formatSize(cleanedBytes)).arg(failedCount));
-        return CleanOutcome { cleanedBytes, cleanedCount, QString() };
+        return CleanOutcome { cleanedBytes, cleanedCount, QString(), gone, failures };
     };
 
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
@@ -490,14 +493,22 @@ CleanEngine::CleanOutcome JunkCleaner::doClean()
             if (!root) {
                 Logger::instance()->warning(QStringLiteral("Refusing to remove %1: outside the folders of rule %2")
                                                 .arg(item.path, category.id));
+                failures.insert(item.path, tr("outside the folders of its rule"));
                 ++failedCount;
                 continue;
             }
-            if (removeItem(*root, item)) {
+            const FileUtils::Removal removal = removeItem(*root, item);
+            if (removal.removed()) {
                 cleanedBytes += item.size;
                 ++cleanedCount;
+                gone.insert(item.path);
+            } else if (removal.status == FileUtils::Removal::Missing) {
+                // Not this clean's doing, so not counted; but nothing of it is left to offer.
+                ++failedCount;
+                gone.insert(item.path);
             } else {
                 ++failedCount;
+                failures.insert(item.path, removal.reason);
             }
         }
     }

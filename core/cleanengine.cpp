@@ -76,7 +76,9 @@ void CleanEngine::runClean()
             m_run = nullptr;
         },
         [this, outcome](bool cancelled) {
+            // Before keepRemaining, which moves the items the held-back places point at.
             releaseHeldBack();
+            m_result.keepRemaining(outcome->removed, outcome->failures);
             if (!outcome->error.isEmpty())
                 emit errorOccurred(outcome->error);
             setState(cancelled ? Cancelled : Finished);

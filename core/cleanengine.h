@@ -29,11 +29,27 @@ public:
 
     // What a clean did. A non-empty error (the clean was refused, or part of it was skipped and
     // why) is emitted as errorOccurred before cleanFinished.
+    //
+    // The paths removed and the paths that could not be, with the reason, go into the result on
+    // the owner's thread before cleanFinished (ScanResult::keepRemaining), so a page shows what
+    // remains: unticked items, and failures with their reason.
     struct CleanOutcome
     {
-        qint64 bytesCleaned = 0;
-        int itemsCleaned = 0;
+        CleanOutcome(qint64 bytesCleaned = 0, int itemsCleaned = 0, const QString &error = QString(),
+            const QSet<QString> &removed = {}, const QHash<QString, QString> &failures = {})
+            : bytesCleaned(bytesCleaned)
+            , itemsCleaned(itemsCleaned)
+            , error(error)
+            , removed(removed)
+            , failures(failures)
+        {
+        }
+
+        qint64 bytesCleaned;
+        int itemsCleaned;
         QString error;
+        QSet<QString> removed;
+        QHash<QString, QString> failures;
     };
 
     explicit CleanEngine(QObject *parent = nullptr);

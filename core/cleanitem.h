@@ -14,6 +14,8 @@ struct CleanItem
     bool isDirectory = false;
     QString regPath;
     QString regTarget;
+    // Why the last clean could not remove it; empty when it was not tried or there was no fault.
+    QString failure;
 
     CleanItem() = default;
     CleanItem(const QString &name, const QString &path, qint64 size);

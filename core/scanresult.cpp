@@ -1,6 +1,6 @@
 #include "scanresult.h"
 
-#include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -90,6 +90,22 @@ int ScanResult::totalItemCount() const
 int ScanResult::selectedItemCount() const
 {
     return tallyUniquePaths(categories, selectedItem).count;
+}
+
+void ScanResult::keepRemaining(const QSet<QString> &removed, const QHash<QString, QString> &failures)
+{
+    for (CleanCategory &category : categories) {
+        category.items.erase(std::remove_if(category.items.begin(), category.items.end(),
+                                 [&](const CleanItem &item) { return removed.contains(item.path); }),
+            category.items.end());
+        for (CleanItem &item : category.items) {
+            if (!item.path.isEmpty())
+                item.failure = failures.value(item.path);
+        }
+    }
+    categories.erase(std::remove_if(categories.begin(), categories.end(),
+                         [](const CleanCategory &category) { return category.items.isEmpty(); }),
+        categories.end());
 }
 
 CleanCategory *ScanResult::findCategory(const QString &id)

@@ -3,8 +3,10 @@
 #include "cleancategory.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QMetaType>
+#include <QSet>
 
 // What a rule-driven scan found, and what the user selected of it.
 //
@@ -29,6 +31,10 @@ struct ScanResult
     int totalItemCount() const;
     int selectedItemCount() const;
     CleanCategory *findCategory(const QString &id);
+    // After a clean: the items whose paths were removed leave, and so do the categories left
+    // empty; every other item with a path keeps the reason of its failure, or none. Items without
+    // a path are left as they are.
+    void keepRemaining(const QSet<QString> &removed, const QHash<QString, QString> &failures);
 };
 
 Q_DECLARE_METATYPE(ScanResult)

@@ -7,12 +7,16 @@
 #include "widgets/statcard.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -146,6 +150,10 @@ void BasePage::connectEngine(CleanEngine *engine)
 
 void BasePage::onEngineStateChanged(int state)
 {
+    // The rows stay in view during a clean, but nothing may change the selection it reads.
+    m_contentWidget->setEnabled(state != CleanEngine::Cleaning);
+    if (state == CleanEngine::Cleaning)
+        m_cleanNotice.clear();
     if (state == CleanEngine::Scanning) {
         // The engine has just emptied the result the rows point into.
         clearCategories();
@@ -272,22 +280,48 @@ void BasePage::onCleanProgress(int current, int total, qint64 cleanedBytes)
     m_progressDialog->setCleanedSize(cleanedBytes);
 }
 
+// The engine has taken what it removed out of its result: the page shows what remains, the
+// unticked rows and the failures with their reason. The card says whether anything was left
+// undone (a skipped part, a failure) or refused outright.
 void BasePage::onCleanFinished(qint64 cleanedBytes, int cleanedCount)
 {
-    if (m_progressDialog)
-        m_progressDialog->setFinished(
-            true, tr("Cleaned %n items, freed %1", nullptr, cleanedCount).arg(CleanItem::formatSize(cleanedBytes)));
+    const QString notice = std::exchange(m_cleanNotice, QString());
+    if (m_progressDialog) {
+        QStringList lines { tr("Cleaned %n items, freed %1", nullptr, cleanedCount)
+                                .arg(CleanItem::formatSize(cleanedBytes)) };
+        const int failures = failureCount();
+        if (failures > 0)
+            lines.append(tr("%n item(s) could not be removed; they stay listed with the reason.", nullptr, failures));
+        if (!notice.isEmpty())
+            lines.append(notice);
+        const ProgressDialog::Outcome outcome = !notice.isEmpty() && cleanedCount == 0 && failures == 0
+            ? ProgressDialog::Failed
+            : (notice.isEmpty() && failures == 0 ? ProgressDialog::Succeeded : ProgressDialog::PartlyDone);
+        m_progressDialog->setFinished(outcome, lines.join(QLatin1Char('\n')));
+    }
     m_scanButton->setEnabled(true);
-    m_cleanButton->setEnabled(false);
-    clearCategories();
-    setEmptyStateVisible(true);
-    m_statCard->setValue(QStringLiteral("--"));
-    m_selectionLabel->setText(tr("Selected: --"));
+    updateCategories();
+    updateTotalSize();
     emit cleanFinished();
+}
+
+int BasePage::failureCount() const
+{
+    int count = 0;
+    for (const CleanCategory &category : m_engine->result().categories) {
+        count += int(std::count_if(category.items.cbegin(), category.items.cend(),
+            [](const CleanItem &item) { return !item.failure.isEmpty(); }));
+    }
+    return count;
 }
 
 void BasePage::onEngineError(const QString &message)
 {
+    // A clean names what it skipped before it finishes; its finish shows it with the rest.
+    if (m_engine->state() == CleanEngine::Cleaning) {
+        m_cleanNotice = message;
+        return;
+    }
     if (m_progressDialog)
         m_progressDialog->setFinished(false, message);
     m_scanButton->setEnabled(true);
@@ -336,14 +370,16 @@ void BasePage::updateTotalSize()
 {
     if (!m_engine)
         return;
+    // The card counts everything the rows list, the footer what a clean would remove.
     const ScanResult &result = m_engine->result();
+    const ScanResult::Totals found = result.totals();
     const int count = result.selectedItemCount();
     if (m_showSize) {
-        const QString size = CleanItem::formatSize(result.selectedSize());
-        m_statCard->setValue(size);
-        m_selectionLabel->setText(tr("Selected: %n items, %1", nullptr, count).arg(size));
+        m_statCard->setValue(CleanItem::formatSize(found.size));
+        m_selectionLabel->setText(
+            tr("Selected: %n items, %1", nullptr, count).arg(CleanItem::formatSize(result.selectedSize())));
     } else {
-        m_statCard->setValue(tr("%n items", nullptr, count));
+        m_statCard->setValue(tr("%n items", nullptr, found.count));
         m_selectionLabel->setText(tr("Selected: %n items", nullptr, count));
     }
     m_cleanButton->setEnabled(count > 0);

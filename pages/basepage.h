@@ -62,6 +62,8 @@ protected:
     void closeProgressDialog();
     // Keeps the rows and buttons right when someone else (the dashboard's full scan) drives the engine.
     void onEngineStateChanged(int state);
+    // Items of the result whose last removal failed.
+    int failureCount() const;
 
     CleanEngine *m_engine = nullptr;
     Settings *m_settings = nullptr;
@@ -78,4 +80,6 @@ protected:
     QPushButton *m_scanButton = nullptr;
     QPushButton *m_cleanButton = nullptr;
     QPointer<ProgressDialog> m_progressDialog;
+    // What the clean under way said it skipped, shown with its summary.
+    QString m_cleanNotice;
 };

@@ -11,8 +11,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include <utility>
-
 BrowserPage::BrowserPage(BrowserCleaner *cleaner, Settings *settings, QWidget *parent)
     : BasePage(cleaner, settings, parent)
     , m_cleaner(cleaner)
@@ -21,15 +19,8 @@ BrowserPage::BrowserPage(BrowserCleaner *cleaner, Settings *settings, QWidget *p
     m_subtitleLabel->setText(tr("Clean caches, cookies and history of your browsers"));
     m_statCard->setTitle(tr("Cleanable Space"));
     static_cast<QVBoxLayout *>(layout())->insertWidget(1, createBrowserBar());
-    if (!m_cleaner)
-        return;
-    // Running browsers are named in an error before the finish; the finish then reports what was
-    // cleaned together with the skipped browsers, never as a plain success.
-    disconnect(m_cleaner, &CleanEngine::errorOccurred, this, &BasePage::onEngineError);
-    disconnect(m_cleaner, &CleanEngine::cleanFinished, this, &BasePage::onCleanFinished);
-    connect(m_cleaner, &CleanEngine::errorOccurred, this, &BrowserPage::onCleanerError);
-    connect(m_cleaner, &CleanEngine::cleanFinished, this, &BrowserPage::onCleanerCleanFinished);
-    connect(m_cleaner, &CleanEngine::stateChanged, this, &BrowserPage::onCleanerStateChanged);
+    if (m_cleaner)
+        connect(m_cleaner, &CleanEngine::stateChanged, this, &BrowserPage::onCleanerStateChanged);
 }
 
 QWidget *BrowserPage::createBrowserBar()
@@ -57,8 +48,7 @@ QWidget *BrowserPage::createBrowserBar()
         box->setCursor(Qt::PointingHandCursor);
         box->setChecked(m_cleaner->isBrowserEnabled(browser.type));
         const Constants::BrowserType type = browser.type;
-        connect(box, &QCheckBox::toggled, this,
-            [this, type](bool enabled) { m_cleaner->setBrowserEnabled(type, enabled); });
+        connect(box, &QCheckBox::toggled, this, [this, type](bool enabled) { setBrowserEnabled(type, enabled); });
         m_browserBoxes.append(box);
         layout->addWidget(box);
     }
@@ -120,25 +110,19 @@ void BrowserPage::clearCategories()
     BasePage::clearCategories();
 }
 
-// The cleaner reports an error when it skipped running browsers.
-void BrowserPage::onCleanerError(const QString &message)
+// The cleaner moves the browser's categories in or out of its result at once: the rows and the
+// selection follow without a new scan.
+void BrowserPage::setBrowserEnabled(Constants::BrowserType type, bool enabled)
 {
-    m_skippedBrowsers = message;
-}
-
-void BrowserPage::onCleanerCleanFinished(qint64 cleanedBytes, int cleanedCount)
-{
-    const QString skipped = std::exchange(m_skippedBrowsers, QString());
-    onCleanFinished(cleanedBytes, cleanedCount);
-    if (!skipped.isEmpty())
-        onEngineError(tr("Cleaned %n items, freed %1", nullptr, cleanedCount).arg(CleanItem::formatSize(cleanedBytes))
-            + QLatin1Char('\n') + skipped);
+    m_cleaner->setBrowserEnabled(type, enabled);
+    if (engineBusy() || (m_categoryWidgets.isEmpty() && !resultHasCategories()))
+        return;
+    updateCategories();
+    updateTotalSize();
 }
 
 void BrowserPage::onCleanerStateChanged()
 {
-    if (m_cleaner->state() == CleanEngine::Cleaning)
-        m_skippedBrowsers.clear();
     const bool busy = m_cleaner->state() == CleanEngine::Scanning || m_cleaner->state() == CleanEngine::Cleaning;
     for (QCheckBox *box : std::as_const(m_browserBoxes))
         box->setEnabled(!busy);

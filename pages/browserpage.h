@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/constants.h"
 #include "pages/basepage.h"
 
 #include <QList>
@@ -24,18 +25,15 @@ protected:
     void clearCategories() override;
 
 private slots:
-    void onCleanerError(const QString &message);
-    void onCleanerCleanFinished(qint64 cleanedBytes, int cleanedCount);
     void onCleanerStateChanged();
     void showDetails(CleanCategory *category);
 
 private:
     QWidget *createBrowserBar();
+    void setBrowserEnabled(Constants::BrowserType type, bool enabled);
     QList<CleanCategory *> categoriesOf(const QString &stableId) const;
 
     BrowserCleaner *m_cleaner = nullptr;
     QList<QCheckBox *> m_browserBoxes;
     QList<BrowserGroupHeader *> m_groupHeaders;
-    // The running browsers the clean under way skipped, as the cleaner named them.
-    QString m_skippedBrowsers;
 };

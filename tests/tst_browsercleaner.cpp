@@ -499,6 +499,18 @@ void TestBrowserCleaner::uncheckedBrowserIsLeftAlone()
     scan(cleaner);
     QCOMPARE(cleaner.result().categories.size(), 2);
 
+    // The box holds at once: Safari's category leaves the result (and the selection) and comes
+    // back with its own selection when ticked again.
+    cleaner.result().findCategory(QStringLiteral("safari_cache"))->items.first().checked = false;
+    cleaner.setBrowserEnabled(Constants::Safari, false);
+    QCOMPARE(cleaner.result().categories.size(), 1);
+    QCOMPARE(cleaner.result().selectedSize(), 10);
+    cleaner.setBrowserEnabled(Constants::Safari, true);
+    QCOMPARE(cleaner.result().categories.size(), 2);
+    QVERIFY(!cleaner.result().findCategory(QStringLiteral("safari_cache"))->items.first().checked);
+    cleaner.result().findCategory(QStringLiteral("safari_cache"))->items.first().checked = true;
+    QCOMPARE(cleaner.result().selectedSize(), 20);
+
     cleaner.setBrowserEnabled(Constants::Safari, false);
     QCOMPARE(clean(cleaner), qMakePair(qint64(10), 1));
     QVERIFY(QFile::exists(safariCache));

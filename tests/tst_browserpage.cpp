@@ -71,6 +71,24 @@ public:
         return page->findChild<QPushButton *>(QLatin1String(name));
     }
 
+    QCheckBox *browserBox(const QString &name) const
+    {
+        for (auto *box : page->findChildren<QCheckBox *>()) {
+            if (box->text() == name)
+                return box;
+        }
+        return nullptr;
+    }
+
+    QString selectionText() const
+    {
+        for (auto *label : page->findChildren<QLabel *>()) {
+            if (label->text().startsWith(QLatin1String("Selected:")))
+                return label->text();
+        }
+        return QString();
+    }
+
     QStringList browserBoxes() const
     {
         QStringList names;
@@ -115,6 +133,7 @@ private slots:
     void viewDetailsListsACategory();
     void runningBrowserIsSkippedAndNamedInCard();
     void cleanAfterRefusalFinishes();
+    void browserBoxHoldsAtOnce();
 };
 
 void TestBrowserPage::oneBoxPerDetectedBrowser()
@@ -191,6 +210,7 @@ void TestBrowserPage::runningBrowserIsSkippedAndNamedInCard()
                  "These browsers are running and were skipped; close them to clean them:\nMozilla Firefox")),
         qPrintable(all));
     QVERIFY(!texts.contains(QStringLiteral("Done!")));
+    QVERIFY(texts.contains(QStringLiteral("Partly done")));
     QCOMPARE(pageCleaned.size(), 1);
     QVERIFY(!QFile::exists(fixture.home.filePath(kChrome + QStringLiteral("Default/Code Cache/js/index"))));
     WidgetShot::render(fixture.page, QStringLiteral("browser-page-refused"));
@@ -210,9 +230,45 @@ void TestBrowserPage::cleanAfterRefusalFinishes()
 
     QVERIFY(fixture.clean());
     QCOMPARE(pageCleaned.size(), 1);
-    QVERIFY(fixture.page->findChildren<CategoryWidget *>().isEmpty());
+    // What was not chosen stays listed; what was cleaned is gone.
+    QCOMPARE(fixture.listing(),
+        QStringList({ QStringLiteral("# Google Chrome"), QStringLiteral("Google Chrome - Local Storage"),
+            QStringLiteral("# Mozilla Firefox"), QStringLiteral("Mozilla Firefox - Cookies"),
+            QStringLiteral("Mozilla Firefox - Session Data") }));
     QVERIFY(!QFileInfo::exists(fixture.home.filePath(kChrome + QStringLiteral("Default/Code Cache"))));
     QVERIFY(QFile::exists(fixture.home.filePath(kChrome + QStringLiteral("Default/Local Storage/000003.log"))));
+}
+
+// Unticking a browser after the scan takes its rows out of the view and the selection at once,
+// and ticking it brings them back as they were, all without a new scan; a clean then leaves the
+// unticked browser alone.
+void TestBrowserPage::browserBoxHoldsAtOnce()
+{
+    PageFixture fixture;
+    QVERIFY(fixture.scan());
+    const QStringList everything = fixture.listing();
+    const QString selectedWithFirefox = fixture.selectionText();
+    QCheckBox *firefox = fixture.browserBox(QStringLiteral("Mozilla Firefox"));
+    QSignalSpy scans(fixture.cleaner, &CleanEngine::scanFinished);
+
+    firefox->click();
+    QVERIFY(!fixture.listing().contains(QStringLiteral("# Mozilla Firefox")));
+    QCOMPARE(fixture.listing(), everything.mid(0, everything.indexOf(QStringLiteral("# Mozilla Firefox"))));
+    // Firefox's shader cache is its only file ticked by default.
+    QCOMPARE(fixture.cleaner->result().selectedSize(), 4 * 300000 + 800000 + 2200000 + 270000 + 14 * 40000
+            + 9000 * (13 * 14 / 2));
+    QVERIFY(fixture.selectionText() != selectedWithFirefox);
+
+    firefox->click();
+    QCOMPARE(fixture.listing(), everything);
+    QCOMPARE(fixture.selectionText(), selectedWithFirefox);
+    QCOMPARE(scans.size(), 0);
+
+    firefox->click();
+    QVERIFY(fixture.clean());
+    QVERIFY(QFile::exists(fixture.home.filePath(
+        QStringLiteral("Library/Application Support/Firefox/Profiles/k3x9.default-release/shader-cache/blob-1"))));
+    QVERIFY(!QFileInfo::exists(fixture.home.filePath(kChrome + QStringLiteral("Default/Code Cache"))));
 }
 
 QTEST_MAIN(TestBrowserPage)

@@ -435,6 +435,10 @@ void TestJunkCleaner::cleanDeletesSelectionAndKeepsTheRest()
     QVERIFY(QFile::exists(unchosen));
     QVERIFY(QFile::exists(trashed));
     QCOMPARE(cleaner.state(), CleanEngine::Finished);
+    // The result keeps what remains, for the page to show.
+    QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("app_caches"))), QStringList { QStringLiteral("b.db") });
+    QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("trash"))), QStringList { QStringLiteral("old.txt") });
+    QCOMPARE(cleaner.result().totalSize(), 50);
 }
 
 void TestJunkCleaner::undeletableItemIsCountedAndCleanGoesOn()
@@ -455,6 +459,10 @@ void TestJunkCleaner::undeletableItemIsCountedAndCleanGoesOn()
     QVERIFY(!QFile::exists(first));
     QVERIFY(!QFile::exists(last));
     QVERIFY(QFile::exists(inside));
+    // Only the failure stays listed, with its reason.
+    const CleanCategory *caches = cleaner.result().findCategory(QStringLiteral("app_caches"));
+    QCOMPARE(itemNames(caches), QStringList { QStringLiteral("2.db") });
+    QCOMPARE(caches->items.first().failure, QStringLiteral("a folder"));
 }
 
 void TestJunkCleaner::cleanNeverLeavesTheRuleFolders()

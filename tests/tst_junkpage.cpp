@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QSemaphore>
 
+#include <algorithm>
+
 namespace {
 
 // An engine whose scan lists one file (holding, when asked, until released) and whose clean
@@ -95,6 +97,33 @@ public:
         return nullptr;
     }
 
+    // The category rows in view, top to bottom.
+    QStringList rowNames() const
+    {
+        QList<CategoryWidget *> rows;
+        for (auto *row : page->findChildren<CategoryWidget *>()) {
+            if (row->isVisibleTo(page))
+                rows.append(row);
+        }
+        std::sort(rows.begin(), rows.end(), [](const QWidget *a, const QWidget *b) { return a->y() < b->y(); });
+        QStringList names;
+        for (auto *row : rows)
+            names.append(row->findChildren<QLabel *>().value(1)->text());
+        return names;
+    }
+
+    // The size a row shows in its header.
+    static QString rowSize(const CategoryWidget *row)
+    {
+        const QList<QLabel *> labels = row->findChildren<QLabel *>();
+        return labels.value(4)->text();
+    }
+
+    QString statValue() const
+    {
+        return page->findChild<QLabel *>(QStringLiteral("statValue"))->text();
+    }
+
     QString selectionText() const
     {
         for (auto *label : page->findChildren<QLabel *>()) {
@@ -135,6 +164,8 @@ private slots:
     void categoryIcons_data();
     void categoryIcons();
     void renderPageBeforeAndAfterScan();
+    void rowsAddUpToThePageTotal();
+    void cleanShowsWhatRemains();
     void aCancelledCleansLateEndNeverFinishesTheNextScansCard();
 };
 
@@ -202,9 +233,9 @@ void TestJunkPage::confirmationGuardsTheClean()
     for (auto *label : dialog->findChildren<QLabel *>())
         summaryShown = summaryShown || label->text().startsWith(QLatin1String("Cleaned 28 items, freed "));
     QVERIFY(summaryShown);
-    QVERIFY(fixture.page->findChildren<CategoryWidget *>().isEmpty()
-        || !fixture.page->findChildren<CategoryWidget *>().first()->isVisible());
-    QCOMPARE(fixture.selectionText(), QStringLiteral("Selected: --"));
+    // What was not chosen stays: the Trash and the installers, unticked by default.
+    QTRY_COMPARE(fixture.rowNames(), QStringList({ QStringLiteral("Trash"), QStringLiteral("Download Installers") }));
+    QCOMPARE(fixture.selectionText(), QStringLiteral("Selected: 0 items, 0 B"));
     QVERIFY(!fixture.button("cleanBtn")->isEnabled());
     WidgetShot::render(dialog, QStringLiteral("progress-clean-finished"));
 }
@@ -332,6 +363,83 @@ void TestJunkPage::renderPageBeforeAndAfterScan()
     QVERIFY(fixture.scan());
     fixture.row(QStringLiteral("Application Caches"))->setExpanded(true);
     QVERIFY(!WidgetShot::render(fixture.page, QStringLiteral("junk-page-results")).isNull());
+}
+
+// QuickLook's and Homebrew's caches lie inside the application caches: each file is shown in one
+// row, every row shows what it holds whether ticked or not, and the rows add up to the total.
+void TestJunkPage::rowsAddUpToThePageTotal()
+{
+    PageFixture fixture;
+    fixture.home.makeFile(QStringLiteral("Library/Caches/com.apple.QuickLook.thumbnailcache/blob-2.bin"), 700000);
+    fixture.home.makeFile(QStringLiteral("Library/Caches/com.apple.QuickLook.thumbnailcache/index.sqlite"), 90000);
+    fixture.home.makeFile(QStringLiteral("Library/Caches/Homebrew/downloads/wget.tar.gz"), 1500000);
+    QVERIFY(fixture.scan());
+    const ScanResult &result = Application::instance()->junkCleaner()->result();
+    qint64 rowsTotal = 0;
+    for (auto *row : fixture.page->findChildren<CategoryWidget *>()) {
+        const QString name = row->findChildren<QLabel *>().value(1)->text();
+        const CleanCategory *category = nullptr;
+        for (const CleanCategory &candidate : result.categories)
+            category = candidate.name == name ? &candidate : category;
+        QVERIFY2(category, qPrintable(name));
+        QCOMPARE(PageFixture::rowSize(row), CleanItem::formatSize(category->totalSize()));
+        rowsTotal += category->totalSize();
+    }
+    QCOMPARE(rowsTotal, result.totalSize());
+    QCOMPARE(fixture.statValue(), CleanItem::formatSize(rowsTotal));
+    QCOMPARE(PageFixture::rowSize(fixture.row(QStringLiteral("QuickLook Cache"))), CleanItem::formatSize(790000));
+    // The Trash is unticked by default and still shows what it holds.
+    QCOMPARE(PageFixture::rowSize(fixture.row(QStringLiteral("Trash"))), CleanItem::formatSize(2500000));
+
+    // Unticking QuickLook's row takes exactly its files out of the selection.
+    const qint64 selectedBefore = result.selectedSize();
+    CategoryWidget *quickLook = fixture.row(QStringLiteral("QuickLook Cache"));
+    quickLook->findChild<QCheckBox *>()->click();
+    QCOMPARE(result.selectedSize(), selectedBefore - 790000);
+    QVERIFY(fixture.selectionText().endsWith(CleanItem::formatSize(selectedBefore - 790000)));
+    QCOMPARE(PageFixture::rowSize(quickLook), CleanItem::formatSize(790000));
+    QCOMPARE(fixture.statValue(), CleanItem::formatSize(rowsTotal));
+}
+
+// After a clean the page lists what remains: the unticked rows, and a file that could not be
+// removed with the reason; what was deleted is gone from the list. The card says so.
+void TestJunkPage::cleanShowsWhatRemains()
+{
+    PageFixture fixture;
+    Application::instance()->settings()->setValue(Settings::ConfirmClean, false);
+    QVERIFY(fixture.scan());
+    // Between the scan and the clean, the listed log became a folder: it is not what was chosen.
+    const QString log = fixture.home.filePath(QStringLiteral("Library/Logs/com.example.app/run.log"));
+    QVERIFY(QFile::remove(log));
+    fixture.home.makeFile(QStringLiteral("Library/Logs/com.example.app/run.log/inner.txt"), 10);
+    QSignalSpy finished(fixture.page, &BasePage::cleanFinished);
+    fixture.button("cleanBtn")->click();
+    QVERIFY(finished.wait(10000));
+
+    QTRY_COMPARE(fixture.rowNames(),
+        QStringList({ QStringLiteral("Log Files"), QStringLiteral("Trash"), QStringLiteral("Download Installers") }));
+    CategoryWidget *logs = fixture.row(QStringLiteral("Log Files"));
+    logs->setExpanded(true);
+    const auto *failure = logs->findChild<QLabel *>(QStringLiteral("itemFailure"));
+    QVERIFY(failure);
+    QCOMPARE(failure->text(), QStringLiteral("Not removed: a folder"));
+    QCOMPARE(failure->textFormat(), Qt::PlainText);
+    QCOMPARE(fixture.selectionText(), QStringLiteral("Selected: 1 items, %1").arg(CleanItem::formatSize(120000)));
+    QVERIFY(fixture.button("cleanBtn")->isEnabled());
+
+    auto *card = fixture.page->findChild<ProgressDialog *>();
+    QVERIFY(card && card->isFinished());
+    QStringList texts;
+    for (auto *label : card->findChildren<QLabel *>())
+        texts.append(label->text());
+    QVERIFY2(texts.contains(QStringLiteral("Partly done")), qPrintable(texts.join(QLatin1Char('|'))));
+    const QString summary = QStringLiteral("Cleaned 27 items, freed %1\n")
+                                .arg(CleanItem::formatSize(1000 * 25 + 4096 * 300 + 30000 + 800));
+    QVERIFY(std::any_of(texts.cbegin(), texts.cend(), [&](const QString &text) {
+        return text.startsWith(summary) && text.contains(QLatin1String("could not be removed"));
+    }));
+    WidgetShot::render(fixture.page, QStringLiteral("junk-page-after-clean"));
+    WidgetShot::render(card, QStringLiteral("junk-page-after-clean-card"), card->size());
 }
 
 // Cancel a clean while a long deletion runs and start a scan at once: the scan's card must not

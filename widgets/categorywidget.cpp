@@ -163,8 +163,9 @@ void CategoryWidget::updateDisplay()
 {
     m_countLabel->setText(tr("%n items", nullptr, int(m_category->items.size())));
     m_sizeLabel->setVisible(m_showSize);
+    // What the category holds, ticked or not: the rows add up to the page's total.
     if (m_showSize)
-        m_sizeLabel->setText(CleanItem::formatSize(m_category->selectedSize()));
+        m_sizeLabel->setText(CleanItem::formatSize(m_category->totalSize()));
     const int selected = m_category->selectedCount();
     const QSignalBlocker blocker(m_checkBox);
     if (!m_category->checked)

@@ -1,5 +1,7 @@
 #include "cleanitemwidget.h"
 
+#include "widgets/palette.h"
+
 #include <QCheckBox>
 #include <QColor>
 #include <QHBoxLayout>
@@ -66,6 +68,16 @@ CleanItemWidget::CleanItemWidget(const CleanItem &item, QWidget *parent)
     texts->setSpacing(2);
     texts->addWidget(m_nameLabel);
     texts->addWidget(m_pathLabel);
+    if (!item.failure.isEmpty()) {
+        // The reason comes from the system and names files: plain text.
+        auto *failure = new QLabel(tr("Not removed: %1").arg(item.failure));
+        failure->setObjectName(QStringLiteral("itemFailure"));
+        failure->setTextFormat(Qt::PlainText);
+        failure->setWordWrap(true);
+        failure->setStyleSheet(
+            QStringLiteral("color: %1; font-size: 11px; background: transparent;").arg(Palette::DangerText.name()));
+        texts->addWidget(failure);
+    }
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(12, 8, 12, 8);

@@ -1,6 +1,7 @@
 #include "progressdialog.h"
 
 #include "core/cleanitem.h"
+#include "widgets/palette.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,6 +23,13 @@ QString iconStyle(const QString &color)
 {
     return QStringLiteral("background-color: %1; border-radius: 32px; font-size: 28px; color: %2;")
         .arg(tint(color), color);
+}
+
+QString barStyle(const QString &color)
+{
+    return QStringLiteral("QProgressBar { background-color: %1; border-radius: 4px; }"
+                          "QProgressBar::chunk { background-color: %2; border-radius: 4px; }")
+        .arg(Palette::Border.name(), color);
 }
 
 QLabel *centredLabel(const QString &text, const QString &style)
@@ -66,9 +74,7 @@ void ProgressDialog::setupUi()
     m_progressBar->setTextVisible(false);
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
-    m_progressBar->setStyleSheet(QStringLiteral("QProgressBar { background-color: %1; border-radius: 4px; }"
-                                                "QProgressBar::chunk { background-color: %2; border-radius: 4px; }")
-                                     .arg(QStringLiteral("#E5E7EB"), QStringLiteral("#10B981")));
+    m_progressBar->setStyleSheet(barStyle(Palette::Accent.name()));
     m_percentLabel = centredLabel(
         QStringLiteral("0%"), QStringLiteral("color: %1; font-size: 12px;").arg(QStringLiteral("#9CA3AF")));
 
@@ -136,10 +142,23 @@ void ProgressDialog::setCleanedSize(qint64 bytes)
 
 void ProgressDialog::setFinished(bool success, const QString &message)
 {
+    setFinished(success ? Succeeded : Failed, message);
+}
+
+void ProgressDialog::setFinished(Outcome outcome, const QString &message)
+{
     m_finished = true;
-    m_titleLabel->setText(success ? tr("完成!") : tr("操作失败"));
-    m_iconLabel->setText(success ? QStringLiteral("✓") : QStringLiteral("✗"));
-    m_iconLabel->setStyleSheet(iconStyle(success ? QStringLiteral("#10B981") : QStringLiteral("#EF4444")));
+    const QString tone = outcome == Succeeded ? Palette::Accent.name()
+        : outcome == PartlyDone               ? Palette::Warning.name()
+                                              : Palette::Danger.name();
+    m_titleLabel->setText(outcome == Succeeded ? tr("完成!")
+            : outcome == PartlyDone            ? tr("Partly done")
+                                               : tr("操作失败"));
+    m_iconLabel->setText(outcome == Succeeded ? QStringLiteral("✓")
+            : outcome == PartlyDone           ? QStringLiteral("!")
+                                              : QStringLiteral("✗"));
+    m_iconLabel->setStyleSheet(iconStyle(tone));
+    m_progressBar->setStyleSheet(barStyle(tone));
     if (!message.isEmpty())
         m_statusLabel->setText(message);
     m_currentItemLabel->hide();

@@ -15,12 +15,17 @@ class ProgressDialog final : public CardDialog
 public:
     enum Mode { Scan, Clean };
     Q_ENUM(Mode)
+    // How the work ended: a part left undone (a skipped browser, a file that could not go) shows
+    // as a warning, a refusal as a failure; only a full success is green.
+    enum Outcome { Succeeded, PartlyDone, Failed };
+    Q_ENUM(Outcome)
 
     explicit ProgressDialog(Mode mode, QWidget *parent = nullptr);
 
     void setProgress(int current, int total);
     void setCurrentItem(const QString &text);
     void setCleanedSize(qint64 bytes);
+    void setFinished(Outcome outcome, const QString &message);
     void setFinished(bool success, const QString &message);
     bool isFinished() const;
 
