@@ -20,7 +20,11 @@ void CleanAll::trackFreshness(int slot)
     CleanEngine *engine = m_engines[slot];
     if (!engine)
         return;
-    connect(engine, &CleanEngine::scanFinished, this, [this, slot] { m_spent[slot] = false; });
+    connect(engine, &CleanEngine::scanFinished, this, [this, slot, engine] {
+        m_spent[slot] = false;
+        if (slot == Browser)
+            m_browserFound = engine->foundPaths();
+    });
     connect(engine, &CleanEngine::cleanFinished, this, [this, slot](qint64, int itemsCleaned) {
         if (itemsCleaned > 0)
             m_spent[slot] = true;
@@ -33,12 +37,11 @@ const ScanResult *CleanAll::finishedResult(int slot) const
     return engine && engine->state() == CleanEngine::Finished && !engine->isBusy() ? &engine->result() : nullptr;
 }
 
-// A spent result still tells which paths are the browser's: the junk clean leaves them alone.
+// What the browser scan found stays the browser's until its next scan, also what its clean has
+// removed since: the junk items there are gone or the browser's to clean.
 CombinedSelection CleanAll::combined() const
 {
-    const CleanEngine *browser = m_engines[Browser];
-    CombinedSelection combined = CombinedSelection::of(finishedResult(Junk), finishedResult(Browser),
-        [browser](const CleanCategory &category) { return browser->cleansCategory(category); });
+    CombinedSelection combined = CombinedSelection::of(finishedResult(Junk), m_browserFound, finishedResult(Browser));
     if (m_spent[Junk])
         combined.junk = {};
     if (m_spent[Browser])

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMetaObject>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 
 #include "core/combinedselection.h"
@@ -75,6 +76,8 @@ private:
     std::array<CleanEngine *, SlotCount> m_engines {};
     // An engine's result is spent once a clean has removed something from it.
     std::array<bool, SlotCount> m_spent {};
+    // Every path the browser engine's last scan found (see CombinedSelection).
+    QSet<QString> m_browserFound;
     QList<int> m_queue;
     int m_current = -1;
     QList<QMetaObject::Connection> m_runConnections;

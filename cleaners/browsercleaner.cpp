@@ -735,15 +735,15 @@ QSet<QString> BrowserCleaner::browsersToClean(QString *skipped) const
     return cleanable;
 }
 
-bool BrowserCleaner::cleansCategory(const CleanCategory &category) const
+// The unticked browsers' data is found too: it is still theirs, not the junk's.
+QSet<QString> BrowserCleaner::foundPaths() const
 {
-    if (!category.checked)
-        return false;
-    for (const BrowserInfo &info : std::as_const(m_browsers)) {
-        if (category.id.startsWith(stableIdForType(info.type) + QLatin1Char('_')))
-            return isBrowserEnabled(info.type);
+    QSet<QString> paths = CleanEngine::foundPaths();
+    for (const CleanCategory &category : m_withheld) {
+        for (const CleanItem &item : category.items)
+            paths.insert(item.path);
     }
-    return false;
+    return paths;
 }
 
 bool BrowserCleaner::categoryOfBrowserIn(const CleanCategory &category, const QSet<QString> &browsers)

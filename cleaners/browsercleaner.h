@@ -34,7 +34,7 @@ public:
     // A clean leaves out the browsers unticked when it starts.
     void setBrowserEnabled(Constants::BrowserType type, bool enabled);
     bool isBrowserEnabled(Constants::BrowserType type) const;
-    bool cleansCategory(const CleanCategory &category) const override;
+    QSet<QString> foundPaths() const override;
 
     const QList<BrowserInfo> &browsers() const;
     const QList<BrowserCleanRule> &rules() const;

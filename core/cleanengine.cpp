@@ -24,9 +24,16 @@ bool CleanEngine::isBusy() const
     return m_job.isBusy();
 }
 
-bool CleanEngine::cleansCategory(const CleanCategory &category) const
+QSet<QString> CleanEngine::foundPaths() const
 {
-    return category.checked;
+    QSet<QString> paths;
+    for (const CleanCategory &category : m_result.categories) {
+        for (const CleanItem &item : category.items) {
+            if (!item.path.isEmpty())
+                paths.insert(item.path);
+        }
+    }
+    return paths;
 }
 
 ScanResult &CleanEngine::result()

@@ -60,9 +60,9 @@ public:
     State state() const;
     // A scan or clean is queued or running; a cancelled one counts until its worker has returned.
     bool isBusy() const;
-    // Whether a clean started now would take this category's ticked items: its box, and for
-    // the browser engine its browser's box as it is now.
-    virtual bool cleansCategory(const CleanCategory &category) const;
+    // Every path the last scan found, also those the engine holds out of its result (the
+    // browser engine's unticked browsers). Read while no worker runs.
+    virtual QSet<QString> foundPaths() const;
 
     // The result of the last scan; pages edit its selection flags only while no worker runs.
     ScanResult &result();

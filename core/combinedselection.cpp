@@ -2,18 +2,6 @@
 
 namespace {
 
-QSet<QString> listedPaths(const ScanResult &result)
-{
-    QSet<QString> paths;
-    for (const CleanCategory &category : result.categories) {
-        for (const CleanItem &item : category.items) {
-            if (!item.path.isEmpty())
-                paths.insert(item.path);
-        }
-    }
-    return paths;
-}
-
 // Whether path or one of the folders above it is listed.
 bool isAtOrBelow(const QString &path, const QSet<QString> &listed)
 {
@@ -26,36 +14,18 @@ bool isAtOrBelow(const QString &path, const QSet<QString> &listed)
     return false;
 }
 
-// The selected items of the categories a clean takes, each path once.
-ScanResult::Totals selectedOnce(const ScanResult &result, const CombinedSelection::CategoryFilter &cleans)
-{
-    ScanResult::Totals totals;
-    QSet<QString> seen;
-    for (const CleanCategory &category : result.categories) {
-        if (!(cleans ? cleans(category) : category.checked))
-            continue;
-        for (const CleanItem &item : category.items) {
-            if (!item.checked || seen.contains(item.path))
-                continue;
-            seen.insert(item.path);
-            totals.size += item.size;
-            ++totals.count;
-        }
-    }
-    return totals;
-}
-
 } // namespace
 
 CombinedSelection CombinedSelection::of(
-    const ScanResult *junk, const ScanResult *browser, const CategoryFilter &browserCleans)
+    const ScanResult *junk, const QSet<QString> &browserFound, const ScanResult *browser)
 {
     CombinedSelection selection;
-    if (browser)
-        selection.browser = selectedOnce(*browser, browserCleans);
+    if (browser) {
+        selection.browser.size = browser->selectedSize();
+        selection.browser.count = browser->selectedItemCount();
+    }
     if (!junk)
         return selection;
-    const QSet<QString> browserPaths = browser ? listedPaths(*browser) : QSet<QString>();
     QSet<QString> seen;
     for (const CleanCategory &category : junk->categories) {
         if (!category.checked)
@@ -64,7 +34,7 @@ CombinedSelection CombinedSelection::of(
             if (!item.checked || seen.contains(item.path))
                 continue;
             seen.insert(item.path);
-            if (isAtOrBelow(item.path, browserPaths)) {
+            if (isAtOrBelow(item.path, browserFound)) {
                 selection.junkLeftToBrowser.insert(item.path);
                 continue;
             }

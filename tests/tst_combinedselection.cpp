@@ -22,6 +22,16 @@ ScanResult resultOf(const QStringList &items)
     return result;
 }
 
+QSet<QString> pathsOf(const ScanResult &result)
+{
+    QSet<QString> paths;
+    for (const CleanCategory &category : result.categories) {
+        for (const CleanItem &item : category.items)
+            paths.insert(item.path);
+    }
+    return paths;
+}
+
 } // namespace
 
 using namespace Qt::Literals::StringLiterals;
@@ -35,7 +45,7 @@ private slots:
     void eachPathCountsOnce();
     void missingResults();
     void junkListedByTwoRulesCountsOnce();
-    void browserCategoriesTheCleanSkipsDoNotCount();
+    void dataOfAnUntickedBrowserStaysTheBrowsers();
 };
 
 void TestCombinedSelection::eachPathCountsOnce_data()
@@ -81,7 +91,7 @@ void TestCombinedSelection::eachPathCountsOnce()
     QFETCH(QStringList, leftToBrowser);
     const ScanResult junkResult = resultOf(junk);
     const ScanResult browserResult = resultOf(browser);
-    const CombinedSelection selection = CombinedSelection::of(&junkResult, &browserResult);
+    const CombinedSelection selection = CombinedSelection::of(&junkResult, pathsOf(browserResult), &browserResult);
     QCOMPARE(selection.junk.size, junkSize);
     QCOMPARE(selection.junk.count, junkCount);
     QCOMPARE(selection.browser.size, browserSize);
@@ -94,10 +104,10 @@ void TestCombinedSelection::eachPathCountsOnce()
 void TestCombinedSelection::missingResults()
 {
     const ScanResult junk = resultOf({ u"/h/a:10"_s });
-    const CombinedSelection junkOnly = CombinedSelection::of(&junk, nullptr);
+    const CombinedSelection junkOnly = CombinedSelection::of(&junk, {}, nullptr);
     QCOMPARE(junkOnly.size(), qint64(10));
     QVERIFY(junkOnly.junkLeftToBrowser.isEmpty());
-    const CombinedSelection browserOnly = CombinedSelection::of(nullptr, &junk);
+    const CombinedSelection browserOnly = CombinedSelection::of(nullptr, {}, &junk);
     QCOMPARE(browserOnly.browser.size, qint64(10));
     QCOMPARE(browserOnly.junk.count, 0);
 }
@@ -106,24 +116,20 @@ void TestCombinedSelection::junkListedByTwoRulesCountsOnce()
 {
     ScanResult junk = resultOf({ u"/h/Library/Caches/com.apple.QuickLook/blob:70"_s });
     junk.categories.append(junk.categories.first());
-    const CombinedSelection selection = CombinedSelection::of(&junk, nullptr);
+    const CombinedSelection selection = CombinedSelection::of(&junk, {}, nullptr);
     QCOMPARE(selection.junk.size, qint64(70));
     QCOMPARE(selection.junk.count, 1);
 }
 
-void TestCombinedSelection::browserCategoriesTheCleanSkipsDoNotCount()
+void TestCombinedSelection::dataOfAnUntickedBrowserStaysTheBrowsers()
 {
-    const ScanResult junk = resultOf({ u"/h/Caches/Firefox/entries/A:400"_s });
-    ScanResult browser = resultOf({ u"/h/Chrome/Cache:100"_s });
-    browser.categories.first().id = u"chrome_cache"_s;
-    browser.categories.append(resultOf({ u"/h/Caches/Firefox/entries:650"_s }).categories.first());
-    browser.categories.last().id = u"firefox_cache"_s;
-    const CombinedSelection selection = CombinedSelection::of(
-        &junk, &browser, [](const CleanCategory &category) { return !category.id.startsWith(u"firefox_"_s); });
+    // The browser result holds Chrome only; Firefox, unticked, is held out of it but was found.
+    const ScanResult junk = resultOf({ u"/h/Caches/Firefox/entries/A:400"_s, u"/h/Caches/app/b:7"_s });
+    const ScanResult browser = resultOf({ u"/h/Chrome/Cache:100"_s });
+    const QSet<QString> found { u"/h/Chrome/Cache"_s, u"/h/Caches/Firefox/entries"_s };
+    const CombinedSelection selection = CombinedSelection::of(&junk, found, &browser);
     QCOMPARE(selection.browser.size, qint64(100));
-    QCOMPARE(selection.browser.count, 1);
-    // The junk does not take over what the unticked browser keeps.
-    QCOMPARE(selection.junk.count, 0);
+    QCOMPARE(selection.junk.size, qint64(7));
     QCOMPARE(selection.junkLeftToBrowser, QSet<QString> { u"/h/Caches/Firefox/entries/A"_s });
 }
 
