@@ -67,7 +67,8 @@ void AboutDialog::setupUi()
     layout->addStretch();
 
     auto *ok = new QPushButton(tr("OK"), this);
-    ok->setFixedSize(100, 36);
+    ok->setMinimumWidth(100);
+    ok->setFixedHeight(36);
     ok->setCursor(Qt::PointingHandCursor);
     ok->setStyleSheet(QStringLiteral("QPushButton { background-color: #10B981; color: white; border: none;"
                                      " border-radius: 8px; font-size: 14px; }"

@@ -138,7 +138,8 @@ QWidget *MainWindow::setupNavigation()
     m_navWidget->setAttribute(Qt::WA_StyledBackground);
     m_navWidget->setFixedWidth(220);
     auto *layout = new QVBoxLayout(m_navWidget);
-    layout->setContentsMargins(16, 6, 16, 20);
+    // Narrow side margins leave the entries room for their labels in every language.
+    layout->setContentsMargins(12, 6, 12, 20);
     layout->setSpacing(6);
 
     layout->addWidget(createWindowControls());

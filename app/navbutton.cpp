@@ -1,5 +1,7 @@
 #include "navbutton.h"
 
+#include "widgets/elidedlabel.h"
+
 #include <QFile>
 #include <QHBoxLayout>
 #include <QImage>
@@ -24,13 +26,16 @@ NavButton::NavButton(const QString &text, const QString &iconPath, QWidget *pare
     setAttribute(Qt::WA_Hover);
 
     m_layout = new QHBoxLayout(this);
-    m_layout->setContentsMargins(14, 0, 14, 0);
-    m_layout->setSpacing(12);
+    // A tight right margin and spacing leave the label room for its bold checked look.
+    m_layout->setContentsMargins(14, 0, 8, 0);
+    m_layout->setSpacing(10);
     m_iconLabel = new QLabel(this);
     m_iconLabel->setFixedSize(iconSide, iconSide);
     m_iconLabel->setAlignment(Qt::AlignCenter);
     m_iconLabel->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
-    m_textLabel = new QLabel(text, this);
+    // A label longer than the entry (a bold checked label, a long translation) ends in "…" and
+    // shows in full as a tooltip.
+    m_textLabel = new ElidedLabel(text, Qt::ElideRight, this);
     m_textLabel->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     m_badgeLabel = new QLabel(this);
     m_badgeLabel->setAlignment(Qt::AlignCenter);
@@ -48,12 +53,12 @@ NavButton::NavButton(const QString &text, const QString &iconPath, QWidget *pare
 
 void NavButton::setText(const QString &text)
 {
-    m_textLabel->setText(text);
+    m_textLabel->setFullText(text);
 }
 
 QString NavButton::text() const
 {
-    return m_textLabel->text();
+    return m_textLabel->fullText();
 }
 
 void NavButton::setSubText(const QString &text)

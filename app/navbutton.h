@@ -5,11 +5,13 @@
 #include <QString>
 #include <QWidget>
 
+class ElidedLabel;
 class QHBoxLayout;
 class QLabel;
 
-// One entry of the side bar: a recoloured SVG icon, a label and an optional count badge, with
-// hover, pressed and checked looks. It does not check itself; its owner sets the checked state.
+// One entry of the side bar: a recoloured SVG icon, a label (ending in "…", with the full text as
+// its tooltip, when it does not fit) and an optional count badge, with hover, pressed and checked
+// looks. It does not check itself; its owner sets the checked state.
 class NavButton final : public QWidget
 {
     Q_OBJECT
@@ -47,7 +49,7 @@ private:
     QString m_iconPath;
     QHBoxLayout *m_layout = nullptr;
     QLabel *m_iconLabel = nullptr;
-    QLabel *m_textLabel = nullptr;
+    ElidedLabel *m_textLabel = nullptr;
     QLabel *m_badgeLabel = nullptr;
     bool m_checked = false;
     bool m_hovered = false;

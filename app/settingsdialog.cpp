@@ -41,7 +41,8 @@ QGroupBox *createGroup(const QString &title, const QList<QCheckBox *> &boxes, QW
 QPushButton *createButton(const QString &text, const QString &styleSheet, QWidget *parent)
 {
     auto *button = new QPushButton(text, parent);
-    button->setFixedSize(80, 36);
+    button->setMinimumWidth(80);
+    button->setFixedHeight(36);
     button->setCursor(Qt::PointingHandCursor);
     button->setStyleSheet(styleSheet);
     return button;

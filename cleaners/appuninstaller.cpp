@@ -105,12 +105,24 @@ TrashResult renameIntoTrash(const QString &path)
     return { false, systemError(error) };
 }
 
+bool isReadOnlyVolume(const QString &path)
+{
+    struct statvfs volume;
+    return ::statvfs(QFile::encodeName(path).constData(), &volume) == 0 && (volume.f_flag & ST_RDONLY);
+}
+
 bool isSystemProtected(const QString &bundlePath, const QString &bundleId)
 {
-    if (!bundleId.startsWith(QLatin1String("com.apple."), Qt::CaseInsensitive))
-        return false;
-    struct statvfs volume;
-    return ::statvfs(QFile::encodeName(bundlePath).constData(), &volume) == 0 && (volume.f_flag & ST_RDONLY);
+    return bundleId.startsWith(QLatin1String("com.apple."), Qt::CaseInsensitive) && isReadOnlyVolume(bundlePath);
+}
+
+// Nothing can take the entry at path away: the folder holding it, or the bundle itself (unless
+// it is a link, which goes on its own), is on a read-only volume.
+bool cannotLeave(const QString &path)
+{
+    struct stat entry;
+    const bool isLink = lstatPath(path, &entry) && S_ISLNK(entry.st_mode);
+    return isReadOnlyVolume(QFileInfo(path).path()) || (!isLink && isReadOnlyVolume(path));
 }
 
 // Unloads a LaunchAgent before its file goes, so it does not fail at every login. An agent
@@ -307,6 +319,13 @@ UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
     if (!isInApplicationFolder(info.path)) {
         outcome.result = UninstallOutcome::Result::Failed;
         outcome.reason = tr("It is not in an Applications folder.");
+        return outcome;
+    }
+    // Asking the Finder would only end in an error that blames the Trash.
+    if (cannotLeave(info.path)) {
+        outcome.result = UninstallOutcome::Result::Failed;
+        outcome.reason = tr("It is on a read-only volume and cannot be removed.");
+        Logger::instance()->warning(QStringLiteral("[AppUninstaller] %1 is on a read-only volume").arg(info.path));
         return outcome;
     }
     QString executable = readPlistValue(info.path, QStringLiteral("CFBundleExecutable"));

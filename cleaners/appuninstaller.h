@@ -35,7 +35,8 @@ struct TrashResult
 // (`osascript`, the path handed over as an argument, never inside the script), and when the
 // Finder will not, by renaming into ~/.Trash on the same volume, never by copying. A running
 // application (`pgrep -x`) and an Apple application on the read-only system volume are not
-// removed. A leftover in LaunchAgents is unloaded (`launchctl bootout`) before it goes.
+// removed; any other application on a read-only volume fails at once, the Finder not asked.
+// A leftover in LaunchAgents is unloaded (`launchctl bootout`) before it goes.
 //
 // Scans and uninstalls run one at a time through a LongJob off the interface thread; starting
 // one cancels the other. Every signal arrives on the owner's thread.

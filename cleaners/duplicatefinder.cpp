@@ -16,6 +16,7 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <condition_variable>
@@ -48,6 +49,9 @@ constexpr qint64 BatchBytes = 64 * 1048576;
 constexpr int ReportWaitMs = 50;
 // A file read in full is reported by name once it is at least this large.
 constexpr qint64 ReportedReadBytes = 4 * 1048576;
+// The heads a batch keeps for its representatives' MD5, at most; beyond it a representative's
+// head is read a second time.
+constexpr qint64 KeptHeadBytes = 32 * 1048576;
 
 const QStringList &skippedPrefixes()
 {
@@ -173,11 +177,19 @@ struct DuplicateFinder::SizeClassResult
     bool stopped = false; // the scan was stopped inside a per-file loop
 };
 
-// Files of one size class that share their content, in buckets of a shared head, before the
-// MD5 of each group is known.
-struct DuplicateFinder::SizeClassGroups
+// Files of one size class sharing their head. The representative is read in full once, for
+// its MD5 and, beyond the head, for the digest the others' content is compared with; its head
+// is kept from the head stage when there was room.
+struct DuplicateFinder::HeadBucket
 {
-    QList<QList<QStringList>> buckets;
+    QStringList paths;
+    int representative = 0;
+    QByteArray head;
+};
+
+struct DuplicateFinder::SizeClassBuckets
+{
+    QList<HeadBucket> buckets;
     bool stopped = false;
 };
 
@@ -471,13 +483,6 @@ int DuplicateFinder::openCollected(const QString &path) const
     return fd;
 }
 
-QByteArray DuplicateFinder::fastHeadDigest(const QString &path) const
-{
-    bool readable = false;
-    const QByteArray head = readHead(openCollected(path), &readable);
-    return readable ? canonicalDigest(XXH3_128bits(head.constData(), size_t(head.size()))) : QByteArray();
-}
-
 bool DuplicateFinder::streamContent(
     const QString &path, qint64 offset, const std::function<void(const char *, qint64)> &consume) const
 {
@@ -569,127 +574,247 @@ void DuplicateFinder::hashAndEmit(const QMap<qint64, QStringList> &candidates)
         QStringLiteral("DuplicateFinder: %1 groups, wasted %2 bytes").arg(m_groupCount).arg(m_wasteTotal));
 }
 
+// The representatives of a batch's buckets, read in full once each by the MD5 lanes: the
+// kept head (if any) from memory, the rest from the file, whose part beyond the head is
+// digested on the way for the comparison with the bucket's other members.
+class DuplicateFinder::RepresentativeReads
+{
+public:
+    explicit RepresentativeReads(const DuplicateFinder &finder)
+        : m_finder(finder)
+    {
+    }
+    RepresentativeReads(const RepresentativeReads &) = delete;
+    RepresentativeReads &operator=(const RepresentativeReads &) = delete;
+    ~RepresentativeReads()
+    {
+        for (Read &read : m_reads)
+            close(read);
+    }
+
+    void add(const QString &path, qint64 size, const QByteArray &head)
+    {
+        Read read;
+        read.path = path;
+        read.size = size;
+        read.head = head;
+        m_reads.push_back(std::move(read));
+    }
+
+    int count() const { return int(m_reads.size()); }
+
+    // The digest of the content beyond the head; empty unless read to its end.
+    QByteArray tailDigest(int index) const { return m_reads[size_t(index)].tail; }
+
+    qint64 read(int index, char *buffer, qint64 capacity)
+    {
+        Read &read = m_reads[size_t(index)];
+        if (read.position < read.head.size()) {
+            const qint64 count = qMin(capacity, qint64(read.head.size()) - read.position);
+            std::memcpy(buffer, read.head.constData() + read.position, size_t(count));
+            read.position += count;
+            return count;
+        }
+        if (read.head.size() == read.size)
+            return 0; // the head was the whole content
+        if (read.fd == Unopened && !open(read))
+            return -1;
+        ssize_t got = 0;
+        do
+            got = ::read(read.fd, buffer, size_t(capacity));
+        while (got < 0 && errno == EINTR);
+        if (got <= 0) {
+            if (got == 0 && read.state)
+                read.tail = canonicalDigest(XXH3_128bits_digest(read.state.get()));
+            close(read);
+            return got < 0 ? -1 : 0;
+        }
+        const qint64 from = qMax(read.position, QuickHashBytes);
+        if (read.state && read.position + got > from)
+            XXH3_128bits_update(read.state.get(), buffer + (from - read.position), size_t(read.position + got - from));
+        read.position += got;
+        m_finder.m_reads->update(read.tracker, read.position);
+        if (m_finder.afterChunkRead)
+            m_finder.afterChunkRead(read.path);
+        return got;
+    }
+
+private:
+    static constexpr int Unopened = -1;
+    static constexpr int Closed = -2;
+
+    struct Read
+    {
+        QString path;
+        qint64 size = 0;
+        QByteArray head;
+        qint64 position = 0;
+        int fd = Unopened;
+        std::unique_ptr<XXH3_state_t, decltype(&XXH3_freeState)> state { nullptr, &XXH3_freeState };
+        quint64 tracker = 0;
+        QByteArray tail;
+    };
+
+    bool open(Read &read)
+    {
+        read.fd = m_finder.openCollected(read.path);
+        if (read.fd < 0 || (read.position > 0 && ::lseek(read.fd, off_t(read.position), SEEK_SET) != off_t(read.position))) {
+            close(read);
+            return false;
+        }
+        if (read.size > QuickHashBytes) {
+            read.state.reset(XXH3_createState());
+            XXH3_128bits_reset(read.state.get());
+        }
+        read.tracker = m_finder.m_reads->begin(read.path, read.size);
+        return true;
+    }
+
+    void close(Read &read)
+    {
+        if (read.fd >= 0) {
+            ::close(read.fd);
+            m_finder.m_reads->end(read.tracker);
+        }
+        read.fd = Closed;
+    }
+
+    const DuplicateFinder &m_finder;
+    std::vector<Read> m_reads;
+};
+
 QList<DuplicateFinder::SizeClassResult> DuplicateFinder::analyzeSizeClasses(
     const QList<qint64> &sizes, const QMap<qint64, QStringList> &candidates) const
 {
-    QList<SizeClassGroups> classes;
-    QStringList representatives;
+    QList<SizeClassBuckets> classes;
+    qint64 headBudget = KeptHeadBytes;
+    RepresentativeReads representatives(*this);
     for (const qint64 size : sizes) {
-        classes.append(groupsOfSizeClass(size, candidates.value(size)));
-        for (const QList<QStringList> &bucket : std::as_const(classes.last().buckets)) {
-            for (const QStringList &group : bucket)
-                representatives.append(group.first());
-        }
+        classes.append(headBuckets(size, candidates.value(size), &headBudget));
+        for (const HeadBucket &bucket : std::as_const(classes.last().buckets))
+            representatives.add(bucket.paths.at(bucket.representative), size, bucket.head);
     }
-    QHash<int, quint64> reads;
-    const QList<QByteArray> md5s = Md5Lanes::digestFiles(representatives, cancelled, [&](int index, qint64 done) {
-        auto read = reads.find(index);
-        if (read == reads.end())
-            read = reads.insert(index, m_reads->begin(representatives.at(index), m_identities.value(representatives.at(index)).size));
-        m_reads->update(read.value(), done);
-        if (afterChunkRead)
-            afterChunkRead(representatives.at(index));
-    });
-    for (const quint64 read : std::as_const(reads))
-        m_reads->end(read);
+    const QList<QByteArray> md5s = Md5Lanes::digestStreams(representatives.count(), cancelled,
+        [&](int index, char *buffer, qint64 capacity) { return representatives.read(index, buffer, capacity); });
 
     QList<SizeClassResult> results;
     int next = 0;
-    for (const SizeClassGroups &groups : std::as_const(classes)) {
+    for (int c = 0; c < classes.size(); ++c) {
         SizeClassResult result;
-        result.stopped = groups.stopped;
-        for (const QList<QStringList> &bucket : groups.buckets) {
-            QMap<QByteArray, QStringList> byMd5;
-            for (const QStringList &group : bucket) {
-                QByteArray md5 = md5s.at(next++);
-                for (int i = 1; md5.isEmpty() && !cancelled && i < group.size(); ++i)
-                    md5 = fullHash(group.at(i));
-                if (!md5.isEmpty())
-                    byMd5.insert(md5, group);
+        result.stopped = classes.at(c).stopped;
+        QMap<QByteArray, QStringList> byMd5; // the groups of files within the head, in MD5 order
+        for (const HeadBucket &bucket : classes.at(c).buckets) {
+            const int index = next++;
+            if (cancelled)
+                break;
+            const QList<QPair<QByteArray, QStringList>> groups
+                = groupsOfBucket(sizes.at(c), bucket, md5s.at(index), representatives.tailDigest(index));
+            for (const auto &group : groups) {
+                if (sizes.at(c) <= QuickHashBytes)
+                    byMd5.insert(group.first, group.second);
+                else
+                    result.groups.append(group);
             }
-            for (auto it = byMd5.cbegin(); it != byMd5.cend(); ++it)
-                result.groups.append({ it.key(), it.value() });
         }
+        for (auto it = byMd5.cbegin(); it != byMd5.cend(); ++it)
+            result.groups.append({ it.key(), it.value() });
         result.stopped = result.stopped || cancelled;
         results.append(result);
     }
     return results;
 }
 
-DuplicateFinder::SizeClassGroups DuplicateFinder::groupsOfSizeClass(qint64 size, const QStringList &paths) const
+DuplicateFinder::SizeClassBuckets DuplicateFinder::headBuckets(qint64 size, const QStringList &paths, qint64 *headBudget) const
 {
-    SizeClassGroups groups;
-    QMap<QByteArray, QStringList> byHead;
+    SizeClassBuckets result;
+    QList<HeadBucket> all;
+    QHash<QByteArray, int> bucketOfHead;
+    const qint64 headSize = qMin(size, QuickHashBytes);
     for (const QString &path : paths) {
         if (cancelled) {
-            groups.stopped = true;
-            return groups;
+            result.stopped = true;
+            return result;
         }
-        const QByteArray digest = fastHeadDigest(path);
+        bool readable = false;
+        QByteArray head = readHead(openCollected(path), &readable);
         m_reads->quickHashed(path);
         ++m_quickHashed;
-        if (!digest.isEmpty())
-            byHead[digest].append(path);
-    }
-    QList<QStringList> shared;
-    for (const QStringList &bucket : std::as_const(byHead)) {
-        if (bucket.size() >= 2)
-            shared.append(bucket);
-    }
-    if (size <= QuickHashBytes) {
-        // The head of a file this small is its whole content: each bucket is a group, and
-        // ordering the groups by their MD5 orders them by their heads' MD5.
-        groups.buckets.append(shared);
-        return groups;
-    }
-    // Only the order of several buckets needs their heads' MD5.
-    if (shared.size() > 1)
-        shared = orderByHeadMd5(shared);
-    for (const QStringList &bucket : std::as_const(shared)) {
-        if (cancelled) {
-            groups.stopped = true;
-            return groups;
+        if (!readable)
+            continue;
+        const QByteArray digest = canonicalDigest(XXH3_128bits(head.constData(), size_t(head.size())));
+        const auto known = bucketOfHead.constFind(digest);
+        if (known == bucketOfHead.cend()) {
+            bucketOfHead.insert(digest, int(all.size()));
+            all.append(HeadBucket { { path }, 0, {} });
+            continue;
         }
-        groups.buckets.append(sameContent(bucket, &groups.stopped));
-        if (groups.stopped)
-            return groups;
+        HeadBucket &bucket = all[known.value()];
+        bucket.paths.append(path);
+        // The second member represents the bucket: its head is at hand.
+        if (bucket.paths.size() == 2 && head.size() == headSize && headSize <= *headBudget) {
+            *headBudget -= headSize;
+            bucket.representative = 1;
+            bucket.head = std::move(head);
+        }
     }
-    return groups;
+    for (HeadBucket &bucket : all) {
+        if (bucket.paths.size() >= 2)
+            result.buckets.append(std::move(bucket));
+    }
+    // Only the order of several buckets of files beyond the head needs their heads' MD5.
+    if (size > QuickHashBytes && result.buckets.size() > 1)
+        orderByHeadMd5(result.buckets);
+    return result;
 }
 
-QList<QStringList> DuplicateFinder::orderByHeadMd5(const QList<QStringList> &buckets) const
+void DuplicateFinder::orderByHeadMd5(QList<HeadBucket> &buckets) const
 {
     // The heads of one bucket are identical, so one readable member gives the bucket's MD5.
-    QMap<QByteArray, QStringList> byMd5;
-    for (const QStringList &bucket : buckets) {
-        for (const QString &path : bucket) {
-            const QByteArray md5 = quickHash(path);
-            if (!md5.isEmpty()) {
-                byMd5.insert(md5, bucket);
-                break;
-            }
-        }
+    QMap<QByteArray, HeadBucket> byMd5;
+    for (HeadBucket &bucket : buckets) {
+        QByteArray md5;
+        if (!bucket.head.isEmpty())
+            md5 = QCryptographicHash::hash(bucket.head, QCryptographicHash::Md5);
+        for (int i = 0; md5.isEmpty() && i < bucket.paths.size(); ++i)
+            md5 = quickHash(bucket.paths.at(i));
+        if (!md5.isEmpty())
+            byMd5.insert(md5, std::move(bucket));
     }
-    return byMd5.values();
+    buckets = byMd5.values();
 }
 
-QList<QStringList> DuplicateFinder::sameContent(const QStringList &bucket, bool *stopped) const
+QList<QPair<QByteArray, QStringList>> DuplicateFinder::groupsOfBucket(
+    qint64 size, const HeadBucket &bucket, const QByteArray &md5, const QByteArray &tail) const
 {
+    const QString &representative = bucket.paths.at(bucket.representative);
     QMap<QByteArray, QStringList> byContent;
-    for (const QString &path : bucket) {
-        const QByteArray digest = fastTailDigest(path);
-        if (cancelled) {
-            *stopped = true;
-            return {};
+    if (size <= QuickHashBytes) {
+        byContent.insert(QByteArray(), bucket.paths); // the head was the whole content
+    } else {
+        for (const QString &path : bucket.paths) {
+            const QByteArray digest = path == representative ? tail : fastTailDigest(path);
+            if (cancelled)
+                return {};
+            if (!digest.isEmpty())
+                byContent[digest].append(path);
         }
-        if (!digest.isEmpty())
-            byContent[digest].append(path);
     }
-    QList<QStringList> groups;
+    QMap<QByteArray, QStringList> byMd5;
     for (const QStringList &paths : std::as_const(byContent)) {
-        if (paths.size() >= 2)
-            groups.append(paths);
+        if (paths.size() < 2)
+            continue;
+        QByteArray content = paths.contains(representative) ? md5 : QByteArray();
+        // A group without the representative, or whose representative failed: read a member.
+        for (int i = 0; content.isEmpty() && !cancelled && i < paths.size(); ++i) {
+            if (paths.at(i) != representative)
+                content = fullHash(paths.at(i));
+        }
+        if (!content.isEmpty())
+            byMd5.insert(content, paths);
     }
+    QList<QPair<QByteArray, QStringList>> groups;
+    for (auto it = byMd5.cbegin(); it != byMd5.cend(); ++it)
+        groups.append({ it.key(), it.value() });
     return groups;
 }
 

@@ -16,7 +16,9 @@
 #include <memory>
 
 // Finds sets of identical files below the chosen folders: files are grouped by size, then by
-// a digest of their first 64 KiB, then by a digest of their whole content. Each file takes
+// a digest of their first 64 KiB, then by a digest of their whole content. Each file is read
+// once: a group's MD5 comes from the same read of one member as its content digest (only when
+// files sharing a head split into several groups is one more member read again). Each file takes
 // part once, however many of the folders, hard links or mounts of one source reach it; only
 // regular files are ever opened (never a link, FIFO or device), and a name the file system
 // gives in bytes that do not decode is skipped with a log line.
@@ -68,8 +70,10 @@ signals:
     void scanStopped();
 
 private:
-    struct SizeClassGroups;
+    struct HeadBucket;
+    struct SizeClassBuckets;
     class ReadTracker;
+    class RepresentativeReads;
 
     void scan();
     // Emits at once when synchronous, on the owner's thread when run by start().
@@ -81,13 +85,15 @@ private:
     // Reads and digests the files of a batch of size classes; runs on a hashing thread.
     QList<SizeClassResult> analyzeSizeClasses(
         const QList<qint64> &sizes, const QMap<qint64, QStringList> &candidates) const;
-    // The files of one size class that share their content, in head buckets.
-    SizeClassGroups groupsOfSizeClass(qint64 size, const QStringList &paths) const;
+    // The files of one size class in buckets of a shared head; keeps the head of each bucket's
+    // representative while *headBudget allows.
+    SizeClassBuckets headBuckets(qint64 size, const QStringList &paths, qint64 *headBudget) const;
     // Buckets of files sharing their head, ordered by the head's MD5.
-    QList<QStringList> orderByHeadMd5(const QList<QStringList> &buckets) const;
-    // Splits a bucket of files sharing their head by content; sets stopped when stopped.
-    QList<QStringList> sameContent(const QStringList &bucket, bool *stopped) const;
-    QByteArray fastHeadDigest(const QString &path) const;
+    void orderByHeadMd5(QList<HeadBucket> &buckets) const;
+    // The groups of one bucket, ordered by their MD5; the representative's content MD5 and
+    // the digest of its content beyond the head are given (empty if it could not be read).
+    QList<QPair<QByteArray, QStringList>> groupsOfBucket(
+        qint64 size, const HeadBucket &bucket, const QByteArray &md5, const QByteArray &tail) const;
     QByteArray fastTailDigest(const QString &path) const;
     bool streamContent(const QString &path, qint64 offset, const std::function<void(const char *, qint64)> &consume) const;
     void emitGroup(qint64 size, const QByteArray &md5, const QStringList &paths);

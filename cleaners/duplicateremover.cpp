@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <cstring>
@@ -14,6 +16,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -219,6 +222,7 @@ void DuplicateRemover::run(const QList<DuplicateRemoval> &removals, const QStrin
 {
     m_removed.clear();
     m_failed.clear();
+    m_trashed.clear();
     QList<PinnedRoot> roots;
     for (const QString &folder : allowedRoots) {
         const QString cleaned = QDir::cleanPath(folder);
@@ -280,13 +284,17 @@ void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QList<
             beforeDelete(copy.path);
         QString reason;
         if (!dispose(copy.path, roots, disposal, &reason)) {
-            Logger::instance()->warning(QStringLiteral("Failed to delete (") + reason + QStringLiteral("): ") + copy.path);
+            Logger::instance()->warning((disposal == Disposal::MoveToTrash
+                                                ? QStringLiteral("Not moved to the Trash, left in place (")
+                                                : QStringLiteral("Failed to delete ("))
+                + reason + QStringLiteral("): ") + copy.path);
             m_failed.append(copy.path);
             continue;
         }
-        Logger::instance()->info((disposal == Disposal::MoveToTrash ? QStringLiteral("Moved duplicate to the Trash: ")
-                                                                     : QStringLiteral("Deleted duplicate: "))
-            + copy.path);
+        Logger::instance()->info(disposal == Disposal::MoveToTrash
+                ? QString(QStringLiteral("Moved duplicate to the Trash: ") + copy.path + QStringLiteral(" (now ")
+                    + m_trashed.value(copy.path) + QLatin1Char(')'))
+                : QString(QStringLiteral("Deleted duplicate: ") + copy.path));
         m_removed.append(copy.path);
         if (!kept->hasLinks()) {
             // The kept file lost its last name (the copy was the kept file under another name,
@@ -303,17 +311,56 @@ void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QList<
     }
 }
 
-bool DuplicateRemover::dispose(
-    const QString &path, const QList<PinnedRoot> &roots, Disposal disposal, QString *reason) const
+QString DuplicateRemover::trashedPath(const QString &path) const
+{
+    return m_trashed.value(path);
+}
+
+bool DuplicateRemover::dispose(const QString &path, const QList<PinnedRoot> &roots, Disposal disposal, QString *reason)
 {
     if (disposal == Disposal::MoveToTrash) {
-        // A move to the Trash renames the entry itself; a link there would be moved as a link.
-        if (QFile::moveToTrash(path))
-            return true;
-        *reason = QStringLiteral("the Trash refused it");
-        return false;
+        QString trashed;
+        if (!moveToTrash(path, &trashed, reason))
+            return false;
+        m_trashed.insert(path, trashed);
+        return true;
     }
     const FileUtils::Removal removal = FileUtils::removeUnder(*rootOf(path, roots), path, FileUtils::Expect::File);
     *reason = removal.reason;
     return removal.removed();
+}
+
+bool DuplicateRemover::moveToTrash(const QString &path, QString *trashedPath, QString *reason)
+{
+#ifndef Q_OS_DARWIN
+    // The freedesktop.org Trash (everywhere but on a Mac) is a folder in the data location. Qt
+    // makes the folder but not the location; and where it cannot make the folder, it moves the
+    // file into the working folder instead and reports success. So the folder is made here,
+    // and anything else is refused before Qt is asked.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString trash = data + QStringLiteral("/Trash");
+    if (!QFileInfo(trash).isDir()) {
+        if (!QDir().mkpath(data) || !QDir(data).mkdir(QStringLiteral("Trash"))
+            || !QFile::setPermissions(trash, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)) {
+            *reason = QStringLiteral("the Trash folder cannot be made: ") + trash;
+            return false;
+        }
+    }
+#endif
+    // A move to the Trash renames the entry itself; a link there would be moved as a link.
+    QString trashed;
+    if (!QFile::moveToTrash(path, &trashed)) {
+        *reason = QStringLiteral("the Trash refused it");
+        return false;
+    }
+    if (QFileInfo(trashed).isRelative()) {
+        // Not a Trash folder (the working folder): put the file back where it was.
+        const bool back = ::rename(QFile::encodeName(trashed).constData(), QFile::encodeName(path).constData()) == 0;
+        *reason = back ? QStringLiteral("no Trash folder could be used")
+                       : QString(QStringLiteral("no Trash folder could be used, and the file was left in ")
+                           + QFileInfo(trashed).absoluteFilePath());
+        return false;
+    }
+    *trashedPath = trashed;
+    return true;
 }

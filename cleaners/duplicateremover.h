@@ -5,6 +5,7 @@
 #include "core/longjob.h"
 #include "core/pinnedroot.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -24,6 +25,7 @@
 // file must still have a link: if it lost its last one (the two paths were one file, through
 // two mounts or a swap), it is written back from the held descriptor and the group stops.
 // Everything left in place is reported as failed with a log line; every deleted path is logged.
+// A copy the Trash refuses is left in place and reported as failed, never deleted instead.
 //
 // start() runs off the calling thread and returns at once; remove() runs synchronously. Both
 // end with finished, once.
@@ -47,6 +49,10 @@ public:
     void remove(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots,
         Disposal disposal = Disposal::DeletePermanently);
 
+    // Where the last run moved path in the Trash (the user can put it back from there); empty
+    // if it did not. Valid from finished until the next run starts.
+    QString trashedPath(const QString &path) const;
+
     // Test seam: called after a copy has passed its checks, just before it is deleted.
     std::function<void(const QString &path)> beforeDelete;
 
@@ -64,9 +70,12 @@ private:
     void removeGroup(const DuplicateRemoval &removal, const QList<PinnedRoot> &roots, Disposal disposal,
         const std::function<bool()> &isCancelled, const std::function<void()> &step);
     // Deletes or trashes one checked copy; false with a reason for the log.
-    bool dispose(const QString &path, const QList<PinnedRoot> &roots, Disposal disposal, QString *reason) const;
+    bool dispose(const QString &path, const QList<PinnedRoot> &roots, Disposal disposal, QString *reason);
+    // Moves path to the Trash; false, with the file left where it was, if that is not possible.
+    static bool moveToTrash(const QString &path, QString *trashedPath, QString *reason);
 
     QStringList m_removed;
     QStringList m_failed;
+    QHash<QString, QString> m_trashed;
     LongJob m_job;
 };

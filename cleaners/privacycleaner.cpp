@@ -94,7 +94,12 @@ void PrivacyCleaner::clean(const QList<PrivacyItem> &items)
             for (const PrivacyItem &item : items) {
                 if (run.isCancelled())
                     return;
-                const PrivacyTraces::Outcome outcome = PrivacyTraces::clean(item.id);
+                const PrivacyTraces::Outcome outcome
+                    = PrivacyTraces::clean(item.id, [&run] { return run.isCancelled(); });
+                if (outcome.stopped) {
+                    Logger::instance()->info(QStringLiteral("[Privacy] clean %1: stopped").arg(item.id));
+                    return;
+                }
                 Logger::instance()->info(QStringLiteral("[Privacy] clean %1: ok=%2 freed=%3")
                                              .arg(item.id)
                                              .arg(outcome.ok ? 1 : 0)

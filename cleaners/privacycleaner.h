@@ -13,7 +13,9 @@
 // cancels the work still running. A scan reports each trace by itemScanned, in the order of
 // defaultItems(), then scanFinished; a cancelled scan reports nothing more. A clean clears the
 // given traces in order, reports each by cleanProgress and ends with cleanFinished, also when it
-// was cancelled (it then stops before the next trace and reports what was cleaned).
+// was cancelled: it then stops before the next trace and reports what was cleaned. A trace
+// waiting for the user (the DNS cache's administrator prompt) stops at once, its prompt closed,
+// and is reported as neither cleaned nor failed.
 class PrivacyCleaner final : public QObject
 {
     Q_OBJECT

@@ -386,19 +386,32 @@ PrivacyTraces::Outcome cleanNotifications()
     return outcome;
 }
 
-PrivacyTraces::Outcome cleanDns()
+PrivacyTraces::Outcome cleanDns(const PrivacyTraces::CancelCheck &cancelled)
 {
     const bool flushed = runCmd(QStringLiteral("dscacheutil"), { QStringLiteral("-flushcache") }, kDnsTimeoutMs);
     Logger::instance()->info(QStringLiteral("[Privacy] dscacheutil -flushcache: %1")
                                  .arg(flushed ? QStringLiteral("ok") : QStringLiteral("fail")));
+    PrivacyTraces::Outcome stopped;
+    stopped.stopped = true;
+    if (cancelled())
+        return stopped;
     // The cache itself belongs to mDNSResponder, which only an administrator may tell to drop it.
-    const bool reset = runCmd(QStringLiteral("osascript"),
-        { QStringLiteral("-e"),
-            QStringLiteral("do shell script \"killall -HUP mDNSResponder\" with administrator privileges") },
-        kAdministratorPromptTimeoutMs);
-    if (!reset)
-        Logger::instance()->warning(QStringLiteral("[Privacy] DNS cache not flushed: administrator rights not given"));
-    return { reset, 0 };
+    // The prompt waits for the user, so a cancel closes it rather than waiting for an answer.
+    const QStringList arguments { QStringLiteral("-e"),
+        QStringLiteral("do shell script \"killall -HUP mDNSResponder\" with administrator privileges") };
+    const ProcessRunner::Result result = ProcessRunner::runCancellable(
+        QStringLiteral("osascript"), arguments, kAdministratorPromptTimeoutMs, cancelled);
+    if (result.cancelled) {
+        Logger::instance()->info(
+            QStringLiteral("[Privacy] DNS cache not flushed: administrator prompt closed by cancel"));
+        return stopped;
+    }
+    if (!result.succeeded()) {
+        Logger::instance()->warning(QStringLiteral("[Privacy] DNS cache not flushed: administrator rights not given "
+                                                   "(exit=%1)")
+                                        .arg(result.exitCode));
+    }
+    return { result.succeeded(), 0 };
 }
 
 } // namespace
@@ -416,7 +429,7 @@ PrivacyTraces::Measurement PrivacyTraces::measure(const QString &id, const Cance
     return {};
 }
 
-PrivacyTraces::Outcome PrivacyTraces::clean(const QString &id)
+PrivacyTraces::Outcome PrivacyTraces::clean(const QString &id, const CancelCheck &cancelled)
 {
     if (id == QLatin1String("clipboard"))
         return cleanClipboard();
@@ -427,7 +440,7 @@ PrivacyTraces::Outcome PrivacyTraces::clean(const QString &id)
     if (id == QLatin1String("notifications"))
         return cleanNotifications();
     if (id == QLatin1String("dns"))
-        return cleanDns();
+        return cleanDns(cancelled);
     return {};
 }
 

@@ -25,14 +25,17 @@ public:
     {
         bool ok = false;
         qint64 freed = 0;
+        // Stopped by the cancel check before it was done: neither cleaned nor failed.
+        bool stopped = false;
     };
 
     using CancelCheck = std::function<bool()>;
 
     // An unknown id measures nothing.
     static Measurement measure(const QString &id, const CancelCheck &cancelled);
-    // An unknown id fails with nothing freed.
-    static Outcome clean(const QString &id);
+    // An unknown id fails with nothing freed. The cancel check can stop the one step that waits
+    // for the user, the DNS cache's administrator prompt: the prompt is closed and the trace stopped.
+    static Outcome clean(const QString &id, const CancelCheck &cancelled);
 
     // The folders QuickLook used for its cache before macOS moved it out of reach.
     static QStringList quickLookFolders();

@@ -1,16 +1,39 @@
 #include "processrunner.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
 
-bool ProcessRunner::Result::succeeded() const
+namespace {
+
+// How often a running program's cancel check is asked.
+constexpr int kCancelPollMs = 50;
+// How long a program asked to quit has before it is killed.
+constexpr int kQuitGraceMs = 1000;
+
+// Waits for process until it ends, the deadline passes or cancelled says so. True when it ended.
+bool waitForEnd(
+    QProcess &process, QDeadlineTimer deadline, const ProcessRunner::CancelCheck &cancelled, bool *wasCancelled)
 {
-    return started && finished && exitCode == 0;
+    for (;;) {
+        // remainingTime() is -1 for a deadline that never comes, and so is waitForFinished's "for ever".
+        int slice = int(deadline.remainingTime());
+        if (cancelled && (slice < 0 || slice > kCancelPollMs))
+            slice = kCancelPollMs;
+        if (process.waitForFinished(slice) || process.state() == QProcess::NotRunning)
+            return true;
+        if (cancelled && cancelled()) {
+            *wasCancelled = true;
+            return false;
+        }
+        if (deadline.hasExpired())
+            return false;
+    }
 }
 
-ProcessRunner::Result ProcessRunner::run(const QString &program, const QStringList &arguments, int timeoutMs,
-                                         const QByteArray &input)
+ProcessRunner::Result runProcess(const QString &program, const QStringList &arguments, int timeoutMs,
+    const QByteArray &input, const ProcessRunner::CancelCheck &cancelled)
 {
-    Result result;
+    ProcessRunner::Result result;
     QProcess process;
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(program, arguments);
@@ -20,7 +43,12 @@ ProcessRunner::Result ProcessRunner::run(const QString &program, const QStringLi
     if (!input.isEmpty())
         process.write(input);
     process.closeWriteChannel();
-    if (!process.waitForFinished(timeoutMs)) {
+    if (!waitForEnd(process, QDeadlineTimer(timeoutMs), cancelled, &result.cancelled)) {
+        if (result.cancelled) {
+            process.terminate();
+            if (process.waitForFinished(kQuitGraceMs))
+                return result;
+        }
         process.kill();
         process.waitForFinished(1000);
         return result;
@@ -30,6 +58,25 @@ ProcessRunner::Result ProcessRunner::run(const QString &program, const QStringLi
     result.output = process.readAllStandardOutput();
     result.errorOutput = process.readAllStandardError();
     return result;
+}
+
+} // namespace
+
+bool ProcessRunner::Result::succeeded() const
+{
+    return started && finished && exitCode == 0;
+}
+
+ProcessRunner::Result ProcessRunner::run(
+    const QString &program, const QStringList &arguments, int timeoutMs, const QByteArray &input)
+{
+    return runProcess(program, arguments, timeoutMs, input, {});
+}
+
+ProcessRunner::Result ProcessRunner::runCancellable(
+    const QString &program, const QStringList &arguments, int timeoutMs, const CancelCheck &cancelled)
+{
+    return runProcess(program, arguments, timeoutMs, QByteArray(), cancelled);
 }
 
 bool ProcessRunner::startDetached(const QString &program, const QStringList &arguments)

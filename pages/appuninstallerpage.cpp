@@ -129,13 +129,15 @@ QWidget *AppUninstallerPage::createToolRow()
     connect(m_search, &QLineEdit::textChanged, this, &AppUninstallerPage::onSearchChanged);
     m_refreshBtn = new QPushButton(tr("Refresh"), tools);
     m_refreshBtn->setObjectName(QStringLiteral("appRefreshBtn"));
-    m_refreshBtn->setFixedSize(90, 36);
+    m_refreshBtn->setMinimumWidth(90);
+    m_refreshBtn->setFixedHeight(36);
     m_refreshBtn->setCursor(Qt::PointingHandCursor);
     connect(m_refreshBtn, &QPushButton::clicked, this, &AppUninstallerPage::onRefreshClicked);
     m_selectionLabel = plainLabel(tr("No apps selected"), "appSelectionLabel", tools);
     m_uninstallBtn = new QPushButton(tr("Uninstall"), tools);
     m_uninstallBtn->setObjectName(QStringLiteral("appUninstallBtn"));
-    m_uninstallBtn->setFixedSize(100, 36);
+    m_uninstallBtn->setMinimumWidth(100);
+    m_uninstallBtn->setFixedHeight(36);
     m_uninstallBtn->setCursor(Qt::PointingHandCursor);
     m_uninstallBtn->setEnabled(false);
     connect(m_uninstallBtn, &QPushButton::clicked, this, &AppUninstallerPage::onUninstallClicked);

@@ -24,7 +24,9 @@ QPushButton *footerButton(const QString &objectName, const QString &text, const 
 {
     auto *button = new QPushButton(text);
     button->setObjectName(objectName);
-    button->setFixedSize(120, 40);
+    // At least 120 wide, wider when a translation needs it.
+    button->setMinimumWidth(120);
+    button->setFixedHeight(40);
     button->setCursor(Qt::PointingHandCursor);
     button->setStyleSheet(style);
     return button;
@@ -65,7 +67,9 @@ void BasePage::setupHeader()
     texts->addStretch();
 
     m_statCard = new StatCard;
-    m_statCard->setFixedWidth(180);
+    // The card grows with a long translated title; the subtitle wraps to leave it the room.
+    m_statCard->setMinimumWidth(180);
+    m_subtitleLabel->setWordWrap(true);
     m_statCard->setTitle(tr("Cleanable"));
     m_statCard->setIcon(QStringLiteral(":/icons/trash.svg"));
     m_statCard->setValue(QStringLiteral("--"));

@@ -114,9 +114,13 @@ QWidget *DashboardPage::setupEmptyState()
     layout->addWidget(makeLabel(tr("Ready to Clean Your Mac"),
                           QStringLiteral("font-size: 20px; font-weight: 600; color: #111827;"), view),
         0, Qt::AlignHCenter);
-    layout->addWidget(makeLabel(tr("Click the button below to scan for junk files and free up space"),
-                          QStringLiteral("font-size: 14px; color: #6b7280;"), view),
-        0, Qt::AlignHCenter);
+    QLabel *hint = makeLabel(tr("Click the button below to scan for junk files and free up space"),
+        QStringLiteral("font-size: 14px; color: #6b7280;"), view);
+    // A long translation wraps instead of running into the page's edges.
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setFixedWidth(520);
+    layout->addWidget(hint, 0, Qt::AlignHCenter);
     layout->addSpacing(16);
 
     m_fullScanButton = new QPushButton(tr("🔍  Start Full Scan"), view);
@@ -278,7 +282,9 @@ QWidget *DashboardPage::createLeftCard()
         "QPushButton:disabled { background: #f9fafb; color: #d1d5db; border-color: #d1d5db; }"));
     connect(m_cleanButton, &QPushButton::clicked, this, &DashboardPage::onCleanClicked);
     for (QPushButton *button : { m_scanButton, m_cleanButton }) {
-        button->setFixedSize(145, 44);
+        // At least 145 wide, wider when a translation needs it.
+        button->setMinimumWidth(145);
+        button->setFixedHeight(44);
         button->setCursor(Qt::PointingHandCursor);
         buttons->addWidget(button);
     }
@@ -300,6 +306,8 @@ QWidget *DashboardPage::createTipBar()
         tr("<span style='font-weight:600;'>Tip:</span> Regular cleaning can significantly improve your Mac's performance"),
         QStringLiteral("font-size: 13px; color: #166534; background: transparent; border: none;"), bar);
     tip->setTextFormat(Qt::RichText);
+    // A long translation takes a second line inside the bar.
+    tip->setWordWrap(true);
     layout->addWidget(tip, 1);
     return bar;
 }

@@ -180,7 +180,8 @@ QWidget *DuplicateFinderPage::buildScanPage()
     controls->addStretch();
     m_startBtn = new QPushButton(QStringLiteral("🔍  ") + tr("Start Scan"));
     m_startBtn->setObjectName(QStringLiteral("startScanBtn"));
-    m_startBtn->setFixedSize(148, 40);
+    m_startBtn->setMinimumWidth(148);
+    m_startBtn->setFixedHeight(40);
     m_startBtn->setCursor(Qt::PointingHandCursor);
     m_startBtn->setStyleSheet(QStringLiteral(
         "QPushButton { background: #10B981; color: white; border: none; border-radius: 10px; font-size: 14px;"
@@ -222,7 +223,8 @@ QFrame *DuplicateFinderPage::buildProgressCard()
     top->addWidget(m_countLabel);
     m_cancelBtn = new QPushButton(tr("Cancel"));
     m_cancelBtn->setObjectName(QStringLiteral("cancelScanBtn"));
-    m_cancelBtn->setFixedSize(76, 30);
+    m_cancelBtn->setMinimumWidth(76);
+    m_cancelBtn->setFixedHeight(30);
     m_cancelBtn->setCursor(Qt::PointingHandCursor);
     m_cancelBtn->setStyleSheet(QStringLiteral(
         "QPushButton { background: #F3F4F6; color: #374151; border: none; border-radius: 8px; font-size: 12px; }"
@@ -688,11 +690,28 @@ void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QS
         ? tr("%n file(s) deleted permanently (%1).", nullptr, int(removed.size())).arg(CleanItem::formatSize(freed))
         : tr("%n file(s) moved to the Trash (%1); you can put them back from there.", nullptr, int(removed.size()))
               .arg(CleanItem::formatSize(freed));
-    if (failed.isEmpty())
-        QMessageBox::information(this, tr("Duplicates Removed"), done, QMessageBox::Ok);
-    else
-        QMessageBox::warning(this, tr("Partial Failure"),
-            tr("%n file(s) could not be deleted.", nullptr, int(failed.size())) + QStringLiteral("\n") + done
-                + QStringLiteral("\n") + tr("The log lists each file and why."),
-            QMessageBox::Ok);
+    // Which way each file went, one line each.
+    QStringList ways;
+    for (const QString &path : removed)
+        ways.append((m_deletingPermanently ? tr("Deleted permanently: %1") : tr("Moved to the Trash: %1")).arg(path));
+    for (const QString &path : failed)
+        ways.append(tr("Left in place: %1").arg(path));
+    QMessageBox summary(this);
+    summary.setTextFormat(Qt::PlainText);
+    if (failed.isEmpty()) {
+        summary.setIcon(QMessageBox::Information);
+        summary.setWindowTitle(tr("Duplicates Removed"));
+        summary.setText(done);
+    } else {
+        summary.setIcon(QMessageBox::Warning);
+        summary.setWindowTitle(tr("Partial Failure"));
+        const QString notDone = m_deletingPermanently
+            ? tr("%n file(s) could not be deleted.", nullptr, int(failed.size()))
+            : tr("%n file(s) could not be moved to the Trash and were left in place; none was deleted.", nullptr,
+                int(failed.size()));
+        summary.setText(notDone + QStringLiteral("\n") + done + QStringLiteral("\n") + tr("The log lists each file and why."));
+    }
+    summary.setDetailedText(ways.join(QLatin1Char('\n')));
+    summary.setStandardButtons(QMessageBox::Ok);
+    summary.exec();
 }

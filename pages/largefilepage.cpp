@@ -161,7 +161,8 @@ QWidget *LargeFilePage::setupScanPage()
     auto *infoLayout = new QHBoxLayout(infoBar);
     infoLayout->setContentsMargins(18, 14, 18, 14);
     infoLayout->setSpacing(14);
-    auto *badge = plainLabel(QStringLiteral("ⓘ"), "infoBadge");
+    // A letter every font has, on the badge's round tint; the circled-i sign is missing from many fonts.
+    auto *badge = plainLabel(QStringLiteral("i"), "infoBadge");
     badge->setFixedSize(34, 34);
     badge->setAlignment(Qt::AlignCenter);
     infoLayout->addWidget(badge);
@@ -170,7 +171,8 @@ QWidget *LargeFilePage::setupScanPage()
     infoLayout->addWidget(m_infoLabel, 1);
     m_startButton = new QPushButton(QStringLiteral("🔍 ") + tr("Start Scan"));
     m_startButton->setObjectName(QStringLiteral("largeFileStartBtn"));
-    m_startButton->setFixedSize(140, 38);
+    m_startButton->setMinimumWidth(140);
+    m_startButton->setFixedHeight(38);
     m_startButton->setCursor(Qt::PointingHandCursor);
     connect(m_startButton, &QPushButton::clicked, this, &LargeFilePage::onStartScan);
     infoLayout->addWidget(m_startButton);
@@ -246,7 +248,8 @@ QWidget *LargeFilePage::setupResultPage()
     auto *bottomRow = new QHBoxLayout;
     m_backButton = new QPushButton(tr("← Back"));
     m_backButton->setObjectName(QStringLiteral("largeBackBtn"));
-    m_backButton->setFixedSize(80, 40);
+    m_backButton->setMinimumWidth(80);
+    m_backButton->setFixedHeight(40);
     m_backButton->setCursor(Qt::PointingHandCursor);
     connect(m_backButton, &QPushButton::clicked, this, &LargeFilePage::onBackClicked);
     bottomRow->addWidget(m_backButton);
@@ -335,9 +338,15 @@ QFrame *LargeFilePage::createDriveCard(const LargeFileVolume &volume)
 
     auto *usage = new QHBoxLayout;
     usage->setSpacing(2);
-    usage->addWidget(plainLabel(tr("%1 used").arg(CleanItem::formatSize(volume.total - volume.free)), "driveUsage"));
+    // Each figure wraps under its number when the card is too narrow for the translation.
+    QLabel *used = plainLabel(tr("%1 used").arg(CleanItem::formatSize(volume.total - volume.free)), "driveUsage");
+    QLabel *total = plainLabel(tr("%1 total").arg(CleanItem::formatSize(volume.total)), "driveUsage");
+    used->setWordWrap(true);
+    total->setWordWrap(true);
+    total->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    usage->addWidget(used, 0, Qt::AlignTop);
     usage->addStretch();
-    usage->addWidget(plainLabel(tr("%1 total").arg(CleanItem::formatSize(volume.total)), "driveUsage"));
+    usage->addWidget(total, 0, Qt::AlignTop);
 
     auto *layout = new QVBoxLayout(card);
     layout->setContentsMargins(10, 12, 10, 12);

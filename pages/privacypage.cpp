@@ -152,7 +152,8 @@ void PrivacyPage::onCancelClicked()
         setState(State::Idle);
         setStatus(tr("Scan stopped"));
     } else if (m_state == State::Cleaning) {
-        // The clean ends after the trace in hand and then reports what it cleared.
+        // The clean ends after the trace in hand (at once if that is the administrator prompt,
+        // which closes) and then reports what it cleared.
         m_cleaner->cancel();
         m_cancelButton->setEnabled(false);
         setStatus(tr("Stopping…"));

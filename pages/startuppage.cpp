@@ -63,6 +63,11 @@ bool StartupPage::isLoading() const
     return m_body->currentWidget() == m_loadingView;
 }
 
+QString StartupPage::emptyText() const
+{
+    return m_body->currentWidget() == m_emptyLabel ? m_emptyLabel->text() : QString();
+}
+
 void StartupPage::setupUi()
 {
     auto *layout = new QVBoxLayout(this);
@@ -74,9 +79,10 @@ void StartupPage::setupUi()
     auto *titles = new QVBoxLayout;
     titles->setSpacing(4);
     titles->addWidget(namedLabel(tr("Startup Manager"), "startupTitle", this));
-    titles->addWidget(namedLabel(tr("Manage programs that run automatically at startup"), "startupSubtitle", this));
-    header->addLayout(titles);
-    header->addStretch();
+    QLabel *subtitle = namedLabel(tr("Manage programs that run automatically at startup"), "startupSubtitle", this);
+    subtitle->setWordWrap(true);
+    titles->addWidget(subtitle);
+    header->addLayout(titles, 1);
     m_countBadge = namedLabel(QStringLiteral("--"), "startupCountBadge", this);
     header->addWidget(m_countBadge, 0, Qt::AlignVCenter);
     layout->addLayout(header);
@@ -93,12 +99,20 @@ void StartupPage::setupUi()
     tools->addWidget(m_searchEdit);
     m_refreshButton = new QPushButton(tr("Refresh"), this);
     m_refreshButton->setObjectName(QStringLiteral("startupRefreshBtn"));
-    m_refreshButton->setFixedSize(90, 36);
+    m_refreshButton->setMinimumWidth(90);
+    m_refreshButton->setFixedHeight(36);
     m_refreshButton->setCursor(Qt::PointingHandCursor);
     connect(m_refreshButton, &QPushButton::clicked, this, &StartupPage::onRefreshClicked);
     tools->addWidget(m_refreshButton);
-    tools->addStretch();
-    tools->addWidget(namedLabel(tr("⚠️ Only your own startup items can be removed"), "startupHint", this));
+    // The hint takes the rest of the row and wraps there (a translation may be longer still)
+    // rather than pushing the row wider than the page.
+    QLabel *hint = namedLabel(tr("⚠️ Only your own startup items can be removed"), "startupHint", this);
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QSizePolicy wrapping(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    wrapping.setHeightForWidth(true);
+    hint->setSizePolicy(wrapping);
+    tools->addWidget(hint, 1);
     layout->addLayout(tools);
 
     m_body = new QStackedWidget(this);
@@ -118,6 +132,12 @@ void StartupPage::setupUi()
     m_listView->setMouseTracking(true);
     m_listView->setUniformItemSizes(false);
     m_body->addWidget(m_listView);
+    // The search text the user typed comes back in this line.
+    m_emptyLabel = namedLabel(QString(), "startupEmpty", this);
+    m_emptyLabel->setTextFormat(Qt::PlainText);
+    m_emptyLabel->setWordWrap(true);
+    m_emptyLabel->setAlignment(Qt::AlignCenter);
+    m_body->addWidget(m_emptyLabel);
     m_body->setCurrentWidget(m_listView);
     layout->addWidget(m_body, 1);
 
@@ -161,15 +181,31 @@ void StartupPage::showEvent(QShowEvent *event)
 
 void StartupPage::showLoading(bool on)
 {
-    m_body->setCurrentWidget(on ? m_loadingView : static_cast<QWidget *>(m_listView));
     m_refreshButton->setEnabled(!on);
     if (on) {
+        m_body->setCurrentWidget(m_loadingView);
         m_frameIndex = 0;
         m_spinnerLabel->setText(spinnerFrames().first());
         m_spinnerTimer->start(SpinnerIntervalMs);
     } else {
         m_spinnerTimer->stop();
+        m_body->setCurrentWidget(m_listView);
+        showListOrEmptyText();
     }
+}
+
+void StartupPage::showListOrEmptyText()
+{
+    if (isLoading())
+        return;
+    if (m_model->rowCount() > 0) {
+        m_body->setCurrentWidget(m_listView);
+        return;
+    }
+    const QString filter = m_searchEdit->text().trimmed();
+    m_emptyLabel->setText(
+        filter.isEmpty() ? tr("No startup items or apps found") : tr("No startup items match \"%1\"").arg(filter));
+    m_body->setCurrentWidget(m_emptyLabel);
 }
 
 void StartupPage::updateLoadingAnimation()
@@ -202,6 +238,7 @@ void StartupPage::onSearchChanged(const QString &text)
     m_model->setFilter(text);
     m_countBadge->setText(tr("%n startup items", nullptr, m_model->shownItemCount()) + QStringLiteral(" · ")
         + tr("%n apps", nullptr, m_model->shownAppCount()));
+    showListOrEmptyText();
 }
 
 void StartupPage::reloadList()

@@ -18,7 +18,8 @@ struct StartupItem;
 // applications no agent starts yet, as one list of cards with a search field and Refresh.
 // The first show and Refresh run the manager's scan (a loading view with a spinner stands in
 // for the list meanwhile). Unticking an own item removes its agent, ticking an application
-// adds one; anything else is read-only. The manager is not owned.
+// adds one; anything else is read-only. When nothing is there to show (no match for the search,
+// or an empty scan) a line says so in place of the list. The manager is not owned.
 class StartupPage final : public QWidget
 {
     Q_OBJECT
@@ -29,6 +30,8 @@ public:
 
     StartupListModel *model() const;
     bool isLoading() const;
+    // The line shown in place of an empty list; empty while the list has rows or while loading.
+    QString emptyText() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -46,6 +49,7 @@ private:
     void setupUi();
     QWidget *createLoadingView();
     void showLoading(bool on);
+    void showListOrEmptyText();
     void startBackgroundScan();
     void reloadList();
     void showMessage(bool warning, const QString &title, const QString &text);
@@ -63,5 +67,6 @@ private:
     QLabel *m_spinnerLabel = nullptr;
     QLabel *m_statusLabel = nullptr;
     QListView *m_listView = nullptr;
+    QLabel *m_emptyLabel = nullptr;
     QTimer *m_spinnerTimer = nullptr;
 };

@@ -25,6 +25,11 @@ QString MessageBoxAnswerer::text() const
     return m_text;
 }
 
+QString MessageBoxAnswerer::detailedText() const
+{
+    return m_detailedText;
+}
+
 void MessageBoxAnswerer::answerModalBox()
 {
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -33,6 +38,7 @@ void MessageBoxAnswerer::answerModalBox()
     m_timer.stop();
     m_title = box->windowTitle();
     m_text = box->text();
+    m_detailedText = box->detailedText();
     m_answered = true;
     box->button(m_button)->click();
 }

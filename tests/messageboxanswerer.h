@@ -17,6 +17,7 @@ public:
     bool answered() const;
     QString title() const;
     QString text() const;
+    QString detailedText() const;
 
 private:
     void answerModalBox();
@@ -26,4 +27,5 @@ private:
     bool m_answered = false;
     QString m_title;
     QString m_text;
+    QString m_detailedText;
 };

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -18,8 +20,32 @@ using Keys = QMap<QString, QString>;
 using Match = LeftoverFinder::Match;
 
 Q_DECLARE_METATYPE(LeftoverFinder::Match)
+Q_DECLARE_METATYPE(UninstallOutcome::Result)
 
 namespace {
+
+// Runs this test program as the uninstaller's side of a test that needs a mount of its own.
+const char *const kUninstallEverythingFlag = "--uninstall-everything";
+
+// Runs command (its program and arguments) in a mount namespace of its own, in which folder is
+// mounted read-only; the mount is seen by nothing else and goes when the command ends.
+void startWithReadOnlyFolder(QProcess &process, const QString &folder, const QStringList &command)
+{
+    const QString script = QStringLiteral(
+        "mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\" || exit 1\nshift\nexec \"$@\"\n");
+    process.start(QStringLiteral("unshare"),
+        QStringList { QStringLiteral("-r"), QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"), script,
+            QStringLiteral("sh"), folder }
+            + command);
+}
+
+// Whether this system lets an ordinary user make such a mount (user namespaces may be off).
+bool canMountReadOnly(const QString &folder)
+{
+    QProcess probe;
+    startWithReadOnlyFolder(probe, folder, { QStringLiteral("true") });
+    return probe.waitForFinished(60000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0;
+}
 
 // The user's Library with entries of several applications, some of them look-alikes.
 void populateLibrary(const TestHome &home)
@@ -81,6 +107,30 @@ QStringList trashEntries(const TestHome &home)
     return entries;
 }
 
+// The uninstaller's side of protectionFollowsTheVolume, run as a program of its own (in a mount
+// namespace where a bundle is read-only): scans the two folders, uninstalls every app found and
+// prints a JSON array saying what became of each.
+int uninstallEverything(const QString &systemFolder, const QString &userFolder)
+{
+    AppUninstaller uninstaller;
+    uninstaller.setApplicationFolders({ systemFolder, userFolder });
+    QSignalSpy found(&uninstaller, &AppUninstaller::appFound);
+    QSignalSpy finished(&uninstaller, &AppUninstaller::scanFinished);
+    uninstaller.startScan();
+    if (!finished.wait(60000))
+        return 1;
+    QJsonArray report;
+    for (const QList<QVariant> &signal : std::as_const(found)) {
+        const AppInfo app = signal.at(0).value<AppInfo>();
+        const UninstallOutcome outcome = uninstaller.uninstallApp(app);
+        report.append(QJsonObject { { QStringLiteral("protected"), app.systemProtected },
+            { QStringLiteral("result"), int(outcome.result) }, { QStringLiteral("reason"), outcome.reason },
+            { QStringLiteral("stays"), QFileInfo::exists(app.path) } });
+    }
+    QTextStream(stdout) << QJsonDocument(report).toJson(QJsonDocument::Compact);
+    return 0;
+}
+
 } // namespace
 
 class TestAppUninstaller : public QObject
@@ -97,6 +147,8 @@ private slots:
     void finderUnavailableRenamesIntoTrashKeepingExtension();
     void pathWithQuoteIsOneArgument();
     void runningAppIsLeftAlone();
+    void protectionFollowsTheVolume_data();
+    void protectionFollowsTheVolume();
     void leftoverEdgeCases();
 };
 
@@ -339,6 +391,76 @@ void TestAppUninstaller::runningAppIsLeftAlone()
     QVERIFY(tools.callLog().contains(QStringLiteral("pgrep -x Foo Helper")));
 }
 
+void TestAppUninstaller::protectionFollowsTheVolume_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("bundleId");
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("protectedApp");
+    QTest::addColumn<UninstallOutcome::Result>("result");
+    QTest::addColumn<QString>("reason");
+
+    const QString system = QStringLiteral("System Applications");
+    const QString user = QStringLiteral("Applications");
+    const QString apple = QStringLiteral("com.apple.Safari");
+    const QString other = QStringLiteral("com.vendor.tool");
+    const QString readOnlyVolume = QStringLiteral("It is on a read-only volume and cannot be removed.");
+    QTest::newRow("Apple's app on the read-only system volume")
+        << system << apple << true << true << UninstallOutcome::Result::Protected
+        << QStringLiteral("It is part of macOS and cannot be removed.");
+    QTest::newRow("Apple's app on a writable system folder")
+        << system << apple << false << false << UninstallOutcome::Result::Removed << QString();
+    QTest::newRow("another app on the read-only system volume")
+        << system << other << true << false << UninstallOutcome::Result::Failed << readOnlyVolume;
+    QTest::newRow("Apple's app in the user's folder on a read-only volume")
+        << user << apple << true << false << UninstallOutcome::Result::Failed << readOnlyVolume;
+}
+
+void TestAppUninstaller::protectionFollowsTheVolume()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, bundleId);
+    QFETCH(bool, readOnly);
+    QFETCH(bool, protectedApp);
+    QFETCH(UninstallOutcome::Result, result);
+    QFETCH(QString, reason);
+    TestHome home;
+    FakeTools tools;
+    const QString systemFolder = home.makeDir(QStringLiteral("System Applications"));
+    const QString userFolder = home.makeDir(QStringLiteral("Applications"));
+    const QString bundle = AppFixture::makeBundle(
+        home, folder + QStringLiteral("/Tool.app"), { { QStringLiteral("CFBundleIdentifier"), bundleId } });
+
+    // A read-only volume is a read-only bind mount of the bundle's folder.
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SWEEPNOOK_FAKE_FINDER"), QStringLiteral("trash"));
+    child.setProcessEnvironment(environment);
+    const QStringList uninstall { QCoreApplication::applicationFilePath(),
+        QString::fromLatin1(kUninstallEverythingFlag), systemFolder, userFolder };
+    if (readOnly) {
+        if (!canMountReadOnly(QFileInfo(bundle).path()))
+            QSKIP("This system does not let the test mount a read-only folder (unshare -r -m).");
+        startWithReadOnlyFolder(child, QFileInfo(bundle).path(), uninstall);
+    } else {
+        child.start(uninstall.first(), uninstall.mid(1));
+    }
+    QVERIFY(child.waitForFinished(120000));
+    QVERIFY2(
+        child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAllStandardError().constData());
+
+    const QJsonArray report = QJsonDocument::fromJson(child.readAllStandardOutput()).array();
+    QCOMPARE(report.size(), 1);
+    const QJsonObject app = report.at(0).toObject();
+    QCOMPARE(app.value(QStringLiteral("protected")).toBool(), protectedApp);
+    QCOMPARE(UninstallOutcome::Result(app.value(QStringLiteral("result")).toInt()), result);
+    QCOMPARE(app.value(QStringLiteral("reason")).toString(), reason);
+    QCOMPARE(app.value(QStringLiteral("stays")).toBool(), result != UninstallOutcome::Result::Removed);
+    QCOMPARE(QFileInfo::exists(bundle), result != UninstallOutcome::Result::Removed);
+    // The Finder is asked only about an app that can go.
+    QCOMPARE(osascriptCalls(tools).isEmpty(), result != UninstallOutcome::Result::Removed);
+}
+
 void TestAppUninstaller::leftoverEdgeCases()
 {
     TestHome home;
@@ -358,5 +480,14 @@ void TestAppUninstaller::leftoverEdgeCases()
     QVERIFY(AppUninstaller::cleanLeftovers(AppInfo()).isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestAppUninstaller)
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], kUninstallEverythingFlag) == 0)
+        return uninstallEverything(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestAppUninstaller test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_appuninstaller.moc"

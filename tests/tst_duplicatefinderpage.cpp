@@ -110,6 +110,8 @@ private slots:
     void resultsKeepTheNewestAndKeepOldestFlips();
     void failedDeletionIsReportedAsPartialFailure();
     void lastCopyIsNeverDeleted();
+    void summarySaysWhereEachFileWent_data();
+    void summarySaysWhereEachFileWent();
     void progressShortensLongPaths();
     void largeResultShowsAndDeletingUpdatesIt();
     void chosenFolderCanBeRemoved();
@@ -366,6 +368,50 @@ void TestDuplicateFinderPage::lastCopyIsNeverDeleted()
     // Its group is left with one file and leaves the list.
     QCOMPARE(resultsOf(page)->groupCount(), 0);
     QVERIFY(!page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->isEnabled());
+}
+
+void TestDuplicateFinderPage::summarySaysWhereEachFileWent_data()
+{
+    QTest::addColumn<bool>("trashUsable");
+    QTest::newRow("moved to the Trash") << true;
+    QTest::newRow("the Trash refused them") << false;
+}
+
+void TestDuplicateFinderPage::summarySaysWhereEachFileWent()
+{
+    QFETCH(bool, trashUsable);
+    TestHome home;
+    const QStringList copies = makeCopies(
+        home, { QStringLiteral("a/old.bin"), QStringLiteral("b/mid.bin"), QStringLiteral("c/new.bin") }, 't');
+    if (!trashUsable) // a file where the Trash folder would be made
+        home.makeFile(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).mid(home.path().size() + 1)
+                + QStringLiteral("/Trash"),
+            10);
+    DuplicateFinderPage page;
+    startSmallFileScan(page);
+    QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
+
+    MessageBoxAnswerer how(QMessageBox::Ok); // "Move to Trash", the default
+    page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->click();
+    QVERIFY(how.answered());
+    MessageBoxAnswerer summary(QMessageBox::Ok);
+    QTRY_VERIFY_WITH_TIMEOUT(summary.answered(), 20000);
+
+    const QString way = trashUsable ? QStringLiteral("Moved to the Trash: ") : QStringLiteral("Left in place: ");
+    QStringList ways = summary.detailedText().split(QLatin1Char('\n'));
+    ways.sort();
+    QCOMPARE(ways, QStringList({ way + copies.at(0), way + copies.at(1) }));
+    if (trashUsable) {
+        QCOMPARE(summary.title(), QStringLiteral("Duplicates Removed"));
+        QVERIFY(summary.text().startsWith(QStringLiteral("2 file(s) moved to the Trash")));
+        QVERIFY(!QFileInfo::exists(copies.at(0)) && !QFileInfo::exists(copies.at(1)));
+    } else {
+        QCOMPARE(summary.title(), QStringLiteral("Partial Failure"));
+        QVERIFY(summary.text().startsWith(
+            QStringLiteral("2 file(s) could not be moved to the Trash and were left in place; none was deleted.")));
+        QVERIFY(QFileInfo::exists(copies.at(0)) && QFileInfo::exists(copies.at(1)));
+    }
+    QVERIFY(QFileInfo::exists(copies.at(2)));
 }
 
 void TestDuplicateFinderPage::progressShortensLongPaths()

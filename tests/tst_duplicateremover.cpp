@@ -63,6 +63,8 @@ private slots:
     void unchangedCopyIsDeletedWithoutReading();
     void keptCopyIsCheckedBeforeEveryDeletion_data();
     void keptCopyIsCheckedBeforeEveryDeletion();
+    void movedToTheTrashCanBePutBack_data();
+    void movedToTheTrashCanBePutBack();
 };
 
 void TestDuplicateRemover::removesOnlyCopiesOfAKeptFile_data()
@@ -200,6 +202,61 @@ void TestDuplicateRemover::keptCopyIsCheckedBeforeEveryDeletion()
     QVERIFY(restored.open(QIODevice::ReadOnly));
     QVERIFY(restored.readAll() == Content);
     QVERIFY(QFileInfo::exists(second));
+}
+
+void TestDuplicateRemover::movedToTheTrashCanBePutBack_data()
+{
+    QTest::addColumn<bool>("trashUsable");
+    QTest::newRow("into the Trash") << true;
+    QTest::newRow("no Trash folder can be made") << false;
+}
+
+void TestDuplicateRemover::movedToTheTrashCanBePutBack()
+{
+    QFETCH(bool, trashUsable);
+    TestHome home;
+    const QString kept = home.makeFileWithContent(QStringLiteral("scan/kept.bin"), Content);
+    const QString copy = home.makeFileWithContent(QStringLiteral("scan/copy.bin"), Content);
+    // Where Qt keeps the Trash outside a Mac (in the test home); where it cannot make it, Qt
+    // would move files into the working folder, so that is an empty folder in the home too.
+    const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
+    QVERIFY(trash.startsWith(home.path() + QLatin1Char('/')));
+    if (!trashUsable)
+        home.makeFile(trash.mid(home.path().size() + 1), 10); // a file where the folder would be
+    const QString working = home.makeDir(QStringLiteral("working"));
+    const QString previousWorking = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(working));
+
+    DuplicateRemover remover;
+    QSignalSpy finished(&remover, &DuplicateRemover::finished);
+    remover.remove({ DuplicateRemoval { contentHash(), Content.size(), { seen(copy) }, { seen(kept) } } },
+        { home.filePath(QStringLiteral("scan")) }, DuplicateRemover::Disposal::MoveToTrash);
+    QDir::setCurrent(previousWorking);
+
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().at(0).toStringList(), trashUsable ? QStringList { copy } : QStringList());
+    QCOMPARE(finished.first().at(1).toStringList(), trashUsable ? QStringList() : QStringList { copy });
+    QVERIFY(QDir(working).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    QVERIFY(QFileInfo::exists(kept));
+    if (!trashUsable) {
+        // Left in place, never deleted instead.
+        QFile left(copy);
+        QVERIFY(left.open(QIODevice::ReadOnly));
+        QVERIFY(left.readAll() == Content);
+        QVERIFY(remover.trashedPath(copy).isEmpty());
+        return;
+    }
+    const QString trashed = remover.trashedPath(copy);
+    QVERIFY2(trashed.startsWith(trash + QLatin1Char('/')), qPrintable(trashed));
+    QVERIFY(!QFileInfo::exists(copy));
+    // The Trash remembers where the file came from, and putting it back restores it.
+    QFile info(trash + QStringLiteral("/info/") + QFileInfo(trashed).fileName() + QStringLiteral(".trashinfo"));
+    QVERIFY(info.open(QIODevice::ReadOnly));
+    QVERIFY(info.readAll().contains(QByteArray(QByteArray("Path=") + QUrl::toPercentEncoding(copy, "/"))));
+    QVERIFY(QFile::rename(trashed, copy));
+    QFile back(copy);
+    QVERIFY(back.open(QIODevice::ReadOnly));
+    QVERIFY(back.readAll() == Content);
 }
 
 QTEST_GUILESS_MAIN(TestDuplicateRemover)

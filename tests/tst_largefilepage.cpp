@@ -19,6 +19,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QProgressBar>
+#include <QRawFont>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -126,6 +127,7 @@ private slots:
     void bulkDeleteReportsPartialFailure();
     void lastSingleDeleteReturnsToTheScanPage();
     void selectAllSkipsFilesOnlyInICloud();
+    void infoBadgeNeedsNoFallbackFont();
 };
 
 void TestLargeFilePage::startWithNothingSelectedShowsTip()
@@ -374,6 +376,21 @@ void TestLargeFilePage::selectAllSkipsFilesOnlyInICloud()
     model->setData(model->index(model->rowOf(files.at(1).path)), Qt::Checked, Qt::CheckStateRole);
     QCOMPARE(model->checkedCount(), 3);
     QCOMPARE(model->checkedSize(), files.at(0).size + files.at(2).size);
+}
+
+void TestLargeFilePage::infoBadgeNeedsNoFallbackFont()
+{
+    TestHome home;
+    LargeFileScanner scanner;
+    LargeFilePage page(&scanner, { volume(QStringLiteral("/"), 100, 50) });
+    const auto *badge = page.findChild<QLabel *>(QStringLiteral("infoBadge"));
+    QVERIFY(badge);
+    QVERIFY(!badge->text().isEmpty());
+    // The badge's own font, without the fallbacks that differ from one machine to the next.
+    const QRawFont font = QRawFont::fromFont(badge->font());
+    QVERIFY(font.isValid());
+    for (const char32_t character : badge->text().toUcs4())
+        QVERIFY2(font.supportsCharacter(character), qPrintable(QString::number(character, 16)));
 }
 
 QTEST_MAIN(TestLargeFilePage)

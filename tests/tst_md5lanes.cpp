@@ -64,6 +64,7 @@ void TestMd5Lanes::kernelsAgreeWithMd5_data()
 {
     QTest::addColumn<int>("lanes");
     QTest::addColumn<void *>("kernel");
+    QTest::newRow("plain") << 1 << reinterpret_cast<void *>(&md5CompressPlain);
 #if defined(__x86_64__)
     QTest::newRow("SSE2") << 4 << reinterpret_cast<void *>(&md5CompressSse2);
     if (__builtin_cpu_supports("avx2"))

@@ -5,6 +5,9 @@
 
 #include <QtTest>
 
+#include <cerrno>
+#include <csignal>
+
 namespace {
 
 const QString kSharedFileList = QStringLiteral("Library/Application Support/com.apple.sharedfilelist/");
@@ -62,6 +65,24 @@ CleanReport cleanIds(PrivacyCleaner &cleaner, const QStringList &ids)
     return report;
 }
 
+// An osascript whose administrator prompt stays open: it writes its process number to pidFile
+// and waits for ever, deaf to a polite request to quit.
+QByteArray promptThatStaysOpen(const QString &pidFile)
+{
+    return QStringLiteral("#!/bin/sh\necho $$ > '%1.part' && mv '%1.part' '%1'\ntrap '' TERM\nexec sleep 600\n")
+        .arg(pidFile)
+        .toUtf8();
+}
+
+bool processIsGone(const QString &pidFile)
+{
+    QFile file(pidFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const pid_t pid = pid_t(file.readAll().trimmed().toInt());
+    return pid > 0 && ::kill(pid, 0) == -1 && errno == ESRCH;
+}
+
 QByteArray contentOf(const QString &path)
 {
     QFile file(path);
@@ -80,6 +101,7 @@ private slots:
     void cleanOutcome_data();
     void cleanOutcome();
     void cancelStopsBeforeTheNextTrace();
+    void cancelClosesTheAdministratorPrompt();
     void recentListsAreEmptiedAndFavouritesKept();
     void notificationDatabaseInTheDarwinFolder();
     void undeletableNotificationDatabaseFails();
@@ -207,6 +229,28 @@ void TestPrivacyCleaner::cancelStopsBeforeTheNextTrace()
     QVERIFY(progress.at(0).at(1).toBool());
     QVERIFY(!m_tools->callLog().contains(QStringLiteral("qlmanage")));
     QVERIFY(!m_tools->callLog().contains(QStringLiteral("dscacheutil")));
+}
+
+void TestPrivacyCleaner::cancelClosesTheAdministratorPrompt()
+{
+    const QString pidFile = m_home->filePath(QStringLiteral("osascript.pid"));
+    m_tools->addTool(QStringLiteral("osascript"), promptThatStaysOpen(pidFile));
+    PrivacyCleaner cleaner;
+    QSignalSpy progress(&cleaner, &PrivacyCleaner::cleanProgress);
+    QSignalSpy finished(&cleaner, &PrivacyCleaner::cleanFinished);
+    cleaner.clean({ itemWithId(QStringLiteral("clipboard")), itemWithId(QStringLiteral("dns")),
+        itemWithId(QStringLiteral("quicklook")) });
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pidFile), 10000);
+    cleaner.cancel();
+
+    // The prompt would stay for ten minutes: the clean ends well before, the prompt closed.
+    QVERIFY(finished.wait(30000));
+    QVERIFY(processIsGone(pidFile));
+    QCOMPARE(finished.at(0).at(0).toInt(), 1);
+    QCOMPARE(progress.size(), 1);
+    QCOMPARE(progress.at(0).at(0).toString(), itemWithId(QStringLiteral("clipboard")).name);
+    QVERIFY(!m_tools->callLog().contains(QStringLiteral("qlmanage")));
+    QVERIFY(!cleaner.isBusy());
 }
 
 void TestPrivacyCleaner::recentListsAreEmptiedAndFavouritesKept()

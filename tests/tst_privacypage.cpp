@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <cerrno>
+#include <csignal>
+
 namespace {
 
 // A privacy page around its own cleaner, in a temporary home with fake tools.
@@ -60,6 +63,7 @@ private slots:
     void cleanAfterConfirmation_data();
     void cleanAfterConfirmation();
     void cancelledScanLeavesNothingToClean();
+    void cancelDuringTheAdministratorPrompt();
 };
 
 void TestPrivacyPage::scanShowsTheTraces()
@@ -153,6 +157,35 @@ void TestPrivacyPage::cancelledScanLeavesNothingToClean()
     QVERIFY(!fixture.button("cleanBtn")->isEnabled());
     QCOMPARE(fixture.card(QStringLiteral("notifications"))->findChild<QLabel *>(QStringLiteral("privacySize"))->text(),
         QStringLiteral("Not scanned"));
+}
+
+void TestPrivacyPage::cancelDuringTheAdministratorPrompt()
+{
+    PageFixture fixture;
+    // The prompt stays open until it is closed; its process number tells the test it is up.
+    const QString pidFile = fixture.home.filePath(QStringLiteral("osascript.pid"));
+    fixture.tools.addTool(QStringLiteral("osascript"),
+        QStringLiteral("#!/bin/sh\necho $$ > '%1.part' && mv '%1.part' '%1'\nexec sleep 600\n").arg(pidFile).toUtf8());
+    QVERIFY(fixture.scan());
+    fixture.card(QStringLiteral("dns"))->findChild<QCheckBox *>()->click();
+
+    QSignalSpy finished(&fixture.cleaner, &PrivacyCleaner::cleanFinished);
+    MessageBoxAnswerer answerer(QMessageBox::Yes);
+    fixture.button("cleanBtn")->click();
+    QVERIFY(answerer.answered());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pidFile), 10000);
+    fixture.button("cancelBtn")->click();
+    QCOMPARE(fixture.page.state(), PrivacyPage::State::Cleaning);
+    QCOMPARE(fixture.status(), QStringLiteral("Stopping…"));
+
+    QVERIFY(finished.wait(30000));
+    QCOMPARE(fixture.page.state(), PrivacyPage::State::Cleaned);
+    QCOMPARE(fixture.status(), QStringLiteral("Cleaned 2 item(s) · freed 0 B\nStopped before 1 item(s)"));
+    QCOMPARE(fixture.card(QStringLiteral("dns"))->findChild<QLabel *>(QStringLiteral("privacySize"))->text(),
+        QStringLiteral("Size unknown"));
+    QFile pid(pidFile);
+    QVERIFY(pid.open(QIODevice::ReadOnly));
+    QVERIFY(::kill(pid_t(pid.readAll().trimmed().toInt()), 0) == -1 && errno == ESRCH);
 }
 
 QTEST_MAIN(TestPrivacyPage)

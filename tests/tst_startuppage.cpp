@@ -8,6 +8,7 @@
 #include <QAbstractItemModelTester>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -114,6 +115,9 @@ private slots:
     void pageScansAddsAndRemoves();
     void failedAddShowsAMessageAndKeepsTheList();
     void refreshWhileScanningDoesNothing();
+    void emptyListSaysWhy_data();
+    void emptyListSaysWhy();
+    void hintFitsANarrowPage();
 };
 
 void TestStartupPage::modelPassesTheTester()
@@ -279,6 +283,63 @@ void TestStartupPage::refreshWhileScanningDoesNothing()
     QCOMPARE(badgeText(page), QStringLiteral("0 startup items · 5 apps"));
     // One scan: every bundle's executable was asked for once.
     QCOMPARE(tools.callLog().count(QStringLiteral("plutil -extract CFBundleExecutable")), 5);
+}
+
+void TestStartupPage::emptyListSaysWhy_data()
+{
+    QTest::addColumn<QStringList>("apps");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QString>("emptyText");
+    const QStringList two { QStringLiteral("Viewer"), QStringLiteral("Archiver") };
+    QTest::newRow("no match") << two << QStringLiteral("  <b>no such</b> ")
+                              << QStringLiteral("No startup items match \"<b>no such</b>\"");
+    QTest::newRow("a match") << two << QStringLiteral("view") << QString();
+    QTest::newRow("no search") << two << QString() << QString();
+    QTest::newRow("nothing on this Mac") << QStringList() << QString()
+                                         << QStringLiteral("No startup items or apps found");
+}
+
+void TestStartupPage::emptyListSaysWhy()
+{
+    QFETCH(QStringList, apps);
+    QFETCH(QString, search);
+    QFETCH(QString, emptyText);
+    TestHome home;
+    FakeTools tools;
+    for (const QString &name : std::as_const(apps))
+        makeApp(home, name);
+    StartupManager manager(locationsIn(home));
+    StartupPage page(&manager);
+    QSignalSpy finished(&manager, &StartupManager::refreshFinished);
+    page.show();
+    QVERIFY(finished.wait(30000));
+    page.findChild<QLineEdit *>(QStringLiteral("startupSearch"))->setText(search);
+    QCOMPARE(page.emptyText(), emptyText);
+    auto *empty = page.findChild<QLabel *>(QStringLiteral("startupEmpty"));
+    QCOMPARE(empty->isVisible(), !emptyText.isEmpty());
+    QCOMPARE(empty->textFormat(), Qt::PlainText);
+    // Clearing the search brings the list back.
+    if (!apps.isEmpty()) {
+        page.findChild<QLineEdit *>(QStringLiteral("startupSearch"))->clear();
+        QCOMPARE(page.emptyText(), QString());
+    }
+}
+
+void TestStartupPage::hintFitsANarrowPage()
+{
+    TestHome home;
+    FakeTools tools;
+    StartupManager manager(locationsIn(home));
+    StartupPage page(&manager);
+    page.resize(560, 500);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    auto *hint = page.findChild<QLabel *>(QStringLiteral("startupHint"));
+    // Whole inside the page, tall enough for every line it wraps into.
+    QVERIFY(hint->geometry().right() < page.width());
+    QVERIFY2(hint->height() >= hint->heightForWidth(hint->width()),
+        qPrintable(QStringLiteral("%1 < %2").arg(hint->height()).arg(hint->heightForWidth(hint->width()))));
+    QVERIFY(hint->fontMetrics().horizontalAdvance(hint->text()) > hint->width());
 }
 
 QTEST_MAIN(TestStartupPage)

@@ -2,6 +2,7 @@
 #include "app/relauncher.h"
 #include "app/titlebar.h"
 #include "core/languages.h"
+#include "widgets/elidedlabel.h"
 #include "dialogcloser.h"
 #include "faketools.h"
 #include "testhome.h"
@@ -25,6 +26,8 @@ private slots:
     void navButtonHidesEmptyAndPlaceholderBadges_data();
     void navButtonHidesEmptyAndPlaceholderBadges();
     void navButtonRecoloursItsIcon();
+    void navButtonElidesALabelThatDoesNotFit_data();
+    void navButtonElidesALabelThatDoesNotFit();
     void menuEntriesEmitTheirSignals_data();
     void menuEntriesEmitTheirSignals();
     void languageMenuChecksTheStoredLanguage();
@@ -150,6 +153,37 @@ void TestTitleBar::navButtonRecoloursItsIcon()
     }
     QVERIFY(painted > 20);
     QVERIFY(NavButton::loadSvgWithColor(QStringLiteral(":/icons/missing.svg"), Qt::white, 1.0).isNull());
+}
+
+void TestTitleBar::navButtonElidesALabelThatDoesNotFit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("elided");
+    QTest::newRow("short") << QStringLiteral("Junk") << false << false;
+    QTest::newRow("short, checked") << QStringLiteral("Junk") << true << false;
+    QTest::newRow("long") << QStringLiteral("Programme beim Anmelden und Hintergrundobjekte") << false << true;
+    QTest::newRow("long, checked") << QStringLiteral("Programme beim Anmelden und Hintergrundobjekte") << true << true;
+}
+
+// A label wider than the side-bar entry ends in "…" inside the entry and shows in full as a tooltip.
+void TestTitleBar::navButtonElidesALabelThatDoesNotFit()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, checked);
+    QFETCH(bool, elided);
+    NavButton nav(QStringLiteral("Dashboard"), QStringLiteral(":/icons/trash.svg"));
+    nav.resize(188, 48);
+    nav.show();
+    nav.setChecked(checked);
+    nav.setText(text);
+    auto *label = nav.findChild<ElidedLabel *>();
+    QVERIFY(label);
+    QCOMPARE(nav.text(), text);
+    QVERIFY(label->geometry().right() < nav.width());
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+    QCOMPARE(label->text().endsWith(QChar(0x2026)), elided);
+    QCOMPARE(label->toolTip(), elided ? text : QString());
 }
 
 void TestTitleBar::menuEntriesEmitTheirSignals_data()

@@ -296,6 +296,13 @@ Dies kann nicht widerrufen werden!</numerusform>
             <numerusform>Ausgewählt: %n Objekte</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <translation>
+            <numerusform>%n Objekt konnte nicht entfernt werden; es bleibt mit dem Grund in der Liste.</numerusform>
+            <numerusform>%n Objekte konnten nicht entfernt werden; sie bleiben mit dem Grund in der Liste.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -328,6 +335,18 @@ Dies kann nicht widerrufen werden!</numerusform>
 %1</source>
         <translation>Diese Browser sind geöffnet und wurden übersprungen; beenden Sie sie, um sie zu bereinigen:
 %1</translation>
+    </message>
+    <message>
+        <source>outside the browsers&apos; folders</source>
+        <translation>außerhalb der Browserordner</translation>
+    </message>
+    <message>
+        <source>the history could not be cleared</source>
+        <translation>der Verlauf konnte nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>it could not be removed</source>
+        <translation>es konnte nicht entfernt werden</translation>
     </message>
 </context>
 <context>
@@ -369,13 +388,6 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>Für diesen Benutzer wurde kein unterstützter Browser gefunden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
-        <translation>
-            <numerusform>%n Objekt bereinigt, %1 freigegeben</numerusform>
-            <numerusform>%n Objekte bereinigt, %1 freigegeben</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -419,6 +431,13 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>High</source>
         <translation>Hoch</translation>
+    </message>
+</context>
+<context>
+    <name>CleanItemWidget</name>
+    <message>
+        <source>Not removed: %1</source>
+        <translation>Nicht entfernt: %1</translation>
     </message>
 </context>
 <context>
@@ -735,6 +754,25 @@ Dies kann nicht widerrufen werden.</numerusform>
         <source>Path: %1</source>
         <translation>Pfad: %1</translation>
     </message>
+    <message>
+        <source>Deleted permanently: %1</source>
+        <translation>Endgültig gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1</source>
+        <translation>In den Papierkorb gelegt: %1</translation>
+    </message>
+    <message>
+        <source>Left in place: %1</source>
+        <translation>Nicht verschoben: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <translation>
+            <numerusform>%n Datei konnte nicht in den Papierkorb gelegt werden und blieb an ihrem Ort; nichts wurde gelöscht.</numerusform>
+            <numerusform>%n Dateien konnten nicht in den Papierkorb gelegt werden und blieben an ihrem Ort; keine wurde gelöscht.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -770,6 +808,13 @@ Dies kann nicht widerrufen werden.</numerusform>
     <message>
         <source>Name</source>
         <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleaner</name>
+    <message>
+        <source>outside the folders of its rule</source>
+        <translation>außerhalb der Ordner seiner Regel</translation>
     </message>
 </context>
 <context>
@@ -1486,6 +1531,10 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>操作失败</source>
         <translation>Vorgang fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Partly done</source>
+        <translation>Teilweise erledigt</translation>
     </message>
 </context>
 <context>

@@ -296,6 +296,13 @@ This action cannot be undone!</numerusform>
             <numerusform>Selected: %n items</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <translation>
+            <numerusform>%n item could not be removed; it stays listed with the reason.</numerusform>
+            <numerusform>%n items could not be removed; they stay listed with the reason.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -328,6 +335,18 @@ This action cannot be undone!</numerusform>
 %1</source>
         <translation>These browsers are running and were skipped; close them to clean them:
 %1</translation>
+    </message>
+    <message>
+        <source>outside the browsers&apos; folders</source>
+        <translation>outside the browsers&apos; folders</translation>
+    </message>
+    <message>
+        <source>the history could not be cleared</source>
+        <translation>the history could not be cleared</translation>
+    </message>
+    <message>
+        <source>it could not be removed</source>
+        <translation>it could not be removed</translation>
     </message>
 </context>
 <context>
@@ -369,13 +388,6 @@ This action cannot be undone!</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>No supported browser was found for this user.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
-        <translation>
-            <numerusform>Cleaned %n item, freed %1</numerusform>
-            <numerusform>Cleaned %n items, freed %1</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -419,6 +431,13 @@ This action cannot be undone!</numerusform>
     <message>
         <source>High</source>
         <translation>High</translation>
+    </message>
+</context>
+<context>
+    <name>CleanItemWidget</name>
+    <message>
+        <source>Not removed: %1</source>
+        <translation>Not removed: %1</translation>
     </message>
 </context>
 <context>
@@ -735,6 +754,25 @@ This cannot be undone.</numerusform>
         <source>Path: %1</source>
         <translation>Path: %1</translation>
     </message>
+    <message>
+        <source>Deleted permanently: %1</source>
+        <translation>Deleted permanently: %1</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1</source>
+        <translation>Moved to the Trash: %1</translation>
+    </message>
+    <message>
+        <source>Left in place: %1</source>
+        <translation>Left in place: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <translation>
+            <numerusform>%n file could not be moved to the Trash and was left in place; nothing was deleted.</numerusform>
+            <numerusform>%n files could not be moved to the Trash and were left in place; none was deleted.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -770,6 +808,13 @@ This cannot be undone.</numerusform>
             <numerusform>%1  |  %n file</numerusform>
             <numerusform>%1  |  %n files</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleaner</name>
+    <message>
+        <source>outside the folders of its rule</source>
+        <translation>outside the folders of its rule</translation>
     </message>
 </context>
 <context>
@@ -1486,6 +1531,10 @@ This action cannot be undone!</numerusform>
     <message>
         <source>操作失败</source>
         <translation>Operation failed</translation>
+    </message>
+    <message>
+        <source>Partly done</source>
+        <translation>Partly done</translation>
     </message>
 </context>
 <context>

@@ -296,6 +296,13 @@ This action cannot be undone!</source>
             <numerusform>Selección: %n elementos</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <translation>
+            <numerusform>No se pudo eliminar %n elemento; sigue en la lista con el motivo.</numerusform>
+            <numerusform>No se pudieron eliminar %n elementos; siguen en la lista con el motivo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -328,6 +335,18 @@ This action cannot be undone!</source>
 %1</source>
         <translation>Estos navegadores están abiertos y se omitieron; ciérralos para limpiarlos:
 %1</translation>
+    </message>
+    <message>
+        <source>outside the browsers&apos; folders</source>
+        <translation>fuera de las carpetas de los navegadores</translation>
+    </message>
+    <message>
+        <source>the history could not be cleared</source>
+        <translation>no se pudo borrar el historial</translation>
+    </message>
+    <message>
+        <source>it could not be removed</source>
+        <translation>no se pudo eliminar</translation>
     </message>
 </context>
 <context>
@@ -369,13 +388,6 @@ This action cannot be undone!</source>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>No se encontró ningún navegador compatible para este usuario.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
-        <translation>
-            <numerusform>%n elemento limpiado, %1 liberados</numerusform>
-            <numerusform>%n elementos limpiados, %1 liberados</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -422,6 +434,13 @@ This action cannot be undone!</source>
     </message>
 </context>
 <context>
+    <name>CleanItemWidget</name>
+    <message>
+        <source>Not removed: %1</source>
+        <translation>No eliminado: %1</translation>
+    </message>
+</context>
+<context>
     <name>DashboardPage</name>
     <message>
         <source>Ready to Clean Your Mac</source>
@@ -453,7 +472,7 @@ This action cannot be undone!</source>
     </message>
     <message>
         <source>Browser Data</source>
-        <translation>Datos de navegación</translation>
+        <translation>Navegadores</translation>
     </message>
     <message>
         <source>Registry Issues</source>
@@ -571,7 +590,7 @@ This action cannot be undone!</source>
     </message>
     <message>
         <source>Keep Newest  ▾</source>
-        <translation>Conservar el más reciente  ▾</translation>
+        <translation>Mantener el más nuevo  ▾</translation>
     </message>
     <message>
         <source>Keep Newest  (delete older duplicates)</source>
@@ -583,11 +602,11 @@ This action cannot be undone!</source>
     </message>
     <message>
         <source>Keep Oldest  ▾</source>
-        <translation>Conservar el más antiguo  ▾</translation>
+        <translation>Mantener el más antiguo  ▾</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation>Eliminar selección</translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Choose Folder to Scan</source>
@@ -735,6 +754,25 @@ Esta acción no se puede deshacer.</numerusform>
         <source>Path: %1</source>
         <translation>Ruta: %1</translation>
     </message>
+    <message>
+        <source>Deleted permanently: %1</source>
+        <translation>Eliminado permanentemente: %1</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1</source>
+        <translation>Trasladado a la Papelera: %1</translation>
+    </message>
+    <message>
+        <source>Left in place: %1</source>
+        <translation>Sin mover: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <translation>
+            <numerusform>No se pudo trasladar %n archivo a la Papelera y se quedó en su sitio; no se eliminó nada.</numerusform>
+            <numerusform>No se pudieron trasladar %n archivos a la Papelera y se quedaron en su sitio; no se eliminó ninguno.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -770,6 +808,13 @@ Esta acción no se puede deshacer.</numerusform>
     <message>
         <source>Name</source>
         <translation>Nombre</translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleaner</name>
+    <message>
+        <source>outside the folders of its rule</source>
+        <translation>fuera de las carpetas de su regla</translation>
     </message>
 </context>
 <context>
@@ -1486,6 +1531,10 @@ This action cannot be undone!</source>
     <message>
         <source>操作失败</source>
         <translation>Error en la operación</translation>
+    </message>
+    <message>
+        <source>Partly done</source>
+        <translation>Completado en parte</translation>
     </message>
 </context>
 <context>

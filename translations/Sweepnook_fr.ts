@@ -296,6 +296,13 @@ Cette action est irréversible&#xa0;!</numerusform>
             <numerusform>Sélection&#xa0;: %n éléments</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <translation>
+            <numerusform>%n élément n&apos;a pas pu être supprimé&#xa0;; il reste dans la liste avec la raison.</numerusform>
+            <numerusform>%n éléments n&apos;ont pas pu être supprimés&#xa0;; ils restent dans la liste avec la raison.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -328,6 +335,18 @@ Cette action est irréversible&#xa0;!</numerusform>
 %1</source>
         <translation>Ces navigateurs sont ouverts et ont été ignorés&#xa0;; quittez-les pour les nettoyer&#xa0;:
 %1</translation>
+    </message>
+    <message>
+        <source>outside the browsers&apos; folders</source>
+        <translation>en dehors des dossiers des navigateurs</translation>
+    </message>
+    <message>
+        <source>the history could not be cleared</source>
+        <translation>l&apos;historique n&apos;a pas pu être effacé</translation>
+    </message>
+    <message>
+        <source>it could not be removed</source>
+        <translation>il n&apos;a pas pu être supprimé</translation>
     </message>
 </context>
 <context>
@@ -369,13 +388,6 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>Aucun navigateur compatible n&apos;a été trouvé pour cet utilisateur.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
-        <translation>
-            <numerusform>%n élément nettoyé, %1 libérés</numerusform>
-            <numerusform>%n éléments nettoyés, %1 libérés</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -422,6 +434,13 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
 </context>
 <context>
+    <name>CleanItemWidget</name>
+    <message>
+        <source>Not removed: %1</source>
+        <translation>Non supprimé&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>DashboardPage</name>
     <message>
         <source>Ready to Clean Your Mac</source>
@@ -453,7 +472,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
     <message>
         <source>Browser Data</source>
-        <translation>Données de navigation</translation>
+        <translation>Navigateurs</translation>
     </message>
     <message>
         <source>Registry Issues</source>
@@ -465,7 +484,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
     <message>
         <source>🔍 Start Scan</source>
-        <translation>🔍 Lancer l&apos;analyse</translation>
+        <translation>🔍 Analyser</translation>
     </message>
     <message>
         <source>🗑️ Clean All</source>
@@ -587,7 +606,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation>Supprimer la sélection</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Choose Folder to Scan</source>
@@ -735,6 +754,25 @@ Cette action est irréversible.</numerusform>
         <source>Path: %1</source>
         <translation>Chemin&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Deleted permanently: %1</source>
+        <translation>Supprimé définitivement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1</source>
+        <translation>Placé dans la Corbeille&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Left in place: %1</source>
+        <translation>Laissé en place&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <translation>
+            <numerusform>%n fichier n&apos;a pas pu être placé dans la Corbeille et est resté en place&#xa0;; rien n&apos;a été supprimé.</numerusform>
+            <numerusform>%n fichiers n&apos;ont pas pu être placés dans la Corbeille et sont restés en place&#xa0;; aucun n&apos;a été supprimé.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -770,6 +808,13 @@ Cette action est irréversible.</numerusform>
     <message>
         <source>Name</source>
         <translation>Nom</translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleaner</name>
+    <message>
+        <source>outside the folders of its rule</source>
+        <translation>en dehors des dossiers de sa règle</translation>
     </message>
 </context>
 <context>
@@ -1486,6 +1531,10 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message>
         <source>操作失败</source>
         <translation>Échec de l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Partly done</source>
+        <translation>Partiellement terminé</translation>
     </message>
 </context>
 <context>

@@ -296,6 +296,13 @@ Questa azione non può essere annullata!</numerusform>
             <numerusform>Selezione: %n elementi</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <translation>
+            <numerusform>Impossibile rimuovere %n elemento; resta nell&apos;elenco con il motivo.</numerusform>
+            <numerusform>Impossibile rimuovere %n elementi; restano nell&apos;elenco con il motivo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -328,6 +335,18 @@ Questa azione non può essere annullata!</numerusform>
 %1</source>
         <translation>Questi browser sono aperti e sono stati saltati; chiudili per pulirli:
 %1</translation>
+    </message>
+    <message>
+        <source>outside the browsers&apos; folders</source>
+        <translation>fuori dalle cartelle dei browser</translation>
+    </message>
+    <message>
+        <source>the history could not be cleared</source>
+        <translation>impossibile cancellare la cronologia</translation>
+    </message>
+    <message>
+        <source>it could not be removed</source>
+        <translation>impossibile rimuoverlo</translation>
     </message>
 </context>
 <context>
@@ -369,13 +388,6 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>Nessun browser supportato trovato per questo utente.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
-        <translation>
-            <numerusform>%n elemento pulito, %1 liberati</numerusform>
-            <numerusform>%n elementi puliti, %1 liberati</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -422,6 +434,13 @@ Questa azione non può essere annullata!</numerusform>
     </message>
 </context>
 <context>
+    <name>CleanItemWidget</name>
+    <message>
+        <source>Not removed: %1</source>
+        <translation>Non rimosso: %1</translation>
+    </message>
+</context>
+<context>
     <name>DashboardPage</name>
     <message>
         <source>Ready to Clean Your Mac</source>
@@ -453,7 +472,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Browser Data</source>
-        <translation>Dati di navigazione</translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <source>Registry Issues</source>
@@ -465,7 +484,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>🔍 Start Scan</source>
-        <translation>🔍 Avvia scansione</translation>
+        <translation>🔍 Scansiona</translation>
     </message>
     <message>
         <source>🗑️ Clean All</source>
@@ -587,7 +606,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation>Elimina selezionati</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Choose Folder to Scan</source>
@@ -735,6 +754,25 @@ Questa azione non può essere annullata.</numerusform>
         <source>Path: %1</source>
         <translation>Percorso: %1</translation>
     </message>
+    <message>
+        <source>Deleted permanently: %1</source>
+        <translation>Eliminato definitivamente: %1</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1</source>
+        <translation>Spostato nel Cestino: %1</translation>
+    </message>
+    <message>
+        <source>Left in place: %1</source>
+        <translation>Lasciato al suo posto: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <translation>
+            <numerusform>Impossibile spostare %n file nel Cestino: è rimasto al suo posto e non è stato eliminato nulla.</numerusform>
+            <numerusform>Impossibile spostare %n file nel Cestino: sono rimasti al loro posto e nessuno è stato eliminato.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -770,6 +808,13 @@ Questa azione non può essere annullata.</numerusform>
     <message>
         <source>Name</source>
         <translation>Nome</translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleaner</name>
+    <message>
+        <source>outside the folders of its rule</source>
+        <translation>fuori dalle cartelle della sua regola</translation>
     </message>
 </context>
 <context>
@@ -1486,6 +1531,10 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>操作失败</source>
         <translation>Operazione non riuscita</translation>
+    </message>
+    <message>
+        <source>Partly done</source>
+        <translation>Completato in parte</translation>
     </message>
 </context>
 <context>

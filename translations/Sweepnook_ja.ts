@@ -283,6 +283,12 @@ This action cannot be undone!</source>
             <numerusform>選択中: %n 項目</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <translation>
+            <numerusform>%n 項目を削除できませんでした。理由とともにリストに残ります。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -315,6 +321,18 @@ This action cannot be undone!</source>
 %1</source>
         <translation>これらのブラウザは起動中のためスキップされました。クリーンアップするには終了してください:
 %1</translation>
+    </message>
+    <message>
+        <source>outside the browsers&apos; folders</source>
+        <translation>ブラウザのフォルダの外にあります</translation>
+    </message>
+    <message>
+        <source>the history could not be cleared</source>
+        <translation>履歴を消去できませんでした</translation>
+    </message>
+    <message>
+        <source>it could not be removed</source>
+        <translation>削除できませんでした</translation>
     </message>
 </context>
 <context>
@@ -356,12 +374,6 @@ This action cannot be undone!</source>
         <source>No supported browser was found for this user.</source>
         <translation>このユーザでは対応するブラウザが見つかりませんでした。</translation>
     </message>
-    <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
-        <translation>
-            <numerusform>%n 項目をクリーンアップし、%1 を解放しました</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -402,6 +414,13 @@ This action cannot be undone!</source>
     <message>
         <source>High</source>
         <translation>高</translation>
+    </message>
+</context>
+<context>
+    <name>CleanItemWidget</name>
+    <message>
+        <source>Not removed: %1</source>
+        <translation>削除されていません: %1</translation>
     </message>
 </context>
 <context>
@@ -452,7 +471,7 @@ This action cannot be undone!</source>
     </message>
     <message>
         <source>🗑️ Clean All</source>
-        <translation>🗑️ すべてクリーンアップ</translation>
+        <translation>🗑️ クリーンアップ</translation>
     </message>
     <message>
         <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
@@ -710,6 +729,24 @@ This cannot be undone.</source>
         <source>Path: %1</source>
         <translation>パス: %1</translation>
     </message>
+    <message>
+        <source>Deleted permanently: %1</source>
+        <translation>完全に削除: %1</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1</source>
+        <translation>ゴミ箱に移動: %1</translation>
+    </message>
+    <message>
+        <source>Left in place: %1</source>
+        <translation>そのまま残しました: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <translation>
+            <numerusform>%n 個のファイルをゴミ箱に入れられなかったため、そのまま残しました。削除されたファイルはありません。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -743,6 +780,13 @@ This cannot be undone.</source>
     <message>
         <source>Name</source>
         <translation>名前</translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleaner</name>
+    <message>
+        <source>outside the folders of its rule</source>
+        <translation>ルールのフォルダの外にあります</translation>
     </message>
 </context>
 <context>
@@ -1037,11 +1081,13 @@ Total: %1</source>
     </message>
     <message>
         <source>%1 used</source>
-        <translation>%1 使用済み</translation>
+        <translation>%1
+使用済み</translation>
     </message>
     <message>
         <source>%1 total</source>
-        <translation>総容量 %1</translation>
+        <translation>%1
+総容量</translation>
     </message>
     <message>
         <source>Show in Finder</source>
@@ -1115,7 +1161,7 @@ Total: %1</source>
     </message>
     <message>
         <source>App Uninstaller</source>
-        <translation>アプリアンインストーラ</translation>
+        <translation>アンインストーラ</translation>
     </message>
     <message>
         <source>Duplicate Files</source>
@@ -1123,7 +1169,7 @@ Total: %1</source>
     </message>
     <message>
         <source>Privacy Cleaner</source>
-        <translation>プライバシークリーナー</translation>
+        <translation>プライバシー</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1441,6 +1487,10 @@ This action cannot be undone!</source>
     <message>
         <source>操作失败</source>
         <translation>操作に失敗しました</translation>
+    </message>
+    <message>
+        <source>Partly done</source>
+        <translation>一部完了</translation>
     </message>
 </context>
 <context>

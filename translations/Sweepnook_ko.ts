@@ -283,6 +283,12 @@ This action cannot be undone!</source>
             <numerusform>선택됨: 항목 %n개</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <translation>
+            <numerusform>항목 %n개를 제거할 수 없습니다. 해당 항목은 이유와 함께 목록에 남아 있습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -315,6 +321,18 @@ This action cannot be undone!</source>
 %1</source>
         <translation>다음 브라우저가 실행 중이어서 건너뛰었습니다. 정리하려면 종료하십시오:
 %1</translation>
+    </message>
+    <message>
+        <source>outside the browsers&apos; folders</source>
+        <translation>브라우저 폴더 밖에 있음</translation>
+    </message>
+    <message>
+        <source>the history could not be cleared</source>
+        <translation>기록을 지울 수 없음</translation>
+    </message>
+    <message>
+        <source>it could not be removed</source>
+        <translation>제거할 수 없음</translation>
     </message>
 </context>
 <context>
@@ -356,12 +374,6 @@ This action cannot be undone!</source>
         <source>No supported browser was found for this user.</source>
         <translation>이 사용자에게서 지원되는 브라우저를 찾을 수 없습니다.</translation>
     </message>
-    <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
-        <translation>
-            <numerusform>항목 %n개를 정리하고 %1을(를) 확보했습니다</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -402,6 +414,13 @@ This action cannot be undone!</source>
     <message>
         <source>High</source>
         <translation>높음</translation>
+    </message>
+</context>
+<context>
+    <name>CleanItemWidget</name>
+    <message>
+        <source>Not removed: %1</source>
+        <translation>제거되지 않음: %1</translation>
     </message>
 </context>
 <context>
@@ -710,6 +729,24 @@ This cannot be undone.</source>
         <source>Path: %1</source>
         <translation>경로: %1</translation>
     </message>
+    <message>
+        <source>Deleted permanently: %1</source>
+        <translation>영구적으로 삭제됨: %1</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1</source>
+        <translation>휴지통으로 이동됨: %1</translation>
+    </message>
+    <message>
+        <source>Left in place: %1</source>
+        <translation>그대로 둠: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <translation>
+            <numerusform>파일 %n개를 휴지통으로 이동할 수 없어 그대로 두었습니다. 삭제된 파일은 없습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -743,6 +780,13 @@ This cannot be undone.</source>
     <message>
         <source>Name</source>
         <translation>이름</translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleaner</name>
+    <message>
+        <source>outside the folders of its rule</source>
+        <translation>규칙의 폴더 밖에 있음</translation>
     </message>
 </context>
 <context>
@@ -1441,6 +1485,10 @@ This action cannot be undone!</source>
     <message>
         <source>操作失败</source>
         <translation>작업 실패</translation>
+    </message>
+    <message>
+        <source>Partly done</source>
+        <translation>일부 완료</translation>
     </message>
 </context>
 <context>

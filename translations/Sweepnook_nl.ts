@@ -296,6 +296,13 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
             <numerusform>Geselecteerd: %n onderdelen</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <translation>
+            <numerusform>%n onderdeel kon niet worden verwijderd; het blijft met de reden in de lijst staan.</numerusform>
+            <numerusform>%n onderdelen konden niet worden verwijderd; ze blijven met de reden in de lijst staan.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -328,6 +335,18 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
 %1</source>
         <translation>Deze browsers zijn geopend en zijn overgeslagen; stop ze om ze op te schonen:
 %1</translation>
+    </message>
+    <message>
+        <source>outside the browsers&apos; folders</source>
+        <translation>buiten de mappen van de browsers</translation>
+    </message>
+    <message>
+        <source>the history could not be cleared</source>
+        <translation>de geschiedenis kon niet worden gewist</translation>
+    </message>
+    <message>
+        <source>it could not be removed</source>
+        <translation>het kon niet worden verwijderd</translation>
     </message>
 </context>
 <context>
@@ -369,13 +388,6 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>Er is voor deze gebruiker geen ondersteunde browser gevonden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
-        <translation>
-            <numerusform>%n onderdeel opgeschoond, %1 vrijgemaakt</numerusform>
-            <numerusform>%n onderdelen opgeschoond, %1 vrijgemaakt</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -422,6 +434,13 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
 </context>
 <context>
+    <name>CleanItemWidget</name>
+    <message>
+        <source>Not removed: %1</source>
+        <translation>Niet verwijderd: %1</translation>
+    </message>
+</context>
+<context>
     <name>DashboardPage</name>
     <message>
         <source>Ready to Clean Your Mac</source>
@@ -449,7 +468,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>Junk Files</source>
-        <translation>Rommelbestanden</translation>
+        <translation>Systeemrommel</translation>
     </message>
     <message>
         <source>Browser Data</source>
@@ -469,7 +488,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>🗑️ Clean All</source>
-        <translation>🗑️ Schoon alles op</translation>
+        <translation>🗑️ Opschonen</translation>
     </message>
     <message>
         <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
@@ -735,6 +754,25 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <source>Path: %1</source>
         <translation>Pad: %1</translation>
     </message>
+    <message>
+        <source>Deleted permanently: %1</source>
+        <translation>Definitief verwijderd: %1</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1</source>
+        <translation>Naar de prullenmand verplaatst: %1</translation>
+    </message>
+    <message>
+        <source>Left in place: %1</source>
+        <translation>Op zijn plaats gelaten: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <translation>
+            <numerusform>%n bestand kon niet naar de prullenmand worden verplaatst en bleef op zijn plaats; er is niets verwijderd.</numerusform>
+            <numerusform>%n bestanden konden niet naar de prullenmand worden verplaatst en bleven op hun plaats; er is niets verwijderd.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -770,6 +808,13 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     <message>
         <source>Name</source>
         <translation>Naam</translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleaner</name>
+    <message>
+        <source>outside the folders of its rule</source>
+        <translation>buiten de mappen van zijn regel</translation>
     </message>
 </context>
 <context>
@@ -1127,11 +1172,11 @@ Kopieer de link en open hem handmatig:
     </message>
     <message>
         <source>Junk Cleaner</source>
-        <translation>Rommelbestanden</translation>
+        <translation>Systeemrommel</translation>
     </message>
     <message>
         <source>Browser Cleaner</source>
-        <translation>Browsergegevens</translation>
+        <translation>Browserdata</translation>
     </message>
     <message>
         <source>Registry Cleaner</source>
@@ -1486,6 +1531,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>操作失败</source>
         <translation>Bewerking mislukt</translation>
+    </message>
+    <message>
+        <source>Partly done</source>
+        <translation>Gedeeltelijk voltooid</translation>
     </message>
 </context>
 <context>

@@ -296,6 +296,13 @@ Esta ação não pode ser anulada!</numerusform>
             <numerusform>Seleção: %n elementos</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <translation>
+            <numerusform>Não foi possível remover %n elemento; continua na lista com o motivo.</numerusform>
+            <numerusform>Não foi possível remover %n elementos; continuam na lista com o motivo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -328,6 +335,18 @@ Esta ação não pode ser anulada!</numerusform>
 %1</source>
         <translation>Estes navegadores estão abertos e foram ignorados; feche-os para os limpar:
 %1</translation>
+    </message>
+    <message>
+        <source>outside the browsers&apos; folders</source>
+        <translation>fora das pastas dos navegadores</translation>
+    </message>
+    <message>
+        <source>the history could not be cleared</source>
+        <translation>não foi possível limpar o histórico</translation>
+    </message>
+    <message>
+        <source>it could not be removed</source>
+        <translation>não foi possível removê-lo</translation>
     </message>
 </context>
 <context>
@@ -369,13 +388,6 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>Não foi encontrado nenhum navegador suportado para este utilizador.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
-        <translation>
-            <numerusform>%n elemento limpo, %1 libertados</numerusform>
-            <numerusform>%n elementos limpos, %1 libertados</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -422,6 +434,13 @@ Esta ação não pode ser anulada!</numerusform>
     </message>
 </context>
 <context>
+    <name>CleanItemWidget</name>
+    <message>
+        <source>Not removed: %1</source>
+        <translation>Não removido: %1</translation>
+    </message>
+</context>
+<context>
     <name>DashboardPage</name>
     <message>
         <source>Ready to Clean Your Mac</source>
@@ -453,7 +472,7 @@ Esta ação não pode ser anulada!</numerusform>
     </message>
     <message>
         <source>Browser Data</source>
-        <translation>Dados do navegador</translation>
+        <translation>Navegadores</translation>
     </message>
     <message>
         <source>Registry Issues</source>
@@ -587,7 +606,7 @@ Esta ação não pode ser anulada!</numerusform>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation>Apagar seleção</translation>
+        <translation>Apagar</translation>
     </message>
     <message>
         <source>Choose Folder to Scan</source>
@@ -735,6 +754,25 @@ Esta ação não pode ser anulada.</numerusform>
         <source>Path: %1</source>
         <translation>Caminho: %1</translation>
     </message>
+    <message>
+        <source>Deleted permanently: %1</source>
+        <translation>Apagado permanentemente: %1</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1</source>
+        <translation>Movido para o Lixo: %1</translation>
+    </message>
+    <message>
+        <source>Left in place: %1</source>
+        <translation>Deixado no lugar: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <translation>
+            <numerusform>Não foi possível mover %n ficheiro para o Lixo e ficou no lugar; nada foi apagado.</numerusform>
+            <numerusform>Não foi possível mover %n ficheiros para o Lixo e ficaram no lugar; nenhum foi apagado.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -770,6 +808,13 @@ Esta ação não pode ser anulada.</numerusform>
     <message>
         <source>Name</source>
         <translation>Nome</translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleaner</name>
+    <message>
+        <source>outside the folders of its rule</source>
+        <translation>fora das pastas da respetiva regra</translation>
     </message>
 </context>
 <context>
@@ -1131,7 +1176,7 @@ Copie a ligação e abra-a manualmente:
     </message>
     <message>
         <source>Browser Cleaner</source>
-        <translation>Dados do navegador</translation>
+        <translation>Navegadores</translation>
     </message>
     <message>
         <source>Registry Cleaner</source>
@@ -1139,11 +1184,11 @@ Copie a ligação e abra-a manualmente:
     </message>
     <message>
         <source>Startup Manager</source>
-        <translation>Gestor de arranque</translation>
+        <translation>Arranque</translation>
     </message>
     <message>
         <source>Large Files</source>
-        <translation>Ficheiros grandes</translation>
+        <translation>Grandes ficheiros</translation>
     </message>
     <message>
         <source>Optimization</source>
@@ -1486,6 +1531,10 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>操作失败</source>
         <translation>A operação falhou</translation>
+    </message>
+    <message>
+        <source>Partly done</source>
+        <translation>Concluído em parte</translation>
     </message>
 </context>
 <context>

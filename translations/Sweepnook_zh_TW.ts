@@ -283,6 +283,12 @@ This action cannot be undone!</source>
             <numerusform>已選取：%n 個項目</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <translation>
+            <numerusform>有 %n 個項目無法移除，將連同原因保留在列表中。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -315,6 +321,18 @@ This action cannot be undone!</source>
 %1</source>
         <translation>這些瀏覽器正在執行，已略過；請結束它們後再清理：
 %1</translation>
+    </message>
+    <message>
+        <source>outside the browsers&apos; folders</source>
+        <translation>位於瀏覽器的資料夾之外</translation>
+    </message>
+    <message>
+        <source>the history could not be cleared</source>
+        <translation>無法清除瀏覽記錄</translation>
+    </message>
+    <message>
+        <source>it could not be removed</source>
+        <translation>無法移除</translation>
     </message>
 </context>
 <context>
@@ -356,12 +374,6 @@ This action cannot be undone!</source>
         <source>No supported browser was found for this user.</source>
         <translation>找不到此使用者支援的瀏覽器。</translation>
     </message>
-    <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
-        <translation>
-            <numerusform>已清理 %n 個項目，釋放了 %1</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -402,6 +414,13 @@ This action cannot be undone!</source>
     <message>
         <source>High</source>
         <translation>高</translation>
+    </message>
+</context>
+<context>
+    <name>CleanItemWidget</name>
+    <message>
+        <source>Not removed: %1</source>
+        <translation>未移除：%1</translation>
     </message>
 </context>
 <context>
@@ -710,6 +729,24 @@ This cannot be undone.</source>
         <source>Path: %1</source>
         <translation>路徑：%1</translation>
     </message>
+    <message>
+        <source>Deleted permanently: %1</source>
+        <translation>已永久刪除：%1</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1</source>
+        <translation>已丟到垃圾桶：%1</translation>
+    </message>
+    <message>
+        <source>Left in place: %1</source>
+        <translation>保留在原處：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <translation>
+            <numerusform>有 %n 個檔案無法丟到垃圾桶，已保留在原處；未刪除任何檔案。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -743,6 +780,13 @@ This cannot be undone.</source>
     <message>
         <source>Name</source>
         <translation>名稱</translation>
+    </message>
+</context>
+<context>
+    <name>JunkCleaner</name>
+    <message>
+        <source>outside the folders of its rule</source>
+        <translation>位於其規則的資料夾之外</translation>
     </message>
 </context>
 <context>
@@ -1037,11 +1081,13 @@ Total: %1</source>
     </message>
     <message>
         <source>%1 used</source>
-        <translation>已使用 %1</translation>
+        <translation>%1
+已使用</translation>
     </message>
     <message>
         <source>%1 total</source>
-        <translation>總容量 %1</translation>
+        <translation>%1
+總容量</translation>
     </message>
     <message>
         <source>Show in Finder</source>
@@ -1441,6 +1487,10 @@ This action cannot be undone!</source>
     <message>
         <source>操作失败</source>
         <translation>操作失敗</translation>
+    </message>
+    <message>
+        <source>Partly done</source>
+        <translation>部分完成</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,16 @@
 #include "elidedlabel.h"
 
+#include <QEvent>
+
 ElidedLabel::ElidedLabel(const QString &text, QWidget *parent)
+    : ElidedLabel(text, Qt::ElideMiddle, parent)
+{
+}
+
+ElidedLabel::ElidedLabel(const QString &text, Qt::TextElideMode mode, QWidget *parent)
     : QLabel(text, parent)
     , m_fullText(text)
+    , m_mode(mode)
 {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Shows names and paths from the disk: never read as markup.
@@ -12,6 +20,12 @@ ElidedLabel::ElidedLabel(const QString &text, QWidget *parent)
 QString ElidedLabel::fullText() const
 {
     return m_fullText;
+}
+
+void ElidedLabel::setFullText(const QString &text)
+{
+    m_fullText = text;
+    updateShownText();
 }
 
 QSize ElidedLabel::minimumSizeHint() const
@@ -25,7 +39,17 @@ void ElidedLabel::resizeEvent(QResizeEvent *event)
     updateShownText();
 }
 
+// A style sheet can change the font (a bold checked state) without a resize.
+void ElidedLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        updateShownText();
+}
+
 void ElidedLabel::updateShownText()
 {
-    setText(fontMetrics().elidedText(m_fullText, Qt::ElideMiddle, contentsRect().width()));
+    const QString shown = fontMetrics().elidedText(m_fullText, m_mode, contentsRect().width());
+    setText(shown);
+    setToolTip(shown == m_fullText ? QString() : m_fullText);
 }

@@ -69,7 +69,7 @@ PrivacyItemCard::PrivacyItemCard(const PrivacyItem &item, QWidget *parent)
     status->addWidget(m_primaryLabel);
     status->addWidget(m_secondaryLabel);
     auto *statusBox = new QWidget;
-    statusBox->setFixedWidth(120);
+    statusBox->setMinimumWidth(120);
     statusBox->setLayout(status);
     status->setContentsMargins(0, 0, 0, 0);
 

@@ -80,7 +80,8 @@ void ProgressDialog::setupUi()
 
     m_cancelButton = new QPushButton(tr("Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelBtn"));
-    m_cancelButton->setFixedSize(100, 36);
+    m_cancelButton->setMinimumWidth(100);
+    m_cancelButton->setFixedHeight(36);
     m_cancelButton->setCursor(Qt::PointingHandCursor);
     m_cancelButton->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; color: %2; border: none; border-radius: 8px;"
@@ -90,7 +91,8 @@ void ProgressDialog::setupUi()
 
     m_closeButton = new QPushButton(tr("完成"));
     m_closeButton->setObjectName(QStringLiteral("closeBtn"));
-    m_closeButton->setFixedSize(100, 36);
+    m_closeButton->setMinimumWidth(100);
+    m_closeButton->setFixedHeight(36);
     m_closeButton->setCursor(Qt::PointingHandCursor);
     m_closeButton->setStyleSheet(
         QStringLiteral("QPushButton { background-color: %1; color: white; border: none; border-radius: 8px;"

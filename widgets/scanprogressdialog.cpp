@@ -51,7 +51,8 @@ void ScanProgressDialog::setupUi()
         QStringLiteral("font-size: 15px; font-weight: 500; color: %1;").arg(QStringLiteral("#10B981")));
 
     m_button = new QPushButton(tr("Cancel"));
-    m_button->setFixedSize(100, 36);
+    m_button->setMinimumWidth(100);
+    m_button->setFixedHeight(36);
     m_button->setCursor(Qt::PointingHandCursor);
     m_button->setStyleSheet(QStringLiteral("QPushButton {  background-color: #FEE2E2;  color: #DC2626;  border: none;"
                                            "  border-radius: 8px;  font-size: 13px;}"

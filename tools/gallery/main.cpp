@@ -1,6 +1,7 @@
-// sweepnook-gallery OUTDIR: renders the main window on each page and in the states of real
-// scans and cleans, the title-bar menu, the dialogs and the progress cards to PNG files, against
+// sweepnook-gallery OUTDIR [LANGUAGE]: renders the main window on each page and in the states of
+// real scans and cleans, the title-bar menu, the dialogs and the progress cards to PNG files, against
 // a fixture home in a temporary folder. Names sort by page: window-01-junk-scanned.png.
+#include "core/languages.h"
 #include "core/settings.h"
 #include "app/aboutdialog.h"
 #include "app/application.h"
@@ -65,7 +66,6 @@
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
-#include <QTranslator>
 
 namespace {
 
@@ -767,8 +767,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("QUELMO"));
     QCoreApplication::setApplicationName(QStringLiteral("Sweepnook"));
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: sweepnook-gallery OUTDIR" << Qt::endl;
+    // The optional second argument is the interface language (a code of the language menu).
+    const QString language = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("en");
+    if ((argc != 2 && argc != 3) || !Languages::find(language)) {
+        QTextStream(stderr) << "usage: sweepnook-gallery OUTDIR [LANGUAGE]" << Qt::endl;
         return 2;
     }
     const QString outputFolder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
@@ -783,9 +785,11 @@ int main(int argc, char *argv[])
     JunkFixture::populate(home);
     BrowserFixture::populate(home);
     DuplicateFixture::populate(home);
-    QTranslator translator;
-    if (translator.load(Application::translationPath(QStringLiteral("en"))))
-        QApplication::installTranslator(&translator);
+    Application::instance()->setLanguage(language);
+    if (!Application::instance()->installTranslations()) {
+        QTextStream(stderr) << "cannot load the catalogue of " << language << Qt::endl;
+        return 1;
+    }
     QFont font(QStringLiteral("Segoe UI"), 10);
     font.setStyleStrategy(QFont::PreferAntialias);
     QApplication::setFont(font);
