@@ -42,6 +42,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QListView>
@@ -141,7 +142,15 @@ void renderDashboardStates(Gallery &gallery, MainWindow &window)
     gallery.save(&window, QStringLiteral("window-00-dashboard-scanning"));
     dashboard->setScanning(false);
     dashboard->updateStats(1536LL * 1024 * 1024, 512LL * 1024 * 1024, 0);
+    dashboard->showScanTime(QDateTime::currentDateTime().addSecs(-150));
     gallery.save(&window, QStringLiteral("window-00-dashboard-data"));
+    // Below a gigabyte the ring counts megabytes; after Clean All it tells what was freed.
+    dashboard->updateStats(22LL * 1024 * 1024, 6LL * 1024 * 1024 + 419431, 0);
+    dashboard->showScanTime(QDateTime::currentDateTime());
+    gallery.save(&window, QStringLiteral("window-00-dashboard-after-scan"));
+    dashboard->updateStats(0, 0, 0);
+    dashboard->showCleaned(22LL * 1024 * 1024 + 6LL * 1024 * 1024 + 419431);
+    gallery.save(&window, QStringLiteral("window-00-dashboard-after-clean"));
     dashboard->setScanning(true);
     dashboard->setScanProgress(66, QStringLiteral("Google Chrome"));
     gallery.save(&window, QStringLiteral("window-00-dashboard-data-scanning"));
@@ -321,11 +330,20 @@ void renderBrowserPage(Gallery &gallery, MainWindow &window, const TestHome &hom
     gallery.save(&window, QStringLiteral("window-02-browser-refused"));
 }
 
+// The window's style sheet on a widget shown outside the window, as the window would show it.
+void applyWindowStyle(QWidget *widget)
+{
+    QFile sheet(QStringLiteral(":/styles/style.qss"));
+    if (sheet.open(QIODevice::ReadOnly))
+        widget->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+}
+
 // The large-file scan's card while it runs and once it has finished.
 void renderScanProgressCards(Gallery &gallery)
 {
     const qint64 found = 5368709120;
     ScanProgressDialog card;
+    applyWindowStyle(&card);
     card.setProgress(
         QDir::home().filePath(QStringLiteral("Movies/Screen Recording 2025-01-14 at 10.02.33.mov")), 12, found);
     gallery.save(&card, QStringLiteral("window-05-largefiles-scan-card"));
@@ -371,9 +389,7 @@ void renderLargeFilePage(Gallery &gallery)
     };
     LargeFileScanner scanner;
     LargeFilePage page(&scanner, volumes);
-    QFile sheet(QStringLiteral(":/styles/style.qss"));
-    if (sheet.open(QIODevice::ReadOnly))
-        page.setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    applyWindowStyle(&page);
     page.resize(WidgetShot::pageSize());
     gallery.save(&page, QStringLiteral("window-05-largefiles-page-none-selected"));
 
@@ -386,6 +402,7 @@ void renderLargeFilePage(Gallery &gallery)
     gallery.save(&page, QStringLiteral("window-05-largefiles-page-volumes-selected"));
 
     ScanProgressDialog card;
+    applyWindowStyle(&card);
     card.setProgress(QDir::home().filePath(QStringLiteral("Library/Containers/com.apple.iMovieApp/Data/Movies")), 37,
         48318382080);
     const QSize pageSize = WidgetShot::pageSize();
