@@ -727,13 +727,23 @@ QSet<QString> BrowserCleaner::browsersToClean(QString *skipped) const
             cleanable.insert(stableIdForType(info.type));
     }
     if (!running.isEmpty()) {
-        const QString message
-            = tr("These browsers are running and were skipped; close them to clean them:\n%1")
-                  .arg(running.join(QLatin1Char('\n')));
+        const QString message = tr("These browsers are running and were skipped; close them to clean them:\n%1")
+                                    .arg(running.join(QLatin1Char('\n')));
         Logger::instance()->warning(message);
         *skipped = message;
     }
     return cleanable;
+}
+
+// The unticked browsers' data is found too: it is still theirs, not the junk's.
+QSet<QString> BrowserCleaner::foundPaths() const
+{
+    QSet<QString> paths = CleanEngine::foundPaths();
+    for (const CleanCategory &category : m_withheld) {
+        for (const CleanItem &item : category.items)
+            paths.insert(item.path);
+    }
+    return paths;
 }
 
 bool BrowserCleaner::categoryOfBrowserIn(const CleanCategory &category, const QSet<QString> &browsers)

@@ -401,7 +401,8 @@ void JunkCleaner::listTopLevelEntries(const QString &dir, QList<CleanItem> &item
             return;
         if (entry.isSymLink() || !(entry.isFile() || entry.isDir()))
             continue;
-        CleanItem item(entry.fileName(), entry.filePath(), entry.isDir() ? FileUtils::calculateDirSize(entry.filePath()) : entry.size());
+        CleanItem item(entry.fileName(), entry.filePath(),
+            entry.isDir() ? FileUtils::calculateDirSize(entry.filePath()) : entry.size());
         item.isDirectory = entry.isDir();
         items.append(item);
     }

@@ -289,11 +289,12 @@ void TestBrowserCleaner::chromiumProfilePrivacyFiles_data()
     QTest::addColumn<QString>("categoryId");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<int>("riskLevel");
-    QTest::newRow("cookies") << QStringLiteral("google_chrome_cookies") << QStringList { QStringLiteral("Cookies") } << 2;
+    QTest::newRow("cookies") << QStringLiteral("google_chrome_cookies") << QStringList { QStringLiteral("Cookies") }
+                             << 2;
     QTest::newRow("history") << QStringLiteral("google_chrome_history")
                              << QStringList { QStringLiteral("History"), QStringLiteral("Visited Links") } << 1;
-    QTest::newRow("form data") << QStringLiteral("google_chrome_form_data") << QStringList { QStringLiteral("Web Data") }
-                               << 2;
+    QTest::newRow("form data") << QStringLiteral("google_chrome_form_data")
+                               << QStringList { QStringLiteral("Web Data") } << 2;
     QTest::newRow("session") << QStringLiteral("google_chrome_session")
                              << QStringList { QStringLiteral("Current Session") } << 2;
     QTest::newRow("download history, History already listed")
@@ -450,8 +451,8 @@ void TestBrowserCleaner::runningBrowsersAreSkipped_data()
     QTest::newRow("safari") << QStringList { QStringLiteral("Safari") } << 0 << QStringLiteral("Safari") << true;
     QTest::newRow("two browsers") << QStringList { QStringLiteral("Safari"), QStringLiteral("Google Chrome") } << 0
                                   << QStringLiteral("Google Chrome\nSafari") << false;
-    QTest::newRow("check without answer") << QStringList { QStringLiteral("Safari") } << 3 << QStringLiteral("Safari")
-                                          << true;
+    QTest::newRow("check without answer")
+        << QStringList { QStringLiteral("Safari") } << 3 << QStringLiteral("Safari") << true;
 }
 
 // A running browser is left alone and named; the browsers that are not running are cleaned.

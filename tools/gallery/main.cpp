@@ -42,6 +42,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QListView>
@@ -141,7 +142,15 @@ void renderDashboardStates(Gallery &gallery, MainWindow &window)
     gallery.save(&window, QStringLiteral("window-00-dashboard-scanning"));
     dashboard->setScanning(false);
     dashboard->updateStats(1536LL * 1024 * 1024, 512LL * 1024 * 1024, 0);
+    dashboard->showScanTime(QDateTime::currentDateTime().addSecs(-150));
     gallery.save(&window, QStringLiteral("window-00-dashboard-data"));
+    // Below a gigabyte the ring counts megabytes; after Clean All it tells what was freed.
+    dashboard->updateStats(22LL * 1024 * 1024, 6LL * 1024 * 1024 + 419431, 0);
+    dashboard->showScanTime(QDateTime::currentDateTime());
+    gallery.save(&window, QStringLiteral("window-00-dashboard-after-scan"));
+    dashboard->updateStats(0, 0, 0);
+    dashboard->showCleaned(22LL * 1024 * 1024 + 6LL * 1024 * 1024 + 419431);
+    gallery.save(&window, QStringLiteral("window-00-dashboard-after-clean"));
     dashboard->setScanning(true);
     dashboard->setScanProgress(66, QStringLiteral("Google Chrome"));
     gallery.save(&window, QStringLiteral("window-00-dashboard-data-scanning"));
