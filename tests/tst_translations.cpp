@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -96,6 +98,8 @@ private slots:
     void everyCatalogueIsComplete();
     void englishStandsBehindEveryLanguage_data();
     void englishStandsBehindEveryLanguage();
+    void qtsOwnButtonsSpeakTheLanguage_data();
+    void qtsOwnButtonsSpeakTheLanguage();
 };
 
 void TestTranslations::englishCatalogueIsCompiledIn()
@@ -245,6 +249,39 @@ void TestTranslations::englishStandsBehindEveryLanguage()
         QCOMPARE(QCoreApplication::translate(text.context, text.source), ownText.isEmpty() ? text.english : ownText);
         QVERIFY(QCoreApplication::translate(text.context, text.source) != QString::fromUtf8(text.source));
     }
+}
+
+void TestTranslations::qtsOwnButtonsSpeakTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("yes");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("English") << "en"
+                             << "&Yes"
+                             << "Cancel";
+    QTest::newRow("German") << "de"
+                            << "&Ja"
+                            << "Abbrechen";
+    QTest::newRow("French") << "fr"
+                            << "&Oui"
+                            << "Annuler";
+    QTest::newRow("Japanese") << "ja"
+                              << "はい(&Y)"
+                              << "キャンセル";
+}
+
+// The buttons Qt puts in a message box come from the same catalogues as the program's own texts.
+void TestTranslations::qtsOwnButtonsSpeakTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, yes);
+    QFETCH(QString, cancel);
+    Application::instance()->setLanguage(language);
+    QVERIFY(Application::instance()->installTranslations());
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Sweepnook"), QStringLiteral("?"),
+        QMessageBox::Yes | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), cancel);
 }
 
 QTEST_MAIN(TestTranslations)

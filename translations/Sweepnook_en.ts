@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>It could not be moved to the Trash: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>It is on a read-only volume and cannot be removed.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -1538,6 +1542,112 @@ This action cannot be undone!</numerusform>
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Save All</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Yes to &amp;All</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;o to All</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restore Defaults</translation>
+    </message>
+</context>
+<context>
     <name>RegistryPage</name>
     <message>
         <source>Registry cleaning is only available on Windows</source>
@@ -1769,6 +1879,14 @@ This action cannot be undone!</numerusform>
             <numerusform>%n app</numerusform>
             <numerusform>%n apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>No startup items or apps found</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>No startup items match &quot;%1&quot;</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>Impossible de la placer dans la Corbeille&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Elle se trouve sur un volume en lecture seule et ne peut pas être supprimée.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -590,7 +594,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
     <message>
         <source>Keep Newest  ▾</source>
-        <translation>Garder le plus récent  ▾</translation>
+        <translation>Le plus récent  ▾</translation>
     </message>
     <message>
         <source>Keep Newest  (delete older duplicates)</source>
@@ -602,7 +606,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
     <message>
         <source>Keep Oldest  ▾</source>
-        <translation>Garder le plus ancien  ▾</translation>
+        <translation>Le plus ancien  ▾</translation>
     </message>
     <message>
         <source>Delete Selected</source>
@@ -1538,6 +1542,112 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Co&amp;pier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Tout enregistrer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Oui à &amp;tout</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;on à tout</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurer les valeurs par défaut</translation>
+    </message>
+</context>
+<context>
     <name>RegistryPage</name>
     <message>
         <source>Registry cleaning is only available on Windows</source>
@@ -1769,6 +1879,14 @@ Cette action est irréversible&#xa0;!</numerusform>
             <numerusform>%n app</numerusform>
             <numerusform>%n apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>Aucun élément de démarrage ni aucune app trouvés</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Aucun élément de démarrage ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

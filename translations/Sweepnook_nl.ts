@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>De app kon niet naar de prullenmand worden verplaatst: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Deze staat op een alleen-lezen volume en kan niet worden verwijderd.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -1538,6 +1542,112 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Herstel</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Opnieuw</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>K&amp;nip</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieer</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Plak</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijder</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecteer alles</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Bewaar</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Bewaar alles</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Ja op &amp;alles</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;ee op alles</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Breek af</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Probeer opnieuw</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Negeer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Niet bewaren</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Pas toe</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Herstel</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Herstel standaardwaarden</translation>
+    </message>
+</context>
+<context>
     <name>RegistryPage</name>
     <message>
         <source>Registry cleaning is only available on Windows</source>
@@ -1769,6 +1879,14 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
             <numerusform>%n app</numerusform>
             <numerusform>%n apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>Geen opstartonderdelen of apps gevonden</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Geen opstartonderdelen die overeenkomen met ‘%1’</translation>
     </message>
 </context>
 <context>
