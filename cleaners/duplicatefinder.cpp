@@ -43,8 +43,8 @@ constexpr int MaxHashThreads = 4;
 constexpr int LookAheadBatches = 16;
 // A batch of size classes is analysed in one go, so that the MD5 digests of its groups can be
 // computed side by side; it ends after this many classes or bytes of candidates.
-constexpr int BatchClasses = 16;
-constexpr qint64 BatchBytes = 64 * 1048576;
+constexpr int BatchClasses = 64;
+constexpr qint64 BatchBytes = 256 * 1048576;
 // While waiting for the hashing threads the scanning thread wakes this often to report.
 constexpr int ReportWaitMs = 50;
 // A file read in full is reported by name once it is at least this large.
