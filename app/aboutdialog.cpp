@@ -9,10 +9,10 @@
 
 namespace {
 
-QLabel *createLabel(const QString &text, const QString &styleSheet, Qt::Alignment alignment, QWidget *parent)
+QLabel *createLabel(const QString &text, const QString &objectName, Qt::Alignment alignment, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    label->setStyleSheet(styleSheet);
+    label->setObjectName(objectName);
     label->setAlignment(alignment);
     return label;
 }
@@ -48,31 +48,25 @@ void AboutDialog::setupUi()
     layout->setSpacing(16);
     layout->setAlignment(Qt::AlignCenter);
 
-    QLabel *icon = createLabel(QStringLiteral("🧹"),
-        QStringLiteral("background-color: #10B98120; border-radius: 16px; font-size: 36px;"), Qt::AlignCenter, this);
+    QLabel *icon = createLabel(QStringLiteral("🧹"), QStringLiteral("aboutIcon"), Qt::AlignCenter, this);
     icon->setFixedSize(72, 72);
     layout->addWidget(icon, 0, Qt::AlignCenter);
-    layout->addWidget(createLabel(QStringLiteral("Sweepnook"),
-        QStringLiteral("color: #111827; font-size: 24px; font-weight: 700;"), Qt::AlignCenter, this));
-    layout->addWidget(createLabel(tr("Version %1").arg(QLatin1String(Version::full)),
-        QStringLiteral("color: #6B7280; font-size: 13px;"), Qt::AlignCenter, this));
+    layout->addWidget(createLabel(QStringLiteral("Sweepnook"), QStringLiteral("aboutName"), Qt::AlignCenter, this));
+    layout->addWidget(createLabel(
+        tr("Version %1").arg(QLatin1String(Version::full)), QStringLiteral("aboutVersion"), Qt::AlignCenter, this));
 
-    QLabel *summary = createLabel(featureSummary(),
-        QStringLiteral("color: #9CA3AF; font-size: 13px; line-height: 1.5;"), Qt::AlignLeft, this);
+    QLabel *summary = createLabel(featureSummary(), QStringLiteral("aboutSummary"), Qt::AlignLeft, this);
     summary->setWordWrap(true);
     layout->addWidget(summary);
     layout->addSpacing(12);
-    layout->addWidget(
-        createLabel(tr("Made by Quelmo"), QStringLiteral("color: #9CA3AF; font-size: 11px;"), Qt::AlignCenter, this));
+    layout->addWidget(createLabel(tr("Made by Quelmo"), QStringLiteral("aboutMaker"), Qt::AlignCenter, this));
     layout->addStretch();
 
     auto *ok = new QPushButton(tr("OK"), this);
     ok->setMinimumWidth(100);
     ok->setFixedHeight(36);
     ok->setCursor(Qt::PointingHandCursor);
-    ok->setStyleSheet(QStringLiteral("QPushButton { background-color: #10B981; color: white; border: none;"
-                                     " border-radius: 8px; font-size: 14px; }"
-                                     "QPushButton:hover { background-color: #059669; }"));
+    ok->setObjectName(QStringLiteral("aboutOkBtn"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignCenter);
 }

@@ -5,6 +5,8 @@
 #include "mainwindow.h"
 #include "cleaners/appuninstaller.h"
 #include "cleaners/browsercleaner.h"
+#include "cleaners/duplicatefinder.h"
+#include "cleaners/duplicateremover.h"
 #include "cleaners/junkcleaner.h"
 #include "cleaners/largefilescanner.h"
 #include "cleaners/privacycleaner.h"
@@ -47,6 +49,8 @@ Application::~Application()
     deleteAndClear(m_privacyCleaner);
     deleteAndClear(m_tweakManager);
     deleteAndClear(m_appUninstaller);
+    deleteAndClear(m_duplicateRemover);
+    deleteAndClear(m_duplicateFinder);
     deleteAndClear(m_registryCleaner);
     deleteAndClear(m_browserCleaner);
     deleteAndClear(m_junkCleaner);
@@ -68,9 +72,13 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
-    // Pages hold the scanner: a second initialisation keeps it.
+    // Pages hold these: a second initialisation keeps them.
     if (!m_largeFileScanner)
         m_largeFileScanner = new LargeFileScanner;
+    if (!m_duplicateFinder)
+        m_duplicateFinder = new DuplicateFinder;
+    if (!m_duplicateRemover)
+        m_duplicateRemover = new DuplicateRemover;
     deleteAndClear(m_startupManager);
     m_startupManager = new StartupManager;
     deleteAndClear(m_privacyCleaner);
@@ -130,6 +138,16 @@ StartupManager *Application::startupManager() const
 PrivacyCleaner *Application::privacyCleaner() const
 {
     return m_privacyCleaner;
+}
+
+DuplicateFinder *Application::duplicateFinder() const
+{
+    return m_duplicateFinder;
+}
+
+DuplicateRemover *Application::duplicateRemover() const
+{
+    return m_duplicateRemover;
 }
 
 TweakManager *Application::tweakManager() const

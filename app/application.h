@@ -6,6 +6,8 @@
 
 class AppUninstaller;
 class BrowserCleaner;
+class DuplicateFinder;
+class DuplicateRemover;
 class JunkCleaner;
 class LargeFileScanner;
 class MainWindow;
@@ -49,6 +51,8 @@ public:
     PrivacyCleaner *privacyCleaner() const;
     TweakManager *tweakManager() const;
     AppUninstaller *appUninstaller() const;
+    DuplicateFinder *duplicateFinder() const;
+    DuplicateRemover *duplicateRemover() const;
     MainWindow *mainWindow() const;
     Settings *settings() const;
 
@@ -66,6 +70,8 @@ private:
     PrivacyCleaner *m_privacyCleaner = nullptr;
     TweakManager *m_tweakManager = nullptr;
     AppUninstaller *m_appUninstaller = nullptr;
+    DuplicateFinder *m_duplicateFinder = nullptr;
+    DuplicateRemover *m_duplicateRemover = nullptr;
     MainWindow *m_mainWindow = nullptr;
     Settings *m_settings = nullptr;
     QString m_language = QStringLiteral("en");

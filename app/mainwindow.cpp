@@ -26,7 +26,7 @@
 #include "pages/registrypage.h"
 #include "pages/startuppage.h"
 #include "pages/tweakspage.h"
-#include "widgets/placeholderpage.h"
+#include "widgets/palette.h"
 #include "widgets/progressdialog.h"
 
 #include <QCloseEvent>
@@ -45,6 +45,12 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// A palette colour as rich text names it.
+QString htmlColour(const QColor &colour)
+{
+    return colour.name(QColor::HexRgb);
+}
 
 struct NavigationEntry
 {
@@ -126,7 +132,7 @@ void MainWindow::setupUi()
 
     auto *shadow = new QGraphicsDropShadowEffect(mainContainer);
     shadow->setBlurRadius(20);
-    shadow->setColor(QColor(0, 0, 0, 50));
+    shadow->setColor(Palette::WindowShadow);
     shadow->setOffset(0, 5);
     mainContainer->setGraphicsEffect(shadow);
 }
@@ -149,7 +155,6 @@ QWidget *MainWindow::setupNavigation()
     auto *separator = new QFrame(m_navWidget);
     separator->setObjectName(QStringLiteral("navSeparator"));
     separator->setFrameShape(QFrame::HLine);
-    separator->setStyleSheet(QStringLiteral("background-color: rgba(255,255,255,0.2); max-height: 1px; border: none;"));
     layout->addWidget(separator);
     layout->addSpacing(10);
 
@@ -169,18 +174,18 @@ QWidget *MainWindow::setupNavigation()
 QWidget *MainWindow::createWindowControls()
 {
     auto *row = new QWidget(m_navWidget);
+    row->setObjectName(QStringLiteral("windowControls"));
     row->setFixedHeight(20);
-    row->setStyleSheet(QStringLiteral("background:transparent;"));
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     layout->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    auto *closeButton = new TrafficLightButton(QColor(0xFF, 0x5F, 0x57), QStringLiteral("×"), row);
+    auto *closeButton = new TrafficLightButton(Palette::TrafficLightClose, QStringLiteral("×"), row);
     closeButton->setToolTip(tr("Close"));
-    auto *minimizeButton = new TrafficLightButton(QColor(0xFF, 0xBD, 0x2E), QStringLiteral("–"), row);
+    auto *minimizeButton = new TrafficLightButton(Palette::TrafficLightMinimize, QStringLiteral("–"), row);
     minimizeButton->setToolTip(tr("Minimize"));
-    auto *zoomButton = new TrafficLightButton(QColor(0x28, 0xC8, 0x40), QStringLiteral("⌃"), row);
+    auto *zoomButton = new TrafficLightButton(Palette::TrafficLightZoom, QStringLiteral("⌃"), row);
     zoomButton->setToolTip(tr("Zoom"));
     connect(closeButton, &QAbstractButton::clicked, this, &MainWindow::onCloseClicked);
     connect(minimizeButton, &QAbstractButton::clicked, this, &MainWindow::onMinimizeClicked);
@@ -206,19 +211,16 @@ QWidget *MainWindow::createLogo()
     auto *broom = new QLabel(QStringLiteral("🧹"), badge);
     broom->setGeometry(4, 12, 52, 52);
     broom->setAlignment(Qt::AlignCenter);
-    broom->setStyleSheet(QStringLiteral("font-size: 28px;background-color: white;border-radius: 12px;border: none;"));
+    broom->setObjectName(QStringLiteral("logoBroom"));
     auto *sparkle = new QLabel(QStringLiteral("✨"), badge);
     sparkle->setGeometry(48, 0, 24, 24);
     sparkle->setAlignment(Qt::AlignCenter);
-    sparkle->setStyleSheet(
-        QStringLiteral("font-size: 14px;background-color: #FCD34D;border-radius: 12px;border: none;"));
+    sparkle->setObjectName(QStringLiteral("logoSparkle"));
     layout->addWidget(badge, 0, Qt::AlignCenter);
 
     auto *name = new QLabel(QStringLiteral("Sweepnook %1").arg(QLatin1String(Version::brief)), logoWidget);
     name->setObjectName(QStringLiteral("logoLabel"));
     name->setAlignment(Qt::AlignCenter);
-    name->setStyleSheet(
-        QStringLiteral("font-size: 20px;font-weight: 700;color: white;background: transparent;border: none;"));
     layout->addWidget(name);
     return logoWidget;
 }
@@ -227,8 +229,7 @@ void MainWindow::setupContent()
 {
     m_pageStack = new QStackedWidget;
     m_pageStack->setObjectName(QStringLiteral("pageStack"));
-    // One page per side-bar entry, in index order; a feature's page takes its placeholder's line
-    // and is handed its engine and the settings.
+    // One page per side-bar entry, in index order; each page is handed its engine and the settings.
     const Application *application = Application::instance();
     Settings *settings = application->settings();
     m_dashboardPage = new DashboardPage;
@@ -241,7 +242,7 @@ void MainWindow::setupContent()
         LargeFileVolumes::browsable(LargeFileVolumes::mounted())));
     m_pageStack->addWidget(new TweaksPage(Application::instance()->tweakManager()));
     m_pageStack->addWidget(new AppUninstallerPage(Application::instance()->appUninstaller()));
-    m_pageStack->addWidget(new DuplicateFinderPage);
+    m_pageStack->addWidget(new DuplicateFinderPage(application->duplicateFinder(), application->duplicateRemover()));
     m_pageStack->addWidget(new PrivacyPage(Application::instance()->privacyCleaner()));
 }
 
@@ -479,27 +480,23 @@ void MainWindow::onAboutClicked()
     QMessageBox box(this);
     box.setWindowTitle(tr("About Sweepnook"));
     box.setTextFormat(Qt::RichText);
-    box.setText(QStringLiteral("<h2 style='color: #10B981; margin-bottom: 4px;'>Sweepnook %4</h2>"
-                               "<p style='color: #6B7280; margin-top: 0;'>%1</p>"
-                               "<hr style='border: none; border-top: 1px solid #E5E7EB;'/>"
-                               "<p style='color: #374151; line-height: 1.6;'>%2</p>"
-                               "<p style='color: #9CA3AF; font-size: 12px;'>%3</p>")
+    box.setObjectName(QStringLiteral("aboutBox"));
+    box.setText(QStringLiteral("<h2 style='color: %5; margin-bottom: 4px;'>Sweepnook %4</h2>"
+                               "<p style='color: %6; margin-top: 0;'>%1</p>"
+                               "<hr style='border: none; border-top: 1px solid %7;'/>"
+                               "<p style='color: %8; line-height: 1.6;'>%2</p>"
+                               "<p style='color: %9; font-size: 12px;'>%3</p>")
                     .arg(tr("by Quelmo"),
                         tr("The smartest way to keep your Mac clean, fast, and private.<br>Remove junk files, "
                            "browser traces, duplicate files,<br>and privacy risks — all in one click."),
-                        tr("© 2026 Quelmo. All rights reserved."), QLatin1String(Version::brief)));
+                        tr("© 2026 Quelmo. All rights reserved."), QLatin1String(Version::brief),
+                        htmlColour(Palette::Accent), htmlColour(Palette::TextSecondary), htmlColour(Palette::Border),
+                        htmlColour(Palette::TextStrong), htmlColour(Palette::TextMuted)));
     QPixmap icon(QStringLiteral(":/icons/logo.ico"));
     if (icon.isNull())
         icon.load(QStringLiteral(":/icons/app.svg"));
     if (!icon.isNull())
         box.setIconPixmap(icon.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    box.setStyleSheet(QStringLiteral("QMessageBox { background-color: #FFFFFF; }"
-                                     "QMessageBox QLabel { color: #333333; font-size: 13px; }"
-                                     // Wide enough that the summary breaks only where its <br>s are.
-                                     "QLabel#qt_msgbox_label { min-width: 440px; }"
-                                     "QPushButton { background-color: #10B981; color: white; border: none;"
-                                     " border-radius: 6px; padding: 8px 24px; font-size: 13px; min-width: 80px; }"
-                                     "QPushButton:hover { background-color: #059669; }"));
     box.exec();
 }
 

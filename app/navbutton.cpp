@@ -1,6 +1,7 @@
 #include "navbutton.h"
 
 #include "widgets/elidedlabel.h"
+#include "widgets/palette.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -8,11 +9,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QSvgRenderer>
 
 namespace {
 
-const char *const checkedColor = "#10B981";
 constexpr int iconSide = 24;
 
 } // namespace
@@ -32,16 +33,16 @@ NavButton::NavButton(const QString &text, const QString &iconPath, QWidget *pare
     m_iconLabel = new QLabel(this);
     m_iconLabel->setFixedSize(iconSide, iconSide);
     m_iconLabel->setAlignment(Qt::AlignCenter);
-    m_iconLabel->setStyleSheet(QStringLiteral("background: transparent; border: none;"));
+    m_iconLabel->setObjectName(QStringLiteral("navIcon"));
     // A label longer than the entry (a bold checked label, a long translation) ends in "…" and
     // shows in full as a tooltip.
     m_textLabel = new ElidedLabel(text, Qt::ElideRight, this);
+    m_textLabel->setObjectName(QStringLiteral("navText"));
     m_textLabel->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     m_badgeLabel = new QLabel(this);
     m_badgeLabel->setAlignment(Qt::AlignCenter);
     m_badgeLabel->setFixedHeight(18);
-    m_badgeLabel->setStyleSheet(
-        QStringLiteral("font-size: 10px; color: white; background: transparent; border: none;"));
+    m_badgeLabel->setObjectName(QStringLiteral("navBadge"));
     m_badgeLabel->hide();
     m_layout->addWidget(m_iconLabel);
     m_layout->addWidget(m_textLabel, 1);
@@ -130,19 +131,16 @@ void NavButton::updateIcon()
 {
     if (m_iconPath.isEmpty() || !QFile::exists(m_iconPath))
         return;
-    const QColor color = m_checked ? QColor(QString::fromLatin1(checkedColor)) : QColor(255, 255, 255, 217);
+    const QColor color = m_checked ? Palette::Accent : Palette::OnAccentIcon;
     m_iconLabel->setPixmap(loadSvgWithColor(m_iconPath, color, devicePixelRatioF()));
 }
 
 void NavButton::updateStyle()
 {
-    if (m_checked)
-        m_textLabel->setStyleSheet(
-            QStringLiteral("font-size: 14px; font-weight: 600; color: %1; background: transparent; border: none;")
-                .arg(QString::fromLatin1(checkedColor)));
-    else
-        m_textLabel->setStyleSheet(QStringLiteral("font-size: 14px; font-weight: 500; color: rgba(255,255,255,230);"
-                                                  " background: transparent; border: none;"));
+    // The text's look is the style sheet's, by its "checked" property.
+    m_textLabel->setProperty("checked", m_checked);
+    m_textLabel->style()->unpolish(m_textLabel);
+    m_textLabel->style()->polish(m_textLabel);
     update();
 }
 
@@ -152,16 +150,16 @@ void NavButton::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     if (m_checked) {
-        painter.setBrush(Qt::white);
+        painter.setBrush(Palette::Surface);
         painter.drawRoundedRect(rect(), 12, 12);
     } else if (m_hovered || m_pressed) {
-        painter.setBrush(QColor(255, 255, 255, m_pressed ? 64 : 38));
+        painter.setBrush(m_pressed ? Palette::OnAccentPressed : Palette::OnAccentHover);
         painter.drawRoundedRect(rect(), 12, 12);
     }
     // The badge pill reaches 6 px beyond its text on either side: green on the white checked
     // entry, translucent white on the green side bar.
     if (m_badgeLabel->isVisible()) {
-        painter.setBrush(m_checked ? QColor(QString::fromLatin1(checkedColor)) : QColor(255, 255, 255, 56));
+        painter.setBrush(m_checked ? Palette::Accent : Palette::OnAccentBadge);
         painter.drawRoundedRect(m_badgeLabel->geometry().adjusted(-6, 0, 6, 0), 9, 9);
     }
 }

@@ -18,17 +18,12 @@ namespace {
 QCheckBox *createCheckBox(const QString &text, QWidget *parent)
 {
     auto *box = new QCheckBox(text, parent);
-    box->setStyleSheet(QStringLiteral("color: #111827; font-size: 13px;"));
     return box;
 }
 
 QGroupBox *createGroup(const QString &title, const QList<QCheckBox *> &boxes, QWidget *parent)
 {
     auto *group = new QGroupBox(title, parent);
-    group->setStyleSheet(QStringLiteral("QGroupBox { font-size: 14px; font-weight: 500; color: #111827;"
-                                        " border: 1px solid #E5E7EB; border-radius: 8px; margin-top: 8px;"
-                                        " padding-top: 16px; }"
-                                        "QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; }"));
     auto *layout = new QVBoxLayout(group);
     layout->setSpacing(12);
     for (QCheckBox *box : boxes) {
@@ -38,13 +33,13 @@ QGroupBox *createGroup(const QString &title, const QList<QCheckBox *> &boxes, QW
     return group;
 }
 
-QPushButton *createButton(const QString &text, const QString &styleSheet, QWidget *parent)
+QPushButton *createButton(const QString &text, const QString &objectName, QWidget *parent)
 {
     auto *button = new QPushButton(text, parent);
     button->setMinimumWidth(80);
     button->setFixedHeight(36);
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(styleSheet);
+    button->setObjectName(objectName);
     return button;
 }
 
@@ -69,7 +64,7 @@ void SettingsDialog::setupUi()
     layout->setSpacing(20);
 
     auto *title = new QLabel(tr("Settings"), this);
-    title->setStyleSheet(QStringLiteral("color: #111827; font-size: 20px; font-weight: 600;"));
+    title->setObjectName(QStringLiteral("settingsTitle"));
     layout->addWidget(title);
 
     m_autoStartBox = createCheckBox(tr("Start at login"), this);
@@ -82,21 +77,9 @@ void SettingsDialog::setupUi()
     layout->addWidget(createGroup(tr("Cleaning"), { m_confirmBox }, this));
     layout->addStretch();
 
-    m_aboutButton = createButton(tr("About"),
-        QStringLiteral("QPushButton { background-color: transparent; color: #111827;"
-                       " border: 1px solid #E5E7EB; border-radius: 8px; font-size: 13px; }"
-                       "QPushButton:hover { background-color: #F3F4F6; }"),
-        this);
-    m_cancelButton = createButton(tr("Cancel"),
-        QStringLiteral("QPushButton { background-color: #F3F4F6; color: #111827;"
-                       " border: none; border-radius: 8px; font-size: 13px; }"
-                       "QPushButton:hover { background-color: #E5E7EB; }"),
-        this);
-    m_saveButton = createButton(tr("Save"),
-        QStringLiteral("QPushButton { background-color: #10B981; color: white; border: none;"
-                       " border-radius: 8px; font-size: 13px; }"
-                       "QPushButton:hover { background-color: #059669; }"),
-        this);
+    m_aboutButton = createButton(tr("About"), QStringLiteral("settingsAboutBtn"), this);
+    m_cancelButton = createButton(tr("Cancel"), QStringLiteral("settingsCancelBtn"), this);
+    m_saveButton = createButton(tr("Save"), QStringLiteral("settingsSaveBtn"), this);
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(12);
     buttons->addWidget(m_aboutButton);

@@ -1,5 +1,6 @@
 #include "titlebar.h"
 
+#include "widgets/palette.h"
 #include "core/languages.h"
 #include "core/settings.h"
 #include "linkmanager.h"
@@ -19,17 +20,10 @@
 
 namespace {
 
-const char *const menuStyle = "QMenu { background-color: #ffffff; border: 1px solid #e2e8f0; border-radius: 8px;"
-                              " padding: 8px 4px; min-width: 180px; }"
-                              "QMenu::item { padding: 10px 16px; border-radius: 6px; margin: 2px 4px;"
-                              " color: #334155; }"
-                              "QMenu::item:selected { background-color: #f1f5f9; color: #1e293b; }"
-                              "QMenu::separator { height: 1px; background: #e2e8f0; margin: 6px 8px; }";
-
 QMenu *createStyledMenu(QWidget *parent)
 {
     auto *menu = new QMenu(parent);
-    menu->setStyleSheet(QString::fromUtf8(menuStyle));
+    menu->setObjectName(QStringLiteral("titleMenu"));
     // Lets the rounded corners of the style sheet show instead of a square window.
     menu->setAttribute(Qt::WA_TranslucentBackground);
     menu->setWindowFlags(menu->windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
@@ -72,8 +66,7 @@ void TitleBar::setupUi()
     m_menuButton->setCursor(Qt::PointingHandCursor);
     m_menuButton->setFlat(true);
     m_menuButton->setToolTip(tr("Menu"));
-    m_menuButton->setStyleSheet(QStringLiteral("QPushButton { background:transparent; border:none; border-radius:6px; }"
-                                               "QPushButton:hover { background:rgba(0,0,0,0.07); }"));
+    m_menuButton->setObjectName(QStringLiteral("titleMenuBtn"));
     m_menuButton->installEventFilter(this);
     connect(m_menuButton, &QPushButton::clicked, this, &TitleBar::showMenu);
     layout->addWidget(m_menuButton);
@@ -189,7 +182,7 @@ void TitleBar::paintMenuGlyph()
 {
     QPainter painter(m_menuButton);
     painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(QColor(QStringLiteral("#6B7280")), 1.4);
+    QPen pen(Palette::TextSecondary, 1.4);
     pen.setCapStyle(Qt::RoundCap);
     painter.setPen(pen);
     const QPointF centre = QRectF(m_menuButton->rect()).center();

@@ -1,5 +1,7 @@
 #include "trafficlightbutton.h"
 
+#include "widgets/palette.h"
+
 #include <QPainter>
 
 TrafficLightButton::TrafficLightButton(const QColor &color, const QString &symbol, QWidget *parent)
@@ -11,7 +13,6 @@ TrafficLightButton::TrafficLightButton(const QColor &color, const QString &symbo
     setCursor(Qt::PointingHandCursor);
     setFlat(true);
     setAttribute(Qt::WA_Hover);
-    setStyleSheet(QStringLiteral("background:transparent;border:none;"));
 }
 
 void TrafficLightButton::enterEvent(QEnterEvent *event)
@@ -41,6 +42,6 @@ void TrafficLightButton::paintEvent(QPaintEvent *)
     font.setPixelSize(7);
     font.setWeight(QFont::Bold);
     painter.setFont(font);
-    painter.setPen(QColor(0, 0, 0, 130));
+    painter.setPen(Palette::TrafficLightGlyph);
     painter.drawText(rect(), Qt::AlignCenter, m_symbol);
 }

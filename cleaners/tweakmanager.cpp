@@ -9,7 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
-#include <QSettings>
 
 #include <memory>
 
@@ -21,7 +20,6 @@ constexpr bool HostHasWindowsTools = true;
 constexpr bool HostHasWindowsTools = false;
 #endif
 
-const QString AppliedKeyPrefix = QStringLiteral("applied/");
 const QString UltimatePerformanceAction = QStringLiteral("enable_ultimate");
 // The scheme Windows ships hidden; duplicating it makes the plan selectable in Power Options.
 const QString UltimatePerformanceScheme = QStringLiteral("e9a42b02-d5df-448d-aa00-03f14749eb61");
@@ -74,8 +72,6 @@ TweakDef tweakFromJson(const QJsonObject &object)
 
 TweakManager::TweakManager(QObject *parent)
     : QObject(parent)
-    , m_state(new QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velocrest"),
-          QStringLiteral("TweakState"), this))
     , m_windowsTools(HostHasWindowsTools)
 {
 }
@@ -131,7 +127,7 @@ const QList<TweakDef> &TweakManager::tweaks() const
 
 bool TweakManager::isApplied(const QString &id) const
 {
-    return m_state->value(AppliedKeyPrefix + id, false).toBool();
+    return m_settings.flag(Settings::TweakApplied, id);
 }
 
 bool TweakManager::readCurrentState(const TweakDef &tweak) const
@@ -192,8 +188,7 @@ void TweakManager::finish(const Operation &operation, const Outcome &outcome)
     const QString &id = operation.tweak.id;
     const QString verb = operation.apply ? QStringLiteral("apply") : QStringLiteral("revert");
     if (outcome.ok) {
-        m_state->setValue(AppliedKeyPrefix + id, operation.apply);
-        m_state->sync();
+        m_settings.setValue(Settings::TweakApplied, operation.apply, id);
         Logger::instance()->info(QStringLiteral("[TweakManager] Tweak %1: %2 succeeded").arg(id, verb));
     } else {
         Logger::instance()->warning(QStringLiteral("[TweakManager] Tweak %1: %2 failed: %3")

@@ -2,12 +2,11 @@
 
 #include "cleaners/tweakdef.h"
 #include "core/longjob.h"
+#include "core/settings.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
-
-class QSettings;
 
 // The catalogue of Windows system tweaks and the record of which ones were applied.
 //
@@ -19,9 +18,9 @@ class QSettings;
 // this system, so a tweak with registry values cannot be changed here at all; elsewhere than on
 // Windows every apply and revert fails with windowsOnlyMessage() and starts no program.
 //
-// The applied flags live in a settings store of their own ("Velocrest" / "TweakState", keys
-// "applied/" + id): set only after every step of an apply succeeded, cleared only after a
-// revert succeeded, so a failure never leaves a tweak recorded as done.
+// The applied flags are the settings table's Settings::TweakApplied family (one per tweak id):
+// set only after every step of an apply succeeded, cleared only after a revert succeeded, so a
+// failure never leaves a tweak recorded as done.
 class TweakManager final : public QObject
 {
     Q_OBJECT
@@ -79,7 +78,7 @@ private:
     static bool enableUltimatePerformance();
 
     QList<TweakDef> m_tweaks;
-    QSettings *m_state = nullptr;
+    Settings m_settings;
     bool m_windowsTools;
     QList<Operation> m_queue;
     bool m_running = false;

@@ -38,17 +38,3 @@ QString CleanItem::riskText(int riskLevel)
         return QString();
     }
 }
-
-QString CleanItem::riskColor(int riskLevel)
-{
-    switch (riskLevel) {
-    case 0:
-        return QStringLiteral("#10B981");
-    case 1:
-        return QStringLiteral("#F59E0B");
-    case 2:
-        return QStringLiteral("#EF4444");
-    default:
-        return QStringLiteral("#9CA3AF");
-    }
-}

@@ -24,7 +24,6 @@ struct CleanItem
     // (binary units, no step above GB; a negative count reads "0 B"). The dashboard's cards show
     // gigabytes with one decimal.
     static QString formatSize(qint64 bytes, int gigabyteDecimals = 2);
-    // Translated badge text and colour of a risk level.
+    // Translated badge text of a risk level (the interface picks its colour).
     static QString riskText(int riskLevel);
-    static QString riskColor(int riskLevel);
 };

@@ -20,7 +20,7 @@
 
 namespace {
 
-QPushButton *footerButton(const QString &objectName, const QString &text, const QString &style)
+QPushButton *footerButton(const QString &objectName, const QString &text)
 {
     auto *button = new QPushButton(text);
     button->setObjectName(objectName);
@@ -28,7 +28,6 @@ QPushButton *footerButton(const QString &objectName, const QString &text, const 
     button->setMinimumWidth(120);
     button->setFixedHeight(40);
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(style);
     return button;
 }
 
@@ -55,10 +54,9 @@ void BasePage::setupUi()
 void BasePage::setupHeader()
 {
     m_titleLabel = new QLabel;
-    m_titleLabel->setStyleSheet(
-        QStringLiteral("color: %1; font-size: 22px; font-weight: 700;").arg(QStringLiteral("#111827")));
+    m_titleLabel->setObjectName(QStringLiteral("pageTitle"));
     m_subtitleLabel = new QLabel;
-    m_subtitleLabel->setStyleSheet(QStringLiteral("color: %1; font-size: 13px;").arg(QStringLiteral("#6B7280")));
+    m_subtitleLabel->setObjectName(QStringLiteral("pageSubtitle"));
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);
     texts->addStretch();
@@ -90,10 +88,10 @@ void BasePage::setupContent()
 
     m_emptyState = new QWidget;
     auto *emptyIcon = new QLabel(QStringLiteral("🔍"));
-    emptyIcon->setStyleSheet(QStringLiteral("font-size: 48px;"));
+    emptyIcon->setObjectName(QStringLiteral("emptyIcon"));
     emptyIcon->setAlignment(Qt::AlignCenter);
     auto *emptyText = new QLabel(tr("Click \"Start Scanning\" to find cleanable items"));
-    emptyText->setStyleSheet(QStringLiteral("color: %1; font-size: 14px;").arg(QStringLiteral("#9CA3AF")));
+    emptyText->setObjectName(QStringLiteral("emptyText"));
     emptyText->setAlignment(Qt::AlignCenter);
     auto *emptyLayout = new QVBoxLayout(m_emptyState);
     emptyLayout->addStretch();
@@ -115,18 +113,9 @@ void BasePage::setupContent()
 void BasePage::setupFooter()
 {
     m_selectionLabel = new QLabel(tr("Selected: --"));
-    m_selectionLabel->setStyleSheet(QStringLiteral("color: %1; font-size: 13px;").arg(QStringLiteral("#6B7280")));
-    m_scanButton = footerButton(QStringLiteral("scanBtn"), tr("Start Scanning"),
-        QStringLiteral("QPushButton { background-color: white; color: %1; border: 1px solid %2; border-radius: 8px;"
-                       " font-size: 14px; }QPushButton:hover { background-color: %3; }"
-                       "QPushButton:disabled { color: %4; }")
-            .arg(QStringLiteral("#10B981"), QStringLiteral("#10B981"), QStringLiteral("#ECFDF5"),
-                QStringLiteral("#9CA3AF")));
-    m_cleanButton = footerButton(QStringLiteral("cleanBtn"), tr("Clean Now"),
-        QStringLiteral(
-            "QPushButton { background-color: %1; color: white; border: none; border-radius: 8px; font-size: 14px; }"
-            "QPushButton:hover { background-color: %2; }QPushButton:disabled { background-color: %3; }")
-            .arg(QStringLiteral("#10B981"), QStringLiteral("#059669"), QStringLiteral("#A7F3D0")));
+    m_selectionLabel->setObjectName(QStringLiteral("selectionLabel"));
+    m_scanButton = footerButton(QStringLiteral("scanBtn"), tr("Start Scanning"));
+    m_cleanButton = footerButton(QStringLiteral("cleanBtn"), tr("Clean Now"));
     m_cleanButton->setEnabled(false);
     connect(m_scanButton, &QPushButton::clicked, this, &BasePage::startScan);
     connect(m_cleanButton, &QPushButton::clicked, this, &BasePage::startClean);

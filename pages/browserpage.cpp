@@ -28,16 +28,11 @@ QWidget *BrowserPage::createBrowserBar()
     auto *bar = new QWidget;
     bar->setObjectName(QStringLiteral("browserBar"));
     bar->setAttribute(Qt::WA_StyledBackground);
-    bar->setStyleSheet(
-        QStringLiteral("#browserBar { background-color: white; border: 1px solid %1; border-radius: 10px; }"
-                       "QCheckBox { color: %2; font-size: 13px; }")
-            .arg(QStringLiteral("#E5E7EB"), QStringLiteral("#374151")));
     auto *layout = new QHBoxLayout(bar);
     layout->setContentsMargins(16, 10, 16, 10);
     layout->setSpacing(18);
     auto *caption = new QLabel(tr("Browsers:"));
-    caption->setStyleSheet(QStringLiteral("color: %1; font-size: 13px; font-weight: 600; background: transparent;")
-                               .arg(QStringLiteral("#111827")));
+    caption->setObjectName(QStringLiteral("browserBarCaption"));
     layout->addWidget(caption);
 
     const QList<BrowserInfo> browsers = m_cleaner ? m_cleaner->browsers() : QList<BrowserInfo>();
@@ -54,8 +49,7 @@ QWidget *BrowserPage::createBrowserBar()
     }
     if (m_browserBoxes.isEmpty()) {
         auto *none = new QLabel(tr("No supported browser was found for this user."));
-        none->setStyleSheet(
-            QStringLiteral("color: %1; font-size: 13px; background: transparent;").arg(QStringLiteral("#9CA3AF")));
+        none->setObjectName(QStringLiteral("browserBarNone"));
         layout->addWidget(none);
     }
     layout->addStretch(1);

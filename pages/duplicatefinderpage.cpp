@@ -35,40 +35,28 @@ const QString BrowseMarker = QStringLiteral("__browse__");
 const QString PathSeparator = QStringLiteral("  ·  ");
 constexpr int ProgressPathChars = 72;
 
-QString locationCardStyle(bool warning)
-{
-    const char *const normal = "QPushButton { background: #FFFFFF; border: 1.5px solid #E5E7EB; border-radius: 12px; }"
-                               "QPushButton:hover { background: #F0FDF9; border: 1.5px solid #10B981; }"
-                               "QPushButton:checked { background: #ECFDF5; border: 2.5px solid #10B981; }"
-                               "QLabel { background: transparent; border: none; color: #374151; }";
-    const char *const amber = "QPushButton { background: #FFFBEB; border: 1.5px solid #FCD34D; border-radius: 12px; }"
-                              "QPushButton:hover { background: #FEF3C7; border: 1.5px solid #F59E0B; }"
-                              "QPushButton:checked { background: #FEF3C7; border: 2.5px solid #F59E0B; }"
-                              "QLabel { background: transparent; border: none; color: #B45309; }";
-    return QString::fromLatin1(warning ? amber : normal);
-}
-
-QLabel *styledLabel(const QString &text, const QString &style, QWidget *parent = nullptr)
+// A label that shows text, styled by the style sheet under objectName.
+QLabel *namedLabel(const QString &text, const QString &objectName, QWidget *parent = nullptr)
 {
     auto *label = new QLabel(text, parent);
-    label->setStyleSheet(style);
+    label->setObjectName(objectName);
     return label;
 }
 
-QFrame *separatorLine(const QString &colour)
+QFrame *separatorLine()
 {
     auto *line = new QFrame;
+    line->setObjectName(QStringLiteral("duplicateSeparator"));
     line->setFixedHeight(1);
-    line->setStyleSheet(QStringLiteral("background: %1; border: none;").arg(colour));
     return line;
 }
 
 } // namespace
 
-DuplicateFinderPage::DuplicateFinderPage(QWidget *parent)
+DuplicateFinderPage::DuplicateFinderPage(DuplicateFinder *finder, DuplicateRemover *remover, QWidget *parent)
     : QWidget(parent)
-    , m_finder(new DuplicateFinder(this))
-    , m_remover(new DuplicateRemover(this))
+    , m_finder(finder)
+    , m_remover(remover)
     , m_model(new DuplicateResultsModel(this))
     , spinnerTimer(new QTimer(this))
 {
@@ -111,13 +99,11 @@ QWidget *DuplicateFinderPage::buildScanPage()
     layout->setContentsMargins(32, 28, 32, 28);
     layout->setSpacing(10);
 
-    layout->addWidget(styledLabel(
-        tr("Duplicate File Finder"), QStringLiteral("font-size: 22px; font-weight: bold; color: #111827;")));
-    layout->addWidget(styledLabel(tr("Find and remove identical files to free up disk space"),
-        QStringLiteral("font-size: 13px; color: #6B7280;")));
+    layout->addWidget(namedLabel(tr("Duplicate File Finder"), QStringLiteral("duplicateTitle")));
+    layout->addWidget(
+        namedLabel(tr("Find and remove identical files to free up disk space"), QStringLiteral("duplicateSubtitle")));
     layout->addSpacing(6);
-    layout->addWidget(styledLabel(tr("SELECT LOCATION"),
-        QStringLiteral("font-size: 11px; font-weight: 600; color: #9CA3AF; letter-spacing: 0.6px;")));
+    layout->addWidget(namedLabel(tr("SELECT LOCATION"), QStringLiteral("duplicateSection")));
 
     struct Location
     {
@@ -159,14 +145,13 @@ QWidget *DuplicateFinderPage::buildScanPage()
     }
     selectedPaths = QStringList { home };
 
-    m_pathHint = styledLabel(QString(), QStringLiteral("font-size: 11px; color: #9CA3AF;"));
-    m_pathHint->setObjectName(QStringLiteral("pathHint"));
+    m_pathHint = namedLabel(QString(), QStringLiteral("pathHint"));
     layout->addWidget(m_pathHint);
     updatePathHint();
-    layout->addWidget(separatorLine(QStringLiteral("#E5E7EB")));
+    layout->addWidget(separatorLine());
 
     auto *controls = new QHBoxLayout;
-    controls->addWidget(styledLabel(tr("Min file size:"), QStringLiteral("font-size: 13px; color: #374151;")));
+    controls->addWidget(namedLabel(tr("Min file size:"), QStringLiteral("duplicateMinSizeLabel")));
     m_minSizeCombo = new QComboBox;
     m_minSizeCombo->setObjectName(QStringLiteral("minSizeCombo"));
     m_minSizeCombo->setFixedSize(120, 34);
@@ -183,11 +168,6 @@ QWidget *DuplicateFinderPage::buildScanPage()
     m_startBtn->setMinimumWidth(148);
     m_startBtn->setFixedHeight(40);
     m_startBtn->setCursor(Qt::PointingHandCursor);
-    m_startBtn->setStyleSheet(QStringLiteral(
-        "QPushButton { background: #10B981; color: white; border: none; border-radius: 10px; font-size: 14px;"
-        " font-weight: 600; }"
-        "QPushButton:hover { background: #059669; }"
-        "QPushButton:disabled { background: #D1D5DB; }"));
     connect(m_startBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onStartScan);
     controls->addWidget(m_startBtn);
     layout->addLayout(controls);
@@ -202,33 +182,25 @@ QFrame *DuplicateFinderPage::buildProgressCard()
 {
     auto *card = new QFrame;
     card->setObjectName(QStringLiteral("progressCard"));
-    card->setStyleSheet(
-        QStringLiteral("#progressCard { background: #FFFFFF; border: 1px solid #E5E7EB; border-radius: 14px; }"));
     auto *layout = new QVBoxLayout(card);
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(10);
 
     auto *top = new QHBoxLayout;
-    m_spinnerLabel = styledLabel(QStringLiteral("◐"), QStringLiteral("font-size: 18px; color: #10B981;"));
+    m_spinnerLabel = namedLabel(QStringLiteral("◐"), QStringLiteral("spinnerLabel"));
     m_spinnerLabel->setFixedSize(22, 22);
     m_spinnerLabel->setAlignment(Qt::AlignCenter);
     top->addWidget(m_spinnerLabel);
-    m_statusLabel
-        = styledLabel(tr("Collecting files..."), QStringLiteral("font-size: 14px; font-weight: 600; color: #111827;"));
-    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    m_statusLabel = namedLabel(tr("Collecting files..."), QStringLiteral("statusLabel"));
     top->addWidget(m_statusLabel);
     top->addStretch();
-    m_countLabel = styledLabel(QString(), QStringLiteral("font-size: 12px; color: #6B7280;"));
-    m_countLabel->setObjectName(QStringLiteral("countLabel"));
+    m_countLabel = namedLabel(QString(), QStringLiteral("countLabel"));
     top->addWidget(m_countLabel);
     m_cancelBtn = new QPushButton(tr("Cancel"));
     m_cancelBtn->setObjectName(QStringLiteral("cancelScanBtn"));
     m_cancelBtn->setMinimumWidth(76);
     m_cancelBtn->setFixedHeight(30);
     m_cancelBtn->setCursor(Qt::PointingHandCursor);
-    m_cancelBtn->setStyleSheet(QStringLiteral(
-        "QPushButton { background: #F3F4F6; color: #374151; border: none; border-radius: 8px; font-size: 12px; }"
-        "QPushButton:hover { background: #E5E7EB; }"));
     connect(m_cancelBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onCancelScan);
     top->addWidget(m_cancelBtn);
     layout->addLayout(top);
@@ -237,12 +209,8 @@ QFrame *DuplicateFinderPage::buildProgressCard()
     m_progressBar->setObjectName(QStringLiteral("scanProgressBar"));
     m_progressBar->setFixedHeight(8);
     m_progressBar->setTextVisible(false);
-    m_progressBar->setStyleSheet(
-        QStringLiteral("QProgressBar { background: #E5E7EB; border: none; border-radius: 4px; }"
-                       "QProgressBar::chunk { background: #10B981; border-radius: 4px; }"));
     layout->addWidget(m_progressBar);
-    m_pathLabel = styledLabel(QString(), QStringLiteral("font-size: 11px; color: #9CA3AF;"));
-    m_pathLabel->setObjectName(QStringLiteral("currentPathLabel"));
+    m_pathLabel = namedLabel(QString(), QStringLiteral("currentPathLabel"));
     m_pathLabel->setWordWrap(false);
     layout->addWidget(m_pathLabel);
     card->hide();
@@ -273,26 +241,18 @@ QWidget *DuplicateFinderPage::buildResultsPage()
         new DuplicateGroupDelegate([](qint64 bytes) { return CleanItem::formatSize(bytes); }, m_resultsView));
     connect(m_model, &DuplicateResultsModel::checkedCountChanged, this, &DuplicateFinderPage::updateDeleteBtn);
     layout->addWidget(m_resultsView, 1);
-    layout->addWidget(separatorLine(QStringLiteral("#E5E7EB")));
+    layout->addWidget(separatorLine());
 
-    const QString buttonStyle
-        = QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 8px; padding: 0 16px;"
-                         " font-size: 13px; font-weight: 600; }"
-                         "QPushButton:hover { background: %3; }"
-                         "QPushButton:disabled { background: #D1D5DB; color: #FFFFFF; }");
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(10);
     m_newScanBtn = new QPushButton(tr("← New Scan"));
     m_newScanBtn->setObjectName(QStringLiteral("newScanBtn"));
     m_newScanBtn->setFixedHeight(36);
     m_newScanBtn->setCursor(Qt::PointingHandCursor);
-    m_newScanBtn->setStyleSheet(
-        buttonStyle.arg(QStringLiteral("#10B981"), QStringLiteral("#FFFFFF"), QStringLiteral("#059669")));
     connect(m_newScanBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onBackToScan);
     bottom->addWidget(m_newScanBtn);
 
-    m_summaryLabel = styledLabel(QString(), QStringLiteral("font-size: 13px; font-weight: 600; color: #111827;"));
-    m_summaryLabel->setObjectName(QStringLiteral("summaryLabel"));
+    m_summaryLabel = namedLabel(QString(), QStringLiteral("summaryLabel"));
     m_summaryLabel->setTextFormat(Qt::RichText);
     // Between the buttons the summary may have less room than one line needs: it wraps rather
     // than being cut off.
@@ -303,8 +263,6 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     m_keepBtn->setObjectName(QStringLiteral("keepBtn"));
     m_keepBtn->setFixedHeight(36);
     m_keepBtn->setCursor(Qt::PointingHandCursor);
-    m_keepBtn->setStyleSheet(
-        buttonStyle.arg(QStringLiteral("#F3F4F6"), QStringLiteral("#374151"), QStringLiteral("#E5E7EB")));
     connect(m_keepBtn, &QPushButton::clicked, this, [this] {
         QMenu menu(this);
         menu.addAction(tr("Keep Newest  (delete older duplicates)"), this, [this] {
@@ -323,8 +281,6 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     m_deleteBtn->setObjectName(QStringLiteral("deleteSelectedBtn"));
     m_deleteBtn->setFixedHeight(36);
     m_deleteBtn->setCursor(Qt::PointingHandCursor);
-    m_deleteBtn->setStyleSheet(
-        buttonStyle.arg(QStringLiteral("#EF4444"), QStringLiteral("#FFFFFF"), QStringLiteral("#DC2626")));
     m_deleteBtn->setEnabled(false);
     connect(m_deleteBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onDeleteSelected);
     bottom->addWidget(m_deleteBtn);
@@ -341,12 +297,13 @@ QPushButton *DuplicateFinderPage::makeLocationBtn(
     card->setFixedSize(104, 84);
     card->setCursor(Qt::PointingHandCursor);
     card->setProperty("scanPath", path);
-    card->setStyleSheet(locationCardStyle(warning));
+    // The Entire Disk card is amber: the style sheet keys it on "warning".
+    card->setProperty("warning", warning);
     auto *layout = new QVBoxLayout(card);
     layout->setContentsMargins(6, 10, 6, 8);
     layout->setSpacing(4);
-    QLabel *iconLabel = styledLabel(icon, QStringLiteral("font-size: 22px;"));
-    QLabel *textLabel = styledLabel(label, QStringLiteral("font-size: 11px; font-weight: 500;"));
+    QLabel *iconLabel = namedLabel(icon, QStringLiteral("locationIcon"));
+    QLabel *textLabel = namedLabel(label, QStringLiteral("locationText"));
     for (QLabel *part : { iconLabel, textLabel }) {
         part->setAlignment(Qt::AlignCenter);
         part->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -25,13 +25,14 @@ class QVBoxLayout;
 // The duplicate finder's page: choose locations and a minimum size, scan off the interface
 // thread with a progress card, then review the groups as cards in a list view (all but the
 // newest copy checked) and move the checked copies that are still duplicates of a kept one to
-// the Trash or delete them permanently.
+// the Trash or delete them permanently. The finder and the remover belong to the caller and
+// outlive the page.
 class DuplicateFinderPage final : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit DuplicateFinderPage(QWidget *parent = nullptr);
+    DuplicateFinderPage(DuplicateFinder *finder, DuplicateRemover *remover, QWidget *parent = nullptr);
     ~DuplicateFinderPage() override;
 
 public slots:

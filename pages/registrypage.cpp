@@ -14,13 +14,12 @@ RegistryPage::RegistryPage(QWidget *parent)
     auto *icon = new QLabel(QStringLiteral("📋"), this);
     icon->setFixedSize(120, 120);
     icon->setAlignment(Qt::AlignCenter);
-    icon->setStyleSheet(QStringLiteral("background: #fef3c7; border-radius: 60px; font-size: 50px;"));
+    icon->setObjectName(QStringLiteral("registryIcon"));
     layout->addWidget(icon, 0, Qt::AlignHCenter);
 
     auto *title = new QLabel(tr("Registry cleaning is only available on Windows"), this);
     title->setObjectName(QStringLiteral("registryUnavailableLabel"));
     title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("font-size: 20px; font-weight: 600; color: #111827;"));
     title->setWordWrap(true);
     layout->addWidget(title);
 
@@ -29,6 +28,6 @@ RegistryPage::RegistryPage(QWidget *parent)
         this);
     explanation->setAlignment(Qt::AlignCenter);
     explanation->setWordWrap(true);
-    explanation->setStyleSheet(QStringLiteral("font-size: 14px; color: #6b7280;"));
+    explanation->setObjectName(QStringLiteral("registryExplanation"));
     layout->addWidget(explanation);
 }

@@ -121,7 +121,9 @@ private slots:
 void TestDuplicateFinderPage::startsWithHomeSelected()
 {
     TestHome home;
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     QVERIFY(locationCard(page, QDir::homePath())->isChecked());
     QCOMPARE(page.findChild<QLabel *>(QStringLiteral("pathHint"))->text(), QStringLiteral("Path: ~"));
     QCOMPARE(page.findChildren<QPushButton *>(QStringLiteral("locationCard")).size(), 10);
@@ -130,7 +132,9 @@ void TestDuplicateFinderPage::startsWithHomeSelected()
 void TestDuplicateFinderPage::locationCardsEditTheSelection()
 {
     TestHome home;
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     auto *hint = page.findChild<QLabel *>(QStringLiteral("pathHint"));
     const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
 
@@ -145,7 +149,9 @@ void TestDuplicateFinderPage::locationCardsEditTheSelection()
 void TestDuplicateFinderPage::startWithNothingSelectedStartsNothing()
 {
     TestHome home;
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     locationCard(page, QDir::homePath())->click();
     MessageBoxAnswerer answer(QMessageBox::Ok);
     page.findChild<QPushButton *>(QStringLiteral("startScanBtn"))->click();
@@ -167,7 +173,9 @@ void TestDuplicateFinderPage::fullDiskScanAsksFirst()
 {
     QFETCH(bool, entireDisk);
     TestHome home;
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     locationCard(page, entireDisk ? QStringLiteral("/") : QDir::homePath() + QStringLiteral("/.."))->click();
     MessageBoxAnswerer answer(QMessageBox::No);
     page.findChild<QPushButton *>(QStringLiteral("startScanBtn"))->click();
@@ -183,7 +191,9 @@ void TestDuplicateFinderPage::scanWithoutDuplicatesStaysOnScanPage()
     TestHome home;
     home.makeFile(QStringLiteral("Documents/a.txt"), 3000, 'a');
     home.makeFile(QStringLiteral("Documents/b.txt"), 3000, 'b');
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     MessageBoxAnswerer answer(QMessageBox::Ok);
     startSmallFileScan(page);
 
@@ -200,12 +210,13 @@ void TestDuplicateFinderPage::cancelledScanShowsNoResults()
     makeCopies(home, { QStringLiteral("a/one.bin"), QStringLiteral("b/two.bin") }, 'c');
     home.makeFile(QStringLiteral("c/big-1.bin"), 2 * 1048576, 'b');
     home.makeFile(QStringLiteral("c/big-2.bin"), 2 * 1048576, 'b');
-    DuplicateFinderPage page;
-    auto *finder = page.findChild<DuplicateFinder *>();
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     // The worker stops in the middle of a large read until the test lets it go on.
     QSemaphore reading;
     QSemaphore resume;
-    finder->afterChunkRead = [&](const QString &) {
+    finder.afterChunkRead = [&](const QString &) {
         reading.release();
         resume.acquire();
     };
@@ -232,12 +243,13 @@ void TestDuplicateFinderPage::largeReadShowsItsProgress()
     TestHome home;
     home.makeFile(QStringLiteral("big/large-a.bin"), 24 * 1048576, 'L');
     home.makeFile(QStringLiteral("big/large-b.bin"), 24 * 1048576, 'L');
-    DuplicateFinderPage page;
-    auto *finder = page.findChild<DuplicateFinder *>();
-    finder->afterChunkRead = [](const QString &) { QThread::msleep(15); }; // a slow disk
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
+    finder.afterChunkRead = [](const QString &) { QThread::msleep(15); }; // a slow disk
     auto *pathLabel = page.findChild<QLabel *>(QStringLiteral("currentPathLabel"));
     QStringList shown;
-    connect(finder, &DuplicateFinder::readProgress, this, [&] {
+    connect(&finder, &DuplicateFinder::readProgress, this, [&] {
         if (!shown.contains(pathLabel->text()))
             shown.append(pathLabel->text());
     });
@@ -258,7 +270,9 @@ void TestDuplicateFinderPage::resultsKeepTheNewestAndKeepOldestFlips()
     const QStringList three
         = makeCopies(home, { QStringLiteral("a/old.bin"), longName, QStringLiteral("c/new.bin") }, 't');
     const QStringList two = makeCopies(home, { QStringLiteral("d/first.bin"), QStringLiteral("e/second.bin") }, 'w');
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     startSmallFileScan(page);
     QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
 
@@ -312,7 +326,9 @@ void TestDuplicateFinderPage::failedDeletionIsReportedAsPartialFailure()
     TestHome home;
     const QStringList copies = makeCopies(
         home, { QStringLiteral("a/old.bin"), QStringLiteral("b/mid.bin"), QStringLiteral("c/new.bin") }, 'f');
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     startSmallFileScan(page);
     QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
     // The middle copy turns into a folder after the scan: it can no longer be deleted as a copy.
@@ -346,7 +362,9 @@ void TestDuplicateFinderPage::lastCopyIsNeverDeleted()
 {
     TestHome home;
     const QStringList copies = makeCopies(home, { QStringLiteral("a/older.bin"), QStringLiteral("b/newer.bin") }, 'l');
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     startSmallFileScan(page);
     QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
     page.onSelectAll();
@@ -390,7 +408,9 @@ void TestDuplicateFinderPage::summarySaysWhereEachFileWent()
         home.makeFile(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).mid(home.path().size() + 1)
                 + QStringLiteral("/Trash"),
             10);
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     startSmallFileScan(page);
     QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
 
@@ -420,7 +440,9 @@ void TestDuplicateFinderPage::summarySaysWhereEachFileWent()
 void TestDuplicateFinderPage::progressShortensLongPaths()
 {
     TestHome home;
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     const QString path = QStringLiteral("/Volumes/") + QString(64, QLatin1Char('p'));
     QCOMPARE(path.size(), 73);
     page.findChild<QWidget *>(QStringLiteral("progressCard"))->show(); // as during a scan
@@ -435,7 +457,9 @@ void TestDuplicateFinderPage::progressShortensLongPaths()
 void TestDuplicateFinderPage::largeResultShowsAndDeletingUpdatesIt()
 {
     TestHome home;
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     page.resize(680, 606);
     page.show();
     QList<DuplicateGroup> groups;
@@ -462,15 +486,13 @@ void TestDuplicateFinderPage::largeResultShowsAndDeletingUpdatesIt()
 
     // The remover's answer for a selection: the two deleted copies of group 1 take it out of the
     // list (one copy left), group 2 loses one of its four.
-    auto *remover = page.findChild<DuplicateRemover *>();
-    QVERIFY(remover);
     const QStringList removed { groups.at(1).files.at(0).path, groups.at(1).files.at(1).path,
         groups.at(2).files.at(0).path };
     const QString summaryBefore = page.findChild<QLabel *>(QStringLiteral("summaryLabel"))->text();
     QVERIFY(summaryBefore.contains(QStringLiteral("can be freed")));
     QVERIFY(!QString(summaryBefore).remove(QStringLiteral("can be freed")).contains(QStringLiteral("freed")));
     MessageBoxAnswerer summary(QMessageBox::Ok);
-    emit remover->finished(removed, {});
+    emit remover.finished(removed, {});
     QTRY_VERIFY(summary.answered());
 
     QCOMPARE(results->groupCount(), 21999);
@@ -485,7 +507,9 @@ void TestDuplicateFinderPage::largeResultShowsAndDeletingUpdatesIt()
 void TestDuplicateFinderPage::chosenFolderCanBeRemoved()
 {
     TestHome home;
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
     QPushButton *choose = locationCard(page, QStringLiteral("__browse__"));
     const QString folder = home.filePath(QStringLiteral("Projects"));
     QDir().mkpath(folder);
@@ -523,7 +547,11 @@ void TestDuplicateFinderPage::renderPageStates()
     TestHome home;
     DuplicateFixture::populate(home);
 
-    DuplicateFinderPage page;
+    DuplicateFinder finder;
+
+    DuplicateRemover remover;
+
+    DuplicateFinderPage page(&finder, &remover);
     page.resize(680, 606);
     locationCard(page, QStandardPaths::writableLocation(QStandardPaths::DownloadLocation))->click();
     const auto render = [&page] {

@@ -130,7 +130,9 @@ void TestSettings::languageForLocale_data()
     QTest::newRow("German") << QStringLiteral("de_AT") << QStringLiteral("de");
     QTest::newRow("Brazilian Portuguese") << QStringLiteral("pt_BR") << QStringLiteral("pt");
     QTest::newRow("Hong Kong") << QStringLiteral("zh_HK") << QStringLiteral("zh_TW");
+    QTest::newRow("Taiwan") << QStringLiteral("zh_TW") << QStringLiteral("zh_TW");
     QTest::newRow("simplified Chinese") << QStringLiteral("zh_CN") << QStringLiteral("zh_TW");
+    QTest::newRow("bare code") << QStringLiteral("ja") << QStringLiteral("ja");
     QTest::newRow("upper case") << QStringLiteral("FR_FR") << QStringLiteral("fr");
     QTest::newRow("Swedish is not offered") << QStringLiteral("sv_SE") << QStringLiteral("en");
     QTest::newRow("C locale") << QStringLiteral("C") << QStringLiteral("en");

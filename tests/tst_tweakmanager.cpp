@@ -1,4 +1,5 @@
 #include "cleaners/tweakmanager.h"
+#include "core/settings.h"
 #include "faketools.h"
 #include "testhome.h"
 
@@ -24,11 +25,16 @@ QJsonArray readCatalogue(const QString &language)
     return QJsonDocument::fromJson(file.readAll()).array();
 }
 
-QStringList storedKeys()
+// The store the applied flags have always been kept in, opened as an earlier version did.
+QSettings tweakStateStore()
 {
     return QSettings(
-        QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velocrest"), QStringLiteral("TweakState"))
-        .allKeys();
+        QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velocrest"), QStringLiteral("TweakState"));
+}
+
+QStringList storedKeys()
+{
+    return tweakStateStore().allKeys();
 }
 
 // A fake Windows tool that records its call and exits with exitCode.
@@ -76,6 +82,7 @@ private slots:
     void serviceTweakOnWindows();
     void serviceRevertPassesAutoAndClearsTheFlag();
     void failedRevertKeepsTheFlag();
+    void appliedFlagsRoundTripThroughTheSettingsTable();
     void registryTweakNeedsTheRegistry();
     void powerPlanResultCounts_data();
     void powerPlanResultCounts();
@@ -325,6 +332,29 @@ void TestTweakManager::failedRevertKeepsTheFlag()
     QVERIFY(reverted.wait());
     QCOMPARE(reverted.first().at(1).toBool(), false);
     QVERIFY(manager.isApplied(sysmain.id));
+}
+
+void TestTweakManager::appliedFlagsRoundTripThroughTheSettingsTable()
+{
+    FakeTools tools;
+    TestHome home;
+    {
+        QSettings earlier = tweakStateStore();
+        earlier.setValue(QStringLiteral("applied/disable_sysmain"), true);
+    }
+    TweakManager manager;
+    standInForWindows(manager, tools, 0, 0);
+    QVERIFY(manager.isApplied(QStringLiteral("disable_sysmain")));
+
+    const TweakDef location = find(manager, QStringLiteral("disable_location"));
+    QSignalSpy applied(&manager, &TweakManager::tweakApplied);
+    manager.applyTweak(location);
+    QVERIFY(applied.wait());
+    QVERIFY(Settings().flag(Settings::TweakApplied, location.id));
+    QVERIFY(tweakStateStore().value(QStringLiteral("applied/disable_location")).toBool());
+
+    Settings().setValue(Settings::TweakApplied, false, location.id);
+    QVERIFY(!TweakManager().isApplied(location.id));
 }
 
 void TestTweakManager::registryTweakNeedsTheRegistry()

@@ -32,20 +32,13 @@ BrowserGroupHeader::BrowserGroupHeader(
     auto *name = new QLabel(browserName);
     name->setTextFormat(Qt::PlainText);
     name->setObjectName(QStringLiteral("browserGroupName"));
-    name->setStyleSheet(QStringLiteral("color: %1; font-size: 15px; font-weight: 700;").arg(QStringLiteral("#111827")));
     auto *summary = new QLabel(
         tr("%n items  ·  %1", nullptr, totals.totalItemCount()).arg(CleanItem::formatSize(totals.totalSize())));
     summary->setObjectName(QStringLiteral("browserGroupTotal"));
-    summary->setStyleSheet(QStringLiteral("color: %1; font-size: 13px;").arg(QStringLiteral("#6B7280")));
 
     m_detailsButton = new QPushButton(tr("View Details"));
     m_detailsButton->setObjectName(QStringLiteral("browserDetailsBtn"));
     m_detailsButton->setCursor(Qt::PointingHandCursor);
-    m_detailsButton->setStyleSheet(
-        QStringLiteral("QPushButton { border: none; background: transparent; color: %1; font-size: 13px;"
-                       " font-weight: 600; padding: 4px 8px; }"
-                       "QPushButton:hover { background-color: %2; border-radius: 6px; }")
-            .arg(QStringLiteral("#10B981"), QStringLiteral("#ECFDF5")));
     connect(m_detailsButton, &QPushButton::clicked, this, &BrowserGroupHeader::showCategoryMenu);
 
     auto *layout = new QHBoxLayout(this);

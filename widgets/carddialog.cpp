@@ -1,5 +1,7 @@
 #include "carddialog.h"
 
+#include "widgets/palette.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -21,9 +23,9 @@ void CardDialog::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(QStringLiteral("#FFFFFF")));
+    painter.setBrush(Palette::Surface);
     painter.drawRoundedRect(rect(), cardRadius, cardRadius);
-    painter.setPen(QPen(QColor(QStringLiteral("#E5E7EB")), 1));
+    painter.setPen(QPen(Palette::Border, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cardRadius, cardRadius);
 }

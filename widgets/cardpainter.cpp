@@ -1,5 +1,7 @@
 #include "cardpainter.h"
 
+#include "widgets/palette.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QWidget>
@@ -12,8 +14,8 @@ void CardPainter::paint(QWidget *widget, int cornerRadius)
     const QRectF card = QRectF(widget->rect()).adjusted(0, 0, -shadowOffset, -shadowOffset);
     QPainterPath shadow;
     shadow.addRoundedRect(card.translated(shadowOffset, shadowOffset), cornerRadius, cornerRadius);
-    painter.fillPath(shadow, QColor(0, 0, 0, 30));
+    painter.fillPath(shadow, Palette::DialogShadow);
     QPainterPath face;
     face.addRoundedRect(card, cornerRadius, cornerRadius);
-    painter.fillPath(face, Qt::white);
+    painter.fillPath(face, Palette::Surface);
 }

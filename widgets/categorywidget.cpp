@@ -31,12 +31,12 @@ const QStringList &knownIconIds()
     return ids;
 }
 
-QLabel *styledLabel(const QString &text, const QString &style)
+QLabel *plainLabel(const QString &text, const QString &objectName)
 {
     auto *label = new QLabel(text);
     // Category names and descriptions come from rules files: never read as markup.
     label->setTextFormat(Qt::PlainText);
-    label->setStyleSheet(style);
+    label->setObjectName(objectName);
     return label;
 }
 
@@ -52,9 +52,6 @@ CategoryWidget::CategoryWidget(CleanCategory *category, QWidget *parent)
         m_category->setAllItemsChecked(false);
     setObjectName(QStringLiteral("categoryWidget"));
     setAttribute(Qt::WA_StyledBackground);
-    setStyleSheet(
-        QStringLiteral("#categoryWidget { background-color: white; border: 1px solid %1; border-radius: 10px; }")
-            .arg(QStringLiteral("#E5E7EB")));
 
     m_content = new QWidget;
     m_contentLayout = new QVBoxLayout(m_content);
@@ -91,13 +88,10 @@ QWidget *CategoryWidget::createHeader()
     icon->setPixmap(QIcon(getCategoryIconPath(m_category->id)).pixmap(24, 24));
     icon->setFixedSize(36, 36);
     icon->setAlignment(Qt::AlignCenter);
-    icon->setStyleSheet(QStringLiteral("background-color: %1; border-radius: 8px;").arg(QStringLiteral("#F3F4F6")));
+    icon->setObjectName(QStringLiteral("categoryIcon"));
 
-    auto *name = styledLabel(m_category->name,
-        QStringLiteral("color: %1; font-size: 14px; font-weight: 600; background: transparent;")
-            .arg(QStringLiteral("#111827")));
-    m_descriptionLabel = styledLabel(m_category->description,
-        QStringLiteral("color: %1; font-size: 12px; background: transparent;").arg(QStringLiteral("#6B7280")));
+    auto *name = plainLabel(m_category->name, QStringLiteral("categoryName"));
+    m_descriptionLabel = plainLabel(m_category->description, QStringLiteral("categoryDescription"));
     m_descriptionLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_descriptionLabel->setToolTip(m_category->description);
     auto *texts = new QVBoxLayout;
@@ -105,21 +99,15 @@ QWidget *CategoryWidget::createHeader()
     texts->addWidget(name);
     texts->addWidget(m_descriptionLabel);
 
-    m_countLabel = styledLabel(QString(),
-        QStringLiteral("color: %1; font-size: 12px; background: transparent;").arg(QStringLiteral("#9CA3AF")));
-    m_sizeLabel = styledLabel(QString(),
-        QStringLiteral("color: %1; font-size: 14px; font-weight: 600; background: transparent;")
-            .arg(QStringLiteral("#111827")));
+    m_countLabel = plainLabel(QString(), QStringLiteral("categoryCount"));
+    m_sizeLabel = plainLabel(QString(), QStringLiteral("categorySize"));
     m_sizeLabel->setMinimumWidth(72);
     m_sizeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     m_expandButton = new QPushButton(QStringLiteral("▼"));
     m_expandButton->setFixedSize(28, 28);
+    m_expandButton->setObjectName(QStringLiteral("categoryExpandBtn"));
     m_expandButton->setCursor(Qt::PointingHandCursor);
-    m_expandButton->setStyleSheet(
-        QStringLiteral("QPushButton { border: none; background: transparent; color: %1; font-size: 11px; }"
-                       "QPushButton:hover { background-color: %2; border-radius: 6px; }")
-            .arg(QStringLiteral("#6B7280"), QStringLiteral("#E5E7EB")));
     connect(m_expandButton, &QPushButton::clicked, this, &CategoryWidget::onHeaderClicked);
 
     auto *layout = new QHBoxLayout(m_header);
@@ -266,12 +254,8 @@ void CategoryWidget::updateLoadMoreButton()
     }
     if (!m_loadMoreButton) {
         m_loadMoreButton = new QPushButton;
+        m_loadMoreButton->setObjectName(QStringLiteral("loadMoreBtn"));
         m_loadMoreButton->setCursor(Qt::PointingHandCursor);
-        m_loadMoreButton->setStyleSheet(QStringLiteral(
-            "QPushButton {  background-color: %1;  color: %2;  border: 1px solid %3;  border-radius: 6px;"
-            "  padding: 8px 16px;  font-size: 13px;}QPushButton:hover {  background-color: %4;}")
-                                            .arg(QStringLiteral("#F9FAFB"), QStringLiteral("#10B981"),
-                                                QStringLiteral("#E5E7EB"), QStringLiteral("#F3F4F6")));
         connect(m_loadMoreButton, &QPushButton::clicked, this, &CategoryWidget::onLoadMoreClicked);
     }
     m_loadMoreButton->setText(tr("Load more (%n remaining)", nullptr, remaining));

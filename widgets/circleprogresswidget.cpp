@@ -1,5 +1,7 @@
 #include "circleprogresswidget.h"
 
+#include "widgets/palette.h"
+
 #include <QConicalGradient>
 #include <QPainter>
 
@@ -7,7 +9,6 @@ namespace {
 
 constexpr int RingWidth = 10;
 constexpr int RingInset = 10;
-const QColor Accent(QStringLiteral("#10b981"));
 
 void drawCentredText(
     QPainter &painter, const QRectF &box, const QString &text, const QColor &colour, int pixelSize, int weight)
@@ -94,24 +95,24 @@ void CircleProgressWidget::paintEvent(QPaintEvent *)
     const int diameter = qMin(width(), height()) - 2 * RingInset;
     const QRectF ring(RingInset, RingInset, diameter, diameter);
 
-    painter.setPen(QPen(QColor(QStringLiteral("#e5e7eb")), RingWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(Palette::Border, RingWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(ring);
 
     if (m_progress > 0) {
         QConicalGradient gradient(ring.center(), 90);
-        gradient.setColorAt(0.0, Accent);
-        gradient.setColorAt(0.5, QColor(QStringLiteral("#059669")));
-        gradient.setColorAt(1.0, Accent);
+        gradient.setColorAt(0.0, Palette::Accent);
+        gradient.setColorAt(0.5, Palette::AccentDark);
+        gradient.setColorAt(1.0, Palette::Accent);
         painter.setPen(QPen(QBrush(gradient), RingWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         const int spanDegrees = m_progress * 360 / 100;
         painter.drawArc(ring, 90 * 16, -spanDegrees * 16);
     }
 
+    drawCentredText(painter, QRectF(RingInset, RingInset + 0.25 * diameter, diameter, 45), valueText(),
+        Palette::Accent, 38, QFont::Bold);
     drawCentredText(
-        painter, QRectF(RingInset, RingInset + 0.25 * diameter, diameter, 45), valueText(), Accent, 38, QFont::Bold);
-    drawCentredText(
-        painter, QRectF(RingInset, RingInset + 0.52 * diameter, diameter, 30), m_unit, Accent, 22, QFont::Bold);
+        painter, QRectF(RingInset, RingInset + 0.52 * diameter, diameter, 30), m_unit, Palette::Accent, 22, QFont::Bold);
     drawCentredText(painter, QRectF(RingInset, RingInset + 0.68 * diameter, diameter, 20), m_subtitle,
-        QColor(QStringLiteral("#9ca3af")), 12, QFont::Normal);
+        Palette::TextMuted, 12, QFont::Normal);
 }

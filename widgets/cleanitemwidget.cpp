@@ -3,20 +3,19 @@
 #include "widgets/palette.h"
 
 #include <QCheckBox>
-#include <QColor>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
 
-QLabel *elidingLabel(const QString &objectName, const QString &style)
+QLabel *elidingLabel(const QString &objectName)
 {
     auto *label = new QLabel;
     // Names and paths come from the disk: never read as markup.
     label->setTextFormat(Qt::PlainText);
     label->setObjectName(objectName);
-    label->setStyleSheet(style);
     // The text is elided to whatever width the row gives; it never widens the row.
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     label->setMinimumWidth(40);
@@ -29,10 +28,8 @@ CleanItemWidget::CleanItemWidget(const CleanItem &item, QWidget *parent)
     : QWidget(parent)
     , m_item(item)
     , m_checkBox(new QCheckBox)
-    , m_nameLabel(elidingLabel(QStringLiteral("itemName"),
-          QStringLiteral("color: %1; font-size: 13px; background: transparent;").arg(QStringLiteral("#111827"))))
-    , m_pathLabel(elidingLabel(QStringLiteral("itemPath"),
-          QStringLiteral("color: %1; font-size: 11px; background: transparent;").arg(QStringLiteral("#9CA3AF"))))
+    , m_nameLabel(elidingLabel(QStringLiteral("itemName")))
+    , m_pathLabel(elidingLabel(QStringLiteral("itemPath")))
     , m_riskLabel(new QLabel)
     , m_sizeLabel(new QLabel)
 {
@@ -48,20 +45,13 @@ CleanItemWidget::CleanItemWidget(const CleanItem &item, QWidget *parent)
     m_riskLabel->setObjectName(QStringLiteral("itemRisk"));
     m_riskLabel->setText(getRiskText());
     m_riskLabel->setVisible(!getRiskText().isEmpty());
-    const QColor riskColor(getRiskColor());
-    m_riskLabel->setStyleSheet(QStringLiteral("color: %1; background-color: rgba(%2, %3, %4, 0.12); border-radius: 4px;"
-                                              " padding: 1px 6px; font-size: 11px; font-weight: 500;")
-                                   .arg(getRiskColor())
-                                   .arg(riskColor.red())
-                                   .arg(riskColor.green())
-                                   .arg(riskColor.blue()));
+    // The badge's colours are the style sheet's, one per level.
+    m_riskLabel->setProperty("risk", m_item.riskLevel);
 
     m_sizeLabel->setObjectName(QStringLiteral("itemSize"));
     m_sizeLabel->setFixedWidth(80);
     m_sizeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_sizeLabel->setText(CleanItem::formatSize(item.size));
-    m_sizeLabel->setStyleSheet(
-        QStringLiteral("color: %1; font-size: 12px; background: transparent;").arg(QStringLiteral("#6B7280")));
 
     auto *texts = new QVBoxLayout;
     texts->setContentsMargins(0, 0, 0, 0);
@@ -74,8 +64,6 @@ CleanItemWidget::CleanItemWidget(const CleanItem &item, QWidget *parent)
         failure->setObjectName(QStringLiteral("itemFailure"));
         failure->setTextFormat(Qt::PlainText);
         failure->setWordWrap(true);
-        failure->setStyleSheet(
-            QStringLiteral("color: %1; font-size: 11px; background: transparent;").arg(Palette::DangerText.name()));
         texts->addWidget(failure);
     }
 
@@ -86,7 +74,6 @@ CleanItemWidget::CleanItemWidget(const CleanItem &item, QWidget *parent)
     layout->addLayout(texts, 1);
     layout->addWidget(m_riskLabel);
     layout->addWidget(m_sizeLabel);
-    updateBackground();
     elideTexts();
 }
 
@@ -111,9 +98,9 @@ QString CleanItemWidget::getRiskText() const
     return m_item.riskLevel == 0 ? QString() : CleanItem::riskText(m_item.riskLevel);
 }
 
-QString CleanItemWidget::getRiskColor() const
+QColor CleanItemWidget::getRiskColor() const
 {
-    return CleanItem::riskColor(m_item.riskLevel);
+    return Palette::risk(m_item.riskLevel);
 }
 
 void CleanItemWidget::resizeEvent(QResizeEvent *event)
@@ -125,15 +112,13 @@ void CleanItemWidget::resizeEvent(QResizeEvent *event)
 void CleanItemWidget::enterEvent(QEnterEvent *event)
 {
     QWidget::enterEvent(event);
-    m_hovered = true;
-    updateBackground();
+    setHovered(true);
 }
 
 void CleanItemWidget::leaveEvent(QEvent *event)
 {
     QWidget::leaveEvent(event);
-    m_hovered = false;
-    updateBackground();
+    setHovered(false);
 }
 
 void CleanItemWidget::elideTexts()
@@ -142,8 +127,10 @@ void CleanItemWidget::elideTexts()
     m_pathLabel->setText(m_pathLabel->fontMetrics().elidedText(m_item.path, Qt::ElideMiddle, m_pathLabel->width()));
 }
 
-void CleanItemWidget::updateBackground()
+void CleanItemWidget::setHovered(bool hovered)
 {
-    setStyleSheet(QStringLiteral("#cleanItemWidget { background-color: %1; border-radius: 6px; }")
-                      .arg(m_hovered ? QStringLiteral("#F9FAFB") : QStringLiteral("transparent")));
+    setProperty("hovered", hovered);
+    style()->unpolish(this);
+    style()->polish(this);
+    update();
 }

@@ -2,12 +2,14 @@
 
 #include "core/cleanitem.h"
 
+#include <QColor>
 #include <QWidget>
 
 class QCheckBox;
 class QLabel;
 
 // One file row inside an expanded category: check box, name over path, risk badge and size.
+// Its look is the style sheet's (#cleanItemWidget, its labels, and the badge's "risk" property).
 class CleanItemWidget final : public QWidget
 {
     Q_OBJECT
@@ -20,7 +22,7 @@ public:
     void setChecked(bool checked);
     void setShowSize(bool show);
     QString getRiskText() const;
-    QString getRiskColor() const;
+    QColor getRiskColor() const;
 
 signals:
     void checkStateChanged(bool checked);
@@ -32,7 +34,8 @@ protected:
 
 private:
     void elideTexts();
-    void updateBackground();
+    // Hovered rows are tinted by the style sheet (the "hovered" property).
+    void setHovered(bool hovered);
 
     CleanItem m_item;
     QCheckBox *m_checkBox;
@@ -40,5 +43,4 @@ private:
     QLabel *m_pathLabel;
     QLabel *m_riskLabel;
     QLabel *m_sizeLabel;
-    bool m_hovered = false;
 };

@@ -19,12 +19,12 @@ DetailItemWidget::DetailItemWidget(const CleanItem &item, QWidget *parent)
 
     auto *name = new QLabel(item.name);
     name->setTextFormat(Qt::PlainText);
-    name->setStyleSheet(QStringLiteral("color: %1; font-size: 13px;").arg(QStringLiteral("#111827")));
+    name->setObjectName(QStringLiteral("detailName"));
     name->setToolTip(item.path);
     name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto *size = new QLabel(CleanItem::formatSize(item.size));
-    size->setStyleSheet(QStringLiteral("color: %1; font-size: 13px;").arg(QStringLiteral("#6B7280")));
+    size->setObjectName(QStringLiteral("detailSize"));
     size->setMinimumWidth(80);
     size->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -34,8 +34,7 @@ DetailItemWidget::DetailItemWidget(const CleanItem &item, QWidget *parent)
     open->setFixedSize(28, 28);
     open->setCursor(Qt::PointingHandCursor);
     open->setToolTip(tr("Show in Finder"));
-    open->setStyleSheet(QStringLiteral("QPushButton { border: none; background: #F3F4F6; border-radius: 6px; }"
-                                       "QPushButton:hover { background: #E5E7EB; }"));
+    open->setObjectName(QStringLiteral("detailOpenBtn"));
     connect(open, &QPushButton::clicked, this, &DetailItemWidget::onOpenLocation);
     auto *actionCell = new QWidget;
     actionCell->setFixedWidth(ActionColumnWidth);

@@ -23,8 +23,7 @@ QLabel *columnLabel(const QString &text)
 {
     auto *label = new QLabel(text);
     label->setTextFormat(Qt::PlainText);
-    label->setStyleSheet(
-        QStringLiteral("color: %1; font-size: 12px; font-weight: 500;").arg(QStringLiteral("#6B7280")));
+    label->setObjectName(QStringLiteral("detailColumn"));
     return label;
 }
 
@@ -39,7 +38,6 @@ ItemDetailDialog::ItemDetailDialog(CleanCategory *category, QWidget *parent)
     setMaximumSize(800, 600);
     resize(650, 450);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    setStyleSheet(QStringLiteral("QDialog { background: white; }"));
     setupUi();
     QTimer::singleShot(50, this, &ItemDetailDialog::loadMoreItems);
 }
@@ -52,7 +50,7 @@ int ItemDetailDialog::loadedCount() const
 void ItemDetailDialog::setupUi()
 {
     m_listWidget = new QWidget;
-    m_listWidget->setStyleSheet(QStringLiteral("background: white;"));
+    m_listWidget->setObjectName(QStringLiteral("detailList"));
     m_listLayout = new QVBoxLayout(m_listWidget);
     m_listLayout->setContentsMargins(0, 0, 0, 0);
     m_listLayout->setSpacing(0);
@@ -62,7 +60,7 @@ void ItemDetailDialog::setupUi()
     m_scrollArea->setWidgetResizable(true);
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scrollArea->setFrameShape(QFrame::NoFrame);
-    m_scrollArea->setStyleSheet(QStringLiteral("QScrollArea { background: white; border: none; }"));
+    m_scrollArea->setObjectName(QStringLiteral("detailScroll"));
     m_scrollArea->setWidget(m_listWidget);
     connect(m_scrollArea->verticalScrollBar(), &QScrollBar::valueChanged, this, &ItemDetailDialog::onScrollChanged);
 
@@ -79,24 +77,22 @@ QWidget *ItemDetailDialog::createHeaderBar()
     auto *bar = new QWidget;
     bar->setFixedHeight(48);
     bar->setAttribute(Qt::WA_StyledBackground);
-    bar->setStyleSheet(QStringLiteral("background: %1;").arg(QStringLiteral("#10B981")));
+    bar->setObjectName(QStringLiteral("detailTitleBar"));
 
     auto *back = new QPushButton;
     back->setIcon(QIcon(QStringLiteral(":/icons/chevron-left.svg")));
     back->setIconSize(QSize(18, 18));
     back->setFixedSize(28, 28);
     back->setCursor(Qt::PointingHandCursor);
-    back->setStyleSheet(
-        QStringLiteral("QPushButton { border: none; background: rgba(255,255,255,0.15); border-radius: 6px; }"
-                       "QPushButton:hover { background: rgba(255,255,255,0.25); }"));
+    back->setObjectName(QStringLiteral("detailBackBtn"));
     connect(back, &QPushButton::clicked, this, &QDialog::close);
 
     m_titleLabel = new QLabel(m_category->name);
     m_titleLabel->setTextFormat(Qt::PlainText);
-    m_titleLabel->setStyleSheet(QStringLiteral("color: white; font-size: 14px; font-weight: 500;"));
+    m_titleLabel->setObjectName(QStringLiteral("detailTitle"));
     m_summaryLabel = new QLabel(tr("%1  |  %n files", nullptr, int(m_category->items.size()))
                                     .arg(CleanItem::formatSize(m_category->totalSize())));
-    m_summaryLabel->setStyleSheet(QStringLiteral("color: rgba(255,255,255,0.85); font-size: 12px;"));
+    m_summaryLabel->setObjectName(QStringLiteral("detailSummary"));
 
     auto *layout = new QHBoxLayout(bar);
     layout->setContentsMargins(12, 0, 16, 0);
@@ -113,7 +109,7 @@ QWidget *ItemDetailDialog::createColumnHeader()
     auto *header = new QWidget;
     header->setFixedHeight(32);
     header->setAttribute(Qt::WA_StyledBackground);
-    header->setStyleSheet(QStringLiteral("background: #F9FAFB;"));
+    header->setObjectName(QStringLiteral("detailColumns"));
     auto *size = columnLabel(tr("Size"));
     size->setMinimumWidth(80);
     size->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -140,7 +136,8 @@ void ItemDetailDialog::loadMoreItems()
     const int end = std::min(m_loadedCount + m_batchSize, itemCount);
     for (int i = m_loadedCount; i < end; ++i) {
         auto *row = new DetailItemWidget(m_category->items.at(i));
-        row->setStyleSheet(i % 2 ? QStringLiteral("background: #FAFBFC;") : QStringLiteral("background: white;"));
+        // Every second row is tinted by the style sheet.
+        row->setProperty("alternate", i % 2 == 1);
         m_listLayout->addWidget(row);
     }
     m_loadedCount = end;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,10 +25,9 @@ ScanProgressDialog::ScanProgressDialog(QWidget *parent)
 void ScanProgressDialog::setupUi()
 {
     m_iconLabel = new QLabel(QStringLiteral("🔍"));
-    m_iconLabel->setStyleSheet(QStringLiteral("font-size: 24px;"));
+    m_iconLabel->setObjectName(QStringLiteral("scanCardIcon"));
     m_titleLabel = new QLabel(tr("Scanning for large files..."));
-    m_titleLabel->setStyleSheet(
-        QStringLiteral("font-size: 18px; font-weight: 600; color: %1;").arg(QStringLiteral("#111827")));
+    m_titleLabel->setObjectName(QStringLiteral("scanCardTitle"));
     auto *titleRow = new QHBoxLayout;
     titleRow->addWidget(m_iconLabel);
     titleRow->addWidget(m_titleLabel);
@@ -37,26 +37,19 @@ void ScanProgressDialog::setupUi()
     m_progressBar->setRange(0, 0);
     m_progressBar->setFixedHeight(6);
     m_progressBar->setTextVisible(false);
-    m_progressBar->setStyleSheet(
-        QStringLiteral("QProgressBar {  background-color: #E5E7EB;  border: none;  border-radius: 3px;}"
-                       "QProgressBar::chunk {  background-color: %1;  border-radius: 3px;}")
-            .arg(QStringLiteral("#10B981")));
 
     m_pathLabel = new QLabel(tr("Preparing..."));
     m_pathLabel->setTextFormat(Qt::PlainText);
     m_pathLabel->setWordWrap(true);
-    m_pathLabel->setStyleSheet(QStringLiteral("font-size: 12px; color: %1;").arg(QStringLiteral("#9CA3AF")));
+    m_pathLabel->setObjectName(QStringLiteral("scanCardPath"));
     m_countLabel = new QLabel(countText(0, 0));
-    m_countLabel->setStyleSheet(
-        QStringLiteral("font-size: 15px; font-weight: 500; color: %1;").arg(QStringLiteral("#10B981")));
+    m_countLabel->setObjectName(QStringLiteral("scanCardCount"));
 
     m_button = new QPushButton(tr("Cancel"));
     m_button->setMinimumWidth(100);
     m_button->setFixedHeight(36);
     m_button->setCursor(Qt::PointingHandCursor);
-    m_button->setStyleSheet(QStringLiteral("QPushButton {  background-color: #FEE2E2;  color: #DC2626;  border: none;"
-                                           "  border-radius: 8px;  font-size: 13px;}"
-                                           "QPushButton:hover { background-color: #FECACA; }"));
+    m_button->setObjectName(QStringLiteral("scanCardBtn"));
     connect(m_button, &QPushButton::clicked, this, [this] {
         emit cancelRequested();
         close();
@@ -95,9 +88,9 @@ void ScanProgressDialog::setFinished(int foundCount, qint64 totalSize)
     m_countLabel->setText(countText(foundCount, totalSize));
     m_button->setText(tr("View Results"));
     // The way on is the primary action, no longer the red Cancel.
-    m_button->setStyleSheet(QStringLiteral("QPushButton {  background-color: #10B981;  color: white;  border: none;"
-                                           "  border-radius: 8px;  font-size: 13px;}"
-                                           "QPushButton:hover { background-color: #059669; }"));
+    m_button->setProperty("finished", true);
+    m_button->style()->unpolish(m_button);
+    m_button->style()->polish(m_button);
     m_button->disconnect();
     connect(m_button, &QPushButton::clicked, this, &QDialog::accept);
 }

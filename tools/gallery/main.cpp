@@ -295,11 +295,20 @@ void renderBrowserPage(Gallery &gallery, MainWindow &window)
         gallery.save(card, QStringLiteral("window-02-browser-refused-card"));
 }
 
+// The window's style sheet on a widget shown outside the window, as the window would show it.
+void applyWindowStyle(QWidget *widget)
+{
+    QFile sheet(QStringLiteral(":/styles/style.qss"));
+    if (sheet.open(QIODevice::ReadOnly))
+        widget->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+}
+
 // The large-file scan's card while it runs and once it has finished.
 void renderScanProgressCards(Gallery &gallery)
 {
     const qint64 found = 5368709120;
     ScanProgressDialog card;
+    applyWindowStyle(&card);
     card.setProgress(
         QDir::home().filePath(QStringLiteral("Movies/Screen Recording 2025-01-14 at 10.02.33.mov")), 12, found);
     gallery.save(&card, QStringLiteral("window-05-largefiles-scan-card"));
@@ -345,9 +354,7 @@ void renderLargeFilePage(Gallery &gallery)
     };
     LargeFileScanner scanner;
     LargeFilePage page(&scanner, volumes);
-    QFile sheet(QStringLiteral(":/styles/style.qss"));
-    if (sheet.open(QIODevice::ReadOnly))
-        page.setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    applyWindowStyle(&page);
     page.resize(WidgetShot::pageSize());
     gallery.save(&page, QStringLiteral("window-05-largefiles-page-none-selected"));
 
@@ -360,6 +367,7 @@ void renderLargeFilePage(Gallery &gallery)
     gallery.save(&page, QStringLiteral("window-05-largefiles-page-volumes-selected"));
 
     ScanProgressDialog card;
+    applyWindowStyle(&card);
     card.setProgress(QDir::home().filePath(QStringLiteral("Library/Containers/com.apple.iMovieApp/Data/Movies")), 37,
         48318382080);
     const QSize pageSize = WidgetShot::pageSize();
