@@ -19,6 +19,7 @@
 
 #include <QtTest>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
@@ -160,9 +161,10 @@ void TestDashboardWindow::init()
 
 void TestDashboardWindow::cleanup()
 {
-    Application::instance()->browserCleaner()->setBrowserEnabled(Constants::Firefox, true);
     delete m_window;
     m_window = nullptr;
+    // The engines outlive the window: the next test starts with every browser ticked.
+    Application::instance()->browserCleaner()->setBrowserEnabled(Constants::Firefox, true);
     delete m_tools;
     m_tools = nullptr;
     delete m_home;
@@ -480,9 +482,13 @@ void TestDashboardWindow::browserUntickedAfterTheScanIsNeitherCountedNorCleaned(
     m_home->makeFile(FirefoxCacheEntries + QStringLiteral("/0A0F"), 400000);
     runFullScan();
     const qint64 withFirefox = dashboard()->browserBytes();
-    auto *browser = Application::instance()->browserCleaner();
-    browser->setBrowserEnabled(Constants::Firefox, false);
     m_window->switchToPage(MainWindow::BrowserIndex);
+    QCheckBox *firefoxBox = nullptr;
+    for (QCheckBox *box : pageStack()->widget(MainWindow::BrowserIndex)->findChildren<QCheckBox *>())
+        firefoxBox = box->text() == QStringLiteral("Mozilla Firefox") ? box : firefoxBox;
+    QVERIFY(firefoxBox && firefoxBox->isChecked());
+    firefoxBox->click();
+    QVERIFY(!Application::instance()->browserCleaner()->isBrowserEnabled(Constants::Firefox));
     m_window->switchToPage(MainWindow::DashboardIndex);
     QVERIFY(dashboard()->browserBytes() < withFirefox);
     QVERIFY(dashboard()->browserBytes() > 0);

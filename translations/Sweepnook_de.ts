@@ -503,12 +503,34 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Scannen...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Bereinigbar</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Letzter Scan: gerade eben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Letzter Scan: vor %n Minute</numerusform>
+            <numerusform>Letzter Scan: vor %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Letzter Scan: vor %n Stunde</numerusform>
+            <numerusform>Letzter Scan: vor %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Letzter Scan: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 bereinigt</translation>
     </message>
 </context>
 <context>
@@ -1301,13 +1323,6 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
         <translation>Programm in die Menüleiste minimiert. Doppelklicken Sie auf das Symbol, um es wiederherzustellen.</translation>
-    </message>
-</context>
-<context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>Diese Funktion folgt in Kürze.</translation>
     </message>
 </context>
 <context>

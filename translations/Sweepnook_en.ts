@@ -503,12 +503,34 @@ This action cannot be undone!</numerusform>
         <translation>Scanning...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Can be cleaned</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Last scan: just now</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Last scan: %n min ago</numerusform>
+            <numerusform>Last scan: %n min ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Last scan: %n hour ago</numerusform>
+            <numerusform>Last scan: %n hours ago</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Last scan: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>Cleaned %1</translation>
     </message>
 </context>
 <context>
@@ -1301,13 +1323,6 @@ This action cannot be undone!</numerusform>
     <message>
         <source>A clean is still running. Scan again when it has finished.</source>
         <translation>A clean is still running. Scan again when it has finished.</translation>
-    </message>
-</context>
-<context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>This feature is coming soon.</translation>
     </message>
 </context>
 <context>

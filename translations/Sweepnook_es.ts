@@ -503,12 +503,34 @@ This action cannot be undone!</source>
         <translation>Analizando...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Se puede limpiar</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Último análisis: ahora mismo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Último análisis: hace %n min</numerusform>
+            <numerusform>Último análisis: hace %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Último análisis: hace %n h</numerusform>
+            <numerusform>Último análisis: hace %n h</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Último análisis: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 limpiados</translation>
     </message>
 </context>
 <context>
@@ -1301,13 +1323,6 @@ This action cannot be undone!</source>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
         <translation>Sweepnook sigue abierto en la barra de menús. Haz doble clic en el icono para volver a abrir la ventana.</translation>
-    </message>
-</context>
-<context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>Esta función estará disponible pronto.</translation>
     </message>
 </context>
 <context>

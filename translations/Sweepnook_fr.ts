@@ -503,12 +503,34 @@ Cette action est irréversible&#xa0;!</numerusform>
         <translation>Analyse en cours...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Nettoyable</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Dernière analyse&#xa0;: à l’instant</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Dernière analyse&#xa0;: il y a %n&#xa0;min</numerusform>
+            <numerusform>Dernière analyse&#xa0;: il y a %n&#xa0;min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Dernière analyse&#xa0;: il y a %n&#xa0;h</numerusform>
+            <numerusform>Dernière analyse&#xa0;: il y a %n&#xa0;h</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Dernière analyse&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 nettoyés</translation>
     </message>
 </context>
 <context>
@@ -1301,13 +1323,6 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
         <translation>Sweepnook reste ouvert dans la barre des menus. Double-cliquez sur l&apos;icône pour rouvrir la fenêtre.</translation>
-    </message>
-</context>
-<context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>Cette fonction arrive bientôt.</translation>
     </message>
 </context>
 <context>

@@ -503,12 +503,34 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Scansione in corso...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Da pulire</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Ultima scansione: proprio ora</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Ultima scansione: %n min fa</numerusform>
+            <numerusform>Ultima scansione: %n min fa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Ultima scansione: %n ora fa</numerusform>
+            <numerusform>Ultima scansione: %n ore fa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Ultima scansione: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 puliti</translation>
     </message>
 </context>
 <context>
@@ -1301,13 +1323,6 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
         <translation>Sweepnook resta aperto nella barra dei menu. Fai doppio clic sull&apos;icona per riaprire la finestra.</translation>
-    </message>
-</context>
-<context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>Questa funzione sarà presto disponibile.</translation>
     </message>
 </context>
 <context>

@@ -486,12 +486,32 @@ This action cannot be undone!</source>
         <translation>スキャン中...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>クリーンアップ可能</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>前回のスキャン: たった今</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>前回のスキャン: %n 分前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>前回のスキャン: %n 時間前</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>前回のスキャン: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 をクリーンアップしました</translation>
     </message>
 </context>
 <context>
@@ -1262,13 +1282,6 @@ This action cannot be undone!</source>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
         <translation>プログラムはメニューバーにしまわれました。アイコンをダブルクリックすると元に戻ります。</translation>
-    </message>
-</context>
-<context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>この機能は近日公開予定です。</translation>
     </message>
 </context>
 <context>

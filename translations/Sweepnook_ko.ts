@@ -486,12 +486,32 @@ This action cannot be undone!</source>
         <translation>스캔 중...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>정리 가능</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>마지막 스캔: 방금</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>마지막 스캔: %n분 전</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>마지막 스캔: %n시간 전</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>마지막 스캔: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 정리됨</translation>
     </message>
 </context>
 <context>
@@ -1260,13 +1280,6 @@ This action cannot be undone!</source>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
         <translation>프로그램이 메뉴 막대로 최소화되었습니다. 아이콘을 이중 클릭하면 복원됩니다.</translation>
-    </message>
-</context>
-<context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>이 기능은 곧 제공될 예정입니다.</translation>
     </message>
 </context>
 <context>

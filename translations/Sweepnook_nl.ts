@@ -503,12 +503,34 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Scannen...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Op te schonen</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Laatste scan: zojuist</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Laatste scan: %n min geleden</numerusform>
+            <numerusform>Laatste scan: %n min geleden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Laatste scan: %n uur geleden</numerusform>
+            <numerusform>Laatste scan: %n uur geleden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Laatste scan: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 opgeschoond</translation>
     </message>
 </context>
 <context>
@@ -1301,13 +1323,6 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
         <translation>Programma geminimaliseerd naar de menubalk. Dubbelklik op het symbool om het te herstellen.</translation>
-    </message>
-</context>
-<context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>Deze functie komt binnenkort.</translation>
     </message>
 </context>
 <context>

@@ -503,12 +503,34 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>A analisar...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Pode ser limpo</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Última análise: agora mesmo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Última análise: há %n min</numerusform>
+            <numerusform>Última análise: há %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Última análise: há %n h</numerusform>
+            <numerusform>Última análise: há %n h</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Última análise: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 limpos</translation>
     </message>
 </context>
 <context>
@@ -1301,13 +1323,6 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
         <translation>Programa minimizado para a barra de menus. Faça duplo clique no ícone para o restaurar.</translation>
-    </message>
-</context>
-<context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>Esta funcionalidade estará disponível em breve.</translation>
     </message>
 </context>
 <context>

@@ -486,12 +486,32 @@ This action cannot be undone!</source>
         <translation>正在掃描...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>可清理</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>上次掃描：剛剛</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>上次掃描：%n 分鐘前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>上次掃描：%n 小時前</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>上次掃描：%1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>已清理 %1</translation>
     </message>
 </context>
 <context>
@@ -1262,13 +1282,6 @@ This action cannot be undone!</source>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
         <translation>程式已縮到選單列。按兩下圖像即可還原。</translation>
-    </message>
-</context>
-<context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>此功能即將推出。</translation>
     </message>
 </context>
 <context>
