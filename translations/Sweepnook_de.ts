@@ -301,10 +301,10 @@ Dies kann nicht widerrufen werden!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%n Objekt konnte nicht entfernt werden; es bleibt mit dem Grund in der Liste.</numerusform>
-            <numerusform>%n Objekte konnten nicht entfernt werden; sie bleiben mit dem Grund in der Liste.</numerusform>
+            <numerusform>%n Objekt konnte nicht entfernt werden und bleibt mit dem Grund in der Liste.</numerusform>
+            <numerusform>%n Objekte konnten nicht entfernt werden und bleiben mit dem Grund in der Liste.</numerusform>
         </translation>
     </message>
 </context>
@@ -1554,6 +1554,10 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>Partly done</source>
         <translation>Teilweise erledigt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -301,10 +301,10 @@ This action cannot be undone!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%n item could not be removed; it stays listed with the reason.</numerusform>
-            <numerusform>%n items could not be removed; they stay listed with the reason.</numerusform>
+            <numerusform>%n item could not be removed and stays in the list with the reason.</numerusform>
+            <numerusform>%n items could not be removed and stay in the list with the reason.</numerusform>
         </translation>
     </message>
 </context>
@@ -1554,6 +1554,10 @@ This action cannot be undone!</numerusform>
     <message>
         <source>Partly done</source>
         <translation>Partly done</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

@@ -301,10 +301,10 @@ This action cannot be undone!</source>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>No se pudo eliminar %n elemento; sigue en la lista con el motivo.</numerusform>
-            <numerusform>No se pudieron eliminar %n elementos; siguen en la lista con el motivo.</numerusform>
+            <numerusform>No se pudo eliminar %n elemento, que sigue en la lista con el motivo.</numerusform>
+            <numerusform>No se pudieron eliminar %n elementos, que siguen en la lista con el motivo.</numerusform>
         </translation>
     </message>
 </context>
@@ -1554,6 +1554,10 @@ This action cannot be undone!</source>
     <message>
         <source>Partly done</source>
         <translation>Completado en parte</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

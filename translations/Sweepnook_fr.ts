@@ -301,10 +301,10 @@ Cette action est irréversible&#xa0;!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%n élément n&apos;a pas pu être supprimé&#xa0;; il reste dans la liste avec la raison.</numerusform>
-            <numerusform>%n éléments n&apos;ont pas pu être supprimés&#xa0;; ils restent dans la liste avec la raison.</numerusform>
+            <numerusform>%n élément n&apos;a pas pu être supprimé et reste dans la liste avec la raison.</numerusform>
+            <numerusform>%n éléments n&apos;ont pas pu être supprimés et restent dans la liste avec la raison.</numerusform>
         </translation>
     </message>
 </context>
@@ -1554,6 +1554,10 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message>
         <source>Partly done</source>
         <translation>Partiellement terminé</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -301,10 +301,10 @@ Questa azione non può essere annullata!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>Impossibile rimuovere %n elemento; resta nell&apos;elenco con il motivo.</numerusform>
-            <numerusform>Impossibile rimuovere %n elementi; restano nell&apos;elenco con il motivo.</numerusform>
+            <numerusform>Impossibile rimuovere %n elemento, che resta nell&apos;elenco con il motivo.</numerusform>
+            <numerusform>Impossibile rimuovere %n elementi, che restano nell&apos;elenco con il motivo.</numerusform>
         </translation>
     </message>
 </context>
@@ -1554,6 +1554,10 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>Partly done</source>
         <translation>Completato in parte</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -288,7 +288,7 @@ This action cannot be undone!</source>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
             <numerusform>%n 項目を削除できませんでした。理由とともにリストに残ります。</numerusform>
         </translation>
@@ -1508,6 +1508,10 @@ This action cannot be undone!</source>
     <message>
         <source>Partly done</source>
         <translation>一部完了</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

@@ -288,9 +288,9 @@ This action cannot be undone!</source>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>항목 %n개를 제거할 수 없습니다. 해당 항목은 이유와 함께 목록에 남아 있습니다.</numerusform>
+            <numerusform>항목 %n개를 제거할 수 없어 이유와 함께 목록에 남아 있습니다.</numerusform>
         </translation>
     </message>
 </context>
@@ -1506,6 +1506,10 @@ This action cannot be undone!</source>
     <message>
         <source>Partly done</source>
         <translation>일부 완료</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>

@@ -301,10 +301,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%n onderdeel kon niet worden verwijderd; het blijft met de reden in de lijst staan.</numerusform>
-            <numerusform>%n onderdelen konden niet worden verwijderd; ze blijven met de reden in de lijst staan.</numerusform>
+            <numerusform>%n onderdeel kon niet worden verwijderd en blijft met de reden in de lijst staan.</numerusform>
+            <numerusform>%n onderdelen konden niet worden verwijderd en blijven met de reden in de lijst staan.</numerusform>
         </translation>
     </message>
 </context>
@@ -1554,6 +1554,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>Partly done</source>
         <translation>Gedeeltelijk voltooid</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluit</translation>
     </message>
 </context>
 <context>

@@ -301,10 +301,10 @@ Esta ação não pode ser anulada!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>Não foi possível remover %n elemento; continua na lista com o motivo.</numerusform>
-            <numerusform>Não foi possível remover %n elementos; continuam na lista com o motivo.</numerusform>
+            <numerusform>Não foi possível remover %n elemento, que continua na lista com o motivo.</numerusform>
+            <numerusform>Não foi possível remover %n elementos, que continuam na lista com o motivo.</numerusform>
         </translation>
     </message>
 </context>
@@ -1554,6 +1554,10 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>Partly done</source>
         <translation>Concluído em parte</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>

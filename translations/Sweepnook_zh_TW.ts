@@ -288,7 +288,7 @@ This action cannot be undone!</source>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
             <numerusform>有 %n 個項目無法移除，將連同原因保留在列表中。</numerusform>
         </translation>
@@ -1508,6 +1508,10 @@ This action cannot be undone!</source>
     <message>
         <source>Partly done</source>
         <translation>部分完成</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
