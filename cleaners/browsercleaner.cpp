@@ -522,6 +522,7 @@ CleanCategory BrowserCleaner::categoryFor(const BrowserInfo &info, const Browser
         info.name + QStringLiteral(" - ") + rule.name, QString());
     // The rule's description carries its warning ("requires re-login to all sites"), shown on the row.
     category.description = rule.description;
+    category.ruleName = rule.name;
     category.checked = rule.defaultChecked;
     category.riskLevel = rule.riskLevel;
     return category;

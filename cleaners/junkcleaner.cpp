@@ -377,6 +377,7 @@ void JunkCleaner::scanCategory(const JunkRule &rule)
 {
     CleanCategory category(rule.id, rule.name, QString());
     category.description = rule.description;
+    category.ruleName = rule.name;
     category.checked = rule.defaultChecked;
     category.riskLevel = rule.riskLevel;
 

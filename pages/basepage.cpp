@@ -1,6 +1,7 @@
 #include "basepage.h"
 
 #include "core/cleanengine.h"
+#include "core/ruletexts.h"
 #include "core/settings.h"
 #include "widgets/categorywidget.h"
 #include "widgets/progressdialog.h"
@@ -252,7 +253,8 @@ void BasePage::onScanProgress(int current, int total, const QString &path)
     if (!m_progressDialog)
         return;
     m_progressDialog->setProgress(current, total);
-    m_progressDialog->setCurrentItem(path);
+    // The junk scan names the rule it is in, the other scans a browser or a path.
+    m_progressDialog->setCurrentItem(RuleTexts::shown(path));
 }
 
 void BasePage::onScanFinished(const ScanResult &)

@@ -1,6 +1,7 @@
 #include "dashboardpage.h"
 
 #include "core/cleanitem.h"
+#include "core/ruletexts.h"
 #include "core/version.h"
 #include "widgets/circleprogresswidget.h"
 
@@ -403,7 +404,8 @@ void DashboardPage::setScanProgress(int percent, const QString &currentPath)
     const int shown = qBound(0, percent, 100);
     m_progressPercentLabel->setText(QStringLiteral("%1%").arg(shown));
     m_progressBarFill->resize(shown * ProgressTrackWidth / 100, m_progressBarFill->height());
-    m_progressStatusLabel->setText(elidedPath(currentPath));
+    // The junk scan names the rule it is in, the other scans a browser or a path.
+    m_progressStatusLabel->setText(elidedPath(RuleTexts::shown(currentPath)));
     m_ring->setProgress(shown);
     m_ring->setValue(shown);
     m_ring->setUnit(QStringLiteral("%"));

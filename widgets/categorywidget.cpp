@@ -90,10 +90,10 @@ QWidget *CategoryWidget::createHeader()
     icon->setAlignment(Qt::AlignCenter);
     icon->setObjectName(QStringLiteral("categoryIcon"));
 
-    auto *name = plainLabel(m_category->name, QStringLiteral("categoryName"));
-    m_descriptionLabel = plainLabel(m_category->description, QStringLiteral("categoryDescription"));
+    auto *name = plainLabel(m_category->shownName(), QStringLiteral("categoryName"));
+    m_descriptionLabel = plainLabel(m_category->shownDescription(), QStringLiteral("categoryDescription"));
     m_descriptionLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_descriptionLabel->setToolTip(m_category->description);
+    m_descriptionLabel->setToolTip(m_category->shownDescription());
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);
     texts->addWidget(name);
@@ -225,7 +225,7 @@ void CategoryWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_descriptionLabel->setText(m_descriptionLabel->fontMetrics().elidedText(
-        m_category->description, Qt::ElideRight, m_descriptionLabel->width()));
+        m_category->shownDescription(), Qt::ElideRight, m_descriptionLabel->width()));
 }
 
 void CategoryWidget::loadMoreItems()

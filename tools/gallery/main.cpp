@@ -2,6 +2,7 @@
 // real scans and cleans, the title-bar menu, the dialogs and the progress cards to PNG files, against
 // a fixture home in a temporary folder. Names sort by page: window-01-junk-scanned.png.
 #include "core/languages.h"
+#include "core/ruletexts.h"
 #include "core/settings.h"
 #include "app/aboutdialog.h"
 #include "app/application.h"
@@ -250,7 +251,7 @@ void renderJunkPage(Gallery &gallery, MainWindow &window, const TestHome &home)
             clickAndWait(page->findChild<QPushButton *>(QStringLiteral("scanBtn")), page, &BasePage::scanFinished),
             QStringLiteral("junk scan")))
         return;
-    CategoryWidget *caches = categoryRow(page, QStringLiteral("Application Caches"));
+    CategoryWidget *caches = categoryRow(page, RuleTexts::shown(QStringLiteral("Application Caches")));
     if (!gallery.expect(caches != nullptr, QStringLiteral("application caches row")))
         return;
     caches->setExpanded(true);
@@ -280,7 +281,7 @@ void renderJunkPage(Gallery &gallery, MainWindow &window, const TestHome &home)
         gallery.save(card, QStringLiteral("window-01-junk-clean-card-finished"));
         card->hide();
     }
-    if (CategoryWidget *logs = categoryRow(page, QStringLiteral("Log Files")))
+    if (CategoryWidget *logs = categoryRow(page, RuleTexts::shown(QStringLiteral("Log Files"))))
         logs->setExpanded(true);
     gallery.save(&window, QStringLiteral("window-01-junk-cleaned"));
 }
@@ -309,9 +310,11 @@ void renderBrowserPage(Gallery &gallery, MainWindow &window, const TestHome &hom
     page->findChildren<CategoryWidget *>().value(0)->setExpanded(true);
     gallery.save(&window, QStringLiteral("window-02-browser-scanned"));
     page->findChildren<CategoryWidget *>().value(0)->setExpanded(false);
-    if (CategoryWidget *cookies = categoryRow(page, QStringLiteral("Google Chrome - Cookies")))
+    if (CategoryWidget *cookies
+        = categoryRow(page, QStringLiteral("Google Chrome - ") + RuleTexts::shown(QStringLiteral("Cookies"))))
         cookies->setExpanded(true);
-    if (CategoryWidget *history = categoryRow(page, QStringLiteral("Google Chrome - Browsing History"))) {
+    if (CategoryWidget *history = categoryRow(
+            page, QStringLiteral("Google Chrome - ") + RuleTexts::shown(QStringLiteral("Browsing History")))) {
         history->setExpanded(true);
         QCoreApplication::processEvents();
         page->findChild<QScrollArea *>(QStringLiteral("contentScrollArea"))->ensureWidgetVisible(history);
