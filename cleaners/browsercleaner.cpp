@@ -480,7 +480,7 @@ void BrowserCleaner::doScan()
     m_result.scanTime = QDateTime::currentDateTime();
     Logger::instance()->info(QStringLiteral("Browser scan done. %1 items / %2")
                                  .arg(m_result.totalItemCount())
-                                 .arg(CleanItem::formatSize(m_result.totalSize())));
+                                 .arg(CleanItem::logSize(m_result.totalSize())));
 }
 
 void BrowserCleaner::scanBrowser(const BrowserInfo &info)
@@ -802,7 +802,7 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
     }
     Logger::instance()->info(QStringLiteral("Browser clean done. %1 items / %2 / failed %3")
                                  .arg(cleaned)
-                                 .arg(CleanItem::formatSize(freed))
+                                 .arg(CleanItem::logSize(freed))
                                  .arg(failed));
     return { freed, cleaned, skipped, removedPaths, failures };
 }

@@ -370,7 +370,7 @@ void JunkCleaner::doScan()
         count += category.items.size();
     }
     Logger::instance()->info(
-        QStringLiteral("Junk scan finished. Found %1 items, %2").arg(count).arg(CleanItem::formatSize(size)));
+        QStringLiteral("Junk scan finished. Found %1 items, %2").arg(count).arg(CleanItem::logSize(size)));
 }
 
 void JunkCleaner::scanCategory(const JunkRule &rule)
@@ -540,7 +540,7 @@ CleanEngine::CleanOutcome JunkCleaner::doClean()
         const QString summary = isCancelled()
             ? QStringLiteral("Junk clean cancelled. Cleaned %1 items, %2. Failed: %3 items")
             : QStringLiteral("Junk clean finished. Cleaned %1 items, %2. Failed: %3 items");
-        Logger::instance()->info(summary.arg(cleanedCount).arg(CleanItem::formatSize(cleanedBytes)).arg(failedCount));
+        Logger::instance()->info(summary.arg(cleanedCount).arg(CleanItem::logSize(cleanedBytes)).arg(failedCount));
         return CleanOutcome { cleanedBytes, cleanedCount, QString(), gone, failures };
     };
 

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "core/cleancategory.h"
+#include "core/cleanitem.h"
 #include "core/languages.h"
 #include "widgets/categorywidget.h"
 
@@ -151,6 +152,8 @@ private slots:
     void everyRuleTextIsListedForTheCatalogues();
     void ruleTextsShowInTheLanguage_data();
     void ruleTextsShowInTheLanguage();
+    void sizesShowInTheLanguage_data();
+    void sizesShowInTheLanguage();
 };
 
 void TestTranslations::englishCatalogueIsCompiledIn()
@@ -420,6 +423,58 @@ void TestTranslations::ruleTextsShowInTheLanguage()
         texts.append(label->text());
     QVERIFY2(texts.contains(shownName), qPrintable(texts.join(QLatin1String(" | "))));
     QVERIFY2(texts.contains(shownDescription), qPrintable(texts.join(QLatin1String(" | "))));
+}
+
+void TestTranslations::sizesShowInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("shown");
+    constexpr qint64 MiB = 1024 * 1024;
+    constexpr qint64 GiB = 1024 * MiB;
+    const struct
+    {
+        const char *language;
+        qint64 bytes;
+        const char *shown;
+    } rows[] = {
+        { "en", 512, "512 B" },
+        { "en", 38063308, "36.3 MB" },
+        { "en", 5 * 1024 * GiB, "5120.00 GB" },
+        { "de", 1, "1 Byte" },
+        { "de", 38063308, "36,3 MB" },
+        { "de", 1536, "1,5 KB" },
+        { "de", 5 * 1024 * GiB, "5120,00 GB" },
+        { "fr", 1, "1 octet" },
+        { "fr", 512, "512 octets" },
+        { "fr", 1536, "1,5 Ko" },
+        { "fr", 38063308, "36,3 Mo" },
+        { "fr", 9 * GiB / 4, "2,25 Go" },
+        { "es", 38063308, "36,3 MB" },
+        { "nl", 38063308, "36,3 MB" },
+        { "it", 38063308, "36,3 MB" },
+        { "pt", 38063308, "36,3 MB" },
+        { "ja", 512, "512 バイト" },
+        { "ja", 38063308, "36.3 MB" },
+        { "ko", 38063308, "36.3 MB" },
+        { "zh_TW", 512, "512 位元組" },
+    };
+    for (const auto &row : rows) {
+        QTest::addRow("%s, %lld bytes", row.language, row.bytes)
+            << QString::fromLatin1(row.language) << row.bytes << QString::fromUtf8(row.shown);
+    }
+}
+
+// What the window shows follows the language in use; the log keeps one English form.
+void TestTranslations::sizesShowInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(qint64, bytes);
+    QFETCH(QString, shown);
+    Application::instance()->setLanguage(language);
+    QVERIFY(Application::instance()->installTranslations());
+    QCOMPARE(CleanItem::formatSize(bytes), shown);
+    QCOMPARE(CleanItem::logSize(38063308), QStringLiteral("36.3 MB"));
 }
 
 QTEST_MAIN(TestTranslations)
