@@ -436,6 +436,25 @@ Dies kann nicht widerrufen werden!</numerusform>
         <source>High</source>
         <translation>Hoch</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -798,6 +817,26 @@ Dies kann nicht widerrufen werden.</numerusform>
             <numerusform>%n Datei konnte nicht in den Papierkorb gelegt werden und blieb an ihrem Ort; nichts wurde gelöscht.</numerusform>
             <numerusform>%n Dateien konnten nicht in den Papierkorb gelegt werden und blieben an ihrem Ort; keine wurde gelöscht.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
     </message>
 </context>
 <context>

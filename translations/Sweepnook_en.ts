@@ -436,6 +436,25 @@ This action cannot be undone!</numerusform>
         <source>High</source>
         <translation>High</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n B</numerusform>
+            <numerusform>%n B</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -798,6 +817,26 @@ This cannot be undone.</numerusform>
             <numerusform>%n file could not be moved to the Trash and was left in place; nothing was deleted.</numerusform>
             <numerusform>%n files could not be moved to the Trash and were left in place; none was deleted.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
     </message>
 </context>
 <context>

@@ -436,6 +436,25 @@ This action cannot be undone!</source>
         <source>High</source>
         <translation>Alto</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -798,6 +817,26 @@ Esta acción no se puede deshacer.</numerusform>
             <numerusform>No se pudo trasladar %n archivo a la Papelera y se quedó en su sitio; no se eliminó nada.</numerusform>
             <numerusform>No se pudieron trasladar %n archivos a la Papelera y se quedaron en su sitio; no se eliminó ninguno.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
     </message>
 </context>
 <context>

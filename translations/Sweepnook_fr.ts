@@ -415,7 +415,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     <name>CircleProgressWidget</name>
     <message>
         <source>GB</source>
-        <translation>GB</translation>
+        <translation>Go</translation>
     </message>
     <message>
         <source>Can be cleaned</source>
@@ -435,6 +435,25 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message>
         <source>High</source>
         <translation>Élevé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 Go</translation>
     </message>
 </context>
 <context>
@@ -799,6 +818,26 @@ Cette action est irréversible.</numerusform>
             <numerusform>%n fichiers n&apos;ont pas pu être placés dans la Corbeille et sont restés en place&#xa0;; aucun n&apos;a été supprimé.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 Ko</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 Ko</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 Mo</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 Mo</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 Mo</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -885,23 +924,23 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>50 MB</source>
-        <translation>50 MB</translation>
+        <translation>50 Mo</translation>
     </message>
     <message>
         <source>100 MB</source>
-        <translation>100 MB</translation>
+        <translation>100 Mo</translation>
     </message>
     <message>
         <source>200 MB</source>
-        <translation>200 MB</translation>
+        <translation>200 Mo</translation>
     </message>
     <message>
         <source>500 MB</source>
-        <translation>500 MB</translation>
+        <translation>500 Mo</translation>
     </message>
     <message>
         <source>1 GB</source>
-        <translation>1 GB</translation>
+        <translation>1 Go</translation>
     </message>
     <message>
         <source>Custom...</source>
@@ -1000,11 +1039,11 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>Enter minimum file size (MB):</source>
-        <translation>Taille de fichier minimale (MB)&#xa0;:</translation>
+        <translation>Taille de fichier minimale (Mo) :</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation>%1 MB</translation>
+        <translation>%1 Mo</translation>
     </message>
     <message>
         <source>Tip</source>

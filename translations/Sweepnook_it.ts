@@ -436,6 +436,25 @@ Questa azione non può essere annullata!</numerusform>
         <source>High</source>
         <translation>Alto</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -798,6 +817,26 @@ Questa azione non può essere annullata.</numerusform>
             <numerusform>Impossibile spostare %n file nel Cestino: è rimasto al suo posto e non è stato eliminato nulla.</numerusform>
             <numerusform>Impossibile spostare %n file nel Cestino: sono rimasti al loro posto e nessuno è stato eliminato.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
     </message>
 </context>
 <context>

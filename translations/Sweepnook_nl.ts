@@ -436,6 +436,25 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <source>High</source>
         <translation>Hoog</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -798,6 +817,26 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
             <numerusform>%n bestand kon niet naar de prullenmand worden verplaatst en bleef op zijn plaats; er is niets verwijderd.</numerusform>
             <numerusform>%n bestanden konden niet naar de prullenmand worden verplaatst en bleven op hun plaats; er is niets verwijderd.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
     </message>
 </context>
 <context>
