@@ -2,6 +2,7 @@
 #include "core/cleancategory.h"
 #include "core/cleanitem.h"
 #include "core/languages.h"
+#include "pages/dashboardpage.h"
 #include "widgets/categorywidget.h"
 
 #include <QtTest>
@@ -152,6 +153,7 @@ private slots:
     void everyRuleTextIsListedForTheCatalogues();
     void ruleTextsShowInTheLanguage_data();
     void ruleTextsShowInTheLanguage();
+    void scanProgressNamesTheRuleInTheLanguage();
     void sizesShowInTheLanguage_data();
     void sizesShowInTheLanguage();
 };
@@ -423,6 +425,21 @@ void TestTranslations::ruleTextsShowInTheLanguage()
         texts.append(label->text());
     QVERIFY2(texts.contains(shownName), qPrintable(texts.join(QLatin1String(" | "))));
     QVERIFY2(texts.contains(shownDescription), qPrintable(texts.join(QLatin1String(" | "))));
+}
+
+// The junk scan reports the rule it is in by its English name; the dashboard shows it translated
+// and a path as it is.
+void TestTranslations::scanProgressNamesTheRuleInTheLanguage()
+{
+    Application::instance()->setLanguage(QStringLiteral("de"));
+    QVERIFY(Application::instance()->installTranslations());
+    DashboardPage page;
+    auto *status = page.findChild<QLabel *>(QStringLiteral("progressStatusLabel"));
+    QVERIFY(status);
+    page.setScanProgress(40, QStringLiteral("Application Caches"));
+    QCOMPARE(status->text(), QStringLiteral("App-Caches"));
+    page.setScanProgress(60, QStringLiteral("/tmp/Trash"));
+    QCOMPARE(status->text(), QStringLiteral("/tmp/Trash"));
 }
 
 void TestTranslations::sizesShowInTheLanguage_data()
