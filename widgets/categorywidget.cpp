@@ -2,6 +2,7 @@
 
 #include "core/cleancategory.h"
 #include "widgets/cleanitemwidget.h"
+#include "widgets/elidedlabel.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -90,7 +91,10 @@ QWidget *CategoryWidget::createHeader()
     icon->setAlignment(Qt::AlignCenter);
     icon->setObjectName(QStringLiteral("categoryIcon"));
 
-    auto *name = plainLabel(m_category->shownName(), QStringLiteral("categoryName"));
+    // A long name in a long language ("Mozilla Firefox - Données de navigation sécurisée") is
+    // elided, with the full name as its tooltip, instead of widening the row past the page.
+    auto *name = new ElidedLabel(m_category->shownName(), Qt::ElideRight);
+    name->setObjectName(QStringLiteral("categoryName"));
     m_descriptionLabel = plainLabel(m_category->shownDescription(), QStringLiteral("categoryDescription"));
     m_descriptionLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_descriptionLabel->setToolTip(m_category->shownDescription());

@@ -210,7 +210,7 @@ CategoryWidget *categoryRow(const QWidget *page, const QString &title)
 {
     for (auto *row : page->findChildren<CategoryWidget *>()) {
         for (auto *label : row->findChildren<QLabel *>()) {
-            if (label->text() == title)
+            if (label->text() == title || label->toolTip() == title)
                 return row;
         }
     }
