@@ -1768,7 +1768,7 @@ Dies kann nicht widerrufen werden!</numerusform>
     </message>
     <message>
         <source>Download Installers</source>
-        <translation>Geladene Installer</translation>
+        <translation>Heruntergeladene Installer</translation>
     </message>
     <message>
         <source>Installer packages accumulated in the Downloads folder</source>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>bundle identifier</source>
-        <translation>identificador de paquete</translation>
+        <translation>ID de paquete</translation>
     </message>
     <message>
         <source>name only</source>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>bundle identifier</source>
-        <translation>identifiant de bundle</translation>
+        <translation>ID de bundle</translation>
     </message>
     <message>
         <source>name only</source>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>bundle identifier</source>
-        <translation>identificatore bundle</translation>
+        <translation>ID bundle</translation>
     </message>
     <message>
         <source>name only</source>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>bundle identifier</source>
-        <translation>identificador do pacote</translation>
+        <translation>ID do pacote</translation>
     </message>
     <message>
         <source>name only</source>
