@@ -16,8 +16,8 @@
 #include "cleaners/tweakmanager.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QDir>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
 

@@ -39,8 +39,8 @@ QString sizeText(qint64 bytes, int gigabyteDecimals, const QLocale &locale, bool
 
 QString CleanItem::formatSize(qint64 bytes, int gigabyteDecimals)
 {
-    // A size has at most four digits before its separator: a group mark there ("1.023,5 KB")
-    // would only make it longer.
+    // No group marks ("1.023,5 KB"): below a gigabyte a size has at most four digits before its
+    // separator, and a mark would only make a short text longer.
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     return sizeText(bytes, gigabyteDecimals, locale, true);
