@@ -866,6 +866,6 @@ bool BrowserCleaner::removeItem(
     if (!removal.removed() && !removal.reason.isEmpty())
         Logger::instance()->warning(QStringLiteral("Cannot remove %1: %2").arg(item.path, removal.reason));
     if (!removal.removed())
-        *failure = removal.reason.isEmpty() ? tr("it could not be removed") : removal.reason;
+        *failure = removal.shownReason.isEmpty() ? tr("it could not be removed") : removal.shownReason;
     return removal.removed();
 }

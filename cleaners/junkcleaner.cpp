@@ -575,7 +575,7 @@ CleanEngine::CleanOutcome JunkCleaner::doClean()
                 gone.insert(item.path);
             } else {
                 ++failedCount;
-                failures.insert(item.path, removal.reason);
+                failures.insert(item.path, removal.shownReason);
             }
         }
     }

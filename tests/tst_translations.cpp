@@ -1,9 +1,13 @@
 #include "app/application.h"
 #include "core/cleancategory.h"
 #include "core/cleanitem.h"
+#include "core/fileutils.h"
 #include "core/languages.h"
+#include "core/pinnedroot.h"
 #include "pages/dashboardpage.h"
 #include "widgets/categorywidget.h"
+
+#include "testhome.h"
 
 #include <QtTest>
 
@@ -156,6 +160,8 @@ private slots:
     void scanProgressNamesTheRuleInTheLanguage();
     void sizesShowInTheLanguage_data();
     void sizesShowInTheLanguage();
+    void removalReasonsShowInTheLanguage_data();
+    void removalReasonsShowInTheLanguage();
 };
 
 void TestTranslations::englishCatalogueIsCompiledIn()
@@ -492,6 +498,54 @@ void TestTranslations::sizesShowInTheLanguage()
     QVERIFY(Application::instance()->installTranslations());
     QCOMPARE(CleanItem::formatSize(bytes), shown);
     QCOMPARE(CleanItem::logSize(38063308), QStringLiteral("36.3 MB"));
+}
+
+void TestTranslations::removalReasonsShowInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("English, a folder where a file was listed") << "en"
+                                                               << "junk/folder"
+                                                               << "a folder"
+                                                               << "a folder";
+    QTest::newRow("German, a folder where a file was listed") << "de"
+                                                              << "junk/folder"
+                                                              << "a folder"
+                                                              << "ein Ordner";
+    QTest::newRow("Japanese, a folder where a file was listed") << "ja"
+                                                                << "junk/folder"
+                                                                << "a folder"
+                                                                << "フォルダです";
+    QTest::newRow("French, outside the root, its path kept") << "fr"
+                                                             << "elsewhere/file"
+                                                             << "outside %1"
+                                                             << "hors de %1";
+}
+
+// Why an item was not removed is told to the user in the language in use; the log keeps English.
+void TestTranslations::removalReasonsShowInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    QFETCH(QString, shown);
+    TestHome home;
+    QVERIFY(home.isValid());
+    const QString root = home.makeDir(QStringLiteral("junk"));
+    home.makeDir(QStringLiteral("junk/folder"));
+    home.makeDir(QStringLiteral("elsewhere"));
+    const QString path = home.filePath(target);
+    Application::instance()->setLanguage(language);
+    QVERIFY(Application::instance()->installTranslations());
+    const PinnedRoot pinned = PinnedRoot::open(root, root);
+    QVERIFY(pinned.isOpen());
+    const FileUtils::Removal removal = FileUtils::removeUnder(pinned, path, FileUtils::Expect::File);
+    QCOMPARE(removal.status, FileUtils::Removal::Refused);
+    QCOMPARE(removal.reason, reason.contains(QLatin1String("%1")) ? reason.arg(pinned.path()) : reason);
+    QCOMPARE(removal.shownReason, shown.contains(QLatin1String("%1")) ? shown.arg(pinned.path()) : shown);
+    QVERIFY(QFileInfo::exists(home.filePath(QStringLiteral("junk/folder"))));
 }
 
 QTEST_MAIN(TestTranslations)
