@@ -854,6 +854,65 @@ Dies kann nicht widerrufen werden.</numerusform>
     </message>
 </context>
 <context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>wird gerade verwendet</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>das Volume ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>der Ordner ist nicht leer</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>dort ist ein anderes Volume aktiviert</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>kein Ordner</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>hat sich beim Entfernen verändert</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>der Ordner ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>außerhalb von %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>der Ordner selbst</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>„.“ oder „..“ im Pfad</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>ein Link oder eine Datei auf dem Weg: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>ein anderes Volume auf dem Weg: %1</translation>
+    </message>
+</context>
+<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
         <source>%1  |  %n files</source>

@@ -854,6 +854,65 @@ This cannot be undone.</numerusform>
     </message>
 </context>
 <context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>it is in use</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>the volume is read-only</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>the folder is not empty</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>another volume is mounted there</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>not a folder</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>it changed while being removed</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>its folder is not open</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>outside %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>the folder itself</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>&quot;.&quot; or &quot;..&quot; in the path</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>a link or a file on the way: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>another volume on the way: %1</translation>
+    </message>
+</context>
+<context>
     <name>ItemDetailDialog</name>
     <message>
         <source>Size</source>

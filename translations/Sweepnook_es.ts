@@ -854,6 +854,65 @@ Esta acción no se puede deshacer.</numerusform>
     </message>
 </context>
 <context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>está en uso</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>el volumen es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>la carpeta no está vacía</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>hay otro volumen montado ahí</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>cambió mientras se eliminaba</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>su carpeta no está abierta</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>fuera de %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>la propia carpeta</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>«.» o «..» en la ruta</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>un enlace o un archivo en la ruta: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>otro volumen en la ruta: %1</translation>
+    </message>
+</context>
+<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
         <source>%1  |  %n files</source>

@@ -854,6 +854,65 @@ Cette action est irréversible.</numerusform>
     </message>
 </context>
 <context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>autorisation refusée</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>élément en cours d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>le volume est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>le dossier n&apos;est pas vide</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>un autre volume y est monté</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>modifié pendant la suppression</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>son dossier n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>hors de %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>le dossier lui-même</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>« . » ou « .. » dans le chemin</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>un lien ou un fichier sur le chemin : %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>un autre volume sur le chemin : %1</translation>
+    </message>
+</context>
+<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
         <source>%1  |  %n files</source>

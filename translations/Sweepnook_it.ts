@@ -854,6 +854,65 @@ Questa azione non può essere annullata.</numerusform>
     </message>
 </context>
 <context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>è in uso</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>il volume è di sola lettura</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>la cartella non è vuota</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>lì è montato un altro volume</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>non è una cartella</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>è cambiato durante la rimozione</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>la sua cartella non è aperta</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>fuori da %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>la cartella stessa</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>«.» o «..» nel percorso</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>un link o un file lungo il percorso: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>un altro volume lungo il percorso: %1</translation>
+    </message>
+</context>
+<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
         <source>%1  |  %n files</source>

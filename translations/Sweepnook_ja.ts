@@ -824,6 +824,65 @@ This cannot be undone.</source>
     </message>
 </context>
 <context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセス権がありません</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>使用中です</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>ボリュームが読み出し専用です</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>フォルダが空ではありません</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>別のボリュームがマウントされています</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>フォルダではありません</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダです</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>削除中に変更されました</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>フォルダが開かれていません</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>%1 の外にあります</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>フォルダそのものです</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>パスに「.」または「..」が含まれています</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>途中にリンクまたはファイルがあります: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>途中に別のボリュームがあります: %1</translation>
+    </message>
+</context>
+<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
         <source>%1  |  %n files</source>

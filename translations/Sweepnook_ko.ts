@@ -824,6 +824,65 @@ This cannot be undone.</source>
     </message>
 </context>
 <context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>권한이 없음</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>사용 중임</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>볼륨이 읽기 전용임</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>폴더가 비어 있지 않음</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>다른 볼륨이 마운트되어 있음</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>폴더가 아님</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>폴더임</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>제거하는 동안 변경됨</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>폴더가 열려 있지 않음</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>%1 외부에 있음</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>폴더 자체임</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>경로에 &apos;.&apos; 또는 &apos;..&apos;이 있음</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>경로 중간에 링크 또는 파일이 있음: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>경로 중간에 다른 볼륨이 있음: %1</translation>
+    </message>
+</context>
+<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
         <source>%1  |  %n files</source>

@@ -854,6 +854,65 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     </message>
 </context>
 <context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>geen toestemming</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>het is in gebruik</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>het volume is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>de map is niet leeg</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>daar is een ander volume gekoppeld</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>geen map</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>een map</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>het is tijdens het verwijderen gewijzigd</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>de map ervan is niet geopend</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>buiten %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>de map zelf</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>&apos;.&apos; of &apos;..&apos; in het pad</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>een koppeling of bestand onderweg: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>een ander volume onderweg: %1</translation>
+    </message>
+</context>
+<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
         <source>%1  |  %n files</source>

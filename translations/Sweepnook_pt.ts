@@ -854,6 +854,65 @@ Esta ação não pode ser anulada.</numerusform>
     </message>
 </context>
 <context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>permissão negada</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>está em utilização</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>o volume é só de leitura</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>a pasta não está vazia</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>há outro volume montado aí</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>não é uma pasta</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>foi alterado durante a remoção</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>a pasta não está aberta</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>fora de %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>a própria pasta</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>«.» ou «..» no caminho</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>uma ligação ou um ficheiro no caminho: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>outro volume no caminho: %1</translation>
+    </message>
+</context>
+<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
         <source>%1  |  %n files</source>

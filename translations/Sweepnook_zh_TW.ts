@@ -824,6 +824,65 @@ This cannot be undone.</source>
     </message>
 </context>
 <context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>權限不足</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>正在使用中</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>此卷宗為唯讀</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>資料夾不是空的</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>該處掛載了另一個卷宗</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>不是資料夾</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>是資料夾</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>移除時已變更</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>所在資料夾未開啟</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>位於 %1 之外</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>資料夾本身</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>路徑中有「.」或「..」</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>路徑上有連結或檔案：%1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>路徑上有另一個卷宗：%1</translation>
+    </message>
+</context>
+<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
         <source>%1  |  %n files</source>
