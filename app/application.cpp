@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "core/languages.h"
 #include "core/logger.h"
 #include "core/settings.h"
 #include "mainwindow.h"
@@ -16,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -177,6 +179,7 @@ bool Application::installTranslations()
         delete translator;
     }
     m_translators.clear();
+    QLocale::setDefault(Languages::locale(m_language, QLocale::system()));
     // Qt asks the most recently installed catalogue first: English goes in first, behind the rest.
     const auto install = [this](const QString &language) {
         auto *translator = new QTranslator(this);

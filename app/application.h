@@ -31,9 +31,10 @@ public:
     void setLanguage(const QString &language);
     QString language() const;
     // Installs the catalogue of the language in use with the English catalogue behind it, so a
-    // text the language's own catalogue lacks shows in English, never in the Chinese source.
-    // Replaces what an earlier call installed. False when the language has no catalogue of its own
-    // (its texts then show in English).
+    // text the language's own catalogue lacks shows in English, never in the Chinese source, and
+    // makes the language's locale (Languages::locale) the default one, so sizes, numbers and
+    // dates read as the language writes them. Replaces what an earlier call installed. False when
+    // the language has no catalogue of its own (its texts then show in English).
     bool installTranslations();
 
     void initialize();

@@ -20,30 +20,47 @@ void CleanAll::trackFreshness(int slot)
     CleanEngine *engine = m_engines[slot];
     if (!engine)
         return;
-    connect(engine, &CleanEngine::scanFinished, this, [this, slot] { m_spent[slot] = false; });
+    connect(engine, &CleanEngine::scanFinished, this, [this, slot, engine] {
+        m_spent[slot] = false;
+        if (slot == Browser)
+            m_browserFound = engine->foundPaths();
+    });
     connect(engine, &CleanEngine::cleanFinished, this, [this, slot](qint64, int itemsCleaned) {
         if (itemsCleaned > 0)
             m_spent[slot] = true;
     });
 }
 
-bool CleanAll::isCleanable(int slot) const
+const ScanResult *CleanAll::finishedResult(int slot) const
 {
     const CleanEngine *engine = m_engines[slot];
-    return engine && !m_spent[slot] && engine->state() == CleanEngine::Finished
-        && engine->result().selectedItemCount() > 0;
+    return engine && engine->state() == CleanEngine::Finished && !engine->isBusy() ? &engine->result() : nullptr;
+}
+
+// What the browser scan found stays the browser's until its next scan, also what its clean has
+// removed since: the junk items there are gone or the browser's to clean.
+CombinedSelection CleanAll::combined() const
+{
+    CombinedSelection combined = CombinedSelection::of(finishedResult(Junk), m_browserFound, finishedResult(Browser));
+    if (m_spent[Junk])
+        combined.junk = {};
+    if (m_spent[Browser])
+        combined.browser = {};
+    return combined;
+}
+
+bool CleanAll::isCleanable(int slot) const
+{
+    if (!finishedResult(slot) || m_spent[slot])
+        return false;
+    const CombinedSelection now = combined();
+    return (slot == Junk ? now.junk : now.browser).count > 0;
 }
 
 CleanAll::Selection CleanAll::selection() const
 {
-    Selection selection;
-    for (int slot = 0; slot < SlotCount; ++slot) {
-        if (!isCleanable(slot))
-            continue;
-        selection.itemCount += m_engines[slot]->result().selectedItemCount();
-        selection.size += m_engines[slot]->result().selectedSize();
-    }
-    return selection;
+    const CombinedSelection now = combined();
+    return { now.itemCount(), now.size(), now.junk.size, now.browser.size };
 }
 
 bool CleanAll::isRunning() const
@@ -96,7 +113,8 @@ void CleanAll::startNext()
     }
     m_current = m_queue.takeFirst();
     CleanEngine *engine = m_engines[m_current];
-    m_currentSelected = engine->result().selectedItemCount();
+    const CombinedSelection now = combined();
+    m_currentSelected = (m_current == Junk ? now.junk : now.browser).count;
     m_currentRefused = false;
     m_runConnections = {
         connect(engine, &CleanEngine::cleanProgress, this,
@@ -108,7 +126,10 @@ void CleanAll::startNext()
             }),
         connect(engine, &CleanEngine::cleanFinished, this, &CleanAll::onEngineFinished),
     };
-    engine->startClean();
+    if (m_current == Junk)
+        engine->startCleanLeaving(now.junkLeftToBrowser);
+    else
+        engine->startClean();
 }
 
 void CleanAll::onEngineProgress(int current, qint64 cleanedBytes)

@@ -3,7 +3,10 @@
 #include <QList>
 #include <QMetaObject>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
+
+#include "core/combinedselection.h"
 
 #include <array>
 
@@ -11,8 +14,9 @@ class CleanEngine;
 
 // The dashboard's "Clean All": cleans what the junk and browser engines' last scans have
 // selected (the selection their pages show), one engine after the other, as one run with one
-// progress and one summary. An engine that refuses (a browser still running) does not stop
-// the other.
+// progress and one summary. A path both scans found is cleaned and counted once, by the browser
+// engine (see CombinedSelection), so the selection shown beforehand, the summary and what leaves
+// the disk agree. An engine that refuses (a browser still running) does not stop the other.
 class CleanAll final : public QObject
 {
     Q_OBJECT
@@ -22,6 +26,8 @@ public:
     {
         int itemCount = 0;
         qint64 size = 0;
+        qint64 junkSize = 0;
+        qint64 browserSize = 0;
     };
 
     struct Summary
@@ -40,8 +46,8 @@ public:
 
     CleanAll(CleanEngine *junk, CleanEngine *browser, QObject *parent = nullptr);
 
-    // What a start would clean now. An engine counts when its last scan ran to its end and no
-    // clean has removed its items since.
+    // What a start would clean now, each path once. An engine counts when its last scan ran to
+    // its end and no clean has removed its items since.
     Selection selection() const;
     bool isRunning() const;
     const Summary &summary() const;
@@ -59,6 +65,9 @@ private:
 
     void trackFreshness(int slot);
     bool isCleanable(int slot) const;
+    // The finished result of an engine, or null; read while no worker writes it.
+    const ScanResult *finishedResult(int slot) const;
+    CombinedSelection combined() const;
     void startNext();
     void onEngineProgress(int current, qint64 cleanedBytes);
     void onEngineFinished(qint64 totalCleaned, int itemsCleaned);
@@ -67,6 +76,8 @@ private:
     std::array<CleanEngine *, SlotCount> m_engines {};
     // An engine's result is spent once a clean has removed something from it.
     std::array<bool, SlotCount> m_spent {};
+    // Every path the browser engine's last scan found (see CombinedSelection).
+    QSet<QString> m_browserFound;
     QList<int> m_queue;
     int m_current = -1;
     QList<QMetaObject::Connection> m_runConnections;

@@ -31,6 +31,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDebug>
 #include <QFile>
 #include <QFrame>
@@ -231,7 +232,7 @@ void MainWindow::setupContent()
     // One page per side-bar entry, in index order; each page is handed its engine and the settings.
     const Application *application = Application::instance();
     Settings *settings = application->settings();
-    m_dashboardPage = new DashboardPage(application->junkCleaner(), application->browserCleaner());
+    m_dashboardPage = new DashboardPage;
     m_pageStack->addWidget(m_dashboardPage);
     m_pageStack->addWidget(new JunkPage(application->junkCleaner(), settings));
     m_pageStack->addWidget(new BrowserPage(application->browserCleaner(), settings));
@@ -280,6 +281,35 @@ void MainWindow::setupConnections()
     m_cleanAll = new CleanAll(application->junkCleaner(), application->browserCleaner(), this);
     connect(m_cleanAll, &CleanAll::progressChanged, this, &MainWindow::onCleanAllProgress);
     connect(m_cleanAll, &CleanAll::finished, this, &MainWindow::onCleanAllFinished);
+    // After Clean All's own bookkeeping of the same signals.
+    followEngine(application->junkCleaner());
+    followEngine(application->browserCleaner());
+}
+
+// A scan or clean run from the engine's own page: the dashboard follows it between full scans
+// and Clean All runs, which report at their end.
+void MainWindow::followEngine(CleanEngine *engine)
+{
+    if (!engine)
+        return;
+    connect(engine, &CleanEngine::scanFinished, this, [this] {
+        if (m_fullScan->isRunning())
+            return;
+        showCleanAllSelection();
+        m_dashboardPage->showScanTime(QDateTime::currentDateTime());
+    });
+    connect(engine, &CleanEngine::cleanFinished, this, [this](qint64 bytesCleaned) {
+        if (m_cleanAll->isRunning() || !m_dashboardPage->hasData())
+            return;
+        showCleanAllSelection();
+        m_dashboardPage->showCleaned(bytesCleaned);
+    });
+}
+
+void MainWindow::showCleanAllSelection()
+{
+    const CleanAll::Selection selection = m_cleanAll->selection();
+    m_dashboardPage->updateStats(selection.junkSize, selection.browserSize, m_registryCount);
 }
 
 void MainWindow::applyStyles()
@@ -296,6 +326,10 @@ void MainWindow::switchToPage(int index)
     for (int position = 0; position < m_navButtons.size(); ++position)
         m_navButtons.at(position)->setChecked(position == index);
     m_currentPage = index;
+    // The pages may have changed their selections since.
+    if (index == DashboardIndex && m_cleanAll && m_dashboardPage->hasData() && !m_fullScan->isRunning()
+        && !m_cleanAll->isRunning())
+        showCleanAllSelection();
     m_pageStack->setCurrentIndex(index);
 }
 
@@ -377,6 +411,8 @@ void MainWindow::onCleanAllFinished()
     if (m_cleanAllDialog)
         m_cleanAllDialog->setFinished(
             summary.itemsFailed == 0 && summary.errors.isEmpty(), lines.join(QLatin1Char('\n')));
+    showCleanAllSelection();
+    m_dashboardPage->showCleaned(summary.bytesFreed());
 }
 
 void MainWindow::startFullScan()
@@ -395,10 +431,14 @@ void MainWindow::startFullScan()
     m_fullScan->start(junk, browser, registry);
 }
 
-void MainWindow::onFullScanFinished(qint64 junkBytes, qint64 browserBytes, int registryCount)
+// The cards and the ring show what Clean All would free, not all that was found: the boxes the
+// pages start with are the selection, and Clean All's confirmation and summary count the same.
+void MainWindow::onFullScanFinished(qint64, qint64, int registryCount)
 {
+    m_registryCount = registryCount;
     m_dashboardPage->setScanning(false);
-    m_dashboardPage->updateStats(junkBytes, browserBytes, registryCount);
+    showCleanAllSelection();
+    m_dashboardPage->showScanTime(QDateTime::currentDateTime());
 }
 
 void MainWindow::onDashboardNavigate(int pageId)

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class CleanAll;
+class CleanEngine;
 class DashboardPage;
 class FullScan;
 class NavButton;
@@ -82,6 +83,9 @@ private:
     bool confirmCleanAll(int itemCount, qint64 size);
     void onCleanAllProgress(int current, int total, qint64 cleanedBytes);
     void onCleanAllFinished();
+    void followEngine(CleanEngine *engine);
+    // The dashboard shows what Clean All would free now.
+    void showCleanAllSelection();
 
     TitleBar *m_titleBar = nullptr;
     QWidget *m_navWidget = nullptr;
@@ -96,5 +100,6 @@ private:
     DashboardPage *m_dashboardPage = nullptr;
     FullScan *m_fullScan = nullptr;
     CleanAll *m_cleanAll = nullptr;
+    int m_registryCount = 0;
     QPointer<ProgressDialog> m_cleanAllDialog;
 };

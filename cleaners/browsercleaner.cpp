@@ -480,7 +480,7 @@ void BrowserCleaner::doScan()
     m_result.scanTime = QDateTime::currentDateTime();
     Logger::instance()->info(QStringLiteral("Browser scan done. %1 items / %2")
                                  .arg(m_result.totalItemCount())
-                                 .arg(CleanItem::formatSize(m_result.totalSize())));
+                                 .arg(CleanItem::logSize(m_result.totalSize())));
 }
 
 void BrowserCleaner::scanBrowser(const BrowserInfo &info)
@@ -522,6 +522,7 @@ CleanCategory BrowserCleaner::categoryFor(const BrowserInfo &info, const Browser
         info.name + QStringLiteral(" - ") + rule.name, QString());
     // The rule's description carries its warning ("requires re-login to all sites"), shown on the row.
     category.description = rule.description;
+    category.ruleName = rule.name;
     category.checked = rule.defaultChecked;
     category.riskLevel = rule.riskLevel;
     return category;
@@ -727,13 +728,23 @@ QSet<QString> BrowserCleaner::browsersToClean(QString *skipped) const
             cleanable.insert(stableIdForType(info.type));
     }
     if (!running.isEmpty()) {
-        const QString message
-            = tr("These browsers are running and were skipped; close them to clean them:\n%1")
-                  .arg(running.join(QLatin1Char('\n')));
+        const QString message = tr("These browsers are running and were skipped; close them to clean them:\n%1")
+                                    .arg(running.join(QLatin1Char('\n')));
         Logger::instance()->warning(message);
         *skipped = message;
     }
     return cleanable;
+}
+
+// The unticked browsers' data is found too: it is still theirs, not the junk's.
+QSet<QString> BrowserCleaner::foundPaths() const
+{
+    QSet<QString> paths = CleanEngine::foundPaths();
+    for (const CleanCategory &category : m_withheld) {
+        for (const CleanItem &item : category.items)
+            paths.insert(item.path);
+    }
+    return paths;
 }
 
 bool BrowserCleaner::categoryOfBrowserIn(const CleanCategory &category, const QSet<QString> &browsers)
@@ -791,7 +802,7 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
     }
     Logger::instance()->info(QStringLiteral("Browser clean done. %1 items / %2 / failed %3")
                                  .arg(cleaned)
-                                 .arg(CleanItem::formatSize(freed))
+                                 .arg(CleanItem::logSize(freed))
                                  .arg(failed));
     return { freed, cleaned, skipped, removedPaths, failures };
 }
@@ -855,6 +866,6 @@ bool BrowserCleaner::removeItem(
     if (!removal.removed() && !removal.reason.isEmpty())
         Logger::instance()->warning(QStringLiteral("Cannot remove %1: %2").arg(item.path, removal.reason));
     if (!removal.removed())
-        *failure = removal.reason.isEmpty() ? tr("it could not be removed") : removal.reason;
+        *failure = removal.shownReason.isEmpty() ? tr("it could not be removed") : removal.shownReason;
     return removal.removed();
 }

@@ -34,6 +34,7 @@ public:
     // A clean leaves out the browsers unticked when it starts.
     void setBrowserEnabled(Constants::BrowserType type, bool enabled);
     bool isBrowserEnabled(Constants::BrowserType type) const;
+    QSet<QString> foundPaths() const override;
 
     const QList<BrowserInfo> &browsers() const;
     const QList<BrowserCleanRule> &rules() const;

@@ -43,8 +43,8 @@ constexpr int MaxHashThreads = 4;
 constexpr int LookAheadBatches = 16;
 // A batch of size classes is analysed in one go, so that the MD5 digests of its groups can be
 // computed side by side; it ends after this many classes or bytes of candidates.
-constexpr int BatchClasses = 16;
-constexpr qint64 BatchBytes = 64 * 1048576;
+constexpr int BatchClasses = 64;
+constexpr qint64 BatchBytes = 256 * 1048576;
 // While waiting for the hashing threads the scanning thread wakes this often to report.
 constexpr int ReportWaitMs = 50;
 // A file read in full is reported by name once it is at least this large.
@@ -153,19 +153,17 @@ QByteArray canonicalDigest(XXH128_hash_t hash)
     return QByteArray(reinterpret_cast<const char *>(canonical.digest), sizeof canonical.digest);
 }
 
-// Reads up to the first 64 KiB through fd, which it closes.
-QByteArray readHead(int fd, bool *readable)
+// Reads up to the first 64 KiB through fd, which it closes, into a buffer the calling thread
+// keeps (a fresh one for every file would be mapped and zeroed by the system each time); a
+// view of what was read, or null if nothing could be.
+QByteArrayView readHead(int fd)
 {
-    QByteArray head;
-    *readable = fd >= 0;
+    thread_local const std::unique_ptr<char[]> buffer(new char[size_t(QuickHashBytes)]);
     if (fd < 0)
-        return head;
-    head.resize(QuickHashBytes);
-    const ssize_t got = ::read(fd, head.data(), size_t(QuickHashBytes));
+        return {};
+    const ssize_t got = ::read(fd, buffer.get(), size_t(QuickHashBytes));
     ::close(fd);
-    *readable = got >= 0;
-    head.resize(got > 0 ? qsizetype(got) : 0);
-    return head;
+    return got >= 0 ? QByteArrayView(buffer.get(), qsizetype(got)) : QByteArrayView();
 }
 
 } // namespace
@@ -735,13 +733,12 @@ DuplicateFinder::SizeClassBuckets DuplicateFinder::headBuckets(qint64 size, cons
             result.stopped = true;
             return result;
         }
-        bool readable = false;
-        QByteArray head = readHead(openCollected(path), &readable);
+        const QByteArrayView head = readHead(openCollected(path));
         m_reads->quickHashed(path);
         ++m_quickHashed;
-        if (!readable)
+        if (head.isNull())
             continue;
-        const QByteArray digest = canonicalDigest(XXH3_128bits(head.constData(), size_t(head.size())));
+        const QByteArray digest = canonicalDigest(XXH3_128bits(head.data(), size_t(head.size())));
         const auto known = bucketOfHead.constFind(digest);
         if (known == bucketOfHead.cend()) {
             bucketOfHead.insert(digest, int(all.size()));
@@ -754,7 +751,7 @@ DuplicateFinder::SizeClassBuckets DuplicateFinder::headBuckets(qint64 size, cons
         if (bucket.paths.size() == 2 && head.size() == headSize && headSize <= *headBudget) {
             *headBudget -= headSize;
             bucket.representative = 1;
-            bucket.head = std::move(head);
+            bucket.head = head.toByteArray();
         }
     }
     for (HeadBucket &bucket : all) {
@@ -835,9 +832,8 @@ void DuplicateFinder::emitGroup(qint64 size, const QByteArray &md5, const QStrin
 
 QByteArray DuplicateFinder::quickHash(const QString &path) const
 {
-    bool readable = false;
-    const QByteArray head = readHead(openCollected(path), &readable);
-    return readable ? QCryptographicHash::hash(head, QCryptographicHash::Md5) : QByteArray();
+    const QByteArrayView head = readHead(openCollected(path));
+    return head.isNull() ? QByteArray() : QCryptographicHash::hash(head, QCryptographicHash::Md5);
 }
 
 QByteArray DuplicateFinder::fullHash(const QString &path) const

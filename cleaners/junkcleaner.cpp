@@ -14,6 +14,8 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -120,12 +122,21 @@ private:
     QList<Root> m_roots;
 };
 
+// path is folder or lies below it, compared as text. The "/" after the folder is looked at first:
+// most paths fail there, before their long common beginning is compared.
+bool isBelowOrAt(const QString &path, const QString &folder)
+{
+    if (path.size() == folder.size())
+        return path == folder;
+    return path.size() > folder.size() && path.at(folder.size()) == QLatin1Char('/') && path.startsWith(folder);
+}
+
 // The length of the deepest of roots holding path (or being it), 0 when none does.
 qsizetype closestRootLength(const QString &path, const QStringList &roots)
 {
     qsizetype best = 0;
     for (const QString &root : roots) {
-        if (root.size() > best && (path == root || (path.startsWith(root) && path.at(root.size()) == QLatin1Char('/'))))
+        if (root.size() > best && isBelowOrAt(path, root))
             best = root.size();
     }
     return best;
@@ -162,6 +173,10 @@ FileUtils::Removal removeItem(const PinnedRoot &root, const CleanItem &item)
 // Rules overlap (the caches folder holds QuickLook's, Safari's and pip's caches): a file belongs
 // to the one rule whose folder holds it most closely, the earlier rule on a tie, so each file
 // is listed, counted and chosen in one category only. Items then go largest first.
+//
+// Only a file below another rule's folder can be listed twice, so only those files are looked
+// up, in the listings of the rules whose folders lie inside this one's: the tens of thousands
+// of files of the caches folder cost a comparison of a few prefixes each, not a hash.
 void JunkCleaner::keepEachFileInItsClosestRule()
 {
     QHash<QString, QStringList> rootsById;
@@ -173,35 +188,81 @@ void JunkCleaner::keepEachFileInItsClosestRule()
                 roots.append(root);
         }
     }
-    struct Owner
-    {
-        qsizetype rootLength;
-        qsizetype category;
-    };
     QList<CleanCategory> &categories = m_result.categories;
-    QHash<QString, Owner> owners;
-    for (qsizetype index = 0; index < categories.size(); ++index) {
-        const QStringList &roots = rootsById.value(categories.at(index).id);
-        for (const CleanItem &item : std::as_const(categories.at(index).items)) {
-            const qsizetype length = closestRootLength(item.path, roots);
-            const auto known = owners.find(item.path);
-            if (known == owners.end())
-                owners.insert(item.path, { length, index });
-            else if (length > known->rootLength)
-                *known = { length, index };
+    const qsizetype count = categories.size();
+    QList<QStringList> roots(count);
+    for (qsizetype index = 0; index < count; ++index)
+        roots[index] = rootsById.value(categories.at(index).id);
+
+    // The paths each category lists, made only for the categories some other one has to ask.
+    QList<QSet<QStringView>> listed(count);
+    const auto listing = [&](qsizetype index) -> const QSet<QStringView> & {
+        QSet<QStringView> &paths = listed[index];
+        if (paths.isEmpty()) {
+            paths.reserve(categories.at(index).items.size());
+            for (const CleanItem &item : categories.at(index).items)
+                paths.insert(item.path);
+        }
+        return paths;
+    };
+    // Decided for every category first: the sets look into items that must stay until then.
+    QList<QList<bool>> leaves(count);
+    for (qsizetype index = 0; index < count; ++index) {
+        const QList<RootOfRule> inside = rootsInside(roots, index);
+        const QList<RootOfRule> all = rootsInside(roots, index, true);
+        const QList<CleanItem> &items = categories.at(index).items;
+        QList<bool> &gone = leaves[index];
+        gone.resize(items.size());
+        for (qsizetype item = 0; item < items.size(); ++item) {
+            const QString &path = items.at(item).path;
+            const qsizetype length = closestRootLength(path, roots.at(index));
+            // A file below none of its rule's folders as written is compared with every rule.
+            for (const RootOfRule &other : length == 0 ? all : inside) {
+                const bool closer
+                    = other.root.size() > length || (other.root.size() == length && other.category < index);
+                if (closer && isBelowOrAt(path, other.root) && listing(other.category).contains(path)) {
+                    gone[item] = true;
+                    break;
+                }
+            }
         }
     }
-    for (qsizetype index = 0; index < categories.size(); ++index) {
+    for (qsizetype index = 0; index < count; ++index) {
         QList<CleanItem> &items = categories[index].items;
-        items.erase(std::remove_if(items.begin(), items.end(),
-                        [&](const CleanItem &item) { return owners.value(item.path).category != index; }),
-            items.end());
-        std::stable_sort(
-            items.begin(), items.end(), [](const CleanItem &a, const CleanItem &b) { return a.size > b.size; });
+        const QList<bool> &gone = leaves.at(index);
+        if (gone.contains(true)) {
+            qsizetype kept = 0;
+            for (qsizetype item = 0; item < items.size(); ++item) {
+                if (!gone.at(item))
+                    items[kept++] = std::move(items[item]);
+            }
+            items.resize(kept);
+        }
+        // Sorted in place: a stable sort would copy the list aside.
+        std::sort(items.begin(), items.end(), [](const CleanItem &a, const CleanItem &b) { return a.size > b.size; });
     }
     categories.erase(std::remove_if(categories.begin(), categories.end(),
                          [](const CleanCategory &category) { return category.items.isEmpty(); }),
         categories.end());
+}
+
+// The folders of the other categories that lie in (or are) one of this category's folders; with
+// all, every folder of the other categories.
+QList<JunkCleaner::RootOfRule> JunkCleaner::rootsInside(const QList<QStringList> &roots, qsizetype category, bool all)
+{
+    QList<RootOfRule> found;
+    for (qsizetype other = 0; other < roots.size(); ++other) {
+        if (other == category)
+            continue;
+        for (const QString &root : roots.at(other)) {
+            const bool inside = all
+                || std::any_of(roots.at(category).cbegin(), roots.at(category).cend(),
+                    [&](const QString &own) { return isBelowOrAt(root, own); });
+            if (inside)
+                found.append({ root, other });
+        }
+    }
+    return found;
 }
 
 JunkCleaner::JunkCleaner(QObject *parent)
@@ -301,16 +362,22 @@ void JunkCleaner::doScan()
     m_listing.clear();
     keepEachFileInItsClosestRule();
     m_result.scanTime = QDateTime::currentDateTime();
-    const ScanResult::Totals totals = m_result.totals();
-    Logger::instance()->info(QStringLiteral("Junk scan finished. Found %1 items, %2")
-                                 .arg(totals.count)
-                                 .arg(CleanItem::formatSize(totals.size)));
+    // Each file is listed once now: the categories' own sums are the totals.
+    qint64 size = 0;
+    qsizetype count = 0;
+    for (const CleanCategory &category : std::as_const(m_result.categories)) {
+        size += category.totalSize();
+        count += category.items.size();
+    }
+    Logger::instance()->info(
+        QStringLiteral("Junk scan finished. Found %1 items, %2").arg(count).arg(CleanItem::logSize(size)));
 }
 
 void JunkCleaner::scanCategory(const JunkRule &rule)
 {
     CleanCategory category(rule.id, rule.name, QString());
     category.description = rule.description;
+    category.ruleName = rule.name;
     category.checked = rule.defaultChecked;
     category.riskLevel = rule.riskLevel;
 
@@ -401,7 +468,8 @@ void JunkCleaner::listTopLevelEntries(const QString &dir, QList<CleanItem> &item
             return;
         if (entry.isSymLink() || !(entry.isFile() || entry.isDir()))
             continue;
-        CleanItem item(entry.fileName(), entry.filePath(), entry.isDir() ? FileUtils::calculateDirSize(entry.filePath()) : entry.size());
+        CleanItem item(entry.fileName(), entry.filePath(),
+            entry.isDir() ? FileUtils::calculateDirSize(entry.filePath()) : entry.size());
         item.isDirectory = entry.isDir();
         items.append(item);
     }
@@ -472,7 +540,7 @@ CleanEngine::CleanOutcome JunkCleaner::doClean()
         const QString summary = isCancelled()
             ? QStringLiteral("Junk clean cancelled. Cleaned %1 items, %2. Failed: %3 items")
             : QStringLiteral("Junk clean finished. Cleaned %1 items, %2. Failed: %3 items");
-        Logger::instance()->info(summary.arg(cleanedCount).arg(CleanItem::formatSize(cleanedBytes)).arg(failedCount));
+        Logger::instance()->info(summary.arg(cleanedCount).arg(CleanItem::logSize(cleanedBytes)).arg(failedCount));
         return CleanOutcome { cleanedBytes, cleanedCount, QString(), gone, failures };
     };
 
@@ -507,7 +575,7 @@ CleanEngine::CleanOutcome JunkCleaner::doClean()
                 gone.insert(item.path);
             } else {
                 ++failedCount;
-                failures.insert(item.path, removal.reason);
+                failures.insert(item.path, removal.shownReason);
             }
         }
     }

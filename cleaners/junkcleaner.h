@@ -35,7 +35,15 @@ private:
         QString base;
     };
 
+    // A folder of a rule, and the index of its category in the result.
+    struct RootOfRule
+    {
+        QString root;
+        qsizetype category;
+    };
+
     static JunkRule ruleFromJson(const QJsonObject &object);
+    static QList<RootOfRule> rootsInside(const QList<QStringList> &roots, qsizetype category, bool all = false);
     void scanCategory(const JunkRule &rule);
     void keepEachFileInItsClosestRule();
     static QString expandPath(const QString &path);

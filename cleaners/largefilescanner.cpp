@@ -107,7 +107,7 @@ void LargeFileScanner::startScan()
                 total += file.localSize();
             Logger::instance()->info(QStringLiteral("Scan completed. Found %1 files, total size: %2")
                                          .arg(outcome->files.size())
-                                         .arg(CleanItem::formatSize(total)));
+                                         .arg(CleanItem::logSize(total)));
             if (outcome->unreadableCount > 0)
                 Logger::instance()->warning(
                     QStringLiteral("Large file scan could not read %1 folders").arg(outcome->unreadableCount));

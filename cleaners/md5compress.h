@@ -10,7 +10,8 @@
 
 // One message in plain integer code (every processor).
 void md5CompressPlain(uint32_t *state, const unsigned char **blocks, const int64_t *strides, int64_t count);
-// Four lanes (x86-64), eight (AVX2), four (arm64).
+// Four lanes (x86-64), eight (AVX2; AVX-512 F and VL), four (arm64).
 void md5CompressSse2(uint32_t *state, const unsigned char **blocks, const int64_t *strides, int64_t count);
 void md5CompressAvx2(uint32_t *state, const unsigned char **blocks, const int64_t *strides, int64_t count);
+void md5CompressAvx512(uint32_t *state, const unsigned char **blocks, const int64_t *strides, int64_t count);
 void md5CompressNeon(uint32_t *state, const unsigned char **blocks, const int64_t *strides, int64_t count);

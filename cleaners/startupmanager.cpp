@@ -565,7 +565,7 @@ bool StartupManager::removeOwnAgent(const QString &id)
         ? FileUtils::removeUnder(agents, path, FileUtils::Expect::File)
         : FileUtils::Removal { agents.status() == PinnedRoot::Missing ? FileUtils::Removal::Missing
                                                                       : FileUtils::Removal::Refused,
-              agents.reason() };
+              agents.reason(), agents.reason() };
     if (removal.status == FileUtils::Removal::Missing) {
         log()->info(QStringLiteral("Plist already gone: ") + path);
     } else if (!removal.removed()) {

@@ -1,10 +1,24 @@
 #include "cleancategory.h"
 
+#include "ruletexts.h"
+
 CleanCategory::CleanCategory(const QString &id, const QString &name, const QString &icon)
     : id(id)
     , name(name)
     , icon(icon)
 {
+}
+
+QString CleanCategory::shownName() const
+{
+    if (ruleName.isEmpty() || !name.endsWith(ruleName))
+        return name;
+    return name.chopped(ruleName.size()) + RuleTexts::shown(ruleName);
+}
+
+QString CleanCategory::shownDescription() const
+{
+    return ruleName.isEmpty() ? description : RuleTexts::shown(description);
 }
 
 qint64 CleanCategory::totalSize() const

@@ -14,11 +14,18 @@ struct CleanCategory
     QString description;
     bool checked = true;
     int riskLevel = 0;
+    // The English name of the bundled rule the category comes from; empty for a category of no
+    // rule. `name` ends with it (a browser's categories put the browser's name in front).
+    QString ruleName;
     QList<CleanItem> items;
 
     CleanCategory() = default;
     CleanCategory(const QString &id, const QString &name, const QString &icon);
 
+    // Name and description in the interface language: the rule's texts are translated, the rest
+    // (a browser's name in front) stays. The engines and the log use `name` and `description`.
+    QString shownName() const;
+    QString shownDescription() const;
     qint64 totalSize() const;
     // The item flags alone decide; the category's own flag is the result's business.
     qint64 selectedSize() const;

@@ -24,6 +24,18 @@ bool CleanEngine::isBusy() const
     return m_job.isBusy();
 }
 
+QSet<QString> CleanEngine::foundPaths() const
+{
+    QSet<QString> paths;
+    for (const CleanCategory &category : m_result.categories) {
+        for (const CleanItem &item : category.items) {
+            if (!item.path.isEmpty())
+                paths.insert(item.path);
+        }
+    }
+    return paths;
+}
+
 ScanResult &CleanEngine::result()
 {
     return m_result;
@@ -36,6 +48,7 @@ const ScanResult &CleanEngine::result() const
 
 void CleanEngine::startScan()
 {
+    m_heldBack.clear();
     setState(Scanning);
     m_job.start(
         [this](LongJob::Run &run) {
@@ -55,6 +68,12 @@ void CleanEngine::startScan()
 
 void CleanEngine::startClean()
 {
+    m_heldBack.clear();
+    runClean();
+}
+
+void CleanEngine::runClean()
+{
     setState(Cleaning);
     auto outcome = std::make_shared<CleanOutcome>();
     m_job.start(
@@ -64,12 +83,43 @@ void CleanEngine::startClean()
             m_run = nullptr;
         },
         [this, outcome](bool cancelled) {
+            // Before keepRemaining, which moves the items the held-back places point at.
+            releaseHeldBack();
             m_result.keepRemaining(outcome->removed, outcome->failures);
             if (!outcome->error.isEmpty())
                 emit errorOccurred(outcome->error);
             setState(cancelled ? Cancelled : Finished);
             emit cleanFinished(outcome->bytesCleaned, outcome->itemsCleaned);
         });
+}
+
+void CleanEngine::startCleanLeaving(const QSet<QString> &paths)
+{
+    holdBack(paths);
+    runClean();
+}
+
+void CleanEngine::holdBack(const QSet<QString> &paths)
+{
+    m_heldBack.clear();
+    if (paths.isEmpty())
+        return;
+    for (qsizetype c = 0; c < m_result.categories.size(); ++c) {
+        QList<CleanItem> &items = m_result.categories[c].items;
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            if (items[i].checked && paths.contains(items[i].path)) {
+                items[i].checked = false;
+                m_heldBack.append({ c, i });
+            }
+        }
+    }
+}
+
+void CleanEngine::releaseHeldBack()
+{
+    for (const auto &[category, item] : std::as_const(m_heldBack))
+        m_result.categories[category].items[item].checked = true;
+    m_heldBack.clear();
 }
 
 void CleanEngine::cancel()

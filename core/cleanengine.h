@@ -3,7 +3,9 @@
 #include "longjob.h"
 #include "scanresult.h"
 
+#include <QList>
 #include <QObject>
+#include <QSet>
 
 #include <atomic>
 
@@ -58,6 +60,10 @@ public:
     State state() const;
     // A scan or clean is queued or running; a cancelled one counts until its worker has returned.
     bool isBusy() const;
+    // Every path the last scan found, also those the engine holds out of its result (the
+    // browser engine's unticked browsers). Read while no worker runs.
+    virtual QSet<QString> foundPaths() const;
+
     // The result of the last scan; pages edit its selection flags only while no worker runs.
     ScanResult &result();
     const ScanResult &result() const;
@@ -74,6 +80,13 @@ public slots:
     virtual void startScan();
     virtual void startClean();
     virtual void cancel();
+
+public:
+    // A clean of the selection except the items at these paths, which another engine cleans:
+    // their boxes are unticked for the run and ticked again before cleanFinished. Only while
+    // the engine is idle (the boxes are the result's, which a worker reads); a later start
+    // that supersedes the run leaves them unticked, never ticks anything else.
+    void startCleanLeaving(const QSet<QString> &paths);
 
 protected:
     // Both run on the worker, with m_result emptied before doScan().
@@ -94,9 +107,14 @@ protected:
 
 private:
     void setState(State state);
+    void runClean();
+    void holdBack(const QSet<QString> &paths);
+    void releaseHeldBack();
 
     std::atomic<State> m_state { Idle };
     // The run the worker is in; set and read on the worker only.
     LongJob::Run *m_run = nullptr;
+    // The items startCleanLeaving() unticked for the run under way (category, item).
+    QList<std::pair<qsizetype, qsizetype>> m_heldBack;
     LongJob m_job;
 };

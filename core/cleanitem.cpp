@@ -1,6 +1,7 @@
 #include "cleanitem.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 CleanItem::CleanItem(const QString &name, const QString &path, qint64 size)
     : name(name)
@@ -9,20 +10,45 @@ CleanItem::CleanItem(const QString &name, const QString &path, qint64 size)
 {
 }
 
-QString CleanItem::formatSize(qint64 bytes, int gigabyteDecimals)
+namespace {
+
+// The one formatter behind both forms: `locale` writes the number, `translated` takes the unit
+// names from the installed catalogues instead of the English source texts.
+QString sizeText(qint64 bytes, int gigabyteDecimals, const QLocale &locale, bool translated)
 {
     constexpr qint64 kib = 1024;
     constexpr qint64 mib = kib * 1024;
     constexpr qint64 gib = mib * 1024;
-    if (bytes < 0)
-        return QStringLiteral("0 B");
-    if (bytes < kib)
-        return QStringLiteral("%1 B").arg(bytes);
+    const auto unit = [translated](const char *text) {
+        return translated ? QCoreApplication::translate("CleanItem", text) : QString::fromLatin1(text);
+    };
+    if (bytes < kib) {
+        const int count = int(qMax<qint64>(bytes, 0));
+        return translated ? QCoreApplication::translate("CleanItem", "%n B", nullptr, count)
+                          : QStringLiteral("%1 B").arg(count);
+    }
     if (bytes < mib)
-        return QStringLiteral("%1 KB").arg(QString::number(double(bytes) / kib, 'f', 1));
+        return unit(QT_TRANSLATE_NOOP("CleanItem", "%1 KB")).arg(locale.toString(double(bytes) / kib, 'f', 1));
     if (bytes < gib)
-        return QStringLiteral("%1 MB").arg(QString::number(double(bytes) / mib, 'f', 1));
-    return QStringLiteral("%1 GB").arg(QString::number(double(bytes) / gib, 'f', gigabyteDecimals));
+        return unit(QT_TRANSLATE_NOOP("CleanItem", "%1 MB")).arg(locale.toString(double(bytes) / mib, 'f', 1));
+    return unit(QT_TRANSLATE_NOOP("CleanItem", "%1 GB"))
+        .arg(locale.toString(double(bytes) / gib, 'f', gigabyteDecimals));
+}
+
+} // namespace
+
+QString CleanItem::formatSize(qint64 bytes, int gigabyteDecimals)
+{
+    // No group marks ("1.023,5 KB"): below a gigabyte a size has at most four digits before its
+    // separator, and a mark would only make a short text longer.
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return sizeText(bytes, gigabyteDecimals, locale, true);
+}
+
+QString CleanItem::logSize(qint64 bytes)
+{
+    return sizeText(bytes, 2, QLocale::c(), false);
 }
 
 QString CleanItem::riskText(int riskLevel)

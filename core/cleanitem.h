@@ -22,8 +22,15 @@ struct CleanItem
 
     // The size text shown wherever a byte count appears: "512 B", "1.5 KB", "20.0 MB", "1.25 GB"
     // (binary units, no step above GB; a negative count reads "0 B"). The dashboard's cards show
-    // gigabytes with one decimal.
+    // gigabytes with one decimal. It is written in the language in use: the default QLocale (the
+    // Application sets it with the language) gives the decimal separator, "36,3 MB" in German, and
+    // the catalogues name the unit, "36,3 Mo" in French. No group separators.
     static QString formatSize(qint64 bytes, int gigabyteDecimals = 2);
+    // The same text in English whatever the language ("36.3 MB"): for the log.
+    static QString logSize(qint64 bytes);
     // Translated badge text of a risk level (the interface picks its colour).
     static QString riskText(int riskLevel);
 };
+
+// Strings and plain values only: lists of items grow by moving their bytes.
+Q_DECLARE_TYPEINFO(CleanItem, Q_RELOCATABLE_TYPE);

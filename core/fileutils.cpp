@@ -5,11 +5,13 @@
 #include "pinnedroot.h"
 #include "treewalker.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -36,11 +38,51 @@ QString errorText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-FileUtils::Removal removal(FileUtils::Removal::Status status, const QString &reason = QString())
+// Why something was not removed: in English for the log, in the interface language for the user.
+struct Reason
+{
+    QString english;
+    QString shown;
+};
+
+// A reason of our own, listed for the catalogues with QT_TRANSLATE_NOOP under "FileUtils"; a %1
+// in it takes arg.
+Reason ownReason(const char *text, const QString &arg = QString())
+{
+    const QString english = QString::fromLatin1(text);
+    const QString shown = QCoreApplication::translate("FileUtils", text);
+    if (!english.contains(QLatin1String("%1")))
+        return { english, shown };
+    return { english.arg(arg), shown.arg(arg) };
+}
+
+// What the system answered: its own words in the log; the user reads the common causes in the
+// interface language and the rare ones as the system put them.
+Reason systemReason(int error)
+{
+    const QString english = errorText(error);
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return { english, QCoreApplication::translate("FileUtils", "permission denied") };
+    case EBUSY:
+        return { english, QCoreApplication::translate("FileUtils", "it is in use") };
+    case EROFS:
+        return { english, QCoreApplication::translate("FileUtils", "the volume is read-only") };
+    case ENOTEMPTY:
+    case EEXIST:
+        return { english, QCoreApplication::translate("FileUtils", "the folder is not empty") };
+    default:
+        return { english, english };
+    }
+}
+
+FileUtils::Removal removal(FileUtils::Removal::Status status, const Reason &reason = Reason())
 {
     FileUtils::Removal result;
     result.status = status;
-    result.reason = reason;
+    result.reason = reason.english;
+    result.shownReason = reason.shown;
     return result;
 }
 
@@ -52,45 +94,47 @@ public:
     void visitFile(const TreeWalker::Entry &entry) override
     {
         if (::unlinkat(entry.folderFd(), entry.name().constData(), 0) != 0 && errno != ENOENT)
-            problem(entry, errorText(errno));
+            problem(entry, systemReason(errno));
     }
 
     void leaveFolder(const TreeWalker::Entry &entry) override
     {
         if (::unlinkat(entry.folderFd(), entry.name().constData(), AT_REMOVEDIR) != 0 && errno != ENOENT)
-            problem(entry, errorText(errno));
+            problem(entry, systemReason(errno));
     }
 
     void otherDevice(const TreeWalker::Entry &entry) override
     {
         Logger::instance()->warning(
             QStringLiteral("Left %1 alone: another volume is mounted there").arg(QFile::decodeName(entry.path())));
-        problem(entry, QStringLiteral("another volume is mounted there"));
+        problem(entry, ownReason(QT_TRANSLATE_NOOP("FileUtils", "another volume is mounted there")));
     }
 
     void failed(const TreeWalker::Entry &entry, int error) override
     {
-        problem(entry, errorText(error));
+        problem(entry, systemReason(error));
     }
 
     bool hasProblems() const
     {
-        return !m_firstProblem.isEmpty();
+        return !m_firstProblem.english.isEmpty();
     }
 
-    QString firstProblem() const
+    Reason firstProblem() const
     {
         return m_firstProblem;
     }
 
 private:
-    void problem(const TreeWalker::Entry &entry, const QString &reason)
+    void problem(const TreeWalker::Entry &entry, const Reason &reason)
     {
-        if (m_firstProblem.isEmpty())
-            m_firstProblem = QFile::decodeName(entry.path()) + QStringLiteral(": ") + reason;
+        if (!m_firstProblem.english.isEmpty())
+            return;
+        const QString where = QFile::decodeName(entry.path()) + QStringLiteral(": ");
+        m_firstProblem = { where + reason.english, where + reason.shown };
     }
 
-    QString m_firstProblem;
+    Reason m_firstProblem;
 };
 
 // Removes the entry name of the open folder parentFd, which was found as info.
@@ -100,27 +144,28 @@ FileUtils::Removal removeEntry(int parentFd, const QByteArray &name, const struc
     using Removal = FileUtils::Removal;
     if (!S_ISDIR(info.st_mode)) {
         if (expect == FileUtils::Expect::Folder && !S_ISLNK(info.st_mode))
-            return removal(Removal::Refused, QStringLiteral("not a folder"));
+            return removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "not a folder")));
         if (::unlinkat(parentFd, name.constData(), 0) == 0)
             return removal(Removal::Removed);
-        return errno == ENOENT ? removal(Removal::Missing) : removal(Removal::Failed, errorText(errno));
+        return errno == ENOENT ? removal(Removal::Missing) : removal(Removal::Failed, systemReason(errno));
     }
     if (expect == FileUtils::Expect::File)
-        return removal(Removal::Refused, QStringLiteral("a folder"));
+        return removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "a folder")));
     if (info.st_dev != rootDevice)
-        return removal(Removal::Refused, QStringLiteral("another volume is mounted there"));
+        return removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "another volume is mounted there")));
     const int folderFd = ::openat(parentFd, name.constData(), openFolderFlags);
     if (folderFd < 0) {
         if (errno == ENOENT)
             return removal(Removal::Missing);
         if (errno == ELOOP || errno == ENOTDIR)
-            return removal(Removal::Refused, QStringLiteral("it changed while being removed"));
-        return removal(Removal::Failed, errorText(errno));
+            return removal(
+                Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "it changed while being removed")));
+        return removal(Removal::Failed, systemReason(errno));
     }
     struct stat opened;
     if (::fstat(folderFd, &opened) != 0 || opened.st_dev != info.st_dev || opened.st_ino != info.st_ino) {
         ::close(folderFd);
-        return removal(Removal::Refused, QStringLiteral("it changed while being removed"));
+        return removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "it changed while being removed")));
     }
     TreeRemoval contents;
     TreeWalker::walk(folderFd, path, contents);
@@ -131,7 +176,7 @@ FileUtils::Removal removeEntry(int parentFd, const QByteArray &name, const struc
     }
     if (::unlinkat(parentFd, name.constData(), AT_REMOVEDIR) == 0)
         return removal(Removal::Removed);
-    return errno == ENOENT ? removal(Removal::Missing) : removal(Removal::Failed, errorText(errno));
+    return errno == ENOENT ? removal(Removal::Missing) : removal(Removal::Failed, systemReason(errno));
 }
 
 // Pins the parent of an absolute or relative path for the two entry points without a root.
@@ -205,20 +250,20 @@ FileUtils::Removal FileUtils::removeUnder(const PinnedRoot &root, const QString 
 FileUtils::Removal FileUtils::removeUnder(const PinnedRoot &root, const QByteArray &path, Expect expect)
 {
     if (!root.isOpen())
-        return removal(Removal::Refused, QStringLiteral("its folder is not open"));
+        return removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "its folder is not open")));
     const QByteArray rootPath = QFile::encodeName(root.path());
     const bool below = rootPath == "/"
         ? path.startsWith('/')
         : path.startsWith(rootPath) && path.size() > rootPath.size() && path.at(rootPath.size()) == '/';
     if (!below)
-        return removal(Removal::Refused, QStringLiteral("outside %1").arg(root.path()));
+        return removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "outside %1"), root.path()));
     QList<QByteArray> components = path.mid(rootPath.size()).split('/');
     components.removeAll(QByteArray());
     if (components.isEmpty())
-        return removal(Removal::Refused, QStringLiteral("the folder itself"));
+        return removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "the folder itself")));
     for (const QByteArray &name : std::as_const(components)) {
         if (name == "." || name == "..")
-            return removal(Removal::Refused, QStringLiteral("\".\" or \"..\" in the path"));
+            return removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "\".\" or \"..\" in the path")));
     }
     if (beforeRemoveHook())
         beforeRemoveHook()(path);
@@ -234,23 +279,24 @@ FileUtils::Removal FileUtils::removeUnder(const PinnedRoot &root, const QByteArr
             if (error == ENOENT)
                 return removal(Removal::Missing);
             if (error == ELOOP || error == ENOTDIR)
-                return removal(
-                    Removal::Refused, QStringLiteral("a link or a file on the way: %1").arg(QFile::decodeName(name)));
-            return removal(Removal::Failed, errorText(error));
+                return removal(Removal::Refused,
+                    ownReason(
+                        QT_TRANSLATE_NOOP("FileUtils", "a link or a file on the way: %1"), QFile::decodeName(name)));
+            return removal(Removal::Failed, systemReason(error));
         }
         fd = child;
         struct stat info;
         if (::fstat(fd, &info) != 0 || info.st_dev != root.device()) {
             ::close(fd);
-            return removal(
-                Removal::Refused, QStringLiteral("another volume on the way: %1").arg(QFile::decodeName(name)));
+            return removal(Removal::Refused,
+                ownReason(QT_TRANSLATE_NOOP("FileUtils", "another volume on the way: %1"), QFile::decodeName(name)));
         }
     }
     const QByteArray &name = components.last();
     struct stat info;
     Removal result;
     if (::fstatat(fd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
-        result = errno == ENOENT ? removal(Removal::Missing) : removal(Removal::Failed, errorText(errno));
+        result = errno == ENOENT ? removal(Removal::Missing) : removal(Removal::Failed, systemReason(errno));
     else
         result = removeEntry(fd, name, info, expect, root.device(), path);
     if (fd != root.fd())
@@ -355,6 +401,11 @@ bool FileUtils::isRegularFileOrAbsent(const QString &path)
 
 bool FileUtils::decodeName(const QByteArray &bytes, QString *name)
 {
+    // Most names are plain ASCII, which every encoding of names reads the same: no round trip.
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; })) {
+        *name = QString::fromLatin1(bytes);
+        return true;
+    }
     *name = QFile::decodeName(bytes);
     return QFile::encodeName(*name) == bytes;
 }

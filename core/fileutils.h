@@ -53,8 +53,11 @@ public:
                     // what could be removed was removed
         };
         Status status = Failed;
-        // For the log line: why it was refused or failed ("a link on the way: Caches").
+        // For the log line: why it was refused or failed ("a link on the way: Caches"), in English.
         QString reason;
+        // The same for the user, in the interface language (a rare system error as the system
+        // put it).
+        QString shownReason;
 
         bool removed() const
         {

@@ -5,16 +5,26 @@ namespace Languages {
 const QList<Language> &offered()
 {
     static const QList<Language> languages = {
-        { QStringLiteral("en"), QStringLiteral("🇺🇸  English"), QStringLiteral("en"), QStringLiteral("en") },
-        { QStringLiteral("fr"), QStringLiteral("🇫🇷  Français"), QStringLiteral("fr"), QStringLiteral("fr") },
-        { QStringLiteral("de"), QStringLiteral("🇩🇪  Deutsch"), QStringLiteral("de"), QStringLiteral("de") },
-        { QStringLiteral("es"), QStringLiteral("🇪🇸  Español"), QStringLiteral("es"), QStringLiteral("es") },
-        { QStringLiteral("ko"), QStringLiteral("🇰🇷  한국어"), QStringLiteral("ko"), QStringLiteral("ko") },
-        { QStringLiteral("ja"), QStringLiteral("🇯🇵  日本語"), QStringLiteral("ja"), QStringLiteral("ja") },
-        { QStringLiteral("nl"), QStringLiteral("🇳🇱  Nederlands"), QStringLiteral("nl"), QStringLiteral("nl") },
-        { QStringLiteral("pt"), QStringLiteral("🇵🇹  Português"), QStringLiteral("pt"), QStringLiteral("pt") },
-        { QStringLiteral("it"), QStringLiteral("🇮🇹  Italiano"), QStringLiteral("it"), QStringLiteral("it") },
-        { QStringLiteral("zh_TW"), QStringLiteral("🇹🇼  繁體中文"), QStringLiteral("zh"), QStringLiteral("zh_TW") },
+        { QStringLiteral("en"), QStringLiteral("🇺🇸  English"), QStringLiteral("en"), QStringLiteral("en"),
+            QStringLiteral("en_US") },
+        { QStringLiteral("fr"), QStringLiteral("🇫🇷  Français"), QStringLiteral("fr"), QStringLiteral("fr"),
+            QStringLiteral("fr_FR") },
+        { QStringLiteral("de"), QStringLiteral("🇩🇪  Deutsch"), QStringLiteral("de"), QStringLiteral("de"),
+            QStringLiteral("de_DE") },
+        { QStringLiteral("es"), QStringLiteral("🇪🇸  Español"), QStringLiteral("es"), QStringLiteral("es"),
+            QStringLiteral("es_ES") },
+        { QStringLiteral("ko"), QStringLiteral("🇰🇷  한국어"), QStringLiteral("ko"), QStringLiteral("ko"),
+            QStringLiteral("ko_KR") },
+        { QStringLiteral("ja"), QStringLiteral("🇯🇵  日本語"), QStringLiteral("ja"), QStringLiteral("ja"),
+            QStringLiteral("ja_JP") },
+        { QStringLiteral("nl"), QStringLiteral("🇳🇱  Nederlands"), QStringLiteral("nl"), QStringLiteral("nl"),
+            QStringLiteral("nl_NL") },
+        { QStringLiteral("pt"), QStringLiteral("🇵🇹  Português"), QStringLiteral("pt"), QStringLiteral("pt"),
+            QStringLiteral("pt_PT") },
+        { QStringLiteral("it"), QStringLiteral("🇮🇹  Italiano"), QStringLiteral("it"), QStringLiteral("it"),
+            QStringLiteral("it_IT") },
+        { QStringLiteral("zh_TW"), QStringLiteral("🇹🇼  繁體中文"), QStringLiteral("zh"), QStringLiteral("zh_TW"),
+            QStringLiteral("zh_TW") },
     };
     return languages;
 }
@@ -41,6 +51,13 @@ QString forLocale(const QString &localeName)
 QString choose(const QString &storedLanguage, const QString &systemLocaleName)
 {
     return storedLanguage.isEmpty() ? forLocale(systemLocaleName) : storedLanguage;
+}
+
+QLocale locale(const QString &code, const QLocale &system)
+{
+    const Language *language = find(code);
+    const QLocale own(language ? language->localeName : QStringLiteral("en_US"));
+    return system.language() == own.language() && system.script() == own.script() ? system : own;
 }
 
 } // namespace Languages

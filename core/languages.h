@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 // One interface language the program offers.
@@ -15,6 +16,9 @@ struct Language
     QString localePrefix;
     // The language's column in the link table.
     QString linkKey;
+    // The locale that writes numbers and dates in this language when the system's region speaks
+    // another one ("pt_PT": the catalogue is European Portuguese).
+    QString localeName;
 };
 
 // The table of offered languages, read by start-up, the link manager and the language menu.
@@ -30,5 +34,9 @@ QString forLocale(const QString &localeName);
 // The interface language: a stored choice unchanged when there is one, otherwise the language of
 // the system locale.
 QString choose(const QString &storedLanguage, const QString &systemLocaleName);
+// The locale for numbers, sizes and dates in the language with this code: the system's own when
+// it speaks that language in the same script (the user's region stays: "de_CH" writes 36.3),
+// otherwise the language's locale. An unknown code gets English.
+QLocale locale(const QString &code, const QLocale &system);
 
 } // namespace Languages

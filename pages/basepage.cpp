@@ -1,6 +1,7 @@
 #include "basepage.h"
 
 #include "core/cleanengine.h"
+#include "core/ruletexts.h"
 #include "core/settings.h"
 #include "widgets/categorywidget.h"
 #include "widgets/progressdialog.h"
@@ -252,7 +253,8 @@ void BasePage::onScanProgress(int current, int total, const QString &path)
     if (!m_progressDialog)
         return;
     m_progressDialog->setProgress(current, total);
-    m_progressDialog->setCurrentItem(path);
+    // The junk scan names the rule it is in, the other scans a browser or a path.
+    m_progressDialog->setCurrentItem(RuleTexts::shown(path));
 }
 
 void BasePage::onScanFinished(const ScanResult &)
@@ -284,7 +286,8 @@ void BasePage::onCleanFinished(qint64 cleanedBytes, int cleanedCount)
                                 .arg(CleanItem::formatSize(cleanedBytes)) };
         const int failures = failureCount();
         if (failures > 0)
-            lines.append(tr("%n item(s) could not be removed; they stay listed with the reason.", nullptr, failures));
+            lines.append(
+                tr("%n item(s) could not be removed and stay in the list with the reason.", nullptr, failures));
         if (!notice.isEmpty())
             lines.append(notice);
         const ProgressDialog::Outcome outcome = !notice.isEmpty() && cleanedCount == 0 && failures == 0

@@ -1,7 +1,7 @@
 #include "dashboardpage.h"
 
-#include "core/cleanengine.h"
 #include "core/cleanitem.h"
+#include "core/ruletexts.h"
 #include "core/version.h"
 #include "widgets/circleprogresswidget.h"
 #include "widgets/palette.h"
@@ -11,8 +11,10 @@
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -24,6 +26,11 @@ constexpr int ProgressTrackWidth = 400;
 constexpr int CardBarWidth = 100;
 constexpr int CardBarMinimumWidth = 20;
 constexpr int LongestShownPath = 60;
+
+constexpr int StatusClockMs = 20 * 1000;
+constexpr qint64 SecondsPerMinute = 60;
+constexpr qint64 SecondsPerHour = 60 * SecondsPerMinute;
+constexpr qint64 SecondsPerDay = 24 * SecondsPerHour;
 
 const QString ReadyDot = QStringLiteral("#10b981");
 const QString BusyDot = QStringLiteral("#f59e0b");
@@ -56,30 +63,16 @@ QString elidedPath(const QString &path)
 
 } // namespace
 
-DashboardPage::DashboardPage(CleanEngine *junkEngine, CleanEngine *browserEngine, QWidget *parent)
+DashboardPage::DashboardPage(QWidget *parent)
     : QWidget(parent)
 {
     setupUi();
-    followEngine(junkEngine, &DashboardPage::m_junkBytes);
-    followEngine(browserEngine, &DashboardPage::m_browserBytes);
-}
-
-void DashboardPage::followEngine(CleanEngine *engine, qint64 DashboardPage::*total)
-{
-    if (!engine)
-        return;
-    const auto show = [this, total](qint64 bytes) {
-        this->*total = bytes;
-        updateStats(m_junkBytes, m_browserBytes, m_registryCount);
-    };
-    // During a full scan the totals come together at its end.
-    connect(engine, &CleanEngine::scanFinished, this, [this, engine, show] {
+    m_statusClock = new QTimer(this);
+    m_statusClock->setObjectName(QStringLiteral("statusClock"));
+    m_statusClock->setInterval(StatusClockMs);
+    connect(m_statusClock, &QTimer::timeout, this, [this] {
         if (!m_scanning)
-            show(engine->result().totalSize());
-    });
-    connect(engine, &CleanEngine::cleanFinished, this, [this, total, show](qint64 cleanedBytes) {
-        if (m_views->currentWidget() == m_dataView)
-            show(qMax<qint64>(0, this->*total - cleanedBytes));
+            showLastEvent();
     });
 }
 
@@ -347,7 +340,7 @@ void DashboardPage::setScanning(bool scanning)
     m_scanButton->setEnabled(!scanning);
     m_cleanButton->setEnabled(!scanning);
     if (!scanning) {
-        setDataStatus(tr("Ready to scan"), ReadyDot);
+        showLastEvent();
         return;
     }
     m_progressPercentLabel->setText(QStringLiteral("0%"));
@@ -365,7 +358,8 @@ void DashboardPage::setScanProgress(int percent, const QString &currentPath)
     const int shown = qBound(0, percent, 100);
     m_progressPercentLabel->setText(QStringLiteral("%1%").arg(shown));
     m_progressBarFill->resize(shown * ProgressTrackWidth / 100, m_progressBarFill->height());
-    m_progressStatusLabel->setText(elidedPath(currentPath));
+    // The junk scan names the rule it is in, the other scans a browser or a path.
+    m_progressStatusLabel->setText(elidedPath(RuleTexts::shown(currentPath)));
     m_ring->setProgress(shown);
     m_ring->setValue(shown);
     m_ring->setUnit(QStringLiteral("%"));
@@ -377,9 +371,12 @@ void DashboardPage::updateStats(qint64 junkBytes, qint64 browserBytes, int regis
     m_junkBytes = junkBytes;
     m_browserBytes = browserBytes;
     m_registryCount = registryCount;
-    constexpr double BytesPerGigabyte = 1024.0 * 1024.0 * 1024.0;
-    m_ring->setValue(static_cast<double>(junkBytes + browserBytes) / BytesPerGigabyte);
-    m_ring->setUnit(tr("GB"));
+    m_hasData = true;
+    // "28.4 MB": the number above its unit, in the unit that fits.
+    const QString total = CleanItem::formatSize(junkBytes + browserBytes, 1);
+    const qsizetype space = total.lastIndexOf(QLatin1Char(' '));
+    m_ring->setValueText(total.left(space));
+    m_ring->setUnit(total.mid(space + 1));
     m_ring->setSubtitle(tr("Can be cleaned"));
     m_ring->setProgress(75);
 
@@ -396,8 +393,57 @@ void DashboardPage::updateStats(qint64 junkBytes, qint64 browserBytes, int regis
         m_browserBarFill->resize(barWidth(browserBytes), m_browserBarFill->height());
     }
 
-    setDataStatus(tr("Ready to scan"), ReadyDot);
+    if (!m_scanning)
+        showLastEvent();
     showDataState();
+}
+
+void DashboardPage::showScanTime(const QDateTime &when)
+{
+    m_lastEvent = LastEvent::Scan;
+    m_lastScan = when;
+    if (!m_scanning)
+        showLastEvent();
+}
+
+void DashboardPage::showCleaned(qint64 bytesFreed)
+{
+    m_lastEvent = LastEvent::Clean;
+    m_lastFreed = bytesFreed;
+    if (!m_scanning)
+        showLastEvent();
+}
+
+QString DashboardPage::lastScanText(qint64 secondsAgo)
+{
+    if (secondsAgo < SecondsPerMinute)
+        return tr("Last scan: just now");
+    if (secondsAgo < SecondsPerHour)
+        return tr("Last scan: %n min ago", nullptr, int(secondsAgo / SecondsPerMinute));
+    return tr("Last scan: %n h ago", nullptr, int(secondsAgo / SecondsPerHour));
+}
+
+void DashboardPage::showLastEvent()
+{
+    m_statusClock->stop();
+    switch (m_lastEvent) {
+    case LastEvent::None:
+        setDataStatus(tr("Ready to scan"), ReadyDot);
+        return;
+    case LastEvent::Scan: {
+        const qint64 age = qMax<qint64>(0, m_lastScan.secsTo(QDateTime::currentDateTime()));
+        if (age >= SecondsPerDay) {
+            setDataStatus(tr("Last scan: %1").arg(QLocale().toString(m_lastScan, QLocale::ShortFormat)), ReadyDot);
+            return;
+        }
+        setDataStatus(lastScanText(age), ReadyDot);
+        m_statusClock->start();
+        return;
+    }
+    case LastEvent::Clean:
+        setDataStatus(tr("Cleaned %1").arg(CleanItem::formatSize(m_lastFreed)), ReadyDot);
+        return;
+    }
 }
 
 qint64 DashboardPage::junkBytes() const
@@ -413,6 +459,11 @@ qint64 DashboardPage::browserBytes() const
 int DashboardPage::registryCount() const
 {
     return m_registryCount;
+}
+
+bool DashboardPage::hasData() const
+{
+    return m_hasData;
 }
 
 void DashboardPage::onScanClicked()

@@ -1,32 +1,40 @@
 #pragma once
 
+#include <QDateTime>
 #include <QWidget>
 
 class CircleProgressWidget;
-class CleanEngine;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
+class QTimer;
 
 // The landing page. It asks for a full scan or a clean of everything and shows what it is
-// given: the merged progress of a running full scan and, afterwards, what can be freed.
-// The scanning itself belongs to the main window. Between full scans it follows the junk and
-// browser engines it is given (either may be null): a scan finished elsewhere shows that engine's
-// new total, a clean takes what it freed off the total shown.
+// given: the merged progress of a running full scan and, afterwards, what a clean of everything
+// would free (the ring in a unit that fits, the junk and browser shares on the cards). The
+// scanning and the sums belong to the main window. The status line tells what happened last:
+// the time of the last scan (kept current as time passes) or what the last clean freed.
 class DashboardPage final : public QWidget
 {
     Q_OBJECT
 
 public:
-    DashboardPage(CleanEngine *junkEngine, CleanEngine *browserEngine, QWidget *parent = nullptr);
+    explicit DashboardPage(QWidget *parent = nullptr);
 
     void setScanning(bool scanning);
     void setScanProgress(int percent, const QString &currentPath);
     void updateStats(qint64 junkBytes, qint64 browserBytes, int registryCount);
+    void showScanTime(const QDateTime &when);
+    void showCleaned(qint64 bytesFreed);
+    // The status text of a scan less than a day old ("Last scan: 2 min ago"); an older one
+    // shows its date.
+    static QString lastScanText(qint64 secondsAgo);
     // The totals last shown; both 0 until the first updateStats.
     qint64 junkBytes() const;
     qint64 browserBytes() const;
     int registryCount() const;
+    // False until the first updateStats.
+    bool hasData() const;
 
 signals:
     void scanRequested();
@@ -53,7 +61,7 @@ private:
     void showEmptyState();
     void showDataState();
     void setDataStatus(const QString &text, const QString &dotColour);
-    void followEngine(CleanEngine *engine, qint64 DashboardPage::*total);
+    void showLastEvent();
 
     QStackedWidget *m_views = nullptr;
     QWidget *m_emptyView = nullptr;
@@ -81,6 +89,13 @@ private:
     qint64 m_browserBytes = 0;
     int m_registryCount = 0;
     bool m_scanning = false;
+    bool m_hasData = false;
+    enum class LastEvent { None, Scan, Clean };
+    LastEvent m_lastEvent = LastEvent::None;
+    QDateTime m_lastScan;
+    qint64 m_lastFreed = 0;
+    // Moves "Last scan: ... ago" on while it is shown.
+    QTimer *m_statusClock = nullptr;
     QWidget *m_junkBarFill = nullptr;
     QWidget *m_browserBarFill = nullptr;
 };

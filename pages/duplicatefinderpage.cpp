@@ -155,11 +155,11 @@ QWidget *DuplicateFinderPage::buildScanPage()
     m_minSizeCombo = new QComboBox;
     m_minSizeCombo->setObjectName(QStringLiteral("minSizeCombo"));
     m_minSizeCombo->setFixedSize(120, 34);
-    m_minSizeCombo->addItem(QStringLiteral("1 KB"), qint64(1024));
-    m_minSizeCombo->addItem(QStringLiteral("100 KB"), qint64(102400));
-    m_minSizeCombo->addItem(QStringLiteral("1 MB"), qint64(1048576));
-    m_minSizeCombo->addItem(QStringLiteral("10 MB"), qint64(10485760));
-    m_minSizeCombo->addItem(QStringLiteral("100 MB"), qint64(104857600));
+    m_minSizeCombo->addItem(tr("1 KB"), qint64(1024));
+    m_minSizeCombo->addItem(tr("100 KB"), qint64(102400));
+    m_minSizeCombo->addItem(tr("1 MB"), qint64(1048576));
+    m_minSizeCombo->addItem(tr("10 MB"), qint64(10485760));
+    m_minSizeCombo->addItem(tr("100 MB"), qint64(104857600));
     m_minSizeCombo->setCurrentIndex(1);
     controls->addWidget(m_minSizeCombo);
     controls->addStretch();

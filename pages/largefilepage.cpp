@@ -4,6 +4,7 @@
 #include "largefilemodel.h"
 
 #include "core/cleanitem.h"
+#include "widgets/elidedlabel.h"
 #include "widgets/scanprogressdialog.h"
 
 #include <QCheckBox>
@@ -272,15 +273,14 @@ QString LargeFilePage::cutName(const QString &name)
     return name.size() >= 17 ? name.left(14) + QStringLiteral("…") : name;
 }
 
-QString LargeFilePage::homeRelativeShort(const QString &path)
+QString LargeFilePage::homeRelative(const QString &path)
 {
     const QString home = QDir::homePath();
-    QString shown = path;
     if (path == home)
-        shown = QStringLiteral("~");
-    else if (path.startsWith(home + QLatin1Char('/')))
-        shown = QLatin1Char('~') + path.mid(home.size());
-    return shown.size() > 22 ? shown.left(10) + QStringLiteral("…") + shown.right(10) : shown;
+        return QStringLiteral("~");
+    if (path.startsWith(home + QLatin1Char('/')))
+        return QLatin1Char('~') + path.mid(home.size());
+    return path;
 }
 
 int LargeFilePage::usagePercent(qint64 total, qint64 free)
@@ -372,10 +372,12 @@ QFrame *LargeFilePage::createCustomFolderCard(const QString &path)
     auto *icon = plainLabel(QStringLiteral("📁"), "driveIcon");
     icon->setFixedSize(36, 36);
     icon->setAlignment(Qt::AlignCenter);
-    auto *nameLabel = plainLabel(cutName(name), "driveName");
-    nameLabel->setToolTip(name);
-    auto *shortPath = plainLabel(homeRelativeShort(path), "drivePathLabel");
-    shortPath->setToolTip(path);
+    // Beside the remove button the name and the path are elided to the room left, never cut off;
+    // the whole path is written out below them.
+    auto *nameLabel = new ElidedLabel(name, Qt::ElideRight);
+    nameLabel->setObjectName(QStringLiteral("driveName"));
+    auto *shortPath = new ElidedLabel(homeRelative(path), Qt::ElideMiddle);
+    shortPath->setObjectName(QStringLiteral("drivePathLabel"));
     auto *names = new QVBoxLayout;
     names->setSpacing(2);
     names->addWidget(nameLabel);

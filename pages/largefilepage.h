@@ -40,7 +40,8 @@ public:
     void showResults(const QList<LargeFileInfo> &files);
 
     static QString cutName(const QString &name);
-    static QString homeRelativeShort(const QString &path);
+    // The path with the home folder written "~".
+    static QString homeRelative(const QString &path);
     // Used share of a volume in percent (integer division), 0 without a total.
     static int usagePercent(qint64 total, qint64 free);
 

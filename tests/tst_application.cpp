@@ -16,6 +16,8 @@ class TestApplication : public QObject
 private slots:
     void chooseLanguage_data();
     void chooseLanguage();
+    void localeOfTheLanguage_data();
+    void localeOfTheLanguage();
     void initializeCreatesFoldersLogAndSettings();
     void tweakCatalogueIsInTheLanguageInUse_data();
     void tweakCatalogueIsInTheLanguageInUse();
@@ -41,6 +43,53 @@ void TestApplication::chooseLanguage()
     QFETCH(QString, systemLocale);
     QFETCH(QString, language);
     QCOMPARE(Languages::choose(stored, systemLocale), language);
+}
+
+void TestApplication::localeOfTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("systemLocale");
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("German on an American system") << "de"
+                                                  << "en_US"
+                                                  << "de_DE";
+    QTest::newRow("German on a Swiss system keeps the region") << "de"
+                                                               << "de_CH"
+                                                               << "de_CH";
+    QTest::newRow("English on a German system") << "en"
+                                                << "de_DE"
+                                                << "en_US";
+    QTest::newRow("English on a British system") << "en"
+                                                 << "en_GB"
+                                                 << "en_GB";
+    QTest::newRow("Portuguese as the catalogue writes it") << "pt"
+                                                           << "en_US"
+                                                           << "pt_PT";
+    QTest::newRow("Portuguese on a Brazilian system") << "pt"
+                                                      << "pt_BR"
+                                                      << "pt_BR";
+    QTest::newRow("Traditional Chinese on a Simplified system") << "zh_TW"
+                                                                << "zh_CN"
+                                                                << "zh_TW";
+    QTest::newRow("Traditional Chinese in Hong Kong") << "zh_TW"
+                                                      << "zh_HK"
+                                                      << "zh_HK";
+    QTest::newRow("French in the C locale") << "fr"
+                                            << "C"
+                                            << "fr_FR";
+    QTest::newRow("unknown language") << "ru"
+                                      << "ru_RU"
+                                      << "en_US";
+}
+
+// Sizes and dates read as the language in use writes them, in the user's region when the system
+// speaks that language.
+void TestApplication::localeOfTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, systemLocale);
+    QFETCH(QString, locale);
+    QCOMPARE(Languages::locale(language, QLocale(systemLocale)).name(), locale);
 }
 
 void TestApplication::initializeCreatesFoldersLogAndSettings()

@@ -289,11 +289,12 @@ void TestBrowserCleaner::chromiumProfilePrivacyFiles_data()
     QTest::addColumn<QString>("categoryId");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<int>("riskLevel");
-    QTest::newRow("cookies") << QStringLiteral("google_chrome_cookies") << QStringList { QStringLiteral("Cookies") } << 2;
+    QTest::newRow("cookies") << QStringLiteral("google_chrome_cookies") << QStringList { QStringLiteral("Cookies") }
+                             << 2;
     QTest::newRow("history") << QStringLiteral("google_chrome_history")
                              << QStringList { QStringLiteral("History"), QStringLiteral("Visited Links") } << 1;
-    QTest::newRow("form data") << QStringLiteral("google_chrome_form_data") << QStringList { QStringLiteral("Web Data") }
-                               << 2;
+    QTest::newRow("form data") << QStringLiteral("google_chrome_form_data")
+                               << QStringList { QStringLiteral("Web Data") } << 2;
     QTest::newRow("session") << QStringLiteral("google_chrome_session")
                              << QStringList { QStringLiteral("Current Session") } << 2;
     QTest::newRow("download history, History already listed")
@@ -450,8 +451,8 @@ void TestBrowserCleaner::runningBrowsersAreSkipped_data()
     QTest::newRow("safari") << QStringList { QStringLiteral("Safari") } << 0 << QStringLiteral("Safari") << true;
     QTest::newRow("two browsers") << QStringList { QStringLiteral("Safari"), QStringLiteral("Google Chrome") } << 0
                                   << QStringLiteral("Google Chrome\nSafari") << false;
-    QTest::newRow("check without answer") << QStringList { QStringLiteral("Safari") } << 3 << QStringLiteral("Safari")
-                                          << true;
+    QTest::newRow("check without answer")
+        << QStringList { QStringLiteral("Safari") } << 3 << QStringLiteral("Safari") << true;
 }
 
 // A running browser is left alone and named; the browsers that are not running are cleaned.
@@ -566,18 +567,27 @@ void TestBrowserCleaner::cancelledCleanReportsPartialTotals()
     TestHome home;
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), fakePgrep({}));
-    home.makeFile(kChrome + QStringLiteral("Default/Cache/a"), 11);
-    home.makeFile(kChrome + QStringLiteral("Profile 1/Cache/a"), 22);
-    const QString last = home.makeFile(kChrome + QStringLiteral("Profile 2/Cache/a"), 33);
+    const QList<QPair<QString, qint64>> caches {
+        { home.makeFile(kChrome + QStringLiteral("Default/Cache/a"), 11), 11 },
+        { home.makeFile(kChrome + QStringLiteral("Profile 1/Cache/a"), 22), 22 },
+        { home.makeFile(kChrome + QStringLiteral("Profile 2/Cache/a"), 33), 33 },
+    };
     BrowserCleaner cleaner;
     cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
     scan(cleaner);
+    // The first progress reaches this thread while the worker goes on: how far the clean got
+    // when the cancel arrives is not fixed, but what it reports is exactly what left the disk.
     connect(&cleaner, &CleanEngine::cleanProgress, &cleaner, &CleanEngine::cancel, Qt::DirectConnection);
 
-    QCOMPARE(clean(cleaner), qMakePair(qint64(11), 1));
+    const QPair<qint64, int> reported = clean(cleaner);
     QCOMPARE(cleaner.state(), CleanEngine::Cancelled);
-    QVERIFY(!QFileInfo::exists(home.filePath(kChrome + QStringLiteral("Default/Cache"))));
-    QVERIFY(QFile::exists(last));
+    QPair<qint64, int> gone { 0, 0 };
+    for (const auto &[path, size] : caches) {
+        if (!QFile::exists(path))
+            gone = { gone.first + size, gone.second + 1 };
+    }
+    QVERIFY(reported.second >= 1);
+    QCOMPARE(reported, gone);
 }
 
 void TestBrowserCleaner::linkedCacheFolderIsNeverEntered()

@@ -160,8 +160,7 @@ void TestBrowserPage::categoriesGroupedPerBrowser()
             QStringLiteral("Google Chrome - Code Cache"), QStringLiteral("Google Chrome - GPU Cache"),
             QStringLiteral("Google Chrome - WebRTC Logs"), QStringLiteral("Google Chrome - Local Storage"),
             QStringLiteral("# Mozilla Firefox"), QStringLiteral("Mozilla Firefox - GPU Cache"),
-            QStringLiteral("Mozilla Firefox - Cookies"),
-            QStringLiteral("Mozilla Firefox - Session Data") }));
+            QStringLiteral("Mozilla Firefox - Cookies"), QStringLiteral("Mozilla Firefox - Session Data") }));
     const QList<BrowserGroupHeader *> headers = fixture.page->findChildren<BrowserGroupHeader *>();
     QCOMPARE(headers.size(), 2);
     // Firefox: the shader cache (reached by two rules, listed once), cookies and two session files.

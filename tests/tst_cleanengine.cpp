@@ -56,6 +56,36 @@ protected:
     }
 };
 
+// An engine over fixed paths whose clean records the items it found ticked.
+class RecordingEngine final : public CleanEngine
+{
+public:
+    QStringList cleanedPaths;
+
+    ~RecordingEngine() override
+    {
+        stopWorker();
+    }
+
+protected:
+    void doScan() override
+    {
+        CleanCategory category(QStringLiteral("files"), QStringLiteral("Files"), QString());
+        for (const char *path : { "/a", "/b", "/c" })
+            category.items.append(CleanItem(QString(), QString::fromLatin1(path), 10));
+        m_result.categories.append(category);
+    }
+
+    CleanOutcome doClean() override
+    {
+        for (const CleanItem &item : std::as_const(m_result.categories[0].items)) {
+            if (item.checked)
+                cleanedPaths.append(item.path);
+        }
+        return { 10 * cleanedPaths.size(), int(cleanedPaths.size()), QString() };
+    }
+};
+
 } // namespace
 
 class TestCleanEngine : public QObject
@@ -70,6 +100,7 @@ private slots:
     void cleanOfEmptyResultFinishesWithZero();
     void cancelledCleanReportsPartialTotals();
     void lateFinishOfACancelledCleanIsNeverSeen();
+    void cleanLeavingPathsSkipsThemAndKeepsTheirBoxes();
 };
 
 void TestCleanEngine::cancelWhileIdle()
@@ -189,6 +220,28 @@ void TestCleanEngine::lateFinishOfACancelledCleanIsNeverSeen()
     QVERIFY(scanned.wait());
     QCOMPARE(cleaned.count(), 0);
     QCOMPARE(engine.state(), CleanEngine::Finished);
+}
+
+void TestCleanEngine::cleanLeavingPathsSkipsThemAndKeepsTheirBoxes()
+{
+    RecordingEngine engine;
+    QSignalSpy scanned(&engine, &CleanEngine::scanFinished);
+    engine.startScan();
+    QVERIFY(scanned.wait());
+    engine.result().categories[0].items[2].checked = false;
+
+    QSignalSpy cleaned(&engine, &CleanEngine::cleanFinished);
+    QList<bool> boxesWhenFinished;
+    connect(&engine, &CleanEngine::cleanFinished, this, [&] {
+        for (const CleanItem &item : std::as_const(engine.result().categories[0].items))
+            boxesWhenFinished.append(item.checked);
+    });
+    engine.startCleanLeaving({ QStringLiteral("/b"), QStringLiteral("/c") });
+    QVERIFY(cleaned.wait());
+    QCOMPARE(engine.cleanedPaths, QStringList { QStringLiteral("/a") });
+    QCOMPARE(cleaned.at(0).at(0).toLongLong(), qint64(10));
+    // The held-back box is ticked again before anyone hears of the end; the user's own stays off.
+    QCOMPARE(boxesWhenFinished, (QList<bool> { true, true, false }));
 }
 
 QTEST_GUILESS_MAIN(TestCleanEngine)

@@ -59,11 +59,15 @@ private slots:
     void cardsNavigateOnReleaseOnly_data();
     void cardsNavigateOnReleaseOnly();
     void buttonsRequestScanAndClean();
+    void statusTellsTheLastScansAge_data();
+    void statusTellsTheLastScansAge();
+    void statusMovesOnAsTimePasses();
+    void statusTellsWhatTheLastCleanFreed();
 };
 
 void TestDashboardPage::startsWithEmptyViewAndDefaultDataView()
 {
-    DashboardPage page(nullptr, nullptr);
+    DashboardPage page;
     page.resize(680, 600);
     page.show();
     QVERIFY(child(&page, "fullScanBtn")->isVisible());
@@ -83,7 +87,7 @@ void TestDashboardPage::startsWithEmptyViewAndDefaultDataView()
 
 void TestDashboardPage::scanningLookAndBack()
 {
-    DashboardPage page(nullptr, nullptr);
+    DashboardPage page;
     page.show();
     auto *fullScan = child<QPushButton>(&page, "fullScanBtn");
     page.setScanning(true);
@@ -134,7 +138,7 @@ void TestDashboardPage::scanProgress()
     QFETCH(QString, percentText);
     QFETCH(int, barWidth);
     QFETCH(QString, shownPath);
-    DashboardPage page(nullptr, nullptr);
+    DashboardPage page;
     page.setScanning(true);
     page.setScanProgress(percent, path);
     QCOMPARE(child<QLabel>(&page, "progressPercentLabel")->text(), percentText);
@@ -151,17 +155,24 @@ void TestDashboardPage::updateStats_data()
     QTest::addColumn<qint64>("junk");
     QTest::addColumn<qint64>("browser");
     QTest::addColumn<QString>("ringValue");
+    QTest::addColumn<QString>("ringUnit");
     QTest::addColumn<QString>("junkText");
     QTest::addColumn<QString>("browserText");
     QTest::addColumn<int>("junkBar");
     QTest::addColumn<int>("browserBar");
-    QTest::newRow("junk larger") << 3 * GiB / 2 << 512 * MiB << QStringLiteral("2.0") << QStringLiteral("1.5 GB")
-                                 << QStringLiteral("512.0 MB") << 100 << 33;
+    QTest::newRow("junk larger") << 3 * GiB / 2 << 512 * MiB << QStringLiteral("2.0") << QStringLiteral("GB")
+                                 << QStringLiteral("1.5 GB") << QStringLiteral("512.0 MB") << 100 << 33;
     QTest::newRow("browser larger, small junk bar kept visible")
-        << qint64(1024) << 5 * GiB << QStringLiteral("5.0") << QStringLiteral("1.0 KB") << QStringLiteral("5.0 GB")
-        << 20 << 100;
-    QTest::newRow("junk only") << 700 * MiB << qint64(0) << QStringLiteral("0.7") << QStringLiteral("700.0 MB")
-                               << QStringLiteral("0 B") << 100 << 20;
+        << qint64(1024) << 5 * GiB << QStringLiteral("5.0") << QStringLiteral("GB") << QStringLiteral("1.0 KB")
+        << QStringLiteral("5.0 GB") << 20 << 100;
+    QTest::newRow("below a gigabyte in megabytes")
+        << 700 * MiB << qint64(0) << QStringLiteral("700.0") << QStringLiteral("MB") << QStringLiteral("700.0 MB")
+        << QStringLiteral("0 B") << 100 << 20;
+    QTest::newRow("sum of both in megabytes")
+        << 22 * MiB << 6 * MiB + 419431 << QStringLiteral("28.4") << QStringLiteral("MB") << QStringLiteral("22.0 MB")
+        << QStringLiteral("6.4 MB") << 100 << 29;
+    QTest::newRow("a few bytes") << qint64(512) << qint64(0) << QStringLiteral("512") << QStringLiteral("B")
+                                 << QStringLiteral("512 B") << QStringLiteral("0 B") << 100 << 20;
 }
 
 void TestDashboardPage::updateStats()
@@ -169,18 +180,19 @@ void TestDashboardPage::updateStats()
     QFETCH(qint64, junk);
     QFETCH(qint64, browser);
     QFETCH(QString, ringValue);
+    QFETCH(QString, ringUnit);
     QFETCH(QString, junkText);
     QFETCH(QString, browserText);
     QFETCH(int, junkBar);
     QFETCH(int, browserBar);
-    DashboardPage page(nullptr, nullptr);
+    DashboardPage page;
     page.show();
     page.setScanning(true);
     page.setScanning(false);
     page.updateStats(junk, browser, 0);
     QVERIFY(ring(page)->isVisible());
-    QCOMPARE(QString::number(ring(page)->value(), 'f', 1), ringValue);
-    QCOMPARE(ring(page)->unit(), QStringLiteral("GB"));
+    QCOMPARE(ring(page)->valueText(), ringValue);
+    QCOMPARE(ring(page)->unit(), ringUnit);
     QCOMPARE(ring(page)->subtitle(), QStringLiteral("Can be cleaned"));
     QCOMPARE(ring(page)->progress(), 75);
     QCOMPARE(cardValue(page, "junkCard"), junkText);
@@ -194,14 +206,15 @@ void TestDashboardPage::updateStats()
 
 void TestDashboardPage::zeroTotalsKeepBars()
 {
-    DashboardPage page(nullptr, nullptr);
+    DashboardPage page;
     page.updateStats(3 * GiB / 2, 512 * MiB, 0);
     page.updateStats(0, 0, 0);
     QCOMPARE(cardValue(page, "junkCard"), QStringLiteral("0 B"));
     QCOMPARE(cardValue(page, "browserCard"), QStringLiteral("0 B"));
     QCOMPARE(cardBarWidth(page, "junkCard"), 100);
     QCOMPARE(cardBarWidth(page, "browserCard"), 33);
-    QCOMPARE(ring(page)->value(), 0.0);
+    QCOMPARE(ring(page)->valueText(), QStringLiteral("0"));
+    QCOMPARE(ring(page)->unit(), QStringLiteral("B"));
 }
 
 void TestDashboardPage::formatSize_data()
@@ -240,7 +253,7 @@ void TestDashboardPage::cardsNavigateOnReleaseOnly()
     QFETCH(QString, cardName);
     QFETCH(QString, target);
     QFETCH(int, pageId);
-    DashboardPage page(nullptr, nullptr);
+    DashboardPage page;
     page.resize(680, 600);
     page.updateStats(GiB, MiB, 0);
     page.show();
@@ -258,7 +271,7 @@ void TestDashboardPage::cardsNavigateOnReleaseOnly()
 
 void TestDashboardPage::buttonsRequestScanAndClean()
 {
-    DashboardPage page(nullptr, nullptr);
+    DashboardPage page;
     QSignalSpy scan(&page, &DashboardPage::scanRequested);
     QSignalSpy clean(&page, &DashboardPage::cleanRequested);
     child<QPushButton>(&page, "fullScanBtn")->click();
@@ -266,6 +279,65 @@ void TestDashboardPage::buttonsRequestScanAndClean()
     QCOMPARE(scan.count(), 2);
     child<QPushButton>(&page, "cleanAllBtn")->click();
     QCOMPARE(clean.count(), 1);
+}
+
+void TestDashboardPage::statusTellsTheLastScansAge_data()
+{
+    QTest::addColumn<int>("secondsAgo");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("now") << 0 << QStringLiteral("Last scan: just now");
+    QTest::newRow("59 s") << 59 << QStringLiteral("Last scan: just now");
+    QTest::newRow("1 min") << 60 << QStringLiteral("Last scan: 1 min ago");
+    QTest::newRow("2 min") << 150 << QStringLiteral("Last scan: 2 min ago");
+    QTest::newRow("59 min") << 3599 << QStringLiteral("Last scan: 59 min ago");
+    QTest::newRow("3 h") << 3 * 3600 + 5 << QStringLiteral("Last scan: 3 h ago");
+}
+
+void TestDashboardPage::statusTellsTheLastScansAge()
+{
+    QFETCH(int, secondsAgo);
+    QFETCH(QString, status);
+    DashboardPage page;
+    page.updateStats(MiB, 0, 0);
+    page.showScanTime(QDateTime::currentDateTime().addSecs(-secondsAgo));
+    QCOMPARE(child<QLabel>(&page, "statusLabel")->text(), status);
+    // A scan's look in between, then the same status again.
+    page.setScanning(true);
+    QCOMPARE(child<QLabel>(&page, "statusLabel")->text(), QStringLiteral("Scanning..."));
+    page.setScanning(false);
+    QCOMPARE(child<QLabel>(&page, "statusLabel")->text(), status);
+}
+
+void TestDashboardPage::statusMovesOnAsTimePasses()
+{
+    DashboardPage page;
+    page.updateStats(MiB, 0, 0);
+    page.showScanTime(QDateTime::currentDateTime().addMSecs(-59500));
+    auto *label = child<QLabel>(&page, "statusLabel");
+    QCOMPARE(label->text(), QStringLiteral("Last scan: just now"));
+    auto *clock = child<QTimer>(&page, "statusClock");
+    QVERIFY(clock->isActive());
+    clock->setInterval(10);
+    QTRY_COMPARE(label->text(), QStringLiteral("Last scan: 1 min ago"));
+
+    // A day on, the date replaces the age and the clock rests.
+    const QDateTime dayOld = QDateTime::currentDateTime().addDays(-2);
+    page.showScanTime(dayOld);
+    QCOMPARE(label->text(), QStringLiteral("Last scan: ") + QLocale().toString(dayOld, QLocale::ShortFormat));
+    QVERIFY(!clock->isActive());
+}
+
+void TestDashboardPage::statusTellsWhatTheLastCleanFreed()
+{
+    DashboardPage page;
+    page.updateStats(29779559, 0, 0);
+    page.showScanTime(QDateTime::currentDateTime());
+    page.showCleaned(29779559);
+    auto *label = child<QLabel>(&page, "statusLabel");
+    QCOMPARE(label->text(), QStringLiteral("Cleaned 28.4 MB"));
+    QVERIFY(!child<QTimer>(&page, "statusClock")->isActive());
+    page.updateStats(0, 0, 0);
+    QCOMPARE(label->text(), QStringLiteral("Cleaned 28.4 MB"));
 }
 
 QTEST_MAIN(TestDashboardPage)

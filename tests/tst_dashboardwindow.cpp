@@ -1,9 +1,11 @@
 #include "core/settings.h"
 #include "app/application.h"
+#include "app/cleanall.h"
 #include "app/mainwindow.h"
 #include "browserfixture.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
+#include "core/constants.h"
 #include "faketools.h"
 #include "junkfixture.h"
 #include "messageboxanswerer.h"
@@ -12,12 +14,15 @@
 #include "pages/registrypage.h"
 #include "testhome.h"
 #include "widgets/categorywidget.h"
+#include "widgets/circleprogresswidget.h"
 #include "widgets/progressdialog.h"
 
 #include <QtTest>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -26,6 +31,7 @@ namespace {
 // The fixture's junk: 30 files; the Trash file and the installer in Downloads start unselected.
 constexpr qint64 FixtureJunkBytes = 51904600;
 constexpr qint64 UnselectedBytes = 2500000 + 48000000;
+constexpr qint64 SelectedJunkBytes = FixtureJunkBytes - UnselectedBytes;
 constexpr qint64 FixtureBrowserBytes = 9644288;
 const QString TrashFile = QStringLiteral(".Trash/Old presentation draft (final) v3.key");
 const QString InstallerFile = QStringLiteral("Downloads/Installer-with-a-rather-long-name-1.2.3-universal.dmg");
@@ -33,6 +39,41 @@ const QString KeptCacheFile = QStringLiteral("Library/Caches/com.example.editor/
 
 const QString ChromeCacheFile
     = QStringLiteral("Library/Application Support/Google/Chrome/Default/Cache/Cache_Data/data_0");
+// Firefox keeps its cache beside the other applications' caches: both scans find it.
+const QString FirefoxCacheEntries
+    = QStringLiteral("Library/Caches/Firefox/Profiles/k3x9.default-release/cache2/entries");
+
+// The regular files below root and their sizes (st_size), as find lists them; the program's own
+// hidden folders (settings, log) are left out, the Trash is kept.
+QHash<QString, qint64> regularFiles(const QString &root)
+{
+    QProcess find;
+    find.start(QStringLiteral("find"),
+        { root, QStringLiteral("-type"), QStringLiteral("f"), QStringLiteral("-printf"), QStringLiteral("%P\t%s\n") });
+    if (!find.waitForFinished(20000) || find.exitCode() != 0)
+        qFatal("find failed");
+    QHash<QString, qint64> files;
+    const QList<QByteArray> lines = find.readAllStandardOutput().split('\n');
+    for (const QByteArray &line : lines) {
+        const qsizetype tab = line.lastIndexOf('\t');
+        if (tab < 0)
+            continue;
+        const QString path = QString::fromUtf8(line.left(tab));
+        if (!path.startsWith(QLatin1Char('.')) || path.startsWith(QStringLiteral(".Trash/")))
+            files.insert(path, line.mid(tab + 1).toLongLong());
+    }
+    return files;
+}
+
+QString shownText(const QWidget *parent, const char *name)
+{
+    return parent->findChild<QLabel *>(QLatin1String(name))->text();
+}
+
+QString cardText(const DashboardPage *dashboard, const char *card)
+{
+    return shownText(dashboard->findChild<QWidget *>(QLatin1String(card)), "cardValue");
+}
 
 QStringList selectedPaths(const ScanResult &result)
 {
@@ -83,6 +124,8 @@ private slots:
     void cleanAllAsksFirstWithCountAndSize();
     void cleanAllWithNothingSelectedSaysSo();
     void totalsFollowTheJunkPagesOwnCleanAndScan();
+    void pathBothScansFindIsCountedAndCleanedOnce();
+    void browserUntickedAfterTheScanIsNeitherCountedNorCleaned();
 
 private:
     QStackedWidget *pageStack() const;
@@ -90,6 +133,9 @@ private:
     QPushButton *dashboardButton(const char *name) const;
     void runFullScan();
     void setConfirmClean(bool confirm);
+    // Clean All with confirmation: the size the dashboard shows is what it asks about (or it
+    // says there is nothing to clean).
+    void verifyCleanAllAsksAboutWhatIsShown();
     // The fixture's files, relative to the home (the program's own settings and log live in
     // other hidden folders).
     QStringList fixtureFiles() const;
@@ -117,6 +163,8 @@ void TestDashboardWindow::cleanup()
 {
     delete m_window;
     m_window = nullptr;
+    // The engines outlive the window: the next test starts with every browser ticked.
+    Application::instance()->browserCleaner()->setBrowserEnabled(Constants::Firefox, true);
     delete m_tools;
     m_tools = nullptr;
     delete m_home;
@@ -151,6 +199,20 @@ void TestDashboardWindow::setConfirmClean(bool confirm)
     Application::instance()->settings()->setValue(Settings::ConfirmClean, confirm);
 }
 
+void TestDashboardWindow::verifyCleanAllAsksAboutWhatIsShown()
+{
+    setConfirmClean(true);
+    const qint64 shown = dashboard()->junkBytes() + dashboard()->browserBytes();
+    MessageBoxAnswerer answer(shown > 0 ? QMessageBox::No : QMessageBox::Ok);
+    dashboardButton("cleanAllBtn")->click();
+    QVERIFY(answer.answered());
+    if (shown == 0)
+        QCOMPARE(answer.text(), QStringLiteral("No items selected"));
+    else
+        QVERIFY2(answer.text().contains(QStringLiteral("(%1)").arg(CleanItem::formatSize(shown))),
+            qPrintable(answer.text()));
+}
+
 QStringList TestDashboardWindow::fixtureFiles() const
 {
     QStringList files;
@@ -174,13 +236,14 @@ void TestDashboardWindow::dashboardAndRegistryPagesSitAtTheirIndices()
 void TestDashboardWindow::fullScanOnAFixtureHomeShowsItsTotals()
 {
     runFullScan();
+    // The cards show what Clean All would free: the selection, not everything found.
     QCOMPARE(Application::instance()->junkCleaner()->result().totalSize(), FixtureJunkBytes);
-    QCOMPARE(dashboard()->junkBytes(), FixtureJunkBytes);
+    QCOMPARE(dashboard()->junkBytes(), SelectedJunkBytes);
     QCOMPARE(Application::instance()->browserCleaner()->result().totalSize(), FixtureBrowserBytes);
-    QCOMPARE(dashboard()->browserBytes(), FixtureBrowserBytes);
+    QCOMPARE(dashboard()->browserBytes(), Application::instance()->browserCleaner()->result().selectedSize());
     QCOMPARE(dashboard()->registryCount(), 0);
-    QWidget *junkCard = dashboard()->findChild<QWidget *>(QStringLiteral("junkCard"));
-    QCOMPARE(junkCard->findChild<QLabel *>(QStringLiteral("cardValue"))->text(), QStringLiteral("49.5 MB"));
+    QCOMPARE(cardText(dashboard(), "junkCard"), QStringLiteral("1.3 MB"));
+    QCOMPARE(shownText(dashboard(), "statusLabel"), QStringLiteral("Last scan: just now"));
     QVERIFY(dashboardButton("cleanAllBtn")->isVisible());
     QVERIFY(dashboardButton("cleanAllBtn")->isEnabled());
 }
@@ -258,8 +321,11 @@ void TestDashboardWindow::cleanAllRemovesExactlyTheSelectedFiles()
     QTRY_VERIFY_WITH_TIMEOUT(dialog->isFinished(), 20000);
 
     QCOMPARE(fixtureFiles(), expected);
-    QCOMPARE(dashboard()->junkBytes(), UnselectedBytes + 1000);
-    QCOMPARE(dashboard()->browserBytes(), FixtureBrowserBytes - browserSelectedBytes);
+    // Both results are spent: nothing more for Clean All until the next scan.
+    QCOMPARE(dashboard()->junkBytes(), qint64(0));
+    QCOMPARE(dashboard()->browserBytes(), qint64(0));
+    QVERIFY(shownText(dashboard(), "statusLabel").startsWith(QStringLiteral("Cleaned ")));
+    verifyCleanAllAsksAboutWhatIsShown();
 }
 
 void TestDashboardWindow::cleanAllShowsARunningBrowsersRefusalAndStillCleansJunk()
@@ -278,9 +344,7 @@ void TestDashboardWindow::cleanAllShowsARunningBrowsersRefusalAndStillCleansJunk
     for (const QLabel *label : dialog->findChildren<QLabel *>())
         refusalShown = refusalShown || label->text().contains(QStringLiteral("Google Chrome"));
     QVERIFY(refusalShown);
-    // Firefox, not running, was cleaned; Chrome's data stays counted.
-    QVERIFY(dashboard()->browserBytes() < FixtureBrowserBytes);
-    QVERIFY(dashboard()->browserBytes() >= QFileInfo(m_home->filePath(ChromeCacheFile)).size());
+    verifyCleanAllAsksAboutWhatIsShown();
 }
 
 void TestDashboardWindow::cleanAllAsksFirstWithCountAndSize()
@@ -311,7 +375,8 @@ void TestDashboardWindow::cleanAllWithNothingSelectedSaysSo()
 void TestDashboardWindow::totalsFollowTheJunkPagesOwnCleanAndScan()
 {
     runFullScan();
-    QCOMPARE(dashboard()->junkBytes(), FixtureJunkBytes);
+    QCOMPARE(dashboard()->junkBytes(), SelectedJunkBytes);
+    const qint64 browserBytes = dashboard()->browserBytes();
     setConfirmClean(false);
     auto *junkPage = qobject_cast<JunkPage *>(pageStack()->widget(MainWindow::JunkIndex));
     m_window->switchToPage(MainWindow::JunkIndex);
@@ -319,18 +384,137 @@ void TestDashboardWindow::totalsFollowTheJunkPagesOwnCleanAndScan()
     QSignalSpy cleaned(junkPage, &BasePage::cleanFinished);
     junkPage->findChild<QPushButton *>(QStringLiteral("cleanBtn"))->click();
     QVERIFY(cleaned.wait(20000));
-    QCOMPARE(dashboard()->junkBytes(), UnselectedBytes);
-    QCOMPARE(dashboard()->browserBytes(), FixtureBrowserBytes);
-    QWidget *junkCard = dashboard()->findChild<QWidget *>(QStringLiteral("junkCard"));
-    QCOMPARE(junkCard->findChild<QLabel *>(QStringLiteral("cardValue"))->text(), CleanItem::formatSize(UnselectedBytes, 1));
+    QCOMPARE(dashboard()->junkBytes(), qint64(0));
+    QCOMPARE(dashboard()->browserBytes(), browserBytes);
+    QCOMPARE(cardText(dashboard(), "junkCard"), QStringLiteral("0 B"));
+    QCOMPARE(
+        shownText(dashboard(), "statusLabel"), QStringLiteral("Cleaned ") + CleanItem::formatSize(SelectedJunkBytes));
 
     // The page's own scan finds what is left (the Trash file and the installer) and a new cache.
     m_home->makeFile(QStringLiteral("Library/Caches/com.example.new/fresh.cache"), 7000);
     QSignalSpy scanned(junkPage, &BasePage::scanFinished);
     junkPage->findChild<QPushButton *>(QStringLiteral("scanBtn"))->click();
     QVERIFY(scanned.wait(20000));
-    QCOMPARE(dashboard()->junkBytes(), UnselectedBytes + 7000);
-    QCOMPARE(dashboard()->junkBytes(), Application::instance()->junkCleaner()->result().totalSize());
+    QCOMPARE(dashboard()->junkBytes(), qint64(7000));
+    QCOMPARE(dashboard()->junkBytes(), Application::instance()->junkCleaner()->result().selectedSize());
+    QCOMPARE(shownText(dashboard(), "statusLabel"), QStringLiteral("Last scan: just now"));
+
+    // A box unticked on the junk page shows on the dashboard when it comes back.
+    for (CleanCategory &category : Application::instance()->junkCleaner()->result().categories)
+        category.checked = false;
+    m_window->switchToPage(MainWindow::DashboardIndex);
+    QCOMPARE(dashboard()->junkBytes(), qint64(0));
+    verifyCleanAllAsksAboutWhatIsShown();
+}
+
+void TestDashboardWindow::pathBothScansFindIsCountedAndCleanedOnce()
+{
+    const QList<qint64> entrySizes = { 400000, 250000, 90001 };
+    for (int i = 0; i < entrySizes.size(); ++i)
+        m_home->makeFile(FirefoxCacheEntries + QStringLiteral("/%1A0F").arg(i), entrySizes.at(i));
+    runFullScan();
+    // Both scans list the cache: the junk rules file by file, the browser rules as its folder.
+    const auto lists = [this](const ScanResult &result) {
+        for (const CleanCategory &category : result.categories) {
+            for (const CleanItem &item : category.items) {
+                const QString path = item.path + QLatin1Char('/');
+                if (path.startsWith(m_home->filePath(FirefoxCacheEntries) + QLatin1Char('/')) && category.checked
+                    && item.checked)
+                    return true;
+            }
+        }
+        return false;
+    };
+    QVERIFY(lists(Application::instance()->junkCleaner()->result()));
+    QVERIFY(lists(Application::instance()->browserCleaner()->result()));
+
+    // What the dashboard shows: the ring is the sum of the two cards.
+    const qint64 shown = dashboard()->junkBytes() + dashboard()->browserBytes();
+    QCOMPARE(cardText(dashboard(), "junkCard"), CleanItem::formatSize(dashboard()->junkBytes(), 1));
+    QCOMPARE(cardText(dashboard(), "browserCard"), CleanItem::formatSize(dashboard()->browserBytes(), 1));
+    auto *ring = dashboard()->findChild<CircleProgressWidget *>(QStringLiteral("ring"));
+    QCOMPARE(ring->valueText() + QLatin1Char(' ') + ring->unit(), CleanItem::formatSize(shown, 1));
+    QCOMPARE(ring->unit(), QStringLiteral("MB"));
+
+    const QHash<QString, qint64> before = regularFiles(m_home->path());
+    setConfirmClean(true);
+    MessageBoxAnswerer answer(QMessageBox::Yes);
+    dashboardButton("cleanAllBtn")->click();
+    QVERIFY(answer.answered());
+    auto *dialog = m_window->findChild<ProgressDialog *>();
+    QVERIFY(dialog);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isFinished(), 20000);
+    const QHash<QString, qint64> after = regularFiles(m_home->path());
+
+    qint64 bytesGone = 0;
+    int filesGone = 0;
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (!after.contains(it.key())) {
+            bytesGone += it.value();
+            ++filesGone;
+        }
+    }
+    QVERIFY(!after.contains(FirefoxCacheEntries + QStringLiteral("/0A0F")));
+    const CleanAll::Summary summary = m_window->findChild<CleanAll *>()->summary();
+    QCOMPARE(summary.itemsFailed, 0);
+    QVERIFY(summary.errors.isEmpty());
+    // What left the disk is what was shown, asked about and reported.
+    QCOMPARE(summary.bytesFreed(), bytesGone);
+    QCOMPARE(shown, bytesGone);
+    const QString asked = answer.text();
+    QVERIFY2(asked.contains(QStringLiteral("clean %1 selected items (%2)")
+                                .arg(summary.itemsCleaned)
+                                .arg(CleanItem::formatSize(bytesGone))),
+        qPrintable(asked));
+    // Folder items hold several files each.
+    QVERIFY(filesGone >= summary.itemsCleaned);
+    const QString reported
+        = QStringLiteral("Cleaned %1 items, freed %2").arg(summary.itemsCleaned).arg(CleanItem::formatSize(bytesGone));
+    bool summaryShown = false;
+    for (const QLabel *label : dialog->findChildren<QLabel *>())
+        summaryShown = summaryShown || label->text().contains(reported);
+    QVERIFY2(summaryShown, qPrintable(reported));
+    QCOMPARE(shownText(dashboard(), "statusLabel"), QStringLiteral("Cleaned ") + CleanItem::formatSize(bytesGone));
+}
+
+void TestDashboardWindow::browserUntickedAfterTheScanIsNeitherCountedNorCleaned()
+{
+    m_home->makeFile(FirefoxCacheEntries + QStringLiteral("/0A0F"), 400000);
+    runFullScan();
+    const qint64 withFirefox = dashboard()->browserBytes();
+    m_window->switchToPage(MainWindow::BrowserIndex);
+    QCheckBox *firefoxBox = nullptr;
+    for (QCheckBox *box : pageStack()->widget(MainWindow::BrowserIndex)->findChildren<QCheckBox *>())
+        firefoxBox = box->text() == QStringLiteral("Mozilla Firefox") ? box : firefoxBox;
+    QVERIFY(firefoxBox && firefoxBox->isChecked());
+    firefoxBox->click();
+    QVERIFY(!Application::instance()->browserCleaner()->isBrowserEnabled(Constants::Firefox));
+    m_window->switchToPage(MainWindow::DashboardIndex);
+    QVERIFY(dashboard()->browserBytes() < withFirefox);
+    QVERIFY(dashboard()->browserBytes() > 0);
+    const qint64 shown = dashboard()->junkBytes() + dashboard()->browserBytes();
+    const QHash<QString, qint64> before = regularFiles(m_home->path());
+
+    setConfirmClean(false);
+    dashboardButton("cleanAllBtn")->click();
+    auto *dialog = m_window->findChild<ProgressDialog *>();
+    QVERIFY(dialog);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isFinished(), 20000);
+    const QHash<QString, qint64> after = regularFiles(m_home->path());
+    qint64 bytesGone = 0;
+    QStringList firefoxGone;
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (after.contains(it.key()))
+            continue;
+        bytesGone += it.value();
+        if (it.key().contains(QStringLiteral("Firefox")))
+            firefoxGone.append(it.key());
+    }
+    QCOMPARE(firefoxGone, QStringList());
+    const CleanAll::Summary summary = m_window->findChild<CleanAll *>()->summary();
+    QCOMPARE(summary.itemsFailed, 0);
+    QCOMPARE(summary.bytesFreed(), bytesGone);
+    QCOMPARE(shown, bytesGone);
 }
 
 QTEST_MAIN(TestDashboardWindow)

@@ -397,6 +397,9 @@ void TestDuplicateFinderPage::summarySaysWhereEachFileWent_data()
 
 void TestDuplicateFinderPage::summarySaysWhereEachFileWent()
 {
+#ifdef Q_OS_DARWIN
+    QSKIP("a Mac's Trash is the user's own, outside any test home");
+#endif
     QFETCH(bool, trashUsable);
     TestHome home;
     const QStringList copies = makeCopies(

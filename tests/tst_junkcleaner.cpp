@@ -343,8 +343,10 @@ void TestJunkCleaner::fileReachedTwiceIsListedAndCleanedOnce()
 void TestJunkCleaner::fileBelongsToItsClosestRule()
 {
     TestHome home;
-    const QString blob = home.makeFile(QStringLiteral("Library/Caches/com.apple.QuickLook.thumbnailcache/blob-2.bin"), 200);
-    const QString thumbs = home.makeFile(QStringLiteral("Library/Caches/com.apple.QuickLook.thumbnailcache/index"), 300);
+    const QString blob
+        = home.makeFile(QStringLiteral("Library/Caches/com.apple.QuickLook.thumbnailcache/blob-2.bin"), 200);
+    const QString thumbs
+        = home.makeFile(QStringLiteral("Library/Caches/com.apple.QuickLook.thumbnailcache/index"), 300);
     home.makeFile(QStringLiteral("Library/Caches/app/small"), 10);
     home.makeFile(QStringLiteral("Library/Caches/app/large"), 90);
     home.makeFile(QStringLiteral("Library/Caches/app/middle"), 50);
@@ -392,7 +394,8 @@ void TestJunkCleaner::trashIsEmptiedEntryByEntry()
     for (CleanCategory &category : cleaner.result().categories)
         category.checked = category.id == QLatin1String("trash");
     QCOMPARE(clean(cleaner), qMakePair(qint64(175), 3));
-    QCOMPARE(QDir(home.filePath(QStringLiteral(".Trash"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+    QCOMPARE(
+        QDir(home.filePath(QStringLiteral(".Trash"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
         QStringList());
 }
 

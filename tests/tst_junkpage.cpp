@@ -167,6 +167,7 @@ private slots:
     void rowsAddUpToThePageTotal();
     void cleanShowsWhatRemains();
     void aCancelledCleansLateEndNeverFinishesTheNextScansCard();
+    void aLongCategoryNameIsElidedNotWidened();
 };
 
 void TestJunkPage::cleanWithoutSelectionStartsNothing()
@@ -476,6 +477,27 @@ void TestJunkPage::aCancelledCleansLateEndNeverFinishesTheNextScansCard()
     engine.scanRelease.release();
     QVERIFY(scanned.wait());
     QCOMPARE(engine.state(), CleanEngine::Finished);
+}
+
+// A long name (a browser's name before a rule's, in a long language) must not push the row, its
+// size and its expand button past the page: it is cut with an ellipsis and told in full by the
+// tooltip.
+void TestJunkPage::aLongCategoryNameIsElidedNotWidened()
+{
+    CleanCategory shortName(QStringLiteral("logs"), QStringLiteral("Logs"), QString());
+    const QString longText = QStringLiteral("Mozilla Firefox - Données de navigation sécurisée et encore plus");
+    CleanCategory longName(QStringLiteral("logs"), longText, QString());
+    CategoryWidget shortRow(&shortName);
+    CategoryWidget longRow(&longName);
+    QCOMPARE(longRow.minimumSizeHint().width(), shortRow.minimumSizeHint().width());
+
+    longRow.resize(420, longRow.sizeHint().height());
+    longRow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&longRow));
+    auto *name = longRow.findChild<QLabel *>(QStringLiteral("categoryName"));
+    QVERIFY(name);
+    QVERIFY(name->text().endsWith(QChar(0x2026)));
+    QCOMPARE(name->toolTip(), longText);
 }
 
 QTEST_MAIN(TestJunkPage)

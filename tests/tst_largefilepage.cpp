@@ -6,6 +6,7 @@
 #include "pages/largefiledelegate.h"
 #include "pages/largefilemodel.h"
 #include "pages/largefilepage.h"
+#include "widgets/elidedlabel.h"
 
 #include <QtTest>
 
@@ -128,6 +129,7 @@ private slots:
     void lastSingleDeleteReturnsToTheScanPage();
     void selectAllSkipsFilesOnlyInICloud();
     void infoBadgeNeedsNoFallbackFont();
+    void folderCardTextsFitBesideTheRemoveButton();
 };
 
 void TestLargeFilePage::startWithNothingSelectedShowsTip()
@@ -391,6 +393,33 @@ void TestLargeFilePage::infoBadgeNeedsNoFallbackFont()
     QVERIFY(font.isValid());
     for (const char32_t character : badge->text().toUcs4())
         QVERIFY2(font.supportsCharacter(character), qPrintable(QString::number(character, 16)));
+}
+
+void TestLargeFilePage::folderCardTextsFitBesideTheRemoveButton()
+{
+    TestHome home;
+    LargeFileScanner scanner;
+    LargeFilePage page(&scanner, { volume(QStringLiteral("/"), 100, 50) });
+    page.resize(660, 572);
+    const QString folder = home.makeDir(QStringLiteral("Movies/Final Cut Exports/Client Projects"));
+    QVERIFY(page.addFolder(folder));
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+    const QFrame *card = cardOf(page, folder);
+    const auto *name = card->findChild<ElidedLabel *>(QStringLiteral("driveName"));
+    const auto *path = card->findChild<ElidedLabel *>(QStringLiteral("drivePathLabel"));
+    QVERIFY(name && path);
+    QCOMPARE(name->fullText(), QStringLiteral("Client Projects"));
+    QCOMPARE(path->fullText(), QStringLiteral("~/Movies/Final Cut Exports/Client Projects"));
+    const QRect removeButton = card->findChild<QPushButton *>(QStringLiteral("removeFolderBtn"))->geometry();
+    for (const ElidedLabel *label : { name, path }) {
+        // What shows fits the label, the label stops before the button, and a cut text has the whole as tooltip.
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+            qPrintable(label->text()));
+        QVERIFY(label->mapTo(card, QPoint(label->width(), 0)).x() <= removeButton.left());
+        QCOMPARE(label->toolTip(), label->text() == label->fullText() ? QString() : label->fullText());
+    }
 }
 
 QTEST_MAIN(TestLargeFilePage)

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
@@ -37,6 +38,7 @@ private slots:
     void dragsOnlyFromSideBarAndTitleBar_data();
     void dragsOnlyFromSideBarAndTitleBar();
     void appliesTheGlobalStyleSheet();
+    void everyStyleRuleIsClosed();
 
 private:
     QList<NavButton *> navButtons() const;
@@ -276,6 +278,36 @@ void TestMainWindow::appliesTheGlobalStyleSheet()
     QVERIFY(m_window->styleSheet().contains(QStringLiteral("#navWidget")));
     QVERIFY(m_window->styleSheet().contains(QStringLiteral(":/icons/check.svg")));
     QVERIFY(QFile::exists(QStringLiteral(":/icons/check.svg")));
+}
+
+// An unclosed rule swallows every rule after it: the pages styled further down show bare.
+void TestMainWindow::everyStyleRuleIsClosed()
+{
+    const QString sheet = m_window->styleSheet();
+    int depth = 0;
+    int line = 1;
+    for (qsizetype at = 0; at < sheet.size(); ++at) {
+        if (sheet.at(at) == QLatin1Char('\n'))
+            ++line;
+        if (sheet.mid(at, 2) == QLatin1String("/*")) {
+            const qsizetype end = sheet.indexOf(QLatin1String("*/"), at + 2);
+            QVERIFY2(end > 0, qPrintable(QStringLiteral("comment left open at line %1").arg(line)));
+            line += int(sheet.mid(at, end - at).count(QLatin1Char('\n')));
+            at = end + 1;
+        } else if (sheet.at(at) == QLatin1Char('{')) {
+            QVERIFY2(depth == 0, qPrintable(QStringLiteral("rule opened inside a rule at line %1").arg(line)));
+            ++depth;
+        } else if (sheet.at(at) == QLatin1Char('}')) {
+            QVERIFY2(depth == 1, qPrintable(QStringLiteral("stray closing brace at line %1").arg(line)));
+            --depth;
+        }
+    }
+    QCOMPARE(depth, 0);
+    // The last page's rules reach it.
+    auto *title = m_window->findChild<QLabel *>(QStringLiteral("privacyTitle"));
+    QVERIFY(title);
+    title->ensurePolished();
+    QCOMPARE(title->font().pixelSize(), 22);
 }
 
 int main(int argc, char *argv[])

@@ -69,6 +69,8 @@ void TestMd5Lanes::kernelsAgreeWithMd5_data()
     QTest::newRow("SSE2") << 4 << reinterpret_cast<void *>(&md5CompressSse2);
     if (__builtin_cpu_supports("avx2"))
         QTest::newRow("AVX2") << 8 << reinterpret_cast<void *>(&md5CompressAvx2);
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl"))
+        QTest::newRow("AVX-512") << 8 << reinterpret_cast<void *>(&md5CompressAvx512);
 #endif
 }
 

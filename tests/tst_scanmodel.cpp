@@ -32,11 +32,17 @@ void TestScanModel::formatSize_data()
     QTest::newRow("five TB has no TB step") << qint64(5) * 1024 * 1024 * 1024 * 1024 << QStringLiteral("5120.00 GB");
 }
 
+// The interface's form in English, and the log's whatever the language.
 void TestScanModel::formatSize()
 {
     QFETCH(qint64, bytes);
     QFETCH(QString, text);
     QCOMPARE(CleanItem::formatSize(bytes), text);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString logged = CleanItem::logSize(bytes);
+    QLocale::setDefault(before);
+    QCOMPARE(logged, text);
 }
 
 void TestScanModel::selectionNeedsCategoryAndItem()

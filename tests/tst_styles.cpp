@@ -40,9 +40,15 @@ private slots:
     void finishedProgressIconTakesTheOutcomeColour();
 };
 
-// Qt drops every rule after a syntax error and says so only in a warning.
+// Qt drops every rule after a syntax error and says so only in a warning; a merge left
+// unresolved costs the rule after it without any warning at all.
 void TestStyles::styleSheetParsesWhole()
 {
+    QFile sheet(QStringLiteral(":/styles/style.qss"));
+    QVERIFY(sheet.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(sheet.readAll());
+    QVERIFY(!text.contains(QRegularExpression(QStringLiteral("^(<<<<<<<|=======|>>>>>>>)"),
+        QRegularExpression::MultilineOption)));
     QTest::failOnWarning(QRegularExpression(QStringLiteral("Could not parse")));
     QWidget window;
     applyWindowStyle(&window);

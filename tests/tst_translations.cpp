@@ -1,9 +1,23 @@
 #include "app/application.h"
+#include "core/cleancategory.h"
+#include "core/cleanitem.h"
+#include "core/fileutils.h"
 #include "core/languages.h"
+#include "core/pinnedroot.h"
+#include "pages/dashboardpage.h"
+#include "widgets/categorywidget.h"
+
+#include "testhome.h"
 
 #include <QtTest>
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -79,6 +93,48 @@ QString catalogueDir()
     return QStringLiteral(SWEEPNOOK_TRANSLATIONS_DIR);
 }
 
+// The texts translations/ruletexts.h lists for the catalogues, as C string literals unescaped.
+QSet<QString> listedRuleTexts(QString *error)
+{
+    QSet<QString> texts;
+    QFile file(catalogueDir() + QStringLiteral("/ruletexts.h"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return texts;
+    }
+    static const QRegularExpression entry(
+        QStringLiteral("QT_TRANSLATE_NOOP\\(\\s*\"RuleTexts\"\\s*,\\s*\"((?:[^\"\\\\]|\\\\.)*)\"\\s*\\)"));
+    static const QRegularExpression escape(QStringLiteral("\\\\(.)"));
+    const QString header = QString::fromUtf8(file.readAll());
+    for (auto it = entry.globalMatch(header); it.hasNext();)
+        texts.insert(it.next().captured(1).replace(escape, QStringLiteral("\\1")));
+    return texts;
+}
+
+// Every name and description of the rules files bundled under :/rules.
+QSet<QString> bundledRuleTexts(QString *error)
+{
+    QSet<QString> texts;
+    const QDir rules(QStringLiteral(":/rules"));
+    for (const QString &name : rules.entryList({ QStringLiteral("*.json") }, QDir::Files)) {
+        QFile file(rules.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = file.errorString();
+            return texts;
+        }
+        const QJsonArray list
+            = QJsonDocument::fromJson(file.readAll()).object().value(QLatin1String("rules")).toArray();
+        for (const QJsonValue &rule : list) {
+            for (const char *key : { "name", "description" }) {
+                const QString text = rule.toObject().value(QLatin1String(key)).toString();
+                if (!text.isEmpty())
+                    texts.insert(text);
+            }
+        }
+    }
+    return texts;
+}
+
 } // namespace
 
 // The catalogues render every interface text in every offered language; English also renders the
@@ -96,6 +152,16 @@ private slots:
     void everyCatalogueIsComplete();
     void englishStandsBehindEveryLanguage_data();
     void englishStandsBehindEveryLanguage();
+    void qtsOwnButtonsSpeakTheLanguage_data();
+    void qtsOwnButtonsSpeakTheLanguage();
+    void everyRuleTextIsListedForTheCatalogues();
+    void ruleTextsShowInTheLanguage_data();
+    void ruleTextsShowInTheLanguage();
+    void scanProgressNamesTheRuleInTheLanguage();
+    void sizesShowInTheLanguage_data();
+    void sizesShowInTheLanguage();
+    void removalReasonsShowInTheLanguage_data();
+    void removalReasonsShowInTheLanguage();
 };
 
 void TestTranslations::englishCatalogueIsCompiledIn()
@@ -245,6 +311,241 @@ void TestTranslations::englishStandsBehindEveryLanguage()
         QCOMPARE(QCoreApplication::translate(text.context, text.source), ownText.isEmpty() ? text.english : ownText);
         QVERIFY(QCoreApplication::translate(text.context, text.source) != QString::fromUtf8(text.source));
     }
+}
+
+void TestTranslations::qtsOwnButtonsSpeakTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("yes");
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("English") << "en"
+                             << "&Yes"
+                             << "Cancel";
+    QTest::newRow("German") << "de"
+                            << "&Ja"
+                            << "Abbrechen";
+    QTest::newRow("French") << "fr"
+                            << "&Oui"
+                            << "Annuler";
+    QTest::newRow("Japanese") << "ja"
+                              << "はい(&Y)"
+                              << "キャンセル";
+}
+
+// The buttons Qt puts in a message box come from the same catalogues as the program's own texts.
+void TestTranslations::qtsOwnButtonsSpeakTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, yes);
+    QFETCH(QString, cancel);
+    Application::instance()->setLanguage(language);
+    QVERIFY(Application::instance()->installTranslations());
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Sweepnook"), QStringLiteral("?"),
+        QMessageBox::Yes | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), cancel);
+}
+
+// A rule added to a bundled rules file without its texts in the list would show in English in
+// every language; a listed text no rule has any more is work for the translators for nothing.
+void TestTranslations::everyRuleTextIsListedForTheCatalogues()
+{
+    QString error;
+    const QSet<QString> listed = listedRuleTexts(&error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    const QSet<QString> bundled = bundledRuleTexts(&error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY(bundled.contains(QStringLiteral("Application Caches")));
+    QVERIFY(bundled.contains(QStringLiteral("Website Cookies (requires re-login to all sites)")));
+    QStringList problems;
+    for (const QString &text : bundled - listed)
+        problems.append(QStringLiteral("not listed: ") + text);
+    for (const QString &text : listed - bundled)
+        problems.append(QStringLiteral("no rule has: ") + text);
+    problems.sort();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::ruleTextsShowInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("ruleName");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("shownName");
+    QTest::addColumn<QString>("shownDescription");
+    QTest::newRow("English junk rule") << "en"
+                                       << "Application Caches"
+                                       << "Application Caches"
+                                       << "Cached data generated by installed applications"
+                                       << "Application Caches"
+                                       << "Cached data generated by installed applications";
+    QTest::newRow("German junk rule") << "de"
+                                      << "Application Caches"
+                                      << "Application Caches"
+                                      << "Cached data generated by installed applications"
+                                      << "App-Caches"
+                                      << "Von installierten Apps erzeugte Cache-Daten";
+    QTest::newRow("French browser rule, the browser's name kept") << "fr"
+                                                                  << "Google Chrome - Browsing History"
+                                                                  << "Browsing History"
+                                                                  << "Web browsing history records"
+                                                                  << "Google Chrome - Historique de navigation"
+                                                                  << "Historique des sites web consultés";
+    QTest::newRow("Japanese junk rule") << "ja"
+                                        << "Trash"
+                                        << "Trash"
+                                        << "Files in the Trash waiting to be permanently deleted"
+                                        << "ゴミ箱"
+                                        << "完全に削除されるのを待っているゴミ箱内の項目";
+    QTest::newRow("German, a category of no rule stays as it is") << "de"
+                                                                  << "Trash"
+                                                                  << ""
+                                                                  << "Log Files"
+                                                                  << "Trash"
+                                                                  << "Log Files";
+}
+
+// The engines keep the rules' English; the rows the user sees show them in the language in use.
+void TestTranslations::ruleTextsShowInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, name);
+    QFETCH(QString, ruleName);
+    QFETCH(QString, description);
+    QFETCH(QString, shownName);
+    QFETCH(QString, shownDescription);
+    Application::instance()->setLanguage(language);
+    QVERIFY(Application::instance()->installTranslations());
+    CleanCategory category(QStringLiteral("rule"), name, QString());
+    category.ruleName = ruleName;
+    category.description = description;
+    QCOMPARE(category.shownName(), shownName);
+    QCOMPARE(category.shownDescription(), shownDescription);
+    QCOMPARE(category.name, name);
+
+    CategoryWidget row(&category);
+    row.resize(2000, 80);
+    QStringList texts;
+    for (const QLabel *label : row.findChildren<QLabel *>())
+        texts.append(label->text());
+    QVERIFY2(texts.contains(shownName), qPrintable(texts.join(QLatin1String(" | "))));
+    QVERIFY2(texts.contains(shownDescription), qPrintable(texts.join(QLatin1String(" | "))));
+}
+
+// The junk scan reports the rule it is in by its English name; the dashboard shows it translated
+// and a path as it is.
+void TestTranslations::scanProgressNamesTheRuleInTheLanguage()
+{
+    Application::instance()->setLanguage(QStringLiteral("de"));
+    QVERIFY(Application::instance()->installTranslations());
+    DashboardPage page;
+    auto *status = page.findChild<QLabel *>(QStringLiteral("progressStatusLabel"));
+    QVERIFY(status);
+    page.setScanProgress(40, QStringLiteral("Application Caches"));
+    QCOMPARE(status->text(), QStringLiteral("App-Caches"));
+    page.setScanProgress(60, QStringLiteral("/tmp/Trash"));
+    QCOMPARE(status->text(), QStringLiteral("/tmp/Trash"));
+}
+
+void TestTranslations::sizesShowInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<QString>("shown");
+    constexpr qint64 MiB = 1024 * 1024;
+    constexpr qint64 GiB = 1024 * MiB;
+    const struct
+    {
+        const char *language;
+        qint64 bytes;
+        const char *shown;
+    } rows[] = {
+        { "en", 512, "512 B" },
+        { "en", 38063308, "36.3 MB" },
+        { "en", 5 * 1024 * GiB, "5120.00 GB" },
+        { "de", 1, "1 Byte" },
+        { "de", 38063308, "36,3 MB" },
+        { "de", 1536, "1,5 KB" },
+        { "de", 5 * 1024 * GiB, "5120,00 GB" },
+        { "fr", 1, "1 octet" },
+        { "fr", 512, "512 octets" },
+        { "fr", 1536, "1,5 Ko" },
+        { "fr", 38063308, "36,3 Mo" },
+        { "fr", 9 * GiB / 4, "2,25 Go" },
+        { "es", 38063308, "36,3 MB" },
+        { "nl", 38063308, "36,3 MB" },
+        { "it", 38063308, "36,3 MB" },
+        { "pt", 38063308, "36,3 MB" },
+        { "ja", 512, "512 バイト" },
+        { "ja", 38063308, "36.3 MB" },
+        { "ko", 38063308, "36.3 MB" },
+        { "zh_TW", 512, "512 位元組" },
+    };
+    for (const auto &row : rows) {
+        QTest::addRow("%s, %lld bytes", row.language, row.bytes)
+            << QString::fromLatin1(row.language) << row.bytes << QString::fromUtf8(row.shown);
+    }
+}
+
+// What the window shows follows the language in use; the log keeps one English form.
+void TestTranslations::sizesShowInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(qint64, bytes);
+    QFETCH(QString, shown);
+    Application::instance()->setLanguage(language);
+    QVERIFY(Application::instance()->installTranslations());
+    QCOMPARE(CleanItem::formatSize(bytes), shown);
+    QCOMPARE(CleanItem::logSize(38063308), QStringLiteral("36.3 MB"));
+}
+
+void TestTranslations::removalReasonsShowInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("English, a folder where a file was listed") << "en"
+                                                               << "junk/folder"
+                                                               << "a folder"
+                                                               << "a folder";
+    QTest::newRow("German, a folder where a file was listed") << "de"
+                                                              << "junk/folder"
+                                                              << "a folder"
+                                                              << "ein Ordner";
+    QTest::newRow("Japanese, a folder where a file was listed") << "ja"
+                                                                << "junk/folder"
+                                                                << "a folder"
+                                                                << "フォルダです";
+    QTest::newRow("French, outside the root, its path kept") << "fr"
+                                                             << "elsewhere/file"
+                                                             << "outside %1"
+                                                             << "hors de %1";
+}
+
+// Why an item was not removed is told to the user in the language in use; the log keeps English.
+void TestTranslations::removalReasonsShowInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    QFETCH(QString, shown);
+    TestHome home;
+    QVERIFY(home.isValid());
+    const QString root = home.makeDir(QStringLiteral("junk"));
+    home.makeDir(QStringLiteral("junk/folder"));
+    home.makeDir(QStringLiteral("elsewhere"));
+    const QString path = home.filePath(target);
+    Application::instance()->setLanguage(language);
+    QVERIFY(Application::instance()->installTranslations());
+    const PinnedRoot pinned = PinnedRoot::open(root, root);
+    QVERIFY(pinned.isOpen());
+    const FileUtils::Removal removal = FileUtils::removeUnder(pinned, path, FileUtils::Expect::File);
+    QCOMPARE(removal.status, FileUtils::Removal::Refused);
+    QCOMPARE(removal.reason, reason.contains(QLatin1String("%1")) ? reason.arg(pinned.path()) : reason);
+    QCOMPARE(removal.shownReason, shown.contains(QLatin1String("%1")) ? shown.arg(pinned.path()) : shown);
+    QVERIFY(QFileInfo::exists(home.filePath(QStringLiteral("junk/folder"))));
 }
 
 QTEST_MAIN(TestTranslations)

@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>Die App konnte nicht in den Papierkorb gelegt werden: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Sie befindet sich auf einem schreibgeschützten Volume und kann nicht entfernt werden.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -297,10 +301,10 @@ Dies kann nicht widerrufen werden!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%n Objekt konnte nicht entfernt werden; es bleibt mit dem Grund in der Liste.</numerusform>
-            <numerusform>%n Objekte konnten nicht entfernt werden; sie bleiben mit dem Grund in der Liste.</numerusform>
+            <numerusform>%n Objekt konnte nicht entfernt werden und bleibt mit dem Grund in der Liste.</numerusform>
+            <numerusform>%n Objekte konnten nicht entfernt werden und bleiben mit dem Grund in der Liste.</numerusform>
         </translation>
     </message>
 </context>
@@ -432,6 +436,25 @@ Dies kann nicht widerrufen werden!</numerusform>
         <source>High</source>
         <translation>Hoch</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -499,12 +522,34 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Scannen...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Bereinigbar</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Letzter Scan: gerade eben</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Letzter Scan: vor %n Minute</numerusform>
+            <numerusform>Letzter Scan: vor %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Letzter Scan: vor %n Stunde</numerusform>
+            <numerusform>Letzter Scan: vor %n Stunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Letzter Scan: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 bereinigt</translation>
     </message>
 </context>
 <context>
@@ -773,6 +818,26 @@ Dies kann nicht widerrufen werden.</numerusform>
             <numerusform>%n Dateien konnten nicht in den Papierkorb gelegt werden und blieben an ihrem Ort; keine wurde gelöscht.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -786,6 +851,65 @@ Dies kann nicht widerrufen werden.</numerusform>
             <numerusform>%n identische Datei  ·  je %1  ·  </numerusform>
             <numerusform>%n identische Dateien  ·  je %1  ·  </numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>wird gerade verwendet</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>das Volume ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>der Ordner ist nicht leer</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>dort ist ein anderes Volume aktiviert</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>kein Ordner</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>hat sich beim Entfernen verändert</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>der Ordner ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>außerhalb von %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>der Ordner selbst</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>„.“ oder „..“ im Pfad</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>ein Link oder eine Datei auf dem Weg: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>ein anderes Volume auf dem Weg: %1</translation>
     </message>
 </context>
 <context>
@@ -1300,13 +1424,6 @@ Dies kann nicht widerrufen werden!</numerusform>
     </message>
 </context>
 <context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>Diese Funktion folgt in Kürze.</translation>
-    </message>
-</context>
-<context>
     <name>PrivacyCleaner</name>
     <message>
         <source>Clipboard Content</source>
@@ -1536,6 +1653,116 @@ Dies kann nicht widerrufen werden!</numerusform>
         <source>Partly done</source>
         <translation>Teilweise erledigt</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Widerrufen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ein&amp;setzen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Alle sichern</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Ja, &amp;alle</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;ein, keine</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Standardwerte wiederherstellen</translation>
+    </message>
 </context>
 <context>
     <name>RegistryPage</name>
@@ -1546,6 +1773,353 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
         <translation>macOS speichert seine Einstellungen in Einstellungsdateien, nicht in einer Registry – hier gibt es also nichts zu bereinigen.</translation>
+    </message>
+</context>
+<context>
+    <name>RuleTexts</name>
+    <message>
+        <source>System Temporary Files</source>
+        <translation>Temporäre Systemdateien</translation>
+    </message>
+    <message>
+        <source>System temp folder and intermediate build files</source>
+        <translation>Temporärer Systemordner und Zwischendateien von Builds</translation>
+    </message>
+    <message>
+        <source>Application Caches</source>
+        <translation>App-Caches</translation>
+    </message>
+    <message>
+        <source>Cached data generated by installed applications</source>
+        <translation>Von installierten Apps erzeugte Cache-Daten</translation>
+    </message>
+    <message>
+        <source>Browser Caches</source>
+        <translation>Browser-Caches</translation>
+    </message>
+    <message>
+        <source>Cache files from Safari, Chrome, Firefox, Edge, Brave</source>
+        <translation>Cache-Dateien von Safari, Chrome, Firefox, Edge, Brave</translation>
+    </message>
+    <message>
+        <source>Log Files</source>
+        <translation>Protokolldateien</translation>
+    </message>
+    <message>
+        <source>System and application log files</source>
+        <translation>Protokolldateien von System und Apps</translation>
+    </message>
+    <message>
+        <source>Crash Reports</source>
+        <translation>Absturzberichte</translation>
+    </message>
+    <message>
+        <source>Application and system crash dump files</source>
+        <translation>Absturzabbilder von Apps und System</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Files in the Trash waiting to be permanently deleted</source>
+        <translation>Objekte im Papierkorb, die auf das endgültige Löschen warten</translation>
+    </message>
+    <message>
+        <source>Download Installers</source>
+        <translation>Heruntergeladene Installer</translation>
+    </message>
+    <message>
+        <source>Installer packages accumulated in the Downloads folder</source>
+        <translation>Installationspakete, die sich im Ordner „Downloads“ angesammelt haben</translation>
+    </message>
+    <message>
+        <source>QuickLook Cache</source>
+        <translation>Übersicht-Cache</translation>
+    </message>
+    <message>
+        <source>macOS QuickLook preview thumbnail cache</source>
+        <translation>Cache der Vorschaubilder von „Übersicht“ in macOS</translation>
+    </message>
+    <message>
+        <source>Homebrew Cache</source>
+        <translation>Homebrew-Cache</translation>
+    </message>
+    <message>
+        <source>Homebrew package manager download and build cache</source>
+        <translation>Download- und Build-Cache des Paketmanagers Homebrew</translation>
+    </message>
+    <message>
+        <source>Developer Caches</source>
+        <translation>Entwickler-Caches</translation>
+    </message>
+    <message>
+        <source>Xcode derived data, simulators, npm, pip, Gradle, Maven caches</source>
+        <translation>Xcode DerivedData, Simulatoren, Caches von npm, pip, Gradle, Maven</translation>
+    </message>
+    <message>
+        <source>iOS Backups</source>
+        <translation>iOS-Backups</translation>
+    </message>
+    <message>
+        <source>iPhone / iPad local backups stored on this Mac</source>
+        <translation>Lokale Backups von iPhone / iPad auf diesem Mac</translation>
+    </message>
+    <message>
+        <source>Large Old Files</source>
+        <translation>Große alte Dateien</translation>
+    </message>
+    <message>
+        <source>Old iOS firmware, app installers, and large unused data</source>
+        <translation>Alte iOS-Firmware, App-Installer und große ungenutzte Daten</translation>
+    </message>
+    <message>
+        <source>App Leftovers</source>
+        <translation>App-Reste</translation>
+    </message>
+    <message>
+        <source>Residual preference and support files from uninstalled applications</source>
+        <translation>Übrig gebliebene Einstellungs- und Supportdateien gelöschter Apps</translation>
+    </message>
+    <message>
+        <source>Office Cache</source>
+        <translation>Office-Cache</translation>
+    </message>
+    <message>
+        <source>Microsoft Office and Apple iWork temporary files</source>
+        <translation>Temporäre Dateien von Microsoft Office und Apple iWork</translation>
+    </message>
+    <message>
+        <source>Font Cache</source>
+        <translation>Schrift-Cache</translation>
+    </message>
+    <message>
+        <source>System font cache files</source>
+        <translation>Cache-Dateien der Systemschriften</translation>
+    </message>
+    <message>
+        <source>Prefetch Files</source>
+        <translation>Prefetch-Dateien</translation>
+    </message>
+    <message>
+        <source>Windows Prefetch cache files</source>
+        <translation>Prefetch-Cache-Dateien von Windows</translation>
+    </message>
+    <message>
+        <source>Windows Update Cache</source>
+        <translation>Windows Update-Cache</translation>
+    </message>
+    <message>
+        <source>Windows Update download cache</source>
+        <translation>Download-Cache von Windows Update</translation>
+    </message>
+    <message>
+        <source>Memory Dumps</source>
+        <translation>Speicherabbilder</translation>
+    </message>
+    <message>
+        <source>System crash and error dump files (Windows)</source>
+        <translation>Absturz- und Fehlerabbilder des Systems (Windows)</translation>
+    </message>
+    <message>
+        <source>Windows Defender Cache</source>
+        <translation>Windows Defender-Cache</translation>
+    </message>
+    <message>
+        <source>Microsoft Defender scan history and backup cache</source>
+        <translation>Scanverlauf und Sicherungscache von Microsoft Defender</translation>
+    </message>
+    <message>
+        <source>GPU Shader Cache</source>
+        <translation>GPU-Shader-Cache</translation>
+    </message>
+    <message>
+        <source>GPU driver shader and DirectX cache (NVIDIA / AMD)</source>
+        <translation>Shader- und DirectX-Cache des Grafiktreibers (NVIDIA / AMD)</translation>
+    </message>
+    <message>
+        <source>Old Windows Installation</source>
+        <translation>Alte Windows-Installation</translation>
+    </message>
+    <message>
+        <source>Old system backups remaining after a Windows upgrade</source>
+        <translation>Alte Systemsicherungen, die nach einem Windows-Upgrade übrig sind</translation>
+    </message>
+    <message>
+        <source>Browser Cache</source>
+        <translation>Browser-Cache</translation>
+    </message>
+    <message>
+        <source>Temporary web page cache files</source>
+        <translation>Zwischengespeicherte Webseiten</translation>
+    </message>
+    <message>
+        <source>Code Cache</source>
+        <translation>Code-Cache</translation>
+    </message>
+    <message>
+        <source>JavaScript code cache</source>
+        <translation>JavaScript-Code-Cache</translation>
+    </message>
+    <message>
+        <source>GPU Cache</source>
+        <translation>GPU-Cache</translation>
+    </message>
+    <message>
+        <source>GPU rendering cache</source>
+        <translation>Cache für das GPU-Rendering</translation>
+    </message>
+    <message>
+        <source>Shader Cache</source>
+        <translation>Shader-Cache</translation>
+    </message>
+    <message>
+        <source>GPU shader compilation cache</source>
+        <translation>Cache kompilierter GPU-Shader</translation>
+    </message>
+    <message>
+        <source>Service Workers</source>
+        <translation>Service Worker</translation>
+    </message>
+    <message>
+        <source>Service Worker cache</source>
+        <translation>Cache der Service Worker</translation>
+    </message>
+    <message>
+        <source>Media Cache</source>
+        <translation>Medien-Cache</translation>
+    </message>
+    <message>
+        <source>Media file cache</source>
+        <translation>Cache für Mediendateien</translation>
+    </message>
+    <message>
+        <source>Network Cache</source>
+        <translation>Netzwerk-Cache</translation>
+    </message>
+    <message>
+        <source>HTTP network request cache</source>
+        <translation>Cache für HTTP-Netzwerkanfragen</translation>
+    </message>
+    <message>
+        <source>Jump List</source>
+        <translation>Sprungliste</translation>
+    </message>
+    <message>
+        <source>Taskbar Jump List icon cache</source>
+        <translation>Symbol-Cache der Sprunglisten in der Taskleiste</translation>
+    </message>
+    <message>
+        <source>Blob Storage</source>
+        <translation>Blob-Speicher</translation>
+    </message>
+    <message>
+        <source>Temporary binary data storage</source>
+        <translation>Temporärer Speicher für Binärdaten</translation>
+    </message>
+    <message>
+        <source>WebRTC Logs</source>
+        <translation>WebRTC-Protokolle</translation>
+    </message>
+    <message>
+        <source>Video call debug logs</source>
+        <translation>Debug-Protokolle von Videoanrufen</translation>
+    </message>
+    <message>
+        <source>Browser crash report files</source>
+        <translation>Absturzberichte des Browsers</translation>
+    </message>
+    <message>
+        <source>Browser Logs</source>
+        <translation>Browser-Protokolle</translation>
+    </message>
+    <message>
+        <source>Browser debug and error logs</source>
+        <translation>Debug- und Fehlerprotokolle des Browsers</translation>
+    </message>
+    <message>
+        <source>Website Thumbnails</source>
+        <translation>Website-Miniaturen</translation>
+    </message>
+    <message>
+        <source>New Tab page website thumbnails</source>
+        <translation>Miniaturen von Websites auf der Seite „Neuer Tab“</translation>
+    </message>
+    <message>
+        <source>Favicon Cache</source>
+        <translation>Favicon-Cache</translation>
+    </message>
+    <message>
+        <source>Website icon (favicon) cache</source>
+        <translation>Cache der Website-Symbole (Favicons)</translation>
+    </message>
+    <message>
+        <source>Web font cache files</source>
+        <translation>Cache-Dateien von Webschriften</translation>
+    </message>
+    <message>
+        <source>Local Storage</source>
+        <translation>Lokaler Speicher</translation>
+    </message>
+    <message>
+        <source>Website Local Storage (site settings may be lost)</source>
+        <translation>Lokaler Speicher von Websites (Website-Einstellungen können verloren gehen)</translation>
+    </message>
+    <message>
+        <source>IndexedDB</source>
+        <translation>IndexedDB</translation>
+    </message>
+    <message>
+        <source>Website database storage (offline data may be lost)</source>
+        <translation>Datenbanken von Websites (Offlinedaten können verloren gehen)</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Cookies</translation>
+    </message>
+    <message>
+        <source>Website Cookies (requires re-login to all sites)</source>
+        <translation>Website-Cookies (erneute Anmeldung bei allen Websites nötig)</translation>
+    </message>
+    <message>
+        <source>Browsing History</source>
+        <translation>Browserverlauf</translation>
+    </message>
+    <message>
+        <source>Web browsing history records</source>
+        <translation>Verlauf der besuchten Websites</translation>
+    </message>
+    <message>
+        <source>Download History</source>
+        <translation>Download-Verlauf</translation>
+    </message>
+    <message>
+        <source>Download history records (downloaded files are not deleted)</source>
+        <translation>Verlauf der Downloads (geladene Dateien werden nicht gelöscht)</translation>
+    </message>
+    <message>
+        <source>Session Data</source>
+        <translation>Sitzungsdaten</translation>
+    </message>
+    <message>
+        <source>Current and recent session data (tabs may be lost)</source>
+        <translation>Daten der aktuellen und letzten Sitzungen (Tabs können verloren gehen)</translation>
+    </message>
+    <message>
+        <source>Form Data</source>
+        <translation>Formulardaten</translation>
+    </message>
+    <message>
+        <source>Autofill form data (requires re-entry after cleaning)</source>
+        <translation>Daten zum automatischen Ausfüllen (nach dem Bereinigen erneut einzugeben)</translation>
+    </message>
+    <message>
+        <source>Safe Browsing Data</source>
+        <translation>Safe-Browsing-Daten</translation>
+    </message>
+    <message>
+        <source>Safe Browsing protection data (not recommended to clean)</source>
+        <translation>Schutzdaten von Safe Browsing (Bereinigen nicht empfohlen)</translation>
     </message>
 </context>
 <context>
@@ -1769,6 +2343,14 @@ Dies kann nicht widerrufen werden!</numerusform>
             <numerusform>%n App</numerusform>
             <numerusform>%n Apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>Keine Startobjekte oder Apps gefunden</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Keine Startobjekte passen zu „%1“</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>It could not be moved to the Trash: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>It is on a read-only volume and cannot be removed.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -297,10 +301,10 @@ This action cannot be undone!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%n item could not be removed; it stays listed with the reason.</numerusform>
-            <numerusform>%n items could not be removed; they stay listed with the reason.</numerusform>
+            <numerusform>%n item could not be removed and stays in the list with the reason.</numerusform>
+            <numerusform>%n items could not be removed and stay in the list with the reason.</numerusform>
         </translation>
     </message>
 </context>
@@ -432,6 +436,25 @@ This action cannot be undone!</numerusform>
         <source>High</source>
         <translation>High</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n B</numerusform>
+            <numerusform>%n B</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -499,12 +522,34 @@ This action cannot be undone!</numerusform>
         <translation>Scanning...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Can be cleaned</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Last scan: just now</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Last scan: %n min ago</numerusform>
+            <numerusform>Last scan: %n min ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Last scan: %n hour ago</numerusform>
+            <numerusform>Last scan: %n hours ago</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Last scan: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>Cleaned %1</translation>
     </message>
 </context>
 <context>
@@ -773,6 +818,26 @@ This cannot be undone.</numerusform>
             <numerusform>%n files could not be moved to the Trash and were left in place; none was deleted.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -786,6 +851,65 @@ This cannot be undone.</numerusform>
             <numerusform>%n identical file  ·  %1 each  ·  </numerusform>
             <numerusform>%n identical files  ·  %1 each  ·  </numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>it is in use</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>the volume is read-only</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>the folder is not empty</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>another volume is mounted there</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>not a folder</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>it changed while being removed</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>its folder is not open</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>outside %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>the folder itself</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>&quot;.&quot; or &quot;..&quot; in the path</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>a link or a file on the way: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>another volume on the way: %1</translation>
     </message>
 </context>
 <context>
@@ -1300,13 +1424,6 @@ This action cannot be undone!</numerusform>
     </message>
 </context>
 <context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>This feature is coming soon.</translation>
-    </message>
-</context>
-<context>
     <name>PrivacyCleaner</name>
     <message>
         <source>Clipboard Content</source>
@@ -1536,6 +1653,116 @@ This action cannot be undone!</numerusform>
         <source>Partly done</source>
         <translation>Partly done</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Save All</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Yes to &amp;All</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;o to All</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restore Defaults</translation>
+    </message>
 </context>
 <context>
     <name>RegistryPage</name>
@@ -1546,6 +1773,353 @@ This action cannot be undone!</numerusform>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
         <translation>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</translation>
+    </message>
+</context>
+<context>
+    <name>RuleTexts</name>
+    <message>
+        <source>System Temporary Files</source>
+        <translation>System Temporary Files</translation>
+    </message>
+    <message>
+        <source>System temp folder and intermediate build files</source>
+        <translation>System temp folder and intermediate build files</translation>
+    </message>
+    <message>
+        <source>Application Caches</source>
+        <translation>Application Caches</translation>
+    </message>
+    <message>
+        <source>Cached data generated by installed applications</source>
+        <translation>Cached data generated by installed applications</translation>
+    </message>
+    <message>
+        <source>Browser Caches</source>
+        <translation>Browser Caches</translation>
+    </message>
+    <message>
+        <source>Cache files from Safari, Chrome, Firefox, Edge, Brave</source>
+        <translation>Cache files from Safari, Chrome, Firefox, Edge, Brave</translation>
+    </message>
+    <message>
+        <source>Log Files</source>
+        <translation>Log Files</translation>
+    </message>
+    <message>
+        <source>System and application log files</source>
+        <translation>System and application log files</translation>
+    </message>
+    <message>
+        <source>Crash Reports</source>
+        <translation>Crash Reports</translation>
+    </message>
+    <message>
+        <source>Application and system crash dump files</source>
+        <translation>Application and system crash dump files</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Trash</translation>
+    </message>
+    <message>
+        <source>Files in the Trash waiting to be permanently deleted</source>
+        <translation>Files in the Trash waiting to be permanently deleted</translation>
+    </message>
+    <message>
+        <source>Download Installers</source>
+        <translation>Download Installers</translation>
+    </message>
+    <message>
+        <source>Installer packages accumulated in the Downloads folder</source>
+        <translation>Installer packages accumulated in the Downloads folder</translation>
+    </message>
+    <message>
+        <source>QuickLook Cache</source>
+        <translation>QuickLook Cache</translation>
+    </message>
+    <message>
+        <source>macOS QuickLook preview thumbnail cache</source>
+        <translation>macOS QuickLook preview thumbnail cache</translation>
+    </message>
+    <message>
+        <source>Homebrew Cache</source>
+        <translation>Homebrew Cache</translation>
+    </message>
+    <message>
+        <source>Homebrew package manager download and build cache</source>
+        <translation>Homebrew package manager download and build cache</translation>
+    </message>
+    <message>
+        <source>Developer Caches</source>
+        <translation>Developer Caches</translation>
+    </message>
+    <message>
+        <source>Xcode derived data, simulators, npm, pip, Gradle, Maven caches</source>
+        <translation>Xcode derived data, simulators, npm, pip, Gradle, Maven caches</translation>
+    </message>
+    <message>
+        <source>iOS Backups</source>
+        <translation>iOS Backups</translation>
+    </message>
+    <message>
+        <source>iPhone / iPad local backups stored on this Mac</source>
+        <translation>iPhone / iPad local backups stored on this Mac</translation>
+    </message>
+    <message>
+        <source>Large Old Files</source>
+        <translation>Large Old Files</translation>
+    </message>
+    <message>
+        <source>Old iOS firmware, app installers, and large unused data</source>
+        <translation>Old iOS firmware, app installers, and large unused data</translation>
+    </message>
+    <message>
+        <source>App Leftovers</source>
+        <translation>App Leftovers</translation>
+    </message>
+    <message>
+        <source>Residual preference and support files from uninstalled applications</source>
+        <translation>Residual preference and support files from uninstalled applications</translation>
+    </message>
+    <message>
+        <source>Office Cache</source>
+        <translation>Office Cache</translation>
+    </message>
+    <message>
+        <source>Microsoft Office and Apple iWork temporary files</source>
+        <translation>Microsoft Office and Apple iWork temporary files</translation>
+    </message>
+    <message>
+        <source>Font Cache</source>
+        <translation>Font Cache</translation>
+    </message>
+    <message>
+        <source>System font cache files</source>
+        <translation>System font cache files</translation>
+    </message>
+    <message>
+        <source>Prefetch Files</source>
+        <translation>Prefetch Files</translation>
+    </message>
+    <message>
+        <source>Windows Prefetch cache files</source>
+        <translation>Windows Prefetch cache files</translation>
+    </message>
+    <message>
+        <source>Windows Update Cache</source>
+        <translation>Windows Update Cache</translation>
+    </message>
+    <message>
+        <source>Windows Update download cache</source>
+        <translation>Windows Update download cache</translation>
+    </message>
+    <message>
+        <source>Memory Dumps</source>
+        <translation>Memory Dumps</translation>
+    </message>
+    <message>
+        <source>System crash and error dump files (Windows)</source>
+        <translation>System crash and error dump files (Windows)</translation>
+    </message>
+    <message>
+        <source>Windows Defender Cache</source>
+        <translation>Windows Defender Cache</translation>
+    </message>
+    <message>
+        <source>Microsoft Defender scan history and backup cache</source>
+        <translation>Microsoft Defender scan history and backup cache</translation>
+    </message>
+    <message>
+        <source>GPU Shader Cache</source>
+        <translation>GPU Shader Cache</translation>
+    </message>
+    <message>
+        <source>GPU driver shader and DirectX cache (NVIDIA / AMD)</source>
+        <translation>GPU driver shader and DirectX cache (NVIDIA / AMD)</translation>
+    </message>
+    <message>
+        <source>Old Windows Installation</source>
+        <translation>Old Windows Installation</translation>
+    </message>
+    <message>
+        <source>Old system backups remaining after a Windows upgrade</source>
+        <translation>Old system backups remaining after a Windows upgrade</translation>
+    </message>
+    <message>
+        <source>Browser Cache</source>
+        <translation>Browser Cache</translation>
+    </message>
+    <message>
+        <source>Temporary web page cache files</source>
+        <translation>Temporary web page cache files</translation>
+    </message>
+    <message>
+        <source>Code Cache</source>
+        <translation>Code Cache</translation>
+    </message>
+    <message>
+        <source>JavaScript code cache</source>
+        <translation>JavaScript code cache</translation>
+    </message>
+    <message>
+        <source>GPU Cache</source>
+        <translation>GPU Cache</translation>
+    </message>
+    <message>
+        <source>GPU rendering cache</source>
+        <translation>GPU rendering cache</translation>
+    </message>
+    <message>
+        <source>Shader Cache</source>
+        <translation>Shader Cache</translation>
+    </message>
+    <message>
+        <source>GPU shader compilation cache</source>
+        <translation>GPU shader compilation cache</translation>
+    </message>
+    <message>
+        <source>Service Workers</source>
+        <translation>Service Workers</translation>
+    </message>
+    <message>
+        <source>Service Worker cache</source>
+        <translation>Service Worker cache</translation>
+    </message>
+    <message>
+        <source>Media Cache</source>
+        <translation>Media Cache</translation>
+    </message>
+    <message>
+        <source>Media file cache</source>
+        <translation>Media file cache</translation>
+    </message>
+    <message>
+        <source>Network Cache</source>
+        <translation>Network Cache</translation>
+    </message>
+    <message>
+        <source>HTTP network request cache</source>
+        <translation>HTTP network request cache</translation>
+    </message>
+    <message>
+        <source>Jump List</source>
+        <translation>Jump List</translation>
+    </message>
+    <message>
+        <source>Taskbar Jump List icon cache</source>
+        <translation>Taskbar Jump List icon cache</translation>
+    </message>
+    <message>
+        <source>Blob Storage</source>
+        <translation>Blob Storage</translation>
+    </message>
+    <message>
+        <source>Temporary binary data storage</source>
+        <translation>Temporary binary data storage</translation>
+    </message>
+    <message>
+        <source>WebRTC Logs</source>
+        <translation>WebRTC Logs</translation>
+    </message>
+    <message>
+        <source>Video call debug logs</source>
+        <translation>Video call debug logs</translation>
+    </message>
+    <message>
+        <source>Browser crash report files</source>
+        <translation>Browser crash report files</translation>
+    </message>
+    <message>
+        <source>Browser Logs</source>
+        <translation>Browser Logs</translation>
+    </message>
+    <message>
+        <source>Browser debug and error logs</source>
+        <translation>Browser debug and error logs</translation>
+    </message>
+    <message>
+        <source>Website Thumbnails</source>
+        <translation>Website Thumbnails</translation>
+    </message>
+    <message>
+        <source>New Tab page website thumbnails</source>
+        <translation>New Tab page website thumbnails</translation>
+    </message>
+    <message>
+        <source>Favicon Cache</source>
+        <translation>Favicon Cache</translation>
+    </message>
+    <message>
+        <source>Website icon (favicon) cache</source>
+        <translation>Website icon (favicon) cache</translation>
+    </message>
+    <message>
+        <source>Web font cache files</source>
+        <translation>Web font cache files</translation>
+    </message>
+    <message>
+        <source>Local Storage</source>
+        <translation>Local Storage</translation>
+    </message>
+    <message>
+        <source>Website Local Storage (site settings may be lost)</source>
+        <translation>Website Local Storage (site settings may be lost)</translation>
+    </message>
+    <message>
+        <source>IndexedDB</source>
+        <translation>IndexedDB</translation>
+    </message>
+    <message>
+        <source>Website database storage (offline data may be lost)</source>
+        <translation>Website database storage (offline data may be lost)</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Cookies</translation>
+    </message>
+    <message>
+        <source>Website Cookies (requires re-login to all sites)</source>
+        <translation>Website Cookies (requires re-login to all sites)</translation>
+    </message>
+    <message>
+        <source>Browsing History</source>
+        <translation>Browsing History</translation>
+    </message>
+    <message>
+        <source>Web browsing history records</source>
+        <translation>Web browsing history records</translation>
+    </message>
+    <message>
+        <source>Download History</source>
+        <translation>Download History</translation>
+    </message>
+    <message>
+        <source>Download history records (downloaded files are not deleted)</source>
+        <translation>Download history records (downloaded files are not deleted)</translation>
+    </message>
+    <message>
+        <source>Session Data</source>
+        <translation>Session Data</translation>
+    </message>
+    <message>
+        <source>Current and recent session data (tabs may be lost)</source>
+        <translation>Current and recent session data (tabs may be lost)</translation>
+    </message>
+    <message>
+        <source>Form Data</source>
+        <translation>Form Data</translation>
+    </message>
+    <message>
+        <source>Autofill form data (requires re-entry after cleaning)</source>
+        <translation>Autofill form data (requires re-entry after cleaning)</translation>
+    </message>
+    <message>
+        <source>Safe Browsing Data</source>
+        <translation>Safe Browsing Data</translation>
+    </message>
+    <message>
+        <source>Safe Browsing protection data (not recommended to clean)</source>
+        <translation>Safe Browsing protection data (not recommended to clean)</translation>
     </message>
 </context>
 <context>
@@ -1769,6 +2343,14 @@ This action cannot be undone!</numerusform>
             <numerusform>%n app</numerusform>
             <numerusform>%n apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>No startup items or apps found</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>No startup items match &quot;%1&quot;</translation>
     </message>
 </context>
 <context>

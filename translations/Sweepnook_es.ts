@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>bundle identifier</source>
-        <translation>identificador de paquete</translation>
+        <translation>ID de paquete</translation>
     </message>
     <message>
         <source>name only</source>
@@ -100,6 +100,10 @@
     <message>
         <source>It could not be moved to the Trash: %1.</source>
         <translation>No se pudo trasladar a la Papelera: %1.</translation>
+    </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Está en un volumen de solo lectura y no se puede eliminar.</translation>
     </message>
 </context>
 <context>
@@ -297,10 +301,10 @@ This action cannot be undone!</source>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>No se pudo eliminar %n elemento; sigue en la lista con el motivo.</numerusform>
-            <numerusform>No se pudieron eliminar %n elementos; siguen en la lista con el motivo.</numerusform>
+            <numerusform>No se pudo eliminar %n elemento, que sigue en la lista con el motivo.</numerusform>
+            <numerusform>No se pudieron eliminar %n elementos, que siguen en la lista con el motivo.</numerusform>
         </translation>
     </message>
 </context>
@@ -432,6 +436,25 @@ This action cannot be undone!</source>
         <source>High</source>
         <translation>Alto</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -484,7 +507,7 @@ This action cannot be undone!</source>
     </message>
     <message>
         <source>🔍 Start Scan</source>
-        <translation>🔍 Iniciar análisis</translation>
+        <translation>🔍 Analizar</translation>
     </message>
     <message>
         <source>🗑️ Clean All</source>
@@ -499,12 +522,34 @@ This action cannot be undone!</source>
         <translation>Analizando...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Se puede limpiar</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Último análisis: ahora mismo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Último análisis: hace %n min</numerusform>
+            <numerusform>Último análisis: hace %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Último análisis: hace %n h</numerusform>
+            <numerusform>Último análisis: hace %n h</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Último análisis: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 limpiados</translation>
     </message>
 </context>
 <context>
@@ -773,6 +818,26 @@ Esta acción no se puede deshacer.</numerusform>
             <numerusform>No se pudieron trasladar %n archivos a la Papelera y se quedaron en su sitio; no se eliminó ninguno.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -786,6 +851,65 @@ Esta acción no se puede deshacer.</numerusform>
             <numerusform>%n archivo idéntico  ·  %1 cada uno  ·  </numerusform>
             <numerusform>%n archivos idénticos  ·  %1 cada uno  ·  </numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>está en uso</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>el volumen es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>la carpeta no está vacía</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>hay otro volumen montado ahí</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>cambió mientras se eliminaba</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>su carpeta no está abierta</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>fuera de %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>la propia carpeta</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>«.» o «..» en la ruta</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>un enlace o un archivo en la ruta: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>otro volumen en la ruta: %1</translation>
     </message>
 </context>
 <context>
@@ -1300,13 +1424,6 @@ This action cannot be undone!</source>
     </message>
 </context>
 <context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>Esta función estará disponible pronto.</translation>
-    </message>
-</context>
-<context>
     <name>PrivacyCleaner</name>
     <message>
         <source>Clipboard Content</source>
@@ -1536,6 +1653,116 @@ This action cannot be undone!</source>
         <source>Partly done</source>
         <translation>Completado en parte</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Guardar todo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Sí a &amp;todo</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;o a todo</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Interrumpir</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurar valores predeterminados</translation>
+    </message>
 </context>
 <context>
     <name>RegistryPage</name>
@@ -1546,6 +1773,353 @@ This action cannot be undone!</source>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
         <translation>macOS guarda sus ajustes en archivos de preferencias, no en un registro, así que aquí no hay nada que limpiar.</translation>
+    </message>
+</context>
+<context>
+    <name>RuleTexts</name>
+    <message>
+        <source>System Temporary Files</source>
+        <translation>Archivos temporales del sistema</translation>
+    </message>
+    <message>
+        <source>System temp folder and intermediate build files</source>
+        <translation>Carpeta temporal del sistema y archivos intermedios de compilación</translation>
+    </message>
+    <message>
+        <source>Application Caches</source>
+        <translation>Cachés de apps</translation>
+    </message>
+    <message>
+        <source>Cached data generated by installed applications</source>
+        <translation>Datos en caché generados por las apps instaladas</translation>
+    </message>
+    <message>
+        <source>Browser Caches</source>
+        <translation>Cachés de navegadores</translation>
+    </message>
+    <message>
+        <source>Cache files from Safari, Chrome, Firefox, Edge, Brave</source>
+        <translation>Archivos de caché de Safari, Chrome, Firefox, Edge, Brave</translation>
+    </message>
+    <message>
+        <source>Log Files</source>
+        <translation>Archivos de registro</translation>
+    </message>
+    <message>
+        <source>System and application log files</source>
+        <translation>Registros de actividad del sistema y de las apps</translation>
+    </message>
+    <message>
+        <source>Crash Reports</source>
+        <translation>Informes de fallos</translation>
+    </message>
+    <message>
+        <source>Application and system crash dump files</source>
+        <translation>Volcados de fallos de las apps y del sistema</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papelera</translation>
+    </message>
+    <message>
+        <source>Files in the Trash waiting to be permanently deleted</source>
+        <translation>Archivos de la Papelera pendientes de eliminarse definitivamente</translation>
+    </message>
+    <message>
+        <source>Download Installers</source>
+        <translation>Instaladores descargados</translation>
+    </message>
+    <message>
+        <source>Installer packages accumulated in the Downloads folder</source>
+        <translation>Paquetes de instalación acumulados en la carpeta Descargas</translation>
+    </message>
+    <message>
+        <source>QuickLook Cache</source>
+        <translation>Caché de Vista rápida</translation>
+    </message>
+    <message>
+        <source>macOS QuickLook preview thumbnail cache</source>
+        <translation>Caché de miniaturas de previsualización de Vista rápida de macOS</translation>
+    </message>
+    <message>
+        <source>Homebrew Cache</source>
+        <translation>Caché de Homebrew</translation>
+    </message>
+    <message>
+        <source>Homebrew package manager download and build cache</source>
+        <translation>Caché de descargas y compilación del gestor de paquetes Homebrew</translation>
+    </message>
+    <message>
+        <source>Developer Caches</source>
+        <translation>Cachés de desarrollo</translation>
+    </message>
+    <message>
+        <source>Xcode derived data, simulators, npm, pip, Gradle, Maven caches</source>
+        <translation>Datos derivados de Xcode, simuladores, cachés de npm, pip, Gradle y Maven</translation>
+    </message>
+    <message>
+        <source>iOS Backups</source>
+        <translation>Copias de seguridad de iOS</translation>
+    </message>
+    <message>
+        <source>iPhone / iPad local backups stored on this Mac</source>
+        <translation>Copias de seguridad locales de iPhone / iPad guardadas en este Mac</translation>
+    </message>
+    <message>
+        <source>Large Old Files</source>
+        <translation>Archivos antiguos grandes</translation>
+    </message>
+    <message>
+        <source>Old iOS firmware, app installers, and large unused data</source>
+        <translation>Firmware antiguo de iOS, instaladores de apps y datos grandes sin usar</translation>
+    </message>
+    <message>
+        <source>App Leftovers</source>
+        <translation>Restos de apps</translation>
+    </message>
+    <message>
+        <source>Residual preference and support files from uninstalled applications</source>
+        <translation>Archivos de preferencias y de soporte que dejaron apps desinstaladas</translation>
+    </message>
+    <message>
+        <source>Office Cache</source>
+        <translation>Caché de Office</translation>
+    </message>
+    <message>
+        <source>Microsoft Office and Apple iWork temporary files</source>
+        <translation>Archivos temporales de Microsoft Office y Apple iWork</translation>
+    </message>
+    <message>
+        <source>Font Cache</source>
+        <translation>Caché de tipos de letra</translation>
+    </message>
+    <message>
+        <source>System font cache files</source>
+        <translation>Archivos de caché de los tipos de letra del sistema</translation>
+    </message>
+    <message>
+        <source>Prefetch Files</source>
+        <translation>Archivos Prefetch</translation>
+    </message>
+    <message>
+        <source>Windows Prefetch cache files</source>
+        <translation>Archivos de caché Prefetch de Windows</translation>
+    </message>
+    <message>
+        <source>Windows Update Cache</source>
+        <translation>Caché de Windows Update</translation>
+    </message>
+    <message>
+        <source>Windows Update download cache</source>
+        <translation>Caché de descargas de Windows Update</translation>
+    </message>
+    <message>
+        <source>Memory Dumps</source>
+        <translation>Volcados de memoria</translation>
+    </message>
+    <message>
+        <source>System crash and error dump files (Windows)</source>
+        <translation>Volcados de fallos y errores del sistema (Windows)</translation>
+    </message>
+    <message>
+        <source>Windows Defender Cache</source>
+        <translation>Caché de Windows Defender</translation>
+    </message>
+    <message>
+        <source>Microsoft Defender scan history and backup cache</source>
+        <translation>Historial de análisis y caché de copias de Microsoft Defender</translation>
+    </message>
+    <message>
+        <source>GPU Shader Cache</source>
+        <translation>Caché de sombreadores de GPU</translation>
+    </message>
+    <message>
+        <source>GPU driver shader and DirectX cache (NVIDIA / AMD)</source>
+        <translation>Caché de sombreadores del controlador gráfico y de DirectX (NVIDIA / AMD)</translation>
+    </message>
+    <message>
+        <source>Old Windows Installation</source>
+        <translation>Instalación antigua de Windows</translation>
+    </message>
+    <message>
+        <source>Old system backups remaining after a Windows upgrade</source>
+        <translation>Copias antiguas del sistema que quedan tras actualizar Windows</translation>
+    </message>
+    <message>
+        <source>Browser Cache</source>
+        <translation>Caché del navegador</translation>
+    </message>
+    <message>
+        <source>Temporary web page cache files</source>
+        <translation>Archivos temporales de páginas web en caché</translation>
+    </message>
+    <message>
+        <source>Code Cache</source>
+        <translation>Caché de código</translation>
+    </message>
+    <message>
+        <source>JavaScript code cache</source>
+        <translation>Caché de código JavaScript</translation>
+    </message>
+    <message>
+        <source>GPU Cache</source>
+        <translation>Caché de GPU</translation>
+    </message>
+    <message>
+        <source>GPU rendering cache</source>
+        <translation>Caché de renderizado de GPU</translation>
+    </message>
+    <message>
+        <source>Shader Cache</source>
+        <translation>Caché de sombreadores</translation>
+    </message>
+    <message>
+        <source>GPU shader compilation cache</source>
+        <translation>Caché de compilación de sombreadores de GPU</translation>
+    </message>
+    <message>
+        <source>Service Workers</source>
+        <translation>Service Workers</translation>
+    </message>
+    <message>
+        <source>Service Worker cache</source>
+        <translation>Caché de Service Workers</translation>
+    </message>
+    <message>
+        <source>Media Cache</source>
+        <translation>Caché multimedia</translation>
+    </message>
+    <message>
+        <source>Media file cache</source>
+        <translation>Caché de archivos multimedia</translation>
+    </message>
+    <message>
+        <source>Network Cache</source>
+        <translation>Caché de red</translation>
+    </message>
+    <message>
+        <source>HTTP network request cache</source>
+        <translation>Caché de solicitudes de red HTTP</translation>
+    </message>
+    <message>
+        <source>Jump List</source>
+        <translation>Lista de accesos directos</translation>
+    </message>
+    <message>
+        <source>Taskbar Jump List icon cache</source>
+        <translation>Caché de iconos de las listas de accesos directos de la barra de tareas</translation>
+    </message>
+    <message>
+        <source>Blob Storage</source>
+        <translation>Almacenamiento de blobs</translation>
+    </message>
+    <message>
+        <source>Temporary binary data storage</source>
+        <translation>Almacenamiento temporal de datos binarios</translation>
+    </message>
+    <message>
+        <source>WebRTC Logs</source>
+        <translation>Registros de WebRTC</translation>
+    </message>
+    <message>
+        <source>Video call debug logs</source>
+        <translation>Registros de depuración de videollamadas</translation>
+    </message>
+    <message>
+        <source>Browser crash report files</source>
+        <translation>Informes de fallos del navegador</translation>
+    </message>
+    <message>
+        <source>Browser Logs</source>
+        <translation>Registros del navegador</translation>
+    </message>
+    <message>
+        <source>Browser debug and error logs</source>
+        <translation>Registros de depuración y de errores del navegador</translation>
+    </message>
+    <message>
+        <source>Website Thumbnails</source>
+        <translation>Miniaturas de sitios web</translation>
+    </message>
+    <message>
+        <source>New Tab page website thumbnails</source>
+        <translation>Miniaturas de sitios web de la página Nueva pestaña</translation>
+    </message>
+    <message>
+        <source>Favicon Cache</source>
+        <translation>Caché de favicons</translation>
+    </message>
+    <message>
+        <source>Website icon (favicon) cache</source>
+        <translation>Caché de iconos de sitios web (favicons)</translation>
+    </message>
+    <message>
+        <source>Web font cache files</source>
+        <translation>Archivos de caché de tipos de letra web</translation>
+    </message>
+    <message>
+        <source>Local Storage</source>
+        <translation>Almacenamiento local</translation>
+    </message>
+    <message>
+        <source>Website Local Storage (site settings may be lost)</source>
+        <translation>Almacenamiento local de sitios web (se pueden perder ajustes de los sitios)</translation>
+    </message>
+    <message>
+        <source>IndexedDB</source>
+        <translation>IndexedDB</translation>
+    </message>
+    <message>
+        <source>Website database storage (offline data may be lost)</source>
+        <translation>Bases de datos de sitios web (se pueden perder datos sin conexión)</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Cookies</translation>
+    </message>
+    <message>
+        <source>Website Cookies (requires re-login to all sites)</source>
+        <translation>Cookies de sitios web (tendrás que volver a iniciar sesión en todos los sitios)</translation>
+    </message>
+    <message>
+        <source>Browsing History</source>
+        <translation>Historial de navegación</translation>
+    </message>
+    <message>
+        <source>Web browsing history records</source>
+        <translation>Registro de los sitios web visitados</translation>
+    </message>
+    <message>
+        <source>Download History</source>
+        <translation>Historial de descargas</translation>
+    </message>
+    <message>
+        <source>Download history records (downloaded files are not deleted)</source>
+        <translation>Registro de descargas (los archivos descargados no se eliminan)</translation>
+    </message>
+    <message>
+        <source>Session Data</source>
+        <translation>Datos de sesión</translation>
+    </message>
+    <message>
+        <source>Current and recent session data (tabs may be lost)</source>
+        <translation>Datos de la sesión actual y de las recientes (se pueden perder pestañas)</translation>
+    </message>
+    <message>
+        <source>Form Data</source>
+        <translation>Datos de formularios</translation>
+    </message>
+    <message>
+        <source>Autofill form data (requires re-entry after cleaning)</source>
+        <translation>Datos de autocompletar (tendrás que volver a introducirlos tras limpiar)</translation>
+    </message>
+    <message>
+        <source>Safe Browsing Data</source>
+        <translation>Datos de Navegación segura</translation>
+    </message>
+    <message>
+        <source>Safe Browsing protection data (not recommended to clean)</source>
+        <translation>Datos de protección de Navegación segura (no se recomienda limpiarlos)</translation>
     </message>
 </context>
 <context>
@@ -1769,6 +2343,14 @@ This action cannot be undone!</source>
             <numerusform>%n app</numerusform>
             <numerusform>%n apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>No se han encontrado elementos de arranque ni apps</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Ningún elemento de arranque coincide con «%1»</translation>
     </message>
 </context>
 <context>

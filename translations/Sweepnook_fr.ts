@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>bundle identifier</source>
-        <translation>identifiant de bundle</translation>
+        <translation>ID de bundle</translation>
     </message>
     <message>
         <source>name only</source>
@@ -100,6 +100,10 @@
     <message>
         <source>It could not be moved to the Trash: %1.</source>
         <translation>Impossible de la placer dans la Corbeille&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Elle se trouve sur un volume en lecture seule et ne peut pas être supprimée.</translation>
     </message>
 </context>
 <context>
@@ -297,10 +301,10 @@ Cette action est irréversible&#xa0;!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%n élément n&apos;a pas pu être supprimé&#xa0;; il reste dans la liste avec la raison.</numerusform>
-            <numerusform>%n éléments n&apos;ont pas pu être supprimés&#xa0;; ils restent dans la liste avec la raison.</numerusform>
+            <numerusform>%n élément n&apos;a pas pu être supprimé et reste dans la liste avec la raison.</numerusform>
+            <numerusform>%n éléments n&apos;ont pas pu être supprimés et restent dans la liste avec la raison.</numerusform>
         </translation>
     </message>
 </context>
@@ -411,7 +415,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     <name>CircleProgressWidget</name>
     <message>
         <source>GB</source>
-        <translation>GB</translation>
+        <translation>Go</translation>
     </message>
     <message>
         <source>Can be cleaned</source>
@@ -431,6 +435,25 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message>
         <source>High</source>
         <translation>Élevé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 Go</translation>
     </message>
 </context>
 <context>
@@ -499,12 +522,34 @@ Cette action est irréversible&#xa0;!</numerusform>
         <translation>Analyse en cours...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Nettoyable</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Dernière analyse&#xa0;: à l’instant</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Dernière analyse&#xa0;: il y a %n&#xa0;min</numerusform>
+            <numerusform>Dernière analyse&#xa0;: il y a %n&#xa0;min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Dernière analyse&#xa0;: il y a %n&#xa0;h</numerusform>
+            <numerusform>Dernière analyse&#xa0;: il y a %n&#xa0;h</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Dernière analyse&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 nettoyés</translation>
     </message>
 </context>
 <context>
@@ -590,7 +635,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
     <message>
         <source>Keep Newest  ▾</source>
-        <translation>Garder le plus récent  ▾</translation>
+        <translation>Le plus récent  ▾</translation>
     </message>
     <message>
         <source>Keep Newest  (delete older duplicates)</source>
@@ -602,7 +647,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
     <message>
         <source>Keep Oldest  ▾</source>
-        <translation>Garder le plus ancien  ▾</translation>
+        <translation>Le plus ancien  ▾</translation>
     </message>
     <message>
         <source>Delete Selected</source>
@@ -773,6 +818,26 @@ Cette action est irréversible.</numerusform>
             <numerusform>%n fichiers n&apos;ont pas pu être placés dans la Corbeille et sont restés en place&#xa0;; aucun n&apos;a été supprimé.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 Ko</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 Ko</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 Mo</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 Mo</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 Mo</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -786,6 +851,65 @@ Cette action est irréversible.</numerusform>
             <numerusform>%n fichier identique  ·  %1 chacun  ·  </numerusform>
             <numerusform>%n fichiers identiques  ·  %1 chacun  ·  </numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>autorisation refusée</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>élément en cours d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>le volume est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>le dossier n&apos;est pas vide</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>un autre volume y est monté</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>modifié pendant la suppression</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>son dossier n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>hors de %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>le dossier lui-même</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>« . » ou « .. » dans le chemin</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>un lien ou un fichier sur le chemin : %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>un autre volume sur le chemin : %1</translation>
     </message>
 </context>
 <context>
@@ -859,23 +983,23 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>50 MB</source>
-        <translation>50 MB</translation>
+        <translation>50 Mo</translation>
     </message>
     <message>
         <source>100 MB</source>
-        <translation>100 MB</translation>
+        <translation>100 Mo</translation>
     </message>
     <message>
         <source>200 MB</source>
-        <translation>200 MB</translation>
+        <translation>200 Mo</translation>
     </message>
     <message>
         <source>500 MB</source>
-        <translation>500 MB</translation>
+        <translation>500 Mo</translation>
     </message>
     <message>
         <source>1 GB</source>
-        <translation>1 GB</translation>
+        <translation>1 Go</translation>
     </message>
     <message>
         <source>Custom...</source>
@@ -974,11 +1098,11 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>Enter minimum file size (MB):</source>
-        <translation>Taille de fichier minimale (MB)&#xa0;:</translation>
+        <translation>Taille de fichier minimale (Mo) :</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation>%1 MB</translation>
+        <translation>%1 Mo</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -1300,13 +1424,6 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
 </context>
 <context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>Cette fonction arrive bientôt.</translation>
-    </message>
-</context>
-<context>
     <name>PrivacyCleaner</name>
     <message>
         <source>Clipboard Content</source>
@@ -1536,6 +1653,116 @@ Cette action est irréversible&#xa0;!</numerusform>
         <source>Partly done</source>
         <translation>Partiellement terminé</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>Co&amp;pier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Tout enregistrer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Oui à &amp;tout</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;on à tout</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurer les valeurs par défaut</translation>
+    </message>
 </context>
 <context>
     <name>RegistryPage</name>
@@ -1546,6 +1773,353 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
         <translation>macOS conserve ses réglages dans des fichiers de préférences, pas dans un registre&#xa0;: il n&apos;y a donc rien à nettoyer ici.</translation>
+    </message>
+</context>
+<context>
+    <name>RuleTexts</name>
+    <message>
+        <source>System Temporary Files</source>
+        <translation>Fichiers temporaires du système</translation>
+    </message>
+    <message>
+        <source>System temp folder and intermediate build files</source>
+        <translation>Dossier temporaire du système et fichiers intermédiaires de compilation</translation>
+    </message>
+    <message>
+        <source>Application Caches</source>
+        <translation>Caches des apps</translation>
+    </message>
+    <message>
+        <source>Cached data generated by installed applications</source>
+        <translation>Données en cache créées par les apps installées</translation>
+    </message>
+    <message>
+        <source>Browser Caches</source>
+        <translation>Caches des navigateurs</translation>
+    </message>
+    <message>
+        <source>Cache files from Safari, Chrome, Firefox, Edge, Brave</source>
+        <translation>Fichiers en cache de Safari, Chrome, Firefox, Edge, Brave</translation>
+    </message>
+    <message>
+        <source>Log Files</source>
+        <translation>Fichiers journaux</translation>
+    </message>
+    <message>
+        <source>System and application log files</source>
+        <translation>Journaux du système et des apps</translation>
+    </message>
+    <message>
+        <source>Crash Reports</source>
+        <translation>Rapports de plantage</translation>
+    </message>
+    <message>
+        <source>Application and system crash dump files</source>
+        <translation>Fichiers de vidage après plantage des apps et du système</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Corbeille</translation>
+    </message>
+    <message>
+        <source>Files in the Trash waiting to be permanently deleted</source>
+        <translation>Éléments de la Corbeille en attente de suppression définitive</translation>
+    </message>
+    <message>
+        <source>Download Installers</source>
+        <translation>Programmes d&apos;installation téléchargés</translation>
+    </message>
+    <message>
+        <source>Installer packages accumulated in the Downloads folder</source>
+        <translation>Paquets d&apos;installation accumulés dans le dossier Téléchargements</translation>
+    </message>
+    <message>
+        <source>QuickLook Cache</source>
+        <translation>Cache de Coup d&apos;œil</translation>
+    </message>
+    <message>
+        <source>macOS QuickLook preview thumbnail cache</source>
+        <translation>Cache des vignettes d&apos;aperçu de Coup d&apos;œil de macOS</translation>
+    </message>
+    <message>
+        <source>Homebrew Cache</source>
+        <translation>Cache Homebrew</translation>
+    </message>
+    <message>
+        <source>Homebrew package manager download and build cache</source>
+        <translation>Cache de téléchargement et de compilation du gestionnaire de paquets Homebrew</translation>
+    </message>
+    <message>
+        <source>Developer Caches</source>
+        <translation>Caches de développement</translation>
+    </message>
+    <message>
+        <source>Xcode derived data, simulators, npm, pip, Gradle, Maven caches</source>
+        <translation>Données dérivées Xcode, simulateurs, caches npm, pip, Gradle, Maven</translation>
+    </message>
+    <message>
+        <source>iOS Backups</source>
+        <translation>Sauvegardes iOS</translation>
+    </message>
+    <message>
+        <source>iPhone / iPad local backups stored on this Mac</source>
+        <translation>Sauvegardes locales d&apos;iPhone / iPad stockées sur ce Mac</translation>
+    </message>
+    <message>
+        <source>Large Old Files</source>
+        <translation>Fichiers anciens volumineux</translation>
+    </message>
+    <message>
+        <source>Old iOS firmware, app installers, and large unused data</source>
+        <translation>Anciens firmwares iOS, programmes d&apos;installation et données volumineuses inutilisées</translation>
+    </message>
+    <message>
+        <source>App Leftovers</source>
+        <translation>Restes d&apos;apps</translation>
+    </message>
+    <message>
+        <source>Residual preference and support files from uninstalled applications</source>
+        <translation>Fichiers de préférences et de support laissés par des apps désinstallées</translation>
+    </message>
+    <message>
+        <source>Office Cache</source>
+        <translation>Cache Office</translation>
+    </message>
+    <message>
+        <source>Microsoft Office and Apple iWork temporary files</source>
+        <translation>Fichiers temporaires de Microsoft Office et d&apos;Apple iWork</translation>
+    </message>
+    <message>
+        <source>Font Cache</source>
+        <translation>Cache des polices</translation>
+    </message>
+    <message>
+        <source>System font cache files</source>
+        <translation>Fichiers du cache des polices du système</translation>
+    </message>
+    <message>
+        <source>Prefetch Files</source>
+        <translation>Fichiers Prefetch</translation>
+    </message>
+    <message>
+        <source>Windows Prefetch cache files</source>
+        <translation>Fichiers du cache Prefetch de Windows</translation>
+    </message>
+    <message>
+        <source>Windows Update Cache</source>
+        <translation>Cache de Windows Update</translation>
+    </message>
+    <message>
+        <source>Windows Update download cache</source>
+        <translation>Cache des téléchargements de Windows Update</translation>
+    </message>
+    <message>
+        <source>Memory Dumps</source>
+        <translation>Vidages mémoire</translation>
+    </message>
+    <message>
+        <source>System crash and error dump files (Windows)</source>
+        <translation>Fichiers de vidage après plantage ou erreur du système (Windows)</translation>
+    </message>
+    <message>
+        <source>Windows Defender Cache</source>
+        <translation>Cache de Windows Defender</translation>
+    </message>
+    <message>
+        <source>Microsoft Defender scan history and backup cache</source>
+        <translation>Historique d&apos;analyse et cache de sauvegarde de Microsoft Defender</translation>
+    </message>
+    <message>
+        <source>GPU Shader Cache</source>
+        <translation>Cache des shaders GPU</translation>
+    </message>
+    <message>
+        <source>GPU driver shader and DirectX cache (NVIDIA / AMD)</source>
+        <translation>Cache des shaders du pilote graphique et de DirectX (NVIDIA / AMD)</translation>
+    </message>
+    <message>
+        <source>Old Windows Installation</source>
+        <translation>Ancienne installation de Windows</translation>
+    </message>
+    <message>
+        <source>Old system backups remaining after a Windows upgrade</source>
+        <translation>Anciennes sauvegardes du système restées après une mise à niveau de Windows</translation>
+    </message>
+    <message>
+        <source>Browser Cache</source>
+        <translation>Cache du navigateur</translation>
+    </message>
+    <message>
+        <source>Temporary web page cache files</source>
+        <translation>Fichiers temporaires des pages web en cache</translation>
+    </message>
+    <message>
+        <source>Code Cache</source>
+        <translation>Cache du code</translation>
+    </message>
+    <message>
+        <source>JavaScript code cache</source>
+        <translation>Cache du code JavaScript</translation>
+    </message>
+    <message>
+        <source>GPU Cache</source>
+        <translation>Cache GPU</translation>
+    </message>
+    <message>
+        <source>GPU rendering cache</source>
+        <translation>Cache du rendu GPU</translation>
+    </message>
+    <message>
+        <source>Shader Cache</source>
+        <translation>Cache des shaders</translation>
+    </message>
+    <message>
+        <source>GPU shader compilation cache</source>
+        <translation>Cache de compilation des shaders GPU</translation>
+    </message>
+    <message>
+        <source>Service Workers</source>
+        <translation>Service Workers</translation>
+    </message>
+    <message>
+        <source>Service Worker cache</source>
+        <translation>Cache des Service Workers</translation>
+    </message>
+    <message>
+        <source>Media Cache</source>
+        <translation>Cache multimédia</translation>
+    </message>
+    <message>
+        <source>Media file cache</source>
+        <translation>Cache des fichiers multimédias</translation>
+    </message>
+    <message>
+        <source>Network Cache</source>
+        <translation>Cache réseau</translation>
+    </message>
+    <message>
+        <source>HTTP network request cache</source>
+        <translation>Cache des requêtes réseau HTTP</translation>
+    </message>
+    <message>
+        <source>Jump List</source>
+        <translation>Liste de raccourcis</translation>
+    </message>
+    <message>
+        <source>Taskbar Jump List icon cache</source>
+        <translation>Cache des icônes des listes de raccourcis de la barre des tâches</translation>
+    </message>
+    <message>
+        <source>Blob Storage</source>
+        <translation>Stockage Blob</translation>
+    </message>
+    <message>
+        <source>Temporary binary data storage</source>
+        <translation>Stockage temporaire de données binaires</translation>
+    </message>
+    <message>
+        <source>WebRTC Logs</source>
+        <translation>Journaux WebRTC</translation>
+    </message>
+    <message>
+        <source>Video call debug logs</source>
+        <translation>Journaux de débogage des appels vidéo</translation>
+    </message>
+    <message>
+        <source>Browser crash report files</source>
+        <translation>Rapports de plantage du navigateur</translation>
+    </message>
+    <message>
+        <source>Browser Logs</source>
+        <translation>Journaux du navigateur</translation>
+    </message>
+    <message>
+        <source>Browser debug and error logs</source>
+        <translation>Journaux de débogage et d&apos;erreurs du navigateur</translation>
+    </message>
+    <message>
+        <source>Website Thumbnails</source>
+        <translation>Vignettes des sites web</translation>
+    </message>
+    <message>
+        <source>New Tab page website thumbnails</source>
+        <translation>Vignettes des sites web de la page Nouvel onglet</translation>
+    </message>
+    <message>
+        <source>Favicon Cache</source>
+        <translation>Cache des favicons</translation>
+    </message>
+    <message>
+        <source>Website icon (favicon) cache</source>
+        <translation>Cache des icônes des sites web (favicons)</translation>
+    </message>
+    <message>
+        <source>Web font cache files</source>
+        <translation>Fichiers du cache des polices web</translation>
+    </message>
+    <message>
+        <source>Local Storage</source>
+        <translation>Stockage local</translation>
+    </message>
+    <message>
+        <source>Website Local Storage (site settings may be lost)</source>
+        <translation>Stockage local des sites web (les réglages des sites peuvent être perdus)</translation>
+    </message>
+    <message>
+        <source>IndexedDB</source>
+        <translation>IndexedDB</translation>
+    </message>
+    <message>
+        <source>Website database storage (offline data may be lost)</source>
+        <translation>Bases de données des sites web (les données hors ligne peuvent être perdues)</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Cookies</translation>
+    </message>
+    <message>
+        <source>Website Cookies (requires re-login to all sites)</source>
+        <translation>Cookies des sites web (reconnexion nécessaire sur tous les sites)</translation>
+    </message>
+    <message>
+        <source>Browsing History</source>
+        <translation>Historique de navigation</translation>
+    </message>
+    <message>
+        <source>Web browsing history records</source>
+        <translation>Historique des sites web consultés</translation>
+    </message>
+    <message>
+        <source>Download History</source>
+        <translation>Historique des téléchargements</translation>
+    </message>
+    <message>
+        <source>Download history records (downloaded files are not deleted)</source>
+        <translation>Historique des téléchargements (les fichiers téléchargés ne sont pas supprimés)</translation>
+    </message>
+    <message>
+        <source>Session Data</source>
+        <translation>Données de session</translation>
+    </message>
+    <message>
+        <source>Current and recent session data (tabs may be lost)</source>
+        <translation>Données de la session en cours et des sessions récentes (des onglets peuvent être perdus)</translation>
+    </message>
+    <message>
+        <source>Form Data</source>
+        <translation>Données de formulaire</translation>
+    </message>
+    <message>
+        <source>Autofill form data (requires re-entry after cleaning)</source>
+        <translation>Données de remplissage automatique (à ressaisir après le nettoyage)</translation>
+    </message>
+    <message>
+        <source>Safe Browsing Data</source>
+        <translation>Données de navigation sécurisée</translation>
+    </message>
+    <message>
+        <source>Safe Browsing protection data (not recommended to clean)</source>
+        <translation>Données de protection de la navigation sécurisée (nettoyage déconseillé)</translation>
     </message>
 </context>
 <context>
@@ -1769,6 +2343,14 @@ Cette action est irréversible&#xa0;!</numerusform>
             <numerusform>%n app</numerusform>
             <numerusform>%n apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>Aucun élément de démarrage ni aucune app trouvés</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Aucun élément de démarrage ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

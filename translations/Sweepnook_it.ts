@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>bundle identifier</source>
-        <translation>identificatore bundle</translation>
+        <translation>ID bundle</translation>
     </message>
     <message>
         <source>name only</source>
@@ -100,6 +100,10 @@
     <message>
         <source>It could not be moved to the Trash: %1.</source>
         <translation>Impossibile spostarla nel Cestino: %1.</translation>
+    </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Si trova su un volume di sola lettura e non può essere rimossa.</translation>
     </message>
 </context>
 <context>
@@ -297,10 +301,10 @@ Questa azione non può essere annullata!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>Impossibile rimuovere %n elemento; resta nell&apos;elenco con il motivo.</numerusform>
-            <numerusform>Impossibile rimuovere %n elementi; restano nell&apos;elenco con il motivo.</numerusform>
+            <numerusform>Impossibile rimuovere %n elemento, che resta nell&apos;elenco con il motivo.</numerusform>
+            <numerusform>Impossibile rimuovere %n elementi, che restano nell&apos;elenco con il motivo.</numerusform>
         </translation>
     </message>
 </context>
@@ -432,6 +436,25 @@ Questa azione non può essere annullata!</numerusform>
         <source>High</source>
         <translation>Alto</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -499,12 +522,34 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Scansione in corso...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Da pulire</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Ultima scansione: proprio ora</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Ultima scansione: %n min fa</numerusform>
+            <numerusform>Ultima scansione: %n min fa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Ultima scansione: %n ora fa</numerusform>
+            <numerusform>Ultima scansione: %n ore fa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Ultima scansione: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 puliti</translation>
     </message>
 </context>
 <context>
@@ -773,6 +818,26 @@ Questa azione non può essere annullata.</numerusform>
             <numerusform>Impossibile spostare %n file nel Cestino: sono rimasti al loro posto e nessuno è stato eliminato.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -786,6 +851,65 @@ Questa azione non può essere annullata.</numerusform>
             <numerusform>%n file identico  ·  %1 ciascuno  ·  </numerusform>
             <numerusform>%n file identici  ·  %1 ciascuno  ·  </numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>è in uso</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>il volume è di sola lettura</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>la cartella non è vuota</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>lì è montato un altro volume</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>non è una cartella</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>è cambiato durante la rimozione</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>la sua cartella non è aperta</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>fuori da %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>la cartella stessa</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>«.» o «..» nel percorso</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>un link o un file lungo il percorso: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>un altro volume lungo il percorso: %1</translation>
     </message>
 </context>
 <context>
@@ -1300,13 +1424,6 @@ Questa azione non può essere annullata!</numerusform>
     </message>
 </context>
 <context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>Questa funzione sarà presto disponibile.</translation>
-    </message>
-</context>
-<context>
     <name>PrivacyCleaner</name>
     <message>
         <source>Clipboard Content</source>
@@ -1536,6 +1653,116 @@ Questa azione non può essere annullata!</numerusform>
         <source>Partly done</source>
         <translation>Completato in parte</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Salva tutto</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Sì a &amp;tutti</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;o a tutti</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignora</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Non salvare</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Ripristina predefiniti</translation>
+    </message>
 </context>
 <context>
     <name>RegistryPage</name>
@@ -1546,6 +1773,353 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
         <translation>macOS conserva le sue impostazioni in file di preferenze, non in un registro: qui quindi non c&apos;è nulla da pulire.</translation>
+    </message>
+</context>
+<context>
+    <name>RuleTexts</name>
+    <message>
+        <source>System Temporary Files</source>
+        <translation>File temporanei di sistema</translation>
+    </message>
+    <message>
+        <source>System temp folder and intermediate build files</source>
+        <translation>Cartella temporanea di sistema e file intermedi di compilazione</translation>
+    </message>
+    <message>
+        <source>Application Caches</source>
+        <translation>Cache delle app</translation>
+    </message>
+    <message>
+        <source>Cached data generated by installed applications</source>
+        <translation>Dati in cache generati dalle app installate</translation>
+    </message>
+    <message>
+        <source>Browser Caches</source>
+        <translation>Cache dei browser</translation>
+    </message>
+    <message>
+        <source>Cache files from Safari, Chrome, Firefox, Edge, Brave</source>
+        <translation>File di cache di Safari, Chrome, Firefox, Edge, Brave</translation>
+    </message>
+    <message>
+        <source>Log Files</source>
+        <translation>File di log</translation>
+    </message>
+    <message>
+        <source>System and application log files</source>
+        <translation>Log del sistema e delle app</translation>
+    </message>
+    <message>
+        <source>Crash Reports</source>
+        <translation>Rapporti di arresto anomalo</translation>
+    </message>
+    <message>
+        <source>Application and system crash dump files</source>
+        <translation>File di dump degli arresti anomali di app e sistema</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Cestino</translation>
+    </message>
+    <message>
+        <source>Files in the Trash waiting to be permanently deleted</source>
+        <translation>Elementi nel Cestino in attesa di essere eliminati definitivamente</translation>
+    </message>
+    <message>
+        <source>Download Installers</source>
+        <translation>Programmi di installazione scaricati</translation>
+    </message>
+    <message>
+        <source>Installer packages accumulated in the Downloads folder</source>
+        <translation>Pacchetti di installazione accumulati nella cartella Download</translation>
+    </message>
+    <message>
+        <source>QuickLook Cache</source>
+        <translation>Cache di Quick Look</translation>
+    </message>
+    <message>
+        <source>macOS QuickLook preview thumbnail cache</source>
+        <translation>Cache delle miniature di anteprima di Quick Look di macOS</translation>
+    </message>
+    <message>
+        <source>Homebrew Cache</source>
+        <translation>Cache di Homebrew</translation>
+    </message>
+    <message>
+        <source>Homebrew package manager download and build cache</source>
+        <translation>Cache di download e compilazione del gestore di pacchetti Homebrew</translation>
+    </message>
+    <message>
+        <source>Developer Caches</source>
+        <translation>Cache per sviluppatori</translation>
+    </message>
+    <message>
+        <source>Xcode derived data, simulators, npm, pip, Gradle, Maven caches</source>
+        <translation>Dati derivati di Xcode, simulatori, cache di npm, pip, Gradle, Maven</translation>
+    </message>
+    <message>
+        <source>iOS Backups</source>
+        <translation>Backup di iOS</translation>
+    </message>
+    <message>
+        <source>iPhone / iPad local backups stored on this Mac</source>
+        <translation>Backup locali di iPhone / iPad salvati su questo Mac</translation>
+    </message>
+    <message>
+        <source>Large Old Files</source>
+        <translation>File vecchi di grandi dimensioni</translation>
+    </message>
+    <message>
+        <source>Old iOS firmware, app installers, and large unused data</source>
+        <translation>Vecchi firmware iOS, programmi di installazione e dati voluminosi inutilizzati</translation>
+    </message>
+    <message>
+        <source>App Leftovers</source>
+        <translation>Residui delle app</translation>
+    </message>
+    <message>
+        <source>Residual preference and support files from uninstalled applications</source>
+        <translation>File di preferenze e di supporto rimasti da app disinstallate</translation>
+    </message>
+    <message>
+        <source>Office Cache</source>
+        <translation>Cache di Office</translation>
+    </message>
+    <message>
+        <source>Microsoft Office and Apple iWork temporary files</source>
+        <translation>File temporanei di Microsoft Office e Apple iWork</translation>
+    </message>
+    <message>
+        <source>Font Cache</source>
+        <translation>Cache dei font</translation>
+    </message>
+    <message>
+        <source>System font cache files</source>
+        <translation>File della cache dei font di sistema</translation>
+    </message>
+    <message>
+        <source>Prefetch Files</source>
+        <translation>File Prefetch</translation>
+    </message>
+    <message>
+        <source>Windows Prefetch cache files</source>
+        <translation>File della cache Prefetch di Windows</translation>
+    </message>
+    <message>
+        <source>Windows Update Cache</source>
+        <translation>Cache di Windows Update</translation>
+    </message>
+    <message>
+        <source>Windows Update download cache</source>
+        <translation>Cache dei download di Windows Update</translation>
+    </message>
+    <message>
+        <source>Memory Dumps</source>
+        <translation>Dump della memoria</translation>
+    </message>
+    <message>
+        <source>System crash and error dump files (Windows)</source>
+        <translation>File di dump di arresti anomali ed errori di sistema (Windows)</translation>
+    </message>
+    <message>
+        <source>Windows Defender Cache</source>
+        <translation>Cache di Windows Defender</translation>
+    </message>
+    <message>
+        <source>Microsoft Defender scan history and backup cache</source>
+        <translation>Cronologia delle scansioni e cache di backup di Microsoft Defender</translation>
+    </message>
+    <message>
+        <source>GPU Shader Cache</source>
+        <translation>Cache degli shader GPU</translation>
+    </message>
+    <message>
+        <source>GPU driver shader and DirectX cache (NVIDIA / AMD)</source>
+        <translation>Cache degli shader del driver grafico e di DirectX (NVIDIA / AMD)</translation>
+    </message>
+    <message>
+        <source>Old Windows Installation</source>
+        <translation>Vecchia installazione di Windows</translation>
+    </message>
+    <message>
+        <source>Old system backups remaining after a Windows upgrade</source>
+        <translation>Vecchi backup di sistema rimasti dopo un aggiornamento di Windows</translation>
+    </message>
+    <message>
+        <source>Browser Cache</source>
+        <translation>Cache del browser</translation>
+    </message>
+    <message>
+        <source>Temporary web page cache files</source>
+        <translation>File temporanei delle pagine web in cache</translation>
+    </message>
+    <message>
+        <source>Code Cache</source>
+        <translation>Cache del codice</translation>
+    </message>
+    <message>
+        <source>JavaScript code cache</source>
+        <translation>Cache del codice JavaScript</translation>
+    </message>
+    <message>
+        <source>GPU Cache</source>
+        <translation>Cache GPU</translation>
+    </message>
+    <message>
+        <source>GPU rendering cache</source>
+        <translation>Cache del rendering GPU</translation>
+    </message>
+    <message>
+        <source>Shader Cache</source>
+        <translation>Cache degli shader</translation>
+    </message>
+    <message>
+        <source>GPU shader compilation cache</source>
+        <translation>Cache di compilazione degli shader GPU</translation>
+    </message>
+    <message>
+        <source>Service Workers</source>
+        <translation>Service Worker</translation>
+    </message>
+    <message>
+        <source>Service Worker cache</source>
+        <translation>Cache dei Service Worker</translation>
+    </message>
+    <message>
+        <source>Media Cache</source>
+        <translation>Cache multimediale</translation>
+    </message>
+    <message>
+        <source>Media file cache</source>
+        <translation>Cache dei file multimediali</translation>
+    </message>
+    <message>
+        <source>Network Cache</source>
+        <translation>Cache di rete</translation>
+    </message>
+    <message>
+        <source>HTTP network request cache</source>
+        <translation>Cache delle richieste di rete HTTP</translation>
+    </message>
+    <message>
+        <source>Jump List</source>
+        <translation>Jump List</translation>
+    </message>
+    <message>
+        <source>Taskbar Jump List icon cache</source>
+        <translation>Cache delle icone delle Jump List della barra delle applicazioni</translation>
+    </message>
+    <message>
+        <source>Blob Storage</source>
+        <translation>Archivio blob</translation>
+    </message>
+    <message>
+        <source>Temporary binary data storage</source>
+        <translation>Archivio temporaneo di dati binari</translation>
+    </message>
+    <message>
+        <source>WebRTC Logs</source>
+        <translation>Log WebRTC</translation>
+    </message>
+    <message>
+        <source>Video call debug logs</source>
+        <translation>Log di debug delle videochiamate</translation>
+    </message>
+    <message>
+        <source>Browser crash report files</source>
+        <translation>Rapporti di arresto anomalo del browser</translation>
+    </message>
+    <message>
+        <source>Browser Logs</source>
+        <translation>Log del browser</translation>
+    </message>
+    <message>
+        <source>Browser debug and error logs</source>
+        <translation>Log di debug e di errore del browser</translation>
+    </message>
+    <message>
+        <source>Website Thumbnails</source>
+        <translation>Miniature dei siti web</translation>
+    </message>
+    <message>
+        <source>New Tab page website thumbnails</source>
+        <translation>Miniature dei siti web nella pagina Nuova scheda</translation>
+    </message>
+    <message>
+        <source>Favicon Cache</source>
+        <translation>Cache delle favicon</translation>
+    </message>
+    <message>
+        <source>Website icon (favicon) cache</source>
+        <translation>Cache delle icone dei siti web (favicon)</translation>
+    </message>
+    <message>
+        <source>Web font cache files</source>
+        <translation>File della cache dei font web</translation>
+    </message>
+    <message>
+        <source>Local Storage</source>
+        <translation>Archiviazione locale</translation>
+    </message>
+    <message>
+        <source>Website Local Storage (site settings may be lost)</source>
+        <translation>Archiviazione locale dei siti web (le impostazioni dei siti potrebbero andare perse)</translation>
+    </message>
+    <message>
+        <source>IndexedDB</source>
+        <translation>IndexedDB</translation>
+    </message>
+    <message>
+        <source>Website database storage (offline data may be lost)</source>
+        <translation>Database dei siti web (i dati offline potrebbero andare persi)</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Cookie</translation>
+    </message>
+    <message>
+        <source>Website Cookies (requires re-login to all sites)</source>
+        <translation>Cookie dei siti web (dovrai accedere di nuovo a tutti i siti)</translation>
+    </message>
+    <message>
+        <source>Browsing History</source>
+        <translation>Cronologia di navigazione</translation>
+    </message>
+    <message>
+        <source>Web browsing history records</source>
+        <translation>Cronologia dei siti web visitati</translation>
+    </message>
+    <message>
+        <source>Download History</source>
+        <translation>Cronologia dei download</translation>
+    </message>
+    <message>
+        <source>Download history records (downloaded files are not deleted)</source>
+        <translation>Cronologia dei download (i file scaricati non vengono eliminati)</translation>
+    </message>
+    <message>
+        <source>Session Data</source>
+        <translation>Dati della sessione</translation>
+    </message>
+    <message>
+        <source>Current and recent session data (tabs may be lost)</source>
+        <translation>Dati della sessione attuale e di quelle recenti (le schede potrebbero andare perse)</translation>
+    </message>
+    <message>
+        <source>Form Data</source>
+        <translation>Dati dei moduli</translation>
+    </message>
+    <message>
+        <source>Autofill form data (requires re-entry after cleaning)</source>
+        <translation>Dati di compilazione automatica (da reinserire dopo la pulizia)</translation>
+    </message>
+    <message>
+        <source>Safe Browsing Data</source>
+        <translation>Dati di Navigazione sicura</translation>
+    </message>
+    <message>
+        <source>Safe Browsing protection data (not recommended to clean)</source>
+        <translation>Dati di protezione di Navigazione sicura (pulizia sconsigliata)</translation>
     </message>
 </context>
 <context>
@@ -1769,6 +2343,14 @@ Questa azione non può essere annullata!</numerusform>
             <numerusform>%n app</numerusform>
             <numerusform>%n app</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>Nessun elemento di avvio o app trovato</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Nessun elemento di avvio corrisponde a “%1”</translation>
     </message>
 </context>
 <context>

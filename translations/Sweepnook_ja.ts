@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>ゴミ箱に入れられませんでした: %1。</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>読み出し専用のボリューム上にあるため、削除できません。</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -284,7 +288,7 @@ This action cannot be undone!</source>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
             <numerusform>%n 項目を削除できませんでした。理由とともにリストに残ります。</numerusform>
         </translation>
@@ -415,6 +419,24 @@ This action cannot be undone!</source>
         <source>High</source>
         <translation>高</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n バイト</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -431,7 +453,7 @@ This action cannot be undone!</source>
     </message>
     <message>
         <source>Click the button below to scan for junk files and free up space</source>
-        <translation>下のボタンをクリックして、ジャンクファイルをスキャンし、空き容量を増やします</translation>
+        <translation>下のボタンでジャンクファイルをスキャンし、空き容量を増やします</translation>
     </message>
     <message>
         <source>🔍  Start Full Scan</source>
@@ -482,12 +504,32 @@ This action cannot be undone!</source>
         <translation>スキャン中...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>クリーンアップ可能</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>前回のスキャン: たった今</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>前回のスキャン: %n 分前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>前回のスキャン: %n 時間前</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>前回のスキャン: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 をクリーンアップしました</translation>
     </message>
 </context>
 <context>
@@ -747,6 +789,26 @@ This cannot be undone.</source>
             <numerusform>%n 個のファイルをゴミ箱に入れられなかったため、そのまま残しました。削除されたファイルはありません。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -759,6 +821,65 @@ This cannot be undone.</source>
         <translation>
             <numerusform>同一のファイル %n 個  ·  各 %1  ·  </numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>アクセス権がありません</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>使用中です</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>ボリュームが読み出し専用です</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>フォルダが空ではありません</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>別のボリュームがマウントされています</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>フォルダではありません</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダです</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>削除中に変更されました</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>フォルダが開かれていません</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>%1 の外にあります</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>フォルダそのものです</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>パスに「.」または「..」が含まれています</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>途中にリンクまたはファイルがあります: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>途中に別のボリュームがあります: %1</translation>
     </message>
 </context>
 <context>
@@ -1261,13 +1382,6 @@ This action cannot be undone!</source>
     </message>
 </context>
 <context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>この機能は近日公開予定です。</translation>
-    </message>
-</context>
-<context>
     <name>PrivacyCleaner</name>
     <message>
         <source>Clipboard Content</source>
@@ -1492,6 +1606,116 @@ This action cannot be undone!</source>
         <source>Partly done</source>
         <translation>一部完了</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>取り消す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>カット(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>ペースト(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべてを選択</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>すべて保存</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>はい(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>すべてはい(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>いいえ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>すべていいえ(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>中止</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>無視</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>破棄</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>デフォルトに戻す</translation>
+    </message>
 </context>
 <context>
     <name>RegistryPage</name>
@@ -1502,6 +1726,353 @@ This action cannot be undone!</source>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
         <translation>macOSは設定をレジストリではなく環境設定ファイルに保存しているため、ここでクリーンアップするものはありません。</translation>
+    </message>
+</context>
+<context>
+    <name>RuleTexts</name>
+    <message>
+        <source>System Temporary Files</source>
+        <translation>システムの一時ファイル</translation>
+    </message>
+    <message>
+        <source>System temp folder and intermediate build files</source>
+        <translation>システムの一時フォルダとビルドの中間ファイル</translation>
+    </message>
+    <message>
+        <source>Application Caches</source>
+        <translation>アプリのキャッシュ</translation>
+    </message>
+    <message>
+        <source>Cached data generated by installed applications</source>
+        <translation>インストール済みアプリが生成したキャッシュデータ</translation>
+    </message>
+    <message>
+        <source>Browser Caches</source>
+        <translation>ブラウザのキャッシュ</translation>
+    </message>
+    <message>
+        <source>Cache files from Safari, Chrome, Firefox, Edge, Brave</source>
+        <translation>Safari、Chrome、Firefox、Edge、Braveのキャッシュファイル</translation>
+    </message>
+    <message>
+        <source>Log Files</source>
+        <translation>ログファイル</translation>
+    </message>
+    <message>
+        <source>System and application log files</source>
+        <translation>システムとアプリのログファイル</translation>
+    </message>
+    <message>
+        <source>Crash Reports</source>
+        <translation>クラッシュレポート</translation>
+    </message>
+    <message>
+        <source>Application and system crash dump files</source>
+        <translation>アプリとシステムのクラッシュダンプファイル</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>ゴミ箱</translation>
+    </message>
+    <message>
+        <source>Files in the Trash waiting to be permanently deleted</source>
+        <translation>完全に削除されるのを待っているゴミ箱内の項目</translation>
+    </message>
+    <message>
+        <source>Download Installers</source>
+        <translation>ダウンロードしたインストーラ</translation>
+    </message>
+    <message>
+        <source>Installer packages accumulated in the Downloads folder</source>
+        <translation>ダウンロードフォルダにたまったインストーラパッケージ</translation>
+    </message>
+    <message>
+        <source>QuickLook Cache</source>
+        <translation>クイックルックのキャッシュ</translation>
+    </message>
+    <message>
+        <source>macOS QuickLook preview thumbnail cache</source>
+        <translation>macOSのクイックルックが作成したプレビューのサムネールキャッシュ</translation>
+    </message>
+    <message>
+        <source>Homebrew Cache</source>
+        <translation>Homebrewのキャッシュ</translation>
+    </message>
+    <message>
+        <source>Homebrew package manager download and build cache</source>
+        <translation>パッケージマネージャHomebrewのダウンロードとビルドのキャッシュ</translation>
+    </message>
+    <message>
+        <source>Developer Caches</source>
+        <translation>開発用キャッシュ</translation>
+    </message>
+    <message>
+        <source>Xcode derived data, simulators, npm, pip, Gradle, Maven caches</source>
+        <translation>XcodeのDerivedData、シミュレータ、npm、pip、Gradle、Mavenのキャッシュ</translation>
+    </message>
+    <message>
+        <source>iOS Backups</source>
+        <translation>iOSのバックアップ</translation>
+    </message>
+    <message>
+        <source>iPhone / iPad local backups stored on this Mac</source>
+        <translation>このMacに保存されたiPhone／iPadのローカルバックアップ</translation>
+    </message>
+    <message>
+        <source>Large Old Files</source>
+        <translation>古い大きなファイル</translation>
+    </message>
+    <message>
+        <source>Old iOS firmware, app installers, and large unused data</source>
+        <translation>古いiOSファームウェア、アプリのインストーラ、使われていない大きなデータ</translation>
+    </message>
+    <message>
+        <source>App Leftovers</source>
+        <translation>アプリの残りファイル</translation>
+    </message>
+    <message>
+        <source>Residual preference and support files from uninstalled applications</source>
+        <translation>アンインストールしたアプリが残した環境設定ファイルとサポートファイル</translation>
+    </message>
+    <message>
+        <source>Office Cache</source>
+        <translation>Officeのキャッシュ</translation>
+    </message>
+    <message>
+        <source>Microsoft Office and Apple iWork temporary files</source>
+        <translation>Microsoft OfficeとApple iWorkの一時ファイル</translation>
+    </message>
+    <message>
+        <source>Font Cache</source>
+        <translation>フォントキャッシュ</translation>
+    </message>
+    <message>
+        <source>System font cache files</source>
+        <translation>システムのフォントキャッシュファイル</translation>
+    </message>
+    <message>
+        <source>Prefetch Files</source>
+        <translation>Prefetchファイル</translation>
+    </message>
+    <message>
+        <source>Windows Prefetch cache files</source>
+        <translation>WindowsのPrefetchキャッシュファイル</translation>
+    </message>
+    <message>
+        <source>Windows Update Cache</source>
+        <translation>Windows Updateのキャッシュ</translation>
+    </message>
+    <message>
+        <source>Windows Update download cache</source>
+        <translation>Windows Updateのダウンロードキャッシュ</translation>
+    </message>
+    <message>
+        <source>Memory Dumps</source>
+        <translation>メモリダンプ</translation>
+    </message>
+    <message>
+        <source>System crash and error dump files (Windows)</source>
+        <translation>システムのクラッシュダンプとエラーダンプ（Windows）</translation>
+    </message>
+    <message>
+        <source>Windows Defender Cache</source>
+        <translation>Windows Defenderのキャッシュ</translation>
+    </message>
+    <message>
+        <source>Microsoft Defender scan history and backup cache</source>
+        <translation>Microsoft Defenderのスキャン履歴とバックアップキャッシュ</translation>
+    </message>
+    <message>
+        <source>GPU Shader Cache</source>
+        <translation>GPUシェーダキャッシュ</translation>
+    </message>
+    <message>
+        <source>GPU driver shader and DirectX cache (NVIDIA / AMD)</source>
+        <translation>グラフィックドライバのシェーダとDirectXのキャッシュ（NVIDIA／AMD）</translation>
+    </message>
+    <message>
+        <source>Old Windows Installation</source>
+        <translation>以前のWindowsのインストール</translation>
+    </message>
+    <message>
+        <source>Old system backups remaining after a Windows upgrade</source>
+        <translation>Windowsのアップグレード後に残った以前のシステムのバックアップ</translation>
+    </message>
+    <message>
+        <source>Browser Cache</source>
+        <translation>ブラウザキャッシュ</translation>
+    </message>
+    <message>
+        <source>Temporary web page cache files</source>
+        <translation>Webページの一時キャッシュファイル</translation>
+    </message>
+    <message>
+        <source>Code Cache</source>
+        <translation>コードキャッシュ</translation>
+    </message>
+    <message>
+        <source>JavaScript code cache</source>
+        <translation>JavaScriptのコードキャッシュ</translation>
+    </message>
+    <message>
+        <source>GPU Cache</source>
+        <translation>GPUキャッシュ</translation>
+    </message>
+    <message>
+        <source>GPU rendering cache</source>
+        <translation>GPUレンダリングのキャッシュ</translation>
+    </message>
+    <message>
+        <source>Shader Cache</source>
+        <translation>シェーダキャッシュ</translation>
+    </message>
+    <message>
+        <source>GPU shader compilation cache</source>
+        <translation>GPUシェーダのコンパイルキャッシュ</translation>
+    </message>
+    <message>
+        <source>Service Workers</source>
+        <translation>Service Worker</translation>
+    </message>
+    <message>
+        <source>Service Worker cache</source>
+        <translation>Service Workerのキャッシュ</translation>
+    </message>
+    <message>
+        <source>Media Cache</source>
+        <translation>メディアキャッシュ</translation>
+    </message>
+    <message>
+        <source>Media file cache</source>
+        <translation>メディアファイルのキャッシュ</translation>
+    </message>
+    <message>
+        <source>Network Cache</source>
+        <translation>ネットワークキャッシュ</translation>
+    </message>
+    <message>
+        <source>HTTP network request cache</source>
+        <translation>HTTPネットワークリクエストのキャッシュ</translation>
+    </message>
+    <message>
+        <source>Jump List</source>
+        <translation>ジャンプリスト</translation>
+    </message>
+    <message>
+        <source>Taskbar Jump List icon cache</source>
+        <translation>タスクバーのジャンプリストのアイコンキャッシュ</translation>
+    </message>
+    <message>
+        <source>Blob Storage</source>
+        <translation>Blobストレージ</translation>
+    </message>
+    <message>
+        <source>Temporary binary data storage</source>
+        <translation>バイナリデータの一時ストレージ</translation>
+    </message>
+    <message>
+        <source>WebRTC Logs</source>
+        <translation>WebRTCログ</translation>
+    </message>
+    <message>
+        <source>Video call debug logs</source>
+        <translation>ビデオ通話のデバッグログ</translation>
+    </message>
+    <message>
+        <source>Browser crash report files</source>
+        <translation>ブラウザのクラッシュレポートファイル</translation>
+    </message>
+    <message>
+        <source>Browser Logs</source>
+        <translation>ブラウザのログ</translation>
+    </message>
+    <message>
+        <source>Browser debug and error logs</source>
+        <translation>ブラウザのデバッグログとエラーログ</translation>
+    </message>
+    <message>
+        <source>Website Thumbnails</source>
+        <translation>Webサイトのサムネール</translation>
+    </message>
+    <message>
+        <source>New Tab page website thumbnails</source>
+        <translation>新規タブページに表示されるWebサイトのサムネール</translation>
+    </message>
+    <message>
+        <source>Favicon Cache</source>
+        <translation>Faviconキャッシュ</translation>
+    </message>
+    <message>
+        <source>Website icon (favicon) cache</source>
+        <translation>Webサイトのアイコン（favicon）のキャッシュ</translation>
+    </message>
+    <message>
+        <source>Web font cache files</source>
+        <translation>Webフォントのキャッシュファイル</translation>
+    </message>
+    <message>
+        <source>Local Storage</source>
+        <translation>ローカルストレージ</translation>
+    </message>
+    <message>
+        <source>Website Local Storage (site settings may be lost)</source>
+        <translation>Webサイトのローカルストレージ（サイトの設定が失われることがあります）</translation>
+    </message>
+    <message>
+        <source>IndexedDB</source>
+        <translation>IndexedDB</translation>
+    </message>
+    <message>
+        <source>Website database storage (offline data may be lost)</source>
+        <translation>Webサイトのデータベース（オフラインデータが失われることがあります）</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Cookie</translation>
+    </message>
+    <message>
+        <source>Website Cookies (requires re-login to all sites)</source>
+        <translation>WebサイトのCookie（すべてのサイトに再ログインが必要になります）</translation>
+    </message>
+    <message>
+        <source>Browsing History</source>
+        <translation>閲覧履歴</translation>
+    </message>
+    <message>
+        <source>Web browsing history records</source>
+        <translation>Webの閲覧履歴</translation>
+    </message>
+    <message>
+        <source>Download History</source>
+        <translation>ダウンロード履歴</translation>
+    </message>
+    <message>
+        <source>Download history records (downloaded files are not deleted)</source>
+        <translation>ダウンロードの履歴（ダウンロードしたファイルは削除されません）</translation>
+    </message>
+    <message>
+        <source>Session Data</source>
+        <translation>セッションデータ</translation>
+    </message>
+    <message>
+        <source>Current and recent session data (tabs may be lost)</source>
+        <translation>現在と最近のセッションのデータ（タブが失われることがあります）</translation>
+    </message>
+    <message>
+        <source>Form Data</source>
+        <translation>フォームデータ</translation>
+    </message>
+    <message>
+        <source>Autofill form data (requires re-entry after cleaning)</source>
+        <translation>自動入力のフォームデータ（クリーンアップ後に再入力が必要です）</translation>
+    </message>
+    <message>
+        <source>Safe Browsing Data</source>
+        <translation>セーフブラウジングのデータ</translation>
+    </message>
+    <message>
+        <source>Safe Browsing protection data (not recommended to clean)</source>
+        <translation>セーフブラウジングの保護データ（クリーンアップは推奨されません）</translation>
     </message>
 </context>
 <context>
@@ -1722,6 +2293,14 @@ This action cannot be undone!</source>
         <translation>
             <numerusform>アプリ %n 個</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>起動項目やアプリが見つかりません</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>“%1”に一致する起動項目はありません</translation>
     </message>
 </context>
 <context>

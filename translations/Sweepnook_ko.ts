@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>휴지통으로 이동할 수 없습니다: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>읽기 전용 볼륨에 있어 제거할 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -284,9 +288,9 @@ This action cannot be undone!</source>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>항목 %n개를 제거할 수 없습니다. 해당 항목은 이유와 함께 목록에 남아 있습니다.</numerusform>
+            <numerusform>항목 %n개를 제거할 수 없어 이유와 함께 목록에 남아 있습니다.</numerusform>
         </translation>
     </message>
 </context>
@@ -415,6 +419,24 @@ This action cannot be undone!</source>
         <source>High</source>
         <translation>높음</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n 바이트</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -482,12 +504,32 @@ This action cannot be undone!</source>
         <translation>스캔 중...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>정리 가능</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>마지막 스캔: 방금</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>마지막 스캔: %n분 전</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>마지막 스캔: %n시간 전</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>마지막 스캔: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 정리됨</translation>
     </message>
 </context>
 <context>
@@ -747,6 +789,26 @@ This cannot be undone.</source>
             <numerusform>파일 %n개를 휴지통으로 이동할 수 없어 그대로 두었습니다. 삭제된 파일은 없습니다.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -759,6 +821,65 @@ This cannot be undone.</source>
         <translation>
             <numerusform>동일한 파일 %n개  ·  각 %1  ·  </numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>권한이 없음</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>사용 중임</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>볼륨이 읽기 전용임</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>폴더가 비어 있지 않음</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>다른 볼륨이 마운트되어 있음</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>폴더가 아님</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>폴더임</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>제거하는 동안 변경됨</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>폴더가 열려 있지 않음</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>%1 외부에 있음</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>폴더 자체임</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>경로에 &apos;.&apos; 또는 &apos;..&apos;이 있음</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>경로 중간에 링크 또는 파일이 있음: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>경로 중간에 다른 볼륨이 있음: %1</translation>
     </message>
 </context>
 <context>
@@ -1259,13 +1380,6 @@ This action cannot be undone!</source>
     </message>
 </context>
 <context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>이 기능은 곧 제공될 예정입니다.</translation>
-    </message>
-</context>
-<context>
     <name>PrivacyCleaner</name>
     <message>
         <source>Clipboard Content</source>
@@ -1490,6 +1604,116 @@ This action cannot be undone!</source>
         <source>Partly done</source>
         <translation>일부 완료</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>실행 취소(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>실행 복귀(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>잘라내기(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>복사하기(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>붙여넣기(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>모두 선택</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>모두 저장</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>예(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>모두 예(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>아니요(&amp;N)</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>모두 아니요(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>중단</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>재시도</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>무시</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>버리기</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>재설정</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>기본값 복원</translation>
+    </message>
 </context>
 <context>
     <name>RegistryPage</name>
@@ -1500,6 +1724,353 @@ This action cannot be undone!</source>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
         <translation>macOS는 설정을 레지스트리가 아닌 환경설정 파일에 저장하므로 여기에서 정리할 항목이 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>RuleTexts</name>
+    <message>
+        <source>System Temporary Files</source>
+        <translation>시스템 임시 파일</translation>
+    </message>
+    <message>
+        <source>System temp folder and intermediate build files</source>
+        <translation>시스템 임시 폴더 및 빌드 중간 파일</translation>
+    </message>
+    <message>
+        <source>Application Caches</source>
+        <translation>앱 캐시</translation>
+    </message>
+    <message>
+        <source>Cached data generated by installed applications</source>
+        <translation>설치된 앱이 생성한 캐시 데이터</translation>
+    </message>
+    <message>
+        <source>Browser Caches</source>
+        <translation>브라우저 캐시</translation>
+    </message>
+    <message>
+        <source>Cache files from Safari, Chrome, Firefox, Edge, Brave</source>
+        <translation>Safari, Chrome, Firefox, Edge, Brave의 캐시 파일</translation>
+    </message>
+    <message>
+        <source>Log Files</source>
+        <translation>로그 파일</translation>
+    </message>
+    <message>
+        <source>System and application log files</source>
+        <translation>시스템 및 앱 로그 파일</translation>
+    </message>
+    <message>
+        <source>Crash Reports</source>
+        <translation>충돌 보고서</translation>
+    </message>
+    <message>
+        <source>Application and system crash dump files</source>
+        <translation>앱 및 시스템 충돌 덤프 파일</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>휴지통</translation>
+    </message>
+    <message>
+        <source>Files in the Trash waiting to be permanently deleted</source>
+        <translation>영구 삭제를 기다리는 휴지통 속 항목</translation>
+    </message>
+    <message>
+        <source>Download Installers</source>
+        <translation>다운로드한 설치 프로그램</translation>
+    </message>
+    <message>
+        <source>Installer packages accumulated in the Downloads folder</source>
+        <translation>다운로드 폴더에 쌓인 설치 패키지</translation>
+    </message>
+    <message>
+        <source>QuickLook Cache</source>
+        <translation>훑어보기 캐시</translation>
+    </message>
+    <message>
+        <source>macOS QuickLook preview thumbnail cache</source>
+        <translation>macOS 훑어보기의 미리보기 썸네일 캐시</translation>
+    </message>
+    <message>
+        <source>Homebrew Cache</source>
+        <translation>Homebrew 캐시</translation>
+    </message>
+    <message>
+        <source>Homebrew package manager download and build cache</source>
+        <translation>Homebrew 패키지 관리자의 다운로드 및 빌드 캐시</translation>
+    </message>
+    <message>
+        <source>Developer Caches</source>
+        <translation>개발자 캐시</translation>
+    </message>
+    <message>
+        <source>Xcode derived data, simulators, npm, pip, Gradle, Maven caches</source>
+        <translation>Xcode 파생 데이터, 시뮬레이터, npm, pip, Gradle, Maven 캐시</translation>
+    </message>
+    <message>
+        <source>iOS Backups</source>
+        <translation>iOS 백업</translation>
+    </message>
+    <message>
+        <source>iPhone / iPad local backups stored on this Mac</source>
+        <translation>이 Mac에 저장된 iPhone / iPad 로컬 백업</translation>
+    </message>
+    <message>
+        <source>Large Old Files</source>
+        <translation>오래된 대용량 파일</translation>
+    </message>
+    <message>
+        <source>Old iOS firmware, app installers, and large unused data</source>
+        <translation>오래된 iOS 펌웨어, 앱 설치 프로그램 및 사용하지 않는 대용량 데이터</translation>
+    </message>
+    <message>
+        <source>App Leftovers</source>
+        <translation>앱 잔여 파일</translation>
+    </message>
+    <message>
+        <source>Residual preference and support files from uninstalled applications</source>
+        <translation>삭제한 앱이 남긴 환경설정 및 지원 파일</translation>
+    </message>
+    <message>
+        <source>Office Cache</source>
+        <translation>Office 캐시</translation>
+    </message>
+    <message>
+        <source>Microsoft Office and Apple iWork temporary files</source>
+        <translation>Microsoft Office 및 Apple iWork 임시 파일</translation>
+    </message>
+    <message>
+        <source>Font Cache</source>
+        <translation>서체 캐시</translation>
+    </message>
+    <message>
+        <source>System font cache files</source>
+        <translation>시스템 서체 캐시 파일</translation>
+    </message>
+    <message>
+        <source>Prefetch Files</source>
+        <translation>Prefetch 파일</translation>
+    </message>
+    <message>
+        <source>Windows Prefetch cache files</source>
+        <translation>Windows Prefetch 캐시 파일</translation>
+    </message>
+    <message>
+        <source>Windows Update Cache</source>
+        <translation>Windows 업데이트 캐시</translation>
+    </message>
+    <message>
+        <source>Windows Update download cache</source>
+        <translation>Windows 업데이트 다운로드 캐시</translation>
+    </message>
+    <message>
+        <source>Memory Dumps</source>
+        <translation>메모리 덤프</translation>
+    </message>
+    <message>
+        <source>System crash and error dump files (Windows)</source>
+        <translation>시스템 충돌 및 오류 덤프 파일(Windows)</translation>
+    </message>
+    <message>
+        <source>Windows Defender Cache</source>
+        <translation>Windows Defender 캐시</translation>
+    </message>
+    <message>
+        <source>Microsoft Defender scan history and backup cache</source>
+        <translation>Microsoft Defender 검사 기록 및 백업 캐시</translation>
+    </message>
+    <message>
+        <source>GPU Shader Cache</source>
+        <translation>GPU 셰이더 캐시</translation>
+    </message>
+    <message>
+        <source>GPU driver shader and DirectX cache (NVIDIA / AMD)</source>
+        <translation>그래픽 드라이버 셰이더 및 DirectX 캐시(NVIDIA / AMD)</translation>
+    </message>
+    <message>
+        <source>Old Windows Installation</source>
+        <translation>이전 Windows 설치</translation>
+    </message>
+    <message>
+        <source>Old system backups remaining after a Windows upgrade</source>
+        <translation>Windows 업그레이드 후 남은 이전 시스템 백업</translation>
+    </message>
+    <message>
+        <source>Browser Cache</source>
+        <translation>브라우저 캐시</translation>
+    </message>
+    <message>
+        <source>Temporary web page cache files</source>
+        <translation>웹 페이지 임시 캐시 파일</translation>
+    </message>
+    <message>
+        <source>Code Cache</source>
+        <translation>코드 캐시</translation>
+    </message>
+    <message>
+        <source>JavaScript code cache</source>
+        <translation>JavaScript 코드 캐시</translation>
+    </message>
+    <message>
+        <source>GPU Cache</source>
+        <translation>GPU 캐시</translation>
+    </message>
+    <message>
+        <source>GPU rendering cache</source>
+        <translation>GPU 렌더링 캐시</translation>
+    </message>
+    <message>
+        <source>Shader Cache</source>
+        <translation>셰이더 캐시</translation>
+    </message>
+    <message>
+        <source>GPU shader compilation cache</source>
+        <translation>GPU 셰이더 컴파일 캐시</translation>
+    </message>
+    <message>
+        <source>Service Workers</source>
+        <translation>서비스 워커</translation>
+    </message>
+    <message>
+        <source>Service Worker cache</source>
+        <translation>서비스 워커 캐시</translation>
+    </message>
+    <message>
+        <source>Media Cache</source>
+        <translation>미디어 캐시</translation>
+    </message>
+    <message>
+        <source>Media file cache</source>
+        <translation>미디어 파일 캐시</translation>
+    </message>
+    <message>
+        <source>Network Cache</source>
+        <translation>네트워크 캐시</translation>
+    </message>
+    <message>
+        <source>HTTP network request cache</source>
+        <translation>HTTP 네트워크 요청 캐시</translation>
+    </message>
+    <message>
+        <source>Jump List</source>
+        <translation>점프 목록</translation>
+    </message>
+    <message>
+        <source>Taskbar Jump List icon cache</source>
+        <translation>작업 표시줄 점프 목록 아이콘 캐시</translation>
+    </message>
+    <message>
+        <source>Blob Storage</source>
+        <translation>Blob 저장소</translation>
+    </message>
+    <message>
+        <source>Temporary binary data storage</source>
+        <translation>바이너리 데이터 임시 저장소</translation>
+    </message>
+    <message>
+        <source>WebRTC Logs</source>
+        <translation>WebRTC 로그</translation>
+    </message>
+    <message>
+        <source>Video call debug logs</source>
+        <translation>영상 통화 디버그 로그</translation>
+    </message>
+    <message>
+        <source>Browser crash report files</source>
+        <translation>브라우저 충돌 보고서 파일</translation>
+    </message>
+    <message>
+        <source>Browser Logs</source>
+        <translation>브라우저 로그</translation>
+    </message>
+    <message>
+        <source>Browser debug and error logs</source>
+        <translation>브라우저 디버그 및 오류 로그</translation>
+    </message>
+    <message>
+        <source>Website Thumbnails</source>
+        <translation>웹사이트 썸네일</translation>
+    </message>
+    <message>
+        <source>New Tab page website thumbnails</source>
+        <translation>새 탭 페이지의 웹사이트 썸네일</translation>
+    </message>
+    <message>
+        <source>Favicon Cache</source>
+        <translation>파비콘 캐시</translation>
+    </message>
+    <message>
+        <source>Website icon (favicon) cache</source>
+        <translation>웹사이트 아이콘(파비콘) 캐시</translation>
+    </message>
+    <message>
+        <source>Web font cache files</source>
+        <translation>웹 서체 캐시 파일</translation>
+    </message>
+    <message>
+        <source>Local Storage</source>
+        <translation>로컬 저장소</translation>
+    </message>
+    <message>
+        <source>Website Local Storage (site settings may be lost)</source>
+        <translation>웹사이트 로컬 저장소(사이트 설정이 사라질 수 있음)</translation>
+    </message>
+    <message>
+        <source>IndexedDB</source>
+        <translation>IndexedDB</translation>
+    </message>
+    <message>
+        <source>Website database storage (offline data may be lost)</source>
+        <translation>웹사이트 데이터베이스 저장소(오프라인 데이터가 사라질 수 있음)</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>쿠키</translation>
+    </message>
+    <message>
+        <source>Website Cookies (requires re-login to all sites)</source>
+        <translation>웹사이트 쿠키(모든 사이트에 다시 로그인해야 함)</translation>
+    </message>
+    <message>
+        <source>Browsing History</source>
+        <translation>방문 기록</translation>
+    </message>
+    <message>
+        <source>Web browsing history records</source>
+        <translation>웹 방문 기록</translation>
+    </message>
+    <message>
+        <source>Download History</source>
+        <translation>다운로드 기록</translation>
+    </message>
+    <message>
+        <source>Download history records (downloaded files are not deleted)</source>
+        <translation>다운로드 기록(다운로드한 파일은 삭제되지 않음)</translation>
+    </message>
+    <message>
+        <source>Session Data</source>
+        <translation>세션 데이터</translation>
+    </message>
+    <message>
+        <source>Current and recent session data (tabs may be lost)</source>
+        <translation>현재 및 최근 세션 데이터(탭이 사라질 수 있음)</translation>
+    </message>
+    <message>
+        <source>Form Data</source>
+        <translation>양식 데이터</translation>
+    </message>
+    <message>
+        <source>Autofill form data (requires re-entry after cleaning)</source>
+        <translation>자동 완성 양식 데이터(정리 후 다시 입력해야 함)</translation>
+    </message>
+    <message>
+        <source>Safe Browsing Data</source>
+        <translation>세이프 브라우징 데이터</translation>
+    </message>
+    <message>
+        <source>Safe Browsing protection data (not recommended to clean)</source>
+        <translation>세이프 브라우징 보호 데이터(정리하지 않는 것이 좋음)</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +2291,14 @@ This action cannot be undone!</source>
         <translation>
             <numerusform>앱 %n개</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>시동 항목이나 앱을 찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>“%1”과(와) 일치하는 시동 항목 없음</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>De app kon niet naar de prullenmand worden verplaatst: %1.</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Deze staat op een alleen-lezen volume en kan niet worden verwijderd.</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -297,10 +301,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%n onderdeel kon niet worden verwijderd; het blijft met de reden in de lijst staan.</numerusform>
-            <numerusform>%n onderdelen konden niet worden verwijderd; ze blijven met de reden in de lijst staan.</numerusform>
+            <numerusform>%n onderdeel kon niet worden verwijderd en blijft met de reden in de lijst staan.</numerusform>
+            <numerusform>%n onderdelen konden niet worden verwijderd en blijven met de reden in de lijst staan.</numerusform>
         </translation>
     </message>
 </context>
@@ -432,6 +436,25 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <source>High</source>
         <translation>Hoog</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -499,12 +522,34 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Scannen...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Op te schonen</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Laatste scan: zojuist</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Laatste scan: %n min geleden</numerusform>
+            <numerusform>Laatste scan: %n min geleden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Laatste scan: %n uur geleden</numerusform>
+            <numerusform>Laatste scan: %n uur geleden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Laatste scan: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 opgeschoond</translation>
     </message>
 </context>
 <context>
@@ -773,6 +818,26 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
             <numerusform>%n bestanden konden niet naar de prullenmand worden verplaatst en bleven op hun plaats; er is niets verwijderd.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -786,6 +851,65 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
             <numerusform>%n identiek bestand  ·  elk %1  ·  </numerusform>
             <numerusform>%n identieke bestanden  ·  elk %1  ·  </numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>geen toestemming</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>het is in gebruik</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>het volume is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>de map is niet leeg</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>daar is een ander volume gekoppeld</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>geen map</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>een map</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>het is tijdens het verwijderen gewijzigd</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>de map ervan is niet geopend</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>buiten %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>de map zelf</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>&apos;.&apos; of &apos;..&apos; in het pad</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>een koppeling of bestand onderweg: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>een ander volume onderweg: %1</translation>
     </message>
 </context>
 <context>
@@ -1300,13 +1424,6 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
 </context>
 <context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>Deze functie komt binnenkort.</translation>
-    </message>
-</context>
-<context>
     <name>PrivacyCleaner</name>
     <message>
         <source>Clipboard Content</source>
@@ -1536,6 +1653,116 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <source>Partly done</source>
         <translation>Gedeeltelijk voltooid</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluit</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Herstel</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Opnieuw</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>K&amp;nip</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieer</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Plak</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Verwijder</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecteer alles</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Bewaar</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Bewaar alles</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Ja op &amp;alles</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nee</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;ee op alles</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Breek af</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Probeer opnieuw</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Negeer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Niet bewaren</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Pas toe</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Herstel</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Herstel standaardwaarden</translation>
+    </message>
 </context>
 <context>
     <name>RegistryPage</name>
@@ -1546,6 +1773,353 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
         <translation>macOS bewaart zijn instellingen in voorkeurbestanden, niet in een register, dus hier valt niets op te schonen.</translation>
+    </message>
+</context>
+<context>
+    <name>RuleTexts</name>
+    <message>
+        <source>System Temporary Files</source>
+        <translation>Tijdelijke systeembestanden</translation>
+    </message>
+    <message>
+        <source>System temp folder and intermediate build files</source>
+        <translation>Tijdelijke systeemmap en tussenbestanden van builds</translation>
+    </message>
+    <message>
+        <source>Application Caches</source>
+        <translation>App-caches</translation>
+    </message>
+    <message>
+        <source>Cached data generated by installed applications</source>
+        <translation>Cachegegevens van geïnstalleerde apps</translation>
+    </message>
+    <message>
+        <source>Browser Caches</source>
+        <translation>Browsercaches</translation>
+    </message>
+    <message>
+        <source>Cache files from Safari, Chrome, Firefox, Edge, Brave</source>
+        <translation>Cachebestanden van Safari, Chrome, Firefox, Edge, Brave</translation>
+    </message>
+    <message>
+        <source>Log Files</source>
+        <translation>Logbestanden</translation>
+    </message>
+    <message>
+        <source>System and application log files</source>
+        <translation>Logbestanden van systeem en apps</translation>
+    </message>
+    <message>
+        <source>Crash Reports</source>
+        <translation>Crashrapporten</translation>
+    </message>
+    <message>
+        <source>Application and system crash dump files</source>
+        <translation>Crashdumps van apps en systeem</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Prullenmand</translation>
+    </message>
+    <message>
+        <source>Files in the Trash waiting to be permanently deleted</source>
+        <translation>Bestanden in de prullenmand die wachten op definitieve verwijdering</translation>
+    </message>
+    <message>
+        <source>Download Installers</source>
+        <translation>Gedownloade installers</translation>
+    </message>
+    <message>
+        <source>Installer packages accumulated in the Downloads folder</source>
+        <translation>Installatiepakketten die zich in de map Downloads hebben opgestapeld</translation>
+    </message>
+    <message>
+        <source>QuickLook Cache</source>
+        <translation>Cache van Snel bekijken</translation>
+    </message>
+    <message>
+        <source>macOS QuickLook preview thumbnail cache</source>
+        <translation>Cache met voorvertoningsminiaturen van Snel bekijken in macOS</translation>
+    </message>
+    <message>
+        <source>Homebrew Cache</source>
+        <translation>Homebrew-cache</translation>
+    </message>
+    <message>
+        <source>Homebrew package manager download and build cache</source>
+        <translation>Download- en buildcache van pakketbeheerder Homebrew</translation>
+    </message>
+    <message>
+        <source>Developer Caches</source>
+        <translation>Ontwikkelaarscaches</translation>
+    </message>
+    <message>
+        <source>Xcode derived data, simulators, npm, pip, Gradle, Maven caches</source>
+        <translation>Afgeleide Xcode-gegevens, simulators, caches van npm, pip, Gradle, Maven</translation>
+    </message>
+    <message>
+        <source>iOS Backups</source>
+        <translation>iOS-reservekopieën</translation>
+    </message>
+    <message>
+        <source>iPhone / iPad local backups stored on this Mac</source>
+        <translation>Lokale reservekopieën van iPhone / iPad op deze Mac</translation>
+    </message>
+    <message>
+        <source>Large Old Files</source>
+        <translation>Grote oude bestanden</translation>
+    </message>
+    <message>
+        <source>Old iOS firmware, app installers, and large unused data</source>
+        <translation>Oude iOS-firmware, app-installers en grote ongebruikte gegevens</translation>
+    </message>
+    <message>
+        <source>App Leftovers</source>
+        <translation>App-restanten</translation>
+    </message>
+    <message>
+        <source>Residual preference and support files from uninstalled applications</source>
+        <translation>Achtergebleven voorkeurs- en ondersteuningsbestanden van verwijderde apps</translation>
+    </message>
+    <message>
+        <source>Office Cache</source>
+        <translation>Office-cache</translation>
+    </message>
+    <message>
+        <source>Microsoft Office and Apple iWork temporary files</source>
+        <translation>Tijdelijke bestanden van Microsoft Office en Apple iWork</translation>
+    </message>
+    <message>
+        <source>Font Cache</source>
+        <translation>Lettertypecache</translation>
+    </message>
+    <message>
+        <source>System font cache files</source>
+        <translation>Cachebestanden van systeemlettertypen</translation>
+    </message>
+    <message>
+        <source>Prefetch Files</source>
+        <translation>Prefetch-bestanden</translation>
+    </message>
+    <message>
+        <source>Windows Prefetch cache files</source>
+        <translation>Prefetch-cachebestanden van Windows</translation>
+    </message>
+    <message>
+        <source>Windows Update Cache</source>
+        <translation>Windows Update-cache</translation>
+    </message>
+    <message>
+        <source>Windows Update download cache</source>
+        <translation>Downloadcache van Windows Update</translation>
+    </message>
+    <message>
+        <source>Memory Dumps</source>
+        <translation>Geheugendumps</translation>
+    </message>
+    <message>
+        <source>System crash and error dump files (Windows)</source>
+        <translation>Crash- en foutdumps van het systeem (Windows)</translation>
+    </message>
+    <message>
+        <source>Windows Defender Cache</source>
+        <translation>Windows Defender-cache</translation>
+    </message>
+    <message>
+        <source>Microsoft Defender scan history and backup cache</source>
+        <translation>Scangeschiedenis en back-upcache van Microsoft Defender</translation>
+    </message>
+    <message>
+        <source>GPU Shader Cache</source>
+        <translation>GPU-shadercache</translation>
+    </message>
+    <message>
+        <source>GPU driver shader and DirectX cache (NVIDIA / AMD)</source>
+        <translation>Shader- en DirectX-cache van het grafische stuurprogramma (NVIDIA / AMD)</translation>
+    </message>
+    <message>
+        <source>Old Windows Installation</source>
+        <translation>Oude Windows-installatie</translation>
+    </message>
+    <message>
+        <source>Old system backups remaining after a Windows upgrade</source>
+        <translation>Oude systeemback-ups die na een Windows-upgrade zijn achtergebleven</translation>
+    </message>
+    <message>
+        <source>Browser Cache</source>
+        <translation>Browsercache</translation>
+    </message>
+    <message>
+        <source>Temporary web page cache files</source>
+        <translation>Tijdelijke cachebestanden van webpagina&apos;s</translation>
+    </message>
+    <message>
+        <source>Code Cache</source>
+        <translation>Codecache</translation>
+    </message>
+    <message>
+        <source>JavaScript code cache</source>
+        <translation>Cache van JavaScript-code</translation>
+    </message>
+    <message>
+        <source>GPU Cache</source>
+        <translation>GPU-cache</translation>
+    </message>
+    <message>
+        <source>GPU rendering cache</source>
+        <translation>Cache voor GPU-rendering</translation>
+    </message>
+    <message>
+        <source>Shader Cache</source>
+        <translation>Shadercache</translation>
+    </message>
+    <message>
+        <source>GPU shader compilation cache</source>
+        <translation>Cache van gecompileerde GPU-shaders</translation>
+    </message>
+    <message>
+        <source>Service Workers</source>
+        <translation>Service workers</translation>
+    </message>
+    <message>
+        <source>Service Worker cache</source>
+        <translation>Cache van service workers</translation>
+    </message>
+    <message>
+        <source>Media Cache</source>
+        <translation>Mediacache</translation>
+    </message>
+    <message>
+        <source>Media file cache</source>
+        <translation>Cache van mediabestanden</translation>
+    </message>
+    <message>
+        <source>Network Cache</source>
+        <translation>Netwerkcache</translation>
+    </message>
+    <message>
+        <source>HTTP network request cache</source>
+        <translation>Cache van HTTP-netwerkverzoeken</translation>
+    </message>
+    <message>
+        <source>Jump List</source>
+        <translation>Jump List</translation>
+    </message>
+    <message>
+        <source>Taskbar Jump List icon cache</source>
+        <translation>Symboolcache van de Jump Lists in de taakbalk</translation>
+    </message>
+    <message>
+        <source>Blob Storage</source>
+        <translation>Blobopslag</translation>
+    </message>
+    <message>
+        <source>Temporary binary data storage</source>
+        <translation>Tijdelijke opslag van binaire gegevens</translation>
+    </message>
+    <message>
+        <source>WebRTC Logs</source>
+        <translation>WebRTC-logs</translation>
+    </message>
+    <message>
+        <source>Video call debug logs</source>
+        <translation>Foutopsporingslogs van videogesprekken</translation>
+    </message>
+    <message>
+        <source>Browser crash report files</source>
+        <translation>Crashrapporten van de browser</translation>
+    </message>
+    <message>
+        <source>Browser Logs</source>
+        <translation>Browserlogs</translation>
+    </message>
+    <message>
+        <source>Browser debug and error logs</source>
+        <translation>Foutopsporings- en foutlogs van de browser</translation>
+    </message>
+    <message>
+        <source>Website Thumbnails</source>
+        <translation>Websiteminiaturen</translation>
+    </message>
+    <message>
+        <source>New Tab page website thumbnails</source>
+        <translation>Websiteminiaturen op de pagina Nieuw tabblad</translation>
+    </message>
+    <message>
+        <source>Favicon Cache</source>
+        <translation>Faviconcache</translation>
+    </message>
+    <message>
+        <source>Website icon (favicon) cache</source>
+        <translation>Cache van websitesymbolen (favicons)</translation>
+    </message>
+    <message>
+        <source>Web font cache files</source>
+        <translation>Cachebestanden van weblettertypen</translation>
+    </message>
+    <message>
+        <source>Local Storage</source>
+        <translation>Lokale opslag</translation>
+    </message>
+    <message>
+        <source>Website Local Storage (site settings may be lost)</source>
+        <translation>Lokale opslag van websites (website-instellingen kunnen verloren gaan)</translation>
+    </message>
+    <message>
+        <source>IndexedDB</source>
+        <translation>IndexedDB</translation>
+    </message>
+    <message>
+        <source>Website database storage (offline data may be lost)</source>
+        <translation>Databaseopslag van websites (offline gegevens kunnen verloren gaan)</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Cookies</translation>
+    </message>
+    <message>
+        <source>Website Cookies (requires re-login to all sites)</source>
+        <translation>Websitecookies (je moet overal opnieuw inloggen)</translation>
+    </message>
+    <message>
+        <source>Browsing History</source>
+        <translation>Browsegeschiedenis</translation>
+    </message>
+    <message>
+        <source>Web browsing history records</source>
+        <translation>Geschiedenis van bezochte websites</translation>
+    </message>
+    <message>
+        <source>Download History</source>
+        <translation>Downloadgeschiedenis</translation>
+    </message>
+    <message>
+        <source>Download history records (downloaded files are not deleted)</source>
+        <translation>Downloadgeschiedenis (gedownloade bestanden worden niet verwijderd)</translation>
+    </message>
+    <message>
+        <source>Session Data</source>
+        <translation>Sessiegegevens</translation>
+    </message>
+    <message>
+        <source>Current and recent session data (tabs may be lost)</source>
+        <translation>Gegevens van de huidige en recente sessies (tabbladen kunnen verloren gaan)</translation>
+    </message>
+    <message>
+        <source>Form Data</source>
+        <translation>Formuliergegevens</translation>
+    </message>
+    <message>
+        <source>Autofill form data (requires re-entry after cleaning)</source>
+        <translation>Gegevens voor automatisch invullen (na het opschonen opnieuw in te voeren)</translation>
+    </message>
+    <message>
+        <source>Safe Browsing Data</source>
+        <translation>Safe Browsing-gegevens</translation>
+    </message>
+    <message>
+        <source>Safe Browsing protection data (not recommended to clean)</source>
+        <translation>Beschermingsgegevens van Safe Browsing (opschonen niet aanbevolen)</translation>
     </message>
 </context>
 <context>
@@ -1769,6 +2343,14 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
             <numerusform>%n app</numerusform>
             <numerusform>%n apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>Geen opstartonderdelen of apps gevonden</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Geen opstartonderdelen die overeenkomen met ‘%1’</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>bundle identifier</source>
-        <translation>identificador do pacote</translation>
+        <translation>ID do pacote</translation>
     </message>
     <message>
         <source>name only</source>
@@ -100,6 +100,10 @@
     <message>
         <source>It could not be moved to the Trash: %1.</source>
         <translation>Não foi possível mover a app para o Lixo: %1.</translation>
+    </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>Está num volume só de leitura e não pode ser removida.</translation>
     </message>
 </context>
 <context>
@@ -297,10 +301,10 @@ Esta ação não pode ser anulada!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>Não foi possível remover %n elemento; continua na lista com o motivo.</numerusform>
-            <numerusform>Não foi possível remover %n elementos; continuam na lista com o motivo.</numerusform>
+            <numerusform>Não foi possível remover %n elemento, que continua na lista com o motivo.</numerusform>
+            <numerusform>Não foi possível remover %n elementos, que continuam na lista com o motivo.</numerusform>
         </translation>
     </message>
 </context>
@@ -432,6 +436,25 @@ Esta ação não pode ser anulada!</numerusform>
         <source>High</source>
         <translation>Alto</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -499,12 +522,34 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>A analisar...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>Pode ser limpo</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>Última análise: agora mesmo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>Última análise: há %n min</numerusform>
+            <numerusform>Última análise: há %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>Última análise: há %n h</numerusform>
+            <numerusform>Última análise: há %n h</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>Última análise: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>%1 limpos</translation>
     </message>
 </context>
 <context>
@@ -773,6 +818,26 @@ Esta ação não pode ser anulada.</numerusform>
             <numerusform>Não foi possível mover %n ficheiros para o Lixo e ficaram no lugar; nenhum foi apagado.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -786,6 +851,65 @@ Esta ação não pode ser anulada.</numerusform>
             <numerusform>%n ficheiro idêntico  ·  %1 cada  ·  </numerusform>
             <numerusform>%n ficheiros idênticos  ·  %1 cada  ·  </numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>permissão negada</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>está em utilização</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>o volume é só de leitura</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>a pasta não está vazia</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>há outro volume montado aí</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>não é uma pasta</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>foi alterado durante a remoção</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>a pasta não está aberta</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>fora de %1</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>a própria pasta</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>«.» ou «..» no caminho</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>uma ligação ou um ficheiro no caminho: %1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>outro volume no caminho: %1</translation>
     </message>
 </context>
 <context>
@@ -1300,13 +1424,6 @@ Esta ação não pode ser anulada!</numerusform>
     </message>
 </context>
 <context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>Esta funcionalidade estará disponível em breve.</translation>
-    </message>
-</context>
-<context>
     <name>PrivacyCleaner</name>
     <message>
         <source>Clipboard Content</source>
@@ -1536,6 +1653,116 @@ Esta ação não pode ser anulada!</numerusform>
         <source>Partly done</source>
         <translation>Concluído em parte</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;lar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Guardar tudo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Sim para &amp;todos</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;ão para todos</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abortar</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Repor</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Repor predefinições</translation>
+    </message>
 </context>
 <context>
     <name>RegistryPage</name>
@@ -1546,6 +1773,353 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
         <translation>O macOS guarda as definições em ficheiros de preferências e não num registo, por isso não há nada a limpar aqui.</translation>
+    </message>
+</context>
+<context>
+    <name>RuleTexts</name>
+    <message>
+        <source>System Temporary Files</source>
+        <translation>Ficheiros temporários do sistema</translation>
+    </message>
+    <message>
+        <source>System temp folder and intermediate build files</source>
+        <translation>Pasta temporária do sistema e ficheiros intermédios de compilação</translation>
+    </message>
+    <message>
+        <source>Application Caches</source>
+        <translation>Caches de apps</translation>
+    </message>
+    <message>
+        <source>Cached data generated by installed applications</source>
+        <translation>Dados em cache gerados pelas apps instaladas</translation>
+    </message>
+    <message>
+        <source>Browser Caches</source>
+        <translation>Caches de navegadores</translation>
+    </message>
+    <message>
+        <source>Cache files from Safari, Chrome, Firefox, Edge, Brave</source>
+        <translation>Ficheiros de cache do Safari, Chrome, Firefox, Edge, Brave</translation>
+    </message>
+    <message>
+        <source>Log Files</source>
+        <translation>Ficheiros de registo</translation>
+    </message>
+    <message>
+        <source>System and application log files</source>
+        <translation>Registos do sistema e das apps</translation>
+    </message>
+    <message>
+        <source>Crash Reports</source>
+        <translation>Relatórios de falhas</translation>
+    </message>
+    <message>
+        <source>Application and system crash dump files</source>
+        <translation>Ficheiros de despejo de falhas das apps e do sistema</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Lixo</translation>
+    </message>
+    <message>
+        <source>Files in the Trash waiting to be permanently deleted</source>
+        <translation>Ficheiros no Lixo à espera de serem apagados definitivamente</translation>
+    </message>
+    <message>
+        <source>Download Installers</source>
+        <translation>Instaladores transferidos</translation>
+    </message>
+    <message>
+        <source>Installer packages accumulated in the Downloads folder</source>
+        <translation>Pacotes de instalação acumulados na pasta Transferências</translation>
+    </message>
+    <message>
+        <source>QuickLook Cache</source>
+        <translation>Cache da Vista rápida</translation>
+    </message>
+    <message>
+        <source>macOS QuickLook preview thumbnail cache</source>
+        <translation>Cache das miniaturas de pré-visualização da Vista rápida do macOS</translation>
+    </message>
+    <message>
+        <source>Homebrew Cache</source>
+        <translation>Cache do Homebrew</translation>
+    </message>
+    <message>
+        <source>Homebrew package manager download and build cache</source>
+        <translation>Cache de transferências e compilação do gestor de pacotes Homebrew</translation>
+    </message>
+    <message>
+        <source>Developer Caches</source>
+        <translation>Caches de programação</translation>
+    </message>
+    <message>
+        <source>Xcode derived data, simulators, npm, pip, Gradle, Maven caches</source>
+        <translation>Dados derivados do Xcode, simuladores, caches de npm, pip, Gradle, Maven</translation>
+    </message>
+    <message>
+        <source>iOS Backups</source>
+        <translation>Cópias de segurança do iOS</translation>
+    </message>
+    <message>
+        <source>iPhone / iPad local backups stored on this Mac</source>
+        <translation>Cópias de segurança locais de iPhone / iPad guardadas neste Mac</translation>
+    </message>
+    <message>
+        <source>Large Old Files</source>
+        <translation>Ficheiros antigos grandes</translation>
+    </message>
+    <message>
+        <source>Old iOS firmware, app installers, and large unused data</source>
+        <translation>Firmware antigo do iOS, instaladores de apps e dados grandes sem uso</translation>
+    </message>
+    <message>
+        <source>App Leftovers</source>
+        <translation>Restos de apps</translation>
+    </message>
+    <message>
+        <source>Residual preference and support files from uninstalled applications</source>
+        <translation>Ficheiros de preferências e de suporte deixados por apps desinstaladas</translation>
+    </message>
+    <message>
+        <source>Office Cache</source>
+        <translation>Cache do Office</translation>
+    </message>
+    <message>
+        <source>Microsoft Office and Apple iWork temporary files</source>
+        <translation>Ficheiros temporários do Microsoft Office e do Apple iWork</translation>
+    </message>
+    <message>
+        <source>Font Cache</source>
+        <translation>Cache de tipos de letra</translation>
+    </message>
+    <message>
+        <source>System font cache files</source>
+        <translation>Ficheiros de cache dos tipos de letra do sistema</translation>
+    </message>
+    <message>
+        <source>Prefetch Files</source>
+        <translation>Ficheiros Prefetch</translation>
+    </message>
+    <message>
+        <source>Windows Prefetch cache files</source>
+        <translation>Ficheiros de cache Prefetch do Windows</translation>
+    </message>
+    <message>
+        <source>Windows Update Cache</source>
+        <translation>Cache do Windows Update</translation>
+    </message>
+    <message>
+        <source>Windows Update download cache</source>
+        <translation>Cache de transferências do Windows Update</translation>
+    </message>
+    <message>
+        <source>Memory Dumps</source>
+        <translation>Despejos de memória</translation>
+    </message>
+    <message>
+        <source>System crash and error dump files (Windows)</source>
+        <translation>Ficheiros de despejo de falhas e erros do sistema (Windows)</translation>
+    </message>
+    <message>
+        <source>Windows Defender Cache</source>
+        <translation>Cache do Windows Defender</translation>
+    </message>
+    <message>
+        <source>Microsoft Defender scan history and backup cache</source>
+        <translation>Histórico de análises e cache de cópias do Microsoft Defender</translation>
+    </message>
+    <message>
+        <source>GPU Shader Cache</source>
+        <translation>Cache de shaders da GPU</translation>
+    </message>
+    <message>
+        <source>GPU driver shader and DirectX cache (NVIDIA / AMD)</source>
+        <translation>Cache de shaders do controlador gráfico e do DirectX (NVIDIA / AMD)</translation>
+    </message>
+    <message>
+        <source>Old Windows Installation</source>
+        <translation>Instalação antiga do Windows</translation>
+    </message>
+    <message>
+        <source>Old system backups remaining after a Windows upgrade</source>
+        <translation>Cópias antigas do sistema que ficaram após uma atualização do Windows</translation>
+    </message>
+    <message>
+        <source>Browser Cache</source>
+        <translation>Cache do navegador</translation>
+    </message>
+    <message>
+        <source>Temporary web page cache files</source>
+        <translation>Ficheiros temporários de páginas web em cache</translation>
+    </message>
+    <message>
+        <source>Code Cache</source>
+        <translation>Cache de código</translation>
+    </message>
+    <message>
+        <source>JavaScript code cache</source>
+        <translation>Cache de código JavaScript</translation>
+    </message>
+    <message>
+        <source>GPU Cache</source>
+        <translation>Cache da GPU</translation>
+    </message>
+    <message>
+        <source>GPU rendering cache</source>
+        <translation>Cache de renderização da GPU</translation>
+    </message>
+    <message>
+        <source>Shader Cache</source>
+        <translation>Cache de shaders</translation>
+    </message>
+    <message>
+        <source>GPU shader compilation cache</source>
+        <translation>Cache de compilação de shaders da GPU</translation>
+    </message>
+    <message>
+        <source>Service Workers</source>
+        <translation>Service Workers</translation>
+    </message>
+    <message>
+        <source>Service Worker cache</source>
+        <translation>Cache dos Service Workers</translation>
+    </message>
+    <message>
+        <source>Media Cache</source>
+        <translation>Cache multimédia</translation>
+    </message>
+    <message>
+        <source>Media file cache</source>
+        <translation>Cache de ficheiros multimédia</translation>
+    </message>
+    <message>
+        <source>Network Cache</source>
+        <translation>Cache de rede</translation>
+    </message>
+    <message>
+        <source>HTTP network request cache</source>
+        <translation>Cache de pedidos de rede HTTP</translation>
+    </message>
+    <message>
+        <source>Jump List</source>
+        <translation>Lista de atalhos</translation>
+    </message>
+    <message>
+        <source>Taskbar Jump List icon cache</source>
+        <translation>Cache de ícones das listas de atalhos da barra de tarefas</translation>
+    </message>
+    <message>
+        <source>Blob Storage</source>
+        <translation>Armazenamento de blobs</translation>
+    </message>
+    <message>
+        <source>Temporary binary data storage</source>
+        <translation>Armazenamento temporário de dados binários</translation>
+    </message>
+    <message>
+        <source>WebRTC Logs</source>
+        <translation>Registos do WebRTC</translation>
+    </message>
+    <message>
+        <source>Video call debug logs</source>
+        <translation>Registos de depuração de videochamadas</translation>
+    </message>
+    <message>
+        <source>Browser crash report files</source>
+        <translation>Relatórios de falhas do navegador</translation>
+    </message>
+    <message>
+        <source>Browser Logs</source>
+        <translation>Registos do navegador</translation>
+    </message>
+    <message>
+        <source>Browser debug and error logs</source>
+        <translation>Registos de depuração e de erros do navegador</translation>
+    </message>
+    <message>
+        <source>Website Thumbnails</source>
+        <translation>Miniaturas de sites</translation>
+    </message>
+    <message>
+        <source>New Tab page website thumbnails</source>
+        <translation>Miniaturas de sites da página Novo separador</translation>
+    </message>
+    <message>
+        <source>Favicon Cache</source>
+        <translation>Cache de favicons</translation>
+    </message>
+    <message>
+        <source>Website icon (favicon) cache</source>
+        <translation>Cache de ícones de sites (favicons)</translation>
+    </message>
+    <message>
+        <source>Web font cache files</source>
+        <translation>Ficheiros de cache de tipos de letra web</translation>
+    </message>
+    <message>
+        <source>Local Storage</source>
+        <translation>Armazenamento local</translation>
+    </message>
+    <message>
+        <source>Website Local Storage (site settings may be lost)</source>
+        <translation>Armazenamento local de sites (as definições dos sites podem perder-se)</translation>
+    </message>
+    <message>
+        <source>IndexedDB</source>
+        <translation>IndexedDB</translation>
+    </message>
+    <message>
+        <source>Website database storage (offline data may be lost)</source>
+        <translation>Bases de dados de sites (os dados offline podem perder-se)</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Cookies</translation>
+    </message>
+    <message>
+        <source>Website Cookies (requires re-login to all sites)</source>
+        <translation>Cookies de sites (terá de iniciar sessão novamente em todos os sites)</translation>
+    </message>
+    <message>
+        <source>Browsing History</source>
+        <translation>Histórico de navegação</translation>
+    </message>
+    <message>
+        <source>Web browsing history records</source>
+        <translation>Registo dos sites visitados</translation>
+    </message>
+    <message>
+        <source>Download History</source>
+        <translation>Histórico de transferências</translation>
+    </message>
+    <message>
+        <source>Download history records (downloaded files are not deleted)</source>
+        <translation>Registo de transferências (os ficheiros transferidos não são apagados)</translation>
+    </message>
+    <message>
+        <source>Session Data</source>
+        <translation>Dados de sessão</translation>
+    </message>
+    <message>
+        <source>Current and recent session data (tabs may be lost)</source>
+        <translation>Dados da sessão atual e de sessões recentes (os separadores podem perder-se)</translation>
+    </message>
+    <message>
+        <source>Form Data</source>
+        <translation>Dados de formulários</translation>
+    </message>
+    <message>
+        <source>Autofill form data (requires re-entry after cleaning)</source>
+        <translation>Dados de preenchimento automático (terão de ser reintroduzidos após a limpeza)</translation>
+    </message>
+    <message>
+        <source>Safe Browsing Data</source>
+        <translation>Dados da Navegação segura</translation>
+    </message>
+    <message>
+        <source>Safe Browsing protection data (not recommended to clean)</source>
+        <translation>Dados de proteção da Navegação segura (não se recomenda limpar)</translation>
     </message>
 </context>
 <context>
@@ -1769,6 +2343,14 @@ Esta ação não pode ser anulada!</numerusform>
             <numerusform>%n app</numerusform>
             <numerusform>%n apps</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>Não foram encontrados elementos de arranque nem apps</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Nenhum elemento de arranque corresponde a “%1”</translation>
     </message>
 </context>
 <context>

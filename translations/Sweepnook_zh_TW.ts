@@ -101,6 +101,10 @@
         <source>It could not be moved to the Trash: %1.</source>
         <translation>無法將它丟到垃圾桶：%1。</translation>
     </message>
+    <message>
+        <source>It is on a read-only volume and cannot be removed.</source>
+        <translation>它位於唯讀卷宗上，無法移除。</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstallerPage</name>
@@ -284,7 +288,7 @@ This action cannot be undone!</source>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed; they stay listed with the reason.</source>
+        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
             <numerusform>有 %n 個項目無法移除，將連同原因保留在列表中。</numerusform>
         </translation>
@@ -415,6 +419,24 @@ This action cannot be undone!</source>
         <source>High</source>
         <translation>高</translation>
     </message>
+    <message numerus="yes">
+        <source>%n B</source>
+        <translation>
+            <numerusform>%n 位元組</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 <context>
     <name>CleanItemWidget</name>
@@ -482,12 +504,32 @@ This action cannot be undone!</source>
         <translation>正在掃描...</translation>
     </message>
     <message>
-        <source>GB</source>
-        <translation>GB</translation>
-    </message>
-    <message>
         <source>Can be cleaned</source>
         <translation>可清理</translation>
+    </message>
+    <message>
+        <source>Last scan: just now</source>
+        <translation>上次掃描：剛剛</translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n min ago</source>
+        <translation>
+            <numerusform>上次掃描：%n 分鐘前</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Last scan: %n h ago</source>
+        <translation>
+            <numerusform>上次掃描：%n 小時前</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last scan: %1</source>
+        <translation>上次掃描：%1</translation>
+    </message>
+    <message>
+        <source>Cleaned %1</source>
+        <translation>已清理 %1</translation>
     </message>
 </context>
 <context>
@@ -747,6 +789,26 @@ This cannot be undone.</source>
             <numerusform>有 %n 個檔案無法丟到垃圾桶，已保留在原處；未刪除任何檔案。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>1 KB</source>
+        <translation>1 KB</translation>
+    </message>
+    <message>
+        <source>100 KB</source>
+        <translation>100 KB</translation>
+    </message>
+    <message>
+        <source>1 MB</source>
+        <translation>1 MB</translation>
+    </message>
+    <message>
+        <source>10 MB</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>100 MB</source>
+        <translation>100 MB</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -759,6 +821,65 @@ This cannot be undone.</source>
         <translation>
             <numerusform>%n 個相同檔案  ·  每個 %1  ·  </numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FileUtils</name>
+    <message>
+        <source>permission denied</source>
+        <translation>權限不足</translation>
+    </message>
+    <message>
+        <source>it is in use</source>
+        <translation>正在使用中</translation>
+    </message>
+    <message>
+        <source>the volume is read-only</source>
+        <translation>此卷宗為唯讀</translation>
+    </message>
+    <message>
+        <source>the folder is not empty</source>
+        <translation>資料夾不是空的</translation>
+    </message>
+    <message>
+        <source>another volume is mounted there</source>
+        <translation>該處掛載了另一個卷宗</translation>
+    </message>
+    <message>
+        <source>not a folder</source>
+        <translation>不是資料夾</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>是資料夾</translation>
+    </message>
+    <message>
+        <source>it changed while being removed</source>
+        <translation>移除時已變更</translation>
+    </message>
+    <message>
+        <source>its folder is not open</source>
+        <translation>所在資料夾未開啟</translation>
+    </message>
+    <message>
+        <source>outside %1</source>
+        <translation>位於 %1 之外</translation>
+    </message>
+    <message>
+        <source>the folder itself</source>
+        <translation>資料夾本身</translation>
+    </message>
+    <message>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>路徑中有「.」或「..」</translation>
+    </message>
+    <message>
+        <source>a link or a file on the way: %1</source>
+        <translation>路徑上有連結或檔案：%1</translation>
+    </message>
+    <message>
+        <source>another volume on the way: %1</source>
+        <translation>路徑上有另一個卷宗：%1</translation>
     </message>
 </context>
 <context>
@@ -1261,13 +1382,6 @@ This action cannot be undone!</source>
     </message>
 </context>
 <context>
-    <name>PlaceholderPage</name>
-    <message>
-        <source>This feature is coming soon.</source>
-        <translation>此功能即將推出。</translation>
-    </message>
-</context>
-<context>
     <name>PrivacyCleaner</name>
     <message>
         <source>Clipboard Content</source>
@@ -1492,6 +1606,116 @@ This action cannot be undone!</source>
         <source>Partly done</source>
         <translation>部分完成</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>還原(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪下(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>拷貝(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼上(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>好</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>全部儲存</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打開</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>全部皆是(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>全部皆否(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>中止</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重試</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>忽略</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>丟棄</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>輔助說明</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>回復預設值</translation>
+    </message>
 </context>
 <context>
     <name>RegistryPage</name>
@@ -1502,6 +1726,353 @@ This action cannot be undone!</source>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
         <translation>macOS 將設定儲存在偏好設定檔中，而非登錄檔，因此這裡沒有需要清理的項目。</translation>
+    </message>
+</context>
+<context>
+    <name>RuleTexts</name>
+    <message>
+        <source>System Temporary Files</source>
+        <translation>系統暫存檔</translation>
+    </message>
+    <message>
+        <source>System temp folder and intermediate build files</source>
+        <translation>系統暫存資料夾和建置過程的中間檔案</translation>
+    </message>
+    <message>
+        <source>Application Caches</source>
+        <translation>應用程式快取</translation>
+    </message>
+    <message>
+        <source>Cached data generated by installed applications</source>
+        <translation>已安裝的應用程式產生的快取資料</translation>
+    </message>
+    <message>
+        <source>Browser Caches</source>
+        <translation>瀏覽器快取</translation>
+    </message>
+    <message>
+        <source>Cache files from Safari, Chrome, Firefox, Edge, Brave</source>
+        <translation>Safari、Chrome、Firefox、Edge、Brave 的快取檔案</translation>
+    </message>
+    <message>
+        <source>Log Files</source>
+        <translation>記錄檔</translation>
+    </message>
+    <message>
+        <source>System and application log files</source>
+        <translation>系統和應用程式的記錄檔</translation>
+    </message>
+    <message>
+        <source>Crash Reports</source>
+        <translation>當機報告</translation>
+    </message>
+    <message>
+        <source>Application and system crash dump files</source>
+        <translation>應用程式和系統的當機傾印檔案</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>垃圾桶</translation>
+    </message>
+    <message>
+        <source>Files in the Trash waiting to be permanently deleted</source>
+        <translation>垃圾桶中等待永久刪除的項目</translation>
+    </message>
+    <message>
+        <source>Download Installers</source>
+        <translation>下載的安裝程式</translation>
+    </message>
+    <message>
+        <source>Installer packages accumulated in the Downloads folder</source>
+        <translation>「下載項目」資料夾中累積的安裝套件</translation>
+    </message>
+    <message>
+        <source>QuickLook Cache</source>
+        <translation>快速查看快取</translation>
+    </message>
+    <message>
+        <source>macOS QuickLook preview thumbnail cache</source>
+        <translation>macOS 快速查看的預覽縮圖快取</translation>
+    </message>
+    <message>
+        <source>Homebrew Cache</source>
+        <translation>Homebrew 快取</translation>
+    </message>
+    <message>
+        <source>Homebrew package manager download and build cache</source>
+        <translation>Homebrew 套件管理器的下載和建置快取</translation>
+    </message>
+    <message>
+        <source>Developer Caches</source>
+        <translation>開發者快取</translation>
+    </message>
+    <message>
+        <source>Xcode derived data, simulators, npm, pip, Gradle, Maven caches</source>
+        <translation>Xcode 衍生資料、模擬器、npm、pip、Gradle、Maven 快取</translation>
+    </message>
+    <message>
+        <source>iOS Backups</source>
+        <translation>iOS 備份</translation>
+    </message>
+    <message>
+        <source>iPhone / iPad local backups stored on this Mac</source>
+        <translation>儲存在這台 Mac 上的 iPhone / iPad 本機備份</translation>
+    </message>
+    <message>
+        <source>Large Old Files</source>
+        <translation>大型舊檔案</translation>
+    </message>
+    <message>
+        <source>Old iOS firmware, app installers, and large unused data</source>
+        <translation>舊的 iOS 韌體、應用程式安裝程式和未使用的大型資料</translation>
+    </message>
+    <message>
+        <source>App Leftovers</source>
+        <translation>應用程式殘留檔案</translation>
+    </message>
+    <message>
+        <source>Residual preference and support files from uninstalled applications</source>
+        <translation>已解除安裝的應用程式遺留的偏好設定和支援檔案</translation>
+    </message>
+    <message>
+        <source>Office Cache</source>
+        <translation>Office 快取</translation>
+    </message>
+    <message>
+        <source>Microsoft Office and Apple iWork temporary files</source>
+        <translation>Microsoft Office 和 Apple iWork 暫存檔</translation>
+    </message>
+    <message>
+        <source>Font Cache</source>
+        <translation>字體快取</translation>
+    </message>
+    <message>
+        <source>System font cache files</source>
+        <translation>系統字體快取檔案</translation>
+    </message>
+    <message>
+        <source>Prefetch Files</source>
+        <translation>Prefetch 檔案</translation>
+    </message>
+    <message>
+        <source>Windows Prefetch cache files</source>
+        <translation>Windows Prefetch 快取檔案</translation>
+    </message>
+    <message>
+        <source>Windows Update Cache</source>
+        <translation>Windows Update 快取</translation>
+    </message>
+    <message>
+        <source>Windows Update download cache</source>
+        <translation>Windows Update 下載快取</translation>
+    </message>
+    <message>
+        <source>Memory Dumps</source>
+        <translation>記憶體傾印</translation>
+    </message>
+    <message>
+        <source>System crash and error dump files (Windows)</source>
+        <translation>系統當機和錯誤傾印檔案（Windows）</translation>
+    </message>
+    <message>
+        <source>Windows Defender Cache</source>
+        <translation>Windows Defender 快取</translation>
+    </message>
+    <message>
+        <source>Microsoft Defender scan history and backup cache</source>
+        <translation>Microsoft Defender 掃描記錄和備份快取</translation>
+    </message>
+    <message>
+        <source>GPU Shader Cache</source>
+        <translation>GPU 著色器快取</translation>
+    </message>
+    <message>
+        <source>GPU driver shader and DirectX cache (NVIDIA / AMD)</source>
+        <translation>顯示卡驅動程式著色器和 DirectX 快取（NVIDIA / AMD）</translation>
+    </message>
+    <message>
+        <source>Old Windows Installation</source>
+        <translation>舊的 Windows 安裝</translation>
+    </message>
+    <message>
+        <source>Old system backups remaining after a Windows upgrade</source>
+        <translation>Windows 升級後殘留的舊系統備份</translation>
+    </message>
+    <message>
+        <source>Browser Cache</source>
+        <translation>瀏覽器快取</translation>
+    </message>
+    <message>
+        <source>Temporary web page cache files</source>
+        <translation>網頁暫存快取檔案</translation>
+    </message>
+    <message>
+        <source>Code Cache</source>
+        <translation>程式碼快取</translation>
+    </message>
+    <message>
+        <source>JavaScript code cache</source>
+        <translation>JavaScript 程式碼快取</translation>
+    </message>
+    <message>
+        <source>GPU Cache</source>
+        <translation>GPU 快取</translation>
+    </message>
+    <message>
+        <source>GPU rendering cache</source>
+        <translation>GPU 繪製快取</translation>
+    </message>
+    <message>
+        <source>Shader Cache</source>
+        <translation>著色器快取</translation>
+    </message>
+    <message>
+        <source>GPU shader compilation cache</source>
+        <translation>GPU 著色器編譯快取</translation>
+    </message>
+    <message>
+        <source>Service Workers</source>
+        <translation>Service Worker</translation>
+    </message>
+    <message>
+        <source>Service Worker cache</source>
+        <translation>Service Worker 快取</translation>
+    </message>
+    <message>
+        <source>Media Cache</source>
+        <translation>媒體快取</translation>
+    </message>
+    <message>
+        <source>Media file cache</source>
+        <translation>媒體檔案快取</translation>
+    </message>
+    <message>
+        <source>Network Cache</source>
+        <translation>網路快取</translation>
+    </message>
+    <message>
+        <source>HTTP network request cache</source>
+        <translation>HTTP 網路請求快取</translation>
+    </message>
+    <message>
+        <source>Jump List</source>
+        <translation>跳躍清單</translation>
+    </message>
+    <message>
+        <source>Taskbar Jump List icon cache</source>
+        <translation>工作列跳躍清單圖示快取</translation>
+    </message>
+    <message>
+        <source>Blob Storage</source>
+        <translation>Blob 儲存空間</translation>
+    </message>
+    <message>
+        <source>Temporary binary data storage</source>
+        <translation>二進位資料暫存空間</translation>
+    </message>
+    <message>
+        <source>WebRTC Logs</source>
+        <translation>WebRTC 記錄</translation>
+    </message>
+    <message>
+        <source>Video call debug logs</source>
+        <translation>視訊通話偵錯記錄</translation>
+    </message>
+    <message>
+        <source>Browser crash report files</source>
+        <translation>瀏覽器當機報告檔案</translation>
+    </message>
+    <message>
+        <source>Browser Logs</source>
+        <translation>瀏覽器記錄檔</translation>
+    </message>
+    <message>
+        <source>Browser debug and error logs</source>
+        <translation>瀏覽器偵錯和錯誤記錄</translation>
+    </message>
+    <message>
+        <source>Website Thumbnails</source>
+        <translation>網站縮圖</translation>
+    </message>
+    <message>
+        <source>New Tab page website thumbnails</source>
+        <translation>新分頁頁面的網站縮圖</translation>
+    </message>
+    <message>
+        <source>Favicon Cache</source>
+        <translation>網站圖示快取</translation>
+    </message>
+    <message>
+        <source>Website icon (favicon) cache</source>
+        <translation>網站圖示（favicon）快取</translation>
+    </message>
+    <message>
+        <source>Web font cache files</source>
+        <translation>網頁字體快取檔案</translation>
+    </message>
+    <message>
+        <source>Local Storage</source>
+        <translation>本機儲存空間</translation>
+    </message>
+    <message>
+        <source>Website Local Storage (site settings may be lost)</source>
+        <translation>網站本機儲存空間（網站設定可能會遺失）</translation>
+    </message>
+    <message>
+        <source>IndexedDB</source>
+        <translation>IndexedDB</translation>
+    </message>
+    <message>
+        <source>Website database storage (offline data may be lost)</source>
+        <translation>網站資料庫儲存空間（離線資料可能會遺失）</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Cookie</translation>
+    </message>
+    <message>
+        <source>Website Cookies (requires re-login to all sites)</source>
+        <translation>網站 Cookie（需要重新登入所有網站）</translation>
+    </message>
+    <message>
+        <source>Browsing History</source>
+        <translation>瀏覽記錄</translation>
+    </message>
+    <message>
+        <source>Web browsing history records</source>
+        <translation>網頁瀏覽記錄</translation>
+    </message>
+    <message>
+        <source>Download History</source>
+        <translation>下載記錄</translation>
+    </message>
+    <message>
+        <source>Download history records (downloaded files are not deleted)</source>
+        <translation>下載記錄（不會刪除已下載的檔案）</translation>
+    </message>
+    <message>
+        <source>Session Data</source>
+        <translation>工作階段資料</translation>
+    </message>
+    <message>
+        <source>Current and recent session data (tabs may be lost)</source>
+        <translation>目前和最近的工作階段資料（分頁可能會遺失）</translation>
+    </message>
+    <message>
+        <source>Form Data</source>
+        <translation>表單資料</translation>
+    </message>
+    <message>
+        <source>Autofill form data (requires re-entry after cleaning)</source>
+        <translation>自動填寫的表單資料（清理後需要重新輸入）</translation>
+    </message>
+    <message>
+        <source>Safe Browsing Data</source>
+        <translation>安全瀏覽資料</translation>
+    </message>
+    <message>
+        <source>Safe Browsing protection data (not recommended to clean)</source>
+        <translation>安全瀏覽保護資料（不建議清理）</translation>
     </message>
 </context>
 <context>
@@ -1722,6 +2293,14 @@ This action cannot be undone!</source>
         <translation>
             <numerusform>%n 個 App</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No startup items or apps found</source>
+        <translation>找不到啟動項目或 App</translation>
+    </message>
+    <message>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>沒有符合「%1」的啟動項目</translation>
     </message>
 </context>
 <context>

@@ -212,8 +212,10 @@ void AppCardDelegate::paintLeftovers(QPainter *painter, const QRect &card, const
         painter->drawText(path, Qt::AlignLeft | Qt::AlignVCenter,
             metrics.elidedText(shownPath(leftover.path), Qt::ElideMiddle, path.width()));
         painter->setPen(Palette::TextMuted);
-        painter->drawText(reason, Qt::AlignLeft | Qt::AlignVCenter,
-            leftover.reason == LeftoverItem::Reason::BundleIdentifier ? tr("bundle identifier") : tr("name only"));
+        const QString why
+            = leftover.reason == LeftoverItem::Reason::BundleIdentifier ? tr("bundle identifier") : tr("name only");
+        painter->drawText(
+            reason, Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(why, Qt::ElideRight, reason.width()));
         painter->setPen(Palette::TextSecondary);
         painter->drawText(size, Qt::AlignRight | Qt::AlignVCenter, CleanItem::formatSize(leftover.size));
     }

@@ -1,5 +1,6 @@
 #include "browsergroupheader.h"
 
+#include "core/ruletexts.h"
 #include "core/scanresult.h"
 
 #include <QHBoxLayout>
@@ -23,7 +24,6 @@ ScanResult groupTotals(const QList<CleanCategory *> &categories)
 BrowserGroupHeader::BrowserGroupHeader(
     const QString &browserName, const QList<CleanCategory *> &categories, QWidget *parent)
     : QWidget(parent)
-    , m_browserName(browserName)
     , m_categories(categories)
 {
     setObjectName(QStringLiteral("browserGroupHeader"));
@@ -60,9 +60,9 @@ void BrowserGroupHeader::showCategoryMenu()
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("browserDetailsMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const QString prefix = m_browserName + QStringLiteral(" - ");
+    // The header names the browser already: each entry names the rule alone.
     for (CleanCategory *category : std::as_const(m_categories)) {
-        const QString name = category->name.startsWith(prefix) ? category->name.mid(prefix.size()) : category->name;
+        const QString name = category->ruleName.isEmpty() ? category->name : RuleTexts::shown(category->ruleName);
         QAction *action = menu->addAction(tr("%1  (%2)").arg(name, CleanItem::formatSize(category->totalSize())));
         connect(action, &QAction::triggered, this, [this, category] { emit detailsRequested(category); });
     }

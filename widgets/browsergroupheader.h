@@ -24,7 +24,6 @@ signals:
 private:
     void showCategoryMenu();
 
-    QString m_browserName;
     QList<CleanCategory *> m_categories;
     QPushButton *m_detailsButton = nullptr;
 };

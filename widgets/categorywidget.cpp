@@ -2,6 +2,7 @@
 
 #include "core/cleancategory.h"
 #include "widgets/cleanitemwidget.h"
+#include "widgets/elidedlabel.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -90,10 +91,13 @@ QWidget *CategoryWidget::createHeader()
     icon->setAlignment(Qt::AlignCenter);
     icon->setObjectName(QStringLiteral("categoryIcon"));
 
-    auto *name = plainLabel(m_category->name, QStringLiteral("categoryName"));
-    m_descriptionLabel = plainLabel(m_category->description, QStringLiteral("categoryDescription"));
+    // A long name in a long language ("Mozilla Firefox - Données de navigation sécurisée") is
+    // elided, with the full name as its tooltip, instead of widening the row past the page.
+    auto *name = new ElidedLabel(m_category->shownName(), Qt::ElideRight);
+    name->setObjectName(QStringLiteral("categoryName"));
+    m_descriptionLabel = plainLabel(m_category->shownDescription(), QStringLiteral("categoryDescription"));
     m_descriptionLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_descriptionLabel->setToolTip(m_category->description);
+    m_descriptionLabel->setToolTip(m_category->shownDescription());
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);
     texts->addWidget(name);
@@ -225,7 +229,7 @@ void CategoryWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_descriptionLabel->setText(m_descriptionLabel->fontMetrics().elidedText(
-        m_category->description, Qt::ElideRight, m_descriptionLabel->width()));
+        m_category->shownDescription(), Qt::ElideRight, m_descriptionLabel->width()));
 }
 
 void CategoryWidget::loadMoreItems()

@@ -41,6 +41,11 @@ double CircleProgressWidget::value() const
     return m_value;
 }
 
+QString CircleProgressWidget::valueText() const
+{
+    return m_valueText.isNull() ? QString::number(m_value, 'f', 1) : m_valueText;
+}
+
 QString CircleProgressWidget::unit() const
 {
     return m_unit;
@@ -60,6 +65,13 @@ void CircleProgressWidget::setProgress(int progress)
 void CircleProgressWidget::setValue(double value)
 {
     m_value = value;
+    m_valueText = QString();
+    update();
+}
+
+void CircleProgressWidget::setValueText(const QString &text)
+{
+    m_valueText = text;
     update();
 }
 
@@ -97,8 +109,8 @@ void CircleProgressWidget::paintEvent(QPaintEvent *)
         painter.drawArc(ring, 90 * 16, -spanDegrees * 16);
     }
 
-    drawCentredText(painter, QRectF(RingInset, RingInset + 0.25 * diameter, diameter, 45),
-        QString::number(m_value, 'f', 1), Palette::Accent, 38, QFont::Bold);
+    drawCentredText(painter, QRectF(RingInset, RingInset + 0.25 * diameter, diameter, 45), valueText(),
+        Palette::Accent, 38, QFont::Bold);
     drawCentredText(
         painter, QRectF(RingInset, RingInset + 0.52 * diameter, diameter, 30), m_unit, Palette::Accent, 22, QFont::Bold);
     drawCentredText(painter, QRectF(RingInset, RingInset + 0.68 * diameter, diameter, 20), m_subtitle,

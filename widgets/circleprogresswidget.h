@@ -13,12 +13,16 @@ public:
 
     int progress() const;
     double value() const;
+    // The number as drawn: the value with one decimal, or the text given in its place.
+    QString valueText() const;
     QString unit() const;
     QString subtitle() const;
 
     // Percent of the ring drawn, clockwise from the top.
     void setProgress(int progress);
     void setValue(double value);
+    // Draws text in place of the number ("512", "28.4") until the next setValue().
+    void setValueText(const QString &text);
     void setUnit(const QString &unit);
     void setSubtitle(const QString &subtitle);
 
@@ -28,6 +32,7 @@ protected:
 private:
     int m_progress = 75;
     double m_value = 0.0;
+    QString m_valueText;
     QString m_unit;
     QString m_subtitle;
 };

@@ -33,7 +33,7 @@ ItemDetailDialog::ItemDetailDialog(CleanCategory *category, QWidget *parent)
     : QDialog(parent)
     , m_category(category)
 {
-    setWindowTitle(category->name);
+    setWindowTitle(category->shownName());
     setMinimumSize(600, 400);
     setMaximumSize(800, 600);
     resize(650, 450);
@@ -87,7 +87,7 @@ QWidget *ItemDetailDialog::createHeaderBar()
     back->setObjectName(QStringLiteral("detailBackBtn"));
     connect(back, &QPushButton::clicked, this, &QDialog::close);
 
-    m_titleLabel = new QLabel(m_category->name);
+    m_titleLabel = new QLabel(m_category->shownName());
     m_titleLabel->setTextFormat(Qt::PlainText);
     m_titleLabel->setObjectName(QStringLiteral("detailTitle"));
     m_summaryLabel = new QLabel(tr("%1  |  %n files", nullptr, int(m_category->items.size()))

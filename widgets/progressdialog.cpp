@@ -129,6 +129,8 @@ void ProgressDialog::setFinished(Outcome outcome, const QString &message)
         toned->style()->unpolish(toned);
         toned->style()->polish(toned);
     }
+    if (outcome != Succeeded)
+        m_closeButton->setText(tr("Close"));
     if (!message.isEmpty())
         m_statusLabel->setText(message);
     m_currentItemLabel->hide();

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Cross-compiles the arm64 MD5 lane kernel with its check and runs it under qemu-user.
+# Cross-compiles the arm64 MD5 lane kernel and the plain kernel with their check and runs it under qemu-user.
 # Exits 77 (skipped) where the cross compiler or qemu is missing.
 # usage: run-md5-neon-check.sh SOURCE_DIR WORK_DIR
 set -eu
@@ -12,5 +12,6 @@ if [ -z "$cxx" ] || [ -z "$qemu" ]; then
 fi
 mkdir -p "$work"
 "$cxx" -std=c++17 -O2 -Wall -Wextra -Werror -static -I"$src" \
-    "$src/tests/arm64/md5neoncheck.cpp" "$src/cleaners/md5compressneon.cpp" -o "$work/md5neoncheck"
+    "$src/tests/arm64/md5neoncheck.cpp" "$src/cleaners/md5compressneon.cpp" \
+    "$src/cleaners/md5compressplain.cpp" -o "$work/md5neoncheck"
 "$qemu" "$work/md5neoncheck"

@@ -2,6 +2,7 @@
 // real scans and cleans, the title-bar menu, the dialogs and the progress cards to PNG files, against
 // a fixture home in a temporary folder. Names sort by page: window-01-junk-scanned.png.
 #include "core/languages.h"
+#include "core/ruletexts.h"
 #include "core/settings.h"
 #include "app/aboutdialog.h"
 #include "app/application.h"
@@ -42,6 +43,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QListView>
@@ -141,7 +143,15 @@ void renderDashboardStates(Gallery &gallery, MainWindow &window)
     gallery.save(&window, QStringLiteral("window-00-dashboard-scanning"));
     dashboard->setScanning(false);
     dashboard->updateStats(1536LL * 1024 * 1024, 512LL * 1024 * 1024, 0);
+    dashboard->showScanTime(QDateTime::currentDateTime().addSecs(-150));
     gallery.save(&window, QStringLiteral("window-00-dashboard-data"));
+    // Below a gigabyte the ring counts megabytes; after Clean All it tells what was freed.
+    dashboard->updateStats(22LL * 1024 * 1024, 6LL * 1024 * 1024 + 419431, 0);
+    dashboard->showScanTime(QDateTime::currentDateTime());
+    gallery.save(&window, QStringLiteral("window-00-dashboard-after-scan"));
+    dashboard->updateStats(0, 0, 0);
+    dashboard->showCleaned(22LL * 1024 * 1024 + 6LL * 1024 * 1024 + 419431);
+    gallery.save(&window, QStringLiteral("window-00-dashboard-after-clean"));
     dashboard->setScanning(true);
     dashboard->setScanProgress(66, QStringLiteral("Google Chrome"));
     gallery.save(&window, QStringLiteral("window-00-dashboard-data-scanning"));
@@ -200,7 +210,7 @@ CategoryWidget *categoryRow(const QWidget *page, const QString &title)
 {
     for (auto *row : page->findChildren<CategoryWidget *>()) {
         for (auto *label : row->findChildren<QLabel *>()) {
-            if (label->text() == title)
+            if (label->text() == title || label->toolTip() == title)
                 return row;
         }
     }
@@ -218,9 +228,16 @@ ProgressDialog *finishedCard(const QWidget *page)
 
 // The junk page in the window before and after a scan of the fixture home (the application
 // caches open with "Load more" showing), its scan card, the details of a category, and the
-// clean's card with its summary.
-void renderJunkPage(Gallery &gallery, MainWindow &window)
+// clean's card with its summary. Rules overlap here: QuickLook's and Homebrew's caches lie in the
+// application caches and show in their own rows; the Trash holds a folder. After the clean, the
+// page shows what remains: the unticked rows and a log that became a folder, with the reason.
+void renderJunkPage(Gallery &gallery, MainWindow &window, const TestHome &home)
 {
+    home.makeFile(QStringLiteral("Library/Caches/com.apple.QuickLook.thumbnailcache/thumbnails.data"), 3400000);
+    home.makeFile(QStringLiteral("Library/Caches/com.apple.QuickLook.thumbnailcache/index.sqlite"), 410000);
+    home.makeFile(QStringLiteral("Library/Caches/Homebrew/downloads/wget--1.24.5.arm64_sonoma.bottle.tar.gz"), 1600000);
+    home.makeFile(QStringLiteral(".Trash/Old Folder/notes.txt"), 12000);
+    home.makeFile(QStringLiteral(".Trash/Old Folder/scans/page-1.pdf"), 820000);
     window.switchToPage(MainWindow::JunkIndex);
     auto *page = window.findChild<JunkPage *>();
 
@@ -234,7 +251,7 @@ void renderJunkPage(Gallery &gallery, MainWindow &window)
             clickAndWait(page->findChild<QPushButton *>(QStringLiteral("scanBtn")), page, &BasePage::scanFinished),
             QStringLiteral("junk scan")))
         return;
-    CategoryWidget *caches = categoryRow(page, QStringLiteral("Application Caches"));
+    CategoryWidget *caches = categoryRow(page, RuleTexts::shown(QStringLiteral("Application Caches")));
     if (!gallery.expect(caches != nullptr, QStringLiteral("application caches row")))
         return;
     caches->setExpanded(true);
@@ -252,19 +269,36 @@ void renderJunkPage(Gallery &gallery, MainWindow &window)
     gallery.save(&details, QStringLiteral("window-01-junk-details"));
     details.hide();
 
+    // Between the scan and the clean the log became a folder: the clean leaves it, with the reason.
+    const QString log = home.filePath(QStringLiteral("Library/Logs/com.example.app/run.log"));
+    QFile::remove(log);
+    home.makeFile(QStringLiteral("Library/Logs/com.example.app/run.log/inner.txt"), 10);
     if (!gallery.expect(
             clickAndWait(page->findChild<QPushButton *>(QStringLiteral("cleanBtn")), page, &BasePage::cleanFinished),
             QStringLiteral("junk clean")))
         return;
-    gallery.save(&window, QStringLiteral("window-01-junk-cleaned"));
-    if (ProgressDialog *card = finishedCard(page))
+    if (ProgressDialog *card = finishedCard(page)) {
         gallery.save(card, QStringLiteral("window-01-junk-clean-card-finished"));
+        card->hide();
+    }
+    if (CategoryWidget *logs = categoryRow(page, RuleTexts::shown(QStringLiteral("Log Files"))))
+        logs->setExpanded(true);
+    gallery.save(&window, QStringLiteral("window-01-junk-cleaned"));
 }
 
-// The browser page in the window after a scan, and its refusal to clean while Firefox runs
-// (the page and its progress card).
-void renderBrowserPage(Gallery &gallery, MainWindow &window)
+// The browser page in the window after a scan, with Chrome's privacy rows (cookies, history,
+// form data, the current session) open, and its clean while Firefox runs: Chrome is cleaned,
+// Firefox skipped and named (the page and its progress card).
+void renderBrowserPage(Gallery &gallery, MainWindow &window, const TestHome &home)
 {
+    const QString chrome = QStringLiteral("Library/Application Support/Google/Chrome/Default/");
+    home.makeFile(chrome + QStringLiteral("Cookies"), 1310720);
+    home.makeFile(chrome + QStringLiteral("Cookies-journal"), 0);
+    home.makeFile(chrome + QStringLiteral("History"), 6291456);
+    home.makeFile(chrome + QStringLiteral("Web Data"), 524288);
+    home.makeFile(chrome + QStringLiteral("Current Session"), 88000);
+    home.makeFile(chrome + QStringLiteral("Preferences"), 40000);
+    home.makeFile(chrome + QStringLiteral("Bookmarks"), 22000);
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), "#!/bin/sh\n[ \"$2\" = firefox ] && exit 0\nexit 1\n");
     window.switchToPage(MainWindow::BrowserIndex);
@@ -275,15 +309,28 @@ void renderBrowserPage(Gallery &gallery, MainWindow &window)
         return;
     page->findChildren<CategoryWidget *>().value(0)->setExpanded(true);
     gallery.save(&window, QStringLiteral("window-02-browser-scanned"));
+    page->findChildren<CategoryWidget *>().value(0)->setExpanded(false);
+    if (CategoryWidget *cookies
+        = categoryRow(page, QStringLiteral("Google Chrome - ") + RuleTexts::shown(QStringLiteral("Cookies"))))
+        cookies->setExpanded(true);
+    if (CategoryWidget *history = categoryRow(
+            page, QStringLiteral("Google Chrome - ") + RuleTexts::shown(QStringLiteral("Browsing History")))) {
+        history->setExpanded(true);
+        QCoreApplication::processEvents();
+        page->findChild<QScrollArea *>(QStringLiteral("contentScrollArea"))->ensureWidgetVisible(history);
+    }
+    gallery.save(&window, QStringLiteral("window-02-browser-chrome-privacy"));
 
     CleanEngine *cleaner = Application::instance()->browserCleaner();
     if (!gallery.expect(clickAndWait(page->findChild<QPushButton *>(QStringLiteral("cleanBtn")), cleaner,
                             &CleanEngine::cleanFinished),
             QStringLiteral("browser clean")))
         return;
-    gallery.save(&window, QStringLiteral("window-02-browser-refused"));
-    if (auto *card = page->findChild<ProgressDialog *>())
+    if (auto *card = page->findChild<ProgressDialog *>()) {
         gallery.save(card, QStringLiteral("window-02-browser-refused-card"));
+        card->hide();
+    }
+    gallery.save(&window, QStringLiteral("window-02-browser-refused"));
 }
 
 // The window's style sheet on a widget shown outside the window, as the window would show it.
@@ -804,8 +851,8 @@ int main(int argc, char *argv[])
     renderMenus(gallery, window);
     renderDialogs(gallery, window);
     Application::instance()->settings()->setValue(Settings::ConfirmClean, false);
-    renderJunkPage(gallery, window);
-    renderBrowserPage(gallery, window);
+    renderJunkPage(gallery, window, home);
+    renderBrowserPage(gallery, window, home);
     renderScanProgressCards(gallery);
     renderLargeFilePage(gallery);
     renderDuplicateFinderPage(gallery, window);
