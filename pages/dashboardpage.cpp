@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -31,9 +32,6 @@ constexpr int StatusClockMs = 20 * 1000;
 constexpr qint64 SecondsPerMinute = 60;
 constexpr qint64 SecondsPerHour = 60 * SecondsPerMinute;
 constexpr qint64 SecondsPerDay = 24 * SecondsPerHour;
-
-const QString ReadyDot = QStringLiteral("#10b981");
-const QString BusyDot = QStringLiteral("#f59e0b");
 
 void addShadow(QWidget *widget, int blurRadius, const QColor &colour, int yOffset)
 {
@@ -104,8 +102,8 @@ QWidget *DashboardPage::setupEmptyState()
 
     layout->addWidget(
         makeLabel(tr("Ready to Clean Your Mac"), QStringLiteral("dashboardEmptyTitle"), view), 0, Qt::AlignHCenter);
-    QLabel *hint = makeLabel(
-        tr("Click the button below to scan for junk files and free up space"), QStringLiteral("dashboardEmptyText"), view);
+    QLabel *hint = makeLabel(tr("Click the button below to scan for junk files and free up space"),
+        QStringLiteral("dashboardEmptyText"), view);
     // A long translation wraps instead of running into the page's edges.
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignCenter);
@@ -173,9 +171,9 @@ QWidget *DashboardPage::setupDataState()
     headerLayout->addWidget(
         makeLabel(tr("Sweepnook %1").arg(QLatin1String(Version::brief)), QStringLiteral("dashboardTitle"), header), 0,
         Qt::AlignHCenter);
-    headerLayout->addWidget(makeLabel(tr("Keep Your Mac Running at Peak Performance"),
-                                QStringLiteral("dashboardSubtitle"), header),
-        0, Qt::AlignHCenter);
+    headerLayout->addWidget(
+        makeLabel(tr("Keep Your Mac Running at Peak Performance"), QStringLiteral("dashboardSubtitle"), header), 0,
+        Qt::AlignHCenter);
     layout->addWidget(header);
 
     auto *content = new QHBoxLayout;
@@ -234,7 +232,7 @@ QWidget *DashboardPage::createLeftCard()
     m_statusLabel = makeLabel(QString(), QStringLiteral("statusLabel"), statusRow);
     statusLayout->addWidget(m_statusDot);
     statusLayout->addWidget(m_statusLabel);
-    setDataStatus(tr("Ready to scan"), ReadyDot);
+    setDataStatus(tr("Ready to scan"), Activity::Ready);
     layout->addWidget(statusRow, 0, Qt::AlignHCenter);
 
     auto *buttons = new QHBoxLayout;
@@ -265,8 +263,8 @@ QWidget *DashboardPage::createTipBar()
     layout->setContentsMargins(20, 0, 20, 0);
     layout->setSpacing(10);
     layout->addWidget(makeLabel(QStringLiteral("💡"), QStringLiteral("dashboardTipIcon"), bar));
-    QLabel *tip = makeLabel(
-        tr("<span style='font-weight:600;'>Tip:</span> Regular cleaning can significantly improve your Mac's performance"),
+    QLabel *tip = makeLabel(tr("<span style='font-weight:600;'>Tip:</span> Regular cleaning can significantly improve "
+                               "your Mac's performance"),
         QStringLiteral("dashboardTip"), bar);
     tip->setTextFormat(Qt::RichText);
     // A long translation takes a second line inside the bar.
@@ -325,10 +323,16 @@ void DashboardPage::showDataState()
     m_views->setCurrentWidget(m_dataView);
 }
 
-void DashboardPage::setDataStatus(const QString &text, const QString &dotColour)
+void DashboardPage::setDataStatus(const QString &text, Activity activity)
 {
     m_statusLabel->setText(text);
-    m_statusDot->setStyleSheet(QStringLiteral("background: %1; border-radius: 5px;").arg(dotColour));
+    // The style sheet colours the dot by this property; a changed property needs a new polish.
+    const bool busy = activity == Activity::Busy;
+    if (m_statusDot->property("busy").toBool() == busy)
+        return;
+    m_statusDot->setProperty("busy", busy);
+    m_statusDot->style()->unpolish(m_statusDot);
+    m_statusDot->style()->polish(m_statusDot);
 }
 
 void DashboardPage::setScanning(bool scanning)
@@ -346,7 +350,7 @@ void DashboardPage::setScanning(bool scanning)
     m_progressPercentLabel->setText(QStringLiteral("0%"));
     m_progressBarFill->resize(0, m_progressBarFill->height());
     m_progressStatusLabel->setText(tr("Preparing..."));
-    setDataStatus(tr("Scanning..."), BusyDot);
+    setDataStatus(tr("Scanning..."), Activity::Busy);
     m_ring->setValue(0);
     m_ring->setUnit(QStringLiteral("%"));
     m_ring->setSubtitle(tr("Scanning..."));
@@ -428,20 +432,21 @@ void DashboardPage::showLastEvent()
     m_statusClock->stop();
     switch (m_lastEvent) {
     case LastEvent::None:
-        setDataStatus(tr("Ready to scan"), ReadyDot);
+        setDataStatus(tr("Ready to scan"), Activity::Ready);
         return;
     case LastEvent::Scan: {
         const qint64 age = qMax<qint64>(0, m_lastScan.secsTo(QDateTime::currentDateTime()));
         if (age >= SecondsPerDay) {
-            setDataStatus(tr("Last scan: %1").arg(QLocale().toString(m_lastScan, QLocale::ShortFormat)), ReadyDot);
+            setDataStatus(
+                tr("Last scan: %1").arg(QLocale().toString(m_lastScan, QLocale::ShortFormat)), Activity::Ready);
             return;
         }
-        setDataStatus(lastScanText(age), ReadyDot);
+        setDataStatus(lastScanText(age), Activity::Ready);
         m_statusClock->start();
         return;
     }
     case LastEvent::Clean:
-        setDataStatus(tr("Cleaned %1").arg(CleanItem::formatSize(m_lastFreed)), ReadyDot);
+        setDataStatus(tr("Cleaned %1").arg(CleanItem::formatSize(m_lastFreed)), Activity::Ready);
         return;
     }
 }

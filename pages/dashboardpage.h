@@ -60,7 +60,9 @@ private:
     QWidget *createTipBar();
     void showEmptyState();
     void showDataState();
-    void setDataStatus(const QString &text, const QString &dotColour);
+    // The status dot reads ready (green) or busy (amber).
+    enum class Activity { Ready, Busy };
+    void setDataStatus(const QString &text, Activity activity);
     void showLastEvent();
 
     QStackedWidget *m_views = nullptr;
