@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileidentity.h"
+
 #include <QDateTime>
 #include <QMetaType>
 #include <QString>
@@ -19,6 +21,12 @@ struct LargeFileInfo
     // nothing here and removes it from every device.
     bool inCloud = false;
     bool isPackage = false;
+    // What the entry was when found (for a package: its folder), and the folder a deletion
+    // reaches it from without following links: rootTarget is where rootPath, the start of path
+    // (a scanned folder, or a followed folder link), really was at scan time.
+    FileIdentity identity;
+    QString rootPath;
+    QString rootTarget;
 
     // Bytes that deleting the entry frees on this Mac.
     qint64 localSize() const

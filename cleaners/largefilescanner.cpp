@@ -6,7 +6,9 @@
 #include "core/fileutils.h"
 #include "core/hometrash.h"
 #include "core/logger.h"
+#include "core/pinnedroot.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QThread>
 
@@ -21,20 +23,51 @@ struct Target
 {
     qint64 localSize = 0;
     bool isPackage = false;
+    FileIdentity identity;
+    QString rootPath;
+    QString rootTarget;
 };
 
-// The entry still is what the scan found: a regular file, or a package folder (not a link).
-bool stillSameKind(const QString &path, const Target &target)
+// Where path lies below the target's root as it was at scan time.
+QString pathUnderRoot(const QString &path, const Target &target)
 {
-    struct stat info;
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-        return true; // gone: the removal reports the failure
-    return target.isPackage ? S_ISDIR(info.st_mode) : S_ISREG(info.st_mode);
+    QString rest = path.mid(target.rootPath.size());
+    if (!rest.startsWith(QLatin1Char('/')))
+        rest.prepend(QLatin1Char('/'));
+    return target.rootTarget == QLatin1String("/") ? rest : target.rootTarget + rest;
 }
 
-bool removePermanently(const QString &path, const Target &target)
+// The entry found is still what the scan listed: the same regular file, unchanged, or the same
+// package folder.
+FileUtils::EntryCheck sameEntry(const Target &target)
 {
-    return target.isPackage ? FileUtils::deleteDirectory(path) : FileUtils::deleteFile(path);
+    return [target](const struct stat &info) {
+        const FileIdentity now = FileIdentity::fromStat(info);
+        if (target.isPackage)
+            return S_ISDIR(info.st_mode) && now == target.identity;
+        return S_ISREG(info.st_mode) && now.isUnchangedSince(target.identity);
+    };
+}
+
+// The roots deletions reach their entries from, pinned once per deletion request.
+class Roots final
+{
+public:
+    const PinnedRoot &of(const Target &target)
+    {
+        auto found = m_roots.constFind(target.rootTarget);
+        if (found == m_roots.cend())
+            found = m_roots.insert(target.rootTarget, PinnedRoot::open(target.rootTarget, target.rootTarget));
+        return *found;
+    }
+
+private:
+    QHash<QString, PinnedRoot> m_roots;
+};
+
+QString changedReason()
+{
+    return QCoreApplication::translate("LargeFileScanner", "It changed since the scan");
 }
 
 } // namespace
@@ -181,33 +214,49 @@ bool LargeFileScanner::deleteFiles(const QStringList &paths, DeleteMode mode)
 
     QHash<QString, Target> targets;
     for (const LargeFileInfo &file : std::as_const(m_results))
-        targets.insert(file.path, Target { file.localSize(), file.isPackage });
+        targets.insert(
+            file.path, Target { file.localSize(), file.isPackage, file.identity, file.rootPath, file.rootTarget });
     auto deletion = std::make_shared<LargeFileDeletion>();
     deletion->toTrash = mode == DeleteMode::MoveToTrash;
     m_job.start(
         [this, paths, targets, deletion](LongJob::Run &run) {
             const int total = int(paths.size());
+            Roots roots;
             for (int i = 0; i < total && !run.isCancelled(); ++i) {
                 const QString &path = paths.at(i);
                 QString reason;
                 const auto target = targets.constFind(path);
-                if (target == targets.cend()) {
+                const PinnedRoot *root = target == targets.cend() ? nullptr : &roots.of(*target);
+                if (!root) {
                     reason = QStringLiteral("not among the scan's results");
-                } else if (!stillSameKind(path, *target)) {
-                    reason = QStringLiteral("changed since the scan");
+                } else if (!root->isOpen()) {
+                    reason = changedReason();
+                    Logger::instance()->warning(
+                        QStringLiteral("Its scanned folder cannot be reached (%1): %2").arg(root->reason(), path));
                 } else if (deletion->toTrash) {
-                    const HomeTrash::Outcome moved = HomeTrash::moveToTrash(path);
+                    const HomeTrash::Outcome moved
+                        = HomeTrash::moveUnder(*root, pathUnderRoot(path, *target), sameEntry(*target));
                     if (moved.moved) {
                         Logger::instance()->info(QStringLiteral("Moved to Trash: %1").arg(path));
                         deletion->trashedBytes += target->localSize;
                     } else {
-                        reason = moved.error;
+                        if (moved.changed)
+                            Logger::instance()->warning(
+                                QStringLiteral("Not moved to the Trash (%1): %2").arg(moved.error, path));
+                        reason = moved.changed ? changedReason() : moved.error;
                     }
-                } else if (removePermanently(path, *target)) {
-                    Logger::instance()->info(QStringLiteral("Deleted file: %1").arg(path));
-                    deletion->freedBytes += target->localSize;
                 } else {
-                    reason = QStringLiteral("could not be removed");
+                    const FileUtils::Removal removal = FileUtils::removeUnder(*root, pathUnderRoot(path, *target),
+                        target->isPackage ? FileUtils::Expect::Folder : FileUtils::Expect::File, sameEntry(*target));
+                    if (removal.removed()) {
+                        Logger::instance()->info(QStringLiteral("Deleted file: %1").arg(path));
+                        deletion->freedBytes += target->localSize;
+                    } else if (removal.status == FileUtils::Removal::Refused) {
+                        reason = changedReason();
+                        Logger::instance()->warning(QStringLiteral("Not deleted (%1): %2").arg(removal.reason, path));
+                    } else {
+                        reason = removal.status == FileUtils::Removal::Missing ? changedReason() : removal.shownReason;
+                    }
                 }
                 if (reason.isEmpty()) {
                     deletion->removed.append(path);

@@ -119,6 +119,10 @@ struct PendingFolder
     QList<QByteArray> steps;
     QByteArray path;
     dev_t device = 0;
+    // The folder the path begins with (a chosen folder, or a followed link), and where it
+    // really was when the walk entered it: what a later deletion pins.
+    QByteArray rootPath;
+    QByteArray rootTarget;
 };
 
 struct Entry
@@ -301,6 +305,8 @@ private:
             }
             child.path = childPath(folder.path, name.constData());
             child.device = device;
+            child.rootPath = folder.rootPath;
+            child.rootTarget = folder.rootTarget;
             return child;
         };
 
@@ -329,7 +335,7 @@ private:
                 if (!haveInfo && ::fstatat(fd, entry.name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
                     continue;
                 if (S_ISREG(info.st_mode) && info.st_size >= m_walk.m_minSize)
-                    addFound(folder.path, entry.name, info, false, info.st_size, found);
+                    addFound(folder, entry.name, info, false, info.st_size, found);
             } else if (type == DT_LNK) {
                 followLink(fd, folder, entry.name, subfolders);
             }
@@ -353,7 +359,7 @@ private:
             return;
         const qint64 size = packageSize(makeChild(name, device));
         if (size >= m_walk.m_minSize && !stopRequested())
-            addFound(parent.path, name, info, true, size, found);
+            addFound(parent, name, info, true, size, found);
     }
 
     bool isPackage(int parentFd, const QByteArray &name) const
@@ -440,11 +446,13 @@ private:
         child.steps = { target };
         child.path = path;
         child.device = folder.device;
+        child.rootPath = path;
+        child.rootTarget = target;
         subfolders.push_back(std::move(child));
     }
 
-    void addFound(const QByteArray &folder, const QByteArray &name, const struct stat &info, bool package, qint64 size,
-        QList<LargeFileInfo> &found)
+    void addFound(const PendingFolder &folder, const QByteArray &name, const struct stat &info, bool package,
+        qint64 size, QList<LargeFileInfo> &found)
     {
         {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -453,8 +461,11 @@ private:
         }
         LargeFileInfo file;
         file.name = QFile::decodeName(name);
-        file.directory = QFile::decodeName(folder);
-        file.path = QFile::decodeName(childPath(folder, name.constData()));
+        file.directory = QFile::decodeName(folder.path);
+        file.path = QFile::decodeName(childPath(folder.path, name.constData()));
+        file.identity = FileIdentity::fromStat(info);
+        file.rootPath = QFile::decodeName(folder.rootPath);
+        file.rootTarget = QFile::decodeName(folder.rootTarget);
         file.size = size;
         file.modified = modifiedTime(info);
         file.isPackage = package;
@@ -548,6 +559,8 @@ LargeFileWalk::Outcome LargeFileWalk::run(const QStringList &roots)
         root.steps = { resolvedRoots.at(i) };
         root.path = givenRoots.at(i);
         root.device = info.st_dev;
+        root.rootPath = givenRoots.at(i);
+        root.rootTarget = resolvedRoots.at(i);
         walker.push(std::move(root));
     }
     QThreadPool helpers;

@@ -249,59 +249,97 @@ FileUtils::Removal FileUtils::removeUnder(const PinnedRoot &root, const QString 
 
 FileUtils::Removal FileUtils::removeUnder(const PinnedRoot &root, const QByteArray &path, Expect expect)
 {
-    if (!root.isOpen())
-        return removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "its folder is not open")));
+    return removeUnder(root, path, expect, EntryCheck());
+}
+
+FileUtils::Removal FileUtils::removeUnder(
+    const PinnedRoot &root, const QString &path, Expect expect, const EntryCheck &check)
+{
+    return removeUnder(root, QFile::encodeName(path), expect, check);
+}
+
+FileUtils::Removal FileUtils::removeUnder(
+    const PinnedRoot &root, const QByteArray &path, Expect expect, const EntryCheck &check)
+{
+    QByteArray name;
+    Removal result;
+    const int fd = openParentUnder(root, path, &name, &result);
+    if (fd < 0)
+        return result;
+    struct stat info;
+    if (::fstatat(fd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        result = errno == ENOENT ? removal(Removal::Missing) : removal(Removal::Failed, systemReason(errno));
+    else if (check && !check(info))
+        result = removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "it changed since it was chosen")));
+    else
+        result = removeEntry(fd, name, info, expect, root.device(), path);
+    ::close(fd);
+    return result;
+}
+
+int FileUtils::openParentUnder(const PinnedRoot &root, const QByteArray &path, QByteArray *name, Removal *refusal)
+{
+    if (!root.isOpen()) {
+        *refusal = removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "its folder is not open")));
+        return -1;
+    }
     const QByteArray rootPath = QFile::encodeName(root.path());
     const bool below = rootPath == "/"
         ? path.startsWith('/')
         : path.startsWith(rootPath) && path.size() > rootPath.size() && path.at(rootPath.size()) == '/';
-    if (!below)
-        return removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "outside %1"), root.path()));
+    if (!below) {
+        *refusal = removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "outside %1"), root.path()));
+        return -1;
+    }
     QList<QByteArray> components = path.mid(rootPath.size()).split('/');
     components.removeAll(QByteArray());
-    if (components.isEmpty())
-        return removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "the folder itself")));
-    for (const QByteArray &name : std::as_const(components)) {
-        if (name == "." || name == "..")
-            return removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "\".\" or \"..\" in the path")));
+    if (components.isEmpty()) {
+        *refusal = removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "the folder itself")));
+        return -1;
+    }
+    for (const QByteArray &component : std::as_const(components)) {
+        if (component == "." || component == "..") {
+            *refusal
+                = removal(Removal::Refused, ownReason(QT_TRANSLATE_NOOP("FileUtils", "\".\" or \"..\" in the path")));
+            return -1;
+        }
     }
     if (beforeRemoveHook())
         beforeRemoveHook()(path);
 
-    int fd = root.fd();
+    int fd = ::fcntl(root.fd(), F_DUPFD_CLOEXEC, 0);
+    if (fd < 0) {
+        *refusal = removal(Removal::Failed, systemReason(errno));
+        return -1;
+    }
     for (qsizetype i = 0; i + 1 < components.size(); ++i) {
-        const QByteArray &name = components.at(i);
-        const int child = ::openat(fd, name.constData(), openFolderFlags);
+        const QByteArray &component = components.at(i);
+        const int child = ::openat(fd, component.constData(), openFolderFlags);
         const int error = errno;
-        if (fd != root.fd())
-            ::close(fd);
+        ::close(fd);
         if (child < 0) {
             if (error == ENOENT)
-                return removal(Removal::Missing);
-            if (error == ELOOP || error == ENOTDIR)
-                return removal(Removal::Refused,
-                    ownReason(
-                        QT_TRANSLATE_NOOP("FileUtils", "a link or a file on the way: %1"), QFile::decodeName(name)));
-            return removal(Removal::Failed, systemReason(error));
+                *refusal = removal(Removal::Missing);
+            else if (error == ELOOP || error == ENOTDIR)
+                *refusal = removal(Removal::Refused,
+                    ownReason(QT_TRANSLATE_NOOP("FileUtils", "a link or a file on the way: %1"),
+                        QFile::decodeName(component)));
+            else
+                *refusal = removal(Removal::Failed, systemReason(error));
+            return -1;
         }
         fd = child;
         struct stat info;
         if (::fstat(fd, &info) != 0 || info.st_dev != root.device()) {
             ::close(fd);
-            return removal(Removal::Refused,
-                ownReason(QT_TRANSLATE_NOOP("FileUtils", "another volume on the way: %1"), QFile::decodeName(name)));
+            *refusal = removal(Removal::Refused,
+                ownReason(
+                    QT_TRANSLATE_NOOP("FileUtils", "another volume on the way: %1"), QFile::decodeName(component)));
+            return -1;
         }
     }
-    const QByteArray &name = components.last();
-    struct stat info;
-    Removal result;
-    if (::fstatat(fd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
-        result = errno == ENOENT ? removal(Removal::Missing) : removal(Removal::Failed, systemReason(errno));
-    else
-        result = removeEntry(fd, name, info, expect, root.device(), path);
-    if (fd != root.fd())
-        ::close(fd);
-    return result;
+    *name = components.last();
+    return fd;
 }
 
 bool FileUtils::deleteFile(const QString &path)

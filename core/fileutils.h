@@ -8,6 +8,7 @@
 
 class PinnedRoot;
 class QFile;
+struct stat;
 
 // File helpers shared by the cleaners, and the system's one way of removing files.
 //
@@ -71,6 +72,19 @@ public:
     static Removal removeUnder(const PinnedRoot &root, const QString &path, Expect expect);
     // The same for a path given as the bytes the system uses (names that are not UTF-8).
     static Removal removeUnder(const PinnedRoot &root, const QByteArray &path, Expect expect);
+
+    // Answers, for the entry found at the path (not followed), whether it is still the one the
+    // user chose; called just before the removal, on the descriptor the removal uses.
+    using EntryCheck = std::function<bool(const struct stat &entry)>;
+    // removeUnder that first asks check about the entry; refused ("it changed since it was
+    // chosen") when check says no.
+    static Removal removeUnder(const PinnedRoot &root, const QString &path, Expect expect, const EntryCheck &check);
+    static Removal removeUnder(const PinnedRoot &root, const QByteArray &path, Expect expect, const EntryCheck &check);
+    // Opens the folder holding path below the open root the way removeUnder reaches it (no link
+    // followed, nothing on another device, no "." or ".."), for an operation on the entry itself
+    // (a move into the Trash). Returns the folder's descriptor, which the caller closes, and the
+    // entry's name in *name; or -1 with *refusal saying why.
+    static int openParentUnder(const PinnedRoot &root, const QByteArray &path, QByteArray *name, Removal *refusal);
 
     // Removes one file or link (never a folder) by pinning the path's parent folder: links in the
     // parent's path are resolved as the system does, the entry itself is never followed. Prefer

@@ -90,6 +90,8 @@ private slots:
     void deletingAMissingFileFailsWithTheLogLine();
     void deletingRefusesPathsNotFound();
     void moveToTrashLeavesTheFileInTheTrash();
+    void onlyTheEntryTheScanSawIsRemoved_data();
+    void onlyTheEntryTheScanSawIsRemoved();
     void trashNamesKeepTheExtension_data();
     void trashNamesKeepTheExtension();
     void resultsAreLargestFirst();
@@ -416,6 +418,123 @@ void TestLargeFileScanner::moveToTrashLeavesTheFileInTheTrash()
     QVERIFY(!QFileInfo::exists(app));
     QCOMPARE(scan.scanner.resultCount(), 0);
     QCOMPARE(scan.scanner.totalSize(), 0);
+}
+
+// What happens to the chosen file's place between the scan and the deletion.
+enum class Change { None, SwappedFolderLink, RenamedAndReplacedFolder, ReplacedFile, GrownFile, LinkOnTheWay };
+Q_DECLARE_METATYPE(Change)
+
+void TestLargeFileScanner::onlyTheEntryTheScanSawIsRemoved_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<bool>("toTrash");
+    QTest::addColumn<bool>("chosenGoes");
+    const struct
+    {
+        const char *name;
+        Change change;
+        bool chosenGoes;
+    } cases[] = {
+        { "unchanged", Change::None, true },
+        // The link is reached as it was at scan time: the file seen goes, the new target's stays.
+        { "folder link repointed", Change::SwappedFolderLink, true },
+        { "folder renamed and replaced", Change::RenamedAndReplacedFolder, false },
+        { "file replaced by another of that name", Change::ReplacedFile, false },
+        { "file written since", Change::GrownFile, false },
+        { "folder on the way now a link", Change::LinkOnTheWay, false },
+    };
+    for (const auto &c : cases) {
+        QTest::addRow("%s, deleted", c.name) << c.change << false << c.chosenGoes;
+        QTest::addRow("%s, trashed", c.name) << c.change << true << c.chosenGoes;
+    }
+}
+
+void TestLargeFileScanner::onlyTheEntryTheScanSawIsRemoved()
+{
+    QFETCH(Change, change);
+    QFETCH(bool, toTrash);
+    QFETCH(bool, chosenGoes);
+    TestHome home;
+    const bool throughLink = change == Change::SwappedFolderLink;
+    const QString seen = throughLink ? home.makeFile(QStringLiteral("outside/dir/big.mov"), 3 * MinSize, 's')
+                                     : home.makeFile(QStringLiteral("Movies/sub/big.mov"), 3 * MinSize, 's');
+    const QString chosen = throughLink ? home.filePath(QStringLiteral("Movies/ext/big.mov")) : seen;
+    if (throughLink)
+        home.makeLink(QStringLiteral("Movies/ext"), home.filePath(QStringLiteral("outside/dir")));
+    Scan scan({ home.filePath(QStringLiteral("Movies")) });
+    QVERIFY(scan.run());
+    QCOMPARE(scan.foundPaths(), QStringList { chosen });
+
+    // The file that must survive whatever happens: the one now at the chosen path, if another.
+    QString other;
+    QString seenNow = seen;
+    switch (change) {
+    case Change::None:
+        break;
+    case Change::SwappedFolderLink:
+        other = home.makeFile(QStringLiteral("outside/other/big.mov"), MinSize, 'o');
+        QVERIFY(QFile::remove(home.filePath(QStringLiteral("Movies/ext"))));
+        home.makeLink(QStringLiteral("Movies/ext"), home.filePath(QStringLiteral("outside/other")));
+        break;
+    case Change::RenamedAndReplacedFolder:
+        seenNow = home.filePath(QStringLiteral("Movies/old/big.mov"));
+        QVERIFY(
+            QDir().rename(home.filePath(QStringLiteral("Movies/sub")), home.filePath(QStringLiteral("Movies/old"))));
+        other = home.makeFile(QStringLiteral("Movies/sub/big.mov"), 3 * MinSize, 'o');
+        break;
+    case Change::ReplacedFile:
+        seenNow = home.filePath(QStringLiteral("Movies/kept.mov"));
+        QVERIFY(QFile::rename(seen, seenNow));
+        other = home.makeFile(QStringLiteral("Movies/sub/big.mov"), 3 * MinSize, 'o');
+        break;
+    case Change::GrownFile: {
+        QFile file(seen);
+        QVERIFY(file.open(QIODevice::Append));
+        QVERIFY(file.write("more") == 4);
+        break;
+    }
+    case Change::LinkOnTheWay:
+        seenNow = home.filePath(QStringLiteral("Movies/old/big.mov"));
+        QVERIFY(
+            QDir().rename(home.filePath(QStringLiteral("Movies/sub")), home.filePath(QStringLiteral("Movies/old"))));
+        home.makeLink(QStringLiteral("Movies/sub"), home.filePath(QStringLiteral("Movies/old")));
+        break;
+    }
+    QByteArray otherContent;
+    if (!other.isEmpty()) {
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        otherContent = file.readAll();
+    }
+
+    if (!chosenGoes)
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Failed to delete file: .*big.mov")));
+    LargeFileDeletion deletion;
+    QVERIFY(deleteAndWait(scan.scanner, { chosen },
+        toTrash ? LargeFileScanner::DeleteMode::MoveToTrash : LargeFileScanner::DeleteMode::Permanently, &deletion));
+
+    if (!other.isEmpty()) {
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), otherContent);
+    }
+    const QString trashed = home.filePath(QStringLiteral(".Trash/big.mov"));
+    if (chosenGoes) {
+        QCOMPARE(deletion.removed, QStringList { chosen });
+        QVERIFY(deletion.failed.isEmpty());
+        QCOMPARE(toTrash ? deletion.trashedBytes : deletion.freedBytes, 3 * MinSize);
+        QVERIFY(!QFileInfo::exists(seenNow));
+        QCOMPARE(QFileInfo(trashed).size(), toTrash ? 3 * MinSize : 0);
+        QCOMPARE(scan.scanner.resultCount(), 0);
+    } else {
+        QCOMPARE(deletion.failed, QStringList { chosen });
+        QCOMPARE(deletion.failureReasons, QStringList { QStringLiteral("It changed since the scan") });
+        QVERIFY(deletion.removed.isEmpty());
+        QCOMPARE(deletion.freedBytes + deletion.trashedBytes, 0);
+        QVERIFY(QFileInfo::exists(seenNow));
+        QVERIFY(!QFileInfo::exists(trashed));
+        QCOMPARE(scan.foundPaths(), QStringList { chosen });
+    }
 }
 
 void TestLargeFileScanner::trashNamesKeepTheExtension_data()
