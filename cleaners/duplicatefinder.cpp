@@ -161,7 +161,7 @@ QByteArrayView readHead(int fd)
     thread_local const std::unique_ptr<char[]> buffer(new char[size_t(QuickHashBytes)]);
     if (fd < 0)
         return {};
-    const ssize_t got = ::read(fd, buffer.get(), size_t(QuickHashBytes));
+    const qint64 got = FileUtils::readSome(fd, buffer.get(), QuickHashBytes);
     ::close(fd);
     return got >= 0 ? QByteArrayView(buffer.get(), qsizetype(got)) : QByteArrayView();
 }
@@ -463,43 +463,43 @@ QMap<qint64, QStringList> DuplicateFinder::collectBySize()
     return bySize;
 }
 
-int DuplicateFinder::openCollected(const QString &path) const
+int DuplicateFinder::openCollected(const QString &path, qint64 *size) const
 {
+    // The walk saw a regular file here; the descriptor must be that file, still regular.
     struct stat info;
-    const int fd = FileUtils::openRegularFile(path);
+    const int fd = FileUtils::openRegularFileOnce(QFile::encodeName(path), &info);
     if (fd < 0)
         return -1;
-    if (::fstat(fd, &info) != 0) {
-        ::close(fd);
-        return -1;
-    }
     const auto seen = m_identities.constFind(path);
     if (seen != m_identities.cend() && !(FileIdentity::fromStat(info) == seen.value())) {
         ::close(fd);
         return -1;
     }
+    if (size)
+        *size = qint64(info.st_size);
     return fd;
 }
 
 bool DuplicateFinder::streamContent(
     const QString &path, qint64 offset, const std::function<void(const char *, qint64)> &consume) const
 {
-    const int fd = openCollected(path);
+    qint64 size = 0;
+    const int fd = openCollected(path, &size);
     if (fd < 0)
         return false;
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)
-        || (offset > 0 && !file.seek(offset))) {
+    if (offset > 0 && ::lseek(fd, off_t(offset), SEEK_SET) != off_t(offset)) {
         ::close(fd);
         return false;
     }
-    const quint64 read = m_reads->begin(path, file.size());
+    const quint64 read = m_reads->begin(path, size);
     qint64 done = offset;
+    bool failed = false;
     thread_local QByteArray chunk(FullHashChunkBytes, Qt::Uninitialized);
     for (;;) {
         if (cancelled)
             break;
-        const qint64 got = file.read(chunk.data(), chunk.size());
+        const qint64 got = FileUtils::readSome(fd, chunk.data(), chunk.size());
+        failed = got < 0;
         if (got <= 0)
             break;
         consume(chunk.constData(), got);
@@ -508,8 +508,9 @@ bool DuplicateFinder::streamContent(
         if (afterChunkRead)
             afterChunkRead(path);
     }
+    ::close(fd);
     m_reads->end(read);
-    return !cancelled;
+    return !cancelled && !failed;
 }
 
 QByteArray DuplicateFinder::fastTailDigest(const QString &path) const
@@ -617,10 +618,7 @@ public:
             return 0; // the head was the whole content
         if (read.fd == Unopened && !open(read))
             return -1;
-        ssize_t got = 0;
-        do
-            got = ::read(read.fd, buffer, size_t(capacity));
-        while (got < 0 && errno == EINTR);
+        const qint64 got = FileUtils::readSome(read.fd, buffer, capacity);
         if (got <= 0) {
             if (got == 0 && read.state)
                 read.tail = canonicalDigest(XXH3_128bits_digest(read.state.get()));
