@@ -10,10 +10,7 @@ struct CleanItem
     qint64 size = 0;
     bool checked = true;
     int riskLevel = 0;
-    QString description;
     bool isDirectory = false;
-    QString regPath;
-    QString regTarget;
     // Why the last clean could not remove it; empty when it was not tried or there was no fault.
     QString failure;
 
