@@ -4,6 +4,7 @@
 #include "core/ruletexts.h"
 #include "core/version.h"
 #include "widgets/circleprogresswidget.h"
+#include "widgets/palette.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -31,34 +33,23 @@ constexpr qint64 SecondsPerMinute = 60;
 constexpr qint64 SecondsPerHour = 60 * SecondsPerMinute;
 constexpr qint64 SecondsPerDay = 24 * SecondsPerHour;
 
-const QString ReadyDot = QStringLiteral("#10b981");
-const QString BusyDot = QStringLiteral("#f59e0b");
-
-void addShadow(QWidget *widget, int blurRadius, int alpha, int yOffset)
+void addShadow(QWidget *widget, int blurRadius, const QColor &colour, int yOffset)
 {
     auto *shadow = new QGraphicsDropShadowEffect(widget);
     shadow->setBlurRadius(blurRadius);
-    shadow->setColor(QColor(0, 0, 0, alpha));
+    shadow->setColor(colour);
     shadow->setOffset(0, yOffset);
     widget->setGraphicsEffect(shadow);
 }
 
-QLabel *makeLabel(const QString &text, const QString &style, QWidget *parent)
+// A label the style sheet finds by objectName.
+QLabel *makeLabel(const QString &text, const QString &objectName, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     // The scan's current path comes from the disk: never read as markup.
     label->setTextFormat(Qt::PlainText);
-    label->setStyleSheet(style);
+    label->setObjectName(objectName);
     return label;
-}
-
-// A frame whose style applies to itself only: the class selector leaves out the labels (also
-// frames) and plain widgets inside it.
-QFrame *makeStyledFrame(const QString &style, QWidget *parent)
-{
-    auto *frame = new QFrame(parent);
-    frame->setStyleSheet(QStringLiteral(".QFrame { %1 }").arg(style));
-    return frame;
 }
 
 QString elidedPath(const QString &path)
@@ -104,19 +95,15 @@ QWidget *DashboardPage::setupEmptyState()
     layout->setContentsMargins(0, 100, 0, 0);
     layout->setSpacing(16);
 
-    auto *icon = makeLabel(QStringLiteral("🔍"),
-        QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #d1fae5, "
-                       "stop:1 #a7f3d0);border-radius: 60px; font-size: 50px;"),
-        view);
+    auto *icon = makeLabel(QStringLiteral("🔍"), QStringLiteral("dashboardEmptyIcon"), view);
     icon->setFixedSize(120, 120);
     icon->setAlignment(Qt::AlignCenter);
     layout->addWidget(icon, 0, Qt::AlignHCenter);
 
-    layout->addWidget(makeLabel(tr("Ready to Clean Your Mac"),
-                          QStringLiteral("font-size: 20px; font-weight: 600; color: #111827;"), view),
-        0, Qt::AlignHCenter);
+    layout->addWidget(
+        makeLabel(tr("Ready to Clean Your Mac"), QStringLiteral("dashboardEmptyTitle"), view), 0, Qt::AlignHCenter);
     QLabel *hint = makeLabel(tr("Click the button below to scan for junk files and free up space"),
-        QStringLiteral("font-size: 14px; color: #6b7280;"), view);
+        QStringLiteral("dashboardEmptyText"), view);
     // A long translation wraps instead of running into the page's edges.
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignCenter);
@@ -129,11 +116,6 @@ QWidget *DashboardPage::setupEmptyState()
     m_fullScanButton->setFixedHeight(50);
     m_fullScanButton->setMinimumWidth(200);
     m_fullScanButton->setCursor(Qt::PointingHandCursor);
-    m_fullScanButton->setStyleSheet(QStringLiteral(
-        "QPushButton { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #10b981, stop:1 #059669);"
-        " color: white; border: none; padding: 0 24px; border-radius: 12px; font-size: 16px; font-weight: 600; }"
-        "QPushButton:hover { background: #059669; }"
-        "QPushButton:disabled { background: #9ca3af; }"));
     connect(m_fullScanButton, &QPushButton::clicked, this, &DashboardPage::onScanClicked);
     layout->addWidget(m_fullScanButton, 0, Qt::AlignHCenter);
 
@@ -144,27 +126,21 @@ QWidget *DashboardPage::setupEmptyState()
     progressLayout->setContentsMargins(0, 0, 0, 0);
     progressLayout->setSpacing(12);
 
-    m_progressPercentLabel = makeLabel(
-        QStringLiteral("0%"), QStringLiteral("font-size: 24px; font-weight: 700; color: #10b981;"), m_progressBlock);
-    m_progressPercentLabel->setObjectName(QStringLiteral("progressPercentLabel"));
+    m_progressPercentLabel = makeLabel(QStringLiteral("0%"), QStringLiteral("progressPercentLabel"), m_progressBlock);
     m_progressPercentLabel->setAlignment(Qt::AlignCenter);
     progressLayout->addWidget(m_progressPercentLabel);
 
     auto *track = new QWidget(m_progressBlock);
     track->setAttribute(Qt::WA_StyledBackground);
+    track->setObjectName(QStringLiteral("progressTrack"));
     track->setFixedHeight(8);
-    track->setStyleSheet(QStringLiteral("background: #e5e7eb; border-radius: 4px;"));
     m_progressBarFill = new QWidget(track);
     m_progressBarFill->setObjectName(QStringLiteral("progressBarFill"));
     m_progressBarFill->setAttribute(Qt::WA_StyledBackground);
     m_progressBarFill->setGeometry(0, 0, 0, 8);
-    m_progressBarFill->setStyleSheet(QStringLiteral(
-        "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #10b981, stop:1 #059669);border-radius: 4px;"));
     progressLayout->addWidget(track);
 
-    m_progressStatusLabel
-        = makeLabel(tr("Preparing..."), QStringLiteral("font-size: 12px; color: #9ca3af;"), m_progressBlock);
-    m_progressStatusLabel->setObjectName(QStringLiteral("progressStatusLabel"));
+    m_progressStatusLabel = makeLabel(tr("Preparing..."), QStringLiteral("progressStatusLabel"), m_progressBlock);
     m_progressStatusLabel->setAlignment(Qt::AlignCenter);
     m_progressStatusLabel->setWordWrap(true);
     // The block sits in an aligned layout, which sizes it by its size hint, not by the height
@@ -187,18 +163,17 @@ QWidget *DashboardPage::setupDataState()
     layout->setSpacing(6);
 
     auto *header = new QWidget(view);
-    header->setStyleSheet(QStringLiteral("background: transparent;"));
+    header->setObjectName(QStringLiteral("dashboardHeader"));
     auto *headerLayout = new QVBoxLayout(header);
     headerLayout->setContentsMargins(0, 10, 0, 0);
     headerLayout->setSpacing(4);
     headerLayout->setAlignment(Qt::AlignCenter);
     headerLayout->addWidget(
-        makeLabel(tr("Sweepnook %1").arg(QLatin1String(Version::brief)),
-            QStringLiteral("font-size: 22px; font-weight: 700; color: #111827; background: transparent;"), header),
-        0, Qt::AlignHCenter);
-    headerLayout->addWidget(makeLabel(tr("Keep Your Mac Running at Peak Performance"),
-                                QStringLiteral("font-size: 14px; color: #6b7280; background: transparent;"), header),
-        0, Qt::AlignHCenter);
+        makeLabel(tr("Sweepnook %1").arg(QLatin1String(Version::brief)), QStringLiteral("dashboardTitle"), header), 0,
+        Qt::AlignHCenter);
+    headerLayout->addWidget(
+        makeLabel(tr("Keep Your Mac Running at Peak Performance"), QStringLiteral("dashboardSubtitle"), header), 0,
+        Qt::AlignHCenter);
     layout->addWidget(header);
 
     auto *content = new QHBoxLayout;
@@ -210,15 +185,12 @@ QWidget *DashboardPage::setupDataState()
     auto *cardLayout = new QVBoxLayout(cardColumn);
     cardLayout->setContentsMargins(0, 55, 0, 0);
     cardLayout->setSpacing(14);
-    m_junkCard = createStatCard(QStringLiteral("🗑️"), tr("Junk Files"), QStringLiteral("#dcfce7"),
-        QStringLiteral("#22c55e"), m_junkValueLabel, m_junkBarFill);
+    m_junkCard = createStatCard(QStringLiteral("🗑️"), tr("Junk Files"), m_junkValueLabel, m_junkBarFill);
     m_junkCard->setObjectName(QStringLiteral("junkCard"));
-    m_browserCard = createStatCard(QStringLiteral("🌐"), tr("Browser Data"), QStringLiteral("#dbeafe"),
-        QStringLiteral("#3b82f6"), m_browserValueLabel, m_browserBarFill);
+    m_browserCard = createStatCard(QStringLiteral("🌐"), tr("Browser Data"), m_browserValueLabel, m_browserBarFill);
     m_browserCard->setObjectName(QStringLiteral("browserCard"));
     QWidget *registryBarFill = nullptr;
-    m_registryCard = createStatCard(QStringLiteral("📋"), tr("Registry Issues"), QStringLiteral("#fef3c7"),
-        QStringLiteral("#f59e0b"), m_registryValueLabel, registryBarFill);
+    m_registryCard = createStatCard(QStringLiteral("📋"), tr("Registry Issues"), m_registryValueLabel, registryBarFill);
     m_registryCard->setObjectName(QStringLiteral("registryCard"));
     m_registryCard->hide();
     cardLayout->addWidget(m_junkCard);
@@ -234,8 +206,9 @@ QWidget *DashboardPage::setupDataState()
 
 QWidget *DashboardPage::createLeftCard()
 {
-    QFrame *card = makeStyledFrame(QStringLiteral("background: white; border: none; border-radius: 16px;"), this);
-    addShadow(card, 20, 25, 4);
+    auto *card = new QFrame(this);
+    card->setObjectName(QStringLiteral("dashboardLeftCard"));
+    addShadow(card, 20, Palette::DashboardCardShadow, 4);
     card->setMaximumHeight(350);
     auto *layout = new QVBoxLayout(card);
     layout->setAlignment(Qt::AlignCenter);
@@ -247,7 +220,7 @@ QWidget *DashboardPage::createLeftCard()
     layout->addWidget(m_ring, 0, Qt::AlignHCenter);
 
     auto *statusRow = new QWidget(card);
-    statusRow->setStyleSheet(QStringLiteral("background: transparent;"));
+    statusRow->setObjectName(QStringLiteral("dashboardStatusRow"));
     auto *statusLayout = new QHBoxLayout(statusRow);
     statusLayout->setContentsMargins(0, 0, 0, 0);
     statusLayout->setSpacing(8);
@@ -256,31 +229,19 @@ QWidget *DashboardPage::createLeftCard()
     m_statusDot->setObjectName(QStringLiteral("statusDot"));
     m_statusDot->setAttribute(Qt::WA_StyledBackground);
     m_statusDot->setFixedSize(10, 10);
-    m_statusLabel
-        = makeLabel(QString(), QStringLiteral("font-size: 14px; color: #6b7280; background: transparent;"), statusRow);
-    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    m_statusLabel = makeLabel(QString(), QStringLiteral("statusLabel"), statusRow);
     statusLayout->addWidget(m_statusDot);
     statusLayout->addWidget(m_statusLabel);
-    setDataStatus(tr("Ready to scan"), ReadyDot);
+    setDataStatus(tr("Ready to scan"), Activity::Ready);
     layout->addWidget(statusRow, 0, Qt::AlignHCenter);
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(16);
     m_scanButton = new QPushButton(tr("🔍 Start Scan"), card);
     m_scanButton->setObjectName(QStringLiteral("startScanBtn"));
-    m_scanButton->setStyleSheet(QStringLiteral(
-        "QPushButton { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #10b981, stop:1 #059669);"
-        " color: white; border: none; border-radius: 10px; font-size: 14px; font-weight: 600; padding-left: 5px; }"
-        "QPushButton:hover { background: #059669; }"
-        "QPushButton:disabled { background: #9ca3af; }"));
     connect(m_scanButton, &QPushButton::clicked, this, &DashboardPage::onScanClicked);
     m_cleanButton = new QPushButton(tr("🗑️ Clean All"), card);
     m_cleanButton->setObjectName(QStringLiteral("cleanAllBtn"));
-    m_cleanButton->setStyleSheet(QStringLiteral(
-        "QPushButton { background: white; color: #ef4444; border: 2px solid #ef4444; border-radius: 10px;"
-        " font-size: 14px; font-weight: 600; padding-left: 5px; }"
-        "QPushButton:hover { background: #fef2f2; }"
-        "QPushButton:disabled { background: #f9fafb; color: #d1d5db; border-color: #d1d5db; }"));
     connect(m_cleanButton, &QPushButton::clicked, this, &DashboardPage::onCleanClicked);
     for (QPushButton *button : { m_scanButton, m_cleanButton }) {
         // At least 145 wide, wider when a translation needs it.
@@ -295,17 +256,16 @@ QWidget *DashboardPage::createLeftCard()
 
 QWidget *DashboardPage::createTipBar()
 {
-    QFrame *bar
-        = makeStyledFrame(QStringLiteral("background: #f0fdf4; border: 1px solid #bbf7d0; border-radius: 12px;"), this);
+    auto *bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("dashboardTipBar"));
     bar->setFixedHeight(50);
     auto *layout = new QHBoxLayout(bar);
     layout->setContentsMargins(20, 0, 20, 0);
     layout->setSpacing(10);
-    layout->addWidget(
-        makeLabel(QStringLiteral("💡"), QStringLiteral("font-size: 18px; background: transparent; border: none;"), bar));
-    QLabel *tip = makeLabel(
-        tr("<span style='font-weight:600;'>Tip:</span> Regular cleaning can significantly improve your Mac's performance"),
-        QStringLiteral("font-size: 13px; color: #166534; background: transparent; border: none;"), bar);
+    layout->addWidget(makeLabel(QStringLiteral("💡"), QStringLiteral("dashboardTipIcon"), bar));
+    QLabel *tip = makeLabel(tr("<span style='font-weight:600;'>Tip:</span> Regular cleaning can significantly improve "
+                               "your Mac's performance"),
+        QStringLiteral("dashboardTip"), bar);
     tip->setTextFormat(Qt::RichText);
     // A long translation takes a second line inside the bar.
     tip->setWordWrap(true);
@@ -313,22 +273,20 @@ QWidget *DashboardPage::createTipBar()
     return bar;
 }
 
-QWidget *DashboardPage::createStatCard(const QString &icon, const QString &title, const QString &iconBackground,
-    const QString &accentColour, QLabel *&valueLabel, QWidget *&barFill)
+// The card's colours (icon tile, bar) follow the object name its caller gives it.
+QWidget *DashboardPage::createStatCard(
+    const QString &icon, const QString &title, QLabel *&valueLabel, QWidget *&barFill)
 {
-    QFrame *card
-        = makeStyledFrame(QStringLiteral("background: white; border: 1px solid #e5e7eb; border-radius: 14px;"), this);
+    auto *card = new QFrame(this);
     card->setCursor(Qt::PointingHandCursor);
     card->setFixedHeight(95);
-    addShadow(card, 15, 20, 3);
+    addShadow(card, 15, Palette::StatCardShadow, 3);
 
     auto *layout = new QHBoxLayout(card);
     layout->setContentsMargins(14, 14, 14, 14);
     layout->setSpacing(12);
 
-    QLabel *iconLabel = makeLabel(icon,
-        QStringLiteral("background: %1; border: none; border-radius: 12px; font-size: 20px;").arg(iconBackground),
-        card);
+    QLabel *iconLabel = makeLabel(icon, QStringLiteral("cardIcon"), card);
     iconLabel->setFixedSize(50, 50);
     iconLabel->setAlignment(Qt::AlignCenter);
     layout->addWidget(iconLabel);
@@ -336,27 +294,21 @@ QWidget *DashboardPage::createStatCard(const QString &icon, const QString &title
     auto *textColumn = new QVBoxLayout;
     textColumn->setSpacing(3);
     textColumn->setContentsMargins(0, 2, 0, 2);
-    textColumn->addWidget(makeLabel(
-        title, QStringLiteral("font-size: 13px; color: #6b7280; background: transparent; border: none;"), card));
-    valueLabel = makeLabel(QStringLiteral("--"),
-        QStringLiteral("font-size: 15px; font-weight: 700; color: #111827; background: transparent; border: none;"),
-        card);
-    valueLabel->setObjectName(QStringLiteral("cardValue"));
+    textColumn->addWidget(makeLabel(title, QStringLiteral("cardTitle"), card));
+    valueLabel = makeLabel(QStringLiteral("--"), QStringLiteral("cardValue"), card);
     textColumn->addWidget(valueLabel);
     auto *track = new QWidget(card);
     track->setAttribute(Qt::WA_StyledBackground);
+    track->setObjectName(QStringLiteral("cardTrack"));
     track->setFixedSize(CardBarWidth, 5);
-    track->setStyleSheet(QStringLiteral("background: #f3f4f6; border-radius: 2px;"));
     barFill = new QWidget(track);
     barFill->setObjectName(QStringLiteral("cardBarFill"));
     barFill->setAttribute(Qt::WA_StyledBackground);
     barFill->setGeometry(0, 0, 60, 5);
-    barFill->setStyleSheet(QStringLiteral("background: %1; border-radius: 2px;").arg(accentColour));
     textColumn->addWidget(track);
     layout->addLayout(textColumn, 1);
 
-    layout->addWidget(makeLabel(QStringLiteral("›"),
-        QStringLiteral("font-size:14px; color: #9ca3af; background: transparent; border: none;"), card));
+    layout->addWidget(makeLabel(QStringLiteral("›"), QStringLiteral("cardChevron"), card));
     card->installEventFilter(this);
     return card;
 }
@@ -371,10 +323,16 @@ void DashboardPage::showDataState()
     m_views->setCurrentWidget(m_dataView);
 }
 
-void DashboardPage::setDataStatus(const QString &text, const QString &dotColour)
+void DashboardPage::setDataStatus(const QString &text, Activity activity)
 {
     m_statusLabel->setText(text);
-    m_statusDot->setStyleSheet(QStringLiteral("background: %1; border-radius: 5px;").arg(dotColour));
+    // The style sheet colours the dot by this property; a changed property needs a new polish.
+    const bool busy = activity == Activity::Busy;
+    if (m_statusDot->property("busy").toBool() == busy)
+        return;
+    m_statusDot->setProperty("busy", busy);
+    m_statusDot->style()->unpolish(m_statusDot);
+    m_statusDot->style()->polish(m_statusDot);
 }
 
 void DashboardPage::setScanning(bool scanning)
@@ -392,7 +350,7 @@ void DashboardPage::setScanning(bool scanning)
     m_progressPercentLabel->setText(QStringLiteral("0%"));
     m_progressBarFill->resize(0, m_progressBarFill->height());
     m_progressStatusLabel->setText(tr("Preparing..."));
-    setDataStatus(tr("Scanning..."), BusyDot);
+    setDataStatus(tr("Scanning..."), Activity::Busy);
     m_ring->setValue(0);
     m_ring->setUnit(QStringLiteral("%"));
     m_ring->setSubtitle(tr("Scanning..."));
@@ -474,20 +432,21 @@ void DashboardPage::showLastEvent()
     m_statusClock->stop();
     switch (m_lastEvent) {
     case LastEvent::None:
-        setDataStatus(tr("Ready to scan"), ReadyDot);
+        setDataStatus(tr("Ready to scan"), Activity::Ready);
         return;
     case LastEvent::Scan: {
         const qint64 age = qMax<qint64>(0, m_lastScan.secsTo(QDateTime::currentDateTime()));
         if (age >= SecondsPerDay) {
-            setDataStatus(tr("Last scan: %1").arg(QLocale().toString(m_lastScan, QLocale::ShortFormat)), ReadyDot);
+            setDataStatus(
+                tr("Last scan: %1").arg(QLocale().toString(m_lastScan, QLocale::ShortFormat)), Activity::Ready);
             return;
         }
-        setDataStatus(lastScanText(age), ReadyDot);
+        setDataStatus(lastScanText(age), Activity::Ready);
         m_statusClock->start();
         return;
     }
     case LastEvent::Clean:
-        setDataStatus(tr("Cleaned %1").arg(CleanItem::formatSize(m_lastFreed)), ReadyDot);
+        setDataStatus(tr("Cleaned %1").arg(CleanItem::formatSize(m_lastFreed)), Activity::Ready);
         return;
     }
 }

@@ -55,13 +55,14 @@ private:
     void setupUi();
     QWidget *setupEmptyState();
     QWidget *setupDataState();
-    QWidget *createStatCard(const QString &icon, const QString &title, const QString &iconBackground,
-        const QString &accentColour, QLabel *&valueLabel, QWidget *&barFill);
+    QWidget *createStatCard(const QString &icon, const QString &title, QLabel *&valueLabel, QWidget *&barFill);
     QWidget *createLeftCard();
     QWidget *createTipBar();
     void showEmptyState();
     void showDataState();
-    void setDataStatus(const QString &text, const QString &dotColour);
+    // The status dot reads ready (green) or busy (amber).
+    enum class Activity { Ready, Busy };
+    void setDataStatus(const QString &text, Activity activity);
     void showLastEvent();
 
     QStackedWidget *m_views = nullptr;

@@ -99,7 +99,7 @@ void TestDashboardPage::scanningLookAndBack()
     QVERIFY(!child(&page, "startScanBtn")->isEnabled());
     QVERIFY(!child(&page, "cleanAllBtn")->isEnabled());
     QCOMPARE(child<QLabel>(&page, "statusLabel")->text(), QStringLiteral("Scanning..."));
-    QVERIFY(child(&page, "statusDot")->styleSheet().contains(QStringLiteral("#f59e0b")));
+    QVERIFY(child(&page, "statusDot")->property("busy").toBool());
     QCOMPARE(ring(page)->unit(), QStringLiteral("%"));
     QCOMPARE(ring(page)->progress(), 0);
 
@@ -111,7 +111,7 @@ void TestDashboardPage::scanningLookAndBack()
     QVERIFY(child(&page, "startScanBtn")->isEnabled());
     QVERIFY(child(&page, "cleanAllBtn")->isEnabled());
     QCOMPARE(child<QLabel>(&page, "statusLabel")->text(), QStringLiteral("Ready to scan"));
-    QVERIFY(child(&page, "statusDot")->styleSheet().contains(QStringLiteral("#10b981")));
+    QVERIFY(!child(&page, "statusDot")->property("busy").toBool());
     QCOMPARE(ring(page)->value(), 40.0);
     QVERIFY(!ring(page)->isVisible());
 }

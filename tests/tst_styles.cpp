@@ -1,4 +1,5 @@
 #include "core/cleanitem.h"
+#include "pages/dashboardpage.h"
 #include "widgets/cleanitemwidget.h"
 #include "widgets/palette.h"
 #include "widgets/progressdialog.h"
@@ -38,6 +39,8 @@ private slots:
     void riskBadgeTakesThePaletteColourOfItsLevel();
     void finishedProgressIconTakesTheOutcomeColour_data();
     void finishedProgressIconTakesTheOutcomeColour();
+    void dashboardStatusDotTakesThePaletteColourOfItsState_data();
+    void dashboardStatusDotTakesThePaletteColourOfItsState();
 };
 
 // Qt drops every rule after a syntax error and says so only in a warning; a merge left
@@ -99,6 +102,31 @@ void TestStyles::finishedProgressIconTakesTheOutcomeColour()
     textColour(icon);
     card->setFinished(ProgressDialog::Outcome(outcome), QStringLiteral("Cleaned 3 items"));
     QCOMPARE(textColour(icon), colour);
+}
+
+void TestStyles::dashboardStatusDotTakesThePaletteColourOfItsState_data()
+{
+    QTest::addColumn<bool>("scanning");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("ready") << false << Palette::Accent;
+    QTest::newRow("scanning") << true << Palette::Warning;
+}
+
+// The dot is drawn by the style sheet; what shows at its centre is the palette's colour, also
+// after the state flips back and forth.
+void TestStyles::dashboardStatusDotTakesThePaletteColourOfItsState()
+{
+    QFETCH(bool, scanning);
+    QFETCH(QColor, colour);
+    QWidget window;
+    applyWindowStyle(&window);
+    auto *page = new DashboardPage(&window);
+    auto *dot = page->findChild<QWidget *>(QStringLiteral("statusDot"));
+    QVERIFY(dot);
+    page->setScanning(!scanning);
+    page->setScanning(scanning);
+    const QImage shot = dot->grab().toImage();
+    QCOMPARE(shot.pixelColor(shot.width() / 2, shot.height() / 2), colour);
 }
 
 QTEST_MAIN(TestStyles)

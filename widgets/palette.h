@@ -33,6 +33,8 @@ inline const QColor IndigoText{0x37, 0x30, 0xA3};    // #3730A3
 inline const QColor CardShadow{0x00, 0x00, 0x00, 12}; // card drop shadow
 inline const QColor DialogShadow{0x00, 0x00, 0x00, 30}; // drop shadow of the settings and About cards
 inline const QColor WindowShadow{0x00, 0x00, 0x00, 50}; // the main window's drop shadow
+inline const QColor DashboardCardShadow{0x00, 0x00, 0x00, 25}; // the dashboard's ring card
+inline const QColor StatCardShadow{0x00, 0x00, 0x00, 20};      // the dashboard's junk and browser cards
 // White over the green side bar: icons, a hovered or pressed entry, a count badge.
 inline const QColor OnAccentIcon{0xFF, 0xFF, 0xFF, 217};
 inline const QColor OnAccentHover{0xFF, 0xFF, 0xFF, 38};
