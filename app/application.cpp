@@ -74,6 +74,7 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
+    CleanEngine::shareRemovals({ m_junkCleaner, m_browserCleaner, m_registryCleaner });
     // Pages hold these: a second initialisation keeps them.
     if (!m_largeFileScanner)
         m_largeFileScanner = new LargeFileScanner;

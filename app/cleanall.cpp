@@ -11,24 +11,15 @@ CleanAll::CleanAll(CleanEngine *junk, CleanEngine *browser, QObject *parent)
     : QObject(parent)
     , m_engines { junk, browser }
 {
-    for (int slot = 0; slot < SlotCount; ++slot)
-        trackFreshness(slot);
+    trackBrowserScan();
 }
 
-void CleanAll::trackFreshness(int slot)
+void CleanAll::trackBrowserScan()
 {
-    CleanEngine *engine = m_engines[slot];
-    if (!engine)
+    CleanEngine *browser = m_engines[Browser];
+    if (!browser)
         return;
-    connect(engine, &CleanEngine::scanFinished, this, [this, slot, engine] {
-        m_spent[slot] = false;
-        if (slot == Browser)
-            m_browserFound = engine->foundPaths();
-    });
-    connect(engine, &CleanEngine::cleanFinished, this, [this, slot](qint64, int itemsCleaned) {
-        if (itemsCleaned > 0)
-            m_spent[slot] = true;
-    });
+    connect(browser, &CleanEngine::scanFinished, this, [this, browser] { m_browserFound = browser->foundPaths(); });
 }
 
 const ScanResult *CleanAll::finishedResult(int slot) const
@@ -38,20 +29,16 @@ const ScanResult *CleanAll::finishedResult(int slot) const
 }
 
 // What the browser scan found stays the browser's until its next scan, also what its clean has
-// removed since: the junk items there are gone or the browser's to clean.
+// removed since: the junk items there are gone (dropped from the junk result) or the browser's
+// to clean.
 CombinedSelection CleanAll::combined() const
 {
-    CombinedSelection combined = CombinedSelection::of(finishedResult(Junk), m_browserFound, finishedResult(Browser));
-    if (m_spent[Junk])
-        combined.junk = {};
-    if (m_spent[Browser])
-        combined.browser = {};
-    return combined;
+    return CombinedSelection::of(finishedResult(Junk), m_browserFound, finishedResult(Browser));
 }
 
 bool CleanAll::isCleanable(int slot) const
 {
-    if (!finishedResult(slot) || m_spent[slot])
+    if (!finishedResult(slot))
         return false;
     const CombinedSelection now = combined();
     return (slot == Junk ? now.junk : now.browser).count > 0;

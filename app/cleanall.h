@@ -46,8 +46,9 @@ public:
 
     CleanAll(CleanEngine *junk, CleanEngine *browser, QObject *parent = nullptr);
 
-    // What a start would clean now, each path once. An engine counts when its last scan ran to
-    // its end and no clean has removed its items since.
+    // What a start would clean now, each path once: what remains selected of the engines' last
+    // whole scans. Every clean (this one's or a page's) takes what it removed out of every
+    // engine's result (CleanEngine::shareRemovals), so what a refused or failed part left stays.
     Selection selection() const;
     bool isRunning() const;
     const Summary &summary() const;
@@ -63,7 +64,7 @@ signals:
 private:
     enum Slot { Junk, Browser, SlotCount };
 
-    void trackFreshness(int slot);
+    void trackBrowserScan();
     bool isCleanable(int slot) const;
     // The finished result of an engine, or null; read while no worker writes it.
     const ScanResult *finishedResult(int slot) const;
@@ -74,8 +75,6 @@ private:
     void finish();
 
     std::array<CleanEngine *, SlotCount> m_engines {};
-    // An engine's result is spent once a clean has removed something from it.
-    std::array<bool, SlotCount> m_spent {};
     // Every path the browser engine's last scan found (see CombinedSelection).
     QSet<QString> m_browserFound;
     QList<int> m_queue;

@@ -59,6 +59,7 @@ void CleanEngine::startScan()
             m_run = nullptr;
         },
         [this](bool cancelled) {
+            dropForgotten();
             if (cancelled)
                 return;
             setState(Finished);
@@ -86,9 +87,12 @@ void CleanEngine::runClean()
             // Before keepRemaining, which moves the items the held-back places point at.
             releaseHeldBack();
             m_result.keepRemaining(outcome->removed, outcome->failures);
+            dropForgotten();
             if (!outcome->error.isEmpty())
                 emit errorOccurred(outcome->error);
             setState(cancelled ? Cancelled : Finished);
+            if (!outcome->removed.isEmpty())
+                emit pathsRemoved(outcome->removed);
             emit cleanFinished(outcome->bytesCleaned, outcome->itemsCleaned);
         });
 }
@@ -120,6 +124,32 @@ void CleanEngine::releaseHeldBack()
     for (const auto &[category, item] : std::as_const(m_heldBack))
         m_result.categories[category].items[item].checked = true;
     m_heldBack.clear();
+}
+
+void CleanEngine::forgetRemoved(const QSet<QString> &paths)
+{
+    if (m_job.isBusy()) {
+        m_forgotten.unite(paths);
+        return;
+    }
+    if (m_result.dropRemoved(paths))
+        emit resultChanged();
+}
+
+void CleanEngine::dropForgotten()
+{
+    if (!m_forgotten.isEmpty())
+        m_result.dropRemoved(std::exchange(m_forgotten, {}));
+}
+
+void CleanEngine::shareRemovals(const QList<CleanEngine *> &engines)
+{
+    for (CleanEngine *from : engines) {
+        for (CleanEngine *to : engines) {
+            if (from && to && from != to)
+                connect(from, &CleanEngine::pathsRemoved, to, &CleanEngine::forgetRemoved);
+        }
+    }
 }
 
 void CleanEngine::cancel()

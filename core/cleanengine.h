@@ -68,12 +68,24 @@ public:
     ScanResult &result();
     const ScanResult &result() const;
 
+    // Another engine's clean removed these paths (files, or folders with all they held): the
+    // items at or below them leave this result, which emits resultChanged. While a run of this
+    // engine is under way they wait for its end and go before its final signal.
+    void forgetRemoved(const QSet<QString> &paths);
+    // Connects every engine's pathsRemoved to every other's forgetRemoved, so what one clean
+    // removed is dropped everywhere (Firefox's cache is junk and browser data alike).
+    static void shareRemovals(const QList<CleanEngine *> &engines);
+
 signals:
     void stateChanged(CleanEngine::State state);
     void scanProgress(int current, int total, const QString &currentPath);
     void scanFinished(const ScanResult &result);
     void cleanProgress(int current, int total, qint64 cleanedSize);
     void cleanFinished(qint64 totalCleaned, int itemsCleaned);
+    // After a clean that removed something, just before cleanFinished: what left the disk.
+    void pathsRemoved(const QSet<QString> &paths);
+    // Items left the result outside a run of this engine (forgetRemoved).
+    void resultChanged();
     void errorOccurred(const QString &error);
 
 public slots:
@@ -110,11 +122,14 @@ private:
     void runClean();
     void holdBack(const QSet<QString> &paths);
     void releaseHeldBack();
+    void dropForgotten();
 
     std::atomic<State> m_state { Idle };
     // The run the worker is in; set and read on the worker only.
     LongJob::Run *m_run = nullptr;
     // The items startCleanLeaving() unticked for the run under way (category, item).
     QList<std::pair<qsizetype, qsizetype>> m_heldBack;
+    // Paths another engine removed while a run of this one was under way (forgetRemoved).
+    QSet<QString> m_forgotten;
     LongJob m_job;
 };

@@ -35,6 +35,10 @@ struct ScanResult
     // empty; every other item with a path keeps the reason of its failure, or none. Items without
     // a path are left as they are.
     void keepRemaining(const QSet<QString> &removed, const QHash<QString, QString> &failures);
+    // Another engine removed these paths (files, or folders with everything below them): the
+    // items at or below one of them leave, and so do the categories left empty. Returns whether
+    // anything left.
+    bool dropRemoved(const QSet<QString> &removed);
 };
 
 Q_DECLARE_METATYPE(ScanResult)

@@ -140,6 +140,12 @@ void BasePage::connectEngine(CleanEngine *engine)
     connect(m_engine, &CleanEngine::cleanFinished, this, &BasePage::onCleanFinished);
     connect(m_engine, &CleanEngine::errorOccurred, this, &BasePage::onEngineError);
     connect(m_engine, &CleanEngine::stateChanged, this, &BasePage::onEngineStateChanged);
+    // Another engine's clean removed some of the listed files.
+    connect(m_engine, &CleanEngine::resultChanged, this, [this] {
+        updateCategories();
+        updateTotalSize();
+        m_cleanButton->setEnabled(resultHasCategories());
+    });
 }
 
 void BasePage::onEngineStateChanged(int state)

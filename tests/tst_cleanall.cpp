@@ -44,22 +44,26 @@ protected:
         const int total = m_result.selectedItemCount();
         qint64 freed = 0;
         int cleaned = 0;
+        QSet<QString> removed;
+        bool holdNext = holdAfterFirst;
         for (const CleanItem &item : std::as_const(m_result.categories[0].items)) {
             if (isCancelled())
-                return {freed, cleaned, QString()};
+                return { freed, cleaned, QString(), removed };
             if (!item.checked)
                 continue;
             reportCleanProgress(cleaned + 1, total, freed, true);
             if (QFile::remove(item.path)) {
                 freed += item.size;
                 ++cleaned;
+                removed.insert(item.path);
             }
-            if (holdAfterFirst && cleaned == 1) {
+            if (holdNext && cleaned == 1) {
+                holdNext = false;
                 held.release();
                 while (!isCancelled() && !release.tryAcquire(1, 10)) { }
             }
         }
-        return {freed, cleaned, QString()};
+        return { freed, cleaned, QString(), removed };
     }
 
 private:
@@ -85,6 +89,7 @@ private slots:
     void cleanedResultIsNotCleanedAgain();
     void cancelStopsBeforeTheNextEngine();
     void unfinishedScanIsLeftOut();
+    void removalByAnotherCleanWaitsForTheRunningOne();
 };
 
 void TestCleanAll::cleansExactlyTheSelectionOfBothEngines()
@@ -216,6 +221,36 @@ void TestCleanAll::unfinishedScanIsLeftOut()
     CleanAll cleanAll(&junk, &browser);
     QCOMPARE(cleanAll.selection().itemCount, 1);
     QCOMPARE(cleanAll.selection().size, 40);
+}
+
+// Two pages clean at once and their engines list a file in common: what the other removed
+// leaves the result of the one still cleaning only when its run ends, never under its worker.
+void TestCleanAll::removalByAnotherCleanWaitsForTheRunningOne()
+{
+    TestHome home;
+    const QString a = home.makeFile(QStringLiteral("Library/Caches/a.cache"), 10);
+    const QString shared = home.makeFile(QStringLiteral("Library/Caches/Firefox/entry"), 20);
+    FileEngine junk({ a, shared });
+    FileEngine browser({ shared });
+    CleanEngine::shareRemovals({ &junk, &browser });
+    junk.holdAfterFirst = true;
+    scan(junk);
+    scan(browser);
+
+    QSignalSpy junkChanged(&junk, &CleanEngine::resultChanged);
+    QSignalSpy junkCleaned(&junk, &CleanEngine::cleanFinished);
+    junk.startClean();
+    QVERIFY(junk.held.tryAcquire(1, 5000));
+    QSignalSpy browserCleaned(&browser, &CleanEngine::cleanFinished);
+    browser.startClean();
+    QVERIFY(browserCleaned.wait());
+    QVERIFY(!QFileInfo::exists(shared));
+    QCOMPARE(junk.result().totalItemCount(), 2);
+    junk.release.release();
+    QVERIFY(junkCleaned.wait());
+    QCOMPARE(junk.result().totalItemCount(), 0);
+    QCOMPARE(browser.result().totalItemCount(), 0);
+    QCOMPARE(junkChanged.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCleanAll)

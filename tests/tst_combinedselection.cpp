@@ -46,6 +46,8 @@ private slots:
     void missingResults();
     void junkListedByTwoRulesCountsOnce();
     void dataOfAnUntickedBrowserStaysTheBrowsers();
+    void removedPathsLeaveWithEverythingBelow_data();
+    void removedPathsLeaveWithEverythingBelow();
 };
 
 void TestCombinedSelection::eachPathCountsOnce_data()
@@ -131,6 +133,40 @@ void TestCombinedSelection::dataOfAnUntickedBrowserStaysTheBrowsers()
     QCOMPARE(selection.browser.size, qint64(100));
     QCOMPARE(selection.junk.size, qint64(7));
     QCOMPARE(selection.junkLeftToBrowser, QSet<QString> { u"/h/Caches/Firefox/entries/A"_s });
+}
+
+// What another engine's clean removed leaves a result: the path itself and, for a folder,
+// everything below it, at a "/" boundary; a folder item that only lost some of its files stays.
+void TestCombinedSelection::removedPathsLeaveWithEverythingBelow_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QStringList>("removed");
+    QTest::addColumn<QStringList>("remaining");
+    const QString cache = u"/h/Library/Caches/Firefox/Profiles/p/cache2"_s;
+    QTest::newRow("the file itself") << QStringList { u"/h/a:1"_s, u"/h/b:2"_s } << QStringList { u"/h/a"_s }
+                                     << QStringList { u"/h/b"_s };
+    QTest::newRow("files in a removed folder")
+        << QStringList { cache + u"/entries/0A:5"_s, cache + u"/entries/1B:6"_s, u"/h/Library/Caches/other/x:7"_s }
+        << QStringList { cache } << QStringList { u"/h/Library/Caches/other/x"_s };
+    QTest::newRow("a name that only begins like a removed folder") << QStringList { cache + u"2/entries/0A:5"_s,
+        cache + u".old:6"_s } << QStringList { cache } << QStringList { cache + u"2/entries/0A"_s, cache + u".old"_s };
+    QTest::newRow("a folder item that lost one file stays")
+        << QStringList { cache + u":11"_s } << QStringList { cache + u"/entries/0A"_s } << QStringList { cache };
+    QTest::newRow("nothing of it") << QStringList { u"/h/a:1"_s } << QStringList { u"/h/z"_s }
+                                   << QStringList { u"/h/a"_s };
+}
+
+void TestCombinedSelection::removedPathsLeaveWithEverythingBelow()
+{
+    QFETCH(QStringList, items);
+    QFETCH(QStringList, removed);
+    QFETCH(QStringList, remaining);
+    ScanResult result = resultOf(items);
+    const bool dropped = result.dropRemoved(QSet<QString>(removed.cbegin(), removed.cend()));
+    QCOMPARE(pathsOf(result), QSet<QString>(remaining.cbegin(), remaining.cend()));
+    QCOMPARE(dropped, remaining.size() < items.size());
+    // A category left empty goes with its last item.
+    QCOMPARE(result.categories.size(), remaining.isEmpty() ? 0 : 1);
 }
 
 QTEST_GUILESS_MAIN(TestCombinedSelection)

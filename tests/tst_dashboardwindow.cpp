@@ -126,6 +126,7 @@ private slots:
     void totalsFollowTheJunkPagesOwnCleanAndScan();
     void pathBothScansFindIsCountedAndCleanedOnce();
     void browserUntickedAfterTheScanIsNeitherCountedNorCleaned();
+    void cleanAllLeavesEveryResultWithWhatRemains();
 
 private:
     QStackedWidget *pageStack() const;
@@ -321,7 +322,7 @@ void TestDashboardWindow::cleanAllRemovesExactlyTheSelectedFiles()
     QTRY_VERIFY_WITH_TIMEOUT(dialog->isFinished(), 20000);
 
     QCOMPARE(fixtureFiles(), expected);
-    // Both results are spent: nothing more for Clean All until the next scan.
+    // What remains is unticked: nothing more for Clean All until the next scan.
     QCOMPARE(dashboard()->junkBytes(), qint64(0));
     QCOMPARE(dashboard()->browserBytes(), qint64(0));
     QVERIFY(shownText(dashboard(), "statusLabel").startsWith(QStringLiteral("Cleaned ")));
@@ -515,6 +516,68 @@ void TestDashboardWindow::browserUntickedAfterTheScanIsNeitherCountedNorCleaned(
     QCOMPARE(summary.itemsFailed, 0);
     QCOMPARE(summary.bytesFreed(), bytesGone);
     QCOMPARE(shown, bytesGone);
+}
+
+// Clean All with Chrome running: Firefox's cache (junk and browser data at once) leaves the disk
+// through the browser clean and so leaves the junk result and page too; Chrome's data stays and
+// still counts on its card, and the ring shows the sum of what remains selected.
+void TestDashboardWindow::cleanAllLeavesEveryResultWithWhatRemains()
+{
+    const QList<qint64> entrySizes = { 400000, 250000 };
+    for (int i = 0; i < entrySizes.size(); ++i)
+        m_home->makeFile(FirefoxCacheEntries + QStringLiteral("/%1A0F").arg(i), entrySizes.at(i));
+    runFullScan();
+    JunkCleaner *junk = Application::instance()->junkCleaner();
+    BrowserCleaner *browser = Application::instance()->browserCleaner();
+    const QString firefoxCaches = m_home->filePath(QStringLiteral("Library/Caches/Firefox"));
+    const auto holdsBelow = [](const ScanResult &result, const QString &folder) {
+        for (const CleanCategory &category : result.categories) {
+            for (const CleanItem &item : category.items) {
+                if (item.path.startsWith(folder + QLatin1Char('/')))
+                    return true;
+            }
+        }
+        return false;
+    };
+    QVERIFY(holdsBelow(junk->result(), firefoxCaches));
+    qint64 chromeSelected = 0;
+    for (const CleanCategory &category : browser->result().categories) {
+        for (const CleanItem &item : category.items) {
+            if (category.checked && item.checked && item.path.contains(QStringLiteral("/Google/Chrome/")))
+                chromeSelected += item.size;
+        }
+    }
+    QVERIFY(chromeSelected > 0);
+
+    m_tools->addTool(QStringLiteral("pgrep"), fakePgrep(QStringLiteral("Google Chrome")));
+    setConfirmClean(false);
+    dashboardButton("cleanAllBtn")->click();
+    auto *dialog = m_window->findChild<ProgressDialog *>();
+    QVERIFY(dialog);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isFinished(), 20000);
+
+    QVERIFY(!QFileInfo::exists(m_home->filePath(FirefoxCacheEntries + QStringLiteral("/0A0F"))));
+    QVERIFY(QFileInfo::exists(m_home->filePath(ChromeCacheFile)));
+    // Every item either result still lists is on the disk; Firefox's cache is in neither.
+    for (const CleanEngine *engine : { static_cast<CleanEngine *>(junk), static_cast<CleanEngine *>(browser) }) {
+        for (const CleanCategory &category : engine->result().categories) {
+            for (const CleanItem &item : category.items)
+                QVERIFY2(QFileInfo::exists(item.path) || QFileInfo(item.path).isSymLink(), qPrintable(item.path));
+        }
+    }
+    QVERIFY(!holdsBelow(junk->result(), firefoxCaches));
+    QVERIFY(!holdsBelow(browser->result(), firefoxCaches));
+    // The junk page shows the junk result as it now is.
+    auto *junkPage = pageStack()->widget(MainWindow::JunkIndex);
+    QCOMPARE(shownText(junkPage, "statValue"), CleanItem::formatSize(junk->result().totalSize()));
+
+    QCOMPARE(dashboard()->browserBytes(), chromeSelected);
+    QCOMPARE(cardText(dashboard(), "browserCard"), CleanItem::formatSize(chromeSelected, 1));
+    const qint64 remaining = dashboard()->junkBytes() + dashboard()->browserBytes();
+    QCOMPARE(remaining, m_window->findChild<CleanAll *>()->selection().size);
+    auto *ring = dashboard()->findChild<CircleProgressWidget *>(QStringLiteral("ring"));
+    QCOMPARE(ring->valueText() + QLatin1Char(' ') + ring->unit(), CleanItem::formatSize(remaining, 1));
+    verifyCleanAllAsksAboutWhatIsShown();
 }
 
 QTEST_MAIN(TestDashboardWindow)
