@@ -43,6 +43,7 @@ public:
     bool isRunning() const;
 
     void startScan();
+    // The collected files by size, only the sizes at least two files have.
     QMap<qint64, QStringList> collectBySize();
     void hashAndEmit(const QMap<qint64, QStringList> &candidates);
     QByteArray quickHash(const QString &path) const;
