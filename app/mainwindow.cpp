@@ -408,9 +408,14 @@ void MainWindow::onCleanAllFinished()
     if (summary.itemsFailed > 0)
         lines << tr("%n items could not be removed.", nullptr, summary.itemsFailed);
     lines << summary.errors;
+    // A skipped browser or a file that could not go leaves the run partly done, not failed,
+    // as long as something was cleaned.
+    const bool allDone = summary.itemsFailed == 0 && summary.errors.isEmpty();
+    const ProgressDialog::Outcome outcome = allDone ? ProgressDialog::Succeeded
+        : summary.itemsCleaned > 0                  ? ProgressDialog::PartlyDone
+                                                    : ProgressDialog::Failed;
     if (m_cleanAllDialog)
-        m_cleanAllDialog->setFinished(
-            summary.itemsFailed == 0 && summary.errors.isEmpty(), lines.join(QLatin1Char('\n')));
+        m_cleanAllDialog->setFinished(outcome, lines.join(QLatin1Char('\n')));
     showCleanAllSelection();
     m_dashboardPage->showCleaned(summary.bytesFreed());
 }

@@ -248,7 +248,7 @@ void dropItemsListedBefore(QStringList &folderItems, QSet<QString> &listed, Clea
 
 void addItem(CleanCategory &category, const QString &path, qint64 size, bool isDirectory)
 {
-    CleanItem item(QFileInfo(path).fileName(), path, size);
+    CleanItem item(path, size);
     item.checked = category.checked;
     item.riskLevel = category.riskLevel;
     item.isDirectory = isDirectory;

@@ -23,6 +23,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include <xxhash.h>
@@ -128,6 +129,9 @@ class FileKeys
 public:
     QPair<int, quint64> keyOf(const QString &path, const struct stat &info)
     {
+        // Files come folder by folder, nearly always from the device of the one before.
+        if (m_lastDevice && *m_lastDevice == quint64(info.st_dev))
+            return { m_lastSource, quint64(info.st_ino) };
         auto source = m_sourceOfDevice.find(quint64(info.st_dev));
         if (source == m_sourceOfDevice.end()) {
             QByteArray name = QStorageInfo(path).device();
@@ -138,10 +142,14 @@ public:
                 known = m_sources.insert(name, int(m_sources.size()));
             source = m_sourceOfDevice.insert(quint64(info.st_dev), known.value());
         }
+        m_lastDevice = quint64(info.st_dev);
+        m_lastSource = source.value();
         return { source.value(), quint64(info.st_ino) };
     }
 
 private:
+    std::optional<quint64> m_lastDevice;
+    int m_lastSource = 0;
     QHash<quint64, int> m_sourceOfDevice;
     QHash<QByteArray, int> m_sources;
 };
@@ -161,7 +169,7 @@ QByteArrayView readHead(int fd)
     thread_local const std::unique_ptr<char[]> buffer(new char[size_t(QuickHashBytes)]);
     if (fd < 0)
         return {};
-    const ssize_t got = ::read(fd, buffer.get(), size_t(QuickHashBytes));
+    const qint64 got = FileUtils::readSome(fd, buffer.get(), QuickHashBytes);
     ::close(fd);
     return got >= 0 ? QByteArrayView(buffer.get(), qsizetype(got)) : QByteArrayView();
 }
@@ -400,14 +408,9 @@ void DuplicateFinder::scan()
     Logger::instance()->info(
         QStringLiteral("DuplicateFinder: scan start, dirs=") + directories.join(QStringLiteral(", ")));
 
-    const QMap<qint64, QStringList> bySize = collectBySize();
-    QMap<qint64, QStringList> candidates;
-    for (auto it = bySize.cbegin(); it != bySize.cend(); ++it) {
-        if (it.value().size() >= 2) {
-            candidates.insert(it.key(), it.value());
-            totalCount += int(it.value().size());
-        }
-    }
+    const QMap<qint64, QStringList> candidates = collectBySize();
+    for (const QStringList &paths : candidates)
+        totalCount += int(paths.size());
     deliver([this, total = totalCount] { emit scanStarted(total); });
     hashAndEmit(candidates);
     m_identities.clear();
@@ -442,7 +445,12 @@ void DuplicateFinder::reportProgress(bool force)
 
 QMap<qint64, QStringList> DuplicateFinder::collectBySize()
 {
-    QMap<qint64, QStringList> bySize;
+    struct Collected
+    {
+        QString path;
+        FileIdentity identity;
+    };
+    std::vector<Collected> files;
     QSet<QPair<int, quint64>> seen;
     FileKeys keys;
     m_identities.clear();
@@ -456,50 +464,66 @@ QMap<qint64, QStringList> DuplicateFinder::collectBySize()
             if (seen.contains(key))
                 return;
             seen.insert(key);
-            bySize[qint64(info.st_size)].append(path);
-            m_identities.insert(path, FileIdentity::fromStat(info));
+            files.push_back(Collected { path, FileIdentity::fromStat(info) });
         });
+    }
+    // Most files of a tree have a size no other file has: only the others are kept, in walk order.
+    std::stable_sort(files.begin(), files.end(),
+        [](const Collected &a, const Collected &b) { return a.identity.size < b.identity.size; });
+    QMap<qint64, QStringList> bySize;
+    for (size_t first = 0, end = 0; first < files.size(); first = end) {
+        const qint64 size = files[first].identity.size;
+        for (end = first + 1; end < files.size() && files[end].identity.size == size;)
+            ++end;
+        if (end - first < 2)
+            continue;
+        QStringList &paths = *bySize.insert(bySize.cend(), size, QStringList());
+        paths.reserve(qsizetype(end - first));
+        for (size_t i = first; i < end; ++i) {
+            paths.append(files[i].path);
+            m_identities.insert(files[i].path, files[i].identity);
+        }
     }
     return bySize;
 }
 
-int DuplicateFinder::openCollected(const QString &path) const
+int DuplicateFinder::openCollected(const QString &path, qint64 *size) const
 {
+    // The walk saw a regular file here; the descriptor must be that file, still regular.
     struct stat info;
-    const int fd = FileUtils::openRegularFile(path);
+    const int fd = FileUtils::openRegularFileOnce(QFile::encodeName(path), &info);
     if (fd < 0)
         return -1;
-    if (::fstat(fd, &info) != 0) {
-        ::close(fd);
-        return -1;
-    }
     const auto seen = m_identities.constFind(path);
     if (seen != m_identities.cend() && !(FileIdentity::fromStat(info) == seen.value())) {
         ::close(fd);
         return -1;
     }
+    if (size)
+        *size = qint64(info.st_size);
     return fd;
 }
 
 bool DuplicateFinder::streamContent(
     const QString &path, qint64 offset, const std::function<void(const char *, qint64)> &consume) const
 {
-    const int fd = openCollected(path);
+    qint64 size = 0;
+    const int fd = openCollected(path, &size);
     if (fd < 0)
         return false;
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)
-        || (offset > 0 && !file.seek(offset))) {
+    if (offset > 0 && ::lseek(fd, off_t(offset), SEEK_SET) != off_t(offset)) {
         ::close(fd);
         return false;
     }
-    const quint64 read = m_reads->begin(path, file.size());
+    const quint64 read = m_reads->begin(path, size);
     qint64 done = offset;
+    bool failed = false;
     thread_local QByteArray chunk(FullHashChunkBytes, Qt::Uninitialized);
     for (;;) {
         if (cancelled)
             break;
-        const qint64 got = file.read(chunk.data(), chunk.size());
+        const qint64 got = FileUtils::readSome(fd, chunk.data(), chunk.size());
+        failed = got < 0;
         if (got <= 0)
             break;
         consume(chunk.constData(), got);
@@ -508,8 +532,9 @@ bool DuplicateFinder::streamContent(
         if (afterChunkRead)
             afterChunkRead(path);
     }
+    ::close(fd);
     m_reads->end(read);
-    return !cancelled;
+    return !cancelled && !failed;
 }
 
 QByteArray DuplicateFinder::fastTailDigest(const QString &path) const
@@ -617,10 +642,7 @@ public:
             return 0; // the head was the whole content
         if (read.fd == Unopened && !open(read))
             return -1;
-        ssize_t got = 0;
-        do
-            got = ::read(read.fd, buffer, size_t(capacity));
-        while (got < 0 && errno == EINTR);
+        const qint64 got = FileUtils::readSome(read.fd, buffer, capacity);
         if (got <= 0) {
             if (got == 0 && read.state)
                 read.tail = canonicalDigest(XXH3_128bits_digest(read.state.get()));

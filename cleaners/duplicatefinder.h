@@ -43,6 +43,7 @@ public:
     bool isRunning() const;
 
     void startScan();
+    // The collected files by size, only the sizes at least two files have.
     QMap<qint64, QStringList> collectBySize();
     void hashAndEmit(const QMap<qint64, QStringList> &candidates);
     QByteArray quickHash(const QString &path) const;
@@ -80,8 +81,9 @@ private:
     void deliver(std::function<void()> emitter);
     // Sends the quick-hash count and the largest file being read, when due or forced.
     void reportProgress(bool force);
-    // Opens path for reading if it is still the regular file the walk collected.
-    int openCollected(const QString &path) const;
+    // Opens path for reading if it is still the regular file the walk collected; its size now
+    // goes to *size.
+    int openCollected(const QString &path, qint64 *size = nullptr) const;
     // Reads and digests the files of a batch of size classes; runs on a hashing thread.
     QList<SizeClassResult> analyzeSizeClasses(
         const QList<qint64> &sizes, const QMap<qint64, QStringList> &candidates) const;

@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 
 #include <dirent.h>
@@ -109,10 +110,10 @@ public:
         struct stat info;
         if (!entry.stat(&info) || !S_ISREG(info.st_mode) || isHiddenEntry(name.constData(), info))
             return;
-        QString fileName;
-        if (!textName(entry, &fileName))
+        QString path;
+        if (!childPath(entry, &path))
             return;
-        m_listing.items.append(CleanItem(fileName, m_open.last().path + QLatin1Char('/') + fileName, info.st_size));
+        m_listing.items.append(CleanItem(path, info.st_size));
     }
 
     bool enterFolder(const TreeWalker::Entry &entry) override
@@ -125,10 +126,10 @@ public:
         if (!entry.stat(&info) || isHiddenEntry(entry.name().constData(), info))
             return false;
 #endif
-        QString name;
-        if (!textName(entry, &name))
+        QString path;
+        if (!childPath(entry, &path))
             return false;
-        m_open.append({ m_open.last().path + QLatin1Char('/') + name, m_listing.items.size() });
+        m_open.append({ path, m_listing.items.size() });
         return true;
     }
 
@@ -172,6 +173,23 @@ private:
     {
         const OpenFolder folder = m_open.takeLast();
         m_listing.folders.insert(folder.path, { folder.first, m_listing.items.size() });
+    }
+
+    // The path of an entry of the folder on top. A plain ASCII name (most are) is widened straight
+    // into the path, without a string of its own.
+    bool childPath(const TreeWalker::Entry &entry, QString *path) const
+    {
+        const QByteArray &name = entry.name();
+        const QString &folder = m_open.last().path;
+        if (std::all_of(name.cbegin(), name.cend(), [](char c) { return uchar(c) < 0x80; })) {
+            *path = folder + QLatin1Char('/') + QLatin1String(name);
+            return true;
+        }
+        QString decoded;
+        if (!textName(entry, &decoded))
+            return false;
+        *path = folder + QLatin1Char('/') + decoded;
+        return true;
     }
 
     bool textName(const TreeWalker::Entry &entry, QString *name) const
@@ -235,7 +253,7 @@ bool FolderListing::listFromMemory(
             const CleanItem &item = listing.items.at(i);
             if (!recursive && item.path.lastIndexOf(QLatin1Char('/')) != directChildSlash)
                 continue;
-            if (filter.matchesAll() || filter.matches(QFile::encodeName(item.name).constData()))
+            if (filter.matchesAll() || filter.matches(QFile::encodeName(item.name()).constData()))
                 items.append(item);
         }
         return true;

@@ -411,7 +411,7 @@ void JunkCleaner::scanCategory(const JunkRule &rule)
             const RuleRoots roots(QList<RulePath> { rulePath });
             if (!roots.rootFor(path))
                 continue;
-            CleanItem item(QFileInfo(path).fileName(), path, info.st_size);
+            CleanItem item(path, info.st_size);
             item.checked = rule.defaultChecked;
             item.riskLevel = rule.riskLevel;
             category.items.append(item);
@@ -468,7 +468,7 @@ void JunkCleaner::listTopLevelEntries(const QString &dir, QList<CleanItem> &item
             return;
         if (entry.isSymLink() || !(entry.isFile() || entry.isDir()))
             continue;
-        CleanItem item(entry.fileName(), entry.filePath(),
+        CleanItem item(entry.filePath(),
             entry.isDir() ? FileUtils::calculateDirSize(entry.filePath()) : entry.size());
         item.isDirectory = entry.isDir();
         items.append(item);

@@ -3,11 +3,15 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-CleanItem::CleanItem(const QString &name, const QString &path, qint64 size)
-    : name(name)
-    , path(path)
+CleanItem::CleanItem(const QString &path, qint64 size)
+    : path(path)
     , size(size)
 {
+}
+
+QString CleanItem::name() const
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
 namespace {

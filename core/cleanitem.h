@@ -2,23 +2,24 @@
 
 #include <QString>
 
-// One file or folder that a rule-driven engine can delete.
+// One file or folder that a rule-driven engine can delete. A scan holds one per listed file (tens
+// of thousands), so an item keeps its path and plain values only; its name is cut from the path
+// when it is shown.
 struct CleanItem
 {
-    QString name;
     QString path;
     qint64 size = 0;
-    bool checked = true;
     int riskLevel = 0;
-    QString description;
+    bool checked = true;
     bool isDirectory = false;
-    QString regPath;
-    QString regTarget;
     // Why the last clean could not remove it; empty when it was not tried or there was no fault.
     QString failure;
 
     CleanItem() = default;
-    CleanItem(const QString &name, const QString &path, qint64 size);
+    CleanItem(const QString &path, qint64 size);
+
+    // The last component of the path ("cache.db").
+    QString name() const;
 
     // The size text shown wherever a byte count appears: "512 B", "1.5 KB", "20.0 MB", "1.25 GB"
     // (binary units, no step above GB; a negative count reads "0 B"). The dashboard's cards show

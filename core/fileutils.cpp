@@ -391,6 +391,35 @@ int FileUtils::openRegularFile(const QString &path)
     return openRegularFileAt(AT_FDCWD, QFile::encodeName(path));
 }
 
+int FileUtils::openRegularFileOnce(const QByteArray &path, struct stat *info)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    if (::fstat(fd, info) != 0 || !S_ISREG(info->st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+qint64 FileUtils::readSome(int fd, char *buffer, qint64 capacity)
+{
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, size_t(capacity));
+        if (got >= 0)
+            return qint64(got);
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            const int flags = ::fcntl(fd, F_GETFL);
+            if (flags == -1 || (flags & O_NONBLOCK) == 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1)
+                return -1;
+        } else if (errno != EINTR) {
+            return -1;
+        }
+    }
+}
+
 bool FileUtils::openRegularFile(QFile &file, const QString &path)
 {
     const int fd = openRegularFile(path);

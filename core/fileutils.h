@@ -109,6 +109,15 @@ public:
     static int openRegularFileAt(int folderFd, const QByteArray &name);
     // The same into file (read-only, the descriptor closed with the file).
     static bool openRegularFile(QFile &file, const QString &path);
+    // The cheaper way for a caller that has just seen path as a regular file (a walk's lstat)
+    // and compares *info with what it saw: one open with O_NONBLOCK|O_NOFOLLOW (a link is
+    // refused, a FIFO does not block the open) and one fstat into *info, which must show a
+    // regular file. The descriptor stays non-blocking; read it with readSome. Returns the
+    // descriptor (the caller closes it), or -1 with errno set (ELOOP, EINVAL) as above.
+    static int openRegularFileOnce(const QByteArray &path, struct stat *info);
+    // read(2) on a descriptor of openRegularFileOnce: retried when interrupted, and switched to
+    // blocking reads should a file system answer a regular file's read with EAGAIN.
+    static qint64 readSome(int fd, char *buffer, qint64 capacity);
     // Reads a regular file of at most maxBytes whole; false with a reason for the log otherwise.
     static bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray *contents, QString *error = nullptr);
     // True when nothing is at path or it is a regular file (links not followed): what SQLite's

@@ -6,9 +6,8 @@ namespace {
 
 using Tally = ScanResult::Totals;
 
-// Remembers the items already counted. Items are told apart by their path; registry entries
-// carry none and are told apart by what they delete. The path views stay valid because the
-// categories outlive the tally.
+// Remembers the items already counted, told apart by their path. The path views stay valid
+// because the categories outlive the tally.
 class SeenItems
 {
 public:
@@ -20,21 +19,13 @@ public:
     // True the first time an item with this identity is offered.
     bool insert(const CleanItem &item)
     {
-        if (item.path.isEmpty())
-            return insertInto(m_registryEntries, item.regPath + QLatin1Char('\n') + item.regTarget);
-        return insertInto(m_paths, QStringView(item.path));
+        const qsizetype before = m_paths.size();
+        m_paths.insert(QStringView(item.path));
+        return m_paths.size() != before;
     }
 
 private:
-    template<typename Set, typename Key> static bool insertInto(Set &set, const Key &key)
-    {
-        const qsizetype before = set.size();
-        set.insert(key);
-        return set.size() != before;
-    }
-
     QSet<QStringView> m_paths;
-    QSet<QString> m_registryEntries;
 };
 
 template<typename Accept> Tally tallyUniquePaths(const QList<CleanCategory> &categories, Accept accept)

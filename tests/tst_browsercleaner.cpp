@@ -27,7 +27,7 @@ QStringList itemNames(const CleanCategory *category)
 {
     QStringList names;
     for (const CleanItem &item : category->items)
-        names.append(item.name);
+        names.append(item.name());
     names.sort();
     return names;
 }
@@ -53,7 +53,7 @@ CleanCategory injectedCategory(const QStringList &paths)
 {
     CleanCategory category(QStringLiteral("google_chrome_cache"), QStringLiteral("Injected"), QString());
     for (const QString &path : paths)
-        category.items.append(CleanItem(QFileInfo(path).fileName(), path, 1));
+        category.items.append(CleanItem(path, 1));
     return category;
 }
 
@@ -327,7 +327,7 @@ void TestBrowserCleaner::chromiumProfilePrivacyFiles()
     QStringList listed;
     for (const CleanCategory &each : cleaner.result().categories) {
         for (const CleanItem &item : each.items)
-            listed.append(item.name);
+            listed.append(item.name());
     }
     listed.sort();
     QCOMPARE(listed,
@@ -396,7 +396,7 @@ void TestBrowserCleaner::safariHistoryAndCache()
     const CleanCategory *history = cleaner.result().findCategory(QStringLiteral("safari_history"));
     QVERIFY(history);
     QCOMPARE(history->items.size(), 1);
-    QCOMPARE(history->items.at(0).name, QStringLiteral("History.db"));
+    QCOMPARE(history->items.at(0).name(), QStringLiteral("History.db"));
     QVERIFY(!history->items.at(0).isDirectory);
     const CleanCategory *cache = cleaner.result().findCategory(QStringLiteral("safari_cache"));
     QVERIFY(cache);

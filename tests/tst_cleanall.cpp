@@ -33,7 +33,7 @@ protected:
     {
         CleanCategory category(QStringLiteral("files"), QStringLiteral("Files"), QString());
         for (const QString &path : std::as_const(m_paths))
-            category.items.append(CleanItem(QFileInfo(path).fileName(), path, QFileInfo(path).size()));
+            category.items.append(CleanItem(path, QFileInfo(path).size()));
         m_result.categories.append(category);
     }
 

@@ -24,7 +24,7 @@ protected:
     {
         const int run = ++scansRun;
         CleanCategory category(QStringLiteral("run%1").arg(run), QStringLiteral("Run"), QString());
-        category.items = {CleanItem(QStringLiteral("a"), QStringLiteral("/a"), 10)};
+        category.items = {CleanItem(QStringLiteral("/a"), 10)};
         m_result.categories.append(category);
         entered.release();
         while (!isCancelled() && !release.tryAcquire(1, 10)) { }
@@ -72,7 +72,7 @@ protected:
     {
         CleanCategory category(QStringLiteral("files"), QStringLiteral("Files"), QString());
         for (const char *path : { "/a", "/b", "/c" })
-            category.items.append(CleanItem(QString(), QString::fromLatin1(path), 10));
+            category.items.append(CleanItem(QString::fromLatin1(path), 10));
         m_result.categories.append(category);
     }
 
@@ -184,9 +184,9 @@ void TestCleanEngine::cancelledCleanReportsPartialTotals()
     engine.release.release();
     QVERIFY(scanned.wait());
     CleanCategory &category = engine.result().categories[0];
-    category.items = {CleanItem(QStringLiteral("a"), QStringLiteral("/a"), 10),
-                      CleanItem(QStringLiteral("b"), QStringLiteral("/b"), 20),
-                      CleanItem(QStringLiteral("c"), QStringLiteral("/c"), 40)};
+    category.items = {CleanItem(QStringLiteral("/a"), 10),
+                      CleanItem(QStringLiteral("/b"), 20),
+                      CleanItem(QStringLiteral("/c"), 40)};
     engine.itemsToCleanBeforeCancel = 2;
 
     QSignalSpy finished(&engine, &CleanEngine::cleanFinished);

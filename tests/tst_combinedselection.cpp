@@ -14,7 +14,7 @@ ScanResult resultOf(const QStringList &items)
         if (unticked)
             entry.remove(0, 1);
         const qsizetype colon = entry.lastIndexOf(QLatin1Char(':'));
-        CleanItem item(QString(), entry.left(colon), entry.mid(colon + 1).toLongLong());
+        CleanItem item(entry.left(colon), entry.mid(colon + 1).toLongLong());
         item.checked = !unticked;
         category.items.append(item);
     }

@@ -163,7 +163,8 @@ private slots:
     void stopDuringQuickStage();
     void stopBetweenGroups();
     void progressLeadsTheGroupsAndLargeReadsAreReported();
-    void fileSwappedForAFifoIsNeverOpened();
+    void fileSwappedAfterTheWalkIsNeverRead_data();
+    void fileSwappedAfterTheWalkIsNeverRead();
     void namesThatCannotBeRepresentedAreSkipped();
     void runOffThreadAndCancel();
     void oneFileThroughTwoMountsIsNeverPaired();
@@ -521,8 +522,17 @@ void TestDuplicateFinder::progressLeadsTheGroupsAndLargeReadsAreReported()
     QVERIFY(QSet<qint64>(record.bytesRead.cbegin(), record.bytesRead.cend()).size() >= 2);
 }
 
-void TestDuplicateFinder::fileSwappedForAFifoIsNeverOpened()
+void TestDuplicateFinder::fileSwappedAfterTheWalkIsNeverRead_data()
 {
+    QTest::addColumn<QString>("swap");
+    QTest::newRow("a FIFO (would block for ever)") << QStringLiteral("fifo");
+    QTest::newRow("a link to the same file") << QStringLiteral("link");
+    QTest::newRow("another file of the same content") << QStringLiteral("other");
+}
+
+void TestDuplicateFinder::fileSwappedAfterTheWalkIsNeverRead()
+{
+    QFETCH(QString, swap);
     TestHome home;
     const QString swapped = home.makeFile(QStringLiteral("scan/a.bin"), 3000);
     home.makeFile(QStringLiteral("scan/b.bin"), 3000);
@@ -534,10 +544,22 @@ void TestDuplicateFinder::fileSwappedForAFifoIsNeverOpened()
     connect(&finder, &DuplicateFinder::duplicateGroupFound, this,
         [&](const DuplicateGroup &group) { groups.append(group); });
 
-    const QMap<qint64, QStringList> candidates = finder.collectBySize();
-    QVERIFY(QFile::remove(swapped));
-    QVERIFY(::mkfifo(QFile::encodeName(swapped).constData(), 0600) == 0);
-    finder.hashAndEmit(candidates); // would block for ever on opening the FIFO
+    const auto candidates = finder.collectBySize();
+    const QByteArray swappedName = QFile::encodeName(swapped);
+    if (swap == QLatin1String("fifo")) {
+        QVERIFY(QFile::remove(swapped));
+        QVERIFY(::mkfifo(swappedName.constData(), 0600) == 0);
+    } else if (swap == QLatin1String("link")) {
+        // Followed, the link would lead to the very file the walk saw.
+        const QString moved = home.filePath(QStringLiteral("moved.bin"));
+        QVERIFY(QFile::rename(swapped, moved));
+        QVERIFY(QFile::link(moved, swapped));
+    } else {
+        const QString copy = home.filePath(QStringLiteral("copy.bin"));
+        QVERIFY(QFile::copy(swapped, copy)); // a new inode while the old one still exists
+        QVERIFY(::rename(QFile::encodeName(copy).constData(), swappedName.constData()) == 0);
+    }
+    finder.hashAndEmit(candidates);
 
     QCOMPARE(groups.size(), 1);
     QCOMPARE(sortedPaths(groups.first()),

@@ -32,7 +32,7 @@ protected:
         CleanCategory category(QStringLiteral("found"), QStringLiteral("Found"), QString());
         for (int i = 0; i < m_itemSizes.size(); ++i)
             category.items.append(
-                CleanItem(QStringLiteral("f%1").arg(i), QStringLiteral("/f%1").arg(i), m_itemSizes[i]));
+                CleanItem(QStringLiteral("/f%1").arg(i), m_itemSizes[i]));
         m_result.categories.append(category);
         waitForRelease();
     }

@@ -451,7 +451,7 @@ void injectItem(CleanEngine &engine, const QString &categoryId, const QString &p
 {
     CleanCategory *category = engine.result().findCategory(categoryId);
     QVERIFY(category);
-    CleanItem item(QFileInfo(path).fileName(), path, 1);
+    CleanItem item(path, 1);
     item.isDirectory = isDirectory;
     category->items = { item };
 }

@@ -59,7 +59,7 @@ QStringList itemNames(const CleanCategory *category)
     QStringList names;
     if (category) {
         for (const CleanItem &item : category->items)
-            names.append(item.name);
+            names.append(item.name());
     }
     names.sort();
     return names;
@@ -360,7 +360,7 @@ void TestJunkCleaner::fileBelongsToItsClosestRule()
     QCOMPARE(itemNames(quickLook), QStringList({ QStringLiteral("blob-2.bin"), QStringLiteral("index") }));
     QStringList order;
     for (const CleanItem &item : caches->items)
-        order.append(item.name);
+        order.append(item.name());
     QCOMPARE(order, QStringList({ QStringLiteral("large"), QStringLiteral("middle"), QStringLiteral("small") }));
     qint64 rows = 0;
     for (const CleanCategory &category : result.categories)
@@ -475,9 +475,8 @@ void TestJunkCleaner::cleanNeverLeavesTheRuleFolders()
     cleaner.loadRules(bundledRules);
     QVERIFY(scan(cleaner));
     CleanCategory *caches = cleaner.result().findCategory(QStringLiteral("app_caches"));
-    caches->items.append(CleanItem(QStringLiteral("planted.txt"), planted, 10));
-    caches->items.append(CleanItem(
-        QStringLiteral("x"), home.filePath(QStringLiteral("Library/Caches/../../Documents/planted.txt")), 10));
+    caches->items.append(CleanItem(planted, 10));
+    caches->items.append(CleanItem(home.filePath(QStringLiteral("Library/Caches/../../Documents/planted.txt")), 10));
     // The scanned folder is swapped for a link to a folder outside the caches.
     QVERIFY(QDir(home.filePath(QStringLiteral("Library/Caches/app"))).removeRecursively());
     home.makeLink(QStringLiteral("Library/Caches/app"), home.filePath(QStringLiteral("Documents/app")));

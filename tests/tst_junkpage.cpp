@@ -43,7 +43,7 @@ protected:
     void doScan() override
     {
         CleanCategory category(QStringLiteral("files"), QStringLiteral("Files"), QString());
-        category.items = {CleanItem(QStringLiteral("a"), QStringLiteral("/nonexistent/a"), 10)};
+        category.items = {CleanItem(QStringLiteral("/nonexistent/a"), 10)};
         m_result.categories.append(category);
         scanEntered.release();
         while (holdScan && !isCancelled() && !scanRelease.tryAcquire(1, 10)) { }

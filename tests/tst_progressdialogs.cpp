@@ -31,8 +31,7 @@ CleanCategory categoryWithItems(int count)
 {
     CleanCategory category(QStringLiteral("app_caches"), QStringLiteral("Application Caches"), QString());
     for (int i = 0; i < count; ++i)
-        category.items.append(CleanItem(QStringLiteral("cache-%1.db").arg(i),
-            QStringLiteral("/Users/me/Library/Caches/com.example.editor/cache-%1.db").arg(i), 1000 * i));
+        category.items.append(CleanItem(QStringLiteral("/Users/me/Library/Caches/com.example.editor/cache-%1.db").arg(i), 1000 * i));
     return category;
 }
 
@@ -241,9 +240,9 @@ void TestProgressDialogs::detailRowOpensContainingFolder()
     TestHome home;
     const QString file = home.makeFile(QStringLiteral("Library/Caches/app/a.db"), 1);
     const QString folder = home.makeDir(QStringLiteral("Library/Caches/app/sub"));
-    QCOMPARE(DetailItemWidget(CleanItem(QStringLiteral("a.db"), file, 1)).locationPath(),
+    QCOMPARE(DetailItemWidget(CleanItem(file, 1)).locationPath(),
         home.filePath(QStringLiteral("Library/Caches/app")));
-    QCOMPARE(DetailItemWidget(CleanItem(QStringLiteral("sub"), folder, 0)).locationPath(), folder);
+    QCOMPARE(DetailItemWidget(CleanItem(folder, 0)).locationPath(), folder);
 }
 
 QTEST_MAIN(TestProgressDialogs)

@@ -49,11 +49,11 @@ void TestScanModel::selectionNeedsCategoryAndItem()
 {
     ScanResult result;
     CleanCategory logs(QStringLiteral("logs"), QStringLiteral("Logs"), QString());
-    logs.items = {CleanItem(QStringLiteral("a"), QStringLiteral("/l/a"), 100),
-                  CleanItem(QStringLiteral("b"), QStringLiteral("/l/b"), 50)};
+    logs.items = {CleanItem(QStringLiteral("/l/a"), 100),
+                  CleanItem(QStringLiteral("/l/b"), 50)};
     logs.items[1].checked = false;
     CleanCategory trash(QStringLiteral("trash"), QStringLiteral("Trash"), QString());
-    trash.items = {CleanItem(QStringLiteral("t"), QStringLiteral("/t/t"), 1000)};
+    trash.items = {CleanItem(QStringLiteral("/t/t"), 1000)};
     trash.checked = false;
     result.categories = {logs, trash};
 
@@ -76,7 +76,7 @@ void TestScanModel::setAllItemsCheckedOnEmptyCategory()
     CleanCategory category;
     category.setAllItemsChecked(false);
     QVERIFY(!category.checked);
-    category.items = {CleanItem(QStringLiteral("x"), QStringLiteral("/x"), 1)};
+    category.items = {CleanItem(QStringLiteral("/x"), 1)};
     category.setAllItemsChecked(true);
     QVERIFY(category.checked && category.items[0].checked);
 }
@@ -85,10 +85,10 @@ void TestScanModel::totalsCountEachPathOnce()
 {
     ScanResult result;
     CleanCategory caches(QStringLiteral("app_caches"), QStringLiteral("Caches"), QString());
-    caches.items = {CleanItem(QStringLiteral("f"), QStringLiteral("/c/f"), 10),
-                    CleanItem(QStringLiteral("g"), QStringLiteral("/c/g"), 5)};
+    caches.items = {CleanItem(QStringLiteral("/c/f"), 10),
+                    CleanItem(QStringLiteral("/c/g"), 5)};
     CleanCategory browser(QStringLiteral("browser"), QStringLiteral("Browser"), QString());
-    browser.items = {CleanItem(QStringLiteral("f"), QStringLiteral("/c/f"), 10)};
+    browser.items = {CleanItem(QStringLiteral("/c/f"), 10)};
     result.categories = {caches, browser};
 
     QCOMPARE(result.totalSize(), qint64(15));

@@ -72,7 +72,7 @@ void TestStyles::riskBadgeTakesThePaletteColourOfItsLevel()
     QFETCH(int, level);
     QWidget window;
     applyWindowStyle(&window);
-    CleanItem item(QStringLiteral("cache.db"), QStringLiteral("/Users/me/Library/Caches/cache.db"), 4096);
+    CleanItem item(QStringLiteral("/Users/me/Library/Caches/cache.db"), 4096);
     item.riskLevel = level;
     auto *row = new CleanItemWidget(item, &window);
     auto *badge = row->findChild<QLabel *>(QStringLiteral("itemRisk"));

@@ -123,7 +123,7 @@ void CleanItemWidget::leaveEvent(QEvent *event)
 
 void CleanItemWidget::elideTexts()
 {
-    m_nameLabel->setText(m_nameLabel->fontMetrics().elidedText(m_item.name, Qt::ElideMiddle, m_nameLabel->width()));
+    m_nameLabel->setText(m_nameLabel->fontMetrics().elidedText(m_item.name(), Qt::ElideMiddle, m_nameLabel->width()));
     m_pathLabel->setText(m_pathLabel->fontMetrics().elidedText(m_item.path, Qt::ElideMiddle, m_pathLabel->width()));
 }
 

@@ -17,7 +17,7 @@ DetailItemWidget::DetailItemWidget(const CleanItem &item, QWidget *parent)
     setFixedHeight(40);
     setAttribute(Qt::WA_StyledBackground);
 
-    auto *name = new QLabel(item.name);
+    auto *name = new QLabel(item.name());
     name->setTextFormat(Qt::PlainText);
     name->setObjectName(QStringLiteral("detailName"));
     name->setToolTip(item.path);
