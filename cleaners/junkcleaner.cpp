@@ -362,15 +362,11 @@ void JunkCleaner::doScan()
     m_listing.clear();
     keepEachFileInItsClosestRule();
     m_result.scanTime = QDateTime::currentDateTime();
-    // Each file is listed once now: the categories' own sums are the totals.
-    qint64 size = 0;
-    qsizetype count = 0;
-    for (const CleanCategory &category : std::as_const(m_result.categories)) {
-        size += category.totalSize();
-        count += category.items.size();
-    }
-    Logger::instance()->info(
-        QStringLiteral("Junk scan finished. Found %1 items, %2").arg(count).arg(CleanItem::logSize(size)));
+    m_result.eachPathOnce = true;
+    const ScanResult::Totals totals = m_result.totals();
+    Logger::instance()->info(QStringLiteral("Junk scan finished. Found %1 items, %2")
+                                 .arg(totals.count)
+                                 .arg(CleanItem::logSize(totals.size)));
 }
 
 void JunkCleaner::scanCategory(const JunkRule &rule)

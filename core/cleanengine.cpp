@@ -55,6 +55,7 @@ void CleanEngine::startScan()
             m_run = &run;
             // Emptied here, not on the interface thread: an earlier run may still be reading it.
             m_result.categories.clear();
+            m_result.eachPathOnce = false;
             doScan();
             m_run = nullptr;
         },

@@ -28,6 +28,20 @@ private:
     QSet<QStringView> m_paths;
 };
 
+template<typename Accept> Tally tallyAll(const QList<CleanCategory> &categories, Accept accept)
+{
+    Tally tally;
+    for (const CleanCategory &category : categories) {
+        for (const CleanItem &item : category.items) {
+            if (accept(category, item)) {
+                tally.size += item.size;
+                ++tally.count;
+            }
+        }
+    }
+    return tally;
+}
+
 template<typename Accept> Tally tallyUniquePaths(const QList<CleanCategory> &categories, Accept accept)
 {
     qsizetype itemCount = 0;
@@ -56,31 +70,36 @@ bool selectedItem(const CleanCategory &category, const CleanItem &item)
     return category.checked && item.checked;
 }
 
+template<typename Accept> Tally tally(const ScanResult &result, Accept accept)
+{
+    return result.eachPathOnce ? tallyAll(result.categories, accept) : tallyUniquePaths(result.categories, accept);
+}
+
 } // namespace
 
 ScanResult::Totals ScanResult::totals() const
 {
-    return tallyUniquePaths(categories, anyItem);
+    return tally(*this, anyItem);
 }
 
 qint64 ScanResult::totalSize() const
 {
-    return tallyUniquePaths(categories, anyItem).size;
+    return tally(*this, anyItem).size;
 }
 
 qint64 ScanResult::selectedSize() const
 {
-    return tallyUniquePaths(categories, selectedItem).size;
+    return tally(*this, selectedItem).size;
 }
 
 int ScanResult::totalItemCount() const
 {
-    return tallyUniquePaths(categories, anyItem).count;
+    return tally(*this, anyItem).count;
 }
 
 int ScanResult::selectedItemCount() const
 {
-    return tallyUniquePaths(categories, selectedItem).count;
+    return tally(*this, selectedItem).count;
 }
 
 void ScanResult::keepRemaining(const QSet<QString> &removed, const QHash<QString, QString> &failures)

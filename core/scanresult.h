@@ -16,6 +16,10 @@ struct ScanResult
 {
     QList<CleanCategory> categories;
     QDateTime scanTime = QDateTime::currentDateTime();
+    // Set by an engine whose categories never list one path twice (the junk scan gives each file
+    // one rule): the totals then add up the items without remembering every path they counted.
+    // Whoever adds categories or items that may repeat a path clears it.
+    bool eachPathOnce = false;
 
     struct Totals
     {

@@ -367,6 +367,11 @@ void TestJunkCleaner::fileBelongsToItsClosestRule()
         rows += category.totalSize();
     QCOMPARE(rows, result.totalSize());
     QCOMPARE(result.totalSize(), 650);
+    // The totals add up without a set of paths only because no path is listed twice.
+    QVERIFY(result.eachPathOnce);
+    ScanResult checkedByPath = result;
+    checkedByPath.eachPathOnce = false;
+    QCOMPARE(checkedByPath.totalItemCount(), result.totalItemCount());
 
     for (CleanItem &item : quickLook->items)
         item.checked = item.path != blob;
