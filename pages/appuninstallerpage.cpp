@@ -41,6 +41,22 @@ QLabel *plainLabel(const QString &text, const char *objectName, QWidget *parent)
     return label;
 }
 
+// The confirmation's last line: what goes to the Trash, worded for one app or several.
+QString movedToTrashLine(int appCount, int leftoverCount, qint64 leftoverSize)
+{
+    if (leftoverCount == 0)
+        return appCount == 1 ? AppUninstallerPage::tr("The app will be moved to the Trash.")
+                             : AppUninstallerPage::tr("Apps will be moved to Trash.");
+    const QString size = CleanItem::formatSize(leftoverSize);
+    return appCount == 1
+        ? AppUninstallerPage::tr("The app and %n selected leftover items (%1) will be moved to the Trash.", nullptr,
+              leftoverCount)
+              .arg(size)
+        : AppUninstallerPage::tr("Apps and %n selected leftover items (%1) will be moved to Trash.", nullptr,
+              leftoverCount)
+              .arg(size);
+}
+
 } // namespace
 
 AppUninstallerPage::AppUninstallerPage(AppUninstaller *uninstaller, QWidget *parent)
@@ -286,10 +302,7 @@ void AppUninstallerPage::onUninstallClicked()
     if (apps.size() > kNamesListed)
         lines.append(tr("and %n more", nullptr, int(apps.size()) - kNamesListed));
     lines.append(QString());
-    lines.append(leftoverCount == 0
-            ? tr("Apps will be moved to Trash.")
-            : tr("Apps and %n selected leftover items (%1) will be moved to Trash.", nullptr, leftoverCount)
-                  .arg(CleanItem::formatSize(leftoverSize)));
+    lines.append(movedToTrashLine(int(apps.size()), leftoverCount, leftoverSize));
 
     auto *box = new QMessageBox(QMessageBox::Warning, tr("Confirm Uninstall"), lines.join(QLatin1Char('\n')),
         QMessageBox::Yes | QMessageBox::No, this);

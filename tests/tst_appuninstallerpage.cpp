@@ -91,6 +91,7 @@ private slots:
     void selectionLabelAndButton();
     void cardClicksExpandAndTickLeftovers();
     void confirmationNamesAppsAndUninstallRescans();
+    void confirmationForOneAppSaysTheApp();
     void runningAppIsReportedAsFailed();
 };
 
@@ -215,6 +216,28 @@ void TestAppUninstallerPage::cardClicksExpandAndTickLeftovers()
     QVERIFY(chosen.leftovers.at(0).selected);
     QVERIFY(chosen.leftovers.at(1).selected);
     QCOMPARE(chosen.selectedLeftoverSize(), qint64(2058));
+}
+
+void TestAppUninstallerPage::confirmationForOneAppSaysTheApp()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString folder = home.makeDir(QStringLiteral("Applications"));
+    AppInfo alpha = app(QStringLiteral("Alpha"), folder);
+    AppFixture::makeBundle(home, QStringLiteral("Applications/Alpha.app"), {});
+    alpha.leftovers = { { home.makeFile(QStringLiteral("Library/Caches/com.example.Alpha/x"), 3).chopped(2), 3, true,
+        LeftoverItem::Reason::BundleIdentifier } };
+    PageFixture fixture({ folder });
+    QVERIFY(fixture.scanWith({ alpha }));
+    fixture.tick(0);
+
+    MessageBoxAnswerer no(QMessageBox::No);
+    fixture.uninstallButton()->click();
+    QTRY_VERIFY(no.answered());
+    QCOMPARE(no.text(),
+        QStringLiteral("Uninstall 1 app(s) and their leftover files?\n\n• Alpha\n\n"
+                       "The app and 1 selected leftover items (3 B) will be moved to the Trash."));
+    QVERIFY(QFileInfo::exists(alpha.path));
 }
 
 void TestAppUninstallerPage::confirmationNamesAppsAndUninstallRescans()
