@@ -227,6 +227,17 @@
             <numerusform>%1 wurde in den Papierkorb gelegt, aber %n Restdateien konnten nicht verschoben werden.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The app will be moved to the Trash.</source>
+        <translation>Die App wird in den Papierkorb gelegt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <translation>
+            <numerusform>Die App und %n ausgewählte Restdatei (%1) werden in den Papierkorb gelegt.</numerusform>
+            <numerusform>Die App und %n ausgewählte Restdateien (%1) werden in den Papierkorb gelegt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

@@ -227,6 +227,17 @@
             <numerusform>%1 was moved to the Trash, but %n of its leftover items could not be moved.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The app will be moved to the Trash.</source>
+        <translation>The app will be moved to the Trash.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <translation>
+            <numerusform>The app and %n selected leftover item (%1) will be moved to the Trash.</numerusform>
+            <numerusform>The app and %n selected leftover items (%1) will be moved to the Trash.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

@@ -227,6 +227,17 @@
             <numerusform>%1 está en la Papelera, pero no se pudieron trasladar %n de sus elementos residuales.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The app will be moved to the Trash.</source>
+        <translation>La app se trasladará a la Papelera.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <translation>
+            <numerusform>La app y %n elemento residual seleccionado (%1) se trasladarán a la Papelera.</numerusform>
+            <numerusform>La app y %n elementos residuales seleccionados (%1) se trasladarán a la Papelera.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

@@ -227,6 +227,17 @@
             <numerusform>%1 est dans la Corbeille, mais %n de ses éléments résiduels n'ont pas pu y être placés.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The app will be moved to the Trash.</source>
+        <translation>L'app sera placée dans la Corbeille.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <translation>
+            <numerusform>L'app et %n élément résiduel sélectionné (%1) seront placés dans la Corbeille.</numerusform>
+            <numerusform>L'app et %n éléments résiduels sélectionnés (%1) seront placés dans la Corbeille.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

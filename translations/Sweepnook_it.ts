@@ -227,6 +227,17 @@
             <numerusform>%1 è nel Cestino, ma non è stato possibile spostare %n dei suoi elementi residui.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The app will be moved to the Trash.</source>
+        <translation>L'app verrà spostata nel Cestino.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <translation>
+            <numerusform>L'app e %n elemento residuo selezionato (%1) verranno spostati nel Cestino.</numerusform>
+            <numerusform>L'app e %n elementi residui selezionati (%1) verranno spostati nel Cestino.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

@@ -220,6 +220,16 @@
             <numerusform>%1はゴミ箱に入れましたが、残存項目のうち %n 個を移動できませんでした。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The app will be moved to the Trash.</source>
+        <translation>アプリはゴミ箱に入れられます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <translation>
+            <numerusform>アプリと、選択した %n 個の残存項目（%1）はゴミ箱に入れられます。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

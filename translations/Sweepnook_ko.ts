@@ -220,6 +220,16 @@
             <numerusform>%1은(는) 휴지통으로 이동했지만 잔여 항목 %n개는 이동할 수 없었습니다.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The app will be moved to the Trash.</source>
+        <translation>앱이 휴지통으로 이동됩니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <translation>
+            <numerusform>앱과 선택한 잔여 항목 %n개(%1)가 휴지통으로 이동됩니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

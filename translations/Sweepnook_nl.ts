@@ -227,6 +227,17 @@
             <numerusform>%1 is naar de prullenmand verplaatst, maar %n restbestanden konden niet worden verplaatst.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The app will be moved to the Trash.</source>
+        <translation>De app wordt naar de prullenmand verplaatst.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <translation>
+            <numerusform>De app en %n geselecteerd restbestand (%1) worden naar de prullenmand verplaatst.</numerusform>
+            <numerusform>De app en %n geselecteerde restbestanden (%1) worden naar de prullenmand verplaatst.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

@@ -227,6 +227,17 @@
             <numerusform>A app %1 foi movida para o Lixo, mas não foi possível mover %n dos respetivos resíduos.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The app will be moved to the Trash.</source>
+        <translation>A app será movida para o Lixo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <translation>
+            <numerusform>A app e %n resíduo selecionado (%1) serão movidos para o Lixo.</numerusform>
+            <numerusform>A app e %n resíduos selecionados (%1) serão movidos para o Lixo.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

@@ -220,6 +220,16 @@
             <numerusform>%1 已丟到垃圾桶，但其中 %n 個殘留項目無法移動。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The app will be moved to the Trash.</source>
+        <translation>App 將會被丟到垃圾桶。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <translation>
+            <numerusform>App 和 %n 個已選取的殘留項目（%1）將會被丟到垃圾桶。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>
