@@ -22,7 +22,6 @@ public:
     };
 
     static QString folder();
-    static Outcome moveToTrash(const QString &path);
     // Moves path, reached below the open root without following a link (as FileUtils::removeUnder
     // reaches what it removes), when check (if any) accepts the entry found there. Refused with
     // "changed" set when check says no, or when the entry is gone or can only be reached through
