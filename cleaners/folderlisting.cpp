@@ -6,9 +6,12 @@
 #include "core/treewalker.h"
 
 #include <QFile>
+#include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <vector>
 
 #include <dirent.h>
 #include <fnmatch.h>
@@ -25,6 +28,15 @@ bool isHiddenEntry(const char *name, const struct stat &info)
     Q_UNUSED(info)
 #endif
     return name[0] == '.';
+}
+
+// Into an empty list the items are shared, not copied one by one.
+void appendAll(QList<CleanItem> &items, const QList<CleanItem> &more)
+{
+    if (items.isEmpty())
+        items = more;
+    else
+        items.append(more);
 }
 
 } // namespace
@@ -222,23 +234,51 @@ void FolderListing::clear()
 void FolderListing::list(const PinnedRoot &root, const QStringList &patterns, bool recursive, QList<CleanItem> &items)
 {
     const NameFilter filter(patterns);
-    const QString folder = root.path();
-    if (listFromMemory(folder, filter, recursive, items))
-        return;
-    if (!root.isOpen())
+    if (listFromMemory(root.path(), filter, recursive, items))
         return;
     Listing listing;
-    Walk walk(filter, recursive, folder, m_stopRequested, listing);
-    const TreeWalker::Outcome outcome = TreeWalker::walk(root.fd(), QFile::encodeName(folder), walk);
-    walk.finish();
-    if (items.isEmpty())
-        items = listing.items;
-    else
-        items.append(listing.items);
+    const bool complete = walk(root, filter, recursive, listing);
+    appendAll(items, listing.items);
     // Only a complete listing of every file answers later questions.
-    if (filter.matchesAll() && recursive && outcome != TreeWalker::Outcome::Stopped
-        && outcome != TreeWalker::Outcome::Aborted)
+    if (complete && filter.matchesAll() && recursive)
         m_listings.append(listing);
+}
+
+void FolderListing::listAhead(const QList<PinnedRoot> &roots, int threads)
+{
+    struct Ahead
+    {
+        Listing listing;
+        bool complete = false;
+    };
+    const NameFilter everything({ QStringLiteral("*") });
+    // One slot per root, written only by the thread that took the root.
+    std::vector<Ahead> ahead(roots.size());
+    std::atomic<qsizetype> next { 0 };
+    const auto work = [&] {
+        for (qsizetype index = next++; index < roots.size(); index = next++)
+            ahead[index].complete = walk(roots.at(index), everything, true, ahead[index].listing);
+    };
+    QThreadPool helpers;
+    helpers.setMaxThreadCount(std::max(1, threads - 1));
+    for (qsizetype helper = 1; helper < std::min<qsizetype>(threads, roots.size()); ++helper)
+        helpers.start(work);
+    work();
+    helpers.waitForDone();
+    for (const Ahead &root : ahead) {
+        if (root.complete)
+            m_listings.append(root.listing);
+    }
+}
+
+bool FolderListing::walk(const PinnedRoot &root, const NameFilter &filter, bool recursive, Listing &listing) const
+{
+    if (!root.isOpen())
+        return false;
+    Walk walk(filter, recursive, root.path(), m_stopRequested, listing);
+    const TreeWalker::Outcome outcome = TreeWalker::walk(root.fd(), QFile::encodeName(root.path()), walk);
+    walk.finish();
+    return outcome != TreeWalker::Outcome::Stopped && outcome != TreeWalker::Outcome::Aborted;
 }
 
 bool FolderListing::listFromMemory(
@@ -248,6 +288,12 @@ bool FolderListing::listFromMemory(
         const auto range = listing.folders.constFind(folder);
         if (range == listing.folders.cend())
             continue;
+        // The whole listing asked again (an enclosing folder listed ahead of its rule): shared,
+        // not copied item by item.
+        if (recursive && filter.matchesAll() && range->first == 0 && range->second == listing.items.size()) {
+            appendAll(items, listing.items);
+            return true;
+        }
         const qsizetype directChildSlash = folder.size();
         for (qsizetype i = range->first; i < range->second; ++i) {
             const CleanItem &item = listing.items.at(i);

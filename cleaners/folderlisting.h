@@ -15,7 +15,8 @@ class PinnedRoot;
 // the listing, links never followed, hidden folders and other volumes never entered, any depth).
 // A name that cannot be held as text is skipped with a log line. Complete listings are
 // remembered, so a folder inside one already listed is answered from memory instead of being
-// walked again: several junk rules look into the same caches folder.
+// walked again: several junk rules look into the same caches folder. One object is used by one
+// thread at a time; listAhead() walks on helper threads of its own and returns once they are done.
 class FolderListing final
 {
 public:
@@ -26,6 +27,10 @@ public:
     // Item paths begin with root.path(). Returns early, keeping what was found, once a stop is
     // requested.
     void list(const PinnedRoot &root, const QStringList &patterns, bool recursive, QList<CleanItem> &items);
+    // Lists every file below each root, side by side on up to threads threads, and remembers
+    // the complete listings, so list() answers these folders and the folders inside them from
+    // memory. Roots must not lie inside one another.
+    void listAhead(const QList<PinnedRoot> &roots, int threads);
     // Forgets every remembered listing.
     void clear();
 
@@ -40,6 +45,8 @@ private:
     class NameFilter;
     class Walk;
 
+    // Walks one root into listing; false when the walk was stopped or cut short.
+    bool walk(const PinnedRoot &root, const NameFilter &filter, bool recursive, Listing &listing) const;
     bool listFromMemory(const QString &folder, const NameFilter &filter, bool recursive, QList<CleanItem> &items) const;
 
     std::function<bool()> m_stopRequested;

@@ -13,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <QThread>
 
 #include <algorithm>
 
@@ -20,9 +21,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Clean progress is reported at most this often, so a clean of many thousand files does not
-// flood the interface's event loop.
 
 QStringList stringList(const QJsonValue &value)
 {
@@ -356,6 +354,9 @@ void JunkCleaner::doScan()
             return;
         }
         reportScanProgress(counter, total, rule.name, counter == 1 || counter == total);
+        // After the first report, so the page shows the scan under way during the longest walks.
+        if (counter == 1)
+            listWholeFoldersAhead();
         scanCategory(rule);
         ++counter;
     }
@@ -454,6 +455,36 @@ JunkCleaner::RulePath JunkCleaner::expandRulePath(const QString &path)
     return expanded;
 }
 
+// The folders rules list whole (every file at every depth) are walked first, side by side, the
+// outermost of them only: every rule inside one is then answered from its listing instead of
+// reading the same files again, and the largest walks share the processor's cores.
+void JunkCleaner::listWholeFoldersAhead()
+{
+    QList<RulePath> folders;
+    for (const JunkRule &rule : std::as_const(m_rules)) {
+        const bool whole = rule.recursive && !rule.topLevelEntries
+            && (rule.patterns.isEmpty() || rule.patterns.contains(QLatin1String("*")));
+        for (const QString &path : rule.paths) {
+            const RulePath folder = expandRulePath(path);
+            if (whole && !folder.path.isEmpty())
+                folders.append(folder);
+        }
+    }
+    QList<PinnedRoot> roots;
+    QStringList listed;
+    for (const RulePath &folder : std::as_const(folders)) {
+        const bool inner = std::any_of(folders.cbegin(), folders.cend(),
+            [&](const RulePath &outer) { return outer.path != folder.path && isBelowOrAt(folder.path, outer.path); });
+        if (inner || listed.contains(folder.path))
+            continue;
+        listed.append(folder.path);
+        const PinnedRoot root = PinnedRoot::open(folder.path, folder.base);
+        if (root.isOpen())
+            roots.append(root);
+    }
+    m_listing.listAhead(roots, std::clamp(QThread::idealThreadCount(), 1, 4));
+}
+
 // The Trash is emptied entry by entry: each visible file at its top level is an item, and each
 // folder there is one item, removed whole.
 void JunkCleaner::listTopLevelEntries(const QString &dir, QList<CleanItem> &items)
@@ -464,8 +495,7 @@ void JunkCleaner::listTopLevelEntries(const QString &dir, QList<CleanItem> &item
             return;
         if (entry.isSymLink() || !(entry.isFile() || entry.isDir()))
             continue;
-        CleanItem item(entry.filePath(),
-            entry.isDir() ? FileUtils::calculateDirSize(entry.filePath()) : entry.size());
+        CleanItem item(entry.filePath(), entry.isDir() ? FileUtils::calculateDirSize(entry.filePath()) : entry.size());
         item.isDirectory = entry.isDir();
         items.append(item);
     }

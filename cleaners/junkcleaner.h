@@ -44,6 +44,7 @@ private:
 
     static JunkRule ruleFromJson(const QJsonObject &object);
     static QList<RootOfRule> rootsInside(const QList<QStringList> &roots, qsizetype category, bool all = false);
+    void listWholeFoldersAhead();
     void scanCategory(const JunkRule &rule);
     void keepEachFileInItsClosestRule();
     static QString expandPath(const QString &path);
@@ -56,6 +57,6 @@ private:
     QList<RulePath> allowedRoots(const QString &categoryId) const;
 
     QList<JunkRule> m_rules;
-    // Used only by the scan, on the worker thread.
+    // Used only by the scan, on the worker thread (which lends walks to helper threads).
     FolderListing m_listing;
 };

@@ -80,6 +80,7 @@ private slots:
     void windowsOnlyRuleYieldsNothing();
     void listsVisibleRegularFilesOnly();
     void listingAgreesWithFind();
+    void nestedRuleFoldersAgreeWithFind();
     void patternsAreCaseInsensitiveAndRecursionOptional();
     void singleFileRulePathTakesRuleFlags();
     void trashIsUncheckedWithCheckedItems();
@@ -248,6 +249,58 @@ void TestJunkCleaner::listingAgreesWithFind()
     expected.sort();
     QCOMPARE(listed.size(), 61);
     QCOMPARE(listed, expected);
+}
+
+// The bundled rules on a home where rule folders lie inside others (QuickLook's, pip's and the
+// temporary items' caches inside the caches folder) and others stand alone: every file find sees
+// in those folders is listed exactly once, in the category of its closest rule.
+void TestJunkCleaner::nestedRuleFoldersAgreeWithFind()
+{
+    TestHome home;
+    const QStringList folders = { QStringLiteral("Library/Caches/com.apple.QuickLook.thumbnailcache"),
+        QStringLiteral("Library/Caches/pip/http"), QStringLiteral("Library/Caches/TemporaryItems"),
+        QStringLiteral("Library/Caches/app/sub"), QStringLiteral("Library/Developer/Xcode/DerivedData/App-abc"),
+        QStringLiteral("Library/Logs/DiagnosticReports"), QStringLiteral("tmp/build") };
+    for (int i = 0; i < 140; ++i) {
+        home.makeFile(QStringLiteral("%1/f%2.bin").arg(folders.at(i % folders.size())).arg(i), i * 13);
+        home.makeFile(QStringLiteral("%1/.hidden/f%2").arg(folders.at(i % folders.size())).arg(i), 7);
+    }
+    home.makeLink(QStringLiteral("Library/Caches/app/loop"), home.filePath(QStringLiteral("Library")));
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    QStringList listed;
+    QHash<QString, QString> categoryOf;
+    for (const CleanCategory &category : cleaner.result().categories) {
+        for (const CleanItem &item : category.items) {
+            listed.append(QStringLiteral("%1 %2").arg(item.size).arg(item.path));
+            categoryOf.insert(item.path.section(QLatin1Char('/'), -2, -2), category.id);
+        }
+    }
+    listed.sort();
+
+    QProcess find;
+    find.start(QStringLiteral("find"),
+        { home.filePath(QStringLiteral("Library/Caches")), home.filePath(QStringLiteral("Library/Developer")),
+            home.filePath(QStringLiteral("Library/Logs")), home.tempPath(), QStringLiteral("-mindepth"),
+            QStringLiteral("1"), QStringLiteral("-name"), QStringLiteral(".*"), QStringLiteral("-prune"),
+            QStringLiteral("-o"), QStringLiteral("-type"), QStringLiteral("f"), QStringLiteral("-printf"),
+            QStringLiteral("%s %p\\n") });
+    QVERIFY(find.waitForFinished(10000));
+    QStringList expected = QString::fromUtf8(find.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    expected.sort();
+    QCOMPARE(listed.size(), 140);
+    QCOMPARE(listed, expected);
+    const QList<QPair<QString, QString>> owners
+        = { { QStringLiteral("com.apple.QuickLook.thumbnailcache"), QStringLiteral("quicklook_cache") },
+              { QStringLiteral("http"), QStringLiteral("developer_caches") },
+              { QStringLiteral("TemporaryItems"), QStringLiteral("temp_files") },
+              { QStringLiteral("sub"), QStringLiteral("app_caches") },
+              { QStringLiteral("App-abc"), QStringLiteral("developer_caches") },
+              { QStringLiteral("DiagnosticReports"), QStringLiteral("crash_reports") },
+              { QStringLiteral("build"), QStringLiteral("temp_files") } };
+    for (const auto &[folder, category] : owners)
+        QCOMPARE(categoryOf.value(folder), category);
 }
 
 void TestJunkCleaner::patternsAreCaseInsensitiveAndRecursionOptional()
@@ -441,8 +494,10 @@ void TestJunkCleaner::cleanDeletesSelectionAndKeepsTheRest()
     QVERIFY(QFile::exists(trashed));
     QCOMPARE(cleaner.state(), CleanEngine::Finished);
     // The result keeps what remains, for the page to show.
-    QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("app_caches"))), QStringList { QStringLiteral("b.db") });
-    QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("trash"))), QStringList { QStringLiteral("old.txt") });
+    QCOMPARE(
+        itemNames(cleaner.result().findCategory(QStringLiteral("app_caches"))), QStringList { QStringLiteral("b.db") });
+    QCOMPARE(
+        itemNames(cleaner.result().findCategory(QStringLiteral("trash"))), QStringList { QStringLiteral("old.txt") });
     QCOMPARE(cleaner.result().totalSize(), 50);
 }
 
@@ -526,9 +581,8 @@ void TestJunkCleaner::cancelDuringCleanReportsWhatWasDone()
     QVERIFY(scan(cleaner));
     connect(&cleaner, &CleanEngine::cleanProgress, &cleaner, [&] { cleaner.cancel(); });
     const QPair<qint64, int> cleaned = clean(cleaner);
-    const auto removed = int(std::count_if(files.cbegin(), files.cend(), [](const QString &file) {
-        return !QFile::exists(file);
-    }));
+    const auto removed
+        = int(std::count_if(files.cbegin(), files.cend(), [](const QString &file) { return !QFile::exists(file); }));
     QVERIFY(cleaned.second < cacheFiles);
     QCOMPARE(cleaned.second, removed);
     QCOMPARE(cleaned.first, qint64(removed));
