@@ -21,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QListView>
+#include <QLocale>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -444,7 +445,7 @@ void DuplicateFinderPage::onProgress(int scanned, int total, const QString &path
         m_progressBar->setRange(0, 100);
         m_progressBar->setValue(int(qint64(scanned) * 100 / total));
         m_statusLabel->setText(tr("Scanning files..."));
-        m_countLabel->setText(QStringLiteral("%1 / %2").arg(scanned).arg(total));
+        m_countLabel->setText(QStringLiteral("%1 / %2").arg(QLocale().toString(scanned), QLocale().toString(total)));
     }
     m_pathLabel->setText(shortProgressPath(path));
 }
@@ -543,7 +544,7 @@ void DuplicateFinderPage::buildResultCards()
 void DuplicateFinderPage::updateSummary()
 {
     const QString accent = Palette::Accent.name();
-    QString text = tr("<b>%n</b> groups  ·  <span style='color:%1;font-weight:600;'>%2 can be freed</span>", nullptr,
+    QString text = tr("<b>%Ln</b> groups  ·  <span style='color:%1;font-weight:600;'>%2 can be freed</span>", nullptr,
         m_model->groupCount())
                        .arg(accent, CleanItem::formatSize(m_model->reclaimableBytes()));
     if (m_freedBytes > 0)
@@ -591,11 +592,11 @@ void DuplicateFinderPage::onDeleteSelected()
         return;
     }
 
-    QString question = tr("Move %n file(s) to the Trash, or delete them permanently?", nullptr, count);
+    QString question = tr("Move %Ln file(s) to the Trash, or delete them permanently?", nullptr, count);
     if (lastCopyGroups > 0)
         question += QStringLiteral("\n\n")
-            + tr(
-                "Every copy of %n group(s) is checked: the newest copy of each will be kept.", nullptr, lastCopyGroups);
+            + tr("Every copy of %Ln group(s) is checked: the newest copy of each will be kept.", nullptr,
+                lastCopyGroups);
     QMessageBox how(QMessageBox::Question, tr("Confirm Delete"), question, QMessageBox::NoButton, this);
     how.addButton(QMessageBox::Ok)->setText(tr("Move to Trash"));
     how.addButton(QMessageBox::Discard)->setText(tr("Delete Permanently"));
@@ -607,7 +608,7 @@ void DuplicateFinderPage::onDeleteSelected()
     const bool permanently = choice == QMessageBox::Discard;
     if (permanently
         && QMessageBox::warning(this, tr("Confirm Delete"),
-               tr("Permanently delete %n file(s)?\nThis cannot be undone.", nullptr, count),
+               tr("Permanently delete %Ln file(s)?\nThis cannot be undone.", nullptr, count),
                QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
         return;
@@ -630,7 +631,7 @@ void DuplicateFinderPage::setDeleting(bool deleting)
 
 void DuplicateFinderPage::onRemovalProgress(int done, int total)
 {
-    m_deleteBtn->setText(tr("Deleting %1 / %2").arg(done).arg(total));
+    m_deleteBtn->setText(tr("Deleting %1 / %2").arg(QLocale().toString(done), QLocale().toString(total)));
 }
 
 void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QStringList &failed)
@@ -644,8 +645,8 @@ void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QS
     updateDeleteBtn();
 
     const QString done = m_deletingPermanently
-        ? tr("%n file(s) deleted permanently (%1).", nullptr, int(removed.size())).arg(CleanItem::formatSize(freed))
-        : tr("%n file(s) moved to the Trash (%1); you can put them back from there.", nullptr, int(removed.size()))
+        ? tr("%Ln file(s) deleted permanently (%1).", nullptr, int(removed.size())).arg(CleanItem::formatSize(freed))
+        : tr("%Ln file(s) moved to the Trash (%1); you can put them back from there.", nullptr, int(removed.size()))
               .arg(CleanItem::formatSize(freed));
     // Which way each file went, one line each.
     QStringList ways;
@@ -663,8 +664,8 @@ void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QS
         summary.setIcon(QMessageBox::Warning);
         summary.setWindowTitle(tr("Partial Failure"));
         const QString notDone = m_deletingPermanently
-            ? tr("%n file(s) could not be deleted.", nullptr, int(failed.size()))
-            : tr("%n file(s) could not be moved to the Trash and were left in place; none was deleted.", nullptr,
+            ? tr("%Ln file(s) could not be deleted.", nullptr, int(failed.size()))
+            : tr("%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.", nullptr,
                 int(failed.size()));
         summary.setText(notDone + QStringLiteral("\n") + done + QStringLiteral("\n") + tr("The log lists each file and why."));
     }
