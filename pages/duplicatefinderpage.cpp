@@ -244,6 +244,13 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     layout->addWidget(m_resultsView, 1);
     layout->addWidget(separatorLine());
 
+    // The summary has a line of its own above the buttons: with a long count and a long word for
+    // "can be freed" it would otherwise wrap word by word between them.
+    m_summaryLabel = namedLabel(QString(), QStringLiteral("summaryLabel"));
+    m_summaryLabel->setTextFormat(Qt::RichText);
+    m_summaryLabel->setWordWrap(true);
+    layout->addWidget(m_summaryLabel);
+
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(10);
     m_newScanBtn = new QPushButton(tr("← New Scan"));
@@ -252,13 +259,7 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     m_newScanBtn->setCursor(Qt::PointingHandCursor);
     connect(m_newScanBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onBackToScan);
     bottom->addWidget(m_newScanBtn);
-
-    m_summaryLabel = namedLabel(QString(), QStringLiteral("summaryLabel"));
-    m_summaryLabel->setTextFormat(Qt::RichText);
-    // Between the buttons the summary may have less room than one line needs: it wraps rather
-    // than being cut off.
-    m_summaryLabel->setWordWrap(true);
-    bottom->addWidget(m_summaryLabel, 1);
+    bottom->addStretch(1);
 
     m_keepBtn = new QPushButton(tr("Keep Newest  ▾"));
     m_keepBtn->setObjectName(QStringLiteral("keepBtn"));
