@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cerrno>
 #include <cstring>
@@ -60,7 +61,7 @@ QString finderFailure(const ProcessRunner::Result &run)
     if (!run.finished)
         return AppUninstaller::tr("the Finder did not answer within %1 seconds; it may be waiting for your "
                                   "permission or password")
-            .arg(kFinderWaitMs / 1000);
+            .arg(QLocale().toString(kFinderWaitMs / 1000));
     const QString said = QString::fromUtf8(run.errorOutput).trimmed();
     if (said.contains(QLatin1String("-1743")))
         return AppUninstaller::tr("Sweepnook is not allowed to control the Finder (System Settings > Privacy & "

@@ -5,6 +5,7 @@
 #include "widgets/palette.h"
 
 #include <QAbstractItemView>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -108,7 +109,7 @@ void DuplicateGroupDelegate::paintHeader(
     painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter, icon);
     text.setLeft(text.left() + painter->fontMetrics().horizontalAdvance(icon) + 8);
 
-    const QString plain = tr("%n identical files  ·  %1 each  ·  ", nullptr, count).arg(m_formatSize(size));
+    const QString plain = tr("%Ln identical files  ·  %1 each  ·  ", nullptr, count).arg(m_formatSize(size));
     const QString saving = tr("save %1").arg(m_formatSize(qMax(count - 1, 0) * size));
     painter->setFont(sized(option.font, 13));
     const QString shownPlain = painter->fontMetrics().elidedText(plain, Qt::ElideRight, text.width());
@@ -155,7 +156,7 @@ void DuplicateGroupDelegate::paintFile(QPainter *painter, const QStyleOptionView
     painter->setFont(sized(option.font, 11, newest ? QFont::Medium : QFont::Normal));
     painter->setPen(newest ? Palette::Accent : Palette::TextMuted);
     painter->drawText(date, Qt::AlignRight | Qt::AlignVCenter,
-        index.data(DuplicateResultsModel::ModifiedRole).toDateTime().toString(QStringLiteral("yyyy-MM-dd")));
+        QLocale().toString(index.data(DuplicateResultsModel::ModifiedRole).toDateTime().date(), QLocale::ShortFormat));
 
     const QRect path(name.right() + 1 + Spacing, line.top(), date.left() - Spacing - name.right() - 1 - Spacing,
         line.height());
