@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>der Finder konnte nicht gefragt werden (osascript ließ sich nicht starten)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>der Finder hat nicht innerhalb von %1 Sekunden geantwortet; vielleicht wartet er auf Ihre Erlaubnis oder Ihr Passwort</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook darf den Finder nicht steuern (Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Automation)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>der Finder hat abgelehnt (Exit-Code %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>der Finder hat abgelehnt: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>sie liegt auf einem anderen Volume als Ihr Papierkorb</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>Die App ist Teil von macOS und kann nicht entfernt werden.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Sie befindet sich auf einem schreibgeschützten Volume und kann nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>Sie ist nicht mehr dort, wo der Scan sie gefunden hat.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +905,53 @@ Dies kann nicht widerrufen werden.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>es wurde seit der Auswahl verändert</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>sie ist nicht mehr vorhanden</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>der Finder konnte nicht gefragt werden (osascript ließ sich nicht starten)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>der Finder hat nicht innerhalb von %1 Sekunden geantwortet; vielleicht wartet er auf Ihre Erlaubnis oder Ihr Passwort</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>der Finder hat sie an ihrem Ort gelassen</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook darf den Finder nicht steuern (Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Automation)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>der Finder hat abgelehnt (Exit-Code %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>der Finder hat abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>der Papierkorb-Ordner kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>sie liegt auf einem anderen Volume als Ihr Papierkorb</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>sie liegt bereits im Papierkorb</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>zu viele Objekte dieses Namens im Papierkorb</translation>
     </message>
 </context>
 <context>

@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>the Finder could not be asked (osascript did not start)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>the Finder refused (exit code %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>the Finder refused: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>it is on another volume than your Trash</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>It is part of macOS and cannot be removed.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>It is on a read-only volume and cannot be removed.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>It is no longer where the scan found it.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +905,53 @@ This cannot be undone.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>it changed since it was chosen</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>it is no longer there</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>the Finder could not be asked (osascript did not start)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>the Finder left it where it was</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>the Finder refused (exit code %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>the Finder refused: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>the Trash folder cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>it is on another volume than your Trash</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>it is in the Trash already</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>too many items of that name in the Trash</translation>
     </message>
 </context>
 <context>

@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>no se pudo consultar al Finder (osascript no se inició)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>el Finder no respondió en %1 segundos; puede que esté esperando tu permiso o tu contraseña</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook no tiene permiso para controlar el Finder (Ajustes del Sistema &gt; Privacidad y seguridad &gt; Automatización)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>el Finder se negó (código de salida %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>el Finder se negó: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>el elemento está en un volumen distinto al de tu Papelera</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>Esta app forma parte de macOS y no se puede eliminar.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Está en un volumen de solo lectura y no se puede eliminar.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>Ya no está donde la encontró el análisis.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +905,53 @@ Esta acción no se puede deshacer.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>ha cambiado desde que se eligió</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>el elemento ya no está ahí</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>no se pudo consultar al Finder (osascript no se inició)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>el Finder no respondió en %1 segundos; puede que esté esperando tu permiso o tu contraseña</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>el Finder lo dejó donde estaba</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook no tiene permiso para controlar el Finder (Ajustes del Sistema &gt; Privacidad y seguridad &gt; Automatización)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>el Finder se negó (código de salida %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>el Finder se negó: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>no se puede usar la carpeta de la Papelera: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>el elemento está en un volumen distinto al de tu Papelera</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>el elemento ya está en la Papelera</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>hay demasiados elementos con ese nombre en la Papelera</translation>
     </message>
 </context>
 <context>

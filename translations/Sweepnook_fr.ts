@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>impossible d'interroger le Finder (osascript n'a pas démarré)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>le Finder n'a pas répondu dans les %1 secondes ; il attend peut-être votre autorisation ou votre mot de passe</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook n'est pas autorisé à contrôler le Finder (Réglages Système &gt; Confidentialité et sécurité &gt; Automatisation)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>le Finder a refusé (code de sortie %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>le Finder a refusé : %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>l'élément se trouve sur un autre volume que votre Corbeille</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>Cette app fait partie de macOS et ne peut pas être supprimée.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Elle se trouve sur un volume en lecture seule et ne peut pas être supprimée.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>Elle n’est plus là où l’analyse l’a trouvée.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +905,53 @@ Cette action est irréversible.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>il a été modifié depuis qu’il a été choisi</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>l’élément n’est plus là</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>impossible d'interroger le Finder (osascript n'a pas démarré)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>le Finder n'a pas répondu dans les %1 secondes ; il attend peut-être votre autorisation ou votre mot de passe</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>le Finder l’a laissé à sa place</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook n'est pas autorisé à contrôler le Finder (Réglages Système &gt; Confidentialité et sécurité &gt; Automatisation)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>le Finder a refusé (code de sortie %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>le Finder a refusé : %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>le dossier de la Corbeille est inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>l'élément se trouve sur un autre volume que votre Corbeille</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>l’élément est déjà dans la Corbeille</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>trop d’éléments de ce nom dans la Corbeille</translation>
     </message>
 </context>
 <context>

@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>impossibile interpellare il Finder (osascript non si è avviato)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>il Finder non ha risposto entro %1 secondi; potrebbe essere in attesa della tua autorizzazione o password</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook non è autorizzato a controllare il Finder (Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Automazione)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>il Finder ha rifiutato (codice di uscita %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>il Finder ha rifiutato: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>l'elemento si trova su un volume diverso da quello del Cestino</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>Questa app fa parte di macOS e non può essere rimossa.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Si trova su un volume di sola lettura e non può essere rimossa.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>Non si trova più dove l’ha trovata la scansione.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +905,53 @@ Questa azione non può essere annullata.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>è cambiato da quando è stato scelto</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>l’elemento non è più lì</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>impossibile interpellare il Finder (osascript non si è avviato)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>il Finder non ha risposto entro %1 secondi; potrebbe essere in attesa della tua autorizzazione o password</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>il Finder l’ha lasciato dov’era</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook non è autorizzato a controllare il Finder (Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Automazione)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>il Finder ha rifiutato (codice di uscita %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>il Finder ha rifiutato: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>impossibile usare la cartella del Cestino: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>l'elemento si trova su un volume diverso da quello del Cestino</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>l’elemento è già nel Cestino</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>troppi elementi con quel nome nel Cestino</translation>
     </message>
 </context>
 <context>

@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>Finderに問い合わせできませんでした（osascriptが起動しませんでした）</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>Finderが %1 秒以内に応答しませんでした。許可またはパスワードの入力を待っている可能性があります</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>SweepnookにはFinderを制御する権限がありません（「システム設定」&gt;「プライバシーとセキュリティ」&gt;「オートメーション」）</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>Finderが拒否しました（終了コード %1）</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>Finderが拒否しました: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>ゴミ箱とは別のボリュームにあります</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>macOSの一部のため、削除できません。</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>読み出し専用のボリューム上にあるため、削除できません。</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>スキャンで見つかった場所にもうありません。</translation>
     </message>
 </context>
 <context>
@@ -894,6 +874,53 @@ This cannot be undone.</source>
     <message>
         <source>it changed since it was chosen</source>
         <translation>選択した後に変更されました</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>その場所にもうありません</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>Finderに問い合わせできませんでした（osascriptが起動しませんでした）</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>Finderが %1 秒以内に応答しませんでした。許可またはパスワードの入力を待っている可能性があります</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>Finderは項目を移動しませんでした</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>SweepnookにはFinderを制御する権限がありません（「システム設定」&gt;「プライバシーとセキュリティ」&gt;「オートメーション」）</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>Finderが拒否しました（終了コード %1）</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>Finderが拒否しました: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>ゴミ箱フォルダを使用できません: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>ゴミ箱とは別のボリュームにあります</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>すでにゴミ箱にあります</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>ゴミ箱に同じ名前の項目が多すぎます</translation>
     </message>
 </context>
 <context>

@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>Finder에 요청할 수 없음(osascript가 시작되지 않음)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>Finder가 %1초 이내에 응답하지 않음. 권한 허용이나 암호 입력을 기다리고 있을 수 있음</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook에 Finder를 제어할 권한이 없음(시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 자동화)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>Finder가 거부함(종료 코드 %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>Finder가 거부함: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>휴지통과 다른 볼륨에 있음</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>macOS의 구성 요소이므로 제거할 수 없습니다.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>읽기 전용 볼륨에 있어 제거할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>스캔에서 찾은 위치에 더 이상 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -894,6 +874,53 @@ This cannot be undone.</source>
     <message>
         <source>it changed since it was chosen</source>
         <translation>선택한 이후에 변경됨</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>더 이상 그 위치에 없음</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>Finder에 요청할 수 없음(osascript가 시작되지 않음)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>Finder가 %1초 이내에 응답하지 않음. 권한 허용이나 암호 입력을 기다리고 있을 수 있음</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>Finder가 항목을 옮기지 않음</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook에 Finder를 제어할 권한이 없음(시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 자동화)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>Finder가 거부함(종료 코드 %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>Finder가 거부함: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>휴지통 폴더를 사용할 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>휴지통과 다른 볼륨에 있음</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>이미 휴지통에 있음</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>휴지통에 같은 이름의 항목이 너무 많음</translation>
     </message>
 </context>
 <context>

@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>de Finder kon niet worden gevraagd (osascript startte niet)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>de Finder antwoordde niet binnen %1 seconden; misschien wacht hij op je toestemming of wachtwoord</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook mag de Finder niet besturen (Systeeminstellingen &gt; Privacy en beveiliging &gt; Automatisering)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>de Finder weigerde (afsluitcode %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>de Finder weigerde: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>de app staat op een ander volume dan je prullenmand</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>De app is onderdeel van macOS en kan niet worden verwijderd.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Deze staat op een alleen-lezen volume en kan niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>De app staat niet meer waar de scan hem vond.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +905,53 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>het is gewijzigd sinds het werd gekozen</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>het onderdeel is er niet meer</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>de Finder kon niet worden gevraagd (osascript startte niet)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>de Finder antwoordde niet binnen %1 seconden; misschien wacht hij op je toestemming of wachtwoord</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>de Finder liet het onderdeel staan</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook mag de Finder niet besturen (Systeeminstellingen &gt; Privacy en beveiliging &gt; Automatisering)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>de Finder weigerde (afsluitcode %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>de Finder weigerde: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>de prullenmandmap kan niet worden gebruikt: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>het onderdeel staat op een ander volume dan je prullenmand</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>het onderdeel staat al in de prullenmand</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>te veel onderdelen met die naam in de prullenmand</translation>
     </message>
 </context>
 <context>

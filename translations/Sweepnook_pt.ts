@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>não foi possível consultar o Finder (o osascript não arrancou)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>o Finder não respondeu em %1 segundos; pode estar à espera da sua autorização ou palavra-passe</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>O Sweepnook não tem permissão para controlar o Finder (Definições do Sistema &gt; Privacidade e segurança &gt; Automação)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>o Finder recusou (código de saída %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>o Finder recusou: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>está num volume diferente do seu Lixo</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>A app faz parte do macOS e não pode ser removida.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Está num volume só de leitura e não pode ser removida.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>Já não está onde a análise a encontrou.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +905,53 @@ Esta ação não pode ser anulada.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>foi alterado desde que foi escolhido</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>o elemento já não está lá</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>não foi possível consultar o Finder (o osascript não arrancou)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>o Finder não respondeu em %1 segundos; pode estar à espera da sua autorização ou palavra-passe</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>o Finder deixou-o onde estava</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>O Sweepnook não tem permissão para controlar o Finder (Definições do Sistema &gt; Privacidade e segurança &gt; Automação)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>o Finder recusou (código de saída %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>o Finder recusou: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>não é possível usar a pasta do Lixo: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>está num volume diferente do seu Lixo</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>o elemento já está no Lixo</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>demasiados elementos com esse nome no Lixo</translation>
     </message>
 </context>
 <context>

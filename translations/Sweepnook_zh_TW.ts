@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>無法詢問 Finder（osascript 未啟動）</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>Finder 未在 %1 秒內回應；它可能正在等待您的許可或密碼</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook 未獲准控制 Finder（系統設定 &gt; 隱私權與安全性 &gt; 自動化）</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>Finder 拒絕了要求（結束代碼 %1）</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>Finder 拒絕了要求：%1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>它與您的垃圾桶位於不同的卷宗</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>此 App 是 macOS 的一部分，無法移除。</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>它位於唯讀卷宗上，無法移除。</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>它已不在掃描時找到的位置。</translation>
     </message>
 </context>
 <context>
@@ -894,6 +874,53 @@ This cannot be undone.</source>
     <message>
         <source>it changed since it was chosen</source>
         <translation>選取後已有變更</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>它已不在原處</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>無法詢問 Finder（osascript 未啟動）</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>Finder 未在 %1 秒內回應；它可能正在等待您的許可或密碼</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>Finder 未移動它</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook 未獲准控制 Finder（系統設定 &gt; 隱私權與安全性 &gt; 自動化）</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>Finder 拒絕了要求（結束代碼 %1）</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>Finder 拒絕了要求：%1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>無法使用垃圾桶檔案夾：%1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>它與您的垃圾桶位於不同的卷宗</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>它已在垃圾桶中</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>垃圾桶中同名的項目過多</translation>
     </message>
 </context>
 <context>
