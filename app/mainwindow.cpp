@@ -384,7 +384,7 @@ bool MainWindow::confirmCleanAll(int itemCount, qint64 size)
     if (!Application::instance()->settings()->flag(Settings::ConfirmClean))
         return true;
     const auto answer = QMessageBox::question(this, tr("Confirm Clean"),
-        tr("Are you sure you want to clean %n selected items (%1)?\nThis action cannot be undone!", nullptr, itemCount)
+        tr("Are you sure you want to clean %Ln selected items (%1)?\nThis action cannot be undone!", nullptr, itemCount)
             .arg(CleanItem::formatSize(size)),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
@@ -402,11 +402,11 @@ void MainWindow::onCleanAllFinished()
 {
     const CleanAll::Summary &summary = m_cleanAll->summary();
     QStringList lines;
-    const QString totals = tr("Cleaned %n items, freed %1", nullptr, summary.itemsCleaned)
+    const QString totals = tr("Cleaned %Ln items, freed %1", nullptr, summary.itemsCleaned)
                                .arg(CleanItem::formatSize(summary.bytesFreed()));
     lines << (summary.cancelled ? tr("Cancelled. %1").arg(totals) : totals);
     if (summary.itemsFailed > 0)
-        lines << tr("%n items could not be removed.", nullptr, summary.itemsFailed);
+        lines << tr("%Ln items could not be removed.", nullptr, summary.itemsFailed);
     lines << summary.errors;
     // A skipped browser or a file that could not go leaves the run partly done, not failed,
     // as long as something was cleaned.

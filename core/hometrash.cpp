@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 
 #include <cerrno>
 #include <cstring>
@@ -89,7 +90,7 @@ Outcome finderFailure(const ProcessRunner::Result &run)
         return ownReason(Outcome::Failed,
             QT_TRANSLATE_NOOP("HomeTrash",
                 "the Finder did not answer within %1 seconds; it may be waiting for your permission or password"),
-            QString::number(FinderWaitMs / 1000));
+            QLocale().toString(FinderWaitMs / 1000));
     if (run.exitCode == 0)
         return ownReason(Outcome::Failed, QT_TRANSLATE_NOOP("HomeTrash", "the Finder left it where it was"));
     const QString said = QString::fromUtf8(run.errorOutput).trimmed();

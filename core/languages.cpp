@@ -60,4 +60,21 @@ QLocale locale(const QString &code, const QLocale &system)
     return system.language() == own.language() && system.script() == own.script() ? system : own;
 }
 
+QString formatPercent(int percent, const QLocale &locale)
+{
+    QString space;
+    switch (locale.language()) {
+    case QLocale::French:
+        space = QChar(0x202F);
+        break;
+    case QLocale::German:
+    case QLocale::Spanish:
+        space = QChar(0x00A0);
+        break;
+    default:
+        break;
+    }
+    return locale.toString(percent) + space + locale.percent();
+}
+
 } // namespace Languages

@@ -38,5 +38,9 @@ QString choose(const QString &storedLanguage, const QString &systemLocaleName);
 // it speaks that language in the same script (the user's region stays: "de_CH" writes 36.3),
 // otherwise the language's locale. An unknown code gets English.
 QLocale locale(const QString &code, const QLocale &system);
+// A whole percentage as the locale writes it: its digits, then its percent sign with the spacing
+// the language's typography asks for ("42%"; French "42 %" with a narrow no-break space, German and
+// Spanish "42 %" with a no-break space).
+QString formatPercent(int percent, const QLocale &locale = QLocale());
 
 } // namespace Languages

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -48,13 +49,12 @@ QString movedToTrashLine(int appCount, int leftoverCount, qint64 leftoverSize)
         return appCount == 1 ? AppUninstallerPage::tr("The app will be moved to the Trash.")
                              : AppUninstallerPage::tr("Apps will be moved to Trash.");
     const QString size = CleanItem::formatSize(leftoverSize);
-    return appCount == 1
-        ? AppUninstallerPage::tr("The app and %n selected leftover items (%1) will be moved to the Trash.", nullptr,
-              leftoverCount)
-              .arg(size)
-        : AppUninstallerPage::tr("Apps and %n selected leftover items (%1) will be moved to Trash.", nullptr,
-              leftoverCount)
-              .arg(size);
+    return appCount == 1 ? AppUninstallerPage::tr(
+               "The app and %Ln selected leftover items (%1) will be moved to the Trash.", nullptr, leftoverCount)
+                               .arg(size)
+                         : AppUninstallerPage::tr("Apps and %Ln selected leftover items (%1) will be moved to Trash.",
+                             nullptr, leftoverCount)
+                               .arg(size);
 }
 
 } // namespace
@@ -269,9 +269,9 @@ void AppUninstallerPage::updateBadge()
         return;
     const int all = m_model->rowCount();
     if (m_search->text().trimmed().isEmpty())
-        m_countBadge->setText(tr("%n apps", nullptr, all));
+        m_countBadge->setText(tr("%Ln apps", nullptr, all));
     else
-        m_countBadge->setText(tr("%1 / %n apps", nullptr, all).arg(m_proxy->rowCount()));
+        m_countBadge->setText(tr("%1 / %Ln apps", nullptr, all).arg(QLocale().toString(m_proxy->rowCount())));
 }
 
 void AppUninstallerPage::onRefreshClicked()
@@ -282,7 +282,7 @@ void AppUninstallerPage::onRefreshClicked()
 void AppUninstallerPage::onCheckedCountChanged(int count)
 {
     m_uninstallBtn->setEnabled(count > 0 && m_activity == Activity::Idle);
-    m_selectionLabel->setText(count == 0 ? tr("No apps selected") : tr("%n app(s) selected", nullptr, count));
+    m_selectionLabel->setText(count == 0 ? tr("No apps selected") : tr("%Ln app(s) selected", nullptr, count));
 }
 
 void AppUninstallerPage::onUninstallClicked()
@@ -290,7 +290,7 @@ void AppUninstallerPage::onUninstallClicked()
     const QList<AppInfo> apps = m_model->checkedApps();
     if (apps.isEmpty() || m_activity != Activity::Idle)
         return;
-    QStringList lines { tr("Uninstall %n app(s) and their leftover files?", nullptr, int(apps.size())), QString() };
+    QStringList lines { tr("Uninstall %Ln app(s) and their leftover files?", nullptr, int(apps.size())), QString() };
     int leftoverCount = 0;
     qint64 leftoverSize = 0;
     for (int i = 0; i < apps.size(); ++i) {
@@ -300,7 +300,7 @@ void AppUninstallerPage::onUninstallClicked()
         leftoverSize += apps.at(i).selectedLeftoverSize();
     }
     if (apps.size() > kNamesListed)
-        lines.append(tr("and %n more", nullptr, int(apps.size()) - kNamesListed));
+        lines.append(tr("and %Ln more", nullptr, int(apps.size()) - kNamesListed));
     lines.append(QString());
     lines.append(movedToTrashLine(int(apps.size()), leftoverCount, leftoverSize));
 
@@ -337,7 +337,7 @@ void AppUninstallerPage::onUninstallFinished(const QList<UninstallOutcome> &outc
         if (outcome.result != UninstallOutcome::Result::Removed)
             problems.append(tr("Could not uninstall %1.\n%2").arg(outcome.name, outcome.reason));
         else if (!outcome.leftoverFailures.isEmpty())
-            problems.append(tr("%1 was moved to Trash, but %n of its leftover items could not be moved.", nullptr,
+            problems.append(tr("%1 was moved to Trash, but %Ln of its leftover items could not be moved.", nullptr,
                 int(outcome.leftoverFailures.size()))
                                 .arg(outcome.name));
     }

@@ -214,7 +214,7 @@ void BasePage::startClean()
     }
     if (m_settings->flag(Settings::ConfirmClean)) {
         const auto answer = QMessageBox::question(this, tr("Confirm Clean"),
-            tr("Are you sure you want to clean %n selected items?\nThis action cannot be undone!", nullptr, count),
+            tr("Are you sure you want to clean %Ln selected items?\nThis action cannot be undone!", nullptr, count),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;
@@ -288,12 +288,13 @@ void BasePage::onCleanFinished(qint64 cleanedBytes, int cleanedCount)
 {
     const QString notice = std::exchange(m_cleanNotice, QString());
     if (m_progressDialog) {
-        QStringList lines { tr("Cleaned %n items, freed %1", nullptr, cleanedCount)
-                                .arg(CleanItem::formatSize(cleanedBytes)) };
+        QStringList lines {
+            tr("Cleaned %Ln items, freed %1", nullptr, cleanedCount).arg(CleanItem::formatSize(cleanedBytes))
+        };
         const int failures = failureCount();
         if (failures > 0)
             lines.append(
-                tr("%n item(s) could not be removed and stay in the list with the reason.", nullptr, failures));
+                tr("%Ln item(s) could not be removed and stay in the list with the reason.", nullptr, failures));
         if (!notice.isEmpty())
             lines.append(notice);
         const ProgressDialog::Outcome outcome = !notice.isEmpty() && cleanedCount == 0 && failures == 0
@@ -379,10 +380,10 @@ void BasePage::updateTotalSize()
     if (m_showSize) {
         m_statCard->setValue(CleanItem::formatSize(found.size));
         m_selectionLabel->setText(
-            tr("Selected: %n items, %1", nullptr, count).arg(CleanItem::formatSize(result.selectedSize())));
+            tr("Selected: %Ln items, %1", nullptr, count).arg(CleanItem::formatSize(result.selectedSize())));
     } else {
-        m_statCard->setValue(tr("%n items", nullptr, found.count));
-        m_selectionLabel->setText(tr("Selected: %n items", nullptr, count));
+        m_statCard->setValue(tr("%Ln items", nullptr, found.count));
+        m_selectionLabel->setText(tr("Selected: %Ln items", nullptr, count));
     }
     m_cleanButton->setEnabled(count > 0);
 }

@@ -1,6 +1,7 @@
 #include "dashboardpage.h"
 
 #include "core/cleanitem.h"
+#include "core/languages.h"
 #include "core/ruletexts.h"
 #include "core/version.h"
 #include "widgets/circleprogresswidget.h"
@@ -126,7 +127,8 @@ QWidget *DashboardPage::setupEmptyState()
     progressLayout->setContentsMargins(0, 0, 0, 0);
     progressLayout->setSpacing(12);
 
-    m_progressPercentLabel = makeLabel(QStringLiteral("0%"), QStringLiteral("progressPercentLabel"), m_progressBlock);
+    m_progressPercentLabel
+        = makeLabel(Languages::formatPercent(0), QStringLiteral("progressPercentLabel"), m_progressBlock);
     m_progressPercentLabel->setAlignment(Qt::AlignCenter);
     progressLayout->addWidget(m_progressPercentLabel);
 
@@ -347,12 +349,13 @@ void DashboardPage::setScanning(bool scanning)
         showLastEvent();
         return;
     }
-    m_progressPercentLabel->setText(QStringLiteral("0%"));
+    m_progressPercentLabel->setText(Languages::formatPercent(0));
     m_progressBarFill->resize(0, m_progressBarFill->height());
     m_progressStatusLabel->setText(tr("Preparing..."));
     setDataStatus(tr("Scanning..."), Activity::Busy);
     m_ring->setValue(0);
-    m_ring->setUnit(QStringLiteral("%"));
+    m_ring->setValueText(QLocale().toString(0));
+    m_ring->setUnit(QLocale().percent());
     m_ring->setSubtitle(tr("Scanning..."));
     m_ring->setProgress(0);
 }
@@ -360,13 +363,15 @@ void DashboardPage::setScanning(bool scanning)
 void DashboardPage::setScanProgress(int percent, const QString &currentPath)
 {
     const int shown = qBound(0, percent, 100);
-    m_progressPercentLabel->setText(QStringLiteral("%1%").arg(shown));
+    m_progressPercentLabel->setText(Languages::formatPercent(shown));
     m_progressBarFill->resize(shown * ProgressTrackWidth / 100, m_progressBarFill->height());
     // The junk scan names the rule it is in, the other scans a browser or a path.
     m_progressStatusLabel->setText(elidedPath(RuleTexts::shown(currentPath)));
     m_ring->setProgress(shown);
     m_ring->setValue(shown);
-    m_ring->setUnit(QStringLiteral("%"));
+    // The sign sits on its own line under the number, so it needs no spacing.
+    m_ring->setValueText(QLocale().toString(shown));
+    m_ring->setUnit(QLocale().percent());
     m_ring->setSubtitle(tr("Scanning..."));
 }
 
@@ -386,7 +391,7 @@ void DashboardPage::updateStats(qint64 junkBytes, qint64 browserBytes, int regis
 
     m_junkValueLabel->setText(CleanItem::formatSize(junkBytes, 1));
     m_browserValueLabel->setText(CleanItem::formatSize(browserBytes, 1));
-    m_registryValueLabel->setText(QString::number(registryCount));
+    m_registryValueLabel->setText(QLocale().toString(registryCount));
 
     const qint64 larger = qMax(junkBytes, browserBytes);
     if (larger > 0) {
@@ -423,8 +428,8 @@ QString DashboardPage::lastScanText(qint64 secondsAgo)
     if (secondsAgo < SecondsPerMinute)
         return tr("Last scan: just now");
     if (secondsAgo < SecondsPerHour)
-        return tr("Last scan: %n min ago", nullptr, int(secondsAgo / SecondsPerMinute));
-    return tr("Last scan: %n h ago", nullptr, int(secondsAgo / SecondsPerHour));
+        return tr("Last scan: %Ln min ago", nullptr, int(secondsAgo / SecondsPerMinute));
+    return tr("Last scan: %Ln h ago", nullptr, int(secondsAgo / SecondsPerHour));
 }
 
 void DashboardPage::showLastEvent()

@@ -21,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QListView>
+#include <QLocale>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -243,6 +244,13 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     layout->addWidget(m_resultsView, 1);
     layout->addWidget(separatorLine());
 
+    // The summary has a line of its own above the buttons: with a long count and a long word for
+    // "can be freed" it would otherwise wrap word by word between them.
+    m_summaryLabel = namedLabel(QString(), QStringLiteral("summaryLabel"));
+    m_summaryLabel->setTextFormat(Qt::RichText);
+    m_summaryLabel->setWordWrap(true);
+    layout->addWidget(m_summaryLabel);
+
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(10);
     m_newScanBtn = new QPushButton(tr("← New Scan"));
@@ -251,13 +259,7 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     m_newScanBtn->setCursor(Qt::PointingHandCursor);
     connect(m_newScanBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onBackToScan);
     bottom->addWidget(m_newScanBtn);
-
-    m_summaryLabel = namedLabel(QString(), QStringLiteral("summaryLabel"));
-    m_summaryLabel->setTextFormat(Qt::RichText);
-    // Between the buttons the summary may have less room than one line needs: it wraps rather
-    // than being cut off.
-    m_summaryLabel->setWordWrap(true);
-    bottom->addWidget(m_summaryLabel, 1);
+    bottom->addStretch(1);
 
     m_keepBtn = new QPushButton(tr("Keep Newest  ▾"));
     m_keepBtn->setObjectName(QStringLiteral("keepBtn"));
@@ -444,7 +446,7 @@ void DuplicateFinderPage::onProgress(int scanned, int total, const QString &path
         m_progressBar->setRange(0, 100);
         m_progressBar->setValue(int(qint64(scanned) * 100 / total));
         m_statusLabel->setText(tr("Scanning files..."));
-        m_countLabel->setText(QStringLiteral("%1 / %2").arg(scanned).arg(total));
+        m_countLabel->setText(QStringLiteral("%1 / %2").arg(QLocale().toString(scanned), QLocale().toString(total)));
     }
     m_pathLabel->setText(shortProgressPath(path));
 }
@@ -543,7 +545,7 @@ void DuplicateFinderPage::buildResultCards()
 void DuplicateFinderPage::updateSummary()
 {
     const QString accent = Palette::Accent.name();
-    QString text = tr("<b>%n</b> groups  ·  <span style='color:%1;font-weight:600;'>%2 can be freed</span>", nullptr,
+    QString text = tr("<b>%Ln</b> groups  ·  <span style='color:%1;font-weight:600;'>%2 can be freed</span>", nullptr,
         m_model->groupCount())
                        .arg(accent, CleanItem::formatSize(m_model->reclaimableBytes()));
     if (m_freedBytes > 0)
@@ -591,11 +593,11 @@ void DuplicateFinderPage::onDeleteSelected()
         return;
     }
 
-    QString question = tr("Move %n file(s) to the Trash, or delete them permanently?", nullptr, count);
+    QString question = tr("Move %Ln file(s) to the Trash, or delete them permanently?", nullptr, count);
     if (lastCopyGroups > 0)
         question += QStringLiteral("\n\n")
-            + tr(
-                "Every copy of %n group(s) is checked: the newest copy of each will be kept.", nullptr, lastCopyGroups);
+            + tr("Every copy of %Ln group(s) is checked: the newest copy of each will be kept.", nullptr,
+                lastCopyGroups);
     QMessageBox how(QMessageBox::Question, tr("Confirm Delete"), question, QMessageBox::NoButton, this);
     how.addButton(QMessageBox::Ok)->setText(tr("Move to Trash"));
     how.addButton(QMessageBox::Discard)->setText(tr("Delete Permanently"));
@@ -607,7 +609,7 @@ void DuplicateFinderPage::onDeleteSelected()
     const bool permanently = choice == QMessageBox::Discard;
     if (permanently
         && QMessageBox::warning(this, tr("Confirm Delete"),
-               tr("Permanently delete %n file(s)?\nThis cannot be undone.", nullptr, count),
+               tr("Permanently delete %Ln file(s)?\nThis cannot be undone.", nullptr, count),
                QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
         return;
@@ -630,7 +632,7 @@ void DuplicateFinderPage::setDeleting(bool deleting)
 
 void DuplicateFinderPage::onRemovalProgress(int done, int total)
 {
-    m_deleteBtn->setText(tr("Deleting %1 / %2").arg(done).arg(total));
+    m_deleteBtn->setText(tr("Deleting %1 / %2").arg(QLocale().toString(done), QLocale().toString(total)));
 }
 
 void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QStringList &failed)
@@ -644,8 +646,8 @@ void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QS
     updateDeleteBtn();
 
     const QString done = m_deletingPermanently
-        ? tr("%n file(s) deleted permanently (%1).", nullptr, int(removed.size())).arg(CleanItem::formatSize(freed))
-        : tr("%n file(s) moved to the Trash (%1); you can put them back from there.", nullptr, int(removed.size()))
+        ? tr("%Ln file(s) deleted permanently (%1).", nullptr, int(removed.size())).arg(CleanItem::formatSize(freed))
+        : tr("%Ln file(s) moved to the Trash (%1); you can put them back from there.", nullptr, int(removed.size()))
               .arg(CleanItem::formatSize(freed));
     // Which way each file went, one line each.
     QStringList ways;
@@ -663,8 +665,8 @@ void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QS
         summary.setIcon(QMessageBox::Warning);
         summary.setWindowTitle(tr("Partial Failure"));
         const QString notDone = m_deletingPermanently
-            ? tr("%n file(s) could not be deleted.", nullptr, int(failed.size()))
-            : tr("%n file(s) could not be moved to the Trash and were left in place; none was deleted.", nullptr,
+            ? tr("%Ln file(s) could not be deleted.", nullptr, int(failed.size()))
+            : tr("%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.", nullptr,
                 int(failed.size()));
         summary.setText(notDone + QStringLiteral("\n") + done + QStringLiteral("\n") + tr("The log lists each file and why."));
     }

@@ -108,7 +108,7 @@ void DuplicateGroupDelegate::paintHeader(
     painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter, icon);
     text.setLeft(text.left() + painter->fontMetrics().horizontalAdvance(icon) + 8);
 
-    const QString plain = tr("%n identical files  ·  %1 each  ·  ", nullptr, count).arg(m_formatSize(size));
+    const QString plain = tr("%Ln identical files  ·  %1 each  ·  ", nullptr, count).arg(m_formatSize(size));
     const QString saving = tr("save %1").arg(m_formatSize(qMax(count - 1, 0) * size));
     painter->setFont(sized(option.font, 13));
     const QString shownPlain = painter->fontMetrics().elidedText(plain, Qt::ElideRight, text.width());

@@ -18,6 +18,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QListView>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -189,7 +190,7 @@ QWidget *LargeFilePage::setupResultPage()
     layout->setSpacing(12);
     layout->addWidget(plainLabel(tr("Scan Results"), "largeResultsTitle"));
     m_summaryLabel = plainLabel(
-        tr("Found %n large files, total %1", nullptr, 0).arg(CleanItem::formatSize(0)), "largeResultsSummary");
+        tr("Found %Ln large files, total %1", nullptr, 0).arg(CleanItem::formatSize(0)), "largeResultsSummary");
     layout->addWidget(m_summaryLabel);
     m_freedLabel = plainLabel(QString(), "largeResultsFreed");
     m_freedLabel->hide();
@@ -452,7 +453,7 @@ void LargeFilePage::updateDriveInfo()
         m_infoLabel->setText(tr("Select a volume above to begin scanning."));
     else
         m_infoLabel->setText(
-            tr("%n volume(s) selected. Sweepnook will scan for files larger than %1.", nullptr, selected)
+            tr("%Ln volume(s) selected. Sweepnook will scan for files larger than %1.", nullptr, selected)
                 .arg(m_sizeCombo->currentText()));
 }
 
@@ -531,7 +532,7 @@ void LargeFilePage::onSizeComboChanged(int index)
     int existing = m_sizeCombo->findData(m_customMinSize);
     if (existing < 0) {
         existing = index;
-        m_sizeCombo->insertItem(index, tr("%1 MB").arg(megabytes), m_customMinSize);
+        m_sizeCombo->insertItem(index, tr("%1 MB").arg(QLocale().toString(megabytes)), m_customMinSize);
     }
     m_sizeCombo->setCurrentIndex(existing);
     m_previousSizeIndex = existing;
@@ -605,7 +606,7 @@ void LargeFilePage::showResults(const QList<LargeFileInfo> &files)
 
 QString LargeFilePage::unreadableNote() const
 {
-    return tr("%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access "
+    return tr("%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access "
               "in System Settings > Privacy & Security.",
         nullptr, int(m_scanner->unreadableCount()))
         .arg(m_scanner->unreadableFolders().value(0));
@@ -631,7 +632,7 @@ void LargeFilePage::clearResults()
 
 void LargeFilePage::updateSummary()
 {
-    m_summaryLabel->setText(tr("Found %n large files, total %1", nullptr, int(m_model->totalCount()))
+    m_summaryLabel->setText(tr("Found %Ln large files, total %1", nullptr, int(m_model->totalCount()))
                                 .arg(CleanItem::formatSize(m_model->totalSize())));
     QStringList freed;
     if (m_freedBytes > 0)
@@ -644,7 +645,7 @@ void LargeFilePage::updateSummary()
 
 void LargeFilePage::updateSelectedInfo()
 {
-    m_selectionLabel->setText(tr("Selected: %n files (%1)", nullptr, int(m_model->checkedCount()))
+    m_selectionLabel->setText(tr("Selected: %Ln files (%1)", nullptr, int(m_model->checkedCount()))
                                   .arg(CleanItem::formatSize(m_model->checkedSize())));
     m_deleteButton->setEnabled(m_model->checkedCount() > 0 && !m_scanner->isDeleting());
 }
@@ -729,7 +730,7 @@ void LargeFilePage::onDeleteSelected()
 {
     if (m_model->checkedCount() == 0)
         return;
-    const QString question = tr("Are you sure you want to delete the selected %n files?\n\nTotal: %1", nullptr,
+    const QString question = tr("Are you sure you want to delete the selected %Ln files?\n\nTotal: %1", nullptr,
                                  int(m_model->checkedCount()))
                                  .arg(CleanItem::formatSize(m_model->checkedSize()))
         + QStringLiteral("\n\n")
@@ -771,9 +772,9 @@ void LargeFilePage::onDeleteFinished(const LargeFileDeletion &deletion)
         }
         return;
     }
-    QString text = tr("Deleted %n files successfully.", nullptr, int(deletion.removed.size()));
+    QString text = tr("Deleted %Ln files successfully.", nullptr, int(deletion.removed.size()));
     if (!deletion.failed.isEmpty())
-        text += QLatin1Char(' ') + tr("%n files failed to delete.", nullptr, int(deletion.failed.size()));
+        text += QLatin1Char(' ') + tr("%Ln files failed to delete.", nullptr, int(deletion.failed.size()));
     if (deletion.trashedBytes > 0)
         text += QStringLiteral("\n\n")
             + tr("%1 moved to the Trash: empty the Trash to free the space.")

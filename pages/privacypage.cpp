@@ -6,6 +6,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -188,7 +189,7 @@ void PrivacyPage::onCleanProgress(const QString &itemName, bool success, qint64 
         m_failed.append(itemName);
     m_progressBar->setValue(++m_cleanDone);
     if (m_cancelButton->isEnabled())
-        setStatus(tr("Cleaning: %1 of %2 done").arg(m_cleanDone).arg(m_cleanTotal));
+        setStatus(tr("Cleaning: %1 of %2 done").arg(QLocale().toString(m_cleanDone), QLocale().toString(m_cleanTotal)));
 }
 
 void PrivacyPage::onCleanFinished(int cleaned, qint64 totalFreed)
@@ -196,12 +197,12 @@ void PrivacyPage::onCleanFinished(int cleaned, qint64 totalFreed)
     if (m_state != State::Cleaning)
         return;
     setState(State::Cleaned);
-    QString summary = tr("Cleaned %n item(s) · freed %1", nullptr, cleaned).arg(CleanItem::formatSize(totalFreed));
+    QString summary = tr("Cleaned %Ln item(s) · freed %1", nullptr, cleaned).arg(CleanItem::formatSize(totalFreed));
     if (!m_failed.isEmpty())
         summary += QLatin1Char('\n') + tr("Not cleaned: %1").arg(m_failed.join(QStringLiteral(", ")));
     const int skipped = m_cleanTotal - m_cleanDone;
     if (skipped > 0)
-        summary += QLatin1Char('\n') + tr("Stopped before %n item(s)", nullptr, skipped);
+        summary += QLatin1Char('\n') + tr("Stopped before %Ln item(s)", nullptr, skipped);
     setStatus(summary, m_failed.isEmpty() && skipped == 0 ? QStringLiteral("success") : QStringLiteral("warning"));
 }
 
@@ -246,7 +247,7 @@ void PrivacyPage::updateSelection()
     const int selected = int(selectedItems().size());
     m_cleanButton->setEnabled(m_state == State::Scanned && selected > 0);
     if (m_state == State::Scanned)
-        setStatus(selected > 0 ? tr("Selected: %n item(s)", nullptr, selected) : tr("No items selected"));
+        setStatus(selected > 0 ? tr("Selected: %Ln item(s)", nullptr, selected) : tr("No items selected"));
 }
 
 QList<PrivacyItem> PrivacyPage::selectedItems() const
@@ -265,7 +266,7 @@ bool PrivacyPage::confirmClean(const QList<PrivacyItem> &items)
     for (const PrivacyItem &item : items)
         names.append(QStringLiteral("• ") + item.name);
     QMessageBox box(QMessageBox::Question, tr("Confirm Cleaning"),
-        tr("Clean %n selected item(s)?", nullptr, int(items.size())), QMessageBox::Yes | QMessageBox::No, this);
+        tr("Clean %Ln selected item(s)?", nullptr, int(items.size())), QMessageBox::Yes | QMessageBox::No, this);
     box.setTextFormat(Qt::PlainText);
     box.setInformativeText(names.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + tr("This cannot be undone."));
     box.setDefaultButton(QMessageBox::Yes);

@@ -236,8 +236,8 @@ void StartupPage::onRefreshFinished()
 void StartupPage::onSearchChanged(const QString &text)
 {
     m_model->setFilter(text);
-    m_countBadge->setText(tr("%n startup items", nullptr, m_model->shownItemCount()) + QStringLiteral(" · ")
-        + tr("%n apps", nullptr, m_model->shownAppCount()));
+    m_countBadge->setText(tr("%Ln startup items", nullptr, m_model->shownItemCount()) + QStringLiteral(" · ")
+        + tr("%Ln apps", nullptr, m_model->shownAppCount()));
     showListOrEmptyText();
 }
 

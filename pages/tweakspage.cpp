@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -220,7 +221,7 @@ void TweaksPage::refresh()
         row.toggle->setEnabled(!pending && m_manager->canChange(row.tweak));
         on += row.toggle->isChecked() && !pending ? 1 : 0;
     }
-    m_summaryLabel->setText(tr("%1 of %2 on").arg(on).arg(m_rows.size()));
+    m_summaryLabel->setText(tr("%1 of %2 on").arg(QLocale().toString(on), QLocale().toString(m_rows.size())));
     m_summaryLabel->setVisible(!m_rows.isEmpty());
     m_applyRecommendedButton->setEnabled(!recommendedToApply().isEmpty());
     m_statusLabel->setVisible(!m_statusLabel->text().isEmpty());

@@ -495,7 +495,7 @@ void TestDuplicateFinderPage::largeResultShowsAndDeletingUpdatesIt()
     QCOMPARE(rowOf(page, groups.at(2).files.at(1).path).data(DuplicateResultsModel::FileCountRole).toInt(), 3);
     QCOMPARE(results->reclaimableBytes(), waste - 2 * groups.at(1).fileSize - groups.at(2).fileSize);
     const QString summaryAfter = page.findChild<QLabel *>(QStringLiteral("summaryLabel"))->text();
-    QVERIFY(summaryAfter.startsWith(QStringLiteral("<b>21999</b> groups")));
+    QVERIFY(summaryAfter.startsWith(QStringLiteral("<b>21,999</b> groups")));
     QVERIFY(summaryAfter.endsWith(QStringLiteral("2.9 KB freed")));
 }
 

@@ -289,7 +289,7 @@ void TestLargeFilePage::twentyThousandResults()
     QVERIFY(page.findChild<QListView *>(QStringLiteral("largeFileList"))->uniformItemSizes());
     QVERIFY(page.findChild<QLabel *>(QStringLiteral("largeResultsSummary"))
                 ->text()
-                .startsWith(QStringLiteral("Found 20000 large files, total ")));
+                .startsWith(QStringLiteral("Found 20,000 large files, total ")));
     QVERIFY(!shot.isNull());
 }
 

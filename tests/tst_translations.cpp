@@ -162,6 +162,8 @@ private slots:
     void sizesShowInTheLanguage();
     void removalReasonsShowInTheLanguage_data();
     void removalReasonsShowInTheLanguage();
+    void countsAndPercentagesShowInTheLanguage_data();
+    void countsAndPercentagesShowInTheLanguage();
 };
 
 void TestTranslations::englishCatalogueIsCompiledIn()
@@ -195,25 +197,25 @@ void TestTranslations::englishCountsHavePluralForms_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("shown");
     QTest::newRow("one item") << "BasePage"
-                              << "%n items" << 1 << "1 item";
+                              << "%Ln items" << 1 << "1 item";
     QTest::newRow("two items") << "BasePage"
-                               << "%n items" << 2 << "2 items";
+                               << "%Ln items" << 2 << "2 items";
     QTest::newRow("no items") << "BasePage"
-                              << "%n items" << 0 << "0 items";
+                              << "%Ln items" << 0 << "0 items";
     QTest::newRow("one file") << "ItemDetailDialog"
-                              << "%1  |  %n files" << 1 << "%1  |  1 file";
+                              << "%1  |  %Ln files" << 1 << "%1  |  1 file";
     QTest::newRow("one selected, privacy") << "PrivacyPage"
-                                           << "Selected: %n item(s)" << 1 << "Selected: 1 item";
+                                           << "Selected: %Ln item(s)" << 1 << "Selected: 1 item";
     QTest::newRow("three selected, privacy") << "PrivacyPage"
-                                             << "Selected: %n item(s)" << 3 << "Selected: 3 items";
+                                             << "Selected: %Ln item(s)" << 3 << "Selected: 3 items";
     QTest::newRow("one app selected") << "AppUninstallerPage"
-                                      << "%n app(s) selected" << 1 << "1 app selected";
+                                      << "%Ln app(s) selected" << 1 << "1 app selected";
     QTest::newRow("one large file") << "LargeFilePage"
-                                    << "Found %n large files, total %1" << 1 << "Found 1 large file, total %1";
+                                    << "Found %Ln large files, total %1" << 1 << "Found 1 large file, total %1";
     QTest::newRow("one startup item") << "StartupPage"
-                                      << "%n startup items" << 1 << "1 startup item";
+                                      << "%Ln startup items" << 1 << "1 startup item";
     QTest::newRow("two duplicate files") << "DuplicateFinderPage"
-                                         << "%n file(s) could not be deleted." << 2 << "2 files could not be deleted.";
+                                         << "%Ln file(s) could not be deleted." << 2 << "2 files could not be deleted.";
 }
 
 void TestTranslations::englishCountsHavePluralForms()
@@ -546,6 +548,49 @@ void TestTranslations::removalReasonsShowInTheLanguage()
     QCOMPARE(removal.reason, reason.contains(QLatin1String("%1")) ? reason.arg(pinned.path()) : reason);
     QCOMPARE(removal.shownReason, shown.contains(QLatin1String("%1")) ? shown.arg(pinned.path()) : shown);
     QVERIFY(QFileInfo::exists(home.filePath(QStringLiteral("junk/folder"))));
+}
+
+void TestTranslations::countsAndPercentagesShowInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("percent");
+    const QChar narrowNoBreakSpace(0x202F);
+    const QChar noBreakSpace(0x00A0);
+    QTest::newRow("English") << "en" << QStringLiteral("12,345 items") << QStringLiteral("42%");
+    QTest::newRow("French") << "fr" << QStringLiteral("12") + narrowNoBreakSpace + QStringLiteral("345 éléments")
+                            << QStringLiteral("42") + narrowNoBreakSpace + QLatin1Char('%');
+    QTest::newRow("German") << "de" << QStringLiteral("12.345 Objekte")
+                            << QStringLiteral("42") + noBreakSpace + QLatin1Char('%');
+    QTest::newRow("Spanish") << "es" << QStringLiteral("12.345 elementos")
+                             << QStringLiteral("42") + noBreakSpace + QLatin1Char('%');
+    QTest::newRow("Japanese") << "ja" << QStringLiteral("12,345 項目") << QStringLiteral("42%");
+}
+
+// A count in a row and the full scan's percentage are written the way the language writes
+// numbers: digit groups and the space before the percent sign, through the installed catalogue.
+void TestTranslations::countsAndPercentagesShowInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, count);
+    QFETCH(QString, percent);
+    Application::instance()->setLanguage(language);
+    QVERIFY(Application::instance()->installTranslations());
+
+    CleanCategory category(QStringLiteral("rule"), QStringLiteral("Application Caches"), QString());
+    for (int i = 0; i < 12345; ++i)
+        category.items.append(CleanItem(QStringLiteral("/tmp/cache/%1").arg(i), 1));
+    CategoryWidget row(&category);
+    auto *countLabel = row.findChild<QLabel *>(QStringLiteral("categoryCount"));
+    QVERIFY(countLabel);
+    QCOMPARE(countLabel->text(), count);
+
+    DashboardPage page;
+    page.setScanning(true);
+    page.setScanProgress(42, QStringLiteral("/tmp/x"));
+    auto *percentLabel = page.findChild<QLabel *>(QStringLiteral("progressPercentLabel"));
+    QVERIFY(percentLabel);
+    QCOMPARE(percentLabel->text(), percent);
 }
 
 QTEST_MAIN(TestTranslations)

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
@@ -58,6 +58,30 @@
 <context>
     <name>AppUninstaller</name>
     <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>der Finder konnte nicht gefragt werden (osascript ließ sich nicht starten)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>der Finder hat nicht innerhalb von %1 Sekunden geantwortet; vielleicht wartet er auf Ihre Erlaubnis oder Ihr Passwort</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook darf den Finder nicht steuern (Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Automation)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>der Finder hat abgelehnt (Exit-Code %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>der Finder hat abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>sie liegt auf einem anderen Volume als Ihr Papierkorb</translation>
+    </message>
+    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>Die App ist Teil von macOS und kann nicht entfernt werden.</translation>
     </message>
@@ -80,10 +104,6 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Sie befindet sich auf einem schreibgeschützten Volume und kann nicht entfernt werden.</translation>
-    </message>
-    <message>
-        <source>It is no longer where the scan found it.</source>
-        <translation>Sie ist nicht mehr dort, wo der Scan sie gefunden hat.</translation>
     </message>
 </context>
 <context>
@@ -121,7 +141,7 @@
         <translation>In den Programme-Ordnern wurden keine Apps gefunden.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>Keine Apps passen zu „%1“.</translation>
     </message>
     <message>
@@ -159,52 +179,52 @@
         <translation>OK</translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n App</numerusform>
-            <numerusform>%n Apps</numerusform>
+            <numerusform>%Ln App</numerusform>
+            <numerusform>%Ln Apps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 / %n apps</source>
+        <source>%1 / %Ln apps</source>
         <translation>
-            <numerusform>%1 / %n App</numerusform>
-            <numerusform>%1 / %n Apps</numerusform>
+            <numerusform>%1 / %Ln App</numerusform>
+            <numerusform>%1 / %Ln Apps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n app(s) selected</source>
+        <source>%Ln app(s) selected</source>
         <translation>
-            <numerusform>%n App ausgewählt</numerusform>
-            <numerusform>%n Apps ausgewählt</numerusform>
+            <numerusform>%Ln App ausgewählt</numerusform>
+            <numerusform>%Ln Apps ausgewählt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Uninstall %n app(s) and their leftover files?</source>
+        <source>Uninstall %Ln app(s) and their leftover files?</source>
         <translation>
-            <numerusform>%n App samt Restdateien deinstallieren?</numerusform>
-            <numerusform>%n Apps samt Restdateien deinstallieren?</numerusform>
+            <numerusform>%Ln App samt Restdateien deinstallieren?</numerusform>
+            <numerusform>%Ln Apps samt Restdateien deinstallieren?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>and %Ln more</source>
         <translation>
-            <numerusform>und %n weitere</numerusform>
-            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %Ln weitere</numerusform>
+            <numerusform>und %Ln weitere</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <source>Apps and %Ln selected leftover items (%1) will be moved to Trash.</source>
         <translation>
-            <numerusform>Die Apps und %n ausgewählte Restdatei (%1) werden in den Papierkorb gelegt.</numerusform>
-            <numerusform>Die Apps und %n ausgewählte Restdateien (%1) werden in den Papierkorb gelegt.</numerusform>
+            <numerusform>Die Apps und %Ln ausgewählte Restdatei (%1) werden in den Papierkorb gelegt.</numerusform>
+            <numerusform>Die Apps und %Ln ausgewählte Restdateien (%1) werden in den Papierkorb gelegt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <source>%1 was moved to Trash, but %Ln of its leftover items could not be moved.</source>
         <translation>
-            <numerusform>%1 wurde in den Papierkorb gelegt, aber %n Restdatei konnte nicht verschoben werden.</numerusform>
-            <numerusform>%1 wurde in den Papierkorb gelegt, aber %n Restdateien konnten nicht verschoben werden.</numerusform>
+            <numerusform>%1 wurde in den Papierkorb gelegt, aber %Ln Restdatei konnte nicht verschoben werden.</numerusform>
+            <numerusform>%1 wurde in den Papierkorb gelegt, aber %Ln Restdateien konnten nicht verschoben werden.</numerusform>
         </translation>
     </message>
     <message>
@@ -212,10 +232,10 @@
         <translation>Die App wird in den Papierkorb gelegt.</translation>
     </message>
     <message numerus="yes">
-        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <source>The app and %Ln selected leftover items (%1) will be moved to the Trash.</source>
         <translation>
-            <numerusform>Die App und %n ausgewählte Restdatei (%1) werden in den Papierkorb gelegt.</numerusform>
-            <numerusform>Die App und %n ausgewählte Restdateien (%1) werden in den Papierkorb gelegt.</numerusform>
+            <numerusform>Die App und %Ln ausgewählte Restdatei (%1) werden in den Papierkorb gelegt.</numerusform>
+            <numerusform>Die App und %Ln ausgewählte Restdateien (%1) werden in den Papierkorb gelegt.</numerusform>
         </translation>
     </message>
 </context>
@@ -226,7 +246,7 @@
         <translation>Bereinigbar</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>Klicken Sie auf „Scan starten“, um bereinigbare Objekte zu finden</translation>
     </message>
     <message>
@@ -254,48 +274,48 @@
         <translation>Bereinigung bestätigen</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items?
+        <source>Are you sure you want to clean %Ln selected items?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>Möchten Sie %n ausgewähltes Objekt wirklich bereinigen?
+            <numerusform>Möchten Sie %Ln ausgewähltes Objekt wirklich bereinigen?
 Dies kann nicht widerrufen werden!</numerusform>
-            <numerusform>Möchten Sie %n ausgewählte Objekte wirklich bereinigen?
+            <numerusform>Möchten Sie %Ln ausgewählte Objekte wirklich bereinigen?
 Dies kann nicht widerrufen werden!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>%n Objekt bereinigt, %1 freigegeben</numerusform>
-            <numerusform>%n Objekte bereinigt, %1 freigegeben</numerusform>
+            <numerusform>%Ln Objekt bereinigt, %1 freigegeben</numerusform>
+            <numerusform>%Ln Objekte bereinigt, %1 freigegeben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items, %1</source>
+        <source>Selected: %Ln items, %1</source>
         <translation>
-            <numerusform>Ausgewählt: %n Objekt, %1</numerusform>
-            <numerusform>Ausgewählt: %n Objekte, %1</numerusform>
+            <numerusform>Ausgewählt: %Ln Objekt, %1</numerusform>
+            <numerusform>Ausgewählt: %Ln Objekte, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n Objekt</numerusform>
-            <numerusform>%n Objekte</numerusform>
+            <numerusform>%Ln Objekt</numerusform>
+            <numerusform>%Ln Objekte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items</source>
+        <source>Selected: %Ln items</source>
         <translation>
-            <numerusform>Ausgewählt: %n Objekt</numerusform>
-            <numerusform>Ausgewählt: %n Objekte</numerusform>
+            <numerusform>Ausgewählt: %Ln Objekt</numerusform>
+            <numerusform>Ausgewählt: %Ln Objekte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
+        <source>%Ln item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%n Objekt konnte nicht entfernt werden und bleibt mit dem Grund in der Liste.</numerusform>
-            <numerusform>%n Objekte konnten nicht entfernt werden und bleiben mit dem Grund in der Liste.</numerusform>
+            <numerusform>%Ln Objekt konnte nicht entfernt werden und bleibt mit dem Grund in der Liste.</numerusform>
+            <numerusform>%Ln Objekte konnten nicht entfernt werden und bleiben mit dem Grund in der Liste.</numerusform>
         </translation>
     </message>
 </context>
@@ -332,7 +352,7 @@ Dies kann nicht widerrufen werden!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>außerhalb der Browserordner</translation>
     </message>
     <message>
@@ -347,10 +367,10 @@ Dies kann nicht widerrufen werden!</numerusform>
 <context>
     <name>BrowserGroupHeader</name>
     <message numerus="yes">
-        <source>%n items  ·  %1</source>
+        <source>%Ln items  ·  %1</source>
         <translation>
-            <numerusform>%n Objekt  ·  %1</numerusform>
-            <numerusform>%n Objekte  ·  %1</numerusform>
+            <numerusform>%Ln Objekt  ·  %1</numerusform>
+            <numerusform>%Ln Objekte  ·  %1</numerusform>
         </translation>
     </message>
     <message>
@@ -388,17 +408,17 @@ Dies kann nicht widerrufen werden!</numerusform>
 <context>
     <name>CategoryWidget</name>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n Objekt</numerusform>
-            <numerusform>%n Objekte</numerusform>
+            <numerusform>%Ln Objekt</numerusform>
+            <numerusform>%Ln Objekte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Load more (%n remaining)</source>
+        <source>Load more (%Ln remaining)</source>
         <translation>
-            <numerusform>Mehr laden (%n verbleibend)</numerusform>
-            <numerusform>Mehr laden (%n verbleibend)</numerusform>
+            <numerusform>Mehr laden (%Ln verbleibend)</numerusform>
+            <numerusform>Mehr laden (%Ln verbleibend)</numerusform>
         </translation>
     </message>
 </context>
@@ -505,8 +525,8 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>🗑️ Alles bereinigen</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Tipp:&lt;/span&gt; Regelmäßiges Bereinigen kann die Leistung Ihres Mac deutlich verbessern</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Tipp:&lt;/span&gt; Regelmäßiges Bereinigen kann die Leistung Ihres Mac deutlich verbessern</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -521,17 +541,17 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Letzter Scan: gerade eben</translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n min ago</source>
+        <source>Last scan: %Ln min ago</source>
         <translation>
-            <numerusform>Letzter Scan: vor %n Minute</numerusform>
-            <numerusform>Letzter Scan: vor %n Minuten</numerusform>
+            <numerusform>Letzter Scan: vor %Ln Minute</numerusform>
+            <numerusform>Letzter Scan: vor %Ln Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n h ago</source>
+        <source>Last scan: %Ln h ago</source>
         <translation>
-            <numerusform>Letzter Scan: vor %n Stunde</numerusform>
-            <numerusform>Letzter Scan: vor %n Stunden</numerusform>
+            <numerusform>Letzter Scan: vor %Ln Stunde</numerusform>
+            <numerusform>Letzter Scan: vor %Ln Stunden</numerusform>
         </translation>
     </message>
     <message>
@@ -735,55 +755,55 @@ Fortfahren?</translation>
         <translation>Das Protokoll nennt jede Datei und den Grund.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; Gruppe  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 freigebbar&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; Gruppen  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 freigebbar&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; Gruppe  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 freigebbar&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; Gruppen  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 freigebbar&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <source>Move %Ln file(s) to the Trash, or delete them permanently?</source>
         <translation>
-            <numerusform>%n Datei in den Papierkorb legen oder endgültig löschen?</numerusform>
-            <numerusform>%n Dateien in den Papierkorb legen oder endgültig löschen?</numerusform>
+            <numerusform>%Ln Datei in den Papierkorb legen oder endgültig löschen?</numerusform>
+            <numerusform>%Ln Dateien in den Papierkorb legen oder endgültig löschen?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <source>Every copy of %Ln group(s) is checked: the newest copy of each will be kept.</source>
         <translation>
-            <numerusform>In %n Gruppe sind alle Kopien markiert: Die neueste Kopie wird behalten.</numerusform>
-            <numerusform>In %n Gruppen sind alle Kopien markiert: Von jeder wird die neueste Kopie behalten.</numerusform>
+            <numerusform>In %Ln Gruppe sind alle Kopien markiert: Die neueste Kopie wird behalten.</numerusform>
+            <numerusform>In %Ln Gruppen sind alle Kopien markiert: Von jeder wird die neueste Kopie behalten.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Permanently delete %n file(s)?
+        <source>Permanently delete %Ln file(s)?
 This cannot be undone.</source>
         <translation>
-            <numerusform>%n Datei endgültig löschen?
+            <numerusform>%Ln Datei endgültig löschen?
 Dies kann nicht widerrufen werden.</numerusform>
-            <numerusform>%n Dateien endgültig löschen?
+            <numerusform>%Ln Dateien endgültig löschen?
 Dies kann nicht widerrufen werden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) deleted permanently (%1).</source>
+        <source>%Ln file(s) deleted permanently (%1).</source>
         <translation>
-            <numerusform>%n Datei endgültig gelöscht (%1).</numerusform>
-            <numerusform>%n Dateien endgültig gelöscht (%1).</numerusform>
+            <numerusform>%Ln Datei endgültig gelöscht (%1).</numerusform>
+            <numerusform>%Ln Dateien endgültig gelöscht (%1).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <source>%Ln file(s) moved to the Trash (%1); you can put them back from there.</source>
         <translation>
-            <numerusform>%n Datei in den Papierkorb gelegt (%1); dort können Sie sie zurücklegen.</numerusform>
-            <numerusform>%n Dateien in den Papierkorb gelegt (%1); dort können Sie sie zurücklegen.</numerusform>
+            <numerusform>%Ln Datei in den Papierkorb gelegt (%1); dort können Sie sie zurücklegen.</numerusform>
+            <numerusform>%Ln Dateien in den Papierkorb gelegt (%1); dort können Sie sie zurücklegen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be deleted.</source>
+        <source>%Ln file(s) could not be deleted.</source>
         <translation>
-            <numerusform>%n Datei konnte nicht gelöscht werden.</numerusform>
-            <numerusform>%n Dateien konnten nicht gelöscht werden.</numerusform>
+            <numerusform>%Ln Datei konnte nicht gelöscht werden.</numerusform>
+            <numerusform>%Ln Dateien konnten nicht gelöscht werden.</numerusform>
         </translation>
     </message>
     <message>
@@ -803,10 +823,10 @@ Dies kann nicht widerrufen werden.</numerusform>
         <translation>Nicht verschoben: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <source>%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
         <translation>
-            <numerusform>%n Datei konnte nicht in den Papierkorb gelegt werden und blieb an ihrem Ort; nichts wurde gelöscht.</numerusform>
-            <numerusform>%n Dateien konnten nicht in den Papierkorb gelegt werden und blieben an ihrem Ort; keine wurde gelöscht.</numerusform>
+            <numerusform>%Ln Datei konnte nicht in den Papierkorb gelegt werden und blieb an ihrem Ort; nichts wurde gelöscht.</numerusform>
+            <numerusform>%Ln Dateien konnten nicht in den Papierkorb gelegt werden und blieben an ihrem Ort; keine wurde gelöscht.</numerusform>
         </translation>
     </message>
     <message>
@@ -837,10 +857,10 @@ Dies kann nicht widerrufen werden.</numerusform>
         <translation>%1 sparen</translation>
     </message>
     <message numerus="yes">
-        <source>%n identical files  ·  %1 each  ·  </source>
+        <source>%Ln identical files  ·  %1 each  ·  </source>
         <translation>
-            <numerusform>%n identische Datei  ·  je %1  ·  </numerusform>
-            <numerusform>%n identische Dateien  ·  je %1  ·  </numerusform>
+            <numerusform>%Ln identische Datei  ·  je %1  ·  </numerusform>
+            <numerusform>%Ln identische Dateien  ·  je %1  ·  </numerusform>
         </translation>
     </message>
 </context>
@@ -891,7 +911,7 @@ Dies kann nicht widerrufen werden.</numerusform>
         <translation>der Ordner selbst</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>„.“ oder „..“ im Pfad</translation>
     </message>
     <message>
@@ -908,59 +928,12 @@ Dies kann nicht widerrufen werden.</numerusform>
     </message>
 </context>
 <context>
-    <name>HomeTrash</name>
-    <message>
-        <source>it is no longer there</source>
-        <translation>sie ist nicht mehr vorhanden</translation>
-    </message>
-    <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>der Finder konnte nicht gefragt werden (osascript ließ sich nicht starten)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>der Finder hat nicht innerhalb von %1 Sekunden geantwortet; vielleicht wartet er auf Ihre Erlaubnis oder Ihr Passwort</translation>
-    </message>
-    <message>
-        <source>the Finder left it where it was</source>
-        <translation>der Finder hat sie an ihrem Ort gelassen</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook darf den Finder nicht steuern (Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Automation)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>der Finder hat abgelehnt (Exit-Code %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>der Finder hat abgelehnt: %1</translation>
-    </message>
-    <message>
-        <source>the Trash folder cannot be used: %1</source>
-        <translation>der Papierkorb-Ordner kann nicht verwendet werden: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>sie liegt auf einem anderen Volume als Ihr Papierkorb</translation>
-    </message>
-    <message>
-        <source>it is in the Trash already</source>
-        <translation>sie liegt bereits im Papierkorb</translation>
-    </message>
-    <message>
-        <source>too many items of that name in the Trash</source>
-        <translation>zu viele Objekte dieses Namens im Papierkorb</translation>
-    </message>
-</context>
-<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
-        <source>%1  |  %n files</source>
+        <source>%1  |  %Ln files</source>
         <translation>
-            <numerusform>%1  |  %n Datei</numerusform>
-            <numerusform>%1  |  %n Dateien</numerusform>
+            <numerusform>%1  |  %Ln Datei</numerusform>
+            <numerusform>%1  |  %Ln Dateien</numerusform>
         </translation>
     </message>
     <message>
@@ -1124,10 +1097,10 @@ Dies kann nicht widerrufen werden.</numerusform>
         <translation>Wählen Sie oben ein Volume aus, um den Scan zu beginnen.</translation>
     </message>
     <message numerus="yes">
-        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <source>%Ln volume(s) selected. Sweepnook will scan for files larger than %1.</source>
         <translation>
-            <numerusform>%n Volume ausgewählt. Sweepnook sucht nach Dateien größer als %1.</numerusform>
-            <numerusform>%n Volumes ausgewählt. Sweepnook sucht nach Dateien größer als %1.</numerusform>
+            <numerusform>%Ln Volume ausgewählt. Sweepnook sucht nach Dateien größer als %1.</numerusform>
+            <numerusform>%Ln Volumes ausgewählt. Sweepnook sucht nach Dateien größer als %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -1241,44 +1214,44 @@ Größe: %2</translation>
         <translation>Löschen abgeschlossen</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files, total %1</source>
+        <source>Found %Ln large files, total %1</source>
         <translation>
-            <numerusform>%n große Datei gefunden, insgesamt %1</numerusform>
-            <numerusform>%n große Dateien gefunden, insgesamt %1</numerusform>
+            <numerusform>%Ln große Datei gefunden, insgesamt %1</numerusform>
+            <numerusform>%Ln große Dateien gefunden, insgesamt %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>%n Ordner konnte nicht gelesen werden: %1. Um ihn einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
-            <numerusform>%n Ordner konnten nicht gelesen werden, darunter %1. Um sie einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
+            <numerusform>%Ln Ordner konnte nicht gelesen werden: %1. Um ihn einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
+            <numerusform>%Ln Ordner konnten nicht gelesen werden, darunter %1. Um sie einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n files (%1)</source>
+        <source>Selected: %Ln files (%1)</source>
         <translation>
-            <numerusform>Ausgewählt: %n Datei (%1)</numerusform>
-            <numerusform>Ausgewählt: %n Dateien (%1)</numerusform>
+            <numerusform>Ausgewählt: %Ln Datei (%1)</numerusform>
+            <numerusform>Ausgewählt: %Ln Dateien (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to delete the selected %n files?
+        <source>Are you sure you want to delete the selected %Ln files?
 
 Total: %1</source>
         <translation>
-            <numerusform>Möchten Sie %n ausgewählte Datei wirklich löschen?
+            <numerusform>Möchten Sie %Ln ausgewählte Datei wirklich löschen?
 
 Gesamt: %1</numerusform>
-            <numerusform>Möchten Sie die %n ausgewählten Dateien wirklich löschen?
+            <numerusform>Möchten Sie die %Ln ausgewählten Dateien wirklich löschen?
 
 Gesamt: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Deleted %n files successfully.</source>
+        <source>Deleted %Ln files successfully.</source>
         <translation>
-            <numerusform>%n Datei erfolgreich gelöscht.</numerusform>
-            <numerusform>%n Dateien erfolgreich gelöscht.</numerusform>
+            <numerusform>%Ln Datei erfolgreich gelöscht.</numerusform>
+            <numerusform>%Ln Dateien erfolgreich gelöscht.</numerusform>
         </translation>
     </message>
     <message>
@@ -1294,10 +1267,10 @@ Gesamt: %1</numerusform>
         <translation>Im Finder zeigen</translation>
     </message>
     <message numerus="yes">
-        <source>%n files failed to delete.</source>
+        <source>%Ln files failed to delete.</source>
         <translation>
-            <numerusform>%n Datei konnte nicht gelöscht werden.</numerusform>
-            <numerusform>%n Dateien konnten nicht gelöscht werden.</numerusform>
+            <numerusform>%Ln Datei konnte nicht gelöscht werden.</numerusform>
+            <numerusform>%Ln Dateien konnten nicht gelöscht werden.</numerusform>
         </translation>
     </message>
 </context>
@@ -1416,20 +1389,20 @@ Bitte kopieren Sie den Link und öffnen Sie ihn manuell:
         <translation>Bereinigung bestätigen</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items (%1)?
+        <source>Are you sure you want to clean %Ln selected items (%1)?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>Möchten Sie %n ausgewähltes Objekt (%1) wirklich bereinigen?
+            <numerusform>Möchten Sie %Ln ausgewähltes Objekt (%1) wirklich bereinigen?
 Dies kann nicht widerrufen werden!</numerusform>
-            <numerusform>Möchten Sie %n ausgewählte Objekte (%1) wirklich bereinigen?
+            <numerusform>Möchten Sie %Ln ausgewählte Objekte (%1) wirklich bereinigen?
 Dies kann nicht widerrufen werden!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>%n Objekt bereinigt, %1 freigegeben</numerusform>
-            <numerusform>%n Objekte bereinigt, %1 freigegeben</numerusform>
+            <numerusform>%Ln Objekt bereinigt, %1 freigegeben</numerusform>
+            <numerusform>%Ln Objekte bereinigt, %1 freigegeben</numerusform>
         </translation>
     </message>
     <message>
@@ -1437,10 +1410,10 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Abgebrochen. %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n items could not be removed.</source>
+        <source>%Ln items could not be removed.</source>
         <translation>
-            <numerusform>%n Objekt konnte nicht entfernt werden.</numerusform>
-            <numerusform>%n Objekte konnten nicht entfernt werden.</numerusform>
+            <numerusform>%Ln Objekt konnte nicht entfernt werden.</numerusform>
+            <numerusform>%Ln Objekte konnten nicht entfernt werden.</numerusform>
         </translation>
     </message>
     <message>
@@ -1526,10 +1499,10 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Größe unbekannt</translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s)</source>
+        <source>%Ln item(s)</source>
         <translation>
-            <numerusform>%n Objekt</numerusform>
-            <numerusform>%n Objekte</numerusform>
+            <numerusform>%Ln Objekt</numerusform>
+            <numerusform>%Ln Objekte</numerusform>
         </translation>
     </message>
     <message>
@@ -1604,10 +1577,10 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Nicht bereinigt: %1</translation>
     </message>
     <message numerus="yes">
-        <source>Stopped before %n item(s)</source>
+        <source>Stopped before %Ln item(s)</source>
         <translation>
-            <numerusform>Gestoppt: %n Objekt ausgelassen</numerusform>
-            <numerusform>Gestoppt: %n Objekte ausgelassen</numerusform>
+            <numerusform>Gestoppt: %Ln Objekt ausgelassen</numerusform>
+            <numerusform>Gestoppt: %Ln Objekte ausgelassen</numerusform>
         </translation>
     </message>
     <message>
@@ -1627,10 +1600,10 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Bereinigen…</translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n item(s)</source>
+        <source>Selected: %Ln item(s)</source>
         <translation>
-            <numerusform>Ausgewählt: %n Objekt</numerusform>
-            <numerusform>Ausgewählt: %n Objekte</numerusform>
+            <numerusform>Ausgewählt: %Ln Objekt</numerusform>
+            <numerusform>Ausgewählt: %Ln Objekte</numerusform>
         </translation>
     </message>
     <message>
@@ -1642,10 +1615,10 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Bereinigung bestätigen</translation>
     </message>
     <message numerus="yes">
-        <source>Clean %n selected item(s)?</source>
+        <source>Clean %Ln selected item(s)?</source>
         <translation>
-            <numerusform>%n ausgewähltes Objekt bereinigen?</numerusform>
-            <numerusform>%n ausgewählte Objekte bereinigen?</numerusform>
+            <numerusform>%Ln ausgewähltes Objekt bereinigen?</numerusform>
+            <numerusform>%Ln ausgewählte Objekte bereinigen?</numerusform>
         </translation>
     </message>
     <message>
@@ -1653,10 +1626,10 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Dies kann nicht widerrufen werden.</translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n item(s) · freed %1</source>
+        <source>Cleaned %Ln item(s) · freed %1</source>
         <translation>
-            <numerusform>%n Objekt bereinigt · %1 freigegeben</numerusform>
-            <numerusform>%n Objekte bereinigt · %1 freigegeben</numerusform>
+            <numerusform>%Ln Objekt bereinigt · %1 freigegeben</numerusform>
+            <numerusform>%Ln Objekte bereinigt · %1 freigegeben</numerusform>
         </translation>
     </message>
 </context>
@@ -2202,10 +2175,10 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Ergebnisse anzeigen</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files (%1)</source>
+        <source>Found %Ln large files (%1)</source>
         <translation>
-            <numerusform>%n große Datei gefunden (%1)</numerusform>
-            <numerusform>%n große Dateien gefunden (%1)</numerusform>
+            <numerusform>%Ln große Datei gefunden (%1)</numerusform>
+            <numerusform>%Ln große Dateien gefunden (%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -2372,25 +2345,25 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Vorgang fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>„%1“ konnte nicht aus dem Autostart entfernt werden.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>„%1“ konnte nicht zum Autostart hinzugefügt werden.</translation>
     </message>
     <message numerus="yes">
-        <source>%n startup items</source>
+        <source>%Ln startup items</source>
         <translation>
-            <numerusform>%n Startobjekt</numerusform>
-            <numerusform>%n Startobjekte</numerusform>
+            <numerusform>%Ln Startobjekt</numerusform>
+            <numerusform>%Ln Startobjekte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n App</numerusform>
-            <numerusform>%n Apps</numerusform>
+            <numerusform>%Ln App</numerusform>
+            <numerusform>%Ln Apps</numerusform>
         </translation>
     </message>
     <message>
@@ -2398,7 +2371,7 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Keine Startobjekte oder Apps gefunden</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>Keine Startobjekte passen zu „%1“</translation>
     </message>
 </context>
@@ -2464,7 +2437,7 @@ Bitte beenden Sie die App und öffnen Sie sie erneut, um die neue Sprache zu ver
         <translation>Gestoppt, bevor alle Dienste geändert wurden.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>Der Starttyp des Dienstes „%1“ konnte nicht geändert werden.</translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
@@ -58,6 +58,30 @@
 <context>
     <name>AppUninstaller</name>
     <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>the Finder could not be asked (osascript did not start)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>the Finder refused (exit code %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>the Finder refused: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>it is on another volume than your Trash</translation>
+    </message>
+    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>It is part of macOS and cannot be removed.</translation>
     </message>
@@ -80,10 +104,6 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>It is on a read-only volume and cannot be removed.</translation>
-    </message>
-    <message>
-        <source>It is no longer where the scan found it.</source>
-        <translation>It is no longer where the scan found it.</translation>
     </message>
 </context>
 <context>
@@ -121,8 +141,8 @@
         <translation>No applications were found in the Applications folders.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
-        <translation>No apps match "%1".</translation>
+        <source>No apps match &quot;%1&quot;.</source>
+        <translation>No apps match &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Uninstalling %1...</source>
@@ -159,52 +179,52 @@
         <translation>OK</translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n app</numerusform>
-            <numerusform>%n apps</numerusform>
+            <numerusform>%Ln app</numerusform>
+            <numerusform>%Ln apps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 / %n apps</source>
+        <source>%1 / %Ln apps</source>
         <translation>
-            <numerusform>%1 / %n app</numerusform>
-            <numerusform>%1 / %n apps</numerusform>
+            <numerusform>%1 / %Ln app</numerusform>
+            <numerusform>%1 / %Ln apps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n app(s) selected</source>
+        <source>%Ln app(s) selected</source>
         <translation>
-            <numerusform>%n app selected</numerusform>
-            <numerusform>%n apps selected</numerusform>
+            <numerusform>%Ln app selected</numerusform>
+            <numerusform>%Ln apps selected</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Uninstall %n app(s) and their leftover files?</source>
+        <source>Uninstall %Ln app(s) and their leftover files?</source>
         <translation>
-            <numerusform>Uninstall %n app and its leftover files?</numerusform>
-            <numerusform>Uninstall %n apps and their leftover files?</numerusform>
+            <numerusform>Uninstall %Ln app and its leftover files?</numerusform>
+            <numerusform>Uninstall %Ln apps and their leftover files?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>and %Ln more</source>
         <translation>
-            <numerusform>and %n more</numerusform>
-            <numerusform>and %n more</numerusform>
+            <numerusform>and %Ln more</numerusform>
+            <numerusform>and %Ln more</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <source>Apps and %Ln selected leftover items (%1) will be moved to Trash.</source>
         <translation>
-            <numerusform>Apps and %n selected leftover item (%1) will be moved to the Trash.</numerusform>
-            <numerusform>Apps and %n selected leftover items (%1) will be moved to the Trash.</numerusform>
+            <numerusform>Apps and %Ln selected leftover item (%1) will be moved to the Trash.</numerusform>
+            <numerusform>Apps and %Ln selected leftover items (%1) will be moved to the Trash.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <source>%1 was moved to Trash, but %Ln of its leftover items could not be moved.</source>
         <translation>
-            <numerusform>%1 was moved to the Trash, but %n of its leftover items could not be moved.</numerusform>
-            <numerusform>%1 was moved to the Trash, but %n of its leftover items could not be moved.</numerusform>
+            <numerusform>%1 was moved to the Trash, but %Ln of its leftover items could not be moved.</numerusform>
+            <numerusform>%1 was moved to the Trash, but %Ln of its leftover items could not be moved.</numerusform>
         </translation>
     </message>
     <message>
@@ -212,10 +232,10 @@
         <translation>The app will be moved to the Trash.</translation>
     </message>
     <message numerus="yes">
-        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <source>The app and %Ln selected leftover items (%1) will be moved to the Trash.</source>
         <translation>
-            <numerusform>The app and %n selected leftover item (%1) will be moved to the Trash.</numerusform>
-            <numerusform>The app and %n selected leftover items (%1) will be moved to the Trash.</numerusform>
+            <numerusform>The app and %Ln selected leftover item (%1) will be moved to the Trash.</numerusform>
+            <numerusform>The app and %Ln selected leftover items (%1) will be moved to the Trash.</numerusform>
         </translation>
     </message>
 </context>
@@ -226,8 +246,8 @@
         <translation>Cleanable</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
-        <translation>Click "Start Scanning" to find cleanable items</translation>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <translation>Click &quot;Start Scanning&quot; to find cleanable items</translation>
     </message>
     <message>
         <source>Selected: --</source>
@@ -254,48 +274,48 @@
         <translation>Confirm Clean</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items?
+        <source>Are you sure you want to clean %Ln selected items?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>Are you sure you want to clean %n selected item?
+            <numerusform>Are you sure you want to clean %Ln selected item?
 This action cannot be undone!</numerusform>
-            <numerusform>Are you sure you want to clean %n selected items?
+            <numerusform>Are you sure you want to clean %Ln selected items?
 This action cannot be undone!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>Cleaned %n item, freed %1</numerusform>
-            <numerusform>Cleaned %n items, freed %1</numerusform>
+            <numerusform>Cleaned %Ln item, freed %1</numerusform>
+            <numerusform>Cleaned %Ln items, freed %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items, %1</source>
+        <source>Selected: %Ln items, %1</source>
         <translation>
-            <numerusform>Selected: %n item, %1</numerusform>
-            <numerusform>Selected: %n items, %1</numerusform>
+            <numerusform>Selected: %Ln item, %1</numerusform>
+            <numerusform>Selected: %Ln items, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n item</numerusform>
-            <numerusform>%n items</numerusform>
+            <numerusform>%Ln item</numerusform>
+            <numerusform>%Ln items</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items</source>
+        <source>Selected: %Ln items</source>
         <translation>
-            <numerusform>Selected: %n item</numerusform>
-            <numerusform>Selected: %n items</numerusform>
+            <numerusform>Selected: %Ln item</numerusform>
+            <numerusform>Selected: %Ln items</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
+        <source>%Ln item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%n item could not be removed and stays in the list with the reason.</numerusform>
-            <numerusform>%n items could not be removed and stay in the list with the reason.</numerusform>
+            <numerusform>%Ln item could not be removed and stays in the list with the reason.</numerusform>
+            <numerusform>%Ln items could not be removed and stay in the list with the reason.</numerusform>
         </translation>
     </message>
 </context>
@@ -332,8 +352,8 @@ This action cannot be undone!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
-        <translation>outside the browsers' folders</translation>
+        <source>outside the browsers&apos; folders</source>
+        <translation>outside the browsers&apos; folders</translation>
     </message>
     <message>
         <source>the history could not be cleared</source>
@@ -347,10 +367,10 @@ This action cannot be undone!</numerusform>
 <context>
     <name>BrowserGroupHeader</name>
     <message numerus="yes">
-        <source>%n items  ·  %1</source>
+        <source>%Ln items  ·  %1</source>
         <translation>
-            <numerusform>%n item  ·  %1</numerusform>
-            <numerusform>%n items  ·  %1</numerusform>
+            <numerusform>%Ln item  ·  %1</numerusform>
+            <numerusform>%Ln items  ·  %1</numerusform>
         </translation>
     </message>
     <message>
@@ -388,17 +408,17 @@ This action cannot be undone!</numerusform>
 <context>
     <name>CategoryWidget</name>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n item</numerusform>
-            <numerusform>%n items</numerusform>
+            <numerusform>%Ln item</numerusform>
+            <numerusform>%Ln items</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Load more (%n remaining)</source>
+        <source>Load more (%Ln remaining)</source>
         <translation>
-            <numerusform>Load more (%n remaining)</numerusform>
-            <numerusform>Load more (%n remaining)</numerusform>
+            <numerusform>Load more (%Ln remaining)</numerusform>
+            <numerusform>Load more (%Ln remaining)</numerusform>
         </translation>
     </message>
 </context>
@@ -505,8 +525,8 @@ This action cannot be undone!</numerusform>
         <translation>🗑️ Clean All</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -521,17 +541,17 @@ This action cannot be undone!</numerusform>
         <translation>Last scan: just now</translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n min ago</source>
+        <source>Last scan: %Ln min ago</source>
         <translation>
-            <numerusform>Last scan: %n min ago</numerusform>
-            <numerusform>Last scan: %n min ago</numerusform>
+            <numerusform>Last scan: %Ln min ago</numerusform>
+            <numerusform>Last scan: %Ln min ago</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n h ago</source>
+        <source>Last scan: %Ln h ago</source>
         <translation>
-            <numerusform>Last scan: %n hour ago</numerusform>
-            <numerusform>Last scan: %n hours ago</numerusform>
+            <numerusform>Last scan: %Ln hour ago</numerusform>
+            <numerusform>Last scan: %Ln hours ago</numerusform>
         </translation>
     </message>
     <message>
@@ -735,55 +755,55 @@ Continue?</translation>
         <translation>The log lists each file and why.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; group  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; group  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <source>Move %Ln file(s) to the Trash, or delete them permanently?</source>
         <translation>
-            <numerusform>Move %n file to the Trash, or delete it permanently?</numerusform>
-            <numerusform>Move %n files to the Trash, or delete them permanently?</numerusform>
+            <numerusform>Move %Ln file to the Trash, or delete it permanently?</numerusform>
+            <numerusform>Move %Ln files to the Trash, or delete them permanently?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <source>Every copy of %Ln group(s) is checked: the newest copy of each will be kept.</source>
         <translation>
-            <numerusform>Every copy of %n group is checked: its newest copy will be kept.</numerusform>
-            <numerusform>Every copy of %n groups is checked: the newest copy of each will be kept.</numerusform>
+            <numerusform>Every copy of %Ln group is checked: its newest copy will be kept.</numerusform>
+            <numerusform>Every copy of %Ln groups is checked: the newest copy of each will be kept.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Permanently delete %n file(s)?
+        <source>Permanently delete %Ln file(s)?
 This cannot be undone.</source>
         <translation>
-            <numerusform>Permanently delete %n file?
+            <numerusform>Permanently delete %Ln file?
 This cannot be undone.</numerusform>
-            <numerusform>Permanently delete %n files?
+            <numerusform>Permanently delete %Ln files?
 This cannot be undone.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) deleted permanently (%1).</source>
+        <source>%Ln file(s) deleted permanently (%1).</source>
         <translation>
-            <numerusform>%n file deleted permanently (%1).</numerusform>
-            <numerusform>%n files deleted permanently (%1).</numerusform>
+            <numerusform>%Ln file deleted permanently (%1).</numerusform>
+            <numerusform>%Ln files deleted permanently (%1).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <source>%Ln file(s) moved to the Trash (%1); you can put them back from there.</source>
         <translation>
-            <numerusform>%n file moved to the Trash (%1); you can put it back from there.</numerusform>
-            <numerusform>%n files moved to the Trash (%1); you can put them back from there.</numerusform>
+            <numerusform>%Ln file moved to the Trash (%1); you can put it back from there.</numerusform>
+            <numerusform>%Ln files moved to the Trash (%1); you can put them back from there.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be deleted.</source>
+        <source>%Ln file(s) could not be deleted.</source>
         <translation>
-            <numerusform>%n file could not be deleted.</numerusform>
-            <numerusform>%n files could not be deleted.</numerusform>
+            <numerusform>%Ln file could not be deleted.</numerusform>
+            <numerusform>%Ln files could not be deleted.</numerusform>
         </translation>
     </message>
     <message>
@@ -803,10 +823,10 @@ This cannot be undone.</numerusform>
         <translation>Left in place: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <source>%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
         <translation>
-            <numerusform>%n file could not be moved to the Trash and was left in place; nothing was deleted.</numerusform>
-            <numerusform>%n files could not be moved to the Trash and were left in place; none was deleted.</numerusform>
+            <numerusform>%Ln file could not be moved to the Trash and was left in place; nothing was deleted.</numerusform>
+            <numerusform>%Ln files could not be moved to the Trash and were left in place; none was deleted.</numerusform>
         </translation>
     </message>
     <message>
@@ -837,10 +857,10 @@ This cannot be undone.</numerusform>
         <translation>save %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n identical files  ·  %1 each  ·  </source>
+        <source>%Ln identical files  ·  %1 each  ·  </source>
         <translation>
-            <numerusform>%n identical file  ·  %1 each  ·  </numerusform>
-            <numerusform>%n identical files  ·  %1 each  ·  </numerusform>
+            <numerusform>%Ln identical file  ·  %1 each  ·  </numerusform>
+            <numerusform>%Ln identical files  ·  %1 each  ·  </numerusform>
         </translation>
     </message>
 </context>
@@ -891,8 +911,8 @@ This cannot be undone.</numerusform>
         <translation>the folder itself</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
-        <translation>"." or ".." in the path</translation>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>&quot;.&quot; or &quot;..&quot; in the path</translation>
     </message>
     <message>
         <source>a link or a file on the way: %1</source>
@@ -905,53 +925,6 @@ This cannot be undone.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>it changed since it was chosen</translation>
-    </message>
-</context>
-<context>
-    <name>HomeTrash</name>
-    <message>
-        <source>it is no longer there</source>
-        <translation>it is no longer there</translation>
-    </message>
-    <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>the Finder could not be asked (osascript did not start)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</translation>
-    </message>
-    <message>
-        <source>the Finder left it where it was</source>
-        <translation>the Finder left it where it was</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>the Finder refused (exit code %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>the Finder refused: %1</translation>
-    </message>
-    <message>
-        <source>the Trash folder cannot be used: %1</source>
-        <translation>the Trash folder cannot be used: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>it is on another volume than your Trash</translation>
-    </message>
-    <message>
-        <source>it is in the Trash already</source>
-        <translation>it is in the Trash already</translation>
-    </message>
-    <message>
-        <source>too many items of that name in the Trash</source>
-        <translation>too many items of that name in the Trash</translation>
     </message>
 </context>
 <context>
@@ -969,10 +942,10 @@ This cannot be undone.</numerusform>
         <translation>Name</translation>
     </message>
     <message numerus="yes">
-        <source>%1  |  %n files</source>
+        <source>%1  |  %Ln files</source>
         <translation>
-            <numerusform>%1  |  %n file</numerusform>
-            <numerusform>%1  |  %n files</numerusform>
+            <numerusform>%1  |  %Ln file</numerusform>
+            <numerusform>%1  |  %Ln files</numerusform>
         </translation>
     </message>
 </context>
@@ -1124,10 +1097,10 @@ This cannot be undone.</numerusform>
         <translation>Select a volume above to begin scanning.</translation>
     </message>
     <message numerus="yes">
-        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <source>%Ln volume(s) selected. Sweepnook will scan for files larger than %1.</source>
         <translation>
-            <numerusform>%n volume selected. Sweepnook will scan for files larger than %1.</numerusform>
-            <numerusform>%n volumes selected. Sweepnook will scan for files larger than %1.</numerusform>
+            <numerusform>%Ln volume selected. Sweepnook will scan for files larger than %1.</numerusform>
+            <numerusform>%Ln volumes selected. Sweepnook will scan for files larger than %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -1241,44 +1214,44 @@ Size: %2</translation>
         <translation>Delete Completed</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files, total %1</source>
+        <source>Found %Ln large files, total %1</source>
         <translation>
-            <numerusform>Found %n large file, total %1</numerusform>
-            <numerusform>Found %n large files, total %1</numerusform>
+            <numerusform>Found %Ln large file, total %1</numerusform>
+            <numerusform>Found %Ln large files, total %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>%n folder could not be read: %1. To include it, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
-            <numerusform>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
+            <numerusform>%Ln folder could not be read: %1. To include it, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
+            <numerusform>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n files (%1)</source>
+        <source>Selected: %Ln files (%1)</source>
         <translation>
-            <numerusform>Selected: %n file (%1)</numerusform>
-            <numerusform>Selected: %n files (%1)</numerusform>
+            <numerusform>Selected: %Ln file (%1)</numerusform>
+            <numerusform>Selected: %Ln files (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to delete the selected %n files?
+        <source>Are you sure you want to delete the selected %Ln files?
 
 Total: %1</source>
         <translation>
-            <numerusform>Are you sure you want to delete %n selected file?
+            <numerusform>Are you sure you want to delete %Ln selected file?
 
 Total: %1</numerusform>
-            <numerusform>Are you sure you want to delete the selected %n files?
+            <numerusform>Are you sure you want to delete the selected %Ln files?
 
 Total: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Deleted %n files successfully.</source>
+        <source>Deleted %Ln files successfully.</source>
         <translation>
-            <numerusform>Deleted %n file successfully.</numerusform>
-            <numerusform>Deleted %n files successfully.</numerusform>
+            <numerusform>Deleted %Ln file successfully.</numerusform>
+            <numerusform>Deleted %Ln files successfully.</numerusform>
         </translation>
     </message>
     <message>
@@ -1294,10 +1267,10 @@ Total: %1</numerusform>
         <translation>Show in Finder</translation>
     </message>
     <message numerus="yes">
-        <source>%n files failed to delete.</source>
+        <source>%Ln files failed to delete.</source>
         <translation>
-            <numerusform>%n file could not be deleted.</numerusform>
-            <numerusform>%n files could not be deleted.</numerusform>
+            <numerusform>%Ln file could not be deleted.</numerusform>
+            <numerusform>%Ln files could not be deleted.</numerusform>
         </translation>
     </message>
 </context>
@@ -1440,20 +1413,20 @@ Please copy the link and open it manually:
         <translation>Confirm Clean</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items (%1)?
+        <source>Are you sure you want to clean %Ln selected items (%1)?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>Are you sure you want to clean %n selected item (%1)?
+            <numerusform>Are you sure you want to clean %Ln selected item (%1)?
 This action cannot be undone!</numerusform>
-            <numerusform>Are you sure you want to clean %n selected items (%1)?
+            <numerusform>Are you sure you want to clean %Ln selected items (%1)?
 This action cannot be undone!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>Cleaned %n item, freed %1</numerusform>
-            <numerusform>Cleaned %n items, freed %1</numerusform>
+            <numerusform>Cleaned %Ln item, freed %1</numerusform>
+            <numerusform>Cleaned %Ln items, freed %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1461,10 +1434,10 @@ This action cannot be undone!</numerusform>
         <translation>Cancelled. %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n items could not be removed.</source>
+        <source>%Ln items could not be removed.</source>
         <translation>
-            <numerusform>%n item could not be removed.</numerusform>
-            <numerusform>%n items could not be removed.</numerusform>
+            <numerusform>%Ln item could not be removed.</numerusform>
+            <numerusform>%Ln items could not be removed.</numerusform>
         </translation>
     </message>
     <message>
@@ -1526,10 +1499,10 @@ This action cannot be undone!</numerusform>
         <translation>Size unknown</translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s)</source>
+        <source>%Ln item(s)</source>
         <translation>
-            <numerusform>%n item</numerusform>
-            <numerusform>%n items</numerusform>
+            <numerusform>%Ln item</numerusform>
+            <numerusform>%Ln items</numerusform>
         </translation>
     </message>
     <message>
@@ -1604,10 +1577,10 @@ This action cannot be undone!</numerusform>
         <translation>Not cleaned: %1</translation>
     </message>
     <message numerus="yes">
-        <source>Stopped before %n item(s)</source>
+        <source>Stopped before %Ln item(s)</source>
         <translation>
-            <numerusform>Stopped before %n item</numerusform>
-            <numerusform>Stopped before %n items</numerusform>
+            <numerusform>Stopped before %Ln item</numerusform>
+            <numerusform>Stopped before %Ln items</numerusform>
         </translation>
     </message>
     <message>
@@ -1627,10 +1600,10 @@ This action cannot be undone!</numerusform>
         <translation>Cleaning…</translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n item(s)</source>
+        <source>Selected: %Ln item(s)</source>
         <translation>
-            <numerusform>Selected: %n item</numerusform>
-            <numerusform>Selected: %n items</numerusform>
+            <numerusform>Selected: %Ln item</numerusform>
+            <numerusform>Selected: %Ln items</numerusform>
         </translation>
     </message>
     <message>
@@ -1642,10 +1615,10 @@ This action cannot be undone!</numerusform>
         <translation>Confirm Cleaning</translation>
     </message>
     <message numerus="yes">
-        <source>Clean %n selected item(s)?</source>
+        <source>Clean %Ln selected item(s)?</source>
         <translation>
-            <numerusform>Clean %n selected item?</numerusform>
-            <numerusform>Clean %n selected items?</numerusform>
+            <numerusform>Clean %Ln selected item?</numerusform>
+            <numerusform>Clean %Ln selected items?</numerusform>
         </translation>
     </message>
     <message>
@@ -1653,10 +1626,10 @@ This action cannot be undone!</numerusform>
         <translation>This cannot be undone.</translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n item(s) · freed %1</source>
+        <source>Cleaned %Ln item(s) · freed %1</source>
         <translation>
-            <numerusform>Cleaned %n item · freed %1</numerusform>
-            <numerusform>Cleaned %n items · freed %1</numerusform>
+            <numerusform>Cleaned %Ln item · freed %1</numerusform>
+            <numerusform>Cleaned %Ln items · freed %1</numerusform>
         </translation>
     </message>
 </context>
@@ -2202,10 +2175,10 @@ This action cannot be undone!</numerusform>
         <translation>View Results</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files (%1)</source>
+        <source>Found %Ln large files (%1)</source>
         <translation>
-            <numerusform>Found %n large file (%1)</numerusform>
-            <numerusform>Found %n large files (%1)</numerusform>
+            <numerusform>Found %Ln large file (%1)</numerusform>
+            <numerusform>Found %Ln large files (%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -2372,25 +2345,25 @@ This action cannot be undone!</numerusform>
         <translation>Operation Failed</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
-        <translation>Failed to remove "%1" from startup.</translation>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <translation>Failed to remove &quot;%1&quot; from startup.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
-        <translation>Failed to add "%1" to startup.</translation>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <translation>Failed to add &quot;%1&quot; to startup.</translation>
     </message>
     <message numerus="yes">
-        <source>%n startup items</source>
+        <source>%Ln startup items</source>
         <translation>
-            <numerusform>%n startup item</numerusform>
-            <numerusform>%n startup items</numerusform>
+            <numerusform>%Ln startup item</numerusform>
+            <numerusform>%Ln startup items</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n app</numerusform>
-            <numerusform>%n apps</numerusform>
+            <numerusform>%Ln app</numerusform>
+            <numerusform>%Ln apps</numerusform>
         </translation>
     </message>
     <message>
@@ -2398,8 +2371,8 @@ This action cannot be undone!</numerusform>
         <translation>No startup items or apps found</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
-        <translation>No startup items match "%1"</translation>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>No startup items match &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -2464,8 +2437,8 @@ Please quit and reopen it to use the new language.</translation>
         <translation>Stopped before all services were changed.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
-        <translation>Could not change the start type of the service "%1".</translation>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <translation>Could not change the start type of the service &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Could not add the Ultimate Performance power plan.</source>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
@@ -58,6 +58,30 @@
 <context>
     <name>AppUninstaller</name>
     <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>no se pudo consultar al Finder (osascript no se inició)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>el Finder no respondió en %1 segundos; puede que esté esperando tu permiso o tu contraseña</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook no tiene permiso para controlar el Finder (Ajustes del Sistema &gt; Privacidad y seguridad &gt; Automatización)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>el Finder se negó (código de salida %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>el Finder se negó: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>el elemento está en un volumen distinto al de tu Papelera</translation>
+    </message>
+    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>Esta app forma parte de macOS y no se puede eliminar.</translation>
     </message>
@@ -80,10 +104,6 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Está en un volumen de solo lectura y no se puede eliminar.</translation>
-    </message>
-    <message>
-        <source>It is no longer where the scan found it.</source>
-        <translation>Ya no está donde la encontró el análisis.</translation>
     </message>
 </context>
 <context>
@@ -121,7 +141,7 @@
         <translation>No se encontraron aplicaciones en las carpetas Aplicaciones.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>Ninguna app coincide con “%1”.</translation>
     </message>
     <message>
@@ -159,52 +179,52 @@
         <translation>Aceptar</translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n app</numerusform>
-            <numerusform>%n apps</numerusform>
+            <numerusform>%Ln app</numerusform>
+            <numerusform>%Ln apps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 / %n apps</source>
+        <source>%1 / %Ln apps</source>
         <translation>
-            <numerusform>%1 / %n app</numerusform>
-            <numerusform>%1 / %n apps</numerusform>
+            <numerusform>%1 / %Ln app</numerusform>
+            <numerusform>%1 / %Ln apps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n app(s) selected</source>
+        <source>%Ln app(s) selected</source>
         <translation>
-            <numerusform>%n app seleccionada</numerusform>
-            <numerusform>%n apps seleccionadas</numerusform>
+            <numerusform>%Ln app seleccionada</numerusform>
+            <numerusform>%Ln apps seleccionadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Uninstall %n app(s) and their leftover files?</source>
+        <source>Uninstall %Ln app(s) and their leftover files?</source>
         <translation>
-            <numerusform>¿Desinstalar %n app y sus archivos residuales?</numerusform>
-            <numerusform>¿Desinstalar %n apps y sus archivos residuales?</numerusform>
+            <numerusform>¿Desinstalar %Ln app y sus archivos residuales?</numerusform>
+            <numerusform>¿Desinstalar %Ln apps y sus archivos residuales?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>and %Ln more</source>
         <translation>
-            <numerusform>y %n más</numerusform>
-            <numerusform>y %n más</numerusform>
+            <numerusform>y %Ln más</numerusform>
+            <numerusform>y %Ln más</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <source>Apps and %Ln selected leftover items (%1) will be moved to Trash.</source>
         <translation>
-            <numerusform>Las apps y %n elemento residual seleccionado (%1) se trasladarán a la Papelera.</numerusform>
-            <numerusform>Las apps y %n elementos residuales seleccionados (%1) se trasladarán a la Papelera.</numerusform>
+            <numerusform>Las apps y %Ln elemento residual seleccionado (%1) se trasladarán a la Papelera.</numerusform>
+            <numerusform>Las apps y %Ln elementos residuales seleccionados (%1) se trasladarán a la Papelera.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <source>%1 was moved to Trash, but %Ln of its leftover items could not be moved.</source>
         <translation>
-            <numerusform>%1 está en la Papelera, pero no se pudo trasladar %n de sus elementos residuales.</numerusform>
-            <numerusform>%1 está en la Papelera, pero no se pudieron trasladar %n de sus elementos residuales.</numerusform>
+            <numerusform>%1 está en la Papelera, pero no se pudo trasladar %Ln de sus elementos residuales.</numerusform>
+            <numerusform>%1 está en la Papelera, pero no se pudieron trasladar %Ln de sus elementos residuales.</numerusform>
         </translation>
     </message>
     <message>
@@ -212,10 +232,10 @@
         <translation>La app se trasladará a la Papelera.</translation>
     </message>
     <message numerus="yes">
-        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <source>The app and %Ln selected leftover items (%1) will be moved to the Trash.</source>
         <translation>
-            <numerusform>La app y %n elemento residual seleccionado (%1) se trasladarán a la Papelera.</numerusform>
-            <numerusform>La app y %n elementos residuales seleccionados (%1) se trasladarán a la Papelera.</numerusform>
+            <numerusform>La app y %Ln elemento residual seleccionado (%1) se trasladarán a la Papelera.</numerusform>
+            <numerusform>La app y %Ln elementos residuales seleccionados (%1) se trasladarán a la Papelera.</numerusform>
         </translation>
     </message>
 </context>
@@ -226,7 +246,7 @@
         <translation>Recuperable</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>Haz clic en “Iniciar análisis” para buscar elementos que limpiar</translation>
     </message>
     <message>
@@ -254,48 +274,48 @@
         <translation>Confirmar limpieza</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items?
+        <source>Are you sure you want to clean %Ln selected items?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>¿Seguro que quieres limpiar %n elemento seleccionado?
+            <numerusform>¿Seguro que quieres limpiar %Ln elemento seleccionado?
 ¡Esta acción no se puede deshacer!</numerusform>
-            <numerusform>¿Seguro que quieres limpiar los %n elementos seleccionados?
+            <numerusform>¿Seguro que quieres limpiar los %Ln elementos seleccionados?
 ¡Esta acción no se puede deshacer!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>%n elemento limpiado, %1 liberados</numerusform>
-            <numerusform>%n elementos limpiados, %1 liberados</numerusform>
+            <numerusform>%Ln elemento limpiado, %1 liberados</numerusform>
+            <numerusform>%Ln elementos limpiados, %1 liberados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items, %1</source>
+        <source>Selected: %Ln items, %1</source>
         <translation>
-            <numerusform>Selección: %n elemento, %1</numerusform>
-            <numerusform>Selección: %n elementos, %1</numerusform>
+            <numerusform>Selección: %Ln elemento, %1</numerusform>
+            <numerusform>Selección: %Ln elementos, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n elemento</numerusform>
-            <numerusform>%n elementos</numerusform>
+            <numerusform>%Ln elemento</numerusform>
+            <numerusform>%Ln elementos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items</source>
+        <source>Selected: %Ln items</source>
         <translation>
-            <numerusform>Selección: %n elemento</numerusform>
-            <numerusform>Selección: %n elementos</numerusform>
+            <numerusform>Selección: %Ln elemento</numerusform>
+            <numerusform>Selección: %Ln elementos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
+        <source>%Ln item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>No se pudo eliminar %n elemento, que sigue en la lista con el motivo.</numerusform>
-            <numerusform>No se pudieron eliminar %n elementos, que siguen en la lista con el motivo.</numerusform>
+            <numerusform>No se pudo eliminar %Ln elemento, que sigue en la lista con el motivo.</numerusform>
+            <numerusform>No se pudieron eliminar %Ln elementos, que siguen en la lista con el motivo.</numerusform>
         </translation>
     </message>
 </context>
@@ -332,7 +352,7 @@ This action cannot be undone!</source>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>fuera de las carpetas de los navegadores</translation>
     </message>
     <message>
@@ -347,10 +367,10 @@ This action cannot be undone!</source>
 <context>
     <name>BrowserGroupHeader</name>
     <message numerus="yes">
-        <source>%n items  ·  %1</source>
+        <source>%Ln items  ·  %1</source>
         <translation>
-            <numerusform>%n elemento  ·  %1</numerusform>
-            <numerusform>%n elementos  ·  %1</numerusform>
+            <numerusform>%Ln elemento  ·  %1</numerusform>
+            <numerusform>%Ln elementos  ·  %1</numerusform>
         </translation>
     </message>
     <message>
@@ -388,17 +408,17 @@ This action cannot be undone!</source>
 <context>
     <name>CategoryWidget</name>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n elemento</numerusform>
-            <numerusform>%n elementos</numerusform>
+            <numerusform>%Ln elemento</numerusform>
+            <numerusform>%Ln elementos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Load more (%n remaining)</source>
+        <source>Load more (%Ln remaining)</source>
         <translation>
-            <numerusform>Cargar más (queda %n)</numerusform>
-            <numerusform>Cargar más (quedan %n)</numerusform>
+            <numerusform>Cargar más (queda %Ln)</numerusform>
+            <numerusform>Cargar más (quedan %Ln)</numerusform>
         </translation>
     </message>
 </context>
@@ -505,8 +525,8 @@ This action cannot be undone!</source>
         <translation>🗑️ Limpiar todo</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Consejo:&lt;/span&gt; limpiar con regularidad puede mejorar notablemente el rendimiento de tu Mac</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Consejo:&lt;/span&gt; limpiar con regularidad puede mejorar notablemente el rendimiento de tu Mac</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -521,17 +541,17 @@ This action cannot be undone!</source>
         <translation>Último análisis: ahora mismo</translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n min ago</source>
+        <source>Last scan: %Ln min ago</source>
         <translation>
-            <numerusform>Último análisis: hace %n min</numerusform>
-            <numerusform>Último análisis: hace %n min</numerusform>
+            <numerusform>Último análisis: hace %Ln min</numerusform>
+            <numerusform>Último análisis: hace %Ln min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n h ago</source>
+        <source>Last scan: %Ln h ago</source>
         <translation>
-            <numerusform>Último análisis: hace %n h</numerusform>
-            <numerusform>Último análisis: hace %n h</numerusform>
+            <numerusform>Último análisis: hace %Ln h</numerusform>
+            <numerusform>Último análisis: hace %Ln h</numerusform>
         </translation>
     </message>
     <message>
@@ -735,55 +755,55 @@ Continue?</source>
         <translation>El registro de actividad indica cada archivo y el motivo.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; grupo  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 recuperables&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; grupos  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 recuperables&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupo  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperables&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupos  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperables&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <source>Move %Ln file(s) to the Trash, or delete them permanently?</source>
         <translation>
-            <numerusform>¿Trasladar %n archivo a la Papelera o eliminarlo permanentemente?</numerusform>
-            <numerusform>¿Trasladar %n archivos a la Papelera o eliminarlos permanentemente?</numerusform>
+            <numerusform>¿Trasladar %Ln archivo a la Papelera o eliminarlo permanentemente?</numerusform>
+            <numerusform>¿Trasladar %Ln archivos a la Papelera o eliminarlos permanentemente?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <source>Every copy of %Ln group(s) is checked: the newest copy of each will be kept.</source>
         <translation>
-            <numerusform>Todas las copias de %n grupo están marcadas: se conservará la copia más reciente.</numerusform>
-            <numerusform>Todas las copias de %n grupos están marcadas: se conservará la copia más reciente de cada uno.</numerusform>
+            <numerusform>Todas las copias de %Ln grupo están marcadas: se conservará la copia más reciente.</numerusform>
+            <numerusform>Todas las copias de %Ln grupos están marcadas: se conservará la copia más reciente de cada uno.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Permanently delete %n file(s)?
+        <source>Permanently delete %Ln file(s)?
 This cannot be undone.</source>
         <translation>
-            <numerusform>¿Eliminar permanentemente %n archivo?
+            <numerusform>¿Eliminar permanentemente %Ln archivo?
 Esta acción no se puede deshacer.</numerusform>
-            <numerusform>¿Eliminar permanentemente %n archivos?
+            <numerusform>¿Eliminar permanentemente %Ln archivos?
 Esta acción no se puede deshacer.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) deleted permanently (%1).</source>
+        <source>%Ln file(s) deleted permanently (%1).</source>
         <translation>
-            <numerusform>%n archivo eliminado permanentemente (%1).</numerusform>
-            <numerusform>%n archivos eliminados permanentemente (%1).</numerusform>
+            <numerusform>%Ln archivo eliminado permanentemente (%1).</numerusform>
+            <numerusform>%Ln archivos eliminados permanentemente (%1).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <source>%Ln file(s) moved to the Trash (%1); you can put them back from there.</source>
         <translation>
-            <numerusform>%n archivo trasladado a la Papelera (%1); puedes recuperarlo desde allí.</numerusform>
-            <numerusform>%n archivos trasladados a la Papelera (%1); puedes recuperarlos desde allí.</numerusform>
+            <numerusform>%Ln archivo trasladado a la Papelera (%1); puedes recuperarlo desde allí.</numerusform>
+            <numerusform>%Ln archivos trasladados a la Papelera (%1); puedes recuperarlos desde allí.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be deleted.</source>
+        <source>%Ln file(s) could not be deleted.</source>
         <translation>
-            <numerusform>No se pudo eliminar %n archivo.</numerusform>
-            <numerusform>No se pudieron eliminar %n archivos.</numerusform>
+            <numerusform>No se pudo eliminar %Ln archivo.</numerusform>
+            <numerusform>No se pudieron eliminar %Ln archivos.</numerusform>
         </translation>
     </message>
     <message>
@@ -803,10 +823,10 @@ Esta acción no se puede deshacer.</numerusform>
         <translation>Sin mover: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <source>%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
         <translation>
-            <numerusform>No se pudo trasladar %n archivo a la Papelera y se quedó en su sitio; no se eliminó nada.</numerusform>
-            <numerusform>No se pudieron trasladar %n archivos a la Papelera y se quedaron en su sitio; no se eliminó ninguno.</numerusform>
+            <numerusform>No se pudo trasladar %Ln archivo a la Papelera y se quedó en su sitio; no se eliminó nada.</numerusform>
+            <numerusform>No se pudieron trasladar %Ln archivos a la Papelera y se quedaron en su sitio; no se eliminó ninguno.</numerusform>
         </translation>
     </message>
     <message>
@@ -837,10 +857,10 @@ Esta acción no se puede deshacer.</numerusform>
         <translation>ahorra %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n identical files  ·  %1 each  ·  </source>
+        <source>%Ln identical files  ·  %1 each  ·  </source>
         <translation>
-            <numerusform>%n archivo idéntico  ·  %1 cada uno  ·  </numerusform>
-            <numerusform>%n archivos idénticos  ·  %1 cada uno  ·  </numerusform>
+            <numerusform>%Ln archivo idéntico  ·  %1 cada uno  ·  </numerusform>
+            <numerusform>%Ln archivos idénticos  ·  %1 cada uno  ·  </numerusform>
         </translation>
     </message>
 </context>
@@ -891,7 +911,7 @@ Esta acción no se puede deshacer.</numerusform>
         <translation>la propia carpeta</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>«.» o «..» en la ruta</translation>
     </message>
     <message>
@@ -908,59 +928,12 @@ Esta acción no se puede deshacer.</numerusform>
     </message>
 </context>
 <context>
-    <name>HomeTrash</name>
-    <message>
-        <source>it is no longer there</source>
-        <translation>el elemento ya no está ahí</translation>
-    </message>
-    <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>no se pudo consultar al Finder (osascript no se inició)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>el Finder no respondió en %1 segundos; puede que esté esperando tu permiso o tu contraseña</translation>
-    </message>
-    <message>
-        <source>the Finder left it where it was</source>
-        <translation>el Finder lo dejó donde estaba</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook no tiene permiso para controlar el Finder (Ajustes del Sistema &gt; Privacidad y seguridad &gt; Automatización)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>el Finder se negó (código de salida %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>el Finder se negó: %1</translation>
-    </message>
-    <message>
-        <source>the Trash folder cannot be used: %1</source>
-        <translation>no se puede usar la carpeta de la Papelera: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>el elemento está en un volumen distinto al de tu Papelera</translation>
-    </message>
-    <message>
-        <source>it is in the Trash already</source>
-        <translation>el elemento ya está en la Papelera</translation>
-    </message>
-    <message>
-        <source>too many items of that name in the Trash</source>
-        <translation>hay demasiados elementos con ese nombre en la Papelera</translation>
-    </message>
-</context>
-<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
-        <source>%1  |  %n files</source>
+        <source>%1  |  %Ln files</source>
         <translation>
-            <numerusform>%1  |  %n archivo</numerusform>
-            <numerusform>%1  |  %n archivos</numerusform>
+            <numerusform>%1  |  %Ln archivo</numerusform>
+            <numerusform>%1  |  %Ln archivos</numerusform>
         </translation>
     </message>
     <message>
@@ -1124,10 +1097,10 @@ Esta acción no se puede deshacer.</numerusform>
         <translation>Selecciona un volumen arriba para empezar el análisis.</translation>
     </message>
     <message numerus="yes">
-        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <source>%Ln volume(s) selected. Sweepnook will scan for files larger than %1.</source>
         <translation>
-            <numerusform>%n volumen seleccionado. Sweepnook buscará archivos de más de %1.</numerusform>
-            <numerusform>%n volúmenes seleccionados. Sweepnook buscará archivos de más de %1.</numerusform>
+            <numerusform>%Ln volumen seleccionado. Sweepnook buscará archivos de más de %1.</numerusform>
+            <numerusform>%Ln volúmenes seleccionados. Sweepnook buscará archivos de más de %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -1241,44 +1214,44 @@ Tamaño: %2</translation>
         <translation>Eliminación completada</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files, total %1</source>
+        <source>Found %Ln large files, total %1</source>
         <translation>
-            <numerusform>%n archivo grande encontrado, %1 en total</numerusform>
-            <numerusform>%n archivos grandes encontrados, %1 en total</numerusform>
+            <numerusform>%Ln archivo grande encontrado, %1 en total</numerusform>
+            <numerusform>%Ln archivos grandes encontrados, %1 en total</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>No se pudo leer %n carpeta: %1. Para incluirla, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
-            <numerusform>No se pudieron leer %n carpetas, entre ellas %1. Para incluirlas, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
+            <numerusform>No se pudo leer %Ln carpeta: %1. Para incluirla, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
+            <numerusform>No se pudieron leer %Ln carpetas, entre ellas %1. Para incluirlas, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n files (%1)</source>
+        <source>Selected: %Ln files (%1)</source>
         <translation>
-            <numerusform>Selección: %n archivo (%1)</numerusform>
-            <numerusform>Selección: %n archivos (%1)</numerusform>
+            <numerusform>Selección: %Ln archivo (%1)</numerusform>
+            <numerusform>Selección: %Ln archivos (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to delete the selected %n files?
+        <source>Are you sure you want to delete the selected %Ln files?
 
 Total: %1</source>
         <translation>
-            <numerusform>¿Seguro que quieres eliminar %n archivo seleccionado?
+            <numerusform>¿Seguro que quieres eliminar %Ln archivo seleccionado?
 
 Total: %1</numerusform>
-            <numerusform>¿Seguro que quieres eliminar los %n archivos seleccionados?
+            <numerusform>¿Seguro que quieres eliminar los %Ln archivos seleccionados?
 
 Total: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Deleted %n files successfully.</source>
+        <source>Deleted %Ln files successfully.</source>
         <translation>
-            <numerusform>%n archivo eliminado.</numerusform>
-            <numerusform>%n archivos eliminados.</numerusform>
+            <numerusform>%Ln archivo eliminado.</numerusform>
+            <numerusform>%Ln archivos eliminados.</numerusform>
         </translation>
     </message>
     <message>
@@ -1294,10 +1267,10 @@ Total: %1</numerusform>
         <translation>Mostrar en el Finder</translation>
     </message>
     <message numerus="yes">
-        <source>%n files failed to delete.</source>
+        <source>%Ln files failed to delete.</source>
         <translation>
-            <numerusform>No se pudo eliminar %n archivo.</numerusform>
-            <numerusform>No se pudieron eliminar %n archivos.</numerusform>
+            <numerusform>No se pudo eliminar %Ln archivo.</numerusform>
+            <numerusform>No se pudieron eliminar %Ln archivos.</numerusform>
         </translation>
     </message>
 </context>
@@ -1416,20 +1389,20 @@ Copia el enlace y ábrelo manualmente:
         <translation>Confirmar limpieza</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items (%1)?
+        <source>Are you sure you want to clean %Ln selected items (%1)?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>¿Seguro que quieres limpiar %n elemento seleccionado (%1)?
+            <numerusform>¿Seguro que quieres limpiar %Ln elemento seleccionado (%1)?
 ¡Esta acción no se puede deshacer!</numerusform>
-            <numerusform>¿Seguro que quieres limpiar los %n elementos seleccionados (%1)?
+            <numerusform>¿Seguro que quieres limpiar los %Ln elementos seleccionados (%1)?
 ¡Esta acción no se puede deshacer!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>%n elemento limpiado, %1 liberados</numerusform>
-            <numerusform>%n elementos limpiados, %1 liberados</numerusform>
+            <numerusform>%Ln elemento limpiado, %1 liberados</numerusform>
+            <numerusform>%Ln elementos limpiados, %1 liberados</numerusform>
         </translation>
     </message>
     <message>
@@ -1437,10 +1410,10 @@ This action cannot be undone!</source>
         <translation>Cancelado. %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n items could not be removed.</source>
+        <source>%Ln items could not be removed.</source>
         <translation>
-            <numerusform>No se pudo eliminar %n elemento.</numerusform>
-            <numerusform>No se pudieron eliminar %n elementos.</numerusform>
+            <numerusform>No se pudo eliminar %Ln elemento.</numerusform>
+            <numerusform>No se pudieron eliminar %Ln elementos.</numerusform>
         </translation>
     </message>
     <message>
@@ -1526,10 +1499,10 @@ This action cannot be undone!</source>
         <translation>Tamaño desconocido</translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s)</source>
+        <source>%Ln item(s)</source>
         <translation>
-            <numerusform>%n elemento</numerusform>
-            <numerusform>%n elementos</numerusform>
+            <numerusform>%Ln elemento</numerusform>
+            <numerusform>%Ln elementos</numerusform>
         </translation>
     </message>
     <message>
@@ -1604,10 +1577,10 @@ This action cannot be undone!</source>
         <translation>Sin limpiar: %1</translation>
     </message>
     <message numerus="yes">
-        <source>Stopped before %n item(s)</source>
+        <source>Stopped before %Ln item(s)</source>
         <translation>
-            <numerusform>Detenido: %n elemento sin procesar</numerusform>
-            <numerusform>Detenido: %n elementos sin procesar</numerusform>
+            <numerusform>Detenido: %Ln elemento sin procesar</numerusform>
+            <numerusform>Detenido: %Ln elementos sin procesar</numerusform>
         </translation>
     </message>
     <message>
@@ -1627,10 +1600,10 @@ This action cannot be undone!</source>
         <translation>Limpiando…</translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n item(s)</source>
+        <source>Selected: %Ln item(s)</source>
         <translation>
-            <numerusform>Selección: %n elemento</numerusform>
-            <numerusform>Selección: %n elementos</numerusform>
+            <numerusform>Selección: %Ln elemento</numerusform>
+            <numerusform>Selección: %Ln elementos</numerusform>
         </translation>
     </message>
     <message>
@@ -1642,10 +1615,10 @@ This action cannot be undone!</source>
         <translation>Confirmar limpieza</translation>
     </message>
     <message numerus="yes">
-        <source>Clean %n selected item(s)?</source>
+        <source>Clean %Ln selected item(s)?</source>
         <translation>
-            <numerusform>¿Limpiar %n elemento seleccionado?</numerusform>
-            <numerusform>¿Limpiar los %n elementos seleccionados?</numerusform>
+            <numerusform>¿Limpiar %Ln elemento seleccionado?</numerusform>
+            <numerusform>¿Limpiar los %Ln elementos seleccionados?</numerusform>
         </translation>
     </message>
     <message>
@@ -1653,10 +1626,10 @@ This action cannot be undone!</source>
         <translation>Esta acción no se puede deshacer.</translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n item(s) · freed %1</source>
+        <source>Cleaned %Ln item(s) · freed %1</source>
         <translation>
-            <numerusform>%n elemento limpiado · %1 liberados</numerusform>
-            <numerusform>%n elementos limpiados · %1 liberados</numerusform>
+            <numerusform>%Ln elemento limpiado · %1 liberados</numerusform>
+            <numerusform>%Ln elementos limpiados · %1 liberados</numerusform>
         </translation>
     </message>
 </context>
@@ -2202,10 +2175,10 @@ This action cannot be undone!</source>
         <translation>Ver resultados</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files (%1)</source>
+        <source>Found %Ln large files (%1)</source>
         <translation>
-            <numerusform>%n archivo grande encontrado (%1)</numerusform>
-            <numerusform>%n archivos grandes encontrados (%1)</numerusform>
+            <numerusform>%Ln archivo grande encontrado (%1)</numerusform>
+            <numerusform>%Ln archivos grandes encontrados (%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -2372,25 +2345,25 @@ This action cannot be undone!</source>
         <translation>Error en la operación</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>No se pudo quitar “%1” del arranque.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>No se pudo añadir “%1” al arranque.</translation>
     </message>
     <message numerus="yes">
-        <source>%n startup items</source>
+        <source>%Ln startup items</source>
         <translation>
-            <numerusform>%n elemento de arranque</numerusform>
-            <numerusform>%n elementos de arranque</numerusform>
+            <numerusform>%Ln elemento de arranque</numerusform>
+            <numerusform>%Ln elementos de arranque</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n app</numerusform>
-            <numerusform>%n apps</numerusform>
+            <numerusform>%Ln app</numerusform>
+            <numerusform>%Ln apps</numerusform>
         </translation>
     </message>
     <message>
@@ -2398,7 +2371,7 @@ This action cannot be undone!</source>
         <translation>No se han encontrado elementos de arranque ni apps</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>Ningún elemento de arranque coincide con «%1»</translation>
     </message>
 </context>
@@ -2464,7 +2437,7 @@ Sal de la app y vuelve a abrirla para usar el nuevo idioma.</translation>
         <translation>Detenido antes de cambiar todos los servicios.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>No se pudo cambiar el tipo de inicio del servicio “%1”.</translation>
     </message>
     <message>

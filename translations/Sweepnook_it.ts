@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>⚡ Startup Manager - Speed up boot time</source>
-        <translation>⚡ Gestione avvio - Velocizza l'avvio</translation>
+        <translation>⚡ Gestione avvio - Velocizza l&apos;avvio</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -58,6 +58,30 @@
 <context>
     <name>AppUninstaller</name>
     <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>impossibile interpellare il Finder (osascript non si è avviato)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>il Finder non ha risposto entro %1 secondi; potrebbe essere in attesa della tua autorizzazione o password</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook non è autorizzato a controllare il Finder (Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Automazione)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>il Finder ha rifiutato (codice di uscita %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>il Finder ha rifiutato: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>l&apos;elemento si trova su un volume diverso da quello del Cestino</translation>
+    </message>
+    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>Questa app fa parte di macOS e non può essere rimossa.</translation>
     </message>
@@ -67,11 +91,11 @@
     </message>
     <message>
         <source>Close the app first.</source>
-        <translation>Chiudi prima l'app.</translation>
+        <translation>Chiudi prima l&apos;app.</translation>
     </message>
     <message>
         <source>Could not tell whether it is running. Close the app first.</source>
-        <translation>Impossibile stabilire se l'app è aperta. Chiudila prima.</translation>
+        <translation>Impossibile stabilire se l&apos;app è aperta. Chiudila prima.</translation>
     </message>
     <message>
         <source>It could not be moved to the Trash: %1.</source>
@@ -80,10 +104,6 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Si trova su un volume di sola lettura e non può essere rimossa.</translation>
-    </message>
-    <message>
-        <source>It is no longer where the scan found it.</source>
-        <translation>Non si trova più dove l’ha trovata la scansione.</translation>
     </message>
 </context>
 <context>
@@ -121,7 +141,7 @@
         <translation>Nessuna applicazione trovata nelle cartelle Applicazioni.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>Nessuna app corrisponde a “%1”.</translation>
     </message>
     <message>
@@ -159,63 +179,63 @@
         <translation>OK</translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n app</numerusform>
-            <numerusform>%n app</numerusform>
+            <numerusform>%Ln app</numerusform>
+            <numerusform>%Ln app</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 / %n apps</source>
+        <source>%1 / %Ln apps</source>
         <translation>
-            <numerusform>%1 / %n app</numerusform>
-            <numerusform>%1 / %n app</numerusform>
+            <numerusform>%1 / %Ln app</numerusform>
+            <numerusform>%1 / %Ln app</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n app(s) selected</source>
+        <source>%Ln app(s) selected</source>
         <translation>
-            <numerusform>%n app selezionata</numerusform>
-            <numerusform>%n app selezionate</numerusform>
+            <numerusform>%Ln app selezionata</numerusform>
+            <numerusform>%Ln app selezionate</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Uninstall %n app(s) and their leftover files?</source>
+        <source>Uninstall %Ln app(s) and their leftover files?</source>
         <translation>
-            <numerusform>Disinstallare %n app e i suoi file residui?</numerusform>
-            <numerusform>Disinstallare %n app e i loro file residui?</numerusform>
+            <numerusform>Disinstallare %Ln app e i suoi file residui?</numerusform>
+            <numerusform>Disinstallare %Ln app e i loro file residui?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>and %Ln more</source>
         <translation>
-            <numerusform>e %n altra</numerusform>
-            <numerusform>e altre %n</numerusform>
+            <numerusform>e %Ln altra</numerusform>
+            <numerusform>e altre %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <source>Apps and %Ln selected leftover items (%1) will be moved to Trash.</source>
         <translation>
-            <numerusform>Le app e %n elemento residuo selezionato (%1) verranno spostati nel Cestino.</numerusform>
-            <numerusform>Le app e %n elementi residui selezionati (%1) verranno spostati nel Cestino.</numerusform>
+            <numerusform>Le app e %Ln elemento residuo selezionato (%1) verranno spostati nel Cestino.</numerusform>
+            <numerusform>Le app e %Ln elementi residui selezionati (%1) verranno spostati nel Cestino.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <source>%1 was moved to Trash, but %Ln of its leftover items could not be moved.</source>
         <translation>
-            <numerusform>%1 è nel Cestino, ma non è stato possibile spostare %n dei suoi elementi residui.</numerusform>
-            <numerusform>%1 è nel Cestino, ma non è stato possibile spostare %n dei suoi elementi residui.</numerusform>
+            <numerusform>%1 è nel Cestino, ma non è stato possibile spostare %Ln dei suoi elementi residui.</numerusform>
+            <numerusform>%1 è nel Cestino, ma non è stato possibile spostare %Ln dei suoi elementi residui.</numerusform>
         </translation>
     </message>
     <message>
         <source>The app will be moved to the Trash.</source>
-        <translation>L'app verrà spostata nel Cestino.</translation>
+        <translation>L&apos;app verrà spostata nel Cestino.</translation>
     </message>
     <message numerus="yes">
-        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <source>The app and %Ln selected leftover items (%1) will be moved to the Trash.</source>
         <translation>
-            <numerusform>L'app e %n elemento residuo selezionato (%1) verranno spostati nel Cestino.</numerusform>
-            <numerusform>L'app e %n elementi residui selezionati (%1) verranno spostati nel Cestino.</numerusform>
+            <numerusform>L&apos;app e %Ln elemento residuo selezionato (%1) verranno spostati nel Cestino.</numerusform>
+            <numerusform>L&apos;app e %Ln elementi residui selezionati (%1) verranno spostati nel Cestino.</numerusform>
         </translation>
     </message>
 </context>
@@ -226,7 +246,7 @@
         <translation>Recuperabile</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>Fai clic su “Avvia scansione” per trovare elementi da pulire</translation>
     </message>
     <message>
@@ -254,48 +274,48 @@
         <translation>Conferma pulizia</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items?
+        <source>Are you sure you want to clean %Ln selected items?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>Vuoi davvero pulire %n elemento selezionato?
+            <numerusform>Vuoi davvero pulire %Ln elemento selezionato?
 Questa azione non può essere annullata!</numerusform>
-            <numerusform>Vuoi davvero pulire i %n elementi selezionati?
+            <numerusform>Vuoi davvero pulire i %Ln elementi selezionati?
 Questa azione non può essere annullata!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>%n elemento pulito, %1 liberati</numerusform>
-            <numerusform>%n elementi puliti, %1 liberati</numerusform>
+            <numerusform>%Ln elemento pulito, %1 liberati</numerusform>
+            <numerusform>%Ln elementi puliti, %1 liberati</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items, %1</source>
+        <source>Selected: %Ln items, %1</source>
         <translation>
-            <numerusform>Selezione: %n elemento, %1</numerusform>
-            <numerusform>Selezione: %n elementi, %1</numerusform>
+            <numerusform>Selezione: %Ln elemento, %1</numerusform>
+            <numerusform>Selezione: %Ln elementi, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n elemento</numerusform>
-            <numerusform>%n elementi</numerusform>
+            <numerusform>%Ln elemento</numerusform>
+            <numerusform>%Ln elementi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items</source>
+        <source>Selected: %Ln items</source>
         <translation>
-            <numerusform>Selezione: %n elemento</numerusform>
-            <numerusform>Selezione: %n elementi</numerusform>
+            <numerusform>Selezione: %Ln elemento</numerusform>
+            <numerusform>Selezione: %Ln elementi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
+        <source>%Ln item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>Impossibile rimuovere %n elemento, che resta nell'elenco con il motivo.</numerusform>
-            <numerusform>Impossibile rimuovere %n elementi, che restano nell'elenco con il motivo.</numerusform>
+            <numerusform>Impossibile rimuovere %Ln elemento, che resta nell&apos;elenco con il motivo.</numerusform>
+            <numerusform>Impossibile rimuovere %Ln elementi, che restano nell&apos;elenco con il motivo.</numerusform>
         </translation>
     </message>
 </context>
@@ -332,7 +352,7 @@ Questa azione non può essere annullata!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>fuori dalle cartelle dei browser</translation>
     </message>
     <message>
@@ -347,10 +367,10 @@ Questa azione non può essere annullata!</numerusform>
 <context>
     <name>BrowserGroupHeader</name>
     <message numerus="yes">
-        <source>%n items  ·  %1</source>
+        <source>%Ln items  ·  %1</source>
         <translation>
-            <numerusform>%n elemento  ·  %1</numerusform>
-            <numerusform>%n elementi  ·  %1</numerusform>
+            <numerusform>%Ln elemento  ·  %1</numerusform>
+            <numerusform>%Ln elementi  ·  %1</numerusform>
         </translation>
     </message>
     <message>
@@ -388,17 +408,17 @@ Questa azione non può essere annullata!</numerusform>
 <context>
     <name>CategoryWidget</name>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n elemento</numerusform>
-            <numerusform>%n elementi</numerusform>
+            <numerusform>%Ln elemento</numerusform>
+            <numerusform>%Ln elementi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Load more (%n remaining)</source>
+        <source>Load more (%Ln remaining)</source>
         <translation>
-            <numerusform>Carica altri (%n rimanente)</numerusform>
-            <numerusform>Carica altri (%n rimanenti)</numerusform>
+            <numerusform>Carica altri (%Ln rimanente)</numerusform>
+            <numerusform>Carica altri (%Ln rimanenti)</numerusform>
         </translation>
     </message>
 </context>
@@ -505,8 +525,8 @@ Questa azione non può essere annullata!</numerusform>
         <translation>🗑️ Pulisci tutto</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Suggerimento:&lt;/span&gt; una pulizia regolare può migliorare sensibilmente le prestazioni del tuo Mac</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Suggerimento:&lt;/span&gt; una pulizia regolare può migliorare sensibilmente le prestazioni del tuo Mac</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -521,17 +541,17 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Ultima scansione: proprio ora</translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n min ago</source>
+        <source>Last scan: %Ln min ago</source>
         <translation>
-            <numerusform>Ultima scansione: %n min fa</numerusform>
-            <numerusform>Ultima scansione: %n min fa</numerusform>
+            <numerusform>Ultima scansione: %Ln min fa</numerusform>
+            <numerusform>Ultima scansione: %Ln min fa</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n h ago</source>
+        <source>Last scan: %Ln h ago</source>
         <translation>
-            <numerusform>Ultima scansione: %n ora fa</numerusform>
-            <numerusform>Ultima scansione: %n ore fa</numerusform>
+            <numerusform>Ultima scansione: %Ln ora fa</numerusform>
+            <numerusform>Ultima scansione: %Ln ore fa</numerusform>
         </translation>
     </message>
     <message>
@@ -650,7 +670,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Choose Another Folder…</source>
-        <translation>Scegli un'altra cartella…</translation>
+        <translation>Scegli un&apos;altra cartella…</translation>
     </message>
     <message>
         <source>Remove %1</source>
@@ -670,12 +690,12 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Full Disk Scan</source>
-        <translation>Scansione dell'intero disco</translation>
+        <translation>Scansione dell&apos;intero disco</translation>
     </message>
     <message>
         <source>Scanning the entire disk may take several minutes.
 Continue?</source>
-        <translation>La scansione dell'intero disco può richiedere diversi minuti.
+        <translation>La scansione dell&apos;intero disco può richiedere diversi minuti.
 Continuare?</translation>
     </message>
     <message>
@@ -735,55 +755,55 @@ Continuare?</translation>
         <translation>Il log riporta ogni file e il motivo.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; gruppo  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 recuperabili&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; gruppi  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 recuperabili&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; gruppo  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperabili&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; gruppi  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperabili&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <source>Move %Ln file(s) to the Trash, or delete them permanently?</source>
         <translation>
-            <numerusform>Spostare %n file nel Cestino o eliminarlo definitivamente?</numerusform>
-            <numerusform>Spostare %n file nel Cestino o eliminarli definitivamente?</numerusform>
+            <numerusform>Spostare %Ln file nel Cestino o eliminarlo definitivamente?</numerusform>
+            <numerusform>Spostare %Ln file nel Cestino o eliminarli definitivamente?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <source>Every copy of %Ln group(s) is checked: the newest copy of each will be kept.</source>
         <translation>
-            <numerusform>Tutte le copie di %n gruppo sono selezionate: verrà mantenuta la copia più recente.</numerusform>
-            <numerusform>Tutte le copie di %n gruppi sono selezionate: verrà mantenuta la copia più recente di ciascuno.</numerusform>
+            <numerusform>Tutte le copie di %Ln gruppo sono selezionate: verrà mantenuta la copia più recente.</numerusform>
+            <numerusform>Tutte le copie di %Ln gruppi sono selezionate: verrà mantenuta la copia più recente di ciascuno.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Permanently delete %n file(s)?
+        <source>Permanently delete %Ln file(s)?
 This cannot be undone.</source>
         <translation>
-            <numerusform>Eliminare definitivamente %n file?
+            <numerusform>Eliminare definitivamente %Ln file?
 Questa azione non può essere annullata.</numerusform>
-            <numerusform>Eliminare definitivamente %n file?
+            <numerusform>Eliminare definitivamente %Ln file?
 Questa azione non può essere annullata.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) deleted permanently (%1).</source>
+        <source>%Ln file(s) deleted permanently (%1).</source>
         <translation>
-            <numerusform>%n file eliminato definitivamente (%1).</numerusform>
-            <numerusform>%n file eliminati definitivamente (%1).</numerusform>
+            <numerusform>%Ln file eliminato definitivamente (%1).</numerusform>
+            <numerusform>%Ln file eliminati definitivamente (%1).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <source>%Ln file(s) moved to the Trash (%1); you can put them back from there.</source>
         <translation>
-            <numerusform>%n file spostato nel Cestino (%1); puoi ripristinarlo da lì.</numerusform>
-            <numerusform>%n file spostati nel Cestino (%1); puoi ripristinarli da lì.</numerusform>
+            <numerusform>%Ln file spostato nel Cestino (%1); puoi ripristinarlo da lì.</numerusform>
+            <numerusform>%Ln file spostati nel Cestino (%1); puoi ripristinarli da lì.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be deleted.</source>
+        <source>%Ln file(s) could not be deleted.</source>
         <translation>
-            <numerusform>Impossibile eliminare %n file.</numerusform>
-            <numerusform>Impossibile eliminare %n file.</numerusform>
+            <numerusform>Impossibile eliminare %Ln file.</numerusform>
+            <numerusform>Impossibile eliminare %Ln file.</numerusform>
         </translation>
     </message>
     <message>
@@ -803,10 +823,10 @@ Questa azione non può essere annullata.</numerusform>
         <translation>Lasciato al suo posto: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <source>%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
         <translation>
-            <numerusform>Impossibile spostare %n file nel Cestino: è rimasto al suo posto e non è stato eliminato nulla.</numerusform>
-            <numerusform>Impossibile spostare %n file nel Cestino: sono rimasti al loro posto e nessuno è stato eliminato.</numerusform>
+            <numerusform>Impossibile spostare %Ln file nel Cestino: è rimasto al suo posto e non è stato eliminato nulla.</numerusform>
+            <numerusform>Impossibile spostare %Ln file nel Cestino: sono rimasti al loro posto e nessuno è stato eliminato.</numerusform>
         </translation>
     </message>
     <message>
@@ -837,10 +857,10 @@ Questa azione non può essere annullata.</numerusform>
         <translation>risparmi %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n identical files  ·  %1 each  ·  </source>
+        <source>%Ln identical files  ·  %1 each  ·  </source>
         <translation>
-            <numerusform>%n file identico  ·  %1 ciascuno  ·  </numerusform>
-            <numerusform>%n file identici  ·  %1 ciascuno  ·  </numerusform>
+            <numerusform>%Ln file identico  ·  %1 ciascuno  ·  </numerusform>
+            <numerusform>%Ln file identici  ·  %1 ciascuno  ·  </numerusform>
         </translation>
     </message>
 </context>
@@ -891,7 +911,7 @@ Questa azione non può essere annullata.</numerusform>
         <translation>la cartella stessa</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>«.» o «..» nel percorso</translation>
     </message>
     <message>
@@ -908,59 +928,12 @@ Questa azione non può essere annullata.</numerusform>
     </message>
 </context>
 <context>
-    <name>HomeTrash</name>
-    <message>
-        <source>it is no longer there</source>
-        <translation>l’elemento non è più lì</translation>
-    </message>
-    <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>impossibile interpellare il Finder (osascript non si è avviato)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>il Finder non ha risposto entro %1 secondi; potrebbe essere in attesa della tua autorizzazione o password</translation>
-    </message>
-    <message>
-        <source>the Finder left it where it was</source>
-        <translation>il Finder l’ha lasciato dov’era</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook non è autorizzato a controllare il Finder (Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Automazione)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>il Finder ha rifiutato (codice di uscita %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>il Finder ha rifiutato: %1</translation>
-    </message>
-    <message>
-        <source>the Trash folder cannot be used: %1</source>
-        <translation>impossibile usare la cartella del Cestino: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>l'elemento si trova su un volume diverso da quello del Cestino</translation>
-    </message>
-    <message>
-        <source>it is in the Trash already</source>
-        <translation>l’elemento è già nel Cestino</translation>
-    </message>
-    <message>
-        <source>too many items of that name in the Trash</source>
-        <translation>troppi elementi con quel nome nel Cestino</translation>
-    </message>
-</context>
-<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
-        <source>%1  |  %n files</source>
+        <source>%1  |  %Ln files</source>
         <translation>
-            <numerusform>%1  |  %n file</numerusform>
-            <numerusform>%1  |  %n file</numerusform>
+            <numerusform>%1  |  %Ln file</numerusform>
+            <numerusform>%1  |  %Ln file</numerusform>
         </translation>
     </message>
     <message>
@@ -1113,7 +1086,7 @@ Questa azione non può essere annullata.</numerusform>
     </message>
     <message>
         <source>Remove from list</source>
-        <translation>Rimuovi dall'elenco</translation>
+        <translation>Rimuovi dall&apos;elenco</translation>
     </message>
     <message>
         <source>Add location</source>
@@ -1124,10 +1097,10 @@ Questa azione non può essere annullata.</numerusform>
         <translation>Seleziona un volume qui sopra per iniziare la scansione.</translation>
     </message>
     <message numerus="yes">
-        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <source>%Ln volume(s) selected. Sweepnook will scan for files larger than %1.</source>
         <translation>
-            <numerusform>%n volume selezionato. Sweepnook cercherà i file più grandi di %1.</numerusform>
-            <numerusform>%n volumi selezionati. Sweepnook cercherà i file più grandi di %1.</numerusform>
+            <numerusform>%Ln volume selezionato. Sweepnook cercherà i file più grandi di %1.</numerusform>
+            <numerusform>%Ln volumi selezionati. Sweepnook cercherà i file più grandi di %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -1241,44 +1214,44 @@ Dimensione: %2</translation>
         <translation>Eliminazione completata</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files, total %1</source>
+        <source>Found %Ln large files, total %1</source>
         <translation>
-            <numerusform>Trovato %n file grande, %1 in totale</numerusform>
-            <numerusform>Trovati %n file grandi, %1 in totale</numerusform>
+            <numerusform>Trovato %Ln file grande, %1 in totale</numerusform>
+            <numerusform>Trovati %Ln file grandi, %1 in totale</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>Impossibile leggere %n cartella: %1. Per includerla, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
-            <numerusform>Impossibile leggere %n cartelle, tra cui %1. Per includerle, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n files (%1)</source>
+        <source>Selected: %Ln files (%1)</source>
         <translation>
-            <numerusform>Selezione: %n file (%1)</numerusform>
-            <numerusform>Selezione: %n file (%1)</numerusform>
+            <numerusform>Selezione: %Ln file (%1)</numerusform>
+            <numerusform>Selezione: %Ln file (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to delete the selected %n files?
+        <source>Are you sure you want to delete the selected %Ln files?
 
 Total: %1</source>
         <translation>
-            <numerusform>Vuoi davvero eliminare %n file selezionato?
+            <numerusform>Vuoi davvero eliminare %Ln file selezionato?
 
 Totale: %1</numerusform>
-            <numerusform>Vuoi davvero eliminare i %n file selezionati?
+            <numerusform>Vuoi davvero eliminare i %Ln file selezionati?
 
 Totale: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Deleted %n files successfully.</source>
+        <source>Deleted %Ln files successfully.</source>
         <translation>
-            <numerusform>%n file eliminato.</numerusform>
-            <numerusform>%n file eliminati.</numerusform>
+            <numerusform>%Ln file eliminato.</numerusform>
+            <numerusform>%Ln file eliminati.</numerusform>
         </translation>
     </message>
     <message>
@@ -1294,10 +1267,10 @@ Totale: %1</numerusform>
         <translation>Mostra nel Finder</translation>
     </message>
     <message numerus="yes">
-        <source>%n files failed to delete.</source>
+        <source>%Ln files failed to delete.</source>
         <translation>
-            <numerusform>Impossibile eliminare %n file.</numerusform>
-            <numerusform>Impossibile eliminare %n file.</numerusform>
+            <numerusform>Impossibile eliminare %Ln file.</numerusform>
+            <numerusform>Impossibile eliminare %Ln file.</numerusform>
         </translation>
     </message>
 </context>
@@ -1320,7 +1293,7 @@ Totale: %1</numerusform>
 请联系技术支持或重新安装软件。</source>
         <translation>Impossibile caricare il link della pagina.
 
-Contatta l'assistenza o reinstalla l'app.</translation>
+Contatta l&apos;assistenza o reinstalla l&apos;app.</translation>
     </message>
     <message>
         <source>无法打开浏览器</source>
@@ -1416,20 +1389,20 @@ Copia il link e aprilo manualmente:
         <translation>Conferma pulizia</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items (%1)?
+        <source>Are you sure you want to clean %Ln selected items (%1)?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>Vuoi davvero pulire %n elemento selezionato (%1)?
+            <numerusform>Vuoi davvero pulire %Ln elemento selezionato (%1)?
 Questa azione non può essere annullata!</numerusform>
-            <numerusform>Vuoi davvero pulire i %n elementi selezionati (%1)?
+            <numerusform>Vuoi davvero pulire i %Ln elementi selezionati (%1)?
 Questa azione non può essere annullata!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>%n elemento pulito, %1 liberati</numerusform>
-            <numerusform>%n elementi puliti, %1 liberati</numerusform>
+            <numerusform>%Ln elemento pulito, %1 liberati</numerusform>
+            <numerusform>%Ln elementi puliti, %1 liberati</numerusform>
         </translation>
     </message>
     <message>
@@ -1437,10 +1410,10 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Annullato. %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n items could not be removed.</source>
+        <source>%Ln items could not be removed.</source>
         <translation>
-            <numerusform>Impossibile rimuovere %n elemento.</numerusform>
-            <numerusform>Impossibile rimuovere %n elementi.</numerusform>
+            <numerusform>Impossibile rimuovere %Ln elemento.</numerusform>
+            <numerusform>Impossibile rimuovere %Ln elementi.</numerusform>
         </translation>
     </message>
     <message>
@@ -1469,7 +1442,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
-        <translation>Sweepnook resta aperto nella barra dei menu. Fai doppio clic sull'icona per riaprire la finestra.</translation>
+        <translation>Sweepnook resta aperto nella barra dei menu. Fai doppio clic sull&apos;icona per riaprire la finestra.</translation>
     </message>
 </context>
 <context>
@@ -1526,10 +1499,10 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Dimensione sconosciuta</translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s)</source>
+        <source>%Ln item(s)</source>
         <translation>
-            <numerusform>%n elemento</numerusform>
-            <numerusform>%n elementi</numerusform>
+            <numerusform>%Ln elemento</numerusform>
+            <numerusform>%Ln elementi</numerusform>
         </translation>
     </message>
     <message>
@@ -1569,7 +1542,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Clear the traces your everyday use leaves on this Mac</source>
-        <translation>Cancella le tracce che l'uso quotidiano lascia su questo Mac</translation>
+        <translation>Cancella le tracce che l&apos;uso quotidiano lascia su questo Mac</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1604,10 +1577,10 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Non puliti: %1</translation>
     </message>
     <message numerus="yes">
-        <source>Stopped before %n item(s)</source>
+        <source>Stopped before %Ln item(s)</source>
         <translation>
-            <numerusform>Interrotto: %n elemento non elaborato</numerusform>
-            <numerusform>Interrotto: %n elementi non elaborati</numerusform>
+            <numerusform>Interrotto: %Ln elemento non elaborato</numerusform>
+            <numerusform>Interrotto: %Ln elementi non elaborati</numerusform>
         </translation>
     </message>
     <message>
@@ -1627,10 +1600,10 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Pulizia…</translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n item(s)</source>
+        <source>Selected: %Ln item(s)</source>
         <translation>
-            <numerusform>Selezione: %n elemento</numerusform>
-            <numerusform>Selezione: %n elementi</numerusform>
+            <numerusform>Selezione: %Ln elemento</numerusform>
+            <numerusform>Selezione: %Ln elementi</numerusform>
         </translation>
     </message>
     <message>
@@ -1642,10 +1615,10 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Conferma pulizia</translation>
     </message>
     <message numerus="yes">
-        <source>Clean %n selected item(s)?</source>
+        <source>Clean %Ln selected item(s)?</source>
         <translation>
-            <numerusform>Pulire %n elemento selezionato?</numerusform>
-            <numerusform>Pulire i %n elementi selezionati?</numerusform>
+            <numerusform>Pulire %Ln elemento selezionato?</numerusform>
+            <numerusform>Pulire i %Ln elementi selezionati?</numerusform>
         </translation>
     </message>
     <message>
@@ -1653,10 +1626,10 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Questa azione non può essere annullata.</translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n item(s) · freed %1</source>
+        <source>Cleaned %Ln item(s) · freed %1</source>
         <translation>
-            <numerusform>%n elemento pulito · %1 liberati</numerusform>
-            <numerusform>%n elementi puliti · %1 liberati</numerusform>
+            <numerusform>%Ln elemento pulito · %1 liberati</numerusform>
+            <numerusform>%Ln elementi puliti · %1 liberati</numerusform>
         </translation>
     </message>
 </context>
@@ -1821,7 +1794,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
-        <translation>macOS conserva le sue impostazioni in file di preferenze, non in un registro: qui quindi non c'è nulla da pulire.</translation>
+        <translation>macOS conserva le sue impostazioni in file di preferenze, non in un registro: qui quindi non c&apos;è nulla da pulire.</translation>
     </message>
 </context>
 <context>
@@ -2202,10 +2175,10 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Mostra risultati</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files (%1)</source>
+        <source>Found %Ln large files (%1)</source>
         <translation>
-            <numerusform>Trovato %n file grande (%1)</numerusform>
-            <numerusform>Trovati %n file grandi (%1)</numerusform>
+            <numerusform>Trovato %Ln file grande (%1)</numerusform>
+            <numerusform>Trovati %Ln file grandi (%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -2253,11 +2226,11 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Sweepnook could not be set to start at login. The log has the details.</source>
-        <translation>Impossibile impostare l'apertura di Sweepnook al login. I dettagli sono nel log.</translation>
+        <translation>Impossibile impostare l&apos;apertura di Sweepnook al login. I dettagli sono nel log.</translation>
     </message>
     <message>
         <source>Sweepnook could not be kept from starting at login. The log has the details.</source>
-        <translation>Impossibile impedire l'apertura di Sweepnook al login. I dettagli sono nel log.</translation>
+        <translation>Impossibile impedire l&apos;apertura di Sweepnook al login. I dettagli sono nel log.</translation>
     </message>
 </context>
 <context>
@@ -2337,7 +2310,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Manage programs that run automatically at startup</source>
-        <translation>Gestisci i programmi che si aprono automaticamente all'avvio</translation>
+        <translation>Gestisci i programmi che si aprono automaticamente all&apos;avvio</translation>
     </message>
     <message>
         <source>Search programs...</source>
@@ -2372,25 +2345,25 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Operazione non riuscita</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
-        <translation>Impossibile rimuovere “%1” dall'avvio.</translation>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <translation>Impossibile rimuovere “%1” dall&apos;avvio.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
-        <translation>Impossibile aggiungere “%1” all'avvio.</translation>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <translation>Impossibile aggiungere “%1” all&apos;avvio.</translation>
     </message>
     <message numerus="yes">
-        <source>%n startup items</source>
+        <source>%Ln startup items</source>
         <translation>
-            <numerusform>%n elemento di avvio</numerusform>
-            <numerusform>%n elementi di avvio</numerusform>
+            <numerusform>%Ln elemento di avvio</numerusform>
+            <numerusform>%Ln elementi di avvio</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n app</numerusform>
-            <numerusform>%n app</numerusform>
+            <numerusform>%Ln app</numerusform>
+            <numerusform>%Ln app</numerusform>
         </translation>
     </message>
     <message>
@@ -2398,7 +2371,7 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Nessun elemento di avvio o app trovato</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>Nessun elemento di avvio corrisponde a “%1”</translation>
     </message>
 </context>
@@ -2438,7 +2411,7 @@ Questa azione non può essere annullata!</numerusform>
 The application will restart now.</source>
         <translation>La lingua è stata cambiata.
 
-L'applicazione verrà riavviata ora.</translation>
+L&apos;applicazione verrà riavviata ora.</translation>
     </message>
     <message>
         <source>Restart Failed</source>
@@ -2450,7 +2423,7 @@ L'applicazione verrà riavviata ora.</translation>
 Please quit and reopen it to use the new language.</source>
         <translation>Sweepnook non è riuscito a riavviarsi.
 
-Esci e riapri l'app per usare la nuova lingua.</translation>
+Esci e riapri l&apos;app per usare la nuova lingua.</translation>
     </message>
 </context>
 <context>
@@ -2464,7 +2437,7 @@ Esci e riapri l'app per usare la nuova lingua.</translation>
         <translation>Interrotto prima di modificare tutti i servizi.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>Impossibile modificare il tipo di avvio del servizio “%1”.</translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
@@ -58,6 +58,30 @@
 <context>
     <name>AppUninstaller</name>
     <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>Finderに問い合わせできませんでした（osascriptが起動しませんでした）</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>Finderが %1 秒以内に応答しませんでした。許可またはパスワードの入力を待っている可能性があります</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>SweepnookにはFinderを制御する権限がありません（「システム設定」&gt;「プライバシーとセキュリティ」&gt;「オートメーション」）</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>Finderが拒否しました（終了コード %1）</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>Finderが拒否しました: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>ゴミ箱とは別のボリュームにあります</translation>
+    </message>
+    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>macOSの一部のため、削除できません。</translation>
     </message>
@@ -80,10 +104,6 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>読み出し専用のボリューム上にあるため、削除できません。</translation>
-    </message>
-    <message>
-        <source>It is no longer where the scan found it.</source>
-        <translation>スキャンで見つかった場所にもうありません。</translation>
     </message>
 </context>
 <context>
@@ -121,7 +141,7 @@
         <translation>「アプリケーション」フォルダにアプリケーションが見つかりませんでした。</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>“%1”に一致するアプリはありません。</translation>
     </message>
     <message>
@@ -159,45 +179,45 @@
         <translation>OK</translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n 個のアプリ</numerusform>
+            <numerusform>%Ln 個のアプリ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 / %n apps</source>
+        <source>%1 / %Ln apps</source>
         <translation>
-            <numerusform>%1 / %n 個のアプリ</numerusform>
+            <numerusform>%1 / %Ln 個のアプリ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n app(s) selected</source>
+        <source>%Ln app(s) selected</source>
         <translation>
-            <numerusform>%n 個のアプリを選択中</numerusform>
+            <numerusform>%Ln 個のアプリを選択中</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Uninstall %n app(s) and their leftover files?</source>
+        <source>Uninstall %Ln app(s) and their leftover files?</source>
         <translation>
-            <numerusform>%n 個のアプリとその残存ファイルをアンインストールしますか?</numerusform>
+            <numerusform>%Ln 個のアプリとその残存ファイルをアンインストールしますか?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>and %Ln more</source>
         <translation>
-            <numerusform>ほか %n 個</numerusform>
+            <numerusform>ほか %Ln 個</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <source>Apps and %Ln selected leftover items (%1) will be moved to Trash.</source>
         <translation>
-            <numerusform>アプリと、選択した %n 個の残存項目（%1）はゴミ箱に入れられます。</numerusform>
+            <numerusform>アプリと、選択した %Ln 個の残存項目（%1）はゴミ箱に入れられます。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <source>%1 was moved to Trash, but %Ln of its leftover items could not be moved.</source>
         <translation>
-            <numerusform>%1はゴミ箱に入れましたが、残存項目のうち %n 個を移動できませんでした。</numerusform>
+            <numerusform>%1はゴミ箱に入れましたが、残存項目のうち %Ln 個を移動できませんでした。</numerusform>
         </translation>
     </message>
     <message>
@@ -205,9 +225,9 @@
         <translation>アプリはゴミ箱に入れられます。</translation>
     </message>
     <message numerus="yes">
-        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <source>The app and %Ln selected leftover items (%1) will be moved to the Trash.</source>
         <translation>
-            <numerusform>アプリと、選択した %n 個の残存項目（%1）はゴミ箱に入れられます。</numerusform>
+            <numerusform>アプリと、選択した %Ln 個の残存項目（%1）はゴミ箱に入れられます。</numerusform>
         </translation>
     </message>
 </context>
@@ -218,7 +238,7 @@
         <translation>クリーンアップ可能</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>「スキャンを開始」をクリックして、クリーンアップできる項目を探します</translation>
     </message>
     <message>
@@ -246,41 +266,41 @@
         <translation>クリーンアップの確認</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items?
+        <source>Are you sure you want to clean %Ln selected items?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>選択した %n 項目をクリーンアップしてもよろしいですか?
+            <numerusform>選択した %Ln 項目をクリーンアップしてもよろしいですか?
 この操作は取り消せません!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>%n 項目をクリーンアップし、%1 を解放しました</numerusform>
+            <numerusform>%Ln 項目をクリーンアップし、%1 を解放しました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items, %1</source>
+        <source>Selected: %Ln items, %1</source>
         <translation>
-            <numerusform>選択中: %n 項目、%1</numerusform>
+            <numerusform>選択中: %Ln 項目、%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n 項目</numerusform>
+            <numerusform>%Ln 項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items</source>
+        <source>Selected: %Ln items</source>
         <translation>
-            <numerusform>選択中: %n 項目</numerusform>
+            <numerusform>選択中: %Ln 項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
+        <source>%Ln item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%n 項目を削除できませんでした。理由とともにリストに残ります。</numerusform>
+            <numerusform>%Ln 項目を削除できませんでした。理由とともにリストに残ります。</numerusform>
         </translation>
     </message>
 </context>
@@ -317,7 +337,7 @@ This action cannot be undone!</source>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>ブラウザのフォルダの外にあります</translation>
     </message>
     <message>
@@ -332,9 +352,9 @@ This action cannot be undone!</source>
 <context>
     <name>BrowserGroupHeader</name>
     <message numerus="yes">
-        <source>%n items  ·  %1</source>
+        <source>%Ln items  ·  %1</source>
         <translation>
-            <numerusform>%n 項目  ·  %1</numerusform>
+            <numerusform>%Ln 項目  ·  %1</numerusform>
         </translation>
     </message>
     <message>
@@ -372,15 +392,15 @@ This action cannot be undone!</source>
 <context>
     <name>CategoryWidget</name>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n 項目</numerusform>
+            <numerusform>%Ln 項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Load more (%n remaining)</source>
+        <source>Load more (%Ln remaining)</source>
         <translation>
-            <numerusform>さらに読み込む（残り %n）</numerusform>
+            <numerusform>さらに読み込む（残り %Ln）</numerusform>
         </translation>
     </message>
 </context>
@@ -486,8 +506,8 @@ This action cannot be undone!</source>
         <translation>🗑️ クリーンアップ</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;ヒント:&lt;/span&gt; 定期的にクリーンアップすると、Macのパフォーマンスが大きく向上します</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;ヒント:&lt;/span&gt; 定期的にクリーンアップすると、Macのパフォーマンスが大きく向上します</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -502,15 +522,15 @@ This action cannot be undone!</source>
         <translation>前回のスキャン: たった今</translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n min ago</source>
+        <source>Last scan: %Ln min ago</source>
         <translation>
-            <numerusform>前回のスキャン: %n 分前</numerusform>
+            <numerusform>前回のスキャン: %Ln 分前</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n h ago</source>
+        <source>Last scan: %Ln h ago</source>
         <translation>
-            <numerusform>前回のスキャン: %n 時間前</numerusform>
+            <numerusform>前回のスキャン: %Ln 時間前</numerusform>
         </translation>
     </message>
     <message>
@@ -714,47 +734,47 @@ Continue?</source>
         <translation>各ファイルとその理由はログに記録されています。</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; グループ  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 を解放可能&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; グループ  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 を解放可能&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <source>Move %Ln file(s) to the Trash, or delete them permanently?</source>
         <translation>
-            <numerusform>%n 個のファイルをゴミ箱に入れますか? それとも完全に削除しますか?</numerusform>
+            <numerusform>%Ln 個のファイルをゴミ箱に入れますか? それとも完全に削除しますか?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <source>Every copy of %Ln group(s) is checked: the newest copy of each will be kept.</source>
         <translation>
-            <numerusform>%n 個のグループですべてのコピーがチェックされています: 各グループで最も新しいコピーを残します。</numerusform>
+            <numerusform>%Ln 個のグループですべてのコピーがチェックされています: 各グループで最も新しいコピーを残します。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Permanently delete %n file(s)?
+        <source>Permanently delete %Ln file(s)?
 This cannot be undone.</source>
         <translation>
-            <numerusform>%n 個のファイルを完全に削除しますか?
+            <numerusform>%Ln 個のファイルを完全に削除しますか?
 この操作は取り消せません。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) deleted permanently (%1).</source>
+        <source>%Ln file(s) deleted permanently (%1).</source>
         <translation>
-            <numerusform>%n 個のファイルを完全に削除しました（%1）。</numerusform>
+            <numerusform>%Ln 個のファイルを完全に削除しました（%1）。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <source>%Ln file(s) moved to the Trash (%1); you can put them back from there.</source>
         <translation>
-            <numerusform>%n 個のファイルをゴミ箱に入れました（%1）。ゴミ箱から元に戻せます。</numerusform>
+            <numerusform>%Ln 個のファイルをゴミ箱に入れました（%1）。ゴミ箱から元に戻せます。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be deleted.</source>
+        <source>%Ln file(s) could not be deleted.</source>
         <translation>
-            <numerusform>%n 個のファイルを削除できませんでした。</numerusform>
+            <numerusform>%Ln 個のファイルを削除できませんでした。</numerusform>
         </translation>
     </message>
     <message>
@@ -774,9 +794,9 @@ This cannot be undone.</source>
         <translation>そのまま残しました: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <source>%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
         <translation>
-            <numerusform>%n 個のファイルをゴミ箱に入れられなかったため、そのまま残しました。削除されたファイルはありません。</numerusform>
+            <numerusform>%Ln 個のファイルをゴミ箱に入れられなかったため、そのまま残しました。削除されたファイルはありません。</numerusform>
         </translation>
     </message>
     <message>
@@ -807,9 +827,9 @@ This cannot be undone.</source>
         <translation>%1 を節約</translation>
     </message>
     <message numerus="yes">
-        <source>%n identical files  ·  %1 each  ·  </source>
+        <source>%Ln identical files  ·  %1 each  ·  </source>
         <translation>
-            <numerusform>同一のファイル %n 個  ·  各 %1  ·  </numerusform>
+            <numerusform>同一のファイル %Ln 個  ·  各 %1  ·  </numerusform>
         </translation>
     </message>
 </context>
@@ -860,7 +880,7 @@ This cannot be undone.</source>
         <translation>フォルダそのものです</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>パスに「.」または「..」が含まれています</translation>
     </message>
     <message>
@@ -877,58 +897,11 @@ This cannot be undone.</source>
     </message>
 </context>
 <context>
-    <name>HomeTrash</name>
-    <message>
-        <source>it is no longer there</source>
-        <translation>その場所にもうありません</translation>
-    </message>
-    <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>Finderに問い合わせできませんでした（osascriptが起動しませんでした）</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>Finderが %1 秒以内に応答しませんでした。許可またはパスワードの入力を待っている可能性があります</translation>
-    </message>
-    <message>
-        <source>the Finder left it where it was</source>
-        <translation>Finderは項目を移動しませんでした</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>SweepnookにはFinderを制御する権限がありません（「システム設定」&gt;「プライバシーとセキュリティ」&gt;「オートメーション」）</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>Finderが拒否しました（終了コード %1）</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>Finderが拒否しました: %1</translation>
-    </message>
-    <message>
-        <source>the Trash folder cannot be used: %1</source>
-        <translation>ゴミ箱フォルダを使用できません: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>ゴミ箱とは別のボリュームにあります</translation>
-    </message>
-    <message>
-        <source>it is in the Trash already</source>
-        <translation>すでにゴミ箱にあります</translation>
-    </message>
-    <message>
-        <source>too many items of that name in the Trash</source>
-        <translation>ゴミ箱に同じ名前の項目が多すぎます</translation>
-    </message>
-</context>
-<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
-        <source>%1  |  %n files</source>
+        <source>%1  |  %Ln files</source>
         <translation>
-            <numerusform>%1  |  %n 個のファイル</numerusform>
+            <numerusform>%1  |  %Ln 個のファイル</numerusform>
         </translation>
     </message>
     <message>
@@ -1092,9 +1065,9 @@ This cannot be undone.</source>
         <translation>スキャンを開始するには、上のボリュームを選択してください。</translation>
     </message>
     <message numerus="yes">
-        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <source>%Ln volume(s) selected. Sweepnook will scan for files larger than %1.</source>
         <translation>
-            <numerusform>%n 個のボリュームを選択中。%1 より大きいファイルをSweepnookがスキャンします。</numerusform>
+            <numerusform>%Ln 個のボリュームを選択中。%1 より大きいファイルをSweepnookがスキャンします。</numerusform>
         </translation>
     </message>
     <message>
@@ -1208,37 +1181,37 @@ Size: %2</source>
         <translation>削除完了</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files, total %1</source>
+        <source>Found %Ln large files, total %1</source>
         <translation>
-            <numerusform>%n 個の大きなファイルが見つかりました（合計 %1）</numerusform>
+            <numerusform>%Ln 個の大きなファイルが見つかりました（合計 %1）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>%n 個のフォルダ（%1 など）を読み込めませんでした。これらを含めるには、「システム設定」&gt;「プライバシーとセキュリティ」でSweepnookにフルディスクアクセスを許可してください。</numerusform>
+            <numerusform>%Ln 個のフォルダ（%1 など）を読み込めませんでした。これらを含めるには、「システム設定」&gt;「プライバシーとセキュリティ」でSweepnookにフルディスクアクセスを許可してください。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n files (%1)</source>
+        <source>Selected: %Ln files (%1)</source>
         <translation>
-            <numerusform>選択中: %n 個のファイル（%1）</numerusform>
+            <numerusform>選択中: %Ln 個のファイル（%1）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to delete the selected %n files?
+        <source>Are you sure you want to delete the selected %Ln files?
 
 Total: %1</source>
         <translation>
-            <numerusform>選択した %n 個のファイルを削除してもよろしいですか?
+            <numerusform>選択した %Ln 個のファイルを削除してもよろしいですか?
 
 合計: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Deleted %n files successfully.</source>
+        <source>Deleted %Ln files successfully.</source>
         <translation>
-            <numerusform>%n 個のファイルを削除しました。</numerusform>
+            <numerusform>%Ln 個のファイルを削除しました。</numerusform>
         </translation>
     </message>
     <message>
@@ -1256,9 +1229,9 @@ Total: %1</source>
         <translation>Finderに表示</translation>
     </message>
     <message numerus="yes">
-        <source>%n files failed to delete.</source>
+        <source>%Ln files failed to delete.</source>
         <translation>
-            <numerusform>%n 個のファイルを削除できませんでした。</numerusform>
+            <numerusform>%Ln 個のファイルを削除できませんでした。</numerusform>
         </translation>
     </message>
 </context>
@@ -1377,17 +1350,17 @@ Total: %1</source>
         <translation>クリーンアップの確認</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items (%1)?
+        <source>Are you sure you want to clean %Ln selected items (%1)?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>選択した %n 項目（%1）をクリーンアップしてもよろしいですか?
+            <numerusform>選択した %Ln 項目（%1）をクリーンアップしてもよろしいですか?
 この操作は取り消せません!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>%n 項目をクリーンアップし、%1 を解放しました</numerusform>
+            <numerusform>%Ln 項目をクリーンアップし、%1 を解放しました</numerusform>
         </translation>
     </message>
     <message>
@@ -1395,9 +1368,9 @@ This action cannot be undone!</source>
         <translation>キャンセルしました。%1</translation>
     </message>
     <message numerus="yes">
-        <source>%n items could not be removed.</source>
+        <source>%Ln items could not be removed.</source>
         <translation>
-            <numerusform>%n 項目を削除できませんでした。</numerusform>
+            <numerusform>%Ln 項目を削除できませんでした。</numerusform>
         </translation>
     </message>
     <message>
@@ -1483,9 +1456,9 @@ This action cannot be undone!</source>
         <translation>サイズ不明</translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s)</source>
+        <source>%Ln item(s)</source>
         <translation>
-            <numerusform>%n 項目</numerusform>
+            <numerusform>%Ln 項目</numerusform>
         </translation>
     </message>
     <message>
@@ -1560,9 +1533,9 @@ This action cannot be undone!</source>
         <translation>クリーンアップ失敗: %1</translation>
     </message>
     <message numerus="yes">
-        <source>Stopped before %n item(s)</source>
+        <source>Stopped before %Ln item(s)</source>
         <translation>
-            <numerusform>%n 項目を残して停止しました</numerusform>
+            <numerusform>%Ln 項目を残して停止しました</numerusform>
         </translation>
     </message>
     <message>
@@ -1582,9 +1555,9 @@ This action cannot be undone!</source>
         <translation>クリーンアップ中…</translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n item(s)</source>
+        <source>Selected: %Ln item(s)</source>
         <translation>
-            <numerusform>選択中: %n 項目</numerusform>
+            <numerusform>選択中: %Ln 項目</numerusform>
         </translation>
     </message>
     <message>
@@ -1596,9 +1569,9 @@ This action cannot be undone!</source>
         <translation>クリーンアップの確認</translation>
     </message>
     <message numerus="yes">
-        <source>Clean %n selected item(s)?</source>
+        <source>Clean %Ln selected item(s)?</source>
         <translation>
-            <numerusform>選択した %n 項目をクリーンアップしますか?</numerusform>
+            <numerusform>選択した %Ln 項目をクリーンアップしますか?</numerusform>
         </translation>
     </message>
     <message>
@@ -1606,9 +1579,9 @@ This action cannot be undone!</source>
         <translation>この操作は取り消せません。</translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n item(s) · freed %1</source>
+        <source>Cleaned %Ln item(s) · freed %1</source>
         <translation>
-            <numerusform>%n 項目をクリーンアップ · %1 を解放</numerusform>
+            <numerusform>%Ln 項目をクリーンアップ · %1 を解放</numerusform>
         </translation>
     </message>
 </context>
@@ -2154,9 +2127,9 @@ This action cannot be undone!</source>
         <translation>結果を表示</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files (%1)</source>
+        <source>Found %Ln large files (%1)</source>
         <translation>
-            <numerusform>%n 個の大きなファイルが見つかりました（%1）</numerusform>
+            <numerusform>%Ln 個の大きなファイルが見つかりました（%1）</numerusform>
         </translation>
     </message>
 </context>
@@ -2323,23 +2296,23 @@ This action cannot be undone!</source>
         <translation>操作に失敗しました</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>“%1”を起動項目から削除できませんでした。</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>“%1”を起動項目に追加できませんでした。</translation>
     </message>
     <message numerus="yes">
-        <source>%n startup items</source>
+        <source>%Ln startup items</source>
         <translation>
-            <numerusform>起動項目 %n 個</numerusform>
+            <numerusform>起動項目 %Ln 個</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>アプリ %n 個</numerusform>
+            <numerusform>アプリ %Ln 個</numerusform>
         </translation>
     </message>
     <message>
@@ -2347,7 +2320,7 @@ This action cannot be undone!</source>
         <translation>起動項目やアプリが見つかりません</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>“%1”に一致する起動項目はありません</translation>
     </message>
 </context>
@@ -2413,7 +2386,7 @@ Please quit and reopen it to use the new language.</source>
         <translation>すべてのサービスを変更する前に停止しました。</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>サービス“%1”のスタートアップの種類を変更できませんでした。</translation>
     </message>
     <message>

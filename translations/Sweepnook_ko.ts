@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
@@ -58,6 +58,30 @@
 <context>
     <name>AppUninstaller</name>
     <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>Finder에 요청할 수 없음(osascript가 시작되지 않음)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>Finder가 %1초 이내에 응답하지 않음. 권한 허용이나 암호 입력을 기다리고 있을 수 있음</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook에 Finder를 제어할 권한이 없음(시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 자동화)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>Finder가 거부함(종료 코드 %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>Finder가 거부함: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>휴지통과 다른 볼륨에 있음</translation>
+    </message>
+    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>macOS의 구성 요소이므로 제거할 수 없습니다.</translation>
     </message>
@@ -80,10 +104,6 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>읽기 전용 볼륨에 있어 제거할 수 없습니다.</translation>
-    </message>
-    <message>
-        <source>It is no longer where the scan found it.</source>
-        <translation>스캔에서 찾은 위치에 더 이상 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -121,7 +141,7 @@
         <translation>응용 프로그램 폴더에서 앱을 찾을 수 없습니다.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>‘%1’와(과) 일치하는 앱이 없습니다.</translation>
     </message>
     <message>
@@ -159,45 +179,45 @@
         <translation>확인</translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>앱 %n개</numerusform>
+            <numerusform>앱 %Ln개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 / %n apps</source>
+        <source>%1 / %Ln apps</source>
         <translation>
-            <numerusform>앱 %1/%n개</numerusform>
+            <numerusform>앱 %1/%Ln개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n app(s) selected</source>
+        <source>%Ln app(s) selected</source>
         <translation>
-            <numerusform>앱 %n개 선택됨</numerusform>
+            <numerusform>앱 %Ln개 선택됨</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Uninstall %n app(s) and their leftover files?</source>
+        <source>Uninstall %Ln app(s) and their leftover files?</source>
         <translation>
-            <numerusform>앱 %n개와 잔여 파일을 제거하겠습니까?</numerusform>
+            <numerusform>앱 %Ln개와 잔여 파일을 제거하겠습니까?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>and %Ln more</source>
         <translation>
-            <numerusform>외 %n개</numerusform>
+            <numerusform>외 %Ln개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <source>Apps and %Ln selected leftover items (%1) will be moved to Trash.</source>
         <translation>
-            <numerusform>앱과 선택한 잔여 항목 %n개(%1)가 휴지통으로 이동됩니다.</numerusform>
+            <numerusform>앱과 선택한 잔여 항목 %Ln개(%1)가 휴지통으로 이동됩니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <source>%1 was moved to Trash, but %Ln of its leftover items could not be moved.</source>
         <translation>
-            <numerusform>%1은(는) 휴지통으로 이동했지만 잔여 항목 %n개는 이동할 수 없었습니다.</numerusform>
+            <numerusform>%1은(는) 휴지통으로 이동했지만 잔여 항목 %Ln개는 이동할 수 없었습니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -205,9 +225,9 @@
         <translation>앱이 휴지통으로 이동됩니다.</translation>
     </message>
     <message numerus="yes">
-        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <source>The app and %Ln selected leftover items (%1) will be moved to the Trash.</source>
         <translation>
-            <numerusform>앱과 선택한 잔여 항목 %n개(%1)가 휴지통으로 이동됩니다.</numerusform>
+            <numerusform>앱과 선택한 잔여 항목 %Ln개(%1)가 휴지통으로 이동됩니다.</numerusform>
         </translation>
     </message>
 </context>
@@ -218,7 +238,7 @@
         <translation>정리 가능</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>‘스캔 시작’을 클릭하여 정리할 수 있는 항목을 찾으십시오</translation>
     </message>
     <message>
@@ -246,41 +266,41 @@
         <translation>정리 확인</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items?
+        <source>Are you sure you want to clean %Ln selected items?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>선택한 항목 %n개를 정리하겠습니까?
+            <numerusform>선택한 항목 %Ln개를 정리하겠습니까?
 이 작업은 되돌릴 수 없습니다!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>항목 %n개를 정리하고 %1을(를) 확보했습니다</numerusform>
+            <numerusform>항목 %Ln개를 정리하고 %1을(를) 확보했습니다</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items, %1</source>
+        <source>Selected: %Ln items, %1</source>
         <translation>
-            <numerusform>선택됨: 항목 %n개, %1</numerusform>
+            <numerusform>선택됨: 항목 %Ln개, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>항목 %n개</numerusform>
+            <numerusform>항목 %Ln개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items</source>
+        <source>Selected: %Ln items</source>
         <translation>
-            <numerusform>선택됨: 항목 %n개</numerusform>
+            <numerusform>선택됨: 항목 %Ln개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
+        <source>%Ln item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>항목 %n개를 제거할 수 없어 이유와 함께 목록에 남아 있습니다.</numerusform>
+            <numerusform>항목 %Ln개를 제거할 수 없어 이유와 함께 목록에 남아 있습니다.</numerusform>
         </translation>
     </message>
 </context>
@@ -317,7 +337,7 @@ This action cannot be undone!</source>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>브라우저 폴더 밖에 있음</translation>
     </message>
     <message>
@@ -332,9 +352,9 @@ This action cannot be undone!</source>
 <context>
     <name>BrowserGroupHeader</name>
     <message numerus="yes">
-        <source>%n items  ·  %1</source>
+        <source>%Ln items  ·  %1</source>
         <translation>
-            <numerusform>항목 %n개  ·  %1</numerusform>
+            <numerusform>항목 %Ln개  ·  %1</numerusform>
         </translation>
     </message>
     <message>
@@ -372,15 +392,15 @@ This action cannot be undone!</source>
 <context>
     <name>CategoryWidget</name>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>항목 %n개</numerusform>
+            <numerusform>항목 %Ln개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Load more (%n remaining)</source>
+        <source>Load more (%Ln remaining)</source>
         <translation>
-            <numerusform>더 불러오기(%n개 남음)</numerusform>
+            <numerusform>더 불러오기(%Ln개 남음)</numerusform>
         </translation>
     </message>
 </context>
@@ -486,8 +506,8 @@ This action cannot be undone!</source>
         <translation>🗑️ 모두 정리</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;팁:&lt;/span&gt; 정기적으로 정리하면 Mac의 성능이 크게 향상될 수 있습니다</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;팁:&lt;/span&gt; 정기적으로 정리하면 Mac의 성능이 크게 향상될 수 있습니다</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -502,15 +522,15 @@ This action cannot be undone!</source>
         <translation>마지막 스캔: 방금</translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n min ago</source>
+        <source>Last scan: %Ln min ago</source>
         <translation>
-            <numerusform>마지막 스캔: %n분 전</numerusform>
+            <numerusform>마지막 스캔: %Ln분 전</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n h ago</source>
+        <source>Last scan: %Ln h ago</source>
         <translation>
-            <numerusform>마지막 스캔: %n시간 전</numerusform>
+            <numerusform>마지막 스캔: %Ln시간 전</numerusform>
         </translation>
     </message>
     <message>
@@ -714,47 +734,47 @@ Continue?</source>
         <translation>각 파일과 그 이유는 로그에 기록되어 있습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt;개 그룹  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 확보 가능&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt;개 그룹  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 확보 가능&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <source>Move %Ln file(s) to the Trash, or delete them permanently?</source>
         <translation>
-            <numerusform>파일 %n개를 휴지통으로 이동하겠습니까, 아니면 영구적으로 삭제하겠습니까?</numerusform>
+            <numerusform>파일 %Ln개를 휴지통으로 이동하겠습니까, 아니면 영구적으로 삭제하겠습니까?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <source>Every copy of %Ln group(s) is checked: the newest copy of each will be kept.</source>
         <translation>
-            <numerusform>그룹 %n개에서 모든 사본이 선택되어 있습니다. 각 그룹의 최신 사본은 유지됩니다.</numerusform>
+            <numerusform>그룹 %Ln개에서 모든 사본이 선택되어 있습니다. 각 그룹의 최신 사본은 유지됩니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Permanently delete %n file(s)?
+        <source>Permanently delete %Ln file(s)?
 This cannot be undone.</source>
         <translation>
-            <numerusform>파일 %n개를 영구적으로 삭제하겠습니까?
+            <numerusform>파일 %Ln개를 영구적으로 삭제하겠습니까?
 이 작업은 되돌릴 수 없습니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) deleted permanently (%1).</source>
+        <source>%Ln file(s) deleted permanently (%1).</source>
         <translation>
-            <numerusform>파일 %n개를 영구적으로 삭제했습니다(%1).</numerusform>
+            <numerusform>파일 %Ln개를 영구적으로 삭제했습니다(%1).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <source>%Ln file(s) moved to the Trash (%1); you can put them back from there.</source>
         <translation>
-            <numerusform>파일 %n개를 휴지통으로 이동했습니다(%1). 휴지통에서 되돌려 놓을 수 있습니다.</numerusform>
+            <numerusform>파일 %Ln개를 휴지통으로 이동했습니다(%1). 휴지통에서 되돌려 놓을 수 있습니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be deleted.</source>
+        <source>%Ln file(s) could not be deleted.</source>
         <translation>
-            <numerusform>파일 %n개를 삭제할 수 없습니다.</numerusform>
+            <numerusform>파일 %Ln개를 삭제할 수 없습니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -774,9 +794,9 @@ This cannot be undone.</source>
         <translation>그대로 둠: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <source>%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
         <translation>
-            <numerusform>파일 %n개를 휴지통으로 이동할 수 없어 그대로 두었습니다. 삭제된 파일은 없습니다.</numerusform>
+            <numerusform>파일 %Ln개를 휴지통으로 이동할 수 없어 그대로 두었습니다. 삭제된 파일은 없습니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -807,9 +827,9 @@ This cannot be undone.</source>
         <translation>%1 절약</translation>
     </message>
     <message numerus="yes">
-        <source>%n identical files  ·  %1 each  ·  </source>
+        <source>%Ln identical files  ·  %1 each  ·  </source>
         <translation>
-            <numerusform>동일한 파일 %n개  ·  각 %1  ·  </numerusform>
+            <numerusform>동일한 파일 %Ln개  ·  각 %1  ·  </numerusform>
         </translation>
     </message>
 </context>
@@ -860,8 +880,8 @@ This cannot be undone.</source>
         <translation>폴더 자체임</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
-        <translation>경로에 '.' 또는 '..'이 있음</translation>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>경로에 &apos;.&apos; 또는 &apos;..&apos;이 있음</translation>
     </message>
     <message>
         <source>a link or a file on the way: %1</source>
@@ -877,58 +897,11 @@ This cannot be undone.</source>
     </message>
 </context>
 <context>
-    <name>HomeTrash</name>
-    <message>
-        <source>it is no longer there</source>
-        <translation>더 이상 그 위치에 없음</translation>
-    </message>
-    <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>Finder에 요청할 수 없음(osascript가 시작되지 않음)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>Finder가 %1초 이내에 응답하지 않음. 권한 허용이나 암호 입력을 기다리고 있을 수 있음</translation>
-    </message>
-    <message>
-        <source>the Finder left it where it was</source>
-        <translation>Finder가 항목을 옮기지 않음</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook에 Finder를 제어할 권한이 없음(시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 자동화)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>Finder가 거부함(종료 코드 %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>Finder가 거부함: %1</translation>
-    </message>
-    <message>
-        <source>the Trash folder cannot be used: %1</source>
-        <translation>휴지통 폴더를 사용할 수 없음: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>휴지통과 다른 볼륨에 있음</translation>
-    </message>
-    <message>
-        <source>it is in the Trash already</source>
-        <translation>이미 휴지통에 있음</translation>
-    </message>
-    <message>
-        <source>too many items of that name in the Trash</source>
-        <translation>휴지통에 같은 이름의 항목이 너무 많음</translation>
-    </message>
-</context>
-<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
-        <source>%1  |  %n files</source>
+        <source>%1  |  %Ln files</source>
         <translation>
-            <numerusform>%1  |  파일 %n개</numerusform>
+            <numerusform>%1  |  파일 %Ln개</numerusform>
         </translation>
     </message>
     <message>
@@ -1092,9 +1065,9 @@ This cannot be undone.</source>
         <translation>스캔을 시작하려면 위에서 볼륨을 선택하십시오.</translation>
     </message>
     <message numerus="yes">
-        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <source>%Ln volume(s) selected. Sweepnook will scan for files larger than %1.</source>
         <translation>
-            <numerusform>볼륨 %n개 선택됨. Sweepnook이 %1보다 큰 파일을 스캔합니다.</numerusform>
+            <numerusform>볼륨 %Ln개 선택됨. Sweepnook이 %1보다 큰 파일을 스캔합니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -1208,37 +1181,37 @@ Size: %2</source>
         <translation>삭제 완료</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files, total %1</source>
+        <source>Found %Ln large files, total %1</source>
         <translation>
-            <numerusform>대용량 파일 %n개 발견, 총 %1</numerusform>
+            <numerusform>대용량 파일 %Ln개 발견, 총 %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>폴더 %n개(%1 포함)를 읽을 수 없습니다. 이 폴더를 포함하려면 시스템 설정 &gt; 개인정보 보호 및 보안에서 Sweepnook에 전체 디스크 접근 권한을 허용하십시오.</numerusform>
+            <numerusform>폴더 %Ln개(%1 포함)를 읽을 수 없습니다. 이 폴더를 포함하려면 시스템 설정 &gt; 개인정보 보호 및 보안에서 Sweepnook에 전체 디스크 접근 권한을 허용하십시오.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n files (%1)</source>
+        <source>Selected: %Ln files (%1)</source>
         <translation>
-            <numerusform>선택됨: 파일 %n개(%1)</numerusform>
+            <numerusform>선택됨: 파일 %Ln개(%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to delete the selected %n files?
+        <source>Are you sure you want to delete the selected %Ln files?
 
 Total: %1</source>
         <translation>
-            <numerusform>선택한 파일 %n개를 삭제하겠습니까?
+            <numerusform>선택한 파일 %Ln개를 삭제하겠습니까?
 
 합계: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Deleted %n files successfully.</source>
+        <source>Deleted %Ln files successfully.</source>
         <translation>
-            <numerusform>파일 %n개를 삭제했습니다.</numerusform>
+            <numerusform>파일 %Ln개를 삭제했습니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -1254,9 +1227,9 @@ Total: %1</source>
         <translation>Finder에서 보기</translation>
     </message>
     <message numerus="yes">
-        <source>%n files failed to delete.</source>
+        <source>%Ln files failed to delete.</source>
         <translation>
-            <numerusform>파일 %n개를 삭제하지 못했습니다.</numerusform>
+            <numerusform>파일 %Ln개를 삭제하지 못했습니다.</numerusform>
         </translation>
     </message>
 </context>
@@ -1375,17 +1348,17 @@ Total: %1</source>
         <translation>정리 확인</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items (%1)?
+        <source>Are you sure you want to clean %Ln selected items (%1)?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>선택한 항목 %n개(%1)를 정리하겠습니까?
+            <numerusform>선택한 항목 %Ln개(%1)를 정리하겠습니까?
 이 작업은 되돌릴 수 없습니다!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>항목 %n개를 정리하고 %1을(를) 확보했습니다</numerusform>
+            <numerusform>항목 %Ln개를 정리하고 %1을(를) 확보했습니다</numerusform>
         </translation>
     </message>
     <message>
@@ -1393,9 +1366,9 @@ This action cannot be undone!</source>
         <translation>취소됨. %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n items could not be removed.</source>
+        <source>%Ln items could not be removed.</source>
         <translation>
-            <numerusform>항목 %n개를 제거할 수 없습니다.</numerusform>
+            <numerusform>항목 %Ln개를 제거할 수 없습니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -1481,9 +1454,9 @@ This action cannot be undone!</source>
         <translation>크기 알 수 없음</translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s)</source>
+        <source>%Ln item(s)</source>
         <translation>
-            <numerusform>항목 %n개</numerusform>
+            <numerusform>항목 %Ln개</numerusform>
         </translation>
     </message>
     <message>
@@ -1558,9 +1531,9 @@ This action cannot be undone!</source>
         <translation>정리 실패: %1</translation>
     </message>
     <message numerus="yes">
-        <source>Stopped before %n item(s)</source>
+        <source>Stopped before %Ln item(s)</source>
         <translation>
-            <numerusform>항목 %n개를 남기고 중단됨</numerusform>
+            <numerusform>항목 %Ln개를 남기고 중단됨</numerusform>
         </translation>
     </message>
     <message>
@@ -1580,9 +1553,9 @@ This action cannot be undone!</source>
         <translation>정리 중…</translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n item(s)</source>
+        <source>Selected: %Ln item(s)</source>
         <translation>
-            <numerusform>선택됨: 항목 %n개</numerusform>
+            <numerusform>선택됨: 항목 %Ln개</numerusform>
         </translation>
     </message>
     <message>
@@ -1594,9 +1567,9 @@ This action cannot be undone!</source>
         <translation>정리 확인</translation>
     </message>
     <message numerus="yes">
-        <source>Clean %n selected item(s)?</source>
+        <source>Clean %Ln selected item(s)?</source>
         <translation>
-            <numerusform>선택한 항목 %n개를 정리하겠습니까?</numerusform>
+            <numerusform>선택한 항목 %Ln개를 정리하겠습니까?</numerusform>
         </translation>
     </message>
     <message>
@@ -1604,9 +1577,9 @@ This action cannot be undone!</source>
         <translation>이 작업은 되돌릴 수 없습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n item(s) · freed %1</source>
+        <source>Cleaned %Ln item(s) · freed %1</source>
         <translation>
-            <numerusform>항목 %n개 정리됨 · %1 확보됨</numerusform>
+            <numerusform>항목 %Ln개 정리됨 · %1 확보됨</numerusform>
         </translation>
     </message>
 </context>
@@ -2152,9 +2125,9 @@ This action cannot be undone!</source>
         <translation>결과 보기</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files (%1)</source>
+        <source>Found %Ln large files (%1)</source>
         <translation>
-            <numerusform>대용량 파일 %n개 발견(%1)</numerusform>
+            <numerusform>대용량 파일 %Ln개 발견(%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -2321,23 +2294,23 @@ This action cannot be undone!</source>
         <translation>작업 실패</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>‘%1’을(를) 시동 항목에서 제거하지 못했습니다.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>‘%1’을(를) 시동 항목에 추가하지 못했습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>%n startup items</source>
+        <source>%Ln startup items</source>
         <translation>
-            <numerusform>시동 항목 %n개</numerusform>
+            <numerusform>시동 항목 %Ln개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>앱 %n개</numerusform>
+            <numerusform>앱 %Ln개</numerusform>
         </translation>
     </message>
     <message>
@@ -2345,7 +2318,7 @@ This action cannot be undone!</source>
         <translation>시동 항목이나 앱을 찾을 수 없음</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>“%1”과(와) 일치하는 시동 항목 없음</translation>
     </message>
 </context>
@@ -2411,7 +2384,7 @@ Please quit and reopen it to use the new language.</source>
         <translation>모든 서비스를 변경하기 전에 중단되었습니다.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>‘%1’ 서비스의 시작 유형을 변경할 수 없습니다.</translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
@@ -58,6 +58,30 @@
 <context>
     <name>AppUninstaller</name>
     <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>de Finder kon niet worden gevraagd (osascript startte niet)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>de Finder antwoordde niet binnen %1 seconden; misschien wacht hij op je toestemming of wachtwoord</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook mag de Finder niet besturen (Systeeminstellingen &gt; Privacy en beveiliging &gt; Automatisering)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>de Finder weigerde (afsluitcode %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>de Finder weigerde: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>de app staat op een ander volume dan je prullenmand</translation>
+    </message>
+    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>De app is onderdeel van macOS en kan niet worden verwijderd.</translation>
     </message>
@@ -80,10 +104,6 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Deze staat op een alleen-lezen volume en kan niet worden verwijderd.</translation>
-    </message>
-    <message>
-        <source>It is no longer where the scan found it.</source>
-        <translation>De app staat niet meer waar de scan hem vond.</translation>
     </message>
 </context>
 <context>
@@ -121,7 +141,7 @@
         <translation>Er zijn geen apps gevonden in de programmamappen.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>Geen apps gevonden voor “%1”.</translation>
     </message>
     <message>
@@ -159,52 +179,52 @@
         <translation>OK</translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n app</numerusform>
-            <numerusform>%n apps</numerusform>
+            <numerusform>%Ln app</numerusform>
+            <numerusform>%Ln apps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 / %n apps</source>
+        <source>%1 / %Ln apps</source>
         <translation>
-            <numerusform>%1 / %n app</numerusform>
-            <numerusform>%1 / %n apps</numerusform>
+            <numerusform>%1 / %Ln app</numerusform>
+            <numerusform>%1 / %Ln apps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n app(s) selected</source>
+        <source>%Ln app(s) selected</source>
         <translation>
-            <numerusform>%n app geselecteerd</numerusform>
-            <numerusform>%n apps geselecteerd</numerusform>
+            <numerusform>%Ln app geselecteerd</numerusform>
+            <numerusform>%Ln apps geselecteerd</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Uninstall %n app(s) and their leftover files?</source>
+        <source>Uninstall %Ln app(s) and their leftover files?</source>
         <translation>
-            <numerusform>%n app en de restbestanden ervan verwijderen?</numerusform>
-            <numerusform>%n apps en hun restbestanden verwijderen?</numerusform>
+            <numerusform>%Ln app en de restbestanden ervan verwijderen?</numerusform>
+            <numerusform>%Ln apps en hun restbestanden verwijderen?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>and %Ln more</source>
         <translation>
-            <numerusform>en nog %n</numerusform>
-            <numerusform>en nog %n</numerusform>
+            <numerusform>en nog %Ln</numerusform>
+            <numerusform>en nog %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <source>Apps and %Ln selected leftover items (%1) will be moved to Trash.</source>
         <translation>
-            <numerusform>Apps en %n geselecteerd restbestand (%1) worden naar de prullenmand verplaatst.</numerusform>
-            <numerusform>Apps en %n geselecteerde restbestanden (%1) worden naar de prullenmand verplaatst.</numerusform>
+            <numerusform>Apps en %Ln geselecteerd restbestand (%1) worden naar de prullenmand verplaatst.</numerusform>
+            <numerusform>Apps en %Ln geselecteerde restbestanden (%1) worden naar de prullenmand verplaatst.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <source>%1 was moved to Trash, but %Ln of its leftover items could not be moved.</source>
         <translation>
-            <numerusform>%1 is naar de prullenmand verplaatst, maar %n restbestand kon niet worden verplaatst.</numerusform>
-            <numerusform>%1 is naar de prullenmand verplaatst, maar %n restbestanden konden niet worden verplaatst.</numerusform>
+            <numerusform>%1 is naar de prullenmand verplaatst, maar %Ln restbestand kon niet worden verplaatst.</numerusform>
+            <numerusform>%1 is naar de prullenmand verplaatst, maar %Ln restbestanden konden niet worden verplaatst.</numerusform>
         </translation>
     </message>
     <message>
@@ -212,10 +232,10 @@
         <translation>De app wordt naar de prullenmand verplaatst.</translation>
     </message>
     <message numerus="yes">
-        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <source>The app and %Ln selected leftover items (%1) will be moved to the Trash.</source>
         <translation>
-            <numerusform>De app en %n geselecteerd restbestand (%1) worden naar de prullenmand verplaatst.</numerusform>
-            <numerusform>De app en %n geselecteerde restbestanden (%1) worden naar de prullenmand verplaatst.</numerusform>
+            <numerusform>De app en %Ln geselecteerd restbestand (%1) worden naar de prullenmand verplaatst.</numerusform>
+            <numerusform>De app en %Ln geselecteerde restbestanden (%1) worden naar de prullenmand verplaatst.</numerusform>
         </translation>
     </message>
 </context>
@@ -226,7 +246,7 @@
         <translation>Op te schonen</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>Klik op “Start scan” om op te schonen onderdelen te vinden</translation>
     </message>
     <message>
@@ -254,48 +274,48 @@
         <translation>Opschonen bevestigen</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items?
+        <source>Are you sure you want to clean %Ln selected items?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>Weet je zeker dat je %n geselecteerd onderdeel wilt opschonen?
+            <numerusform>Weet je zeker dat je %Ln geselecteerd onderdeel wilt opschonen?
 Dit kan niet ongedaan worden gemaakt!</numerusform>
-            <numerusform>Weet je zeker dat je %n geselecteerde onderdelen wilt opschonen?
+            <numerusform>Weet je zeker dat je %Ln geselecteerde onderdelen wilt opschonen?
 Dit kan niet ongedaan worden gemaakt!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>%n onderdeel opgeschoond, %1 vrijgemaakt</numerusform>
-            <numerusform>%n onderdelen opgeschoond, %1 vrijgemaakt</numerusform>
+            <numerusform>%Ln onderdeel opgeschoond, %1 vrijgemaakt</numerusform>
+            <numerusform>%Ln onderdelen opgeschoond, %1 vrijgemaakt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items, %1</source>
+        <source>Selected: %Ln items, %1</source>
         <translation>
-            <numerusform>Geselecteerd: %n onderdeel, %1</numerusform>
-            <numerusform>Geselecteerd: %n onderdelen, %1</numerusform>
+            <numerusform>Geselecteerd: %Ln onderdeel, %1</numerusform>
+            <numerusform>Geselecteerd: %Ln onderdelen, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n onderdeel</numerusform>
-            <numerusform>%n onderdelen</numerusform>
+            <numerusform>%Ln onderdeel</numerusform>
+            <numerusform>%Ln onderdelen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items</source>
+        <source>Selected: %Ln items</source>
         <translation>
-            <numerusform>Geselecteerd: %n onderdeel</numerusform>
-            <numerusform>Geselecteerd: %n onderdelen</numerusform>
+            <numerusform>Geselecteerd: %Ln onderdeel</numerusform>
+            <numerusform>Geselecteerd: %Ln onderdelen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
+        <source>%Ln item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%n onderdeel kon niet worden verwijderd en blijft met de reden in de lijst staan.</numerusform>
-            <numerusform>%n onderdelen konden niet worden verwijderd en blijven met de reden in de lijst staan.</numerusform>
+            <numerusform>%Ln onderdeel kon niet worden verwijderd en blijft met de reden in de lijst staan.</numerusform>
+            <numerusform>%Ln onderdelen konden niet worden verwijderd en blijven met de reden in de lijst staan.</numerusform>
         </translation>
     </message>
 </context>
@@ -332,7 +352,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>buiten de mappen van de browsers</translation>
     </message>
     <message>
@@ -347,10 +367,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
 <context>
     <name>BrowserGroupHeader</name>
     <message numerus="yes">
-        <source>%n items  ·  %1</source>
+        <source>%Ln items  ·  %1</source>
         <translation>
-            <numerusform>%n onderdeel  ·  %1</numerusform>
-            <numerusform>%n onderdelen  ·  %1</numerusform>
+            <numerusform>%Ln onderdeel  ·  %1</numerusform>
+            <numerusform>%Ln onderdelen  ·  %1</numerusform>
         </translation>
     </message>
     <message>
@@ -388,17 +408,17 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
 <context>
     <name>CategoryWidget</name>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n onderdeel</numerusform>
-            <numerusform>%n onderdelen</numerusform>
+            <numerusform>%Ln onderdeel</numerusform>
+            <numerusform>%Ln onderdelen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Load more (%n remaining)</source>
+        <source>Load more (%Ln remaining)</source>
         <translation>
-            <numerusform>Laad meer (nog %n)</numerusform>
-            <numerusform>Laad meer (nog %n)</numerusform>
+            <numerusform>Laad meer (nog %Ln)</numerusform>
+            <numerusform>Laad meer (nog %Ln)</numerusform>
         </translation>
     </message>
 </context>
@@ -505,8 +525,8 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>🗑️ Opschonen</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regelmatig opschonen kan de prestaties van je Mac flink verbeteren</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regelmatig opschonen kan de prestaties van je Mac flink verbeteren</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -521,17 +541,17 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Laatste scan: zojuist</translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n min ago</source>
+        <source>Last scan: %Ln min ago</source>
         <translation>
-            <numerusform>Laatste scan: %n min geleden</numerusform>
-            <numerusform>Laatste scan: %n min geleden</numerusform>
+            <numerusform>Laatste scan: %Ln min geleden</numerusform>
+            <numerusform>Laatste scan: %Ln min geleden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n h ago</source>
+        <source>Last scan: %Ln h ago</source>
         <translation>
-            <numerusform>Laatste scan: %n uur geleden</numerusform>
-            <numerusform>Laatste scan: %n uur geleden</numerusform>
+            <numerusform>Laatste scan: %Ln uur geleden</numerusform>
+            <numerusform>Laatste scan: %Ln uur geleden</numerusform>
         </translation>
     </message>
     <message>
@@ -735,55 +755,55 @@ Doorgaan?</translation>
         <translation>Het logbestand vermeldt elk bestand en de reden.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; groep  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; groepen  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groep  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groepen  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <source>Move %Ln file(s) to the Trash, or delete them permanently?</source>
         <translation>
-            <numerusform>%n bestand naar de prullenmand verplaatsen of definitief verwijderen?</numerusform>
-            <numerusform>%n bestanden naar de prullenmand verplaatsen of definitief verwijderen?</numerusform>
+            <numerusform>%Ln bestand naar de prullenmand verplaatsen of definitief verwijderen?</numerusform>
+            <numerusform>%Ln bestanden naar de prullenmand verplaatsen of definitief verwijderen?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <source>Every copy of %Ln group(s) is checked: the newest copy of each will be kept.</source>
         <translation>
-            <numerusform>Van %n groep is elke kopie aangevinkt: de nieuwste kopie blijft behouden.</numerusform>
-            <numerusform>Van %n groepen is elke kopie aangevinkt: van elke groep blijft de nieuwste kopie behouden.</numerusform>
+            <numerusform>Van %Ln groep is elke kopie aangevinkt: de nieuwste kopie blijft behouden.</numerusform>
+            <numerusform>Van %Ln groepen is elke kopie aangevinkt: van elke groep blijft de nieuwste kopie behouden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Permanently delete %n file(s)?
+        <source>Permanently delete %Ln file(s)?
 This cannot be undone.</source>
         <translation>
-            <numerusform>%n bestand definitief verwijderen?
+            <numerusform>%Ln bestand definitief verwijderen?
 Dit kan niet ongedaan worden gemaakt.</numerusform>
-            <numerusform>%n bestanden definitief verwijderen?
+            <numerusform>%Ln bestanden definitief verwijderen?
 Dit kan niet ongedaan worden gemaakt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) deleted permanently (%1).</source>
+        <source>%Ln file(s) deleted permanently (%1).</source>
         <translation>
-            <numerusform>%n bestand definitief verwijderd (%1).</numerusform>
-            <numerusform>%n bestanden definitief verwijderd (%1).</numerusform>
+            <numerusform>%Ln bestand definitief verwijderd (%1).</numerusform>
+            <numerusform>%Ln bestanden definitief verwijderd (%1).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <source>%Ln file(s) moved to the Trash (%1); you can put them back from there.</source>
         <translation>
-            <numerusform>%n bestand naar de prullenmand verplaatst (%1); je kunt het daar terugzetten.</numerusform>
-            <numerusform>%n bestanden naar de prullenmand verplaatst (%1); je kunt ze daar terugzetten.</numerusform>
+            <numerusform>%Ln bestand naar de prullenmand verplaatst (%1); je kunt het daar terugzetten.</numerusform>
+            <numerusform>%Ln bestanden naar de prullenmand verplaatst (%1); je kunt ze daar terugzetten.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be deleted.</source>
+        <source>%Ln file(s) could not be deleted.</source>
         <translation>
-            <numerusform>%n bestand kon niet worden verwijderd.</numerusform>
-            <numerusform>%n bestanden konden niet worden verwijderd.</numerusform>
+            <numerusform>%Ln bestand kon niet worden verwijderd.</numerusform>
+            <numerusform>%Ln bestanden konden niet worden verwijderd.</numerusform>
         </translation>
     </message>
     <message>
@@ -803,10 +823,10 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <translation>Op zijn plaats gelaten: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <source>%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
         <translation>
-            <numerusform>%n bestand kon niet naar de prullenmand worden verplaatst en bleef op zijn plaats; er is niets verwijderd.</numerusform>
-            <numerusform>%n bestanden konden niet naar de prullenmand worden verplaatst en bleven op hun plaats; er is niets verwijderd.</numerusform>
+            <numerusform>%Ln bestand kon niet naar de prullenmand worden verplaatst en bleef op zijn plaats; er is niets verwijderd.</numerusform>
+            <numerusform>%Ln bestanden konden niet naar de prullenmand worden verplaatst en bleven op hun plaats; er is niets verwijderd.</numerusform>
         </translation>
     </message>
     <message>
@@ -837,10 +857,10 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <translation>bespaar %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n identical files  ·  %1 each  ·  </source>
+        <source>%Ln identical files  ·  %1 each  ·  </source>
         <translation>
-            <numerusform>%n identiek bestand  ·  elk %1  ·  </numerusform>
-            <numerusform>%n identieke bestanden  ·  elk %1  ·  </numerusform>
+            <numerusform>%Ln identiek bestand  ·  elk %1  ·  </numerusform>
+            <numerusform>%Ln identieke bestanden  ·  elk %1  ·  </numerusform>
         </translation>
     </message>
 </context>
@@ -891,8 +911,8 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <translation>de map zelf</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
-        <translation>'.' of '..' in het pad</translation>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>&apos;.&apos; of &apos;..&apos; in het pad</translation>
     </message>
     <message>
         <source>a link or a file on the way: %1</source>
@@ -908,59 +928,12 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     </message>
 </context>
 <context>
-    <name>HomeTrash</name>
-    <message>
-        <source>it is no longer there</source>
-        <translation>het onderdeel is er niet meer</translation>
-    </message>
-    <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>de Finder kon niet worden gevraagd (osascript startte niet)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>de Finder antwoordde niet binnen %1 seconden; misschien wacht hij op je toestemming of wachtwoord</translation>
-    </message>
-    <message>
-        <source>the Finder left it where it was</source>
-        <translation>de Finder liet het onderdeel staan</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook mag de Finder niet besturen (Systeeminstellingen &gt; Privacy en beveiliging &gt; Automatisering)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>de Finder weigerde (afsluitcode %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>de Finder weigerde: %1</translation>
-    </message>
-    <message>
-        <source>the Trash folder cannot be used: %1</source>
-        <translation>de prullenmandmap kan niet worden gebruikt: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>het onderdeel staat op een ander volume dan je prullenmand</translation>
-    </message>
-    <message>
-        <source>it is in the Trash already</source>
-        <translation>het onderdeel staat al in de prullenmand</translation>
-    </message>
-    <message>
-        <source>too many items of that name in the Trash</source>
-        <translation>te veel onderdelen met die naam in de prullenmand</translation>
-    </message>
-</context>
-<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
-        <source>%1  |  %n files</source>
+        <source>%1  |  %Ln files</source>
         <translation>
-            <numerusform>%1  |  %n bestand</numerusform>
-            <numerusform>%1  |  %n bestanden</numerusform>
+            <numerusform>%1  |  %Ln bestand</numerusform>
+            <numerusform>%1  |  %Ln bestanden</numerusform>
         </translation>
     </message>
     <message>
@@ -1065,7 +1038,7 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     </message>
     <message>
         <source>Videos</source>
-        <translation>Video's</translation>
+        <translation>Video&apos;s</translation>
     </message>
     <message>
         <source>Audio</source>
@@ -1124,10 +1097,10 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <translation>Selecteer hierboven een volume om te beginnen met scannen.</translation>
     </message>
     <message numerus="yes">
-        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <source>%Ln volume(s) selected. Sweepnook will scan for files larger than %1.</source>
         <translation>
-            <numerusform>%n volume geselecteerd. Sweepnook zoekt naar bestanden groter dan %1.</numerusform>
-            <numerusform>%n volumes geselecteerd. Sweepnook zoekt naar bestanden groter dan %1.</numerusform>
+            <numerusform>%Ln volume geselecteerd. Sweepnook zoekt naar bestanden groter dan %1.</numerusform>
+            <numerusform>%Ln volumes geselecteerd. Sweepnook zoekt naar bestanden groter dan %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -1241,44 +1214,44 @@ Grootte: %2</translation>
         <translation>Verwijderen voltooid</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files, total %1</source>
+        <source>Found %Ln large files, total %1</source>
         <translation>
-            <numerusform>%n groot bestand gevonden, totaal %1</numerusform>
-            <numerusform>%n grote bestanden gevonden, totaal %1</numerusform>
+            <numerusform>%Ln groot bestand gevonden, totaal %1</numerusform>
+            <numerusform>%Ln grote bestanden gevonden, totaal %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>%n map kon niet worden gelezen: %1. Geef Sweepnook ‘Toegang tot volledige schijf’ in Systeeminstellingen &gt; Privacy en beveiliging om deze mee te nemen.</numerusform>
-            <numerusform>%n mappen konden niet worden gelezen, waaronder %1. Geef Sweepnook ‘Toegang tot volledige schijf’ in Systeeminstellingen &gt; Privacy en beveiliging om ze mee te nemen.</numerusform>
+            <numerusform>%Ln map kon niet worden gelezen: %1. Geef Sweepnook ‘Toegang tot volledige schijf’ in Systeeminstellingen &gt; Privacy en beveiliging om deze mee te nemen.</numerusform>
+            <numerusform>%Ln mappen konden niet worden gelezen, waaronder %1. Geef Sweepnook ‘Toegang tot volledige schijf’ in Systeeminstellingen &gt; Privacy en beveiliging om ze mee te nemen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n files (%1)</source>
+        <source>Selected: %Ln files (%1)</source>
         <translation>
-            <numerusform>Geselecteerd: %n bestand (%1)</numerusform>
-            <numerusform>Geselecteerd: %n bestanden (%1)</numerusform>
+            <numerusform>Geselecteerd: %Ln bestand (%1)</numerusform>
+            <numerusform>Geselecteerd: %Ln bestanden (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to delete the selected %n files?
+        <source>Are you sure you want to delete the selected %Ln files?
 
 Total: %1</source>
         <translation>
-            <numerusform>Weet je zeker dat je %n geselecteerd bestand wilt verwijderen?
+            <numerusform>Weet je zeker dat je %Ln geselecteerd bestand wilt verwijderen?
 
 Totaal: %1</numerusform>
-            <numerusform>Weet je zeker dat je de %n geselecteerde bestanden wilt verwijderen?
+            <numerusform>Weet je zeker dat je de %Ln geselecteerde bestanden wilt verwijderen?
 
 Totaal: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Deleted %n files successfully.</source>
+        <source>Deleted %Ln files successfully.</source>
         <translation>
-            <numerusform>%n bestand verwijderd.</numerusform>
-            <numerusform>%n bestanden verwijderd.</numerusform>
+            <numerusform>%Ln bestand verwijderd.</numerusform>
+            <numerusform>%Ln bestanden verwijderd.</numerusform>
         </translation>
     </message>
     <message>
@@ -1294,10 +1267,10 @@ Totaal: %1</numerusform>
         <translation>Toon in Finder</translation>
     </message>
     <message numerus="yes">
-        <source>%n files failed to delete.</source>
+        <source>%Ln files failed to delete.</source>
         <translation>
-            <numerusform>%n bestand kon niet worden verwijderd.</numerusform>
-            <numerusform>%n bestanden konden niet worden verwijderd.</numerusform>
+            <numerusform>%Ln bestand kon niet worden verwijderd.</numerusform>
+            <numerusform>%Ln bestanden konden niet worden verwijderd.</numerusform>
         </translation>
     </message>
 </context>
@@ -1416,20 +1389,20 @@ Kopieer de link en open hem handmatig:
         <translation>Opschonen bevestigen</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items (%1)?
+        <source>Are you sure you want to clean %Ln selected items (%1)?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>Weet je zeker dat je %n geselecteerd onderdeel (%1) wilt opschonen?
+            <numerusform>Weet je zeker dat je %Ln geselecteerd onderdeel (%1) wilt opschonen?
 Dit kan niet ongedaan worden gemaakt!</numerusform>
-            <numerusform>Weet je zeker dat je %n geselecteerde onderdelen (%1) wilt opschonen?
+            <numerusform>Weet je zeker dat je %Ln geselecteerde onderdelen (%1) wilt opschonen?
 Dit kan niet ongedaan worden gemaakt!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>%n onderdeel opgeschoond, %1 vrijgemaakt</numerusform>
-            <numerusform>%n onderdelen opgeschoond, %1 vrijgemaakt</numerusform>
+            <numerusform>%Ln onderdeel opgeschoond, %1 vrijgemaakt</numerusform>
+            <numerusform>%Ln onderdelen opgeschoond, %1 vrijgemaakt</numerusform>
         </translation>
     </message>
     <message>
@@ -1437,10 +1410,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Geannuleerd. %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n items could not be removed.</source>
+        <source>%Ln items could not be removed.</source>
         <translation>
-            <numerusform>%n onderdeel kon niet worden verwijderd.</numerusform>
-            <numerusform>%n onderdelen konden niet worden verwijderd.</numerusform>
+            <numerusform>%Ln onderdeel kon niet worden verwijderd.</numerusform>
+            <numerusform>%Ln onderdelen konden niet worden verwijderd.</numerusform>
         </translation>
     </message>
     <message>
@@ -1457,7 +1430,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>The smartest way to keep your Mac clean, fast, and private.&lt;br&gt;Remove junk files, browser traces, duplicate files,&lt;br&gt;and privacy risks — all in one click.</source>
-        <translation>De slimste manier om je Mac schoon, snel en privé te houden.&lt;br&gt;Verwijder rommelbestanden, browsersporen, dubbele bestanden&lt;br&gt;en privacyrisico's – alles met één klik.</translation>
+        <translation>De slimste manier om je Mac schoon, snel en privé te houden.&lt;br&gt;Verwijder rommelbestanden, browsersporen, dubbele bestanden&lt;br&gt;en privacyrisico&apos;s – alles met één klik.</translation>
     </message>
     <message>
         <source>© 2026 Quelmo. All rights reserved.</source>
@@ -1526,10 +1499,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Grootte onbekend</translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s)</source>
+        <source>%Ln item(s)</source>
         <translation>
-            <numerusform>%n onderdeel</numerusform>
-            <numerusform>%n onderdelen</numerusform>
+            <numerusform>%Ln onderdeel</numerusform>
+            <numerusform>%Ln onderdelen</numerusform>
         </translation>
     </message>
     <message>
@@ -1604,10 +1577,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Niet opgeschoond: %1</translation>
     </message>
     <message numerus="yes">
-        <source>Stopped before %n item(s)</source>
+        <source>Stopped before %Ln item(s)</source>
         <translation>
-            <numerusform>Gestopt: %n onderdeel overgeslagen</numerusform>
-            <numerusform>Gestopt: %n onderdelen overgeslagen</numerusform>
+            <numerusform>Gestopt: %Ln onderdeel overgeslagen</numerusform>
+            <numerusform>Gestopt: %Ln onderdelen overgeslagen</numerusform>
         </translation>
     </message>
     <message>
@@ -1627,10 +1600,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Opschonen…</translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n item(s)</source>
+        <source>Selected: %Ln item(s)</source>
         <translation>
-            <numerusform>Geselecteerd: %n onderdeel</numerusform>
-            <numerusform>Geselecteerd: %n onderdelen</numerusform>
+            <numerusform>Geselecteerd: %Ln onderdeel</numerusform>
+            <numerusform>Geselecteerd: %Ln onderdelen</numerusform>
         </translation>
     </message>
     <message>
@@ -1642,10 +1615,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Opschonen bevestigen</translation>
     </message>
     <message numerus="yes">
-        <source>Clean %n selected item(s)?</source>
+        <source>Clean %Ln selected item(s)?</source>
         <translation>
-            <numerusform>%n geselecteerd onderdeel opschonen?</numerusform>
-            <numerusform>%n geselecteerde onderdelen opschonen?</numerusform>
+            <numerusform>%Ln geselecteerd onderdeel opschonen?</numerusform>
+            <numerusform>%Ln geselecteerde onderdelen opschonen?</numerusform>
         </translation>
     </message>
     <message>
@@ -1653,10 +1626,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Dit kan niet ongedaan worden gemaakt.</translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n item(s) · freed %1</source>
+        <source>Cleaned %Ln item(s) · freed %1</source>
         <translation>
-            <numerusform>%n onderdeel opgeschoond · %1 vrijgemaakt</numerusform>
-            <numerusform>%n onderdelen opgeschoond · %1 vrijgemaakt</numerusform>
+            <numerusform>%Ln onderdeel opgeschoond · %1 vrijgemaakt</numerusform>
+            <numerusform>%Ln onderdelen opgeschoond · %1 vrijgemaakt</numerusform>
         </translation>
     </message>
 </context>
@@ -2000,7 +1973,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>Temporary web page cache files</source>
-        <translation>Tijdelijke cachebestanden van webpagina's</translation>
+        <translation>Tijdelijke cachebestanden van webpagina&apos;s</translation>
     </message>
     <message>
         <source>Code Cache</source>
@@ -2202,10 +2175,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Toon resultaten</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files (%1)</source>
+        <source>Found %Ln large files (%1)</source>
         <translation>
-            <numerusform>%n groot bestand gevonden (%1)</numerusform>
-            <numerusform>%n grote bestanden gevonden (%1)</numerusform>
+            <numerusform>%Ln groot bestand gevonden (%1)</numerusform>
+            <numerusform>%Ln grote bestanden gevonden (%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -2337,11 +2310,11 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>Manage programs that run automatically at startup</source>
-        <translation>Beheer programma's die automatisch starten bij het opstarten</translation>
+        <translation>Beheer programma&apos;s die automatisch starten bij het opstarten</translation>
     </message>
     <message>
         <source>Search programs...</source>
-        <translation>Zoek programma's...</translation>
+        <translation>Zoek programma&apos;s...</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -2353,7 +2326,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>Scanning installed programs...</source>
-        <translation>Geïnstalleerde programma's scannen...</translation>
+        <translation>Geïnstalleerde programma&apos;s scannen...</translation>
     </message>
     <message>
         <source>First load may take a few seconds</source>
@@ -2372,25 +2345,25 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Bewerking mislukt</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>Kan “%1” niet uit de opstartonderdelen verwijderen.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>Kan “%1” niet aan de opstartonderdelen toevoegen.</translation>
     </message>
     <message numerus="yes">
-        <source>%n startup items</source>
+        <source>%Ln startup items</source>
         <translation>
-            <numerusform>%n opstartonderdeel</numerusform>
-            <numerusform>%n opstartonderdelen</numerusform>
+            <numerusform>%Ln opstartonderdeel</numerusform>
+            <numerusform>%Ln opstartonderdelen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n app</numerusform>
-            <numerusform>%n apps</numerusform>
+            <numerusform>%Ln app</numerusform>
+            <numerusform>%Ln apps</numerusform>
         </translation>
     </message>
     <message>
@@ -2398,7 +2371,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Geen opstartonderdelen of apps gevonden</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>Geen opstartonderdelen die overeenkomen met ‘%1’</translation>
     </message>
 </context>
@@ -2464,7 +2437,7 @@ Stop de app en open hem opnieuw om de nieuwe taal te gebruiken.</translation>
         <translation>Gestopt voordat alle services waren gewijzigd.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>Kan het opstarttype van de service “%1” niet wijzigen.</translation>
     </message>
     <message>

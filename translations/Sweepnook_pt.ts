@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
@@ -58,6 +58,30 @@
 <context>
     <name>AppUninstaller</name>
     <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>não foi possível consultar o Finder (o osascript não arrancou)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>o Finder não respondeu em %1 segundos; pode estar à espera da sua autorização ou palavra-passe</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>O Sweepnook não tem permissão para controlar o Finder (Definições do Sistema &gt; Privacidade e segurança &gt; Automação)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>o Finder recusou (código de saída %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>o Finder recusou: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>está num volume diferente do seu Lixo</translation>
+    </message>
+    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>A app faz parte do macOS e não pode ser removida.</translation>
     </message>
@@ -80,10 +104,6 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Está num volume só de leitura e não pode ser removida.</translation>
-    </message>
-    <message>
-        <source>It is no longer where the scan found it.</source>
-        <translation>Já não está onde a análise a encontrou.</translation>
     </message>
 </context>
 <context>
@@ -121,7 +141,7 @@
         <translation>Não foram encontradas apps nas pastas Aplicações.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>Nenhuma app corresponde a «%1».</translation>
     </message>
     <message>
@@ -159,52 +179,52 @@
         <translation>OK</translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n app</numerusform>
-            <numerusform>%n apps</numerusform>
+            <numerusform>%Ln app</numerusform>
+            <numerusform>%Ln apps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 / %n apps</source>
+        <source>%1 / %Ln apps</source>
         <translation>
-            <numerusform>%1 / %n app</numerusform>
-            <numerusform>%1 / %n apps</numerusform>
+            <numerusform>%1 / %Ln app</numerusform>
+            <numerusform>%1 / %Ln apps</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n app(s) selected</source>
+        <source>%Ln app(s) selected</source>
         <translation>
-            <numerusform>%n app selecionada</numerusform>
-            <numerusform>%n apps selecionadas</numerusform>
+            <numerusform>%Ln app selecionada</numerusform>
+            <numerusform>%Ln apps selecionadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Uninstall %n app(s) and their leftover files?</source>
+        <source>Uninstall %Ln app(s) and their leftover files?</source>
         <translation>
-            <numerusform>Desinstalar %n app e os respetivos resíduos?</numerusform>
-            <numerusform>Desinstalar %n apps e os respetivos resíduos?</numerusform>
+            <numerusform>Desinstalar %Ln app e os respetivos resíduos?</numerusform>
+            <numerusform>Desinstalar %Ln apps e os respetivos resíduos?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>and %Ln more</source>
         <translation>
-            <numerusform>e mais %n</numerusform>
-            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %Ln</numerusform>
+            <numerusform>e mais %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <source>Apps and %Ln selected leftover items (%1) will be moved to Trash.</source>
         <translation>
-            <numerusform>As apps e %n resíduo selecionado (%1) serão movidos para o Lixo.</numerusform>
-            <numerusform>As apps e %n resíduos selecionados (%1) serão movidos para o Lixo.</numerusform>
+            <numerusform>As apps e %Ln resíduo selecionado (%1) serão movidos para o Lixo.</numerusform>
+            <numerusform>As apps e %Ln resíduos selecionados (%1) serão movidos para o Lixo.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <source>%1 was moved to Trash, but %Ln of its leftover items could not be moved.</source>
         <translation>
-            <numerusform>A app %1 foi movida para o Lixo, mas não foi possível mover %n dos respetivos resíduos.</numerusform>
-            <numerusform>A app %1 foi movida para o Lixo, mas não foi possível mover %n dos respetivos resíduos.</numerusform>
+            <numerusform>A app %1 foi movida para o Lixo, mas não foi possível mover %Ln dos respetivos resíduos.</numerusform>
+            <numerusform>A app %1 foi movida para o Lixo, mas não foi possível mover %Ln dos respetivos resíduos.</numerusform>
         </translation>
     </message>
     <message>
@@ -212,10 +232,10 @@
         <translation>A app será movida para o Lixo.</translation>
     </message>
     <message numerus="yes">
-        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <source>The app and %Ln selected leftover items (%1) will be moved to the Trash.</source>
         <translation>
-            <numerusform>A app e %n resíduo selecionado (%1) serão movidos para o Lixo.</numerusform>
-            <numerusform>A app e %n resíduos selecionados (%1) serão movidos para o Lixo.</numerusform>
+            <numerusform>A app e %Ln resíduo selecionado (%1) serão movidos para o Lixo.</numerusform>
+            <numerusform>A app e %Ln resíduos selecionados (%1) serão movidos para o Lixo.</numerusform>
         </translation>
     </message>
 </context>
@@ -226,7 +246,7 @@
         <translation>Para limpar</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>Clique em «Iniciar análise» para encontrar elementos a limpar</translation>
     </message>
     <message>
@@ -254,48 +274,48 @@
         <translation>Confirmar limpeza</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items?
+        <source>Are you sure you want to clean %Ln selected items?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>Tem a certeza de que pretende limpar %n elemento selecionado?
+            <numerusform>Tem a certeza de que pretende limpar %Ln elemento selecionado?
 Esta ação não pode ser anulada!</numerusform>
-            <numerusform>Tem a certeza de que pretende limpar %n elementos selecionados?
+            <numerusform>Tem a certeza de que pretende limpar %Ln elementos selecionados?
 Esta ação não pode ser anulada!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>%n elemento limpo, %1 libertados</numerusform>
-            <numerusform>%n elementos limpos, %1 libertados</numerusform>
+            <numerusform>%Ln elemento limpo, %1 libertados</numerusform>
+            <numerusform>%Ln elementos limpos, %1 libertados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items, %1</source>
+        <source>Selected: %Ln items, %1</source>
         <translation>
-            <numerusform>Seleção: %n elemento, %1</numerusform>
-            <numerusform>Seleção: %n elementos, %1</numerusform>
+            <numerusform>Seleção: %Ln elemento, %1</numerusform>
+            <numerusform>Seleção: %Ln elementos, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n elemento</numerusform>
-            <numerusform>%n elementos</numerusform>
+            <numerusform>%Ln elemento</numerusform>
+            <numerusform>%Ln elementos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items</source>
+        <source>Selected: %Ln items</source>
         <translation>
-            <numerusform>Seleção: %n elemento</numerusform>
-            <numerusform>Seleção: %n elementos</numerusform>
+            <numerusform>Seleção: %Ln elemento</numerusform>
+            <numerusform>Seleção: %Ln elementos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
+        <source>%Ln item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>Não foi possível remover %n elemento, que continua na lista com o motivo.</numerusform>
-            <numerusform>Não foi possível remover %n elementos, que continuam na lista com o motivo.</numerusform>
+            <numerusform>Não foi possível remover %Ln elemento, que continua na lista com o motivo.</numerusform>
+            <numerusform>Não foi possível remover %Ln elementos, que continuam na lista com o motivo.</numerusform>
         </translation>
     </message>
 </context>
@@ -332,7 +352,7 @@ Esta ação não pode ser anulada!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>fora das pastas dos navegadores</translation>
     </message>
     <message>
@@ -347,10 +367,10 @@ Esta ação não pode ser anulada!</numerusform>
 <context>
     <name>BrowserGroupHeader</name>
     <message numerus="yes">
-        <source>%n items  ·  %1</source>
+        <source>%Ln items  ·  %1</source>
         <translation>
-            <numerusform>%n elemento  ·  %1</numerusform>
-            <numerusform>%n elementos  ·  %1</numerusform>
+            <numerusform>%Ln elemento  ·  %1</numerusform>
+            <numerusform>%Ln elementos  ·  %1</numerusform>
         </translation>
     </message>
     <message>
@@ -388,17 +408,17 @@ Esta ação não pode ser anulada!</numerusform>
 <context>
     <name>CategoryWidget</name>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n elemento</numerusform>
-            <numerusform>%n elementos</numerusform>
+            <numerusform>%Ln elemento</numerusform>
+            <numerusform>%Ln elementos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Load more (%n remaining)</source>
+        <source>Load more (%Ln remaining)</source>
         <translation>
-            <numerusform>Carregar mais (falta %n)</numerusform>
-            <numerusform>Carregar mais (faltam %n)</numerusform>
+            <numerusform>Carregar mais (falta %Ln)</numerusform>
+            <numerusform>Carregar mais (faltam %Ln)</numerusform>
         </translation>
     </message>
 </context>
@@ -505,8 +525,8 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>🗑️ Limpar tudo</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Dica:&lt;/span&gt; Limpar regularmente pode melhorar bastante o desempenho do seu Mac</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Dica:&lt;/span&gt; Limpar regularmente pode melhorar bastante o desempenho do seu Mac</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -521,17 +541,17 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Última análise: agora mesmo</translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n min ago</source>
+        <source>Last scan: %Ln min ago</source>
         <translation>
-            <numerusform>Última análise: há %n min</numerusform>
-            <numerusform>Última análise: há %n min</numerusform>
+            <numerusform>Última análise: há %Ln min</numerusform>
+            <numerusform>Última análise: há %Ln min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n h ago</source>
+        <source>Last scan: %Ln h ago</source>
         <translation>
-            <numerusform>Última análise: há %n h</numerusform>
-            <numerusform>Última análise: há %n h</numerusform>
+            <numerusform>Última análise: há %Ln h</numerusform>
+            <numerusform>Última análise: há %Ln h</numerusform>
         </translation>
     </message>
     <message>
@@ -735,55 +755,55 @@ Continuar?</translation>
         <translation>O ficheiro de registo indica cada ficheiro e o motivo.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; grupo  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; grupos  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupo  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupos  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <source>Move %Ln file(s) to the Trash, or delete them permanently?</source>
         <translation>
-            <numerusform>Mover %n ficheiro para o Lixo ou apagá-lo permanentemente?</numerusform>
-            <numerusform>Mover %n ficheiros para o Lixo ou apagá-los permanentemente?</numerusform>
+            <numerusform>Mover %Ln ficheiro para o Lixo ou apagá-lo permanentemente?</numerusform>
+            <numerusform>Mover %Ln ficheiros para o Lixo ou apagá-los permanentemente?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <source>Every copy of %Ln group(s) is checked: the newest copy of each will be kept.</source>
         <translation>
-            <numerusform>Todas as cópias de %n grupo estão assinaladas: a cópia mais recente será mantida.</numerusform>
-            <numerusform>Todas as cópias de %n grupos estão assinaladas: a cópia mais recente de cada um será mantida.</numerusform>
+            <numerusform>Todas as cópias de %Ln grupo estão assinaladas: a cópia mais recente será mantida.</numerusform>
+            <numerusform>Todas as cópias de %Ln grupos estão assinaladas: a cópia mais recente de cada um será mantida.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Permanently delete %n file(s)?
+        <source>Permanently delete %Ln file(s)?
 This cannot be undone.</source>
         <translation>
-            <numerusform>Apagar permanentemente %n ficheiro?
+            <numerusform>Apagar permanentemente %Ln ficheiro?
 Esta ação não pode ser anulada.</numerusform>
-            <numerusform>Apagar permanentemente %n ficheiros?
+            <numerusform>Apagar permanentemente %Ln ficheiros?
 Esta ação não pode ser anulada.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) deleted permanently (%1).</source>
+        <source>%Ln file(s) deleted permanently (%1).</source>
         <translation>
-            <numerusform>%n ficheiro apagado permanentemente (%1).</numerusform>
-            <numerusform>%n ficheiros apagados permanentemente (%1).</numerusform>
+            <numerusform>%Ln ficheiro apagado permanentemente (%1).</numerusform>
+            <numerusform>%Ln ficheiros apagados permanentemente (%1).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <source>%Ln file(s) moved to the Trash (%1); you can put them back from there.</source>
         <translation>
-            <numerusform>%n ficheiro movido para o Lixo (%1); pode repô-lo a partir daí.</numerusform>
-            <numerusform>%n ficheiros movidos para o Lixo (%1); pode repô-los a partir daí.</numerusform>
+            <numerusform>%Ln ficheiro movido para o Lixo (%1); pode repô-lo a partir daí.</numerusform>
+            <numerusform>%Ln ficheiros movidos para o Lixo (%1); pode repô-los a partir daí.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be deleted.</source>
+        <source>%Ln file(s) could not be deleted.</source>
         <translation>
-            <numerusform>Não foi possível apagar %n ficheiro.</numerusform>
-            <numerusform>Não foi possível apagar %n ficheiros.</numerusform>
+            <numerusform>Não foi possível apagar %Ln ficheiro.</numerusform>
+            <numerusform>Não foi possível apagar %Ln ficheiros.</numerusform>
         </translation>
     </message>
     <message>
@@ -803,10 +823,10 @@ Esta ação não pode ser anulada.</numerusform>
         <translation>Deixado no lugar: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <source>%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
         <translation>
-            <numerusform>Não foi possível mover %n ficheiro para o Lixo e ficou no lugar; nada foi apagado.</numerusform>
-            <numerusform>Não foi possível mover %n ficheiros para o Lixo e ficaram no lugar; nenhum foi apagado.</numerusform>
+            <numerusform>Não foi possível mover %Ln ficheiro para o Lixo e ficou no lugar; nada foi apagado.</numerusform>
+            <numerusform>Não foi possível mover %Ln ficheiros para o Lixo e ficaram no lugar; nenhum foi apagado.</numerusform>
         </translation>
     </message>
     <message>
@@ -837,10 +857,10 @@ Esta ação não pode ser anulada.</numerusform>
         <translation>poupa %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n identical files  ·  %1 each  ·  </source>
+        <source>%Ln identical files  ·  %1 each  ·  </source>
         <translation>
-            <numerusform>%n ficheiro idêntico  ·  %1 cada  ·  </numerusform>
-            <numerusform>%n ficheiros idênticos  ·  %1 cada  ·  </numerusform>
+            <numerusform>%Ln ficheiro idêntico  ·  %1 cada  ·  </numerusform>
+            <numerusform>%Ln ficheiros idênticos  ·  %1 cada  ·  </numerusform>
         </translation>
     </message>
 </context>
@@ -891,7 +911,7 @@ Esta ação não pode ser anulada.</numerusform>
         <translation>a própria pasta</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>«.» ou «..» no caminho</translation>
     </message>
     <message>
@@ -908,59 +928,12 @@ Esta ação não pode ser anulada.</numerusform>
     </message>
 </context>
 <context>
-    <name>HomeTrash</name>
-    <message>
-        <source>it is no longer there</source>
-        <translation>o elemento já não está lá</translation>
-    </message>
-    <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>não foi possível consultar o Finder (o osascript não arrancou)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>o Finder não respondeu em %1 segundos; pode estar à espera da sua autorização ou palavra-passe</translation>
-    </message>
-    <message>
-        <source>the Finder left it where it was</source>
-        <translation>o Finder deixou-o onde estava</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>O Sweepnook não tem permissão para controlar o Finder (Definições do Sistema &gt; Privacidade e segurança &gt; Automação)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>o Finder recusou (código de saída %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>o Finder recusou: %1</translation>
-    </message>
-    <message>
-        <source>the Trash folder cannot be used: %1</source>
-        <translation>não é possível usar a pasta do Lixo: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>está num volume diferente do seu Lixo</translation>
-    </message>
-    <message>
-        <source>it is in the Trash already</source>
-        <translation>o elemento já está no Lixo</translation>
-    </message>
-    <message>
-        <source>too many items of that name in the Trash</source>
-        <translation>demasiados elementos com esse nome no Lixo</translation>
-    </message>
-</context>
-<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
-        <source>%1  |  %n files</source>
+        <source>%1  |  %Ln files</source>
         <translation>
-            <numerusform>%1  |  %n ficheiro</numerusform>
-            <numerusform>%1  |  %n ficheiros</numerusform>
+            <numerusform>%1  |  %Ln ficheiro</numerusform>
+            <numerusform>%1  |  %Ln ficheiros</numerusform>
         </translation>
     </message>
     <message>
@@ -1124,10 +1097,10 @@ Esta ação não pode ser anulada.</numerusform>
         <translation>Selecione um volume acima para iniciar a análise.</translation>
     </message>
     <message numerus="yes">
-        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <source>%Ln volume(s) selected. Sweepnook will scan for files larger than %1.</source>
         <translation>
-            <numerusform>%n volume selecionado. O Sweepnook vai procurar ficheiros maiores do que %1.</numerusform>
-            <numerusform>%n volumes selecionados. O Sweepnook vai procurar ficheiros maiores do que %1.</numerusform>
+            <numerusform>%Ln volume selecionado. O Sweepnook vai procurar ficheiros maiores do que %1.</numerusform>
+            <numerusform>%Ln volumes selecionados. O Sweepnook vai procurar ficheiros maiores do que %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -1241,44 +1214,44 @@ Tamanho: %2</translation>
         <translation>Eliminação concluída</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files, total %1</source>
+        <source>Found %Ln large files, total %1</source>
         <translation>
-            <numerusform>Encontrado %n ficheiro grande, total %1</numerusform>
-            <numerusform>Encontrados %n ficheiros grandes, total %1</numerusform>
+            <numerusform>Encontrado %Ln ficheiro grande, total %1</numerusform>
+            <numerusform>Encontrados %Ln ficheiros grandes, total %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>Não foi possível ler %n pasta: %1. Para a incluir, conceda ao Sweepnook acesso total ao disco em Definições do Sistema &gt; Privacidade e segurança.</numerusform>
-            <numerusform>Não foi possível ler %n pastas, entre elas %1. Para as incluir, conceda ao Sweepnook acesso total ao disco em Definições do Sistema &gt; Privacidade e segurança.</numerusform>
+            <numerusform>Não foi possível ler %Ln pasta: %1. Para a incluir, conceda ao Sweepnook acesso total ao disco em Definições do Sistema &gt; Privacidade e segurança.</numerusform>
+            <numerusform>Não foi possível ler %Ln pastas, entre elas %1. Para as incluir, conceda ao Sweepnook acesso total ao disco em Definições do Sistema &gt; Privacidade e segurança.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n files (%1)</source>
+        <source>Selected: %Ln files (%1)</source>
         <translation>
-            <numerusform>Seleção: %n ficheiro (%1)</numerusform>
-            <numerusform>Seleção: %n ficheiros (%1)</numerusform>
+            <numerusform>Seleção: %Ln ficheiro (%1)</numerusform>
+            <numerusform>Seleção: %Ln ficheiros (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to delete the selected %n files?
+        <source>Are you sure you want to delete the selected %Ln files?
 
 Total: %1</source>
         <translation>
-            <numerusform>Tem a certeza de que pretende apagar %n ficheiro selecionado?
+            <numerusform>Tem a certeza de que pretende apagar %Ln ficheiro selecionado?
 
 Total: %1</numerusform>
-            <numerusform>Tem a certeza de que pretende apagar os %n ficheiros selecionados?
+            <numerusform>Tem a certeza de que pretende apagar os %Ln ficheiros selecionados?
 
 Total: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Deleted %n files successfully.</source>
+        <source>Deleted %Ln files successfully.</source>
         <translation>
-            <numerusform>%n ficheiro apagado com sucesso.</numerusform>
-            <numerusform>%n ficheiros apagados com sucesso.</numerusform>
+            <numerusform>%Ln ficheiro apagado com sucesso.</numerusform>
+            <numerusform>%Ln ficheiros apagados com sucesso.</numerusform>
         </translation>
     </message>
     <message>
@@ -1294,10 +1267,10 @@ Total: %1</numerusform>
         <translation>Mostrar no Finder</translation>
     </message>
     <message numerus="yes">
-        <source>%n files failed to delete.</source>
+        <source>%Ln files failed to delete.</source>
         <translation>
-            <numerusform>Não foi possível apagar %n ficheiro.</numerusform>
-            <numerusform>Não foi possível apagar %n ficheiros.</numerusform>
+            <numerusform>Não foi possível apagar %Ln ficheiro.</numerusform>
+            <numerusform>Não foi possível apagar %Ln ficheiros.</numerusform>
         </translation>
     </message>
 </context>
@@ -1416,20 +1389,20 @@ Copie a ligação e abra-a manualmente:
         <translation>Confirmar limpeza</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items (%1)?
+        <source>Are you sure you want to clean %Ln selected items (%1)?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>Tem a certeza de que pretende limpar %n elemento selecionado (%1)?
+            <numerusform>Tem a certeza de que pretende limpar %Ln elemento selecionado (%1)?
 Esta ação não pode ser anulada!</numerusform>
-            <numerusform>Tem a certeza de que pretende limpar %n elementos selecionados (%1)?
+            <numerusform>Tem a certeza de que pretende limpar %Ln elementos selecionados (%1)?
 Esta ação não pode ser anulada!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>%n elemento limpo, %1 libertados</numerusform>
-            <numerusform>%n elementos limpos, %1 libertados</numerusform>
+            <numerusform>%Ln elemento limpo, %1 libertados</numerusform>
+            <numerusform>%Ln elementos limpos, %1 libertados</numerusform>
         </translation>
     </message>
     <message>
@@ -1437,10 +1410,10 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Cancelado. %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n items could not be removed.</source>
+        <source>%Ln items could not be removed.</source>
         <translation>
-            <numerusform>Não foi possível remover %n elemento.</numerusform>
-            <numerusform>Não foi possível remover %n elementos.</numerusform>
+            <numerusform>Não foi possível remover %Ln elemento.</numerusform>
+            <numerusform>Não foi possível remover %Ln elementos.</numerusform>
         </translation>
     </message>
     <message>
@@ -1526,10 +1499,10 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Tamanho desconhecido</translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s)</source>
+        <source>%Ln item(s)</source>
         <translation>
-            <numerusform>%n elemento</numerusform>
-            <numerusform>%n elementos</numerusform>
+            <numerusform>%Ln elemento</numerusform>
+            <numerusform>%Ln elementos</numerusform>
         </translation>
     </message>
     <message>
@@ -1604,10 +1577,10 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Não limpos: %1</translation>
     </message>
     <message numerus="yes">
-        <source>Stopped before %n item(s)</source>
+        <source>Stopped before %Ln item(s)</source>
         <translation>
-            <numerusform>Interrompido: %n elemento ignorado</numerusform>
-            <numerusform>Interrompido: %n elementos ignorados</numerusform>
+            <numerusform>Interrompido: %Ln elemento ignorado</numerusform>
+            <numerusform>Interrompido: %Ln elementos ignorados</numerusform>
         </translation>
     </message>
     <message>
@@ -1627,10 +1600,10 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>A limpar…</translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n item(s)</source>
+        <source>Selected: %Ln item(s)</source>
         <translation>
-            <numerusform>Seleção: %n elemento</numerusform>
-            <numerusform>Seleção: %n elementos</numerusform>
+            <numerusform>Seleção: %Ln elemento</numerusform>
+            <numerusform>Seleção: %Ln elementos</numerusform>
         </translation>
     </message>
     <message>
@@ -1642,10 +1615,10 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Confirmar limpeza</translation>
     </message>
     <message numerus="yes">
-        <source>Clean %n selected item(s)?</source>
+        <source>Clean %Ln selected item(s)?</source>
         <translation>
-            <numerusform>Limpar %n elemento selecionado?</numerusform>
-            <numerusform>Limpar %n elementos selecionados?</numerusform>
+            <numerusform>Limpar %Ln elemento selecionado?</numerusform>
+            <numerusform>Limpar %Ln elementos selecionados?</numerusform>
         </translation>
     </message>
     <message>
@@ -1653,10 +1626,10 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Esta ação não pode ser anulada.</translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n item(s) · freed %1</source>
+        <source>Cleaned %Ln item(s) · freed %1</source>
         <translation>
-            <numerusform>%n elemento limpo · %1 libertados</numerusform>
-            <numerusform>%n elementos limpos · %1 libertados</numerusform>
+            <numerusform>%Ln elemento limpo · %1 libertados</numerusform>
+            <numerusform>%Ln elementos limpos · %1 libertados</numerusform>
         </translation>
     </message>
 </context>
@@ -2202,10 +2175,10 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Ver resultados</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files (%1)</source>
+        <source>Found %Ln large files (%1)</source>
         <translation>
-            <numerusform>Encontrado %n ficheiro grande (%1)</numerusform>
-            <numerusform>Encontrados %n ficheiros grandes (%1)</numerusform>
+            <numerusform>Encontrado %Ln ficheiro grande (%1)</numerusform>
+            <numerusform>Encontrados %Ln ficheiros grandes (%1)</numerusform>
         </translation>
     </message>
 </context>
@@ -2372,25 +2345,25 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>A operação falhou</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>Não foi possível remover «%1» do arranque.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>Não foi possível adicionar «%1» ao arranque.</translation>
     </message>
     <message numerus="yes">
-        <source>%n startup items</source>
+        <source>%Ln startup items</source>
         <translation>
-            <numerusform>%n elemento de arranque</numerusform>
-            <numerusform>%n elementos de arranque</numerusform>
+            <numerusform>%Ln elemento de arranque</numerusform>
+            <numerusform>%Ln elementos de arranque</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n app</numerusform>
-            <numerusform>%n apps</numerusform>
+            <numerusform>%Ln app</numerusform>
+            <numerusform>%Ln apps</numerusform>
         </translation>
     </message>
     <message>
@@ -2398,7 +2371,7 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Não foram encontrados elementos de arranque nem apps</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>Nenhum elemento de arranque corresponde a “%1”</translation>
     </message>
 </context>
@@ -2464,7 +2437,7 @@ Saia e volte a abri-lo para usar o novo idioma.</translation>
         <translation>Interrompido antes de todos os serviços serem alterados.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>Não foi possível alterar o tipo de arranque do serviço «%1».</translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
@@ -58,6 +58,30 @@
 <context>
     <name>AppUninstaller</name>
     <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>無法詢問 Finder（osascript 未啟動）</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>Finder 未在 %1 秒內回應；它可能正在等待您的許可或密碼</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook 未獲准控制 Finder（系統設定 &gt; 隱私權與安全性 &gt; 自動化）</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>Finder 拒絕了要求（結束代碼 %1）</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>Finder 拒絕了要求：%1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>它與您的垃圾桶位於不同的卷宗</translation>
+    </message>
+    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>此 App 是 macOS 的一部分，無法移除。</translation>
     </message>
@@ -80,10 +104,6 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>它位於唯讀卷宗上，無法移除。</translation>
-    </message>
-    <message>
-        <source>It is no longer where the scan found it.</source>
-        <translation>它已不在掃描時找到的位置。</translation>
     </message>
 </context>
 <context>
@@ -121,7 +141,7 @@
         <translation>在「應用程式」資料夾中找不到任何應用程式。</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>沒有符合「%1」的 App。</translation>
     </message>
     <message>
@@ -159,45 +179,45 @@
         <translation>好</translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n 個 App</numerusform>
+            <numerusform>%Ln 個 App</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 / %n apps</source>
+        <source>%1 / %Ln apps</source>
         <translation>
-            <numerusform>%1 / %n 個 App</numerusform>
+            <numerusform>%1 / %Ln 個 App</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n app(s) selected</source>
+        <source>%Ln app(s) selected</source>
         <translation>
-            <numerusform>已選取 %n 個 App</numerusform>
+            <numerusform>已選取 %Ln 個 App</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Uninstall %n app(s) and their leftover files?</source>
+        <source>Uninstall %Ln app(s) and their leftover files?</source>
         <translation>
-            <numerusform>要解除安裝 %n 個 App 及其殘留檔案嗎？</numerusform>
+            <numerusform>要解除安裝 %Ln 個 App 及其殘留檔案嗎？</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>and %n more</source>
+        <source>and %Ln more</source>
         <translation>
-            <numerusform>以及其他 %n 個</numerusform>
+            <numerusform>以及其他 %Ln 個</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Apps and %n selected leftover items (%1) will be moved to Trash.</source>
+        <source>Apps and %Ln selected leftover items (%1) will be moved to Trash.</source>
         <translation>
-            <numerusform>App 和 %n 個已選取的殘留項目（%1）將會被丟到垃圾桶。</numerusform>
+            <numerusform>App 和 %Ln 個已選取的殘留項目（%1）將會被丟到垃圾桶。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1 was moved to Trash, but %n of its leftover items could not be moved.</source>
+        <source>%1 was moved to Trash, but %Ln of its leftover items could not be moved.</source>
         <translation>
-            <numerusform>%1 已丟到垃圾桶，但其中 %n 個殘留項目無法移動。</numerusform>
+            <numerusform>%1 已丟到垃圾桶，但其中 %Ln 個殘留項目無法移動。</numerusform>
         </translation>
     </message>
     <message>
@@ -205,9 +225,9 @@
         <translation>App 將會被丟到垃圾桶。</translation>
     </message>
     <message numerus="yes">
-        <source>The app and %n selected leftover items (%1) will be moved to the Trash.</source>
+        <source>The app and %Ln selected leftover items (%1) will be moved to the Trash.</source>
         <translation>
-            <numerusform>App 和 %n 個已選取的殘留項目（%1）將會被丟到垃圾桶。</numerusform>
+            <numerusform>App 和 %Ln 個已選取的殘留項目（%1）將會被丟到垃圾桶。</numerusform>
         </translation>
     </message>
 </context>
@@ -218,7 +238,7 @@
         <translation>可清理</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>按一下「開始掃描」來尋找可清理的項目</translation>
     </message>
     <message>
@@ -246,41 +266,41 @@
         <translation>確認清理</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items?
+        <source>Are you sure you want to clean %Ln selected items?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>確定要清理 %n 個已選取的項目嗎？
+            <numerusform>確定要清理 %Ln 個已選取的項目嗎？
 此動作無法還原！</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>已清理 %n 個項目，釋放了 %1</numerusform>
+            <numerusform>已清理 %Ln 個項目，釋放了 %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items, %1</source>
+        <source>Selected: %Ln items, %1</source>
         <translation>
-            <numerusform>已選取：%n 個項目，%1</numerusform>
+            <numerusform>已選取：%Ln 個項目，%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n 個項目</numerusform>
+            <numerusform>%Ln 個項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n items</source>
+        <source>Selected: %Ln items</source>
         <translation>
-            <numerusform>已選取：%n 個項目</numerusform>
+            <numerusform>已選取：%Ln 個項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s) could not be removed and stay in the list with the reason.</source>
+        <source>%Ln item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>有 %n 個項目無法移除，將連同原因保留在列表中。</numerusform>
+            <numerusform>有 %Ln 個項目無法移除，將連同原因保留在列表中。</numerusform>
         </translation>
     </message>
 </context>
@@ -317,7 +337,7 @@ This action cannot be undone!</source>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>位於瀏覽器的資料夾之外</translation>
     </message>
     <message>
@@ -332,9 +352,9 @@ This action cannot be undone!</source>
 <context>
     <name>BrowserGroupHeader</name>
     <message numerus="yes">
-        <source>%n items  ·  %1</source>
+        <source>%Ln items  ·  %1</source>
         <translation>
-            <numerusform>%n 個項目  ·  %1</numerusform>
+            <numerusform>%Ln 個項目  ·  %1</numerusform>
         </translation>
     </message>
     <message>
@@ -372,15 +392,15 @@ This action cannot be undone!</source>
 <context>
     <name>CategoryWidget</name>
     <message numerus="yes">
-        <source>%n items</source>
+        <source>%Ln items</source>
         <translation>
-            <numerusform>%n 個項目</numerusform>
+            <numerusform>%Ln 個項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Load more (%n remaining)</source>
+        <source>Load more (%Ln remaining)</source>
         <translation>
-            <numerusform>載入更多（尚餘 %n 個）</numerusform>
+            <numerusform>載入更多（尚餘 %Ln 個）</numerusform>
         </translation>
     </message>
 </context>
@@ -486,8 +506,8 @@ This action cannot be undone!</source>
         <translation>🗑️ 全部清理</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;提示：&lt;/span&gt;定期清理可大幅提升 Mac 的效能</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;提示：&lt;/span&gt;定期清理可大幅提升 Mac 的效能</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -502,15 +522,15 @@ This action cannot be undone!</source>
         <translation>上次掃描：剛剛</translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n min ago</source>
+        <source>Last scan: %Ln min ago</source>
         <translation>
-            <numerusform>上次掃描：%n 分鐘前</numerusform>
+            <numerusform>上次掃描：%Ln 分鐘前</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Last scan: %n h ago</source>
+        <source>Last scan: %Ln h ago</source>
         <translation>
-            <numerusform>上次掃描：%n 小時前</numerusform>
+            <numerusform>上次掃描：%Ln 小時前</numerusform>
         </translation>
     </message>
     <message>
@@ -714,47 +734,47 @@ Continue?</source>
         <translation>記錄檔列出了每個檔案及其原因。</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%n&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%n&lt;/b&gt; 個群組  ·  &lt;span style='color:%1;font-weight:600;'&gt;可釋放 %2&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; 個群組  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;可釋放 %2&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Move %n file(s) to the Trash, or delete them permanently?</source>
+        <source>Move %Ln file(s) to the Trash, or delete them permanently?</source>
         <translation>
-            <numerusform>要將 %n 個檔案丟到垃圾桶，還是永久刪除？</numerusform>
+            <numerusform>要將 %Ln 個檔案丟到垃圾桶，還是永久刪除？</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Every copy of %n group(s) is checked: the newest copy of each will be kept.</source>
+        <source>Every copy of %Ln group(s) is checked: the newest copy of each will be kept.</source>
         <translation>
-            <numerusform>有 %n 個群組的所有副本都已勾選：每個群組將保留最新的副本。</numerusform>
+            <numerusform>有 %Ln 個群組的所有副本都已勾選：每個群組將保留最新的副本。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Permanently delete %n file(s)?
+        <source>Permanently delete %Ln file(s)?
 This cannot be undone.</source>
         <translation>
-            <numerusform>要永久刪除 %n 個檔案嗎？
+            <numerusform>要永久刪除 %Ln 個檔案嗎？
 此動作無法還原。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) deleted permanently (%1).</source>
+        <source>%Ln file(s) deleted permanently (%1).</source>
         <translation>
-            <numerusform>已永久刪除 %n 個檔案（%1）。</numerusform>
+            <numerusform>已永久刪除 %Ln 個檔案（%1）。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) moved to the Trash (%1); you can put them back from there.</source>
+        <source>%Ln file(s) moved to the Trash (%1); you can put them back from there.</source>
         <translation>
-            <numerusform>已將 %n 個檔案丟到垃圾桶（%1）；您可以從垃圾桶將它們放回原處。</numerusform>
+            <numerusform>已將 %Ln 個檔案丟到垃圾桶（%1）；您可以從垃圾桶將它們放回原處。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be deleted.</source>
+        <source>%Ln file(s) could not be deleted.</source>
         <translation>
-            <numerusform>無法刪除 %n 個檔案。</numerusform>
+            <numerusform>無法刪除 %Ln 個檔案。</numerusform>
         </translation>
     </message>
     <message>
@@ -774,9 +794,9 @@ This cannot be undone.</source>
         <translation>保留在原處：%1</translation>
     </message>
     <message numerus="yes">
-        <source>%n file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
+        <source>%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
         <translation>
-            <numerusform>有 %n 個檔案無法丟到垃圾桶，已保留在原處；未刪除任何檔案。</numerusform>
+            <numerusform>有 %Ln 個檔案無法丟到垃圾桶，已保留在原處；未刪除任何檔案。</numerusform>
         </translation>
     </message>
     <message>
@@ -807,9 +827,9 @@ This cannot be undone.</source>
         <translation>節省 %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n identical files  ·  %1 each  ·  </source>
+        <source>%Ln identical files  ·  %1 each  ·  </source>
         <translation>
-            <numerusform>%n 個相同檔案  ·  每個 %1  ·  </numerusform>
+            <numerusform>%Ln 個相同檔案  ·  每個 %1  ·  </numerusform>
         </translation>
     </message>
 </context>
@@ -860,7 +880,7 @@ This cannot be undone.</source>
         <translation>資料夾本身</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>路徑中有「.」或「..」</translation>
     </message>
     <message>
@@ -877,58 +897,11 @@ This cannot be undone.</source>
     </message>
 </context>
 <context>
-    <name>HomeTrash</name>
-    <message>
-        <source>it is no longer there</source>
-        <translation>它已不在原處</translation>
-    </message>
-    <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>無法詢問 Finder（osascript 未啟動）</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>Finder 未在 %1 秒內回應；它可能正在等待您的許可或密碼</translation>
-    </message>
-    <message>
-        <source>the Finder left it where it was</source>
-        <translation>Finder 未移動它</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook 未獲准控制 Finder（系統設定 &gt; 隱私權與安全性 &gt; 自動化）</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>Finder 拒絕了要求（結束代碼 %1）</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>Finder 拒絕了要求：%1</translation>
-    </message>
-    <message>
-        <source>the Trash folder cannot be used: %1</source>
-        <translation>無法使用垃圾桶檔案夾：%1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>它與您的垃圾桶位於不同的卷宗</translation>
-    </message>
-    <message>
-        <source>it is in the Trash already</source>
-        <translation>它已在垃圾桶中</translation>
-    </message>
-    <message>
-        <source>too many items of that name in the Trash</source>
-        <translation>垃圾桶中同名的項目過多</translation>
-    </message>
-</context>
-<context>
     <name>ItemDetailDialog</name>
     <message numerus="yes">
-        <source>%1  |  %n files</source>
+        <source>%1  |  %Ln files</source>
         <translation>
-            <numerusform>%1  |  %n 個檔案</numerusform>
+            <numerusform>%1  |  %Ln 個檔案</numerusform>
         </translation>
     </message>
     <message>
@@ -1092,9 +1065,9 @@ This cannot be undone.</source>
         <translation>請在上方選擇卷宗以開始掃描。</translation>
     </message>
     <message numerus="yes">
-        <source>%n volume(s) selected. Sweepnook will scan for files larger than %1.</source>
+        <source>%Ln volume(s) selected. Sweepnook will scan for files larger than %1.</source>
         <translation>
-            <numerusform>已選取 %n 個卷宗。Sweepnook 將掃描大於 %1 的檔案。</numerusform>
+            <numerusform>已選取 %Ln 個卷宗。Sweepnook 將掃描大於 %1 的檔案。</numerusform>
         </translation>
     </message>
     <message>
@@ -1208,37 +1181,37 @@ Size: %2</source>
         <translation>刪除完成</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files, total %1</source>
+        <source>Found %Ln large files, total %1</source>
         <translation>
-            <numerusform>找到 %n 個大型檔案，總計 %1</numerusform>
+            <numerusform>找到 %Ln 個大型檔案，總計 %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>無法讀取 %n 個資料夾，其中包括 %1。若要包含這些資料夾，請在「系統設定」&gt;「隱私權與安全性」中允許 Sweepnook 使用「完整磁碟取用權限」。</numerusform>
+            <numerusform>無法讀取 %Ln 個資料夾，其中包括 %1。若要包含這些資料夾，請在「系統設定」&gt;「隱私權與安全性」中允許 Sweepnook 使用「完整磁碟取用權限」。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n files (%1)</source>
+        <source>Selected: %Ln files (%1)</source>
         <translation>
-            <numerusform>已選取：%n 個檔案（%1）</numerusform>
+            <numerusform>已選取：%Ln 個檔案（%1）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to delete the selected %n files?
+        <source>Are you sure you want to delete the selected %Ln files?
 
 Total: %1</source>
         <translation>
-            <numerusform>確定要刪除所選的 %n 個檔案嗎？
+            <numerusform>確定要刪除所選的 %Ln 個檔案嗎？
 
 總計：%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Deleted %n files successfully.</source>
+        <source>Deleted %Ln files successfully.</source>
         <translation>
-            <numerusform>已成功刪除 %n 個檔案。</numerusform>
+            <numerusform>已成功刪除 %Ln 個檔案。</numerusform>
         </translation>
     </message>
     <message>
@@ -1256,9 +1229,9 @@ Total: %1</source>
         <translation>在 Finder 中顯示</translation>
     </message>
     <message numerus="yes">
-        <source>%n files failed to delete.</source>
+        <source>%Ln files failed to delete.</source>
         <translation>
-            <numerusform>有 %n 個檔案刪除失敗。</numerusform>
+            <numerusform>有 %Ln 個檔案刪除失敗。</numerusform>
         </translation>
     </message>
 </context>
@@ -1377,17 +1350,17 @@ Total: %1</source>
         <translation>確認清理</translation>
     </message>
     <message numerus="yes">
-        <source>Are you sure you want to clean %n selected items (%1)?
+        <source>Are you sure you want to clean %Ln selected items (%1)?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>確定要清理 %n 個已選取的項目（%1）嗎？
+            <numerusform>確定要清理 %Ln 個已選取的項目（%1）嗎？
 此動作無法還原！</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n items, freed %1</source>
+        <source>Cleaned %Ln items, freed %1</source>
         <translation>
-            <numerusform>已清理 %n 個項目，釋放了 %1</numerusform>
+            <numerusform>已清理 %Ln 個項目，釋放了 %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1395,9 +1368,9 @@ This action cannot be undone!</source>
         <translation>已取消。%1</translation>
     </message>
     <message numerus="yes">
-        <source>%n items could not be removed.</source>
+        <source>%Ln items could not be removed.</source>
         <translation>
-            <numerusform>無法移除 %n 個項目。</numerusform>
+            <numerusform>無法移除 %Ln 個項目。</numerusform>
         </translation>
     </message>
     <message>
@@ -1483,9 +1456,9 @@ This action cannot be undone!</source>
         <translation>大小不明</translation>
     </message>
     <message numerus="yes">
-        <source>%n item(s)</source>
+        <source>%Ln item(s)</source>
         <translation>
-            <numerusform>%n 個項目</numerusform>
+            <numerusform>%Ln 個項目</numerusform>
         </translation>
     </message>
     <message>
@@ -1560,9 +1533,9 @@ This action cannot be undone!</source>
         <translation>清理失敗：%1</translation>
     </message>
     <message numerus="yes">
-        <source>Stopped before %n item(s)</source>
+        <source>Stopped before %Ln item(s)</source>
         <translation>
-            <numerusform>已停止，尚有 %n 個項目未處理</numerusform>
+            <numerusform>已停止，尚有 %Ln 個項目未處理</numerusform>
         </translation>
     </message>
     <message>
@@ -1582,9 +1555,9 @@ This action cannot be undone!</source>
         <translation>正在清理…</translation>
     </message>
     <message numerus="yes">
-        <source>Selected: %n item(s)</source>
+        <source>Selected: %Ln item(s)</source>
         <translation>
-            <numerusform>已選取：%n 個項目</numerusform>
+            <numerusform>已選取：%Ln 個項目</numerusform>
         </translation>
     </message>
     <message>
@@ -1596,9 +1569,9 @@ This action cannot be undone!</source>
         <translation>確認清理</translation>
     </message>
     <message numerus="yes">
-        <source>Clean %n selected item(s)?</source>
+        <source>Clean %Ln selected item(s)?</source>
         <translation>
-            <numerusform>要清理 %n 個已選取的項目嗎？</numerusform>
+            <numerusform>要清理 %Ln 個已選取的項目嗎？</numerusform>
         </translation>
     </message>
     <message>
@@ -1606,9 +1579,9 @@ This action cannot be undone!</source>
         <translation>此動作無法還原。</translation>
     </message>
     <message numerus="yes">
-        <source>Cleaned %n item(s) · freed %1</source>
+        <source>Cleaned %Ln item(s) · freed %1</source>
         <translation>
-            <numerusform>已清理 %n 個項目 · 釋放了 %1</numerusform>
+            <numerusform>已清理 %Ln 個項目 · 釋放了 %1</numerusform>
         </translation>
     </message>
 </context>
@@ -2154,9 +2127,9 @@ This action cannot be undone!</source>
         <translation>檢視結果</translation>
     </message>
     <message numerus="yes">
-        <source>Found %n large files (%1)</source>
+        <source>Found %Ln large files (%1)</source>
         <translation>
-            <numerusform>找到 %n 個大型檔案（%1）</numerusform>
+            <numerusform>找到 %Ln 個大型檔案（%1）</numerusform>
         </translation>
     </message>
 </context>
@@ -2323,23 +2296,23 @@ This action cannot be undone!</source>
         <translation>操作失敗</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>無法從啟動項目中移除「%1」。</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>無法將「%1」加入啟動項目。</translation>
     </message>
     <message numerus="yes">
-        <source>%n startup items</source>
+        <source>%Ln startup items</source>
         <translation>
-            <numerusform>%n 個啟動項目</numerusform>
+            <numerusform>%Ln 個啟動項目</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%Ln apps</source>
         <translation>
-            <numerusform>%n 個 App</numerusform>
+            <numerusform>%Ln 個 App</numerusform>
         </translation>
     </message>
     <message>
@@ -2347,7 +2320,7 @@ This action cannot be undone!</source>
         <translation>找不到啟動項目或 App</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>沒有符合「%1」的啟動項目</translation>
     </message>
 </context>
@@ -2413,7 +2386,7 @@ Please quit and reopen it to use the new language.</source>
         <translation>在所有服務變更完成前已停止。</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>無法變更服務「%1」的啟動類型。</translation>
     </message>
     <message>

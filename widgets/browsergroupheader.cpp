@@ -33,7 +33,7 @@ BrowserGroupHeader::BrowserGroupHeader(
     name->setTextFormat(Qt::PlainText);
     name->setObjectName(QStringLiteral("browserGroupName"));
     auto *summary = new QLabel(
-        tr("%n items  ·  %1", nullptr, totals.totalItemCount()).arg(CleanItem::formatSize(totals.totalSize())));
+        tr("%Ln items  ·  %1", nullptr, totals.totalItemCount()).arg(CleanItem::formatSize(totals.totalSize())));
     summary->setObjectName(QStringLiteral("browserGroupTotal"));
 
     m_detailsButton = new QPushButton(tr("View Details"));

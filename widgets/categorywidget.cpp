@@ -153,7 +153,7 @@ void CategoryWidget::setShowSize(bool show)
 
 void CategoryWidget::updateDisplay()
 {
-    m_countLabel->setText(tr("%n items", nullptr, int(m_category->items.size())));
+    m_countLabel->setText(tr("%Ln items", nullptr, int(m_category->items.size())));
     m_sizeLabel->setVisible(m_showSize);
     // What the category holds, ticked or not: the rows add up to the page's total.
     if (m_showSize)
@@ -262,7 +262,7 @@ void CategoryWidget::updateLoadMoreButton()
         m_loadMoreButton->setCursor(Qt::PointingHandCursor);
         connect(m_loadMoreButton, &QPushButton::clicked, this, &CategoryWidget::onLoadMoreClicked);
     }
-    m_loadMoreButton->setText(tr("Load more (%n remaining)", nullptr, remaining));
+    m_loadMoreButton->setText(tr("Load more (%Ln remaining)", nullptr, remaining));
     m_contentLayout->addWidget(m_loadMoreButton);
     m_loadMoreButton->show();
 }

@@ -3,6 +3,7 @@
 #include "widgets/palette.h"
 
 #include <QConicalGradient>
+#include <QLocale>
 #include <QPainter>
 
 namespace {
@@ -43,7 +44,7 @@ double CircleProgressWidget::value() const
 
 QString CircleProgressWidget::valueText() const
 {
-    return m_valueText.isNull() ? QString::number(m_value, 'f', 1) : m_valueText;
+    return m_valueText.isNull() ? QLocale().toString(m_value, 'f', 1) : m_valueText;
 }
 
 QString CircleProgressWidget::unit() const

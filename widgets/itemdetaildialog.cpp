@@ -90,7 +90,7 @@ QWidget *ItemDetailDialog::createHeaderBar()
     m_titleLabel = new QLabel(m_category->shownName());
     m_titleLabel->setTextFormat(Qt::PlainText);
     m_titleLabel->setObjectName(QStringLiteral("detailTitle"));
-    m_summaryLabel = new QLabel(tr("%1  |  %n files", nullptr, int(m_category->items.size()))
+    m_summaryLabel = new QLabel(tr("%1  |  %Ln files", nullptr, int(m_category->items.size()))
                                     .arg(CleanItem::formatSize(m_category->totalSize())));
     m_summaryLabel->setObjectName(QStringLiteral("detailSummary"));
 

@@ -102,7 +102,7 @@ void PrivacyItemCard::setMeasured(const PrivacyItem &item)
     else if (!item.sizeKnown)
         setStatus(tr("Size unknown"), QString(), QString());
     else
-        setStatus(CleanItem::formatSize(item.size), tr("%n item(s)", nullptr, item.count), QString());
+        setStatus(CleanItem::formatSize(item.size), tr("%Ln item(s)", nullptr, item.count), QString());
     updateEnabled();
 }
 

@@ -1,6 +1,7 @@
 #include "progressdialog.h"
 
 #include "core/cleanitem.h"
+#include "core/languages.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,7 +49,7 @@ void ProgressDialog::setupUi()
     m_progressBar->setTextVisible(false);
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
-    m_percentLabel = centredLabel(QStringLiteral("0%"), QStringLiteral("progressPercent"));
+    m_percentLabel = centredLabel(Languages::formatPercent(0), QStringLiteral("progressPercent"));
 
     m_cancelButton = new QPushButton(tr("Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelBtn"));
@@ -93,7 +94,7 @@ void ProgressDialog::setProgress(int current, int total)
         return;
     const int percent = static_cast<int>(qint64(current) * 100 / total);
     m_progressBar->setValue(percent);
-    m_percentLabel->setText(QStringLiteral("%1%").arg(percent));
+    m_percentLabel->setText(Languages::formatPercent(percent));
 }
 
 void ProgressDialog::setCurrentItem(const QString &text)

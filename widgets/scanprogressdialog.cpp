@@ -97,6 +97,6 @@ void ScanProgressDialog::setFinished(int foundCount, qint64 totalSize)
 
 QString ScanProgressDialog::countText(int foundCount, qint64 totalSize)
 {
-    return tr("Found %n large files (%1)", nullptr, foundCount).arg(CleanItem::formatSize(totalSize));
+    return tr("Found %Ln large files (%1)", nullptr, foundCount).arg(CleanItem::formatSize(totalSize));
 }
 

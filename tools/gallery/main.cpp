@@ -284,6 +284,15 @@ void renderJunkPage(Gallery &gallery, MainWindow &window, const TestHome &home)
     if (CategoryWidget *logs = categoryRow(page, RuleTexts::shown(QStringLiteral("Log Files"))))
         logs->setExpanded(true);
     gallery.save(&window, QStringLiteral("window-01-junk-cleaned"));
+
+    // Thousands of thumbnails in one cache: counts long enough to need digit groups.
+    for (int i = 0; i < 12345; ++i)
+        home.makeFile(QStringLiteral("Library/Caches/com.example.photos/thumbs/%1.jpg").arg(i), 1);
+    if (!gallery.expect(
+            clickAndWait(page->findChild<QPushButton *>(QStringLiteral("scanBtn")), page, &BasePage::scanFinished),
+            QStringLiteral("junk scan of many files")))
+        return;
+    gallery.save(&window, QStringLiteral("window-01-junk-scanned-many"));
 }
 
 // The browser page in the window after a scan, with Chrome's privacy rows (cookies, history,
@@ -509,6 +518,33 @@ void renderDuplicateFinderPage(Gallery &gallery, MainWindow &window)
     if (gallery.expect(
             QTest::qWaitFor([stack] { return stack->currentIndex() == 1; }, 10000), QStringLiteral("duplicate scan")))
         gallery.save(&window, QStringLiteral("window-08-duplicates-results"));
+
+    // A large result, as a scan would deliver it: counts long enough to need digit groups.
+    page->onBackToScan();
+    progressCard->show();
+    constexpr int ManyGroups = 12345;
+    qint64 waste = 0;
+    for (int number = 0; number < ManyGroups; ++number) {
+        DuplicateGroup group { QStringLiteral("%1").arg(number, 32, 16, QLatin1Char('0')), 2400000 + number, {} };
+        const int copies = 2 + number % 3;
+        for (int copy = 0; copy < copies; ++copy) {
+            group.files.append(
+                DuplicateFile { QDir::home().filePath(QStringLiteral("Pictures/Camera Roll %1/IMG_%2 (copy %3).HEIC")
+                                                          .arg(2019 + copy)
+                                                          .arg(number, 5, 10, QLatin1Char('0'))
+                                                          .arg(copy + 1)),
+                    group.fileSize, QDateTime(QDate(2024, 1, 1), QTime(12, 0)).addDays(copy), FileIdentity() });
+        }
+        waste += (copies - 1) * group.fileSize;
+        page->onGroupFound(group);
+    }
+    page->onScanFinished(ManyGroups, waste);
+    auto *view = page->findChild<QListView *>(QStringLiteral("duplicateResultsView"));
+    if (gallery.expect(
+            QTest::qWaitFor(
+                [view] { return view->indexAt(QPoint(view->viewport()->width() / 2, 60)).isValid(); }, 10000),
+            QStringLiteral("many duplicate groups laid out")))
+        gallery.save(&window, QStringLiteral("window-08-duplicates-results-many"));
 }
 
 // A plist that runs arguments, for the startup page's fixture.
