@@ -5,6 +5,7 @@
 #include "widgets/palette.h"
 
 #include <QAbstractItemView>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -155,7 +156,7 @@ void DuplicateGroupDelegate::paintFile(QPainter *painter, const QStyleOptionView
     painter->setFont(sized(option.font, 11, newest ? QFont::Medium : QFont::Normal));
     painter->setPen(newest ? Palette::Accent : Palette::TextMuted);
     painter->drawText(date, Qt::AlignRight | Qt::AlignVCenter,
-        index.data(DuplicateResultsModel::ModifiedRole).toDateTime().toString(QStringLiteral("yyyy-MM-dd")));
+        QLocale().toString(index.data(DuplicateResultsModel::ModifiedRole).toDateTime().date(), QLocale::ShortFormat));
 
     const QRect path(name.right() + 1 + Spacing, line.top(), date.left() - Spacing - name.right() - 1 - Spacing,
         line.height());

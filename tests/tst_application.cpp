@@ -18,6 +18,8 @@ private slots:
     void chooseLanguage();
     void localeOfTheLanguage_data();
     void localeOfTheLanguage();
+    void percentOfTheLanguage_data();
+    void percentOfTheLanguage();
     void initializeCreatesFoldersLogAndSettings();
     void tweakCatalogueIsInTheLanguageInUse_data();
     void tweakCatalogueIsInTheLanguageInUse();
@@ -90,6 +92,42 @@ void TestApplication::localeOfTheLanguage()
     QFETCH(QString, systemLocale);
     QFETCH(QString, locale);
     QCOMPARE(Languages::locale(language, QLocale(systemLocale)).name(), locale);
+}
+
+void TestApplication::percentOfTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("shown");
+    const QString narrowNoBreakSpace(QChar(0x202F));
+    const QString noBreakSpace(QChar(0x00A0));
+    const struct
+    {
+        const char *language;
+        QString space;
+    } rows[] = {
+        { "en", QString() },
+        { "fr", narrowNoBreakSpace },
+        { "de", noBreakSpace },
+        { "es", noBreakSpace },
+        { "ko", QString() },
+        { "ja", QString() },
+        { "nl", QString() },
+        { "pt", QString() },
+        { "it", QString() },
+        { "zh_TW", QString() },
+    };
+    QCOMPARE(std::size(rows), size_t(Languages::offered().size()));
+    for (const auto &row : rows)
+        QTest::newRow(row.language) << QString::fromLatin1(row.language)
+                                    << QStringLiteral("42") + row.space + QLatin1Char('%');
+}
+
+// A percentage keeps the spacing the language's typography gives it, whatever the system locale.
+void TestApplication::percentOfTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, shown);
+    QCOMPARE(Languages::formatPercent(42, Languages::locale(language, QLocale::c())), shown);
 }
 
 void TestApplication::initializeCreatesFoldersLogAndSettings()

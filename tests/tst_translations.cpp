@@ -164,6 +164,7 @@ private slots:
     void removalReasonsShowInTheLanguage();
     void countsAndPercentagesShowInTheLanguage_data();
     void countsAndPercentagesShowInTheLanguage();
+    void everyCountHasDigitGroups();
 };
 
 void TestTranslations::englishCatalogueIsCompiledIn()
@@ -591,6 +592,22 @@ void TestTranslations::countsAndPercentagesShowInTheLanguage()
     auto *percentLabel = page.findChild<QLabel *>(QStringLiteral("progressPercentLabel"));
     QVERIFY(percentLabel);
     QCOMPARE(percentLabel->text(), percent);
+}
+
+// A count written with %n shows "12345" in every language; %Ln writes the language's digit groups.
+// Only the byte count of a size below one kilobyte stays bare, as every size does.
+void TestTranslations::everyCountHasDigitGroups()
+{
+    QString error;
+    const QList<CatalogueMessage> messages = readCatalogue(catalogueDir() + QStringLiteral("/Sweepnook_en.ts"), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QStringList bare;
+    for (const CatalogueMessage &message : messages) {
+        if (message.source.contains(QLatin1String("%n"))
+            && !(message.context == QLatin1String("CleanItem") && message.source == QLatin1String("%n B")))
+            bare.append(message.context + QLatin1String(": ") + message.source);
+    }
+    QVERIFY2(bare.isEmpty(), qPrintable(bare.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestTranslations)
