@@ -1,8 +1,12 @@
 #pragma once
 
+#include "fileidentity.h"
+
 #include <QList>
 #include <QMetaType>
 #include <QString>
+
+#include <utility>
 
 // One file or folder an application left in the user's Library. The path is as listed, never
 // resolved: a link is the link itself.
@@ -12,11 +16,23 @@ struct LeftoverItem
     // application's name (a guess, offered but not pre-selected).
     enum class Reason { BundleIdentifier, Name };
 
+    LeftoverItem(QString path = QString(), qint64 size = 0, bool selected = false,
+        Reason reason = Reason::BundleIdentifier)
+        : path(std::move(path))
+        , size(size)
+        , selected(selected)
+        , reason(reason)
+    {
+    }
+
     QString path;
     qint64 size = 0;
     // Moved to the Trash with the application when true.
     bool selected = false;
     Reason reason = Reason::BundleIdentifier;
+    // The entry the scan saw (device and inode): only that entry is moved. Empty (inode 0) in
+    // a record the scan did not make, which is then not checked.
+    FileIdentity identity;
 };
 
 // An installed application as the uninstaller found it. Copied through queued signals.
@@ -38,6 +54,8 @@ struct AppInfo
     // Part of the operating system (an Apple application on the read-only system volume):
     // listed, never removed.
     bool systemProtected = false;
+    // The bundle the scan saw, as for a leftover.
+    FileIdentity identity;
 
     qint64 selectedLeftoverSize() const;
     int selectedLeftoverCount() const;

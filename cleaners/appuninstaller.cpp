@@ -1,18 +1,16 @@
 #include "appuninstaller.h"
 
 #include "core/fileutils.h"
+#include "core/hometrash.h"
 #include "core/logger.h"
 #include "core/processrunner.h"
 #include "leftoverfinder.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -22,20 +20,7 @@
 namespace {
 
 constexpr int kPlistWaitMs = 2000;
-// The Finder may first ask the user for consent to be controlled, or for a password for a
-// bundle owned by another user: give the user time to answer.
-constexpr int kFinderWaitMs = 60000;
 constexpr int kToolWaitMs = 5000;
-
-// osascript's arguments: the script, one line per "-e", then the path as the script's
-// argument, so no file name can change the script's text.
-QStringList finderArguments(const QString &path)
-{
-    return { QStringLiteral("-e"), QStringLiteral("on run argv"), QStringLiteral("-e"),
-        QStringLiteral("set target to (POSIX file (item 1 of argv)) as alias"), QStringLiteral("-e"),
-        QStringLiteral("tell application \"Finder\" to delete target"), QStringLiteral("-e"), QStringLiteral("end run"),
-        path };
-}
 
 bool lstatPath(const QString &path, struct stat *info)
 {
@@ -46,64 +31,6 @@ bool exists(const QString &path)
 {
     struct stat info;
     return lstatPath(path, &info) || errno != ENOENT;
-}
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Why the Finder did not move path, in words for the user.
-QString finderFailure(const ProcessRunner::Result &run)
-{
-    if (!run.started)
-        return AppUninstaller::tr("the Finder could not be asked (osascript did not start)");
-    if (!run.finished)
-        return AppUninstaller::tr("the Finder did not answer within %1 seconds; it may be waiting for your "
-                                  "permission or password")
-            .arg(QLocale().toString(kFinderWaitMs / 1000));
-    const QString said = QString::fromUtf8(run.errorOutput).trimmed();
-    if (said.contains(QLatin1String("-1743")))
-        return AppUninstaller::tr("Sweepnook is not allowed to control the Finder (System Settings > Privacy & "
-                                  "Security > Automation)");
-    if (said.isEmpty())
-        return AppUninstaller::tr("the Finder refused (exit code %1)").arg(run.exitCode);
-    return AppUninstaller::tr("the Finder refused: %1").arg(said);
-}
-
-// A free name in the Trash folder: the file's own, else "name <seconds>.ext", counting up
-// after that when two items arrive within one second.
-QString freeTrashTarget(const QDir &trash, const QString &fileName)
-{
-    QString target = trash.filePath(fileName);
-    if (!exists(target))
-        return target;
-    const QFileInfo entry(fileName);
-    const QString suffix = entry.suffix().isEmpty() ? QString() : QLatin1Char('.') + entry.suffix();
-    const QString base = suffix.isEmpty() ? fileName : fileName.chopped(suffix.size());
-    const QString stamp = QString::number(QDateTime::currentSecsSinceEpoch());
-    target = trash.filePath(base + QLatin1Char(' ') + stamp + suffix);
-    for (int extra = 2; exists(target); ++extra)
-        target = trash.filePath(base + QLatin1Char(' ') + stamp + QLatin1Char(' ') + QString::number(extra) + suffix);
-    return target;
-}
-
-// Renames path into the user's Trash folder. rename() moves a link itself and never crosses
-// into another volume; nothing is ever copied and then deleted.
-TrashResult renameIntoTrash(const QString &path)
-{
-    const QDir trash(QDir::homePath() + QStringLiteral("/.Trash"));
-    if (!trash.exists())
-        ::mkdir(QFile::encodeName(trash.path()).constData(), 0700);
-    const QString target = freeTrashTarget(trash, QFileInfo(path).fileName());
-    if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(target).constData()) == 0)
-        return { true, QString() };
-    const int error = errno;
-    if (error == ENOENT && !exists(path))
-        return { true, QString() };
-    if (error == EXDEV)
-        return { false, AppUninstaller::tr("it is on another volume than your Trash") };
-    return { false, systemError(error) };
 }
 
 bool isReadOnlyVolume(const QString &path)
@@ -265,12 +192,16 @@ void AppUninstaller::scan(LongJob::Run &run, const QStringList &folders)
 void AppUninstaller::measure(AppInfo &info, LongJob::Run &run) const
 {
     const auto stop = [&run] { return run.isCancelled(); };
+    struct stat bundle;
+    if (lstatPath(info.path, &bundle))
+        info.identity = FileIdentity::fromStat(bundle);
     info.size = FileUtils::calculateDirSize(info.path, stop);
     info.leftoverSize = 0;
     for (LeftoverItem &leftover : info.leftovers) {
         struct stat entry;
         if (!lstatPath(leftover.path, &entry))
             continue;
+        leftover.identity = FileIdentity::fromStat(entry);
         leftover.size = S_ISDIR(entry.st_mode) ? FileUtils::calculateDirSize(leftover.path, stop) : entry.st_size;
         info.leftoverSize += leftover.size;
     }
@@ -307,16 +238,16 @@ AppInfo AppUninstaller::readBundle(const QString &bundlePath)
     return info;
 }
 
-bool AppUninstaller::isInApplicationFolder(const QString &bundlePath) const
+QString AppUninstaller::applicationFolderOf(const QString &bundlePath) const
 {
     const QFileInfo bundle(bundlePath);
     if (QDir::cleanPath(bundlePath) != bundlePath || !bundle.fileName().endsWith(QLatin1String(".app")))
-        return false;
+        return QString();
     for (const QString &folder : m_folders) {
         if (bundle.path() == QDir(folder).absolutePath())
-            return true;
+            return bundle.path();
     }
-    return false;
+    return QString();
 }
 
 UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
@@ -329,7 +260,8 @@ UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
         outcome.reason = tr("It is part of macOS and cannot be removed.");
         return outcome;
     }
-    if (!isInApplicationFolder(info.path)) {
+    const QString folder = applicationFolderOf(info.path);
+    if (folder.isEmpty()) {
         outcome.result = UninstallOutcome::Result::Failed;
         outcome.reason = tr("It is not in an Applications folder.");
         return outcome;
@@ -355,11 +287,17 @@ UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
         return outcome;
     }
 
-    const TrashResult trashed = moveToTrash(info.path);
-    if (!trashed.moved) {
-        Logger::instance()->error(QStringLiteral("Failed to trash: ") + info.path);
+    const PinnedRoot root = PinnedRoot::open(folder, folder);
+    const HomeTrash::Outcome trashed = moveToTrash(root, info.path, info.identity);
+    if (!trashed.moved()) {
+        Logger::instance()->error(QStringLiteral("Failed to trash: ") + info.path + QStringLiteral(" (")
+            + trashed.reason + QLatin1Char(')'));
         outcome.result = UninstallOutcome::Result::Failed;
-        outcome.reason = tr("It could not be moved to the Trash: %1.").arg(trashed.error);
+        // An app already gone is not uninstalled here: it may only have moved, and its
+        // leftovers are then still its own.
+        outcome.reason = trashed.status == HomeTrash::Outcome::Missing
+            ? tr("It is no longer where the scan found it.")
+            : tr("It could not be moved to the Trash: %1.").arg(trashed.shownReason);
         return outcome;
     }
     outcome.leftoverFailures = cleanLeftovers(info);
@@ -375,44 +313,38 @@ UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
     return outcome;
 }
 
-TrashResult AppUninstaller::moveToTrash(const QString &path)
+HomeTrash::Outcome AppUninstaller::moveToTrash(const PinnedRoot &root, const QString &path, const FileIdentity &seen)
 {
-    struct stat entry;
-    if (!lstatPath(path, &entry))
-        return { errno == ENOENT, errno == ENOENT ? QString() : systemError(errno) };
-    QString finderCause;
-    // A link goes by rename, which moves the link itself; the Finder would resolve it.
-    if (!S_ISLNK(entry.st_mode)) {
-        const ProcessRunner::Result finder
-            = ProcessRunner::run(QStringLiteral("osascript"), finderArguments(path), kFinderWaitMs);
-        // A late answer may still have done the work: look before falling back.
-        if (!exists(path))
-            return { true, QString() };
-        finderCause = finderFailure(finder);
-        Logger::instance()->warning(
-            QStringLiteral("[AppUninstaller] Finder did not trash %1: %2").arg(path, finderCause));
-    }
-    TrashResult renamed = renameIntoTrash(path);
-    if (!renamed.moved && !finderCause.isEmpty())
-        renamed.error = finderCause + QStringLiteral("; ") + renamed.error;
-    return renamed;
+    FileUtils::EntryCheck check;
+    if (seen.inode != 0)
+        check = [seen](const struct stat &entry) { return FileIdentity::fromStat(entry) == seen; };
+    return HomeTrash::moveUnder(root, path, check, { true, HomeTrash::Naming::Stamped });
 }
 
 QStringList AppUninstaller::cleanLeftovers(const AppInfo &info)
 {
     QStringList failures;
     const QString launchAgents = QDir::home().filePath(LeftoverFinder::launchAgentsFolder());
+    QHash<QString, PinnedRoot> roots;
     for (const LeftoverItem &leftover : info.leftovers) {
         if (!leftover.selected)
             continue;
-        bool moved = false;
+        HomeTrash::Outcome moved;
         if (isLeftoverLocation(leftover.path)) {
-            if (QFileInfo(leftover.path).path() == launchAgents && exists(leftover.path))
+            const QString folder = QFileInfo(leftover.path).path();
+            auto root = roots.constFind(folder);
+            if (root == roots.cend())
+                root = roots.insert(folder, PinnedRoot::open(folder, QDir::homePath()));
+            if (folder == launchAgents && exists(leftover.path))
                 unloadLaunchAgent(leftover.path);
-            moved = moveToTrash(leftover.path).moved;
+            moved = moveToTrash(*root, leftover.path, leftover.identity);
         }
-        if (!moved) {
-            Logger::instance()->warning(QStringLiteral("Failed to remove leftover: ") + leftover.path);
+        // Already gone: nothing was moved, and nothing is left to fail.
+        if (moved.status == HomeTrash::Outcome::Missing) {
+            Logger::instance()->info(QStringLiteral("Leftover already gone: ") + leftover.path);
+        } else if (!moved.moved()) {
+            Logger::instance()->warning(QStringLiteral("Failed to remove leftover: ") + leftover.path
+                + (moved.reason.isEmpty() ? QString() : QStringLiteral(" (") + moved.reason + QLatin1Char(')')));
             failures.append(leftover.path);
         }
     }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "appinfo.h"
+#include "core/hometrash.h"
 #include "core/longjob.h"
+#include "core/pinnedroot.h"
 
 #include <QObject>
 #include <QSet>
@@ -25,20 +27,15 @@ struct UninstallOutcome
     qint64 movedBytes = 0;
 };
 
-// The answer of a move to the Trash; error says why it failed, in words for the user.
-struct TrashResult
-{
-    bool moved = false;
-    QString error;
-};
-
 // Finds the applications installed in the Applications folders with the files they left in the
 // user's Library (see LeftoverFinder), and uninstalls applications: the bundle and its selected
 // leftovers go to the Trash, nothing is deleted for good.
 //
-// Bundle facts come from Info.plist through `plutil`; the Trash is reached through the Finder
-// (`osascript`, the path handed over as an argument, never inside the script), and when the
-// Finder will not, by renaming into ~/.Trash on the same volume, never by copying. A running
+// Bundle facts come from Info.plist through `plutil`; bundles and leftovers go to the Trash
+// through HomeTrash, reached from their pinned Applications or Library folder: the Finder first
+// (so it can offer Put Back), and when the Finder will not, by renaming into ~/.Trash on the
+// same volume ("Foo 1733820000.app" when the name is taken), never by copying; only the bundle
+// and the leftovers the scan saw (same device and inode) are moved. A running
 // application (`pgrep -x`) and an Apple application on the read-only system volume are not
 // removed; any other application on a read-only volume fails at once, the Finder not asked.
 // A leftover in LaunchAgents is unloaded (`launchctl bootout`) before it goes.
@@ -79,9 +76,13 @@ public:
     // or its Info.plist is not a regular file. Sizes and leftovers are left empty.
     static AppInfo readBundle(const QString &bundlePath);
     UninstallOutcome uninstallApp(const AppInfo &info) const;
-    static TrashResult moveToTrash(const QString &path);
+    // Moves path, below the open root, to the Trash the uninstaller's way (see above), when it
+    // is still the entry seen (same device and inode; anything, when seen is empty).
+    static HomeTrash::Outcome moveToTrash(
+        const PinnedRoot &root, const QString &path, const FileIdentity &seen = FileIdentity());
     // Moves every selected leftover to the Trash and returns those that would not go. Only
-    // entries directly inside the Library folders the search looks in are touched.
+    // entries directly inside the Library folders the search looks in are touched, reached from
+    // that folder pinned below the home. A leftover already gone is no failure (and was not moved).
     static QStringList cleanLeftovers(const AppInfo &info);
 
 signals:
@@ -99,7 +100,8 @@ signals:
 private:
     void scan(LongJob::Run &run, const QStringList &folders);
     void measure(AppInfo &info, LongJob::Run &run) const;
-    bool isInApplicationFolder(const QString &bundlePath) const;
+    // The Applications folder directly holding the bundle, as given; empty when none does.
+    QString applicationFolderOf(const QString &bundlePath) const;
 
     QStringList m_folders;
     int m_found = 0;

@@ -3,12 +3,12 @@
 #include "fileidentity.h"
 
 #include "core/fileutils.h"
+#include "core/hometrash.h"
 #include "core/logger.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <cstring>
@@ -295,7 +295,7 @@ void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QList<
         if (beforeDelete)
             beforeDelete(copy.path);
         QString reason;
-        if (!dispose(copy.path, roots, disposal, &reason)) {
+        if (!dispose(copy.path, roots, disposal, now, &reason)) {
             Logger::instance()->warning((disposal == Disposal::MoveToTrash
                                                 ? QStringLiteral("Not moved to the Trash, left in place (")
                                                 : QStringLiteral("Failed to delete ("))
@@ -328,51 +328,23 @@ QString DuplicateRemover::trashedPath(const QString &path) const
     return m_trashed.value(path);
 }
 
-bool DuplicateRemover::dispose(const QString &path, const QList<PinnedRoot> &roots, Disposal disposal, QString *reason)
+bool DuplicateRemover::dispose(const QString &path, const QList<PinnedRoot> &roots, Disposal disposal,
+    const FileIdentity &checked, QString *reason)
 {
+    const PinnedRoot &root = *rootOf(path, roots);
     if (disposal == Disposal::MoveToTrash) {
-        QString trashed;
-        if (!moveToTrash(path, &trashed, reason))
-            return false;
-        m_trashed.insert(path, trashed);
-        return true;
-    }
-    const FileUtils::Removal removal = FileUtils::removeUnder(*rootOf(path, roots), path, FileUtils::Expect::File);
-    *reason = removal.reason;
-    return removal.removed();
-}
-
-bool DuplicateRemover::moveToTrash(const QString &path, QString *trashedPath, QString *reason)
-{
-#ifndef Q_OS_DARWIN
-    // The freedesktop.org Trash (everywhere but on a Mac) is a folder in the data location. Qt
-    // makes the folder but not the location; and where it cannot make the folder, it moves the
-    // file into the working folder instead and reports success. So the folder is made here,
-    // and anything else is refused before Qt is asked.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString trash = data + QStringLiteral("/Trash");
-    if (!QFileInfo(trash).isDir()) {
-        if (!QDir().mkpath(data) || !QDir(data).mkdir(QStringLiteral("Trash"))
-            || !QFile::setPermissions(trash, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)) {
-            *reason = QStringLiteral("the Trash folder cannot be made: ") + trash;
+        // Moved only while the entry is still the file just compared.
+        const HomeTrash::Outcome moved = HomeTrash::moveUnder(root, path, [checked](const struct stat &entry) {
+            return S_ISREG(entry.st_mode) && FileIdentity::fromStat(entry).isUnchangedSince(checked);
+        });
+        if (!moved.moved()) {
+            *reason = moved.reason;
             return false;
         }
+        m_trashed.insert(path, moved.trashedPath);
+        return true;
     }
-#endif
-    // A move to the Trash renames the entry itself; a link there would be moved as a link.
-    QString trashed;
-    if (!QFile::moveToTrash(path, &trashed)) {
-        *reason = QStringLiteral("the Trash refused it");
-        return false;
-    }
-    if (QFileInfo(trashed).isRelative()) {
-        // Not a Trash folder (the working folder): put the file back where it was.
-        const bool back = ::rename(QFile::encodeName(trashed).constData(), QFile::encodeName(path).constData()) == 0;
-        *reason = back ? QStringLiteral("no Trash folder could be used")
-                       : QString(QStringLiteral("no Trash folder could be used, and the file was left in ")
-                           + QFileInfo(trashed).absoluteFilePath());
-        return false;
-    }
-    *trashedPath = trashed;
-    return true;
+    const FileUtils::Removal removal = FileUtils::removeUnder(root, path, FileUtils::Expect::File);
+    *reason = removal.reason;
+    return removal.removed();
 }

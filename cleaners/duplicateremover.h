@@ -1,6 +1,7 @@
 #pragma once
 
 #include "duplicateremoval.h"
+#include "fileidentity.h"
 
 #include "core/longjob.h"
 #include "core/pinnedroot.h"
@@ -79,10 +80,9 @@ private:
     // Deletes the group's chosen copies, calling step once for each.
     void removeGroup(const DuplicateRemoval &removal, const QList<PinnedRoot> &roots, Disposal disposal,
         const std::function<bool()> &isCancelled, const std::function<void()> &step);
-    // Deletes or trashes one checked copy; false with a reason for the log.
-    bool dispose(const QString &path, const QList<PinnedRoot> &roots, Disposal disposal, QString *reason);
-    // Moves path to the Trash; false, with the file left where it was, if that is not possible.
-    static bool moveToTrash(const QString &path, QString *trashedPath, QString *reason);
+    // Deletes or trashes one copy, checked as checked; false with a reason for the log.
+    bool dispose(const QString &path, const QList<PinnedRoot> &roots, Disposal disposal, const FileIdentity &checked,
+        QString *reason);
 
     QStringList m_removed;
     QStringList m_failed;

@@ -254,14 +254,16 @@ bool LargeFileScanner::deleteFiles(const QStringList &paths, DeleteMode mode)
                 } else if (deletion->toTrash) {
                     const HomeTrash::Outcome moved
                         = HomeTrash::moveUnder(*root, pathUnderRoot(path, *target), sameEntry(*target));
-                    if (moved.moved) {
+                    const bool changed
+                        = moved.status == HomeTrash::Outcome::Missing || moved.status == HomeTrash::Outcome::Refused;
+                    if (moved.moved()) {
                         Logger::instance()->info(QStringLiteral("Moved to Trash: %1").arg(path));
                         deletion->trashedBytes += target->localSize;
                     } else {
-                        if (moved.changed)
+                        if (changed)
                             Logger::instance()->warning(
-                                QStringLiteral("Not moved to the Trash (%1): %2").arg(moved.error, path));
-                        reason = moved.changed ? changedReason() : moved.error;
+                                QStringLiteral("Not moved to the Trash (%1): %2").arg(moved.reason, path));
+                        reason = changed ? changedReason() : moved.shownReason;
                     }
                 } else {
                     const FileUtils::Removal removal = FileUtils::removeUnder(*root, pathUnderRoot(path, *target),

@@ -56,25 +56,10 @@ Reason ownReason(const char *text, const QString &arg = QString())
     return { english.arg(arg), shown.arg(arg) };
 }
 
-// What the system answered: its own words in the log; the user reads the common causes in the
-// interface language and the rare ones as the system put them.
+// What the system answered: its own words in the log, FileUtils::shownError for the user.
 Reason systemReason(int error)
 {
-    const QString english = errorText(error);
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return { english, QCoreApplication::translate("FileUtils", "permission denied") };
-    case EBUSY:
-        return { english, QCoreApplication::translate("FileUtils", "it is in use") };
-    case EROFS:
-        return { english, QCoreApplication::translate("FileUtils", "the volume is read-only") };
-    case ENOTEMPTY:
-    case EEXIST:
-        return { english, QCoreApplication::translate("FileUtils", "the folder is not empty") };
-    default:
-        return { english, english };
-    }
+    return { errorText(error), FileUtils::shownError(error) };
 }
 
 FileUtils::Removal removal(FileUtils::Removal::Status status, const Reason &reason = Reason())
@@ -275,6 +260,24 @@ FileUtils::Removal FileUtils::removeUnder(
         result = removeEntry(fd, name, info, expect, root.device(), path);
     ::close(fd);
     return result;
+}
+
+QString FileUtils::shownError(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return QCoreApplication::translate("FileUtils", "permission denied");
+    case EBUSY:
+        return QCoreApplication::translate("FileUtils", "it is in use");
+    case EROFS:
+        return QCoreApplication::translate("FileUtils", "the volume is read-only");
+    case ENOTEMPTY:
+    case EEXIST:
+        return QCoreApplication::translate("FileUtils", "the folder is not empty");
+    default:
+        return errorText(error);
+    }
 }
 
 int FileUtils::openParentUnder(const PinnedRoot &root, const QByteArray &path, QByteArray *name, Removal *refusal)

@@ -85,6 +85,9 @@ public:
     // (a move into the Trash). Returns the folder's descriptor, which the caller closes, and the
     // entry's name in *name; or -1 with *refusal saying why.
     static int openParentUnder(const PinnedRoot &root, const QByteArray &path, QByteArray *name, Removal *refusal);
+    // What the system answered (an errno value), for the user: the common causes in the interface
+    // language, the rare ones as the system put them.
+    static QString shownError(int error);
 
     // Removes one file or link (never a folder) by pinning the path's parent folder: links in the
     // parent's path are resolved as the system does, the entry itself is never followed. Prefer

@@ -349,8 +349,9 @@ void TestAppUninstaller::finderUnavailableRenamesIntoTrashKeepingExtension()
     FakeTools tools;
     home.makeFile(QStringLiteral(".Trash/Foo.app"), 1);
     const QString bundle = AppFixture::makeBundle(home, QStringLiteral("Applications/Foo.app"), {});
-    const TrashResult result = AppUninstaller::moveToTrash(bundle);
-    QVERIFY(result.moved);
+    const QString apps = home.filePath(QStringLiteral("Applications"));
+    const HomeTrash::Outcome result = AppUninstaller::moveToTrash(PinnedRoot::open(apps, apps), bundle);
+    QVERIFY(result.moved());
     QVERIFY(!QFileInfo::exists(bundle));
     const QStringList trash = trashEntries(home);
     QCOMPARE(trash.size(), 2);
@@ -366,9 +367,10 @@ void TestAppUninstaller::pathWithQuoteIsOneArgument()
     FakeTools tools;
     qputenv("SWEEPNOOK_FAKE_FINDER", "trash");
     const QString bundle = AppFixture::makeBundle(home, QStringLiteral("Applications/Say \"Hi\" & don't.app"), {});
-    const TrashResult result = AppUninstaller::moveToTrash(bundle);
+    const QString apps = home.filePath(QStringLiteral("Applications"));
+    const HomeTrash::Outcome result = AppUninstaller::moveToTrash(PinnedRoot::open(apps, apps), bundle);
     qunsetenv("SWEEPNOOK_FAKE_FINDER");
-    QVERIFY(result.moved);
+    QVERIFY(result.moved());
     const QList<QStringList> calls = osascriptCalls(tools);
     QCOMPARE(calls.size(), 1);
     QCOMPARE(calls.at(0).last(), bundle);

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>der Finder konnte nicht gefragt werden (osascript ließ sich nicht starten)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>der Finder hat nicht innerhalb von %1 Sekunden geantwortet; vielleicht wartet er auf Ihre Erlaubnis oder Ihr Passwort</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook darf den Finder nicht steuern (Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Automation)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>der Finder hat abgelehnt (Exit-Code %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>der Finder hat abgelehnt: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>sie liegt auf einem anderen Volume als Ihr Papierkorb</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>Die App ist Teil von macOS und kann nicht entfernt werden.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Sie befindet sich auf einem schreibgeschützten Volume und kann nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>Sie ist nicht mehr dort, wo der Scan sie gefunden hat.</translation>
     </message>
 </context>
 <context>
@@ -141,7 +121,7 @@
         <translation>In den Programme-Ordnern wurden keine Apps gefunden.</translation>
     </message>
     <message>
-        <source>No apps match &quot;%1&quot;.</source>
+        <source>No apps match "%1".</source>
         <translation>Keine Apps passen zu „%1“.</translation>
     </message>
     <message>
@@ -246,7 +226,7 @@
         <translation>Bereinigbar</translation>
     </message>
     <message>
-        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <source>Click "Start Scanning" to find cleanable items</source>
         <translation>Klicken Sie auf „Scan starten“, um bereinigbare Objekte zu finden</translation>
     </message>
     <message>
@@ -352,7 +332,7 @@ Dies kann nicht widerrufen werden!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers&apos; folders</source>
+        <source>outside the browsers' folders</source>
         <translation>außerhalb der Browserordner</translation>
     </message>
     <message>
@@ -525,8 +505,8 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>🗑️ Alles bereinigen</translation>
     </message>
     <message>
-        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
-        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Tipp:&lt;/span&gt; Regelmäßiges Bereinigen kann die Leistung Ihres Mac deutlich verbessern</translation>
+        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
+        <translation>&lt;span style='font-weight:600;'&gt;Tipp:&lt;/span&gt; Regelmäßiges Bereinigen kann die Leistung Ihres Mac deutlich verbessern</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -755,10 +735,10 @@ Fortfahren?</translation>
         <translation>Das Protokoll nennt jede Datei und den Grund.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; Gruppe  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 freigebbar&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; Gruppen  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 freigebbar&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; Gruppe  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 freigebbar&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; Gruppen  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 freigebbar&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -911,7 +891,7 @@ Dies kann nicht widerrufen werden.</numerusform>
         <translation>der Ordner selbst</translation>
     </message>
     <message>
-        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <source>"." or ".." in the path</source>
         <translation>„.“ oder „..“ im Pfad</translation>
     </message>
     <message>
@@ -925,6 +905,53 @@ Dies kann nicht widerrufen werden.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>es wurde seit der Auswahl verändert</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>sie ist nicht mehr vorhanden</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>der Finder konnte nicht gefragt werden (osascript ließ sich nicht starten)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>der Finder hat nicht innerhalb von %1 Sekunden geantwortet; vielleicht wartet er auf Ihre Erlaubnis oder Ihr Passwort</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>der Finder hat sie an ihrem Ort gelassen</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook darf den Finder nicht steuern (Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Automation)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>der Finder hat abgelehnt (Exit-Code %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>der Finder hat abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>der Papierkorb-Ordner kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>sie liegt auf einem anderen Volume als Ihr Papierkorb</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>sie liegt bereits im Papierkorb</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>zu viele Objekte dieses Namens im Papierkorb</translation>
     </message>
 </context>
 <context>
@@ -2345,11 +2372,11 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Vorgang fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <source>Failed to remove "%1" from startup.</source>
         <translation>„%1“ konnte nicht aus dem Autostart entfernt werden.</translation>
     </message>
     <message>
-        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <source>Failed to add "%1" to startup.</source>
         <translation>„%1“ konnte nicht zum Autostart hinzugefügt werden.</translation>
     </message>
     <message numerus="yes">
@@ -2371,7 +2398,7 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Keine Startobjekte oder Apps gefunden</translation>
     </message>
     <message>
-        <source>No startup items match &quot;%1&quot;</source>
+        <source>No startup items match "%1"</source>
         <translation>Keine Startobjekte passen zu „%1“</translation>
     </message>
 </context>
@@ -2437,7 +2464,7 @@ Bitte beenden Sie die App und öffnen Sie sie erneut, um die neue Sprache zu ver
         <translation>Gestoppt, bevor alle Dienste geändert wurden.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <source>Could not change the start type of the service "%1".</source>
         <translation>Der Starttyp des Dienstes „%1“ konnte nicht geändert werden.</translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>the Finder could not be asked (osascript did not start)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>the Finder refused (exit code %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>the Finder refused: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>it is on another volume than your Trash</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>It is part of macOS and cannot be removed.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>It is on a read-only volume and cannot be removed.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>It is no longer where the scan found it.</translation>
     </message>
 </context>
 <context>
@@ -141,8 +121,8 @@
         <translation>No applications were found in the Applications folders.</translation>
     </message>
     <message>
-        <source>No apps match &quot;%1&quot;.</source>
-        <translation>No apps match &quot;%1&quot;.</translation>
+        <source>No apps match "%1".</source>
+        <translation>No apps match "%1".</translation>
     </message>
     <message>
         <source>Uninstalling %1...</source>
@@ -246,8 +226,8 @@
         <translation>Cleanable</translation>
     </message>
     <message>
-        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
-        <translation>Click &quot;Start Scanning&quot; to find cleanable items</translation>
+        <source>Click "Start Scanning" to find cleanable items</source>
+        <translation>Click "Start Scanning" to find cleanable items</translation>
     </message>
     <message>
         <source>Selected: --</source>
@@ -352,8 +332,8 @@ This action cannot be undone!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers&apos; folders</source>
-        <translation>outside the browsers&apos; folders</translation>
+        <source>outside the browsers' folders</source>
+        <translation>outside the browsers' folders</translation>
     </message>
     <message>
         <source>the history could not be cleared</source>
@@ -525,8 +505,8 @@ This action cannot be undone!</numerusform>
         <translation>🗑️ Clean All</translation>
     </message>
     <message>
-        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
-        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</translation>
+        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
+        <translation>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -755,10 +735,10 @@ Continue?</translation>
         <translation>The log lists each file and why.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; group  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; group  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -911,8 +891,8 @@ This cannot be undone.</numerusform>
         <translation>the folder itself</translation>
     </message>
     <message>
-        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
-        <translation>&quot;.&quot; or &quot;..&quot; in the path</translation>
+        <source>"." or ".." in the path</source>
+        <translation>"." or ".." in the path</translation>
     </message>
     <message>
         <source>a link or a file on the way: %1</source>
@@ -925,6 +905,53 @@ This cannot be undone.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>it changed since it was chosen</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>it is no longer there</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>the Finder could not be asked (osascript did not start)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>the Finder left it where it was</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>the Finder refused (exit code %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>the Finder refused: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>the Trash folder cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>it is on another volume than your Trash</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>it is in the Trash already</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>too many items of that name in the Trash</translation>
     </message>
 </context>
 <context>
@@ -2345,12 +2372,12 @@ This action cannot be undone!</numerusform>
         <translation>Operation Failed</translation>
     </message>
     <message>
-        <source>Failed to remove &quot;%1&quot; from startup.</source>
-        <translation>Failed to remove &quot;%1&quot; from startup.</translation>
+        <source>Failed to remove "%1" from startup.</source>
+        <translation>Failed to remove "%1" from startup.</translation>
     </message>
     <message>
-        <source>Failed to add &quot;%1&quot; to startup.</source>
-        <translation>Failed to add &quot;%1&quot; to startup.</translation>
+        <source>Failed to add "%1" to startup.</source>
+        <translation>Failed to add "%1" to startup.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln startup items</source>
@@ -2371,8 +2398,8 @@ This action cannot be undone!</numerusform>
         <translation>No startup items or apps found</translation>
     </message>
     <message>
-        <source>No startup items match &quot;%1&quot;</source>
-        <translation>No startup items match &quot;%1&quot;</translation>
+        <source>No startup items match "%1"</source>
+        <translation>No startup items match "%1"</translation>
     </message>
 </context>
 <context>
@@ -2437,8 +2464,8 @@ Please quit and reopen it to use the new language.</translation>
         <translation>Stopped before all services were changed.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service &quot;%1&quot;.</source>
-        <translation>Could not change the start type of the service &quot;%1&quot;.</translation>
+        <source>Could not change the start type of the service "%1".</source>
+        <translation>Could not change the start type of the service "%1".</translation>
     </message>
     <message>
         <source>Could not add the Ultimate Performance power plan.</source>

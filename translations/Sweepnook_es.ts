@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>no se pudo consultar al Finder (osascript no se inició)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>el Finder no respondió en %1 segundos; puede que esté esperando tu permiso o tu contraseña</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook no tiene permiso para controlar el Finder (Ajustes del Sistema &gt; Privacidad y seguridad &gt; Automatización)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>el Finder se negó (código de salida %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>el Finder se negó: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>el elemento está en un volumen distinto al de tu Papelera</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>Esta app forma parte de macOS y no se puede eliminar.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Está en un volumen de solo lectura y no se puede eliminar.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>Ya no está donde la encontró el análisis.</translation>
     </message>
 </context>
 <context>
@@ -141,7 +121,7 @@
         <translation>No se encontraron aplicaciones en las carpetas Aplicaciones.</translation>
     </message>
     <message>
-        <source>No apps match &quot;%1&quot;.</source>
+        <source>No apps match "%1".</source>
         <translation>Ninguna app coincide con “%1”.</translation>
     </message>
     <message>
@@ -246,7 +226,7 @@
         <translation>Recuperable</translation>
     </message>
     <message>
-        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <source>Click "Start Scanning" to find cleanable items</source>
         <translation>Haz clic en “Iniciar análisis” para buscar elementos que limpiar</translation>
     </message>
     <message>
@@ -352,7 +332,7 @@ This action cannot be undone!</source>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers&apos; folders</source>
+        <source>outside the browsers' folders</source>
         <translation>fuera de las carpetas de los navegadores</translation>
     </message>
     <message>
@@ -525,8 +505,8 @@ This action cannot be undone!</source>
         <translation>🗑️ Limpiar todo</translation>
     </message>
     <message>
-        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
-        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Consejo:&lt;/span&gt; limpiar con regularidad puede mejorar notablemente el rendimiento de tu Mac</translation>
+        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
+        <translation>&lt;span style='font-weight:600;'&gt;Consejo:&lt;/span&gt; limpiar con regularidad puede mejorar notablemente el rendimiento de tu Mac</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -755,10 +735,10 @@ Continue?</source>
         <translation>El registro de actividad indica cada archivo y el motivo.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupo  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperables&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupos  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperables&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupo  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 recuperables&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupos  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 recuperables&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -911,7 +891,7 @@ Esta acción no se puede deshacer.</numerusform>
         <translation>la propia carpeta</translation>
     </message>
     <message>
-        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <source>"." or ".." in the path</source>
         <translation>«.» o «..» en la ruta</translation>
     </message>
     <message>
@@ -925,6 +905,53 @@ Esta acción no se puede deshacer.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>ha cambiado desde que se eligió</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>el elemento ya no está ahí</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>no se pudo consultar al Finder (osascript no se inició)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>el Finder no respondió en %1 segundos; puede que esté esperando tu permiso o tu contraseña</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>el Finder lo dejó donde estaba</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook no tiene permiso para controlar el Finder (Ajustes del Sistema &gt; Privacidad y seguridad &gt; Automatización)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>el Finder se negó (código de salida %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>el Finder se negó: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>no se puede usar la carpeta de la Papelera: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>el elemento está en un volumen distinto al de tu Papelera</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>el elemento ya está en la Papelera</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>hay demasiados elementos con ese nombre en la Papelera</translation>
     </message>
 </context>
 <context>
@@ -2345,11 +2372,11 @@ This action cannot be undone!</source>
         <translation>Error en la operación</translation>
     </message>
     <message>
-        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <source>Failed to remove "%1" from startup.</source>
         <translation>No se pudo quitar “%1” del arranque.</translation>
     </message>
     <message>
-        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <source>Failed to add "%1" to startup.</source>
         <translation>No se pudo añadir “%1” al arranque.</translation>
     </message>
     <message numerus="yes">
@@ -2371,7 +2398,7 @@ This action cannot be undone!</source>
         <translation>No se han encontrado elementos de arranque ni apps</translation>
     </message>
     <message>
-        <source>No startup items match &quot;%1&quot;</source>
+        <source>No startup items match "%1"</source>
         <translation>Ningún elemento de arranque coincide con «%1»</translation>
     </message>
 </context>
@@ -2437,7 +2464,7 @@ Sal de la app y vuelve a abrirla para usar el nuevo idioma.</translation>
         <translation>Detenido antes de cambiar todos los servicios.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <source>Could not change the start type of the service "%1".</source>
         <translation>No se pudo cambiar el tipo de inicio del servicio “%1”.</translation>
     </message>
     <message>

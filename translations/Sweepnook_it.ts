@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>⚡ Startup Manager - Speed up boot time</source>
-        <translation>⚡ Gestione avvio - Velocizza l&apos;avvio</translation>
+        <translation>⚡ Gestione avvio - Velocizza l'avvio</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>impossibile interpellare il Finder (osascript non si è avviato)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>il Finder non ha risposto entro %1 secondi; potrebbe essere in attesa della tua autorizzazione o password</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook non è autorizzato a controllare il Finder (Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Automazione)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>il Finder ha rifiutato (codice di uscita %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>il Finder ha rifiutato: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>l&apos;elemento si trova su un volume diverso da quello del Cestino</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>Questa app fa parte di macOS e non può essere rimossa.</translation>
     </message>
@@ -91,11 +67,11 @@
     </message>
     <message>
         <source>Close the app first.</source>
-        <translation>Chiudi prima l&apos;app.</translation>
+        <translation>Chiudi prima l'app.</translation>
     </message>
     <message>
         <source>Could not tell whether it is running. Close the app first.</source>
-        <translation>Impossibile stabilire se l&apos;app è aperta. Chiudila prima.</translation>
+        <translation>Impossibile stabilire se l'app è aperta. Chiudila prima.</translation>
     </message>
     <message>
         <source>It could not be moved to the Trash: %1.</source>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Si trova su un volume di sola lettura e non può essere rimossa.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>Non si trova più dove l’ha trovata la scansione.</translation>
     </message>
 </context>
 <context>
@@ -141,7 +121,7 @@
         <translation>Nessuna applicazione trovata nelle cartelle Applicazioni.</translation>
     </message>
     <message>
-        <source>No apps match &quot;%1&quot;.</source>
+        <source>No apps match "%1".</source>
         <translation>Nessuna app corrisponde a “%1”.</translation>
     </message>
     <message>
@@ -229,13 +209,13 @@
     </message>
     <message>
         <source>The app will be moved to the Trash.</source>
-        <translation>L&apos;app verrà spostata nel Cestino.</translation>
+        <translation>L'app verrà spostata nel Cestino.</translation>
     </message>
     <message numerus="yes">
         <source>The app and %Ln selected leftover items (%1) will be moved to the Trash.</source>
         <translation>
-            <numerusform>L&apos;app e %Ln elemento residuo selezionato (%1) verranno spostati nel Cestino.</numerusform>
-            <numerusform>L&apos;app e %Ln elementi residui selezionati (%1) verranno spostati nel Cestino.</numerusform>
+            <numerusform>L'app e %Ln elemento residuo selezionato (%1) verranno spostati nel Cestino.</numerusform>
+            <numerusform>L'app e %Ln elementi residui selezionati (%1) verranno spostati nel Cestino.</numerusform>
         </translation>
     </message>
 </context>
@@ -246,7 +226,7 @@
         <translation>Recuperabile</translation>
     </message>
     <message>
-        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <source>Click "Start Scanning" to find cleanable items</source>
         <translation>Fai clic su “Avvia scansione” per trovare elementi da pulire</translation>
     </message>
     <message>
@@ -314,8 +294,8 @@ Questa azione non può essere annullata!</numerusform>
     <message numerus="yes">
         <source>%Ln item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>Impossibile rimuovere %Ln elemento, che resta nell&apos;elenco con il motivo.</numerusform>
-            <numerusform>Impossibile rimuovere %Ln elementi, che restano nell&apos;elenco con il motivo.</numerusform>
+            <numerusform>Impossibile rimuovere %Ln elemento, che resta nell'elenco con il motivo.</numerusform>
+            <numerusform>Impossibile rimuovere %Ln elementi, che restano nell'elenco con il motivo.</numerusform>
         </translation>
     </message>
 </context>
@@ -352,7 +332,7 @@ Questa azione non può essere annullata!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers&apos; folders</source>
+        <source>outside the browsers' folders</source>
         <translation>fuori dalle cartelle dei browser</translation>
     </message>
     <message>
@@ -525,8 +505,8 @@ Questa azione non può essere annullata!</numerusform>
         <translation>🗑️ Pulisci tutto</translation>
     </message>
     <message>
-        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
-        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Suggerimento:&lt;/span&gt; una pulizia regolare può migliorare sensibilmente le prestazioni del tuo Mac</translation>
+        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
+        <translation>&lt;span style='font-weight:600;'&gt;Suggerimento:&lt;/span&gt; una pulizia regolare può migliorare sensibilmente le prestazioni del tuo Mac</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -670,7 +650,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Choose Another Folder…</source>
-        <translation>Scegli un&apos;altra cartella…</translation>
+        <translation>Scegli un'altra cartella…</translation>
     </message>
     <message>
         <source>Remove %1</source>
@@ -690,12 +670,12 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Full Disk Scan</source>
-        <translation>Scansione dell&apos;intero disco</translation>
+        <translation>Scansione dell'intero disco</translation>
     </message>
     <message>
         <source>Scanning the entire disk may take several minutes.
 Continue?</source>
-        <translation>La scansione dell&apos;intero disco può richiedere diversi minuti.
+        <translation>La scansione dell'intero disco può richiedere diversi minuti.
 Continuare?</translation>
     </message>
     <message>
@@ -755,10 +735,10 @@ Continuare?</translation>
         <translation>Il log riporta ogni file e il motivo.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; gruppo  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperabili&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; gruppi  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperabili&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; gruppo  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 recuperabili&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; gruppi  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 recuperabili&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -911,7 +891,7 @@ Questa azione non può essere annullata.</numerusform>
         <translation>la cartella stessa</translation>
     </message>
     <message>
-        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <source>"." or ".." in the path</source>
         <translation>«.» o «..» nel percorso</translation>
     </message>
     <message>
@@ -925,6 +905,53 @@ Questa azione non può essere annullata.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>è cambiato da quando è stato scelto</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>l’elemento non è più lì</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>impossibile interpellare il Finder (osascript non si è avviato)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>il Finder non ha risposto entro %1 secondi; potrebbe essere in attesa della tua autorizzazione o password</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>il Finder l’ha lasciato dov’era</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook non è autorizzato a controllare il Finder (Impostazioni di Sistema &gt; Privacy e sicurezza &gt; Automazione)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>il Finder ha rifiutato (codice di uscita %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>il Finder ha rifiutato: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>impossibile usare la cartella del Cestino: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>l'elemento si trova su un volume diverso da quello del Cestino</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>l’elemento è già nel Cestino</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>troppi elementi con quel nome nel Cestino</translation>
     </message>
 </context>
 <context>
@@ -1086,7 +1113,7 @@ Questa azione non può essere annullata.</numerusform>
     </message>
     <message>
         <source>Remove from list</source>
-        <translation>Rimuovi dall&apos;elenco</translation>
+        <translation>Rimuovi dall'elenco</translation>
     </message>
     <message>
         <source>Add location</source>
@@ -1223,8 +1250,8 @@ Dimensione: %2</translation>
     <message numerus="yes">
         <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
-            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1293,7 +1320,7 @@ Totale: %1</numerusform>
 请联系技术支持或重新安装软件。</source>
         <translation>Impossibile caricare il link della pagina.
 
-Contatta l&apos;assistenza o reinstalla l&apos;app.</translation>
+Contatta l'assistenza o reinstalla l'app.</translation>
     </message>
     <message>
         <source>无法打开浏览器</source>
@@ -1442,7 +1469,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
-        <translation>Sweepnook resta aperto nella barra dei menu. Fai doppio clic sull&apos;icona per riaprire la finestra.</translation>
+        <translation>Sweepnook resta aperto nella barra dei menu. Fai doppio clic sull'icona per riaprire la finestra.</translation>
     </message>
 </context>
 <context>
@@ -1542,7 +1569,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Clear the traces your everyday use leaves on this Mac</source>
-        <translation>Cancella le tracce che l&apos;uso quotidiano lascia su questo Mac</translation>
+        <translation>Cancella le tracce che l'uso quotidiano lascia su questo Mac</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1794,7 +1821,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
-        <translation>macOS conserva le sue impostazioni in file di preferenze, non in un registro: qui quindi non c&apos;è nulla da pulire.</translation>
+        <translation>macOS conserva le sue impostazioni in file di preferenze, non in un registro: qui quindi non c'è nulla da pulire.</translation>
     </message>
 </context>
 <context>
@@ -2226,11 +2253,11 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Sweepnook could not be set to start at login. The log has the details.</source>
-        <translation>Impossibile impostare l&apos;apertura di Sweepnook al login. I dettagli sono nel log.</translation>
+        <translation>Impossibile impostare l'apertura di Sweepnook al login. I dettagli sono nel log.</translation>
     </message>
     <message>
         <source>Sweepnook could not be kept from starting at login. The log has the details.</source>
-        <translation>Impossibile impedire l&apos;apertura di Sweepnook al login. I dettagli sono nel log.</translation>
+        <translation>Impossibile impedire l'apertura di Sweepnook al login. I dettagli sono nel log.</translation>
     </message>
 </context>
 <context>
@@ -2310,7 +2337,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Manage programs that run automatically at startup</source>
-        <translation>Gestisci i programmi che si aprono automaticamente all&apos;avvio</translation>
+        <translation>Gestisci i programmi che si aprono automaticamente all'avvio</translation>
     </message>
     <message>
         <source>Search programs...</source>
@@ -2345,12 +2372,12 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Operazione non riuscita</translation>
     </message>
     <message>
-        <source>Failed to remove &quot;%1&quot; from startup.</source>
-        <translation>Impossibile rimuovere “%1” dall&apos;avvio.</translation>
+        <source>Failed to remove "%1" from startup.</source>
+        <translation>Impossibile rimuovere “%1” dall'avvio.</translation>
     </message>
     <message>
-        <source>Failed to add &quot;%1&quot; to startup.</source>
-        <translation>Impossibile aggiungere “%1” all&apos;avvio.</translation>
+        <source>Failed to add "%1" to startup.</source>
+        <translation>Impossibile aggiungere “%1” all'avvio.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln startup items</source>
@@ -2371,7 +2398,7 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Nessun elemento di avvio o app trovato</translation>
     </message>
     <message>
-        <source>No startup items match &quot;%1&quot;</source>
+        <source>No startup items match "%1"</source>
         <translation>Nessun elemento di avvio corrisponde a “%1”</translation>
     </message>
 </context>
@@ -2411,7 +2438,7 @@ Questa azione non può essere annullata!</numerusform>
 The application will restart now.</source>
         <translation>La lingua è stata cambiata.
 
-L&apos;applicazione verrà riavviata ora.</translation>
+L'applicazione verrà riavviata ora.</translation>
     </message>
     <message>
         <source>Restart Failed</source>
@@ -2423,7 +2450,7 @@ L&apos;applicazione verrà riavviata ora.</translation>
 Please quit and reopen it to use the new language.</source>
         <translation>Sweepnook non è riuscito a riavviarsi.
 
-Esci e riapri l&apos;app per usare la nuova lingua.</translation>
+Esci e riapri l'app per usare la nuova lingua.</translation>
     </message>
 </context>
 <context>
@@ -2437,7 +2464,7 @@ Esci e riapri l&apos;app per usare la nuova lingua.</translation>
         <translation>Interrotto prima di modificare tutti i servizi.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <source>Could not change the start type of the service "%1".</source>
         <translation>Impossibile modificare il tipo di avvio del servizio “%1”.</translation>
     </message>
     <message>

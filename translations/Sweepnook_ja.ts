@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>Finderに問い合わせできませんでした（osascriptが起動しませんでした）</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>Finderが %1 秒以内に応答しませんでした。許可またはパスワードの入力を待っている可能性があります</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>SweepnookにはFinderを制御する権限がありません（「システム設定」&gt;「プライバシーとセキュリティ」&gt;「オートメーション」）</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>Finderが拒否しました（終了コード %1）</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>Finderが拒否しました: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>ゴミ箱とは別のボリュームにあります</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>macOSの一部のため、削除できません。</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>読み出し専用のボリューム上にあるため、削除できません。</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>スキャンで見つかった場所にもうありません。</translation>
     </message>
 </context>
 <context>
@@ -141,7 +121,7 @@
         <translation>「アプリケーション」フォルダにアプリケーションが見つかりませんでした。</translation>
     </message>
     <message>
-        <source>No apps match &quot;%1&quot;.</source>
+        <source>No apps match "%1".</source>
         <translation>“%1”に一致するアプリはありません。</translation>
     </message>
     <message>
@@ -238,7 +218,7 @@
         <translation>クリーンアップ可能</translation>
     </message>
     <message>
-        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <source>Click "Start Scanning" to find cleanable items</source>
         <translation>「スキャンを開始」をクリックして、クリーンアップできる項目を探します</translation>
     </message>
     <message>
@@ -337,7 +317,7 @@ This action cannot be undone!</source>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers&apos; folders</source>
+        <source>outside the browsers' folders</source>
         <translation>ブラウザのフォルダの外にあります</translation>
     </message>
     <message>
@@ -506,8 +486,8 @@ This action cannot be undone!</source>
         <translation>🗑️ クリーンアップ</translation>
     </message>
     <message>
-        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
-        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;ヒント:&lt;/span&gt; 定期的にクリーンアップすると、Macのパフォーマンスが大きく向上します</translation>
+        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
+        <translation>&lt;span style='font-weight:600;'&gt;ヒント:&lt;/span&gt; 定期的にクリーンアップすると、Macのパフォーマンスが大きく向上します</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -734,9 +714,9 @@ Continue?</source>
         <translation>各ファイルとその理由はログに記録されています。</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; グループ  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 を解放可能&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; グループ  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 を解放可能&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -880,7 +860,7 @@ This cannot be undone.</source>
         <translation>フォルダそのものです</translation>
     </message>
     <message>
-        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <source>"." or ".." in the path</source>
         <translation>パスに「.」または「..」が含まれています</translation>
     </message>
     <message>
@@ -894,6 +874,53 @@ This cannot be undone.</source>
     <message>
         <source>it changed since it was chosen</source>
         <translation>選択した後に変更されました</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>その場所にもうありません</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>Finderに問い合わせできませんでした（osascriptが起動しませんでした）</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>Finderが %1 秒以内に応答しませんでした。許可またはパスワードの入力を待っている可能性があります</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>Finderは項目を移動しませんでした</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>SweepnookにはFinderを制御する権限がありません（「システム設定」&gt;「プライバシーとセキュリティ」&gt;「オートメーション」）</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>Finderが拒否しました（終了コード %1）</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>Finderが拒否しました: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>ゴミ箱フォルダを使用できません: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>ゴミ箱とは別のボリュームにあります</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>すでにゴミ箱にあります</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>ゴミ箱に同じ名前の項目が多すぎます</translation>
     </message>
 </context>
 <context>
@@ -2296,11 +2323,11 @@ This action cannot be undone!</source>
         <translation>操作に失敗しました</translation>
     </message>
     <message>
-        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <source>Failed to remove "%1" from startup.</source>
         <translation>“%1”を起動項目から削除できませんでした。</translation>
     </message>
     <message>
-        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <source>Failed to add "%1" to startup.</source>
         <translation>“%1”を起動項目に追加できませんでした。</translation>
     </message>
     <message numerus="yes">
@@ -2320,7 +2347,7 @@ This action cannot be undone!</source>
         <translation>起動項目やアプリが見つかりません</translation>
     </message>
     <message>
-        <source>No startup items match &quot;%1&quot;</source>
+        <source>No startup items match "%1"</source>
         <translation>“%1”に一致する起動項目はありません</translation>
     </message>
 </context>
@@ -2386,7 +2413,7 @@ Please quit and reopen it to use the new language.</source>
         <translation>すべてのサービスを変更する前に停止しました。</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <source>Could not change the start type of the service "%1".</source>
         <translation>サービス“%1”のスタートアップの種類を変更できませんでした。</translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>Finder에 요청할 수 없음(osascript가 시작되지 않음)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>Finder가 %1초 이내에 응답하지 않음. 권한 허용이나 암호 입력을 기다리고 있을 수 있음</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook에 Finder를 제어할 권한이 없음(시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 자동화)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>Finder가 거부함(종료 코드 %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>Finder가 거부함: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>휴지통과 다른 볼륨에 있음</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>macOS의 구성 요소이므로 제거할 수 없습니다.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>읽기 전용 볼륨에 있어 제거할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>스캔에서 찾은 위치에 더 이상 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -141,7 +121,7 @@
         <translation>응용 프로그램 폴더에서 앱을 찾을 수 없습니다.</translation>
     </message>
     <message>
-        <source>No apps match &quot;%1&quot;.</source>
+        <source>No apps match "%1".</source>
         <translation>‘%1’와(과) 일치하는 앱이 없습니다.</translation>
     </message>
     <message>
@@ -238,7 +218,7 @@
         <translation>정리 가능</translation>
     </message>
     <message>
-        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <source>Click "Start Scanning" to find cleanable items</source>
         <translation>‘스캔 시작’을 클릭하여 정리할 수 있는 항목을 찾으십시오</translation>
     </message>
     <message>
@@ -337,7 +317,7 @@ This action cannot be undone!</source>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers&apos; folders</source>
+        <source>outside the browsers' folders</source>
         <translation>브라우저 폴더 밖에 있음</translation>
     </message>
     <message>
@@ -506,8 +486,8 @@ This action cannot be undone!</source>
         <translation>🗑️ 모두 정리</translation>
     </message>
     <message>
-        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
-        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;팁:&lt;/span&gt; 정기적으로 정리하면 Mac의 성능이 크게 향상될 수 있습니다</translation>
+        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
+        <translation>&lt;span style='font-weight:600;'&gt;팁:&lt;/span&gt; 정기적으로 정리하면 Mac의 성능이 크게 향상될 수 있습니다</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -734,9 +714,9 @@ Continue?</source>
         <translation>각 파일과 그 이유는 로그에 기록되어 있습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt;개 그룹  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 확보 가능&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt;개 그룹  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 확보 가능&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -880,8 +860,8 @@ This cannot be undone.</source>
         <translation>폴더 자체임</translation>
     </message>
     <message>
-        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
-        <translation>경로에 &apos;.&apos; 또는 &apos;..&apos;이 있음</translation>
+        <source>"." or ".." in the path</source>
+        <translation>경로에 '.' 또는 '..'이 있음</translation>
     </message>
     <message>
         <source>a link or a file on the way: %1</source>
@@ -894,6 +874,53 @@ This cannot be undone.</source>
     <message>
         <source>it changed since it was chosen</source>
         <translation>선택한 이후에 변경됨</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>더 이상 그 위치에 없음</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>Finder에 요청할 수 없음(osascript가 시작되지 않음)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>Finder가 %1초 이내에 응답하지 않음. 권한 허용이나 암호 입력을 기다리고 있을 수 있음</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>Finder가 항목을 옮기지 않음</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook에 Finder를 제어할 권한이 없음(시스템 설정 &gt; 개인정보 보호 및 보안 &gt; 자동화)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>Finder가 거부함(종료 코드 %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>Finder가 거부함: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>휴지통 폴더를 사용할 수 없음: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>휴지통과 다른 볼륨에 있음</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>이미 휴지통에 있음</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>휴지통에 같은 이름의 항목이 너무 많음</translation>
     </message>
 </context>
 <context>
@@ -2294,11 +2321,11 @@ This action cannot be undone!</source>
         <translation>작업 실패</translation>
     </message>
     <message>
-        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <source>Failed to remove "%1" from startup.</source>
         <translation>‘%1’을(를) 시동 항목에서 제거하지 못했습니다.</translation>
     </message>
     <message>
-        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <source>Failed to add "%1" to startup.</source>
         <translation>‘%1’을(를) 시동 항목에 추가하지 못했습니다.</translation>
     </message>
     <message numerus="yes">
@@ -2318,7 +2345,7 @@ This action cannot be undone!</source>
         <translation>시동 항목이나 앱을 찾을 수 없음</translation>
     </message>
     <message>
-        <source>No startup items match &quot;%1&quot;</source>
+        <source>No startup items match "%1"</source>
         <translation>“%1”과(와) 일치하는 시동 항목 없음</translation>
     </message>
 </context>
@@ -2384,7 +2411,7 @@ Please quit and reopen it to use the new language.</source>
         <translation>모든 서비스를 변경하기 전에 중단되었습니다.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <source>Could not change the start type of the service "%1".</source>
         <translation>‘%1’ 서비스의 시작 유형을 변경할 수 없습니다.</translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>de Finder kon niet worden gevraagd (osascript startte niet)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>de Finder antwoordde niet binnen %1 seconden; misschien wacht hij op je toestemming of wachtwoord</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook mag de Finder niet besturen (Systeeminstellingen &gt; Privacy en beveiliging &gt; Automatisering)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>de Finder weigerde (afsluitcode %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>de Finder weigerde: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>de app staat op een ander volume dan je prullenmand</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>De app is onderdeel van macOS en kan niet worden verwijderd.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Deze staat op een alleen-lezen volume en kan niet worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>De app staat niet meer waar de scan hem vond.</translation>
     </message>
 </context>
 <context>
@@ -141,7 +121,7 @@
         <translation>Er zijn geen apps gevonden in de programmamappen.</translation>
     </message>
     <message>
-        <source>No apps match &quot;%1&quot;.</source>
+        <source>No apps match "%1".</source>
         <translation>Geen apps gevonden voor “%1”.</translation>
     </message>
     <message>
@@ -246,7 +226,7 @@
         <translation>Op te schonen</translation>
     </message>
     <message>
-        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <source>Click "Start Scanning" to find cleanable items</source>
         <translation>Klik op “Start scan” om op te schonen onderdelen te vinden</translation>
     </message>
     <message>
@@ -352,7 +332,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers&apos; folders</source>
+        <source>outside the browsers' folders</source>
         <translation>buiten de mappen van de browsers</translation>
     </message>
     <message>
@@ -525,8 +505,8 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>🗑️ Opschonen</translation>
     </message>
     <message>
-        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
-        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regelmatig opschonen kan de prestaties van je Mac flink verbeteren</translation>
+        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
+        <translation>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regelmatig opschonen kan de prestaties van je Mac flink verbeteren</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -755,10 +735,10 @@ Doorgaan?</translation>
         <translation>Het logbestand vermeldt elk bestand en de reden.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groep  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groepen  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groep  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groepen  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -911,8 +891,8 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <translation>de map zelf</translation>
     </message>
     <message>
-        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
-        <translation>&apos;.&apos; of &apos;..&apos; in het pad</translation>
+        <source>"." or ".." in the path</source>
+        <translation>'.' of '..' in het pad</translation>
     </message>
     <message>
         <source>a link or a file on the way: %1</source>
@@ -925,6 +905,53 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>het is gewijzigd sinds het werd gekozen</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>het onderdeel is er niet meer</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>de Finder kon niet worden gevraagd (osascript startte niet)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>de Finder antwoordde niet binnen %1 seconden; misschien wacht hij op je toestemming of wachtwoord</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>de Finder liet het onderdeel staan</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook mag de Finder niet besturen (Systeeminstellingen &gt; Privacy en beveiliging &gt; Automatisering)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>de Finder weigerde (afsluitcode %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>de Finder weigerde: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>de prullenmandmap kan niet worden gebruikt: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>het onderdeel staat op een ander volume dan je prullenmand</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>het onderdeel staat al in de prullenmand</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>te veel onderdelen met die naam in de prullenmand</translation>
     </message>
 </context>
 <context>
@@ -1038,7 +1065,7 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     </message>
     <message>
         <source>Videos</source>
-        <translation>Video&apos;s</translation>
+        <translation>Video's</translation>
     </message>
     <message>
         <source>Audio</source>
@@ -1430,7 +1457,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>The smartest way to keep your Mac clean, fast, and private.&lt;br&gt;Remove junk files, browser traces, duplicate files,&lt;br&gt;and privacy risks — all in one click.</source>
-        <translation>De slimste manier om je Mac schoon, snel en privé te houden.&lt;br&gt;Verwijder rommelbestanden, browsersporen, dubbele bestanden&lt;br&gt;en privacyrisico&apos;s – alles met één klik.</translation>
+        <translation>De slimste manier om je Mac schoon, snel en privé te houden.&lt;br&gt;Verwijder rommelbestanden, browsersporen, dubbele bestanden&lt;br&gt;en privacyrisico's – alles met één klik.</translation>
     </message>
     <message>
         <source>© 2026 Quelmo. All rights reserved.</source>
@@ -1973,7 +2000,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>Temporary web page cache files</source>
-        <translation>Tijdelijke cachebestanden van webpagina&apos;s</translation>
+        <translation>Tijdelijke cachebestanden van webpagina's</translation>
     </message>
     <message>
         <source>Code Cache</source>
@@ -2310,11 +2337,11 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>Manage programs that run automatically at startup</source>
-        <translation>Beheer programma&apos;s die automatisch starten bij het opstarten</translation>
+        <translation>Beheer programma's die automatisch starten bij het opstarten</translation>
     </message>
     <message>
         <source>Search programs...</source>
-        <translation>Zoek programma&apos;s...</translation>
+        <translation>Zoek programma's...</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -2326,7 +2353,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>Scanning installed programs...</source>
-        <translation>Geïnstalleerde programma&apos;s scannen...</translation>
+        <translation>Geïnstalleerde programma's scannen...</translation>
     </message>
     <message>
         <source>First load may take a few seconds</source>
@@ -2345,11 +2372,11 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Bewerking mislukt</translation>
     </message>
     <message>
-        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <source>Failed to remove "%1" from startup.</source>
         <translation>Kan “%1” niet uit de opstartonderdelen verwijderen.</translation>
     </message>
     <message>
-        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <source>Failed to add "%1" to startup.</source>
         <translation>Kan “%1” niet aan de opstartonderdelen toevoegen.</translation>
     </message>
     <message numerus="yes">
@@ -2371,7 +2398,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Geen opstartonderdelen of apps gevonden</translation>
     </message>
     <message>
-        <source>No startup items match &quot;%1&quot;</source>
+        <source>No startup items match "%1"</source>
         <translation>Geen opstartonderdelen die overeenkomen met ‘%1’</translation>
     </message>
 </context>
@@ -2437,7 +2464,7 @@ Stop de app en open hem opnieuw om de nieuwe taal te gebruiken.</translation>
         <translation>Gestopt voordat alle services waren gewijzigd.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <source>Could not change the start type of the service "%1".</source>
         <translation>Kan het opstarttype van de service “%1” niet wijzigen.</translation>
     </message>
     <message>

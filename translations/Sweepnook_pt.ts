@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>não foi possível consultar o Finder (o osascript não arrancou)</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>o Finder não respondeu em %1 segundos; pode estar à espera da sua autorização ou palavra-passe</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>O Sweepnook não tem permissão para controlar o Finder (Definições do Sistema &gt; Privacidade e segurança &gt; Automação)</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>o Finder recusou (código de saída %1)</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>o Finder recusou: %1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>está num volume diferente do seu Lixo</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>A app faz parte do macOS e não pode ser removida.</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>Está num volume só de leitura e não pode ser removida.</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>Já não está onde a análise a encontrou.</translation>
     </message>
 </context>
 <context>
@@ -141,7 +121,7 @@
         <translation>Não foram encontradas apps nas pastas Aplicações.</translation>
     </message>
     <message>
-        <source>No apps match &quot;%1&quot;.</source>
+        <source>No apps match "%1".</source>
         <translation>Nenhuma app corresponde a «%1».</translation>
     </message>
     <message>
@@ -246,7 +226,7 @@
         <translation>Para limpar</translation>
     </message>
     <message>
-        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <source>Click "Start Scanning" to find cleanable items</source>
         <translation>Clique em «Iniciar análise» para encontrar elementos a limpar</translation>
     </message>
     <message>
@@ -352,7 +332,7 @@ Esta ação não pode ser anulada!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers&apos; folders</source>
+        <source>outside the browsers' folders</source>
         <translation>fora das pastas dos navegadores</translation>
     </message>
     <message>
@@ -525,8 +505,8 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>🗑️ Limpar tudo</translation>
     </message>
     <message>
-        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
-        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Dica:&lt;/span&gt; Limpar regularmente pode melhorar bastante o desempenho do seu Mac</translation>
+        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
+        <translation>&lt;span style='font-weight:600;'&gt;Dica:&lt;/span&gt; Limpar regularmente pode melhorar bastante o desempenho do seu Mac</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -755,10 +735,10 @@ Continuar?</translation>
         <translation>O ficheiro de registo indica cada ficheiro e o motivo.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupo  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupos  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupo  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupos  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -911,7 +891,7 @@ Esta ação não pode ser anulada.</numerusform>
         <translation>a própria pasta</translation>
     </message>
     <message>
-        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <source>"." or ".." in the path</source>
         <translation>«.» ou «..» no caminho</translation>
     </message>
     <message>
@@ -925,6 +905,53 @@ Esta ação não pode ser anulada.</numerusform>
     <message>
         <source>it changed since it was chosen</source>
         <translation>foi alterado desde que foi escolhido</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>o elemento já não está lá</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>não foi possível consultar o Finder (o osascript não arrancou)</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>o Finder não respondeu em %1 segundos; pode estar à espera da sua autorização ou palavra-passe</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>o Finder deixou-o onde estava</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>O Sweepnook não tem permissão para controlar o Finder (Definições do Sistema &gt; Privacidade e segurança &gt; Automação)</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>o Finder recusou (código de saída %1)</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>o Finder recusou: %1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>não é possível usar a pasta do Lixo: %1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>está num volume diferente do seu Lixo</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>o elemento já está no Lixo</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>demasiados elementos com esse nome no Lixo</translation>
     </message>
 </context>
 <context>
@@ -2345,11 +2372,11 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>A operação falhou</translation>
     </message>
     <message>
-        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <source>Failed to remove "%1" from startup.</source>
         <translation>Não foi possível remover «%1» do arranque.</translation>
     </message>
     <message>
-        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <source>Failed to add "%1" to startup.</source>
         <translation>Não foi possível adicionar «%1» ao arranque.</translation>
     </message>
     <message numerus="yes">
@@ -2371,7 +2398,7 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Não foram encontrados elementos de arranque nem apps</translation>
     </message>
     <message>
-        <source>No startup items match &quot;%1&quot;</source>
+        <source>No startup items match "%1"</source>
         <translation>Nenhum elemento de arranque corresponde a “%1”</translation>
     </message>
 </context>
@@ -2437,7 +2464,7 @@ Saia e volte a abri-lo para usar o novo idioma.</translation>
         <translation>Interrompido antes de todos os serviços serem alterados.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <source>Could not change the start type of the service "%1".</source>
         <translation>Não foi possível alterar o tipo de arranque do serviço «%1».</translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
@@ -58,30 +58,6 @@
 <context>
     <name>AppUninstaller</name>
     <message>
-        <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>無法詢問 Finder（osascript 未啟動）</translation>
-    </message>
-    <message>
-        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>Finder 未在 %1 秒內回應；它可能正在等待您的許可或密碼</translation>
-    </message>
-    <message>
-        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook 未獲准控制 Finder（系統設定 &gt; 隱私權與安全性 &gt; 自動化）</translation>
-    </message>
-    <message>
-        <source>the Finder refused (exit code %1)</source>
-        <translation>Finder 拒絕了要求（結束代碼 %1）</translation>
-    </message>
-    <message>
-        <source>the Finder refused: %1</source>
-        <translation>Finder 拒絕了要求：%1</translation>
-    </message>
-    <message>
-        <source>it is on another volume than your Trash</source>
-        <translation>它與您的垃圾桶位於不同的卷宗</translation>
-    </message>
-    <message>
         <source>It is part of macOS and cannot be removed.</source>
         <translation>此 App 是 macOS 的一部分，無法移除。</translation>
     </message>
@@ -104,6 +80,10 @@
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
         <translation>它位於唯讀卷宗上，無法移除。</translation>
+    </message>
+    <message>
+        <source>It is no longer where the scan found it.</source>
+        <translation>它已不在掃描時找到的位置。</translation>
     </message>
 </context>
 <context>
@@ -141,7 +121,7 @@
         <translation>在「應用程式」資料夾中找不到任何應用程式。</translation>
     </message>
     <message>
-        <source>No apps match &quot;%1&quot;.</source>
+        <source>No apps match "%1".</source>
         <translation>沒有符合「%1」的 App。</translation>
     </message>
     <message>
@@ -238,7 +218,7 @@
         <translation>可清理</translation>
     </message>
     <message>
-        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <source>Click "Start Scanning" to find cleanable items</source>
         <translation>按一下「開始掃描」來尋找可清理的項目</translation>
     </message>
     <message>
@@ -337,7 +317,7 @@ This action cannot be undone!</source>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers&apos; folders</source>
+        <source>outside the browsers' folders</source>
         <translation>位於瀏覽器的資料夾之外</translation>
     </message>
     <message>
@@ -506,8 +486,8 @@ This action cannot be undone!</source>
         <translation>🗑️ 全部清理</translation>
     </message>
     <message>
-        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
-        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;提示：&lt;/span&gt;定期清理可大幅提升 Mac 的效能</translation>
+        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
+        <translation>&lt;span style='font-weight:600;'&gt;提示：&lt;/span&gt;定期清理可大幅提升 Mac 的效能</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -734,9 +714,9 @@ Continue?</source>
         <translation>記錄檔列出了每個檔案及其原因。</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; 個群組  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;可釋放 %2&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; 個群組  ·  &lt;span style='color:%1;font-weight:600;'&gt;可釋放 %2&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -880,7 +860,7 @@ This cannot be undone.</source>
         <translation>資料夾本身</translation>
     </message>
     <message>
-        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <source>"." or ".." in the path</source>
         <translation>路徑中有「.」或「..」</translation>
     </message>
     <message>
@@ -894,6 +874,53 @@ This cannot be undone.</source>
     <message>
         <source>it changed since it was chosen</source>
         <translation>選取後已有變更</translation>
+    </message>
+</context>
+<context>
+    <name>HomeTrash</name>
+    <message>
+        <source>it is no longer there</source>
+        <translation>它已不在原處</translation>
+    </message>
+    <message>
+        <source>the Finder could not be asked (osascript did not start)</source>
+        <translation>無法詢問 Finder（osascript 未啟動）</translation>
+    </message>
+    <message>
+        <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
+        <translation>Finder 未在 %1 秒內回應；它可能正在等待您的許可或密碼</translation>
+    </message>
+    <message>
+        <source>the Finder left it where it was</source>
+        <translation>Finder 未移動它</translation>
+    </message>
+    <message>
+        <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
+        <translation>Sweepnook 未獲准控制 Finder（系統設定 &gt; 隱私權與安全性 &gt; 自動化）</translation>
+    </message>
+    <message>
+        <source>the Finder refused (exit code %1)</source>
+        <translation>Finder 拒絕了要求（結束代碼 %1）</translation>
+    </message>
+    <message>
+        <source>the Finder refused: %1</source>
+        <translation>Finder 拒絕了要求：%1</translation>
+    </message>
+    <message>
+        <source>the Trash folder cannot be used: %1</source>
+        <translation>無法使用垃圾桶檔案夾：%1</translation>
+    </message>
+    <message>
+        <source>it is on another volume than your Trash</source>
+        <translation>它與您的垃圾桶位於不同的卷宗</translation>
+    </message>
+    <message>
+        <source>it is in the Trash already</source>
+        <translation>它已在垃圾桶中</translation>
+    </message>
+    <message>
+        <source>too many items of that name in the Trash</source>
+        <translation>垃圾桶中同名的項目過多</translation>
     </message>
 </context>
 <context>
@@ -2296,11 +2323,11 @@ This action cannot be undone!</source>
         <translation>操作失敗</translation>
     </message>
     <message>
-        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <source>Failed to remove "%1" from startup.</source>
         <translation>無法從啟動項目中移除「%1」。</translation>
     </message>
     <message>
-        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <source>Failed to add "%1" to startup.</source>
         <translation>無法將「%1」加入啟動項目。</translation>
     </message>
     <message numerus="yes">
@@ -2320,7 +2347,7 @@ This action cannot be undone!</source>
         <translation>找不到啟動項目或 App</translation>
     </message>
     <message>
-        <source>No startup items match &quot;%1&quot;</source>
+        <source>No startup items match "%1"</source>
         <translation>沒有符合「%1」的啟動項目</translation>
     </message>
 </context>
@@ -2386,7 +2413,7 @@ Please quit and reopen it to use the new language.</source>
         <translation>在所有服務變更完成前已停止。</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <source>Could not change the start type of the service "%1".</source>
         <translation>無法變更服務「%1」的啟動類型。</translation>
     </message>
     <message>

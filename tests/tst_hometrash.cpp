@@ -1,0 +1,365 @@
+#include "appfixture.h"
+#include "cleaners/appuninstaller.h"
+#include "cleaners/duplicateremover.h"
+#include "cleaners/fileidentity.h"
+#include "cleaners/largefilescanner.h"
+#include "core/fileutils.h"
+#include "core/hometrash.h"
+#include "faketools.h"
+#include "hostiletree.h"
+#include "testhome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+#include <optional>
+
+// The one way into the Trash, as each of its callers takes it: the uninstaller (its leftovers,
+// the Finder asked first, or renamed with "name <seconds>.ext" when the Finder is not there),
+// the large file finder (a scan's entry, renamed, numbered names) and the duplicate remover (a
+// compared copy, renamed, numbered names). Between the caller's own checks and the move, the
+// tree is changed as a row says; the Trash may only ever receive the entry that was chosen.
+
+namespace {
+
+enum class Caller { UninstallerFinder, UninstallerRename, LargeFiles, Duplicates };
+enum class Change {
+    None,
+    NameTaken, // an item of the same name is in the Trash already
+    FolderSwappedForLink, // the folder holding the entry became a link to a look-alike elsewhere
+    EntryReplaced, // another file of the same name and content took the entry's place
+    EntryGone, // the entry went elsewhere: not in the Trash, so never reported as moved there
+    OtherVolume, // the entry lies on another volume than the Trash
+};
+enum class Expect { Moved, Refused };
+
+const QByteArray Content = QByteArray(4096, 'c');
+const QByteArray OtherContent = QByteArray(4096, 'o');
+
+// Where a bundle keeps the bytes that tell it apart.
+const QString BundleData = QStringLiteral("/Contents/Resources/data");
+
+// A file's bytes; a bundle's are those of its data file.
+QByteArray contentOf(const QString &path)
+{
+    QFile file(QFileInfo(path).isDir() ? path + BundleData : path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList trashEntries(const TestHome &home)
+{
+    QStringList entries = QDir(home.filePath(QStringLiteral(".Trash")))
+                              .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden);
+    entries.sort();
+    return entries;
+}
+
+// What one caller moves, from which root, and how it is asked to.
+class Chooser
+{
+public:
+    explicit Chooser(const TestHome &home)
+        : m_home(home)
+    {
+    }
+    virtual ~Chooser() = default;
+    // The folder the caller reaches its entries from (relative to the home).
+    virtual QString root() const = 0;
+    // The chosen entry (relative to the home).
+    virtual QString entry() const = 0;
+    // Makes an entry of the chosen kind with content at the path relative to the home.
+    virtual QString make(const QString &relativePath, const QByteArray &content) const
+    {
+        return m_home.makeFileWithContent(relativePath, content);
+    }
+    // Records what the user chose (the scan's view of it); false if that failed.
+    virtual bool choose(const QString &path) = 0;
+    // Asks the caller to move the chosen entry to the Trash; true when it says it did.
+    virtual bool trash(const QString &path) = 0;
+
+protected:
+    const TestHome &m_home;
+};
+
+// An application bundle the uninstaller removes.
+class UninstallerChooser final : public Chooser
+{
+public:
+    UninstallerChooser(const TestHome &home, bool finder)
+        : Chooser(home)
+        , m_finder(finder)
+    {
+    }
+    QString root() const override
+    {
+        return QStringLiteral("Applications");
+    }
+    QString entry() const override
+    {
+        return QStringLiteral("Applications/Foo.app");
+    }
+    QString make(const QString &relativePath, const QByteArray &content) const override
+    {
+        const QString bundle = AppFixture::makeBundle(
+            m_home, relativePath, { { QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.foo.app") } });
+        m_home.makeFileWithContent(relativePath + BundleData, content);
+        return bundle;
+    }
+    bool choose(const QString &path) override
+    {
+        m_uninstaller.setApplicationFolders({ m_home.filePath(root()) });
+        QSignalSpy found(&m_uninstaller, &AppUninstaller::appFound);
+        QSignalSpy finished(&m_uninstaller, &AppUninstaller::scanFinished);
+        m_uninstaller.startScan();
+        if (!finished.wait(20000) || found.size() != 1)
+            return false;
+        m_info = found.first().first().value<AppInfo>();
+        return m_info.path == path;
+    }
+    bool trash(const QString &) override
+    {
+        qputenv("SWEEPNOOK_FAKE_FINDER", m_finder ? "trash" : "");
+        const UninstallOutcome outcome = m_uninstaller.uninstallApp(m_info);
+        qunsetenv("SWEEPNOOK_FAKE_FINDER");
+        return outcome.result == UninstallOutcome::Result::Removed;
+    }
+
+private:
+    const bool m_finder;
+    AppUninstaller m_uninstaller;
+    AppInfo m_info;
+};
+
+// A file the large file finder listed.
+class LargeFileChooser final : public Chooser
+{
+public:
+    using Chooser::Chooser;
+    QString root() const override
+    {
+        return QStringLiteral("Chosen");
+    }
+    QString entry() const override
+    {
+        return QStringLiteral("Chosen/sub/big.mov");
+    }
+    bool choose(const QString &) override
+    {
+        m_scanner.setDrives({ m_home.filePath(root()) });
+        m_scanner.setMinFileSize(Content.size());
+        QSignalSpy finished(&m_scanner, &LargeFileScanner::scanFinished);
+        m_scanner.startScan();
+        return finished.wait(20000) && m_scanner.resultCount() == 1;
+    }
+    bool trash(const QString &path) override
+    {
+        QSignalSpy finished(&m_scanner, &LargeFileScanner::deleteFinished);
+        if (!m_scanner.deleteFiles({ path }, LargeFileScanner::DeleteMode::MoveToTrash) || !finished.wait(20000))
+            return false;
+        return finished.first().first().value<LargeFileDeletion>().removed == QStringList { path };
+    }
+
+private:
+    LargeFileScanner m_scanner;
+};
+
+// A copy the duplicate remover compared with a kept copy elsewhere in the scanned folder.
+class DuplicateChooser final : public Chooser
+{
+public:
+    using Chooser::Chooser;
+    QString root() const override
+    {
+        return QStringLiteral("Chosen");
+    }
+    QString entry() const override
+    {
+        return QStringLiteral("Chosen/sub/copy.bin");
+    }
+    bool choose(const QString &path) override
+    {
+        const QString kept = m_home.makeFileWithContent(QStringLiteral("Chosen/kept/kept.bin"), Content);
+        const std::optional<FileIdentity> copy = FileIdentity::ofRegularFile(path);
+        const std::optional<FileIdentity> original = FileIdentity::ofRegularFile(kept);
+        if (!copy || !original)
+            return false;
+        m_removal = DuplicateRemoval { QStringLiteral("hash"), Content.size(), { { path, Content.size(), {}, *copy } },
+            { { kept, Content.size(), {}, *original } } };
+        return true;
+    }
+    bool trash(const QString &path) override
+    {
+        QSignalSpy finished(&m_remover, &DuplicateRemover::finished);
+        m_remover.remove({ m_removal }, { m_home.filePath(root()) }, DuplicateRemover::Disposal::MoveToTrash);
+        return finished.size() == 1 && finished.first().first().toStringList() == QStringList { path }
+        && m_remover.trashedPath(path)
+            == m_home.filePath(QStringLiteral(".Trash/")) + QFileInfo(m_remover.trashedPath(path)).fileName();
+    }
+
+private:
+    DuplicateRemover m_remover;
+    DuplicateRemoval m_removal;
+};
+
+std::unique_ptr<Chooser> chooserFor(Caller caller, const TestHome &home)
+{
+    switch (caller) {
+    case Caller::UninstallerFinder:
+        return std::make_unique<UninstallerChooser>(home, true);
+    case Caller::UninstallerRename:
+        return std::make_unique<UninstallerChooser>(home, false);
+    case Caller::LargeFiles:
+        return std::make_unique<LargeFileChooser>(home);
+    case Caller::Duplicates:
+        return std::make_unique<DuplicateChooser>(home);
+    }
+    return nullptr;
+}
+
+// Removes the seam when the test ends, whatever way.
+struct HookGuard
+{
+    ~HookGuard()
+    {
+        FileUtils::setBeforeRemoveHook({});
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Caller)
+Q_DECLARE_METATYPE(Change)
+Q_DECLARE_METATYPE(Expect)
+
+class TestHomeTrash : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void onlyTheChosenEntryReachesTheTrash_data();
+    void onlyTheChosenEntryReachesTheTrash();
+};
+
+void TestHomeTrash::onlyTheChosenEntryReachesTheTrash_data()
+{
+    QTest::addColumn<Caller>("caller");
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<Expect>("expect");
+    // The name the chosen entry takes in the Trash when its own is taken.
+    QTest::addColumn<QString>("freeName");
+
+    const struct
+    {
+        const char *name;
+        Caller caller;
+        QString freeName;
+    } callers[] = {
+        // The fake Finder numbers names as the Finder does.
+        { "uninstaller, Finder", Caller::UninstallerFinder, QStringLiteral("^Foo 2\\.app$") },
+        { "uninstaller, no Finder", Caller::UninstallerRename, QStringLiteral("^Foo \\d{10,}\\.app$") },
+        { "large files", Caller::LargeFiles, QStringLiteral("^big 2\\.mov$") },
+        { "duplicates", Caller::Duplicates, QStringLiteral("^copy 2\\.bin$") },
+    };
+    for (const auto &c : callers) {
+        QTest::addRow("%s, unchanged", c.name) << c.caller << Change::None << Expect::Moved << c.freeName;
+        QTest::addRow("%s, name taken in the Trash", c.name)
+            << c.caller << Change::NameTaken << Expect::Moved << c.freeName;
+        QTest::addRow("%s, folder swapped for a link", c.name)
+            << c.caller << Change::FolderSwappedForLink << Expect::Refused << c.freeName;
+        QTest::addRow("%s, entry replaced", c.name)
+            << c.caller << Change::EntryReplaced << Expect::Refused << c.freeName;
+        QTest::addRow("%s, entry gone", c.name) << c.caller << Change::EntryGone << Expect::Refused << c.freeName;
+        QTest::addRow("%s, another volume", c.name) << c.caller << Change::OtherVolume << Expect::Refused << c.freeName;
+    }
+}
+
+void TestHomeTrash::onlyTheChosenEntryReachesTheTrash()
+{
+    QFETCH(Caller, caller);
+    QFETCH(Change, change);
+    QFETCH(Expect, expect);
+    QFETCH(QString, freeName);
+    if (change == Change::OtherVolume)
+        HOSTILE_TREE_RUN_IN_MOUNT_NAMESPACE();
+
+    FakeTools tools;
+    TestHome home;
+    const std::unique_ptr<Chooser> chooser = chooserFor(caller, home);
+    std::optional<HostileTree::TmpfsMount> volume;
+    if (change == Change::OtherVolume) {
+        volume.emplace(home.filePath(chooser->root()));
+        QVERIFY(volume->isMounted());
+    }
+    const QString chosen = chooser->make(chooser->entry(), Content);
+    const QString name = QFileInfo(chosen).fileName();
+    if (change == Change::NameTaken)
+        chooser->make(QStringLiteral(".Trash/") + name, OtherContent);
+    QVERIFY(chooser->choose(chosen));
+
+    // Where the chosen entry is after the change, and the look-alike that must stay.
+    const QString folder = QFileInfo(chosen).path();
+    QString chosenNow = chosen;
+    QString lookAlike;
+    HookGuard guard;
+    if (change == Change::FolderSwappedForLink) {
+        lookAlike = chooser->make(QStringLiteral("Elsewhere/") + name, Content);
+        chosenNow = folder + QStringLiteral(" (moved)/") + name;
+        FileUtils::setBeforeRemoveHook([=](const QByteArray &) {
+            if (QFileInfo(folder).isSymLink())
+                return;
+            QDir().rename(folder, folder + QStringLiteral(" (moved)"));
+            QFile::link(QFileInfo(lookAlike).path(), folder);
+        });
+    } else if (change == Change::EntryGone) {
+        chosenNow = home.filePath(QStringLiteral("Gone/")) + name;
+        FileUtils::setBeforeRemoveHook([=](const QByteArray &) {
+            QDir().mkpath(QFileInfo(chosenNow).path());
+            QDir().rename(chosen, chosenNow);
+        });
+    } else if (change == Change::EntryReplaced) {
+        lookAlike = chosen;
+        chosenNow = chosen + QStringLiteral(".old");
+        FileUtils::setBeforeRemoveHook([=](const QByteArray &) {
+            if (QFileInfo::exists(chosenNow))
+                return;
+            QDir().rename(chosen, chosenNow);
+            QFile replacement(chosen);
+            if (replacement.open(QIODevice::WriteOnly))
+                replacement.write(Content);
+        });
+    }
+
+    QCOMPARE(chooser->trash(chosen), expect == Expect::Moved);
+
+    const QStringList trash = trashEntries(home);
+    if (!lookAlike.isEmpty())
+        QCOMPARE(contentOf(lookAlike), Content);
+    const bool askedFinder = tools.callLog().contains(QStringLiteral("osascript-argv"));
+    if (expect == Expect::Refused) {
+        QCOMPARE(contentOf(chosenNow), Content);
+        QVERIFY2(trash.isEmpty(), qPrintable(trash.join(QLatin1Char(','))));
+        // The Finder goes by the path: it is never asked about an entry reached otherwise now.
+        QVERIFY(!askedFinder || change == Change::OtherVolume);
+        return;
+    }
+    QVERIFY(!QFileInfo::exists(chosenNow));
+    QString arrived = name;
+    if (change == Change::NameTaken) {
+        QCOMPARE(trash.size(), 2);
+        QCOMPARE(contentOf(home.filePath(QStringLiteral(".Trash/") + name)), OtherContent);
+        arrived = trash.at(trash.at(0) == name ? 1 : 0);
+        QVERIFY2(QRegularExpression(freeName).match(arrived).hasMatch(), qPrintable(arrived));
+    } else {
+        QCOMPARE(trash, QStringList { arrived });
+    }
+    QCOMPARE(contentOf(home.filePath(QStringLiteral(".Trash/") + arrived)), Content);
+    QCOMPARE(askedFinder, caller == Caller::UninstallerFinder || caller == Caller::UninstallerRename);
+}
+
+QTEST_GUILESS_MAIN(TestHomeTrash)
+#include "tst_hometrash.moc"
