@@ -2,6 +2,38 @@
 
 namespace Languages {
 
+namespace {
+
+// Whether a no-break space goes before the percent sign, as the Unicode locale data writes a
+// percentage: French, German and Spanish put one, except French and German in Switzerland (and
+// German in Liechtenstein) and Spanish in the Americas; English puts one in a few European regions.
+bool spacesPercent(QLocale::Language language, QLocale::Territory territory)
+{
+    switch (language) {
+    case QLocale::French:
+        return territory != QLocale::Switzerland;
+    case QLocale::German:
+        return territory != QLocale::Switzerland && territory != QLocale::Liechtenstein;
+    case QLocale::Spanish: {
+        static const QList<QLocale::Territory> americas { QLocale::Argentina, QLocale::Belize, QLocale::Bolivia,
+            QLocale::Brazil, QLocale::Chile, QLocale::Colombia, QLocale::CostaRica, QLocale::Cuba,
+            QLocale::DominicanRepublic, QLocale::Ecuador, QLocale::ElSalvador, QLocale::Guatemala, QLocale::Honduras,
+            QLocale::LatinAmerica, QLocale::Mexico, QLocale::Nicaragua, QLocale::Panama, QLocale::Paraguay,
+            QLocale::Peru, QLocale::PuertoRico, QLocale::UnitedStates, QLocale::Uruguay, QLocale::Venezuela };
+        return !americas.contains(territory);
+    }
+    case QLocale::English: {
+        static const QList<QLocale::Territory> spaced { QLocale::Austria, QLocale::Denmark, QLocale::Finland,
+            QLocale::Germany, QLocale::Norway, QLocale::Sweden };
+        return spaced.contains(territory);
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 const QList<Language> &offered()
 {
     static const QList<Language> languages = {
@@ -62,19 +94,8 @@ QLocale locale(const QString &code, const QLocale &system)
 
 QString formatPercent(int percent, const QLocale &locale)
 {
-    QString space;
-    switch (locale.language()) {
-    case QLocale::French:
-        space = QChar(0x202F);
-        break;
-    case QLocale::German:
-    case QLocale::Spanish:
-        space = QChar(0x00A0);
-        break;
-    default:
-        break;
-    }
-    return locale.toString(percent) + space + locale.percent();
+    const bool spaced = spacesPercent(locale.language(), locale.territory());
+    return locale.toString(percent) + (spaced ? QString(QChar(0x00A0)) : QString()) + locale.percent();
 }
 
 } // namespace Languages

@@ -39,8 +39,8 @@ QString choose(const QString &storedLanguage, const QString &systemLocaleName);
 // otherwise the language's locale. An unknown code gets English.
 QLocale locale(const QString &code, const QLocale &system);
 // A whole percentage as the locale writes it: its digits, then its percent sign with the spacing
-// the language's typography asks for ("42%"; French "42 %" with a narrow no-break space, German and
-// Spanish "42 %" with a no-break space).
+// of the language in that region ("42%"; French, German and Spanish "42 %" with a no-break space,
+// but Swiss German "42%").
 QString formatPercent(int percent, const QLocale &locale = QLocale());
 
 } // namespace Languages

@@ -146,6 +146,8 @@ void TestDashboardPage::scanProgress()
     QCOMPARE(child<QLabel>(&page, "progressStatusLabel")->text(), shownPath);
     QCOMPARE(ring(page)->progress(), percent);
     QCOMPARE(ring(page)->value(), double(percent));
+    // A whole percentage, no "37.0".
+    QCOMPARE(ring(page)->valueText(), QString::number(percent));
     QCOMPARE(ring(page)->unit(), QStringLiteral("%"));
     QCOMPARE(ring(page)->subtitle(), QStringLiteral("Scanning..."));
 }
