@@ -104,12 +104,12 @@ Outcome finderFailure(const ProcessRunner::Result &run)
     return ownReason(Outcome::Failed, QT_TRANSLATE_NOOP("HomeTrash", "the Finder refused: %1"), said);
 }
 
-// name with addition before its extension: "Movie.mov" and "2" give "Movie 2.mov". A leading
-// dot is no extension.
-QByteArray withAddition(const QByteArray &name, const QByteArray &addition)
+// name with addition before its extension ("Movie.mov" and "2" give "Movie 2.mov"), or at its
+// end when it has none. A leading dot is no extension.
+QByteArray withAddition(const QByteArray &name, const QByteArray &addition, bool keepExtension = true)
 {
     const qsizetype dot = name.lastIndexOf('.');
-    if (dot <= 0)
+    if (dot <= 0 || !keepExtension)
         return name + ' ' + addition;
     return name.left(dot) + ' ' + addition + name.mid(dot);
 }
@@ -250,7 +250,7 @@ private:
                 Outcome::Failed, QT_TRANSLATE_NOOP("HomeTrash", "it is on another volume than your Trash"));
         if (sameEntry(trash, parent))
             return ownReason(Outcome::Failed, QT_TRANSLATE_NOOP("HomeTrash", "it is in the Trash already"));
-        const QByteArray free = freeName(naming);
+        const QByteArray free = freeName(naming, hasExtension(entry));
         if (free.isEmpty())
             return ownReason(
                 Outcome::Failed, QT_TRANSLATE_NOOP("HomeTrash", "too many items of that name in the Trash"));
@@ -268,17 +268,36 @@ private:
         return outcome;
     }
 
+    // Whether the entry's name ends in an extension that must stay last: a file's always; a
+    // folder's only when the folder is a package ("Foo.app", "Photos Library.photoslibrary", or
+    // any bundle holding Contents), not a folder named after an identifier ("com.foo.app" in
+    // Caches or Containers, which would otherwise arrive as "com.foo 2.app").
+    bool hasExtension(const struct stat &entry) const
+    {
+        if (!S_ISDIR(entry.st_mode) || m_name.count('.') == 1)
+            return true;
+        const int folder = ::openat(m_parentFd, m_name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (folder < 0)
+            return false;
+        struct stat contents;
+        const bool bundle
+            = ::fstatat(folder, "Contents", &contents, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(contents.st_mode);
+        ::close(folder);
+        return bundle;
+    }
+
     // The first name of the naming's series that nothing in the Trash has; empty when the first
     // MaxFreeNames are all taken.
-    QByteArray freeName(HomeTrash::Naming naming) const
+    QByteArray freeName(HomeTrash::Naming naming, bool keepExtension) const
     {
         const QByteArray stamp = QByteArray::number(QDateTime::currentSecsSinceEpoch());
         for (int n = 1; n <= MaxFreeNames; ++n) {
             QByteArray candidate = m_name;
             if (n > 1 && naming == HomeTrash::Naming::Numbered)
-                candidate = withAddition(m_name, QByteArray::number(n));
+                candidate = withAddition(m_name, QByteArray::number(n), keepExtension);
             else if (n > 1)
-                candidate = withAddition(m_name, n == 2 ? stamp : stamp + ' ' + QByteArray::number(n - 1));
+                candidate
+                    = withAddition(m_name, n == 2 ? stamp : stamp + ' ' + QByteArray::number(n - 1), keepExtension);
             struct stat taken;
             if (::fstatat(m_trashFd, candidate.constData(), &taken, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT)
                 return candidate;

@@ -25,7 +25,8 @@ class PinnedRoot;
 // the entry is checked again and renamed. A link never goes through the Finder (it would follow it).
 //
 // A name already in the Trash is made free by the chosen naming ("Movie 2.mov" or
-// "Movie 1733820000.mov"), keeping the extension. Safe to call from any thread.
+// "Movie 1733820000.mov"), keeping a file's or a package's extension last; a folder named like
+// an identifier gets it at the end ("com.foo.app 2"). Safe to call from any thread.
 class HomeTrash final
 {
 public:

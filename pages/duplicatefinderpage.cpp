@@ -507,6 +507,7 @@ void DuplicateFinderPage::onScanFinished(int groups, qint64 waste)
     }
     m_scannedRoots = m_finder->directories;
     m_freedBytes = 0;
+    m_trashedBytes = 0;
     buildResultCards();
     m_keepBtn->setText(tr("Keep Newest  ▾"));
     updateSummary();
@@ -550,6 +551,9 @@ void DuplicateFinderPage::updateSummary()
                        .arg(accent, CleanItem::formatSize(m_model->reclaimableBytes()));
     if (m_freedBytes > 0)
         text += tr("  ·  %1 freed").arg(CleanItem::formatSize(m_freedBytes));
+    // What went to the Trash still takes its space until the Trash is emptied.
+    if (m_trashedBytes > 0)
+        text += tr("  ·  %1 in the Trash until you empty it").arg(CleanItem::formatSize(m_trashedBytes));
     m_summaryLabel->setText(text);
 }
 
@@ -639,7 +643,7 @@ void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QS
 {
     const int scrolled = m_resultsView->verticalScrollBar()->value();
     const qint64 freed = m_model->removeFiles(removed);
-    m_freedBytes += freed;
+    (m_deletingPermanently ? m_freedBytes : m_trashedBytes) += freed;
     m_resultsView->verticalScrollBar()->setValue(scrolled);
     setDeleting(false);
     updateSummary();

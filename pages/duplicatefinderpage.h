@@ -87,6 +87,7 @@ private:
     QList<DuplicateGroup> foundGroups;
     DuplicateResultsModel *m_model;
     qint64 m_freedBytes = 0;
+    qint64 m_trashedBytes = 0;
     bool m_deletingPermanently = false;
     QTimer *spinnerTimer = nullptr;
     int spinnerFrame = 0;

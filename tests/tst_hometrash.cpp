@@ -5,6 +5,7 @@
 #include "cleaners/largefilescanner.h"
 #include "core/fileutils.h"
 #include "core/hometrash.h"
+#include "core/pinnedroot.h"
 #include "faketools.h"
 #include "hostiletree.h"
 #include "testhome.h"
@@ -235,6 +236,8 @@ struct HookGuard
 Q_DECLARE_METATYPE(Caller)
 Q_DECLARE_METATYPE(Change)
 Q_DECLARE_METATYPE(Expect)
+Q_DECLARE_METATYPE(HomeTrash::Naming)
+Q_DECLARE_METATYPE(HomeTrash::Outcome::Status)
 
 class TestHomeTrash : public QObject
 {
@@ -243,6 +246,10 @@ class TestHomeTrash : public QObject
 private slots:
     void onlyTheChosenEntryReachesTheTrash_data();
     void onlyTheChosenEntryReachesTheTrash();
+    void takenNamesKeepWhatMustStayLast_data();
+    void takenNamesKeepWhatMustStayLast();
+    void onlyWhatTheFinderPutInTheTrashCountsAsMoved_data();
+    void onlyWhatTheFinderPutInTheTrashCountsAsMoved();
 };
 
 void TestHomeTrash::onlyTheChosenEntryReachesTheTrash_data()
@@ -359,6 +366,110 @@ void TestHomeTrash::onlyTheChosenEntryReachesTheTrash()
     }
     QCOMPARE(contentOf(home.filePath(QStringLiteral(".Trash/") + arrived)), Content);
     QCOMPARE(askedFinder, caller == Caller::UninstallerFinder || caller == Caller::UninstallerRename);
+}
+
+void TestHomeTrash::takenNamesKeepWhatMustStayLast_data()
+{
+    QTest::addColumn<QString>("entry"); // a trailing "/" makes a folder, "/Contents/" a bundle
+    QTest::addColumn<HomeTrash::Naming>("naming");
+    QTest::addColumn<QString>("arrives"); // a pattern of the name it takes in the Trash
+    const auto numbered = HomeTrash::Naming::Numbered;
+    const auto stamped = HomeTrash::Naming::Stamped;
+    QTest::newRow("file") << "movie.mov" << numbered << "^movie 2\\.mov$";
+    QTest::newRow("file, last extension") << "backup.tar.gz" << numbered << "^backup\\.tar 2\\.gz$";
+    QTest::newRow("file without extension") << "README" << numbered << "^README 2$";
+    QTest::newRow("file named by a dot") << ".hidden" << numbered << "^\\.hidden 2$";
+    QTest::newRow("file named by an identifier")
+        << "com.foo.app.plist" << stamped << "^com\\.foo\\.app \\d{10,}\\.plist$";
+    QTest::newRow("bundle") << "Editor.app/Contents/" << numbered << "^Editor 2\\.app$";
+    QTest::newRow("bundle named by an identifier")
+        << "com.foo.Helper.app/Contents/" << stamped << "^com\\.foo\\.Helper \\d{10,}\\.app$";
+    QTest::newRow("package") << "Photos Library.photoslibrary/" << numbered << "^Photos Library 2\\.photoslibrary$";
+    QTest::newRow("folder named by an identifier") << "com.foo.app/" << numbered << "^com\\.foo\\.app 2$";
+    QTest::newRow("folder named by an identifier, stamped")
+        << "com.foo.app/" << stamped << "^com\\.foo\\.app \\d{10,}$";
+}
+
+void TestHomeTrash::takenNamesKeepWhatMustStayLast()
+{
+    QFETCH(QString, entry);
+    QFETCH(HomeTrash::Naming, naming);
+    QFETCH(QString, arrives);
+    TestHome home;
+    const QString name = entry.section(QLatin1Char('/'), 0, 0);
+    if (entry.contains(QLatin1Char('/')))
+        home.makeDir(QStringLiteral("Chosen/") + entry);
+    else
+        home.makeFile(QStringLiteral("Chosen/") + entry, 10);
+    home.makeFile(QStringLiteral(".Trash/") + name, 5);
+    const QString root = home.filePath(QStringLiteral("Chosen"));
+
+    const HomeTrash::Outcome outcome
+        = HomeTrash::moveUnder(PinnedRoot::open(root, root), root + QLatin1Char('/') + name, {}, { false, naming });
+    QVERIFY2(outcome.moved(), qPrintable(outcome.reason));
+    const QString arrived = QFileInfo(outcome.trashedPath).fileName();
+    QVERIFY2(QRegularExpression(arrives).match(arrived).hasMatch(), qPrintable(arrived));
+    QCOMPARE(outcome.trashedPath, home.filePath(QStringLiteral(".Trash/")) + arrived);
+    QVERIFY(QFileInfo::exists(outcome.trashedPath));
+    QCOMPARE(QFileInfo(home.filePath(QStringLiteral(".Trash/") + name)).size(), 5);
+}
+
+void TestHomeTrash::onlyWhatTheFinderPutInTheTrashCountsAsMoved_data()
+{
+    QTest::addColumn<QByteArray>("finder"); // what the fake Finder does (tests/fakebin/osascript)
+    QTest::addColumn<bool>("link"); // the entry is a link to a bundle
+    QTest::addColumn<HomeTrash::Outcome::Status>("status");
+    QTest::addColumn<bool>("byFinder");
+    QTest::addColumn<QString>("reason"); // what the log says about the Finder, in part
+
+    using Status = HomeTrash::Outcome::Status;
+    QTest::newRow("moved, says where") << QByteArray("trash") << false << Status::Moved << true << QString();
+    QTest::newRow("moved, says nothing") << QByteArray("quiet") << false << Status::Moved << true << QString();
+    QTest::newRow("says done, moved nothing: renamed")
+        << QByteArray("claim") << false << Status::Moved << false << QStringLiteral("left it where it was");
+    QTest::newRow("not allowed: renamed") << QByteArray("denied") << false << Status::Moved << false
+                                          << QStringLiteral("not allowed to control the Finder");
+    QTest::newRow("not running: renamed")
+        << QByteArray("") << false << Status::Moved << false << QStringLiteral("Application isn't running");
+    QTest::newRow("moved, but not to a Trash") << QByteArray("elsewhere") << false << Status::Missing << false
+                                               << QStringLiteral("left its folder, but is not in the Trash");
+    QTest::newRow("a link goes as the link, never by the Finder")
+        << QByteArray("trash") << true << Status::Moved << false << QString();
+}
+
+void TestHomeTrash::onlyWhatTheFinderPutInTheTrashCountsAsMoved()
+{
+    QFETCH(QByteArray, finder);
+    QFETCH(bool, link);
+    QFETCH(HomeTrash::Outcome::Status, status);
+    QFETCH(bool, byFinder);
+    QFETCH(QString, reason);
+    FakeTools tools;
+    TestHome home;
+    const QString bundle = home.makeFileWithContent(QStringLiteral("Applications/Foo.app") + BundleData, Content);
+    const QString apps = home.filePath(QStringLiteral("Applications"));
+    const QString path = link ? home.makeLink(QStringLiteral("Applications/Link.app"), bundle) : bundle;
+
+    if (!reason.isEmpty())
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QRegularExpression::escape(reason)));
+    qputenv("SWEEPNOOK_FAKE_FINDER", finder);
+    const HomeTrash::Outcome outcome
+        = HomeTrash::moveUnder(PinnedRoot::open(apps, apps), path, {}, { true, HomeTrash::Naming::Stamped });
+    qunsetenv("SWEEPNOOK_FAKE_FINDER");
+
+    QCOMPARE(outcome.status, status);
+    QCOMPARE(outcome.byFinder, byFinder);
+    QCOMPARE(tools.callLog().contains(QStringLiteral("osascript-argv")), !link);
+    QVERIFY(!QFileInfo::exists(path) || QFileInfo(path).isSymLink() != link);
+    if (status != HomeTrash::Outcome::Moved) {
+        QVERIFY(outcome.trashedPath.isEmpty());
+        QVERIFY(trashEntries(home).isEmpty());
+        return;
+    }
+    QCOMPARE(outcome.trashedPath, home.filePath(QStringLiteral(".Trash/")) + QFileInfo(path).fileName());
+    QCOMPARE(trashEntries(home), QStringList { QFileInfo(path).fileName() });
+    QCOMPARE(QFileInfo(outcome.trashedPath).isSymLink(), link);
+    QCOMPARE(contentOf(outcome.trashedPath), Content);
 }
 
 QTEST_GUILESS_MAIN(TestHomeTrash)

@@ -829,6 +829,10 @@ Dies kann nicht widerrufen werden.</numerusform>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
+    <message>
+        <source>  ·  %1 in the Trash until you empty it</source>
+        <translation>  ·  %1 im Papierkorb, bis Sie ihn entleeren</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

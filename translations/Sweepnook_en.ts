@@ -829,6 +829,10 @@ This cannot be undone.</numerusform>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
+    <message>
+        <source>  ·  %1 in the Trash until you empty it</source>
+        <translation>  ·  %1 in the Trash until you empty it</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

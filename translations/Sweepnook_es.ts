@@ -829,6 +829,10 @@ Esta acción no se puede deshacer.</numerusform>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
+    <message>
+        <source>  ·  %1 in the Trash until you empty it</source>
+        <translation>  ·  %1 en la Papelera hasta que la vacíes</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

@@ -829,6 +829,10 @@ Cette action est irréversible.</numerusform>
         <source>100 MB</source>
         <translation>100 Mo</translation>
     </message>
+    <message>
+        <source>  ·  %1 in the Trash until you empty it</source>
+        <translation>  ·  %1 dans la Corbeille jusqu'à ce que vous la vidiez</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

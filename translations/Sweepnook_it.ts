@@ -829,6 +829,10 @@ Questa azione non può essere annullata.</numerusform>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
+    <message>
+        <source>  ·  %1 in the Trash until you empty it</source>
+        <translation>  ·  %1 nel Cestino finché non lo svuoti</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

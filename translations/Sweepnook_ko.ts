@@ -799,6 +799,10 @@ This cannot be undone.</source>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
+    <message>
+        <source>  ·  %1 in the Trash until you empty it</source>
+        <translation>  ·  %1은(는) 휴지통을 비울 때까지 확보되지 않음</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

@@ -829,6 +829,10 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
+    <message>
+        <source>  ·  %1 in the Trash until you empty it</source>
+        <translation>  ·  %1 in de prullenmand totdat je die leegmaakt</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

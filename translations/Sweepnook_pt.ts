@@ -829,6 +829,10 @@ Esta ação não pode ser anulada.</numerusform>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
+    <message>
+        <source>  ·  %1 in the Trash until you empty it</source>
+        <translation>  ·  %1 no Lixo até o esvaziar</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

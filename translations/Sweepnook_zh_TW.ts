@@ -799,6 +799,10 @@ This cannot be undone.</source>
         <source>100 MB</source>
         <translation>100 MB</translation>
     </message>
+    <message>
+        <source>  ·  %1 in the Trash until you empty it</source>
+        <translation>  ·  %1 在清空垃圾桶前仍佔用空間</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
