@@ -27,10 +27,11 @@ bool lstatPath(const QString &path, struct stat *info)
     return ::lstat(QFile::encodeName(path).constData(), info) == 0;
 }
 
-bool exists(const QString &path)
+// Something is at path, and it is the entry seen (when one was).
+bool isStillSeen(const QString &path, const FileIdentity &seen)
 {
     struct stat info;
-    return lstatPath(path, &info) || errno != ENOENT;
+    return lstatPath(path, &info) && (seen.inode == 0 || FileIdentity::fromStat(info) == seen);
 }
 
 bool isReadOnlyVolume(const QString &path)
@@ -278,8 +279,8 @@ UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
     const PinnedRoot root = PinnedRoot::open(folder, folder);
     const HomeTrash::Outcome trashed = moveToTrash(root, info.path, info.identity);
     if (!trashed.moved()) {
-        Logger::instance()->error(QStringLiteral("Failed to trash: ") + info.path + QStringLiteral(" (")
-            + trashed.reason + QLatin1Char(')'));
+        Logger::instance()->error(
+            QStringLiteral("Failed to trash: ") + info.path + QStringLiteral(" (") + trashed.reason + QLatin1Char(')'));
         outcome.result = UninstallOutcome::Result::Failed;
         // An app already gone is not uninstalled here: it may only have moved, and its
         // leftovers are then still its own.
@@ -315,7 +316,8 @@ QStringList AppUninstaller::cleanLeftovers(const AppInfo &info)
             auto root = roots.constFind(folder);
             if (root == roots.cend())
                 root = roots.insert(folder, PinnedRoot::open(folder, QDir::homePath()));
-            if (folder == launchAgents && exists(leftover.path))
+            // launchctl goes by the path: only an agent that still is the one seen is unloaded.
+            if (folder == launchAgents && isStillSeen(leftover.path, leftover.identity))
                 unloadLaunchAgent(leftover.path);
             moved = moveToTrash(*root, leftover.path, leftover.identity);
         }

@@ -150,6 +150,7 @@ private slots:
     void protectionFollowsTheVolume_data();
     void protectionFollowsTheVolume();
     void leftoverEdgeCases();
+    void replacedLeftoverIsNeitherUnloadedNorMoved();
 };
 
 void TestAppUninstaller::boundaryMatching_data()
@@ -480,6 +481,41 @@ void TestAppUninstaller::leftoverEdgeCases()
     QCOMPARE(trashEntries(home), QStringList { QStringLiteral("com.foo.app") });
     QVERIFY(QFileInfo(home.filePath(QStringLiteral(".Trash/com.foo.app"))).isSymLink());
     QVERIFY(AppUninstaller::cleanLeftovers(AppInfo()).isEmpty());
+}
+
+void TestAppUninstaller::replacedLeftoverIsNeitherUnloadedNorMoved()
+{
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("launchctl"), "#!/bin/sh\necho \"launchctl $*\" >> \"$SWEEPNOOK_FAKE_LOG\"\n");
+    AppFixture::makeBundle(home, QStringLiteral("Applications/Foo.app"),
+        { { QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.foo.app") } });
+    const QString agent = home.makeFile(QStringLiteral("Library/LaunchAgents/com.foo.app.plist"), 10);
+    const QString prefs = home.makeFile(QStringLiteral("Library/Preferences/com.foo.app.plist"), 10);
+    AppUninstaller uninstaller;
+    uninstaller.setApplicationFolders({ home.filePath(QStringLiteral("Applications")) });
+    QSignalSpy found(&uninstaller, &AppUninstaller::appFound);
+    QSignalSpy finished(&uninstaller, &AppUninstaller::scanFinished);
+    uninstaller.startScan();
+    QVERIFY(finished.wait(30000));
+    QCOMPARE(found.size(), 1);
+    const AppInfo app = found.first().first().value<AppInfo>();
+    QCOMPARE(described(app.leftovers, home.path()),
+        (QStringList {
+            QStringLiteral("LaunchAgents/com.foo.app.plist*"), QStringLiteral("Preferences/com.foo.app.plist*") }));
+
+    // Another agent of that name took the place of the one the scan saw.
+    QVERIFY(QFile::rename(agent, agent + QStringLiteral(".seen")));
+    home.makeFileWithContent(QStringLiteral("Library/LaunchAgents/com.foo.app.plist"), "another");
+    const UninstallOutcome outcome = uninstaller.uninstallApp(app);
+    QCOMPARE(outcome.result, UninstallOutcome::Result::Removed);
+    QCOMPARE(outcome.leftoverFailures, QStringList { agent });
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl bootout")));
+    QFile another(agent);
+    QVERIFY(another.open(QIODevice::ReadOnly));
+    QCOMPARE(another.readAll(), QByteArray("another"));
+    QVERIFY(!QFileInfo::exists(prefs));
+    QCOMPARE(trashEntries(home), (QStringList { QStringLiteral("Foo.app"), QStringLiteral("com.foo.app.plist") }));
 }
 
 int main(int argc, char *argv[])
