@@ -66,6 +66,14 @@ void unloadLaunchAgent(const QString &path)
             .arg(path, run.succeeded() ? QStringLiteral("unloaded") : QStringLiteral("not loaded")));
 }
 
+// Where path went, so the user can find it in the Trash.
+void logMoved(const QString &path, const HomeTrash::Outcome &moved)
+{
+    Logger::instance()->info(
+        QStringLiteral("[AppUninstaller] Moved to the Trash%1: %2 (now %3)")
+            .arg(moved.byFinder ? QStringLiteral(" by the Finder") : QString(), path, moved.trashedPath));
+}
+
 bool isLeftoverLocation(const QString &path)
 {
     const QFileInfo entry(path);
@@ -289,6 +297,7 @@ UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
             : tr("It could not be moved to the Trash: %1.").arg(trashed.shownReason);
         return outcome;
     }
+    logMoved(info.path, trashed);
     outcome.leftoverFailures = cleanLeftovers(info);
     Logger::instance()->info(QStringLiteral("Uninstalled: ") + info.name);
     return outcome;
@@ -324,7 +333,9 @@ QStringList AppUninstaller::cleanLeftovers(const AppInfo &info)
         // Already gone: nothing was moved, and nothing is left to fail.
         if (moved.status == HomeTrash::Outcome::Missing) {
             Logger::instance()->info(QStringLiteral("Leftover already gone: ") + leftover.path);
-        } else if (!moved.moved()) {
+        } else if (moved.moved()) {
+            logMoved(leftover.path, moved);
+        } else {
             Logger::instance()->warning(QStringLiteral("Failed to remove leftover: ") + leftover.path
                 + (moved.reason.isEmpty() ? QString() : QStringLiteral(" (") + moved.reason + QLatin1Char(')')));
             failures.append(leftover.path);
