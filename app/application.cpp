@@ -93,7 +93,7 @@ void Application::initialize()
     m_appUninstaller = new AppUninstaller;
     // What any of them removes leaves every other's result.
     Removals::share(m_junkCleaner, m_browserCleaner, m_registryCleaner, m_largeFileScanner, m_duplicateRemover,
-        m_privacyCleaner, m_appUninstaller);
+        m_privacyCleaner, m_appUninstaller, m_startupManager);
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }

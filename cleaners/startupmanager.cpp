@@ -4,6 +4,7 @@
 #include "core/logger.h"
 #include "core/pinnedroot.h"
 #include "core/processrunner.h"
+#include "core/removals.h"
 #include "launchagentplist.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 const QString StartupManager::OwnLabelPrefix = QStringLiteral("com.sweepnook.startup.");
 
@@ -267,13 +269,52 @@ void StartupManager::refresh()
                                 .arg(found->apps.size()));
         },
         [this, found](bool cancelled) {
-            if (!cancelled) {
+            if (!cancelled)
                 m_collections = std::move(*found);
+            const bool dropped = dropRemoved(std::exchange(m_forgotten, {}));
+            if (!cancelled || dropped) {
                 updateInStartup();
                 emit listsChanged();
             }
             emit refreshFinished(cancelled);
         });
+}
+
+void StartupManager::forgetRemoved(const QSet<QString> &paths)
+{
+    if (m_job.isBusy()) {
+        m_forgotten.unite(paths);
+        return;
+    }
+    if (!dropRemoved(paths))
+        return;
+    updateInStartup();
+    emit listsChanged();
+}
+
+bool StartupManager::dropRemoved(const QSet<QString> &removed)
+{
+    if (removed.isEmpty())
+        return false;
+    QSet<QString> goneIds;
+    const qsizetype items = m_collections.items.removeIf([&](const StartupItem &item) {
+        if (!Removals::covers(removed, item.plistPath))
+            return false;
+        goneIds.insert(item.id);
+        return true;
+    });
+    const qsizetype apps = m_collections.apps.removeIf([&](const InstalledApp &app) {
+        return Removals::covers(removed, app.bundlePath) || Removals::covers(removed, app.exePath);
+    });
+    for (const StartupItem &item : std::as_const(m_collections.items))
+        goneIds.remove(item.id);
+    for (auto entry = m_collections.index.begin(); entry != m_collections.index.end();) {
+        if (goneIds.contains(entry.value()))
+            entry = m_collections.index.erase(entry);
+        else
+            ++entry;
+    }
+    return items > 0 || apps > 0;
 }
 
 void StartupManager::cancel()
@@ -581,6 +622,8 @@ bool StartupManager::removeOwnAgent(const QString &id)
     m_collections.items.removeIf([&id](const StartupItem &item) { return item.id == id; });
     updateInStartup();
     log()->info(QStringLiteral("Removed from LaunchAgents: ") + id);
+    if (removal.removed())
+        emit pathsRemoved({ path });
     emit listsChanged();
     return true;
 }

@@ -4,6 +4,7 @@
 #include "startupitem.h"
 
 #include <QList>
+#include <QSet>
 #include <QMap>
 #include <QObject>
 #include <QString>
@@ -89,10 +90,17 @@ public:
         QMap<QString, QString> index;
     };
 
+    // Another feature removed these paths (Removals::share): the agents whose plists and the
+    // applications whose bundles lie at or below them leave the lists, which emits listsChanged.
+    // While a refresh runs they wait for its end.
+    void forgetRemoved(const QSet<QString> &paths);
+
 signals:
     void progressChanged(const QString &message);
     void refreshFinished(bool cancelled);
     void listsChanged();
+    // An own agent's plist this manager removed.
+    void pathsRemoved(const QSet<QString> &paths);
 
 private:
     enum class PlistState { Missing, SameApp, OtherProgram, NotAFile };
@@ -106,9 +114,13 @@ private:
     void record(const QString &label, const InstalledApp &app, const QString &programUsed);
     bool removeOwnAgent(const QString &id);
     void updateInStartup();
+    // Takes the agents and applications at or below removed out of the lists; true when any left.
+    bool dropRemoved(const QSet<QString> &removed);
     static QString launchdDomain();
 
     StartupLocations m_locations;
     Collections m_collections;
+    // Paths other features removed while a refresh ran (forgetRemoved).
+    QSet<QString> m_forgotten;
     LongJob m_job;
 };

@@ -187,6 +187,7 @@ private slots:
     void ownAgentLinkIsRemovedAsALink();
     void startAtLogin();
     void destroyedDuringAScan();
+    void removedElsewhereLeavesTheLists();
 };
 
 void TestStartupManager::programOfPlist_data()
@@ -532,9 +533,13 @@ void TestStartupManager::ownAgentIsRemovedWhenUnloadingFails()
     QVERIFY(refreshed(manager));
     QVERIFY(manager.apps().first().inStartup);
 
+    QSignalSpy told(&manager, &StartupManager::pathsRemoved);
     const bool removed = manager.setStartupEnabled(manager.items().first(), false);
     qunsetenv("SWEEPNOOK_FAKE_LAUNCHCTL_EXIT");
     QVERIFY(removed);
+    // The other features drop the plist.
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told.first().first().value<QSet<QString>>(), QSet<QString> { path });
     QVERIFY(!QFile::exists(path));
     QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootout gui/501 ") + path));
     QVERIFY(tools.callLog().contains(QStringLiteral("launchctl unload ") + path));
@@ -604,6 +609,51 @@ void TestStartupManager::destroyedDuringAScan()
     manager->refresh();
     QVERIFY(progress.wait(30000));
     delete manager;
+}
+
+// Another feature (the uninstaller) moved an application and an agent's plist to the Trash:
+// they leave the lists, and an application whose agent went is offered again; told during a
+// refresh, they leave the lists it brings.
+void TestStartupManager::removedElsewhereLeavesTheLists()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString editor = makeApp(home, QStringLiteral("root/Applications/Editor.app"), QStringLiteral("EditorBin"));
+    const QString notes = makeApp(home, QStringLiteral("root/Applications/Notes.app"), QStringLiteral("Notes"));
+    const QString editorAgent = userAgent(home, QStringLiteral("com.vendor.editor"),
+        arguments({ QStringLiteral("/usr/bin/open"), QStringLiteral("-a"), editor }));
+    const QString notesAgent
+        = userAgent(home, QStringLiteral("com.vendor.notes"), program(notes + QStringLiteral("/Contents/MacOS/Notes")));
+    StartupManager manager(locationsIn(home));
+    QVERIFY(refreshed(manager));
+    QCOMPARE(manager.items().size(), 2);
+    QCOMPARE(manager.apps().size(), 2);
+    QSignalSpy changed(&manager, &StartupManager::listsChanged);
+
+    manager.forgetRemoved({ notes, notesAgent });
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(manager.items().size(), 1);
+    QVERIFY(!findItem(manager.items(), QStringLiteral("com.vendor.notes")));
+    QCOMPARE(manager.apps().size(), 1);
+    QVERIFY(findApp(manager.apps(), QStringLiteral("Editor"))->inStartup);
+
+    manager.forgetRemoved({ editorAgent });
+    QCOMPARE(changed.size(), 2);
+    QVERIFY(manager.items().isEmpty());
+    QVERIFY(!findApp(manager.apps(), QStringLiteral("Editor"))->inStartup);
+
+    manager.forgetRemoved({ home.filePath(QStringLiteral("Documents")) });
+    QCOMPARE(changed.size(), 2);
+
+    QSignalSpy finished(&manager, &StartupManager::refreshFinished);
+    manager.refresh();
+    manager.forgetRemoved({ editor });
+    QCOMPARE(changed.size(), 2);
+    QVERIFY(finished.wait(20000));
+    // The files are still on disk: the refresh finds them, and the removal told during it takes
+    // the application out again.
+    QVERIFY(!findApp(manager.apps(), QStringLiteral("Editor")));
+    QCOMPARE(manager.apps().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestStartupManager)
