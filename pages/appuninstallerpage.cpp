@@ -216,6 +216,7 @@ void AppUninstallerPage::startScan()
     if (m_activity != Activity::Idle)
         return;
     m_model->clear();
+    m_removedDuringScan.clear();
     m_activity = Activity::Scanning;
     showLoading(tr("Scanning installed apps..."));
     m_uninstaller->startScan();
@@ -253,8 +254,12 @@ void AppUninstallerPage::updateLoadingAnimation()
 
 void AppUninstallerPage::onAppFound(const AppInfo &info)
 {
-    if (m_activity == Activity::Scanning)
-        m_model->append(info);
+    if (m_activity != Activity::Scanning)
+        return;
+    m_model->append(info);
+    // Found before another feature removed some of it.
+    if (!m_removedDuringScan.isEmpty())
+        m_model->dropRemoved(m_removedDuringScan);
 }
 
 void AppUninstallerPage::onScanFinished(int)
@@ -287,6 +292,8 @@ void AppUninstallerPage::showMoved(const QList<UninstallOutcome> &outcomes)
 
 void AppUninstallerPage::onRemovedElsewhere(const QSet<QString> &paths)
 {
+    if (m_activity == Activity::Scanning)
+        m_removedDuringScan.unite(paths);
     m_model->dropRemoved(paths);
     updateBadge();
     if (m_activity == Activity::Idle && m_scannedOnce)

@@ -2,6 +2,7 @@
 
 #include "cleaners/appuninstaller.h"
 
+#include <QSet>
 #include <QTimer>
 #include <QWidget>
 
@@ -71,6 +72,8 @@ private:
     bool m_scannedOnce = false;
     int m_frame = 0;
     QTimer m_spinnerTimer;
+    // What other features removed while the scan under way ran.
+    QSet<QString> m_removedDuringScan;
 
     QLabel *m_countBadge = nullptr;
     QLineEdit *m_search = nullptr;

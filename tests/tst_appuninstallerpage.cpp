@@ -94,6 +94,7 @@ private slots:
     void confirmationForOneAppSaysTheApp();
     void runningAppIsReportedAsFailed();
     void removedElsewhereLeavesAppsAndLeftovers();
+    void removedDuringAScanLeavesWhatItFinds();
     void finishSaysWhatWentToTheTrash_data();
     void finishSaysWhatWentToTheTrash();
 };
@@ -338,6 +339,34 @@ void TestAppUninstallerPage::removedElsewhereLeavesAppsAndLeftovers()
     QCOMPARE(fixture.text("appSelectionLabel"), QStringLiteral("No apps selected"));
     QVERIFY(!fixture.uninstallButton()->isEnabled());
     QCOMPARE(fixture.text("appCountBadge"), QStringLiteral("2 apps"));
+}
+
+// Told while the scan runs: the apps and leftovers it reports afterwards come without what went.
+void TestAppUninstallerPage::removedDuringAScanLeavesWhatItFinds()
+{
+    TestHome home;
+    AppInfo alpha = app(QStringLiteral("Alpha"));
+    alpha.leftovers = { { home.filePath(QStringLiteral("Library/Caches/com.example.Alpha")), 300, true,
+        LeftoverItem::Reason::BundleIdentifier } };
+    alpha.leftoverSize = 300;
+    const AppInfo beta = app(QStringLiteral("Beta"));
+    PageFixture fixture;
+    QSignalSpy finished(&fixture.uninstaller, &AppUninstaller::scanFinished);
+    fixture.page.show();
+    fixture.uninstaller.forgetRemoved({ beta.path, alpha.leftovers.first().path });
+    emit fixture.uninstaller.appFound(alpha);
+    emit fixture.uninstaller.appFound(beta);
+    QVERIFY(finished.wait(30000));
+    QAbstractItemModel *model = fixture.list()->model();
+    QCOMPARE(model->rowCount(), 1);
+    const AppInfo left = model->index(0, 0).data(AppListModel::AppRole).value<AppInfo>();
+    QCOMPARE(left.name, QStringLiteral("Alpha"));
+    QVERIFY(left.leftovers.isEmpty());
+    QCOMPARE(left.leftoverSize, 0);
+
+    // A new scan starts afresh.
+    QVERIFY(fixture.scanWith({ alpha, beta }));
+    QCOMPARE(model->rowCount(), 2);
 }
 
 void TestAppUninstallerPage::finishSaysWhatWentToTheTrash_data()

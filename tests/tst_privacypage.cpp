@@ -64,6 +64,7 @@ private slots:
     void cleanAfterConfirmation();
     void cancelledScanLeavesNothingToClean();
     void cancelDuringTheAdministratorPrompt();
+    void removalElsewhereUpdatesTheCard();
 };
 
 void TestPrivacyPage::scanShowsTheTraces()
@@ -186,6 +187,31 @@ void TestPrivacyPage::cancelDuringTheAdministratorPrompt()
     QFile pid(pidFile);
     QVERIFY(pid.open(QIODevice::ReadOnly));
     QVERIFY(::kill(pid_t(pid.readAll().trimmed().toInt()), 0) == -1 && errno == ESRCH);
+}
+
+// Another feature removed a recent-items list the scan measured: its card shows the new
+// measurement (nothing found: unticked and disabled), the others stay as they were.
+void TestPrivacyPage::removalElsewhereUpdatesTheCard()
+{
+    PageFixture fixture;
+    const QString list = fixture.home.makeFile(QStringLiteral("Library/Application Support/com.apple.sharedfilelist/"
+                                                              "com.apple.LSSharedFileList.RecentDocuments.sfl3"),
+        2048);
+    QVERIFY(fixture.scan());
+    auto *recent = fixture.card(QStringLiteral("recent_files"));
+    recent->findChild<QCheckBox *>()->click();
+    QCOMPARE(fixture.status(), QStringLiteral("Selected: 3 item(s)"));
+
+    QVERIFY(QFile::remove(list));
+    QSignalSpy remeasured(&fixture.cleaner, &PrivacyCleaner::itemRemeasured);
+    fixture.cleaner.forgetRemoved({ list });
+    QVERIFY(remeasured.wait(10000));
+    QCOMPARE(recent->findChild<QLabel *>(QStringLiteral("privacySize"))->text(), QStringLiteral("Nothing found"));
+    QVERIFY(!recent->findChild<QCheckBox *>()->isChecked());
+    QVERIFY(!recent->findChild<QCheckBox *>()->isEnabled());
+    QCOMPARE(fixture.status(), QStringLiteral("Selected: 2 item(s)"));
+    QCOMPARE(fixture.card(QStringLiteral("quicklook"))->findChild<QLabel *>(QStringLiteral("privacySize"))->text(),
+        QStringLiteral("Size unknown"));
 }
 
 QTEST_MAIN(TestPrivacyPage)
