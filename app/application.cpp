@@ -2,6 +2,7 @@
 
 #include "core/languages.h"
 #include "core/logger.h"
+#include "core/removals.h"
 #include "core/settings.h"
 #include "mainwindow.h"
 #include "cleaners/appuninstaller.h"
@@ -74,7 +75,6 @@ void Application::initialize()
     m_browserCleaner->loadRules(QStringLiteral(":/rules/browser_rules.json"));
     deleteAndClear(m_registryCleaner);
     m_registryCleaner = new RegistryCleaner;
-    CleanEngine::shareRemovals({ m_junkCleaner, m_browserCleaner, m_registryCleaner });
     // Pages hold these: a second initialisation keeps them.
     if (!m_largeFileScanner)
         m_largeFileScanner = new LargeFileScanner;
@@ -91,6 +91,9 @@ void Application::initialize()
     m_tweakManager->load(TweakManager::catalogueFile(m_language));
     deleteAndClear(m_appUninstaller);
     m_appUninstaller = new AppUninstaller;
+    // What any of them removes leaves every other's result.
+    Removals::share(m_junkCleaner, m_browserCleaner, m_registryCleaner, m_largeFileScanner, m_duplicateRemover,
+        m_privacyCleaner, m_appUninstaller);
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }

@@ -48,7 +48,7 @@ public:
 
     // What a start would clean now, each path once: what remains selected of the engines' last
     // whole scans. Every clean (this one's or a page's) takes what it removed out of every
-    // engine's result (CleanEngine::shareRemovals), so what a refused or failed part left stays.
+    // engine's result (Removals::share), so what a refused or failed part left stays.
     Selection selection() const;
     bool isRunning() const;
     const Summary &summary() const;

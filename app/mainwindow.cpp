@@ -304,6 +304,12 @@ void MainWindow::followEngine(CleanEngine *engine)
         showCleanAllSelection();
         m_dashboardPage->showCleaned(bytesCleaned);
     });
+    // Another feature removed files the engine listed.
+    connect(engine, &CleanEngine::resultChanged, this, [this] {
+        if (m_fullScan->isRunning() || m_cleanAll->isRunning() || !m_dashboardPage->hasData())
+            return;
+        showCleanAllSelection();
+    });
 }
 
 void MainWindow::showCleanAllSelection()

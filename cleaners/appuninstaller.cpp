@@ -133,7 +133,14 @@ void AppUninstaller::startUninstall(const QList<AppInfo> &apps)
                 outcomes->append(uninstallApp(app));
             }
         },
-        [this, outcomes](bool) { emit uninstallFinished(*outcomes); });
+        [this, outcomes](bool) {
+            QSet<QString> moved;
+            for (const UninstallOutcome &outcome : std::as_const(*outcomes))
+                moved.unite(QSet<QString>(outcome.moved.cbegin(), outcome.moved.cend()));
+            if (!moved.isEmpty())
+                emit pathsRemoved(moved);
+            emit uninstallFinished(*outcomes);
+        });
 }
 
 void AppUninstaller::cancel()
@@ -144,6 +151,11 @@ void AppUninstaller::cancel()
 bool AppUninstaller::isBusy() const
 {
     return m_job.isBusy();
+}
+
+void AppUninstaller::forgetRemoved(const QSet<QString> &paths)
+{
+    emit removedElsewhere(paths);
 }
 
 void AppUninstaller::scan(LongJob::Run &run, const QStringList &folders)
@@ -299,6 +311,14 @@ UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
     }
     logMoved(info.path, trashed);
     outcome.leftoverFailures = cleanLeftovers(info);
+    outcome.moved.append(info.path);
+    outcome.movedBytes = info.size;
+    for (const LeftoverItem &leftover : info.leftovers) {
+        if (leftover.selected && !outcome.leftoverFailures.contains(leftover.path)) {
+            outcome.moved.append(leftover.path);
+            outcome.movedBytes += leftover.size;
+        }
+    }
     Logger::instance()->info(QStringLiteral("Uninstalled: ") + info.name);
     return outcome;
 }

@@ -6,6 +6,7 @@
 #include "core/pinnedroot.h"
 
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 
 // What became of one application the user chose to uninstall.
@@ -20,6 +21,10 @@ struct UninstallOutcome
     QString reason;
     // Selected leftovers that stayed where they were although the application went.
     QStringList leftoverFailures;
+    // What went to the Trash: the bundle first, then each leftover that went; and the bytes
+    // they took.
+    QStringList moved;
+    qint64 movedBytes = 0;
 };
 
 // Finds the applications installed in the Applications folders with the files they left in the
@@ -60,6 +65,10 @@ public:
     void cancel();
     bool isBusy() const;
 
+    // Another feature removed these paths (Removals::share): the page's applications and
+    // leftovers at or below them leave its list, told by removedElsewhere.
+    void forgetRemoved(const QSet<QString> &paths);
+
     // The blocking pieces of the jobs, for tests and bench tools.
     // One Info.plist value read through plutil; empty when missing or unreadable in time.
     static QString readPlistValue(const QString &bundlePath, const QString &key);
@@ -82,6 +91,11 @@ signals:
     // The application being examined or uninstalled.
     void progressChanged(const QString &text);
     void uninstallFinished(const QList<UninstallOutcome> &outcomes);
+    // Just before uninstallFinished, when something went to the Trash: every bundle and
+    // leftover that went.
+    void pathsRemoved(const QSet<QString> &paths);
+    // Another feature removed these paths (forgetRemoved).
+    void removedElsewhere(const QSet<QString> &paths);
 
 private:
     void scan(LongJob::Run &run, const QStringList &folders);

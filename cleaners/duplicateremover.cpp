@@ -195,7 +195,7 @@ bool DuplicateRemover::start(
                     job.report([this, done, total] { emit progress(done, total); }, done == total);
                 });
         },
-        [this](bool) { emit finished(m_removed, m_failed); });
+        [this](bool) { announce(); });
     return true;
 }
 
@@ -214,7 +214,19 @@ void DuplicateRemover::remove(
             if (throttle.due() || done == total)
                 emit progress(done, total);
         });
+    announce();
+}
+
+void DuplicateRemover::announce()
+{
+    if (!m_removed.isEmpty())
+        emit pathsRemoved(QSet<QString>(m_removed.cbegin(), m_removed.cend()));
     emit finished(m_removed, m_failed);
+}
+
+void DuplicateRemover::forgetRemoved(const QSet<QString> &paths)
+{
+    emit removedElsewhere(paths);
 }
 
 void DuplicateRemover::run(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots,

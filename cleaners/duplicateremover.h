@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 
 #include <functional>
@@ -56,16 +57,25 @@ public:
     // if it did not. Valid from finished until the next run starts.
     QString trashedPath(const QString &path) const;
 
+    // Another feature removed these paths (Removals::share); the groups the duplicate page
+    // holds drop their files at or below them, told by removedElsewhere.
+    void forgetRemoved(const QSet<QString> &paths);
+
     // Test seam: called after a copy has passed its checks, just before it is deleted.
     std::function<void(const QString &path)> beforeDelete;
 
 signals:
     void progress(int done, int total);
     void finished(const QStringList &removed, const QStringList &failed);
+    // Just before finished, when something was deleted or moved to the Trash.
+    void pathsRemoved(const QSet<QString> &paths);
+    void removedElsewhere(const QSet<QString> &paths);
 
 private:
     class KeptCopy;
 
+    // Emits pathsRemoved and finished for the run just ended.
+    void announce();
     // Removes what it may; reports progress through report.
     void run(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots, Disposal disposal,
         const std::function<bool()> &isCancelled, const std::function<void(int, int)> &report);

@@ -7,6 +7,7 @@
 #include "core/hometrash.h"
 #include "core/logger.h"
 #include "core/pinnedroot.h"
+#include "core/removals.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -28,13 +30,26 @@ struct Target
     QString rootTarget;
 };
 
-// Where path lies below the target's root as it was at scan time.
-QString pathUnderRoot(const QString &path, const Target &target)
+// Where path lies below rootPath's target as it was at scan time.
+QString pathUnderRoot(const QString &path, const QString &rootPath, const QString &rootTarget)
 {
-    QString rest = path.mid(target.rootPath.size());
+    QString rest = path.mid(rootPath.size());
     if (!rest.startsWith(QLatin1Char('/')))
         rest.prepend(QLatin1Char('/'));
-    return target.rootTarget == QLatin1String("/") ? rest : target.rootTarget + rest;
+    return rootTarget == QLatin1String("/") ? rest : rootTarget + rest;
+}
+
+QString pathUnderRoot(const QString &path, const Target &target)
+{
+    return pathUnderRoot(path, target.rootPath, target.rootTarget);
+}
+
+// Where the entry lay at scan time: its listed path, unless a folder link led to it.
+QString realLocation(const LargeFileInfo &file)
+{
+    if (file.rootPath.isEmpty() || file.rootPath == file.rootTarget)
+        return file.path;
+    return pathUnderRoot(file.path, file.rootPath, file.rootTarget);
 }
 
 // The entry found is still what the scan listed: the same regular file, unchanged, or the same
@@ -147,8 +162,10 @@ void LargeFileScanner::startScan()
         },
         [this, outcome](bool cancelled) {
             m_scanning = false;
-            if (cancelled)
+            if (cancelled) {
+                dropForgotten();
                 return;
+            }
             m_results = std::move(outcome->files);
             m_totalSize = 0;
             for (const LargeFileInfo &file : std::as_const(m_results))
@@ -156,6 +173,7 @@ void LargeFileScanner::startScan()
             m_visitedCount = outcome->visitedCount;
             m_unreadableFolders = outcome->unreadableFolders;
             m_unreadableCount = outcome->unreadableCount;
+            dropForgotten();
             emit scanFinished(int(m_results.size()), m_totalSize);
         });
 }
@@ -272,25 +290,64 @@ bool LargeFileScanner::deleteFiles(const QStringList &paths, DeleteMode mode)
         },
         [this, deletion](bool) {
             m_deleting = false;
-            applyDeletion(*deletion);
+            const QSet<QString> removed = applyDeletion(*deletion);
+            dropForgotten();
+            if (!removed.isEmpty())
+                emit pathsRemoved(removed);
             emit deleteFinished(*deletion);
         });
     return true;
 }
 
-void LargeFileScanner::applyDeletion(const LargeFileDeletion &deletion)
+QSet<QString> LargeFileScanner::applyDeletion(const LargeFileDeletion &deletion)
 {
-    if (deletion.removed.isEmpty())
-        return;
-    const QSet<QString> removed(deletion.removed.cbegin(), deletion.removed.cend());
+    const QSet<QString> listed(deletion.removed.cbegin(), deletion.removed.cend());
+    QSet<QString> removed = listed;
     m_results.erase(std::remove_if(m_results.begin(), m_results.end(),
                         [&](const LargeFileInfo &file) {
-                            if (!removed.contains(file.path))
+                            if (!listed.contains(file.path))
                                 return false;
                             m_totalSize -= file.localSize();
+                            removed.insert(realLocation(file));
                             return true;
                         }),
         m_results.end());
+    return removed;
+}
+
+void LargeFileScanner::forgetRemoved(const QSet<QString> &paths)
+{
+    if (m_job.isBusy()) {
+        m_forgotten.unite(paths);
+        return;
+    }
+    const QStringList dropped = drop(paths);
+    if (!dropped.isEmpty())
+        emit resultsForgotten(dropped);
+}
+
+void LargeFileScanner::dropForgotten()
+{
+    if (m_forgotten.isEmpty())
+        return;
+    const QStringList dropped = drop(std::exchange(m_forgotten, {}));
+    if (!dropped.isEmpty())
+        emit resultsForgotten(dropped);
+}
+
+QStringList LargeFileScanner::drop(const QSet<QString> &removed)
+{
+    QStringList dropped;
+    m_results.erase(std::remove_if(m_results.begin(), m_results.end(),
+                        [&](const LargeFileInfo &file) {
+                            if (!Removals::covers(removed, file.path) && !Removals::covers(removed, realLocation(file)))
+                                return false;
+                            m_totalSize -= file.localSize();
+                            dropped.append(file.path);
+                            return true;
+                        }),
+        m_results.end());
+    return dropped;
 }
 
 QString LargeFileScanner::getFileType(const QString &extension)

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 
 // What one deletion request did: the entries removed or moved to the Trash, the ones that
@@ -72,6 +73,12 @@ public:
     // happens) while a scan or a deletion runs. Paths that are not among the results are refused.
     bool deleteFiles(const QStringList &paths, DeleteMode mode);
 
+    // Another feature removed these paths (Removals::share): the results at or below them leave
+    // (also an entry a folder link led to, by where it really lay), the totals follow, and
+    // resultsForgotten names them. While a scan or a deletion runs they wait for its end and go
+    // before its final signal.
+    void forgetRemoved(const QSet<QString> &paths);
+
     // Category of an already lower-cased extension: "video", "audio", "archive", "image",
     // "document" or "other".
     static QString getFileType(const QString &extension);
@@ -82,9 +89,18 @@ signals:
     void scanFinished(int totalFound, qint64 totalSize);
     void deleteProgress(int done, int total);
     void deleteFinished(const LargeFileDeletion &deletion);
+    // After a deletion that removed or trashed something, just before deleteFinished: the
+    // entries' listed paths and where they really lay.
+    void pathsRemoved(const QSet<QString> &paths);
+    // Results left because another feature removed them (forgetRemoved).
+    void resultsForgotten(const QStringList &paths);
 
 private:
-    void applyDeletion(const LargeFileDeletion &deletion);
+    // Takes the removed entries out of the results; returns their listed and real paths.
+    QSet<QString> applyDeletion(const LargeFileDeletion &deletion);
+    void dropForgotten();
+    // Takes the results at or below removed out; returns their paths.
+    QStringList drop(const QSet<QString> &removed);
 
     QStringList m_drives;
     qint64 m_minFileSize = DefaultMinFileSize;
@@ -96,5 +112,7 @@ private:
     int m_visitedCount = 0;
     QStringList m_unreadableFolders;
     int m_unreadableCount = 0;
+    // Paths another feature removed while a job of this scanner ran (forgetRemoved).
+    QSet<QString> m_forgotten;
     LongJob m_job;
 };

@@ -1,9 +1,13 @@
 #include "privacycleaner.h"
 
 #include "core/logger.h"
+#include "core/removals.h"
 #include "privacytraces.h"
 
+#include <QSet>
+
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -22,7 +26,34 @@ struct CleanTally
     int cleaned = 0;
     qint64 freed = 0;
     int delivered = 0;
+    QSet<QString> removed;
 };
+
+// The trace measured now.
+PrivacyItem measured(PrivacyItem item, LongJob::Run &run)
+{
+    const PrivacyTraces::Measurement measurement
+        = PrivacyTraces::measure(item.id, [&run] { return run.isCancelled(); });
+    item.size = measurement.size;
+    item.count = measurement.count;
+    item.sizeKnown = measurement.sizeKnown;
+    return item;
+}
+
+// Whether a removal took one of the folders, something above one, or something inside one.
+bool touches(const QSet<QString> &removed, const QStringList &folders)
+{
+    for (const QString &folder : folders) {
+        if (Removals::covers(removed, folder))
+            return true;
+        const QSet<QString> inside { folder };
+        for (const QString &path : removed) {
+            if (Removals::covers(inside, path))
+                return true;
+        }
+    }
+    return false;
+}
 
 PrivacyItem makeItem(const char *id, const QString &name, const QString &description, const QString &icon,
     bool selected, bool alwaysCleanable, int risk)
@@ -69,20 +100,16 @@ void PrivacyCleaner::scan()
     const QList<PrivacyItem> items = defaultItems();
     m_job.start(
         [this, items](LongJob::Run &run) {
-            for (PrivacyItem item : items) {
+            for (const PrivacyItem &item : items) {
                 if (run.isCancelled())
                     return;
-                const PrivacyTraces::Measurement measured
-                    = PrivacyTraces::measure(item.id, [&run] { return run.isCancelled(); });
-                item.size = measured.size;
-                item.count = measured.count;
-                item.sizeKnown = measured.sizeKnown;
-                run.post([this, item] { emit itemScanned(item); });
+                run.post([this, item = measured(item, run)] { emit itemScanned(item); });
             }
         },
         [this](bool cancelled) {
             if (!cancelled)
                 emit scanFinished();
+            remeasureIfTold();
         });
 }
 
@@ -104,6 +131,7 @@ void PrivacyCleaner::clean(const QList<PrivacyItem> &items)
                                              .arg(item.id)
                                              .arg(outcome.ok ? 1 : 0)
                                              .arg(outcome.freed));
+                tally->removed.unite(QSet<QString>(outcome.removed.cbegin(), outcome.removed.cend()));
                 const ItemOutcome reported { item.name, outcome.ok, outcome.ok ? outcome.freed : 0 };
                 tally->outcomes.append(reported);
                 if (outcome.ok) {
@@ -122,8 +150,36 @@ void PrivacyCleaner::clean(const QList<PrivacyItem> &items)
                 const ItemOutcome &outcome = tally->outcomes.at(i);
                 emit cleanProgress(outcome.name, outcome.ok, outcome.freed);
             }
+            if (!tally->removed.isEmpty())
+                emit pathsRemoved(tally->removed);
             emit cleanFinished(tally->cleaned, tally->freed);
+            remeasureIfTold();
         });
+}
+
+void PrivacyCleaner::forgetRemoved(const QSet<QString> &paths)
+{
+    m_removedElsewhere.unite(paths);
+    if (!m_job.isBusy())
+        remeasureIfTold();
+}
+
+void PrivacyCleaner::remeasureIfTold()
+{
+    if (m_removedElsewhere.isEmpty())
+        return;
+    const QSet<QString> removed = std::exchange(m_removedElsewhere, {});
+    const QList<PrivacyItem> items = defaultItems();
+    m_job.start(
+        [this, removed, items](LongJob::Run &run) {
+            for (const PrivacyItem &item : items) {
+                if (run.isCancelled())
+                    return;
+                if (touches(removed, PrivacyTraces::foldersOf(item.id)))
+                    run.post([this, item = measured(item, run)] { emit itemRemeasured(item); });
+            }
+        },
+        [this](bool) { remeasureIfTold(); });
 }
 
 void PrivacyCleaner::cancel()

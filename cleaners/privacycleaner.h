@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 
 // Measures and clears five privacy traces of the logged-in user: the clipboard, the QuickLook
 // preview cache, the recent-items lists, the notification history and the DNS cache.
@@ -33,12 +34,25 @@ public:
     void cancel();
     bool isBusy() const;
 
+    // Another feature removed these paths (Removals::share): each trace with files there is
+    // measured again off the interface thread and reported by itemRemeasured, once no scan or
+    // clean runs (a scan or clean started meanwhile takes precedence).
+    void forgetRemoved(const QSet<QString> &paths);
+
 signals:
     void itemScanned(const PrivacyItem &item);
     void scanFinished();
     void cleanProgress(const QString &itemName, bool success, qint64 freedBytes);
     void cleanFinished(int cleaned, qint64 totalFreed);
+    // Just before cleanFinished, when the clean removed files or folders: those paths.
+    void pathsRemoved(const QSet<QString> &paths);
+    // A trace measured again after another feature removed files of it.
+    void itemRemeasured(const PrivacyItem &item);
 
 private:
+    void remeasureIfTold();
+
+    // Paths other features removed, not yet measured again.
+    QSet<QString> m_removedElsewhere;
     LongJob m_job;
 };

@@ -224,8 +224,9 @@ bool truncateAt(const Folder &folder, const QByteArray &name, qint64 *freed)
     return ok;
 }
 
-// Removes a folder with everything in it; a missing folder is a success with nothing freed.
-bool safeRemoveDir(const QString &folder, qint64 *freed)
+// Removes a folder with everything in it, named in removed; a missing folder is a success with
+// nothing freed.
+bool safeRemoveDir(const QString &folder, qint64 *freed, QStringList *removed)
 {
     const QFileInfo info(folder);
     if (!info.exists() && !info.isSymLink())
@@ -234,6 +235,7 @@ bool safeRemoveDir(const QString &folder, qint64 *freed)
     if (!FileUtils::deleteDirectory(folder))
         return false;
     *freed += size;
+    removed->append(folder);
     return true;
 }
 
@@ -297,9 +299,10 @@ PrivacyTraces::Measurement measureNotifications(const PrivacyTraces::CancelCheck
 
 PrivacyTraces::Outcome cleanClipboard()
 {
-    return { runCmd(QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("pbcopy < /dev/null") },
-                 kClipboardTimeoutMs),
-        0 };
+    PrivacyTraces::Outcome outcome;
+    outcome.ok = runCmd(
+        QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("pbcopy < /dev/null") }, kClipboardTimeoutMs);
+    return outcome;
 }
 
 PrivacyTraces::Outcome cleanQuickLook()
@@ -313,7 +316,7 @@ PrivacyTraces::Outcome cleanQuickLook()
     bool found = false;
     for (const QString &folder : PrivacyTraces::quickLookFolders()) {
         found = found || QFileInfo(folder).exists() || QFileInfo(folder).isSymLink();
-        removed = safeRemoveDir(folder, &outcome.freed) && removed;
+        removed = safeRemoveDir(folder, &outcome.freed, &outcome.removed) && removed;
     }
     // Without the tool, only folders that were there and are gone count as cleaning.
     outcome.ok = reset || (found && removed);
@@ -378,9 +381,10 @@ PrivacyTraces::Outcome cleanNotifications()
     runCmd(QStringLiteral("killall"), { QStringLiteral("usernoted") }, kKillallTimeoutMs);
     runCmd(QStringLiteral("killall"), { QStringLiteral("NotificationCenter") }, kKillallTimeoutMs);
     for (const Found &file : std::as_const(files)) {
-        if (file.folder->removeFile(file.name))
+        if (file.folder->removeFile(file.name)) {
             outcome.freed += file.size;
-        else
+            outcome.removed.append(file.folder->filePath(file.name));
+        } else
             outcome.ok = false;
     }
     return outcome;
@@ -411,7 +415,9 @@ PrivacyTraces::Outcome cleanDns(const PrivacyTraces::CancelCheck &cancelled)
                                                    "(exit=%1)")
                                         .arg(result.exitCode));
     }
-    return { result.succeeded(), 0 };
+    PrivacyTraces::Outcome outcome;
+    outcome.ok = result.succeeded();
+    return outcome;
 }
 
 } // namespace
@@ -463,6 +469,20 @@ QList<PrivacyTraces::Location> PrivacyTraces::notificationFolders()
         folders.append({ darwinUser + QStringLiteral("/com.apple.notificationcenter/db2"), darwinUser });
     folders.append({ home() + QStringLiteral("/Library/Group Containers/group.com.apple.usernoted/db2"), home() });
     folders.append({ home() + QStringLiteral("/Library/Application Support/NotificationCenter"), home() });
+    return folders;
+}
+
+QStringList PrivacyTraces::foldersOf(const QString &id)
+{
+    if (id == QLatin1String("quicklook"))
+        return quickLookFolders();
+    if (id == QLatin1String("recent_files"))
+        return { sharedFileListFolder() };
+    QStringList folders;
+    if (id == QLatin1String("notifications")) {
+        for (const Location &location : notificationFolders())
+            folders.append(location.folder);
+    }
     return folders;
 }
 

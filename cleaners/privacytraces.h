@@ -27,6 +27,8 @@ public:
         qint64 freed = 0;
         // Stopped by the cancel check before it was done: neither cleaned nor failed.
         bool stopped = false;
+        // The files and folders that left the disk (an emptied file stays and is not named).
+        QStringList removed;
     };
 
     using CancelCheck = std::function<bool()>;
@@ -50,6 +52,8 @@ public:
 
     // The folders where macOS has kept the notification database, newest first.
     static QList<Location> notificationFolders();
+    // The folders a trace's files lie in; none for the clipboard and the DNS cache.
+    static QStringList foldersOf(const QString &id);
 
     // True for a recent-items list (recent applications, documents, servers, hosts), never for
     // the other lists of that folder (Finder favourites, volumes, servers, iCloud items, tags).

@@ -143,16 +143,6 @@ void CleanEngine::dropForgotten()
         m_result.dropRemoved(std::exchange(m_forgotten, {}));
 }
 
-void CleanEngine::shareRemovals(const QList<CleanEngine *> &engines)
-{
-    for (CleanEngine *from : engines) {
-        for (CleanEngine *to : engines) {
-            if (from && to && from != to)
-                connect(from, &CleanEngine::pathsRemoved, to, &CleanEngine::forgetRemoved);
-        }
-    }
-}
-
 void CleanEngine::cancel()
 {
     m_job.cancel();

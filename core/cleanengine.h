@@ -71,10 +71,9 @@ public:
     // Another engine's clean removed these paths (files, or folders with all they held): the
     // items at or below them leave this result, which emits resultChanged. While a run of this
     // engine is under way they wait for its end and go before its final signal.
+    // Connected through Removals::share, so what one clean removed is dropped everywhere
+    // (Firefox's cache is junk and browser data alike).
     void forgetRemoved(const QSet<QString> &paths);
-    // Connects every engine's pathsRemoved to every other's forgetRemoved, so what one clean
-    // removed is dropped everywhere (Firefox's cache is junk and browser data alike).
-    static void shareRemovals(const QList<CleanEngine *> &engines);
 
 signals:
     void stateChanged(CleanEngine::State state);

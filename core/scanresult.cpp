@@ -1,5 +1,7 @@
 #include "scanresult.h"
 
+#include "removals.h"
+
 #include <algorithm>
 
 namespace {
@@ -118,26 +120,12 @@ void ScanResult::keepRemaining(const QSet<QString> &removed, const QHash<QString
         categories.end());
 }
 
-namespace {
-
-// Whether path or one of the folders above it is in removed.
-bool isAtOrBelowOneOf(const QString &path, const QSet<QString> &removed)
-{
-    for (qsizetype end = path.size(); end > 0; end = path.lastIndexOf(QLatin1Char('/'), end - 1)) {
-        if (removed.contains(path.left(end)))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 bool ScanResult::dropRemoved(const QSet<QString> &removed)
 {
     bool dropped = false;
     for (CleanCategory &category : categories) {
         const auto gone = std::remove_if(category.items.begin(), category.items.end(),
-            [&](const CleanItem &item) { return !item.path.isEmpty() && isAtOrBelowOneOf(item.path, removed); });
+            [&](const CleanItem &item) { return !item.path.isEmpty() && Removals::covers(removed, item.path); });
         dropped = dropped || gone != category.items.end();
         category.items.erase(gone, category.items.end());
     }

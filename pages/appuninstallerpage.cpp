@@ -76,6 +76,7 @@ AppUninstallerPage::AppUninstallerPage(AppUninstaller *uninstaller, QWidget *par
     connect(m_uninstaller, &AppUninstaller::scanFinished, this, &AppUninstallerPage::onScanFinished);
     connect(m_uninstaller, &AppUninstaller::progressChanged, this, &AppUninstallerPage::onProgressChanged);
     connect(m_uninstaller, &AppUninstaller::uninstallFinished, this, &AppUninstallerPage::onUninstallFinished);
+    connect(m_uninstaller, &AppUninstaller::removedElsewhere, this, &AppUninstallerPage::onRemovedElsewhere);
 }
 
 AppUninstallerPage::~AppUninstallerPage()
@@ -245,6 +246,14 @@ void AppUninstallerPage::onScanFinished(int)
     m_scannedOnce = true;
     updateBadge();
     showList();
+}
+
+void AppUninstallerPage::onRemovedElsewhere(const QSet<QString> &paths)
+{
+    m_model->dropRemoved(paths);
+    updateBadge();
+    if (m_activity == Activity::Idle && m_scannedOnce)
+        showList();
 }
 
 void AppUninstallerPage::onProgressChanged(const QString &name)

@@ -43,6 +43,8 @@ private slots:
     void onCheckedCountChanged(int count);
     void onProgressChanged(const QString &name);
     void onUninstallFinished(const QList<UninstallOutcome> &outcomes);
+    // Another feature removed these paths: the apps and leftovers there leave the list.
+    void onRemovedElsewhere(const QSet<QString> &paths);
 
 private:
     enum class Activity { Idle, Scanning, Uninstalling };

@@ -393,14 +393,16 @@ void DashboardPage::updateStats(qint64 junkBytes, qint64 browserBytes, int regis
     m_browserValueLabel->setText(CleanItem::formatSize(browserBytes, 1));
     m_registryValueLabel->setText(QLocale().toString(registryCount));
 
+    // Bars in proportion to the larger value; nothing has no bar, and anything else at least the
+    // minimum, so a few bytes beside gigabytes stay visible.
     const qint64 larger = qMax(junkBytes, browserBytes);
-    if (larger > 0) {
-        const auto barWidth = [larger](qint64 bytes) {
-            return qMax(CardBarMinimumWidth, static_cast<int>(bytes * CardBarWidth / larger));
-        };
-        m_junkBarFill->resize(barWidth(junkBytes), m_junkBarFill->height());
-        m_browserBarFill->resize(barWidth(browserBytes), m_browserBarFill->height());
-    }
+    const auto barWidth = [larger](qint64 bytes) {
+        if (bytes <= 0)
+            return 0;
+        return qMax(CardBarMinimumWidth, static_cast<int>(bytes * CardBarWidth / larger));
+    };
+    m_junkBarFill->resize(barWidth(junkBytes), m_junkBarFill->height());
+    m_browserBarFill->resize(barWidth(browserBytes), m_browserBarFill->height());
 
     if (!m_scanning)
         showLastEvent();

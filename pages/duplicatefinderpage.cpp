@@ -2,6 +2,7 @@
 
 #include "core/cleanitem.h"
 #include "core/logger.h"
+#include "core/removals.h"
 #include "cleaners/duplicatefinder.h"
 #include "cleaners/duplicateremover.h"
 #include "duplicategroupdelegate.h"
@@ -44,6 +45,13 @@ QLabel *namedLabel(const QString &text, const QString &objectName, QWidget *pare
     return label;
 }
 
+// Takes the group's files at or below removed out; false when fewer than two files remain.
+bool keepsAGroup(DuplicateGroup &group, const QSet<QString> &removed)
+{
+    group.files.removeIf([&](const DuplicateFile &file) { return Removals::covers(removed, file.path); });
+    return group.files.size() >= 2;
+}
+
 QFrame *separatorLine()
 {
     auto *line = new QFrame;
@@ -72,6 +80,7 @@ DuplicateFinderPage::DuplicateFinderPage(DuplicateFinder *finder, DuplicateRemov
         m_remover, &DuplicateRemover::progress, this, &DuplicateFinderPage::onRemovalProgress, Qt::QueuedConnection);
     connect(
         m_remover, &DuplicateRemover::finished, this, &DuplicateFinderPage::onRemovalFinished, Qt::QueuedConnection);
+    connect(m_remover, &DuplicateRemover::removedElsewhere, this, &DuplicateFinderPage::onRemovedElsewhere);
     spinnerTimer->setInterval(100);
     connect(spinnerTimer, &QTimer::timeout, this, &DuplicateFinderPage::tickSpinner);
 }
@@ -414,6 +423,7 @@ void DuplicateFinderPage::onStartScan()
     }
 
     foundGroups.clear();
+    m_removedDuringScan.clear();
     m_startBtn->setEnabled(false);
     m_progressBar->setRange(0, 0);
     m_statusLabel->setText(tr("Collecting files..."));
@@ -474,8 +484,29 @@ void DuplicateFinderPage::onScanStopped()
 
 void DuplicateFinderPage::onGroupFound(const DuplicateGroup &group)
 {
-    if (isScanning())
+    if (!isScanning())
+        return;
+    if (m_removedDuringScan.isEmpty()) {
         foundGroups.append(group);
+        return;
+    }
+    DuplicateGroup kept = group;
+    if (keepsAGroup(kept, m_removedDuringScan))
+        foundGroups.append(kept);
+}
+
+void DuplicateFinderPage::onRemovedElsewhere(const QSet<QString> &paths)
+{
+    // A scan under way may still report groups it read before these went.
+    if (isScanning()) {
+        m_removedDuringScan.unite(paths);
+        for (auto group = foundGroups.begin(); group != foundGroups.end();)
+            group = keepsAGroup(*group, paths) ? group + 1 : foundGroups.erase(group);
+    }
+    if (!m_model->dropRemoved(paths))
+        return;
+    updateSummary();
+    updateDeleteBtn();
 }
 
 bool DuplicateFinderPage::isScanning() const

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <QStringList>
 #include <QWidget>
 
@@ -55,6 +56,8 @@ public slots:
 private slots:
     void onRemovalProgress(int done, int total);
     void onRemovalFinished(const QStringList &removed, const QStringList &failed);
+    // Another feature removed these paths: their files leave the groups shown or being found.
+    void onRemovedElsewhere(const QSet<QString> &paths);
 
 private:
     void setupUi();
@@ -85,6 +88,8 @@ private:
     QStringList m_browsedPaths;
     QStringList m_scannedRoots;
     QList<DuplicateGroup> foundGroups;
+    // What other features removed while the scan under way ran.
+    QSet<QString> m_removedDuringScan;
     DuplicateResultsModel *m_model;
     qint64 m_freedBytes = 0;
     qint64 m_trashedBytes = 0;

@@ -1,5 +1,7 @@
 #include "duplicateresultsmodel.h"
 
+#include "core/removals.h"
+
 #include <QDir>
 #include <QSet>
 
@@ -242,11 +244,26 @@ void DuplicateResultsModel::uncheckLastCopies()
 qint64 DuplicateResultsModel::removeFiles(const QStringList &paths)
 {
     const QSet<QString> gone(paths.cbegin(), paths.cend());
+    return removeFilesWhere([&](const QString &path) { return gone.contains(path); });
+}
+
+bool DuplicateResultsModel::dropRemoved(const QSet<QString> &removed)
+{
+    return removeFilesWhere([&](const QString &path) { return Removals::covers(removed, path); }) > 0;
+}
+
+qint64 DuplicateResultsModel::removeFilesWhere(const std::function<bool(const QString &)> &gone)
+{
+    const bool any = std::any_of(m_groups.cbegin(), m_groups.cend(), [&](const Group &group) {
+        return std::any_of(group.files.cbegin(), group.files.cend(), [&](const File &f) { return gone(f.file.path); });
+    });
+    if (!any)
+        return 0;
     qint64 freed = 0;
     beginResetModel();
     for (Group &group : m_groups) {
         group.files.removeIf([&](const File &file) {
-            if (!gone.contains(file.file.path))
+            if (!gone(file.file.path))
                 return false;
             freed += group.fileSize;
             return true;

@@ -5,8 +5,10 @@
 
 #include <QAbstractListModel>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // The duplicate groups of a scan as one flat list for a view that draws each group as a card:
@@ -61,6 +63,9 @@ public:
     void uncheckLastCopies();
     // Takes the files out of their groups; returns the bytes they held.
     qint64 removeFiles(const QStringList &paths);
+    // Another feature removed these paths: the files at or below them leave their groups (a
+    // group left with one file leaves the list). Returns whether any file left.
+    bool dropRemoved(const QSet<QString> &removed);
 
 signals:
     void checkedCountChanged(int checked);
@@ -78,6 +83,8 @@ private:
         QList<File> files;
     };
 
+    // Takes the files gone() names out of their groups; returns the bytes they held.
+    qint64 removeFilesWhere(const std::function<bool(const QString &)> &gone);
     void rebuildRows();
     void setChecked(int group, int file, bool checked);
     // The file to keep of a group: the newest (or oldest), the first such winning ties.

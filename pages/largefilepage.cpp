@@ -84,6 +84,7 @@ LargeFilePage::LargeFilePage(LargeFileScanner *scanner, const QList<LargeFileVol
     connect(m_scanner, &LargeFileScanner::scanProgress, this, &LargeFilePage::onScanProgress);
     connect(m_scanner, &LargeFileScanner::scanFinished, this, &LargeFilePage::onScanFinished);
     connect(m_scanner, &LargeFileScanner::deleteFinished, this, &LargeFilePage::onDeleteFinished);
+    connect(m_scanner, &LargeFileScanner::resultsForgotten, this, &LargeFilePage::onResultsForgotten);
     showScanPage();
 }
 
@@ -594,6 +595,17 @@ void LargeFilePage::onScanFinished(int totalFound, qint64)
         return;
     }
     showResults(m_scanner->getResults());
+}
+
+void LargeFilePage::onResultsForgotten(const QStringList &paths)
+{
+    m_model->removePaths(paths);
+    updateSummary();
+    updateSelectedInfo();
+    if (m_model->totalCount() == 0 && m_stack->currentIndex() == 1) {
+        clearResults();
+        showScanPage();
+    }
 }
 
 void LargeFilePage::showResults(const QList<LargeFileInfo> &files)

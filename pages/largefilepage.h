@@ -78,6 +78,8 @@ private:
     std::optional<LargeFileScanner::DeleteMode> askDeleteMode(const QString &question);
     void startDeletion(const QStringList &paths, LargeFileScanner::DeleteMode mode, bool single);
     void onDeleteFinished(const LargeFileDeletion &deletion);
+    // Another feature removed these entries: they leave the list and the totals.
+    void onResultsForgotten(const QStringList &paths);
     void populateResults(const QList<LargeFileInfo> &files);
     void clearResults();
     void showScanPage();

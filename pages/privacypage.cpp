@@ -44,6 +44,7 @@ PrivacyPage::PrivacyPage(PrivacyCleaner *cleaner, QWidget *parent)
     connect(m_cleaner, &PrivacyCleaner::scanFinished, this, &PrivacyPage::onScanFinished);
     connect(m_cleaner, &PrivacyCleaner::cleanProgress, this, &PrivacyPage::onCleanProgress);
     connect(m_cleaner, &PrivacyCleaner::cleanFinished, this, &PrivacyPage::onCleanFinished);
+    connect(m_cleaner, &PrivacyCleaner::itemRemeasured, this, &PrivacyPage::onItemRemeasured);
     setState(State::Idle);
 }
 
@@ -171,6 +172,18 @@ void PrivacyPage::onItemScanned(const PrivacyItem &item)
     }
     m_progressBar->setValue(++m_scanned);
     setStatus(tr("Scanning: %1").arg(item.name));
+}
+
+void PrivacyPage::onItemRemeasured(const PrivacyItem &item)
+{
+    // Only measurements on show follow; a scan under way measures for itself.
+    if (m_state != State::Scanned)
+        return;
+    for (PrivacyItemCard *card : std::as_const(m_cards)) {
+        if (card->item().id == item.id)
+            card->setMeasured(item);
+    }
+    updateSelection();
 }
 
 void PrivacyPage::onScanFinished()

@@ -34,6 +34,8 @@ public slots:
 
 private slots:
     void onItemScanned(const PrivacyItem &item);
+    // Another feature removed files of a trace: its card shows the new measurement.
+    void onItemRemeasured(const PrivacyItem &item);
     void onScanFinished();
     void onCleanProgress(const QString &itemName, bool success, qint64 freedBytes);
     void onCleanFinished(int cleaned, qint64 totalFreed);

@@ -321,6 +321,8 @@ void TestAppUninstaller::uninstallMovesAppAndSelectedLeftoversToTrash()
     AppUninstaller uninstaller;
     uninstaller.setApplicationFolders({ home.filePath(QStringLiteral("Applications")) });
     QSignalSpy finished(&uninstaller, &AppUninstaller::uninstallFinished);
+    QSignalSpy told(&uninstaller, &AppUninstaller::pathsRemoved);
+    info.size = 4096;
     uninstaller.startUninstall({ info });
     QVERIFY(finished.wait(30000));
     qunsetenv("SWEEPNOOK_FAKE_FINDER");
@@ -328,6 +330,12 @@ void TestAppUninstaller::uninstallMovesAppAndSelectedLeftoversToTrash()
     QCOMPARE(outcomes.size(), 1);
     QCOMPARE(outcomes.at(0).result, UninstallOutcome::Result::Removed);
     QVERIFY(outcomes.at(0).leftoverFailures.isEmpty());
+    QCOMPARE(outcomes.at(0).moved, QStringList({ info.path, QFileInfo(support).path(), agent }));
+    QCOMPARE(outcomes.at(0).movedBytes, 4096 + 20);
+    // The other features drop what went.
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(
+        told.first().first().value<QSet<QString>>(), QSet<QString>({ info.path, QFileInfo(support).path(), agent }));
     QVERIFY(!QFileInfo::exists(info.path));
     QVERIFY(QFileInfo::exists(byName));
     QCOMPARE(trashEntries(home),

@@ -93,6 +93,7 @@ private slots:
     void confirmationNamesAppsAndUninstallRescans();
     void confirmationForOneAppSaysTheApp();
     void runningAppIsReportedAsFailed();
+    void removedElsewhereLeavesAppsAndLeftovers();
 };
 
 void TestAppUninstallerPage::detailLine_data()
@@ -303,6 +304,38 @@ void TestAppUninstallerPage::runningAppIsReportedAsFailed()
     QCOMPARE(ok.title(), QStringLiteral("Failed"));
     QCOMPARE(ok.text(), QStringLiteral("Could not uninstall Foo.\nClose the app first."));
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/Foo.app")));
+}
+
+// Another feature removed an app's bundle and another app's leftover: the app leaves the list
+// (and the selection), the leftover leaves its app and the leftovers' size follows.
+void TestAppUninstallerPage::removedElsewhereLeavesAppsAndLeftovers()
+{
+    TestHome home;
+    AppInfo alpha = app(QStringLiteral("Alpha"));
+    alpha.leftovers = { { home.filePath(QStringLiteral("Library/Caches/com.example.Alpha")), 300, true,
+                            LeftoverItem::Reason::BundleIdentifier },
+        { home.filePath(QStringLiteral("Library/Preferences/com.example.Alpha.plist")), 20, true,
+            LeftoverItem::Reason::BundleIdentifier } };
+    alpha.leftoverSize = 320;
+    const AppInfo beta = app(QStringLiteral("Beta"));
+    const AppInfo gamma = app(QStringLiteral("Gamma"));
+    PageFixture fixture;
+    QVERIFY(fixture.scanWith({ alpha, beta, gamma }));
+    QAbstractItemModelTester tester(fixture.list()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    fixture.tick(1);
+    QCOMPARE(fixture.text("appSelectionLabel"), QStringLiteral("1 app(s) selected"));
+
+    fixture.uninstaller.forgetRemoved({ beta.path, home.filePath(QStringLiteral("Library/Caches")) });
+    QAbstractItemModel *model = fixture.list()->model();
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("Gamma"));
+    const AppInfo left = model->index(0, 0).data(AppListModel::AppRole).value<AppInfo>();
+    QCOMPARE(left.leftovers.size(), 1);
+    QCOMPARE(left.leftovers.first().path, alpha.leftovers.at(1).path);
+    QCOMPARE(left.leftoverSize, 20);
+    QCOMPARE(fixture.text("appSelectionLabel"), QStringLiteral("No apps selected"));
+    QVERIFY(!fixture.uninstallButton()->isEnabled());
+    QCOMPARE(fixture.text("appCountBadge"), QStringLiteral("2 apps"));
 }
 
 QTEST_MAIN(TestAppUninstallerPage)

@@ -1,5 +1,6 @@
 #include "app/cleanall.h"
 #include "core/cleanengine.h"
+#include "core/removals.h"
 #include "testhome.h"
 
 #include <QtTest>
@@ -232,7 +233,7 @@ void TestCleanAll::removalByAnotherCleanWaitsForTheRunningOne()
     const QString shared = home.makeFile(QStringLiteral("Library/Caches/Firefox/entry"), 20);
     FileEngine junk({ a, shared });
     FileEngine browser({ shared });
-    CleanEngine::shareRemovals({ &junk, &browser });
+    Removals::share(&junk, &browser);
     junk.holdAfterFirst = true;
     scan(junk);
     scan(browser);

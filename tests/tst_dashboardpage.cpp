@@ -53,7 +53,7 @@ private slots:
     void scanProgress();
     void updateStats_data();
     void updateStats();
-    void zeroTotalsKeepBars();
+    void zeroTotalsDrawNoBars();
     void formatSize_data();
     void formatSize();
     void cardsNavigateOnReleaseOnly_data();
@@ -169,12 +169,14 @@ void TestDashboardPage::updateStats_data()
         << QStringLiteral("5.0 GB") << 20 << 100;
     QTest::newRow("below a gigabyte in megabytes")
         << 700 * MiB << qint64(0) << QStringLiteral("700.0") << QStringLiteral("MB") << QStringLiteral("700.0 MB")
-        << QStringLiteral("0 B") << 100 << 20;
+        << QStringLiteral("0 B") << 100 << 0;
     QTest::newRow("sum of both in megabytes")
         << 22 * MiB << 6 * MiB + 419431 << QStringLiteral("28.4") << QStringLiteral("MB") << QStringLiteral("22.0 MB")
         << QStringLiteral("6.4 MB") << 100 << 29;
     QTest::newRow("a few bytes") << qint64(512) << qint64(0) << QStringLiteral("512") << QStringLiteral("B")
-                                 << QStringLiteral("512 B") << QStringLiteral("0 B") << 100 << 20;
+                                 << QStringLiteral("512 B") << QStringLiteral("0 B") << 100 << 0;
+    QTest::newRow("one byte beside gigabytes") << qint64(1) << 2 * GiB << QStringLiteral("2.0") << QStringLiteral("GB")
+                                               << QStringLiteral("1 B") << QStringLiteral("2.0 GB") << 20 << 100;
 }
 
 void TestDashboardPage::updateStats()
@@ -206,15 +208,15 @@ void TestDashboardPage::updateStats()
     QCOMPARE(page.browserBytes(), browser);
 }
 
-void TestDashboardPage::zeroTotalsKeepBars()
+void TestDashboardPage::zeroTotalsDrawNoBars()
 {
     DashboardPage page;
     page.updateStats(3 * GiB / 2, 512 * MiB, 0);
     page.updateStats(0, 0, 0);
     QCOMPARE(cardValue(page, "junkCard"), QStringLiteral("0 B"));
     QCOMPARE(cardValue(page, "browserCard"), QStringLiteral("0 B"));
-    QCOMPARE(cardBarWidth(page, "junkCard"), 100);
-    QCOMPARE(cardBarWidth(page, "browserCard"), 33);
+    QCOMPARE(cardBarWidth(page, "junkCard"), 0);
+    QCOMPARE(cardBarWidth(page, "browserCard"), 0);
     QCOMPARE(ring(page)->valueText(), QStringLiteral("0"));
     QCOMPARE(ring(page)->unit(), QStringLiteral("B"));
 }

@@ -5,6 +5,7 @@
 #include "browserfixture.h"
 #include "cleaners/browsercleaner.h"
 #include "cleaners/junkcleaner.h"
+#include "cleaners/largefilescanner.h"
 #include "core/constants.h"
 #include "faketools.h"
 #include "junkfixture.h"
@@ -127,6 +128,7 @@ private slots:
     void pathBothScansFindIsCountedAndCleanedOnce();
     void browserUntickedAfterTheScanIsNeitherCountedNorCleaned();
     void cleanAllLeavesEveryResultWithWhatRemains();
+    void totalsFollowARemovalOnAnotherPage();
 
 private:
     QStackedWidget *pageStack() const;
@@ -580,6 +582,37 @@ void TestDashboardWindow::cleanAllLeavesEveryResultWithWhatRemains()
     QCOMPARE(remaining, m_window->findChild<CleanAll *>()->selection().size);
     auto *ring = dashboard()->findChild<CircleProgressWidget *>(QStringLiteral("ring"));
     QCOMPARE(ring->valueText() + QLatin1Char(' ') + ring->unit(), CleanItem::formatSize(remaining, 1));
+    verifyCleanAllAsksAboutWhatIsShown();
+}
+
+// The large file finder deletes a cache file the junk scan counted while the dashboard is on
+// show: its cards and ring drop it at once.
+void TestDashboardWindow::totalsFollowARemovalOnAnotherPage()
+{
+    runFullScan();
+    QCOMPARE(dashboard()->junkBytes(), SelectedJunkBytes);
+    const QString cache = m_home->filePath(QStringLiteral("Library/Caches/com.example.editor/blobs/cache-00.db"));
+    const qint64 size = QFileInfo(cache).size();
+    QVERIFY(size > 0);
+    LargeFileScanner *scanner = Application::instance()->largeFileScanner();
+    QSignalSpy scanned(scanner, &LargeFileScanner::scanFinished);
+    scanner->setDrives({ QFileInfo(cache).path() });
+    scanner->setMinFileSize(1);
+    scanner->startScan();
+    QVERIFY(scanned.wait(20000));
+    {
+        QSignalSpy deleted(scanner, &LargeFileScanner::deleteFinished);
+        // The large file page tells how its deletion went.
+        MessageBoxAnswerer told(QMessageBox::Ok);
+        QVERIFY(scanner->deleteFiles({ cache }, LargeFileScanner::DeleteMode::Permanently));
+        QVERIFY(deleted.wait(20000));
+        QVERIFY(told.answered());
+    }
+    QVERIFY(!QFileInfo::exists(cache));
+
+    QCOMPARE(pageStack()->currentWidget(), dashboard());
+    QCOMPARE(dashboard()->junkBytes(), SelectedJunkBytes - size);
+    QCOMPARE(dashboard()->junkBytes(), Application::instance()->junkCleaner()->result().selectedSize());
     verifyCleanAllAsksAboutWhatIsShown();
 }
 

@@ -114,6 +114,7 @@ private slots:
     void summarySaysWhereEachFileWent();
     void progressShortensLongPaths();
     void largeResultShowsAndDeletingUpdatesIt();
+    void removedElsewhereLeavesTheGroups();
     void chosenFolderCanBeRemoved();
     void renderPageStates();
 };
@@ -502,6 +503,44 @@ void TestDuplicateFinderPage::largeResultShowsAndDeletingUpdatesIt()
     QVERIFY(summaryAfter.startsWith(QStringLiteral("<b>21,999</b> groups")));
     // The copies went to the Trash (the default way): their space is not freed yet.
     QVERIFY(summaryAfter.endsWith(QStringLiteral("2.9 KB in the Trash until you empty it")));
+}
+
+// Another feature removes copies: during the scan and after it, they leave their groups, a group
+// left with one copy goes, and the summary follows.
+void TestDuplicateFinderPage::removedElsewhereLeavesTheGroups()
+{
+    TestHome home;
+    const QStringList three = makeCopies(
+        home, { QStringLiteral("a/old.bin"), QStringLiteral("b/mid.bin"), QStringLiteral("c/new.bin") }, 't');
+    const QStringList two = makeCopies(home, { QStringLiteral("d/first.bin"), QStringLiteral("e/second.bin") }, 'w');
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
+    startSmallFileScan(page);
+    // Told before the scan has reported a group.
+    remover.forgetRemoved({ two.first() });
+    QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
+    DuplicateResultsModel *results = resultsOf(page);
+    QAbstractItemModelTester tester(results, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(results->groupCount(), 1);
+    QVERIFY(!rowOf(page, two.last()).isValid());
+
+    // A folder that held one copy.
+    remover.forgetRemoved({ home.filePath(QStringLiteral("a")) });
+    QCOMPARE(results->groupCount(), 1);
+    QCOMPARE(results->rowCount(), 1 + 2);
+    QCOMPARE(results->reclaimableBytes(), 4000);
+    QVERIFY(!rowOf(page, three.first()).isValid());
+    QCOMPARE(results->checkedCount(), 1);
+    QVERIFY(
+        page.findChild<QLabel *>(QStringLiteral("summaryLabel"))->text().startsWith(QStringLiteral("<b>1</b> groups")));
+
+    remover.forgetRemoved({ three.at(1) });
+    QCOMPARE(results->groupCount(), 0);
+    QCOMPARE(results->rowCount(), 0);
+    QVERIFY(
+        page.findChild<QLabel *>(QStringLiteral("summaryLabel"))->text().startsWith(QStringLiteral("<b>0</b> groups")));
+    QVERIFY(!page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->isEnabled());
 }
 
 void TestDuplicateFinderPage::chosenFolderCanBeRemoved()

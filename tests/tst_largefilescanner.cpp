@@ -52,6 +52,14 @@ bool deleteAndWait(
     return true;
 }
 
+QStringList names(std::initializer_list<const char *> texts)
+{
+    QStringList list;
+    for (const char *text : texts)
+        list.append(QString::fromUtf8(text));
+    return list;
+}
+
 QStringList findOracle(const QString &root, qint64 minSize)
 {
     QProcess find;
@@ -87,6 +95,9 @@ private slots:
     void cancelledScanEmitsNothingAndANewScanWaitsForTheOldWalk();
     void startScanDuringAScanIsIgnored();
     void deletingUpdatesTotals();
+    void removedElsewhereLeavesTheResults_data();
+    void removedElsewhereLeavesTheResults();
+    void deletingTellsWhatWent();
     void deletingAMissingFileFailsWithTheLogLine();
     void deletingRefusesPathsNotFound();
     void moveToTrashLeavesTheFileInTheTrash();
@@ -355,6 +366,102 @@ void TestLargeFileScanner::deletingUpdatesTotals()
     QVERIFY(!QFileInfo::exists(home.filePath(QStringLiteral("data/Tool.app"))));
     QCOMPARE(scan.scanner.totalSize(), MinSize);
     QCOMPARE(scan.foundPaths(), QStringList { small });
+}
+
+void TestLargeFileScanner::removedElsewhereLeavesTheResults_data()
+{
+    QTest::addColumn<QStringList>("removed");
+    QTest::addColumn<QStringList>("gone");
+    QTest::addColumn<bool>("duringScan");
+    QTest::newRow("a file") << names({ "data/big.bin" }) << names({ "data/big.bin" }) << false;
+    QTest::newRow("a folder with what it held")
+        << names({ "data/sub" }) << names({ "data/sub/a.bin", "data/sub/b.bin" }) << false;
+    QTest::newRow("where a file reached through a folder link lay")
+        << names({ "Elsewhere/Projects/render.mov" }) << names({ "data/Projects/render.mov" }) << false;
+    QTest::newRow("a name that only begins the same") << names({ "data/big", "data/su" }) << QStringList() << false;
+    QTest::newRow("nothing of the results") << names({ "Library/Caches/x" }) << QStringList() << false;
+    QTest::newRow("while the scan runs: at its end")
+        << names({ "data/big.bin", "data/sub" }) << names({ "data/big.bin", "data/sub/a.bin", "data/sub/b.bin" })
+        << true;
+}
+
+void TestLargeFileScanner::removedElsewhereLeavesTheResults()
+{
+    QFETCH(QStringList, removed);
+    QFETCH(QStringList, gone);
+    QFETCH(bool, duringScan);
+    TestHome home;
+    home.makeFile(QStringLiteral("data/big.bin"), 3 * MinSize);
+    home.makeFile(QStringLiteral("data/sub/a.bin"), MinSize);
+    home.makeFile(QStringLiteral("data/sub/b.bin"), 2 * MinSize);
+    home.makeFile(QStringLiteral("Elsewhere/Projects/render.mov"), 4 * MinSize);
+    home.makeLink(QStringLiteral("data/Projects"), home.filePath(QStringLiteral("Elsewhere/Projects")));
+    QSet<QString> removedPaths;
+    for (const QString &path : std::as_const(removed))
+        removedPaths.insert(home.filePath(path));
+    QStringList gonePaths;
+    for (const QString &path : std::as_const(gone))
+        gonePaths.append(home.filePath(path));
+
+    Scan scan({ home.filePath(QStringLiteral("data")) });
+    QSignalSpy forgotten(&scan.scanner, &LargeFileScanner::resultsForgotten);
+    if (duringScan) {
+        QSignalSpy finished(&scan.scanner, &LargeFileScanner::scanFinished);
+        scan.scanner.startScan();
+        scan.scanner.forgetRemoved(removedPaths);
+        QVERIFY(forgotten.isEmpty());
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(finished.first().at(0).toInt(), 4 - int(gone.size()));
+    } else {
+        QVERIFY(scan.run());
+        scan.scanner.forgetRemoved(removedPaths);
+    }
+
+    QStringList left = QStringList { home.filePath(QStringLiteral("data/big.bin")),
+        home.filePath(QStringLiteral("data/sub/a.bin")), home.filePath(QStringLiteral("data/sub/b.bin")),
+        home.filePath(QStringLiteral("data/Projects/render.mov")) };
+    qint64 leftBytes = 10 * MinSize;
+    for (const QString &path : std::as_const(gonePaths)) {
+        left.removeOne(path);
+        leftBytes -= QFileInfo(path).size();
+    }
+    left.sort();
+    QCOMPARE(scan.foundPaths(), left);
+    QCOMPARE(scan.scanner.totalSize(), leftBytes);
+    QCOMPARE(forgotten.size(), gone.isEmpty() ? 0 : 1);
+    if (!gone.isEmpty()) {
+        QStringList told = forgotten.first().first().toStringList();
+        told.sort();
+        gonePaths.sort();
+        QCOMPARE(told, gonePaths);
+    }
+}
+
+// What a deletion removed is told to the other features by its listed path and, for a file a
+// folder link led to, where it really lay.
+void TestLargeFileScanner::deletingTellsWhatWent()
+{
+    TestHome home;
+    const QString big = home.makeFile(QStringLiteral("data/big.bin"), 3 * MinSize);
+    const QString real = home.makeFile(QStringLiteral("Elsewhere/Projects/render.mov"), MinSize);
+    home.makeLink(QStringLiteral("data/Projects"), home.filePath(QStringLiteral("Elsewhere/Projects")));
+    const QString listed = home.filePath(QStringLiteral("data/Projects/render.mov"));
+    const QString missing = home.makeFile(QStringLiteral("data/gone.bin"), MinSize);
+    Scan scan({ home.filePath(QStringLiteral("data")) });
+    QVERIFY(scan.run());
+    QVERIFY(QFile::remove(missing));
+
+    QSignalSpy told(&scan.scanner, &LargeFileScanner::pathsRemoved);
+    LargeFileDeletion deletion;
+    QVERIFY(
+        deleteAndWait(scan.scanner, { big, listed, missing }, LargeFileScanner::DeleteMode::Permanently, &deletion));
+    QCOMPARE(deletion.failed, QStringList { missing });
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told.first().first().value<QSet<QString>>(), QSet<QString>({ big, listed, real }));
+
+    // A deletion that removed nothing tells nothing.
+    QVERIFY(deleteAndWait(scan.scanner, { missing }, LargeFileScanner::DeleteMode::Permanently, &deletion));
+    QCOMPARE(told.size(), 1);
 }
 
 void TestLargeFileScanner::deletingAMissingFileFailsWithTheLogLine()

@@ -106,6 +106,8 @@ private slots:
     void notificationDatabaseInTheDarwinFolder();
     void undeletableNotificationDatabaseFails();
     void linkedNotificationFolderIsLeftAlone();
+    void cleanTellsWhatLeftTheDisk();
+    void removalElsewhereMeasuresTheTraceAgain();
 
 private:
     QScopedPointer<TestHome> m_home;
@@ -352,6 +354,65 @@ void TestPrivacyCleaner::linkedNotificationFolderIsLeftAlone()
     QCOMPARE(report.cleaned, 0);
     QCOMPARE(QFileInfo(outside).size(), 4096);
     QVERIFY(!m_tools->callLog().contains(QStringLiteral("killall")));
+}
+
+// The other features drop what the clean removed: QuickLook's folders and the notification
+// database files, never a recent list that was only emptied.
+void TestPrivacyCleaner::cleanTellsWhatLeftTheDisk()
+{
+    m_tools->addTool(QStringLiteral("qlmanage"), "#!/bin/sh\nexit 1\n");
+    m_home->makeFile(kQuickLookCache + QStringLiteral("index.sqlite"), 1000);
+    const QString database = m_home->makeFile(kDarwinNotifications + QStringLiteral("db"), 4096);
+    const QString wal = m_home->makeFile(kDarwinNotifications + QStringLiteral("db-wal"), 1024);
+    const QString recent
+        = m_home->makeFile(kSharedFileList + QStringLiteral("com.apple.LSSharedFileList.RecentDocuments.sfl3"), 300);
+    PrivacyCleaner cleaner;
+    QSignalSpy told(&cleaner, &PrivacyCleaner::pathsRemoved);
+    const CleanReport report = cleanIds(
+        cleaner, { QStringLiteral("quicklook"), QStringLiteral("recent_files"), QStringLiteral("notifications") });
+    QCOMPARE(report.cleaned, 3);
+    QVERIFY(QFileInfo::exists(recent));
+    QCOMPARE(told.size(), 1);
+    QString quickLook = m_home->filePath(kQuickLookCache);
+    quickLook.chop(1);
+    QCOMPARE(told.first().first().value<QSet<QString>>(), QSet<QString>({ quickLook, database, wal }));
+
+    // A clean that removed nothing tells nothing.
+    cleanIds(cleaner, { QStringLiteral("clipboard") });
+    QCOMPARE(told.size(), 1);
+}
+
+// Files of a trace removed by another feature: that trace alone is measured again, once no other
+// work runs; a removal elsewhere measures nothing.
+void TestPrivacyCleaner::removalElsewhereMeasuresTheTraceAgain()
+{
+    const QString recent
+        = m_home->makeFile(kSharedFileList + QStringLiteral("com.apple.LSSharedFileList.RecentDocuments.sfl3"), 300);
+    const QString servers
+        = m_home->makeFile(kSharedFileList + QStringLiteral("com.apple.LSSharedFileList.RecentServers.sfl3"), 200);
+    PrivacyCleaner cleaner;
+    QCOMPARE(scanItems(cleaner).value(2).size, 500);
+    QSignalSpy remeasured(&cleaner, &PrivacyCleaner::itemRemeasured);
+
+    cleaner.forgetRemoved({ m_home->filePath(QStringLiteral("Documents/elsewhere.txt")) });
+    QTRY_VERIFY(!cleaner.isBusy());
+    QCOMPARE(remeasured.size(), 0);
+
+    QVERIFY(QFile::remove(recent));
+    // Told while a scan runs: measured after it.
+    QSignalSpy scanned(&cleaner, &PrivacyCleaner::scanFinished);
+    cleaner.scan();
+    cleaner.forgetRemoved({ recent });
+    QVERIFY(remeasured.wait(10000));
+    QCOMPARE(scanned.size(), 1);
+    QCOMPARE(remeasured.size(), 1);
+    const PrivacyItem item = remeasured.first().first().value<PrivacyItem>();
+    QCOMPARE(item.id, QStringLiteral("recent_files"));
+    QCOMPARE(item.size, 200);
+    QCOMPARE(item.count, 1);
+    QTRY_VERIFY(!cleaner.isBusy());
+    QCOMPARE(remeasured.size(), 1);
+    QVERIFY(QFileInfo::exists(servers));
 }
 
 QTEST_GUILESS_MAIN(TestPrivacyCleaner)

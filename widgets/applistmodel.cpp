@@ -1,5 +1,7 @@
 #include "applistmodel.h"
 
+#include "core/removals.h"
+
 #include <QFileIconProvider>
 #include <QFileInfo>
 
@@ -82,6 +84,31 @@ void AppListModel::clear()
         m_checkedCount = 0;
         emit checkedCountChanged(0);
     }
+}
+
+void AppListModel::dropRemoved(const QSet<QString> &removed)
+{
+    const int checkedBefore = m_checkedCount;
+    for (int row = int(m_rows.size()) - 1; row >= 0; --row) {
+        AppInfo &app = m_rows[row].app;
+        if (Removals::covers(removed, app.path)) {
+            beginRemoveRows(QModelIndex(), row, row);
+            m_checkedCount -= m_rows.at(row).checked ? 1 : 0;
+            m_rows.removeAt(row);
+            endRemoveRows();
+            continue;
+        }
+        const qsizetype gone = app.leftovers.removeIf(
+            [&](const LeftoverItem &leftover) { return Removals::covers(removed, leftover.path); });
+        if (gone == 0)
+            continue;
+        app.leftoverSize = 0;
+        for (const LeftoverItem &leftover : std::as_const(app.leftovers))
+            app.leftoverSize += leftover.size;
+        emit dataChanged(index(row), index(row));
+    }
+    if (m_checkedCount != checkedBefore)
+        emit checkedCountChanged(m_checkedCount);
 }
 
 void AppListModel::setExpanded(int row, bool expanded)

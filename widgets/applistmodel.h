@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QHash>
 #include <QIcon>
+#include <QSet>
 
 // The installed applications of the uninstaller page, in arrival order. Each row carries the
 // application, whether it is ticked for removal (Qt::CheckStateRole; never for an application
@@ -32,6 +33,9 @@ public:
     void clear();
     void setExpanded(int row, bool expanded);
     void setLeftoverSelected(int row, int leftover, bool selected);
+    // Another feature removed these paths: an application whose bundle is at or below one of
+    // them leaves the list, and so do the leftovers at or below one (sizes follow).
+    void dropRemoved(const QSet<QString> &removed);
 
     // The ticked applications in list order, with their leftovers' ticks.
     QList<AppInfo> checkedApps() const;
