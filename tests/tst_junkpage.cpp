@@ -168,6 +168,7 @@ private slots:
     void cleanShowsWhatRemains();
     void aCancelledCleansLateEndNeverFinishesTheNextScansCard();
     void aLongCategoryNameIsElidedNotWidened();
+    void aLongDescriptionIsElidedWithinItsRoom();
 };
 
 void TestJunkPage::cleanWithoutSelectionStartsNothing()
@@ -498,6 +499,30 @@ void TestJunkPage::aLongCategoryNameIsElidedNotWidened()
     QVERIFY(name);
     QVERIFY(name->text().endsWith(QChar(0x2026)));
     QCOMPARE(name->toolTip(), longText);
+}
+
+// A long description in a long language, beside a long count, in the window's style: what shows
+// fits its room and ends with an ellipsis, never cut off mid-letter, and the tooltip tells it all.
+void TestJunkPage::aLongDescriptionIsElidedWithinItsRoom()
+{
+    const QString longText
+        = QStringLiteral("Données en cache créées par les apps installées, que les apps recréent au besoin");
+    CleanCategory category(QStringLiteral("app_caches"), QStringLiteral("Caches des apps"), QString());
+    category.description = longText;
+    for (int i = 0; i < 12345; ++i)
+        category.items.append(CleanItem(QStringLiteral("/tmp/cache/%1").arg(i), 1));
+    CategoryWidget row(&category);
+    QFile windowStyle(QStringLiteral(":/styles/style.qss"));
+    QVERIFY(windowStyle.open(QIODevice::ReadOnly | QIODevice::Text));
+    row.setStyleSheet(QString::fromUtf8(windowStyle.readAll()));
+    row.resize(600, row.sizeHint().height());
+    row.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&row));
+    auto *description = row.findChild<QLabel *>(QStringLiteral("categoryDescription"));
+    QVERIFY(description);
+    QTRY_VERIFY(description->text().endsWith(QChar(0x2026)));
+    QVERIFY(description->fontMetrics().horizontalAdvance(description->text()) <= description->contentsRect().width());
+    QCOMPARE(description->toolTip(), longText);
 }
 
 QTEST_MAIN(TestJunkPage)

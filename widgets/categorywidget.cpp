@@ -95,13 +95,12 @@ QWidget *CategoryWidget::createHeader()
     // elided, with the full name as its tooltip, instead of widening the row past the page.
     auto *name = new ElidedLabel(m_category->shownName(), Qt::ElideRight);
     name->setObjectName(QStringLiteral("categoryName"));
-    m_descriptionLabel = plainLabel(m_category->shownDescription(), QStringLiteral("categoryDescription"));
-    m_descriptionLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_descriptionLabel->setToolTip(m_category->shownDescription());
+    auto *description = new ElidedLabel(m_category->shownDescription(), Qt::ElideRight);
+    description->setObjectName(QStringLiteral("categoryDescription"));
     auto *texts = new QVBoxLayout;
     texts->setSpacing(2);
     texts->addWidget(name);
-    texts->addWidget(m_descriptionLabel);
+    texts->addWidget(description);
 
     m_countLabel = plainLabel(QString(), QStringLiteral("categoryCount"));
     m_sizeLabel = plainLabel(QString(), QStringLiteral("categorySize"));
@@ -223,13 +222,6 @@ bool CategoryWidget::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void CategoryWidget::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    m_descriptionLabel->setText(m_descriptionLabel->fontMetrics().elidedText(
-        m_category->shownDescription(), Qt::ElideRight, m_descriptionLabel->width()));
 }
 
 void CategoryWidget::loadMoreItems()

@@ -37,7 +37,6 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QWidget *createHeader();
@@ -51,7 +50,6 @@ private:
     QWidget *m_header = nullptr;
     QCheckBox *m_checkBox = nullptr;
     QPushButton *m_expandButton = nullptr;
-    QLabel *m_descriptionLabel = nullptr;
     QLabel *m_countLabel = nullptr;
     QLabel *m_sizeLabel = nullptr;
     QWidget *m_content = nullptr;
