@@ -57,6 +57,21 @@ QString movedToTrashLine(int appCount, int leftoverCount, qint64 leftoverSize)
                                .arg(size);
 }
 
+// What an uninstall moved to the Trash, worded for one app or several, with or without leftovers.
+QString movedLine(int appCount, const QString &appName, int leftoverCount, qint64 bytes)
+{
+    const QString size = CleanItem::formatSize(bytes);
+    if (appCount == 1 && leftoverCount == 0)
+        return AppUninstallerPage::tr("Moved %1 (%2) to the Trash.").arg(appName, size);
+    if (appCount == 1)
+        return AppUninstallerPage::tr("Moved %1 and %Ln leftover items (%2) to the Trash.", nullptr, leftoverCount)
+            .arg(appName, size);
+    if (leftoverCount == 0)
+        return AppUninstallerPage::tr("Moved %Ln apps (%1) to the Trash.", nullptr, appCount).arg(size);
+    return AppUninstallerPage::tr("Moved %Ln apps and %1 (%2) to the Trash.", nullptr, appCount)
+        .arg(AppUninstallerPage::tr("%Ln leftover items", nullptr, leftoverCount), size);
+}
+
 } // namespace
 
 AppUninstallerPage::AppUninstallerPage(AppUninstaller *uninstaller, QWidget *parent)
@@ -93,6 +108,10 @@ void AppUninstallerPage::setupUi()
     layout->setSpacing(16);
     layout->addWidget(createHeader());
     layout->addWidget(createToolRow());
+    m_resultLabel = plainLabel(QString(), "appResultLabel", this);
+    m_resultLabel->setWordWrap(true);
+    m_resultLabel->hide();
+    layout->addWidget(m_resultLabel);
 
     m_body = new QStackedWidget(this);
     m_body->addWidget(createLoadingView());
@@ -248,6 +267,24 @@ void AppUninstallerPage::onScanFinished(int)
     showList();
 }
 
+void AppUninstallerPage::showMoved(const QList<UninstallOutcome> &outcomes)
+{
+    int apps = 0;
+    int leftovers = 0;
+    qint64 bytes = 0;
+    QString name;
+    for (const UninstallOutcome &outcome : outcomes) {
+        if (outcome.result != UninstallOutcome::Result::Removed)
+            continue;
+        ++apps;
+        name = outcome.name;
+        leftovers += int(outcome.moved.size()) - 1;
+        bytes += outcome.movedBytes;
+    }
+    m_resultLabel->setText(apps > 0 ? movedLine(apps, name, leftovers, bytes) : QString());
+    m_resultLabel->setVisible(apps > 0);
+}
+
 void AppUninstallerPage::onRemovedElsewhere(const QSet<QString> &paths)
 {
     m_model->dropRemoved(paths);
@@ -285,6 +322,7 @@ void AppUninstallerPage::updateBadge()
 
 void AppUninstallerPage::onRefreshClicked()
 {
+    m_resultLabel->hide();
     startScan();
 }
 
@@ -332,6 +370,7 @@ void AppUninstallerPage::uninstall(const QList<AppInfo> &apps)
     if (m_activity != Activity::Idle)
         return;
     m_activity = Activity::Uninstalling;
+    m_resultLabel->hide();
     showLoading(tr("Uninstalling %1...").arg(apps.first().name));
     m_uninstaller->startUninstall(apps);
 }
@@ -341,6 +380,7 @@ void AppUninstallerPage::onUninstallFinished(const QList<UninstallOutcome> &outc
     if (m_activity != Activity::Uninstalling)
         return;
     m_activity = Activity::Idle;
+    showMoved(outcomes);
     QStringList problems;
     for (const UninstallOutcome &outcome : outcomes) {
         if (outcome.result != UninstallOutcome::Result::Removed)

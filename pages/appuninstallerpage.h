@@ -20,6 +20,8 @@ class QStackedWidget;
 // The page scans when first shown and on Refresh, and again after an uninstall. The engine is
 // the caller's and outlives the page; its work runs off the interface thread, and while it runs
 // Refresh and Uninstall wait. The search filters by name only; ticks survive filtering.
+// What an uninstall moved to the Trash shows under the tool row until the next uninstall or
+// Refresh; what stayed is reported in a message box.
 class AppUninstallerPage final : public QWidget
 {
     Q_OBJECT
@@ -58,6 +60,8 @@ private:
     void showList();
     void updateBadge();
     void uninstall(const QList<AppInfo> &apps);
+    // Says under the tool row what the uninstall moved to the Trash; hidden when nothing went.
+    void showMoved(const QList<UninstallOutcome> &outcomes);
 
     AppUninstaller *m_uninstaller;
     AppListModel *m_model;
@@ -73,6 +77,7 @@ private:
     QPushButton *m_refreshBtn = nullptr;
     QLabel *m_selectionLabel = nullptr;
     QPushButton *m_uninstallBtn = nullptr;
+    QLabel *m_resultLabel = nullptr;
     QStackedWidget *m_body = nullptr;
     QLabel *m_spinnerLabel = nullptr;
     QLabel *m_loadingLabel = nullptr;

@@ -94,6 +94,8 @@ private slots:
     void confirmationForOneAppSaysTheApp();
     void runningAppIsReportedAsFailed();
     void removedElsewhereLeavesAppsAndLeftovers();
+    void finishSaysWhatWentToTheTrash_data();
+    void finishSaysWhatWentToTheTrash();
 };
 
 void TestAppUninstallerPage::detailLine_data()
@@ -336,6 +338,87 @@ void TestAppUninstallerPage::removedElsewhereLeavesAppsAndLeftovers()
     QCOMPARE(fixture.text("appSelectionLabel"), QStringLiteral("No apps selected"));
     QVERIFY(!fixture.uninstallButton()->isEnabled());
     QCOMPARE(fixture.text("appCountBadge"), QStringLiteral("2 apps"));
+}
+
+void TestAppUninstallerPage::finishSaysWhatWentToTheTrash_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QList<int>>("leftovers");
+    QTest::addColumn<QString>("running");
+    QTest::addColumn<QString>("moved");
+    QTest::addColumn<QString>("failure");
+    const QString foo = QStringLiteral("Foo");
+    const QString bar = QStringLiteral("Bar");
+    QTest::newRow("one app") << QStringList { foo } << QList<int> { 0 } << QString()
+                             << QStringLiteral("Moved Foo (1.0 MB) to the Trash.") << QString();
+    QTest::newRow("one app and its leftovers")
+        << QStringList { foo } << QList<int> { 3 } << QString()
+        << QStringLiteral("Moved Foo and 3 leftover items (1.0 MB) to the Trash.") << QString();
+    QTest::newRow("two apps") << QStringList { foo, bar } << QList<int> { 0, 0 } << QString()
+                              << QStringLiteral("Moved 2 apps (2.0 MB) to the Trash.") << QString();
+    QTest::newRow("two apps and their leftovers")
+        << QStringList { foo, bar } << QList<int> { 2, 1 } << QString()
+        << QStringLiteral("Moved 2 apps and 3 leftover items (2.0 MB) to the Trash.") << QString();
+    QTest::newRow("one of two still running") << QStringList { foo, bar } << QList<int> { 2, 1 } << bar
+                                              << QStringLiteral("Moved Foo and 2 leftover items (1.0 MB) to the Trash.")
+                                              << QStringLiteral("Could not uninstall Bar.\nClose the app first.");
+    QTest::newRow("the only app still running") << QStringList { foo } << QList<int> { 1 } << foo << QString()
+                                                << QStringLiteral("Could not uninstall Foo.\nClose the app first.");
+}
+
+// After an uninstall the page says what went to the Trash, as a finished clean does; what
+// stayed is reported as before.
+void TestAppUninstallerPage::finishSaysWhatWentToTheTrash()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QList<int>, leftovers);
+    QFETCH(QString, running);
+    QFETCH(QString, moved);
+    QFETCH(QString, failure);
+    TestHome home;
+    FakeTools tools;
+    qputenv("SWEEPNOOK_FAKE_FINDER", "trash");
+    qputenv("SWEEPNOOK_FAKE_RUNNING", running.toUtf8());
+    const QString folder = home.makeDir(QStringLiteral("Applications"));
+    QList<AppInfo> apps;
+    for (int a = 0; a < names.size(); ++a) {
+        AppFixture::makeBundle(home, QStringLiteral("Applications/%1.app").arg(names.at(a)), {});
+        AppInfo info = app(names.at(a), folder);
+        for (int l = 0; l < leftovers.at(a); ++l) {
+            const QString file
+                = home.makeFile(QStringLiteral("Library/Caches/com.example.%1.%2/data").arg(names.at(a)).arg(l), 1000);
+            info.leftovers.append({ QFileInfo(file).path(), 1000, true, LeftoverItem::Reason::BundleIdentifier });
+        }
+        apps.append(info);
+    }
+    PageFixture fixture({ folder });
+    QVERIFY(fixture.scanWith(apps));
+    for (int row = 0; row < apps.size(); ++row)
+        fixture.tick(row);
+    auto *result = fixture.page.findChild<QLabel *>(QStringLiteral("appResultLabel"));
+    QVERIFY(result->isHidden());
+
+    QSignalSpy rescanned(&fixture.uninstaller, &AppUninstaller::scanFinished);
+    {
+        MessageBoxAnswerer yes(QMessageBox::Yes);
+        fixture.uninstallButton()->click();
+        QTRY_VERIFY(yes.answered());
+    }
+    if (!failure.isEmpty()) {
+        MessageBoxAnswerer ok(QMessageBox::Ok);
+        QTRY_VERIFY_WITH_TIMEOUT(ok.answered(), 30000);
+        QCOMPARE(ok.text(), failure);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(rescanned.size(), 1, 30000);
+    qunsetenv("SWEEPNOOK_FAKE_FINDER");
+    qunsetenv("SWEEPNOOK_FAKE_RUNNING");
+    QCOMPARE(result->isVisible(), !moved.isEmpty());
+    QCOMPARE(result->text(), moved);
+    QCOMPARE(result->textFormat(), Qt::PlainText);
+
+    // Refresh puts it away.
+    QVERIFY(fixture.scanWith({}));
+    QVERIFY(result->isHidden());
 }
 
 QTEST_MAIN(TestAppUninstallerPage)

@@ -218,6 +218,38 @@
             <numerusform>Die App und %Ln ausgewählte Restdateien (%1) werden in den Papierkorb gelegt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moved %1 (%2) to the Trash.</source>
+        <translation>%1 (%2) wurde in den Papierkorb gelegt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 and %Ln leftover items (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%1 und %Ln Restdatei (%2) wurden in den Papierkorb gelegt.</numerusform>
+            <numerusform>%1 und %Ln Restdateien (%2) wurden in den Papierkorb gelegt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps (%1) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln App (%1) wurde in den Papierkorb gelegt.</numerusform>
+            <numerusform>%Ln Apps (%1) wurden in den Papierkorb gelegt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps and %1 (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln App und %1 (%2) wurden in den Papierkorb gelegt.</numerusform>
+            <numerusform>%Ln Apps und %1 (%2) wurden in den Papierkorb gelegt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftover items</source>
+        <translation>
+            <numerusform>%Ln Restdatei</numerusform>
+            <numerusform>%Ln Restdateien</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

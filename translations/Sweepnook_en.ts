@@ -218,6 +218,38 @@
             <numerusform>The app and %Ln selected leftover items (%1) will be moved to the Trash.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moved %1 (%2) to the Trash.</source>
+        <translation>Moved %1 (%2) to the Trash.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 and %Ln leftover items (%2) to the Trash.</source>
+        <translation>
+            <numerusform>Moved %1 and %Ln leftover item (%2) to the Trash.</numerusform>
+            <numerusform>Moved %1 and %Ln leftover items (%2) to the Trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps (%1) to the Trash.</source>
+        <translation>
+            <numerusform>Moved %Ln app (%1) to the Trash.</numerusform>
+            <numerusform>Moved %Ln apps (%1) to the Trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps and %1 (%2) to the Trash.</source>
+        <translation>
+            <numerusform>Moved %Ln app and %1 (%2) to the Trash.</numerusform>
+            <numerusform>Moved %Ln apps and %1 (%2) to the Trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftover items</source>
+        <translation>
+            <numerusform>%Ln leftover item</numerusform>
+            <numerusform>%Ln leftover items</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

@@ -218,6 +218,38 @@
             <numerusform>La app y %Ln elementos residuales seleccionados (%1) se trasladarán a la Papelera.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moved %1 (%2) to the Trash.</source>
+        <translation>%1 (%2) se ha trasladado a la Papelera.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 and %Ln leftover items (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%1 y %Ln elemento residual (%2) se han trasladado a la Papelera.</numerusform>
+            <numerusform>%1 y %Ln elementos residuales (%2) se han trasladado a la Papelera.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps (%1) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln app (%1) se ha trasladado a la Papelera.</numerusform>
+            <numerusform>%Ln apps (%1) se han trasladado a la Papelera.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps and %1 (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln app y %1 (%2) se han trasladado a la Papelera.</numerusform>
+            <numerusform>%Ln apps y %1 (%2) se han trasladado a la Papelera.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftover items</source>
+        <translation>
+            <numerusform>%Ln elemento residual</numerusform>
+            <numerusform>%Ln elementos residuales</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

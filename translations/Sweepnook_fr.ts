@@ -218,6 +218,38 @@
             <numerusform>L'app et %Ln éléments résiduels sélectionnés (%1) seront placés dans la Corbeille.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moved %1 (%2) to the Trash.</source>
+        <translation>%1 (%2) a été placé dans la Corbeille.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 and %Ln leftover items (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%1 et %Ln élément résiduel (%2) ont été placés dans la Corbeille.</numerusform>
+            <numerusform>%1 et %Ln éléments résiduels (%2) ont été placés dans la Corbeille.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps (%1) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln app (%1) a été placée dans la Corbeille.</numerusform>
+            <numerusform>%Ln apps (%1) ont été placées dans la Corbeille.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps and %1 (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln app et %1 (%2) ont été placés dans la Corbeille.</numerusform>
+            <numerusform>%Ln apps et %1 (%2) ont été placés dans la Corbeille.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftover items</source>
+        <translation>
+            <numerusform>%Ln élément résiduel</numerusform>
+            <numerusform>%Ln éléments résiduels</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

@@ -218,6 +218,38 @@
             <numerusform>L'app e %Ln elementi residui selezionati (%1) verranno spostati nel Cestino.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moved %1 (%2) to the Trash.</source>
+        <translation>L'app %1 (%2) è stata spostata nel Cestino.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 and %Ln leftover items (%2) to the Trash.</source>
+        <translation>
+            <numerusform>L'app %1 e %Ln elemento residuo (%2) sono stati spostati nel Cestino.</numerusform>
+            <numerusform>L'app %1 e %Ln elementi residui (%2) sono stati spostati nel Cestino.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps (%1) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln app (%1) è stata spostata nel Cestino.</numerusform>
+            <numerusform>%Ln app (%1) sono state spostate nel Cestino.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps and %1 (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln app e %1 (%2) sono stati spostati nel Cestino.</numerusform>
+            <numerusform>%Ln app e %1 (%2) sono stati spostati nel Cestino.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftover items</source>
+        <translation>
+            <numerusform>%Ln elemento residuo</numerusform>
+            <numerusform>%Ln elementi residui</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

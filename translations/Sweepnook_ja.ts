@@ -210,6 +210,34 @@
             <numerusform>アプリと、選択した %Ln 個の残存項目（%1）はゴミ箱に入れられます。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moved %1 (%2) to the Trash.</source>
+        <translation>%1（%2）をゴミ箱に入れました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 and %Ln leftover items (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%1と %Ln 個の残存項目（%2）をゴミ箱に入れました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps (%1) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln 個のアプリ（%1）をゴミ箱に入れました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps and %1 (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln 個のアプリと %1（%2）をゴミ箱に入れました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftover items</source>
+        <translation>
+            <numerusform>%Ln 個の残存項目</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

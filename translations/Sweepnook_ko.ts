@@ -210,6 +210,34 @@
             <numerusform>앱과 선택한 잔여 항목 %Ln개(%1)가 휴지통으로 이동됩니다.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moved %1 (%2) to the Trash.</source>
+        <translation>%1(%2)을(를) 휴지통으로 이동했습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 and %Ln leftover items (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%1 및 잔여 항목 %Ln개(%2)를 휴지통으로 이동했습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps (%1) to the Trash.</source>
+        <translation>
+            <numerusform>앱 %Ln개(%1)를 휴지통으로 이동했습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps and %1 (%2) to the Trash.</source>
+        <translation>
+            <numerusform>앱 %Ln개 및 %1(%2)를 휴지통으로 이동했습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftover items</source>
+        <translation>
+            <numerusform>잔여 항목 %Ln개</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

@@ -218,6 +218,38 @@
             <numerusform>De app en %Ln geselecteerde restbestanden (%1) worden naar de prullenmand verplaatst.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moved %1 (%2) to the Trash.</source>
+        <translation>%1 (%2) is naar de prullenmand verplaatst.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 and %Ln leftover items (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%1 en %Ln restbestand (%2) zijn naar de prullenmand verplaatst.</numerusform>
+            <numerusform>%1 en %Ln restbestanden (%2) zijn naar de prullenmand verplaatst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps (%1) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln app (%1) is naar de prullenmand verplaatst.</numerusform>
+            <numerusform>%Ln apps (%1) zijn naar de prullenmand verplaatst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps and %1 (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln app en %1 (%2) zijn naar de prullenmand verplaatst.</numerusform>
+            <numerusform>%Ln apps en %1 (%2) zijn naar de prullenmand verplaatst.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftover items</source>
+        <translation>
+            <numerusform>%Ln restbestand</numerusform>
+            <numerusform>%Ln restbestanden</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

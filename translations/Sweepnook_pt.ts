@@ -218,6 +218,38 @@
             <numerusform>A app e %Ln resíduos selecionados (%1) serão movidos para o Lixo.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moved %1 (%2) to the Trash.</source>
+        <translation>A app %1 (%2) foi movida para o Lixo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 and %Ln leftover items (%2) to the Trash.</source>
+        <translation>
+            <numerusform>A app %1 e %Ln resíduo (%2) foram movidos para o Lixo.</numerusform>
+            <numerusform>A app %1 e %Ln resíduos (%2) foram movidos para o Lixo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps (%1) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln app (%1) foi movida para o Lixo.</numerusform>
+            <numerusform>%Ln apps (%1) foram movidas para o Lixo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps and %1 (%2) to the Trash.</source>
+        <translation>
+            <numerusform>%Ln app e %1 (%2) foram movidos para o Lixo.</numerusform>
+            <numerusform>%Ln apps e %1 (%2) foram movidos para o Lixo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftover items</source>
+        <translation>
+            <numerusform>%Ln resíduo</numerusform>
+            <numerusform>%Ln resíduos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

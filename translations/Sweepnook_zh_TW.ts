@@ -210,6 +210,34 @@
             <numerusform>App 和 %Ln 個已選取的殘留項目（%1）將會被丟到垃圾桶。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moved %1 (%2) to the Trash.</source>
+        <translation>已將 %1（%2）丟到垃圾桶。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 and %Ln leftover items (%2) to the Trash.</source>
+        <translation>
+            <numerusform>已將 %1 和 %Ln 個殘留項目（%2）丟到垃圾桶。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps (%1) to the Trash.</source>
+        <translation>
+            <numerusform>已將 %Ln 個 App（%1）丟到垃圾桶。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %Ln apps and %1 (%2) to the Trash.</source>
+        <translation>
+            <numerusform>已將 %Ln 個 App 和 %1（%2）丟到垃圾桶。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftover items</source>
+        <translation>
+            <numerusform>%Ln 個殘留項目</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BasePage</name>

@@ -802,7 +802,8 @@ QString populateApplications(const TestHome &home)
 }
 
 // The uninstaller in the window: the scan under way, the applications it found, a search, a card
-// opened on its leftovers, and the confirmation naming the ticked applications.
+// opened on its leftovers, the confirmation naming the ticked applications, and what went to
+// the Trash after an uninstall.
 void renderAppUninstallerPage(Gallery &gallery, MainWindow &window, const TestHome &home)
 {
     FakeTools tools;
@@ -840,6 +841,29 @@ void renderAppUninstallerPage(Gallery &gallery, MainWindow &window, const TestHo
         gallery.save(box, QStringLiteral("window-07-uninstaller-confirm"));
         box->reject();
     }
+
+    // Uninstalled for real (the fake Finder moves into the home's Trash): what went, for three
+    // apps, then for one with a long name.
+    qputenv("SWEEPNOOK_FAKE_FINDER", "trash");
+    const auto uninstallTicked = [&](const QString &name) {
+        QSignalSpy rescanned(uninstaller, &AppUninstaller::scanFinished);
+        page->onUninstallClicked();
+        // The confirmation just opened, not one closed earlier and waiting to be deleted.
+        QMessageBox *box = nullptr;
+        for (QMessageBox *open : page->findChildren<QMessageBox *>()) {
+            if (open->isVisible())
+                box = open;
+        }
+        if (!gallery.expect(box, QStringLiteral("uninstall confirmation for ") + name))
+            return;
+        box->button(QMessageBox::Yes)->click();
+        if (gallery.expect(rescanned.wait(120000), QStringLiteral("uninstall of ") + name))
+            gallery.save(&window, QStringLiteral("window-07-uninstaller-") + name);
+    };
+    uninstallTicked(QStringLiteral("uninstalled"));
+    model->setData(model->index(0, 0), Qt::Checked, Qt::CheckStateRole);
+    uninstallTicked(QStringLiteral("uninstalled-one"));
+    qunsetenv("SWEEPNOOK_FAKE_FINDER");
 }
 
 } // namespace
