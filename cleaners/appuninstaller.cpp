@@ -310,11 +310,12 @@ UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
         return outcome;
     }
     logMoved(info.path, trashed);
-    outcome.leftoverFailures = cleanLeftovers(info);
+    QStringList gone;
+    outcome.leftoverFailures = cleanLeftovers(info, &gone);
     outcome.moved.append(info.path);
     outcome.movedBytes = info.size;
     for (const LeftoverItem &leftover : info.leftovers) {
-        if (leftover.selected && !outcome.leftoverFailures.contains(leftover.path)) {
+        if (leftover.selected && !outcome.leftoverFailures.contains(leftover.path) && !gone.contains(leftover.path)) {
             outcome.moved.append(leftover.path);
             outcome.movedBytes += leftover.size;
         }
@@ -331,7 +332,7 @@ HomeTrash::Outcome AppUninstaller::moveToTrash(const PinnedRoot &root, const QSt
     return HomeTrash::moveUnder(root, path, check, { true, HomeTrash::Naming::Stamped });
 }
 
-QStringList AppUninstaller::cleanLeftovers(const AppInfo &info)
+QStringList AppUninstaller::cleanLeftovers(const AppInfo &info, QStringList *gone)
 {
     QStringList failures;
     const QString launchAgents = QDir::home().filePath(LeftoverFinder::launchAgentsFolder());
@@ -353,6 +354,8 @@ QStringList AppUninstaller::cleanLeftovers(const AppInfo &info)
         // Already gone: nothing was moved, and nothing is left to fail.
         if (moved.status == HomeTrash::Outcome::Missing) {
             Logger::instance()->info(QStringLiteral("Leftover already gone: ") + leftover.path);
+            if (gone)
+                gone->append(leftover.path);
         } else if (moved.moved()) {
             logMoved(leftover.path, moved);
         } else {

@@ -82,8 +82,9 @@ public:
         const PinnedRoot &root, const QString &path, const FileIdentity &seen = FileIdentity());
     // Moves every selected leftover to the Trash and returns those that would not go. Only
     // entries directly inside the Library folders the search looks in are touched, reached from
-    // that folder pinned below the home. A leftover already gone is no failure (and was not moved).
-    static QStringList cleanLeftovers(const AppInfo &info);
+    // that folder pinned below the home. A leftover already gone is no failure, and was not
+    // moved either: it is listed in *gone.
+    static QStringList cleanLeftovers(const AppInfo &info, QStringList *gone = nullptr);
 
 signals:
     void appFound(const AppInfo &info);

@@ -27,7 +27,9 @@
 // file must still have a link: if it lost its last one (the two paths were one file, through
 // two mounts or a swap), it is written back from the held descriptor and the group stops.
 // Everything left in place is reported as failed with a log line; every deleted path is logged.
-// A copy the Trash refuses is left in place and reported as failed, never deleted instead.
+// Move to Trash goes through HomeTrash from the same pinned root, and only while the entry is
+// the copy just compared; a copy the Trash refuses is left in place and reported as failed,
+// never deleted instead.
 //
 // start() runs off the calling thread and returns at once; remove() runs synchronously. Both
 // end with finished, once.

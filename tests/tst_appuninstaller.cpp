@@ -151,6 +151,7 @@ private slots:
     void protectionFollowsTheVolume();
     void leftoverEdgeCases();
     void replacedLeftoverIsNeitherUnloadedNorMoved();
+    void leftoverAlreadyGoneIsNotCountedAsMoved();
 };
 
 void TestAppUninstaller::boundaryMatching_data()
@@ -523,6 +524,29 @@ void TestAppUninstaller::replacedLeftoverIsNeitherUnloadedNorMoved()
     QVERIFY(another.open(QIODevice::ReadOnly));
     QCOMPARE(another.readAll(), QByteArray("another"));
     QVERIFY(!QFileInfo::exists(prefs));
+    QCOMPARE(trashEntries(home), (QStringList { QStringLiteral("Foo.app"), QStringLiteral("com.foo.app.plist") }));
+}
+
+void TestAppUninstaller::leftoverAlreadyGoneIsNotCountedAsMoved()
+{
+    TestHome home;
+    FakeTools tools;
+    AppInfo info;
+    info.name = QStringLiteral("Foo");
+    info.path = AppFixture::makeBundle(home, QStringLiteral("Applications/Foo.app"), {});
+    info.size = 4096;
+    const QString prefs = home.makeFile(QStringLiteral("Library/Preferences/com.foo.app.plist"), 10);
+    const QString gone = home.filePath(QStringLiteral("Library/Caches/com.foo.app"));
+    info.leftovers = { { prefs, 10, true }, { gone, 5000, true } };
+    AppUninstaller uninstaller;
+    uninstaller.setApplicationFolders({ home.filePath(QStringLiteral("Applications")) });
+
+    const UninstallOutcome outcome = uninstaller.uninstallApp(info);
+    QCOMPARE(outcome.result, UninstallOutcome::Result::Removed);
+    // Not a failure, but nothing went to the Trash for it either.
+    QVERIFY(outcome.leftoverFailures.isEmpty());
+    QCOMPARE(outcome.moved, (QStringList { info.path, prefs }));
+    QCOMPARE(outcome.movedBytes, 4096 + 10);
     QCOMPARE(trashEntries(home), (QStringList { QStringLiteral("Foo.app"), QStringLiteral("com.foo.app.plist") }));
 }
 
