@@ -1,5 +1,6 @@
 #include "core/cleanitem.h"
 #include "core/fileutils.h"
+#include "core/removals.h"
 #include "core/scanresult.h"
 
 #include <QtTest>
@@ -15,6 +16,8 @@ private slots:
     void setAllItemsCheckedOnEmptyCategory();
     void totalsCountEachPathOnce();
     void findCategoryIsCaseSensitive();
+    void removalsCoverPathsAtOrBelow_data();
+    void removalsCoverPathsAtOrBelow();
 };
 
 void TestScanModel::formatSize_data()
@@ -109,6 +112,39 @@ void TestScanModel::findCategoryIsCaseSensitive()
     result.categories = {CleanCategory(QStringLiteral("logs"), QStringLiteral("Logs"), QString())};
     QVERIFY(result.findCategory(QStringLiteral("logs")) == &result.categories[0]);
     QVERIFY(!result.findCategory(QStringLiteral("Logs")));
+}
+
+// Whether what another feature removed takes a path with it: the path itself or a folder above
+// it, at a "/" boundary. A handful of removed paths and many take different ways; both must agree.
+void TestScanModel::removalsCoverPathsAtOrBelow_data()
+{
+    QTest::addColumn<QString>("removed");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("covered");
+    const QString file = QStringLiteral("/Users/me/Library/Caches/app/blob.db");
+    for (const bool many : { false, true }) {
+        const char *count = many ? "many removed" : "few removed";
+        QTest::addRow("%s: the path itself", count) << file << file << true;
+        QTest::addRow("%s: a folder above", count) << QStringLiteral("/Users/me/Library/Caches") << file << true;
+        QTest::addRow("%s: a name that only begins the same", count)
+            << QStringLiteral("/Users/me/Library/Cach") << file << false;
+        QTest::addRow("%s: a sibling", count) << QStringLiteral("/Users/me/Library/Caches/app/blob.d") << file << false;
+        QTest::addRow("%s: something below", count) << file + QStringLiteral("/inner") << file << false;
+        QTest::addRow("%s: an empty path", count) << file << QString() << false;
+    }
+}
+
+void TestScanModel::removalsCoverPathsAtOrBelow()
+{
+    QFETCH(QString, removed);
+    QFETCH(QString, path);
+    QFETCH(bool, covered);
+    QSet<QString> set { removed };
+    if (QByteArray(QTest::currentDataTag()).startsWith("many")) {
+        for (int i = 0; i < 40; ++i)
+            set.insert(QStringLiteral("/Users/me/Documents/other %1").arg(i));
+    }
+    QCOMPARE(Removals::covers(set, path), covered);
 }
 
 QTEST_GUILESS_MAIN(TestScanModel)
