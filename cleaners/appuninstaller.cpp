@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -310,6 +311,13 @@ UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
         return outcome;
     }
     logMoved(info.path, trashed);
+    // Measured again just before they go: another feature may have removed part of a leftover
+    // since the scan, and what the page reports is what went.
+    QHash<QString, qint64> leftoverSizes;
+    for (const LeftoverItem &leftover : info.leftovers) {
+        if (leftover.selected)
+            leftoverSizes.insert(leftover.path, FileUtils::getFileSize(leftover.path));
+    }
     QStringList gone;
     outcome.leftoverFailures = cleanLeftovers(info, &gone);
     outcome.moved.append(info.path);
@@ -317,7 +325,7 @@ UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
     for (const LeftoverItem &leftover : info.leftovers) {
         if (leftover.selected && !outcome.leftoverFailures.contains(leftover.path) && !gone.contains(leftover.path)) {
             outcome.moved.append(leftover.path);
-            outcome.movedBytes += leftover.size;
+            outcome.movedBytes += leftoverSizes.value(leftover.path);
         }
     }
     Logger::instance()->info(QStringLiteral("Uninstalled: ") + info.name);

@@ -144,6 +144,7 @@ private slots:
     void identifierCases();
     void scanReportsBundlesWithIdentifiers();
     void uninstallMovesAppAndSelectedLeftoversToTrash();
+    void movedBytesAreWhatWent();
     void finderUnavailableRenamesIntoTrashKeepingExtension();
     void pathWithQuoteIsOneArgument();
     void runningAppIsLeftAlone();
@@ -343,6 +344,33 @@ void TestAppUninstaller::uninstallMovesAppAndSelectedLeftoversToTrash()
         (QStringList {
             QStringLiteral("Foo.app"), QStringLiteral("com.foo.app"), QStringLiteral("com.foo.app.plist") }));
     QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootout gui/%1 %2").arg(::getuid()).arg(agent)));
+}
+
+// A leftover another feature partly cleaned after the scan counts what it held when it went.
+void TestAppUninstaller::movedBytesAreWhatWent()
+{
+    TestHome home;
+    FakeTools tools;
+    qputenv("SWEEPNOOK_FAKE_FINDER", "trash");
+    AppInfo info;
+    info.name = QStringLiteral("Foo");
+    info.path = AppFixture::makeBundle(home, QStringLiteral("Applications/Foo.app"), {});
+    info.size = 4096;
+    const QString kept = home.makeFile(QStringLiteral("Library/Caches/com.foo.app/kept.db"), 1000);
+    const QString cleaned = home.makeFile(QStringLiteral("Library/Caches/com.foo.app/cleaned.db"), 500);
+    info.leftovers = { { QFileInfo(kept).path(), 1500, true, LeftoverItem::Reason::BundleIdentifier } };
+    QVERIFY(QFile::remove(cleaned));
+
+    AppUninstaller uninstaller;
+    uninstaller.setApplicationFolders({ home.filePath(QStringLiteral("Applications")) });
+    QSignalSpy finished(&uninstaller, &AppUninstaller::uninstallFinished);
+    uninstaller.startUninstall({ info });
+    QVERIFY(finished.wait(30000));
+    qunsetenv("SWEEPNOOK_FAKE_FINDER");
+    const auto outcomes = finished.at(0).at(0).value<QList<UninstallOutcome>>();
+    QCOMPARE(outcomes.at(0).result, UninstallOutcome::Result::Removed);
+    QCOMPARE(outcomes.at(0).moved, QStringList({ info.path, QFileInfo(kept).path() }));
+    QCOMPARE(outcomes.at(0).movedBytes, 4096 + 1000);
 }
 
 void TestAppUninstaller::finderUnavailableRenamesIntoTrashKeepingExtension()
