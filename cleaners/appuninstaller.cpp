@@ -159,6 +159,21 @@ void AppUninstaller::forgetRemoved(const QSet<QString> &paths)
     emit removedElsewhere(paths);
 }
 
+bool AppUninstaller::measureLeftovers(const QStringList &paths)
+{
+    if (m_job.isBusy() || paths.isEmpty())
+        return false;
+    m_job.start([this, paths](LongJob::Run &run) {
+        for (const QString &path : paths) {
+            if (run.isCancelled())
+                return;
+            const qint64 size = FileUtils::getFileSize(path);
+            run.post([this, path, size] { emit leftoverMeasured(path, size); });
+        }
+    });
+    return true;
+}
+
 void AppUninstaller::scan(LongJob::Run &run, const QStringList &folders)
 {
     QList<AppInfo> apps;

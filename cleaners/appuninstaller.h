@@ -68,6 +68,10 @@ public:
     // Another feature removed these paths (Removals::share): the page's applications and
     // leftovers at or below them leave its list, told by removedElsewhere.
     void forgetRemoved(const QSet<QString> &paths);
+    // Measures these leftovers again off the interface thread (another feature removed part of
+    // them), each told by leftoverMeasured. Only while no job runs: a scan measures afresh, an
+    // uninstall measures what it moves; false and nothing started otherwise.
+    bool measureLeftovers(const QStringList &paths);
 
     // The blocking pieces of the jobs, for tests and bench tools.
     // One Info.plist value read through plutil; empty when missing or unreadable in time.
@@ -97,6 +101,7 @@ signals:
     void pathsRemoved(const QSet<QString> &paths);
     // Another feature removed these paths (forgetRemoved).
     void removedElsewhere(const QSet<QString> &paths);
+    void leftoverMeasured(const QString &path, qint64 size);
 
 private:
     void scan(LongJob::Run &run, const QStringList &folders);

@@ -92,6 +92,7 @@ AppUninstallerPage::AppUninstallerPage(AppUninstaller *uninstaller, QWidget *par
     connect(m_uninstaller, &AppUninstaller::progressChanged, this, &AppUninstallerPage::onProgressChanged);
     connect(m_uninstaller, &AppUninstaller::uninstallFinished, this, &AppUninstallerPage::onUninstallFinished);
     connect(m_uninstaller, &AppUninstaller::removedElsewhere, this, &AppUninstallerPage::onRemovedElsewhere);
+    connect(m_uninstaller, &AppUninstaller::leftoverMeasured, m_model, &AppListModel::setLeftoverSize);
 }
 
 AppUninstallerPage::~AppUninstallerPage()
@@ -294,7 +295,10 @@ void AppUninstallerPage::onRemovedElsewhere(const QSet<QString> &paths)
 {
     if (m_activity == Activity::Scanning)
         m_removedDuringScan.unite(paths);
-    m_model->dropRemoved(paths);
+    // A scan or an uninstall under way measures for itself.
+    const QStringList shrunk = m_model->dropRemoved(paths);
+    if (m_activity == Activity::Idle)
+        m_uninstaller->measureLeftovers(shrunk);
     updateBadge();
     if (m_activity == Activity::Idle && m_scannedOnce)
         showList();

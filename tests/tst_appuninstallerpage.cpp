@@ -95,6 +95,7 @@ private slots:
     void runningAppIsReportedAsFailed();
     void removedElsewhereLeavesAppsAndLeftovers();
     void removedDuringAScanLeavesWhatItFinds();
+    void leftoverPartlyRemovedElsewhereIsMeasuredAgain();
     void finishSaysWhatWentToTheTrash_data();
     void finishSaysWhatWentToTheTrash();
 };
@@ -367,6 +368,34 @@ void TestAppUninstallerPage::removedDuringAScanLeavesWhatItFinds()
     // A new scan starts afresh.
     QVERIFY(fixture.scanWith({ alpha, beta }));
     QCOMPARE(model->rowCount(), 2);
+}
+
+// Another feature removed a file inside a leftover folder: the folder stays, measured again.
+void TestAppUninstallerPage::leftoverPartlyRemovedElsewhereIsMeasuredAgain()
+{
+    TestHome home;
+    const QString kept = home.makeFile(QStringLiteral("Library/Caches/com.example.Alpha/kept.db"), 1000);
+    const QString cleaned = home.makeFile(QStringLiteral("Library/Caches/com.example.Alpha/cleaned.db"), 500);
+    const QString prefs = home.makeFile(QStringLiteral("Library/Preferences/com.example.Alpha.plist"), 20);
+    AppInfo alpha = app(QStringLiteral("Alpha"));
+    alpha.leftovers = { { QFileInfo(kept).path(), 1500, true, LeftoverItem::Reason::BundleIdentifier },
+        { prefs, 20, true, LeftoverItem::Reason::BundleIdentifier } };
+    alpha.leftoverSize = 1520;
+    PageFixture fixture;
+    QVERIFY(fixture.scanWith({ alpha }));
+    QAbstractItemModel *model = fixture.list()->model();
+
+    QVERIFY(QFile::remove(cleaned));
+    QSignalSpy measured(&fixture.uninstaller, &AppUninstaller::leftoverMeasured);
+    fixture.uninstaller.forgetRemoved({ cleaned });
+    QVERIFY(measured.wait(10000));
+    QCOMPARE(measured.size(), 1);
+    QCOMPARE(measured.first().first().toString(), QFileInfo(kept).path());
+    const AppInfo now = model->index(0, 0).data(AppListModel::AppRole).value<AppInfo>();
+    QCOMPARE(now.leftovers.size(), 2);
+    QCOMPARE(now.leftovers.at(0).size, 1000);
+    QCOMPARE(now.leftovers.at(1).size, 20);
+    QCOMPARE(now.leftoverSize, 1020);
 }
 
 void TestAppUninstallerPage::finishSaysWhatWentToTheTrash_data()

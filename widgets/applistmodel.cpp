@@ -5,6 +5,8 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 
+#include <algorithm>
+
 AppListModel::AppListModel(QObject *parent)
     : QAbstractListModel(parent)
 {
@@ -86,8 +88,28 @@ void AppListModel::clear()
     }
 }
 
-void AppListModel::dropRemoved(const QSet<QString> &removed)
+namespace {
+
+// Whether one of the paths lies inside folder.
+bool holdsOneOf(const QString &folder, const QSet<QString> &paths)
 {
+    const QSet<QString> inside { folder };
+    return std::any_of(
+        paths.cbegin(), paths.cend(), [&](const QString &path) { return Removals::covers(inside, path); });
+}
+
+void totalLeftovers(AppInfo &app)
+{
+    app.leftoverSize = 0;
+    for (const LeftoverItem &leftover : std::as_const(app.leftovers))
+        app.leftoverSize += leftover.size;
+}
+
+} // namespace
+
+QStringList AppListModel::dropRemoved(const QSet<QString> &removed)
+{
+    QStringList shrunk;
     const int checkedBefore = m_checkedCount;
     for (int row = int(m_rows.size()) - 1; row >= 0; --row) {
         AppInfo &app = m_rows[row].app;
@@ -100,15 +122,36 @@ void AppListModel::dropRemoved(const QSet<QString> &removed)
         }
         const qsizetype gone = app.leftovers.removeIf(
             [&](const LeftoverItem &leftover) { return Removals::covers(removed, leftover.path); });
+        for (const LeftoverItem &leftover : std::as_const(app.leftovers)) {
+            if (holdsOneOf(leftover.path, removed))
+                shrunk.append(leftover.path);
+        }
         if (gone == 0)
             continue;
-        app.leftoverSize = 0;
-        for (const LeftoverItem &leftover : std::as_const(app.leftovers))
-            app.leftoverSize += leftover.size;
+        totalLeftovers(app);
         emit dataChanged(index(row), index(row));
     }
     if (m_checkedCount != checkedBefore)
         emit checkedCountChanged(m_checkedCount);
+    return shrunk;
+}
+
+void AppListModel::setLeftoverSize(const QString &path, qint64 size)
+{
+    for (int row = 0; row < m_rows.size(); ++row) {
+        AppInfo &app = m_rows[row].app;
+        bool changed = false;
+        for (LeftoverItem &leftover : app.leftovers) {
+            if (leftover.path == path && leftover.size != size) {
+                leftover.size = size;
+                changed = true;
+            }
+        }
+        if (!changed)
+            continue;
+        totalLeftovers(app);
+        emit dataChanged(index(row), index(row));
+    }
 }
 
 void AppListModel::setExpanded(int row, bool expanded)

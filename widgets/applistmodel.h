@@ -34,8 +34,11 @@ public:
     void setExpanded(int row, bool expanded);
     void setLeftoverSelected(int row, int leftover, bool selected);
     // Another feature removed these paths: an application whose bundle is at or below one of
-    // them leaves the list, and so do the leftovers at or below one (sizes follow).
-    void dropRemoved(const QSet<QString> &removed);
+    // them leaves the list, and so do the leftovers at or below one (sizes follow). Returns the
+    // leftovers that stay but held one of the paths: their sizes are to be measured again.
+    QStringList dropRemoved(const QSet<QString> &removed);
+    // A leftover measured again: its size, and its application's leftover total, follow.
+    void setLeftoverSize(const QString &path, qint64 size);
 
     // The ticked applications in list order, with their leftovers' ticks.
     QList<AppInfo> checkedApps() const;
