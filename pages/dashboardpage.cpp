@@ -215,7 +215,9 @@ QWidget *DashboardPage::createLeftCard()
     auto *layout = new QVBoxLayout(card);
     layout->setAlignment(Qt::AlignCenter);
     layout->setSpacing(12);
-    layout->setContentsMargins(24, 15, 24, 15);
+    // Narrow side margins leave the two buttons room for the longer translations ("Alles
+    // bereinigen") within the card's width.
+    layout->setContentsMargins(16, 15, 16, 15);
 
     m_ring = new CircleProgressWidget(card);
     m_ring->setObjectName(QStringLiteral("ring"));
@@ -238,7 +240,7 @@ QWidget *DashboardPage::createLeftCard()
     layout->addWidget(statusRow, 0, Qt::AlignHCenter);
 
     auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(16);
+    buttons->setSpacing(12);
     m_scanButton = new QPushButton(tr("🔍 Start Scan"), card);
     m_scanButton->setObjectName(QStringLiteral("startScanBtn"));
     connect(m_scanButton, &QPushButton::clicked, this, &DashboardPage::onScanClicked);
