@@ -637,6 +637,8 @@ void DuplicateFinderPage::onDeleteSelected()
     how.addButton(QMessageBox::Ok)->setText(tr("Move to Trash"));
     how.addButton(QMessageBox::Discard)->setText(tr("Delete Permanently"));
     how.addButton(QMessageBox::Cancel);
+    for (QAbstractButton *button : how.buttons())
+        button->setIcon(QIcon());
     how.setDefaultButton(QMessageBox::Ok);
     const int choice = how.exec();
     if (choice != QMessageBox::Ok && choice != QMessageBox::Discard)
