@@ -295,7 +295,7 @@ void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QList<
         if (beforeDelete)
             beforeDelete(copy.path);
         QString reason;
-        if (!dispose(copy.path, roots, disposal, now, &reason)) {
+        if (!dispose(copy.path, roots, disposal, now, kept->identity(), &reason)) {
             Logger::instance()->warning((disposal == Disposal::MoveToTrash
                                                 ? QStringLiteral("Not moved to the Trash, left in place (")
                                                 : QStringLiteral("Failed to delete ("))
@@ -329,7 +329,7 @@ QString DuplicateRemover::trashedPath(const QString &path) const
 }
 
 bool DuplicateRemover::dispose(const QString &path, const QList<PinnedRoot> &roots, Disposal disposal,
-    const FileIdentity &checked, QString *reason)
+    const FileIdentity &checked, const FileIdentity &kept, QString *reason)
 {
     const PinnedRoot &root = *rootOf(path, roots);
     if (disposal == Disposal::MoveToTrash) {
@@ -344,7 +344,13 @@ bool DuplicateRemover::dispose(const QString &path, const QList<PinnedRoot> &roo
         m_trashed.insert(path, moved.trashedPath);
         return true;
     }
-    const FileUtils::Removal removal = FileUtils::removeUnder(root, path, FileUtils::Expect::File);
+    // Removed only while the entry is still the file just compared, or the kept copy itself
+    // renamed onto this name, whose held descriptor writes it back afterwards.
+    const FileUtils::Removal removal
+        = FileUtils::removeUnder(root, path, FileUtils::Expect::File, [checked, kept](const struct stat &entry) {
+              const FileIdentity found = FileIdentity::fromStat(entry);
+              return S_ISREG(entry.st_mode) && (found.isUnchangedSince(checked) || found == kept);
+          });
     *reason = removal.reason;
     return removal.removed();
 }

@@ -82,9 +82,10 @@ private:
     // Deletes the group's chosen copies, calling step once for each.
     void removeGroup(const DuplicateRemoval &removal, const QList<PinnedRoot> &roots, Disposal disposal,
         const std::function<bool()> &isCancelled, const std::function<void()> &step);
-    // Deletes or trashes one copy, checked as checked; false with a reason for the log.
+    // Deletes or trashes one copy while it is still the file compared as checked (kept is the
+    // group's kept copy); false with a reason for the log.
     bool dispose(const QString &path, const QList<PinnedRoot> &roots, Disposal disposal, const FileIdentity &checked,
-        QString *reason);
+        const FileIdentity &kept, QString *reason);
 
     QStringList m_removed;
     QStringList m_failed;

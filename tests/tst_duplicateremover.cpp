@@ -63,6 +63,7 @@ private slots:
     void unchangedCopyIsDeletedWithoutReading();
     void keptCopyIsCheckedBeforeEveryDeletion_data();
     void keptCopyIsCheckedBeforeEveryDeletion();
+    void copyReplacedAfterTheCompareIsLeftAlone();
     void movedToTheTrashCanBePutBack_data();
     void movedToTheTrashCanBePutBack();
 };
@@ -202,6 +203,30 @@ void TestDuplicateRemover::keptCopyIsCheckedBeforeEveryDeletion()
     QVERIFY(restored.open(QIODevice::ReadOnly));
     QVERIFY(restored.readAll() == Content);
     QVERIFY(QFileInfo::exists(second));
+}
+
+// Another file put in a copy's place between its comparison and its removal is not what was
+// compared: it stays, and the copy is reported as not deleted.
+void TestDuplicateRemover::copyReplacedAfterTheCompareIsLeftAlone()
+{
+    TestHome home;
+    const QString kept = home.makeFileWithContent(QStringLiteral("scan/kept.bin"), Content);
+    const QString copy = home.makeFileWithContent(QStringLiteral("scan/copy.bin"), Content);
+    DuplicateRemover remover;
+    remover.beforeDelete = [&](const QString &path) {
+        QFile::remove(path);
+        home.makeFileWithContent(QStringLiteral("scan/copy.bin"), "someone else's file");
+    };
+    QSignalSpy finished(&remover, &DuplicateRemover::finished);
+    remover.remove({ DuplicateRemoval { contentHash(), Content.size(), { seen(copy) }, { seen(kept) } } },
+        { home.filePath(QStringLiteral("scan")) });
+
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().at(0).toStringList(), QStringList());
+    QCOMPARE(finished.first().at(1).toStringList(), QStringList { copy });
+    QFile other(copy);
+    QVERIFY(other.open(QIODevice::ReadOnly));
+    QCOMPARE(other.readAll(), QByteArray("someone else's file"));
 }
 
 void TestDuplicateRemover::movedToTheTrashCanBePutBack_data()
