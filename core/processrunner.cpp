@@ -9,6 +9,10 @@ namespace {
 constexpr int kCancelPollMs = 50;
 // How long a program asked to quit has before it is killed.
 constexpr int kQuitGraceMs = 1000;
+// How long the start itself may take at most. Starting ends by itself (the program runs or
+// could not be run), but on a busy machine it can take longer than a short time limit for the
+// run, which must not make a program that did start look missing.
+constexpr int kStartWaitMs = 60000;
 
 // Waits for process until it ends, the deadline passes or cancelled says so. True when it ended.
 bool waitForEnd(
@@ -37,7 +41,7 @@ ProcessRunner::Result runProcess(const QString &program, const QStringList &argu
     QProcess process;
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(program, arguments);
-    result.started = process.waitForStarted(timeoutMs);
+    result.started = process.waitForStarted(qMax(timeoutMs, kStartWaitMs));
     if (!result.started)
         return result;
     if (!input.isEmpty())

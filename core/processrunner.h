@@ -25,7 +25,8 @@ public:
         bool succeeded() const;
     };
 
-    // Runs program and waits at most timeoutMs; a program still running then is killed.
+    // Runs program and waits at most timeoutMs for it to end once it has started (the start
+    // itself is waited for on its own); a program still running then is killed.
     static Result run(
         const QString &program, const QStringList &arguments, int timeoutMs, const QByteArray &input = QByteArray());
 
