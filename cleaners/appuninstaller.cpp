@@ -21,7 +21,8 @@
 namespace {
 
 constexpr int kPlistWaitMs = 2000;
-constexpr int kToolWaitMs = 5000;
+// pgrep and launchctl answer at once; the limit is a safety net for a hung one.
+constexpr int kToolWaitMs = 30000;
 
 bool lstatPath(const QString &path, struct stat *info)
 {

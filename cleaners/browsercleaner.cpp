@@ -52,7 +52,9 @@ const BrowserRow kBrowserTable[] = {
         "/Library/Caches/com.apple.Safari", "", "Safari" },
 };
 
-const int kPgrepTimeoutMs = 2000;
+// pgrep answers in milliseconds; the limit is a safety net for a hung one, generous enough that a
+// busy machine never turns a late answer into "could not tell".
+const int kPgrepTimeoutMs = 30000;
 // A profiles.ini lists a handful of profiles; anything this large is not one.
 const qint64 kMaxProfilesIniBytes = 1024 * 1024;
 

@@ -20,11 +20,13 @@
 
 namespace {
 
-constexpr int kClipboardTimeoutMs = 5000;
-constexpr int kQuickLookTimeoutMs = 8000;
-constexpr int kKillallTimeoutMs = 3000;
-constexpr int kGetconfTimeoutMs = 3000;
-constexpr int kDnsTimeoutMs = 5000;
+// These tools answer at once; their limits are safety nets for a hung one, generous enough that
+// a busy machine never turns a late answer into a failure.
+constexpr int kClipboardTimeoutMs = 30000;
+constexpr int kQuickLookTimeoutMs = 30000;
+constexpr int kKillallTimeoutMs = 30000;
+constexpr int kGetconfTimeoutMs = 30000;
+constexpr int kDnsTimeoutMs = 30000;
 // The administrator prompt waits for the user.
 constexpr int kAdministratorPromptTimeoutMs = 120000;
 

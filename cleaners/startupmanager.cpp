@@ -27,8 +27,10 @@ const QString StartupManager::OwnLabelPrefix = QStringLiteral("com.sweepnook.sta
 namespace {
 
 constexpr int BundleExecutableTimeoutMs = 2000;
-constexpr int IdTimeoutMs = 1000;
-constexpr int LaunchctlTimeoutMs = 5000;
+// Safety nets for a hung tool, generous enough that a busy machine never turns a late answer
+// into a failure (id's would give another launchd domain).
+constexpr int IdTimeoutMs = 30000;
+constexpr int LaunchctlTimeoutMs = 30000;
 
 const QString openTool = QStringLiteral("/usr/bin/open");
 const QString ownAppName = QStringLiteral("Sweepnook");
