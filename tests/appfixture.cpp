@@ -35,7 +35,7 @@ bool writeBinaryPlist(const QString &path, const QMap<QString, QString> &keys)
             path });
     python.write(QJsonDocument(object).toJson());
     python.closeWriteChannel();
-    return python.waitForFinished(30000) && python.exitCode() == 0;
+    return python.waitForFinished(120000) && python.exitCode() == 0;
 }
 
 } // namespace

@@ -233,7 +233,7 @@ bool runInMountNamespace(const QString &testFunction, QString *skipReason, QStri
     QProcess probe;
     probe.start(unshare,
         { QStringLiteral("-m"), QStringLiteral("--propagation"), QStringLiteral("private"), QStringLiteral("true") });
-    if (!probe.waitForFinished() || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0) {
+    if (!probe.waitForFinished(120000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0) {
         *skipReason = QStringLiteral("no rights for a private mount namespace here");
         return false;
     }

@@ -52,7 +52,7 @@ public:
     {
         QSignalSpy finished(page, &BasePage::scanFinished);
         button("scanBtn")->click();
-        return finished.wait(10000);
+        return finished.wait(60000);
     }
 
     // Starts a clean and waits until the cleaner's finish has reached the page.
@@ -60,7 +60,7 @@ public:
     {
         QSignalSpy finished(cleaner, &CleanEngine::cleanFinished);
         button("cleanBtn")->click();
-        if (finished.isEmpty() && !finished.wait(10000)) // cleanFinished may come from the worker first
+        if (finished.isEmpty() && !finished.wait(60000)) // cleanFinished may come from the worker first
             return false;
         QCoreApplication::processEvents();
         return true;

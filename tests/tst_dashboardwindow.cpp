@@ -51,7 +51,7 @@ QHash<QString, qint64> regularFiles(const QString &root)
     QProcess find;
     find.start(QStringLiteral("find"),
         { root, QStringLiteral("-type"), QStringLiteral("f"), QStringLiteral("-printf"), QStringLiteral("%P\t%s\n") });
-    if (!find.waitForFinished(20000) || find.exitCode() != 0)
+    if (!find.waitForFinished(120000) || find.exitCode() != 0)
         qFatal("find failed");
     QHash<QString, qint64> files;
     const QList<QByteArray> lines = find.readAllStandardOutput().split('\n');

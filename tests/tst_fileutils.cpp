@@ -128,7 +128,7 @@ void TestFileUtils::dirSizeAgreesWithFind()
     QProcess find;
     find.start(QStringLiteral("find"), {home.filePath(QStringLiteral("tree")), QStringLiteral("-type"),
                                         QStringLiteral("f"), QStringLiteral("-printf"), QStringLiteral("%s\\n")});
-    QVERIFY(find.waitForFinished());
+    QVERIFY(find.waitForFinished(120000));
     qint64 expected = 0;
     for (const QByteArray &line : find.readAllStandardOutput().split('\n'))
         expected += line.toLongLong();

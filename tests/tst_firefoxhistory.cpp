@@ -132,7 +132,7 @@ QString sqlite(const QString &database, const QString &statement)
 {
     QProcess process;
     process.start(QStringLiteral("sqlite3"), { database, statement });
-    if (!process.waitForFinished(10000) || process.exitCode() != 0)
+    if (!process.waitForFinished(120000) || process.exitCode() != 0)
         return QStringLiteral("error: ") + QString::fromUtf8(process.readAllStandardError());
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
@@ -150,7 +150,7 @@ QPair<qint64, int> cleanHistory(BrowserCleaner &cleaner)
 {
     QSignalSpy scanned(&cleaner, &CleanEngine::scanFinished);
     cleaner.startScan();
-    if (!scanned.wait(10000))
+    if (!scanned.wait(60000))
         return { -1, -1 };
     CleanCategory *history = cleaner.result().findCategory(kHistoryId);
     if (!history)
@@ -158,7 +158,7 @@ QPair<qint64, int> cleanHistory(BrowserCleaner &cleaner)
     history->setAllItemsChecked(true);
     QSignalSpy cleaned(&cleaner, &CleanEngine::cleanFinished);
     cleaner.startClean();
-    if (!cleaned.wait(10000))
+    if (!cleaned.wait(60000))
         return { -1, -1 };
     return { cleaned.at(0).at(0).toLongLong(), cleaned.at(0).at(1).toInt() };
 }
@@ -203,7 +203,7 @@ void TestFirefoxHistory::historyIsOneItemWithItsCompanions()
     cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
     QSignalSpy scanned(&cleaner, &CleanEngine::scanFinished);
     cleaner.startScan();
-    QVERIFY(scanned.wait(10000));
+    QVERIFY(scanned.wait(60000));
 
     const CleanCategory *history = cleaner.result().findCategory(kHistoryId);
     QVERIFY(history);

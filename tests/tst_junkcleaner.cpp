@@ -244,7 +244,7 @@ void TestJunkCleaner::listingAgreesWithFind()
         { home.filePath(QStringLiteral("Library/Caches")), QStringLiteral("-mindepth"), QStringLiteral("1"),
             QStringLiteral("-name"), QStringLiteral(".*"), QStringLiteral("-prune"), QStringLiteral("-o"),
             QStringLiteral("-type"), QStringLiteral("f"), QStringLiteral("-printf"), QStringLiteral("%s %p\\n") });
-    QVERIFY(find.waitForFinished(10000));
+    QVERIFY(find.waitForFinished(120000));
     QStringList expected = QString::fromUtf8(find.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     expected.sort();
     QCOMPARE(listed.size(), 61);
@@ -286,7 +286,7 @@ void TestJunkCleaner::nestedRuleFoldersAgreeWithFind()
             QStringLiteral("1"), QStringLiteral("-name"), QStringLiteral(".*"), QStringLiteral("-prune"),
             QStringLiteral("-o"), QStringLiteral("-type"), QStringLiteral("f"), QStringLiteral("-printf"),
             QStringLiteral("%s %p\\n") });
-    QVERIFY(find.waitForFinished(10000));
+    QVERIFY(find.waitForFinished(120000));
     QStringList expected = QString::fromUtf8(find.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     expected.sort();
     QCOMPARE(listed.size(), 140);

@@ -78,7 +78,7 @@ public:
     {
         QSignalSpy finished(page, &BasePage::scanFinished);
         button("scanBtn")->click();
-        return finished.wait(10000);
+        return finished.wait(60000);
     }
 
     QPushButton *button(const char *name) const
@@ -225,7 +225,7 @@ void TestJunkPage::confirmationGuardsTheClean()
         QCOMPARE(fixture.page->findChildren<CategoryWidget *>().size(), 6);
         return;
     }
-    QVERIFY(finished.wait(10000));
+    QVERIFY(finished.wait(60000));
     QVERIFY(!QFile::exists(log));
     QVERIFY(QFile::exists(trashed));
     auto *dialog = fixture.page->findChild<ProgressDialog *>();
@@ -293,7 +293,7 @@ void TestJunkPage::headerShowsPartialSelection()
     page.show();
     QSignalSpy scanned(&page, &BasePage::scanFinished);
     page.startScan();
-    QVERIFY(scanned.wait(10000));
+    QVERIFY(scanned.wait(60000));
     auto *row = page.findChild<CategoryWidget *>();
     QVERIFY(row);
     row->setExpanded(true);
@@ -416,7 +416,7 @@ void TestJunkPage::cleanShowsWhatRemains()
     fixture.home.makeFile(QStringLiteral("Library/Logs/com.example.app/run.log/inner.txt"), 10);
     QSignalSpy finished(fixture.page, &BasePage::cleanFinished);
     fixture.button("cleanBtn")->click();
-    QVERIFY(finished.wait(10000));
+    QVERIFY(finished.wait(60000));
 
     QTRY_COMPARE(fixture.rowNames(),
         QStringList({ QStringLiteral("Log Files"), QStringLiteral("Trash"), QStringLiteral("Download Installers") }));

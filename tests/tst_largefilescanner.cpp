@@ -86,7 +86,7 @@ QStringList findOracle(const QString &root, qint64 minSize)
         { QStringLiteral("-L"), root, QStringLiteral("-name"), QStringLiteral(".*"), QStringLiteral("-prune"),
             QStringLiteral("-o"), QStringLiteral("-type"), QStringLiteral("f"), QStringLiteral("-size"),
             QStringLiteral("+%1c").arg(minSize - 1), QStringLiteral("-print") });
-    find.waitForFinished();
+    find.waitForFinished(120000);
     QStringList paths
         = QString::fromLocal8Bit(find.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     paths.sort();

@@ -41,7 +41,7 @@ QList<PrivacyItem> scanItems(PrivacyCleaner &cleaner)
     QSignalSpy finished(&cleaner, &PrivacyCleaner::scanFinished);
     cleaner.scan();
     QList<PrivacyItem> items;
-    if (!finished.wait(10000))
+    if (!finished.wait(60000))
         return items;
     for (const QList<QVariant> &arguments : std::as_const(scanned))
         items.append(arguments.at(0).value<PrivacyItem>());
@@ -57,7 +57,7 @@ CleanReport cleanIds(PrivacyCleaner &cleaner, const QStringList &ids)
     QSignalSpy finished(&cleaner, &PrivacyCleaner::cleanFinished);
     cleaner.clean(items);
     CleanReport report;
-    if (!finished.wait(10000))
+    if (!finished.wait(60000))
         return report;
     report.progress = progress;
     report.cleaned = finished.at(0).at(0).toInt();
@@ -220,11 +220,11 @@ void TestPrivacyCleaner::cancelStopsBeforeTheNextTrace()
     QSignalSpy finished(&cleaner, &PrivacyCleaner::cleanFinished);
     cleaner.clean({ itemWithId(QStringLiteral("clipboard")), itemWithId(QStringLiteral("quicklook")),
         itemWithId(QStringLiteral("dns")) });
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(started), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(started), 60000);
     cleaner.cancel();
     QVERIFY(QFile(release).open(QIODevice::WriteOnly));
 
-    QVERIFY(finished.wait(10000));
+    QVERIFY(finished.wait(60000));
     QCOMPARE(finished.at(0).at(0).toInt(), 1);
     QCOMPARE(progress.size(), 1);
     QCOMPARE(progress.at(0).at(0).toString(), itemWithId(QStringLiteral("clipboard")).name);
@@ -242,7 +242,7 @@ void TestPrivacyCleaner::cancelClosesTheAdministratorPrompt()
     QSignalSpy finished(&cleaner, &PrivacyCleaner::cleanFinished);
     cleaner.clean({ itemWithId(QStringLiteral("clipboard")), itemWithId(QStringLiteral("dns")),
         itemWithId(QStringLiteral("quicklook")) });
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pidFile), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pidFile), 60000);
     cleaner.cancel();
 
     // The prompt would stay for ten minutes: the clean ends well before, the prompt closed.
@@ -403,7 +403,7 @@ void TestPrivacyCleaner::removalElsewhereMeasuresTheTraceAgain()
     QSignalSpy scanned(&cleaner, &PrivacyCleaner::scanFinished);
     cleaner.scan();
     cleaner.forgetRemoved({ recent });
-    QVERIFY(remeasured.wait(10000));
+    QVERIFY(remeasured.wait(60000));
     QCOMPARE(scanned.size(), 1);
     QCOMPARE(remeasured.size(), 1);
     const PrivacyItem item = remeasured.first().first().value<PrivacyItem>();

@@ -48,7 +48,7 @@ struct PageFixture
     {
         QSignalSpy finished(&cleaner, &PrivacyCleaner::scanFinished);
         button("scanBtn")->click();
-        return finished.wait(10000) && page.state() == PrivacyPage::State::Scanned;
+        return finished.wait(60000) && page.state() == PrivacyPage::State::Scanned;
     }
 };
 
@@ -130,7 +130,7 @@ void TestPrivacyPage::cleanAfterConfirmation()
         QVERIFY(!fixture.tools.callLog().contains(QStringLiteral("qlmanage")));
         return;
     }
-    QVERIFY(finished.wait(10000));
+    QVERIFY(finished.wait(60000));
     QCOMPARE(fixture.page.state(), PrivacyPage::State::Cleaned);
     QCOMPARE(fixture.status(), summary);
     QVERIFY(fixture.tools.callLog().contains(QStringLiteral("qlmanage -r cache")));
@@ -148,11 +148,11 @@ void TestPrivacyPage::cancelledScanLeavesNothingToClean()
     fixture.home.makeFile(QStringLiteral("Library/Application Support/NotificationCenter/a.db"), 100);
     QSignalSpy scanned(&fixture.cleaner, &PrivacyCleaner::itemScanned);
     fixture.button("scanBtn")->click();
-    QVERIFY(scanned.wait(10000));
+    QVERIFY(scanned.wait(60000));
     fixture.button("cancelBtn")->click();
     QCOMPARE(fixture.page.state(), PrivacyPage::State::Idle);
     QVERIFY(QFile(release).open(QIODevice::WriteOnly));
-    QTRY_VERIFY_WITH_TIMEOUT(!fixture.cleaner.isBusy(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!fixture.cleaner.isBusy(), 60000);
 
     QCOMPARE(fixture.status(), QStringLiteral("Scan stopped"));
     QVERIFY(!fixture.button("cleanBtn")->isEnabled());
@@ -174,7 +174,7 @@ void TestPrivacyPage::cancelDuringTheAdministratorPrompt()
     MessageBoxAnswerer answerer(QMessageBox::Yes);
     fixture.button("cleanBtn")->click();
     QVERIFY(answerer.answered());
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pidFile), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(pidFile), 60000);
     fixture.button("cancelBtn")->click();
     QCOMPARE(fixture.page.state(), PrivacyPage::State::Cleaning);
     QCOMPARE(fixture.status(), QStringLiteral("Stopping…"));
@@ -205,7 +205,7 @@ void TestPrivacyPage::removalElsewhereUpdatesTheCard()
     QVERIFY(QFile::remove(list));
     QSignalSpy remeasured(&fixture.cleaner, &PrivacyCleaner::itemRemeasured);
     fixture.cleaner.forgetRemoved({ list });
-    QVERIFY(remeasured.wait(10000));
+    QVERIFY(remeasured.wait(60000));
     QCOMPARE(recent->findChild<QLabel *>(QStringLiteral("privacySize"))->text(), QStringLiteral("Nothing found"));
     QVERIFY(!recent->findChild<QCheckBox *>()->isChecked());
     QVERIFY(!recent->findChild<QCheckBox *>()->isEnabled());

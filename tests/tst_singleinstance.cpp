@@ -49,7 +49,7 @@ void TestSingleInstance::aSecondCopyAsksTheFirstToShowAndStepsBack()
 
     SingleInstance second(name);
     QVERIFY(!second.claim());
-    QVERIFY(activations.wait(5000));
+    QVERIFY(activations.wait(30000));
 }
 
 void TestSingleInstance::aNameLeftByACrashedCopyIsTakenOver()
@@ -90,11 +90,11 @@ void TestSingleInstance::aSecondStartOfTheProgramExitsAndTheFirstRuns()
     first.start(QStringLiteral(SWEEPNOOK_PROGRAM), {});
     QVERIFY(first.waitForStarted());
     const QString socketPath = home.tempPath() + QLatin1Char('/') + SingleInstance::defaultName();
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socketPath), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socketPath), 120000);
 
     QProcess second;
     second.start(QStringLiteral(SWEEPNOOK_PROGRAM), {});
-    QVERIFY(second.waitForFinished(20000));
+    QVERIFY(second.waitForFinished(120000));
     QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
     QCOMPARE(first.state(), QProcess::Running);

@@ -152,7 +152,7 @@ QJsonObject readWithPlistlib(const QString &path)
             QStringLiteral("import json, plistlib, sys\n"
                            "print(json.dumps(plistlib.load(open(sys.argv[1], 'rb'))))"),
             path });
-    python.waitForFinished(10000);
+    python.waitForFinished(120000);
     return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
 }
 
@@ -266,7 +266,7 @@ void TestStartupManager::binaryPlistIsReadThroughConversion()
                            "plistlib.dump({'Label': 'b', 'ProgramArguments': ['/opt/bin/helper', '-d']},"
                            " open(sys.argv[1], 'wb'), fmt=plistlib.FMT_BINARY)"),
             path });
-    QVERIFY(python.waitForFinished(10000));
+    QVERIFY(python.waitForFinished(120000));
     QVERIFY(QFile::exists(path));
 
     const QStringList tempBefore = QDir(home.tempPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
