@@ -825,18 +825,9 @@ QList<PinnedRoot> BrowserCleaner::pinnedRoots() const
     return roots;
 }
 
-bool BrowserCleaner::removeItem(
-    const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item, qint64 *freed,
-    QString *failure) const
+bool BrowserCleaner::removeItem(const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item,
+    qint64 *freed, QString *failure) const
 {
-    if (category.id == firefoxHistoryCategoryId()) {
-        const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(item.path);
-        *freed = cleared.freedBytes;
-        if (!cleared.ok)
-            *failure = tr("the history could not be cleared");
-        return cleared.ok;
-    }
-    *freed = item.size;
     // The deepest root holding the item: its path is checked as written, no link resolved. An
     // item that is a root itself (Safari's cache folder) is removed from the root's folder.
     const PinnedRoot *root = nullptr;
@@ -858,6 +849,15 @@ bool BrowserCleaner::removeItem(
         *failure = tr("outside the browsers' folders");
         return false;
     }
+    if (category.id == firefoxHistoryCategoryId()) {
+        // Cleared inside the database reached from the root, never deleted.
+        const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(*root, item.path);
+        *freed = cleared.freedBytes;
+        if (!cleared.ok)
+            *failure = tr("the history could not be cleared");
+        return cleared.ok;
+    }
+    *freed = item.size;
     if (!item.isDirectory) {
         if (SqliteFiles::remove(*root, item.path))
             return true;

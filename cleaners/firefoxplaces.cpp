@@ -2,8 +2,10 @@
 
 #include "core/fileutils.h"
 #include "core/logger.h"
+#include "core/pinnedroot.h"
 #include "sqlitefiles.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -14,6 +16,11 @@
 
 #include <atomic>
 #include <functional>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -100,14 +107,18 @@ QString missingPlacesTable(const QSet<QString> &tables)
     return QString();
 }
 
-// The first failure as text; empty when the history is gone.
-QString removeHistory(QSqlDatabase &db)
+// The first failure as text; empty when the history is gone. mayWrite is asked after the
+// first reads and before the first write; a reason it gives stops the clean there.
+QString removeHistory(QSqlDatabase &db, const std::function<QString()> &mayWrite)
 {
     QSet<QString> tables;
     QString error;
     if (!readTables(db, &tables, &error))
         return error;
     error = missingPlacesTable(tables);
+    if (!error.isEmpty())
+        return error;
+    error = mayWrite();
     if (!error.isEmpty())
         return error;
     // Takes the write lock at once, so a database in use fails here rather than half-way.
@@ -135,6 +146,140 @@ QString removeHistory(QSqlDatabase &db)
         Logger::instance()->warning(QStringLiteral("Could not compact Firefox history: ") + compactError);
     return QString();
 }
+
+std::function<void()> &beforeOpenHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+const char *const kCompanions[] = { "-wal", "-shm", "-journal" };
+
+// The places database of a clean, reached from the pinned folder above the profile without
+// following a link, checked and held open for as long as SQLite may use it. It must be closed
+// only after SQLite's connection: closing any descriptor of a file drops the process's locks on
+// it, SQLite's among them.
+class CheckedDatabase final
+{
+public:
+    CheckedDatabase(const PinnedRoot &root, const QString &path)
+        : m_path(QFile::encodeName(path))
+    {
+        FileUtils::Removal refusal;
+        m_folderFd = FileUtils::openParentUnder(root, m_path, &m_name, &refusal);
+        if (m_folderFd < 0) {
+            m_reason = refusal.reason.isEmpty() ? QStringLiteral("its folder cannot be opened") : refusal.reason;
+            return;
+        }
+        m_fd = FileUtils::openRegularFileAt(m_folderFd, m_name);
+        if (m_fd < 0 || ::fstat(m_fd, &m_identity) != 0) {
+            m_reason = QStringLiteral("not a database file");
+            return;
+        }
+        for (const char *suffix : kCompanions) {
+            struct stat companion;
+            if (::fstatat(m_folderFd, QByteArray(m_name + suffix).constData(), &companion, AT_SYMLINK_NOFOLLOW) == 0
+                && !S_ISREG(companion.st_mode)) {
+                m_reason = QStringLiteral("its %1 file is not a regular file").arg(QLatin1String(suffix));
+                return;
+            }
+        }
+        // SQLite goes by the path: it must lead to the checked file now, and the descriptors
+        // on that file are counted, so that SQLite's can be told apart.
+        struct stat byPath;
+        if (::lstat(m_path.constData(), &byPath) != 0 || !sameFile(byPath, m_identity)) {
+            m_reason = QStringLiteral("its path leads elsewhere");
+            return;
+        }
+        m_heldBefore = FileUtils::descriptorsOpenOn(m_identity.st_dev, m_identity.st_ino);
+        m_open = true;
+    }
+    ~CheckedDatabase()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (m_folderFd >= 0)
+            ::close(m_folderFd);
+    }
+    CheckedDatabase(const CheckedDatabase &) = delete;
+    CheckedDatabase &operator=(const CheckedDatabase &) = delete;
+
+    bool isOpen() const
+    {
+        return m_open;
+    }
+
+    QString reason() const
+    {
+        return m_reason;
+    }
+
+    // True when one more descriptor holds the checked file than before SQLite opened it:
+    // SQLite's, opened by the path, so the path led to this file and to no other then.
+    bool isHeldBySqlite() const
+    {
+        return FileUtils::descriptorsOpenOn(m_identity.st_dev, m_identity.st_ino) > m_heldBefore;
+    }
+
+    // Empty when the -wal and -shm files beside the checked database are regular files (or
+    // absent) and, for a database in WAL mode, the ones SQLite holds open; else why not.
+    QString companionsHeldBySqlite() const
+    {
+        for (const char *suffix : kCompanions) {
+            struct stat companion;
+            if (::fstatat(m_folderFd, QByteArray(m_name + suffix).constData(), &companion, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            if (!S_ISREG(companion.st_mode))
+                return QStringLiteral("its %1 file changed while it was being opened").arg(QLatin1String(suffix));
+            if (qstrcmp(suffix, "-journal") != 0 && isInWalMode()
+                && FileUtils::descriptorsOpenOn(companion.st_dev, companion.st_ino) < 1)
+                return QStringLiteral("its %1 file changed while it was being opened").arg(QLatin1String(suffix));
+        }
+        return QString();
+    }
+
+    // The database and its companions, measured beside the checked file.
+    qint64 occupiedSize() const
+    {
+        qint64 total = 0;
+        struct stat info;
+        if (::fstat(m_fd, &info) == 0)
+            total += info.st_size;
+        for (const char *suffix : kCompanions) {
+            if (::fstatat(m_folderFd, QByteArray(m_name + suffix).constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
+                && S_ISREG(info.st_mode))
+                total += info.st_size;
+        }
+        return total;
+    }
+
+private:
+    static bool sameFile(const struct stat &a, const struct stat &b)
+    {
+        return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    }
+
+    // The file's header tells: format versions 2 are written by a database in WAL mode.
+    bool isInWalMode() const
+    {
+        unsigned char versions[2] = { 0, 0 };
+        return ::pread(m_fd, versions, sizeof versions, 18) == ssize_t(sizeof versions) && versions[0] == 2
+            && versions[1] == 2;
+    }
+
+    const QByteArray m_path;
+    QByteArray m_name;
+    int m_folderFd = -1;
+    int m_fd = -1;
+    struct stat m_identity
+    {
+    };
+    // Descriptors on the checked file before SQLite opened it: the checker's own, and any
+    // another connection of this process holds.
+    int m_heldBefore = 0;
+    bool m_open = false;
+    QString m_reason;
+};
 
 // Runs work on the existing database opened with the URI parameters given ("mode=rw"); it is
 // never created.
@@ -272,25 +417,38 @@ QString measureHistory(QSqlDatabase &db, FirefoxPlaces::Measure measure, qint64 
 
 } // namespace
 
-FirefoxPlaces::ClearResult FirefoxPlaces::clearHistory(const QString &databasePath)
+FirefoxPlaces::ClearResult FirefoxPlaces::clearHistory(const PinnedRoot &root, const QString &databasePath)
 {
     ClearResult result;
-    if (!SqliteFiles::isSafeToOpen(databasePath)) {
+    CheckedDatabase checked(root, databasePath);
+    if (!checked.isOpen()) {
         Logger::instance()->warning(
-            QStringLiteral("Firefox history is not a database file, or a file beside it is not a regular file: ")
-            + databasePath);
+            QStringLiteral("Firefox history is not cleared in %1: %2").arg(databasePath, checked.reason()));
         return result;
     }
-    const qint64 before = SqliteFiles::occupiedSize(databasePath);
-    const QString error = withDatabase(databasePath, QStringLiteral("mode=rw"), removeHistory);
+    const qint64 before = checked.occupiedSize();
+    if (beforeOpenHook())
+        beforeOpenHook()();
+    const QString error = withDatabase(databasePath, QStringLiteral("mode=rw"), [&checked](QSqlDatabase &db) {
+        // Nothing is read before the file SQLite opened is known to be the checked one: a read
+        // may already replay a journal into it.
+        if (!checked.isHeldBySqlite())
+            return QStringLiteral("the database changed while it was being opened");
+        return removeHistory(db, [&checked] { return checked.companionsHeldBySqlite(); });
+    });
     if (!error.isEmpty()) {
         Logger::instance()->warning(
             QStringLiteral("Could not clear Firefox history in %1: %2").arg(databasePath, error));
         return result;
     }
     result.ok = true;
-    result.freedBytes = qMax<qint64>(0, before - SqliteFiles::occupiedSize(databasePath));
+    result.freedBytes = qMax<qint64>(0, before - checked.occupiedSize());
     return result;
+}
+
+void FirefoxPlaces::setBeforeOpenHook(std::function<void()> hook)
+{
+    beforeOpenHook() = std::move(hook);
 }
 
 qint64 FirefoxPlaces::historySize(const QString &databasePath, Measure measure)

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class PinnedRoot;
+
 // Firefox keeps the browsing history and the bookmarks in one SQLite database, places.sqlite.
 // Its history is cleared inside the database, so that the bookmarks stay.
 class FirefoxPlaces final
@@ -17,7 +21,20 @@ public:
     // Removes the visits, the typed-input history and the places no bookmark or keyword refers
     // to, then compacts the database. A database that cannot be opened, is locked or does not
     // look like a places database is left as it was, with a log line.
-    static ClearResult clearHistory(const QString &databasePath);
+    //
+    // Only the file that was checked is changed. It is reached from root (the pinned folder the
+    // profile lies in) without following a link, must be a regular file with regular files or
+    // nothing as its -wal, -shm and -journal, and is held open while SQLite opens it again by its
+    // path. Before SQLite reads or writes anything, the file SQLite opened must be that one
+    // (the process holds one more descriptor on its device and inode than before), and before anything is
+    // written, the -wal and -shm files SQLite holds must be those beside it; a file swapped
+    // or linked in meanwhile leaves everything as it was.
+    static ClearResult clearHistory(const PinnedRoot &root, const QString &databasePath);
+
+    // Test seam: called once the database has been checked, just before SQLite opens it, so a
+    // test can change the profile in between. Set it only while no clean runs; an empty function
+    // removes the seam.
+    static void setBeforeOpenHook(std::function<void()> hook);
 
     enum class Measure {
         // SQLite's page statistics where the driver's SQLite has them, else an estimate.

@@ -132,12 +132,12 @@ void PrivacyCleaner::clean(const QList<PrivacyItem> &items)
                                              .arg(outcome.ok ? 1 : 0)
                                              .arg(outcome.freed));
                 tally->removed.unite(QSet<QString>(outcome.removed.cbegin(), outcome.removed.cend()));
-                const ItemOutcome reported { item.name, outcome.ok, outcome.ok ? outcome.freed : 0 };
+                // A trace that was only partly cleared is a failure, and what did go is freed.
+                const ItemOutcome reported { item.name, outcome.ok, outcome.freed };
                 tally->outcomes.append(reported);
-                if (outcome.ok) {
+                tally->freed += reported.freed;
+                if (outcome.ok)
                     ++tally->cleaned;
-                    tally->freed += reported.freed;
-                }
                 run.post([this, tally, reported] {
                     ++tally->delivered;
                     emit cleanProgress(reported.name, reported.ok, reported.freed);

@@ -42,7 +42,9 @@ public:
 signals:
     void itemScanned(const PrivacyItem &item);
     void scanFinished();
+    // freedBytes is what left the disk, also for a trace that was cleared in part (success false).
     void cleanProgress(const QString &itemName, bool success, qint64 freedBytes);
+    // totalFreed counts the traces cleared in part too; cleaned only those cleared whole.
     void cleanFinished(int cleaned, qint64 totalFreed);
     // Just before cleanFinished, when the clean removed files or folders: those paths.
     void pathsRemoved(const QSet<QString> &paths);

@@ -212,30 +212,75 @@ bool forEachRecentList(const Folder &root, const std::function<void(const Folder
     return ok;
 }
 
-// Empties a regular file inside folder, never through a link; adds its former size to freed.
-bool truncateAt(const Folder &folder, const QByteArray &name, qint64 *freed)
+// Empties a regular file inside folder, never through a link: an empty file of the same mode
+// is written beside it and renamed over it, so another name of the file (a hard link, as a
+// backup made with "cp -al" has) keeps its contents. Adds what left the disk to freed: the
+// former size when the file had no other name.
+bool emptyAt(const Folder &folder, const QByteArray &name, qint64 *freed)
 {
-    const int fd = ::openat(folder.fd(), name.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat before;
+    if (::fstatat(folder.fd(), name.constData(), &before, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(before.st_mode))
+        return false;
+    if (before.st_size == 0)
+        return true;
+    QByteArray fresh;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        fresh = '.' + name + ".sweepnook-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(attempt);
+        fd = ::openat(folder.fd(), fresh.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+            before.st_mode & 07777);
+        if (fd < 0 && errno != EEXIST)
+            return false;
+    }
     if (fd < 0)
         return false;
-    struct stat status;
-    const bool ok = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ::ftruncate(fd, 0) == 0;
+    const bool made = ::fchmod(fd, before.st_mode & 07777) == 0;
     ::close(fd);
-    if (ok)
-        *freed += status.st_size;
-    return ok;
+    // The list must still be the file measured: anything else in its place is left alone.
+    struct stat now;
+    const bool same = ::fstatat(folder.fd(), name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0
+        && now.st_dev == before.st_dev && now.st_ino == before.st_ino;
+    if (!made || !same || ::renameat(folder.fd(), fresh.constData(), folder.fd(), name.constData()) != 0) {
+        ::unlinkat(folder.fd(), fresh.constData(), 0);
+        return false;
+    }
+    if (now.st_nlink <= 1)
+        *freed += now.st_size;
+    return true;
 }
 
-// Removes a folder with everything in it, named in removed; a missing folder is a success with
-// nothing freed.
-bool safeRemoveDir(const QString &folder, qint64 *freed, QStringList *removed)
+// The folder QuickLook's folders lie in, pinned below the home like every clean's folder: a
+// Caches folder that leads out of the home is refused, never cleaned through.
+QString quickLookParent()
 {
-    const QFileInfo info(folder);
-    if (!info.exists() && !info.isSymLink())
+    return home() + QStringLiteral("/Library/Caches");
+}
+
+// Removes a QuickLook folder with everything in it, reached from the pinned Caches folder and
+// named in removed; a missing folder is a success with nothing freed. Adds to freed what left.
+bool removeQuickLookFolder(const PinnedRoot &caches, const QString &folder, qint64 *freed, QStringList *removed)
+{
+    if (caches.status() == PinnedRoot::Missing)
         return true;
-    const qint64 size = FileUtils::calculateDirSize(folder);
-    if (!FileUtils::deleteDirectory(folder))
+    if (!caches.isOpen()) {
+        Logger::instance()->warning(QStringLiteral("[Privacy] Refusing to clean %1: %2").arg(folder, caches.reason()));
         return false;
+    }
+    const Folder pinned(folder, home());
+    if (pinned.isMissing())
+        return true;
+    const qint64 size = pinned.isOpen() ? FileUtils::calculateDirSize(pinned.fd(), QFile::encodeName(folder)) : 0;
+    const FileUtils::Removal removal = FileUtils::removeUnder(caches, folder, FileUtils::Expect::Folder);
+    if (removal.status == FileUtils::Removal::Missing)
+        return true;
+    if (!removal.removed()) {
+        Logger::instance()->warning(QStringLiteral("[Privacy] Failed to delete: %1 (%2)").arg(folder, removal.reason));
+        // What went before the failure is measured by what is left.
+        const Folder left(folder, home());
+        if (left.isOpen())
+            *freed += qMax<qint64>(0, size - FileUtils::calculateDirSize(left.fd(), QFile::encodeName(folder)));
+        return false;
+    }
     *freed += size;
     removed->append(folder);
     return true;
@@ -262,8 +307,11 @@ PrivacyTraces::Measurement measureQuickLook(const PrivacyTraces::CancelCheck &ca
     for (const QString &path : PrivacyTraces::quickLookFolders()) {
         if (cancelled())
             break;
-        measurement.size += FileUtils::calculateDirSize(path);
-        for (const Folder::Entry &entry : Folder(path, home()).entries())
+        // Measured from the folder pinned below the home, as it is cleaned.
+        const Folder folder(path, home());
+        if (folder.isOpen())
+            measurement.size += FileUtils::calculateDirSize(folder.fd(), QFile::encodeName(path));
+        for (const Folder::Entry &entry : folder.entries())
             measurement.count += entry.isFile ? 1 : 0;
     }
     // Since macOS 10.14 the thumbnails live where no user process may look.
@@ -316,12 +364,14 @@ PrivacyTraces::Outcome cleanQuickLook()
     PrivacyTraces::Outcome outcome;
     bool removed = true;
     bool found = false;
+    const PinnedRoot caches = PinnedRoot::open(quickLookParent(), home());
     for (const QString &folder : PrivacyTraces::quickLookFolders()) {
         found = found || QFileInfo(folder).exists() || QFileInfo(folder).isSymLink();
-        removed = safeRemoveDir(folder, &outcome.freed, &outcome.removed) && removed;
+        removed = removeQuickLookFolder(caches, folder, &outcome.freed, &outcome.removed) && removed;
     }
-    // Without the tool, only folders that were there and are gone count as cleaning.
-    outcome.ok = reset || (found && removed);
+    // Without the tool, only folders that were there and are gone count as cleaning; a folder
+    // that is there and could not go is a failure either way.
+    outcome.ok = removed && (reset || found);
     return outcome;
 }
 
@@ -339,7 +389,7 @@ PrivacyTraces::Outcome cleanRecentLists()
     }
     bool cleared = true;
     const bool listed = forEachRecentList(root, [&outcome, &cleared](const Folder &folder, const Folder::Entry &entry) {
-        if (truncateAt(folder, entry.name, &outcome.freed))
+        if (emptyAt(folder, entry.name, &outcome.freed))
             return;
         Logger::instance()->warning(QStringLiteral("[Privacy] Failed to clear: ") + folder.filePath(entry.name));
         cleared = false;

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <climits>
 #include <dirent.h>
@@ -24,6 +25,12 @@
 #elif defined(__APPLE__) || defined(__FreeBSD__) || defined(__OpenBSD__) || defined(__NetBSD__)
 #include <sys/mount.h>
 #include <sys/param.h>
+#endif
+
+#if defined(__APPLE__)
+#include <sys/mount.h>
+#include <sys/param.h>
+#include <vector>
 #endif
 
 #include <utility>
@@ -285,6 +292,114 @@ QString FileUtils::shownError(int error)
     default:
         return errorText(error);
     }
+}
+
+bool FileUtils::renameNoReplace(int fromFd, const QByteArray &fromName, int toFd, const QByteArray &toName)
+{
+#if defined(__linux__) && defined(RENAME_NOREPLACE)
+    if (::renameat2(fromFd, fromName.constData(), toFd, toName.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    // An older kernel, or a volume that does not take the flag.
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+#elif defined(__APPLE__) && defined(RENAME_EXCL)
+    if (::renameatx_np(fromFd, fromName.constData(), toFd, toName.constData(), RENAME_EXCL) == 0)
+        return true;
+    if (errno != ENOTSUP && errno != EINVAL)
+        return false;
+#endif
+    return renameNoReplacePortable(fromFd, fromName, toFd, toName);
+}
+
+bool FileUtils::renameNoReplacePortable(int fromFd, const QByteArray &fromName, int toFd, const QByteArray &toName)
+{
+    struct stat entry;
+    if (::fstatat(fromFd, fromName.constData(), &entry, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (!S_ISDIR(entry.st_mode)) {
+        // Without AT_SYMLINK_FOLLOW a link is linked as the link.
+        if (::linkat(fromFd, fromName.constData(), toFd, toName.constData(), 0) == 0) {
+            if (::unlinkat(fromFd, fromName.constData(), 0) == 0)
+                return true;
+            const int error = errno;
+            ::unlinkat(toFd, toName.constData(), 0);
+            errno = error;
+            return false;
+        }
+        // A volume without hard links (FAT, exFAT, some network volumes) goes on below.
+        if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != EMLINK)
+            return false;
+    }
+    struct stat taken;
+    if (::fstatat(toFd, toName.constData(), &taken, AT_SYMLINK_NOFOLLOW) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    if (errno != ENOENT)
+        return false;
+    return ::renameat(fromFd, fromName.constData(), toFd, toName.constData()) == 0;
+}
+
+QList<QByteArray> FileUtils::mountPointsBelow(const QByteArray &realFolder)
+{
+    QList<QByteArray> points;
+    const auto below = [&realFolder](const QByteArray &point) {
+        return point == realFolder
+            || (point.startsWith(realFolder) && (realFolder.endsWith('/') || point.at(realFolder.size()) == '/'));
+    };
+#if defined(__linux__)
+    // One line per mount; the fifth field is where it is mounted, with " ", tab, newline and "\"
+    // written as octal escapes.
+    const int fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return points;
+    QByteArray table;
+    char buffer[16384];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        table.append(buffer, got);
+    }
+    ::close(fd);
+    for (const QByteArray &line : table.split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() < 5)
+            continue;
+        const QByteArray &escaped = fields.at(4);
+        QByteArray point;
+        for (qsizetype i = 0; i < escaped.size(); ++i) {
+            if (escaped.at(i) == '\\' && i + 3 < escaped.size()) {
+                bool ok = false;
+                const int code = escaped.mid(i + 1, 3).toInt(&ok, 8);
+                if (ok) {
+                    point.append(char(code));
+                    i += 3;
+                    continue;
+                }
+            }
+            point.append(escaped.at(i));
+        }
+        if (below(point))
+            points.append(point);
+    }
+#elif defined(__APPLE__)
+    const int count = ::getfsstat(nullptr, 0, MNT_NOWAIT);
+    if (count <= 0)
+        return points;
+    std::vector<struct statfs> mounts(size_t(count) + 8);
+    const int listed = ::getfsstat(mounts.data(), int(mounts.size() * sizeof(struct statfs)), MNT_NOWAIT);
+    for (int i = 0; i < listed; ++i) {
+        const QByteArray point(mounts[size_t(i)].f_mntonname);
+        if (below(point))
+            points.append(point);
+    }
+#else
+    Q_UNUSED(below);
+#endif
+    return points;
 }
 
 int FileUtils::openParentUnder(const PinnedRoot &root, const QByteArray &path, QByteArray *name, Removal *refusal)
@@ -667,6 +782,39 @@ qint64 FileUtils::calculateDirSize(const QString &path, const std::function<bool
     SizeSum sum(stop);
     TreeWalker::walk(fd, QFile::encodeName(folder), sum);
     ::close(fd);
+    return sum.total();
+}
+
+int FileUtils::descriptorsOpenOn(dev_t device, ino_t inode)
+{
+    int count = 0;
+    const auto countIfOn = [&](int fd) {
+        struct stat info;
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_dev == device && info.st_ino == inode)
+            ++count;
+    };
+    // The system lists the open descriptors in /dev/fd (on Linux a link to /proc/self/fd).
+    if (DIR *listing = ::opendir("/dev/fd")) {
+        const int own = ::dirfd(listing);
+        while (const dirent *entry = ::readdir(listing)) {
+            bool number = false;
+            const int fd = QByteArray(entry->d_name).toInt(&number);
+            if (number && fd != own)
+                countIfOn(fd);
+        }
+        ::closedir(listing);
+        return count;
+    }
+    const long limit = std::min<long>(::sysconf(_SC_OPEN_MAX), 65536);
+    for (int fd = 0; fd < int(limit); ++fd)
+        countIfOn(fd);
+    return count;
+}
+
+qint64 FileUtils::calculateDirSize(int folderFd, const QByteArray &path, const std::function<bool()> &stop)
+{
+    SizeSum sum(stop);
+    TreeWalker::walk(folderFd, path, sum);
     return sum.total();
 }
 

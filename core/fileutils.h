@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+
+#include <sys/types.h>
 
 class PinnedRoot;
 class QFile;
@@ -89,6 +92,24 @@ public:
     // language, the rare ones as the system put them.
     static QString shownError(int error);
 
+    // Renames fromName inside the open folder fromFd to toName inside toFd, never replacing what
+    // has that name: false with errno EEXIST when something has it (also when it took the name
+    // an instant before), false with the system's errno for any other failure. A link moves as
+    // the link. One atomic call where the system has one (renameat2 with RENAME_NOREPLACE on
+    // Linux, renameatx_np with RENAME_EXCL on macOS); otherwise, or where the volume does not
+    // take that call, renameNoReplacePortable.
+    static bool renameNoReplace(int fromFd, const QByteArray &fromName, int toFd, const QByteArray &toName);
+    // The same with POSIX calls alone: anything but a folder is linked to its new name (a taken
+    // name makes the link fail) and then unlinked from the old one; a folder, or an entry on a
+    // volume without hard links, is renamed after its new name was found free, which leaves a
+    // moment in which an item taking that name would be replaced.
+    static bool renameNoReplacePortable(int fromFd, const QByteArray &fromName, int toFd, const QByteArray &toName);
+    // The mount points the system lists at or below the folder realFolder (a path with every link
+    // resolved), as the system gives them; empty where the platform has no such list. The walk
+    // that compares devices finds a volume of its own; this also finds a folder mounted from the
+    // same volume (a bind mount).
+    static QList<QByteArray> mountPointsBelow(const QByteArray &realFolder);
+
     // Removes one file or link (never a folder) by pinning the path's parent folder: links in the
     // parent's path are resolved as the system does, the entry itself is never followed. Prefer
     // removeUnder with a root the user's choice belongs to: it also keeps the parent's path from
@@ -130,6 +151,11 @@ public:
     static qint64 readSome(int fd, char *buffer, qint64 capacity);
     // Reads a regular file of at most maxBytes whole; false with a reason for the log otherwise.
     static bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray *contents, QString *error = nullptr);
+    // How many of this process's open descriptors are on the regular file device/inode (any
+    // thread's, at this moment). A library that opens a file by its path (SQLite) can be checked
+    // this way to have opened the file that was checked: none but the checker's own before, one
+    // more after.
+    static int descriptorsOpenOn(dev_t device, ino_t inode);
     // True when nothing is at path or it is a regular file (links not followed): what SQLite's
     // database, -journal, -wal and -shm files must be before SQLite opens them.
     static bool isRegularFileOrAbsent(const QString &path);
@@ -153,6 +179,8 @@ public:
     // Sum of the regular files below path; links are not followed, hard links count once.
     // A walk that stop answers true for ends early with the sum so far.
     static qint64 calculateDirSize(const QString &path, const std::function<bool()> &stop = {});
+    // The same below the open folder folderFd (which stays the caller's); path is its path.
+    static qint64 calculateDirSize(int folderFd, const QByteArray &path, const std::function<bool()> &stop = {});
     // calculateDirSize for a folder, the file's size otherwise; a link counts as itself.
     static qint64 getFileSize(const QString &path);
     static QStringList findFiles(const QString &dir, const QStringList &nameFilters, bool recursive);

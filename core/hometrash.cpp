@@ -3,6 +3,7 @@
 #include "logger.h"
 #include "pinnedroot.h"
 #include "processrunner.h"
+#include "treewalker.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -12,6 +13,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
+#include <utility>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -63,6 +66,12 @@ Outcome systemFailure(int error)
 Outcome gone()
 {
     return ownReason(Outcome::Missing, QT_TRANSLATE_NOOP("HomeTrash", "it is no longer there"));
+}
+
+std::function<void(const QString &)> &beforeRenameHook()
+{
+    static std::function<void(const QString &)> hook;
+    return hook;
 }
 
 bool sameEntry(const struct stat &a, const struct stat &b)
@@ -145,6 +154,17 @@ public:
         if (entry.st_dev != m_root.device())
             return ownReason(
                 Outcome::Refused, "FileUtils", QT_TRANSLATE_NOOP("FileUtils", "another volume is mounted there"));
+        // A folder holding a mounted volume would take the volume's files with it (and the
+        // Finder would eject it): it stays, with the mount named in the reason.
+        if (S_ISDIR(entry.st_mode)) {
+            const QString mount = mountInside();
+            if (!mount.isEmpty()) {
+                Logger::instance()->warning(
+                    QStringLiteral("[HomeTrash] %1 stays: a volume is mounted at %2").arg(m_path, mount));
+                return ownReason(
+                    Outcome::Refused, QT_TRANSLATE_NOOP("HomeTrash", "a volume is mounted inside it (%1)"), mount);
+            }
+        }
         if (!options.askFinder || S_ISLNK(entry.st_mode))
             return renamed(entry, options.naming);
 
@@ -172,6 +192,41 @@ private:
     {
         return ownReason(
             Outcome::Refused, "FileUtils", QT_TRANSLATE_NOOP("FileUtils", "it changed since it was chosen"));
+    }
+
+    // Where a volume is mounted inside the folder entry: a folder below it on another device
+    // (found by a walk that follows no link), or a mount point the system lists below its real
+    // place (also one mounted from the same volume). Empty when there is none; parts of the
+    // folder that cannot be read are judged by the system's list alone.
+    QString mountInside() const
+    {
+        QString realPath = m_root.realPath();
+        if (m_path.size() > m_root.path().size())
+            realPath += m_path.mid(m_root.path().size());
+        const QList<QByteArray> listed = FileUtils::mountPointsBelow(QFile::encodeName(realPath));
+        if (!listed.isEmpty())
+            return QFile::decodeName(listed.first());
+        const int folder = ::openat(m_parentFd, m_name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (folder < 0)
+            return QString();
+        class MountFinder final : public TreeWalker::Visitor
+        {
+        public:
+            void visitFile(const TreeWalker::Entry &) override { }
+            void otherDevice(const TreeWalker::Entry &entry) override
+            {
+                if (found.isEmpty())
+                    found = QFile::decodeName(entry.path());
+            }
+            bool stopRequested() override
+            {
+                return !found.isEmpty();
+            }
+            QString found;
+        } finder;
+        TreeWalker::walk(folder, QFile::encodeName(m_path), finder);
+        ::close(folder);
+        return finder.found;
     }
 
     // Moved when the entry left its folder for a Trash; Failed when the Finder left it there.
@@ -250,11 +305,21 @@ private:
                 Outcome::Failed, QT_TRANSLATE_NOOP("HomeTrash", "it is on another volume than your Trash"));
         if (sameEntry(trash, parent))
             return ownReason(Outcome::Failed, QT_TRANSLATE_NOOP("HomeTrash", "it is in the Trash already"));
-        const QByteArray free = freeName(naming, hasExtension(entry));
-        if (free.isEmpty())
-            return ownReason(
-                Outcome::Failed, QT_TRANSLATE_NOOP("HomeTrash", "too many items of that name in the Trash"));
-        if (::renameat(m_parentFd, m_name.constData(), m_trashFd, free.constData()) != 0) {
+        const bool keepExtension = hasExtension(entry);
+        // The rename never replaces: an item that takes the chosen name meanwhile keeps it, and
+        // the entry takes the next free one.
+        QByteArray free;
+        for (int attempt = 0;; ++attempt) {
+            free = attempt < MaxFreeNames ? freeName(naming, keepExtension) : QByteArray();
+            if (free.isEmpty())
+                return ownReason(
+                    Outcome::Failed, QT_TRANSLATE_NOOP("HomeTrash", "too many items of that name in the Trash"));
+            if (beforeRenameHook())
+                beforeRenameHook()(HomeTrash::folder() + QLatin1Char('/') + QFile::decodeName(free));
+            if (FileUtils::renameNoReplace(m_parentFd, m_name, m_trashFd, free))
+                break;
+            if (errno == EEXIST)
+                continue;
             if (errno == ENOENT)
                 return gone();
             if (errno == EXDEV)
@@ -334,6 +399,11 @@ private:
 QString HomeTrash::folder()
 {
     return QDir::homePath() + QStringLiteral("/.Trash");
+}
+
+void HomeTrash::setBeforeRenameHook(std::function<void(const QString &trashedPath)> hook)
+{
+    beforeRenameHook() = std::move(hook);
 }
 
 QString HomeTrash::numberedName(const QString &name, int n)

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 class PinnedRoot;
 
 // The system's one way into the user's Trash (~/.Trash): files and folders the user chose go
@@ -24,9 +26,14 @@ class PinnedRoot;
 // Trash by its device and inode to count as moved. When the Finder leaves the entry where it was,
 // the entry is checked again and renamed. A link never goes through the Finder (it would follow it).
 //
+// A folder holding a mount point (a volume mounted anywhere inside it) is never moved: the
+// mount is named in the reason.
+//
 // A name already in the Trash is made free by the chosen naming ("Movie 2.mov" or
 // "Movie 1733820000.mov"), keeping a file's or a package's extension last; a folder named like
-// an identifier gets it at the end ("com.foo.app 2"). Safe to call from any thread.
+// an identifier gets it at the end ("com.foo.app 2"). The rename never replaces an item that
+// took the name in the meantime; the entry takes the next free name instead
+// (FileUtils::renameNoReplace). Safe to call from any thread.
 class HomeTrash final
 {
 public:
@@ -78,4 +85,9 @@ public:
     static Outcome moveUnder(const PinnedRoot &root, const QByteArray &path, const FileUtils::EntryCheck &check);
     // The name "name" takes as the n-th copy (n >= 2) in the Trash.
     static QString numberedName(const QString &name, int n);
+
+    // Test seam: called with the name chosen in the Trash just before the entry is renamed to
+    // it, so a test can let another item take that name first. Set it only while no move runs;
+    // an empty function removes the seam.
+    static void setBeforeRenameHook(std::function<void(const QString &trashedPath)> hook);
 };

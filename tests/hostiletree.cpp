@@ -223,6 +223,30 @@ bool TmpfsMount::isMounted() const
     return m_mounted;
 }
 
+BindMount::BindMount(const QString &source, const QString &folder)
+    : m_folder(QFile::encodeName(folder))
+{
+#ifdef __linux__
+    QDir().mkpath(folder);
+    m_mounted = ::mount(QFile::encodeName(source).constData(), m_folder.constData(), nullptr, MS_BIND, nullptr) == 0;
+#else
+    Q_UNUSED(source);
+#endif
+}
+
+BindMount::~BindMount()
+{
+#ifdef __linux__
+    if (m_mounted)
+        ::umount2(m_folder.constData(), MNT_DETACH);
+#endif
+}
+
+bool BindMount::isMounted() const
+{
+    return m_mounted;
+}
+
 bool runInMountNamespace(const QString &testFunction, QString *skipReason, QString *output)
 {
     const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));

@@ -86,6 +86,22 @@ private:
     bool m_mounted = false;
 };
 
+// The folder source mounted again at folder (created when missing) for the object's life, a
+// bind mount: the same volume, so only the system's mount list tells it is a mount; Linux only.
+class BindMount final
+{
+public:
+    BindMount(const QString &source, const QString &folder);
+    ~BindMount();
+    BindMount(const BindMount &) = delete;
+    BindMount &operator=(const BindMount &) = delete;
+    bool isMounted() const;
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
+
 } // namespace HostileTree
 
 // Runs the current test function (and data row) again in a private mount namespace and returns

@@ -1,5 +1,6 @@
 #include "cleaners/browsercleaner.h"
 #include "cleaners/firefoxplaces.h"
+#include "core/pinnedroot.h"
 #include "faketools.h"
 #include "testhome.h"
 
@@ -9,6 +10,9 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <cstdio>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(FirefoxPlaces::Measure)
 
@@ -163,7 +167,30 @@ QPair<qint64, int> cleanHistory(BrowserCleaner &cleaner)
     return { cleaned.at(0).at(0).toLongLong(), cleaned.at(0).at(1).toInt() };
 }
 
+// The folder the profiles lie in, pinned in the home as a clean pins it.
+PinnedRoot profiles(const TestHome &home)
+{
+    return PinnedRoot::open(home.filePath(QStringLiteral("Library/Application Support/Firefox/Profiles")), home.path());
+}
+
+enum class Swap {
+    LinkToAnother, // places.sqlite becomes a link to another places database
+    AnotherRenamedOverIt, // another places database is renamed over places.sqlite
+    ProfileForLink, // the profile folder becomes a link to a folder with another database
+};
+
+// Removes the seam when the test ends, whatever way.
+struct OpenHookGuard
+{
+    ~OpenHookGuard()
+    {
+        FirefoxPlaces::setBeforeOpenHook({});
+    }
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Swap)
 
 class TestFirefoxHistory : public QObject
 {
@@ -177,6 +204,8 @@ private slots:
     void clearingKeepsBookmarks();
     void lockedDatabaseIsAFailure();
     void damagedDatabaseIsAFailure();
+    void onlyTheCheckedDatabaseIsCleared_data();
+    void onlyTheCheckedDatabaseIsCleared();
 
 private:
     QScopedPointer<TestHome> m_home;
@@ -234,7 +263,7 @@ void TestFirefoxHistory::historySizeForetellsTheClean()
 
     const qint64 foretold = FirefoxPlaces::historySize(m_database, measure);
     QCOMPARE(occupied(m_database), whole);
-    const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(m_database);
+    const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(profiles(*m_home), m_database);
     QVERIFY(cleared.ok);
     const QString numbers
         = QStringLiteral("foretold %1, freed %2, whole %3").arg(foretold).arg(cleared.freedBytes).arg(whole);
@@ -304,6 +333,54 @@ void TestFirefoxHistory::damagedDatabaseIsAFailure()
     QFile file(m_database);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), content);
+}
+
+// Between the check of places.sqlite and SQLite's opening it by its path, the profile changes:
+// nothing may be written, neither in the checked database nor in what the path leads to now.
+void TestFirefoxHistory::onlyTheCheckedDatabaseIsCleared_data()
+{
+    QTest::addColumn<Swap>("swap");
+    QTest::newRow("database swapped for a link to another") << Swap::LinkToAnother;
+    QTest::newRow("another database renamed over it") << Swap::AnotherRenamedOverIt;
+    QTest::newRow("profile folder swapped for a link") << Swap::ProfileForLink;
+}
+
+void TestFirefoxHistory::onlyTheCheckedDatabaseIsCleared()
+{
+    QFETCH(Swap, swap);
+    writePlacesDatabase(m_database);
+    const QString profile = QFileInfo(m_database).path();
+    const QString other = m_home->filePath(QStringLiteral("Elsewhere/places.sqlite"));
+    writePlacesDatabase(other);
+    const QString kept = m_database + QStringLiteral(".checked");
+    OpenHookGuard guard;
+    FirefoxPlaces::setBeforeOpenHook([&] {
+        switch (swap) {
+        case Swap::LinkToAnother:
+            QFile::rename(m_database, kept);
+            QFile::link(other, m_database);
+            break;
+        case Swap::AnotherRenamedOverIt:
+            // The checked file keeps a name of its own.
+            ::link(QFile::encodeName(m_database).constData(), QFile::encodeName(kept).constData());
+            ::rename(QFile::encodeName(other).constData(), QFile::encodeName(m_database).constData());
+            break;
+        case Swap::ProfileForLink:
+            QDir().rename(profile, profile + QStringLiteral(".moved"));
+            QFile::link(QFileInfo(other).path(), profile);
+            break;
+        }
+    });
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Could not clear Firefox history in .*")));
+
+    const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(profiles(*m_home), m_database);
+    QVERIFY(!cleared.ok);
+    QCOMPARE(cleared.freedBytes, 0);
+    const QString checkedNow = swap == Swap::ProfileForLink ? profile + QStringLiteral(".moved/places.sqlite") : kept;
+    const QString otherNow = swap == Swap::AnotherRenamedOverIt ? m_database : other;
+    const QString visits = QString::number(kVisitedPlaces);
+    QCOMPARE(sqlite(checkedNow, QStringLiteral("SELECT count(*) FROM moz_historyvisits")), visits);
+    QCOMPARE(sqlite(otherNow, QStringLiteral("SELECT count(*) FROM moz_historyvisits")), visits);
 }
 
 QTEST_MAIN(TestFirefoxHistory)

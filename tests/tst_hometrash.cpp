@@ -20,6 +20,10 @@
 #include <memory>
 #include <optional>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 // The one way into the Trash, as each of its callers takes it: the uninstaller (its leftovers,
 // the Finder asked first, or renamed with "name <seconds>.ext" when the Finder is not there),
 // the large file finder (a scan's entry, renamed, numbered names) and the duplicate remover (a
@@ -36,6 +40,8 @@ enum class Change {
     EntryReplaced, // another file of the same name and content took the entry's place
     EntryGone, // the entry went elsewhere: not in the Trash, so never reported as moved there
     OtherVolume, // the entry lies on another volume than the Trash
+    VolumeInside, // a volume is mounted inside the chosen folder
+    SameVolumeMountedInside, // a folder of the same volume is mounted inside the chosen folder
 };
 enum class Expect { Moved, Refused };
 
@@ -222,18 +228,47 @@ std::unique_ptr<Chooser> chooserFor(Caller caller, const TestHome &home)
     return nullptr;
 }
 
-// Removes the seam when the test ends, whatever way.
+// Removes the seams when the test ends, whatever way.
 struct HookGuard
 {
     ~HookGuard()
     {
         FileUtils::setBeforeRemoveHook({});
+        HomeTrash::setBeforeRenameHook({});
     }
 };
+
+enum class Kind { File, Folder, Link };
+
+// Makes an entry of the kind at path (relative to the home) holding or leading to content.
+QString makeEntry(const TestHome &home, Kind kind, const QString &relativePath, const QByteArray &content)
+{
+    switch (kind) {
+    case Kind::File:
+        return home.makeFileWithContent(relativePath, content);
+    case Kind::Folder:
+        home.makeFileWithContent(relativePath + QStringLiteral("/inside"), content);
+        return home.filePath(relativePath);
+    case Kind::Link:
+        return home.makeLink(relativePath, home.makeFileWithContent(relativePath + QStringLiteral(" target"), content));
+    }
+    return QString();
+}
+
+// What an entry made by makeEntry holds: a file's bytes, a folder's file's, a link's target's name.
+QByteArray heldBy(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return QFile::encodeName(QFileInfo(info.symLinkTarget()).fileName());
+    QFile file(info.isDir() ? path + QStringLiteral("/inside") : path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 
 } // namespace
 
 Q_DECLARE_METATYPE(Caller)
+Q_DECLARE_METATYPE(Kind)
 Q_DECLARE_METATYPE(Change)
 Q_DECLARE_METATYPE(Expect)
 Q_DECLARE_METATYPE(HomeTrash::Naming)
@@ -250,6 +285,10 @@ private slots:
     void takenNamesKeepWhatMustStayLast();
     void onlyWhatTheFinderPutInTheTrashCountsAsMoved_data();
     void onlyWhatTheFinderPutInTheTrashCountsAsMoved();
+    void aNameTakenJustBeforeTheRenameIsKept_data();
+    void aNameTakenJustBeforeTheRenameIsKept();
+    void renameNeverReplaces_data();
+    void renameNeverReplaces();
 };
 
 void TestHomeTrash::onlyTheChosenEntryReachesTheTrash_data()
@@ -282,6 +321,13 @@ void TestHomeTrash::onlyTheChosenEntryReachesTheTrash_data()
             << c.caller << Change::EntryReplaced << Expect::Refused << c.freeName;
         QTest::addRow("%s, entry gone", c.name) << c.caller << Change::EntryGone << Expect::Refused << c.freeName;
         QTest::addRow("%s, another volume", c.name) << c.caller << Change::OtherVolume << Expect::Refused << c.freeName;
+        if (c.caller != Caller::UninstallerFinder && c.caller != Caller::UninstallerRename)
+            continue;
+        // Only the uninstaller chooses a folder here.
+        QTest::addRow("%s, a volume mounted inside", c.name)
+            << c.caller << Change::VolumeInside << Expect::Refused << c.freeName;
+        QTest::addRow("%s, a folder of the same volume mounted inside", c.name)
+            << c.caller << Change::SameVolumeMountedInside << Expect::Refused << c.freeName;
     }
 }
 
@@ -291,7 +337,9 @@ void TestHomeTrash::onlyTheChosenEntryReachesTheTrash()
     QFETCH(Change, change);
     QFETCH(Expect, expect);
     QFETCH(QString, freeName);
-    if (change == Change::OtherVolume)
+    const bool mounts
+        = change == Change::OtherVolume || change == Change::VolumeInside || change == Change::SameVolumeMountedInside;
+    if (mounts)
         HOSTILE_TREE_RUN_IN_MOUNT_NAMESPACE();
 
     FakeTools tools;
@@ -307,6 +355,22 @@ void TestHomeTrash::onlyTheChosenEntryReachesTheTrash()
     if (change == Change::NameTaken)
         chooser->make(QStringLiteral(".Trash/") + name, OtherContent);
     QVERIFY(chooser->choose(chosen));
+    // Mounted after the scan, as a disk image opened from inside the bundle would be.
+    std::optional<HostileTree::TmpfsMount> inside;
+    std::optional<HostileTree::BindMount> bound;
+    const QString volumeFile = chosen + QStringLiteral("/Contents/Volume/on the volume.txt");
+    if (change == Change::VolumeInside) {
+        inside.emplace(chosen + QStringLiteral("/Contents/Volume"));
+        QVERIFY(inside->isMounted());
+    } else if (change == Change::SameVolumeMountedInside) {
+        bound.emplace(home.makeDir(QStringLiteral("Shared")), chosen + QStringLiteral("/Contents/Volume"));
+        QVERIFY(bound->isMounted());
+    }
+    if (inside || bound) {
+        QFile file(volumeFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(OtherContent);
+    }
 
     // Where the chosen entry is after the change, and the look-alike that must stay.
     const QString folder = QFileInfo(chosen).path();
@@ -352,6 +416,8 @@ void TestHomeTrash::onlyTheChosenEntryReachesTheTrash()
         QVERIFY2(trash.isEmpty(), qPrintable(trash.join(QLatin1Char(','))));
         // The Finder goes by the path: it is never asked about an entry reached otherwise now.
         QVERIFY(!askedFinder || change == Change::OtherVolume);
+        if (inside || bound)
+            QCOMPARE(contentOf(volumeFile), OtherContent);
         return;
     }
     QVERIFY(!QFileInfo::exists(chosenNow));
@@ -470,6 +536,107 @@ void TestHomeTrash::onlyWhatTheFinderPutInTheTrashCountsAsMoved()
     QCOMPARE(trashEntries(home), QStringList { QFileInfo(path).fileName() });
     QCOMPARE(QFileInfo(outcome.trashedPath).isSymLink(), link);
     QCOMPARE(contentOf(outcome.trashedPath), Content);
+}
+
+// Another item takes the free name found in the Trash just before the entry is renamed to it:
+// that item stays as it is, and the entry takes the next free name.
+void TestHomeTrash::aNameTakenJustBeforeTheRenameIsKept_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<Kind>("taker");
+    QTest::newRow("file, by a file") << Kind::File << Kind::File;
+    QTest::newRow("link, by a file") << Kind::Link << Kind::File;
+    QTest::newRow("folder, by a folder") << Kind::Folder << Kind::Folder;
+    QTest::newRow("file, by a link") << Kind::File << Kind::Link;
+}
+
+void TestHomeTrash::aNameTakenJustBeforeTheRenameIsKept()
+{
+    QFETCH(Kind, kind);
+    QFETCH(Kind, taker);
+    TestHome home;
+    const QString chosen = makeEntry(home, kind, QStringLiteral("Chosen/report.txt"), Content);
+    const QByteArray chosenHolds = heldBy(chosen);
+    home.makeDir(QStringLiteral(".Trash"));
+    QStringList taken;
+    QByteArray takerHolds;
+    HookGuard guard;
+    HomeTrash::setBeforeRenameHook([&](const QString &trashedPath) {
+        if (!taken.isEmpty())
+            return;
+        taken << trashedPath;
+        takerHolds = heldBy(
+            makeEntry(home, taker, QStringLiteral(".Trash/") + QFileInfo(trashedPath).fileName(), OtherContent));
+    });
+    const QString root = home.filePath(QStringLiteral("Chosen"));
+
+    const HomeTrash::Outcome outcome = HomeTrash::moveUnder(PinnedRoot::open(root, root), chosen, {});
+    QVERIFY2(outcome.moved(), qPrintable(outcome.reason));
+    QCOMPARE(taken, QStringList { home.filePath(QStringLiteral(".Trash/report.txt")) });
+    QCOMPARE(outcome.trashedPath, home.filePath(QStringLiteral(".Trash/report 2.txt")));
+    QCOMPARE(heldBy(outcome.trashedPath), chosenHolds);
+    QCOMPARE(heldBy(taken.first()), takerHolds);
+    QCOMPARE(QFileInfo(taken.first()).isSymLink(), taker == Kind::Link);
+    QCOMPARE(QFileInfo(taken.first()).isDir(), taker == Kind::Folder);
+    QVERIFY(!QFileInfo::exists(chosen) && !QFileInfo(chosen).isSymLink());
+}
+
+// The rename of the system's call and the portable one: a taken name is never replaced, by any
+// kind of entry; a free one is taken, a link as the link.
+void TestHomeTrash::renameNeverReplaces_data()
+{
+    QTest::addColumn<bool>("portable");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<int>("takenBy"); // -1: the name is free; else a Kind
+    for (bool portable : { false, true }) {
+        for (Kind kind : { Kind::File, Kind::Folder, Kind::Link }) {
+            const char *kindName = kind == Kind::File ? "file" : kind == Kind::Folder ? "folder" : "link";
+            const char *way = portable ? "portable" : "system";
+            QTest::addRow("%s, %s, free name", way, kindName) << portable << kind << -1;
+            QTest::addRow("%s, %s, name taken by a file", way, kindName) << portable << kind << int(Kind::File);
+            QTest::addRow("%s, %s, name taken by an empty folder", way, kindName)
+                << portable << kind << int(Kind::Folder);
+            QTest::addRow("%s, %s, name taken by a link", way, kindName) << portable << kind << int(Kind::Link);
+        }
+    }
+}
+
+void TestHomeTrash::renameNeverReplaces()
+{
+    QFETCH(bool, portable);
+    QFETCH(Kind, kind);
+    QFETCH(int, takenBy);
+    TestHome home;
+    const QString from = makeEntry(home, kind, QStringLiteral("From/entry"), Content);
+    const QByteArray fromHolds = heldBy(from);
+    const QString to = home.filePath(QStringLiteral("To/entry"));
+    home.makeDir(QStringLiteral("To"));
+    if (takenBy == int(Kind::Folder))
+        home.makeDir(QStringLiteral("To/entry"));
+    else if (takenBy >= 0)
+        makeEntry(home, Kind(takenBy), QStringLiteral("To/entry"), OtherContent);
+    const QByteArray toHolds = heldBy(to);
+    const int fromFd = ::open(QFile::encodeName(home.filePath(QStringLiteral("From"))).constData(), O_RDONLY);
+    const int toFd = ::open(QFile::encodeName(home.filePath(QStringLiteral("To"))).constData(), O_RDONLY);
+    QVERIFY(fromFd >= 0 && toFd >= 0);
+
+    errno = 0;
+    const bool renamed = portable ? FileUtils::renameNoReplacePortable(fromFd, "entry", toFd, "entry")
+                                  : FileUtils::renameNoReplace(fromFd, "entry", toFd, "entry");
+    const int error = errno;
+    ::close(fromFd);
+    ::close(toFd);
+    QCOMPARE(renamed, takenBy < 0);
+    if (takenBy >= 0) {
+        QCOMPARE(error, EEXIST);
+        QCOMPARE(heldBy(from), fromHolds);
+        QCOMPARE(heldBy(to), toHolds);
+        QCOMPARE(QFileInfo(to).isSymLink(), takenBy == int(Kind::Link));
+        return;
+    }
+    QVERIFY(!QFileInfo::exists(from) && !QFileInfo(from).isSymLink());
+    QCOMPARE(heldBy(to), fromHolds);
+    QCOMPARE(QFileInfo(to).isSymLink(), kind == Kind::Link);
 }
 
 QTEST_GUILESS_MAIN(TestHomeTrash)

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -108,6 +110,9 @@ private slots:
     void linkedNotificationFolderIsLeftAlone();
     void cleanTellsWhatLeftTheDisk();
     void removalElsewhereMeasuresTheTraceAgain();
+    void quickLookThroughALinkedCachesFolderIsLeftAlone();
+    void hardLinkedRecentListKeepsItsOtherName();
+    void partlyClearedTraceReportsWhatWent();
 
 private:
     QScopedPointer<TestHome> m_home;
@@ -413,6 +418,85 @@ void TestPrivacyCleaner::removalElsewhereMeasuresTheTraceAgain()
     QTRY_VERIFY(!cleaner.isBusy());
     QCOMPARE(remeasured.size(), 1);
     QVERIFY(QFileInfo::exists(servers));
+}
+
+// ~/Library/Caches is a link out of the home: QuickLook's folder there is neither measured nor
+// cleaned through it, as no other clean goes through it.
+void TestPrivacyCleaner::quickLookThroughALinkedCachesFolderIsLeftAlone()
+{
+    QTemporaryDir outside(QDir::rootPath() + QStringLiteral("tmp/sweepnook-sentinel-XXXXXX"));
+    QVERIFY(outside.isValid());
+    const QString cache = outside.filePath(QStringLiteral("com.apple.QuickLookDaemon/index.sqlite"));
+    QVERIFY(QDir().mkpath(QFileInfo(cache).path()));
+    QFile file(cache);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1000, 'q'));
+    file.close();
+    m_home->makeDir(QStringLiteral("Library"));
+    m_home->makeLink(QStringLiteral("Library/Caches"), outside.path());
+    m_tools->addTool(QStringLiteral("qlmanage"), "#!/bin/sh\nexit 1\n");
+
+    PrivacyCleaner cleaner;
+    const PrivacyItem measured = scanItems(cleaner).value(1);
+    QCOMPARE(measured.size, 0);
+    QCOMPARE(measured.count, 0);
+    const CleanReport report = cleanIds(cleaner, { QStringLiteral("quicklook") });
+
+    QCOMPARE(report.progress.size(), 1);
+    QVERIFY(!report.progress.at(0).at(1).toBool());
+    QCOMPARE(report.cleaned, 0);
+    QCOMPARE(report.freed, 0);
+    QCOMPARE(contentOf(cache), QByteArray(1000, 'q'));
+}
+
+// A recent list with another name (a backup made by hard links) is emptied by replacing it: the
+// other name keeps what it held, and the bytes that stay on the disk are not counted as freed.
+void TestPrivacyCleaner::hardLinkedRecentListKeepsItsOtherName()
+{
+    const QByteArray recentItems("bplist00 recent documents");
+    const QString list = m_home->makeFileWithContent(
+        kSharedFileList + QStringLiteral("com.apple.LSSharedFileList.RecentDocuments.sfl3"), recentItems);
+    const QString single
+        = m_home->makeFile(kSharedFileList + QStringLiteral("com.apple.LSSharedFileList.RecentServers.sfl3"), 200);
+    QVERIFY(QFile::setPermissions(list, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    const QString backup = m_home->filePath(QStringLiteral("Backup/RecentDocuments.sfl3"));
+    m_home->makeDir(QStringLiteral("Backup"));
+    QCOMPARE(::link(QFile::encodeName(list).constData(), QFile::encodeName(backup).constData()), 0);
+
+    PrivacyCleaner cleaner;
+    const CleanReport report = cleanIds(cleaner, { QStringLiteral("recent_files") });
+
+    QCOMPARE(report.cleaned, 1);
+    QCOMPARE(report.freed, 200);
+    QCOMPARE(contentOf(backup), recentItems);
+    QVERIFY(QFileInfo(list).isFile() && !QFileInfo(list).isSymLink());
+    QCOMPARE(QFileInfo(list).size(), 0);
+    QCOMPARE(QFileInfo(single).size(), 0);
+    struct stat status;
+    QCOMPARE(::lstat(QFile::encodeName(list).constData(), &status), 0);
+    QCOMPARE(status.st_mode & 07777, mode_t(0600));
+    // Nothing of the replacement is left beside the lists.
+    QCOMPARE(QDir(QFileInfo(list).path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// A trace of which one file could go and another could not: not cleaned, and the file that went
+// is counted as freed.
+void TestPrivacyCleaner::partlyClearedTraceReportsWhatWent()
+{
+    const QString database = m_home->makeFile(kDarwinNotifications + QStringLiteral("db"), 4096);
+    const QString wal = m_home->makeFile(kDarwinNotifications + QStringLiteral("db-wal"), 1024);
+    m_tools->addTool(QStringLiteral("killall"),
+        QStringLiteral("#!/bin/sh\nrm -f '%1' && mkdir -p '%1'\nexit 0\n").arg(database).toUtf8());
+
+    PrivacyCleaner cleaner;
+    const CleanReport report = cleanIds(cleaner, { QStringLiteral("notifications") });
+
+    QCOMPARE(report.progress.size(), 1);
+    QVERIFY(!report.progress.at(0).at(1).toBool());
+    QCOMPARE(report.progress.at(0).at(2).toLongLong(), 1024);
+    QCOMPARE(report.cleaned, 0);
+    QCOMPARE(report.freed, 1024);
+    QVERIFY(!QFileInfo::exists(wal));
 }
 
 QTEST_GUILESS_MAIN(TestPrivacyCleaner)

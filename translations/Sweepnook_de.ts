@@ -989,6 +989,10 @@ Dies kann nicht widerrufen werden.</numerusform>
         <source>too many items of that name in the Trash</source>
         <translation>zu viele Objekte dieses Namens im Papierkorb</translation>
     </message>
+    <message>
+        <source>a volume is mounted inside it (%1)</source>
+        <translation>darin ist ein Volume aktiviert (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ItemDetailDialog</name>
@@ -1599,6 +1603,10 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>High risk</source>
         <translation>Hohes Risiko</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Teilweise bereinigt</translation>
     </message>
 </context>
 <context>

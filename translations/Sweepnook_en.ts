@@ -989,6 +989,10 @@ This cannot be undone.</numerusform>
         <source>too many items of that name in the Trash</source>
         <translation>too many items of that name in the Trash</translation>
     </message>
+    <message>
+        <source>a volume is mounted inside it (%1)</source>
+        <translation>a volume is mounted inside it (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ItemDetailDialog</name>
@@ -1599,6 +1603,10 @@ This action cannot be undone!</numerusform>
     <message>
         <source>High risk</source>
         <translation>High risk</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Partly cleaned</translation>
     </message>
 </context>
 <context>

@@ -989,6 +989,10 @@ Esta acción no se puede deshacer.</numerusform>
         <source>too many items of that name in the Trash</source>
         <translation>hay demasiados elementos con ese nombre en la Papelera</translation>
     </message>
+    <message>
+        <source>a volume is mounted inside it (%1)</source>
+        <translation>hay un volumen montado dentro (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ItemDetailDialog</name>
@@ -1599,6 +1603,10 @@ This action cannot be undone!</source>
     <message>
         <source>High risk</source>
         <translation>Riesgo alto</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Limpiado en parte</translation>
     </message>
 </context>
 <context>

@@ -989,6 +989,10 @@ Cette action est irréversible.</numerusform>
         <source>too many items of that name in the Trash</source>
         <translation>trop d’éléments de ce nom dans la Corbeille</translation>
     </message>
+    <message>
+        <source>a volume is mounted inside it (%1)</source>
+        <translation>un volume y est monté à l’intérieur (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ItemDetailDialog</name>
@@ -1599,6 +1603,10 @@ Cette action est irréversible !</numerusform>
     <message>
         <source>High risk</source>
         <translation>Risque élevé</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Nettoyé en partie</translation>
     </message>
 </context>
 <context>

@@ -989,6 +989,10 @@ Questa azione non può essere annullata.</numerusform>
         <source>too many items of that name in the Trash</source>
         <translation>troppi elementi con quel nome nel Cestino</translation>
     </message>
+    <message>
+        <source>a volume is mounted inside it (%1)</source>
+        <translation>al suo interno è montato un volume (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ItemDetailDialog</name>
@@ -1599,6 +1603,10 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>High risk</source>
         <translation>Rischio elevato</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Pulito in parte</translation>
     </message>
 </context>
 <context>

@@ -954,6 +954,10 @@ This cannot be undone.</source>
         <source>too many items of that name in the Trash</source>
         <translation>ゴミ箱に同じ名前の項目が多すぎます</translation>
     </message>
+    <message>
+        <source>a volume is mounted inside it (%1)</source>
+        <translation>内部にボリュームがマウントされています（%1）</translation>
+    </message>
 </context>
 <context>
     <name>ItemDetailDialog</name>
@@ -1551,6 +1555,10 @@ This action cannot be undone!</source>
     <message>
         <source>High risk</source>
         <translation>高リスク</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>一部のみクリーンアップ</translation>
     </message>
 </context>
 <context>

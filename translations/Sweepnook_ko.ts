@@ -954,6 +954,10 @@ This cannot be undone.</source>
         <source>too many items of that name in the Trash</source>
         <translation>휴지통에 같은 이름의 항목이 너무 많음</translation>
     </message>
+    <message>
+        <source>a volume is mounted inside it (%1)</source>
+        <translation>내부에 볼륨이 마운트되어 있음(%1)</translation>
+    </message>
 </context>
 <context>
     <name>ItemDetailDialog</name>
@@ -1549,6 +1553,10 @@ This action cannot be undone!</source>
     <message>
         <source>High risk</source>
         <translation>높은 위험</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>일부만 정리됨</translation>
     </message>
 </context>
 <context>

@@ -989,6 +989,10 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <source>too many items of that name in the Trash</source>
         <translation>te veel onderdelen met die naam in de prullenmand</translation>
     </message>
+    <message>
+        <source>a volume is mounted inside it (%1)</source>
+        <translation>er is een volume in gekoppeld (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ItemDetailDialog</name>
@@ -1599,6 +1603,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>High risk</source>
         <translation>Hoog risico</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Gedeeltelijk opgeschoond</translation>
     </message>
 </context>
 <context>

@@ -989,6 +989,10 @@ Esta ação não pode ser anulada.</numerusform>
         <source>too many items of that name in the Trash</source>
         <translation>demasiados elementos com esse nome no Lixo</translation>
     </message>
+    <message>
+        <source>a volume is mounted inside it (%1)</source>
+        <translation>há um volume montado dentro dele (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ItemDetailDialog</name>
@@ -1599,6 +1603,10 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>High risk</source>
         <translation>Risco elevado</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>Limpo em parte</translation>
     </message>
 </context>
 <context>

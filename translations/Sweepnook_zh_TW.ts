@@ -954,6 +954,10 @@ This cannot be undone.</source>
         <source>too many items of that name in the Trash</source>
         <translation>垃圾桶中同名的項目過多</translation>
     </message>
+    <message>
+        <source>a volume is mounted inside it (%1)</source>
+        <translation>其中掛載了一個卷宗（%1）</translation>
+    </message>
 </context>
 <context>
     <name>ItemDetailDialog</name>
@@ -1551,6 +1555,10 @@ This action cannot be undone!</source>
     <message>
         <source>High risk</source>
         <translation>高風險</translation>
+    </message>
+    <message>
+        <source>Partly cleaned</source>
+        <translation>僅部分清理</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,9 @@ void PrivacyItemCard::setOutcome(bool success, qint64 freedBytes)
     if (success)
         setStatus(tr("Cleaned"), freedBytes > 0 ? tr("%1 freed").arg(CleanItem::formatSize(freedBytes)) : QString(),
             QStringLiteral("success"));
+    else if (freedBytes > 0)
+        setStatus(
+            tr("Partly cleaned"), tr("%1 freed").arg(CleanItem::formatSize(freedBytes)), QStringLiteral("failure"));
     else
         setStatus(tr("Not cleaned"), QString(), QStringLiteral("failure"));
 }
