@@ -4,6 +4,7 @@
 #include "core/hometrash.h"
 #include "core/logger.h"
 #include "core/processrunner.h"
+#include "core/propertylist.h"
 #include "leftoverfinder.h"
 
 #include <QDir>
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr int kPlistWaitMs = 2000;
 constexpr int kToolWaitMs = 5000;
 
 bool lstatPath(const QString &path, struct stat *info)
@@ -234,13 +234,8 @@ void AppUninstaller::measure(AppInfo &info, LongJob::Run &run) const
 
 QString AppUninstaller::readPlistValue(const QString &bundlePath, const QString &key)
 {
-    const QString plist = bundlePath + QStringLiteral("/Contents/Info.plist");
-    const ProcessRunner::Result run = ProcessRunner::run(QStringLiteral("plutil"),
-        { QStringLiteral("-extract"), key, QStringLiteral("raw"), QStringLiteral("-o"), QStringLiteral("-"), plist },
-        kPlistWaitMs);
-    if (!run.succeeded())
-        return QString();
-    return QString::fromUtf8(run.output).trimmed();
+    return PropertyList::string(PropertyList::readDictionary(bundlePath + QStringLiteral("/Contents/Info.plist")), key)
+        .trimmed();
 }
 
 AppInfo AppUninstaller::readBundle(const QString &bundlePath)
@@ -249,17 +244,16 @@ AppInfo AppUninstaller::readBundle(const QString &bundlePath)
     info.path = bundlePath;
     const QString fileName = QFileInfo(bundlePath).fileName();
     info.name = fileName.endsWith(QLatin1String(".app"), Qt::CaseInsensitive) ? fileName.chopped(4) : fileName;
-    // plutil opens Info.plist; make sure it is a plain file first (a FIFO would hang it).
-    struct stat plist;
-    if (!lstatPath(bundlePath + QStringLiteral("/Contents/Info.plist"), &plist) || !S_ISREG(plist.st_mode))
-        return info;
-    info.bundleId = readPlistValue(bundlePath, QStringLiteral("CFBundleIdentifier"));
+    // Read once, in this process; a link, FIFO or anything but a plain file is refused.
+    const QVariantMap plist = PropertyList::readDictionary(bundlePath + QStringLiteral("/Contents/Info.plist"));
+    const auto value = [&plist](const char *key) { return PropertyList::string(plist, QLatin1String(key)).trimmed(); };
+    info.bundleId = value("CFBundleIdentifier");
     if (info.bundleId.isEmpty())
         return info;
-    info.version = readPlistValue(bundlePath, QStringLiteral("CFBundleShortVersionString"));
+    info.version = value("CFBundleShortVersionString");
     if (info.version.isEmpty())
-        info.version = readPlistValue(bundlePath, QStringLiteral("CFBundleVersion"));
-    info.publisher = readPlistValue(bundlePath, QStringLiteral("NSHumanReadableCopyright"));
+        info.version = value("CFBundleVersion");
+    info.publisher = value("NSHumanReadableCopyright");
     return info;
 }
 

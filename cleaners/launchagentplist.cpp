@@ -1,38 +1,21 @@
 #include "launchagentplist.h"
 
 #include "core/fileutils.h"
-#include "core/processrunner.h"
+#include "core/propertylist.h"
 
 #include <QFile>
 #include <QSaveFile>
-#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include <sys/stat.h>
 
 namespace {
 
-constexpr int ConvertTimeoutMs = 3000;
 // Agent plists are a few hundred bytes; anything this large is not one.
 constexpr qint64 MaxPlistBytes = 1024 * 1024;
 
 const QString openTool = QStringLiteral("/usr/bin/open");
 const QString envTool = QStringLiteral("/usr/bin/env");
-
-QStringList readStringArray(QXmlStreamReader &xml)
-{
-    QStringList values;
-    while (xml.readNextStartElement()) {
-        if (xml.name() == QLatin1String("string")) {
-            const QString value = xml.readElementText().trimmed();
-            if (!value.isEmpty())
-                values.append(value);
-        } else {
-            xml.skipCurrentElement();
-        }
-    }
-    return values;
-}
 
 // The program "open" starts: the application after "-a", the bundle identifier after "-b",
 // otherwise the first argument that is not an option.
@@ -65,44 +48,26 @@ LaunchAgentProgram programOfOpen(const QStringList &arguments)
 
 } // namespace
 
-bool LaunchAgentPlist::parseXml(const QByteArray &xml, LaunchAgentProgram *result)
+bool LaunchAgentPlist::parse(const QVariantMap &plist, LaunchAgentProgram *result)
 {
     *result = LaunchAgentProgram();
-    QXmlStreamReader reader(xml);
-    if (!reader.readNextStartElement() || reader.name() != QLatin1String("plist"))
-        return false;
-    if (!reader.readNextStartElement() || reader.name() != QLatin1String("dict"))
-        return false;
-
-    QString program;
+    const QString program = PropertyList::string(plist, QStringLiteral("Program")).trimmed();
     QStringList arguments;
-    bool disabled = false;
-    QString key;
-    while (reader.readNextStartElement()) {
-        if (reader.name() == QLatin1String("key")) {
-            key = reader.readElementText();
-            continue;
+    const QVariant list = plist.value(QStringLiteral("ProgramArguments"));
+    if (list.typeId() == QMetaType::QVariantList) {
+        for (const QVariant &argument : list.toList()) {
+            const QString value = argument.typeId() == QMetaType::QString ? argument.toString().trimmed() : QString();
+            if (!value.isEmpty())
+                arguments.append(value);
         }
-        if (key == QLatin1String("Program") && reader.name() == QLatin1String("string"))
-            program = reader.readElementText().trimmed();
-        else if (key == QLatin1String("ProgramArguments") && reader.name() == QLatin1String("array"))
-            arguments = readStringArray(reader);
-        else {
-            if (key == QLatin1String("Disabled"))
-                disabled = reader.name() == QLatin1String("true");
-            reader.skipCurrentElement();
-        }
-        key.clear();
     }
-    if (reader.hasError())
-        return false;
-
     if (!program.isEmpty())
         result->program = program;
     else
         *result = programFromArguments(arguments);
-    result->disabled = disabled;
-    return true;
+    const QVariant disabled = plist.value(QStringLiteral("Disabled"));
+    result->disabled = disabled.typeId() == QMetaType::Bool && disabled.toBool();
+    return !result->isEmpty();
 }
 
 LaunchAgentProgram LaunchAgentPlist::programFromArguments(const QStringList &arguments)
@@ -130,15 +95,10 @@ LaunchAgentProgram LaunchAgentPlist::programFromArguments(const QStringList &arg
 LaunchAgentProgram LaunchAgentPlist::read(const QString &path)
 {
     LaunchAgentProgram result;
-    QByteArray contents;
-    if (FileUtils::readRegularFile(path, MaxPlistBytes, &contents) && parseXml(contents, &result))
-        return result;
-
-    const ProcessRunner::Result converted = ProcessRunner::run(QStringLiteral("plutil"),
-        { QStringLiteral("-convert"), QStringLiteral("xml1"), QStringLiteral("-o"), QStringLiteral("-"), path },
-        ConvertTimeoutMs);
-    if (!converted.finished || converted.output.isEmpty() || !parseXml(converted.output, &result))
-        return LaunchAgentProgram();
+    // Agents installed as links to a plist elsewhere are read through the link.
+    const QVariantMap plist = PropertyList::readDictionary(path, MaxPlistBytes, PropertyList::Links::Follow);
+    if (!plist.isEmpty())
+        parse(plist, &result);
     return result;
 }
 

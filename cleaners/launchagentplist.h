@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 // What a LaunchAgent or LaunchDaemon property list starts.
 struct LaunchAgentProgram
@@ -26,10 +27,10 @@ struct LaunchAgentProgram
 class LaunchAgentPlist final
 {
 public:
-    // Parses an XML property list; false when the text is not one.
-    static bool parseXml(const QByteArray &xml, LaunchAgentProgram *result);
-    // Reads a plist file: an XML file directly, anything else (a binary plist, a link) as the
-    // XML that `plutil -convert xml1` prints, kept in memory. Empty when nothing was found.
+    // What a plist's top-level dictionary starts; false when it names no program.
+    static bool parse(const QVariantMap &plist, LaunchAgentProgram *result);
+    // Reads a plist file, XML or binary, in this process (PropertyList), through a link to a
+    // regular file. Empty when nothing was found.
     static LaunchAgentProgram read(const QString &path);
     // The program a ProgramArguments list starts.
     static LaunchAgentProgram programFromArguments(const QStringList &arguments);

@@ -4,6 +4,7 @@
 #include "core/logger.h"
 #include "core/pinnedroot.h"
 #include "core/processrunner.h"
+#include "core/propertylist.h"
 #include "core/removals.h"
 #include "launchagentplist.h"
 
@@ -26,7 +27,6 @@ const QString StartupManager::OwnLabelPrefix = QStringLiteral("com.sweepnook.sta
 
 namespace {
 
-constexpr int BundleExecutableTimeoutMs = 2000;
 constexpr int IdTimeoutMs = 1000;
 constexpr int LaunchctlTimeoutMs = 5000;
 
@@ -51,11 +51,8 @@ QString cleanLabelPart(const QString &text)
 
 QString extractFromInfoPlist(const QString &bundlePath, const QString &key)
 {
-    const ProcessRunner::Result result = ProcessRunner::run(QStringLiteral("plutil"),
-        { QStringLiteral("-extract"), key, QStringLiteral("raw"), QStringLiteral("-o"), QStringLiteral("-"),
-            bundlePath + QStringLiteral("/Contents/Info.plist") },
-        BundleExecutableTimeoutMs);
-    return QString::fromUtf8(result.output).trimmed();
+    return PropertyList::string(PropertyList::readDictionary(bundlePath + QStringLiteral("/Contents/Info.plist")), key)
+        .trimmed();
 }
 
 bool launchctl(const QStringList &arguments)

@@ -32,8 +32,8 @@ struct StartupLocations
 // refresh() scans on a worker and returns at once; progressChanged reports each step and
 // refreshFinished comes once on this object's thread when the lists have been replaced.
 // addAppToStartup and setStartupEnabled run on the caller's thread, keep the lists and the
-// startup index up to date without a new scan, and emit listsChanged. macOS tools (plutil,
-// launchctl, id) are started by name through ProcessRunner.
+// startup index up to date without a new scan, and emit listsChanged. Property lists are read
+// in this process (PropertyList); launchctl and id are started by name through ProcessRunner.
 class StartupManager final : public QObject
 {
     Q_OBJECT

@@ -143,6 +143,8 @@ private slots:
     void identifierCases_data();
     void identifierCases();
     void scanReportsBundlesWithIdentifiers();
+    void bundleFactsWaitForNoTool_data();
+    void bundleFactsWaitForNoTool();
     void uninstallMovesAppAndSelectedLeftoversToTrash();
     void movedBytesAreWhatWent();
     void finderUnavailableRenamesIntoTrashKeepingExtension();
@@ -301,6 +303,40 @@ void TestAppUninstaller::scanReportsBundlesWithIdentifiers()
     QCOMPARE(barInfo.version, QStringLiteral("42"));
     QCOMPARE(barInfo.publisher, QString());
     QVERIFY(barInfo.leftovers.isEmpty());
+}
+
+void TestAppUninstaller::bundleFactsWaitForNoTool_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("xml") << int(AppFixture::Format::Xml);
+    QTest::newRow("binary") << int(AppFixture::Format::Binary);
+}
+
+// On a loaded machine a tool may take seconds to start: the bundle's facts do not depend on one.
+void TestAppUninstaller::bundleFactsWaitForNoTool()
+{
+    QFETCH(int, format);
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("plutil"),
+        "#!/bin/sh\necho \"plutil $*\" >> \"$SWEEPNOOK_FAKE_LOG\"\nsleep 4\nexec python3 \""
+            + QByteArray(SWEEPNOOK_FAKEBIN_DIR) + "/plutil\" \"$@\"\n");
+    AppFixture::makeBundle(home, QStringLiteral("Applications/Slow Start.app"),
+        { { QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.example.slowstart") },
+            { QStringLiteral("CFBundleVersion"), QStringLiteral("7.0") } },
+        100, AppFixture::Format(format));
+
+    AppUninstaller uninstaller;
+    uninstaller.setApplicationFolders({ home.filePath(QStringLiteral("Applications")) });
+    QSignalSpy found(&uninstaller, &AppUninstaller::appFound);
+    QSignalSpy finished(&uninstaller, &AppUninstaller::scanFinished);
+    uninstaller.startScan();
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(found.size(), 1);
+    const AppInfo app = found.first().first().value<AppInfo>();
+    QCOMPARE(app.bundleId, QStringLiteral("com.example.slowstart"));
+    QCOMPARE(app.version, QStringLiteral("7.0"));
+    QVERIFY(!tools.callLog().contains(QStringLiteral("plutil")));
 }
 
 void TestAppUninstaller::uninstallMovesAppAndSelectedLeftoversToTrash()

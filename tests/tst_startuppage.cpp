@@ -273,6 +273,7 @@ void TestStartupPage::refreshWhileScanningDoesNothing()
     StartupManager manager(locationsIn(home));
     StartupPage page(&manager);
     QSignalSpy finished(&manager, &StartupManager::refreshFinished);
+    QSignalSpy progress(&manager, &StartupManager::progressChanged);
     page.show();
     auto *refresh = page.findChild<QPushButton *>(QStringLiteral("startupRefreshBtn"));
     QMetaObject::invokeMethod(&page, "onRefreshClicked");
@@ -281,8 +282,11 @@ void TestStartupPage::refreshWhileScanningDoesNothing()
     QCOMPARE(finished.first().first().toBool(), false);
     QVERIFY(refresh->isEnabled());
     QCOMPARE(badgeText(page), QStringLiteral("0 startup items · 5 apps"));
-    // One scan: every bundle's executable was asked for once.
-    QCOMPARE(tools.callLog().count(QStringLiteral("plutil -extract CFBundleExecutable")), 5);
+    // One scan: it began once.
+    int scansBegun = 0;
+    for (const QList<QVariant> &message : std::as_const(progress))
+        scansBegun += message.first().toString() == QLatin1String("Scanning startup items...") ? 1 : 0;
+    QCOMPARE(scansBegun, 1);
 }
 
 void TestStartupPage::emptyListSaysWhy_data()
