@@ -5,6 +5,7 @@
 #include "core/logger.h"
 #include "core/processrunner.h"
 #include "core/propertylist.h"
+#include "core/runningprograms.h"
 #include "leftoverfinder.h"
 
 #include <QDir>
@@ -292,16 +293,14 @@ UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
         Logger::instance()->warning(QStringLiteral("[AppUninstaller] %1 is on a read-only volume").arg(info.path));
         return outcome;
     }
-    QString executable = readPlistValue(info.path, QStringLiteral("CFBundleExecutable"));
-    if (executable.isEmpty())
-        executable = info.name;
-    const ProcessRunner::Result running
-        = ProcessRunner::run(QStringLiteral("pgrep"), { QStringLiteral("-x"), executable }, kToolWaitMs);
-    // Only pgrep's "no process matched" lets the removal go ahead.
-    if (!(running.started && running.finished && running.exitCode == 1)) {
+    // By the executables' full paths: a process name is cut short by the kernel and would be a
+    // pattern to pgrep. Any program inside the bundle counts (its helpers too).
+    const RunningPrograms::Answer running = RunningPrograms::runsFromBundle(info.path);
+    if (running != RunningPrograms::Answer::No) {
         outcome.result = UninstallOutcome::Result::Running;
-        outcome.reason = running.succeeded() ? tr("Close the app first.")
-                                             : tr("Could not tell whether it is running. Close the app first.");
+        outcome.reason = running == RunningPrograms::Answer::Yes
+            ? tr("Close the app first.")
+            : tr("Could not tell whether it is running. Close the app first.");
         Logger::instance()->warning(QStringLiteral("[AppUninstaller] %1 may be running, left alone").arg(info.name));
         return outcome;
     }

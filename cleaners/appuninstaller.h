@@ -35,9 +35,10 @@ struct UninstallOutcome
 // through HomeTrash, reached from their pinned Applications or Library folder: the Finder first
 // (so it can offer Put Back), and when the Finder will not, by renaming into ~/.Trash on the
 // same volume ("Foo 1733820000.app" when the name is taken), never by copying; only the bundle
-// and the leftovers the scan saw (same device and inode) are moved. A running
-// application (`pgrep -x`) and an Apple application on the read-only system volume are not
-// removed; any other application on a read-only volume fails at once, the Finder not asked.
+// and the leftovers the scan saw (same device and inode) are moved. A running application (a
+// program inside the bundle runs, told by RunningPrograms) and an Apple application on the
+// read-only system volume are not removed; any other application on a read-only volume fails at
+// once, the Finder not asked.
 // A leftover in LaunchAgents is unloaded (`launchctl bootout`) before it goes.
 //
 // Scans and uninstalls run one at a time through a LongJob off the interface thread; starting
