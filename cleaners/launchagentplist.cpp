@@ -1,13 +1,20 @@
 #include "launchagentplist.h"
 
 #include "core/fileutils.h"
+#include "core/logger.h"
+#include "core/pinnedroot.h"
 #include "core/propertylist.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QXmlStreamWriter>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -102,12 +109,10 @@ LaunchAgentProgram LaunchAgentPlist::read(const QString &path)
     return result;
 }
 
-bool LaunchAgentPlist::write(const QString &path, const QString &label, const QStringList &arguments)
+QByteArray LaunchAgentPlist::xml(const QString &label, const QStringList &arguments)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QXmlStreamWriter xml(&file);
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
     xml.setAutoFormatting(true);
     xml.writeStartDocument();
     xml.writeDTD(QStringLiteral("<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
@@ -127,10 +132,83 @@ bool LaunchAgentPlist::write(const QString &path, const QString &label, const QS
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndDocument();
-    if (xml.hasError())
+    return xml.hasError() ? QByteArray() : bytes;
+}
+
+bool LaunchAgentPlist::write(const QString &path, const QString &label, const QStringList &arguments)
+{
+    const QFileInfo file(path);
+    const PinnedRoot folder = PinnedRoot::open(file.path(), file.path());
+    if (!folder.isOpen()) {
+        Logger::instance()->warning(
+            QStringLiteral("[LaunchAgentPlist] Cannot open the folder of %1: %2").arg(path, folder.reason()));
         return false;
+    }
+    return write(folder, file.fileName(), label, arguments);
+}
+
+bool LaunchAgentPlist::write(
+    const PinnedRoot &folder, const QString &fileName, const QString &label, const QStringList &arguments)
+{
+    const QByteArray name = QFile::encodeName(fileName);
+    if (!folder.isOpen() || name.isEmpty() || name.contains('/') || name == "." || name == "..")
+        return false;
+    const QByteArray contents = xml(label, arguments);
+    if (contents.isEmpty())
+        return false;
+    const auto fail = [&fileName](const char *what, int error) {
+        Logger::instance()->warning(QStringLiteral("[LaunchAgentPlist] Not written: %1 (%2: %3)")
+                                        .arg(fileName, QLatin1String(what), QString::fromLocal8Bit(::strerror(error))));
+        return false;
+    };
+    // What stands at the name must be a plain file or nothing: a link there is not ours to
+    // replace, and its target is never written through.
+    struct stat existing;
+    if (::fstatat(folder.fd(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(existing.st_mode))
+        return fail("not a plain file", EEXIST);
+
+    // A new file of our own beside it, created exclusively (never an existing entry, never
+    // through a link), then renamed over the name: a rename replaces whatever entry is there by
+    // then, a link included, and never writes into its target.
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temporary = '.' + name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        fd = ::openat(folder.fd(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+            S_IRUSR | S_IWUSR);
+        if (fd < 0 && errno != EEXIST)
+            return fail("create", errno);
+    }
+    if (fd < 0)
+        return fail("create", EEXIST);
+    const auto discard = [&](const char *what) {
+        const int error = errno;
+        ::close(fd);
+        ::unlinkat(folder.fd(), temporary.constData(), 0);
+        return fail(what, error);
+    };
+    for (qsizetype written = 0; written < contents.size();) {
+        const ssize_t n = ::write(fd, contents.constData() + written, size_t(contents.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return discard("write");
+        written += n;
+    }
     // launchd ignores an agent that group or others may write.
-    if (::fchmod(file.handle(), S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH) != 0)
-        return false;
-    return file.commit();
+    if (::fchmod(fd, S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH) != 0)
+        return discard("chmod");
+    if (::fsync(fd) != 0)
+        return discard("sync");
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlinkat(folder.fd(), temporary.constData(), 0);
+        return fail("close", error);
+    }
+    if (::renameat(folder.fd(), temporary.constData(), folder.fd(), name.constData()) != 0) {
+        const int error = errno;
+        ::unlinkat(folder.fd(), temporary.constData(), 0);
+        return fail("rename", error);
+    }
+    return true;
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
+class PinnedRoot;
+
 // What a LaunchAgent or LaunchDaemon property list starts.
 struct LaunchAgentProgram
 {
@@ -34,7 +36,14 @@ public:
     static LaunchAgentProgram read(const QString &path);
     // The program a ProgramArguments list starts.
     static LaunchAgentProgram programFromArguments(const QStringList &arguments);
-    // Writes an agent plist (Label, ProgramArguments, RunAtLoad) atomically with mode 0644.
-    // False, with any earlier file left as it was, when anything fails.
+    // The XML of an agent plist: Label, ProgramArguments, RunAtLoad.
+    static QByteArray xml(const QString &label, const QStringList &arguments);
+    // Writes an agent plist as fileName inside the open folder, with mode 0644: a new file
+    // created exclusively beside it, renamed over the name. A link or anything but a plain file
+    // at the name is refused, and a link that appears there meanwhile is replaced, its target
+    // never written. False, with any earlier file left as it was, when anything fails.
+    static bool write(
+        const PinnedRoot &folder, const QString &fileName, const QString &label, const QStringList &arguments);
+    // As above, in the folder of path, pinned as it is.
     static bool write(const QString &path, const QString &label, const QStringList &arguments);
 };

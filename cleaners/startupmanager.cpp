@@ -595,7 +595,9 @@ bool StartupManager::removeOwnAgent(const QString &id)
     const QString path = plistPathOf(id);
     const PinnedRoot agents = PinnedRoot::open(m_locations.userAgents, m_locations.userAgents);
     struct stat info;
-    if (agents.isOpen() && ::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISDIR(info.st_mode)) {
+    // launchctl goes by the path and would follow a link to whatever agent it names: only a
+    // plain file of ours is unloaded; a link is only removed.
+    if (agents.isOpen() && ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode)) {
         if (!launchctl({ QStringLiteral("bootout"), launchdDomain(), path }))
             launchctl({ QStringLiteral("unload"), path });
     }

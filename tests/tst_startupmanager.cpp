@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -185,6 +186,9 @@ private slots:
     void refusedRemovals();
     void ownAgentIsRemovedWhenUnloadingFails();
     void ownAgentLinkIsRemovedAsALink();
+    void plistIsNeverWrittenThroughALink_data();
+    void plistIsNeverWrittenThroughALink();
+    void plistIsReplacedByANewFile();
     void startAtLogin();
     void destroyedDuringAScan();
     void removedElsewhereLeavesTheLists();
@@ -562,6 +566,67 @@ void TestStartupManager::ownAgentLinkIsRemovedAsALink()
     QVERIFY(manager.setStartupEnabled(manager.items().first(), false));
     QVERIFY(!QFileInfo(link).isSymLink());
     QVERIFY(QFile::exists(target));
+    // launchctl would have followed the link to the agent it names.
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl")));
+}
+
+void TestStartupManager::plistIsNeverWrittenThroughALink_data()
+{
+    QTest::addColumn<bool>("targetExists");
+    QTest::newRow("link to a file outside") << true;
+    QTest::newRow("link to nothing") << false;
+}
+
+// A link at the plist's name (made after any check) is refused, and its target never written.
+void TestStartupManager::plistIsNeverWrittenThroughALink()
+{
+    QFETCH(bool, targetExists);
+    TestHome home;
+    const QByteArray original = plistXml(program(QStringLiteral("/bin/sh")));
+    const QString target = home.filePath(QStringLiteral("elsewhere/agent.plist"));
+    if (targetExists)
+        home.makeFileWithContent(QStringLiteral("elsewhere/agent.plist"), original);
+    else
+        home.makeDir(QStringLiteral("elsewhere"));
+    const QString path = home.filePath(QStringLiteral("Library/LaunchAgents/") + prefix + QStringLiteral("Tool.plist"));
+    home.makeLink(QStringLiteral("Library/LaunchAgents/") + prefix + QStringLiteral("Tool.plist"), target);
+
+    QVERIFY(
+        !StartupManager::writeLaunchAgentPlist(path, prefix + QStringLiteral("Tool"), { QStringLiteral("/bin/true") }));
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(QFileInfo(path).symLinkTarget(), target);
+    QCOMPARE(QFile::exists(target), targetExists);
+    if (targetExists) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), original);
+    }
+    // Nothing of ours is left beside it.
+    QCOMPARE(
+        QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList { QFileInfo(path).fileName() });
+}
+
+// A plain plist is replaced by a new file, never rewritten in place; nothing else stays behind.
+void TestStartupManager::plistIsReplacedByANewFile()
+{
+    TestHome home;
+    const QString path = home.makeFileWithContent(
+        QStringLiteral("Library/LaunchAgents/") + prefix + QStringLiteral("Tool.plist"), QByteArray("old"));
+    const QString hardLink = home.filePath(QStringLiteral("second-name.plist"));
+    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(hardLink).constData()), 0);
+    QVERIFY(
+        StartupManager::writeLaunchAgentPlist(path, prefix + QStringLiteral("Tool"), { QStringLiteral("/bin/true") }));
+    QCOMPARE(StartupManager::parsePlistExePath(path), QStringLiteral("/bin/true"));
+    QFile other(hardLink);
+    QVERIFY(other.open(QIODevice::ReadOnly));
+    QCOMPARE(other.readAll(), QByteArray("old"));
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0644));
+    QCOMPARE(
+        QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList { QFileInfo(path).fileName() });
 }
 
 void TestStartupManager::startAtLogin()
