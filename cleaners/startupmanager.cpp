@@ -356,7 +356,8 @@ bool StartupManager::addAppToStartup(const InstalledApp &app)
     }
 
     bool exists = false;
-    const QString label = chooseLabel(app, &exists);
+    bool disabled = false;
+    const QString label = chooseLabel(app, &exists, &disabled);
     if (label.isEmpty()) {
         log()->error(QStringLiteral("No free LaunchAgent label for: ") + app.name);
         return false;
@@ -366,8 +367,11 @@ bool StartupManager::addAppToStartup(const InstalledApp &app)
         record(label, app, app.bundlePath.isEmpty() ? app.exePath : app.bundlePath);
         return true;
     }
+    // Our own agent for the app, switched off: written anew without Disabled, and loaded.
+    if (disabled)
+        log()->info(QStringLiteral("Enabling the disabled LaunchAgent: ") + label);
     QString programUsed;
-    if (!writeAndLoad(label, app, &programUsed))
+    if (!writeAndLoad(label, app, &programUsed, disabled))
         return false;
     record(label, app, programUsed);
     log()->info(QStringLiteral("AddToStartup LaunchAgent: ") + label);
@@ -380,22 +384,39 @@ bool StartupManager::setStartupEnabled(const StartupItem &item, bool enable)
         log()->warning(QStringLiteral("setStartupEnabled: not modifiable: ") + item.name);
         return false;
     }
-    if (enable) {
-        log()->warning(QStringLiteral("setStartupEnabled(enable=true): use addAppToStartup()"));
-        return false;
-    }
     if (item.source != StartupSource::LaunchAgent)
         return false;
     if (!isOwnPlist(item.id)) {
-        log()->error(QStringLiteral("Refused to delete third-party plist: ") + item.plistPath);
+        log()->error(QStringLiteral("Refused to change third-party plist: ") + item.plistPath);
         return false;
     }
     const QString expected = plistPathOf(item.id);
     if (item.id.contains(QLatin1Char('/')) || QDir::cleanPath(item.plistPath) != QDir::cleanPath(expected)) {
-        log()->error(QStringLiteral("Refused to delete a plist outside the LaunchAgents folder: ") + item.plistPath);
+        log()->error(QStringLiteral("Refused to change a plist outside the LaunchAgents folder: ") + item.plistPath);
         return false;
     }
-    return removeOwnAgent(item.id);
+    if (!enable)
+        return removeOwnAgent(item.id);
+    if (!item.disabled) {
+        log()->info(QStringLiteral("Already enabled: ") + item.id);
+        return true;
+    }
+    // Started again as it was made: "open -a" for a bundle, the program itself otherwise.
+    InstalledApp app;
+    app.name = item.name;
+    if (QFileInfo(item.programPath).isDir())
+        app.bundlePath = item.programPath;
+    app.exePath = item.programPath;
+    if (item.programPath.isEmpty() || item.programMissing) {
+        log()->error(QStringLiteral("Cannot enable an agent whose program is missing: ") + item.id);
+        return false;
+    }
+    QString programUsed;
+    if (!writeAndLoad(item.id, app, &programUsed, true))
+        return false;
+    record(item.id, app, programUsed);
+    log()->info(QStringLiteral("Enabled LaunchAgent: ") + item.id);
+    return true;
 }
 
 bool StartupManager::startsAtLogin() const
@@ -416,14 +437,15 @@ bool StartupManager::setStartAtLogin(bool on)
         return removeOwnAgent(label);
     }
     const InstalledApp self = runningApplication();
-    if (plistState(path, self) == PlistState::SameApp)
+    const PlistState state = plistState(path, self);
+    if (state == PlistState::SameApp)
         return true;
     if (!QDir().mkpath(m_locations.userAgents)) {
         log()->error(QStringLiteral("Cannot create the LaunchAgents folder: ") + m_locations.userAgents);
         return false;
     }
     QString programUsed;
-    if (!writeAndLoad(label, self, &programUsed))
+    if (!writeAndLoad(label, self, &programUsed, state == PlistState::SameAppDisabled))
         return false;
     record(label, self, programUsed);
     log()->info(QStringLiteral("Start at login enabled: ") + label);
@@ -502,16 +524,19 @@ StartupManager::PlistState StartupManager::plistState(const QString &plistPath, 
         return errno == ENOENT ? PlistState::Missing : PlistState::NotAFile;
     if (!S_ISREG(info.st_mode))
         return PlistState::NotAFile;
-    const QString program = normalizePath(LaunchAgentPlist::read(plistPath).program);
+    const LaunchAgentProgram agent = LaunchAgentPlist::read(plistPath);
+    const QString program = normalizePath(agent.program);
     if (program.isEmpty())
         return PlistState::OtherProgram;
     const QString bundleKey = app.bundlePath.isEmpty() ? QString() : normalizePath(app.bundlePath);
     const bool sameApp = program == normalizePath(app.exePath)
         || (!bundleKey.isEmpty() && (program == bundleKey || program.startsWith(bundleKey + QLatin1Char('/'))));
-    return sameApp ? PlistState::SameApp : PlistState::OtherProgram;
+    if (!sameApp)
+        return PlistState::OtherProgram;
+    return agent.disabled ? PlistState::SameAppDisabled : PlistState::SameApp;
 }
 
-QString StartupManager::chooseLabel(const InstalledApp &app, bool *exists) const
+QString StartupManager::chooseLabel(const InstalledApp &app, bool *exists, bool *disabled) const
 {
     const QString cleaned = cleanLabelPart(app.name);
     const auto withSuffix = [&cleaned](const QString &suffix) {
@@ -541,6 +566,10 @@ QString StartupManager::chooseLabel(const InstalledApp &app, bool *exists) const
         case PlistState::SameApp:
             *exists = true;
             return label;
+        case PlistState::SameAppDisabled:
+            *exists = false;
+            *disabled = true;
+            return label;
         case PlistState::OtherProgram:
         case PlistState::NotAFile:
             log()->info(QStringLiteral("LaunchAgent label held by another program: ") + label);
@@ -550,7 +579,7 @@ QString StartupManager::chooseLabel(const InstalledApp &app, bool *exists) const
     return QString();
 }
 
-bool StartupManager::writeAndLoad(const QString &label, const InstalledApp &app, QString *programUsed)
+bool StartupManager::writeAndLoad(const QString &label, const InstalledApp &app, QString *programUsed, bool reenable)
 {
     QStringList arguments;
     if (!app.bundlePath.isEmpty() && QFileInfo(app.bundlePath).isDir()) {
@@ -568,6 +597,8 @@ bool StartupManager::writeAndLoad(const QString &label, const InstalledApp &app,
         return false;
     }
     const QString domain = launchdDomain();
+    if (reenable && !launchctl({ QStringLiteral("enable"), domain + QLatin1Char('/') + label }))
+        log()->warning(QStringLiteral("launchctl enable failed: ") + label);
     if (!launchctl({ QStringLiteral("bootstrap"), domain, path }) && !launchctl({ QStringLiteral("load"), path }))
         log()->warning(QStringLiteral("launchctl bootstrap/load failed: ") + path);
     return true;

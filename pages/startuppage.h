@@ -42,6 +42,7 @@ private slots:
     void updateLoadingAnimation();
     void onRemoveRequested(const StartupItem &item);
     void onAddRequested(const InstalledApp &app);
+    void onEnableRequested(const StartupItem &item);
     void onRevealRequested(const QString &path);
     void onRefreshFinished();
 

@@ -190,6 +190,8 @@ private slots:
     void plistIsNeverWrittenThroughALink();
     void plistIsReplacedByANewFile();
     void startAtLogin();
+    void disabledOwnAgent_data();
+    void disabledOwnAgent();
     void destroyedDuringAScan();
     void removedElsewhereLeavesTheLists();
 };
@@ -652,6 +654,55 @@ void TestStartupManager::startAtLogin()
     QVERIFY(!manager.startsAtLogin());
     QVERIFY(!QFile::exists(path));
     QVERIFY(manager.setStartAtLogin(false));
+}
+
+void TestStartupManager::disabledOwnAgent_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("added again") << QStringLiteral("add");
+    QTest::newRow("switched on in the list") << QStringLiteral("enable");
+    QTest::newRow("removed") << QStringLiteral("remove");
+}
+
+// Our own agent for an app, switched off (Disabled): adding the app or switching the agent on
+// starts it for real, and it can be removed.
+void TestStartupManager::disabledOwnAgent()
+{
+    QFETCH(QString, how);
+    TestHome home;
+    FakeTools tools;
+    const QString bundle = makeApp(home, QStringLiteral("root/Applications/Tool.app"), QStringLiteral("Tool"));
+    const QString path = userAgent(home, prefix + QStringLiteral("Tool"),
+        arguments({ QStringLiteral("/usr/bin/open"), QStringLiteral("-a"), bundle }) + "<key>Disabled</key><true/>\n");
+    StartupManager manager(locationsIn(home));
+    QVERIFY(refreshed(manager));
+    QCOMPARE(manager.items().size(), 1);
+    const StartupItem item = manager.items().first();
+    QVERIFY(item.disabled);
+    QVERIFY(item.isOwn);
+    const InstalledApp app = appOf(bundle, QStringLiteral("Tool"));
+    QVERIFY(!manager.isInStartup(StartupManager::normalizePath(app.exePath)));
+
+    if (how == QLatin1String("remove")) {
+        QVERIFY(manager.setStartupEnabled(item, false));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(manager.items().isEmpty());
+        return;
+    }
+    if (how == QLatin1String("add"))
+        QVERIFY(manager.addAppToStartup(app));
+    else
+        QVERIFY(manager.setStartupEnabled(item, true));
+    // Written anew without Disabled, under the same label, and loaded.
+    QVERIFY(!LaunchAgentPlist::read(path).disabled);
+    QCOMPARE(LaunchAgentPlist::read(path).program, bundle);
+    QCOMPARE(readWithPlistlib(path).value(QStringLiteral("Disabled")), QJsonValue());
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl enable gui/501/") + prefix + QStringLiteral("Tool")));
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootstrap gui/501 ") + path));
+    QCOMPARE(manager.items().size(), 1);
+    QVERIFY(!manager.items().first().disabled);
+    QVERIFY(manager.isInStartup(StartupManager::normalizePath(app.exePath)));
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 void TestStartupManager::destroyedDuringAScan()

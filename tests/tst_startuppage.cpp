@@ -113,6 +113,7 @@ private slots:
     void pathText_data();
     void pathText();
     void pageScansAddsAndRemoves();
+    void disabledOwnAgentCanBeEnabledAndRemoved();
     void failedAddShowsAMessageAndKeepsTheList();
     void refreshWhileScanningDoesNothing();
     void emptyListSaysWhy_data();
@@ -238,6 +239,41 @@ void TestStartupPage::pageScansAddsAndRemoves()
 
     model->setData(model->index(added), int(Qt::Unchecked), Qt::CheckStateRole);
     QCOMPARE(badgeText(page), QStringLiteral("0 startup items · 2 apps"));
+    QCOMPARE(model->kindAt(rowOf(*model, QStringLiteral("Viewer"))), StartupListModel::RowKind::App);
+}
+
+// Our own agent, switched off, shows unticked; ticking it starts it again, and unticking
+// then removes it.
+void TestStartupPage::disabledOwnAgentCanBeEnabledAndRemoved()
+{
+    TestHome home;
+    FakeTools tools;
+    makeApp(home, QStringLiteral("Viewer"));
+    const QString plist
+        = home.makeFileWithContent(QStringLiteral("Library/LaunchAgents/") + prefix + QStringLiteral("Viewer.plist"),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+            "<key>Label</key><string>"
+                + (prefix + QStringLiteral("Viewer")).toUtf8() + "</string><key>Program</key><string>"
+                + home.filePath(QStringLiteral("Applications/Viewer.app/Contents/MacOS/Viewer")).toUtf8()
+                + "</string><key>Disabled</key><true/></dict></plist>\n");
+    StartupManager manager(locationsIn(home));
+    StartupPage page(&manager);
+    QSignalSpy finished(&manager, &StartupManager::refreshFinished);
+    page.show();
+    QVERIFY(finished.wait(30000));
+    StartupListModel *model = page.model();
+    const int row = rowOf(*model, QStringLiteral("Viewer"));
+    QCOMPARE(model->kindAt(row), StartupListModel::RowKind::Item);
+    QCOMPARE(model->index(row).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+
+    model->setData(model->index(row), int(Qt::Checked), Qt::CheckStateRole);
+    const int enabled = rowOf(*model, QStringLiteral("Viewer"));
+    QCOMPARE(model->kindAt(enabled), StartupListModel::RowKind::Item);
+    QCOMPARE(model->index(enabled).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    QVERIFY(!StartupManager::parsePlistExePath(plist).isEmpty());
+
+    model->setData(model->index(enabled), int(Qt::Unchecked), Qt::CheckStateRole);
+    QVERIFY(!QFileInfo::exists(plist));
     QCOMPARE(model->kindAt(rowOf(*model, QStringLiteral("Viewer"))), StartupListModel::RowKind::App);
 }
 
