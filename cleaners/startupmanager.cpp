@@ -387,19 +387,20 @@ bool StartupManager::setStartupEnabled(const StartupItem &item, bool enable)
     if (item.source != StartupSource::LaunchAgent)
         return false;
     if (!isOwnPlist(item.id)) {
-        log()->error(QStringLiteral("Refused to change third-party plist: ") + item.plistPath);
+        log()->error(QStringLiteral("Refused to delete third-party plist: ") + item.plistPath);
         return false;
     }
     const QString expected = plistPathOf(item.id);
     if (item.id.contains(QLatin1Char('/')) || QDir::cleanPath(item.plistPath) != QDir::cleanPath(expected)) {
-        log()->error(QStringLiteral("Refused to change a plist outside the LaunchAgents folder: ") + item.plistPath);
+        log()->error(QStringLiteral("Refused to delete a plist outside the LaunchAgents folder: ") + item.plistPath);
         return false;
     }
     if (!enable)
         return removeOwnAgent(item.id);
+    // Only an agent that is switched off can be switched on; adding goes through addAppToStartup.
     if (!item.disabled) {
-        log()->info(QStringLiteral("Already enabled: ") + item.id);
-        return true;
+        log()->warning(QStringLiteral("setStartupEnabled(enable=true): not a disabled agent: ") + item.id);
+        return false;
     }
     // Started again as it was made: "open -a" for a bundle, the program itself otherwise.
     InstalledApp app;

@@ -248,8 +248,10 @@ void StartupPage::reloadList()
     onSearchChanged(m_searchEdit->text());
 }
 
-void StartupPage::onRemoveRequested(const StartupItem &item)
+void StartupPage::onRemoveRequested(const StartupItem &requested)
 {
+    // The model is refilled while the manager changes the lists: keep a copy.
+    const StartupItem item = requested;
     if (!StartupManager::isModifiable(item)) {
         showMessage(false, tr("Cannot Modify"),
             tr("This startup item was not created by Sweepnook and cannot be removed here."));
@@ -271,8 +273,10 @@ void StartupPage::onAddRequested(const InstalledApp &app)
     Logger::instance()->info(QStringLiteral("Added startup: ") + app.name);
 }
 
-void StartupPage::onEnableRequested(const StartupItem &item)
+void StartupPage::onEnableRequested(const StartupItem &requested)
 {
+    // The model is refilled while the manager changes the lists: keep a copy.
+    const StartupItem item = requested;
     if (!StartupManager::isModifiable(item)) {
         showMessage(false, tr("Cannot Modify"),
             tr("This startup item was not created by Sweepnook and cannot be removed here."));

@@ -263,11 +263,13 @@ void TestStartupPage::disabledOwnAgentCanBeEnabledAndRemoved()
     QVERIFY(finished.wait(30000));
     StartupListModel *model = page.model();
     const int row = rowOf(*model, QStringLiteral("Viewer"));
+    QVERIFY2(row >= 0, qPrintable(shownNames(*model).join(QLatin1Char(','))));
     QCOMPARE(model->kindAt(row), StartupListModel::RowKind::Item);
     QCOMPARE(model->index(row).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
 
     model->setData(model->index(row), int(Qt::Checked), Qt::CheckStateRole);
     const int enabled = rowOf(*model, QStringLiteral("Viewer"));
+    QVERIFY2(enabled >= 0, qPrintable(shownNames(*model).join(QLatin1Char(','))));
     QCOMPARE(model->kindAt(enabled), StartupListModel::RowKind::Item);
     QCOMPARE(model->index(enabled).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
     QVERIFY(!StartupManager::parsePlistExePath(plist).isEmpty());
