@@ -580,6 +580,10 @@ CleanEngine::CleanOutcome JunkCleaner::doClean()
             if (!item.checked || handled.contains(item.path))
                 continue;
             handled.insert(item.path);
+            if (isKeptByOther(item.path)) {
+                Logger::instance()->info(QStringLiteral("Left, unticked on another page: ") + item.path);
+                continue;
+            }
             ++counter;
             reportCleanProgress(counter, total, cleanedBytes, counter == 1 || counter == total);
             const PinnedRoot *root = roots.rootFor(item.path);
