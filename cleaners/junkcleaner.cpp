@@ -16,6 +16,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <iterator>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -346,9 +347,12 @@ void JunkCleaner::doScan()
 {
     Logger::instance()->info(QStringLiteral("Starting junk scan..."));
     m_listing.clear();
-    const int total = m_rules.size();
+    // The rules of another platform are neither walked nor named in the progress.
+    QList<JunkRule> rulesHere;
+    std::copy_if(m_rules.cbegin(), m_rules.cend(), std::back_inserter(rulesHere), appliesHere);
+    const int total = rulesHere.size();
     int counter = 1;
-    for (const JunkRule &rule : std::as_const(m_rules)) {
+    for (const JunkRule &rule : std::as_const(rulesHere)) {
         if (isCancelled()) {
             m_listing.clear();
             return;
@@ -443,6 +447,12 @@ QString JunkCleaner::expandPath(const QString &path)
     if (expanded.isEmpty())
         return expanded;
     return QDir::cleanPath(QDir::toNativeSeparators(expanded));
+}
+
+bool JunkCleaner::appliesHere(const JunkRule &rule)
+{
+    return std::any_of(rule.paths.cbegin(), rule.paths.cend(),
+        [](const QString &path) { return !path.contains(QLatin1Char('\\')) && !expandPath(path).isEmpty(); });
 }
 
 JunkCleaner::RulePath JunkCleaner::expandRulePath(const QString &path)

@@ -78,10 +78,13 @@ private slots:
     void badRulesFileKeepsRules();
     void wrongTypesReadAsMissingValues();
     void windowsOnlyRuleYieldsNothing();
+    void rulesOfAnotherPlatformAreNeitherScannedNorShown();
     void listsVisibleRegularFilesOnly();
     void listingAgreesWithFind();
     void nestedRuleFoldersAgreeWithFind();
     void patternsAreCaseInsensitiveAndRecursionOptional();
+    void downloadInstallersAreInstallersOnly_data();
+    void downloadInstallersAreInstallersOnly();
     void singleFileRulePathTakesRuleFlags();
     void trashIsUncheckedWithCheckedItems();
     void fileReachedTwiceIsListedAndCleanedOnce();
@@ -107,7 +110,7 @@ void TestJunkCleaner::bundledRulesLoad()
     QCOMPARE(rules.last().id, QStringLiteral("windows_old"));
     const JunkRule &installers = rules.at(6);
     QCOMPARE(installers.id, QStringLiteral("download_installers"));
-    QCOMPARE(installers.patterns.size(), 10);
+    QCOMPARE(installers.patterns.size(), 6);
     QCOMPARE(installers.recursive, false);
     QCOMPARE(installers.defaultChecked, false);
     QCOMPARE(installers.riskLevel, 1);
@@ -194,6 +197,23 @@ void TestJunkCleaner::windowsOnlyRuleYieldsNothing()
     QVERIFY(scan(cleaner));
     QCOMPARE(cleaner.result().categories.size(), 1);
     QCOMPARE(cleaner.result().categories.at(0).id, QStringLiteral("caches"));
+}
+
+void TestJunkCleaner::rulesOfAnotherPlatformAreNeitherScannedNorShown()
+{
+    TestHome home;
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QSignalSpy progress(&cleaner, &CleanEngine::scanProgress);
+    QVERIFY(scan(cleaner));
+    QTRY_COMPARE(progress.isEmpty() ? 0 : progress.last().at(0).toInt(), 21 - 6);
+    const QStringList windowsRules { QStringLiteral("Prefetch Files"), QStringLiteral("Windows Update Cache"),
+        QStringLiteral("Memory Dumps"), QStringLiteral("Windows Defender Cache"), QStringLiteral("GPU Shader Cache"),
+        QStringLiteral("Old Windows Installation") };
+    for (const QList<QVariant> &report : std::as_const(progress)) {
+        QCOMPARE(report.at(1).toInt(), 21 - int(windowsRules.size()));
+        QVERIFY2(!windowsRules.contains(report.at(2).toString()), qPrintable(report.at(2).toString()));
+    }
 }
 
 void TestJunkCleaner::listsVisibleRegularFilesOnly()
@@ -316,9 +336,41 @@ void TestJunkCleaner::patternsAreCaseInsensitiveAndRecursionOptional()
     cleaner.loadRules(bundledRules);
     QVERIFY(scan(cleaner));
     QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("download_installers"))),
-        (QStringList { QStringLiteral("Setup.DMG"), QStringLiteral("source.TAR.GZ") }));
+        QStringList { QStringLiteral("Setup.DMG") });
     QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("log_files"))),
         QStringList { QStringLiteral("run.log") });
+}
+
+void TestJunkCleaner::downloadInstallersAreInstallersOnly_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("disk image") << QStringLiteral("Firefox 133.0.dmg") << true;
+    QTest::newRow("package") << QStringLiteral("Zoom.pkg") << true;
+    QTest::newRow("meta-package") << QStringLiteral("Suite.mpkg") << true;
+    QTest::newRow("debian package") << QStringLiteral("code_1.95.3_amd64.deb") << true;
+    QTest::newRow("rpm package") << QStringLiteral("slack-4.41.105.x86_64.rpm") << true;
+    QTest::newRow("appimage") << QStringLiteral("Obsidian-1.7.7.AppImage") << true;
+    QTest::newRow("documents archive") << QStringLiteral("tax-documents-2024.zip") << false;
+    QTest::newRow("photos archive") << QStringLiteral("photos-export.zip") << false;
+    QTest::newRow("tarball") << QStringLiteral("project-backup.tar.gz") << false;
+    QTest::newRow("rar") << QStringLiteral("thesis.rar") << false;
+    QTest::newRow("7z") << QStringLiteral("scans.7z") << false;
+    QTest::newRow("windows program") << QStringLiteral("setup.exe") << false;
+}
+
+// Ordinary archives in Downloads are the user's files, not installers left behind.
+void TestJunkCleaner::downloadInstallersAreInstallersOnly()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, offered);
+    TestHome home;
+    home.makeFile(QStringLiteral("Downloads/") + name, 10);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("download_installers"))),
+        offered ? QStringList { name } : QStringList());
 }
 
 void TestJunkCleaner::singleFileRulePathTakesRuleFlags()
