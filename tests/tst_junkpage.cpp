@@ -34,7 +34,7 @@ public:
         stopWorker();
     }
 
-    std::atomic<bool> holdScan{false};
+    std::atomic<bool> holdScan { false };
     QSemaphore scanEntered;
     QSemaphore scanRelease;
     QSemaphore cleanEntered;
@@ -43,7 +43,7 @@ protected:
     void doScan() override
     {
         CleanCategory category(QStringLiteral("files"), QStringLiteral("Files"), QString());
-        category.items = {CleanItem(QStringLiteral("/nonexistent/a"), 10)};
+        category.items = { CleanItem(QStringLiteral("/nonexistent/a"), 10) };
         m_result.categories.append(category);
         scanEntered.release();
         while (holdScan && !isCancelled() && !scanRelease.tryAcquire(1, 10)) { }
@@ -54,7 +54,7 @@ protected:
         cleanEntered.release();
         while (!isCancelled())
             QThread::msleep(1);
-        return {10, 1, QString()};
+        return { 10, 1, QString() };
     }
 };
 
@@ -161,6 +161,8 @@ private slots:
     void rowsLoadTenAtATime();
     void headerShowsPartialSelection();
     void unselectedCategoryShowsUnselectedRows();
+    void headerFollowsItsItems_data();
+    void headerFollowsItsItems();
     void categoryIcons_data();
     void categoryIcons();
     void renderPageBeforeAndAfterScan();
@@ -320,6 +322,35 @@ void TestJunkPage::headerShowsPartialSelection()
     QCOMPARE(header->checkState(), Qt::Checked);
     QVERIFY(items.at(2)->isChecked());
     QCOMPARE(Application::instance()->junkCleaner()->result().selectedItemCount(), 3);
+}
+
+void TestJunkPage::headerFollowsItsItems_data()
+{
+    QTest::addColumn<QList<bool>>("items");
+    QTest::addColumn<Qt::CheckState>("shown");
+    QTest::newRow("none ticked") << QList<bool> { false, false } << Qt::Unchecked;
+    QTest::newRow("one of two") << QList<bool> { true, false } << Qt::PartiallyChecked;
+    QTest::newRow("both") << QList<bool> { true, true } << Qt::Checked;
+}
+
+// A ticked category whose items are not all ticked (what a clean leaves: the unticked ones)
+// shows what its items are.
+void TestJunkPage::headerFollowsItsItems()
+{
+    QFETCH(QList<bool>, items);
+    QFETCH(Qt::CheckState, shown);
+    CleanCategory category(QStringLiteral("app_caches"), QStringLiteral("Application Caches"), QString());
+    for (int i = 0; i < items.size(); ++i) {
+        CleanItem item(QStringLiteral("/home/u/Library/Caches/app/%1.db").arg(i), 100);
+        item.checked = items.at(i);
+        category.items.append(item);
+    }
+    CategoryWidget row(&category);
+    QCOMPARE(row.findChildren<QCheckBox *>().first()->checkState(), shown);
+    // A click selects everything.
+    row.findChildren<QCheckBox *>().first()->click();
+    QCOMPARE(category.selectedCount(), int(items.size()));
+    QCOMPARE(row.findChildren<QCheckBox *>().first()->checkState(), Qt::Checked);
 }
 
 void TestJunkPage::unselectedCategoryShowsUnselectedRows()
