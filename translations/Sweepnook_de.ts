@@ -574,6 +574,14 @@ Dies kann nicht widerrufen werden!</numerusform>
         <source>Cleaned %1</source>
         <translation>%1 bereinigt</translation>
     </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Ring: %1 des Gefundenen ist ausgewählt</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>Der Scan hat nichts zum Bereinigen gefunden</translation>
+    </message>
 </context>
 <context>
     <name>DetailItemWidget</name>

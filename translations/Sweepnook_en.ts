@@ -574,6 +574,14 @@ This action cannot be undone!</numerusform>
         <source>Cleaned %1</source>
         <translation>Cleaned %1</translation>
     </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Ring: %1 of what the scan found is selected</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>The scan found nothing to clean</translation>
+    </message>
 </context>
 <context>
     <name>DetailItemWidget</name>

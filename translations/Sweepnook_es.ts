@@ -574,6 +574,14 @@ This action cannot be undone!</source>
         <source>Cleaned %1</source>
         <translation>%1 limpiados</translation>
     </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Anillo: %1 de lo encontrado está seleccionado</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>El análisis no encontró nada que limpiar</translation>
+    </message>
 </context>
 <context>
     <name>DetailItemWidget</name>

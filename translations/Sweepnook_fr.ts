@@ -574,6 +574,14 @@ Cette action est irréversible !</numerusform>
         <source>Cleaned %1</source>
         <translation>%1 nettoyés</translation>
     </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Anneau : %1 de ce que l’analyse a trouvé est sélectionné</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>L’analyse n’a rien trouvé à nettoyer</translation>
+    </message>
 </context>
 <context>
     <name>DetailItemWidget</name>

@@ -574,6 +574,14 @@ Questa azione non può essere annullata!</numerusform>
         <source>Cleaned %1</source>
         <translation>%1 puliti</translation>
     </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Anello: %1 di quanto trovato è selezionato</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>La scansione non ha trovato nulla da pulire</translation>
+    </message>
 </context>
 <context>
     <name>DetailItemWidget</name>

@@ -549,6 +549,14 @@ This action cannot be undone!</source>
         <source>Cleaned %1</source>
         <translation>%1 をクリーンアップしました</translation>
     </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>リング: 検出された項目の %1 を選択中</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>クリーンアップできるものは見つかりませんでした</translation>
+    </message>
 </context>
 <context>
     <name>DetailItemWidget</name>

@@ -549,6 +549,14 @@ This action cannot be undone!</source>
         <source>Cleaned %1</source>
         <translation>%1 정리됨</translation>
     </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>링: 검사에서 찾은 항목 중 %1 선택됨</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>정리할 항목을 찾지 못했습니다</translation>
+    </message>
 </context>
 <context>
     <name>DetailItemWidget</name>

@@ -574,6 +574,14 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <source>Cleaned %1</source>
         <translation>%1 opgeschoond</translation>
     </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Ring: %1 van wat de scan vond is geselecteerd</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>De scan vond niets om op te schonen</translation>
+    </message>
 </context>
 <context>
     <name>DetailItemWidget</name>

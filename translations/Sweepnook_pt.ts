@@ -574,6 +574,14 @@ Esta ação não pode ser anulada!</numerusform>
         <source>Cleaned %1</source>
         <translation>%1 limpos</translation>
     </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Anel: %1 do que a análise encontrou está selecionado</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>A análise não encontrou nada para limpar</translation>
+    </message>
 </context>
 <context>
     <name>DetailItemWidget</name>

@@ -549,6 +549,14 @@ This action cannot be undone!</source>
         <source>Cleaned %1</source>
         <translation>已清理 %1</translation>
     </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>圓環：已選取掃描所找到項目的 %1</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>掃描未找到可清理的項目</translation>
+    </message>
 </context>
 <context>
     <name>DetailItemWidget</name>
