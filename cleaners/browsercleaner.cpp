@@ -477,6 +477,10 @@ void BrowserCleaner::doScan()
         reportScanProgress(scanned, toScan.size(), info.name, scanned == 1 || scanned == toScan.size());
         scanBrowser(info);
     }
+    if (isCancelled()) {
+        Logger::instance()->info(QStringLiteral("Browser scan cancelled"));
+        return;
+    }
     showOnlyEnabledBrowsers();
     m_result.scanTime = QDateTime::currentDateTime();
     Logger::instance()->info(QStringLiteral("Browser scan done. %1 items / %2")

@@ -355,6 +355,7 @@ void JunkCleaner::doScan()
     for (const JunkRule &rule : std::as_const(rulesHere)) {
         if (isCancelled()) {
             m_listing.clear();
+            Logger::instance()->info(QStringLiteral("Junk scan cancelled"));
             return;
         }
         reportScanProgress(counter, total, rule.name, counter == 1 || counter == total);
@@ -365,6 +366,10 @@ void JunkCleaner::doScan()
         ++counter;
     }
     m_listing.clear();
+    if (isCancelled()) {
+        Logger::instance()->info(QStringLiteral("Junk scan cancelled"));
+        return;
+    }
     keepEachFileInItsClosestRule();
     m_result.scanTime = QDateTime::currentDateTime();
     m_result.eachPathOnce = true;

@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 Dashboard - Alles auf einmal prüfen und mit einem Klick bereinigen</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 Große Dateien - Finden, was Ihren Speicher belegt</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 Duplikate - Identische Kopien entfernen</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 Deinstallation - Apps mit ihren Resten entfernen</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ Datenschutz - Listen zuletzt benutzter Dateien und andere Spuren löschen</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>

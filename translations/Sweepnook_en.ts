@@ -35,6 +35,26 @@
         <source>⚡ Startup Manager - Speed up boot time</source>
         <translation>⚡ Startup Manager - Speed up boot time</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 Dashboard - Scan everything at once and clean in one click</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 Large Files - Find what takes up your disk</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 Duplicate Files - Remove identical copies</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 App Uninstaller - Remove apps with their leftovers</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>

@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 Panel - Analiza todo a la vez y limpia con un clic</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 Archivos grandes - Encuentra lo que ocupa tu disco</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 Duplicados - Elimina las copias idénticas</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 Desinstalador de apps - Elimina apps con sus restos</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ Privacidad - Borra las listas de archivos recientes y otros rastros</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>

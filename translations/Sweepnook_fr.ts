@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 Tableau de bord - Analysez tout en une fois et nettoyez en un clic</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 Gros fichiers - Trouvez ce qui occupe votre disque</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 Doublons - Supprimez les copies identiques</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 Désinstallation d'apps - Supprimez les apps et leurs restes</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ Confidentialité - Effacez les listes de fichiers récents et autres traces</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>

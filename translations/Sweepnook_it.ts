@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 Panoramica - Analizza tutto insieme e pulisci con un clic</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 File grandi - Trova cosa occupa il disco</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 Duplicati - Rimuovi le copie identiche</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 Disinstallazione app - Rimuovi le app con i loro residui</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ Privacy - Cancella gli elenchi dei file recenti e altre tracce</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>

@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 ダッシュボード - まとめてスキャンし、ワンクリックでクリーンアップ</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 大きなファイル - ディスクを占めているものを見つける</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 重複ファイル - 同一のコピーを削除</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 アプリアンインストーラ - アプリを残りのファイルごと削除</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ プライバシー - 最近使った項目の一覧などの痕跡を消去</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>

@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>확인</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 대시보드 - 한 번에 검사하고 한 번의 클릭으로 정리</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 대용량 파일 - 디스크를 차지하는 항목 찾기</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 중복 파일 - 동일한 사본 제거</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 앱 제거 도구 - 앱과 남은 파일을 함께 제거</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ 개인정보 클리너 - 최근 파일 목록 등 흔적 지우기</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>

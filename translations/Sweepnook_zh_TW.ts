@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>好</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 儀表板 - 一次掃描全部，一鍵清理</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 大型檔案 - 找出佔用磁碟空間的檔案</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 重複檔案 - 移除相同的副本</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 App 解除安裝 - 連同殘留檔案一併移除 App</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ 隱私清理 - 清除最近使用檔案列表等痕跡</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>
