@@ -85,6 +85,8 @@ private slots:
     void patternsAreCaseInsensitiveAndRecursionOptional();
     void downloadInstallersAreInstallersOnly_data();
     void downloadInstallersAreInstallersOnly();
+    void settingsOfAppsAreNeverOffered_data();
+    void settingsOfAppsAreNeverOffered();
     void singleFileRulePathTakesRuleFlags();
     void trashIsUncheckedWithCheckedItems();
     void fileReachedTwiceIsListedAndCleanedOnce();
@@ -102,10 +104,10 @@ void TestJunkCleaner::bundledRulesLoad()
 {
     TestHome home;
     JunkCleaner cleaner;
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Loaded 21 junk rules$")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Loaded 20 junk rules$")));
     cleaner.loadRules(bundledRules);
     const QList<JunkRule> rules = cleaner.rules();
-    QCOMPARE(rules.size(), 21);
+    QCOMPARE(rules.size(), 20);
     QCOMPARE(rules.first().id, QStringLiteral("temp_files"));
     QCOMPARE(rules.last().id, QStringLiteral("windows_old"));
     const JunkRule &installers = rules.at(6);
@@ -127,8 +129,8 @@ void TestJunkCleaner::byteOrderMarkIsIgnored()
     plain.loadRules(bundledRules);
     JunkCleaner withMark;
     withMark.loadRules(path);
-    QCOMPARE(withMark.rules().size(), 21);
-    for (int i = 0; i < 21; ++i) {
+    QCOMPARE(withMark.rules().size(), 20);
+    for (int i = 0; i < 20; ++i) {
         QCOMPARE(withMark.rules().at(i).id, plain.rules().at(i).id);
         QCOMPARE(withMark.rules().at(i).paths, plain.rules().at(i).paths);
     }
@@ -154,7 +156,7 @@ void TestJunkCleaner::badRulesFileKeepsRules()
     QTest::ignoreMessage(
         QtDebugMsg, QRegularExpression(QStringLiteral("\\[ERROR\\] ") + QRegularExpression::escape(logLine)));
     cleaner.loadRules(path);
-    QCOMPARE(cleaner.rules().size(), 21);
+    QCOMPARE(cleaner.rules().size(), 20);
 }
 
 void TestJunkCleaner::wrongTypesReadAsMissingValues()
@@ -206,12 +208,12 @@ void TestJunkCleaner::rulesOfAnotherPlatformAreNeitherScannedNorShown()
     cleaner.loadRules(bundledRules);
     QSignalSpy progress(&cleaner, &CleanEngine::scanProgress);
     QVERIFY(scan(cleaner));
-    QTRY_COMPARE(progress.isEmpty() ? 0 : progress.last().at(0).toInt(), 21 - 6);
+    QTRY_COMPARE(progress.isEmpty() ? 0 : progress.last().at(0).toInt(), 20 - 6);
     const QStringList windowsRules { QStringLiteral("Prefetch Files"), QStringLiteral("Windows Update Cache"),
         QStringLiteral("Memory Dumps"), QStringLiteral("Windows Defender Cache"), QStringLiteral("GPU Shader Cache"),
         QStringLiteral("Old Windows Installation") };
     for (const QList<QVariant> &report : std::as_const(progress)) {
-        QCOMPARE(report.at(1).toInt(), 21 - int(windowsRules.size()));
+        QCOMPARE(report.at(1).toInt(), 20 - int(windowsRules.size()));
         QVERIFY2(!windowsRules.contains(report.at(2).toString()), qPrintable(report.at(2).toString()));
     }
 }
@@ -371,6 +373,35 @@ void TestJunkCleaner::downloadInstallersAreInstallersOnly()
     QVERIFY(scan(cleaner));
     QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("download_installers"))),
         offered ? QStringList { name } : QStringList());
+}
+
+void TestJunkCleaner::settingsOfAppsAreNeverOffered_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("editor preferences") << QStringLiteral("Library/Preferences/com.microsoft.VSCode.plist");
+    QTest::newRow("chat preferences") << QStringLiteral("Library/Preferences/com.tinyspeck.slackmacgap.plist");
+    QTest::newRow("music preferences") << QStringLiteral("Library/Preferences/com.spotify.client.plist");
+    QTest::newRow("system preferences") << QStringLiteral("Library/Preferences/com.apple.systempreferences.plist");
+    QTest::newRow("safari cookies") << QStringLiteral("Library/Cookies/Cookies.binarycookies");
+    QTest::newRow("saved window state") << QStringLiteral(
+        "Library/Saved Application State/com.spotify.client.savedState/windows.plist");
+}
+
+// A junk scan cannot tell an installed app's settings from an uninstalled one's: it offers
+// neither (the uninstaller finds an app's leftovers when it removes the app).
+void TestJunkCleaner::settingsOfAppsAreNeverOffered()
+{
+    QFETCH(QString, file);
+    TestHome home;
+    const QString path = home.makeFile(file, 100);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    QVERIFY(!cleaner.foundPaths().contains(path));
+    for (const CleanCategory &category : cleaner.result().categories) {
+        for (const CleanItem &item : category.items)
+            QVERIFY2(!item.path.startsWith(path), qPrintable(category.id));
+    }
 }
 
 void TestJunkCleaner::singleFileRulePathTakesRuleFlags()
