@@ -365,6 +365,10 @@ void JunkCleaner::doScan()
         scanCategory(rule);
         ++counter;
     }
+    m_result.unreadableFolders = m_listing.unreadableFolders();
+    if (!m_result.unreadableFolders.isEmpty())
+        Logger::instance()->warning(
+            QStringLiteral("Junk scan could not read %1 folders").arg(m_result.unreadableFolders.size()));
     m_listing.clear();
     if (isCancelled()) {
         Logger::instance()->info(QStringLiteral("Junk scan cancelled"));

@@ -58,6 +58,7 @@ void CleanEngine::startScan()
             // Emptied here, not on the interface thread: an earlier run may still be reading it.
             m_result.categories.clear();
             m_result.eachPathOnce = false;
+            m_result.unreadableFolders.clear();
             doScan();
             m_run = nullptr;
         },

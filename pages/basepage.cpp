@@ -102,6 +102,13 @@ void BasePage::setupContent()
     m_contentLayout->addWidget(m_emptyState, 1);
     m_contentLayout->addStretch();
 
+    // Outside the scrolling list, so it is seen with any number of rows.
+    m_unreadableNote = new QLabel;
+    m_unreadableNote->setObjectName(QStringLiteral("unreadableNote"));
+    m_unreadableNote->setWordWrap(true);
+    m_unreadableNote->hide();
+    static_cast<QVBoxLayout *>(layout())->addWidget(m_unreadableNote);
+
     m_scrollArea = new QScrollArea;
     m_scrollArea->setObjectName(QStringLiteral("contentScrollArea"));
     m_scrollArea->setWidgetResizable(true);
@@ -334,6 +341,7 @@ void BasePage::onEngineError(const QString &message)
 void BasePage::updateCategories()
 {
     clearCategories();
+    showUnreadableNote();
     if (!resultHasCategories()) {
         setEmptyStateVisible(true);
         return;
@@ -345,6 +353,19 @@ void BasePage::updateCategories()
         connect(row, &CategoryWidget::checkStateChanged, this, &BasePage::updateTotalSize);
         addCategoryWidget(row);
     }
+}
+
+void BasePage::showUnreadableNote()
+{
+    const QStringList unreadable = m_engine ? m_engine->result().unreadableFolders : QStringList();
+    m_unreadableNote->setVisible(!unreadable.isEmpty());
+    if (unreadable.isEmpty())
+        return;
+    m_unreadableNote->setText(
+        tr("%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access "
+           "in System Settings > Privacy & Security.",
+            nullptr, int(unreadable.size()))
+            .arg(unreadable.first()));
 }
 
 void BasePage::addCategoryWidget(CategoryWidget *widget)

@@ -80,6 +80,7 @@ private slots:
     void windowsOnlyRuleYieldsNothing();
     void rulesOfAnotherPlatformAreNeitherScannedNorShown();
     void listsVisibleRegularFilesOnly();
+    void unreadableFoldersAreReported();
     void listingAgreesWithFind();
     void nestedRuleFoldersAgreeWithFind();
     void patternsAreCaseInsensitiveAndRecursionOptional();
@@ -216,6 +217,23 @@ void TestJunkCleaner::rulesOfAnotherPlatformAreNeitherScannedNorShown()
         QCOMPARE(report.at(1).toInt(), 20 - int(windowsRules.size()));
         QVERIFY2(!windowsRules.contains(report.at(2).toString()), qPrintable(report.at(2).toString()));
     }
+}
+
+void TestJunkCleaner::unreadableFoldersAreReported()
+{
+    if (::geteuid() == 0)
+        QSKIP("root reads every folder");
+    TestHome home;
+    home.makeFile(QStringLiteral("Library/Caches/app/visible.db"), 10);
+    const QString locked = home.makeDir(QStringLiteral("Library/Caches/com.apple.Safari"));
+    home.makeFile(QStringLiteral("Library/Caches/com.apple.Safari/Cache.db"), 10);
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    const bool scanned = scan(cleaner);
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(scanned);
+    QCOMPARE(cleaner.result().unreadableFolders, QStringList { locked });
 }
 
 void TestJunkCleaner::listsVisibleRegularFilesOnly()

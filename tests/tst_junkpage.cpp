@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -55,6 +56,30 @@ protected:
         while (!isCancelled())
             QThread::msleep(1);
         return { 10, 1, QString() };
+    }
+};
+
+// A scan that lists one file and could not read two folders.
+class UnreadableEngine final : public CleanEngine
+{
+public:
+    ~UnreadableEngine() override
+    {
+        stopWorker();
+    }
+
+protected:
+    void doScan() override
+    {
+        CleanCategory category(QStringLiteral("app_caches"), QStringLiteral("Application Caches"), QString());
+        category.items.append(CleanItem(QDir::homePath() + QStringLiteral("/Library/Caches/app/a.db"), 10));
+        m_result.categories.append(category);
+        m_result.unreadableFolders = { QDir::homePath() + QStringLiteral("/Library/Caches/com.apple.Safari"),
+            QDir::homePath() + QStringLiteral("/Library/Caches/CloudKit") };
+    }
+    CleanOutcome doClean() override
+    {
+        return {};
     }
 };
 
@@ -163,6 +188,7 @@ private slots:
     void unselectedCategoryShowsUnselectedRows();
     void headerFollowsItsItems_data();
     void headerFollowsItsItems();
+    void unreadableFoldersAreCountedWithTheWayToGrantAccess();
     void categoryIcons_data();
     void categoryIcons();
     void renderPageBeforeAndAfterScan();
@@ -351,6 +377,27 @@ void TestJunkPage::headerFollowsItsItems()
     row.findChildren<QCheckBox *>().first()->click();
     QCOMPARE(category.selectedCount(), int(items.size()));
     QCOMPARE(row.findChildren<QCheckBox *>().first()->checkState(), Qt::Checked);
+}
+
+void TestJunkPage::unreadableFoldersAreCountedWithTheWayToGrantAccess()
+{
+    TestHome home;
+    Application::instance()->initialize();
+    UnreadableEngine engine;
+    BasePage page(&engine, Application::instance()->settings());
+    page.resize(WidgetShot::pageSize());
+    page.show();
+    auto *note = page.findChild<QLabel *>(QStringLiteral("unreadableNote"));
+    QVERIFY(note);
+    QVERIFY(!note->isVisible());
+    QSignalSpy scanned(&page, &BasePage::scanFinished);
+    page.startScan();
+    QVERIFY(scanned.wait(10000));
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->text(),
+        QStringLiteral("2 folders could not be read, among them %1/Library/Caches/com.apple.Safari. To include them, "
+                       "allow Sweepnook Full Disk Access in System Settings > Privacy & Security.")
+            .arg(QDir::homePath()));
 }
 
 void TestJunkPage::unselectedCategoryShowsUnselectedRows()

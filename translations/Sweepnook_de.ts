@@ -350,6 +350,13 @@ Dies kann nicht widerrufen werden!</numerusform>
             <numerusform>%Ln Objekte konnten nicht entfernt werden und bleiben mit dem Grund in der Liste.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%Ln Ordner konnte nicht gelesen werden: %1. Um ihn einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
+            <numerusform>%Ln Ordner konnten nicht gelesen werden, darunter %1. Um sie einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>

@@ -350,6 +350,13 @@ This action cannot be undone!</numerusform>
             <numerusform>%Ln items could not be removed and stay in the list with the reason.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%Ln folder could not be read: %1. To include it, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
+            <numerusform>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>

@@ -350,6 +350,13 @@ This action cannot be undone!</source>
             <numerusform>No se pudieron eliminar %Ln elementos, que siguen en la lista con el motivo.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>No se pudo leer %Ln carpeta: %1. Para incluirla, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
+            <numerusform>No se pudieron leer %Ln carpetas, entre ellas %1. Para incluirlas, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>

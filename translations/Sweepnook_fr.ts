@@ -350,6 +350,13 @@ Cette action est irréversible !</numerusform>
             <numerusform>%Ln éléments n'ont pas pu être supprimés et restent dans la liste avec la raison.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>Impossible de lire %Ln dossier : %1. Pour l'inclure, accordez à Sweepnook l'accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+            <numerusform>Impossible de lire %Ln dossiers, dont %1. Pour les inclure, accordez à Sweepnook l'accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>

@@ -350,6 +350,13 @@ Questa azione non può essere annullata!</numerusform>
             <numerusform>Impossibile rimuovere %Ln elementi, che restano nell'elenco con il motivo.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>

@@ -331,6 +331,12 @@ This action cannot be undone!</source>
             <numerusform>%Ln 項目を削除できませんでした。理由とともにリストに残ります。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%Ln 個のフォルダ（%1 など）を読み込めませんでした。これらを含めるには、「システム設定」&gt;「プライバシーとセキュリティ」でSweepnookにフルディスクアクセスを許可してください。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>

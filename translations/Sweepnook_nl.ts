@@ -350,6 +350,13 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
             <numerusform>%Ln onderdelen konden niet worden verwijderd en blijven met de reden in de lijst staan.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%Ln map kon niet worden gelezen: %1. Geef Sweepnook ‘Toegang tot volledige schijf’ in Systeeminstellingen &gt; Privacy en beveiliging om deze mee te nemen.</numerusform>
+            <numerusform>%Ln mappen konden niet worden gelezen, waaronder %1. Geef Sweepnook ‘Toegang tot volledige schijf’ in Systeeminstellingen &gt; Privacy en beveiliging om ze mee te nemen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>

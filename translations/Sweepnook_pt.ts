@@ -350,6 +350,13 @@ Esta ação não pode ser anulada!</numerusform>
             <numerusform>Não foi possível remover %Ln elementos, que continuam na lista com o motivo.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>Não foi possível ler %Ln pasta: %1. Para a incluir, conceda ao Sweepnook acesso total ao disco em Definições do Sistema &gt; Privacidade e segurança.</numerusform>
+            <numerusform>Não foi possível ler %Ln pastas, entre elas %1. Para as incluir, conceda ao Sweepnook acesso total ao disco em Definições do Sistema &gt; Privacidade e segurança.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>

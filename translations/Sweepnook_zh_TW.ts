@@ -331,6 +331,12 @@ This action cannot be undone!</source>
             <numerusform>有 %Ln 個項目無法移除，將連同原因保留在列表中。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>無法讀取 %Ln 個資料夾，其中包括 %1。若要包含這些資料夾，請在「系統設定」&gt;「隱私權與安全性」中允許 Sweepnook 使用「完整磁碟取用權限」。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
