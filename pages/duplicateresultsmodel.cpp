@@ -119,8 +119,8 @@ bool DuplicateResultsModel::setData(const QModelIndex &index, const QVariant &va
     if (role != Qt::CheckStateRole || !checkIndex(index, CheckIndexOption::IndexIsValid)
         || m_rowFile[size_t(index.row())] < 0)
         return false;
-    setChecked(m_rowGroup[size_t(index.row())], m_rowFile[size_t(index.row())],
-        value.value<Qt::CheckState>() == Qt::Checked);
+    setChecked(
+        m_rowGroup[size_t(index.row())], m_rowFile[size_t(index.row())], value.value<Qt::CheckState>() == Qt::Checked);
     emit checkedCountChanged(m_checked);
     return true;
 }
@@ -153,6 +153,18 @@ qint64 DuplicateResultsModel::reclaimableBytes() const
     qint64 total = 0;
     for (const Group &group : m_groups)
         total += qMax<qint64>(group.files.size() - 1, 0) * group.fileSize;
+    return total;
+}
+
+qint64 DuplicateResultsModel::checkedBytes() const
+{
+    qint64 total = 0;
+    for (const Group &group : m_groups) {
+        for (const auto &entry : group.files) {
+            if (entry.checked)
+                total += group.fileSize;
+        }
+    }
     return total;
 }
 
@@ -272,7 +284,8 @@ qint64 DuplicateResultsModel::removeFilesWhere(const std::function<bool(const QS
     m_groups.removeIf([](const Group &group) { return group.files.size() < 2; });
     m_checked = 0;
     for (const Group &group : std::as_const(m_groups))
-        m_checked += int(std::count_if(group.files.cbegin(), group.files.cend(), [](const File &f) { return f.checked; }));
+        m_checked
+            += int(std::count_if(group.files.cbegin(), group.files.cend(), [](const File &f) { return f.checked; }));
     rebuildRows();
     endResetModel();
     emit checkedCountChanged(m_checked);

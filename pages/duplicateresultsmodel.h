@@ -49,6 +49,8 @@ public:
     int groupCount() const;
     // Space freed by keeping one copy of every group.
     qint64 reclaimableBytes() const;
+    // The bytes of the ticked copies: what "Delete Selected" would remove.
+    qint64 checkedBytes() const;
     int checkedCount() const;
     QModelIndex indexOfPath(const QString &path) const;
 

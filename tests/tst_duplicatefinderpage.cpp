@@ -1,5 +1,6 @@
 #include "cleaners/duplicatefinder.h"
 #include "cleaners/duplicateremover.h"
+#include "core/cleanitem.h"
 #include "duplicatefixture.h"
 #include "messageboxanswerer.h"
 #include "pages/duplicatefinderpage.h"
@@ -55,9 +56,8 @@ DuplicateGroup syntheticGroup(int number, int files)
 {
     DuplicateGroup group { QStringLiteral("%1").arg(number, 32, 16, QLatin1Char('0')), 1000 + number, {} };
     for (int f = 0; f < files; ++f) {
-        group.files.append(DuplicateFile { QStringLiteral("/Volumes/Data/set %1/copy %2 of a rather long file name.jpg")
-                                               .arg(number)
-                                               .arg(f),
+        group.files.append(DuplicateFile {
+            QStringLiteral("/Volumes/Data/set %1/copy %2 of a rather long file name.jpg").arg(number).arg(f),
             group.fileSize, QDateTime(QDate(2024, 1, 1), QTime(12, 0)).addDays(f), FileIdentity() });
     }
     return group;
@@ -100,6 +100,7 @@ class TestDuplicateFinderPage : public QObject
 
 private slots:
     void startsWithHomeSelected();
+    void footerCountsTheTickedCopies();
     void locationCardsEditTheSelection();
     void startWithNothingSelectedStartsNothing();
     void fullDiskScanAsksFirst_data();
@@ -281,9 +282,8 @@ void TestDuplicateFinderPage::resultsKeepTheNewestAndKeepOldestFlips()
     QAbstractItemModelTester tester(results, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(results->groupCount(), 2);
     QCOMPARE(results->rowCount(), 2 + 3 + 2);
-    QVERIFY(page.findChild<QLabel *>(QStringLiteral("summaryLabel"))
-                ->text()
-                .startsWith(QStringLiteral("<b>2</b> groups")));
+    QVERIFY(
+        page.findChild<QLabel *>(QStringLiteral("summaryLabel"))->text().startsWith(QStringLiteral("<b>2</b> groups")));
     for (const QStringList &group : { three, two }) {
         for (const QString &path : group) {
             QCOMPARE(isChecked(page, path), path != group.last());
@@ -394,6 +394,37 @@ void TestDuplicateFinderPage::summarySaysWhereEachFileWent_data()
     QTest::addColumn<bool>("trashUsable");
     QTest::newRow("moved to the Trash") << true;
     QTest::newRow("the Trash refused them") << false;
+}
+
+// "can be freed" is what Delete Selected would remove, and follows the ticks.
+void TestDuplicateFinderPage::footerCountsTheTickedCopies()
+{
+    TestHome home;
+    const QStringList copies = makeCopies(
+        home, { QStringLiteral("a/old.bin"), QStringLiteral("b/mid.bin"), QStringLiteral("c/new.bin") }, 't');
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
+    startSmallFileScan(page);
+    QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
+    auto *footer = page.findChild<QLabel *>(QStringLiteral("summaryLabel"));
+    const auto freed = [footer] {
+        const QString text = footer->text();
+        const qsizetype end = text.indexOf(QStringLiteral(" can be freed"));
+        return text.mid(text.lastIndexOf(QLatin1Char('>'), end) + 1, end - text.lastIndexOf(QLatin1Char('>'), end) - 1);
+    };
+    DuplicateResultsModel *results = resultsOf(page);
+    QCOMPARE(results->checkedCount(), 2);
+    QCOMPARE(freed(), CleanItem::formatSize(2 * 4000));
+    for (const QString &path : copies) {
+        if (isChecked(page, path)) {
+            QVERIFY(results->setData(rowOf(page, path), Qt::Unchecked, Qt::CheckStateRole));
+            break;
+        }
+    }
+    QCOMPARE(freed(), CleanItem::formatSize(4000));
+    page.onSelectNone();
+    QCOMPARE(freed(), CleanItem::formatSize(0));
 }
 
 void TestDuplicateFinderPage::summarySaysWhereEachFileWent()
@@ -563,8 +594,7 @@ void TestDuplicateFinderPage::chosenFolderCanBeRemoved()
     });
     choose->click();
     QVERIFY(choose->isChecked());
-    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("pathHint"))->text(),
-        QStringLiteral("Path: ~  ·  ~/Projects"));
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("pathHint"))->text(), QStringLiteral("Path: ~  ·  ~/Projects"));
 
     // A second click offers the chosen folder for removal.
     choose->click();
