@@ -173,7 +173,7 @@ QWidget *AppUninstallerPage::createToolRow()
     m_selectionLabel = plainLabel(tr("No apps selected"), "appSelectionLabel", tools);
     m_uninstallBtn = new QPushButton(tr("Uninstall"), tools);
     m_uninstallBtn->setObjectName(QStringLiteral("appUninstallBtn"));
-    m_uninstallBtn->setMinimumWidth(100);
+    // Its least width comes from the style sheet, so a long translation is never cut.
     m_uninstallBtn->setFixedHeight(36);
     m_uninstallBtn->setCursor(Qt::PointingHandCursor);
     m_uninstallBtn->setEnabled(false);

@@ -175,7 +175,7 @@ QWidget *DuplicateFinderPage::buildScanPage()
     controls->addStretch();
     m_startBtn = new QPushButton(QStringLiteral("🔍  ") + tr("Start Scan"));
     m_startBtn->setObjectName(QStringLiteral("startScanBtn"));
-    m_startBtn->setMinimumWidth(148);
+    // Its least width comes from the style sheet, so a long translation is never cut.
     m_startBtn->setFixedHeight(40);
     m_startBtn->setCursor(Qt::PointingHandCursor);
     connect(m_startBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onStartScan);
