@@ -314,9 +314,17 @@ void MainWindow::followEngine(CleanEngine *engine)
 
 void MainWindow::showCleanAllSelection()
 {
+    // The cards show what each page's clean would remove, as its footer does; the ring what Clean
+    // All would, each path once.
     const CleanAll::Selection selection = m_cleanAll->selection();
-    m_dashboardPage->updateStats(
-        selection.junkSize, selection.browserSize, m_registryCount, selection.size, selection.foundSize);
+    const Application *application = Application::instance();
+    const auto pageSelection = [](const CleanEngine *engine) -> qint64 {
+        if (!engine || engine->state() != CleanEngine::Finished || engine->isBusy())
+            return 0;
+        return engine->selectionToClean().size;
+    };
+    m_dashboardPage->updateStats(pageSelection(application->junkCleaner()),
+        pageSelection(application->browserCleaner()), m_registryCount, selection.size, selection.foundSize);
 }
 
 void MainWindow::applyStyles()

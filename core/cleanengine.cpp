@@ -158,6 +158,31 @@ QSet<QString> CleanEngine::untickedPaths() const
     return unticked;
 }
 
+ScanResult::Totals CleanEngine::selectionToClean() const
+{
+    QSet<QString> kept;
+    for (const QPointer<CleanEngine> &other : std::as_const(m_ticksSharedWith)) {
+        if (other && other->state() != Scanning)
+            kept.unite(other->untickedPaths());
+    }
+    if (kept.isEmpty())
+        return { m_result.selectedSize(), m_result.selectedItemCount() };
+    ScanResult::Totals totals;
+    QSet<QString> counted;
+    for (const CleanCategory &category : m_result.categories) {
+        if (!category.checked)
+            continue;
+        for (const CleanItem &item : category.items) {
+            if (!item.checked || counted.contains(item.path) || Removals::covers(kept, item.path))
+                continue;
+            counted.insert(item.path);
+            totals.size += item.size;
+            ++totals.count;
+        }
+    }
+    return totals;
+}
+
 bool CleanEngine::isKeptByOther(const QString &path) const
 {
     return Removals::covers(m_keptByOthers, path);

@@ -84,6 +84,9 @@ public:
     // Every path the last scan found that is not selected now. Read while no worker writes the
     // result.
     QSet<QString> untickedPaths() const;
+    // What a clean of this engine would remove now: the selection, each path once, less what an
+    // engine sharing ticks shows unticked. Read while no worker writes the result.
+    ScanResult::Totals selectionToClean() const;
 
 signals:
     void stateChanged(CleanEngine::State state);

@@ -214,7 +214,7 @@ void BasePage::startClean()
 {
     if (!m_engine || engineBusy())
         return;
-    const int count = m_engine->result().selectedItemCount();
+    const int count = m_engine->selectionToClean().count;
     if (count == 0) {
         QMessageBox::information(this, tr("Notice"), tr("No items selected"));
         return;
@@ -394,14 +394,16 @@ void BasePage::updateTotalSize()
 {
     if (!m_engine)
         return;
-    // The card counts everything the rows list, the footer what a clean would remove.
+    // The card counts everything the rows list, the footer what a clean would remove (also on the
+    // dashboard's card).
     const ScanResult &result = m_engine->result();
     const ScanResult::Totals found = result.totals();
-    const int count = result.selectedItemCount();
+    const ScanResult::Totals selected = m_engine->selectionToClean();
+    const int count = selected.count;
     if (m_showSize) {
         m_statCard->setValue(CleanItem::formatSize(found.size));
         m_selectionLabel->setText(
-            tr("Selected: %Ln items, %1", nullptr, count).arg(CleanItem::formatSize(result.selectedSize())));
+            tr("Selected: %Ln items, %1", nullptr, count).arg(CleanItem::formatSize(selected.size)));
     } else {
         m_statCard->setValue(tr("%Ln items", nullptr, found.count));
         m_selectionLabel->setText(tr("Selected: %Ln items", nullptr, count));

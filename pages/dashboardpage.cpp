@@ -392,6 +392,7 @@ void DashboardPage::updateStats(
     m_hasData = true;
     const qint64 cleanable = cleanableBytes >= 0 ? cleanableBytes : junkBytes + browserBytes;
     const qint64 found = qMax(cleanable, foundBytes >= 0 ? foundBytes : cleanable);
+    m_cleanableBytes = cleanable;
     // "28.4 MB": the number above its unit, in the unit that fits.
     const QString total = CleanItem::formatSize(cleanable, 1);
     const qsizetype space = total.lastIndexOf(QLatin1Char(' '));
@@ -480,6 +481,11 @@ void DashboardPage::showLastEvent()
 qint64 DashboardPage::junkBytes() const
 {
     return m_junkBytes;
+}
+
+qint64 DashboardPage::cleanableBytes() const
+{
+    return m_cleanableBytes;
 }
 
 qint64 DashboardPage::browserBytes() const

@@ -35,6 +35,8 @@ public:
     static QString lastScanText(qint64 secondsAgo);
     // The totals last shown; both 0 until the first updateStats.
     qint64 junkBytes() const;
+    // What the ring shows: what Clean All would remove.
+    qint64 cleanableBytes() const;
     qint64 browserBytes() const;
     int registryCount() const;
     // False until the first updateStats.
@@ -81,6 +83,7 @@ private:
 
     CircleProgressWidget *m_ring = nullptr;
     QLabel *m_ringCaption = nullptr;
+    qint64 m_cleanableBytes = 0;
     QWidget *m_statusDot = nullptr;
     QLabel *m_statusLabel = nullptr;
     QPushButton *m_scanButton = nullptr;

@@ -443,6 +443,10 @@ Dies kann nicht widerrufen werden!</numerusform>
         <source>No supported browser was found for this user.</source>
         <translation>Für diesen Benutzer wurde kein unterstützter Browser gefunden.</translation>
     </message>
+    <message>
+        <source>Found</source>
+        <translation>Gefunden</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -1067,6 +1071,10 @@ Dies kann nicht widerrufen werden.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Bereinigbarer Speicher</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gefunden</translation>
     </message>
 </context>
 <context>

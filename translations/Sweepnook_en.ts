@@ -443,6 +443,10 @@ This action cannot be undone!</numerusform>
         <source>No supported browser was found for this user.</source>
         <translation>No supported browser was found for this user.</translation>
     </message>
+    <message>
+        <source>Found</source>
+        <translation>Found</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -1067,6 +1071,10 @@ This cannot be undone.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Cleanable Space</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Found</translation>
     </message>
 </context>
 <context>

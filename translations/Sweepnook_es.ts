@@ -443,6 +443,10 @@ This action cannot be undone!</source>
         <source>No supported browser was found for this user.</source>
         <translation>No se encontró ningún navegador compatible para este usuario.</translation>
     </message>
+    <message>
+        <source>Found</source>
+        <translation>Encontrado</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -1067,6 +1071,10 @@ Esta acción no se puede deshacer.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Espacio recuperable</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Encontrado</translation>
     </message>
 </context>
 <context>

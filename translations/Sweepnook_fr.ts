@@ -443,6 +443,10 @@ Cette action est irréversible !</numerusform>
         <source>No supported browser was found for this user.</source>
         <translation>Aucun navigateur compatible n'a été trouvé pour cet utilisateur.</translation>
     </message>
+    <message>
+        <source>Found</source>
+        <translation>Trouvé</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -1067,6 +1071,10 @@ Cette action est irréversible.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Espace récupérable</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Trouvé</translation>
     </message>
 </context>
 <context>

@@ -443,6 +443,10 @@ Questa azione non può essere annullata!</numerusform>
         <source>No supported browser was found for this user.</source>
         <translation>Nessun browser supportato trovato per questo utente.</translation>
     </message>
+    <message>
+        <source>Found</source>
+        <translation>Trovato</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -1067,6 +1071,10 @@ Questa azione non può essere annullata.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Spazio recuperabile</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Trovato</translation>
     </message>
 </context>
 <context>

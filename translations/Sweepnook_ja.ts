@@ -422,6 +422,10 @@ This action cannot be undone!</source>
         <source>No supported browser was found for this user.</source>
         <translation>このユーザでは対応するブラウザが見つかりませんでした。</translation>
     </message>
+    <message>
+        <source>Found</source>
+        <translation>検出済み</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -1030,6 +1034,10 @@ This cannot be undone.</source>
     <message>
         <source>Cleanable Space</source>
         <translation>クリーンアップ可能な容量</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>検出済み</translation>
     </message>
 </context>
 <context>

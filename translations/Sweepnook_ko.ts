@@ -422,6 +422,10 @@ This action cannot be undone!</source>
         <source>No supported browser was found for this user.</source>
         <translation>이 사용자에게서 지원되는 브라우저를 찾을 수 없습니다.</translation>
     </message>
+    <message>
+        <source>Found</source>
+        <translation>발견됨</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -1030,6 +1034,10 @@ This cannot be undone.</source>
     <message>
         <source>Cleanable Space</source>
         <translation>정리 가능한 공간</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>발견됨</translation>
     </message>
 </context>
 <context>

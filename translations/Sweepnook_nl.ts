@@ -443,6 +443,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <source>No supported browser was found for this user.</source>
         <translation>Er is voor deze gebruiker geen ondersteunde browser gevonden.</translation>
     </message>
+    <message>
+        <source>Found</source>
+        <translation>Gevonden</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -1067,6 +1071,10 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Op te schonen ruimte</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gevonden</translation>
     </message>
 </context>
 <context>

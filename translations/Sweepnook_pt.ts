@@ -443,6 +443,10 @@ Esta ação não pode ser anulada!</numerusform>
         <source>No supported browser was found for this user.</source>
         <translation>Não foi encontrado nenhum navegador suportado para este utilizador.</translation>
     </message>
+    <message>
+        <source>Found</source>
+        <translation>Encontrado</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -1067,6 +1071,10 @@ Esta ação não pode ser anulada.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Espaço a limpar</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Encontrado</translation>
     </message>
 </context>
 <context>

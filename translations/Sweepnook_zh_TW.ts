@@ -422,6 +422,10 @@ This action cannot be undone!</source>
         <source>No supported browser was found for this user.</source>
         <translation>找不到此使用者支援的瀏覽器。</translation>
     </message>
+    <message>
+        <source>Found</source>
+        <translation>已找到</translation>
+    </message>
 </context>
 <context>
     <name>CategoryWidget</name>
@@ -1030,6 +1034,10 @@ This cannot be undone.</source>
     <message>
         <source>Cleanable Space</source>
         <translation>可清理空間</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>已找到</translation>
     </message>
 </context>
 <context>
