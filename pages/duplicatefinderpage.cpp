@@ -261,6 +261,12 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     m_summaryLabel->setTextFormat(Qt::RichText);
     m_summaryLabel->setWordWrap(true);
     layout->addWidget(m_summaryLabel);
+    auto *rule = namedLabel(tr("Ticked: every copy but the likely original (not in Downloads, no \"copy\" or "
+                               "\"(1)\" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages "
+                               "and Library are never ticked."),
+        QStringLiteral("tickRuleLabel"));
+    rule->setWordWrap(true);
+    layout->addWidget(rule);
 
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(10);
@@ -272,12 +278,16 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     bottom->addWidget(m_newScanBtn);
     bottom->addStretch(1);
 
-    m_keepBtn = new QPushButton(tr("Keep Newest  ▾"));
+    m_keepBtn = new QPushButton(tr("Keep Original  ▾"));
     m_keepBtn->setObjectName(QStringLiteral("keepBtn"));
     m_keepBtn->setFixedHeight(36);
     m_keepBtn->setCursor(Qt::PointingHandCursor);
     connect(m_keepBtn, &QPushButton::clicked, this, [this] {
         QMenu menu(this);
+        menu.addAction(tr("Keep Original  (the likely original of each group)"), this, [this] {
+            m_keepBtn->setText(tr("Keep Original  ▾"));
+            m_model->keepOriginals();
+        });
         menu.addAction(tr("Keep Newest  (delete older duplicates)"), this, [this] {
             m_keepBtn->setText(tr("Keep Newest  ▾"));
             onKeepNewest();
@@ -543,7 +553,7 @@ void DuplicateFinderPage::onScanFinished(int groups, qint64 waste)
     m_freedBytes = 0;
     m_trashedBytes = 0;
     buildResultCards();
-    m_keepBtn->setText(tr("Keep Newest  ▾"));
+    m_keepBtn->setText(tr("Keep Original  ▾"));
     updateSummary();
     m_stack->setCurrentIndex(1);
 }

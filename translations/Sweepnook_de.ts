@@ -904,6 +904,18 @@ Dies kann nicht widerrufen werden.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 im Papierkorb, bis Sie ihn entleeren</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Angehakt: jede Kopie außer dem wahrscheinlichen Original (nicht in Downloads, kein „Kopie“ oder „(1)“ im Namen, das älteste, der kürzeste Pfad). 🔒 Kopien in Apps, Paketen und Library werden nie angehakt.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Original behalten  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Original behalten  (das wahrscheinliche Original jeder Gruppe)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

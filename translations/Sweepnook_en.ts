@@ -904,6 +904,18 @@ This cannot be undone.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 in the Trash until you empty it</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Keep Original  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Keep Original  (the likely original of each group)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

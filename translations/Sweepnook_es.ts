@@ -904,6 +904,18 @@ Esta acción no se puede deshacer.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 en la Papelera hasta que la vacíes</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Marcadas: todas las copias salvo el original probable (fuera de Descargas, sin «copia» ni «(1)» en el nombre, el más antiguo, la ruta más corta). 🔒 Las copias dentro de apps, paquetes y Library nunca se marcan.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Conservar original  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Conservar original  (el original probable de cada grupo)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

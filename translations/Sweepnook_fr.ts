@@ -904,6 +904,18 @@ Cette action est irréversible.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 dans la Corbeille jusqu'à ce que vous la vidiez</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Cochées : toutes les copies sauf l’original probable (hors Téléchargements, sans « copie » ni « (1) » dans le nom, la plus ancienne, le chemin le plus court). 🔒 Les copies dans les apps, les paquets et Bibliothèque ne sont jamais cochées.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Garder l’original  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Garder l’original  (l’original probable de chaque groupe)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

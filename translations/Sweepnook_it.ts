@@ -904,6 +904,18 @@ Questa azione non può essere annullata.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 nel Cestino finché non lo svuoti</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Selezionate: tutte le copie tranne il probabile originale (non in Download, senza «copia» o «(1)» nel nome, il più vecchio, il percorso più breve). 🔒 Le copie dentro app, pacchetti e Libreria non vengono mai selezionate.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Mantieni originale  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Mantieni originale  (il probabile originale di ogni gruppo)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

@@ -869,6 +869,18 @@ This cannot be undone.</source>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 はゴミ箱を空にするまで解放されません</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>チェック対象: 元のファイルと思われるもの以外のすべてのコピー（ダウンロード外、名前に「コピー」や「(1)」がない、最も古い、パスが最も短い）。🔒 アプリ、パッケージ、ライブラリ内のコピーはチェックされません。</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>元のファイルを残す  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>元のファイルを残す  （各グループの元のファイルと思われるもの）</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

@@ -869,6 +869,18 @@ This cannot be undone.</source>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1은(는) 휴지통을 비울 때까지 확보되지 않음</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>선택됨: 원본으로 보이는 파일을 제외한 모든 사본(다운로드 폴더 밖, 이름에 '사본'이나 '(1)' 없음, 가장 오래됨, 가장 짧은 경로). 🔒 앱, 패키지, 라이브러리 안의 사본은 선택되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>원본 유지  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>원본 유지  (각 그룹의 원본으로 보이는 파일)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

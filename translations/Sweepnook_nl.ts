@@ -904,6 +904,18 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 in de prullenmand totdat je die leegmaakt</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Aangevinkt: elke kopie behalve het waarschijnlijke origineel (niet in Downloads, geen ‘kopie’ of ‘(1)’ in de naam, het oudste, het kortste pad). 🔒 Kopieën in apps, pakketten en Bibliotheek worden nooit aangevinkt.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Origineel bewaren  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Origineel bewaren  (het waarschijnlijke origineel van elke groep)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

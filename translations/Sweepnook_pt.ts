@@ -904,6 +904,18 @@ Esta ação não pode ser anulada.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 no Lixo até o esvaziar</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Marcadas: todas as cópias exceto o provável original (fora de Transferências, sem «cópia» ou «(1)» no nome, o mais antigo, o caminho mais curto). 🔒 As cópias dentro de apps, pacotes e Biblioteca nunca são marcadas.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Manter original  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Manter original  (o provável original de cada grupo)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>

@@ -869,6 +869,18 @@ This cannot be undone.</source>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 在清空垃圾桶前仍佔用空間</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>已勾選：除了可能的原始檔以外的所有副本（不在「下載項目」中、名稱沒有「拷貝」或「(1)」、最舊、路徑最短）。🔒 App、套件和「資源庫」內的副本永遠不會被勾選。</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>保留原始檔  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>保留原始檔  （每組中可能的原始檔）</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
