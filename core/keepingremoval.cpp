@@ -2,7 +2,9 @@
 
 #include "pinnedroot.h"
 
+#include <QByteArray>
 #include <QFile>
+#include <QList>
 
 #include <cerrno>
 #include <dirent.h>
@@ -76,8 +78,8 @@ KeepingRemoval::Outcome KeepingRemoval::removeKeeping(
             const QString path = dir.path() + QLatin1Char('/') + shownName;
             if (named && (keep.contains(path) || onTheWay.contains(path)))
                 continue;
-            const FileUtils::Removal removal
-                = FileUtils::removeUnder(dir, dirBytes + '/' + name, FileUtils::Expect::Any);
+            const QByteArray childBytes = QByteArray(dirBytes).append('/').append(name);
+            const FileUtils::Removal removal = FileUtils::removeUnder(dir, childBytes, FileUtils::Expect::Any);
             if (removal.removed()) {
                 if (named)
                     outcome.removed.insert(path);
