@@ -175,7 +175,8 @@ QWidget *DuplicateFinderPage::buildScanPage()
     controls->addStretch();
     m_startBtn = new QPushButton(QStringLiteral("🔍  ") + tr("Start Scan"));
     m_startBtn->setObjectName(QStringLiteral("startScanBtn"));
-    // Its least width comes from the style sheet, so a long translation is never cut.
+    // No fixed minimum: the style sheet's padding makes the size hint, below which no layout
+    // squeezes it, so a long translation is never cut.
     m_startBtn->setFixedHeight(40);
     m_startBtn->setCursor(Qt::PointingHandCursor);
     connect(m_startBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onStartScan);
