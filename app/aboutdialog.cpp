@@ -32,12 +32,18 @@ AboutDialog::AboutDialog(QWidget *parent)
 
 QString AboutDialog::featureSummary()
 {
-    QStringList lines = {tr("Your Personal System Butler"), QString(),
-        tr("🧹 Junk Cleaner - Free up valuable disk space"), tr("🌐 Browser Cleaner - Protect your privacy")};
+    // Every feature of the side bar, in its order.
+    QStringList lines = { tr("Your Personal System Butler"), QString(),
+        tr("📊 Dashboard - Scan everything at once and clean in one click"),
+        tr("🧹 Junk Cleaner - Free up valuable disk space"), tr("🌐 Browser Cleaner - Protect your privacy") };
 #ifdef Q_OS_WIN
     lines.append(tr("🔧 Registry Cleaner - Boost system performance"));
 #endif
     lines.append(tr("⚡ Startup Manager - Speed up boot time"));
+    lines.append(tr("📁 Large Files - Find what takes up your disk"));
+    lines.append(tr("📦 App Uninstaller - Remove apps with their leftovers"));
+    lines.append(tr("📑 Duplicate Files - Remove identical copies"));
+    lines.append(tr("🛡️ Privacy Cleaner - Clear recent-files lists and other traces"));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -11,10 +11,12 @@ class AboutDialog final : public QDialog
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
 
+    // Every feature the side bar offers here, one line each under a heading.
+    static QString featureSummary();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void setupUi();
-    static QString featureSummary();
 };

@@ -26,8 +26,7 @@ Application *Application::s_instance = nullptr;
 
 namespace {
 
-template<typename T>
-void deleteAndClear(T *&pointer)
+template<typename T> void deleteAndClear(T *&pointer)
 {
     T *object = pointer;
     pointer = nullptr;
@@ -94,6 +93,8 @@ void Application::initialize()
     // What any of them removes leaves every other's result.
     Removals::share(m_junkCleaner, m_browserCleaner, m_registryCleaner, m_largeFileScanner, m_duplicateRemover,
         m_privacyCleaner, m_appUninstaller, m_startupManager);
+    // The junk rules and the browser rules both list the browsers' caches: one tick for both.
+    CleanEngine::shareTicks(m_junkCleaner, m_browserCleaner);
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
 }

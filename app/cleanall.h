@@ -28,6 +28,8 @@ public:
         qint64 size = 0;
         qint64 junkSize = 0;
         qint64 browserSize = 0;
+        // Everything the two scans found, ticked or not, each path once.
+        qint64 foundSize = 0;
     };
 
     struct Summary

@@ -238,8 +238,8 @@ void MainWindow::setupContent()
     m_pageStack->addWidget(new BrowserPage(application->browserCleaner(), settings));
     m_pageStack->addWidget(new RegistryPage);
     m_pageStack->addWidget(new StartupPage(Application::instance()->startupManager()));
-    m_pageStack->addWidget(new LargeFilePage(Application::instance()->largeFileScanner(),
-        LargeFileVolumes::browsable(LargeFileVolumes::mounted())));
+    m_pageStack->addWidget(new LargeFilePage(
+        Application::instance()->largeFileScanner(), LargeFileVolumes::browsable(LargeFileVolumes::mounted())));
     m_pageStack->addWidget(new TweaksPage(Application::instance()->tweakManager()));
     m_pageStack->addWidget(new AppUninstallerPage(Application::instance()->appUninstaller()));
     m_pageStack->addWidget(new DuplicateFinderPage(application->duplicateFinder(), application->duplicateRemover()));
@@ -314,8 +314,17 @@ void MainWindow::followEngine(CleanEngine *engine)
 
 void MainWindow::showCleanAllSelection()
 {
+    // The cards show what each page's clean would remove, as its footer does; the ring what Clean
+    // All would, each path once.
     const CleanAll::Selection selection = m_cleanAll->selection();
-    m_dashboardPage->updateStats(selection.junkSize, selection.browserSize, m_registryCount);
+    const Application *application = Application::instance();
+    const auto pageSelection = [](const CleanEngine *engine) -> qint64 {
+        if (!engine || engine->state() != CleanEngine::Finished || engine->isBusy())
+            return 0;
+        return engine->selectionToClean().size;
+    };
+    m_dashboardPage->updateStats(pageSelection(application->junkCleaner()),
+        pageSelection(application->browserCleaner()), m_registryCount, selection.size, selection.foundSize);
 }
 
 void MainWindow::applyStyles()
@@ -480,7 +489,8 @@ void MainWindow::onCloseClicked()
 void MainWindow::onSettingsClicked()
 {
     if (!m_settingsDialog)
-        m_settingsDialog = new SettingsDialog(Application::instance()->settings(), Application::instance()->startupManager(), this);
+        m_settingsDialog
+            = new SettingsDialog(Application::instance()->settings(), Application::instance()->startupManager(), this);
     // The kept dialog shows what is stored, not what a cancelled visit left in its boxes.
     m_settingsDialog->loadSettings();
     m_settingsDialog->exec();

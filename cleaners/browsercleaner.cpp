@@ -2,6 +2,7 @@
 
 #include "core/logger.h"
 #include "core/fileutils.h"
+#include "core/keepingremoval.h"
 #include "core/pinnedroot.h"
 #include "core/processrunner.h"
 #include "firefoxplaces.h"
@@ -478,6 +479,10 @@ void BrowserCleaner::doScan()
         reportScanProgress(scanned, toScan.size(), info.name, scanned == 1 || scanned == toScan.size());
         scanBrowser(info);
     }
+    if (isCancelled()) {
+        Logger::instance()->info(QStringLiteral("Browser scan cancelled"));
+        return;
+    }
     showOnlyEnabledBrowsers();
     m_result.scanTime = QDateTime::currentDateTime();
     Logger::instance()->info(QStringLiteral("Browser scan done. %1 items / %2")
@@ -788,12 +793,21 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
             reportCleanProgress(processed, total, freed, processed == 1 || processed == total);
             if (removedPaths.contains(item.path))
                 continue;
+            if (isKeptByOther(item.path)) {
+                Logger::instance()->info(QStringLiteral("Left, unticked on another page: ") + item.path);
+                continue;
+            }
             qint64 itemFreed = 0;
             QString failure;
-            if (removeItem(roots, category, item, &itemFreed, &failure)) {
+            QSet<QString> removedBelow;
+            if (removeItem(roots, category, item, &itemFreed, &failure, &removedBelow)) {
                 freed += itemFreed;
                 ++cleaned;
-                removedPaths.insert(item.path);
+                // A folder emptied around kept files stays, and so does its item.
+                if (!item.isDirectory || keptBelow(item.path).isEmpty())
+                    removedPaths.insert(item.path);
+                else
+                    removedPaths.unite(removedBelow);
                 failures.remove(item.path);
             } else {
                 Logger::instance()->warning(QStringLiteral("Failed: ") + item.path);
@@ -826,7 +840,7 @@ QList<PinnedRoot> BrowserCleaner::pinnedRoots() const
 }
 
 bool BrowserCleaner::removeItem(const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item,
-    qint64 *freed, QString *failure) const
+    qint64 *freed, QString *failure, QSet<QString> *removedBelow) const
 {
     // The deepest root holding the item: its path is checked as written, no link resolved. An
     // item that is a root itself (Safari's cache folder) is removed from the root's folder.
@@ -863,6 +877,20 @@ bool BrowserCleaner::removeItem(const QList<PinnedRoot> &roots, const CleanCateg
             return true;
         *failure = tr("it could not be removed");
         return false;
+    }
+    const QSet<QString> kept = keptBelow(item.path);
+    if (!kept.isEmpty()) {
+        const KeepingRemoval::Outcome outcome = KeepingRemoval::removeKeeping(*root, item.path, kept);
+        Logger::instance()->info(
+            QStringLiteral("Emptied %1 except %2 entries unticked on another page").arg(item.path).arg(kept.size()));
+        if (!outcome.complete) {
+            Logger::instance()->warning(QStringLiteral("Cannot remove all of %1: %2").arg(item.path, outcome.reason));
+            *failure = outcome.shownReason.isEmpty() ? tr("it could not be removed") : outcome.shownReason;
+            return false;
+        }
+        *freed = qMax<qint64>(0, item.size - FileUtils::calculateDirSize(item.path));
+        *removedBelow = outcome.removed;
+        return true;
     }
     const FileUtils::Removal removal = FileUtils::removeUnder(*root, item.path, FileUtils::Expect::Folder);
     if (!removal.removed() && !removal.reason.isEmpty())

@@ -82,9 +82,10 @@ private:
     static bool categoryOfBrowserIn(const CleanCategory &category, const QSet<QString> &browsers);
     void showOnlyEnabledBrowsers();
     QList<PinnedRoot> pinnedRoots() const;
-    // On failure, *failure tells why, for the item's row.
+    // On failure, *failure tells why, for the item's row. A folder holding files another page
+    // shows unticked is emptied around them: it stays, and *removedBelow names what went.
     bool removeItem(const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item,
-        qint64 *freed, QString *failure) const;
+        qint64 *freed, QString *failure, QSet<QString> *removedBelow) const;
 
     QList<BrowserInfo> m_browsers;
     QList<BrowserCleanRule> m_rules;

@@ -1,5 +1,7 @@
 #include "folderlisting.h"
 
+#include <cerrno>
+
 #include "core/fileutils.h"
 #include "core/logger.h"
 #include "core/pinnedroot.h"
@@ -157,8 +159,10 @@ public:
         m_open.removeLast();
     }
 
-    void failed(const TreeWalker::Entry &, int) override
+    void failed(const TreeWalker::Entry &, int error) override
     {
+        if (error == EACCES || error == EPERM)
+            m_listing.unreadable.append(m_open.last().path);
         m_open.removeLast();
     }
 
@@ -229,6 +233,16 @@ FolderListing::FolderListing(std::function<bool()> stopRequested)
 void FolderListing::clear()
 {
     m_listings.clear();
+    const QMutexLocker locker(&m_unreadableMutex);
+    m_unreadable.clear();
+}
+
+QStringList FolderListing::unreadableFolders() const
+{
+    const QMutexLocker locker(&m_unreadableMutex);
+    QStringList folders(m_unreadable.cbegin(), m_unreadable.cend());
+    folders.sort();
+    return folders;
 }
 
 void FolderListing::list(const PinnedRoot &root, const QStringList &patterns, bool recursive, QList<CleanItem> &items)
@@ -278,6 +292,11 @@ bool FolderListing::walk(const PinnedRoot &root, const NameFilter &filter, bool 
     Walk walk(filter, recursive, root.path(), m_stopRequested, listing);
     const TreeWalker::Outcome outcome = TreeWalker::walk(root.fd(), QFile::encodeName(root.path()), walk);
     walk.finish();
+    if (!listing.unreadable.isEmpty()) {
+        const QMutexLocker locker(&m_unreadableMutex);
+        for (const QString &folder : std::as_const(listing.unreadable))
+            m_unreadable.insert(folder);
+    }
     return outcome != TreeWalker::Outcome::Stopped && outcome != TreeWalker::Outcome::Aborted;
 }
 

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QMutex>
+#include <QSet>
 #include <QStringList>
 
 #include <functional>
@@ -31,8 +33,11 @@ public:
     // the complete listings, so list() answers these folders and the folders inside them from
     // memory. Roots must not lie inside one another.
     void listAhead(const QList<PinnedRoot> &roots, int threads);
-    // Forgets every remembered listing.
+    // Forgets every remembered listing, and the folders that could not be read.
     void clear();
+    // The folders below the roots walked since the last clear() that could not be opened or read
+    // (no permission: on a Mac, the folders Full Disk Access guards), each once.
+    QStringList unreadableFolders() const;
 
 private:
     struct Listing
@@ -40,6 +45,7 @@ private:
         QList<CleanItem> items;
         // Every folder walked, with the range of items found below it.
         QHash<QString, QPair<qsizetype, qsizetype>> folders;
+        QStringList unreadable;
     };
 
     class NameFilter;
@@ -51,4 +57,7 @@ private:
 
     std::function<bool()> m_stopRequested;
     QList<Listing> m_listings;
+    // Written by the walks, from listAhead()'s helper threads too.
+    mutable QMutex m_unreadableMutex;
+    mutable QSet<QString> m_unreadable;
 };

@@ -16,6 +16,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <iterator>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -346,11 +347,15 @@ void JunkCleaner::doScan()
 {
     Logger::instance()->info(QStringLiteral("Starting junk scan..."));
     m_listing.clear();
-    const int total = m_rules.size();
+    // The rules of another platform are neither walked nor named in the progress.
+    QList<JunkRule> rulesHere;
+    std::copy_if(m_rules.cbegin(), m_rules.cend(), std::back_inserter(rulesHere), appliesHere);
+    const int total = rulesHere.size();
     int counter = 1;
-    for (const JunkRule &rule : std::as_const(m_rules)) {
+    for (const JunkRule &rule : std::as_const(rulesHere)) {
         if (isCancelled()) {
             m_listing.clear();
+            Logger::instance()->info(QStringLiteral("Junk scan cancelled"));
             return;
         }
         reportScanProgress(counter, total, rule.name, counter == 1 || counter == total);
@@ -360,7 +365,15 @@ void JunkCleaner::doScan()
         scanCategory(rule);
         ++counter;
     }
+    m_result.unreadableFolders = m_listing.unreadableFolders();
+    if (!m_result.unreadableFolders.isEmpty())
+        Logger::instance()->warning(
+            QStringLiteral("Junk scan could not read %1 folders").arg(m_result.unreadableFolders.size()));
     m_listing.clear();
+    if (isCancelled()) {
+        Logger::instance()->info(QStringLiteral("Junk scan cancelled"));
+        return;
+    }
     keepEachFileInItsClosestRule();
     m_result.scanTime = QDateTime::currentDateTime();
     m_result.eachPathOnce = true;
@@ -443,6 +456,12 @@ QString JunkCleaner::expandPath(const QString &path)
     if (expanded.isEmpty())
         return expanded;
     return QDir::cleanPath(QDir::toNativeSeparators(expanded));
+}
+
+bool JunkCleaner::appliesHere(const JunkRule &rule)
+{
+    return std::any_of(rule.paths.cbegin(), rule.paths.cend(),
+        [](const QString &path) { return !path.contains(QLatin1Char('\\')) && !expandPath(path).isEmpty(); });
 }
 
 JunkCleaner::RulePath JunkCleaner::expandRulePath(const QString &path)
@@ -580,6 +599,10 @@ CleanEngine::CleanOutcome JunkCleaner::doClean()
             if (!item.checked || handled.contains(item.path))
                 continue;
             handled.insert(item.path);
+            if (isKeptByOther(item.path)) {
+                Logger::instance()->info(QStringLiteral("Left, unticked on another page: ") + item.path);
+                continue;
+            }
             ++counter;
             reportCleanProgress(counter, total, cleanedBytes, counter == 1 || counter == total);
             const PinnedRoot *root = roots.rootFor(item.path);

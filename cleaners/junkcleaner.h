@@ -48,6 +48,8 @@ private:
     void scanCategory(const JunkRule &rule);
     void keepEachFileInItsClosestRule();
     static QString expandPath(const QString &path);
+    // Whether one of the rule's paths is a place on this system (not a Windows path).
+    static bool appliesHere(const JunkRule &rule);
     static RulePath expandRulePath(const QString &path);
     void listTopLevelEntries(const QString &dir, QList<CleanItem> &items);
     static bool isSharedFolder(const QString &dir);

@@ -156,6 +156,10 @@ void LargeFileScanner::startScan()
             for (const QString &drive : drives)
                 Logger::instance()->info(QStringLiteral("Scanning drive: %1").arg(drive));
             *outcome = walk.run(drives);
+            if (run.isCancelled()) {
+                Logger::instance()->info(QStringLiteral("Large file scan cancelled"));
+                return;
+            }
             qint64 total = 0;
             for (const LargeFileInfo &file : std::as_const(outcome->files))
                 total += file.localSize();

@@ -1,5 +1,8 @@
 #include "leftoverfinder.h"
 
+#include "launchagentplist.h"
+#include "startupmanager.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -141,6 +144,24 @@ QList<LeftoverItem> LeftoverFinder::find(const QString &bundlePath, const QStrin
             item.selected = byIdentifier && !sharedIdentifier;
             found.append(item);
         }
+    }
+    // The login items this program made for the application start it by its path, whatever
+    // their label says: they go with it.
+    const QString agents = QDir(m_home).filePath(launchAgentsFolder());
+    for (const QString &entry : entriesOf(agents)) {
+        if (!entry.startsWith(StartupManager::OwnLabelPrefix) || !entry.endsWith(QStringLiteral(".plist")))
+            continue;
+        const QString path = agents + QLatin1Char('/') + entry;
+        if (seen.contains(path))
+            continue;
+        const QString program = LaunchAgentPlist::read(path).program;
+        if (program.isEmpty())
+            continue;
+        const QString programKey = canonicalKey(program);
+        if (programKey.isEmpty() || (programKey != bundleKey && !programKey.startsWith(bundleKey + QLatin1Char('/'))))
+            continue;
+        seen.append(path);
+        found.append(LeftoverItem(path, 0, true, LeftoverItem::Reason::BundleIdentifier));
     }
     return found;
 }

@@ -24,7 +24,9 @@
 //   belongs to that application and is not offered;
 // - identifier matches are pre-selected, name matches are not, and nothing is pre-selected when
 //   another installed bundle carries the same identifier;
-// - the bundle itself (also through a link) is never a leftover; an entry appears once.
+// - the bundle itself (also through a link) is never a leftover; an entry appears once;
+// - a LaunchAgent this program wrote (StartupManager::OwnLabelPrefix) that starts the
+//   application's bundle is offered and pre-selected, whatever its label.
 //
 // Sizes are left at 0; the caller measures what it keeps. Folder listings are remembered for
 // the object's life, so one finder serves a whole scan.

@@ -1,5 +1,7 @@
 #include "cleanengine.h"
 
+#include "removals.h"
+
 CleanEngine::CleanEngine(QObject *parent)
     : QObject(parent)
 {
@@ -56,6 +58,7 @@ void CleanEngine::startScan()
             // Emptied here, not on the interface thread: an earlier run may still be reading it.
             m_result.categories.clear();
             m_result.eachPathOnce = false;
+            m_result.unreadableFolders.clear();
             doScan();
             m_run = nullptr;
         },
@@ -76,6 +79,12 @@ void CleanEngine::startClean()
 
 void CleanEngine::runClean()
 {
+    m_keptByOthers.clear();
+    for (const QPointer<CleanEngine> &other : std::as_const(m_ticksSharedWith)) {
+        // A scan under way is replacing the other's result, and with it the ticks.
+        if (other && other->state() != Scanning)
+            m_keptByOthers.unite(other->untickedPaths());
+    }
     setState(Cleaning);
     auto outcome = std::make_shared<CleanOutcome>();
     m_job.start(
@@ -125,6 +134,69 @@ void CleanEngine::releaseHeldBack()
     for (const auto &[category, item] : std::as_const(m_heldBack))
         m_result.categories[category].items[item].checked = true;
     m_heldBack.clear();
+}
+
+void CleanEngine::shareTicks(CleanEngine *first, CleanEngine *second)
+{
+    if (!first || !second || first == second || first->m_ticksSharedWith.contains(second))
+        return;
+    first->m_ticksSharedWith.append(second);
+    second->m_ticksSharedWith.append(first);
+}
+
+QSet<QString> CleanEngine::untickedPaths() const
+{
+    QSet<QString> unticked = foundPaths();
+    for (const CleanCategory &category : m_result.categories) {
+        if (!category.checked)
+            continue;
+        for (const CleanItem &item : category.items) {
+            if (item.checked)
+                unticked.remove(item.path);
+        }
+    }
+    return unticked;
+}
+
+ScanResult::Totals CleanEngine::selectionToClean() const
+{
+    QSet<QString> kept;
+    for (const QPointer<CleanEngine> &other : std::as_const(m_ticksSharedWith)) {
+        if (other && other->state() != Scanning)
+            kept.unite(other->untickedPaths());
+    }
+    if (kept.isEmpty())
+        return { m_result.selectedSize(), m_result.selectedItemCount() };
+    ScanResult::Totals totals;
+    QSet<QString> counted;
+    for (const CleanCategory &category : m_result.categories) {
+        if (!category.checked)
+            continue;
+        for (const CleanItem &item : category.items) {
+            if (!item.checked || counted.contains(item.path) || Removals::covers(kept, item.path))
+                continue;
+            counted.insert(item.path);
+            totals.size += item.size;
+            ++totals.count;
+        }
+    }
+    return totals;
+}
+
+bool CleanEngine::isKeptByOther(const QString &path) const
+{
+    return Removals::covers(m_keptByOthers, path);
+}
+
+QSet<QString> CleanEngine::keptBelow(const QString &folder) const
+{
+    QSet<QString> below;
+    const QString prefix = folder + QLatin1Char('/');
+    for (const QString &path : m_keptByOthers) {
+        if (path.startsWith(prefix))
+            below.insert(path);
+    }
+    return below;
 }
 
 void CleanEngine::forgetRemoved(const QSet<QString> &paths)

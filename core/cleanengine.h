@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QSet>
 
 #include <atomic>
@@ -75,6 +76,18 @@ public:
     // (Firefox's cache is junk and browser data alike).
     void forgetRemoved(const QSet<QString> &paths);
 
+    // Two engines whose scans can list the same files (the junk rules and the browser rules meet
+    // in the caches folder) have one tick for them: a clean of either leaves alone what the other
+    // shows unticked (a file, or a folder with everything below it). A folder of one that holds
+    // such a file loses everything else and keeps that file and the folders on its way.
+    static void shareTicks(CleanEngine *first, CleanEngine *second);
+    // Every path the last scan found that is not selected now. Read while no worker writes the
+    // result.
+    QSet<QString> untickedPaths() const;
+    // What a clean of this engine would remove now: the selection, each path once, less what an
+    // engine sharing ticks shows unticked. Read while no worker writes the result.
+    ScanResult::Totals selectionToClean() const;
+
 signals:
     void stateChanged(CleanEngine::State state);
     void scanProgress(int current, int total, const QString &currentPath);
@@ -106,6 +119,10 @@ protected:
 
     // For doScan()/doClean() and what they call, on the worker.
     bool isCancelled() const;
+    // During doClean(): whether an engine sharing ticks shows path, or a folder above it, unticked.
+    bool isKeptByOther(const QString &path) const;
+    // During doClean(): the paths below folder that an engine sharing ticks shows unticked.
+    QSet<QString> keptBelow(const QString &folder) const;
     // Progress is sent at most every ProgressThrottle::IntervalMs; force sends the first and last.
     void reportScanProgress(int current, int total, const QString &currentPath, bool force = false);
     void reportCleanProgress(int current, int total, qint64 cleanedSize, bool force = false);
@@ -130,5 +147,9 @@ private:
     QList<std::pair<qsizetype, qsizetype>> m_heldBack;
     // Paths another engine removed while a run of this one was under way (forgetRemoved).
     QSet<QString> m_forgotten;
+    QList<QPointer<CleanEngine>> m_ticksSharedWith;
+    // What the engines sharing ticks showed unticked when the clean under way started; written
+    // before the worker starts, read by it.
+    QSet<QString> m_keptByOthers;
     LongJob m_job;
 };

@@ -23,18 +23,23 @@ CombinedSelection CombinedSelection::of(
     if (browser) {
         selection.browser.size = browser->selectedSize();
         selection.browser.count = browser->selectedItemCount();
+        selection.foundSize = browser->totalSize();
     }
     if (!junk)
         return selection;
+    QSet<QString> found;
     QSet<QString> seen;
     for (const CleanCategory &category : junk->categories) {
-        if (!category.checked)
-            continue;
         for (const CleanItem &item : category.items) {
-            if (!item.checked || seen.contains(item.path))
+            const bool browsers = isAtOrBelow(item.path, browserFound);
+            if (!browsers && !found.contains(item.path)) {
+                found.insert(item.path);
+                selection.foundSize += item.size;
+            }
+            if (!category.checked || !item.checked || seen.contains(item.path))
                 continue;
             seen.insert(item.path);
-            if (isAtOrBelow(item.path, browserFound)) {
+            if (browsers) {
                 selection.junkLeftToBrowser.insert(item.path);
                 continue;
             }

@@ -18,6 +18,8 @@ struct CombinedSelection
     ScanResult::Totals browser;
     // Selected junk paths that the browser scan found: the junk clean leaves them alone.
     QSet<QString> junkLeftToBrowser;
+    // Everything both scans found, ticked or not, each path once in the engine that cleans it.
+    qint64 foundSize = 0;
 
     // Either result may be null (no engine, or no finished scan to read); browserFound holds
     // every path the browser scan found (CleanEngine::foundPaths).

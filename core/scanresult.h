@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMetaType>
 #include <QSet>
+#include <QStringList>
 
 // What a rule-driven scan found, and what the user selected of it.
 //
@@ -20,6 +21,8 @@ struct ScanResult
     // one rule): the totals then add up the items without remembering every path they counted.
     // Whoever adds categories or items that may repeat a path clears it.
     bool eachPathOnce = false;
+    // Folders the scan could not read (no permission), so what they hold is not listed.
+    QStringList unreadableFolders;
 
     struct Totals
     {

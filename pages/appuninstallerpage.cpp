@@ -173,7 +173,8 @@ QWidget *AppUninstallerPage::createToolRow()
     m_selectionLabel = plainLabel(tr("No apps selected"), "appSelectionLabel", tools);
     m_uninstallBtn = new QPushButton(tr("Uninstall"), tools);
     m_uninstallBtn->setObjectName(QStringLiteral("appUninstallBtn"));
-    m_uninstallBtn->setMinimumWidth(100);
+    // No fixed minimum: the style sheet's padding makes the size hint, below which no layout
+    // squeezes it, so a long translation is never cut.
     m_uninstallBtn->setFixedHeight(36);
     m_uninstallBtn->setCursor(Qt::PointingHandCursor);
     m_uninstallBtn->setEnabled(false);

@@ -102,6 +102,13 @@ void BasePage::setupContent()
     m_contentLayout->addWidget(m_emptyState, 1);
     m_contentLayout->addStretch();
 
+    // Outside the scrolling list, so it is seen with any number of rows.
+    m_unreadableNote = new QLabel;
+    m_unreadableNote->setObjectName(QStringLiteral("unreadableNote"));
+    m_unreadableNote->setWordWrap(true);
+    m_unreadableNote->hide();
+    static_cast<QVBoxLayout *>(layout())->addWidget(m_unreadableNote);
+
     m_scrollArea = new QScrollArea;
     m_scrollArea->setObjectName(QStringLiteral("contentScrollArea"));
     m_scrollArea->setWidgetResizable(true);
@@ -207,7 +214,7 @@ void BasePage::startClean()
 {
     if (!m_engine || engineBusy())
         return;
-    const int count = m_engine->result().selectedItemCount();
+    const int count = m_engine->selectionToClean().count;
     if (count == 0) {
         QMessageBox::information(this, tr("Notice"), tr("No items selected"));
         return;
@@ -334,6 +341,7 @@ void BasePage::onEngineError(const QString &message)
 void BasePage::updateCategories()
 {
     clearCategories();
+    showUnreadableNote();
     if (!resultHasCategories()) {
         setEmptyStateVisible(true);
         return;
@@ -345,6 +353,19 @@ void BasePage::updateCategories()
         connect(row, &CategoryWidget::checkStateChanged, this, &BasePage::updateTotalSize);
         addCategoryWidget(row);
     }
+}
+
+void BasePage::showUnreadableNote()
+{
+    const QStringList unreadable = m_engine ? m_engine->result().unreadableFolders : QStringList();
+    m_unreadableNote->setVisible(!unreadable.isEmpty());
+    if (unreadable.isEmpty())
+        return;
+    m_unreadableNote->setText(
+        tr("%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access "
+           "in System Settings > Privacy & Security.",
+            nullptr, int(unreadable.size()))
+            .arg(unreadable.first()));
 }
 
 void BasePage::addCategoryWidget(CategoryWidget *widget)
@@ -373,14 +394,16 @@ void BasePage::updateTotalSize()
 {
     if (!m_engine)
         return;
-    // The card counts everything the rows list, the footer what a clean would remove.
+    // The card counts everything the rows list, the footer what a clean would remove (also on the
+    // dashboard's card).
     const ScanResult &result = m_engine->result();
     const ScanResult::Totals found = result.totals();
-    const int count = result.selectedItemCount();
+    const ScanResult::Totals selected = m_engine->selectionToClean();
+    const int count = selected.count;
     if (m_showSize) {
         m_statCard->setValue(CleanItem::formatSize(found.size));
         m_selectionLabel->setText(
-            tr("Selected: %Ln items, %1", nullptr, count).arg(CleanItem::formatSize(result.selectedSize())));
+            tr("Selected: %Ln items, %1", nullptr, count).arg(CleanItem::formatSize(selected.size)));
     } else {
         m_statCard->setValue(tr("%Ln items", nullptr, found.count));
         m_selectionLabel->setText(tr("Selected: %Ln items", nullptr, count));

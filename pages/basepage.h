@@ -53,6 +53,8 @@ protected:
     void connectEngine(CleanEngine *engine);
     virtual void updateCategories();
     virtual void clearCategories();
+    // Says how many folders the last scan could not read, and how to grant access to them.
+    void showUnreadableNote();
     // Adds a row in display order, before the trailing stretch of the list.
     void addCategoryWidget(CategoryWidget *widget);
     void setEmptyStateVisible(bool visible);
@@ -75,6 +77,7 @@ protected:
     QWidget *m_contentWidget = nullptr;
     QVBoxLayout *m_contentLayout = nullptr;
     QWidget *m_emptyState = nullptr;
+    QLabel *m_unreadableNote = nullptr;
     QList<CategoryWidget *> m_categoryWidgets;
     QLabel *m_selectionLabel = nullptr;
     QPushButton *m_scanButton = nullptr;

@@ -17,7 +17,8 @@ BrowserPage::BrowserPage(BrowserCleaner *cleaner, Settings *settings, QWidget *p
 {
     m_titleLabel->setText(tr("Browser Cleaner"));
     m_subtitleLabel->setText(tr("Clean caches, cookies and history of your browsers"));
-    m_statCard->setTitle(tr("Cleanable Space"));
+    // Everything the scan listed, ticked or not; the footer says what a clean would remove.
+    m_statCard->setTitle(tr("Found"));
     static_cast<QVBoxLayout *>(layout())->insertWidget(1, createBrowserBar());
     if (m_cleaner)
         connect(m_cleaner, &CleanEngine::stateChanged, this, &BrowserPage::onCleanerStateChanged);

@@ -222,6 +222,11 @@ QWidget *DashboardPage::createLeftCard()
     m_ring = new CircleProgressWidget(card);
     m_ring->setObjectName(QStringLiteral("ring"));
     layout->addWidget(m_ring, 0, Qt::AlignHCenter);
+    m_ringCaption = makeLabel(QString(), QStringLiteral("ringCaption"), card);
+    m_ringCaption->setAlignment(Qt::AlignCenter);
+    m_ringCaption->setWordWrap(true);
+    m_ringCaption->hide();
+    layout->addWidget(m_ringCaption);
 
     auto *statusRow = new QWidget(card);
     statusRow->setObjectName(QStringLiteral("dashboardStatusRow"));
@@ -360,6 +365,7 @@ void DashboardPage::setScanning(bool scanning)
     m_ring->setUnit(QLocale().percent());
     m_ring->setSubtitle(tr("Scanning..."));
     m_ring->setProgress(0);
+    m_ringCaption->hide();
 }
 
 void DashboardPage::setScanProgress(int percent, const QString &currentPath)
@@ -377,19 +383,31 @@ void DashboardPage::setScanProgress(int percent, const QString &currentPath)
     m_ring->setSubtitle(tr("Scanning..."));
 }
 
-void DashboardPage::updateStats(qint64 junkBytes, qint64 browserBytes, int registryCount)
+void DashboardPage::updateStats(
+    qint64 junkBytes, qint64 browserBytes, int registryCount, qint64 cleanableBytes, qint64 foundBytes)
 {
     m_junkBytes = junkBytes;
     m_browserBytes = browserBytes;
     m_registryCount = registryCount;
     m_hasData = true;
+    const qint64 cleanable = cleanableBytes >= 0 ? cleanableBytes : junkBytes + browserBytes;
+    const qint64 found = qMax(cleanable, foundBytes >= 0 ? foundBytes : cleanable);
+    m_cleanableBytes = cleanable;
     // "28.4 MB": the number above its unit, in the unit that fits.
-    const QString total = CleanItem::formatSize(junkBytes + browserBytes, 1);
+    const QString total = CleanItem::formatSize(cleanable, 1);
     const qsizetype space = total.lastIndexOf(QLatin1Char(' '));
     m_ring->setValueText(total.left(space));
     m_ring->setUnit(total.mid(space + 1));
     m_ring->setSubtitle(tr("Can be cleaned"));
-    m_ring->setProgress(75);
+    // The ring's share: what is selected of everything found, a sliver for anything at all.
+    int share = 0;
+    if (found > 0 && cleanable > 0)
+        share = qBound(1, static_cast<int>((cleanable * 100 + found / 2) / found), 100);
+    m_ring->setProgress(share);
+    m_ringCaption->setText(found > 0
+            ? tr("Ring: %1 of what the scan found is selected").arg(Languages::formatPercent(share))
+            : tr("The scan found nothing to clean"));
+    m_ringCaption->show();
 
     m_junkValueLabel->setText(CleanItem::formatSize(junkBytes, 1));
     m_browserValueLabel->setText(CleanItem::formatSize(browserBytes, 1));
@@ -463,6 +481,11 @@ void DashboardPage::showLastEvent()
 qint64 DashboardPage::junkBytes() const
 {
     return m_junkBytes;
+}
+
+qint64 DashboardPage::cleanableBytes() const
+{
+    return m_cleanableBytes;
 }
 
 qint64 DashboardPage::browserBytes() const

@@ -23,7 +23,11 @@ public:
 
     void setScanning(bool scanning);
     void setScanProgress(int percent, const QString &currentPath);
-    void updateStats(qint64 junkBytes, qint64 browserBytes, int registryCount);
+    // The ring shows what Clean All removes (cleanableBytes; the two cards' sum when not given)
+    // and is filled by its share of everything the scans found (foundBytes; full when not
+    // given), which the caption under it says.
+    void updateStats(
+        qint64 junkBytes, qint64 browserBytes, int registryCount, qint64 cleanableBytes = -1, qint64 foundBytes = -1);
     void showScanTime(const QDateTime &when);
     void showCleaned(qint64 bytesFreed);
     // The status text of a scan less than a day old ("Last scan: 2 min ago"); an older one
@@ -31,6 +35,8 @@ public:
     static QString lastScanText(qint64 secondsAgo);
     // The totals last shown; both 0 until the first updateStats.
     qint64 junkBytes() const;
+    // What the ring shows: what Clean All would remove.
+    qint64 cleanableBytes() const;
     qint64 browserBytes() const;
     int registryCount() const;
     // False until the first updateStats.
@@ -76,6 +82,8 @@ private:
     QLabel *m_progressStatusLabel = nullptr;
 
     CircleProgressWidget *m_ring = nullptr;
+    QLabel *m_ringCaption = nullptr;
+    qint64 m_cleanableBytes = 0;
     QWidget *m_statusDot = nullptr;
     QLabel *m_statusLabel = nullptr;
     QPushButton *m_scanButton = nullptr;

@@ -175,7 +175,8 @@ QWidget *DuplicateFinderPage::buildScanPage()
     controls->addStretch();
     m_startBtn = new QPushButton(QStringLiteral("🔍  ") + tr("Start Scan"));
     m_startBtn->setObjectName(QStringLiteral("startScanBtn"));
-    m_startBtn->setMinimumWidth(148);
+    // No fixed minimum: the style sheet's padding makes the size hint, below which no layout
+    // squeezes it, so a long translation is never cut.
     m_startBtn->setFixedHeight(40);
     m_startBtn->setCursor(Qt::PointingHandCursor);
     connect(m_startBtn, &QPushButton::clicked, this, &DuplicateFinderPage::onStartScan);
@@ -250,6 +251,8 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     m_resultsView->setItemDelegate(
         new DuplicateGroupDelegate([](qint64 bytes) { return CleanItem::formatSize(bytes); }, m_resultsView));
     connect(m_model, &DuplicateResultsModel::checkedCountChanged, this, &DuplicateFinderPage::updateDeleteBtn);
+    // The footer counts what the delete button would remove.
+    connect(m_model, &DuplicateResultsModel::checkedCountChanged, this, &DuplicateFinderPage::updateSummary);
     layout->addWidget(m_resultsView, 1);
     layout->addWidget(separatorLine());
 
@@ -259,6 +262,12 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     m_summaryLabel->setTextFormat(Qt::RichText);
     m_summaryLabel->setWordWrap(true);
     layout->addWidget(m_summaryLabel);
+    auto *rule = namedLabel(tr("Ticked: every copy but the likely original (not in Downloads, no \"copy\" or "
+                               "\"(1)\" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages "
+                               "and Library are never ticked."),
+        QStringLiteral("tickRuleLabel"));
+    rule->setWordWrap(true);
+    layout->addWidget(rule);
 
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(10);
@@ -270,12 +279,16 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     bottom->addWidget(m_newScanBtn);
     bottom->addStretch(1);
 
-    m_keepBtn = new QPushButton(tr("Keep Newest  ▾"));
+    m_keepBtn = new QPushButton(tr("Keep Original  ▾"));
     m_keepBtn->setObjectName(QStringLiteral("keepBtn"));
     m_keepBtn->setFixedHeight(36);
     m_keepBtn->setCursor(Qt::PointingHandCursor);
     connect(m_keepBtn, &QPushButton::clicked, this, [this] {
         QMenu menu(this);
+        menu.addAction(tr("Keep Original  (the likely original of each group)"), this, [this] {
+            m_keepBtn->setText(tr("Keep Original  ▾"));
+            m_model->keepOriginals();
+        });
         menu.addAction(tr("Keep Newest  (delete older duplicates)"), this, [this] {
             m_keepBtn->setText(tr("Keep Newest  ▾"));
             onKeepNewest();
@@ -368,7 +381,8 @@ void DuplicateFinderPage::showChosenFoldersMenu()
     menu->addAction(tr("Choose Another Folder…"), this, &DuplicateFinderPage::onBrowseFolder);
     menu->addSeparator();
     for (const QString &folder : std::as_const(m_browsedPaths))
-        menu->addAction(tr("Remove %1").arg(homeRelative(folder)), this, [this, folder] { removeChosenFolder(folder); });
+        menu->addAction(
+            tr("Remove %1").arg(homeRelative(folder)), this, [this, folder] { removeChosenFolder(folder); });
     menu->popup(m_browseButton->mapToGlobal(QPoint(0, m_browseButton->height() + 2)));
 }
 
@@ -376,9 +390,8 @@ void DuplicateFinderPage::removeChosenFolder(const QString &folder)
 {
     m_browsedPaths.removeAll(folder);
     // A chosen folder that is also a location card's path stays selected through its card.
-    const bool onACard = std::any_of(locationButtons.cbegin(), locationButtons.cend(), [&](const QPushButton *card) {
-        return card->isChecked() && card->property("scanPath").toString() == folder;
-    });
+    const bool onACard = std::any_of(locationButtons.cbegin(), locationButtons.cend(),
+        [&](const QPushButton *card) { return card->isChecked() && card->property("scanPath").toString() == folder; });
     if (!onACard)
         selectedPaths.removeAll(folder);
     m_browseButton->setChecked(!m_browsedPaths.isEmpty());
@@ -473,8 +486,9 @@ void DuplicateFinderPage::onReadProgress(const QString &path, qint64 bytesRead, 
 {
     if (!isScanning() || !m_cancelBtn->isEnabled())
         return;
-    m_pathLabel->setText(tr("Reading %1  ·  %2 of %3")
-                             .arg(QFileInfo(path).fileName(), CleanItem::formatSize(bytesRead), CleanItem::formatSize(fileSize)));
+    m_pathLabel->setText(
+        tr("Reading %1  ·  %2 of %3")
+            .arg(QFileInfo(path).fileName(), CleanItem::formatSize(bytesRead), CleanItem::formatSize(fileSize)));
 }
 
 void DuplicateFinderPage::onScanStopped()
@@ -540,7 +554,7 @@ void DuplicateFinderPage::onScanFinished(int groups, qint64 waste)
     m_freedBytes = 0;
     m_trashedBytes = 0;
     buildResultCards();
-    m_keepBtn->setText(tr("Keep Newest  ▾"));
+    m_keepBtn->setText(tr("Keep Original  ▾"));
     updateSummary();
     m_stack->setCurrentIndex(1);
 }
@@ -579,7 +593,7 @@ void DuplicateFinderPage::updateSummary()
     const QString accent = Palette::Accent.name();
     QString text = tr("<b>%Ln</b> groups  ·  <span style='color:%1;font-weight:600;'>%2 can be freed</span>", nullptr,
         m_model->groupCount())
-                       .arg(accent, CleanItem::formatSize(m_model->reclaimableBytes()));
+                       .arg(accent, CleanItem::formatSize(m_model->checkedBytes()));
     if (m_freedBytes > 0)
         text += tr("  ·  %1 freed").arg(CleanItem::formatSize(m_freedBytes));
     // What went to the Trash still takes its space until the Trash is emptied.
@@ -705,7 +719,8 @@ void DuplicateFinderPage::onRemovalFinished(const QStringList &removed, const QS
             ? tr("%Ln file(s) could not be deleted.", nullptr, int(failed.size()))
             : tr("%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.", nullptr,
                 int(failed.size()));
-        summary.setText(notDone + QStringLiteral("\n") + done + QStringLiteral("\n") + tr("The log lists each file and why."));
+        summary.setText(
+            notDone + QStringLiteral("\n") + done + QStringLiteral("\n") + tr("The log lists each file and why."));
     }
     summary.setDetailedText(ways.join(QLatin1Char('\n')));
     summary.setStandardButtons(QMessageBox::Ok);

@@ -162,9 +162,12 @@ void DuplicateGroupDelegate::paintFile(QPainter *painter, const QStyleOptionView
         line.height());
     painter->setFont(sized(option.font, 11));
     painter->setPen(Palette::TextMuted);
+    // A lock marks a file inside an app, a package or Library, which no rule ticks.
+    const bool spared = index.data(DuplicateResultsModel::ProtectedRole).toBool();
+    const QString shownPath = (spared ? QStringLiteral("🔒 ") : QString())
+        + index.data(DuplicateResultsModel::ShortPathRole).toString();
     painter->drawText(path, Qt::AlignLeft | Qt::AlignVCenter,
-        painter->fontMetrics().elidedText(
-            index.data(DuplicateResultsModel::ShortPathRole).toString(), Qt::ElideMiddle, qMax(path.width(), 0)));
+        painter->fontMetrics().elidedText(shownPath, Qt::ElideMiddle, qMax(path.width(), 0)));
 }
 
 bool DuplicateGroupDelegate::editorEvent(

@@ -3,9 +3,11 @@
 #include "core/removals.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -22,7 +24,73 @@ QString shortPath(const QString &path)
     return shown;
 }
 
+// Folders the system shows as one document or application: what lies inside belongs to it.
+bool isPackageName(QStringView name)
+{
+    static const QStringList packages = { QStringLiteral(".app"), QStringLiteral(".framework"),
+        QStringLiteral(".bundle"), QStringLiteral(".plugin"), QStringLiteral(".kext"), QStringLiteral(".appex"),
+        QStringLiteral(".photoslibrary"), QStringLiteral(".photolibrary"), QStringLiteral(".aplibrary"),
+        QStringLiteral(".musiclibrary"), QStringLiteral(".tvlibrary"), QStringLiteral(".fcpbundle"),
+        QStringLiteral(".logicx"), QStringLiteral(".band"), QStringLiteral(".imovielibrary"), QStringLiteral(".pkg"),
+        QStringLiteral(".mpkg"), QStringLiteral(".xcodeproj"), QStringLiteral(".xcworkspace"), QStringLiteral(".pages"),
+        QStringLiteral(".numbers"), QStringLiteral(".key"), QStringLiteral(".rtfd"), QStringLiteral(".sparsebundle"),
+        QStringLiteral(".lrlibrary"), QStringLiteral(".lrdata") };
+    return std::any_of(packages.cbegin(), packages.cend(),
+        [name](const QString &extension) { return name.endsWith(extension, Qt::CaseInsensitive); });
+}
+
+// A name a copy is given: "report copy.pdf", "report copy 2.pdf", "IMG_4021 (1).jpg",
+// "Copy of report.pdf", "report - Copy.pdf".
+bool isCopyName(const QString &fileName)
+{
+    static const QRegularExpression copy(
+        QStringLiteral("(^copy of |[ _-]copy( \\d+)?(\\.[^.]*)?$| \\(\\d+\\)(\\.[^.]*)?$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return copy.match(fileName).hasMatch();
+}
+
+bool isInDownloads(const QString &path)
+{
+    return path.startsWith(QDir::homePath() + QStringLiteral("/Downloads/"));
+}
+
 } // namespace
+
+bool DuplicateResultsModel::isProtected(const QString &path)
+{
+    if (path.startsWith(QDir::homePath() + QStringLiteral("/Library/")))
+        return true;
+    const QList<QStringView> parts = QStringView(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    // Every folder above the file.
+    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+        if (isPackageName(parts.at(i)))
+            return true;
+    }
+    return false;
+}
+
+int DuplicateResultsModel::likelyOriginal(const Group &group)
+{
+    const auto rank = [](const DuplicateFile &file) {
+        const QString name = file.path.mid(file.path.lastIndexOf(QLatin1Char('/')) + 1);
+        return std::make_tuple(isInDownloads(file.path) || isCopyName(name), file.modified, file.path.size());
+    };
+    int best = -1;
+    for (int i = 0; i < group.files.size(); ++i) {
+        if (best < 0 || rank(group.files.at(i).file) < rank(group.files.at(best).file))
+            best = i;
+    }
+    return best;
+}
+
+void DuplicateResultsModel::checkAllBut(Group &group, int kept)
+{
+    for (int i = 0; i < group.files.size(); ++i) {
+        File &file = group.files[i];
+        file.checked = i != kept && !isProtected(file.file.path);
+        m_checked += file.checked ? 1 : 0;
+    }
+}
 
 DuplicateResultsModel::DuplicateResultsModel(QObject *parent)
     : QAbstractListModel(parent)
@@ -40,9 +108,9 @@ void DuplicateResultsModel::setGroups(const QList<DuplicateGroup> &groups)
         QList<DuplicateFile> files = found.files;
         std::stable_sort(files.begin(), files.end(),
             [](const DuplicateFile &a, const DuplicateFile &b) { return a.modified > b.modified; });
-        for (int i = 0; i < files.size(); ++i)
-            group.files.append(File { files.at(i), i > 0 });
-        m_checked += int(files.size()) - 1;
+        for (const DuplicateFile &file : std::as_const(files))
+            group.files.append(File { file, false });
+        checkAllBut(group, likelyOriginal(group));
         m_groups.append(group);
     }
     rebuildRows();
@@ -107,6 +175,8 @@ QVariant DuplicateResultsModel::data(const QModelIndex &index, int role) const
         return file.file.modified;
     case NewestRole:
         return fileIndex == 0;
+    case ProtectedRole:
+        return isProtected(file.file.path);
     case Qt::CheckStateRole:
         return file.checked ? Qt::Checked : Qt::Unchecked;
     default:
@@ -119,8 +189,8 @@ bool DuplicateResultsModel::setData(const QModelIndex &index, const QVariant &va
     if (role != Qt::CheckStateRole || !checkIndex(index, CheckIndexOption::IndexIsValid)
         || m_rowFile[size_t(index.row())] < 0)
         return false;
-    setChecked(m_rowGroup[size_t(index.row())], m_rowFile[size_t(index.row())],
-        value.value<Qt::CheckState>() == Qt::Checked);
+    setChecked(
+        m_rowGroup[size_t(index.row())], m_rowFile[size_t(index.row())], value.value<Qt::CheckState>() == Qt::Checked);
     emit checkedCountChanged(m_checked);
     return true;
 }
@@ -156,6 +226,18 @@ qint64 DuplicateResultsModel::reclaimableBytes() const
     return total;
 }
 
+qint64 DuplicateResultsModel::checkedBytes() const
+{
+    qint64 total = 0;
+    for (const Group &group : m_groups) {
+        for (const auto &entry : group.files) {
+            if (entry.checked)
+                total += group.fileSize;
+        }
+    }
+    return total;
+}
+
 int DuplicateResultsModel::checkedCount() const
 {
     return m_checked;
@@ -185,12 +267,18 @@ int DuplicateResultsModel::extremeFile(const Group &group, bool newest)
 void DuplicateResultsModel::keepOne(bool newest)
 {
     m_checked = 0;
-    for (Group &group : m_groups) {
-        const int kept = extremeFile(group, newest);
-        for (int i = 0; i < group.files.size(); ++i)
-            group.files[i].checked = i != kept;
-        m_checked += int(group.files.size()) - 1;
-    }
+    for (Group &group : m_groups)
+        checkAllBut(group, extremeFile(group, newest));
+    if (!m_rowGroup.empty())
+        emit dataChanged(index(0), index(rowCount() - 1), { Qt::CheckStateRole });
+    emit checkedCountChanged(m_checked);
+}
+
+void DuplicateResultsModel::keepOriginals()
+{
+    m_checked = 0;
+    for (Group &group : m_groups)
+        checkAllBut(group, likelyOriginal(group));
     if (!m_rowGroup.empty())
         emit dataChanged(index(0), index(rowCount() - 1), { Qt::CheckStateRole });
     emit checkedCountChanged(m_checked);
@@ -272,7 +360,8 @@ qint64 DuplicateResultsModel::removeFilesWhere(const std::function<bool(const QS
     m_groups.removeIf([](const Group &group) { return group.files.size() < 2; });
     m_checked = 0;
     for (const Group &group : std::as_const(m_groups))
-        m_checked += int(std::count_if(group.files.cbegin(), group.files.cend(), [](const File &f) { return f.checked; }));
+        m_checked
+            += int(std::count_if(group.files.cbegin(), group.files.cend(), [](const File &f) { return f.checked; }));
     rebuildRows();
     endResetModel();
     emit checkedCountChanged(m_checked);

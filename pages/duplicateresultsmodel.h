@@ -14,7 +14,8 @@
 // The duplicate groups of a scan as one flat list for a view that draws each group as a card:
 // a header row per group ("3 identical files · 1.2 MB each · save 2.4 MB"), then one row per
 // file, newest first. File rows are checkable (Qt::CheckStateRole); a checked file is to be
-// deleted. New groups start with every copy but the newest checked.
+// deleted. New groups start with every copy checked but the likely original (likelyOriginal)
+// and the protected ones (isProtected), which no rule ever checks.
 //
 // Built in one go from the groups, so 22,000 groups cost one pass; memory is the groups' own.
 // After a deletion the deleted files leave their groups and a group left with one file leaves
@@ -30,10 +31,11 @@ public:
         PathRole, // full path of a file row
         ShortPathRole, // home-relative path, middle shortened to 58 characters
         ModifiedRole, // modification date-time of a file row
-        NewestRole, // the newest file of its group (shown first, kept by default)
+        NewestRole, // the newest file of its group (shown first)
         LastInGroupRole, // the last row of its group's card
         FileCountRole, // files of the row's group
         FileSizeRole, // size of each file of the row's group
+        ProtectedRole, // a file inside an app, another package or ~/Library: never checked by a rule
     };
 
     explicit DuplicateResultsModel(QObject *parent = nullptr);
@@ -49,12 +51,20 @@ public:
     int groupCount() const;
     // Space freed by keeping one copy of every group.
     qint64 reclaimableBytes() const;
+    // The bytes of the ticked copies: what "Delete Selected" would remove.
+    qint64 checkedBytes() const;
     int checkedCount() const;
     QModelIndex indexOfPath(const QString &path) const;
 
     // In every group, keeps the newest (or oldest) file, the first such winning ties, and
-    // checks every other file.
+    // checks every other file that is not protected.
     void keepOne(bool newest);
+    // The default: in every group, keeps the likely original and checks every other file that is
+    // not protected.
+    void keepOriginals();
+    // A file a user would not mean to remove as a duplicate: inside an application bundle or
+    // another package (a photo library, a framework) or below ~/Library.
+    static bool isProtected(const QString &path);
     void setAllChecked(bool checked);
     // The groups with checked files; a group whose every file is checked keeps its newest one,
     // and lastCopyGroups counts those groups.
@@ -89,6 +99,11 @@ private:
     void setChecked(int group, int file, bool checked);
     // The file to keep of a group: the newest (or oldest), the first such winning ties.
     static int extremeFile(const Group &group, bool newest);
+    // The copy most likely to be the original: not in Downloads and not named as a copy ("copy",
+    // "(1)"), then the oldest, then the shortest path.
+    static int likelyOriginal(const Group &group);
+    // Checks every file of the group but kept, leaving the protected ones unchecked.
+    void checkAllBut(Group &group, int kept);
 
     QList<Group> m_groups;
     // For each row: its group, and its file in that group or -1 for the group's header.

@@ -10,5 +10,6 @@ JunkPage::JunkPage(JunkCleaner *cleaner, Settings *settings, QWidget *parent)
 {
     m_titleLabel->setText(tr("Junk Cleaner"));
     m_subtitleLabel->setText(tr("Clean system temp files, cache and logs"));
-    m_statCard->setTitle(tr("Cleanable Space"));
+    // Everything the scan listed, ticked or not; the footer says what a clean would remove.
+    m_statCard->setTitle(tr("Found"));
 }

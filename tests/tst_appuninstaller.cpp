@@ -1,5 +1,6 @@
 #include "appfixture.h"
 #include "cleaners/appuninstaller.h"
+#include "cleaners/launchagentplist.h"
 #include "cleaners/leftoverfinder.h"
 #include "core/runningprograms.h"
 #include "faketools.h"
@@ -139,6 +140,7 @@ class TestAppUninstaller : public QObject
     Q_OBJECT
 
 private slots:
+    void ownLoginItemGoesWithItsApp();
     void boundaryMatching_data();
     void boundaryMatching();
     void identifierCases_data();
@@ -255,6 +257,30 @@ void TestAppUninstaller::identifierCases()
         installed.append({ QStringLiteral("/Applications/") + name + QStringLiteral(".app"), bundleId, name });
     LeftoverFinder finder(home.path(), installed);
     QCOMPARE(described(finder.find(bundle, bundleId, name), home.path()), offered);
+}
+
+// The login item this program made for an app starts the app by its path; its label names the
+// app as the user saw it, not by its identifier. It is offered, ticked, with the app, and only
+// with that app.
+void TestAppUninstaller::ownLoginItemGoesWithItsApp()
+{
+    TestHome home;
+    const QString zoom = home.makeDir(QStringLiteral("Applications/zoom.us.app"));
+    const QString slack = home.makeDir(QStringLiteral("Applications/Slack.app"));
+    const QString zoomAgent = home.filePath(QStringLiteral("Library/LaunchAgents/com.sweepnook.startup.zoom.us.plist"));
+    const QString slackAgent = home.filePath(QStringLiteral("Library/LaunchAgents/com.sweepnook.startup.Slack.plist"));
+    home.makeDir(QStringLiteral("Library/LaunchAgents"));
+    QVERIFY(LaunchAgentPlist::write(zoomAgent, QStringLiteral("com.sweepnook.startup.zoom.us"),
+        { QStringLiteral("/usr/bin/open"), QStringLiteral("-a"), zoom }));
+    QVERIFY(LaunchAgentPlist::write(slackAgent, QStringLiteral("com.sweepnook.startup.Slack"),
+        { QStringLiteral("/usr/bin/open"), QStringLiteral("-a"), slack }));
+    LeftoverFinder finder(home.path(),
+        { { zoom, QStringLiteral("us.zoom.xos"), QStringLiteral("zoom.us") },
+            { slack, QStringLiteral("com.tinyspeck.slackmacgap"), QStringLiteral("Slack") } });
+    const QList<LeftoverItem> found = finder.find(zoom, QStringLiteral("us.zoom.xos"), QStringLiteral("zoom.us"));
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.first().path, zoomAgent);
+    QVERIFY(found.first().selected);
 }
 
 void TestAppUninstaller::scanReportsBundlesWithIdentifiers()

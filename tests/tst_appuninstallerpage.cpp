@@ -86,6 +86,8 @@ class TestAppUninstallerPage : public QObject
     Q_OBJECT
 
 private slots:
+    void leftoverNoteCountsTickedLeftovers_data();
+    void leftoverNoteCountsTickedLeftovers();
     void detailLine_data();
     void detailLine();
     void modelIsConsistent();
@@ -101,6 +103,32 @@ private slots:
     void finishSaysWhatWentToTheTrash_data();
     void finishSaysWhatWentToTheTrash();
 };
+
+void TestAppUninstallerPage::leftoverNoteCountsTickedLeftovers_data()
+{
+    QTest::addColumn<bool>("identifierTicked");
+    QTest::addColumn<bool>("nameMatchTicked");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("name match unticked") << true << false << QStringLiteral("+2.0 KB leftovers");
+    QTest::newRow("both ticked") << true << true << QStringLiteral("+6.5 MB leftovers");
+    QTest::newRow("nothing ticked") << false << false << QString();
+}
+
+// The card's "+... leftovers" is what an uninstall would move along: the ticked leftovers, not
+// the name-only guesses the user has not ticked.
+void TestAppUninstallerPage::leftoverNoteCountsTickedLeftovers()
+{
+    QFETCH(bool, identifierTicked);
+    QFETCH(bool, nameMatchTicked);
+    QFETCH(QString, note);
+    AppInfo slack = app(QStringLiteral("Slack"));
+    slack.leftovers = { { QStringLiteral("/nowhere/Library/Caches/com.example.Slack"), 2048, identifierTicked,
+                            LeftoverItem::Reason::BundleIdentifier },
+        { QStringLiteral("/nowhere/Library/Application Support/Slack"), 6815744 - 2048, nameMatchTicked,
+            LeftoverItem::Reason::Name } };
+    slack.leftoverSize = 6815744;
+    QCOMPARE(AppCardDelegate::leftoverNote(slack), note);
+}
 
 void TestAppUninstallerPage::detailLine_data()
 {

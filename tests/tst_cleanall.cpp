@@ -1,6 +1,9 @@
 #include "app/cleanall.h"
+#include "cleaners/browsercleaner.h"
+#include "cleaners/junkcleaner.h"
 #include "core/cleanengine.h"
 #include "core/removals.h"
+#include "faketools.h"
 #include "testhome.h"
 
 #include <QtTest>
@@ -41,7 +44,7 @@ protected:
     CleanOutcome doClean() override
     {
         if (refuse)
-            return {0, 0, QStringLiteral("Please close the following browsers before cleaning:\nSafari")};
+            return { 0, 0, QStringLiteral("Please close the following browsers before cleaning:\nSafari") };
         const int total = m_result.selectedItemCount();
         qint64 freed = 0;
         int cleaned = 0;
@@ -71,7 +74,7 @@ private:
     QStringList m_paths;
 };
 
-void scan(FileEngine &engine)
+void scan(CleanEngine &engine)
 {
     QSignalSpy finished(&engine, &CleanEngine::scanFinished);
     engine.startScan();
@@ -91,6 +94,8 @@ private slots:
     void cancelStopsBeforeTheNextEngine();
     void unfinishedScanIsLeftOut();
     void removalByAnotherCleanWaitsForTheRunningOne();
+    void untickedOnEitherPageStaysWhateverCleans_data();
+    void untickedOnEitherPageStaysWhateverCleans();
 };
 
 void TestCleanAll::cleansExactlyTheSelectionOfBothEngines()
@@ -252,6 +257,84 @@ void TestCleanAll::removalByAnotherCleanWaitsForTheRunningOne()
     QCOMPARE(junk.result().totalItemCount(), 0);
     QCOMPARE(browser.result().totalItemCount(), 0);
     QCOMPARE(junkChanged.count(), 0);
+}
+
+namespace {
+enum class Cleaner { CleanAll, BrowserPage, JunkPage };
+}
+Q_DECLARE_METATYPE(Cleaner)
+
+void TestCleanAll::untickedOnEitherPageStaysWhateverCleans_data()
+{
+    QTest::addColumn<Cleaner>("cleaner");
+    QTest::addColumn<bool>("untickOnBrowserPage");
+    QTest::newRow("clean all, files unticked on the junk page") << Cleaner::CleanAll << false;
+    QTest::newRow("browser page, files unticked on the junk page") << Cleaner::BrowserPage << false;
+    QTest::newRow("junk page, cache unticked on the browser page") << Cleaner::JunkPage << true;
+}
+
+// Safari's cache is a folder of browser data on one page and a list of cache files on the other:
+// a file unticked where it is shown stays, whichever clean runs.
+void TestCleanAll::untickedOnEitherPageStaysWhateverCleans()
+{
+    QFETCH(Cleaner, cleaner);
+    QFETCH(bool, untickOnBrowserPage);
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), "#!/bin/sh\nexit 1\n");
+    TestHome home;
+    const QString cache = QStringLiteral("Library/Caches/com.apple.Safari/");
+    home.makeFile(QStringLiteral("Library/Safari/History.db"), 40);
+    const QString keptA = home.makeFile(cache + QStringLiteral("WebKitCache/Version 16/Blobs/blob-a"), 1000);
+    const QString keptB = home.makeFile(cache + QStringLiteral("WebKitCache/Version 16/Records/rec-b"), 2000);
+    const QString other = home.makeFile(cache + QStringLiteral("WebKitCache/Version 16/Records/rec-c"), 3000);
+    const QString cacheDb = home.makeFile(cache + QStringLiteral("Cache.db"), 4000);
+    JunkCleaner junk;
+    junk.loadRules(QStringLiteral(":/rules/junk_rules.json"));
+    BrowserCleaner browser;
+    browser.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    CleanEngine::shareTicks(&junk, &browser);
+    scan(junk);
+    scan(browser);
+
+    QStringList kept;
+    if (untickOnBrowserPage) {
+        CleanCategory *safariCache = browser.result().findCategory(QStringLiteral("safari_cache"));
+        QVERIFY(safariCache);
+        safariCache->checked = false;
+        kept = { keptA, keptB, other, cacheDb };
+    } else {
+        int unticked = 0;
+        for (CleanCategory &category : junk.result().categories) {
+            for (CleanItem &item : category.items) {
+                if (item.path == keptA || item.path == keptB) {
+                    item.checked = false;
+                    ++unticked;
+                }
+            }
+        }
+        QCOMPARE(unticked, 2);
+        kept = { keptA, keptB };
+    }
+
+    if (cleaner == Cleaner::CleanAll) {
+        CleanAll cleanAll(&junk, &browser);
+        QSignalSpy finished(&cleanAll, &CleanAll::finished);
+        cleanAll.start();
+        QVERIFY(finished.wait(10000));
+        QVERIFY(cleanAll.summary().errors.isEmpty());
+    } else {
+        CleanEngine &engine = cleaner == Cleaner::BrowserPage ? static_cast<CleanEngine &>(browser) : junk;
+        QSignalSpy finished(&engine, &CleanEngine::cleanFinished);
+        engine.startClean();
+        QVERIFY(finished.wait(10000));
+    }
+
+    for (const QString &path : { keptA, keptB, other, cacheDb })
+        QCOMPARE(QFileInfo::exists(path), kept.contains(path));
+    // What stays is still listed, unticked, on the junk page.
+    const QSet<QString> listed = junk.foundPaths();
+    for (const QString &path : std::as_const(kept))
+        QVERIFY2(listed.contains(path), qPrintable(path));
 }
 
 QTEST_GUILESS_MAIN(TestCleanAll)

@@ -54,6 +54,8 @@ private slots:
     void updateStats_data();
     void updateStats();
     void zeroTotalsDrawNoBars();
+    void ringShowsTheSelectedShareOfWhatWasFound_data();
+    void ringShowsTheSelectedShareOfWhatWasFound();
     void formatSize_data();
     void formatSize();
     void cardsNavigateOnReleaseOnly_data();
@@ -77,7 +79,7 @@ void TestDashboardPage::startsWithEmptyViewAndDefaultDataView()
     QCOMPARE(ring(page)->value(), 0.0);
     QCOMPARE(ring(page)->unit(), QStringLiteral("GB"));
     QCOMPARE(ring(page)->subtitle(), QStringLiteral("Can be cleaned"));
-    QCOMPARE(ring(page)->progress(), 75);
+    QCOMPARE(ring(page)->progress(), 0);
     QCOMPARE(cardValue(page, "junkCard"), QStringLiteral("--"));
     QCOMPARE(cardValue(page, "browserCard"), QStringLiteral("--"));
     QCOMPARE(cardBarWidth(page, "junkCard"), 60);
@@ -198,7 +200,8 @@ void TestDashboardPage::updateStats()
     QCOMPARE(ring(page)->valueText(), ringValue);
     QCOMPARE(ring(page)->unit(), ringUnit);
     QCOMPARE(ring(page)->subtitle(), QStringLiteral("Can be cleaned"));
-    QCOMPARE(ring(page)->progress(), 75);
+    // Given no total of what was found, the selection is all of it.
+    QCOMPARE(ring(page)->progress(), junk + browser > 0 ? 100 : 0);
     QCOMPARE(cardValue(page, "junkCard"), junkText);
     QCOMPARE(cardValue(page, "browserCard"), browserText);
     QCOMPARE(cardBarWidth(page, "junkCard"), junkBar);
@@ -206,6 +209,41 @@ void TestDashboardPage::updateStats()
     QCOMPARE(child<QLabel>(&page, "statusLabel")->text(), QStringLiteral("Ready to scan"));
     QCOMPARE(page.junkBytes(), junk);
     QCOMPARE(page.browserBytes(), browser);
+}
+
+void TestDashboardPage::ringShowsTheSelectedShareOfWhatWasFound_data()
+{
+    QTest::addColumn<qint64>("cleanable");
+    QTest::addColumn<qint64>("found");
+    QTest::addColumn<int>("progress");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("nothing found") << qint64(0) << qint64(0) << 0 << QStringLiteral("The scan found nothing to clean");
+    QTest::newRow("nothing selected") << qint64(0) << 4 * MiB << 0
+                                      << QStringLiteral("Ring: 0% of what the scan found is selected");
+    QTest::newRow("a quarter") << MiB << 4 * MiB << 25
+                               << QStringLiteral("Ring: 25% of what the scan found is selected");
+    QTest::newRow("a sliver shows") << qint64(10) << GiB << 1
+                                    << QStringLiteral("Ring: 1% of what the scan found is selected");
+    QTest::newRow("everything") << 4 * MiB << 4 * MiB << 100
+                                << QStringLiteral("Ring: 100% of what the scan found is selected");
+}
+
+// The ring is a measure: the share of what the scans found that Clean All would remove.
+void TestDashboardPage::ringShowsTheSelectedShareOfWhatWasFound()
+{
+    QFETCH(qint64, cleanable);
+    QFETCH(qint64, found);
+    QFETCH(int, progress);
+    QFETCH(QString, caption);
+    DashboardPage page;
+    page.show();
+    page.updateStats(cleanable, 0, 0, cleanable, found);
+    QCOMPARE(ring(page)->progress(), progress);
+    auto *captionLabel = child<QLabel>(&page, "ringCaption");
+    QVERIFY(captionLabel->isVisible());
+    QCOMPARE(captionLabel->text(), caption);
+    page.setScanning(true);
+    QVERIFY(!captionLabel->isVisible());
 }
 
 void TestDashboardPage::zeroTotalsDrawNoBars()

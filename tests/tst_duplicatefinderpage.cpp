@@ -1,5 +1,6 @@
 #include "cleaners/duplicatefinder.h"
 #include "cleaners/duplicateremover.h"
+#include "core/cleanitem.h"
 #include "duplicatefixture.h"
 #include "messageboxanswerer.h"
 #include "pages/duplicatefinderpage.h"
@@ -55,9 +56,8 @@ DuplicateGroup syntheticGroup(int number, int files)
 {
     DuplicateGroup group { QStringLiteral("%1").arg(number, 32, 16, QLatin1Char('0')), 1000 + number, {} };
     for (int f = 0; f < files; ++f) {
-        group.files.append(DuplicateFile { QStringLiteral("/Volumes/Data/set %1/copy %2 of a rather long file name.jpg")
-                                               .arg(number)
-                                               .arg(f),
+        group.files.append(DuplicateFile {
+            QStringLiteral("/Volumes/Data/set %1/copy %2 of a rather long file name.jpg").arg(number).arg(f),
             group.fileSize, QDateTime(QDate(2024, 1, 1), QTime(12, 0)).addDays(f), FileIdentity() });
     }
     return group;
@@ -100,6 +100,9 @@ class TestDuplicateFinderPage : public QObject
 
 private slots:
     void startsWithHomeSelected();
+    void footerCountsTheTickedCopies();
+    void defaultTicksSpareTheLikelyOriginalAndProtectedFiles_data();
+    void defaultTicksSpareTheLikelyOriginalAndProtectedFiles();
     void locationCardsEditTheSelection();
     void startWithNothingSelectedStartsNothing();
     void fullDiskScanAsksFirst_data();
@@ -281,12 +284,12 @@ void TestDuplicateFinderPage::resultsKeepTheNewestAndKeepOldestFlips()
     QAbstractItemModelTester tester(results, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(results->groupCount(), 2);
     QCOMPARE(results->rowCount(), 2 + 3 + 2);
-    QVERIFY(page.findChild<QLabel *>(QStringLiteral("summaryLabel"))
-                ->text()
-                .startsWith(QStringLiteral("<b>2</b> groups")));
+    QVERIFY(
+        page.findChild<QLabel *>(QStringLiteral("summaryLabel"))->text().startsWith(QStringLiteral("<b>2</b> groups")));
     for (const QStringList &group : { three, two }) {
         for (const QString &path : group) {
-            QCOMPARE(isChecked(page, path), path != group.last());
+            // Kept by default: the likely original, here the oldest.
+            QCOMPARE(isChecked(page, path), path != group.first());
             // The newest is shown first, with its date in green.
             QCOMPARE(rowOf(page, path).data(DuplicateResultsModel::NewestRole).toBool(), path == group.last());
         }
@@ -348,11 +351,12 @@ void TestDuplicateFinderPage::failedDeletionIsReportedAsPartialFailure()
 
     QCOMPARE(report.title(), QStringLiteral("Partial Failure"));
     QVERIFY(report.text().startsWith(QStringLiteral("1 file(s) could not be deleted.\n1 file(s) deleted permanently")));
-    QVERIFY(!QFileInfo::exists(copies.at(0)));
+    // The oldest copy is the one kept by default.
+    QVERIFY(QFileInfo::exists(copies.at(0)));
     QVERIFY(QFileInfo(copies.at(1)).isDir());
-    QVERIFY(QFileInfo::exists(copies.at(2)));
+    QVERIFY(!QFileInfo::exists(copies.at(2)));
     // The deleted copy left its group; the group of two stays, its failed copy still checked.
-    QVERIFY(!rowOf(page, copies.at(0)).isValid());
+    QVERIFY(!rowOf(page, copies.at(2)).isValid());
     QVERIFY(isChecked(page, copies.at(1)));
     QCOMPARE(rowOf(page, copies.at(1)).data(DuplicateResultsModel::FileCountRole).toInt(), 2);
     QVERIFY(page.findChild<QPushButton *>(QStringLiteral("deleteSelectedBtn"))->isEnabled());
@@ -396,6 +400,107 @@ void TestDuplicateFinderPage::summarySaysWhereEachFileWent_data()
     QTest::newRow("the Trash refused them") << false;
 }
 
+void TestDuplicateFinderPage::defaultTicksSpareTheLikelyOriginalAndProtectedFiles_data()
+{
+    QTest::addColumn<QStringList>("files"); // home-relative
+    QTest::addColumn<QList<int>>("daysOld");
+    QTest::addColumn<QStringList>("ticked");
+    QTest::addColumn<QStringList>("protectedFiles");
+    QTest::newRow("a numbered copy is no original, however old")
+        << QStringList { QStringLiteral("Pictures/IMG_4021.jpg"), QStringLiteral("Pictures/IMG_4021 (1).jpg") }
+        << QList<int> { 10, 20 } << QStringList { QStringLiteral("Pictures/IMG_4021 (1).jpg") } << QStringList();
+    QTest::newRow("nor a copy named so") << QStringList { QStringLiteral("Documents/report copy.pdf"),
+        QStringLiteral("Documents/report.pdf") }
+                                         << QList<int> { 30, 5 }
+                                         << QStringList { QStringLiteral("Documents/report copy.pdf") }
+                                         << QStringList();
+    QTest::newRow("the Downloads copy goes")
+        << QStringList { QStringLiteral("Downloads/report.pdf"), QStringLiteral("Documents/report.pdf") }
+        << QList<int> { 30, 5 } << QStringList { QStringLiteral("Downloads/report.pdf") } << QStringList();
+    QTest::newRow("the oldest stays") << QStringList { QStringLiteral("Documents/a/notes.txt"),
+        QStringLiteral("Documents/b/notes.txt") }
+                                      << QList<int> { 5, 9 } << QStringList { QStringLiteral("Documents/a/notes.txt") }
+                                      << QStringList();
+    QTest::newRow("then the shortest path")
+        << QStringList { QStringLiteral("Documents/x/y/song.mp3"), QStringLiteral("Music/song.mp3") }
+        << QList<int> { 7, 7 } << QStringList { QStringLiteral("Documents/x/y/song.mp3") } << QStringList();
+    QTest::newRow("an app's framework is never ticked")
+        << QStringList { QStringLiteral("Applications/Slack.app/Contents/Frameworks/libffmpeg.dylib"),
+               QStringLiteral("Downloads/libffmpeg.dylib"), QStringLiteral("Documents/libffmpeg.dylib") }
+        << QList<int> { 1, 60, 50 } << QStringList { QStringLiteral("Downloads/libffmpeg.dylib") }
+        << QStringList { QStringLiteral("Applications/Slack.app/Contents/Frameworks/libffmpeg.dylib") };
+    QTest::newRow("a browser's database in Library is never ticked")
+        << QStringList { QStringLiteral("Library/Application Support/Google/Chrome/Default/History"),
+               QStringLiteral("Documents/History") }
+        << QList<int> { 1, 40 } << QStringList()
+        << QStringList { QStringLiteral("Library/Application Support/Google/Chrome/Default/History") };
+    QTest::newRow("a photo in the photo library is never ticked")
+        << QStringList { QStringLiteral("Pictures/Photos Library.photoslibrary/originals/A/IMG_1.jpg"),
+               QStringLiteral("Desktop/IMG_1.jpg") }
+        << QList<int> { 1, 30 } << QStringList()
+        << QStringList { QStringLiteral("Pictures/Photos Library.photoslibrary/originals/A/IMG_1.jpg") };
+}
+
+// What a user who clicks through would delete: never the likely original, never a file inside
+// an app, a package or Library (shown, marked).
+void TestDuplicateFinderPage::defaultTicksSpareTheLikelyOriginalAndProtectedFiles()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QList<int>, daysOld);
+    QFETCH(QStringList, ticked);
+    QFETCH(QStringList, protectedFiles);
+    TestHome home;
+    DuplicateGroup group { QStringLiteral("ab"), 4000, {} };
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int i = 0; i < files.size(); ++i)
+        group.files.append(DuplicateFile { home.filePath(files.at(i)), 4000, now.addDays(-daysOld.at(i)), {} });
+    DuplicateResultsModel model;
+    model.setGroups({ group });
+    for (const QString &file : std::as_const(files)) {
+        const QModelIndex row = model.indexOfPath(home.filePath(file));
+        QCOMPARE(row.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked, ticked.contains(file));
+        QCOMPARE(row.data(DuplicateResultsModel::ProtectedRole).toBool(), protectedFiles.contains(file));
+    }
+    QCOMPARE(model.checkedCount(), int(ticked.size()));
+    // Keep Newest spares them too; the likely original comes back with Keep Original.
+    model.keepOne(true);
+    for (const QString &file : std::as_const(protectedFiles))
+        QVERIFY(model.indexOfPath(home.filePath(file)).data(Qt::CheckStateRole).value<Qt::CheckState>() != Qt::Checked);
+    model.keepOriginals();
+    QCOMPARE(model.checkedCount(), int(ticked.size()));
+}
+
+// "can be freed" is what Delete Selected would remove, and follows the ticks.
+void TestDuplicateFinderPage::footerCountsTheTickedCopies()
+{
+    TestHome home;
+    const QStringList copies = makeCopies(
+        home, { QStringLiteral("a/old.bin"), QStringLiteral("b/mid.bin"), QStringLiteral("c/new.bin") }, 't');
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
+    startSmallFileScan(page);
+    QTRY_COMPARE_WITH_TIMEOUT(stackIndex(page), 1, 20000);
+    auto *footer = page.findChild<QLabel *>(QStringLiteral("summaryLabel"));
+    const auto freed = [footer] {
+        const QString text = footer->text();
+        const qsizetype end = text.indexOf(QStringLiteral(" can be freed"));
+        return text.mid(text.lastIndexOf(QLatin1Char('>'), end) + 1, end - text.lastIndexOf(QLatin1Char('>'), end) - 1);
+    };
+    DuplicateResultsModel *results = resultsOf(page);
+    QCOMPARE(results->checkedCount(), 2);
+    QCOMPARE(freed(), CleanItem::formatSize(2 * 4000));
+    for (const QString &path : copies) {
+        if (isChecked(page, path)) {
+            QVERIFY(results->setData(rowOf(page, path), Qt::Unchecked, Qt::CheckStateRole));
+            break;
+        }
+    }
+    QCOMPARE(freed(), CleanItem::formatSize(4000));
+    page.onSelectNone();
+    QCOMPARE(freed(), CleanItem::formatSize(0));
+}
+
 void TestDuplicateFinderPage::summarySaysWhereEachFileWent()
 {
     QFETCH(bool, trashUsable);
@@ -419,11 +524,11 @@ void TestDuplicateFinderPage::summarySaysWhereEachFileWent()
     const QString way = trashUsable ? QStringLiteral("Moved to the Trash: ") : QStringLiteral("Left in place: ");
     QStringList ways = summary.detailedText().split(QLatin1Char('\n'));
     ways.sort();
-    QCOMPARE(ways, QStringList({ way + copies.at(0), way + copies.at(1) }));
+    QCOMPARE(ways, QStringList({ way + copies.at(1), way + copies.at(2) }));
     if (trashUsable) {
         QCOMPARE(summary.title(), QStringLiteral("Duplicates Removed"));
         QVERIFY(summary.text().startsWith(QStringLiteral("2 file(s) moved to the Trash")));
-        QVERIFY(!QFileInfo::exists(copies.at(0)) && !QFileInfo::exists(copies.at(1)));
+        QVERIFY(!QFileInfo::exists(copies.at(1)) && !QFileInfo::exists(copies.at(2)));
         // Nothing is freed until the Trash is emptied, and the footer says so.
         const QString footer = page.findChild<QLabel *>(QStringLiteral("summaryLabel"))->text();
         QVERIFY2(footer.endsWith(QStringLiteral(" in the Trash until you empty it")), qPrintable(footer));
@@ -432,9 +537,9 @@ void TestDuplicateFinderPage::summarySaysWhereEachFileWent()
         QCOMPARE(summary.title(), QStringLiteral("Partial Failure"));
         QVERIFY(summary.text().startsWith(
             QStringLiteral("2 file(s) could not be moved to the Trash and were left in place; none was deleted.")));
-        QVERIFY(QFileInfo::exists(copies.at(0)) && QFileInfo::exists(copies.at(1)));
+        QVERIFY(QFileInfo::exists(copies.at(1)) && QFileInfo::exists(copies.at(2)));
     }
-    QVERIFY(QFileInfo::exists(copies.at(2)));
+    QVERIFY(QFileInfo::exists(copies.at(0)));
 }
 
 void TestDuplicateFinderPage::progressShortensLongPaths()
@@ -526,11 +631,11 @@ void TestDuplicateFinderPage::removedElsewhereLeavesTheGroups()
     QVERIFY(!rowOf(page, two.last()).isValid());
 
     // A folder that held one copy.
-    remover.forgetRemoved({ home.filePath(QStringLiteral("a")) });
+    remover.forgetRemoved({ home.filePath(QStringLiteral("c")) });
     QCOMPARE(results->groupCount(), 1);
     QCOMPARE(results->rowCount(), 1 + 2);
     QCOMPARE(results->reclaimableBytes(), 4000);
-    QVERIFY(!rowOf(page, three.first()).isValid());
+    QVERIFY(!rowOf(page, three.last()).isValid());
     QCOMPARE(results->checkedCount(), 1);
     QVERIFY(
         page.findChild<QLabel *>(QStringLiteral("summaryLabel"))->text().startsWith(QStringLiteral("<b>1</b> groups")));
@@ -563,8 +668,7 @@ void TestDuplicateFinderPage::chosenFolderCanBeRemoved()
     });
     choose->click();
     QVERIFY(choose->isChecked());
-    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("pathHint"))->text(),
-        QStringLiteral("Path: ~  ·  ~/Projects"));
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("pathHint"))->text(), QStringLiteral("Path: ~  ·  ~/Projects"));
 
     // A second click offers the chosen folder for removal.
     choose->click();

@@ -78,10 +78,16 @@ private slots:
     void badRulesFileKeepsRules();
     void wrongTypesReadAsMissingValues();
     void windowsOnlyRuleYieldsNothing();
+    void rulesOfAnotherPlatformAreNeitherScannedNorShown();
     void listsVisibleRegularFilesOnly();
+    void unreadableFoldersAreReported();
     void listingAgreesWithFind();
     void nestedRuleFoldersAgreeWithFind();
     void patternsAreCaseInsensitiveAndRecursionOptional();
+    void downloadInstallersAreInstallersOnly_data();
+    void downloadInstallersAreInstallersOnly();
+    void settingsOfAppsAreNeverOffered_data();
+    void settingsOfAppsAreNeverOffered();
     void singleFileRulePathTakesRuleFlags();
     void trashIsUncheckedWithCheckedItems();
     void fileReachedTwiceIsListedAndCleanedOnce();
@@ -99,15 +105,15 @@ void TestJunkCleaner::bundledRulesLoad()
 {
     TestHome home;
     JunkCleaner cleaner;
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Loaded 21 junk rules$")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Loaded 20 junk rules$")));
     cleaner.loadRules(bundledRules);
     const QList<JunkRule> rules = cleaner.rules();
-    QCOMPARE(rules.size(), 21);
+    QCOMPARE(rules.size(), 20);
     QCOMPARE(rules.first().id, QStringLiteral("temp_files"));
     QCOMPARE(rules.last().id, QStringLiteral("windows_old"));
     const JunkRule &installers = rules.at(6);
     QCOMPARE(installers.id, QStringLiteral("download_installers"));
-    QCOMPARE(installers.patterns.size(), 10);
+    QCOMPARE(installers.patterns.size(), 6);
     QCOMPARE(installers.recursive, false);
     QCOMPARE(installers.defaultChecked, false);
     QCOMPARE(installers.riskLevel, 1);
@@ -124,8 +130,8 @@ void TestJunkCleaner::byteOrderMarkIsIgnored()
     plain.loadRules(bundledRules);
     JunkCleaner withMark;
     withMark.loadRules(path);
-    QCOMPARE(withMark.rules().size(), 21);
-    for (int i = 0; i < 21; ++i) {
+    QCOMPARE(withMark.rules().size(), 20);
+    for (int i = 0; i < 20; ++i) {
         QCOMPARE(withMark.rules().at(i).id, plain.rules().at(i).id);
         QCOMPARE(withMark.rules().at(i).paths, plain.rules().at(i).paths);
     }
@@ -151,7 +157,7 @@ void TestJunkCleaner::badRulesFileKeepsRules()
     QTest::ignoreMessage(
         QtDebugMsg, QRegularExpression(QStringLiteral("\\[ERROR\\] ") + QRegularExpression::escape(logLine)));
     cleaner.loadRules(path);
-    QCOMPARE(cleaner.rules().size(), 21);
+    QCOMPARE(cleaner.rules().size(), 20);
 }
 
 void TestJunkCleaner::wrongTypesReadAsMissingValues()
@@ -194,6 +200,40 @@ void TestJunkCleaner::windowsOnlyRuleYieldsNothing()
     QVERIFY(scan(cleaner));
     QCOMPARE(cleaner.result().categories.size(), 1);
     QCOMPARE(cleaner.result().categories.at(0).id, QStringLiteral("caches"));
+}
+
+void TestJunkCleaner::rulesOfAnotherPlatformAreNeitherScannedNorShown()
+{
+    TestHome home;
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QSignalSpy progress(&cleaner, &CleanEngine::scanProgress);
+    QVERIFY(scan(cleaner));
+    QTRY_COMPARE(progress.isEmpty() ? 0 : progress.last().at(0).toInt(), 20 - 6);
+    const QStringList windowsRules { QStringLiteral("Prefetch Files"), QStringLiteral("Windows Update Cache"),
+        QStringLiteral("Memory Dumps"), QStringLiteral("Windows Defender Cache"), QStringLiteral("GPU Shader Cache"),
+        QStringLiteral("Old Windows Installation") };
+    for (const QList<QVariant> &report : std::as_const(progress)) {
+        QCOMPARE(report.at(1).toInt(), 20 - int(windowsRules.size()));
+        QVERIFY2(!windowsRules.contains(report.at(2).toString()), qPrintable(report.at(2).toString()));
+    }
+}
+
+void TestJunkCleaner::unreadableFoldersAreReported()
+{
+    if (::geteuid() == 0)
+        QSKIP("root reads every folder");
+    TestHome home;
+    home.makeFile(QStringLiteral("Library/Caches/app/visible.db"), 10);
+    const QString locked = home.makeDir(QStringLiteral("Library/Caches/com.apple.Safari"));
+    home.makeFile(QStringLiteral("Library/Caches/com.apple.Safari/Cache.db"), 10);
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    const bool scanned = scan(cleaner);
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(scanned);
+    QCOMPARE(cleaner.result().unreadableFolders, QStringList { locked });
 }
 
 void TestJunkCleaner::listsVisibleRegularFilesOnly()
@@ -316,9 +356,70 @@ void TestJunkCleaner::patternsAreCaseInsensitiveAndRecursionOptional()
     cleaner.loadRules(bundledRules);
     QVERIFY(scan(cleaner));
     QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("download_installers"))),
-        (QStringList { QStringLiteral("Setup.DMG"), QStringLiteral("source.TAR.GZ") }));
+        QStringList { QStringLiteral("Setup.DMG") });
     QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("log_files"))),
         QStringList { QStringLiteral("run.log") });
+}
+
+void TestJunkCleaner::downloadInstallersAreInstallersOnly_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("disk image") << QStringLiteral("Firefox 133.0.dmg") << true;
+    QTest::newRow("package") << QStringLiteral("Zoom.pkg") << true;
+    QTest::newRow("meta-package") << QStringLiteral("Suite.mpkg") << true;
+    QTest::newRow("debian package") << QStringLiteral("code_1.95.3_amd64.deb") << true;
+    QTest::newRow("rpm package") << QStringLiteral("slack-4.41.105.x86_64.rpm") << true;
+    QTest::newRow("appimage") << QStringLiteral("Obsidian-1.7.7.AppImage") << true;
+    QTest::newRow("documents archive") << QStringLiteral("tax-documents-2024.zip") << false;
+    QTest::newRow("photos archive") << QStringLiteral("photos-export.zip") << false;
+    QTest::newRow("tarball") << QStringLiteral("project-backup.tar.gz") << false;
+    QTest::newRow("rar") << QStringLiteral("thesis.rar") << false;
+    QTest::newRow("7z") << QStringLiteral("scans.7z") << false;
+    QTest::newRow("windows program") << QStringLiteral("setup.exe") << false;
+}
+
+// Ordinary archives in Downloads are the user's files, not installers left behind.
+void TestJunkCleaner::downloadInstallersAreInstallersOnly()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, offered);
+    TestHome home;
+    home.makeFile(QStringLiteral("Downloads/") + name, 10);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("download_installers"))),
+        offered ? QStringList { name } : QStringList());
+}
+
+void TestJunkCleaner::settingsOfAppsAreNeverOffered_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("editor preferences") << QStringLiteral("Library/Preferences/com.microsoft.VSCode.plist");
+    QTest::newRow("chat preferences") << QStringLiteral("Library/Preferences/com.tinyspeck.slackmacgap.plist");
+    QTest::newRow("music preferences") << QStringLiteral("Library/Preferences/com.spotify.client.plist");
+    QTest::newRow("system preferences") << QStringLiteral("Library/Preferences/com.apple.systempreferences.plist");
+    QTest::newRow("safari cookies") << QStringLiteral("Library/Cookies/Cookies.binarycookies");
+    QTest::newRow("saved window state") << QStringLiteral(
+        "Library/Saved Application State/com.spotify.client.savedState/windows.plist");
+}
+
+// A junk scan cannot tell an installed app's settings from an uninstalled one's: it offers
+// neither (the uninstaller finds an app's leftovers when it removes the app).
+void TestJunkCleaner::settingsOfAppsAreNeverOffered()
+{
+    QFETCH(QString, file);
+    TestHome home;
+    const QString path = home.makeFile(file, 100);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    QVERIFY(!cleaner.foundPaths().contains(path));
+    for (const CleanCategory &category : cleaner.result().categories) {
+        for (const CleanItem &item : category.items)
+            QVERIFY2(!item.path.startsWith(path), qPrintable(category.id));
+    }
 }
 
 void TestJunkCleaner::singleFileRulePathTakesRuleFlags()

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -34,7 +35,7 @@ public:
         stopWorker();
     }
 
-    std::atomic<bool> holdScan{false};
+    std::atomic<bool> holdScan { false };
     QSemaphore scanEntered;
     QSemaphore scanRelease;
     QSemaphore cleanEntered;
@@ -43,7 +44,7 @@ protected:
     void doScan() override
     {
         CleanCategory category(QStringLiteral("files"), QStringLiteral("Files"), QString());
-        category.items = {CleanItem(QStringLiteral("/nonexistent/a"), 10)};
+        category.items = { CleanItem(QStringLiteral("/nonexistent/a"), 10) };
         m_result.categories.append(category);
         scanEntered.release();
         while (holdScan && !isCancelled() && !scanRelease.tryAcquire(1, 10)) { }
@@ -54,7 +55,31 @@ protected:
         cleanEntered.release();
         while (!isCancelled())
             QThread::msleep(1);
-        return {10, 1, QString()};
+        return { 10, 1, QString() };
+    }
+};
+
+// A scan that lists one file and could not read two folders.
+class UnreadableEngine final : public CleanEngine
+{
+public:
+    ~UnreadableEngine() override
+    {
+        stopWorker();
+    }
+
+protected:
+    void doScan() override
+    {
+        CleanCategory category(QStringLiteral("app_caches"), QStringLiteral("Application Caches"), QString());
+        category.items.append(CleanItem(QDir::homePath() + QStringLiteral("/Library/Caches/app/a.db"), 10));
+        m_result.categories.append(category);
+        m_result.unreadableFolders = { QDir::homePath() + QStringLiteral("/Library/Caches/com.apple.Safari"),
+            QDir::homePath() + QStringLiteral("/Library/Caches/CloudKit") };
+    }
+    CleanOutcome doClean() override
+    {
+        return {};
     }
 };
 
@@ -161,6 +186,9 @@ private slots:
     void rowsLoadTenAtATime();
     void headerShowsPartialSelection();
     void unselectedCategoryShowsUnselectedRows();
+    void headerFollowsItsItems_data();
+    void headerFollowsItsItems();
+    void unreadableFoldersAreCountedWithTheWayToGrantAccess();
     void categoryIcons_data();
     void categoryIcons();
     void renderPageBeforeAndAfterScan();
@@ -320,6 +348,57 @@ void TestJunkPage::headerShowsPartialSelection()
     QCOMPARE(header->checkState(), Qt::Checked);
     QVERIFY(items.at(2)->isChecked());
     QCOMPARE(Application::instance()->junkCleaner()->result().selectedItemCount(), 3);
+}
+
+void TestJunkPage::headerFollowsItsItems_data()
+{
+    QTest::addColumn<QList<bool>>("items");
+    QTest::addColumn<Qt::CheckState>("shown");
+    QTest::newRow("none ticked") << QList<bool> { false, false } << Qt::Unchecked;
+    QTest::newRow("one of two") << QList<bool> { true, false } << Qt::PartiallyChecked;
+    QTest::newRow("both") << QList<bool> { true, true } << Qt::Checked;
+}
+
+// A ticked category whose items are not all ticked (what a clean leaves: the unticked ones)
+// shows what its items are.
+void TestJunkPage::headerFollowsItsItems()
+{
+    QFETCH(QList<bool>, items);
+    QFETCH(Qt::CheckState, shown);
+    CleanCategory category(QStringLiteral("app_caches"), QStringLiteral("Application Caches"), QString());
+    for (int i = 0; i < items.size(); ++i) {
+        CleanItem item(QStringLiteral("/home/u/Library/Caches/app/%1.db").arg(i), 100);
+        item.checked = items.at(i);
+        category.items.append(item);
+    }
+    CategoryWidget row(&category);
+    QCOMPARE(row.findChildren<QCheckBox *>().first()->checkState(), shown);
+    // A click selects everything, or nothing when everything was.
+    row.findChildren<QCheckBox *>().first()->click();
+    const bool all = shown != Qt::Checked;
+    QCOMPARE(category.selectedCount(), all ? int(items.size()) : 0);
+    QCOMPARE(row.findChildren<QCheckBox *>().first()->checkState(), all ? Qt::Checked : Qt::Unchecked);
+}
+
+void TestJunkPage::unreadableFoldersAreCountedWithTheWayToGrantAccess()
+{
+    TestHome home;
+    Application::instance()->initialize();
+    UnreadableEngine engine;
+    BasePage page(&engine, Application::instance()->settings());
+    page.resize(WidgetShot::pageSize());
+    page.show();
+    auto *note = page.findChild<QLabel *>(QStringLiteral("unreadableNote"));
+    QVERIFY(note);
+    QVERIFY(!note->isVisible());
+    QSignalSpy scanned(&page, &BasePage::scanFinished);
+    page.startScan();
+    QVERIFY(scanned.wait(10000));
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->text(),
+        QStringLiteral("2 folders could not be read, among them %1/Library/Caches/com.apple.Safari. To include them, "
+                       "allow Sweepnook Full Disk Access in System Settings > Privacy & Security.")
+            .arg(QDir::homePath()));
 }
 
 void TestJunkPage::unselectedCategoryShowsUnselectedRows()

@@ -112,6 +112,7 @@ private slots:
     void deepTreesAreWalked();
     void agreesWithFind();
     void cancelledScanEmitsNothingAndANewScanWaitsForTheOldWalk();
+    void cancelledScanIsLoggedAsCancelled();
     void startScanDuringAScanIsIgnored();
     void deletingUpdatesTotals();
     void removedElsewhereLeavesTheResults_data();
@@ -349,6 +350,44 @@ void TestLargeFileScanner::cancelledScanEmitsNothingAndANewScanWaitsForTheOldWal
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.first().first().toInt(), 1);
     QCOMPARE(scan.foundPaths(), QStringList { second });
+}
+
+namespace {
+QMutex capturedMutex;
+QStringList captured;
+QtMessageHandler previousHandler = nullptr;
+
+void captureMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    {
+        const QMutexLocker locker(&capturedMutex);
+        captured.append(message);
+    }
+    previousHandler(type, context, message);
+}
+} // namespace
+
+void TestLargeFileScanner::cancelledScanIsLoggedAsCancelled()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("first/a.bin"), MinSize);
+    home.makeFile(QStringLiteral("second/b.bin"), MinSize);
+    captured.clear();
+    previousHandler = qInstallMessageHandler(captureMessage);
+    Scan scan({ home.filePath(QStringLiteral("first")) });
+    QSignalSpy finished(&scan.scanner, &LargeFileScanner::scanFinished);
+    scan.scanner.startScan();
+    scan.scanner.cancel();
+    // The second scan's walk starts once the first one has returned.
+    scan.scanner.setDrives({ home.filePath(QStringLiteral("second")) });
+    scan.scanner.startScan();
+    const bool done = finished.wait(20000);
+    qInstallMessageHandler(previousHandler);
+    QVERIFY(done);
+    const QMutexLocker locker(&capturedMutex);
+    QCOMPARE(captured.filter(QStringLiteral("Large file scan cancelled")).size(), 1);
+    // Only the second scan completed.
+    QCOMPARE(captured.filter(QStringLiteral("Scan completed")).size(), 1);
 }
 
 void TestLargeFileScanner::startScanDuringAScanIsIgnored()

@@ -1,3 +1,4 @@
+#include "app/aboutdialog.h"
 #include "app/settingsdialog.h"
 #include "core/settings.h"
 #include "cleaners/startupmanager.h"
@@ -25,6 +26,7 @@ private slots:
     void saveWritesTheThreeShownKeys();
     void savedValuesComeBackAfterARestart();
     void aboutButtonOpensTheAboutCard();
+    void aboutNamesEveryFeatureOfTheSideBar();
     void startAtLoginIsTheOwnAgent();
 
 private:
@@ -151,6 +153,16 @@ void TestSettingsDialog::aboutButtonOpensTheAboutCard()
     QTest::mouseClick(button(dialog, QStringLiteral("About")), Qt::LeftButton);
     QCOMPARE(closer.titles().size(), 1);
     QVERIFY(!m_settings.contains(Settings::AutoStart));
+}
+
+void TestSettingsDialog::aboutNamesEveryFeatureOfTheSideBar()
+{
+    const QString summary = AboutDialog::featureSummary();
+    for (const char *feature : { "Dashboard", "Junk Cleaner", "Browser Cleaner", "Startup Manager", "Large Files",
+             "App Uninstaller", "Duplicate Files", "Privacy Cleaner" })
+        QVERIFY2(summary.contains(QLatin1String(feature) + QStringLiteral(" - ")), feature);
+    // The registry cleaner is a Windows feature, hidden here.
+    QVERIFY(!summary.contains(QStringLiteral("Registry")));
 }
 
 void TestSettingsDialog::startAtLoginIsTheOwnAgent()

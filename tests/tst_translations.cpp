@@ -4,14 +4,22 @@
 #include "core/fileutils.h"
 #include "core/languages.h"
 #include "core/pinnedroot.h"
+#include "cleaners/appuninstaller.h"
+#include "cleaners/duplicatefinder.h"
+#include "cleaners/duplicateremover.h"
+#include "pages/appuninstallerpage.h"
 #include "pages/dashboardpage.h"
+#include "pages/duplicatefinderpage.h"
 #include "widgets/categorywidget.h"
 
 #include "testhome.h"
+#include "widgetshot.h"
 
 #include <QtTest>
 
 #include <QDir>
+#include <QFile>
+#include <QVBoxLayout>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -144,6 +152,8 @@ class TestTranslations : public QObject
     Q_OBJECT
 
 private slots:
+    void buttonsShowTheirWholeLabel_data();
+    void buttonsShowTheirWholeLabel();
     void englishCatalogueIsCompiledIn();
     void everyChineseSourceTextHasAnEnglishTranslation();
     void englishCountsHavePluralForms_data();
@@ -608,6 +618,53 @@ void TestTranslations::everyCountHasDigitGroups()
             bare.append(message.context + QLatin1String(": ") + message.source);
     }
     QVERIFY2(bare.isEmpty(), qPrintable(bare.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::buttonsShowTheirWholeLabel_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("button");
+    for (const char *language : { "en", "ja", "fr", "de" }) {
+        QTest::addRow("%s uninstall", language)
+            << QString::fromLatin1(language) << QStringLiteral("uninstaller") << QStringLiteral("appUninstallBtn");
+        QTest::addRow("%s duplicates scan", language)
+            << QString::fromLatin1(language) << QStringLiteral("duplicates") << QStringLiteral("startScanBtn");
+    }
+}
+
+// A long translation widens its button: the label keeps room on both sides at the window's size.
+void TestTranslations::buttonsShowTheirWholeLabel()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, page);
+    QFETCH(QString, button);
+    TestHome home;
+    QTranslator translator;
+    QVERIFY(translator.load(Application::translationPath(language)));
+    QCoreApplication::installTranslator(&translator);
+    const auto restore = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    AppUninstaller uninstaller;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    QWidget window;
+    QFile sheet(QStringLiteral(":/styles/style.qss"));
+    QVERIFY(sheet.open(QIODevice::ReadOnly | QIODevice::Text));
+    window.setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    auto *layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (page == QStringLiteral("uninstaller"))
+        layout->addWidget(new AppUninstallerPage(&uninstaller));
+    else
+        layout->addWidget(new DuplicateFinderPage(&finder, &remover));
+    window.resize(WidgetShot::pageSize());
+    window.show();
+    auto *shown = window.findChild<QPushButton *>(button);
+    QVERIFY(shown);
+    QVERIFY(shown->isVisible());
+    const int label = shown->fontMetrics().horizontalAdvance(shown->text());
+    QVERIFY2(shown->width() >= label + 24,
+        qPrintable(QStringLiteral("%1: %2 px for a %3 px label").arg(shown->text()).arg(shown->width()).arg(label)));
 }
 
 QTEST_MAIN(TestTranslations)

@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 Dashboard - Alles auf einmal prüfen und mit einem Klick bereinigen</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 Große Dateien - Finden, was Ihren Speicher belegt</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 Duplikate - Identische Kopien entfernen</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 Deinstallation - Apps mit ihren Resten entfernen</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ Datenschutz - Listen zuletzt benutzter Dateien und andere Spuren löschen</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>
@@ -330,6 +350,13 @@ Dies kann nicht widerrufen werden!</numerusform>
             <numerusform>%Ln Objekte konnten nicht entfernt werden und bleiben mit dem Grund in der Liste.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%Ln Ordner konnte nicht gelesen werden: %1. Um ihn einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
+            <numerusform>%Ln Ordner konnten nicht gelesen werden, darunter %1. Um sie einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -415,6 +442,10 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>Für diesen Benutzer wurde kein unterstützter Browser gefunden.</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gefunden</translation>
     </message>
 </context>
 <context>
@@ -573,6 +604,14 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>Cleaned %1</source>
         <translation>%1 bereinigt</translation>
+    </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Ring: %1 des Gefundenen ist ausgewählt</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>Der Scan hat nichts zum Bereinigen gefunden</translation>
     </message>
 </context>
 <context>
@@ -865,6 +904,18 @@ Dies kann nicht widerrufen werden.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 im Papierkorb, bis Sie ihn entleeren</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Angehakt: jede Kopie außer dem wahrscheinlichen Original (nicht in Downloads, kein „Kopie“ oder „(1)“ im Namen, das älteste, der kürzeste Pfad). 🔒 Kopien in Apps, Paketen und Library werden nie angehakt.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Original behalten  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Original behalten  (das wahrscheinliche Original jeder Gruppe)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -1036,6 +1087,10 @@ Dies kann nicht widerrufen werden.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Bereinigbarer Speicher</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gefunden</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,26 @@
         <source>⚡ Startup Manager - Speed up boot time</source>
         <translation>⚡ Startup Manager - Speed up boot time</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 Dashboard - Scan everything at once and clean in one click</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 Large Files - Find what takes up your disk</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 Duplicate Files - Remove identical copies</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 App Uninstaller - Remove apps with their leftovers</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>
@@ -330,6 +350,13 @@ This action cannot be undone!</numerusform>
             <numerusform>%Ln items could not be removed and stay in the list with the reason.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%Ln folder could not be read: %1. To include it, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
+            <numerusform>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -415,6 +442,10 @@ This action cannot be undone!</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>No supported browser was found for this user.</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Found</translation>
     </message>
 </context>
 <context>
@@ -573,6 +604,14 @@ This action cannot be undone!</numerusform>
     <message>
         <source>Cleaned %1</source>
         <translation>Cleaned %1</translation>
+    </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Ring: %1 of what the scan found is selected</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>The scan found nothing to clean</translation>
     </message>
 </context>
 <context>
@@ -865,6 +904,18 @@ This cannot be undone.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 in the Trash until you empty it</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Keep Original  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Keep Original  (the likely original of each group)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -1036,6 +1087,10 @@ This cannot be undone.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Cleanable Space</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Found</translation>
     </message>
 </context>
 <context>

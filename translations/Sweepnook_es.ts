@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 Panel - Analiza todo a la vez y limpia con un clic</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 Archivos grandes - Encuentra lo que ocupa tu disco</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 Duplicados - Elimina las copias idénticas</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 Desinstalador de apps - Elimina apps con sus restos</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ Privacidad - Borra las listas de archivos recientes y otros rastros</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>
@@ -330,6 +350,13 @@ This action cannot be undone!</source>
             <numerusform>No se pudieron eliminar %Ln elementos, que siguen en la lista con el motivo.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>No se pudo leer %Ln carpeta: %1. Para incluirla, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
+            <numerusform>No se pudieron leer %Ln carpetas, entre ellas %1. Para incluirlas, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -415,6 +442,10 @@ This action cannot be undone!</source>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>No se encontró ningún navegador compatible para este usuario.</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Encontrado</translation>
     </message>
 </context>
 <context>
@@ -573,6 +604,14 @@ This action cannot be undone!</source>
     <message>
         <source>Cleaned %1</source>
         <translation>%1 limpiados</translation>
+    </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Anillo: %1 de lo encontrado está seleccionado</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>El análisis no encontró nada que limpiar</translation>
     </message>
 </context>
 <context>
@@ -865,6 +904,18 @@ Esta acción no se puede deshacer.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 en la Papelera hasta que la vacíes</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Marcadas: todas las copias salvo el original probable (fuera de Descargas, sin «copia» ni «(1)» en el nombre, el más antiguo, la ruta más corta). 🔒 Las copias dentro de apps, paquetes y Library nunca se marcan.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Conservar original  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Conservar original  (el original probable de cada grupo)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -1036,6 +1087,10 @@ Esta acción no se puede deshacer.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Espacio recuperable</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Encontrado</translation>
     </message>
 </context>
 <context>

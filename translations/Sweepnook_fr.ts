@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 Tableau de bord - Analysez tout en une fois et nettoyez en un clic</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 Gros fichiers - Trouvez ce qui occupe votre disque</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 Doublons - Supprimez les copies identiques</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 Désinstallation d'apps - Supprimez les apps et leurs restes</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ Confidentialité - Effacez les listes de fichiers récents et autres traces</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>
@@ -330,6 +350,13 @@ Cette action est irréversible !</numerusform>
             <numerusform>%Ln éléments n'ont pas pu être supprimés et restent dans la liste avec la raison.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>Impossible de lire %Ln dossier : %1. Pour l'inclure, accordez à Sweepnook l'accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+            <numerusform>Impossible de lire %Ln dossiers, dont %1. Pour les inclure, accordez à Sweepnook l'accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -415,6 +442,10 @@ Cette action est irréversible !</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>Aucun navigateur compatible n'a été trouvé pour cet utilisateur.</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Trouvé</translation>
     </message>
 </context>
 <context>
@@ -573,6 +604,14 @@ Cette action est irréversible !</numerusform>
     <message>
         <source>Cleaned %1</source>
         <translation>%1 nettoyés</translation>
+    </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Anneau : %1 de ce que l’analyse a trouvé est sélectionné</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>L’analyse n’a rien trouvé à nettoyer</translation>
     </message>
 </context>
 <context>
@@ -865,6 +904,18 @@ Cette action est irréversible.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 dans la Corbeille jusqu'à ce que vous la vidiez</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Cochées : toutes les copies sauf l’original probable (hors Téléchargements, sans « copie » ni « (1) » dans le nom, la plus ancienne, le chemin le plus court). 🔒 Les copies dans les apps, les paquets et Bibliothèque ne sont jamais cochées.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Garder l’original  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Garder l’original  (l’original probable de chaque groupe)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -1036,6 +1087,10 @@ Cette action est irréversible.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Espace récupérable</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Trouvé</translation>
     </message>
 </context>
 <context>

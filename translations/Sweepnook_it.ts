@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 Panoramica - Analizza tutto insieme e pulisci con un clic</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 File grandi - Trova cosa occupa il disco</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 Duplicati - Rimuovi le copie identiche</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 Disinstallazione app - Rimuovi le app con i loro residui</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ Privacy - Cancella gli elenchi dei file recenti e altre tracce</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>
@@ -330,6 +350,13 @@ Questa azione non può essere annullata!</numerusform>
             <numerusform>Impossibile rimuovere %Ln elementi, che restano nell'elenco con il motivo.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -415,6 +442,10 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>Nessun browser supportato trovato per questo utente.</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Trovato</translation>
     </message>
 </context>
 <context>
@@ -573,6 +604,14 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>Cleaned %1</source>
         <translation>%1 puliti</translation>
+    </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Anello: %1 di quanto trovato è selezionato</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>La scansione non ha trovato nulla da pulire</translation>
     </message>
 </context>
 <context>
@@ -865,6 +904,18 @@ Questa azione non può essere annullata.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 nel Cestino finché non lo svuoti</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Selezionate: tutte le copie tranne il probabile originale (non in Download, senza «copia» o «(1)» nel nome, il più vecchio, il percorso più breve). 🔒 Le copie dentro app, pacchetti e Libreria non vengono mai selezionate.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Mantieni originale  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Mantieni originale  (il probabile originale di ogni gruppo)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -1036,6 +1087,10 @@ Questa azione non può essere annullata.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Spazio recuperabile</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Trovato</translation>
     </message>
 </context>
 <context>

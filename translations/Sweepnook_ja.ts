@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 ダッシュボード - まとめてスキャンし、ワンクリックでクリーンアップ</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 大きなファイル - ディスクを占めているものを見つける</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 重複ファイル - 同一のコピーを削除</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 アプリアンインストーラ - アプリを残りのファイルごと削除</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ プライバシー - 最近使った項目の一覧などの痕跡を消去</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>
@@ -311,6 +331,12 @@ This action cannot be undone!</source>
             <numerusform>%Ln 項目を削除できませんでした。理由とともにリストに残ります。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%Ln 個のフォルダ（%1 など）を読み込めませんでした。これらを含めるには、「システム設定」&gt;「プライバシーとセキュリティ」でSweepnookにフルディスクアクセスを許可してください。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -395,6 +421,10 @@ This action cannot be undone!</source>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>このユーザでは対応するブラウザが見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>検出済み</translation>
     </message>
 </context>
 <context>
@@ -548,6 +578,14 @@ This action cannot be undone!</source>
     <message>
         <source>Cleaned %1</source>
         <translation>%1 をクリーンアップしました</translation>
+    </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>リング: 検出された項目の %1 を選択中</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>クリーンアップできるものは見つかりませんでした</translation>
     </message>
 </context>
 <context>
@@ -831,6 +869,18 @@ This cannot be undone.</source>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 はゴミ箱を空にするまで解放されません</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>チェック対象: 元のファイルと思われるもの以外のすべてのコピー（ダウンロード外、名前に「コピー」や「(1)」がない、最も古い、パスが最も短い）。🔒 アプリ、パッケージ、ライブラリ内のコピーはチェックされません。</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>元のファイルを残す  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>元のファイルを残す  （各グループの元のファイルと思われるもの）</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -1000,6 +1050,10 @@ This cannot be undone.</source>
     <message>
         <source>Cleanable Space</source>
         <translation>クリーンアップ可能な容量</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>検出済み</translation>
     </message>
 </context>
 <context>

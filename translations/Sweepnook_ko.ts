@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>확인</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 대시보드 - 한 번에 검사하고 한 번의 클릭으로 정리</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 대용량 파일 - 디스크를 차지하는 항목 찾기</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 중복 파일 - 동일한 사본 제거</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 앱 제거 도구 - 앱과 남은 파일을 함께 제거</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ 개인정보 클리너 - 최근 파일 목록 등 흔적 지우기</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>
@@ -311,6 +331,12 @@ This action cannot be undone!</source>
             <numerusform>항목 %Ln개를 제거할 수 없어 이유와 함께 목록에 남아 있습니다.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>폴더 %Ln개(%1 포함)를 읽을 수 없습니다. 이 폴더를 포함하려면 시스템 설정 &gt; 개인정보 보호 및 보안에서 Sweepnook에 전체 디스크 접근 권한을 허용하십시오.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -395,6 +421,10 @@ This action cannot be undone!</source>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>이 사용자에게서 지원되는 브라우저를 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>발견됨</translation>
     </message>
 </context>
 <context>
@@ -548,6 +578,14 @@ This action cannot be undone!</source>
     <message>
         <source>Cleaned %1</source>
         <translation>%1 정리됨</translation>
+    </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>링: 검사에서 찾은 항목 중 %1 선택됨</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>정리할 항목을 찾지 못했습니다</translation>
     </message>
 </context>
 <context>
@@ -831,6 +869,18 @@ This cannot be undone.</source>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1은(는) 휴지통을 비울 때까지 확보되지 않음</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>선택됨: 원본으로 보이는 파일을 제외한 모든 사본(다운로드 폴더 밖, 이름에 '사본'이나 '(1)' 없음, 가장 오래됨, 가장 짧은 경로). 🔒 앱, 패키지, 라이브러리 안의 사본은 선택되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>원본 유지  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>원본 유지  (각 그룹의 원본으로 보이는 파일)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -1000,6 +1050,10 @@ This cannot be undone.</source>
     <message>
         <source>Cleanable Space</source>
         <translation>정리 가능한 공간</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>발견됨</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 Overzicht - Alles in één keer scannen en met één klik opschonen</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 Grote bestanden - Vind wat je schijf vult</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 Duplicaten - Verwijder identieke kopieën</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 Apps verwijderen - Verwijder apps met hun restanten</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ Privacy - Wis lijsten met recente bestanden en andere sporen</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>
@@ -330,6 +350,13 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
             <numerusform>%Ln onderdelen konden niet worden verwijderd en blijven met de reden in de lijst staan.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%Ln map kon niet worden gelezen: %1. Geef Sweepnook ‘Toegang tot volledige schijf’ in Systeeminstellingen &gt; Privacy en beveiliging om deze mee te nemen.</numerusform>
+            <numerusform>%Ln mappen konden niet worden gelezen, waaronder %1. Geef Sweepnook ‘Toegang tot volledige schijf’ in Systeeminstellingen &gt; Privacy en beveiliging om ze mee te nemen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -415,6 +442,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>Er is voor deze gebruiker geen ondersteunde browser gevonden.</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gevonden</translation>
     </message>
 </context>
 <context>
@@ -573,6 +604,14 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>Cleaned %1</source>
         <translation>%1 opgeschoond</translation>
+    </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Ring: %1 van wat de scan vond is geselecteerd</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>De scan vond niets om op te schonen</translation>
     </message>
 </context>
 <context>
@@ -865,6 +904,18 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 in de prullenmand totdat je die leegmaakt</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Aangevinkt: elke kopie behalve het waarschijnlijke origineel (niet in Downloads, geen ‘kopie’ of ‘(1)’ in de naam, het oudste, het kortste pad). 🔒 Kopieën in apps, pakketten en Bibliotheek worden nooit aangevinkt.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Origineel bewaren  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Origineel bewaren  (het waarschijnlijke origineel van elke groep)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -1036,6 +1087,10 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Op te schonen ruimte</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gevonden</translation>
     </message>
 </context>
 <context>

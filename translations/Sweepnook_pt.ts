@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 Painel - Analise tudo de uma vez e limpe com um clique</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 Grandes ficheiros - Encontre o que ocupa o disco</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 Duplicados - Remova cópias idênticas</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 Desinstalar apps - Remova apps com os seus restos</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ Privacidade - Apague listas de ficheiros recentes e outros vestígios</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>
@@ -330,6 +350,13 @@ Esta ação não pode ser anulada!</numerusform>
             <numerusform>Não foi possível remover %Ln elementos, que continuam na lista com o motivo.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>Não foi possível ler %Ln pasta: %1. Para a incluir, conceda ao Sweepnook acesso total ao disco em Definições do Sistema &gt; Privacidade e segurança.</numerusform>
+            <numerusform>Não foi possível ler %Ln pastas, entre elas %1. Para as incluir, conceda ao Sweepnook acesso total ao disco em Definições do Sistema &gt; Privacidade e segurança.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -415,6 +442,10 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>Não foi encontrado nenhum navegador suportado para este utilizador.</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Encontrado</translation>
     </message>
 </context>
 <context>
@@ -573,6 +604,14 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>Cleaned %1</source>
         <translation>%1 limpos</translation>
+    </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>Anel: %1 do que a análise encontrou está selecionado</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>A análise não encontrou nada para limpar</translation>
     </message>
 </context>
 <context>
@@ -865,6 +904,18 @@ Esta ação não pode ser anulada.</numerusform>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 no Lixo até o esvaziar</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Marcadas: todas as cópias exceto o provável original (fora de Transferências, sem «cópia» ou «(1)» no nome, o mais antigo, o caminho mais curto). 🔒 As cópias dentro de apps, pacotes e Biblioteca nunca são marcadas.</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>Manter original  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>Manter original  (o provável original de cada grupo)</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -1036,6 +1087,10 @@ Esta ação não pode ser anulada.</numerusform>
     <message>
         <source>Cleanable Space</source>
         <translation>Espaço a limpar</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Encontrado</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,26 @@
         <source>OK</source>
         <translation>好</translation>
     </message>
+    <message>
+        <source>📊 Dashboard - Scan everything at once and clean in one click</source>
+        <translation>📊 儀表板 - 一次掃描全部，一鍵清理</translation>
+    </message>
+    <message>
+        <source>📁 Large Files - Find what takes up your disk</source>
+        <translation>📁 大型檔案 - 找出佔用磁碟空間的檔案</translation>
+    </message>
+    <message>
+        <source>📑 Duplicate Files - Remove identical copies</source>
+        <translation>📑 重複檔案 - 移除相同的副本</translation>
+    </message>
+    <message>
+        <source>📦 App Uninstaller - Remove apps with their leftovers</source>
+        <translation>📦 App 解除安裝 - 連同殘留檔案一併移除 App</translation>
+    </message>
+    <message>
+        <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
+        <translation>🛡️ 隱私清理 - 清除最近使用檔案列表等痕跡</translation>
+    </message>
 </context>
 <context>
     <name>AppCardDelegate</name>
@@ -311,6 +331,12 @@ This action cannot be undone!</source>
             <numerusform>有 %Ln 個項目無法移除，將連同原因保留在列表中。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>無法讀取 %Ln 個資料夾，其中包括 %1。若要包含這些資料夾，請在「系統設定」&gt;「隱私權與安全性」中允許 Sweepnook 使用「完整磁碟取用權限」。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -395,6 +421,10 @@ This action cannot be undone!</source>
     <message>
         <source>No supported browser was found for this user.</source>
         <translation>找不到此使用者支援的瀏覽器。</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>已找到</translation>
     </message>
 </context>
 <context>
@@ -548,6 +578,14 @@ This action cannot be undone!</source>
     <message>
         <source>Cleaned %1</source>
         <translation>已清理 %1</translation>
+    </message>
+    <message>
+        <source>Ring: %1 of what the scan found is selected</source>
+        <translation>圓環：已選取掃描所找到項目的 %1</translation>
+    </message>
+    <message>
+        <source>The scan found nothing to clean</source>
+        <translation>掃描未找到可清理的項目</translation>
     </message>
 </context>
 <context>
@@ -831,6 +869,18 @@ This cannot be undone.</source>
         <source>  ·  %1 in the Trash until you empty it</source>
         <translation>  ·  %1 在清空垃圾桶前仍佔用空間</translation>
     </message>
+    <message>
+        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>已勾選：除了可能的原始檔以外的所有副本（不在「下載項目」中、名稱沒有「拷貝」或「(1)」、最舊、路徑最短）。🔒 App、套件和「資源庫」內的副本永遠不會被勾選。</translation>
+    </message>
+    <message>
+        <source>Keep Original  ▾</source>
+        <translation>保留原始檔  ▾</translation>
+    </message>
+    <message>
+        <source>Keep Original  (the likely original of each group)</source>
+        <translation>保留原始檔  （每組中可能的原始檔）</translation>
+    </message>
 </context>
 <context>
     <name>DuplicateGroupDelegate</name>
@@ -1000,6 +1050,10 @@ This cannot be undone.</source>
     <message>
         <source>Cleanable Space</source>
         <translation>可清理空間</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>已找到</translation>
     </message>
 </context>
 <context>

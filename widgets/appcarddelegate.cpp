@@ -161,14 +161,8 @@ void AppCardDelegate::paintHeader(QPainter *painter, const QRect &card, const QM
 
     const QFont sizeFont = sizedFont(base, 13, QFont::DemiBold);
     const int sizeHeight = QFontMetrics(sizeFont).height();
-    QString note;
-    QColor noteColour = Palette::Warning;
-    if (app.systemProtected) {
-        note = tr("Part of macOS");
-        noteColour = Palette::TextMuted;
-    } else if (app.leftoverSize > 0) {
-        note = tr("+%1 leftovers").arg(CleanItem::formatSize(app.leftoverSize));
-    }
+    const QString note = leftoverNote(app);
+    const QColor noteColour = app.systemProtected ? Palette::TextMuted : Palette::Warning;
     const int rightTop = card.top() + (CardHeight - sizeHeight - (note.isEmpty() ? 0 : smallHeight + 2)) / 2;
     painter->setFont(sizeFont);
     painter->setPen(Palette::Text);
@@ -265,6 +259,14 @@ bool AppCardDelegate::editorEvent(
             m_model->setLeftoverSelected(row, i, !app.leftovers.at(i).selected);
     }
     return true;
+}
+
+QString AppCardDelegate::leftoverNote(const AppInfo &app)
+{
+    if (app.systemProtected)
+        return tr("Part of macOS");
+    const qint64 selected = app.selectedLeftoverSize();
+    return selected > 0 ? tr("+%1 leftovers").arg(CleanItem::formatSize(selected)) : QString();
 }
 
 int AppCardDelegate::sourceRow(const QModelIndex &index) const

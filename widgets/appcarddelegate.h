@@ -3,6 +3,7 @@
 #include <QStyledItemDelegate>
 
 class AppListModel;
+struct AppInfo;
 
 // Paints an AppListModel row as the uninstaller's application card: tick box, icon, name with
 // version and publisher, size with the leftovers' size, and a chevron when there are leftovers.
@@ -19,6 +20,10 @@ public:
     static constexpr int Gap = 8;
 
     AppCardDelegate(AppListModel *model, QObject *parent = nullptr);
+
+    // The note under the app's size: "+2.1 MB leftovers" for the ticked leftovers (what an
+    // uninstall would move with the app), "Part of macOS" for a protected app, else nothing.
+    static QString leftoverNote(const AppInfo &app);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;

@@ -159,7 +159,9 @@ void CategoryWidget::updateDisplay()
         m_sizeLabel->setText(CleanItem::formatSize(m_category->totalSize()));
     const int selected = m_category->selectedCount();
     const QSignalBlocker blocker(m_checkBox);
-    if (!m_category->checked)
+    // The box follows the items: a category whose items are all unticked (what a clean left of
+    // it) shows unticked, whatever its own flag says.
+    if (!m_category->checked || selected == 0)
         m_checkBox->setCheckState(Qt::Unchecked);
     else if (selected > 0 && selected < m_category->items.size())
         m_checkBox->setCheckState(Qt::PartiallyChecked);

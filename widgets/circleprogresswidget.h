@@ -30,7 +30,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int m_progress = 75;
+    int m_progress = 0;
     double m_value = 0.0;
     QString m_valueText;
     QString m_unit;
