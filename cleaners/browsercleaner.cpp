@@ -4,6 +4,7 @@
 #include "core/fileutils.h"
 #include "core/pinnedroot.h"
 #include "core/processrunner.h"
+#include "browserlocks.h"
 #include "firefoxplaces.h"
 #include "sqlitefiles.h"
 
@@ -33,21 +34,22 @@ struct BrowserRow
     const char *dataPath;
     const char *cachePath;
     const char *profilePath;
-    const char *processName;
+    // The names its processes run under, on macOS first; "|" between them.
+    const char *processNames;
 };
 
 const BrowserRow kBrowserTable[] = {
     { Constants::Chrome, "google_chrome", QT_TRANSLATE_NOOP("BrowserCleaner", "Google Chrome"),
-        "/Library/Application Support/Google/Chrome", "", "", "Google Chrome" },
+        "/Library/Application Support/Google/Chrome", "", "", "Google Chrome|chrome" },
     { Constants::Edge, "microsoft_edge", QT_TRANSLATE_NOOP("BrowserCleaner", "Microsoft Edge"),
-        "/Library/Application Support/Microsoft Edge", "", "", "Microsoft Edge" },
+        "/Library/Application Support/Microsoft Edge", "", "", "Microsoft Edge|msedge" },
     { Constants::Firefox, "mozilla_firefox", QT_TRANSLATE_NOOP("BrowserCleaner", "Mozilla Firefox"),
         "/Library/Application Support/Firefox/Profiles", "/Library/Caches/Firefox/Profiles",
-        "/Library/Application Support/Firefox/Profiles", "firefox" },
+        "/Library/Application Support/Firefox/Profiles", "firefox|firefox-esr|firefox-bin" },
     { Constants::Opera, "opera", QT_TRANSLATE_NOOP("BrowserCleaner", "Opera"),
-        "/Library/Application Support/com.operasoftware.Opera", "", "", "Opera" },
+        "/Library/Application Support/com.operasoftware.Opera", "", "", "Opera|opera" },
     { Constants::Brave, "brave", QT_TRANSLATE_NOOP("BrowserCleaner", "Brave"),
-        "/Library/Application Support/BraveSoftware/Brave-Browser", "", "", "Brave Browser" },
+        "/Library/Application Support/BraveSoftware/Brave-Browser", "", "", "Brave Browser|brave" },
     { Constants::Safari, "safari", QT_TRANSLATE_NOOP("BrowserCleaner", "Safari"), "/Library/Safari",
         "/Library/Caches/com.apple.Safari", "", "Safari" },
 };
@@ -179,6 +181,18 @@ QStringList defaultFirefoxFilters(const QString &ruleId)
     return filters.value(ruleId, { QStringLiteral("*") });
 }
 
+// The folder of a site's storage that a rule takes in Firefox; empty for the other rules.
+QString firefoxStorageClient(const QString &ruleId)
+{
+    if (ruleId == QLatin1String("local_storage"))
+        return QStringLiteral("ls");
+    if (ruleId == QLatin1String("indexeddb"))
+        return QStringLiteral("idb");
+    if (ruleId == QLatin1String("service_worker"))
+        return QStringLiteral("cache");
+    return QString();
+}
+
 // Where a rule looks inside a Firefox profile; empty when it has nowhere to look.
 QString firefoxTarget(const QString &profileDir, const BrowserCleanRule &rule)
 {
@@ -193,8 +207,6 @@ QString firefoxTarget(const QString &profileDir, const BrowserCleanRule &rule)
     }
     if (id == QLatin1String("gpu_cache"))
         return base + QStringLiteral("shader-cache");
-    if (id == QLatin1String("local_storage") || id == QLatin1String("indexeddb"))
-        return base + QStringLiteral("storage/default");
     if (id == QLatin1String("thumbnails"))
         return base + QStringLiteral("thumbnails");
     if (id == QLatin1String("session"))
@@ -423,18 +435,38 @@ QStringList BrowserCleaner::firefoxProfiles() const
     return profiles;
 }
 
+// The browser's own lock on its profile says it is in use; a process of one of its names running
+// is the second signal (a browser whose lock lies elsewhere, or one that takes it late).
 bool BrowserCleaner::isBrowserRunning(const BrowserInfo &info) const
 {
     const BrowserRow *row = rowFor(info.type);
-    if (!row || !*row->processName)
+    if (!row)
         return false;
-    const ProcessRunner::Result check = ProcessRunner::run(
-        QStringLiteral("pgrep"), { QStringLiteral("-x"), QLatin1String(row->processName) }, kPgrepTimeoutMs);
-    if (check.started && check.finished && check.exitCode == 1)
-        return false;
-    if (!check.succeeded())
-        Logger::instance()->warning(QStringLiteral("Could not tell whether %1 is running").arg(info.name));
-    return true;
+    if (isChromiumFamily(info.type) || info.type == Constants::Opera) {
+        if (BrowserLocks::chromiumInUse(info.dataPath)) {
+            Logger::instance()->info(QStringLiteral("%1 has its profile folder locked").arg(info.name));
+            return true;
+        }
+    } else if (info.type == Constants::Firefox) {
+        const QStringList profiles = firefoxProfiles();
+        for (const QString &profile : profiles) {
+            if (BrowserLocks::firefoxInUse(profile)) {
+                Logger::instance()->info(QStringLiteral("Firefox has the profile %1 open").arg(profile));
+                return true;
+            }
+        }
+    }
+    const QStringList names = QString::fromLatin1(row->processNames).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    for (const QString &name : names) {
+        const ProcessRunner::Result check
+            = ProcessRunner::run(QStringLiteral("pgrep"), { QStringLiteral("-x"), name }, kPgrepTimeoutMs);
+        if (check.started && check.finished && check.exitCode == 1)
+            continue;
+        if (!check.succeeded())
+            Logger::instance()->warning(QStringLiteral("Could not tell whether %1 is running").arg(info.name));
+        return true;
+    }
+    return false;
 }
 
 QString BrowserCleaner::stableIdForType(Constants::BrowserType type)
@@ -454,6 +486,8 @@ BrowserScanMode BrowserCleaner::scanModeForRule(const QString &ruleId)
         QStringLiteral("thumbnails"),
         QStringLiteral("service_worker"),
         QStringLiteral("crash_reports"),
+        QStringLiteral("local_storage"),
+        QStringLiteral("indexeddb"),
     };
     return wholeDirectoryRules.contains(ruleId) ? BrowserScanMode::WholeDirectory : BrowserScanMode::TopLevelFiles;
 }
@@ -540,8 +574,9 @@ void BrowserCleaner::scanOperaProfile(const BrowserInfo &info, const BrowserClea
 }
 
 // An empty sub-path names the profile folder itself: only its top-level files matching the
-// rule's own names (Cookies, History, Web Data...) are listed, never the profile as one item
-// and never anything below it.
+// rule's own names (Cookies, History, Web Data...) are listed, never the profile as one item.
+// A name with a folder in front ("Sessions/Session_*") names files directly inside that folder
+// of the profile.
 void BrowserCleaner::scanChromiumFolder(
     const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category, const QString &family)
 {
@@ -555,7 +590,25 @@ void BrowserCleaner::scanChromiumFolder(
         Logger::instance()->warning(QStringLiteral("Blocked %1 path: %2").arg(family, profileDir));
         return;
     }
-    scanPath(profileDir, category, BrowserScanMode::TopLevelFiles, rule.patterns);
+    QStringList folders;
+    QHash<QString, QStringList> filters;
+    for (const QString &pattern : rule.patterns) {
+        const int slash = pattern.lastIndexOf(QLatin1Char('/'));
+        const QString folder = slash < 0 ? QString() : pattern.left(slash);
+        if (FileUtils::hasDotComponent(folder))
+            continue;
+        if (!filters.contains(folder))
+            folders.append(folder);
+        filters[folder].append(pattern.mid(slash + 1));
+    }
+    for (const QString &folder : std::as_const(folders)) {
+        const QString path = folder.isEmpty() ? profileDir : profileDir + QLatin1Char('/') + folder;
+        if (!folder.isEmpty() && !isPathSafe(path)) {
+            Logger::instance()->warning(QStringLiteral("Blocked %1 path: %2").arg(family, path));
+            continue;
+        }
+        scanPath(path, category, BrowserScanMode::TopLevelFiles, filters.value(folder));
+    }
 }
 
 void BrowserCleaner::scanSafariProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category)
@@ -590,6 +643,11 @@ void BrowserCleaner::scanFirefoxProfile(
         scanFirefoxHistory(profileDir, category);
         return;
     }
+    const QString storageClient = firefoxStorageClient(rule.id);
+    if (!storageClient.isEmpty()) {
+        scanFirefoxSiteStorage(profileDir, rule, storageClient, category);
+        return;
+    }
     const QString backups = profileDir + QStringLiteral("/sessionstore-backups");
     if (rule.id == QLatin1String("session") && isDir(backups))
         scanFirefoxTarget(backups, rule, category, { QStringLiteral("*") });
@@ -597,6 +655,37 @@ void BrowserCleaner::scanFirefoxProfile(
     if (!target.isEmpty())
         scanFirefoxTarget(
             target, rule, category, rule.firefoxPatterns.isEmpty() ? rule.patterns : rule.firefoxPatterns);
+}
+
+// Firefox keeps each site's data in storage/default/<origin>/, one folder per kind of storage:
+// "ls" local storage, "idb" IndexedDB, "cache" the service workers' cache. Each rule takes its
+// own kind from every site, so that one can go without the others; local storage also takes the
+// databases an older Firefox kept it in, which a newer one reads back into the sites' folders.
+void BrowserCleaner::scanFirefoxSiteStorage(
+    const QString &profileDir, const BrowserCleanRule &rule, const QString &client, CleanCategory &category)
+{
+    const QString storage = profileDir + QStringLiteral("/storage/default");
+    if (rule.id == QLatin1String("local_storage")) {
+        for (const QString &name :
+            { QStringLiteral("webappsstore.sqlite"), QStringLiteral("storage/ls-archive.sqlite") })
+            scanFirefoxTarget(profileDir + QLatin1Char('/') + name, rule, category, { QStringLiteral("*") });
+    }
+    const QFileInfo storageInfo(storage);
+    if (storageInfo.isSymLink() || !storageInfo.isDir())
+        return;
+    if (!isPathSafe(storage)) {
+        Logger::instance()->warning(QStringLiteral("Blocked Firefox path: ") + storage);
+        return;
+    }
+    const QStringList origins
+        = QDir(storage).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden, QDir::Name);
+    for (const QString &origin : origins) {
+        if (isCancelled())
+            return;
+        const QString folder = storage + QLatin1Char('/') + origin + QLatin1Char('/') + client;
+        if (QFileInfo(folder).isDir())
+            scanPath(folder, category, BrowserScanMode::WholeDirectory, { QStringLiteral("*") });
+    }
 }
 
 // The history lives in places.sqlite together with the bookmarks; it is one item, the database
@@ -823,9 +912,8 @@ QList<PinnedRoot> BrowserCleaner::pinnedRoots() const
     return roots;
 }
 
-bool BrowserCleaner::removeItem(
-    const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item, qint64 *freed,
-    QString *failure) const
+bool BrowserCleaner::removeItem(const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item,
+    qint64 *freed, QString *failure) const
 {
     if (category.id == firefoxHistoryCategoryId()) {
         const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(item.path);

@@ -1,0 +1,387 @@
+// The browser cleaner on profiles written by the real browsers (tests/browserprofiles: a session
+// of Debian's chromium and firefox-esr on a small local site), put where the Mac browsers keep
+// them. The checks are what a browser would see afterwards: rows in its tables, files left, and
+// databases that SQLite still finds whole.
+#include "cleaners/browsercleaner.h"
+#include "faketools.h"
+#include "testhome.h"
+
+#include <QtTest>
+
+#include <QDirIterator>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kData = QStringLiteral(SWEEPNOOK_BROWSER_PROFILES_DIR);
+const QString kChrome = QStringLiteral("Library/Application Support/Google/Chrome");
+const QString kFirefoxRoot = QStringLiteral("Library/Application Support/Firefox");
+const QString kFirefox = kFirefoxRoot + QStringLiteral("/Profiles/fixture.default-release");
+
+QByteArray quietPgrep()
+{
+    return "#!/bin/sh\necho \"$*\" >> \"$SWEEPNOOK_FAKE_LOG\"\nexit 1\n";
+}
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(
+        from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDirIterator::Subdirectories);
+    QDir().mkpath(to);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QFileInfo info = it.fileInfo();
+        const QString target = to + source.mid(from.size());
+        if (info.isSymLink())
+            continue;
+        if (info.isDir())
+            QDir().mkpath(target);
+        else
+            QVERIFY(QFile::copy(source, target));
+        QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
+// The real profiles, in the Mac layout: Chromium's user-data folder as Chrome's, Firefox's
+// profile listed in profiles.ini.
+void installProfiles(const TestHome &home)
+{
+    copyTree(kData + QStringLiteral("/chromium"), home.filePath(kChrome));
+    copyTree(kData + QStringLiteral("/firefox"), home.filePath(kFirefox));
+    home.makeFileWithContent(kFirefoxRoot + QStringLiteral("/profiles.ini"),
+        "[Profile0]\nName=default-release\nIsRelative=1\nPath=Profiles/fixture.default-release\nDefault=1\n");
+}
+
+QString chromeProfile(const TestHome &home, const QString &name = QString())
+{
+    return home.filePath(kChrome + QStringLiteral("/Default") + (name.isEmpty() ? QString() : QLatin1Char('/') + name));
+}
+
+QString firefoxProfile(const TestHome &home, const QString &name = QString())
+{
+    return home.filePath(kFirefox + (name.isEmpty() ? QString() : QLatin1Char('/') + name));
+}
+
+void scan(BrowserCleaner &cleaner)
+{
+    QSignalSpy finished(&cleaner, &CleanEngine::scanFinished);
+    cleaner.startScan();
+    QVERIFY(finished.wait(30000));
+}
+
+QPair<qint64, int> clean(BrowserCleaner &cleaner)
+{
+    QSignalSpy finished(&cleaner, &CleanEngine::cleanFinished);
+    cleaner.startClean();
+    if (finished.isEmpty() && !finished.wait(30000))
+        return { -1, -1 };
+    return { finished.at(0).at(0).toLongLong(), finished.at(0).at(1).toInt() };
+}
+
+// Ticks exactly the categories named (all their items), unticks every other.
+void selectOnly(BrowserCleaner &cleaner, const QStringList &ids)
+{
+    for (CleanCategory &category : cleaner.result().categories) {
+        const bool wanted = ids.contains(category.id);
+        category.checked = wanted;
+        category.setAllItemsChecked(wanted);
+    }
+}
+
+QStringList relativeItems(const CleanCategory *category, const QString &base)
+{
+    QStringList paths;
+    if (!category)
+        return paths;
+    for (const CleanItem &item : category->items)
+        paths.append(item.path.startsWith(base + QLatin1Char('/')) ? item.path.mid(base.size() + 1) : item.path);
+    paths.sort();
+    return paths;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    return names;
+}
+
+// Runs statements on a copy-free read-only connection; the first column of the first row.
+QVariant sqlValue(const QString &database, const QString &statement)
+{
+    QVariant value;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        db.setDatabaseName(database);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            if (query.exec(statement) && query.next())
+                value = query.value(0);
+            else
+                value = QString(QStringLiteral("error: ") + query.lastError().text());
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    return value;
+}
+
+qint64 rows(const QString &database, const QString &table)
+{
+    return sqlValue(database, QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toLongLong();
+}
+
+// A process of our own that holds an fcntl write lock on path until it is stopped, as Firefox
+// holds its profile's .parentlock.
+class LockHolder
+{
+public:
+    explicit LockHolder(const QString &path)
+    {
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return;
+        const QByteArray name = QFile::encodeName(path);
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            const int fd = ::open(name.constData(), O_RDWR | O_CREAT, 0600);
+            struct flock lock = {};
+            lock.l_type = F_WRLCK;
+            lock.l_whence = SEEK_SET;
+            const char answer = fd >= 0 && ::fcntl(fd, F_SETLK, &lock) == 0 ? '1' : '0';
+            (void)!::write(ready[1], &answer, 1);
+            for (;;)
+                ::pause();
+        }
+        ::close(ready[1]);
+        char answer = '0';
+        m_locked = ::read(ready[0], &answer, 1) == 1 && answer == '1';
+        ::close(ready[0]);
+    }
+    ~LockHolder()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    bool isLocked() const
+    {
+        return m_locked;
+    }
+
+private:
+    pid_t m_pid = -1;
+    bool m_locked = false;
+};
+
+// The id of a process that has just ended.
+qint64 endedPid()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+QByteArray thisHost()
+{
+    char name[256] = {};
+    ::gethostname(name, sizeof name - 1);
+    return QByteArray(name);
+}
+
+} // namespace
+
+class TestBrowserProfiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void chromiumSessionsAreFound();
+    void siteStorageIsFound();
+    void firefoxStorageKindsGoSeparately();
+    void everythingLeavesNoSessionOrSiteData();
+    void profileInUseIsLeftAlone_data();
+    void profileInUseIsLeftAlone();
+};
+
+void TestBrowserProfiles::initTestCase()
+{
+    QVERIFY2(QFileInfo(kData + QStringLiteral("/chromium/Default/History")).isFile(),
+        "tests/browserprofiles/data is missing; make it with tests/browserprofiles/make-profiles.py");
+}
+
+// Current Chromium keeps the session and the open tabs in files of the Sessions folders.
+void TestBrowserProfiles::chromiumSessionsAreFound()
+{
+    TestHome home;
+    installProfiles(home);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    const QStringList found
+        = relativeItems(cleaner.result().findCategory(QStringLiteral("google_chrome_session")), chromeProfile(home));
+    QCOMPARE(found.size(), 4);
+    for (const QString &path : found)
+        QVERIFY2(
+            QRegularExpression(QStringLiteral("^Sessions(_Encrypted)?/(Session|Tabs)_[0-9]+$")).match(path).hasMatch(),
+            qPrintable(path));
+}
+
+void TestBrowserProfiles::siteStorageIsFound()
+{
+    TestHome home;
+    installProfiles(home);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    ScanResult &result = cleaner.result();
+    QCOMPARE(relativeItems(result.findCategory(QStringLiteral("google_chrome_local_storage")), chromeProfile(home)),
+        QStringList { QStringLiteral("Local Storage") });
+    QCOMPARE(relativeItems(result.findCategory(QStringLiteral("google_chrome_indexeddb")), chromeProfile(home)),
+        QStringList { QStringLiteral("IndexedDB") });
+    const QStringList local
+        = relativeItems(result.findCategory(QStringLiteral("mozilla_firefox_local_storage")), firefoxProfile(home));
+    QCOMPARE(local.size(), 3);
+    QVERIFY2(QRegularExpression(QStringLiteral("^storage/default/http\\+\\+\\+127\\.0\\.0\\.1\\+[0-9]+/ls$"))
+                 .match(local.at(0))
+                 .hasMatch(),
+        qPrintable(local.at(0)));
+    QCOMPARE(local.at(1), QStringLiteral("storage/ls-archive.sqlite"));
+    QCOMPARE(local.at(2), QStringLiteral("webappsstore.sqlite"));
+    const QStringList idb
+        = relativeItems(result.findCategory(QStringLiteral("mozilla_firefox_indexeddb")), firefoxProfile(home));
+    QCOMPARE(idb.size(), 1);
+    QVERIFY(idb.at(0).endsWith(QStringLiteral("/idb")));
+}
+
+// Local storage and IndexedDB share a site's folder in Firefox; cleaning one keeps the other.
+void TestBrowserProfiles::firefoxStorageKindsGoSeparately()
+{
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), quietPgrep());
+    installProfiles(home);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    const QString idb = cleaner.result().findCategory(QStringLiteral("mozilla_firefox_indexeddb"))->items.at(0).path;
+    const QString site = QFileInfo(idb).path();
+    selectOnly(cleaner, { QStringLiteral("mozilla_firefox_local_storage") });
+    const QPair<qint64, int> cleaned = clean(cleaner);
+    QCOMPARE(cleaned.second, 3);
+    QVERIFY(!QFileInfo::exists(site + QStringLiteral("/ls")));
+    QVERIFY(QFileInfo(idb).isDir());
+    QVERIFY(QFileInfo(site + QStringLiteral("/.metadata-v2")).isFile());
+    QVERIFY(!QFileInfo::exists(firefoxProfile(home, QStringLiteral("webappsstore.sqlite"))));
+    QVERIFY(QFileInfo(firefoxProfile(home, QStringLiteral("storage.sqlite"))).isFile());
+}
+
+// "Everything" ticked: no session file, no site storage and no history database is left in
+// either profile, while bookmarks, saved logins and preferences stay.
+void TestBrowserProfiles::everythingLeavesNoSessionOrSiteData()
+{
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), quietPgrep());
+    installProfiles(home);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    for (CleanCategory &category : cleaner.result().categories) {
+        category.checked = true;
+        category.setAllItemsChecked(true);
+    }
+    clean(cleaner);
+    QCOMPARE(filesIn(chromeProfile(home, QStringLiteral("Sessions"))), QStringList());
+    QCOMPARE(filesIn(chromeProfile(home, QStringLiteral("Sessions_Encrypted"))), QStringList());
+    QVERIFY(!QFileInfo::exists(chromeProfile(home, QStringLiteral("Local Storage"))));
+    QVERIFY(!QFileInfo::exists(chromeProfile(home, QStringLiteral("IndexedDB"))));
+    QVERIFY(!QFileInfo::exists(chromeProfile(home, QStringLiteral("DIPS"))));
+    QVERIFY(QFileInfo(chromeProfile(home, QStringLiteral("Login Data"))).isFile());
+    QVERIFY(QFileInfo(chromeProfile(home, QStringLiteral("Preferences"))).isFile());
+    QDirIterator sites(firefoxProfile(home, QStringLiteral("storage/default")), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (sites.hasNext()) {
+        const QString site = sites.next();
+        QVERIFY2(!QFileInfo::exists(site + QStringLiteral("/ls")), qPrintable(site));
+        QVERIFY2(!QFileInfo::exists(site + QStringLiteral("/idb")), qPrintable(site));
+    }
+    const QString places = firefoxProfile(home, QStringLiteral("places.sqlite"));
+    QCOMPARE(sqlValue(places, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(rows(places, QStringLiteral("moz_historyvisits")), 0);
+    QVERIFY(rows(places, QStringLiteral("moz_bookmarks WHERE fk IS NOT NULL")) >= 2);
+    QVERIFY(QFileInfo(firefoxProfile(home, QStringLiteral("logins.db"))).isFile());
+}
+
+// A profile some browser has open, by its own lock or by a process of its name, is left alone; a
+// lock left by a browser that has ended does not stop the clean.
+void TestBrowserProfiles::profileInUseIsLeftAlone_data()
+{
+    QTest::addColumn<QString>("lock");
+    QTest::addColumn<QString>("runningProcess");
+    QTest::addColumn<bool>("chromeInUse");
+    QTest::addColumn<bool>("firefoxInUse");
+    QTest::newRow("chromium lock of a live process") << QStringLiteral("chrome-live") << QString() << true << false;
+    QTest::newRow("chromium lock left by a crash") << QStringLiteral("chrome-ended") << QString() << false << false;
+    QTest::newRow("firefox lock link of a live process")
+        << QStringLiteral("firefox-link-live") << QString() << false << true;
+    QTest::newRow("firefox lock link left by a crash")
+        << QStringLiteral("firefox-link-ended") << QString() << false << false;
+    QTest::newRow("firefox .parentlock held") << QStringLiteral("firefox-parentlock") << QString() << false << true;
+    QTest::newRow("firefox .parentlock left, not held")
+        << QStringLiteral("firefox-parentlock-file") << QString() << false << false;
+    QTest::newRow("linux firefox by name") << QString() << QStringLiteral("firefox-esr") << false << true;
+    QTest::newRow("linux chrome by name") << QString() << QStringLiteral("chrome") << true << false;
+}
+
+void TestBrowserProfiles::profileInUseIsLeftAlone()
+{
+    QFETCH(QString, lock);
+    QFETCH(QString, runningProcess);
+    QFETCH(bool, chromeInUse);
+    QFETCH(bool, firefoxInUse);
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"),
+        "#!/bin/sh\necho \"$*\" >> \"$SWEEPNOOK_FAKE_LOG\"\n[ \"$2\" = \"" + runningProcess.toUtf8()
+            + "\" ] && exit 0\nexit 1\n");
+    installProfiles(home);
+    std::unique_ptr<LockHolder> holder;
+    const QByteArray live = QByteArray::number(qint64(::getpid()));
+    const QByteArray ended = QByteArray::number(endedPid());
+    if (lock == QLatin1String("chrome-live"))
+        home.makeLink(kChrome + QStringLiteral("/SingletonLock"), QString::fromUtf8(thisHost() + '-' + live));
+    else if (lock == QLatin1String("chrome-ended"))
+        home.makeLink(kChrome + QStringLiteral("/SingletonLock"), QString::fromUtf8(thisHost() + '-' + ended));
+    else if (lock == QLatin1String("firefox-link-live"))
+        home.makeLink(kFirefox + QStringLiteral("/lock"), QStringLiteral("127.0.1.1:+") + QString::fromUtf8(live));
+    else if (lock == QLatin1String("firefox-link-ended"))
+        home.makeLink(kFirefox + QStringLiteral("/lock"), QStringLiteral("127.0.1.1:+") + QString::fromUtf8(ended));
+    else if (lock == QLatin1String("firefox-parentlock")) {
+        holder = std::make_unique<LockHolder>(firefoxProfile(home, QStringLiteral(".parentlock")));
+        QVERIFY(holder->isLocked());
+    } else if (lock == QLatin1String("firefox-parentlock-file"))
+        home.makeFile(kFirefox + QStringLiteral("/.parentlock"), 0);
+
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    selectOnly(cleaner, { QStringLiteral("google_chrome_session"), QStringLiteral("mozilla_firefox_session") });
+    QSignalSpy errors(&cleaner, &CleanEngine::errorOccurred);
+    clean(cleaner);
+    QCOMPARE(filesIn(chromeProfile(home, QStringLiteral("Sessions"))).isEmpty(), !chromeInUse);
+    QCOMPARE(QFileInfo::exists(firefoxProfile(home, QStringLiteral("sessionstore.jsonlz4"))), firefoxInUse);
+    QCOMPARE(errors.size(), chromeInUse || firefoxInUse ? 1 : 0);
+}
+
+QTEST_MAIN(TestBrowserProfiles)
+#include "tst_browserprofiles.moc"
