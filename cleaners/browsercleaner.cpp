@@ -5,6 +5,7 @@
 #include "core/pinnedroot.h"
 #include "core/processrunner.h"
 #include "browserlocks.h"
+#include "chromiumdatabases.h"
 #include "firefoxplaces.h"
 #include "sqlitefiles.h"
 
@@ -268,11 +269,43 @@ void addItem(CleanCategory &category, const QString &path, qint64 size, bool isD
 }
 
 // A database file (History, cookies.sqlite...) is one item together with its -wal, -shm and
-// -journal files, which are never removed apart from it.
+// -journal files, which are never removed apart from it. Its size is the disk space they take.
 void addFileItem(CleanCategory &category, const QString &path)
 {
     if (!SqliteFiles::isCompanion(path))
-        addItem(category, path, SqliteFiles::occupiedSize(path), false);
+        addItem(category, path, SqliteFiles::allocatedSize(path), false);
+}
+
+bool isChromiumStyle(Constants::BrowserType type)
+{
+    return isChromiumFamily(type) || type == Constants::Opera;
+}
+
+// Chromium-style databases whose records of one kind a rule clears inside the file, which stays:
+// the download list in History, the autofill entries in Web Data. None for every other item.
+enum class RowClear { None, Downloads, Autofill };
+
+RowClear rowClearFor(const CleanCategory &category, const QString &path)
+{
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    for (Constants::BrowserType type : { Constants::Chrome, Constants::Edge, Constants::Opera, Constants::Brave }) {
+        const QString prefix = BrowserCleaner::stableIdForType(type) + QLatin1Char('_');
+        if (!category.id.startsWith(prefix))
+            continue;
+        const QStringView rule = QStringView(category.id).mid(prefix.size());
+        if (rule == QLatin1String("downloads") && name == QLatin1String("History"))
+            return RowClear::Downloads;
+        if (rule == QLatin1String("form_data") && name == QLatin1String("Web Data"))
+            return RowClear::Autofill;
+    }
+    return RowClear::None;
+}
+
+bool clearRows(RowClear kind, const QString &path)
+{
+    if (kind == RowClear::Downloads)
+        return ChromiumDatabases::clearDownloads(path);
+    return ChromiumDatabases::clearAutofill(path);
 }
 
 } // namespace
@@ -545,8 +578,43 @@ void BrowserCleaner::scanBrowser(const BrowserInfo &info)
             }
         }
         dropItemsListedBefore(folderItems, listed, category);
+        if (isChromiumStyle(info.type))
+            addChromiumRecords(
+                info.type == Constants::Opera ? QStringList { info.dataPath } : profiles, rule, category);
         if (!category.items.isEmpty())
             m_result.categories.append(category);
+    }
+}
+
+// The download list lives in the History database (which the history rule may list as a whole
+// already) and again in the download database in shared_proto_db, from which Chromium puts it
+// back into History; the download history item clears the one and removes the other. The form
+// data item clears Web Data's autofill entries only. Their sizes are what clearing frees.
+void BrowserCleaner::addChromiumRecords(
+    const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category)
+{
+    if (rule.id == QLatin1String("downloads")) {
+        for (const QString &profile : profiles) {
+            const QString history = profile + QStringLiteral("/History");
+            const QFileInfo historyInfo(history);
+            const auto listed = [&history](const CleanItem &item) { return item.path == history; };
+            if (std::none_of(category.items.cbegin(), category.items.cend(), listed) && !historyInfo.isSymLink()
+                && historyInfo.isFile() && isPathSafe(history))
+                addItem(category, history, 0, false);
+            const QString protoDb = profile + QStringLiteral("/shared_proto_db");
+            if (isPathSafe(protoDb))
+                scanPath(protoDb, category, BrowserScanMode::WholeDirectory, { QStringLiteral("*") });
+        }
+    }
+    for (CleanItem &item : category.items) {
+        const RowClear kind = rowClearFor(category, item.path);
+        if (kind == RowClear::None)
+            continue;
+        const qint64 freed
+            = SqliteFiles::freedByClearing(item.path, [kind](const QString &copy) { return clearRows(kind, copy); });
+        if (freed < 0)
+            Logger::instance()->warning(QStringLiteral("Cannot tell what clearing %1 would free").arg(item.path));
+        item.size = qMax<qint64>(0, freed);
     }
 }
 
@@ -701,8 +769,13 @@ void BrowserCleaner::scanFirefoxHistory(const QString &profileDir, CleanCategory
         Logger::instance()->warning(QStringLiteral("Blocked Firefox path: ") + database);
         return;
     }
-    const qint64 history = FirefoxPlaces::historySize(database);
-    addItem(category, database, history >= 0 ? history : SqliteFiles::occupiedSize(database), false);
+    // Measured by clearing a copy: the pages a clean frees, read without touching the profile.
+    const qint64 history = SqliteFiles::freedByClearing(
+        database, [](const QString &copy) { return FirefoxPlaces::clearHistory(copy).ok; });
+    if (history < 0)
+        Logger::instance()->warning(
+            QStringLiteral("Cannot tell what clearing the history in %1 would free").arg(database));
+    addItem(category, database, qMax<qint64>(0, history), false);
 }
 
 void BrowserCleaner::scanFirefoxTarget(
@@ -873,7 +946,7 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
             }
             ++processed;
             reportCleanProgress(processed, total, freed, processed == 1 || processed == total);
-            if (removedPaths.contains(item.path))
+            if (removedPaths.contains(item.path) && rowClearFor(category, item.path) == RowClear::None)
                 continue;
             qint64 itemFreed = 0;
             QString failure;
@@ -916,11 +989,26 @@ bool BrowserCleaner::removeItem(const QList<PinnedRoot> &roots, const CleanCateg
     qint64 *freed, QString *failure) const
 {
     if (category.id == firefoxHistoryCategoryId()) {
+        const qint64 before = SqliteFiles::allocatedSize(item.path);
         const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(item.path);
-        *freed = cleared.freedBytes;
+        *freed = qMax<qint64>(0, before - SqliteFiles::allocatedSize(item.path));
         if (!cleared.ok)
             *failure = tr("the history could not be cleared");
         return cleared.ok;
+    }
+    const RowClear rows = rowClearFor(category, item.path);
+    if (rows != RowClear::None) {
+        // Removed as a whole by the history rule just before: nothing of it is left to clear.
+        if (!QFileInfo::exists(item.path) && !QFileInfo(item.path).isSymLink()) {
+            *freed = 0;
+            return true;
+        }
+        const qint64 before = SqliteFiles::allocatedSize(item.path);
+        const bool ok = clearRows(rows, item.path);
+        *freed = qMax<qint64>(0, before - SqliteFiles::allocatedSize(item.path));
+        if (!ok)
+            *failure = tr("the records could not be cleared");
+        return ok;
     }
     *freed = item.size;
     // The deepest root holding the item: its path is checked as written, no link resolved. An

@@ -56,6 +56,7 @@ protected:
 
 private:
     void scanBrowser(const BrowserInfo &info);
+    void addChromiumRecords(const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category);
     CleanCategory categoryFor(const BrowserInfo &info, const BrowserCleanRule &rule) const;
     void scanChromiumProfile(const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category);
     void scanOperaProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category);

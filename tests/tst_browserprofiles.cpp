@@ -8,6 +8,7 @@
 
 #include <QtTest>
 
+#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -15,6 +16,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -198,6 +200,36 @@ QByteArray thisHost()
     return QByteArray(name);
 }
 
+// Every file below folder with its length, allocated blocks, time and contents' digest.
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        QByteArray digest;
+        if (file.open(QIODevice::ReadOnly))
+            digest = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Md5).toHex();
+        files.insert(path,
+            digest + ' ' + QByteArray::number(it.fileInfo().size()) + ' '
+                + QByteArray::number(it.fileInfo().lastModified().toMSecsSinceEpoch()));
+    }
+    return files;
+}
+
+// Disk space a file and its SQLite companions take.
+qint64 diskBytes(const QString &path)
+{
+    qint64 total = 0;
+    for (const char *suffix : { "", "-wal", "-shm", "-journal" }) {
+        struct stat info;
+        if (::lstat(QFile::encodeName(path + QLatin1String(suffix)).constData(), &info) == 0)
+            total += qMin<qint64>(info.st_size, qint64(info.st_blocks) * 512);
+    }
+    return total;
+}
+
 } // namespace
 
 class TestBrowserProfiles : public QObject
@@ -212,6 +244,11 @@ private slots:
     void everythingLeavesNoSessionOrSiteData();
     void profileInUseIsLeftAlone_data();
     void profileInUseIsLeftAlone();
+    void chromiumDownloadHistory_data();
+    void chromiumDownloadHistory();
+    void chromiumFormDataKeepsCardsAndEngines();
+    void scanChangesNothingOnDisk();
+    void sizesAreWhatLeavesTheDisk();
 };
 
 void TestBrowserProfiles::initTestCase()
@@ -381,6 +418,127 @@ void TestBrowserProfiles::profileInUseIsLeftAlone()
     QCOMPARE(filesIn(chromeProfile(home, QStringLiteral("Sessions"))).isEmpty(), !chromeInUse);
     QCOMPARE(QFileInfo::exists(firefoxProfile(home, QStringLiteral("sessionstore.jsonlz4"))), firefoxInUse);
     QCOMPARE(errors.size(), chromeInUse || firefoxInUse ? 1 : 0);
+}
+
+// Download history is its own item: clearing it leaves the browsing history, and neither the
+// History database nor the download database Chromium restores it from keeps the download.
+void TestBrowserProfiles::chromiumDownloadHistory_data()
+{
+    QTest::addColumn<bool>("withHistory");
+    QTest::newRow("download history alone") << false;
+    QTest::newRow("with the browsing history") << true;
+}
+
+void TestBrowserProfiles::chromiumDownloadHistory()
+{
+    QFETCH(bool, withHistory);
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), quietPgrep());
+    installProfiles(home);
+    const QString history = chromeProfile(home, QStringLiteral("History"));
+    const qint64 visits = rows(history, QStringLiteral("visits"));
+    QCOMPARE(rows(history, QStringLiteral("downloads")), 1);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    QCOMPARE(
+        relativeItems(cleaner.result().findCategory(QStringLiteral("google_chrome_downloads")), chromeProfile(home)),
+        QStringList({ QStringLiteral("History"), QStringLiteral("shared_proto_db") }));
+    QStringList chosen { QStringLiteral("google_chrome_downloads") };
+    if (withHistory)
+        chosen << QStringLiteral("google_chrome_history");
+    selectOnly(cleaner, chosen);
+    const QPair<qint64, int> cleaned = clean(cleaner);
+    QVERIFY(!QFileInfo::exists(chromeProfile(home, QStringLiteral("shared_proto_db"))));
+    if (withHistory) {
+        QVERIFY(!QFileInfo::exists(history));
+        return;
+    }
+    QCOMPARE(cleaned.second, 2);
+    QCOMPARE(sqlValue(history, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(rows(history, QStringLiteral("downloads")), 0);
+    QCOMPARE(rows(history, QStringLiteral("downloads_url_chains")), 0);
+    QCOMPARE(rows(history, QStringLiteral("visits")), visits);
+}
+
+// Form data takes the autofill entries only; Web Data also holds cards, addresses, IBANs,
+// sign-in tokens and search engines, which stay.
+void TestBrowserProfiles::chromiumFormDataKeepsCardsAndEngines()
+{
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), quietPgrep());
+    installProfiles(home);
+    const QString webData = chromeProfile(home, QStringLiteral("Web Data"));
+    const qint64 engines = rows(webData, QStringLiteral("keywords"));
+    QVERIFY(engines > 0);
+    QCOMPARE(rows(webData, QStringLiteral("autofill")), 2);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    selectOnly(cleaner, { QStringLiteral("google_chrome_form_data") });
+    QCOMPARE(clean(cleaner).second, 1);
+    QVERIFY(QFileInfo(webData).isFile());
+    QCOMPARE(sqlValue(webData, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(rows(webData, QStringLiteral("autofill")), 0);
+    QCOMPARE(rows(webData, QStringLiteral("keywords")), engines);
+    QVERIFY(rows(webData, QStringLiteral("meta")) > 0);
+}
+
+// A closed Firefox leaves an empty -wal and a -shm beside places.sqlite; a scan reads them as
+// they are and writes nothing, in either profile.
+void TestBrowserProfiles::scanChangesNothingOnDisk()
+{
+    TestHome home;
+    installProfiles(home);
+    home.makeFile(kFirefox + QStringLiteral("/places.sqlite-shm"), 32768, '\0');
+    home.makeFile(kFirefox + QStringLiteral("/places.sqlite-wal"), 0);
+    const QMap<QString, QByteArray> before = snapshot(home.filePath(QStringLiteral("Library")));
+    QTest::qWait(20); // a rewrite within the same millisecond would keep the file's time
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    QVERIFY(cleaner.result().findCategory(QStringLiteral("mozilla_firefox_history")));
+    const QMap<QString, QByteArray> after = snapshot(home.filePath(QStringLiteral("Library")));
+    QCOMPARE(after.keys(), before.keys());
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        QVERIFY2(after.value(it.key()) == it.value(), qPrintable(it.key()));
+}
+
+// What a scan shows for a database and what the clean reports are the disk space that leaves:
+// a sparse cookies database counts its allocated blocks, the history of places.sqlite (32 KiB
+// pages) the pages clearing really frees.
+void TestBrowserProfiles::sizesAreWhatLeavesTheDisk()
+{
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), quietPgrep());
+    installProfiles(home);
+    const QString cookies = firefoxProfile(home, QStringLiteral("cookies.sqlite"));
+    {
+        QFile file(cookies);
+        QVERIFY(file.resize(8 * 1024 * 1024)); // a hole after the last page: a sparse file
+    }
+    const QString places = firefoxProfile(home, QStringLiteral("places.sqlite"));
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    for (const QString &id : { QStringLiteral("mozilla_firefox_cookies"), QStringLiteral("mozilla_firefox_history") }) {
+        const QString path = id.endsWith(QLatin1String("cookies")) ? cookies : places;
+        const qint64 disk = diskBytes(path);
+        const CleanCategory *category = cleaner.result().findCategory(id);
+        QVERIFY(category);
+        QCOMPARE(category->items.size(), 1);
+        const qint64 shown = category->items.at(0).size;
+        selectOnly(cleaner, { id });
+        const QPair<qint64, int> cleaned = clean(cleaner);
+        QCOMPARE(cleaned.second, 1);
+        const qint64 left = diskBytes(path);
+        QCOMPARE(cleaned.first, disk - left);
+        QCOMPARE(shown, cleaned.first);
+    }
+    QCOMPARE(sqlValue(places, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
 }
 
 QTEST_MAIN(TestBrowserProfiles)
