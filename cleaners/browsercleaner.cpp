@@ -41,16 +41,18 @@ struct BrowserRow
 
 const BrowserRow kBrowserTable[] = {
     { Constants::Chrome, "google_chrome", QT_TRANSLATE_NOOP("BrowserCleaner", "Google Chrome"),
-        "/Library/Application Support/Google/Chrome", "", "", "Google Chrome|chrome" },
+        "/Library/Application Support/Google/Chrome", "/Library/Caches/Google/Chrome", "", "Google Chrome|chrome" },
     { Constants::Edge, "microsoft_edge", QT_TRANSLATE_NOOP("BrowserCleaner", "Microsoft Edge"),
-        "/Library/Application Support/Microsoft Edge", "", "", "Microsoft Edge|msedge" },
+        "/Library/Application Support/Microsoft Edge", "/Library/Caches/Microsoft Edge", "", "Microsoft Edge|msedge" },
     { Constants::Firefox, "mozilla_firefox", QT_TRANSLATE_NOOP("BrowserCleaner", "Mozilla Firefox"),
         "/Library/Application Support/Firefox/Profiles", "/Library/Caches/Firefox/Profiles",
         "/Library/Application Support/Firefox/Profiles", "firefox|firefox-esr|firefox-bin" },
     { Constants::Opera, "opera", QT_TRANSLATE_NOOP("BrowserCleaner", "Opera"),
-        "/Library/Application Support/com.operasoftware.Opera", "", "", "Opera|opera" },
+        "/Library/Application Support/com.operasoftware.Opera", "/Library/Caches/com.operasoftware.Opera", "",
+        "Opera|opera" },
     { Constants::Brave, "brave", QT_TRANSLATE_NOOP("BrowserCleaner", "Brave"),
-        "/Library/Application Support/BraveSoftware/Brave-Browser", "", "", "Brave Browser|brave" },
+        "/Library/Application Support/BraveSoftware/Brave-Browser", "/Library/Caches/BraveSoftware/Brave-Browser", "",
+        "Brave Browser|brave" },
     { Constants::Safari, "safari", QT_TRANSLATE_NOOP("BrowserCleaner", "Safari"), "/Library/Safari",
         "/Library/Caches/com.apple.Safari", "", "Safari" },
 };
@@ -230,6 +232,8 @@ BrowserCleanRule ruleFromJson(const QJsonObject &object)
     rule.description = object.value(QStringLiteral("description")).toString();
     rule.subPath = object.value(QStringLiteral("subPath")).toString();
     rule.firefoxSubPath = object.value(QStringLiteral("firefoxSubPath")).toString();
+    rule.dataSubPath = object.value(QStringLiteral("dataSubPath")).toString();
+    rule.firefoxDataSubPath = object.value(QStringLiteral("firefoxDataSubPath")).toString();
     for (const QJsonValue &pattern : object.value(QStringLiteral("patterns")).toArray())
         rule.patterns.append(pattern.toString());
     for (const QJsonValue &pattern : object.value(QStringLiteral("firefoxPatterns")).toArray())
@@ -346,6 +350,7 @@ void BrowserCleaner::detectBrowsers()
         appendUnique(m_allowedRoots, info.profilePath);
         m_browsers.append(info);
     }
+    addRuleRoots();
     Logger::instance()->info(QStringLiteral("Detected %1 browsers").arg(installed));
 }
 
@@ -364,6 +369,7 @@ void BrowserCleaner::loadRules(const QString &path)
     m_rules.clear();
     for (const QJsonValue &value : document.object().value(QStringLiteral("rules")).toArray())
         m_rules.append(ruleFromJson(value.toObject()));
+    addRuleRoots();
     Logger::instance()->info(QStringLiteral("Loaded %1 browser rules").arg(m_rules.size()));
 }
 
@@ -521,6 +527,8 @@ BrowserScanMode BrowserCleaner::scanModeForRule(const QString &ruleId)
         QStringLiteral("crash_reports"),
         QStringLiteral("local_storage"),
         QStringLiteral("indexeddb"),
+        QStringLiteral("blob_storage"),
+        QStringLiteral("safe_browsing"),
     };
     return wholeDirectoryRules.contains(ruleId) ? BrowserScanMode::WholeDirectory : BrowserScanMode::TopLevelFiles;
 }
@@ -577,12 +585,55 @@ void BrowserCleaner::scanBrowser(const BrowserInfo &info)
                 scanChromiumProfile(profile, rule, category);
             }
         }
+        scanBesideProfiles(info, profiles, rule, category);
         dropItemsListedBefore(folderItems, listed, category);
         if (isChromiumStyle(info.type))
             addChromiumRecords(
                 info.type == Constants::Opera ? QStringList { info.dataPath } : profiles, rule, category);
         if (!category.items.isEmpty())
             m_result.categories.append(category);
+    }
+}
+
+// What a browser keeps beside its profiles: the rule's data sub-path below Chromium's user-data
+// folder or Firefox's folder, and on macOS a Chromium-style profile's twin below ~/Library/Caches
+// (Chrome keeps its HTTP cache in ~/Library/Caches/Google/Chrome/Default/Cache).
+void BrowserCleaner::scanBesideProfiles(
+    const BrowserInfo &info, const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category)
+{
+    const QString family = info.type == Constants::Opera ? QStringLiteral("Opera") : QStringLiteral("Chromium");
+    if (info.type == Constants::Firefox) {
+        if (!rule.firefoxDataSubPath.isEmpty() && !FileUtils::hasDotComponent(rule.firefoxDataSubPath))
+            scanFirefoxTarget(
+                firefoxRoot() + QLatin1Char('/') + rule.firefoxDataSubPath, rule, category, { QStringLiteral("*") });
+        return;
+    }
+    if (!isChromiumStyle(info.type))
+        return;
+    if (!rule.dataSubPath.isEmpty() && !FileUtils::hasDotComponent(rule.dataSubPath)) {
+        const QString path = info.dataPath + QLatin1Char('/') + rule.dataSubPath;
+        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+            scanGuardedPath(path, rule, category, family);
+    }
+    if (info.cachePath.isEmpty() || rule.subPath.isEmpty() || FileUtils::hasDotComponent(rule.subPath))
+        return;
+    const QStringList owners = info.type == Constants::Opera ? QStringList { info.dataPath } : profiles;
+    for (const QString &profile : owners) {
+        const QString twin = info.type == Constants::Opera
+            ? info.cachePath
+            : info.cachePath + QLatin1Char('/') + QFileInfo(profile).fileName();
+        const QString path = twin + QLatin1Char('/') + rule.subPath;
+        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+            scanGuardedPath(path, rule, category, family);
+    }
+}
+
+// Folders beside Firefox's profiles that a rule names are roots the cleaner may touch too.
+void BrowserCleaner::addRuleRoots()
+{
+    for (const BrowserCleanRule &rule : std::as_const(m_rules)) {
+        if (!rule.firefoxDataSubPath.isEmpty() && !FileUtils::hasDotComponent(rule.firefoxDataSubPath))
+            appendUnique(m_allowedRoots, firefoxRoot() + QLatin1Char('/') + rule.firefoxDataSubPath);
     }
 }
 

@@ -56,6 +56,9 @@ protected:
 
 private:
     void scanBrowser(const BrowserInfo &info);
+    void scanBesideProfiles(
+        const BrowserInfo &info, const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category);
+    void addRuleRoots();
     void addChromiumRecords(const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category);
     CleanCategory categoryFor(const BrowserInfo &info, const BrowserCleanRule &rule) const;
     void scanChromiumProfile(const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category);

@@ -158,7 +158,8 @@ void TestBrowserCleaner::nothingInstalled()
     }
     QCOMPARE(cleaner.browsers().at(2).name, QStringLiteral("Mozilla Firefox"));
     const QStringList roots = cleaner.allowedRoots();
-    QCOMPARE(roots.size(), 9);
+    QCOMPARE(roots.size(), 13);
+    QVERIFY(roots.contains(home.filePath(QStringLiteral("Library/Caches/Google/Chrome"))));
     QCOMPARE(roots.first(), home.filePath(QStringLiteral("Library/Cookies")));
     QVERIFY(roots.contains(home.filePath(kSafariCache.chopped(1))));
     QVERIFY(roots.contains(home.filePath(kSupport + QStringLiteral("BraveSoftware/Brave-Browser"))));

@@ -247,6 +247,9 @@ private slots:
     void chromiumDownloadHistory_data();
     void chromiumDownloadHistory();
     void chromiumFormDataKeepsCardsAndEngines();
+    void firefoxHistoryAsFirefoxClearsIt();
+    void dataBesideTheProfiles_data();
+    void dataBesideTheProfiles();
     void scanChangesNothingOnDisk();
     void sizesAreWhatLeavesTheDisk();
 };
@@ -484,6 +487,96 @@ void TestBrowserProfiles::chromiumFormDataKeepsCardsAndEngines()
     QCOMPARE(rows(webData, QStringLiteral("autofill")), 0);
     QCOMPARE(rows(webData, QStringLiteral("keywords")), engines);
     QVERIFY(rows(webData, QStringLiteral("meta")) > 0);
+}
+
+// Clearing Firefox's history removes what Firefox's own clear removes, bookmarked pages' visit
+// and view times included, keeps every bookmark, and leaves no reference to a removed page.
+void TestBrowserProfiles::firefoxHistoryAsFirefoxClearsIt()
+{
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), quietPgrep());
+    installProfiles(home);
+    const QString places = firefoxProfile(home, QStringLiteral("places.sqlite"));
+    const qint64 bookmarks = rows(places, QStringLiteral("moz_bookmarks"));
+    QVERIFY(rows(places, QStringLiteral("moz_places_metadata")) > 0);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    selectOnly(cleaner, { QStringLiteral("mozilla_firefox_history") });
+    QCOMPARE(clean(cleaner).second, 1);
+    QCOMPARE(sqlValue(places, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(sqlValue(places, QStringLiteral("SELECT COUNT(*) FROM pragma_foreign_key_check")).toLongLong(), 0);
+    QCOMPARE(rows(places, QStringLiteral("moz_historyvisits")), 0);
+    QCOMPARE(rows(places, QStringLiteral("moz_places_metadata")), 0);
+    QCOMPARE(rows(places, QStringLiteral("moz_places_metadata_search_queries")), 0);
+    QCOMPARE(rows(places, QStringLiteral("moz_inputhistory")), 0);
+    QCOMPARE(rows(places, QStringLiteral("moz_bookmarks")), bookmarks);
+    QCOMPARE(
+        rows(places, QStringLiteral("moz_places WHERE id NOT IN (SELECT fk FROM moz_bookmarks WHERE fk IS NOT NULL)")),
+        0);
+    QCOMPARE(rows(places, QStringLiteral("moz_places WHERE visit_count > 0 OR last_visit_date IS NOT NULL")), 0);
+    QCOMPARE(
+        sqlValue(places, QStringLiteral("SELECT COUNT(*) FROM moz_places WHERE url LIKE '%page3.html'")).toLongLong(),
+        1);
+}
+
+// What current browsers keep beside their profiles, and Chrome's HTTP cache below
+// ~/Library/Caches on a Mac, is offered under its browser and rule, with that browser's running
+// check.
+void TestBrowserProfiles::dataBesideTheProfiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("categoryId");
+    QTest::addColumn<QString>("item");
+    QTest::newRow("chrome http cache in Library/Caches")
+        << QStringLiteral("Library/Caches/Google/Chrome/Default/Cache/Cache_Data/f_000001")
+        << QStringLiteral("google_chrome_cache") << QStringLiteral("Library/Caches/Google/Chrome/Default/Cache");
+    QTest::newRow("chrome crash reports")
+        << kChrome + QStringLiteral("/Crashpad/completed/report.dmp") << QStringLiteral("google_chrome_crash_reports")
+        << kChrome + QStringLiteral("/Crashpad/completed");
+    QTest::newRow("firefox crash reports")
+        << kFirefoxRoot + QStringLiteral("/Crash Reports/submitted/bp-1.txt")
+        << QStringLiteral("mozilla_firefox_crash_reports") << kFirefoxRoot + QStringLiteral("/Crash Reports");
+    QTest::newRow("chrome shader cache") << kChrome + QStringLiteral("/GrShaderCache/data_0")
+                                         << QStringLiteral("google_chrome_shader_cache")
+                                         << kChrome + QStringLiteral("/GrShaderCache");
+    QTest::newRow("chrome blob storage") << kChrome + QStringLiteral("/Default/blob_storage/0a1b/blob")
+                                         << QStringLiteral("google_chrome_blob_storage")
+                                         << kChrome + QStringLiteral("/Default/blob_storage");
+    QTest::newRow("chrome safe browsing")
+        << kChrome + QStringLiteral("/Safe Browsing/UrlMalware.store.4_13")
+        << QStringLiteral("google_chrome_safe_browsing") << kChrome + QStringLiteral("/Safe Browsing");
+}
+
+void TestBrowserProfiles::dataBesideTheProfiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, categoryId);
+    QFETCH(QString, item);
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), quietPgrep());
+    installProfiles(home);
+    if (!file.isEmpty())
+        home.makeFile(file, 5000);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    const QStringList found = relativeItems(cleaner.result().findCategory(categoryId), home.path());
+    QVERIFY2(found.contains(item), qPrintable(found.join(QLatin1Char(','))));
+
+    // Cleaned with the browser's own check: while its profile is locked nothing goes.
+    home.makeLink(kChrome + QStringLiteral("/SingletonLock"),
+        QString::fromUtf8(thisHost() + '-' + QByteArray::number(qint64(::getpid()))));
+    home.makeLink(kFirefox + QStringLiteral("/lock"), QStringLiteral("127.0.1.1:+%1").arg(::getpid()));
+    selectOnly(cleaner, { categoryId });
+    clean(cleaner);
+    QVERIFY(QFileInfo::exists(home.filePath(item)));
+    QFile::remove(home.filePath(kChrome + QStringLiteral("/SingletonLock")));
+    QFile::remove(home.filePath(kFirefox + QStringLiteral("/lock")));
+    clean(cleaner);
+    QVERIFY(!QFileInfo::exists(home.filePath(item)));
 }
 
 // A closed Firefox leaves an empty -wal and a -shm beside places.sqlite; a scan reads them as

@@ -339,13 +339,17 @@ def make_firefox(outdir, base):
         # A download: Firefox keeps it as annotations of the page in places.sqlite.
         m.call('WebDriver:ExecuteScript', script="location.href = '/file.bin'; return true;", args=[])
         wait_for('download', lambda: os.path.exists(os.path.join(downloads, 'fixture-download.bin')))
-        # Bookmarks made through Firefox's own bookmark service, one of them of a visited page.
+        # Bookmarks made through Firefox's own bookmark service: two visited pages (one reached from
+        # the form, so its page-interaction row names a referrer that is not bookmarked) and one never
+        # visited.
         m.call('Marionette:SetContext', value='chrome')
         m.call('WebDriver:ExecuteAsyncScript', args=[base], script='''
             const [base, resolve] = arguments;
             (async () => {
               await PlacesUtils.bookmarks.insert({ parentGuid: PlacesUtils.bookmarks.toolbarGuid,
                   url: base + '/page3.html', title: 'Bookmarked page 3' });
+              await PlacesUtils.bookmarks.insert({ parentGuid: PlacesUtils.bookmarks.toolbarGuid,
+                  url: base + '/page2.html?q=fixture+search+words&city=Springfield', title: 'Search result' });
               await PlacesUtils.bookmarks.insert({ parentGuid: PlacesUtils.bookmarks.menuGuid,
                   url: 'http://127.0.0.1:9/never-visited', title: 'Bookmark never visited' });
               resolve(true);
