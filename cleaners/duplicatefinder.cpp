@@ -76,38 +76,149 @@ bool isSkipped(const QString &path)
     });
 }
 
+// Folders held open as anchors for the folders below them; past this, a folder is reached by
+// opening each step from the nearest open ancestor.
+constexpr int MaxOpenFolders = 64;
+
+// A folder held open while folders below it wait to be listed.
+struct OpenFolder
+{
+    explicit OpenFolder(int fd)
+        : fd(fd)
+    {
+    }
+    ~OpenFolder()
+    {
+        ::close(fd);
+    }
+    OpenFolder(const OpenFolder &) = delete;
+    OpenFolder &operator=(const OpenFolder &) = delete;
+    int fd;
+};
+
+// A folder waiting to be listed: the names leading to it from an open ancestor.
+struct WalkFolder
+{
+    std::shared_ptr<OpenFolder> anchor;
+    QList<QByteArray> steps;
+    QByteArray path;
+    dev_t device = 0;
+};
+
+// Opens the folder at the end of the steps without following a link; -1 on failure.
+int openSteps(const WalkFolder &folder)
+{
+    if (folder.steps.isEmpty())
+        return ::fcntl(folder.anchor->fd, F_DUPFD_CLOEXEC, 0);
+    int fd = folder.anchor->fd;
+    for (const QByteArray &step : folder.steps) {
+        const int next = ::openat(fd, step.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd != folder.anchor->fd)
+            ::close(fd);
+        if (next < 0)
+            return -1;
+        fd = next;
+    }
+    return fd;
+}
+
 // Calls visit for every regular file below root, depth first, in the order the file system
-// lists each folder; hidden files are included and symbolic links are never followed. A name
-// that does not decode to a path naming the same bytes is skipped with a log line. Stops as
-// soon as cancelled is set. A root that is not a folder lists nothing.
+// lists each folder; hidden files are included and symbolic links are never followed (a root
+// that is a link is). Every folder is opened relative to its parent, so any depth works, past
+// PATH_MAX too, with a bounded number of descriptors. The kernel's own trees (/proc, /sys, /dev
+// wherever they are mounted or a link leads) are never listed. A name that does not decode to a
+// path naming the same bytes is skipped with a log line. Stops as soon as cancelled is set. A
+// root that is not a folder lists nothing.
 void walkRegularFiles(const QString &root, const std::atomic<bool> &cancelled,
     const std::function<void(const QString &, const struct stat &)> &visit)
 {
-    QList<QByteArray> pending { QFile::encodeName(root) };
-    while (!pending.isEmpty() && !cancelled) {
-        const QByteArray folder = pending.takeLast();
-        DIR *listing = ::opendir(folder.constData());
-        if (!listing)
+    const QByteArray rootPath = QFile::encodeName(root);
+    QByteArray rootName;
+    const int rootParent = FileUtils::openParentOf(rootPath, &rootName);
+    if (rootParent < 0)
+        return;
+    int openFolders = 0; // outlives every folder that counts itself here
+    std::vector<WalkFolder> pending;
+    {
+        // The root itself may be a link: it is followed, once.
+        const int rootFd
+            = ::openat(rootParent, rootName.isEmpty() ? "." : rootName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::close(rootParent);
+        if (rootFd < 0)
+            return;
+        struct stat info;
+        if (::fstat(rootFd, &info) != 0 || FileUtils::isKernelFileSystem(rootFd)) {
+            ::close(rootFd);
+            return;
+        }
+        WalkFolder top;
+        top.anchor = std::make_shared<OpenFolder>(rootFd);
+        top.path = rootPath;
+        top.device = info.st_dev;
+        pending.push_back(std::move(top));
+    }
+    while (!pending.empty() && !cancelled) {
+        WalkFolder folder = std::move(pending.back());
+        pending.pop_back();
+        const int fd = openSteps(folder);
+        if (fd < 0)
             continue;
-        const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
-        QList<QByteArray> subfolders;
+        struct stat folderInfo;
+        // Another file system below: the kernel's trees are left out, whatever their path.
+        if (::fstat(fd, &folderInfo) != 0
+            || (folderInfo.st_dev != folder.device && FileUtils::isKernelFileSystem(fd))) {
+            ::close(fd);
+            continue;
+        }
+        DIR *listing = ::fdopendir(fd);
+        if (!listing) {
+            ::close(fd);
+            continue;
+        }
+        const QByteArray prefix = folder.path.endsWith('/') ? folder.path : folder.path + '/';
+        std::shared_ptr<OpenFolder> here;
+        std::vector<WalkFolder> subfolders;
+        const auto addSubfolder = [&](const char *name) {
+            WalkFolder child;
+            if (!here && openFolders < MaxOpenFolders) {
+                const int held = ::fcntl(::dirfd(listing), F_DUPFD_CLOEXEC, 0);
+                if (held >= 0) {
+                    here = std::shared_ptr<OpenFolder>(new OpenFolder(held), [&openFolders](OpenFolder *open) {
+                        --openFolders;
+                        delete open;
+                    });
+                    ++openFolders;
+                }
+            }
+            if (here) {
+                child.anchor = here;
+                child.steps = { QByteArray(name) };
+            } else {
+                child.anchor = folder.anchor;
+                child.steps = folder.steps;
+                child.steps.append(QByteArray(name));
+            }
+            child.path = prefix + name;
+            child.device = folderInfo.st_dev;
+            subfolders.push_back(std::move(child));
+        };
         while (const dirent *entry = ::readdir(listing)) {
             if (cancelled)
                 break;
             const char *name = entry->d_name;
             if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0 || entry->d_type == DT_LNK)
                 continue;
-            const QByteArray path = prefix + name;
             if (entry->d_type == DT_DIR) {
-                subfolders.append(path);
+                addSubfolder(name);
                 continue;
             }
             struct stat info;
             if (::fstatat(::dirfd(listing), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
                 continue;
             if (S_ISDIR(info.st_mode)) {
-                subfolders.append(path);
+                addSubfolder(name);
             } else if (S_ISREG(info.st_mode)) {
+                const QByteArray path = prefix + name;
                 QString decoded;
                 if (!FileUtils::decodeName(path, &decoded))
                     Logger::instance()->warning(QStringLiteral("DuplicateFinder: skipped a file whose name cannot be "
@@ -118,7 +229,9 @@ void walkRegularFiles(const QString &root, const std::atomic<bool> &cancelled,
             }
         }
         ::closedir(listing);
-        std::for_each(subfolders.crbegin(), subfolders.crend(), [&](const QByteArray &sub) { pending.append(sub); });
+        folder = WalkFolder();
+        std::for_each(std::make_move_iterator(subfolders.rbegin()), std::make_move_iterator(subfolders.rend()),
+            [&](WalkFolder &&sub) { pending.push_back(std::move(sub)); });
     }
 }
 
@@ -153,6 +266,25 @@ private:
     QHash<quint64, int> m_sourceOfDevice;
     QHash<QByteArray, int> m_sources;
 };
+
+// What a file shows of itself whichever mount it is seen through.
+struct ViewKey
+{
+    quint64 inode;
+    qint64 size;
+    qint64 modifiedNs;
+    qint64 changedNs;
+    bool operator==(const ViewKey &other) const
+    {
+        return inode == other.inode && size == other.size && modifiedNs == other.modifiedNs
+            && changedNs == other.changedNs;
+    }
+};
+
+size_t qHash(const ViewKey &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.inode, key.size, key.modifiedNs, key.changedNs);
+}
 
 QByteArray canonicalDigest(XXH128_hash_t hash)
 {
@@ -432,9 +564,8 @@ void DuplicateFinder::reportProgress(bool force)
     if (scanned > m_reportedScanned) {
         m_reportedScanned = scanned;
         scannedCount = scanned;
-        deliver([this, scanned, total = totalCount, path = m_reads->lastHashed()] {
-            emit progress(scanned, total, path);
-        });
+        deliver(
+            [this, scanned, total = totalCount, path = m_reads->lastHashed()] { emit progress(scanned, total, path); });
     }
     QString path;
     qint64 done = 0;
@@ -452,6 +583,9 @@ QMap<qint64, QStringList> DuplicateFinder::collectBySize()
     };
     std::vector<Collected> files;
     QSet<QPair<int, quint64>> seen;
+    // A view of a file through another mount (an overlay of its folder) shows it on another
+    // device with its own inode number, size and times to the nanosecond: one file.
+    QSet<ViewKey> seenViews;
     FileKeys keys;
     m_identities.clear();
     for (const QString &directory : std::as_const(directories)) {
@@ -464,7 +598,12 @@ QMap<qint64, QStringList> DuplicateFinder::collectBySize()
             if (seen.contains(key))
                 return;
             seen.insert(key);
-            files.push_back(Collected { path, FileIdentity::fromStat(info) });
+            const FileIdentity identity = FileIdentity::fromStat(info);
+            const ViewKey view { identity.inode, identity.size, identity.modifiedNs, identity.changedNs };
+            if (seenViews.contains(view))
+                return;
+            seenViews.insert(view);
+            files.push_back(Collected { path, identity });
         });
     }
     // Most files of a tree have a size no other file has: only the others are kept, in walk order.
@@ -624,10 +763,16 @@ public:
         m_reads.push_back(std::move(read));
     }
 
-    int count() const { return int(m_reads.size()); }
+    int count() const
+    {
+        return int(m_reads.size());
+    }
 
     // The digest of the content beyond the head; empty unless read to its end.
-    QByteArray tailDigest(int index) const { return m_reads[size_t(index)].tail; }
+    QByteArray tailDigest(int index) const
+    {
+        return m_reads[size_t(index)].tail;
+    }
 
     qint64 read(int index, char *buffer, qint64 capacity)
     {
@@ -678,7 +823,8 @@ private:
     bool open(Read &read)
     {
         read.fd = m_finder.openCollected(read.path);
-        if (read.fd < 0 || (read.position > 0 && ::lseek(read.fd, off_t(read.position), SEEK_SET) != off_t(read.position))) {
+        if (read.fd < 0
+            || (read.position > 0 && ::lseek(read.fd, off_t(read.position), SEEK_SET) != off_t(read.position))) {
             close(read);
             return false;
         }
@@ -744,7 +890,8 @@ QList<DuplicateFinder::SizeClassResult> DuplicateFinder::analyzeSizeClasses(
     return results;
 }
 
-DuplicateFinder::SizeClassBuckets DuplicateFinder::headBuckets(qint64 size, const QStringList &paths, qint64 *headBudget) const
+DuplicateFinder::SizeClassBuckets DuplicateFinder::headBuckets(
+    qint64 size, const QStringList &paths, qint64 *headBudget) const
 {
     SizeClassBuckets result;
     QList<HeadBucket> all;

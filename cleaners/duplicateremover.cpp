@@ -83,7 +83,7 @@ public:
     static std::optional<KeptCopy> hold(const QList<DuplicateFile> &keep)
     {
         for (const DuplicateFile &file : keep) {
-                struct stat info;
+            struct stat info;
             const int fd = FileUtils::openRegularFile(file.path);
             if (fd < 0)
                 continue;
@@ -111,9 +111,18 @@ public:
             ::close(m_fd);
     }
 
-    const QString &path() const { return m_file.path; }
-    int descriptor() const { return m_fd; }
-    const FileIdentity &identity() const { return m_file.identity; }
+    const QString &path() const
+    {
+        return m_file.path;
+    }
+    int descriptor() const
+    {
+        return m_fd;
+    }
+    const FileIdentity &identity() const
+    {
+        return m_file.identity;
+    }
 
     // The path still names the held file, and the file is unchanged since the scan.
     bool isIntact() const
@@ -130,15 +139,22 @@ public:
         return ::fstat(m_fd, &held) == 0 && held.st_nlink > 0;
     }
 
-    // Writes the held content back to the kept path with its mode and times.
-    bool writeBack() const
+    // Writes the held content, with its mode and times, to path below root: the path of the
+    // copy just removed, which is free now (the kept path may still show the vanished file, as
+    // an overlay of the removed file's folder does).
+    bool writeBack(const PinnedRoot &root, const QString &path) const
     {
         struct stat held;
         if (::fstat(m_fd, &held) != 0)
             return false;
-        const QByteArray name = QFile::encodeName(m_file.path);
-        const int out = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-            held.st_mode & 07777);
+        QByteArray name;
+        FileUtils::Removal refusal;
+        const int parentFd = FileUtils::openParentUnder(root, QFile::encodeName(path), &name, &refusal);
+        if (parentFd < 0)
+            return false;
+        const int out = ::openat(
+            parentFd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, held.st_mode & 07777);
+        ::close(parentFd);
         if (out < 0)
             return false;
         QByteArray chunk(qsizetype(CompareChunkBytes), Qt::Uninitialized);
@@ -229,8 +245,8 @@ void DuplicateRemover::forgetRemoved(const QSet<QString> &paths)
     emit removedElsewhere(paths);
 }
 
-void DuplicateRemover::run(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots,
-    Disposal disposal, const std::function<bool()> &isCancelled, const std::function<void(int, int)> &report)
+void DuplicateRemover::run(const QList<DuplicateRemoval> &removals, const QStringList &allowedRoots, Disposal disposal,
+    const std::function<bool()> &isCancelled, const std::function<void(int, int)> &report)
 {
     m_removed.clear();
     m_failed.clear();
@@ -242,8 +258,8 @@ void DuplicateRemover::run(const QList<DuplicateRemoval> &removals, const QStrin
         if (root.isOpen())
             roots.append(root);
         else if (root.status() == PinnedRoot::Refused)
-            Logger::instance()->warning(
-                QStringLiteral("Duplicates: scanned folder refused as a root (") + root.reason() + QStringLiteral("): ") + cleaned);
+            Logger::instance()->warning(QStringLiteral("Duplicates: scanned folder refused as a root (") + root.reason()
+                + QStringLiteral("): ") + cleaned);
     }
     int total = 0;
     for (const DuplicateRemoval &removal : removals)
@@ -256,8 +272,8 @@ void DuplicateRemover::run(const QList<DuplicateRemoval> &removals, const QStrin
     }
 }
 
-void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QList<PinnedRoot> &roots,
-    Disposal disposal, const std::function<bool()> &isCancelled, const std::function<void()> &step)
+void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QList<PinnedRoot> &roots, Disposal disposal,
+    const std::function<bool()> &isCancelled, const std::function<void()> &step)
 {
     const std::optional<KeptCopy> kept = KeptCopy::hold(removal.keep);
     for (int i = 0; i < removal.remove.size(); ++i) {
@@ -296,9 +312,9 @@ void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QList<
             beforeDelete(copy.path);
         QString reason;
         if (!dispose(copy.path, roots, disposal, now, kept->identity(), &reason)) {
-            Logger::instance()->warning((disposal == Disposal::MoveToTrash
-                                                ? QStringLiteral("Not moved to the Trash, left in place (")
-                                                : QStringLiteral("Failed to delete ("))
+            Logger::instance()->warning(
+                (disposal == Disposal::MoveToTrash ? QStringLiteral("Not moved to the Trash, left in place (")
+                                                   : QStringLiteral("Failed to delete ("))
                 + reason + QStringLiteral("): ") + copy.path);
             m_failed.append(copy.path);
             continue;
@@ -307,15 +323,22 @@ void DuplicateRemover::removeGroup(const DuplicateRemoval &removal, const QList<
                 ? QString(QStringLiteral("Moved duplicate to the Trash: ") + copy.path + QStringLiteral(" (now ")
                     + m_trashed.value(copy.path) + QLatin1Char(')'))
                 : QString(QStringLiteral("Deleted duplicate: ") + copy.path));
-        m_removed.append(copy.path);
-        if (!kept->hasLinks()) {
-            // The kept file lost its last name (the copy was the kept file under another name,
-            // or it went meanwhile): put it back and stop here.
-            const bool restored = kept->writeBack();
-            Logger::instance()->error(
-                (restored ? QStringLiteral("The kept copy lost its last link; written back: ")
-                          : QStringLiteral("The kept copy lost its last link and could not be written back: "))
-                + kept->path());
+        if (kept->hasLinks()) {
+            m_removed.append(copy.path);
+        } else {
+            // The kept file lost its last name (the copy was the kept file under another name or
+            // seen through another mount, or it went meanwhile): its content goes back where the
+            // copy was, and the group stops here.
+            const bool restored = kept->writeBack(*rootOf(copy.path, roots), copy.path);
+            Logger::instance()->error(restored
+                    ? QString(QStringLiteral("The kept copy ") + kept->path()
+                        + QStringLiteral(" lost its last link; written back to ") + copy.path)
+                    : QString(QStringLiteral("The kept copy ") + kept->path()
+                        + QStringLiteral(" lost its last link and could not be written back to ") + copy.path));
+            if (restored)
+                m_failed.append(copy.path);
+            else
+                m_removed.append(copy.path);
             for (int j = i + 1; j < removal.remove.size(); ++j, step())
                 refuse(m_failed, removal.remove.at(j).path, QStringLiteral("its group was stopped"));
             return;

@@ -23,12 +23,12 @@
 // whose identity is unchanged is deleted without reading it; a copy that changed is compared
 // byte by byte with the held file and deleted only if identical. A copy must lie inside an
 // allowed root (the scanned folders, each pinned once: FileUtils::removeUnder deletes relative
-// to it, never through a link or across a mount) and still be a regular file of the group's size. After every deletion the held
-// file must still have a link: if it lost its last one (the two paths were one file, through
-// two mounts or a swap), it is written back from the held descriptor and the group stops.
-// Everything left in place is reported as failed with a log line; every deleted path is logged.
-// Move to Trash goes through HomeTrash from the same pinned root, and only while the entry is
-// the copy just compared; a copy the Trash refuses is left in place and reported as failed,
+// to it, never through a link or across a mount) and still be a regular file of the group's size. After every deletion
+// the held file must still have a link: if it lost its last one (the two paths were one file, through two mounts or a
+// swap), it is written back from the held descriptor to the path just removed (the kept path may still show the
+// vanished file), that copy counts as not deleted, and the group stops. Everything left in place is reported as failed
+// with a log line; every deleted path is logged. Move to Trash goes through HomeTrash from the same pinned root, and
+// only while the entry is the copy just compared; a copy the Trash refuses is left in place and reported as failed,
 // never deleted instead.
 //
 // start() runs off the calling thread and returns at once; remove() runs synchronously. Both

@@ -1,5 +1,7 @@
 #include "fileidentity.h"
 
+#include "core/fileutils.h"
+
 #include <QFile>
 
 #include <sys/stat.h>
@@ -29,7 +31,7 @@ FileIdentity FileIdentity::fromStat(const struct stat &info)
 std::optional<FileIdentity> FileIdentity::ofRegularFile(const QString &path)
 {
     struct stat info;
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (!FileUtils::statEntry(QFile::encodeName(path), &info) || !S_ISREG(info.st_mode))
         return std::nullopt;
     return fromStat(info);
 }

@@ -2,7 +2,9 @@
 
 #include "fileidentity.h"
 
+#include <QByteArray>
 #include <QDateTime>
+#include <QFile>
 #include <QMetaType>
 #include <QString>
 
@@ -10,7 +12,11 @@
 // one document or application) listed whole with the total size of its contents.
 struct LargeFileInfo
 {
-    QString path; // absolute; the entry's identity
+    // Absolute, as shown: a name whose bytes do not decode shows U+FFFD there, so two entries
+    // may show one path.
+    QString path;
+    // The path as the bytes the system gave: the entry's identity, what a deletion acts on.
+    QByteArray nativePath;
     QString name;
     QString directory;
     qint64 size = 0;
@@ -25,8 +31,14 @@ struct LargeFileInfo
     // reaches it from without following links: rootTarget is where rootPath, the start of path
     // (a scanned folder, or a followed folder link), really was at scan time.
     FileIdentity identity;
-    QString rootPath;
-    QString rootTarget;
+    QByteArray rootPath;
+    QByteArray rootTarget;
+
+    // The entry's identity: nativePath, or for an entry made up elsewhere its path's bytes.
+    QByteArray entry() const
+    {
+        return nativePath.isEmpty() ? QFile::encodeName(path) : nativePath;
+    }
 
     // Bytes that deleting the entry frees on this Mac.
     qint64 localSize() const

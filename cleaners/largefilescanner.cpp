@@ -23,25 +23,27 @@ namespace {
 
 struct Target
 {
+    QByteArray entry;
+    QString path; // as shown, for the log and the lists of what went
     qint64 localSize = 0;
     bool isPackage = false;
     FileIdentity identity;
-    QString rootPath;
-    QString rootTarget;
+    QByteArray rootPath;
+    QByteArray rootTarget;
 };
 
 // Where path lies below rootPath's target as it was at scan time.
-QString pathUnderRoot(const QString &path, const QString &rootPath, const QString &rootTarget)
+QByteArray pathUnderRoot(const QByteArray &path, const QByteArray &rootPath, const QByteArray &rootTarget)
 {
-    QString rest = path.mid(rootPath.size());
-    if (!rest.startsWith(QLatin1Char('/')))
-        rest.prepend(QLatin1Char('/'));
-    return rootTarget == QLatin1String("/") ? rest : rootTarget + rest;
+    QByteArray rest = path.mid(rootPath.size());
+    if (!rest.startsWith('/'))
+        rest.prepend('/');
+    return rootTarget == "/" ? rest : rootTarget + rest;
 }
 
-QString pathUnderRoot(const QString &path, const Target &target)
+QByteArray pathUnderRoot(const Target &target)
 {
-    return pathUnderRoot(path, target.rootPath, target.rootTarget);
+    return pathUnderRoot(target.entry, target.rootPath, target.rootTarget);
 }
 
 // Where the entry lay at scan time: its listed path, unless a folder link led to it.
@@ -49,7 +51,7 @@ QString realLocation(const LargeFileInfo &file)
 {
     if (file.rootPath.isEmpty() || file.rootPath == file.rootTarget)
         return file.path;
-    return pathUnderRoot(file.path, file.rootPath, file.rootTarget);
+    return QFile::decodeName(pathUnderRoot(file.entry(), file.rootPath, file.rootTarget));
 }
 
 // The entry found is still what the scan listed: the same regular file, unchanged, or the same
@@ -64,20 +66,24 @@ FileUtils::EntryCheck sameEntry(const Target &target)
     };
 }
 
-// The roots deletions reach their entries from, pinned once per deletion request.
+// The roots deletions reach their entries from, pinned once per deletion request. A root whose
+// path is not text that names the same bytes is never opened by a lookalike.
 class Roots final
 {
 public:
     const PinnedRoot &of(const Target &target)
     {
         auto found = m_roots.constFind(target.rootTarget);
-        if (found == m_roots.cend())
-            found = m_roots.insert(target.rootTarget, PinnedRoot::open(target.rootTarget, target.rootTarget));
+        if (found == m_roots.cend()) {
+            QString folder;
+            found = m_roots.insert(target.rootTarget,
+                FileUtils::decodeName(target.rootTarget, &folder) ? PinnedRoot::open(folder, folder) : PinnedRoot());
+        }
         return *found;
     }
 
 private:
-    QHash<QString, PinnedRoot> m_roots;
+    QHash<QByteArray, PinnedRoot> m_roots;
 };
 
 QString changedReason()
@@ -226,34 +232,60 @@ int LargeFileScanner::unreadableCount() const
 
 bool LargeFileScanner::deleteFiles(const QStringList &paths, DeleteMode mode)
 {
+    // A shown path names the one result that shows it; several results showing one path (names
+    // whose bytes do not decode) name none of them.
+    QHash<QString, QByteArray> byPath;
+    QSet<QString> ambiguous;
+    for (const LargeFileInfo &file : std::as_const(m_results)) {
+        if (byPath.contains(file.path))
+            ambiguous.insert(file.path);
+        byPath.insert(file.path, file.entry());
+    }
+    QList<QByteArray> entries;
+    for (const QString &path : paths)
+        entries.append(ambiguous.contains(path) ? QByteArray() : byPath.value(path));
+    return deleteEntries(entries, mode, paths);
+}
+
+bool LargeFileScanner::deleteEntries(const QList<QByteArray> &entries, DeleteMode mode)
+{
+    QStringList shown;
+    for (const QByteArray &entry : entries)
+        shown.append(QFile::decodeName(entry));
+    return deleteEntries(entries, mode, shown);
+}
+
+bool LargeFileScanner::deleteEntries(const QList<QByteArray> &entries, DeleteMode mode, const QStringList &shown)
+{
     if (m_scanning || m_deleting)
         return false;
     m_deleting = true;
 
-    QHash<QString, Target> targets;
+    QHash<QByteArray, Target> targets;
     for (const LargeFileInfo &file : std::as_const(m_results))
-        targets.insert(
-            file.path, Target { file.localSize(), file.isPackage, file.identity, file.rootPath, file.rootTarget });
+        targets.insert(file.entry(),
+            Target { file.entry(), file.path, file.localSize(), file.isPackage, file.identity, file.rootPath,
+                file.rootTarget });
     auto deletion = std::make_shared<LargeFileDeletion>();
     deletion->toTrash = mode == DeleteMode::MoveToTrash;
     m_job.start(
-        [this, paths, targets, deletion](LongJob::Run &run) {
-            const int total = int(paths.size());
+        [this, entries, shown, targets, deletion](LongJob::Run &run) {
+            const int total = int(entries.size());
             Roots roots;
             for (int i = 0; i < total && !run.isCancelled(); ++i) {
-                const QString &path = paths.at(i);
+                const QString &path = shown.at(i);
                 QString reason;
-                const auto target = targets.constFind(path);
+                const auto target = entries.at(i).isEmpty() ? targets.cend() : targets.constFind(entries.at(i));
                 const PinnedRoot *root = target == targets.cend() ? nullptr : &roots.of(*target);
                 if (!root) {
-                    reason = QStringLiteral("not among the scan's results");
+                    reason = QCoreApplication::translate("LargeFileScanner", "It is not among the results of the scan");
                 } else if (!root->isOpen()) {
                     reason = changedReason();
                     Logger::instance()->warning(
                         QStringLiteral("Its scanned folder cannot be reached (%1): %2").arg(root->reason(), path));
                 } else if (deletion->toTrash) {
                     const HomeTrash::Outcome moved
-                        = HomeTrash::moveUnder(*root, pathUnderRoot(path, *target), sameEntry(*target));
+                        = HomeTrash::moveUnder(*root, pathUnderRoot(*target), sameEntry(*target));
                     const bool changed
                         = moved.status == HomeTrash::Outcome::Missing || moved.status == HomeTrash::Outcome::Refused;
                     if (moved.moved()) {
@@ -266,7 +298,7 @@ bool LargeFileScanner::deleteFiles(const QStringList &paths, DeleteMode mode)
                         reason = changed ? changedReason() : moved.shownReason;
                     }
                 } else {
-                    const FileUtils::Removal removal = FileUtils::removeUnder(*root, pathUnderRoot(path, *target),
+                    const FileUtils::Removal removal = FileUtils::removeUnder(*root, pathUnderRoot(*target),
                         target->isPackage ? FileUtils::Expect::Folder : FileUtils::Expect::File, sameEntry(*target));
                     if (removal.removed()) {
                         Logger::instance()->info(QStringLiteral("Deleted file: %1").arg(path));
@@ -280,9 +312,11 @@ bool LargeFileScanner::deleteFiles(const QStringList &paths, DeleteMode mode)
                 }
                 if (reason.isEmpty()) {
                     deletion->removed.append(path);
+                    deletion->removedEntries.append(target->entry);
                 } else {
                     Logger::instance()->error(QStringLiteral("Failed to delete file: %1 (%2)").arg(path, reason));
                     deletion->failed.append(path);
+                    deletion->failedEntries.append(entries.at(i));
                     deletion->failureReasons.append(reason);
                 }
                 run.report([this, i, total] { emit deleteProgress(i + 1, total); }, i + 1 == total);
@@ -301,11 +335,11 @@ bool LargeFileScanner::deleteFiles(const QStringList &paths, DeleteMode mode)
 
 QSet<QString> LargeFileScanner::applyDeletion(const LargeFileDeletion &deletion)
 {
-    const QSet<QString> listed(deletion.removed.cbegin(), deletion.removed.cend());
-    QSet<QString> removed = listed;
+    const QSet<QByteArray> listed(deletion.removedEntries.cbegin(), deletion.removedEntries.cend());
+    QSet<QString> removed(deletion.removed.cbegin(), deletion.removed.cend());
     m_results.erase(std::remove_if(m_results.begin(), m_results.end(),
                         [&](const LargeFileInfo &file) {
-                            if (!listed.contains(file.path))
+                            if (!listed.contains(file.entry()))
                                 return false;
                             m_totalSize -= file.localSize();
                             removed.insert(realLocation(file));

@@ -13,8 +13,11 @@
 // failed with the reason, and the bytes freed now or waiting in the Trash.
 struct LargeFileDeletion
 {
+    // As shown; the entries (LargeFileInfo::entry) alongside, one per path.
     QStringList removed;
+    QList<QByteArray> removedEntries;
     QStringList failed;
+    QList<QByteArray> failedEntries; // empty for a path that named no single result
     QStringList failureReasons; // one per failed path
     qint64 freedBytes = 0;
     qint64 trashedBytes = 0;
@@ -69,8 +72,12 @@ public:
     QStringList unreadableFolders() const;
     int unreadableCount() const;
 
-    // Deletes or trashes these results in order, going on after a failure; false (and nothing
-    // happens) while a scan or a deletion runs. Paths that are not among the results are refused.
+    // Deletes or trashes these results (LargeFileInfo::entry) in order, going on after a failure;
+    // false (and nothing happens) while a scan or a deletion runs. Entries that are not among the
+    // results are refused.
+    bool deleteEntries(const QList<QByteArray> &entries, DeleteMode mode);
+    // The same by the paths shown; a path that several results show (their names differ only in
+    // bytes that do not decode) is refused, never taken for one of them.
     bool deleteFiles(const QStringList &paths, DeleteMode mode);
 
     // Another feature removed these paths (Removals::share): the results at or below them leave
@@ -96,6 +103,7 @@ signals:
     void resultsForgotten(const QStringList &paths);
 
 private:
+    bool deleteEntries(const QList<QByteArray> &entries, DeleteMode mode, const QStringList &shown);
     // Takes the removed entries out of the results; returns their listed and real paths.
     QSet<QString> applyDeletion(const LargeFileDeletion &deletion);
     void dropForgotten();

@@ -179,14 +179,21 @@ QList<Entry> readEntries(DIR *dir, const std::function<bool()> &stopRequested)
     return entries;
 }
 
+// A chosen folder, where it really is, and its device.
+struct Root
+{
+    QByteArray path;
+    dev_t device = 0;
+};
+
 } // namespace
 
 class LargeFileWalk::Walker
 {
 public:
-    Walker(const LargeFileWalk &walk, const QList<QByteArray> &resolvedRoots)
+    Walker(const LargeFileWalk &walk, const QList<Root> &roots)
         : m_walk(walk)
-        , m_resolvedRoots(resolvedRoots)
+        , m_roots(roots)
     {
     }
 
@@ -215,6 +222,12 @@ public:
     Outcome takeOutcome()
     {
         m_outcome.visitedCount = m_visited;
+        if (!m_packagedInodes.isEmpty()) {
+            m_outcome.files.removeIf([this](const LargeFileInfo &file) {
+                return !file.isPackage
+                    && m_packagedInodes.contains(FileKey { dev_t(file.identity.device), ino_t(file.identity.inode) });
+            });
+        }
         std::sort(m_outcome.files.begin(), m_outcome.files.end(),
             [](const LargeFileInfo &a, const LargeFileInfo &b) { return a.size > b.size; });
         return std::move(m_outcome);
@@ -337,7 +350,7 @@ private:
                 if (S_ISREG(info.st_mode) && info.st_size >= m_walk.m_minSize)
                     addFound(folder, entry.name, info, false, info.st_size, found);
             } else if (type == DT_LNK) {
-                followLink(fd, folder, entry.name, subfolders);
+                followLink(fd, folder, entry.name, found, subfolders);
             }
         }
         m_visited += visited;
@@ -357,9 +370,23 @@ private:
         struct stat info;
         if (::fstatat(parentFd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 || info.st_dev != device)
             return;
-        const qint64 size = packageSize(makeChild(name, device));
-        if (size >= m_walk.m_minSize && !stopRequested())
-            addFound(parent, name, info, true, size, found);
+        listPackage(parent, name, info, makeChild(name, device), found);
+    }
+
+    // Lists the package at name in folder when its contents reach the minimum size.
+    void listPackage(const PendingFolder &folder, const QByteArray &name, const struct stat &info,
+        PendingFolder contents, QList<LargeFileInfo> &found)
+    {
+        QSet<FileKey> linked;
+        const qint64 size = packageSize(std::move(contents), &linked);
+        if (size < m_walk.m_minSize || stopRequested())
+            return;
+        {
+            // A file inside with another name outside is counted here, not listed again.
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_packagedInodes.unite(linked);
+        }
+        addFound(folder, name, info, true, size, found);
     }
 
     bool isPackage(int parentFd, const QByteArray &name) const
@@ -372,11 +399,11 @@ private:
     }
 
     // The bytes a package holds on this Mac: every regular file inside, dot-files included,
-    // each inode once, links not followed, on the package's own volume.
-    qint64 packageSize(PendingFolder top)
+    // each inode once, links not followed, on the package's own volume. The files that have
+    // other names too go to *linkedInodes.
+    qint64 packageSize(PendingFolder top, QSet<FileKey> *linkedInodes)
     {
         qint64 total = 0;
-        QSet<FileKey> linkedInodes;
         std::vector<PendingFolder> pending { std::move(top) };
         while (!pending.empty() && !stopRequested()) {
             PendingFolder folder = std::move(pending.back());
@@ -406,7 +433,7 @@ private:
                     child.device = folder.device;
                     pending.push_back(std::move(child));
                 } else if (S_ISREG(info.st_mode) && !isDataless(info)) {
-                    if (info.st_nlink > 1 && !noteInode(linkedInodes, info))
+                    if (info.st_nlink > 1 && !noteInode(*linkedInodes, info))
                         continue;
                     total += info.st_size;
                 }
@@ -424,8 +451,11 @@ private:
         return true;
     }
 
-    // A link to a folder whose target no other way of the walk reaches is walked once.
-    void followLink(int fd, const PendingFolder &folder, const QByteArray &name, std::vector<PendingFolder> &subfolders)
+    // A link to a folder whose target no other way of the walk reaches is walked once. A link to
+    // a package, or into a folder inside one, lists that package (where it really is) as one
+    // entry, as the walk does with a package it finds: a package is never entered.
+    void followLink(int fd, const PendingFolder &folder, const QByteArray &name, QList<LargeFileInfo> &found,
+        std::vector<PendingFolder> &subfolders)
     {
         struct stat info;
         if (::fstatat(fd, name.constData(), &info, 0) != 0 || !S_ISDIR(info.st_mode) || info.st_dev != folder.device)
@@ -434,13 +464,38 @@ private:
         const QByteArray target = resolved(path);
         if (target.isEmpty())
             return;
+        const QByteArray package = enclosingPackage(target);
+        struct stat packageInfo
+        {
+        };
+        if (!package.isEmpty()
+            && (::lstat(package.constData(), &packageInfo) != 0 || packageInfo.st_dev != folder.device))
+            return;
+        const QByteArray &reached = package.isEmpty() ? target : package;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            const auto covers = [&target](const QByteArray &root) { return isInsideResolved(target, root); };
-            if (std::any_of(m_resolvedRoots.cbegin(), m_resolvedRoots.cend(), covers)
-                || std::any_of(m_followedTargets.cbegin(), m_followedTargets.cend(), covers))
+            const auto covers = [&reached](const QByteArray &root) { return isInsideResolved(reached, root); };
+            const auto coversRoot = [&](const Root &root) { return root.device == folder.device && covers(root.path); };
+            // A chosen folder inside the package would list part of it a second time.
+            const auto holdsRoot = [&](const Root &root) { return isInsideResolved(root.path, reached); };
+            if (std::any_of(m_roots.cbegin(), m_roots.cend(), coversRoot)
+                || std::any_of(m_followedTargets.cbegin(), m_followedTargets.cend(), covers)
+                || (!package.isEmpty() && std::any_of(m_roots.cbegin(), m_roots.cend(), holdsRoot)))
                 return;
-            m_followedTargets.append(target);
+            m_followedTargets.append(reached);
+        }
+        if (!package.isEmpty()) {
+            const qsizetype slash = package.lastIndexOf('/');
+            PendingFolder parent;
+            parent.path = slash == 0 ? QByteArray("/") : package.left(slash);
+            parent.device = folder.device;
+            parent.rootPath = parent.path;
+            parent.rootTarget = parent.path;
+            PendingFolder contents;
+            contents.steps = { package };
+            contents.device = folder.device;
+            listPackage(parent, package.mid(slash + 1), packageInfo, std::move(contents), found);
+            return;
         }
         PendingFolder child;
         child.steps = { target };
@@ -449,6 +504,27 @@ private:
         child.rootPath = path;
         child.rootTarget = target;
         subfolders.push_back(std::move(child));
+    }
+
+    // The outermost package among the resolved folder and the folders holding it; empty if none.
+    QByteArray enclosingPackage(const QByteArray &folder) const
+    {
+        if (folder == "/")
+            return QByteArray();
+        for (qsizetype end = folder.indexOf('/', 1);; end = folder.indexOf('/', end + 1)) {
+            const QByteArray prefix = end < 0 ? folder : folder.left(end);
+            const qsizetype slash = prefix.lastIndexOf('/');
+            const QByteArray parent = slash == 0 ? QByteArray("/") : prefix.left(slash);
+            const int parentFd = ::open(parent.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (parentFd >= 0) {
+                const bool package = isPackage(parentFd, prefix.mid(slash + 1));
+                ::close(parentFd);
+                if (package)
+                    return prefix;
+            }
+            if (end < 0)
+                return QByteArray();
+        }
     }
 
     void addFound(const PendingFolder &folder, const QByteArray &name, const struct stat &info, bool package,
@@ -462,10 +538,11 @@ private:
         LargeFileInfo file;
         file.name = QFile::decodeName(name);
         file.directory = QFile::decodeName(folder.path);
-        file.path = QFile::decodeName(childPath(folder.path, name.constData()));
+        file.nativePath = childPath(folder.path, name.constData());
+        file.path = QFile::decodeName(file.nativePath);
         file.identity = FileIdentity::fromStat(info);
-        file.rootPath = QFile::decodeName(folder.rootPath);
-        file.rootTarget = QFile::decodeName(folder.rootTarget);
+        file.rootPath = folder.rootPath;
+        file.rootTarget = folder.rootTarget;
         file.size = size;
         file.modified = modifiedTime(info);
         file.isPackage = package;
@@ -492,7 +569,7 @@ private:
     }
 
     const LargeFileWalk &m_walk;
-    const QList<QByteArray> m_resolvedRoots;
+    const QList<Root> m_roots;
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
@@ -501,6 +578,8 @@ private:
     bool m_stopped = false;
     QList<QByteArray> m_followedTargets;
     QSet<FileKey> m_foundInodes;
+    // Files inside listed packages that have names elsewhere too.
+    QSet<FileKey> m_packagedInodes;
     Outcome m_outcome;
 
     std::atomic<int> m_openFolders { 0 };
@@ -530,37 +609,45 @@ void LargeFileWalk::setThreadCount(int threads)
 
 LargeFileWalk::Outcome LargeFileWalk::run(const QStringList &roots)
 {
-    // A root inside another root is walked as part of it.
-    QList<QPair<QByteArray, QByteArray>> chosen; // resolved, as given
+    // A root inside another root on the same device is walked as part of it; one on another
+    // device (a volume mounted inside) is walked on its own, as the outer walk never enters it.
+    struct Chosen
+    {
+        QByteArray real;
+        QByteArray given;
+        dev_t device;
+    };
+    QList<Chosen> chosen;
     for (const QString &root : roots) {
         const QByteArray given
             = QFile::encodeName(root.size() > 1 && root.endsWith(QLatin1Char('/')) ? root.chopped(1) : root);
         const QByteArray real = resolved(given);
-        if (!real.isEmpty())
-            chosen.append({ real, given });
+        struct stat info;
+        if (!real.isEmpty() && ::stat(real.constData(), &info) == 0 && S_ISDIR(info.st_mode))
+            chosen.append({ real, given, info.st_dev });
     }
-    QList<QByteArray> resolvedRoots;
+    QList<Root> walked;
     QList<QByteArray> givenRoots;
-    for (const auto &[real, given] : std::as_const(chosen)) {
-        const bool covered = std::any_of(chosen.cbegin(), chosen.cend(),
-            [&real = real](const auto &other) { return other.first != real && isInsideResolved(real, other.first); });
-        if (!covered && !resolvedRoots.contains(real)) {
-            resolvedRoots.append(real);
-            givenRoots.append(given);
+    for (const Chosen &root : std::as_const(chosen)) {
+        const bool covered = std::any_of(chosen.cbegin(), chosen.cend(), [&root](const Chosen &other) {
+            return other.real != root.real && other.device == root.device && isInsideResolved(root.real, other.real);
+        });
+        const bool twice = std::any_of(
+            walked.cbegin(), walked.cend(), [&root](const Root &other) { return other.path == root.real; });
+        if (!covered && !twice) {
+            walked.append(Root { root.real, root.device });
+            givenRoots.append(root.given);
         }
     }
 
-    Walker walker(*this, resolvedRoots);
+    Walker walker(*this, walked);
     for (qsizetype i = 0; i < givenRoots.size(); ++i) {
-        struct stat info;
-        if (::stat(resolvedRoots.at(i).constData(), &info) != 0 || !S_ISDIR(info.st_mode))
-            continue;
         PendingFolder root;
-        root.steps = { resolvedRoots.at(i) };
+        root.steps = { walked.at(i).path };
         root.path = givenRoots.at(i);
-        root.device = info.st_dev;
+        root.device = walked.at(i).device;
         root.rootPath = givenRoots.at(i);
-        root.rootTarget = resolvedRoots.at(i);
+        root.rootTarget = walked.at(i).path;
         walker.push(std::move(root));
     }
     QThreadPool helpers;

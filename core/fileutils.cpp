@@ -14,10 +14,17 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <climits>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#if defined(__linux__)
+#include <sys/vfs.h>
+#elif defined(__APPLE__) || defined(__FreeBSD__) || defined(__OpenBSD__) || defined(__NetBSD__)
+#include <sys/mount.h>
+#include <sys/param.h>
+#endif
 
 #include <utility>
 
@@ -391,12 +398,93 @@ int FileUtils::openRegularFileAt(int folderFd, const QByteArray &name)
 
 int FileUtils::openRegularFile(const QString &path)
 {
-    return openRegularFileAt(AT_FDCWD, QFile::encodeName(path));
+    const QByteArray native = QFile::encodeName(path);
+    if (native.size() < PATH_MAX)
+        return openRegularFileAt(AT_FDCWD, native);
+    QByteArray name;
+    const int parentFd = openParentOf(native, &name);
+    if (parentFd < 0)
+        return -1;
+    const int fd = openRegularFileAt(parentFd, name);
+    const int error = errno;
+    ::close(parentFd);
+    errno = error;
+    return fd;
+}
+
+int FileUtils::openParentOf(const QByteArray &path, QByteArray *name)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0) {
+        *name = path;
+        return ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    }
+    *name = path.mid(slash + 1);
+    const QByteArray folder = slash == 0 ? QByteArray("/") : path.left(slash);
+    if (folder.size() < PATH_MAX)
+        return ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // Pieces that end at a "/", each short enough for one call, each opened from the last.
+    int fd = AT_FDCWD;
+    qsizetype start = 0;
+    while (start < folder.size()) {
+        qsizetype end = folder.size();
+        if (end - start >= PATH_MAX) {
+            end = folder.lastIndexOf('/', start + PATH_MAX - 1);
+            if (end <= start) {
+                if (fd != AT_FDCWD)
+                    ::close(fd);
+                errno = ENAMETOOLONG;
+                return -1;
+            }
+        }
+        QByteArray piece = folder.mid(start, end - start);
+        if (piece.isEmpty())
+            piece = "/";
+        const int next = ::openat(fd, piece.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int error = errno;
+        if (fd != AT_FDCWD)
+            ::close(fd);
+        if (next < 0) {
+            errno = error;
+            return -1;
+        }
+        fd = next;
+        start = end + 1;
+    }
+    return fd;
+}
+
+bool FileUtils::statEntry(const QByteArray &path, struct stat *info)
+{
+    if (path.size() < PATH_MAX)
+        return ::lstat(path.constData(), info) == 0;
+    QByteArray name;
+    const int parentFd = openParentOf(path, &name);
+    if (parentFd < 0)
+        return false;
+    const bool found = ::fstatat(parentFd, name.constData(), info, AT_SYMLINK_NOFOLLOW) == 0;
+    const int error = errno;
+    ::close(parentFd);
+    errno = error;
+    return found;
 }
 
 int FileUtils::openRegularFileOnce(const QByteArray &path, struct stat *info)
 {
-    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    constexpr int flags = O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC;
+    int fd = -1;
+    if (path.size() < PATH_MAX) {
+        fd = ::open(path.constData(), flags);
+    } else {
+        QByteArray name;
+        const int parentFd = openParentOf(path, &name);
+        if (parentFd < 0)
+            return -1;
+        fd = ::openat(parentFd, name.constData(), flags);
+        const int error = errno;
+        ::close(parentFd);
+        errno = error;
+    }
     if (fd < 0)
         return -1;
     if (::fstat(fd, info) != 0 || !S_ISREG(info->st_mode)) {
@@ -467,6 +555,76 @@ bool FileUtils::isRegularFileOrAbsent(const QString &path)
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return errno == ENOENT;
     return S_ISREG(info.st_mode);
+}
+
+QByteArray FileUtils::fileSystemType(int fd)
+{
+#if defined(__linux__)
+    struct statfs info;
+    if (::fstatfs(fd, &info) != 0)
+        return QByteArray();
+    static const struct
+    {
+        unsigned long magic;
+        const char *name;
+    } known[] = {
+        { 0x9fa0, "proc" },
+        { 0x62656572, "sysfs" },
+        { 0x1cd1, "devpts" },
+        { 0x64626720, "debugfs" },
+        { 0x74726163, "tracefs" },
+        { 0x73636673, "securityfs" },
+        { 0x27e0eb, "cgroup" },
+        { 0x63677270, "cgroup2" },
+        { 0xcafe4a11, "bpf" },
+        { 0x6165676c, "pstore" },
+        { 0x62656570, "configfs" },
+        { 0xde5e81e4, "efivarfs" },
+        { 0x19800202, "mqueue" },
+        { 0x42494e4d, "binfmt_misc" },
+        { 0x65735543, "fusectl" },
+        { 0x6e736673, "nsfs" },
+        { 0x958458f6, "hugetlbfs" },
+        { 0x01021994, "tmpfs" },
+        { 0x858458f6, "ramfs" },
+        { 0xef53, "ext4" },
+        { 0x9123683e, "btrfs" },
+        { 0x58465342, "xfs" },
+        { 0x794c7630, "overlay" },
+        { 0x65735546, "fuse" },
+        { 0x6969, "nfs" },
+        { 0xff534d42, "cifs" },
+        { 0x4d44, "msdos" },
+        { 0x2011bab0, "exfat" },
+        { 0x5346544e, "ntfs" },
+        { 0x9660, "iso9660" },
+        { 0x73717368, "squashfs" },
+    };
+    const unsigned long magic = static_cast<unsigned long>(info.f_type) & 0xffffffffUL;
+    for (const auto &type : known) {
+        if (type.magic == magic)
+            return QByteArray(type.name);
+    }
+    return QByteArray();
+#elif defined(__APPLE__) || defined(__FreeBSD__) || defined(__OpenBSD__) || defined(__NetBSD__)
+    struct statfs info;
+    if (::fstatfs(fd, &info) != 0)
+        return QByteArray();
+    return QByteArray(info.f_fstypename);
+#else
+    Q_UNUSED(fd)
+    return QByteArray();
+#endif
+}
+
+bool FileUtils::isKernelFileSystem(int fd)
+{
+    static const char *const kernel[] = { "proc", "sysfs", "devfs", "devtmpfs", "devpts", "debugfs", "tracefs",
+        "securityfs", "cgroup", "cgroup2", "bpf", "pstore", "configfs", "efivarfs", "mqueue", "binfmt_misc", "fusectl",
+        "nsfs", "procfs", "linprocfs", "linsysfs", "fdescfs", "kernfs" };
+    const QByteArray type = fileSystemType(fd);
+    return !type.isEmpty()
+        && std::any_of(std::begin(kernel), std::end(kernel), [&type](const char *name) { return type == name; });
 }
 
 bool FileUtils::decodeName(const QByteArray &bytes, QString *name)

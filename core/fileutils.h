@@ -118,6 +118,13 @@ public:
     // regular file. The descriptor stays non-blocking; read it with readSome. Returns the
     // descriptor (the caller closes it), or -1 with errno set (ELOOP, EINVAL) as above.
     static int openRegularFileOnce(const QByteArray &path, struct stat *info);
+    // For a path too long for one system call (PATH_MAX and more): the folder holding its last
+    // component, opened piece by piece (each piece shorter than PATH_MAX, links in it resolved as
+    // the system resolves them in a path), with that component in *name. The caller closes the
+    // descriptor; -1 with errno set on failure. A shorter path is opened in one call.
+    static int openParentOf(const QByteArray &path, QByteArray *name);
+    // lstat(2) at any length of path.
+    static bool statEntry(const QByteArray &path, struct stat *info);
     // read(2) on a descriptor of openRegularFileOnce: retried when interrupted, and switched to
     // blocking reads should a file system answer a regular file's read with EAGAIN.
     static qint64 readSome(int fd, char *buffer, qint64 capacity);
@@ -126,6 +133,15 @@ public:
     // True when nothing is at path or it is a regular file (links not followed): what SQLite's
     // database, -journal, -wal and -shm files must be before SQLite opens them.
     static bool isRegularFileOrAbsent(const QString &path);
+
+    // The kind of file system the open descriptor lies on ("proc", "sysfs", "devfs", "ext4",
+    // "apfs", ...): the type's name on macOS and the BSDs, a name for its magic number on Linux;
+    // empty where the platform does not tell or the number is not known here.
+    static QByteArray fileSystemType(int fd);
+    // True when the descriptor lies in one of the kernel's own trees (/proc, /sys, /dev and their
+    // kind, wherever they are mounted or a link leads to them): they hold no user's files, and
+    // reading them may block or have effects.
+    static bool isKernelFileSystem(int fd);
 
     // The name as text when turning the text back gives exactly these bytes; false otherwise.
     static bool decodeName(const QByteArray &bytes, QString *name);

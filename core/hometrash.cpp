@@ -344,11 +344,19 @@ QString HomeTrash::numberedName(const QString &name, int n)
 HomeTrash::Outcome HomeTrash::moveUnder(
     const PinnedRoot &root, const QString &path, const FileUtils::EntryCheck &check, const Options &options)
 {
+    return moveUnder(root, QFile::encodeName(path), check, options);
+}
+
+HomeTrash::Outcome HomeTrash::moveUnder(
+    const PinnedRoot &root, const QByteArray &nativePath, const FileUtils::EntryCheck &check, const Options &options)
+{
     if (root.status() == PinnedRoot::Missing)
         return gone();
+    // The Finder goes by the text: it is asked only when the text names these bytes.
+    const QString path = QFile::decodeName(nativePath);
     QByteArray name;
     FileUtils::Removal refusal;
-    const int parentFd = FileUtils::openParentUnder(root, QFile::encodeName(path), &name, &refusal);
+    const int parentFd = FileUtils::openParentUnder(root, nativePath, &name, &refusal);
     if (parentFd < 0) {
         if (refusal.status == FileUtils::Removal::Missing)
             return gone();
@@ -359,6 +367,12 @@ HomeTrash::Outcome HomeTrash::moveUnder(
 }
 
 HomeTrash::Outcome HomeTrash::moveUnder(const PinnedRoot &root, const QString &path, const FileUtils::EntryCheck &check)
+{
+    return moveUnder(root, path, check, Options());
+}
+
+HomeTrash::Outcome HomeTrash::moveUnder(
+    const PinnedRoot &root, const QByteArray &path, const FileUtils::EntryCheck &check)
 {
     return moveUnder(root, path, check, Options());
 }

@@ -72,6 +72,10 @@ public:
         const PinnedRoot &root, const QString &path, const FileUtils::EntryCheck &check, const Options &options);
     // The same with the default options: a rename, numbered names.
     static Outcome moveUnder(const PinnedRoot &root, const QString &path, const FileUtils::EntryCheck &check);
+    // The same for a path given as the bytes the system uses (names that are not UTF-8).
+    static Outcome moveUnder(
+        const PinnedRoot &root, const QByteArray &path, const FileUtils::EntryCheck &check, const Options &options);
+    static Outcome moveUnder(const PinnedRoot &root, const QByteArray &path, const FileUtils::EntryCheck &check);
     // The name "name" takes as the n-th copy (n >= 2) in the Trash.
     static QString numberedName(const QString &name, int n);
 };

@@ -26,11 +26,11 @@ void LargeFileModel::clear()
     setFiles({});
 }
 
-void LargeFileModel::removePaths(const QStringList &paths)
+void LargeFileModel::removeEntries(const QList<QByteArray> &entries)
 {
-    const QSet<QString> removed(paths.cbegin(), paths.cend());
-    if (paths.size() == 1) {
-        const int row = rowOf(paths.first());
+    const QSet<QByteArray> removed(entries.cbegin(), entries.cend());
+    if (entries.size() == 1) {
+        const int row = rowOfEntry(entries.first());
         if (row >= 0) {
             beginRemoveRows(QModelIndex(), row, row);
             const int entry = m_shown.at(row);
@@ -46,9 +46,19 @@ void LargeFileModel::removePaths(const QStringList &paths)
             return;
         }
     }
+    removeIf([&removed](const LargeFileInfo &file) { return removed.contains(file.entry()); });
+}
+
+void LargeFileModel::keepOnly(const QSet<QByteArray> &entries)
+{
+    removeIf([&entries](const LargeFileInfo &file) { return !entries.contains(file.entry()); });
+}
+
+void LargeFileModel::removeIf(const std::function<bool(const LargeFileInfo &)> &leaves)
+{
     beginResetModel();
     m_entries.erase(std::remove_if(m_entries.begin(), m_entries.end(),
-                        [&removed](const Entry &entry) { return removed.contains(entry.file.path); }),
+                        [&leaves](const Entry &entry) { return leaves(entry.file); }),
         m_entries.end());
     m_checkedCount = 0;
     m_checkedSize = 0;
@@ -117,6 +127,8 @@ QVariant LargeFileModel::data(const QModelIndex &index, int role) const
         return m_entries.at(m_shown.at(index.row())).checked ? Qt::Checked : Qt::Unchecked;
     case PathRole:
         return file->path;
+    case EntryRole:
+        return file->entry();
     case DirectoryRole:
         return file->directory;
     case SizeRole:
@@ -185,16 +197,32 @@ qint64 LargeFileModel::checkedSize() const
 QStringList LargeFileModel::checkedPaths() const
 {
     QStringList paths;
+    for (const int entry : checkedIndices())
+        paths.append(m_entries.at(entry).file.path);
+    return paths;
+}
+
+QList<QByteArray> LargeFileModel::checkedEntries() const
+{
+    QList<QByteArray> entries;
+    for (const int entry : checkedIndices())
+        entries.append(m_entries.at(entry).file.entry());
+    return entries;
+}
+
+QList<int> LargeFileModel::checkedIndices() const
+{
+    QList<int> checked;
     QSet<int> shown(m_shown.cbegin(), m_shown.cend());
     for (int entry : m_shown) {
         if (m_entries.at(entry).checked)
-            paths.append(m_entries.at(entry).file.path);
+            checked.append(entry);
     }
     for (int entry = 0; entry < m_entries.size(); ++entry) {
         if (m_entries.at(entry).checked && !shown.contains(entry))
-            paths.append(m_entries.at(entry).file.path);
+            checked.append(entry);
     }
-    return paths;
+    return checked;
 }
 
 void LargeFileModel::checkAllShown(bool checked)
@@ -220,6 +248,15 @@ int LargeFileModel::rowOf(const QString &path) const
 {
     for (int row = 0; row < m_shown.size(); ++row) {
         if (m_entries.at(m_shown.at(row)).file.path == path)
+            return row;
+    }
+    return -1;
+}
+
+int LargeFileModel::rowOfEntry(const QByteArray &entry) const
+{
+    for (int row = 0; row < m_shown.size(); ++row) {
+        if (m_entries.at(m_shown.at(row)).file.entry() == entry)
             return row;
     }
     return -1;

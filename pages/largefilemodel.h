@@ -6,6 +6,8 @@
 #include <QList>
 #include <QSet>
 
+#include <functional>
+
 // The large file finder's results as a checkable list: every entry with its check state,
 // shown largest first (or newest first) and optionally only one category. Check states
 // survive a change of order or filter; the selection totals count every checked entry,
@@ -22,6 +24,7 @@ public:
         ModifiedRole,
         TypeRole,
         InCloudRole,
+        EntryRole, // LargeFileInfo::entry: names one entry, where two may show one path
     };
     enum class Order { BySize, ByDate };
 
@@ -29,8 +32,10 @@ public:
 
     void setFiles(const QList<LargeFileInfo> &files);
     void clear();
-    // Drops these entries (deleted ones) and their checks.
-    void removePaths(const QStringList &paths);
+    // Drops these entries (LargeFileInfo::entry of deleted ones) and their checks.
+    void removeEntries(const QList<QByteArray> &entries);
+    // Drops every entry but these (LargeFileInfo::entry), and the checks of those dropped.
+    void keepOnly(const QSet<QByteArray> &entries);
     void setOrder(Order order);
     // An empty type shows every category.
     void setTypeFilter(const QString &type);
@@ -48,12 +53,15 @@ public:
     qint64 checkedSize() const;
     // Checked entries in the order shown, the hidden ones after them.
     QStringList checkedPaths() const;
+    // The same as entries (LargeFileInfo::entry).
+    QList<QByteArray> checkedEntries() const;
     // Checks every shown entry except those only in iCloud (those are ticked one by one), or
     // unchecks every shown entry.
     void checkAllShown(bool checked);
     // The entry shown at row, or nullptr.
     const LargeFileInfo *fileAt(int row) const;
     int rowOf(const QString &path) const;
+    int rowOfEntry(const QByteArray &entry) const;
 
 signals:
     void selectionChanged();
@@ -65,6 +73,8 @@ private:
         bool checked = false;
     };
 
+    QList<int> checkedIndices() const;
+    void removeIf(const std::function<bool(const LargeFileInfo &)> &leaves);
     void rebuildShown();
     void setChecked(int entry, bool checked);
 

@@ -597,9 +597,13 @@ void LargeFilePage::onScanFinished(int totalFound, qint64)
     showResults(m_scanner->getResults());
 }
 
-void LargeFilePage::onResultsForgotten(const QStringList &paths)
+void LargeFilePage::onResultsForgotten(const QStringList &)
 {
-    m_model->removePaths(paths);
+    // By entry: another result may show the same path and stay.
+    QSet<QByteArray> left;
+    for (const LargeFileInfo &file : m_scanner->getResults())
+        left.insert(file.entry());
+    m_model->keepOnly(left);
     updateSummary();
     updateSelectedInfo();
     if (m_model->totalCount() == 0 && m_stack->currentIndex() == 1) {
@@ -682,7 +686,8 @@ void LargeFilePage::showFileContextMenu(const QPoint &position)
 {
     const QModelIndex index = m_list->indexAt(position);
     const QString path = index.data(LargeFileModel::PathRole).toString();
-    if (path.isEmpty())
+    const QByteArray entry = index.data(LargeFileModel::EntryRole).toByteArray();
+    if (entry.isEmpty())
         return;
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("largeFileMenu"));
@@ -694,7 +699,7 @@ void LargeFilePage::showFileContextMenu(const QPoint &position)
     QAction *remove = menu->addAction(QStringLiteral("🗑️ ") + tr("Delete this file"));
     remove->setProperty("filePath", path);
     remove->setEnabled(!m_scanner->isDeleting());
-    connect(remove, &QAction::triggered, this, [this, path] { onDeleteSingleFile(path); });
+    connect(remove, &QAction::triggered, this, [this, entry] { onDeleteSingleFile(entry); });
     menu->popup(m_list->viewport()->mapToGlobal(position));
 }
 
@@ -719,9 +724,9 @@ std::optional<LargeFileScanner::DeleteMode> LargeFilePage::askDeleteMode(const Q
     return std::nullopt;
 }
 
-void LargeFilePage::onDeleteSingleFile(const QString &path)
+void LargeFilePage::onDeleteSingleFile(const QByteArray &entry)
 {
-    const int row = m_model->rowOf(path);
+    const int row = m_model->rowOfEntry(entry);
     const LargeFileInfo *file = m_model->fileAt(row);
     if (!file)
         return;
@@ -735,7 +740,7 @@ void LargeFilePage::onDeleteSingleFile(const QString &path)
         + tr("Move to Trash keeps it until you empty the Trash. Delete Permanently cannot be undone!");
     const std::optional<LargeFileScanner::DeleteMode> mode = askDeleteMode(question);
     if (mode)
-        startDeletion({ path }, *mode, true);
+        startDeletion({ entry }, *mode, true);
 }
 
 void LargeFilePage::onDeleteSelected()
@@ -749,12 +754,12 @@ void LargeFilePage::onDeleteSelected()
         + tr("Move to Trash keeps them until you empty the Trash. Delete Permanently cannot be undone!");
     const std::optional<LargeFileScanner::DeleteMode> mode = askDeleteMode(question);
     if (mode)
-        startDeletion(m_model->checkedPaths(), *mode, false);
+        startDeletion(m_model->checkedEntries(), *mode, false);
 }
 
-void LargeFilePage::startDeletion(const QStringList &paths, LargeFileScanner::DeleteMode mode, bool single)
+void LargeFilePage::startDeletion(const QList<QByteArray> &entries, LargeFileScanner::DeleteMode mode, bool single)
 {
-    if (!m_scanner->deleteFiles(paths, mode))
+    if (!m_scanner->deleteEntries(entries, mode))
         return;
     m_singleDeletion = single;
     m_backButton->setEnabled(false);
@@ -767,7 +772,7 @@ void LargeFilePage::onDeleteFinished(const LargeFileDeletion &deletion)
     m_backButton->setEnabled(true);
     m_freedBytes += deletion.freedBytes;
     m_trashedBytes += deletion.trashedBytes;
-    m_model->removePaths(deletion.removed);
+    m_model->removeEntries(deletion.removedEntries);
     updateSummary();
     updateSelectedInfo();
 

@@ -74,9 +74,9 @@ private:
     void chooseFolder();
     void showFileContextMenu(const QPoint &position);
     void onOpenFileLocation(const QString &path);
-    void onDeleteSingleFile(const QString &path);
+    void onDeleteSingleFile(const QByteArray &entry);
     std::optional<LargeFileScanner::DeleteMode> askDeleteMode(const QString &question);
-    void startDeletion(const QStringList &paths, LargeFileScanner::DeleteMode mode, bool single);
+    void startDeletion(const QList<QByteArray> &entries, LargeFileScanner::DeleteMode mode, bool single);
     void onDeleteFinished(const LargeFileDeletion &deletion);
     // Another feature removed these entries: they leave the list and the totals.
     void onResultsForgotten(const QStringList &paths);

@@ -1,4 +1,6 @@
 #include "cleaners/duplicatefinder.h"
+#include "core/fileutils.h"
+#include "hostiletree.h"
 #include "testhome.h"
 
 #include <QtTest>
@@ -169,6 +171,8 @@ private slots:
     void runOffThreadAndCancel();
     void oneFileThroughTwoMountsIsNeverPaired();
     void agreesWithJdupes();
+    void kernelTreesAreNeverListed();
+    void duplicatesBeyondPathMaxAreFound();
 };
 
 void TestDuplicateFinder::minimumSizeBoundary_data()
@@ -283,7 +287,8 @@ void TestDuplicateFinder::eachFileIsReadOnce_data()
     QTest::newRow("a shared head, one other tail") << QByteArrayList { mid, otherTail, otherTail } << qint64(0);
     // The uncommon case: files sharing a head split into two groups; only one of them has the
     // member read for the MD5, and one member of the other is read again.
-    QTest::newRow("a shared head, two groups") << QByteArrayList { mid, otherTail, mid, otherTail } << qint64(mid.size());
+    QTest::newRow("a shared head, two groups")
+        << QByteArrayList { mid, otherTail, mid, otherTail } << qint64(mid.size());
 }
 
 void TestDuplicateFinder::eachFileIsReadOnce()
@@ -299,12 +304,12 @@ void TestDuplicateFinder::eachFileIsReadOnce()
         const QByteArray &content = contents.at(i);
         home.makeFileWithContent(QStringLiteral("scan/f%1.bin").arg(i), content);
         const auto sameSize = [&](const QByteArray &other) { return other.size() == content.size(); };
-        const auto sameHead = [&](const QByteArray &other) {
-            return sameSize(other) && other.left(65536) == content.left(65536);
-        };
+        const auto sameHead
+            = [&](const QByteArray &other) { return sameSize(other) && other.left(65536) == content.left(65536); };
         if (std::count_if(contents.cbegin(), contents.cend(), sameSize) > 1)
-            oneRead += std::count_if(contents.cbegin(), contents.cend(), sameHead) > 1 ? content.size()
-                                                                                     : qMin<qint64>(content.size(), 65536);
+            oneRead += std::count_if(contents.cbegin(), contents.cend(), sameHead) > 1
+                ? content.size()
+                : qMin<qint64>(content.size(), 65536);
         if (contents.count(content) > 1)
             expectedHashes.insert(md5Hex(content));
     }
@@ -644,7 +649,8 @@ void TestDuplicateFinder::oneFileThroughTwoMountsIsNeverPaired()
         const QByteArray options = "lowerdir=" + QFile::encodeName(home.filePath(QStringLiteral("lower")))
             + ",upperdir=" + QFile::encodeName(home.filePath(QStringLiteral("upper%1").arg(i)))
             + ",workdir=" + QFile::encodeName(home.filePath(QStringLiteral("work%1").arg(i)));
-        const QByteArray target = QFile::encodeName(home.filePath(i == 1 ? QStringLiteral("one") : QStringLiteral("two")));
+        const QByteArray target
+            = QFile::encodeName(home.filePath(i == 1 ? QStringLiteral("one") : QStringLiteral("two")));
         if (::mount("overlay", target.constData(), "overlay", 0, options.constData()) != 0)
             QSKIP("no overlay mounts here");
     }
@@ -652,7 +658,8 @@ void TestDuplicateFinder::oneFileThroughTwoMountsIsNeverPaired()
     const QString second = home.filePath(QStringLiteral("two/only.bin"));
     struct stat a;
     struct stat b;
-    QVERIFY(::stat(QFile::encodeName(first).constData(), &a) == 0 && ::stat(QFile::encodeName(second).constData(), &b) == 0);
+    QVERIFY(::stat(QFile::encodeName(first).constData(), &a) == 0
+        && ::stat(QFile::encodeName(second).constData(), &b) == 0);
     if (a.st_dev == b.st_dev || a.st_ino != b.st_ino)
         QSKIP("these overlay mounts do not show one file under two devices");
     Q_UNUSED(only);
@@ -719,6 +726,50 @@ void TestDuplicateFinder::agreesWithJdupes()
         found.append(sortedPaths(group));
     QVERIFY(!found.isEmpty());
     QCOMPARE(identityGroups(found), identityGroups(expected));
+}
+
+// The kernel's trees are known by their file system, not by their path: a folder chosen through
+// a link to one lists nothing.
+void TestDuplicateFinder::kernelTreesAreNeverListed()
+{
+    if (!QFileInfo(QStringLiteral("/sys/module")).isDir())
+        QSKIP("needs /sys/module");
+    TestHome home;
+    home.makeLink(QStringLiteral("scan/module"), QStringLiteral("/sys/module"));
+    const QString a = home.makeFileWithContent(QStringLiteral("scan/a.bin"), QByteArray(3000, 'k'));
+    const QString b = home.makeFileWithContent(QStringLiteral("scan/b.bin"), QByteArray(3000, 'k'));
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan/module")), home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1;
+    const ScanRecord record = runScan(finder);
+    QCOMPARE(record.groups.size(), 1);
+    QCOMPARE(sortedPaths(record.groups.first()), (QStringList { a, b }));
+}
+
+// Copies in folders whose paths are longer than PATH_MAX are found and read like any other.
+void TestDuplicateFinder::duplicatesBeyondPathMaxAreFound()
+{
+    TestHome home;
+    const QByteArray name(200, 'd');
+    constexpr int Depth = 25;
+    constexpr int Size = 5000;
+    QVERIFY(HostileTree::makeDeepChain(home.filePath(QStringLiteral("scan/a")), name, Depth, Size));
+    QVERIFY(HostileTree::makeDeepChain(home.filePath(QStringLiteral("scan/b")), name, Depth, Size));
+    const QString shallow = home.makeFile(QStringLiteral("scan/shallow.bin"), Size, 'b');
+    QString deep;
+    for (int level = 0; level < Depth; ++level)
+        deep += QLatin1Char('/') + QString::fromLatin1(name);
+    deep += QStringLiteral("/bottom.bin");
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1;
+    const ScanRecord record = runScan(finder);
+    QVERIFY(FileUtils::deleteDirectory(home.filePath(QStringLiteral("scan"))));
+    QCOMPARE(record.groups.size(), 1);
+    QCOMPARE(sortedPaths(record.groups.first()),
+        (QStringList {
+            home.filePath(QStringLiteral("scan/a")) + deep, home.filePath(QStringLiteral("scan/b")) + deep, shallow }));
+    QVERIFY(home.filePath(QStringLiteral("scan/a")).size() + deep.size() > PATH_MAX);
 }
 
 QTEST_GUILESS_MAIN(TestDuplicateFinder)

@@ -1,4 +1,6 @@
+#include "cleaners/duplicatefinder.h"
 #include "cleaners/duplicateremover.h"
+#include "hostiletree.h"
 #include "testhome.h"
 
 #include <QtTest>
@@ -6,6 +8,7 @@
 #include <QCryptographicHash>
 
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,6 +69,7 @@ private slots:
     void copyReplacedAfterTheCompareIsLeftAlone();
     void movedToTheTrashCanBePutBack_data();
     void movedToTheTrashCanBePutBack();
+    void theOnlyCopySeenThroughAnOverlayStays();
 };
 
 void TestDuplicateRemover::removesOnlyCopiesOfAKeptFile_data()
@@ -191,15 +195,16 @@ void TestDuplicateRemover::keptCopyIsCheckedBeforeEveryDeletion()
             ::rename(QFile::encodeName(kept).constData(), QFile::encodeName(first).constData());
     };
     QSignalSpy finished(&remover, &DuplicateRemover::finished);
-    remover.remove({ DuplicateRemoval { contentHash(), Content.size(), { seen(first), seen(second) }, { seen(kept) } } },
+    remover.remove(
+        { DuplicateRemoval { contentHash(), Content.size(), { seen(first), seen(second) }, { seen(kept) } } },
         { home.filePath(QStringLiteral("scan")) });
 
-    // The held kept file lost its last name with the first deletion: it is written back, and
-    // the second copy is left alone.
+    // The held kept file lost its last name with the first deletion: it is written back where
+    // that copy was (so that copy is not deleted after all), and the second copy is left alone.
     QCOMPARE(finished.size(), 1);
-    QCOMPARE(finished.first().at(0).toStringList(), QStringList { first });
-    QCOMPARE(finished.first().at(1).toStringList(), QStringList { second });
-    QFile restored(kept);
+    QCOMPARE(finished.first().at(0).toStringList(), QStringList());
+    QCOMPARE(finished.first().at(1).toStringList(), (QStringList { first, second }));
+    QFile restored(first);
     QVERIFY(restored.open(QIODevice::ReadOnly));
     QVERIFY(restored.readAll() == Content);
     QVERIFY(QFileInfo::exists(second));
@@ -277,6 +282,44 @@ void TestDuplicateRemover::movedToTheTrashCanBePutBack()
     QFile back(copy);
     QVERIFY(back.open(QIODevice::ReadOnly));
     QVERIFY(back.readAll() == Content);
+}
+
+// One file seen through an overlay of its folder is one file: the finder does not pair it with
+// itself, and a removal told to keep the view and remove the file puts the content back where
+// the file was.
+void TestDuplicateRemover::theOnlyCopySeenThroughAnOverlayStays()
+{
+    HOSTILE_TREE_RUN_IN_MOUNT_NAMESPACE();
+    TestHome home;
+    const QString real = home.makeFileWithContent(QStringLiteral("real/only.bin"), Content);
+    for (const char *folder : { "view", "upper", "work" })
+        QVERIFY(QDir().mkpath(home.filePath(QString::fromLatin1(folder))));
+    const QByteArray options = "lowerdir=" + QFile::encodeName(home.filePath(QStringLiteral("real")))
+        + ",upperdir=" + QFile::encodeName(home.filePath(QStringLiteral("upper")))
+        + ",workdir=" + QFile::encodeName(home.filePath(QStringLiteral("work")));
+    const QByteArray target = QFile::encodeName(home.filePath(QStringLiteral("view")));
+    if (::mount("overlay", target.constData(), "overlay", 0, options.constData()) != 0)
+        QSKIP("no overlay mounts here");
+    const QString view = home.filePath(QStringLiteral("view/only.bin"));
+    const QStringList folders { home.filePath(QStringLiteral("real")), home.filePath(QStringLiteral("view")) };
+
+    DuplicateFinder finder;
+    finder.directories = folders;
+    finder.minSize = 1;
+    QSignalSpy groups(&finder, &DuplicateFinder::duplicateGroupFound);
+    finder.startScan();
+    QCOMPARE(groups.size(), 0);
+
+    DuplicateRemover remover;
+    QSignalSpy finished(&remover, &DuplicateRemover::finished);
+    remover.remove({ DuplicateRemoval { contentHash(), Content.size(), { seen(real) }, { seen(view) } } }, folders);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().at(0).toStringList(), QStringList());
+    QCOMPARE(finished.first().at(1).toStringList(), QStringList { real });
+    QFile restored(real);
+    QVERIFY(restored.open(QIODevice::ReadOnly));
+    QVERIFY(restored.readAll() == Content);
+    ::umount2(target.constData(), MNT_DETACH);
 }
 
 QTEST_GUILESS_MAIN(TestDuplicateRemover)

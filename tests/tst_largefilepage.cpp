@@ -2,6 +2,7 @@
 #include "testhome.h"
 #include "widgetshot.h"
 
+#include "app/application.h"
 #include "cleaners/largefilescanner.h"
 #include "pages/largefiledelegate.h"
 #include "pages/largefilemodel.h"
@@ -23,6 +24,11 @@
 #include <QRawFont>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTranslator>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -130,6 +136,8 @@ private slots:
     void selectAllSkipsFilesOnlyInICloud();
     void infoBadgeNeedsNoFallbackFont();
     void folderCardTextsFitBesideTheRemoveButton();
+    void theRowPickedIsTheFileDeleted();
+    void refusalsSpeakTheLanguage();
 };
 
 void TestLargeFilePage::startWithNothingSelectedShowsTip()
@@ -261,8 +269,8 @@ void TestLargeFilePage::modelPassesTheTester()
     model.setTypeFilter(QString());
     QCOMPARE(model.checkedCount(), 1);
     QCOMPARE(model.checkedPaths(), QStringList { files.last().path });
-    model.removePaths({ files.last().path });
-    model.removePaths({ files.at(0).path, files.at(1).path });
+    model.removeEntries({ files.last().entry() });
+    model.removeEntries({ files.at(0).entry(), files.at(1).entry() });
     QCOMPARE(model.rowCount(), 27);
     QCOMPARE(model.checkedCount(), 0);
 }
@@ -420,6 +428,63 @@ void TestLargeFilePage::folderCardTextsFitBesideTheRemoveButton()
         QVERIFY(label->mapTo(card, QPoint(label->width(), 0)).x() <= removeButton.left());
         QCOMPARE(label->toolTip(), label->text() == label->fullText() ? QString() : label->fullText());
     }
+}
+
+// Two files whose names show alike ("x" and a byte that does not decode, "x" and U+FFFD): the
+// row the user checked is the file that goes.
+void TestLargeFilePage::theRowPickedIsTheFileDeleted()
+{
+    TestHome home;
+    const QByteArray folder = QFile::encodeName(home.makeDir(QStringLiteral("Movies")));
+    const QByteArray invalid = folder + "/x\xff";
+    const QByteArray replacement = folder + "/x\xef\xbf\xbd";
+    for (const auto &[path, size] : { std::pair { invalid, 3000 }, std::pair { replacement, 2000 } }) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, QByteArray(size, 'm').constData(), size_t(size)), ssize_t(size));
+        ::close(fd);
+    }
+    LargeFileScanner scanner;
+    LargeFilePage page(&scanner, {});
+    QVERIFY(scanThroughPage(page, scanner, home.filePath(QStringLiteral("Movies"))));
+    LargeFileModel *model = page.resultsModel();
+    QCOMPARE(model->rowCount(), 2);
+    QCOMPARE(model->data(model->index(0), LargeFileModel::SizeRole).toLongLong(), 3000);
+    model->setData(model->index(0), Qt::Checked, Qt::CheckStateRole);
+
+    QSignalSpy finished(&scanner, &LargeFileScanner::deleteFinished);
+    MessageBoxAnswerer confirm(QMessageBox::Discard);
+    page.onDeleteSelected();
+    QVERIFY(confirm.answered());
+    MessageBoxAnswerer report(QMessageBox::Ok);
+    QVERIFY(finished.wait(20000));
+    QVERIFY(report.answered());
+    struct stat info;
+    QVERIFY(::lstat(invalid.constData(), &info) != 0);
+    QVERIFY(::lstat(replacement.constData(), &info) == 0);
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(model->data(model->index(0), LargeFileModel::SizeRole).toLongLong(), 2000);
+    QCOMPARE(model->data(model->index(0), LargeFileModel::EntryRole).toByteArray(), replacement);
+}
+
+// Why a deletion was refused is told in the interface's language.
+void TestLargeFilePage::refusalsSpeakTheLanguage()
+{
+    TestHome home;
+    QTranslator german;
+    QVERIFY(german.load(Application::translationPath(QStringLiteral("de"))));
+    QCoreApplication::installTranslator(&german);
+    LargeFileScanner scanner;
+    QSignalSpy finished(&scanner, &LargeFileScanner::deleteFinished);
+    QVERIFY(scanner.deleteFiles(
+        { home.filePath(QStringLiteral("never-listed.mov")) }, LargeFileScanner::DeleteMode::Permanently));
+    QVERIFY(finished.wait(20000));
+    QCoreApplication::removeTranslator(&german);
+    const LargeFileDeletion deletion = finished.first().first().value<LargeFileDeletion>();
+    QCOMPARE(deletion.failureReasons.size(), 1);
+    const QString reason = deletion.failureReasons.first();
+    QVERIFY(!reason.isEmpty());
+    QVERIFY2(!reason.contains(QStringLiteral("among the results")), qPrintable(reason));
 }
 
 QTEST_MAIN(TestLargeFilePage)

@@ -1,3 +1,4 @@
+#include "hostiletree.h"
 #include "testhome.h"
 
 #include "cleaners/largefilescanner.h"
@@ -6,6 +7,7 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,6 +52,23 @@ bool deleteAndWait(
         return false;
     *deletion = finished.first().first().value<LargeFileDeletion>();
     return true;
+}
+
+// A file of size bytes at path, given as the bytes the system uses.
+bool makeNativeFile(const QByteArray &path, qint64 size)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const QByteArray content(size, 'n');
+    const bool written = ::write(fd, content.constData(), size_t(size)) == size;
+    return ::close(fd) == 0 && written;
+}
+
+bool existsNative(const QByteArray &path)
+{
+    struct stat info;
+    return ::lstat(path.constData(), &info) == 0;
 }
 
 QStringList names(std::initializer_list<const char *> texts)
@@ -106,6 +125,10 @@ private slots:
     void trashNamesKeepTheExtension_data();
     void trashNamesKeepTheExtension();
     void resultsAreLargestFirst();
+    void namesShowingOnePathAreKeptApart();
+    void linksIntoPackagesListThePackage();
+    void anInnerLocationOnAnotherVolumeIsWalked();
+    void aFileInsideAPackageAndOutsideCountsOnce();
     void volumesAsAMacUserSeesThem();
 };
 
@@ -703,6 +726,132 @@ void TestLargeFileScanner::volumesAsAMacUserSeesThem()
     QCOMPARE(volumes.at(1).walkPath, QStringLiteral("/Volumes/Backup"));
     // Without a data volume (older systems, other platforms) the start-up disk is walked itself.
     QCOMPARE(LargeFileVolumes::browsable({ mounts.first() }).first().walkPath, QStringLiteral("/"));
+}
+
+// Two names the system holds apart (one not UTF-8, one holding U+FFFD) show one path; the
+// entry picked is the one acted on, and the shown path alone names neither.
+void TestLargeFileScanner::namesShowingOnePathAreKeptApart()
+{
+    TestHome home;
+    const QByteArray folder = QFile::encodeName(home.makeDir(QStringLiteral("data")));
+    const QByteArray invalid = folder + "/x\xff";
+    const QByteArray replacement = folder + "/x\xef\xbf\xbd";
+    QVERIFY(makeNativeFile(invalid, 3 * MinSize));
+    QVERIFY(makeNativeFile(replacement, 2 * MinSize));
+    Scan scan({ home.filePath(QStringLiteral("data")) });
+    QVERIFY(scan.run());
+    const QString shown = home.filePath(QStringLiteral("data/x\uFFFD"));
+    QCOMPARE(scan.foundPaths(), (QStringList { shown, shown }));
+    QCOMPARE(scan.scanner.totalSize(), 5 * MinSize);
+
+    LargeFileDeletion deletion;
+    QVERIFY(deleteAndWait(scan.scanner, { shown }, LargeFileScanner::DeleteMode::Permanently, &deletion));
+    QCOMPARE(deletion.failed, QStringList { shown });
+    QVERIFY(existsNative(invalid));
+    QVERIFY(existsNative(replacement));
+
+    const LargeFileInfo picked = scan.scanner.getResults().first();
+    QCOMPARE(picked.size, 3 * MinSize);
+    QCOMPARE(picked.entry(), invalid);
+    QSignalSpy finished(&scan.scanner, &LargeFileScanner::deleteFinished);
+    QVERIFY(scan.scanner.deleteEntries({ picked.entry() }, LargeFileScanner::DeleteMode::MoveToTrash));
+    QVERIFY(finished.wait(20000));
+    deletion = finished.first().first().value<LargeFileDeletion>();
+    QCOMPARE(deletion.removedEntries, QList<QByteArray> { invalid });
+    QVERIFY(!existsNative(invalid));
+    QVERIFY(existsNative(QFile::encodeName(home.filePath(QStringLiteral(".Trash"))) + "/x\xff"));
+    QVERIFY(existsNative(replacement));
+    QCOMPARE(scan.scanner.resultCount(), 1);
+    QCOMPARE(scan.scanner.getResults().first().entry(), replacement);
+    QCOMPARE(scan.scanner.totalSize(), 2 * MinSize);
+}
+
+// A folder link to a package, or into a folder inside one, lists the package where it is, as
+// one entry: nothing inside it is listed as a loose file.
+void TestLargeFileScanner::linksIntoPackagesListThePackage()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("Elsewhere/Linked.photoslibrary/originals/IMG.heic"), MinSize);
+    home.makeFile(QStringLiteral("Elsewhere/Editor.app/Contents/Info.plist"), 10);
+    home.makeFile(QStringLiteral("Elsewhere/Editor.app/Contents/Resources/big.dat"), MinSize);
+    home.makeFile(QStringLiteral("Elsewhere/Tool/Contents/Info.plist"), 10);
+    home.makeFile(QStringLiteral("Elsewhere/Tool/Contents/MacOS/tool"), MinSize);
+    home.makeLink(
+        QStringLiteral("scan/links/library"), home.filePath(QStringLiteral("Elsewhere/Linked.photoslibrary")));
+    home.makeLink(QStringLiteral("scan/links/originals"),
+        home.filePath(QStringLiteral("Elsewhere/Linked.photoslibrary/originals")));
+    home.makeLink(QStringLiteral("scan/links/resources"),
+        home.filePath(QStringLiteral("Elsewhere/Editor.app/Contents/Resources")));
+    home.makeLink(QStringLiteral("scan/links/macos"), home.filePath(QStringLiteral("Elsewhere/Tool/Contents/MacOS")));
+    const QString library = home.filePath(QStringLiteral("Elsewhere/Linked.photoslibrary"));
+    for (int threads : { 1, 2 }) {
+        Scan scan({ home.filePath(QStringLiteral("scan")) });
+        scan.scanner.setThreadCount(threads);
+        QVERIFY(scan.run());
+        QCOMPARE(scan.foundPaths(),
+            (QStringList { home.filePath(QStringLiteral("Elsewhere/Editor.app")), library,
+                home.filePath(QStringLiteral("Elsewhere/Tool")) }));
+        for (const LargeFileInfo &file : scan.scanner.getResults())
+            QVERIFY(file.isPackage);
+    }
+
+    // The package goes whole, from where it is; the links stay.
+    Scan scan({ home.filePath(QStringLiteral("scan")) });
+    QVERIFY(scan.run());
+    LargeFileDeletion deletion;
+    QVERIFY(deleteAndWait(scan.scanner, { library }, LargeFileScanner::DeleteMode::MoveToTrash, &deletion));
+    QCOMPARE(deletion.removed, QStringList { library });
+    QVERIFY(!QFileInfo::exists(library));
+    QVERIFY(QFileInfo::exists(home.filePath(QStringLiteral(".Trash/Linked.photoslibrary/originals/IMG.heic"))));
+    QVERIFY(QFileInfo(home.filePath(QStringLiteral("scan/links/library"))).isSymLink());
+}
+
+// Locations chosen one inside the other are walked once, unless the inner one is another
+// volume, which the outer walk never enters.
+void TestLargeFileScanner::anInnerLocationOnAnotherVolumeIsWalked()
+{
+    HOSTILE_TREE_RUN_IN_MOUNT_NAMESPACE();
+    TestHome home;
+    const QString outer = home.makeFile(QStringLiteral("outer/movie.mov"), MinSize);
+    const QString sameVolume = home.makeFile(QStringLiteral("outer/folder/clip.mov"), MinSize);
+    HostileTree::TmpfsMount volume(home.filePath(QStringLiteral("outer/volume")));
+    if (!volume.isMounted())
+        QSKIP("cannot mount a tmpfs here");
+    const QString inner = home.makeFile(QStringLiteral("outer/volume/inner.mov"), MinSize);
+    const QStringList expected { outer, sameVolume, inner };
+    const QStringList locations { home.filePath(QStringLiteral("outer")), home.filePath(QStringLiteral("outer/volume")),
+        home.filePath(QStringLiteral("outer/folder")) };
+    for (const QStringList &order : { locations, QStringList { locations.at(2), locations.at(1), locations.at(0) } }) {
+        Scan scan(order);
+        QVERIFY(scan.run());
+        QStringList found = scan.foundPaths();
+        QCOMPARE(found.size(), 3);
+        found.sort();
+        QStringList sorted = expected;
+        sorted.sort();
+        QCOMPARE(found, sorted);
+        QCOMPARE(scan.scanner.totalSize(), 3 * MinSize);
+    }
+}
+
+// A file with a name inside a listed package and another outside counts once in the total: as
+// part of the package.
+void TestLargeFileScanner::aFileInsideAPackageAndOutsideCountsOnce()
+{
+    TestHome home;
+    home.makeFile(QStringLiteral("data/Editor.app/Contents/Info.plist"), 10);
+    const QString inside = home.makeFile(QStringLiteral("data/Editor.app/Contents/Resources/big.dat"), 3 * MinSize);
+    const QString loose = home.filePath(QStringLiteral("data/loose/big.dat"));
+    QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("data/loose"))));
+    QCOMPARE(::link(QFile::encodeName(inside).constData(), QFile::encodeName(loose).constData()), 0);
+    const QString other = home.makeFile(QStringLiteral("data/loose/other.dat"), MinSize);
+    for (int threads : { 1, 2 }) {
+        Scan scan({ home.filePath(QStringLiteral("data")) });
+        scan.scanner.setThreadCount(threads);
+        QVERIFY(scan.run());
+        QCOMPARE(scan.foundPaths(), (QStringList { home.filePath(QStringLiteral("data/Editor.app")), other }));
+        QCOMPARE(scan.scanner.totalSize(), 3 * MinSize + 10 + MinSize);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLargeFileScanner)

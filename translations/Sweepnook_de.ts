@@ -1347,6 +1347,10 @@ Gesamt: %1</numerusform>
         <source>It changed since the scan</source>
         <translation>Seit dem Scan verändert</translation>
     </message>
+    <message>
+        <source>It is not among the results of the scan</source>
+        <translation>Es ist nicht unter den Ergebnissen des Scans</translation>
+    </message>
 </context>
 <context>
     <name>LinkManager</name>

@@ -1347,6 +1347,10 @@ Total: %1</numerusform>
         <source>It changed since the scan</source>
         <translation>It changed since the scan</translation>
     </message>
+    <message>
+        <source>It is not among the results of the scan</source>
+        <translation>It is not among the results of the scan</translation>
+    </message>
 </context>
 <context>
     <name>LinkManager</name>

@@ -1347,6 +1347,10 @@ Total: %1</numerusform>
         <source>It changed since the scan</source>
         <translation>Ha cambiado desde el análisis</translation>
     </message>
+    <message>
+        <source>It is not among the results of the scan</source>
+        <translation>No está entre los resultados del análisis</translation>
+    </message>
 </context>
 <context>
     <name>LinkManager</name>

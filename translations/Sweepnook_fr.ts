@@ -1347,6 +1347,10 @@ Total&#xa0;: %1</numerusform>
         <source>It changed since the scan</source>
         <translation>Il a été modifié depuis l’analyse</translation>
     </message>
+    <message>
+        <source>It is not among the results of the scan</source>
+        <translation>Il ne fait pas partie des résultats de l’analyse</translation>
+    </message>
 </context>
 <context>
     <name>LinkManager</name>

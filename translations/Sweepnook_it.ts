@@ -1347,6 +1347,10 @@ Totale: %1</numerusform>
         <source>It changed since the scan</source>
         <translation>È cambiato dopo la scansione</translation>
     </message>
+    <message>
+        <source>It is not among the results of the scan</source>
+        <translation>Non è tra i risultati della scansione</translation>
+    </message>
 </context>
 <context>
     <name>LinkManager</name>

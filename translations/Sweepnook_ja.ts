@@ -1304,6 +1304,10 @@ Total: %1</source>
         <source>It changed since the scan</source>
         <translation>スキャン後に変更されました</translation>
     </message>
+    <message>
+        <source>It is not among the results of the scan</source>
+        <translation>スキャン結果に含まれていません</translation>
+    </message>
 </context>
 <context>
     <name>LinkManager</name>

@@ -1302,6 +1302,10 @@ Total: %1</source>
         <source>It changed since the scan</source>
         <translation>스캔 이후에 변경됨</translation>
     </message>
+    <message>
+        <source>It is not among the results of the scan</source>
+        <translation>스캔 결과에 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>LinkManager</name>

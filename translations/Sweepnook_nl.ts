@@ -1347,6 +1347,10 @@ Totaal: %1</numerusform>
         <source>It changed since the scan</source>
         <translation>Gewijzigd sinds de scan</translation>
     </message>
+    <message>
+        <source>It is not among the results of the scan</source>
+        <translation>Het staat niet tussen de resultaten van de scan</translation>
+    </message>
 </context>
 <context>
     <name>LinkManager</name>

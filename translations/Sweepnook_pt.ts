@@ -1347,6 +1347,10 @@ Total: %1</numerusform>
         <source>It changed since the scan</source>
         <translation>Foi alterado desde a análise</translation>
     </message>
+    <message>
+        <source>It is not among the results of the scan</source>
+        <translation>Não está entre os resultados da análise</translation>
+    </message>
 </context>
 <context>
     <name>LinkManager</name>

@@ -1304,6 +1304,10 @@ Total: %1</source>
         <source>It changed since the scan</source>
         <translation>掃描後已有變更</translation>
     </message>
+    <message>
+        <source>It is not among the results of the scan</source>
+        <translation>不在掃描結果中</translation>
+    </message>
 </context>
 <context>
     <name>LinkManager</name>
