@@ -4,6 +4,8 @@
 #include "core/hometrash.h"
 #include "core/logger.h"
 #include "core/processrunner.h"
+#include "core/propertylist.h"
+#include "core/runningprograms.h"
 #include "leftoverfinder.h"
 
 #include <QDir>
@@ -20,7 +22,6 @@
 
 namespace {
 
-constexpr int kPlistWaitMs = 2000;
 constexpr int kToolWaitMs = 5000;
 
 bool lstatPath(const QString &path, struct stat *info)
@@ -234,13 +235,8 @@ void AppUninstaller::measure(AppInfo &info, LongJob::Run &run) const
 
 QString AppUninstaller::readPlistValue(const QString &bundlePath, const QString &key)
 {
-    const QString plist = bundlePath + QStringLiteral("/Contents/Info.plist");
-    const ProcessRunner::Result run = ProcessRunner::run(QStringLiteral("plutil"),
-        { QStringLiteral("-extract"), key, QStringLiteral("raw"), QStringLiteral("-o"), QStringLiteral("-"), plist },
-        kPlistWaitMs);
-    if (!run.succeeded())
-        return QString();
-    return QString::fromUtf8(run.output).trimmed();
+    return PropertyList::string(PropertyList::readDictionary(bundlePath + QStringLiteral("/Contents/Info.plist")), key)
+        .trimmed();
 }
 
 AppInfo AppUninstaller::readBundle(const QString &bundlePath)
@@ -249,17 +245,16 @@ AppInfo AppUninstaller::readBundle(const QString &bundlePath)
     info.path = bundlePath;
     const QString fileName = QFileInfo(bundlePath).fileName();
     info.name = fileName.endsWith(QLatin1String(".app"), Qt::CaseInsensitive) ? fileName.chopped(4) : fileName;
-    // plutil opens Info.plist; make sure it is a plain file first (a FIFO would hang it).
-    struct stat plist;
-    if (!lstatPath(bundlePath + QStringLiteral("/Contents/Info.plist"), &plist) || !S_ISREG(plist.st_mode))
-        return info;
-    info.bundleId = readPlistValue(bundlePath, QStringLiteral("CFBundleIdentifier"));
+    // Read once, in this process; a link, FIFO or anything but a plain file is refused.
+    const QVariantMap plist = PropertyList::readDictionary(bundlePath + QStringLiteral("/Contents/Info.plist"));
+    const auto value = [&plist](const char *key) { return PropertyList::string(plist, QLatin1String(key)).trimmed(); };
+    info.bundleId = value("CFBundleIdentifier");
     if (info.bundleId.isEmpty())
         return info;
-    info.version = readPlistValue(bundlePath, QStringLiteral("CFBundleShortVersionString"));
+    info.version = value("CFBundleShortVersionString");
     if (info.version.isEmpty())
-        info.version = readPlistValue(bundlePath, QStringLiteral("CFBundleVersion"));
-    info.publisher = readPlistValue(bundlePath, QStringLiteral("NSHumanReadableCopyright"));
+        info.version = value("CFBundleVersion");
+    info.publisher = value("NSHumanReadableCopyright");
     return info;
 }
 
@@ -298,16 +293,14 @@ UninstallOutcome AppUninstaller::uninstallApp(const AppInfo &info) const
         Logger::instance()->warning(QStringLiteral("[AppUninstaller] %1 is on a read-only volume").arg(info.path));
         return outcome;
     }
-    QString executable = readPlistValue(info.path, QStringLiteral("CFBundleExecutable"));
-    if (executable.isEmpty())
-        executable = info.name;
-    const ProcessRunner::Result running
-        = ProcessRunner::run(QStringLiteral("pgrep"), { QStringLiteral("-x"), executable }, kToolWaitMs);
-    // Only pgrep's "no process matched" lets the removal go ahead.
-    if (!(running.started && running.finished && running.exitCode == 1)) {
+    // By the executables' full paths: a process name is cut short by the kernel and would be a
+    // pattern to pgrep. Any program inside the bundle counts (its helpers too).
+    const RunningPrograms::Answer running = RunningPrograms::runsFromBundle(info.path);
+    if (running != RunningPrograms::Answer::No) {
         outcome.result = UninstallOutcome::Result::Running;
-        outcome.reason = running.succeeded() ? tr("Close the app first.")
-                                             : tr("Could not tell whether it is running. Close the app first.");
+        outcome.reason = running == RunningPrograms::Answer::Yes
+            ? tr("Close the app first.")
+            : tr("Could not tell whether it is running. Close the app first.");
         Logger::instance()->warning(QStringLiteral("[AppUninstaller] %1 may be running, left alone").arg(info.name));
         return outcome;
     }

@@ -31,13 +31,14 @@ struct UninstallOutcome
 // user's Library (see LeftoverFinder), and uninstalls applications: the bundle and its selected
 // leftovers go to the Trash, nothing is deleted for good.
 //
-// Bundle facts come from Info.plist through `plutil`; bundles and leftovers go to the Trash
+// Bundle facts come from Info.plist, read in this process (PropertyList); bundles and leftovers go to the Trash
 // through HomeTrash, reached from their pinned Applications or Library folder: the Finder first
 // (so it can offer Put Back), and when the Finder will not, by renaming into ~/.Trash on the
 // same volume ("Foo 1733820000.app" when the name is taken), never by copying; only the bundle
-// and the leftovers the scan saw (same device and inode) are moved. A running
-// application (`pgrep -x`) and an Apple application on the read-only system volume are not
-// removed; any other application on a read-only volume fails at once, the Finder not asked.
+// and the leftovers the scan saw (same device and inode) are moved. A running application (a
+// program inside the bundle runs, told by RunningPrograms) and an Apple application on the
+// read-only system volume are not removed; any other application on a read-only volume fails at
+// once, the Finder not asked.
 // A leftover in LaunchAgents is unloaded (`launchctl bootout`) before it goes.
 //
 // Scans and uninstalls run one at a time through a LongJob off the interface thread; starting
@@ -74,7 +75,7 @@ public:
     bool measureLeftovers(const QStringList &paths);
 
     // The blocking pieces of the jobs, for tests and bench tools.
-    // One Info.plist value read through plutil; empty when missing or unreadable in time.
+    // One Info.plist string value, read in this process; empty when missing or unreadable.
     static QString readPlistValue(const QString &bundlePath, const QString &key);
     // Name, identifier, version and publisher of a bundle; an empty bundleId when it has none
     // or its Info.plist is not a regular file. Sizes and leftovers are left empty.

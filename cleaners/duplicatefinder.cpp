@@ -34,6 +34,9 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#ifdef __linux__
+#include <sys/syscall.h>
+#endif
 #include <unistd.h>
 
 namespace {
@@ -81,39 +84,56 @@ bool isSkipped(const QString &path)
 constexpr int MaxOpenFolders = 64;
 
 // A folder held open while folders below it wait to be listed.
-struct OpenFolder
+class OpenFolder
 {
-    explicit OpenFolder(int fd)
-        : fd(fd)
+public:
+    OpenFolder(int fd, int *openCount)
+        : m_fd(fd)
+        , m_openCount(openCount)
     {
+        ++*m_openCount;
     }
     ~OpenFolder()
     {
-        ::close(fd);
+        ::close(m_fd);
+        --*m_openCount;
     }
     OpenFolder(const OpenFolder &) = delete;
     OpenFolder &operator=(const OpenFolder &) = delete;
-    int fd;
+
+    int fd() const
+    {
+        return m_fd;
+    }
+
+private:
+    int m_fd;
+    int *m_openCount;
 };
 
-// A folder waiting to be listed: the names leading to it from an open ancestor.
+// A folder waiting to be listed: its path, and the names in it from the open anchor on (from
+// the byte at steps).
 struct WalkFolder
 {
     std::shared_ptr<OpenFolder> anchor;
-    QList<QByteArray> steps;
     QByteArray path;
+    qsizetype steps = 0;
     dev_t device = 0;
 };
 
 // Opens the folder at the end of the steps without following a link; -1 on failure.
 int openSteps(const WalkFolder &folder)
 {
-    if (folder.steps.isEmpty())
-        return ::fcntl(folder.anchor->fd, F_DUPFD_CLOEXEC, 0);
-    int fd = folder.anchor->fd;
-    for (const QByteArray &step : folder.steps) {
-        const int next = ::openat(fd, step.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (fd != folder.anchor->fd)
+    if (folder.steps >= folder.path.size())
+        return ::fcntl(folder.anchor->fd(), F_DUPFD_CLOEXEC, 0);
+    constexpr int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    const char *rest = folder.path.constData() + folder.steps;
+    if (!std::strchr(rest, '/'))
+        return ::openat(folder.anchor->fd(), rest, flags); // one step: nearly always
+    int fd = folder.anchor->fd();
+    for (const QByteArray &step : QByteArray(rest).split('/')) {
+        const int next = ::openat(fd, step.constData(), flags);
+        if (fd != folder.anchor->fd())
             ::close(fd);
         if (next < 0)
             return -1;
@@ -121,6 +141,78 @@ int openSteps(const WalkFolder &folder)
     }
     return fd;
 }
+
+// The entries of one open folder, "." and ".." included, with their listed kind: getdents64
+// on Linux (nothing to allocate or check per folder), readdir elsewhere. The descriptor stays
+// the caller's.
+class FolderEntries
+{
+public:
+    FolderEntries(int fd, QByteArray &buffer)
+        : m_buffer(buffer)
+    {
+#ifdef __linux__
+        m_fd = fd;
+#else
+        const int copy = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+        m_dir = copy < 0 ? nullptr : ::fdopendir(copy);
+        if (copy >= 0 && !m_dir)
+            ::close(copy);
+#endif
+    }
+    ~FolderEntries()
+    {
+#ifndef __linux__
+        if (m_dir)
+            ::closedir(m_dir);
+#endif
+    }
+    FolderEntries(const FolderEntries &) = delete;
+    FolderEntries &operator=(const FolderEntries &) = delete;
+
+    bool next(const char **name, unsigned char *type)
+    {
+#ifdef __linux__
+        struct Record
+        {
+            quint64 inode;
+            qint64 offset;
+            unsigned short length;
+            unsigned char type;
+            char name[1];
+        };
+        if (m_position >= m_filled) {
+            const long got = ::syscall(SYS_getdents64, m_fd, m_buffer.data(), size_t(m_buffer.size()));
+            if (got <= 0)
+                return false;
+            m_filled = got;
+            m_position = 0;
+        }
+        const auto *record = reinterpret_cast<const Record *>(m_buffer.constData() + m_position);
+        m_position += record->length;
+        *name = record->name;
+        *type = record->type;
+        return true;
+#else
+        const dirent *entry = m_dir ? ::readdir(m_dir) : nullptr;
+        if (!entry)
+            return false;
+        *name = entry->d_name;
+        *type = entry->d_type;
+        return true;
+#endif
+    }
+
+private:
+    QByteArray &m_buffer;
+#ifdef __linux__
+    int m_fd = -1;
+    long m_filled = 0;
+    long m_position = 0;
+#else
+    DIR *m_dir = nullptr;
+#endif
+};
 
 // Calls visit for every regular file below root, depth first, in the order the file system
 // lists each folder; hidden files are included and symbolic links are never followed (a root
@@ -152,11 +244,14 @@ void walkRegularFiles(const QString &root, const std::atomic<bool> &cancelled,
             return;
         }
         WalkFolder top;
-        top.anchor = std::make_shared<OpenFolder>(rootFd);
+        top.anchor = std::make_shared<OpenFolder>(rootFd, &openFolders);
         top.path = rootPath;
+        top.steps = rootPath.size();
         top.device = info.st_dev;
         pending.push_back(std::move(top));
     }
+    QByteArray buffer(32768, Qt::Uninitialized);
+    std::vector<WalkFolder> subfolders;
     while (!pending.empty() && !cancelled) {
         WalkFolder folder = std::move(pending.back());
         pending.pop_back();
@@ -170,68 +265,55 @@ void walkRegularFiles(const QString &root, const std::atomic<bool> &cancelled,
             ::close(fd);
             continue;
         }
-        DIR *listing = ::fdopendir(fd);
-        if (!listing) {
-            ::close(fd);
-            continue;
-        }
         const QByteArray prefix = folder.path.endsWith('/') ? folder.path : folder.path + '/';
         std::shared_ptr<OpenFolder> here;
-        std::vector<WalkFolder> subfolders;
         const auto addSubfolder = [&](const char *name) {
             WalkFolder child;
-            if (!here && openFolders < MaxOpenFolders) {
-                const int held = ::fcntl(::dirfd(listing), F_DUPFD_CLOEXEC, 0);
-                if (held >= 0) {
-                    here = std::shared_ptr<OpenFolder>(new OpenFolder(held), [&openFolders](OpenFolder *open) {
-                        --openFolders;
-                        delete open;
-                    });
-                    ++openFolders;
-                }
-            }
-            if (here) {
-                child.anchor = here;
-                child.steps = { QByteArray(name) };
-            } else {
-                child.anchor = folder.anchor;
-                child.steps = folder.steps;
-                child.steps.append(QByteArray(name));
-            }
+            if (!here && openFolders < MaxOpenFolders)
+                here = std::make_shared<OpenFolder>(fd, &openFolders);
+            child.anchor = here ? here : folder.anchor;
+            child.steps = here || folder.steps >= folder.path.size() ? prefix.size() : folder.steps;
             child.path = prefix + name;
             child.device = folderInfo.st_dev;
             subfolders.push_back(std::move(child));
         };
-        while (const dirent *entry = ::readdir(listing)) {
-            if (cancelled)
-                break;
-            const char *name = entry->d_name;
-            if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0 || entry->d_type == DT_LNK)
-                continue;
-            if (entry->d_type == DT_DIR) {
-                addSubfolder(name);
-                continue;
-            }
-            struct stat info;
-            if (::fstatat(::dirfd(listing), name, &info, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
-            if (S_ISDIR(info.st_mode)) {
-                addSubfolder(name);
-            } else if (S_ISREG(info.st_mode)) {
-                const QByteArray path = prefix + name;
-                QString decoded;
-                if (!FileUtils::decodeName(path, &decoded))
-                    Logger::instance()->warning(QStringLiteral("DuplicateFinder: skipped a file whose name cannot be "
-                                                               "represented: ")
-                        + QString::fromLatin1(path.toPercentEncoding("/")));
-                else
-                    visit(decoded, info);
+        {
+            FolderEntries entries(fd, buffer);
+            const char *name = nullptr;
+            unsigned char type = DT_UNKNOWN;
+            while (entries.next(&name, &type)) {
+                if (cancelled)
+                    break;
+                if (type == DT_LNK || std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+                    continue;
+                if (type == DT_DIR) {
+                    addSubfolder(name);
+                    continue;
+                }
+                struct stat info;
+                if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+                    continue;
+                if (S_ISDIR(info.st_mode)) {
+                    addSubfolder(name);
+                } else if (S_ISREG(info.st_mode)) {
+                    const QByteArray path = prefix + name;
+                    QString decoded;
+                    if (!FileUtils::decodeName(path, &decoded))
+                        Logger::instance()->warning(QStringLiteral("DuplicateFinder: skipped a file whose name cannot "
+                                                                   "be represented: ")
+                            + QString::fromLatin1(path.toPercentEncoding("/")));
+                    else
+                        visit(decoded, info);
+                }
             }
         }
-        ::closedir(listing);
+        if (!here)
+            ::close(fd);
+        here.reset();
         folder = WalkFolder();
         std::for_each(std::make_move_iterator(subfolders.rbegin()), std::make_move_iterator(subfolders.rend()),
             [&](WalkFolder &&sub) { pending.push_back(std::move(sub)); });
+        subfolders.clear();
     }
 }
 
@@ -583,9 +665,6 @@ QMap<qint64, QStringList> DuplicateFinder::collectBySize()
     };
     std::vector<Collected> files;
     QSet<QPair<int, quint64>> seen;
-    // A view of a file through another mount (an overlay of its folder) shows it on another
-    // device with its own inode number, size and times to the nanosecond: one file.
-    QSet<ViewKey> seenViews;
     FileKeys keys;
     m_identities.clear();
     for (const QString &directory : std::as_const(directories)) {
@@ -598,12 +677,7 @@ QMap<qint64, QStringList> DuplicateFinder::collectBySize()
             if (seen.contains(key))
                 return;
             seen.insert(key);
-            const FileIdentity identity = FileIdentity::fromStat(info);
-            const ViewKey view { identity.inode, identity.size, identity.modifiedNs, identity.changedNs };
-            if (seenViews.contains(view))
-                return;
-            seenViews.insert(view);
-            files.push_back(Collected { path, identity });
+            files.push_back(Collected { path, FileIdentity::fromStat(info) });
         });
     }
     // Most files of a tree have a size no other file has: only the others are kept, in walk order.
@@ -616,9 +690,31 @@ QMap<qint64, QStringList> DuplicateFinder::collectBySize()
             ++end;
         if (end - first < 2)
             continue;
-        QStringList &paths = *bySize.insert(bySize.cend(), size, QStringList());
-        paths.reserve(qsizetype(end - first));
+        // A view of a file through another mount (an overlay of its folder) shows it on another
+        // device with its own inode number, size and times to the nanosecond: one file.
+        std::vector<size_t> kept;
+        kept.reserve(end - first);
+        QSet<ViewKey> views;
+        const bool hashed = end - first > 8;
         for (size_t i = first; i < end; ++i) {
+            const FileIdentity &identity = files[i].identity;
+            const ViewKey view { identity.inode, identity.size, identity.modifiedNs, identity.changedNs };
+            const bool seenView
+                = hashed ? views.contains(view) : std::any_of(kept.cbegin(), kept.cend(), [&](size_t k) {
+                      const FileIdentity &other = files[k].identity;
+                      return ViewKey { other.inode, other.size, other.modifiedNs, other.changedNs } == view;
+                  });
+            if (seenView)
+                continue;
+            if (hashed)
+                views.insert(view);
+            kept.push_back(i);
+        }
+        if (kept.size() < 2)
+            continue;
+        QStringList &paths = *bySize.insert(bySize.cend(), size, QStringList());
+        paths.reserve(qsizetype(kept.size()));
+        for (const size_t i : kept) {
             paths.append(files[i].path);
             m_identities.insert(files[i].path, files[i].identity);
         }

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
+
+class PinnedRoot;
 
 // What a LaunchAgent or LaunchDaemon property list starts.
 struct LaunchAgentProgram
@@ -26,14 +29,21 @@ struct LaunchAgentProgram
 class LaunchAgentPlist final
 {
 public:
-    // Parses an XML property list; false when the text is not one.
-    static bool parseXml(const QByteArray &xml, LaunchAgentProgram *result);
-    // Reads a plist file: an XML file directly, anything else (a binary plist, a link) as the
-    // XML that `plutil -convert xml1` prints, kept in memory. Empty when nothing was found.
+    // What a plist's top-level dictionary starts; false when it names no program.
+    static bool parse(const QVariantMap &plist, LaunchAgentProgram *result);
+    // Reads a plist file, XML or binary, in this process (PropertyList), through a link to a
+    // regular file. Empty when nothing was found.
     static LaunchAgentProgram read(const QString &path);
     // The program a ProgramArguments list starts.
     static LaunchAgentProgram programFromArguments(const QStringList &arguments);
-    // Writes an agent plist (Label, ProgramArguments, RunAtLoad) atomically with mode 0644.
-    // False, with any earlier file left as it was, when anything fails.
+    // The XML of an agent plist: Label, ProgramArguments, RunAtLoad.
+    static QByteArray xml(const QString &label, const QStringList &arguments);
+    // Writes an agent plist as fileName inside the open folder, with mode 0644: a new file
+    // created exclusively beside it, renamed over the name. A link or anything but a plain file
+    // at the name is refused, and a link that appears there meanwhile is replaced, its target
+    // never written. False, with any earlier file left as it was, when anything fails.
+    static bool write(
+        const PinnedRoot &folder, const QString &fileName, const QString &label, const QStringList &arguments);
+    // As above, in the folder of path, pinned as it is.
     static bool write(const QString &path, const QString &label, const QStringList &arguments);
 };

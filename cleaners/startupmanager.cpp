@@ -4,6 +4,7 @@
 #include "core/logger.h"
 #include "core/pinnedroot.h"
 #include "core/processrunner.h"
+#include "core/propertylist.h"
 #include "core/removals.h"
 #include "launchagentplist.h"
 
@@ -26,7 +27,6 @@ const QString StartupManager::OwnLabelPrefix = QStringLiteral("com.sweepnook.sta
 
 namespace {
 
-constexpr int BundleExecutableTimeoutMs = 2000;
 constexpr int IdTimeoutMs = 1000;
 constexpr int LaunchctlTimeoutMs = 5000;
 
@@ -51,11 +51,8 @@ QString cleanLabelPart(const QString &text)
 
 QString extractFromInfoPlist(const QString &bundlePath, const QString &key)
 {
-    const ProcessRunner::Result result = ProcessRunner::run(QStringLiteral("plutil"),
-        { QStringLiteral("-extract"), key, QStringLiteral("raw"), QStringLiteral("-o"), QStringLiteral("-"),
-            bundlePath + QStringLiteral("/Contents/Info.plist") },
-        BundleExecutableTimeoutMs);
-    return QString::fromUtf8(result.output).trimmed();
+    return PropertyList::string(PropertyList::readDictionary(bundlePath + QStringLiteral("/Contents/Info.plist")), key)
+        .trimmed();
 }
 
 bool launchctl(const QStringList &arguments)
@@ -359,7 +356,8 @@ bool StartupManager::addAppToStartup(const InstalledApp &app)
     }
 
     bool exists = false;
-    const QString label = chooseLabel(app, &exists);
+    bool disabled = false;
+    const QString label = chooseLabel(app, &exists, &disabled);
     if (label.isEmpty()) {
         log()->error(QStringLiteral("No free LaunchAgent label for: ") + app.name);
         return false;
@@ -369,8 +367,11 @@ bool StartupManager::addAppToStartup(const InstalledApp &app)
         record(label, app, app.bundlePath.isEmpty() ? app.exePath : app.bundlePath);
         return true;
     }
+    // Our own agent for the app, switched off: written anew without Disabled, and loaded.
+    if (disabled)
+        log()->info(QStringLiteral("Enabling the disabled LaunchAgent: ") + label);
     QString programUsed;
-    if (!writeAndLoad(label, app, &programUsed))
+    if (!writeAndLoad(label, app, &programUsed, disabled))
         return false;
     record(label, app, programUsed);
     log()->info(QStringLiteral("AddToStartup LaunchAgent: ") + label);
@@ -381,10 +382,6 @@ bool StartupManager::setStartupEnabled(const StartupItem &item, bool enable)
 {
     if (!isModifiable(item)) {
         log()->warning(QStringLiteral("setStartupEnabled: not modifiable: ") + item.name);
-        return false;
-    }
-    if (enable) {
-        log()->warning(QStringLiteral("setStartupEnabled(enable=true): use addAppToStartup()"));
         return false;
     }
     if (item.source != StartupSource::LaunchAgent)
@@ -398,7 +395,29 @@ bool StartupManager::setStartupEnabled(const StartupItem &item, bool enable)
         log()->error(QStringLiteral("Refused to delete a plist outside the LaunchAgents folder: ") + item.plistPath);
         return false;
     }
-    return removeOwnAgent(item.id);
+    if (!enable)
+        return removeOwnAgent(item.id);
+    // Only an agent that is switched off can be switched on; adding goes through addAppToStartup.
+    if (!item.disabled) {
+        log()->warning(QStringLiteral("setStartupEnabled(enable=true): not a disabled agent: ") + item.id);
+        return false;
+    }
+    // Started again as it was made: "open -a" for a bundle, the program itself otherwise.
+    InstalledApp app;
+    app.name = item.name;
+    if (QFileInfo(item.programPath).isDir())
+        app.bundlePath = item.programPath;
+    app.exePath = item.programPath;
+    if (item.programPath.isEmpty() || item.programMissing) {
+        log()->error(QStringLiteral("Cannot enable an agent whose program is missing: ") + item.id);
+        return false;
+    }
+    QString programUsed;
+    if (!writeAndLoad(item.id, app, &programUsed, true))
+        return false;
+    record(item.id, app, programUsed);
+    log()->info(QStringLiteral("Enabled LaunchAgent: ") + item.id);
+    return true;
 }
 
 bool StartupManager::startsAtLogin() const
@@ -419,14 +438,15 @@ bool StartupManager::setStartAtLogin(bool on)
         return removeOwnAgent(label);
     }
     const InstalledApp self = runningApplication();
-    if (plistState(path, self) == PlistState::SameApp)
+    const PlistState state = plistState(path, self);
+    if (state == PlistState::SameApp)
         return true;
     if (!QDir().mkpath(m_locations.userAgents)) {
         log()->error(QStringLiteral("Cannot create the LaunchAgents folder: ") + m_locations.userAgents);
         return false;
     }
     QString programUsed;
-    if (!writeAndLoad(label, self, &programUsed))
+    if (!writeAndLoad(label, self, &programUsed, state == PlistState::SameAppDisabled))
         return false;
     record(label, self, programUsed);
     log()->info(QStringLiteral("Start at login enabled: ") + label);
@@ -505,16 +525,19 @@ StartupManager::PlistState StartupManager::plistState(const QString &plistPath, 
         return errno == ENOENT ? PlistState::Missing : PlistState::NotAFile;
     if (!S_ISREG(info.st_mode))
         return PlistState::NotAFile;
-    const QString program = normalizePath(LaunchAgentPlist::read(plistPath).program);
+    const LaunchAgentProgram agent = LaunchAgentPlist::read(plistPath);
+    const QString program = normalizePath(agent.program);
     if (program.isEmpty())
         return PlistState::OtherProgram;
     const QString bundleKey = app.bundlePath.isEmpty() ? QString() : normalizePath(app.bundlePath);
     const bool sameApp = program == normalizePath(app.exePath)
         || (!bundleKey.isEmpty() && (program == bundleKey || program.startsWith(bundleKey + QLatin1Char('/'))));
-    return sameApp ? PlistState::SameApp : PlistState::OtherProgram;
+    if (!sameApp)
+        return PlistState::OtherProgram;
+    return agent.disabled ? PlistState::SameAppDisabled : PlistState::SameApp;
 }
 
-QString StartupManager::chooseLabel(const InstalledApp &app, bool *exists) const
+QString StartupManager::chooseLabel(const InstalledApp &app, bool *exists, bool *disabled) const
 {
     const QString cleaned = cleanLabelPart(app.name);
     const auto withSuffix = [&cleaned](const QString &suffix) {
@@ -544,6 +567,10 @@ QString StartupManager::chooseLabel(const InstalledApp &app, bool *exists) const
         case PlistState::SameApp:
             *exists = true;
             return label;
+        case PlistState::SameAppDisabled:
+            *exists = false;
+            *disabled = true;
+            return label;
         case PlistState::OtherProgram:
         case PlistState::NotAFile:
             log()->info(QStringLiteral("LaunchAgent label held by another program: ") + label);
@@ -553,7 +580,7 @@ QString StartupManager::chooseLabel(const InstalledApp &app, bool *exists) const
     return QString();
 }
 
-bool StartupManager::writeAndLoad(const QString &label, const InstalledApp &app, QString *programUsed)
+bool StartupManager::writeAndLoad(const QString &label, const InstalledApp &app, QString *programUsed, bool reenable)
 {
     QStringList arguments;
     if (!app.bundlePath.isEmpty() && QFileInfo(app.bundlePath).isDir()) {
@@ -571,6 +598,8 @@ bool StartupManager::writeAndLoad(const QString &label, const InstalledApp &app,
         return false;
     }
     const QString domain = launchdDomain();
+    if (reenable && !launchctl({ QStringLiteral("enable"), domain + QLatin1Char('/') + label }))
+        log()->warning(QStringLiteral("launchctl enable failed: ") + label);
     if (!launchctl({ QStringLiteral("bootstrap"), domain, path }) && !launchctl({ QStringLiteral("load"), path }))
         log()->warning(QStringLiteral("launchctl bootstrap/load failed: ") + path);
     return true;
@@ -598,7 +627,9 @@ bool StartupManager::removeOwnAgent(const QString &id)
     const QString path = plistPathOf(id);
     const PinnedRoot agents = PinnedRoot::open(m_locations.userAgents, m_locations.userAgents);
     struct stat info;
-    if (agents.isOpen() && ::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISDIR(info.st_mode)) {
+    // launchctl goes by the path and would follow a link to whatever agent it names: only a
+    // plain file of ours is unloaded; a link is only removed.
+    if (agents.isOpen() && ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode)) {
         if (!launchctl({ QStringLiteral("bootout"), launchdDomain(), path }))
             launchctl({ QStringLiteral("unload"), path });
     }

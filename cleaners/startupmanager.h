@@ -32,8 +32,8 @@ struct StartupLocations
 // refresh() scans on a worker and returns at once; progressChanged reports each step and
 // refreshFinished comes once on this object's thread when the lists have been replaced.
 // addAppToStartup and setStartupEnabled run on the caller's thread, keep the lists and the
-// startup index up to date without a new scan, and emit listsChanged. macOS tools (plutil,
-// launchctl, id) are started by name through ProcessRunner.
+// startup index up to date without a new scan, and emit listsChanged. Property lists are read
+// in this process (PropertyList); launchctl and id are started by name through ProcessRunner.
 class StartupManager final : public QObject
 {
     Q_OBJECT
@@ -64,7 +64,8 @@ public:
 
     // Makes the application start at login with an own agent; true when it already does.
     bool addAppToStartup(const InstalledApp &app);
-    // Removes an own agent (enable false); refuses every other item and every enable.
+    // Removes an own agent (enable false), or starts a disabled own agent again (enable true):
+    // its plist is written anew without Disabled and loaded. Refuses every other item.
     bool setStartupEnabled(const StartupItem &item, bool enable);
 
     // This program's own start at login: its agent exists / write or remove it.
@@ -103,14 +104,17 @@ signals:
     void pathsRemoved(const QSet<QString> &paths);
 
 private:
-    enum class PlistState { Missing, SameApp, OtherProgram, NotAFile };
+    enum class PlistState { Missing, SameApp, SameAppDisabled, OtherProgram, NotAFile };
 
     QString plistPathOf(const QString &label) const;
     PlistState plistState(const QString &plistPath, const InstalledApp &app) const;
     // The label for app: its cleaned name, with a distinguishing suffix when that is empty or
-    // another program's agent holds it. Sets exists when the label's plist already runs app.
-    QString chooseLabel(const InstalledApp &app, bool *exists) const;
-    bool writeAndLoad(const QString &label, const InstalledApp &app, QString *programUsed);
+    // another program's agent holds it. Sets exists when the label's plist already runs app,
+    // disabled when it runs app but is switched off (Disabled).
+    QString chooseLabel(const InstalledApp &app, bool *exists, bool *disabled) const;
+    // Writes the label's plist for app and loads it; reenable first lifts a launchd override
+    // that keeps the label disabled.
+    bool writeAndLoad(const QString &label, const InstalledApp &app, QString *programUsed, bool reenable = false);
     void record(const QString &label, const InstalledApp &app, const QString &programUsed);
     bool removeOwnAgent(const QString &id);
     void updateInStartup();

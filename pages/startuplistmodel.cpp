@@ -236,6 +236,8 @@ bool StartupListModel::setData(const QModelIndex &index, const QVariant &value, 
     const bool checked = value.toInt() == Qt::Checked;
     if (row.kind == RowKind::Item && !checked)
         emit removeRequested(m_items.at(row.index));
+    else if (row.kind == RowKind::Item && checked && m_items.at(row.index).disabled)
+        emit enableRequested(m_items.at(row.index));
     else if (row.kind == RowKind::App && checked)
         emit addRequested(m_apps.at(row.index));
     // The page refills the model from the manager when the change went through.

@@ -56,6 +56,8 @@ public:
 
 signals:
     void removeRequested(const StartupItem &item);
+    // An own agent that is switched off was ticked.
+    void enableRequested(const StartupItem &item);
     void addRequested(const InstalledApp &app);
 
 private:

@@ -143,6 +143,7 @@ void StartupPage::setupUi()
 
     connect(m_model, &StartupListModel::removeRequested, this, &StartupPage::onRemoveRequested);
     connect(m_model, &StartupListModel::addRequested, this, &StartupPage::onAddRequested);
+    connect(m_model, &StartupListModel::enableRequested, this, &StartupPage::onEnableRequested);
     connect(m_delegate, &StartupCardDelegate::revealRequested, this, &StartupPage::onRevealRequested);
 
     m_spinnerTimer = new QTimer(this);
@@ -247,8 +248,10 @@ void StartupPage::reloadList()
     onSearchChanged(m_searchEdit->text());
 }
 
-void StartupPage::onRemoveRequested(const StartupItem &item)
+void StartupPage::onRemoveRequested(const StartupItem &requested)
 {
+    // The model is refilled while the manager changes the lists: keep a copy.
+    const StartupItem item = requested;
     if (!StartupManager::isModifiable(item)) {
         showMessage(false, tr("Cannot Modify"),
             tr("This startup item was not created by Sweepnook and cannot be removed here."));
@@ -268,6 +271,22 @@ void StartupPage::onAddRequested(const InstalledApp &app)
         return;
     }
     Logger::instance()->info(QStringLiteral("Added startup: ") + app.name);
+}
+
+void StartupPage::onEnableRequested(const StartupItem &requested)
+{
+    // The model is refilled while the manager changes the lists: keep a copy.
+    const StartupItem item = requested;
+    if (!StartupManager::isModifiable(item)) {
+        showMessage(false, tr("Cannot Modify"),
+            tr("This startup item was not created by Sweepnook and cannot be removed here."));
+        return;
+    }
+    if (!m_manager->setStartupEnabled(item, true)) {
+        showMessage(true, tr("Operation Failed"), tr("Failed to add \"%1\" to startup.").arg(item.name));
+        return;
+    }
+    Logger::instance()->info(QStringLiteral("Enabled startup: ") + item.name);
 }
 
 void StartupPage::onRevealRequested(const QString &path)

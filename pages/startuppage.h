@@ -40,8 +40,9 @@ private slots:
     void onSearchChanged(const QString &text);
     void onRefreshClicked();
     void updateLoadingAnimation();
-    void onRemoveRequested(const StartupItem &item);
+    void onRemoveRequested(const StartupItem &requested);
     void onAddRequested(const InstalledApp &app);
+    void onEnableRequested(const StartupItem &requested);
     void onRevealRequested(const QString &path);
     void onRefreshFinished();
 

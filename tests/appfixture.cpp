@@ -4,7 +4,11 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace AppFixture {
 
@@ -39,6 +43,29 @@ bool writeBinaryPlist(const QString &path, const QMap<QString, QString> &keys)
 }
 
 } // namespace
+
+RunningCopy::RunningCopy(const QString &path)
+    : m_process(new QProcess)
+{
+    QFile::remove(path);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile::copy(QStandardPaths::findExecutable(QStringLiteral("sleep")), path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    m_process->start(path, { QStringLiteral("3600") });
+    m_process->waitForStarted(-1);
+}
+
+RunningCopy::~RunningCopy()
+{
+    m_process->kill();
+    m_process->waitForFinished(-1);
+    delete m_process;
+}
+
+bool RunningCopy::isRunning() const
+{
+    return m_process->state() == QProcess::Running;
+}
 
 QString makeBundle(const TestHome &home, const QString &relativePath, const QMap<QString, QString> &keys,
     qint64 executableSize, Format format)

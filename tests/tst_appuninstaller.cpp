@@ -1,6 +1,7 @@
 #include "appfixture.h"
 #include "cleaners/appuninstaller.h"
 #include "cleaners/leftoverfinder.h"
+#include "core/runningprograms.h"
 #include "faketools.h"
 #include "testhome.h"
 
@@ -143,11 +144,16 @@ private slots:
     void identifierCases_data();
     void identifierCases();
     void scanReportsBundlesWithIdentifiers();
+    void bundleFactsWaitForNoTool_data();
+    void bundleFactsWaitForNoTool();
     void uninstallMovesAppAndSelectedLeftoversToTrash();
     void movedBytesAreWhatWent();
     void finderUnavailableRenamesIntoTrashKeepingExtension();
     void pathWithQuoteIsOneArgument();
+    void runningAppIsLeftAlone_data();
     void runningAppIsLeftAlone();
+    void psListsFullPaths_data();
+    void psListsFullPaths();
     void protectionFollowsTheVolume_data();
     void protectionFollowsTheVolume();
     void leftoverEdgeCases();
@@ -303,6 +309,40 @@ void TestAppUninstaller::scanReportsBundlesWithIdentifiers()
     QVERIFY(barInfo.leftovers.isEmpty());
 }
 
+void TestAppUninstaller::bundleFactsWaitForNoTool_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("xml") << int(AppFixture::Format::Xml);
+    QTest::newRow("binary") << int(AppFixture::Format::Binary);
+}
+
+// On a loaded machine a tool may take seconds to start: the bundle's facts do not depend on one.
+void TestAppUninstaller::bundleFactsWaitForNoTool()
+{
+    QFETCH(int, format);
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("plutil"),
+        "#!/bin/sh\necho \"plutil $*\" >> \"$SWEEPNOOK_FAKE_LOG\"\nsleep 4\nexec python3 \""
+            + QByteArray(SWEEPNOOK_FAKEBIN_DIR) + "/plutil\" \"$@\"\n");
+    AppFixture::makeBundle(home, QStringLiteral("Applications/Slow Start.app"),
+        { { QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.example.slowstart") },
+            { QStringLiteral("CFBundleVersion"), QStringLiteral("7.0") } },
+        100, AppFixture::Format(format));
+
+    AppUninstaller uninstaller;
+    uninstaller.setApplicationFolders({ home.filePath(QStringLiteral("Applications")) });
+    QSignalSpy found(&uninstaller, &AppUninstaller::appFound);
+    QSignalSpy finished(&uninstaller, &AppUninstaller::scanFinished);
+    uninstaller.startScan();
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(found.size(), 1);
+    const AppInfo app = found.first().first().value<AppInfo>();
+    QCOMPARE(app.bundleId, QStringLiteral("com.example.slowstart"));
+    QCOMPARE(app.version, QStringLiteral("7.0"));
+    QVERIFY(!tools.callLog().contains(QStringLiteral("plutil")));
+}
+
 void TestAppUninstaller::uninstallMovesAppAndSelectedLeftoversToTrash()
 {
     TestHome home;
@@ -409,26 +449,91 @@ void TestAppUninstaller::pathWithQuoteIsOneArgument()
     QCOMPARE(trashEntries(home), QStringList { QStringLiteral("Say \"Hi\" & don't.app") });
 }
 
+void TestAppUninstaller::runningAppIsLeftAlone_data()
+{
+    QTest::addColumn<QString>("bundle");
+    QTest::addColumn<QString>("bundleExecutable");
+    // Where, inside the home, a real program runs.
+    QTest::addColumn<QString>("runningProgram");
+    QTest::addColumn<UninstallOutcome::Result>("result");
+
+    const auto running = UninstallOutcome::Result::Running;
+    QTest::newRow("short name") << QStringLiteral("Foo.app") << QStringLiteral("Foo Helper")
+                                << QStringLiteral("Applications/Foo.app/Contents/MacOS/Foo Helper") << running;
+    // Longer than the kernel's process name.
+    QTest::newRow("long name") << QStringLiteral("Microsoft Outlook.app") << QStringLiteral("Microsoft Outlook")
+                               << QStringLiteral("Applications/Microsoft Outlook.app/Contents/MacOS/Microsoft Outlook")
+                               << running;
+    // Would be a pattern to pgrep.
+    QTest::newRow("pattern characters") << QStringLiteral("C++ Builder (x86).app")
+                                        << QStringLiteral("C++ Builder (x86)")
+                                        << QStringLiteral(
+                                               "Applications/C++ Builder (x86).app/Contents/MacOS/C++ Builder (x86)")
+                                        << running;
+    QTest::newRow("helper inside the bundle")
+        << QStringLiteral("Foo.app") << QStringLiteral("Foo")
+        << QStringLiteral("Applications/Foo.app/Contents/Frameworks/Foo Helper.app/Contents/MacOS/Foo Helper")
+        << running;
+    // Another bundle's program of the same name says nothing about this one.
+    QTest::newRow("same name elsewhere") << QStringLiteral("Foo.app") << QStringLiteral("Foo")
+                                         << QStringLiteral("Other/Foo.app/Contents/MacOS/Foo")
+                                         << UninstallOutcome::Result::Removed;
+}
+
 void TestAppUninstaller::runningAppIsLeftAlone()
 {
+    QFETCH(QString, bundle);
+    QFETCH(QString, bundleExecutable);
+    QFETCH(QString, runningProgram);
+    QFETCH(UninstallOutcome::Result, result);
     TestHome home;
     FakeTools tools;
     qputenv("SWEEPNOOK_FAKE_FINDER", "trash");
-    qputenv("SWEEPNOOK_FAKE_RUNNING", "Other\nFoo Helper");
+    // What a process list shows by name, for a check that goes by names.
+    qputenv("SWEEPNOOK_FAKE_RUNNING", QFileInfo(runningProgram).fileName().toUtf8());
     AppInfo info;
-    info.name = QStringLiteral("Foo");
-    info.path = AppFixture::makeBundle(home, QStringLiteral("Applications/Foo.app"),
-        { { QStringLiteral("CFBundleExecutable"), QStringLiteral("Foo Helper") } });
+    info.name = QFileInfo(bundle).completeBaseName();
+    info.path = AppFixture::makeBundle(
+        home, QStringLiteral("Applications/") + bundle, { { QStringLiteral("CFBundleExecutable"), bundleExecutable } });
+    AppFixture::RunningCopy program(home.filePath(runningProgram));
+    QVERIFY(program.isRunning());
     AppUninstaller uninstaller;
     uninstaller.setApplicationFolders({ home.filePath(QStringLiteral("Applications")) });
     const UninstallOutcome outcome = uninstaller.uninstallApp(info);
     qunsetenv("SWEEPNOOK_FAKE_FINDER");
     qunsetenv("SWEEPNOOK_FAKE_RUNNING");
-    QCOMPARE(outcome.result, UninstallOutcome::Result::Running);
-    QCOMPARE(outcome.reason, QStringLiteral("Close the app first."));
-    QVERIFY(QFileInfo::exists(info.path));
-    QVERIFY(osascriptCalls(tools).isEmpty());
-    QVERIFY(tools.callLog().contains(QStringLiteral("pgrep -x Foo Helper")));
+    QCOMPARE(outcome.result, result);
+    QCOMPARE(QFileInfo::exists(info.path), result == UninstallOutcome::Result::Running);
+    if (result == UninstallOutcome::Result::Running) {
+        QCOMPARE(outcome.reason, QStringLiteral("Close the app first."));
+        QVERIFY(osascriptCalls(tools).isEmpty());
+    }
+}
+
+// Where no /proc lists the programs (macOS), ps prints each one's executable path in full.
+void TestAppUninstaller::psListsFullPaths_data()
+{
+    QTest::addColumn<QByteArray>("psScript");
+    QTest::addColumn<int>("answer");
+    const QByteArray outlook = "/Applications/Microsoft Outlook.app/Contents/MacOS/Microsoft Outlook";
+    QTest::newRow("runs") << QByteArray("echo /sbin/launchd\necho '") + outlook + "'\n"
+                          << int(RunningPrograms::Answer::Yes);
+    QTest::newRow("letter case differs") << QByteArray("echo '") + outlook.toLower() + "'\n"
+                                         << int(RunningPrograms::Answer::Yes);
+    QTest::newRow("does not run") << QByteArray("echo /sbin/launchd\necho 'Microsoft Outlook'\n")
+                                  << int(RunningPrograms::Answer::No);
+    QTest::newRow("ps fails") << QByteArray("exit 1\n") << int(RunningPrograms::Answer::Unknown);
+}
+
+void TestAppUninstaller::psListsFullPaths()
+{
+    QFETCH(QByteArray, psScript);
+    QFETCH(int, answer);
+    FakeTools tools;
+    tools.addTool(QStringLiteral("ps"), "#!/bin/sh\n" + psScript);
+    QCOMPARE(int(RunningPrograms::runsFromBundle(
+                 QStringLiteral("/Applications/Microsoft Outlook.app"), RunningPrograms::Source::PsTool)),
+        answer);
 }
 
 void TestAppUninstaller::protectionFollowsTheVolume_data()

@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
 AppInfo app(const QString &name, const QString &folder = QStringLiteral("/nowhere"))
@@ -293,9 +295,9 @@ void TestAppUninstallerPage::runningAppIsReportedAsFailed()
 {
     TestHome home;
     FakeTools tools;
-    qputenv("SWEEPNOOK_FAKE_RUNNING", "Foo");
     const QString folder = home.makeDir(QStringLiteral("Applications"));
     AppFixture::makeBundle(home, QStringLiteral("Applications/Foo.app"), {});
+    AppFixture::RunningCopy running(folder + QStringLiteral("/Foo.app/Contents/MacOS/main"));
     PageFixture fixture({ folder });
     QVERIFY(fixture.scanWith({ app(QStringLiteral("Foo"), folder) }));
     fixture.tick(0);
@@ -304,7 +306,6 @@ void TestAppUninstallerPage::runningAppIsReportedAsFailed()
     QTRY_VERIFY(yes.answered());
     MessageBoxAnswerer ok(QMessageBox::Ok);
     QTRY_VERIFY_WITH_TIMEOUT(ok.answered(), 30000);
-    qunsetenv("SWEEPNOOK_FAKE_RUNNING");
     QCOMPARE(ok.title(), QStringLiteral("Failed"));
     QCOMPARE(ok.text(), QStringLiteral("Could not uninstall Foo.\nClose the app first."));
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/Foo.app")));
@@ -436,7 +437,6 @@ void TestAppUninstallerPage::finishSaysWhatWentToTheTrash()
     TestHome home;
     FakeTools tools;
     qputenv("SWEEPNOOK_FAKE_FINDER", "trash");
-    qputenv("SWEEPNOOK_FAKE_RUNNING", running.toUtf8());
     const QString folder = home.makeDir(QStringLiteral("Applications"));
     QList<AppInfo> apps;
     for (int a = 0; a < names.size(); ++a) {
@@ -449,6 +449,10 @@ void TestAppUninstallerPage::finishSaysWhatWentToTheTrash()
         }
         apps.append(info);
     }
+    std::unique_ptr<AppFixture::RunningCopy> runningCopy;
+    if (!running.isEmpty())
+        runningCopy = std::make_unique<AppFixture::RunningCopy>(
+            QStringLiteral("%1/%2.app/Contents/MacOS/main").arg(folder, running));
     PageFixture fixture({ folder });
     QVERIFY(fixture.scanWith(apps));
     for (int row = 0; row < apps.size(); ++row)
@@ -469,7 +473,6 @@ void TestAppUninstallerPage::finishSaysWhatWentToTheTrash()
     }
     QTRY_COMPARE_WITH_TIMEOUT(rescanned.size(), 1, 30000);
     qunsetenv("SWEEPNOOK_FAKE_FINDER");
-    qunsetenv("SWEEPNOOK_FAKE_RUNNING");
     QCOMPARE(result->isVisible(), !moved.isEmpty());
     QCOMPARE(result->text(), moved);
     QCOMPARE(result->textFormat(), Qt::PlainText);

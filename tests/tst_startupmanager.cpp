@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -173,7 +174,7 @@ private slots:
     void programOfPlist_data();
     void programOfPlist();
     void agentWithoutProgramIsSkippedAndLogged();
-    void binaryPlistIsReadThroughConversion();
+    void binaryPlistIsReadInProcess();
     void scanListsAgentsAndApplications();
     void addedAgentIsReadBackByPlistlib();
     void addingAnAppAlreadyStartedWritesNothing_data();
@@ -185,7 +186,12 @@ private slots:
     void refusedRemovals();
     void ownAgentIsRemovedWhenUnloadingFails();
     void ownAgentLinkIsRemovedAsALink();
+    void plistIsNeverWrittenThroughALink_data();
+    void plistIsNeverWrittenThroughALink();
+    void plistIsReplacedByANewFile();
     void startAtLogin();
+    void disabledOwnAgent_data();
+    void disabledOwnAgent();
     void destroyedDuringAScan();
     void removedElsewhereLeavesTheLists();
 };
@@ -253,7 +259,7 @@ void TestStartupManager::agentWithoutProgramIsSkippedAndLogged()
     QCOMPARE(log.count(QStringLiteral("Skipped (unparseable): ") + path), 1);
 }
 
-void TestStartupManager::binaryPlistIsReadThroughConversion()
+void TestStartupManager::binaryPlistIsReadInProcess()
 {
     TestHome home;
     FakeTools tools;
@@ -271,7 +277,7 @@ void TestStartupManager::binaryPlistIsReadThroughConversion()
 
     const QStringList tempBefore = QDir(home.tempPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     QCOMPARE(StartupManager::parsePlistExePath(path), QStringLiteral("/opt/bin/helper"));
-    QVERIFY(tools.callLog().contains(QStringLiteral("plutil -convert xml1 -o - ") + path));
+    QVERIFY(!tools.callLog().contains(QStringLiteral("plutil")));
     QCOMPARE(QDir(home.tempPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), tempBefore);
 }
 
@@ -562,6 +568,67 @@ void TestStartupManager::ownAgentLinkIsRemovedAsALink()
     QVERIFY(manager.setStartupEnabled(manager.items().first(), false));
     QVERIFY(!QFileInfo(link).isSymLink());
     QVERIFY(QFile::exists(target));
+    // launchctl would have followed the link to the agent it names.
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl")));
+}
+
+void TestStartupManager::plistIsNeverWrittenThroughALink_data()
+{
+    QTest::addColumn<bool>("targetExists");
+    QTest::newRow("link to a file outside") << true;
+    QTest::newRow("link to nothing") << false;
+}
+
+// A link at the plist's name (made after any check) is refused, and its target never written.
+void TestStartupManager::plistIsNeverWrittenThroughALink()
+{
+    QFETCH(bool, targetExists);
+    TestHome home;
+    const QByteArray original = plistXml(program(QStringLiteral("/bin/sh")));
+    const QString target = home.filePath(QStringLiteral("elsewhere/agent.plist"));
+    if (targetExists)
+        home.makeFileWithContent(QStringLiteral("elsewhere/agent.plist"), original);
+    else
+        home.makeDir(QStringLiteral("elsewhere"));
+    const QString path = home.filePath(QStringLiteral("Library/LaunchAgents/") + prefix + QStringLiteral("Tool.plist"));
+    home.makeLink(QStringLiteral("Library/LaunchAgents/") + prefix + QStringLiteral("Tool.plist"), target);
+
+    QVERIFY(
+        !StartupManager::writeLaunchAgentPlist(path, prefix + QStringLiteral("Tool"), { QStringLiteral("/bin/true") }));
+    QVERIFY(QFileInfo(path).isSymLink());
+    QCOMPARE(QFileInfo(path).symLinkTarget(), target);
+    QCOMPARE(QFile::exists(target), targetExists);
+    if (targetExists) {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), original);
+    }
+    // Nothing of ours is left beside it.
+    QCOMPARE(
+        QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList { QFileInfo(path).fileName() });
+}
+
+// A plain plist is replaced by a new file, never rewritten in place; nothing else stays behind.
+void TestStartupManager::plistIsReplacedByANewFile()
+{
+    TestHome home;
+    const QString path = home.makeFileWithContent(
+        QStringLiteral("Library/LaunchAgents/") + prefix + QStringLiteral("Tool.plist"), QByteArray("old"));
+    const QString hardLink = home.filePath(QStringLiteral("second-name.plist"));
+    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(hardLink).constData()), 0);
+    QVERIFY(
+        StartupManager::writeLaunchAgentPlist(path, prefix + QStringLiteral("Tool"), { QStringLiteral("/bin/true") }));
+    QCOMPARE(StartupManager::parsePlistExePath(path), QStringLiteral("/bin/true"));
+    QFile other(hardLink);
+    QVERIFY(other.open(QIODevice::ReadOnly));
+    QCOMPARE(other.readAll(), QByteArray("old"));
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 07777, mode_t(0644));
+    QCOMPARE(
+        QDir(QFileInfo(path).path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList { QFileInfo(path).fileName() });
 }
 
 void TestStartupManager::startAtLogin()
@@ -587,6 +654,55 @@ void TestStartupManager::startAtLogin()
     QVERIFY(!manager.startsAtLogin());
     QVERIFY(!QFile::exists(path));
     QVERIFY(manager.setStartAtLogin(false));
+}
+
+void TestStartupManager::disabledOwnAgent_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("added again") << QStringLiteral("add");
+    QTest::newRow("switched on in the list") << QStringLiteral("enable");
+    QTest::newRow("removed") << QStringLiteral("remove");
+}
+
+// Our own agent for an app, switched off (Disabled): adding the app or switching the agent on
+// starts it for real, and it can be removed.
+void TestStartupManager::disabledOwnAgent()
+{
+    QFETCH(QString, how);
+    TestHome home;
+    FakeTools tools;
+    const QString bundle = makeApp(home, QStringLiteral("root/Applications/Tool.app"), QStringLiteral("Tool"));
+    const QString path = userAgent(home, prefix + QStringLiteral("Tool"),
+        arguments({ QStringLiteral("/usr/bin/open"), QStringLiteral("-a"), bundle }) + "<key>Disabled</key><true/>\n");
+    StartupManager manager(locationsIn(home));
+    QVERIFY(refreshed(manager));
+    QCOMPARE(manager.items().size(), 1);
+    const StartupItem item = manager.items().first();
+    QVERIFY(item.disabled);
+    QVERIFY(item.isOwn);
+    const InstalledApp app = appOf(bundle, QStringLiteral("Tool"));
+    QVERIFY(!manager.isInStartup(StartupManager::normalizePath(app.exePath)));
+
+    if (how == QLatin1String("remove")) {
+        QVERIFY(manager.setStartupEnabled(item, false));
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(manager.items().isEmpty());
+        return;
+    }
+    if (how == QLatin1String("add"))
+        QVERIFY(manager.addAppToStartup(app));
+    else
+        QVERIFY(manager.setStartupEnabled(item, true));
+    // Written anew without Disabled, under the same label, and loaded.
+    QVERIFY(!LaunchAgentPlist::read(path).disabled);
+    QCOMPARE(LaunchAgentPlist::read(path).program, bundle);
+    QVERIFY(!readWithPlistlib(path).contains(QStringLiteral("Disabled")));
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl enable gui/501/") + prefix + QStringLiteral("Tool")));
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootstrap gui/501 ") + path));
+    QCOMPARE(manager.items().size(), 1);
+    QVERIFY(!manager.items().first().disabled);
+    QVERIFY(manager.isInStartup(StartupManager::normalizePath(app.exePath)));
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 void TestStartupManager::destroyedDuringAScan()
