@@ -829,7 +829,10 @@ void BrowserCleaner::scanFirefoxHistory(const QString &profileDir, CleanCategory
     }
     // Measured by clearing a copy: the pages a clean frees, read without touching the profile.
     const qint64 history = SqliteFiles::freedByClearing(
-        database, [](const QString &copy) { return FirefoxPlaces::clearHistory(copy).ok; });
+        database, [](const QString &copy) {
+            const QString folder = QFileInfo(copy).absolutePath();
+            return FirefoxPlaces::clearHistory(PinnedRoot::open(folder, folder), copy).ok;
+        });
     if (history < 0)
         Logger::instance()->warning(
             QStringLiteral("Cannot tell what clearing the history in %1 would free").arg(database));
