@@ -4,6 +4,8 @@
 #include "core/fileutils.h"
 #include "core/pinnedroot.h"
 #include "core/processrunner.h"
+#include "browserlocks.h"
+#include "chromiumdatabases.h"
 #include "firefoxplaces.h"
 #include "sqlitefiles.h"
 
@@ -33,21 +35,24 @@ struct BrowserRow
     const char *dataPath;
     const char *cachePath;
     const char *profilePath;
-    const char *processName;
+    // The names its processes run under, on macOS first; "|" between them.
+    const char *processNames;
 };
 
 const BrowserRow kBrowserTable[] = {
     { Constants::Chrome, "google_chrome", QT_TRANSLATE_NOOP("BrowserCleaner", "Google Chrome"),
-        "/Library/Application Support/Google/Chrome", "", "", "Google Chrome" },
+        "/Library/Application Support/Google/Chrome", "/Library/Caches/Google/Chrome", "", "Google Chrome|chrome" },
     { Constants::Edge, "microsoft_edge", QT_TRANSLATE_NOOP("BrowserCleaner", "Microsoft Edge"),
-        "/Library/Application Support/Microsoft Edge", "", "", "Microsoft Edge" },
+        "/Library/Application Support/Microsoft Edge", "/Library/Caches/Microsoft Edge", "", "Microsoft Edge|msedge" },
     { Constants::Firefox, "mozilla_firefox", QT_TRANSLATE_NOOP("BrowserCleaner", "Mozilla Firefox"),
         "/Library/Application Support/Firefox/Profiles", "/Library/Caches/Firefox/Profiles",
-        "/Library/Application Support/Firefox/Profiles", "firefox" },
+        "/Library/Application Support/Firefox/Profiles", "firefox|firefox-esr|firefox-bin" },
     { Constants::Opera, "opera", QT_TRANSLATE_NOOP("BrowserCleaner", "Opera"),
-        "/Library/Application Support/com.operasoftware.Opera", "", "", "Opera" },
+        "/Library/Application Support/com.operasoftware.Opera", "/Library/Caches/com.operasoftware.Opera", "",
+        "Opera|opera" },
     { Constants::Brave, "brave", QT_TRANSLATE_NOOP("BrowserCleaner", "Brave"),
-        "/Library/Application Support/BraveSoftware/Brave-Browser", "", "", "Brave Browser" },
+        "/Library/Application Support/BraveSoftware/Brave-Browser", "/Library/Caches/BraveSoftware/Brave-Browser", "",
+        "Brave Browser|brave" },
     { Constants::Safari, "safari", QT_TRANSLATE_NOOP("BrowserCleaner", "Safari"), "/Library/Safari",
         "/Library/Caches/com.apple.Safari", "", "Safari" },
 };
@@ -179,6 +184,18 @@ QStringList defaultFirefoxFilters(const QString &ruleId)
     return filters.value(ruleId, { QStringLiteral("*") });
 }
 
+// The folder of a site's storage that a rule takes in Firefox; empty for the other rules.
+QString firefoxStorageClient(const QString &ruleId)
+{
+    if (ruleId == QLatin1String("local_storage"))
+        return QStringLiteral("ls");
+    if (ruleId == QLatin1String("indexeddb"))
+        return QStringLiteral("idb");
+    if (ruleId == QLatin1String("service_worker"))
+        return QStringLiteral("cache");
+    return QString();
+}
+
 // Where a rule looks inside a Firefox profile; empty when it has nowhere to look.
 QString firefoxTarget(const QString &profileDir, const BrowserCleanRule &rule)
 {
@@ -193,8 +210,6 @@ QString firefoxTarget(const QString &profileDir, const BrowserCleanRule &rule)
     }
     if (id == QLatin1String("gpu_cache"))
         return base + QStringLiteral("shader-cache");
-    if (id == QLatin1String("local_storage") || id == QLatin1String("indexeddb"))
-        return base + QStringLiteral("storage/default");
     if (id == QLatin1String("thumbnails"))
         return base + QStringLiteral("thumbnails");
     if (id == QLatin1String("session"))
@@ -217,6 +232,8 @@ BrowserCleanRule ruleFromJson(const QJsonObject &object)
     rule.description = object.value(QStringLiteral("description")).toString();
     rule.subPath = object.value(QStringLiteral("subPath")).toString();
     rule.firefoxSubPath = object.value(QStringLiteral("firefoxSubPath")).toString();
+    rule.dataSubPath = object.value(QStringLiteral("dataSubPath")).toString();
+    rule.firefoxDataSubPath = object.value(QStringLiteral("firefoxDataSubPath")).toString();
     for (const QJsonValue &pattern : object.value(QStringLiteral("patterns")).toArray())
         rule.patterns.append(pattern.toString());
     for (const QJsonValue &pattern : object.value(QStringLiteral("firefoxPatterns")).toArray())
@@ -256,11 +273,43 @@ void addItem(CleanCategory &category, const QString &path, qint64 size, bool isD
 }
 
 // A database file (History, cookies.sqlite...) is one item together with its -wal, -shm and
-// -journal files, which are never removed apart from it.
+// -journal files, which are never removed apart from it. Its size is the disk space they take.
 void addFileItem(CleanCategory &category, const QString &path)
 {
     if (!SqliteFiles::isCompanion(path))
-        addItem(category, path, SqliteFiles::occupiedSize(path), false);
+        addItem(category, path, SqliteFiles::allocatedSize(path), false);
+}
+
+bool isChromiumStyle(Constants::BrowserType type)
+{
+    return isChromiumFamily(type) || type == Constants::Opera;
+}
+
+// Chromium-style databases whose records of one kind a rule clears inside the file, which stays:
+// the download list in History, the autofill entries in Web Data. None for every other item.
+enum class RowClear { None, Downloads, Autofill };
+
+RowClear rowClearFor(const CleanCategory &category, const QString &path)
+{
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    for (Constants::BrowserType type : { Constants::Chrome, Constants::Edge, Constants::Opera, Constants::Brave }) {
+        const QString prefix = BrowserCleaner::stableIdForType(type) + QLatin1Char('_');
+        if (!category.id.startsWith(prefix))
+            continue;
+        const QStringView rule = QStringView(category.id).mid(prefix.size());
+        if (rule == QLatin1String("downloads") && name == QLatin1String("History"))
+            return RowClear::Downloads;
+        if (rule == QLatin1String("form_data") && name == QLatin1String("Web Data"))
+            return RowClear::Autofill;
+    }
+    return RowClear::None;
+}
+
+bool clearRows(RowClear kind, const QString &path)
+{
+    if (kind == RowClear::Downloads)
+        return ChromiumDatabases::clearDownloads(path);
+    return ChromiumDatabases::clearAutofill(path);
 }
 
 } // namespace
@@ -301,6 +350,7 @@ void BrowserCleaner::detectBrowsers()
         appendUnique(m_allowedRoots, info.profilePath);
         m_browsers.append(info);
     }
+    addRuleRoots();
     Logger::instance()->info(QStringLiteral("Detected %1 browsers").arg(installed));
 }
 
@@ -319,6 +369,7 @@ void BrowserCleaner::loadRules(const QString &path)
     m_rules.clear();
     for (const QJsonValue &value : document.object().value(QStringLiteral("rules")).toArray())
         m_rules.append(ruleFromJson(value.toObject()));
+    addRuleRoots();
     Logger::instance()->info(QStringLiteral("Loaded %1 browser rules").arg(m_rules.size()));
 }
 
@@ -423,18 +474,38 @@ QStringList BrowserCleaner::firefoxProfiles() const
     return profiles;
 }
 
+// The browser's own lock on its profile says it is in use; a process of one of its names running
+// is the second signal (a browser whose lock lies elsewhere, or one that takes it late).
 bool BrowserCleaner::isBrowserRunning(const BrowserInfo &info) const
 {
     const BrowserRow *row = rowFor(info.type);
-    if (!row || !*row->processName)
+    if (!row)
         return false;
-    const ProcessRunner::Result check = ProcessRunner::run(
-        QStringLiteral("pgrep"), { QStringLiteral("-x"), QLatin1String(row->processName) }, kPgrepTimeoutMs);
-    if (check.started && check.finished && check.exitCode == 1)
-        return false;
-    if (!check.succeeded())
-        Logger::instance()->warning(QStringLiteral("Could not tell whether %1 is running").arg(info.name));
-    return true;
+    if (isChromiumFamily(info.type) || info.type == Constants::Opera) {
+        if (BrowserLocks::chromiumInUse(info.dataPath)) {
+            Logger::instance()->info(QStringLiteral("%1 has its profile folder locked").arg(info.name));
+            return true;
+        }
+    } else if (info.type == Constants::Firefox) {
+        const QStringList profiles = firefoxProfiles();
+        for (const QString &profile : profiles) {
+            if (BrowserLocks::firefoxInUse(profile)) {
+                Logger::instance()->info(QStringLiteral("Firefox has the profile %1 open").arg(profile));
+                return true;
+            }
+        }
+    }
+    const QStringList names = QString::fromLatin1(row->processNames).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    for (const QString &name : names) {
+        const ProcessRunner::Result check
+            = ProcessRunner::run(QStringLiteral("pgrep"), { QStringLiteral("-x"), name }, kPgrepTimeoutMs);
+        if (check.started && check.finished && check.exitCode == 1)
+            continue;
+        if (!check.succeeded())
+            Logger::instance()->warning(QStringLiteral("Could not tell whether %1 is running").arg(info.name));
+        return true;
+    }
+    return false;
 }
 
 QString BrowserCleaner::stableIdForType(Constants::BrowserType type)
@@ -454,6 +525,10 @@ BrowserScanMode BrowserCleaner::scanModeForRule(const QString &ruleId)
         QStringLiteral("thumbnails"),
         QStringLiteral("service_worker"),
         QStringLiteral("crash_reports"),
+        QStringLiteral("local_storage"),
+        QStringLiteral("indexeddb"),
+        QStringLiteral("blob_storage"),
+        QStringLiteral("safe_browsing"),
     };
     return wholeDirectoryRules.contains(ruleId) ? BrowserScanMode::WholeDirectory : BrowserScanMode::TopLevelFiles;
 }
@@ -510,9 +585,87 @@ void BrowserCleaner::scanBrowser(const BrowserInfo &info)
                 scanChromiumProfile(profile, rule, category);
             }
         }
+        scanBesideProfiles(info, profiles, rule, category);
         dropItemsListedBefore(folderItems, listed, category);
+        if (isChromiumStyle(info.type))
+            addChromiumRecords(
+                info.type == Constants::Opera ? QStringList { info.dataPath } : profiles, rule, category);
         if (!category.items.isEmpty())
             m_result.categories.append(category);
+    }
+}
+
+// What a browser keeps beside its profiles: the rule's data sub-path below Chromium's user-data
+// folder or Firefox's folder, and on macOS a Chromium-style profile's twin below ~/Library/Caches
+// (Chrome keeps its HTTP cache in ~/Library/Caches/Google/Chrome/Default/Cache).
+void BrowserCleaner::scanBesideProfiles(
+    const BrowserInfo &info, const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category)
+{
+    const QString family = info.type == Constants::Opera ? QStringLiteral("Opera") : QStringLiteral("Chromium");
+    if (info.type == Constants::Firefox) {
+        if (!rule.firefoxDataSubPath.isEmpty() && !FileUtils::hasDotComponent(rule.firefoxDataSubPath))
+            scanFirefoxTarget(
+                firefoxRoot() + QLatin1Char('/') + rule.firefoxDataSubPath, rule, category, { QStringLiteral("*") });
+        return;
+    }
+    if (!isChromiumStyle(info.type))
+        return;
+    if (!rule.dataSubPath.isEmpty() && !FileUtils::hasDotComponent(rule.dataSubPath)) {
+        const QString path = info.dataPath + QLatin1Char('/') + rule.dataSubPath;
+        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+            scanGuardedPath(path, rule, category, family);
+    }
+    if (info.cachePath.isEmpty() || rule.subPath.isEmpty() || FileUtils::hasDotComponent(rule.subPath))
+        return;
+    const QStringList owners = info.type == Constants::Opera ? QStringList { info.dataPath } : profiles;
+    for (const QString &profile : owners) {
+        const QString twin = info.type == Constants::Opera
+            ? info.cachePath
+            : info.cachePath + QLatin1Char('/') + QFileInfo(profile).fileName();
+        const QString path = twin + QLatin1Char('/') + rule.subPath;
+        if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+            scanGuardedPath(path, rule, category, family);
+    }
+}
+
+// Folders beside Firefox's profiles that a rule names are roots the cleaner may touch too.
+void BrowserCleaner::addRuleRoots()
+{
+    for (const BrowserCleanRule &rule : std::as_const(m_rules)) {
+        if (!rule.firefoxDataSubPath.isEmpty() && !FileUtils::hasDotComponent(rule.firefoxDataSubPath))
+            appendUnique(m_allowedRoots, firefoxRoot() + QLatin1Char('/') + rule.firefoxDataSubPath);
+    }
+}
+
+// The download list lives in the History database (which the history rule may list as a whole
+// already) and again in the download database in shared_proto_db, from which Chromium puts it
+// back into History; the download history item clears the one and removes the other. The form
+// data item clears Web Data's autofill entries only. Their sizes are what clearing frees.
+void BrowserCleaner::addChromiumRecords(
+    const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category)
+{
+    if (rule.id == QLatin1String("downloads")) {
+        for (const QString &profile : profiles) {
+            const QString history = profile + QStringLiteral("/History");
+            const QFileInfo historyInfo(history);
+            const auto listed = [&history](const CleanItem &item) { return item.path == history; };
+            if (std::none_of(category.items.cbegin(), category.items.cend(), listed) && !historyInfo.isSymLink()
+                && historyInfo.isFile() && isPathSafe(history))
+                addItem(category, history, 0, false);
+            const QString protoDb = profile + QStringLiteral("/shared_proto_db");
+            if (isPathSafe(protoDb))
+                scanPath(protoDb, category, BrowserScanMode::WholeDirectory, { QStringLiteral("*") });
+        }
+    }
+    for (CleanItem &item : category.items) {
+        const RowClear kind = rowClearFor(category, item.path);
+        if (kind == RowClear::None)
+            continue;
+        const qint64 freed
+            = SqliteFiles::freedByClearing(item.path, [kind](const QString &copy) { return clearRows(kind, copy); });
+        if (freed < 0)
+            Logger::instance()->warning(QStringLiteral("Cannot tell what clearing %1 would free").arg(item.path));
+        item.size = qMax<qint64>(0, freed);
     }
 }
 
@@ -540,8 +693,9 @@ void BrowserCleaner::scanOperaProfile(const BrowserInfo &info, const BrowserClea
 }
 
 // An empty sub-path names the profile folder itself: only its top-level files matching the
-// rule's own names (Cookies, History, Web Data...) are listed, never the profile as one item
-// and never anything below it.
+// rule's own names (Cookies, History, Web Data...) are listed, never the profile as one item.
+// A name with a folder in front ("Sessions/Session_*") names files directly inside that folder
+// of the profile.
 void BrowserCleaner::scanChromiumFolder(
     const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category, const QString &family)
 {
@@ -555,7 +709,25 @@ void BrowserCleaner::scanChromiumFolder(
         Logger::instance()->warning(QStringLiteral("Blocked %1 path: %2").arg(family, profileDir));
         return;
     }
-    scanPath(profileDir, category, BrowserScanMode::TopLevelFiles, rule.patterns);
+    QStringList folders;
+    QHash<QString, QStringList> filters;
+    for (const QString &pattern : rule.patterns) {
+        const int slash = pattern.lastIndexOf(QLatin1Char('/'));
+        const QString folder = slash < 0 ? QString() : pattern.left(slash);
+        if (FileUtils::hasDotComponent(folder))
+            continue;
+        if (!filters.contains(folder))
+            folders.append(folder);
+        filters[folder].append(pattern.mid(slash + 1));
+    }
+    for (const QString &folder : std::as_const(folders)) {
+        const QString path = folder.isEmpty() ? profileDir : profileDir + QLatin1Char('/') + folder;
+        if (!folder.isEmpty() && !isPathSafe(path)) {
+            Logger::instance()->warning(QStringLiteral("Blocked %1 path: %2").arg(family, path));
+            continue;
+        }
+        scanPath(path, category, BrowserScanMode::TopLevelFiles, filters.value(folder));
+    }
 }
 
 void BrowserCleaner::scanSafariProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category)
@@ -590,6 +762,11 @@ void BrowserCleaner::scanFirefoxProfile(
         scanFirefoxHistory(profileDir, category);
         return;
     }
+    const QString storageClient = firefoxStorageClient(rule.id);
+    if (!storageClient.isEmpty()) {
+        scanFirefoxSiteStorage(profileDir, rule, storageClient, category);
+        return;
+    }
     const QString backups = profileDir + QStringLiteral("/sessionstore-backups");
     if (rule.id == QLatin1String("session") && isDir(backups))
         scanFirefoxTarget(backups, rule, category, { QStringLiteral("*") });
@@ -597,6 +774,37 @@ void BrowserCleaner::scanFirefoxProfile(
     if (!target.isEmpty())
         scanFirefoxTarget(
             target, rule, category, rule.firefoxPatterns.isEmpty() ? rule.patterns : rule.firefoxPatterns);
+}
+
+// Firefox keeps each site's data in storage/default/<origin>/, one folder per kind of storage:
+// "ls" local storage, "idb" IndexedDB, "cache" the service workers' cache. Each rule takes its
+// own kind from every site, so that one can go without the others; local storage also takes the
+// databases an older Firefox kept it in, which a newer one reads back into the sites' folders.
+void BrowserCleaner::scanFirefoxSiteStorage(
+    const QString &profileDir, const BrowserCleanRule &rule, const QString &client, CleanCategory &category)
+{
+    const QString storage = profileDir + QStringLiteral("/storage/default");
+    if (rule.id == QLatin1String("local_storage")) {
+        for (const QString &name :
+            { QStringLiteral("webappsstore.sqlite"), QStringLiteral("storage/ls-archive.sqlite") })
+            scanFirefoxTarget(profileDir + QLatin1Char('/') + name, rule, category, { QStringLiteral("*") });
+    }
+    const QFileInfo storageInfo(storage);
+    if (storageInfo.isSymLink() || !storageInfo.isDir())
+        return;
+    if (!isPathSafe(storage)) {
+        Logger::instance()->warning(QStringLiteral("Blocked Firefox path: ") + storage);
+        return;
+    }
+    const QStringList origins
+        = QDir(storage).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden, QDir::Name);
+    for (const QString &origin : origins) {
+        if (isCancelled())
+            return;
+        const QString folder = storage + QLatin1Char('/') + origin + QLatin1Char('/') + client;
+        if (QFileInfo(folder).isDir())
+            scanPath(folder, category, BrowserScanMode::WholeDirectory, { QStringLiteral("*") });
+    }
 }
 
 // The history lives in places.sqlite together with the bookmarks; it is one item, the database
@@ -612,8 +820,16 @@ void BrowserCleaner::scanFirefoxHistory(const QString &profileDir, CleanCategory
         Logger::instance()->warning(QStringLiteral("Blocked Firefox path: ") + database);
         return;
     }
-    const qint64 history = FirefoxPlaces::historySize(database);
-    addItem(category, database, history >= 0 ? history : SqliteFiles::occupiedSize(database), false);
+    // Measured by clearing a copy: the pages a clean frees, read without touching the profile.
+    const qint64 history = SqliteFiles::freedByClearing(database, [](const QString &copy) {
+        // The copy is the program's own, in a folder of its own.
+        const QString folder = QFileInfo(copy).path();
+        return FirefoxPlaces::clearHistory(PinnedRoot::open(folder, folder), copy).ok;
+    });
+    if (history < 0)
+        Logger::instance()->warning(
+            QStringLiteral("Cannot tell what clearing the history in %1 would free").arg(database));
+    addItem(category, database, qMax<qint64>(0, history), false);
 }
 
 void BrowserCleaner::scanFirefoxTarget(
@@ -784,7 +1000,7 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
             }
             ++processed;
             reportCleanProgress(processed, total, freed, processed == 1 || processed == total);
-            if (removedPaths.contains(item.path))
+            if (removedPaths.contains(item.path) && rowClearFor(category, item.path) == RowClear::None)
                 continue;
             qint64 itemFreed = 0;
             QString failure;
@@ -826,6 +1042,20 @@ QList<PinnedRoot> BrowserCleaner::pinnedRoots() const
 bool BrowserCleaner::removeItem(const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item,
     qint64 *freed, QString *failure) const
 {
+    const RowClear rows = rowClearFor(category, item.path);
+    if (rows != RowClear::None) {
+        // Removed as a whole by the history rule just before: nothing of it is left to clear.
+        if (!QFileInfo::exists(item.path) && !QFileInfo(item.path).isSymLink()) {
+            *freed = 0;
+            return true;
+        }
+        const qint64 before = SqliteFiles::allocatedSize(item.path);
+        const bool ok = clearRows(rows, item.path);
+        *freed = qMax<qint64>(0, before - SqliteFiles::allocatedSize(item.path));
+        if (!ok)
+            *failure = tr("the records could not be cleared");
+        return ok;
+    }
     // The deepest root holding the item: its path is checked as written, no link resolved. An
     // item that is a root itself (Safari's cache folder) is removed from the root's folder.
     const PinnedRoot *root = nullptr;
@@ -849,8 +1079,9 @@ bool BrowserCleaner::removeItem(const QList<PinnedRoot> &roots, const CleanCateg
     }
     if (category.id == firefoxHistoryCategoryId()) {
         // Cleared inside the database reached from the root, never deleted.
+        const qint64 before = SqliteFiles::allocatedSize(item.path);
         const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(*root, item.path);
-        *freed = cleared.freedBytes;
+        *freed = qMax<qint64>(0, before - SqliteFiles::allocatedSize(item.path));
         if (!cleared.ok)
             *failure = tr("the history could not be cleared");
         return cleared.ok;

@@ -56,6 +56,10 @@ protected:
 
 private:
     void scanBrowser(const BrowserInfo &info);
+    void scanBesideProfiles(
+        const BrowserInfo &info, const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category);
+    void addRuleRoots();
+    void addChromiumRecords(const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category);
     CleanCategory categoryFor(const BrowserInfo &info, const BrowserCleanRule &rule) const;
     void scanChromiumProfile(const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category);
     void scanOperaProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category);
@@ -65,6 +69,8 @@ private:
     void scanFirefoxProfiles(const QStringList &profileDirs, const BrowserCleanRule &rule, CleanCategory &category);
     void scanFirefoxProfile(const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category);
     void scanFirefoxHistory(const QString &profileDir, CleanCategory &category);
+    void scanFirefoxSiteStorage(
+        const QString &profileDir, const BrowserCleanRule &rule, const QString &client, CleanCategory &category);
     void scanFirefoxTarget(
         const QString &target, const BrowserCleanRule &rule, CleanCategory &category, const QStringList &patterns);
     void scanFirefoxPath(
@@ -83,8 +89,8 @@ private:
     void showOnlyEnabledBrowsers();
     QList<PinnedRoot> pinnedRoots() const;
     // On failure, *failure tells why, for the item's row.
-    bool removeItem(const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item,
-        qint64 *freed, QString *failure) const;
+    bool removeItem(const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item, qint64 *freed,
+        QString *failure) const;
 
     QList<BrowserInfo> m_browsers;
     QList<BrowserCleanRule> m_rules;

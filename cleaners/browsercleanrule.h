@@ -19,6 +19,11 @@ struct BrowserCleanRule
     QString description;
     QString subPath;
     QString firefoxSubPath;
+    // Path below the folder that holds a Chromium-style browser's profiles (its user-data folder),
+    // for what the browser keeps beside them (Safe Browsing, Crashpad); empty when none.
+    QString dataSubPath;
+    // The same below Firefox's folder that holds Profiles and profiles.ini (Crash Reports).
+    QString firefoxDataSubPath;
     QStringList patterns;
     QStringList firefoxPatterns;
     bool defaultChecked = true;

@@ -26,6 +26,9 @@ namespace {
 
 // Tables whose rows describe visited pages only; what refers to a removed place goes with it.
 const char *const kPlaceDetailTables[] = { "moz_annos", "moz_places_metadata" };
+// Tables of how pages were used and of the visits' own details, emptied by a clean.
+const char *const kInteractionTables[]
+    = { "moz_places_metadata", "moz_places_metadata_search_queries", "moz_historyvisits_extra" };
 
 QString uniqueConnectionName()
 {
@@ -76,6 +79,29 @@ QString referencedPlaces(const QSet<QString> &tables)
     return referenced;
 }
 
+// Rows of any table that declares a reference to a removed place or visit (newer Firefox
+// versions add such tables) go with it, so no reference is left dangling.
+QStringList danglingReferenceStatements(QSqlDatabase &db, const QSet<QString> &tables)
+{
+    QStringList statements;
+    for (const QString &table : tables) {
+        QSqlQuery keys(db);
+        if (!keys.exec(QStringLiteral("PRAGMA foreign_key_list(\"%1\")").arg(table)))
+            continue;
+        while (keys.next()) {
+            const QString parent = keys.value(2).toString();
+            const QString column = keys.value(3).toString();
+            if (parent != QLatin1String("moz_places") && parent != QLatin1String("moz_historyvisits"))
+                continue;
+            statements << QStringLiteral(
+                "DELETE FROM \"%1\" WHERE \"%2\" IS NOT NULL AND \"%2\" NOT IN (SELECT id FROM %3)")
+                              .arg(table, column, parent);
+        }
+    }
+    statements.sort();
+    return statements;
+}
+
 QStringList historyStatements(QSqlDatabase &db, const QSet<QString> &tables)
 {
     QStringList statements = { QStringLiteral("DELETE FROM moz_historyvisits") };
@@ -83,6 +109,12 @@ QStringList historyStatements(QSqlDatabase &db, const QSet<QString> &tables)
     if (hasColumn(db, QStringLiteral("moz_places"), QStringLiteral("visit_count"))
         && hasColumn(db, QStringLiteral("moz_places"), QStringLiteral("last_visit_date")))
         statements << QStringLiteral("UPDATE moz_places SET visit_count = 0, last_visit_date = NULL");
+    // Firefox's own clear also forgets how every page was used (visit and view times, searches),
+    // bookmarked pages included.
+    for (const char *table : kInteractionTables) {
+        if (tables.contains(QLatin1String(table)))
+            statements << QStringLiteral("DELETE FROM %1").arg(QLatin1String(table));
+    }
     if (tables.contains(QStringLiteral("moz_inputhistory")))
         statements << QStringLiteral("DELETE FROM moz_inputhistory");
     for (const char *table : kPlaceDetailTables) {
@@ -94,6 +126,7 @@ QStringList historyStatements(QSqlDatabase &db, const QSet<QString> &tables)
         && hasColumn(db, QStringLiteral("moz_places"), QStringLiteral("origin_id")))
         statements << QStringLiteral("DELETE FROM moz_origins WHERE id NOT IN "
                                      "(SELECT origin_id FROM moz_places WHERE origin_id IS NOT NULL)");
+    statements << danglingReferenceStatements(db, tables);
     return statements;
 }
 

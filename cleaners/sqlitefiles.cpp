@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <sys/stat.h>
 
@@ -21,6 +22,70 @@ qint64 SqliteFiles::occupiedSize(const QString &databasePath)
     for (const char *suffix : kCompanionSuffixes)
         total += FileUtils::getFileSize(databasePath + QLatin1String(suffix));
     return total;
+}
+
+namespace {
+
+// The blocks a file takes on disk, at most its length: a sparse file counts what is allocated,
+// and the slack of a file's last block is not counted.
+qint64 allocatedBytes(const QString &path)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return 0;
+    return qMin<qint64>(info.st_size, qint64(info.st_blocks) * 512);
+}
+
+// Copies a regular file (never through a link) to target; true when absent or copied whole.
+bool copyIfPresent(const QString &source, const QString &target)
+{
+    if (!QFileInfo(source).isSymLink() && !QFileInfo::exists(source))
+        return true;
+    QFile in;
+    if (!FileUtils::openRegularFile(in, source))
+        return false;
+    QFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    char buffer[65536];
+    for (;;) {
+        const qint64 got = in.read(buffer, sizeof buffer);
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        if (out.write(buffer, got) != got)
+            return false;
+    }
+}
+
+} // namespace
+
+qint64 SqliteFiles::allocatedSize(const QString &databasePath)
+{
+    qint64 total = allocatedBytes(databasePath);
+    for (const char *suffix : kCompanionSuffixes)
+        total += allocatedBytes(databasePath + QLatin1String(suffix));
+    return total;
+}
+
+qint64 SqliteFiles::freedByClearing(const QString &databasePath, const std::function<bool(const QString &copy)> &clear)
+{
+    if (!isSafeToOpen(databasePath))
+        return -1;
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        return -1;
+    const QString copy = folder.filePath(QFileInfo(databasePath).fileName());
+    // The -shm file is only an index of the -wal file that SQLite rebuilds; the others hold data.
+    for (const char *suffix : { "", "-wal", "-journal" }) {
+        if (!copyIfPresent(databasePath + QLatin1String(suffix), copy + QLatin1String(suffix)))
+            return -1;
+    }
+    const qint64 before = allocatedSize(databasePath);
+    if (!clear(copy))
+        return -1;
+    return qMax<qint64>(0, before - allocatedSize(copy));
 }
 
 bool SqliteFiles::isCompanion(const QString &path)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class PinnedRoot;
 
 // An SQLite database is its main file together with the -wal, -shm and -journal files beside
@@ -12,6 +14,14 @@ class SqliteFiles final
 public:
     // Bytes of the database and its companions.
     static qint64 occupiedSize(const QString &databasePath);
+    // Disk space the database and its companions take (allocated blocks, each file counted at
+    // most at its length): what removing them gives back, also for a sparse file.
+    static qint64 allocatedSize(const QString &databasePath);
+    // What clear would free on disk if run on the database: it is run on a copy (the database
+    // with its -wal and -journal files, read without following links) in a temporary folder, so
+    // the profile is not touched, not even by a reader's -shm file. -1 when the copy cannot be
+    // made or clear fails on it.
+    static qint64 freedByClearing(const QString &databasePath, const std::function<bool(const QString &copy)> &clear);
     // True for a -wal, -shm or -journal file whose database lies beside it.
     static bool isCompanion(const QString &path);
     // Removes the database, then its companions, below the pinned root (FileUtils::removeUnder);

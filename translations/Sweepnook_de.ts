@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
@@ -121,7 +121,7 @@
         <translation>In den Programme-Ordnern wurden keine Apps gefunden.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>Keine Apps passen zu „%1“.</translation>
     </message>
     <message>
@@ -258,7 +258,7 @@
         <translation>Bereinigbar</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>Klicken Sie auf „Scan starten“, um bereinigbare Objekte zu finden</translation>
     </message>
     <message>
@@ -364,7 +364,7 @@ Dies kann nicht widerrufen werden!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>außerhalb der Browserordner</translation>
     </message>
     <message>
@@ -374,6 +374,10 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>it could not be removed</source>
         <translation>es konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>the records could not be cleared</source>
+        <translation>die Einträge konnten nicht gelöscht werden</translation>
     </message>
 </context>
 <context>
@@ -537,8 +541,8 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>🗑️ Alles bereinigen</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Tipp:&lt;/span&gt; Regelmäßiges Bereinigen kann die Leistung Ihres Mac deutlich verbessern</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Tipp:&lt;/span&gt; Regelmäßiges Bereinigen kann die Leistung Ihres Mac deutlich verbessern</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -767,10 +771,10 @@ Fortfahren?</translation>
         <translation>Das Protokoll nennt jede Datei und den Grund.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; Gruppe  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 freigebbar&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; Gruppen  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 freigebbar&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; Gruppe  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 freigebbar&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; Gruppen  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 freigebbar&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -927,7 +931,7 @@ Dies kann nicht widerrufen werden.</numerusform>
         <translation>der Ordner selbst</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>„.“ oder „..“ im Pfad</translation>
     </message>
     <message>
@@ -2420,11 +2424,11 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Vorgang fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>„%1“ konnte nicht aus dem Autostart entfernt werden.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>„%1“ konnte nicht zum Autostart hinzugefügt werden.</translation>
     </message>
     <message numerus="yes">
@@ -2446,7 +2450,7 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Keine Startobjekte oder Apps gefunden</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>Keine Startobjekte passen zu „%1“</translation>
     </message>
 </context>
@@ -2512,7 +2516,7 @@ Bitte beenden Sie die App und öffnen Sie sie erneut, um die neue Sprache zu ver
         <translation>Gestoppt, bevor alle Dienste geändert wurden.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>Der Starttyp des Dienstes „%1“ konnte nicht geändert werden.</translation>
     </message>
     <message>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
@@ -121,8 +121,8 @@
         <translation>No applications were found in the Applications folders.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
-        <translation>No apps match "%1".</translation>
+        <source>No apps match &quot;%1&quot;.</source>
+        <translation>No apps match &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Uninstalling %1...</source>
@@ -258,8 +258,8 @@
         <translation>Cleanable</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
-        <translation>Click "Start Scanning" to find cleanable items</translation>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <translation>Click &quot;Start Scanning&quot; to find cleanable items</translation>
     </message>
     <message>
         <source>Selected: --</source>
@@ -364,8 +364,8 @@ This action cannot be undone!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
-        <translation>outside the browsers' folders</translation>
+        <source>outside the browsers&apos; folders</source>
+        <translation>outside the browsers&apos; folders</translation>
     </message>
     <message>
         <source>the history could not be cleared</source>
@@ -374,6 +374,10 @@ This action cannot be undone!</numerusform>
     <message>
         <source>it could not be removed</source>
         <translation>it could not be removed</translation>
+    </message>
+    <message>
+        <source>the records could not be cleared</source>
+        <translation>the records could not be cleared</translation>
     </message>
 </context>
 <context>
@@ -537,8 +541,8 @@ This action cannot be undone!</numerusform>
         <translation>🗑️ Clean All</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -767,10 +771,10 @@ Continue?</translation>
         <translation>The log lists each file and why.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; group  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; group  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -927,8 +931,8 @@ This cannot be undone.</numerusform>
         <translation>the folder itself</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
-        <translation>"." or ".." in the path</translation>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>&quot;.&quot; or &quot;..&quot; in the path</translation>
     </message>
     <message>
         <source>a link or a file on the way: %1</source>
@@ -2420,12 +2424,12 @@ This action cannot be undone!</numerusform>
         <translation>Operation Failed</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
-        <translation>Failed to remove "%1" from startup.</translation>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <translation>Failed to remove &quot;%1&quot; from startup.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
-        <translation>Failed to add "%1" to startup.</translation>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <translation>Failed to add &quot;%1&quot; to startup.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln startup items</source>
@@ -2446,8 +2450,8 @@ This action cannot be undone!</numerusform>
         <translation>No startup items or apps found</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
-        <translation>No startup items match "%1"</translation>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>No startup items match &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -2512,8 +2516,8 @@ Please quit and reopen it to use the new language.</translation>
         <translation>Stopped before all services were changed.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
-        <translation>Could not change the start type of the service "%1".</translation>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <translation>Could not change the start type of the service &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Could not add the Ultimate Performance power plan.</source>

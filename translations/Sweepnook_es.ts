@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
@@ -121,7 +121,7 @@
         <translation>No se encontraron aplicaciones en las carpetas Aplicaciones.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>Ninguna app coincide con “%1”.</translation>
     </message>
     <message>
@@ -258,7 +258,7 @@
         <translation>Recuperable</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>Haz clic en “Iniciar análisis” para buscar elementos que limpiar</translation>
     </message>
     <message>
@@ -364,7 +364,7 @@ This action cannot be undone!</source>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>fuera de las carpetas de los navegadores</translation>
     </message>
     <message>
@@ -374,6 +374,10 @@ This action cannot be undone!</source>
     <message>
         <source>it could not be removed</source>
         <translation>no se pudo eliminar</translation>
+    </message>
+    <message>
+        <source>the records could not be cleared</source>
+        <translation>no se pudieron borrar los registros</translation>
     </message>
 </context>
 <context>
@@ -537,8 +541,8 @@ This action cannot be undone!</source>
         <translation>🗑️ Limpiar todo</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Consejo:&lt;/span&gt; limpiar con regularidad puede mejorar notablemente el rendimiento de tu Mac</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Consejo:&lt;/span&gt; limpiar con regularidad puede mejorar notablemente el rendimiento de tu Mac</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -767,10 +771,10 @@ Continue?</source>
         <translation>El registro de actividad indica cada archivo y el motivo.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupo  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 recuperables&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupos  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 recuperables&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupo  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperables&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupos  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperables&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -927,7 +931,7 @@ Esta acción no se puede deshacer.</numerusform>
         <translation>la propia carpeta</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>«.» o «..» en la ruta</translation>
     </message>
     <message>
@@ -2420,11 +2424,11 @@ This action cannot be undone!</source>
         <translation>Error en la operación</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>No se pudo quitar “%1” del arranque.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>No se pudo añadir “%1” al arranque.</translation>
     </message>
     <message numerus="yes">
@@ -2446,7 +2450,7 @@ This action cannot be undone!</source>
         <translation>No se han encontrado elementos de arranque ni apps</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>Ningún elemento de arranque coincide con «%1»</translation>
     </message>
 </context>
@@ -2512,7 +2516,7 @@ Sal de la app y vuelve a abrirla para usar el nuevo idioma.</translation>
         <translation>Detenido antes de cambiar todos los servicios.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>No se pudo cambiar el tipo de inicio del servicio “%1”.</translation>
     </message>
     <message>

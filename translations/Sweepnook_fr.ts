@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
@@ -67,15 +67,15 @@
     </message>
     <message>
         <source>Close the app first.</source>
-        <translation>Quittez d'abord l'app.</translation>
+        <translation>Quittez d&apos;abord l&apos;app.</translation>
     </message>
     <message>
         <source>Could not tell whether it is running. Close the app first.</source>
-        <translation>Impossible de savoir si l'app est ouverte. Quittez-la d'abord.</translation>
+        <translation>Impossible de savoir si l&apos;app est ouverte. Quittez-la d&apos;abord.</translation>
     </message>
     <message>
         <source>It could not be moved to the Trash: %1.</source>
-        <translation>Impossible de la placer dans la Corbeille : %1.</translation>
+        <translation>Impossible de la placer dans la Corbeille&#xa0;: %1.</translation>
     </message>
     <message>
         <source>It is on a read-only volume and cannot be removed.</source>
@@ -90,7 +90,7 @@
     <name>AppUninstallerPage</name>
     <message>
         <source>App Uninstaller</source>
-        <translation>Désinstallation d'apps</translation>
+        <translation>Désinstallation d&apos;apps</translation>
     </message>
     <message>
         <source>Completely remove apps and their leftover files</source>
@@ -118,11 +118,11 @@
     </message>
     <message>
         <source>No applications were found in the Applications folders.</source>
-        <translation>Aucune app n'a été trouvée dans les dossiers Applications.</translation>
+        <translation>Aucune app n&apos;a été trouvée dans les dossiers Applications.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
-        <translation>Aucune app ne correspond à « %1 ».</translation>
+        <source>No apps match &quot;%1&quot;.</source>
+        <translation>Aucune app ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Uninstalling %1...</source>
@@ -182,8 +182,8 @@
     <message numerus="yes">
         <source>Uninstall %Ln app(s) and their leftover files?</source>
         <translation>
-            <numerusform>Désinstaller %Ln app et ses fichiers résiduels ?</numerusform>
-            <numerusform>Désinstaller %Ln apps et leurs fichiers résiduels ?</numerusform>
+            <numerusform>Désinstaller %Ln app et ses fichiers résiduels&#xa0;?</numerusform>
+            <numerusform>Désinstaller %Ln apps et leurs fichiers résiduels&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -203,19 +203,19 @@
     <message numerus="yes">
         <source>%1 was moved to Trash, but %Ln of its leftover items could not be moved.</source>
         <translation>
-            <numerusform>%1 est dans la Corbeille, mais %Ln de ses éléments résiduels n'a pas pu y être placé.</numerusform>
-            <numerusform>%1 est dans la Corbeille, mais %Ln de ses éléments résiduels n'ont pas pu y être placés.</numerusform>
+            <numerusform>%1 est dans la Corbeille, mais %Ln de ses éléments résiduels n&apos;a pas pu y être placé.</numerusform>
+            <numerusform>%1 est dans la Corbeille, mais %Ln de ses éléments résiduels n&apos;ont pas pu y être placés.</numerusform>
         </translation>
     </message>
     <message>
         <source>The app will be moved to the Trash.</source>
-        <translation>L'app sera placée dans la Corbeille.</translation>
+        <translation>L&apos;app sera placée dans la Corbeille.</translation>
     </message>
     <message numerus="yes">
         <source>The app and %Ln selected leftover items (%1) will be moved to the Trash.</source>
         <translation>
-            <numerusform>L'app et %Ln élément résiduel sélectionné (%1) seront placés dans la Corbeille.</numerusform>
-            <numerusform>L'app et %Ln éléments résiduels sélectionnés (%1) seront placés dans la Corbeille.</numerusform>
+            <numerusform>L&apos;app et %Ln élément résiduel sélectionné (%1) seront placés dans la Corbeille.</numerusform>
+            <numerusform>L&apos;app et %Ln éléments résiduels sélectionnés (%1) seront placés dans la Corbeille.</numerusform>
         </translation>
     </message>
     <message>
@@ -258,16 +258,16 @@
         <translation>Nettoyable</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
-        <translation>Cliquez sur « Lancer l'analyse » pour trouver les éléments à nettoyer</translation>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
+        <translation>Cliquez sur «&#xa0;Lancer l&apos;analyse&#xa0;» pour trouver les éléments à nettoyer</translation>
     </message>
     <message>
         <source>Selected: --</source>
-        <translation>Sélection : --</translation>
+        <translation>Sélection&#xa0;: --</translation>
     </message>
     <message>
         <source>Start Scanning</source>
-        <translation>Lancer l'analyse</translation>
+        <translation>Lancer l&apos;analyse</translation>
     </message>
     <message>
         <source>Clean Now</source>
@@ -289,10 +289,10 @@
         <source>Are you sure you want to clean %Ln selected items?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>Voulez-vous vraiment nettoyer %Ln élément sélectionné ?
-Cette action est irréversible !</numerusform>
-            <numerusform>Voulez-vous vraiment nettoyer les %Ln éléments sélectionnés ?
-Cette action est irréversible !</numerusform>
+            <numerusform>Voulez-vous vraiment nettoyer %Ln élément sélectionné&#xa0;?
+Cette action est irréversible&#xa0;!</numerusform>
+            <numerusform>Voulez-vous vraiment nettoyer les %Ln éléments sélectionnés&#xa0;?
+Cette action est irréversible&#xa0;!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -305,8 +305,8 @@ Cette action est irréversible !</numerusform>
     <message numerus="yes">
         <source>Selected: %Ln items, %1</source>
         <translation>
-            <numerusform>Sélection : %Ln élément, %1</numerusform>
-            <numerusform>Sélection : %Ln éléments, %1</numerusform>
+            <numerusform>Sélection&#xa0;: %Ln élément, %1</numerusform>
+            <numerusform>Sélection&#xa0;: %Ln éléments, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -319,15 +319,15 @@ Cette action est irréversible !</numerusform>
     <message numerus="yes">
         <source>Selected: %Ln items</source>
         <translation>
-            <numerusform>Sélection : %Ln élément</numerusform>
-            <numerusform>Sélection : %Ln éléments</numerusform>
+            <numerusform>Sélection&#xa0;: %Ln élément</numerusform>
+            <numerusform>Sélection&#xa0;: %Ln éléments</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>%Ln élément n'a pas pu être supprimé et reste dans la liste avec la raison.</numerusform>
-            <numerusform>%Ln éléments n'ont pas pu être supprimés et restent dans la liste avec la raison.</numerusform>
+            <numerusform>%Ln élément n&apos;a pas pu être supprimé et reste dans la liste avec la raison.</numerusform>
+            <numerusform>%Ln éléments n&apos;ont pas pu être supprimés et restent dans la liste avec la raison.</numerusform>
         </translation>
     </message>
 </context>
@@ -360,20 +360,24 @@ Cette action est irréversible !</numerusform>
     <message>
         <source>These browsers are running and were skipped; close them to clean them:
 %1</source>
-        <translation>Ces navigateurs sont ouverts et ont été ignorés ; quittez-les pour les nettoyer :
+        <translation>Ces navigateurs sont ouverts et ont été ignorés&#xa0;; quittez-les pour les nettoyer&#xa0;:
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>en dehors des dossiers des navigateurs</translation>
     </message>
     <message>
         <source>the history could not be cleared</source>
-        <translation>l'historique n'a pas pu être effacé</translation>
+        <translation>l&apos;historique n&apos;a pas pu être effacé</translation>
     </message>
     <message>
         <source>it could not be removed</source>
-        <translation>il n'a pas pu être supprimé</translation>
+        <translation>il n&apos;a pas pu être supprimé</translation>
+    </message>
+    <message>
+        <source>the records could not be cleared</source>
+        <translation>les entrées n&apos;ont pas pu être effacées</translation>
     </message>
 </context>
 <context>
@@ -402,7 +406,7 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Clean caches, cookies and history of your browsers</source>
-        <translation>Nettoyez les caches, les cookies et l'historique de vos navigateurs</translation>
+        <translation>Nettoyez les caches, les cookies et l&apos;historique de vos navigateurs</translation>
     </message>
     <message>
         <source>Cleanable Space</source>
@@ -410,11 +414,11 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Browsers:</source>
-        <translation>Navigateurs :</translation>
+        <translation>Navigateurs&#xa0;:</translation>
     </message>
     <message>
         <source>No supported browser was found for this user.</source>
-        <translation>Aucun navigateur compatible n'a été trouvé pour cet utilisateur.</translation>
+        <translation>Aucun navigateur compatible n&apos;a été trouvé pour cet utilisateur.</translation>
     </message>
 </context>
 <context>
@@ -483,7 +487,7 @@ Cette action est irréversible !</numerusform>
     <name>CleanItemWidget</name>
     <message>
         <source>Not removed: %1</source>
-        <translation>Non supprimé : %1</translation>
+        <translation>Non supprimé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -494,11 +498,11 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Click the button below to scan for junk files and free up space</source>
-        <translation>Cliquez sur le bouton ci-dessous pour rechercher les fichiers inutiles et libérer de l'espace</translation>
+        <translation>Cliquez sur le bouton ci-dessous pour rechercher les fichiers inutiles et libérer de l&apos;espace</translation>
     </message>
     <message>
         <source>🔍  Start Full Scan</source>
-        <translation>🔍  Lancer l'analyse complète</translation>
+        <translation>🔍  Lancer l&apos;analyse complète</translation>
     </message>
     <message>
         <source>Preparing...</source>
@@ -526,7 +530,7 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Ready to scan</source>
-        <translation>Prêt pour l'analyse</translation>
+        <translation>Prêt pour l&apos;analyse</translation>
     </message>
     <message>
         <source>🔍 Start Scan</source>
@@ -537,8 +541,8 @@ Cette action est irréversible !</numerusform>
         <translation>🗑️ Tout nettoyer</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Astuce :&lt;/span&gt; un nettoyage régulier peut nettement améliorer les performances de votre Mac</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Astuce&#xa0;:&lt;/span&gt; un nettoyage régulier peut nettement améliorer les performances de votre Mac</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -550,25 +554,25 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Last scan: just now</source>
-        <translation>Dernière analyse : à l’instant</translation>
+        <translation>Dernière analyse&#xa0;: à l’instant</translation>
     </message>
     <message numerus="yes">
         <source>Last scan: %Ln min ago</source>
         <translation>
-            <numerusform>Dernière analyse : il y a %Ln min</numerusform>
-            <numerusform>Dernière analyse : il y a %Ln min</numerusform>
+            <numerusform>Dernière analyse&#xa0;: il y a %Ln&#xa0;min</numerusform>
+            <numerusform>Dernière analyse&#xa0;: il y a %Ln&#xa0;min</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Last scan: %Ln h ago</source>
         <translation>
-            <numerusform>Dernière analyse : il y a %Ln h</numerusform>
-            <numerusform>Dernière analyse : il y a %Ln h</numerusform>
+            <numerusform>Dernière analyse&#xa0;: il y a %Ln&#xa0;h</numerusform>
+            <numerusform>Dernière analyse&#xa0;: il y a %Ln&#xa0;h</numerusform>
         </translation>
     </message>
     <message>
         <source>Last scan: %1</source>
-        <translation>Dernière analyse : %1</translation>
+        <translation>Dernière analyse&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cleaned %1</source>
@@ -590,7 +594,7 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Find and remove identical files to free up disk space</source>
-        <translation>Trouvez et supprimez les fichiers identiques pour libérer de l'espace disque</translation>
+        <translation>Trouvez et supprimez les fichiers identiques pour libérer de l&apos;espace disque</translation>
     </message>
     <message>
         <source>SELECT LOCATION</source>
@@ -638,11 +642,11 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Min file size:</source>
-        <translation>Taille min. :</translation>
+        <translation>Taille min.&#xa0;:</translation>
     </message>
     <message>
         <source>Start Scan</source>
-        <translation>Lancer l'analyse</translation>
+        <translation>Lancer l&apos;analyse</translation>
     </message>
     <message>
         <source>Collecting files...</source>
@@ -690,7 +694,7 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Path: (none selected)</source>
-        <translation>Chemin : (aucune sélection)</translation>
+        <translation>Chemin&#xa0;: (aucune sélection)</translation>
     </message>
     <message>
         <source>No Location Selected</source>
@@ -707,8 +711,8 @@ Cette action est irréversible !</numerusform>
     <message>
         <source>Scanning the entire disk may take several minutes.
 Continue?</source>
-        <translation>L'analyse du disque entier peut prendre plusieurs minutes.
-Continuer ?</translation>
+        <translation>L&apos;analyse du disque entier peut prendre plusieurs minutes.
+Continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Scanning files...</source>
@@ -724,7 +728,7 @@ Continuer ?</translation>
     </message>
     <message>
         <source>Great news! No duplicate files were found. 🎉</source>
-        <translation>Bonne nouvelle ! Aucun fichier en double n'a été trouvé. 🎉</translation>
+        <translation>Bonne nouvelle&#xa0;! Aucun fichier en double n&apos;a été trouvé. 🎉</translation>
     </message>
     <message>
         <source>Cancelling...</source>
@@ -767,33 +771,33 @@ Continuer ?</translation>
         <translation>Le journal indique chaque fichier et la raison.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groupe  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 récupérables&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groupes  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 récupérables&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groupe  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 récupérables&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groupes  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 récupérables&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Move %Ln file(s) to the Trash, or delete them permanently?</source>
         <translation>
-            <numerusform>Placer %Ln fichier dans la Corbeille ou le supprimer définitivement ?</numerusform>
-            <numerusform>Placer %Ln fichiers dans la Corbeille ou les supprimer définitivement ?</numerusform>
+            <numerusform>Placer %Ln fichier dans la Corbeille ou le supprimer définitivement&#xa0;?</numerusform>
+            <numerusform>Placer %Ln fichiers dans la Corbeille ou les supprimer définitivement&#xa0;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Every copy of %Ln group(s) is checked: the newest copy of each will be kept.</source>
         <translation>
-            <numerusform>Toutes les copies de %Ln groupe sont cochées : la plus récente sera conservée.</numerusform>
-            <numerusform>Toutes les copies de %Ln groupes sont cochées : la plus récente de chacun sera conservée.</numerusform>
+            <numerusform>Toutes les copies de %Ln groupe sont cochées&#xa0;: la plus récente sera conservée.</numerusform>
+            <numerusform>Toutes les copies de %Ln groupes sont cochées&#xa0;: la plus récente de chacun sera conservée.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Permanently delete %Ln file(s)?
 This cannot be undone.</source>
         <translation>
-            <numerusform>Supprimer définitivement %Ln fichier ?
+            <numerusform>Supprimer définitivement %Ln fichier&#xa0;?
 Cette action est irréversible.</numerusform>
-            <numerusform>Supprimer définitivement %Ln fichiers ?
+            <numerusform>Supprimer définitivement %Ln fichiers&#xa0;?
 Cette action est irréversible.</numerusform>
         </translation>
     </message>
@@ -807,38 +811,38 @@ Cette action est irréversible.</numerusform>
     <message numerus="yes">
         <source>%Ln file(s) moved to the Trash (%1); you can put them back from there.</source>
         <translation>
-            <numerusform>%Ln fichier placé dans la Corbeille (%1) ; vous pouvez le remettre en place depuis celle-ci.</numerusform>
-            <numerusform>%Ln fichiers placés dans la Corbeille (%1) ; vous pouvez les remettre en place depuis celle-ci.</numerusform>
+            <numerusform>%Ln fichier placé dans la Corbeille (%1)&#xa0;; vous pouvez le remettre en place depuis celle-ci.</numerusform>
+            <numerusform>%Ln fichiers placés dans la Corbeille (%1)&#xa0;; vous pouvez les remettre en place depuis celle-ci.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) could not be deleted.</source>
         <translation>
-            <numerusform>%Ln fichier n'a pas pu être supprimé.</numerusform>
-            <numerusform>%Ln fichiers n'ont pas pu être supprimés.</numerusform>
+            <numerusform>%Ln fichier n&apos;a pas pu être supprimé.</numerusform>
+            <numerusform>%Ln fichiers n&apos;ont pas pu être supprimés.</numerusform>
         </translation>
     </message>
     <message>
         <source>Path: %1</source>
-        <translation>Chemin : %1</translation>
+        <translation>Chemin&#xa0;: %1</translation>
     </message>
     <message>
         <source>Deleted permanently: %1</source>
-        <translation>Supprimé définitivement : %1</translation>
+        <translation>Supprimé définitivement&#xa0;: %1</translation>
     </message>
     <message>
         <source>Moved to the Trash: %1</source>
-        <translation>Placé dans la Corbeille : %1</translation>
+        <translation>Placé dans la Corbeille&#xa0;: %1</translation>
     </message>
     <message>
         <source>Left in place: %1</source>
-        <translation>Laissé en place : %1</translation>
+        <translation>Laissé en place&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln file(s) could not be moved to the Trash and were left in place; none was deleted.</source>
         <translation>
-            <numerusform>%Ln fichier n'a pas pu être placé dans la Corbeille et est resté en place ; rien n'a été supprimé.</numerusform>
-            <numerusform>%Ln fichiers n'ont pas pu être placés dans la Corbeille et sont restés en place ; aucun n'a été supprimé.</numerusform>
+            <numerusform>%Ln fichier n&apos;a pas pu être placé dans la Corbeille et est resté en place&#xa0;; rien n&apos;a été supprimé.</numerusform>
+            <numerusform>%Ln fichiers n&apos;ont pas pu être placés dans la Corbeille et sont restés en place&#xa0;; aucun n&apos;a été supprimé.</numerusform>
         </translation>
     </message>
     <message>
@@ -863,7 +867,7 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>  ·  %1 in the Trash until you empty it</source>
-        <translation>  ·  %1 dans la Corbeille jusqu'à ce que vous la vidiez</translation>
+        <translation>  ·  %1 dans la Corbeille jusqu&apos;à ce que vous la vidiez</translation>
     </message>
 </context>
 <context>
@@ -888,7 +892,7 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>it is in use</source>
-        <translation>élément en cours d'utilisation</translation>
+        <translation>élément en cours d&apos;utilisation</translation>
     </message>
     <message>
         <source>the volume is read-only</source>
@@ -896,7 +900,7 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>the folder is not empty</source>
-        <translation>le dossier n'est pas vide</translation>
+        <translation>le dossier n&apos;est pas vide</translation>
     </message>
     <message>
         <source>another volume is mounted there</source>
@@ -904,11 +908,11 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>not a folder</source>
-        <translation>ce n'est pas un dossier</translation>
+        <translation>ce n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation>c'est un dossier</translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it changed while being removed</source>
@@ -916,7 +920,7 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>its folder is not open</source>
-        <translation>son dossier n'est pas ouvert</translation>
+        <translation>son dossier n&apos;est pas ouvert</translation>
     </message>
     <message>
         <source>outside %1</source>
@@ -927,7 +931,7 @@ Cette action est irréversible.</numerusform>
         <translation>le dossier lui-même</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>« . » ou « .. » dans le chemin</translation>
     </message>
     <message>
@@ -951,11 +955,11 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>the Finder could not be asked (osascript did not start)</source>
-        <translation>impossible d'interroger le Finder (osascript n'a pas démarré)</translation>
+        <translation>impossible d&apos;interroger le Finder (osascript n&apos;a pas démarré)</translation>
     </message>
     <message>
         <source>the Finder did not answer within %1 seconds; it may be waiting for your permission or password</source>
-        <translation>le Finder n'a pas répondu dans les %1 secondes ; il attend peut-être votre autorisation ou votre mot de passe</translation>
+        <translation>le Finder n&apos;a pas répondu dans les %1 secondes&#xa0;; il attend peut-être votre autorisation ou votre mot de passe</translation>
     </message>
     <message>
         <source>the Finder left it where it was</source>
@@ -963,7 +967,7 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>Sweepnook is not allowed to control the Finder (System Settings &gt; Privacy &amp; Security &gt; Automation)</source>
-        <translation>Sweepnook n'est pas autorisé à contrôler le Finder (Réglages Système &gt; Confidentialité et sécurité &gt; Automatisation)</translation>
+        <translation>Sweepnook n&apos;est pas autorisé à contrôler le Finder (Réglages Système &gt; Confidentialité et sécurité &gt; Automatisation)</translation>
     </message>
     <message>
         <source>the Finder refused (exit code %1)</source>
@@ -971,15 +975,15 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>the Finder refused: %1</source>
-        <translation>le Finder a refusé : %1</translation>
+        <translation>le Finder a refusé&#xa0;: %1</translation>
     </message>
     <message>
         <source>the Trash folder cannot be used: %1</source>
-        <translation>le dossier de la Corbeille est inutilisable : %1</translation>
+        <translation>le dossier de la Corbeille est inutilisable&#xa0;: %1</translation>
     </message>
     <message>
         <source>it is on another volume than your Trash</source>
-        <translation>l'élément se trouve sur un autre volume que votre Corbeille</translation>
+        <translation>l&apos;élément se trouve sur un autre volume que votre Corbeille</translation>
     </message>
     <message>
         <source>it is in the Trash already</source>
@@ -1053,7 +1057,7 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>Scan your drives and remove files that are taking up the most space</source>
-        <translation>Analysez vos disques et supprimez les fichiers qui occupent le plus d'espace</translation>
+        <translation>Analysez vos disques et supprimez les fichiers qui occupent le plus d&apos;espace</translation>
     </message>
     <message>
         <source>SELECT VOLUME</source>
@@ -1061,7 +1065,7 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>Min file size:</source>
-        <translation>Taille min. :</translation>
+        <translation>Taille min.&#xa0;:</translation>
     </message>
     <message>
         <source>50 MB</source>
@@ -1089,11 +1093,11 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>Start Scan</source>
-        <translation>Lancer l'analyse</translation>
+        <translation>Lancer l&apos;analyse</translation>
     </message>
     <message>
         <source>Scan Results</source>
-        <translation>Résultats de l'analyse</translation>
+        <translation>Résultats de l&apos;analyse</translation>
     </message>
     <message>
         <source>Select all</source>
@@ -1133,11 +1137,11 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>Largest first</source>
-        <translation>Les plus gros d'abord</translation>
+        <translation>Les plus gros d&apos;abord</translation>
     </message>
     <message>
         <source>Newest first</source>
-        <translation>Les plus récents d'abord</translation>
+        <translation>Les plus récents d&apos;abord</translation>
     </message>
     <message>
         <source>← Back</source>
@@ -1161,7 +1165,7 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>Select a volume above to begin scanning.</source>
-        <translation>Sélectionnez un volume ci-dessus pour lancer l'analyse.</translation>
+        <translation>Sélectionnez un volume ci-dessus pour lancer l&apos;analyse.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln volume(s) selected. Sweepnook will scan for files larger than %1.</source>
@@ -1208,7 +1212,7 @@ Cette action est irréversible.</numerusform>
     </message>
     <message>
         <source>%1 in the Trash until you empty it</source>
-        <translation>%1 dans la Corbeille jusqu'à ce que vous la vidiez</translation>
+        <translation>%1 dans la Corbeille jusqu&apos;à ce que vous la vidiez</translation>
     </message>
     <message>
         <source>Delete this file</source>
@@ -1231,22 +1235,22 @@ Cette action est irréversible.</numerusform>
 
 %1
 Size: %2</source>
-        <translation>Voulez-vous vraiment supprimer ce fichier ?
+        <translation>Voulez-vous vraiment supprimer ce fichier&#xa0;?
 
 %1
-Taille : %2</translation>
+Taille&#xa0;: %2</translation>
     </message>
     <message>
         <source>This file is only in iCloud: deleting it frees no space on this Mac and removes it from all your devices.</source>
-        <translation>Ce fichier se trouve uniquement dans iCloud : le supprimer ne libère aucun espace sur ce Mac et le retire de tous vos appareils.</translation>
+        <translation>Ce fichier se trouve uniquement dans iCloud&#xa0;: le supprimer ne libère aucun espace sur ce Mac et le retire de tous vos appareils.</translation>
     </message>
     <message>
         <source>Move to Trash keeps it until you empty the Trash. Delete Permanently cannot be undone!</source>
-        <translation>« Placer dans la Corbeille » le conserve jusqu'à ce que vous vidiez la Corbeille. « Supprimer définitivement » est irréversible !</translation>
+        <translation>«&#xa0;Placer dans la Corbeille&#xa0;» le conserve jusqu&apos;à ce que vous vidiez la Corbeille. «&#xa0;Supprimer définitivement&#xa0;» est irréversible&#xa0;!</translation>
     </message>
     <message>
         <source>Move to Trash keeps them until you empty the Trash. Delete Permanently cannot be undone!</source>
-        <translation>« Placer dans la Corbeille » les conserve jusqu'à ce que vous vidiez la Corbeille. « Supprimer définitivement » est irréversible !</translation>
+        <translation>«&#xa0;Placer dans la Corbeille&#xa0;» les conserve jusqu&apos;à ce que vous vidiez la Corbeille. «&#xa0;Supprimer définitivement&#xa0;» est irréversible&#xa0;!</translation>
     </message>
     <message>
         <source>Deleting...</source>
@@ -1270,7 +1274,7 @@ Taille : %2</translation>
     </message>
     <message>
         <source>%1 moved to the Trash: empty the Trash to free the space.</source>
-        <translation>%1 placés dans la Corbeille : videz la Corbeille pour libérer l'espace.</translation>
+        <translation>%1 placés dans la Corbeille&#xa0;: videz la Corbeille pour libérer l&apos;espace.</translation>
     </message>
     <message>
         <source>%1 freed.</source>
@@ -1290,15 +1294,15 @@ Taille : %2</translation>
     <message numerus="yes">
         <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>Impossible de lire %Ln dossier : %1. Pour l'inclure, accordez à Sweepnook l'accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
-            <numerusform>Impossible de lire %Ln dossiers, dont %1. Pour les inclure, accordez à Sweepnook l'accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+            <numerusform>Impossible de lire %Ln dossier&#xa0;: %1. Pour l&apos;inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+            <numerusform>Impossible de lire %Ln dossiers, dont %1. Pour les inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Selected: %Ln files (%1)</source>
         <translation>
-            <numerusform>Sélection : %Ln fichier (%1)</numerusform>
-            <numerusform>Sélection : %Ln fichiers (%1)</numerusform>
+            <numerusform>Sélection&#xa0;: %Ln fichier (%1)</numerusform>
+            <numerusform>Sélection&#xa0;: %Ln fichiers (%1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1306,12 +1310,12 @@ Taille : %2</translation>
 
 Total: %1</source>
         <translation>
-            <numerusform>Voulez-vous vraiment supprimer %Ln fichier sélectionné ?
+            <numerusform>Voulez-vous vraiment supprimer %Ln fichier sélectionné&#xa0;?
 
-Total : %1</numerusform>
-            <numerusform>Voulez-vous vraiment supprimer les %Ln fichiers sélectionnés ?
+Total&#xa0;: %1</numerusform>
+            <numerusform>Voulez-vous vraiment supprimer les %Ln fichiers sélectionnés&#xa0;?
 
-Total : %1</numerusform>
+Total&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1336,8 +1340,8 @@ Total : %1</numerusform>
     <message numerus="yes">
         <source>%Ln files failed to delete.</source>
         <translation>
-            <numerusform>%Ln fichier n'a pas pu être supprimé.</numerusform>
-            <numerusform>%Ln fichiers n'ont pas pu être supprimés.</numerusform>
+            <numerusform>%Ln fichier n&apos;a pas pu être supprimé.</numerusform>
+            <numerusform>%Ln fichiers n&apos;ont pas pu être supprimés.</numerusform>
         </translation>
     </message>
 </context>
@@ -1364,20 +1368,20 @@ Total : %1</numerusform>
 请联系技术支持或重新安装软件。</source>
         <translation>Impossible de charger le lien de la page.
 
-Contactez l'assistance ou réinstallez l'app.</translation>
+Contactez l&apos;assistance ou réinstallez l&apos;app.</translation>
     </message>
     <message>
         <source>无法打开浏览器</source>
-        <translation>Impossible d'ouvrir le navigateur</translation>
+        <translation>Impossible d&apos;ouvrir le navigateur</translation>
     </message>
     <message>
         <source>无法打开默认浏览器。
 
 请手动复制链接访问：
 %1</source>
-        <translation>Impossible d'ouvrir le navigateur par défaut.
+        <translation>Impossible d&apos;ouvrir le navigateur par défaut.
 
-Copiez ce lien et ouvrez-le manuellement :
+Copiez ce lien et ouvrez-le manuellement&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -1463,10 +1467,10 @@ Copiez ce lien et ouvrez-le manuellement :
         <source>Are you sure you want to clean %Ln selected items (%1)?
 This action cannot be undone!</source>
         <translation>
-            <numerusform>Voulez-vous vraiment nettoyer %Ln élément sélectionné (%1) ?
-Cette action est irréversible !</numerusform>
-            <numerusform>Voulez-vous vraiment nettoyer les %Ln éléments sélectionnés (%1) ?
-Cette action est irréversible !</numerusform>
+            <numerusform>Voulez-vous vraiment nettoyer %Ln élément sélectionné (%1)&#xa0;?
+Cette action est irréversible&#xa0;!</numerusform>
+            <numerusform>Voulez-vous vraiment nettoyer les %Ln éléments sélectionnés (%1)&#xa0;?
+Cette action est irréversible&#xa0;!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1483,13 +1487,13 @@ Cette action est irréversible !</numerusform>
     <message numerus="yes">
         <source>%Ln items could not be removed.</source>
         <translation>
-            <numerusform>%Ln élément n'a pas pu être supprimé.</numerusform>
-            <numerusform>%Ln éléments n'ont pas pu être supprimés.</numerusform>
+            <numerusform>%Ln élément n&apos;a pas pu être supprimé.</numerusform>
+            <numerusform>%Ln éléments n&apos;ont pas pu être supprimés.</numerusform>
         </translation>
     </message>
     <message>
         <source>A clean is still running. Scan again when it has finished.</source>
-        <translation>Un nettoyage est encore en cours. Relancez l'analyse lorsqu'il sera terminé.</translation>
+        <translation>Un nettoyage est encore en cours. Relancez l&apos;analyse lorsqu&apos;il sera terminé.</translation>
     </message>
     <message>
         <source>About Sweepnook</source>
@@ -1513,7 +1517,7 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
-        <translation>Sweepnook reste ouvert dans la barre des menus. Double-cliquez sur l'icône pour rouvrir la fenêtre.</translation>
+        <translation>Sweepnook reste ouvert dans la barre des menus. Double-cliquez sur l&apos;icône pour rouvrir la fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -1528,11 +1532,11 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>QuickLook Preview Cache</source>
-        <translation>Cache des aperçus Coup d'œil</translation>
+        <translation>Cache des aperçus Coup d&apos;œil</translation>
     </message>
     <message>
         <source>Cached file previews generated by macOS QuickLook</source>
-        <translation>Aperçus de fichiers mis en cache par Coup d'œil de macOS</translation>
+        <translation>Aperçus de fichiers mis en cache par Coup d&apos;œil de macOS</translation>
     </message>
     <message>
         <source>Recent Files List</source>
@@ -1641,26 +1645,26 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Scanning: %1</source>
-        <translation>Analyse : %1</translation>
+        <translation>Analyse&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cleaning: %1 of %2 done</source>
-        <translation>Nettoyage : %1 sur %2 terminés</translation>
+        <translation>Nettoyage&#xa0;: %1 sur %2 terminés</translation>
     </message>
     <message>
         <source>Not cleaned: %1</source>
-        <translation>Non nettoyés : %1</translation>
+        <translation>Non nettoyés&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>Stopped before %Ln item(s)</source>
         <translation>
-            <numerusform>Arrêté : %Ln élément non traité</numerusform>
-            <numerusform>Arrêté : %Ln éléments non traités</numerusform>
+            <numerusform>Arrêté&#xa0;: %Ln élément non traité</numerusform>
+            <numerusform>Arrêté&#xa0;: %Ln éléments non traités</numerusform>
         </translation>
     </message>
     <message>
         <source>Scan Again</source>
-        <translation>Relancer l'analyse</translation>
+        <translation>Relancer l&apos;analyse</translation>
     </message>
     <message>
         <source>Scan to measure the traces on this Mac</source>
@@ -1677,8 +1681,8 @@ Cette action est irréversible !</numerusform>
     <message numerus="yes">
         <source>Selected: %Ln item(s)</source>
         <translation>
-            <numerusform>Sélection : %Ln élément</numerusform>
-            <numerusform>Sélection : %Ln éléments</numerusform>
+            <numerusform>Sélection&#xa0;: %Ln élément</numerusform>
+            <numerusform>Sélection&#xa0;: %Ln éléments</numerusform>
         </translation>
     </message>
     <message>
@@ -1692,8 +1696,8 @@ Cette action est irréversible !</numerusform>
     <message numerus="yes">
         <source>Clean %Ln selected item(s)?</source>
         <translation>
-            <numerusform>Nettoyer %Ln élément sélectionné ?</numerusform>
-            <numerusform>Nettoyer les %Ln éléments sélectionnés ?</numerusform>
+            <numerusform>Nettoyer %Ln élément sélectionné&#xa0;?</numerusform>
+            <numerusform>Nettoyer les %Ln éléments sélectionnés&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
@@ -1736,15 +1740,15 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>已清理: %1</source>
-        <translation>Nettoyé : %1</translation>
+        <translation>Nettoyé&#xa0;: %1</translation>
     </message>
     <message>
         <source>完成!</source>
-        <translation>Terminé !</translation>
+        <translation>Terminé&#xa0;!</translation>
     </message>
     <message>
         <source>操作失败</source>
-        <translation>Échec de l'opération</translation>
+        <translation>Échec de l&apos;opération</translation>
     </message>
     <message>
         <source>Partly done</source>
@@ -1865,11 +1869,11 @@ Cette action est irréversible !</numerusform>
     <name>RegistryPage</name>
     <message>
         <source>Registry cleaning is only available on Windows</source>
-        <translation>Le nettoyage du registre n'est disponible que sous Windows</translation>
+        <translation>Le nettoyage du registre n&apos;est disponible que sous Windows</translation>
     </message>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
-        <translation>macOS conserve ses réglages dans des fichiers de préférences, pas dans un registre : il n'y a donc rien à nettoyer ici.</translation>
+        <translation>macOS conserve ses réglages dans des fichiers de préférences, pas dans un registre&#xa0;: il n&apos;y a donc rien à nettoyer ici.</translation>
     </message>
 </context>
 <context>
@@ -1924,19 +1928,19 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Download Installers</source>
-        <translation>Programmes d'installation téléchargés</translation>
+        <translation>Programmes d&apos;installation téléchargés</translation>
     </message>
     <message>
         <source>Installer packages accumulated in the Downloads folder</source>
-        <translation>Paquets d'installation accumulés dans le dossier Téléchargements</translation>
+        <translation>Paquets d&apos;installation accumulés dans le dossier Téléchargements</translation>
     </message>
     <message>
         <source>QuickLook Cache</source>
-        <translation>Cache de Coup d'œil</translation>
+        <translation>Cache de Coup d&apos;œil</translation>
     </message>
     <message>
         <source>macOS QuickLook preview thumbnail cache</source>
-        <translation>Cache des vignettes d'aperçu de Coup d'œil de macOS</translation>
+        <translation>Cache des vignettes d&apos;aperçu de Coup d&apos;œil de macOS</translation>
     </message>
     <message>
         <source>Homebrew Cache</source>
@@ -1960,7 +1964,7 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>iPhone / iPad local backups stored on this Mac</source>
-        <translation>Sauvegardes locales d'iPhone / iPad stockées sur ce Mac</translation>
+        <translation>Sauvegardes locales d&apos;iPhone / iPad stockées sur ce Mac</translation>
     </message>
     <message>
         <source>Large Old Files</source>
@@ -1968,11 +1972,11 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Old iOS firmware, app installers, and large unused data</source>
-        <translation>Anciens firmwares iOS, programmes d'installation et données volumineuses inutilisées</translation>
+        <translation>Anciens firmwares iOS, programmes d&apos;installation et données volumineuses inutilisées</translation>
     </message>
     <message>
         <source>App Leftovers</source>
-        <translation>Restes d'apps</translation>
+        <translation>Restes d&apos;apps</translation>
     </message>
     <message>
         <source>Residual preference and support files from uninstalled applications</source>
@@ -1984,7 +1988,7 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Microsoft Office and Apple iWork temporary files</source>
-        <translation>Fichiers temporaires de Microsoft Office et d'Apple iWork</translation>
+        <translation>Fichiers temporaires de Microsoft Office et d&apos;Apple iWork</translation>
     </message>
     <message>
         <source>Font Cache</source>
@@ -2024,7 +2028,7 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Microsoft Defender scan history and backup cache</source>
-        <translation>Historique d'analyse et cache de sauvegarde de Microsoft Defender</translation>
+        <translation>Historique d&apos;analyse et cache de sauvegarde de Microsoft Defender</translation>
     </message>
     <message>
         <source>GPU Shader Cache</source>
@@ -2132,7 +2136,7 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Browser debug and error logs</source>
-        <translation>Journaux de débogage et d'erreurs du navigateur</translation>
+        <translation>Journaux de débogage et d&apos;erreurs du navigateur</translation>
     </message>
     <message>
         <source>Website Thumbnails</source>
@@ -2235,7 +2239,7 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Scanning: %1</source>
-        <translation>Analyse : %1</translation>
+        <translation>Analyse&#xa0;: %1</translation>
     </message>
     <message>
         <source>Scan Complete</source>
@@ -2301,11 +2305,11 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Sweepnook could not be set to start at login. The log has the details.</source>
-        <translation>Impossible de configurer Sweepnook pour qu'il s'ouvre à la connexion. Le journal contient les détails.</translation>
+        <translation>Impossible de configurer Sweepnook pour qu&apos;il s&apos;ouvre à la connexion. Le journal contient les détails.</translation>
     </message>
     <message>
         <source>Sweepnook could not be kept from starting at login. The log has the details.</source>
-        <translation>Impossible d'empêcher Sweepnook de s'ouvrir à la connexion. Le journal contient les détails.</translation>
+        <translation>Impossible d&apos;empêcher Sweepnook de s&apos;ouvrir à la connexion. Le journal contient les détails.</translation>
     </message>
 </context>
 <context>
@@ -2385,7 +2389,7 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>Manage programs that run automatically at startup</source>
-        <translation>Gérez les programmes qui s'ouvrent automatiquement au démarrage</translation>
+        <translation>Gérez les programmes qui s&apos;ouvrent automatiquement au démarrage</translation>
     </message>
     <message>
         <source>Search programs...</source>
@@ -2413,19 +2417,19 @@ Cette action est irréversible !</numerusform>
     </message>
     <message>
         <source>This startup item was not created by Sweepnook and cannot be removed here.</source>
-        <translation>Cet élément de démarrage n'a pas été créé par Sweepnook et ne peut pas être supprimé ici.</translation>
+        <translation>Cet élément de démarrage n&apos;a pas été créé par Sweepnook et ne peut pas être supprimé ici.</translation>
     </message>
     <message>
         <source>Operation Failed</source>
-        <translation>Échec de l'opération</translation>
+        <translation>Échec de l&apos;opération</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
-        <translation>Impossible de retirer « %1 » du démarrage.</translation>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <translation>Impossible de retirer «&#xa0;%1&#xa0;» du démarrage.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
-        <translation>Impossible d'ajouter « %1 » au démarrage.</translation>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <translation>Impossible d&apos;ajouter «&#xa0;%1&#xa0;» au démarrage.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln startup items</source>
@@ -2446,8 +2450,8 @@ Cette action est irréversible !</numerusform>
         <translation>Aucun élément de démarrage ni aucune app trouvés</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
-        <translation>Aucun élément de démarrage ne correspond à « %1 »</translation>
+        <source>No startup items match &quot;%1&quot;</source>
+        <translation>Aucun élément de démarrage ne correspond à «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -2486,7 +2490,7 @@ Cette action est irréversible !</numerusform>
 The application will restart now.</source>
         <translation>La langue a été modifiée.
 
-L'application va redémarrer.</translation>
+L&apos;application va redémarrer.</translation>
     </message>
     <message>
         <source>Restart Failed</source>
@@ -2496,7 +2500,7 @@ L'application va redémarrer.</translation>
         <source>Sweepnook could not restart itself.
 
 Please quit and reopen it to use the new language.</source>
-        <translation>Sweepnook n'a pas pu redémarrer.
+        <translation>Sweepnook n&apos;a pas pu redémarrer.
 
 Quittez-le puis rouvrez-le pour utiliser la nouvelle langue.</translation>
     </message>
@@ -2512,19 +2516,19 @@ Quittez-le puis rouvrez-le pour utiliser la nouvelle langue.</translation>
         <translation>Arrêté avant que tous les services aient été modifiés.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
-        <translation>Impossible de modifier le type de démarrage du service « %1 ».</translation>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
+        <translation>Impossible de modifier le type de démarrage du service «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Could not add the Ultimate Performance power plan.</source>
-        <translation>Impossible d'ajouter le mode de gestion de l'alimentation Performances optimales.</translation>
+        <translation>Impossible d&apos;ajouter le mode de gestion de l&apos;alimentation Performances optimales.</translation>
     </message>
 </context>
 <context>
     <name>TweaksPage</name>
     <message>
         <source>These tweaks change Windows settings and act only on Windows. Nothing on this Mac is changed.</source>
-        <translation>Ces ajustements modifient des réglages de Windows et n'agissent que sous Windows. Rien n'est modifié sur ce Mac.</translation>
+        <translation>Ces ajustements modifient des réglages de Windows et n&apos;agissent que sous Windows. Rien n&apos;est modifié sur ce Mac.</translation>
     </message>
     <message>
         <source>System Tweaks</source>
@@ -2532,7 +2536,7 @@ Quittez-le puis rouvrez-le pour utiliser la nouvelle langue.</translation>
     </message>
     <message>
         <source>Fine-tune privacy, performance and interface settings of Windows</source>
-        <translation>Affinez les réglages de confidentialité, de performances et d'interface de Windows</translation>
+        <translation>Affinez les réglages de confidentialité, de performances et d&apos;interface de Windows</translation>
     </message>
     <message>
         <source>Apply recommended</source>
@@ -2572,7 +2576,7 @@ Quittez-le puis rouvrez-le pour utiliser la nouvelle langue.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 of %2 on</source>

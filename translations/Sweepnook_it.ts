@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>⚡ Startup Manager - Speed up boot time</source>
-        <translation>⚡ Gestione avvio - Velocizza l'avvio</translation>
+        <translation>⚡ Gestione avvio - Velocizza l&apos;avvio</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -67,11 +67,11 @@
     </message>
     <message>
         <source>Close the app first.</source>
-        <translation>Chiudi prima l'app.</translation>
+        <translation>Chiudi prima l&apos;app.</translation>
     </message>
     <message>
         <source>Could not tell whether it is running. Close the app first.</source>
-        <translation>Impossibile stabilire se l'app è aperta. Chiudila prima.</translation>
+        <translation>Impossibile stabilire se l&apos;app è aperta. Chiudila prima.</translation>
     </message>
     <message>
         <source>It could not be moved to the Trash: %1.</source>
@@ -121,7 +121,7 @@
         <translation>Nessuna applicazione trovata nelle cartelle Applicazioni.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>Nessuna app corrisponde a “%1”.</translation>
     </message>
     <message>
@@ -209,24 +209,24 @@
     </message>
     <message>
         <source>The app will be moved to the Trash.</source>
-        <translation>L'app verrà spostata nel Cestino.</translation>
+        <translation>L&apos;app verrà spostata nel Cestino.</translation>
     </message>
     <message numerus="yes">
         <source>The app and %Ln selected leftover items (%1) will be moved to the Trash.</source>
         <translation>
-            <numerusform>L'app e %Ln elemento residuo selezionato (%1) verranno spostati nel Cestino.</numerusform>
-            <numerusform>L'app e %Ln elementi residui selezionati (%1) verranno spostati nel Cestino.</numerusform>
+            <numerusform>L&apos;app e %Ln elemento residuo selezionato (%1) verranno spostati nel Cestino.</numerusform>
+            <numerusform>L&apos;app e %Ln elementi residui selezionati (%1) verranno spostati nel Cestino.</numerusform>
         </translation>
     </message>
     <message>
         <source>Moved %1 (%2) to the Trash.</source>
-        <translation>L'app %1 (%2) è stata spostata nel Cestino.</translation>
+        <translation>L&apos;app %1 (%2) è stata spostata nel Cestino.</translation>
     </message>
     <message numerus="yes">
         <source>Moved %1 and %Ln leftover items (%2) to the Trash.</source>
         <translation>
-            <numerusform>L'app %1 e %Ln elemento residuo (%2) sono stati spostati nel Cestino.</numerusform>
-            <numerusform>L'app %1 e %Ln elementi residui (%2) sono stati spostati nel Cestino.</numerusform>
+            <numerusform>L&apos;app %1 e %Ln elemento residuo (%2) sono stati spostati nel Cestino.</numerusform>
+            <numerusform>L&apos;app %1 e %Ln elementi residui (%2) sono stati spostati nel Cestino.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -258,7 +258,7 @@
         <translation>Recuperabile</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>Fai clic su “Avvia scansione” per trovare elementi da pulire</translation>
     </message>
     <message>
@@ -326,8 +326,8 @@ Questa azione non può essere annullata!</numerusform>
     <message numerus="yes">
         <source>%Ln item(s) could not be removed and stay in the list with the reason.</source>
         <translation>
-            <numerusform>Impossibile rimuovere %Ln elemento, che resta nell'elenco con il motivo.</numerusform>
-            <numerusform>Impossibile rimuovere %Ln elementi, che restano nell'elenco con il motivo.</numerusform>
+            <numerusform>Impossibile rimuovere %Ln elemento, che resta nell&apos;elenco con il motivo.</numerusform>
+            <numerusform>Impossibile rimuovere %Ln elementi, che restano nell&apos;elenco con il motivo.</numerusform>
         </translation>
     </message>
 </context>
@@ -364,7 +364,7 @@ Questa azione non può essere annullata!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>fuori dalle cartelle dei browser</translation>
     </message>
     <message>
@@ -374,6 +374,10 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>it could not be removed</source>
         <translation>impossibile rimuoverlo</translation>
+    </message>
+    <message>
+        <source>the records could not be cleared</source>
+        <translation>impossibile cancellare le voci</translation>
     </message>
 </context>
 <context>
@@ -537,8 +541,8 @@ Questa azione non può essere annullata!</numerusform>
         <translation>🗑️ Pulisci tutto</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Suggerimento:&lt;/span&gt; una pulizia regolare può migliorare sensibilmente le prestazioni del tuo Mac</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Suggerimento:&lt;/span&gt; una pulizia regolare può migliorare sensibilmente le prestazioni del tuo Mac</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -682,7 +686,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Choose Another Folder…</source>
-        <translation>Scegli un'altra cartella…</translation>
+        <translation>Scegli un&apos;altra cartella…</translation>
     </message>
     <message>
         <source>Remove %1</source>
@@ -702,12 +706,12 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Full Disk Scan</source>
-        <translation>Scansione dell'intero disco</translation>
+        <translation>Scansione dell&apos;intero disco</translation>
     </message>
     <message>
         <source>Scanning the entire disk may take several minutes.
 Continue?</source>
-        <translation>La scansione dell'intero disco può richiedere diversi minuti.
+        <translation>La scansione dell&apos;intero disco può richiedere diversi minuti.
 Continuare?</translation>
     </message>
     <message>
@@ -767,10 +771,10 @@ Continuare?</translation>
         <translation>Il log riporta ogni file e il motivo.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; gruppo  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 recuperabili&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; gruppi  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 recuperabili&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; gruppo  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperabili&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; gruppi  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 recuperabili&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -927,7 +931,7 @@ Questa azione non può essere annullata.</numerusform>
         <translation>la cartella stessa</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>«.» o «..» nel percorso</translation>
     </message>
     <message>
@@ -979,7 +983,7 @@ Questa azione non può essere annullata.</numerusform>
     </message>
     <message>
         <source>it is on another volume than your Trash</source>
-        <translation>l'elemento si trova su un volume diverso da quello del Cestino</translation>
+        <translation>l&apos;elemento si trova su un volume diverso da quello del Cestino</translation>
     </message>
     <message>
         <source>it is in the Trash already</source>
@@ -1153,7 +1157,7 @@ Questa azione non può essere annullata.</numerusform>
     </message>
     <message>
         <source>Remove from list</source>
-        <translation>Rimuovi dall'elenco</translation>
+        <translation>Rimuovi dall&apos;elenco</translation>
     </message>
     <message>
         <source>Add location</source>
@@ -1290,8 +1294,8 @@ Dimensione: %2</translation>
     <message numerus="yes">
         <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
-            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1364,7 +1368,7 @@ Totale: %1</numerusform>
 请联系技术支持或重新安装软件。</source>
         <translation>Impossibile caricare il link della pagina.
 
-Contatta l'assistenza o reinstalla l'app.</translation>
+Contatta l&apos;assistenza o reinstalla l&apos;app.</translation>
     </message>
     <message>
         <source>无法打开浏览器</source>
@@ -1513,7 +1517,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Program minimized to system tray. Double-click the icon to restore.</source>
-        <translation>Sweepnook resta aperto nella barra dei menu. Fai doppio clic sull'icona per riaprire la finestra.</translation>
+        <translation>Sweepnook resta aperto nella barra dei menu. Fai doppio clic sull&apos;icona per riaprire la finestra.</translation>
     </message>
 </context>
 <context>
@@ -1617,7 +1621,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Clear the traces your everyday use leaves on this Mac</source>
-        <translation>Cancella le tracce che l'uso quotidiano lascia su questo Mac</translation>
+        <translation>Cancella le tracce che l&apos;uso quotidiano lascia su questo Mac</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1869,7 +1873,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>macOS keeps its settings in preference files, not in a registry, so there is nothing to clean here.</source>
-        <translation>macOS conserva le sue impostazioni in file di preferenze, non in un registro: qui quindi non c'è nulla da pulire.</translation>
+        <translation>macOS conserva le sue impostazioni in file di preferenze, non in un registro: qui quindi non c&apos;è nulla da pulire.</translation>
     </message>
 </context>
 <context>
@@ -2301,11 +2305,11 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Sweepnook could not be set to start at login. The log has the details.</source>
-        <translation>Impossibile impostare l'apertura di Sweepnook al login. I dettagli sono nel log.</translation>
+        <translation>Impossibile impostare l&apos;apertura di Sweepnook al login. I dettagli sono nel log.</translation>
     </message>
     <message>
         <source>Sweepnook could not be kept from starting at login. The log has the details.</source>
-        <translation>Impossibile impedire l'apertura di Sweepnook al login. I dettagli sono nel log.</translation>
+        <translation>Impossibile impedire l&apos;apertura di Sweepnook al login. I dettagli sono nel log.</translation>
     </message>
 </context>
 <context>
@@ -2385,7 +2389,7 @@ Questa azione non può essere annullata!</numerusform>
     </message>
     <message>
         <source>Manage programs that run automatically at startup</source>
-        <translation>Gestisci i programmi che si aprono automaticamente all'avvio</translation>
+        <translation>Gestisci i programmi che si aprono automaticamente all&apos;avvio</translation>
     </message>
     <message>
         <source>Search programs...</source>
@@ -2420,12 +2424,12 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Operazione non riuscita</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
-        <translation>Impossibile rimuovere “%1” dall'avvio.</translation>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
+        <translation>Impossibile rimuovere “%1” dall&apos;avvio.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
-        <translation>Impossibile aggiungere “%1” all'avvio.</translation>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
+        <translation>Impossibile aggiungere “%1” all&apos;avvio.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln startup items</source>
@@ -2446,7 +2450,7 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Nessun elemento di avvio o app trovato</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>Nessun elemento di avvio corrisponde a “%1”</translation>
     </message>
 </context>
@@ -2486,7 +2490,7 @@ Questa azione non può essere annullata!</numerusform>
 The application will restart now.</source>
         <translation>La lingua è stata cambiata.
 
-L'applicazione verrà riavviata ora.</translation>
+L&apos;applicazione verrà riavviata ora.</translation>
     </message>
     <message>
         <source>Restart Failed</source>
@@ -2498,7 +2502,7 @@ L'applicazione verrà riavviata ora.</translation>
 Please quit and reopen it to use the new language.</source>
         <translation>Sweepnook non è riuscito a riavviarsi.
 
-Esci e riapri l'app per usare la nuova lingua.</translation>
+Esci e riapri l&apos;app per usare la nuova lingua.</translation>
     </message>
 </context>
 <context>
@@ -2512,7 +2516,7 @@ Esci e riapri l'app per usare la nuova lingua.</translation>
         <translation>Interrotto prima di modificare tutti i servizi.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>Impossibile modificare il tipo di avvio del servizio “%1”.</translation>
     </message>
     <message>

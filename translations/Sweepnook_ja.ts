@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
@@ -121,7 +121,7 @@
         <translation>「アプリケーション」フォルダにアプリケーションが見つかりませんでした。</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>“%1”に一致するアプリはありません。</translation>
     </message>
     <message>
@@ -246,7 +246,7 @@
         <translation>クリーンアップ可能</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>「スキャンを開始」をクリックして、クリーンアップできる項目を探します</translation>
     </message>
     <message>
@@ -345,7 +345,7 @@ This action cannot be undone!</source>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>ブラウザのフォルダの外にあります</translation>
     </message>
     <message>
@@ -355,6 +355,10 @@ This action cannot be undone!</source>
     <message>
         <source>it could not be removed</source>
         <translation>削除できませんでした</translation>
+    </message>
+    <message>
+        <source>the records could not be cleared</source>
+        <translation>記録を消去できませんでした</translation>
     </message>
 </context>
 <context>
@@ -514,8 +518,8 @@ This action cannot be undone!</source>
         <translation>🗑️ クリーンアップ</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;ヒント:&lt;/span&gt; 定期的にクリーンアップすると、Macのパフォーマンスが大きく向上します</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;ヒント:&lt;/span&gt; 定期的にクリーンアップすると、Macのパフォーマンスが大きく向上します</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -742,9 +746,9 @@ Continue?</source>
         <translation>各ファイルとその理由はログに記録されています。</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; グループ  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 を解放可能&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; グループ  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 を解放可能&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -892,7 +896,7 @@ This cannot be undone.</source>
         <translation>フォルダそのものです</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>パスに「.」または「..」が含まれています</translation>
     </message>
     <message>
@@ -2367,11 +2371,11 @@ This action cannot be undone!</source>
         <translation>操作に失敗しました</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>“%1”を起動項目から削除できませんでした。</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>“%1”を起動項目に追加できませんでした。</translation>
     </message>
     <message numerus="yes">
@@ -2391,7 +2395,7 @@ This action cannot be undone!</source>
         <translation>起動項目やアプリが見つかりません</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>“%1”に一致する起動項目はありません</translation>
     </message>
 </context>
@@ -2457,7 +2461,7 @@ Please quit and reopen it to use the new language.</source>
         <translation>すべてのサービスを変更する前に停止しました。</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>サービス“%1”のスタートアップの種類を変更できませんでした。</translation>
     </message>
     <message>

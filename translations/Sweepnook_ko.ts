@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
@@ -121,7 +121,7 @@
         <translation>응용 프로그램 폴더에서 앱을 찾을 수 없습니다.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>‘%1’와(과) 일치하는 앱이 없습니다.</translation>
     </message>
     <message>
@@ -246,7 +246,7 @@
         <translation>정리 가능</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>‘스캔 시작’을 클릭하여 정리할 수 있는 항목을 찾으십시오</translation>
     </message>
     <message>
@@ -345,7 +345,7 @@ This action cannot be undone!</source>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>브라우저 폴더 밖에 있음</translation>
     </message>
     <message>
@@ -355,6 +355,10 @@ This action cannot be undone!</source>
     <message>
         <source>it could not be removed</source>
         <translation>제거할 수 없음</translation>
+    </message>
+    <message>
+        <source>the records could not be cleared</source>
+        <translation>항목을 지울 수 없음</translation>
     </message>
 </context>
 <context>
@@ -514,8 +518,8 @@ This action cannot be undone!</source>
         <translation>🗑️ 모두 정리</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;팁:&lt;/span&gt; 정기적으로 정리하면 Mac의 성능이 크게 향상될 수 있습니다</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;팁:&lt;/span&gt; 정기적으로 정리하면 Mac의 성능이 크게 향상될 수 있습니다</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -742,9 +746,9 @@ Continue?</source>
         <translation>각 파일과 그 이유는 로그에 기록되어 있습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt;개 그룹  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 확보 가능&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt;개 그룹  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 확보 가능&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -892,8 +896,8 @@ This cannot be undone.</source>
         <translation>폴더 자체임</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
-        <translation>경로에 '.' 또는 '..'이 있음</translation>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>경로에 &apos;.&apos; 또는 &apos;..&apos;이 있음</translation>
     </message>
     <message>
         <source>a link or a file on the way: %1</source>
@@ -2365,11 +2369,11 @@ This action cannot be undone!</source>
         <translation>작업 실패</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>‘%1’을(를) 시동 항목에서 제거하지 못했습니다.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>‘%1’을(를) 시동 항목에 추가하지 못했습니다.</translation>
     </message>
     <message numerus="yes">
@@ -2389,7 +2393,7 @@ This action cannot be undone!</source>
         <translation>시동 항목이나 앱을 찾을 수 없음</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>“%1”과(와) 일치하는 시동 항목 없음</translation>
     </message>
 </context>
@@ -2455,7 +2459,7 @@ Please quit and reopen it to use the new language.</source>
         <translation>모든 서비스를 변경하기 전에 중단되었습니다.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>‘%1’ 서비스의 시작 유형을 변경할 수 없습니다.</translation>
     </message>
     <message>

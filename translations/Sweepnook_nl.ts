@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
@@ -121,7 +121,7 @@
         <translation>Er zijn geen apps gevonden in de programmamappen.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>Geen apps gevonden voor “%1”.</translation>
     </message>
     <message>
@@ -258,7 +258,7 @@
         <translation>Op te schonen</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>Klik op “Start scan” om op te schonen onderdelen te vinden</translation>
     </message>
     <message>
@@ -364,7 +364,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>buiten de mappen van de browsers</translation>
     </message>
     <message>
@@ -374,6 +374,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>it could not be removed</source>
         <translation>het kon niet worden verwijderd</translation>
+    </message>
+    <message>
+        <source>the records could not be cleared</source>
+        <translation>de gegevens konden niet worden gewist</translation>
     </message>
 </context>
 <context>
@@ -537,8 +541,8 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>🗑️ Opschonen</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regelmatig opschonen kan de prestaties van je Mac flink verbeteren</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regelmatig opschonen kan de prestaties van je Mac flink verbeteren</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -767,10 +771,10 @@ Doorgaan?</translation>
         <translation>Het logbestand vermeldt elk bestand en de reden.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groep  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groepen  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groep  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; groepen  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 kan vrijkomen&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -927,8 +931,8 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <translation>de map zelf</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
-        <translation>'.' of '..' in het pad</translation>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
+        <translation>&apos;.&apos; of &apos;..&apos; in het pad</translation>
     </message>
     <message>
         <source>a link or a file on the way: %1</source>
@@ -1105,7 +1109,7 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     </message>
     <message>
         <source>Videos</source>
-        <translation>Video's</translation>
+        <translation>Video&apos;s</translation>
     </message>
     <message>
         <source>Audio</source>
@@ -1501,7 +1505,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>The smartest way to keep your Mac clean, fast, and private.&lt;br&gt;Remove junk files, browser traces, duplicate files,&lt;br&gt;and privacy risks — all in one click.</source>
-        <translation>De slimste manier om je Mac schoon, snel en privé te houden.&lt;br&gt;Verwijder rommelbestanden, browsersporen, dubbele bestanden&lt;br&gt;en privacyrisico's – alles met één klik.</translation>
+        <translation>De slimste manier om je Mac schoon, snel en privé te houden.&lt;br&gt;Verwijder rommelbestanden, browsersporen, dubbele bestanden&lt;br&gt;en privacyrisico&apos;s – alles met één klik.</translation>
     </message>
     <message>
         <source>© 2026 Quelmo. All rights reserved.</source>
@@ -2048,7 +2052,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>Temporary web page cache files</source>
-        <translation>Tijdelijke cachebestanden van webpagina's</translation>
+        <translation>Tijdelijke cachebestanden van webpagina&apos;s</translation>
     </message>
     <message>
         <source>Code Cache</source>
@@ -2385,11 +2389,11 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>Manage programs that run automatically at startup</source>
-        <translation>Beheer programma's die automatisch starten bij het opstarten</translation>
+        <translation>Beheer programma&apos;s die automatisch starten bij het opstarten</translation>
     </message>
     <message>
         <source>Search programs...</source>
-        <translation>Zoek programma's...</translation>
+        <translation>Zoek programma&apos;s...</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -2401,7 +2405,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     </message>
     <message>
         <source>Scanning installed programs...</source>
-        <translation>Geïnstalleerde programma's scannen...</translation>
+        <translation>Geïnstalleerde programma&apos;s scannen...</translation>
     </message>
     <message>
         <source>First load may take a few seconds</source>
@@ -2420,11 +2424,11 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Bewerking mislukt</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>Kan “%1” niet uit de opstartonderdelen verwijderen.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>Kan “%1” niet aan de opstartonderdelen toevoegen.</translation>
     </message>
     <message numerus="yes">
@@ -2446,7 +2450,7 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Geen opstartonderdelen of apps gevonden</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>Geen opstartonderdelen die overeenkomen met ‘%1’</translation>
     </message>
 </context>
@@ -2512,7 +2516,7 @@ Stop de app en open hem opnieuw om de nieuwe taal te gebruiken.</translation>
         <translation>Gestopt voordat alle services waren gewijzigd.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>Kan het opstarttype van de service “%1” niet wijzigen.</translation>
     </message>
     <message>

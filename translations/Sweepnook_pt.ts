@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
@@ -121,7 +121,7 @@
         <translation>Não foram encontradas apps nas pastas Aplicações.</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>Nenhuma app corresponde a «%1».</translation>
     </message>
     <message>
@@ -258,7 +258,7 @@
         <translation>Para limpar</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>Clique em «Iniciar análise» para encontrar elementos a limpar</translation>
     </message>
     <message>
@@ -364,7 +364,7 @@ Esta ação não pode ser anulada!</numerusform>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>fora das pastas dos navegadores</translation>
     </message>
     <message>
@@ -374,6 +374,10 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>it could not be removed</source>
         <translation>não foi possível removê-lo</translation>
+    </message>
+    <message>
+        <source>the records could not be cleared</source>
+        <translation>não foi possível limpar os registos</translation>
     </message>
 </context>
 <context>
@@ -537,8 +541,8 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>🗑️ Limpar tudo</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;Dica:&lt;/span&gt; Limpar regularmente pode melhorar bastante o desempenho do seu Mac</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;Dica:&lt;/span&gt; Limpar regularmente pode melhorar bastante o desempenho do seu Mac</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -767,10 +771,10 @@ Continuar?</translation>
         <translation>O ficheiro de registo indica cada ficheiro e o motivo.</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupo  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupos  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupo  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; grupos  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 podem ser libertados&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -927,7 +931,7 @@ Esta ação não pode ser anulada.</numerusform>
         <translation>a própria pasta</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>«.» ou «..» no caminho</translation>
     </message>
     <message>
@@ -2420,11 +2424,11 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>A operação falhou</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>Não foi possível remover «%1» do arranque.</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>Não foi possível adicionar «%1» ao arranque.</translation>
     </message>
     <message numerus="yes">
@@ -2446,7 +2450,7 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Não foram encontrados elementos de arranque nem apps</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>Nenhum elemento de arranque corresponde a “%1”</translation>
     </message>
 </context>
@@ -2512,7 +2516,7 @@ Saia e volte a abri-lo para usar o novo idioma.</translation>
         <translation>Interrompido antes de todos os serviços serem alterados.</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>Não foi possível alterar o tipo de arranque do serviço «%1».</translation>
     </message>
     <message>

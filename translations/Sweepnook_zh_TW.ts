@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
@@ -121,7 +121,7 @@
         <translation>在「應用程式」資料夾中找不到任何應用程式。</translation>
     </message>
     <message>
-        <source>No apps match "%1".</source>
+        <source>No apps match &quot;%1&quot;.</source>
         <translation>沒有符合「%1」的 App。</translation>
     </message>
     <message>
@@ -246,7 +246,7 @@
         <translation>可清理</translation>
     </message>
     <message>
-        <source>Click "Start Scanning" to find cleanable items</source>
+        <source>Click &quot;Start Scanning&quot; to find cleanable items</source>
         <translation>按一下「開始掃描」來尋找可清理的項目</translation>
     </message>
     <message>
@@ -345,7 +345,7 @@ This action cannot be undone!</source>
 %1</translation>
     </message>
     <message>
-        <source>outside the browsers' folders</source>
+        <source>outside the browsers&apos; folders</source>
         <translation>位於瀏覽器的資料夾之外</translation>
     </message>
     <message>
@@ -355,6 +355,10 @@ This action cannot be undone!</source>
     <message>
         <source>it could not be removed</source>
         <translation>無法移除</translation>
+    </message>
+    <message>
+        <source>the records could not be cleared</source>
+        <translation>無法清除記錄</translation>
     </message>
 </context>
 <context>
@@ -514,8 +518,8 @@ This action cannot be undone!</source>
         <translation>🗑️ 全部清理</translation>
     </message>
     <message>
-        <source>&lt;span style='font-weight:600;'&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac's performance</source>
-        <translation>&lt;span style='font-weight:600;'&gt;提示：&lt;/span&gt;定期清理可大幅提升 Mac 的效能</translation>
+        <source>&lt;span style=&apos;font-weight:600;&apos;&gt;Tip:&lt;/span&gt; Regular cleaning can significantly improve your Mac&apos;s performance</source>
+        <translation>&lt;span style=&apos;font-weight:600;&apos;&gt;提示：&lt;/span&gt;定期清理可大幅提升 Mac 的效能</translation>
     </message>
     <message>
         <source>Scanning...</source>
@@ -742,9 +746,9 @@ Continue?</source>
         <translation>記錄檔列出了每個檔案及其原因。</translation>
     </message>
     <message numerus="yes">
-        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style='color:%1;font-weight:600;'&gt;%2 can be freed&lt;/span&gt;</source>
+        <source>&lt;b&gt;%Ln&lt;/b&gt; groups  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;%2 can be freed&lt;/span&gt;</source>
         <translation>
-            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; 個群組  ·  &lt;span style='color:%1;font-weight:600;'&gt;可釋放 %2&lt;/span&gt;</numerusform>
+            <numerusform>&lt;b&gt;%Ln&lt;/b&gt; 個群組  ·  &lt;span style=&apos;color:%1;font-weight:600;&apos;&gt;可釋放 %2&lt;/span&gt;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -892,7 +896,7 @@ This cannot be undone.</source>
         <translation>資料夾本身</translation>
     </message>
     <message>
-        <source>"." or ".." in the path</source>
+        <source>&quot;.&quot; or &quot;..&quot; in the path</source>
         <translation>路徑中有「.」或「..」</translation>
     </message>
     <message>
@@ -2367,11 +2371,11 @@ This action cannot be undone!</source>
         <translation>操作失敗</translation>
     </message>
     <message>
-        <source>Failed to remove "%1" from startup.</source>
+        <source>Failed to remove &quot;%1&quot; from startup.</source>
         <translation>無法從啟動項目中移除「%1」。</translation>
     </message>
     <message>
-        <source>Failed to add "%1" to startup.</source>
+        <source>Failed to add &quot;%1&quot; to startup.</source>
         <translation>無法將「%1」加入啟動項目。</translation>
     </message>
     <message numerus="yes">
@@ -2391,7 +2395,7 @@ This action cannot be undone!</source>
         <translation>找不到啟動項目或 App</translation>
     </message>
     <message>
-        <source>No startup items match "%1"</source>
+        <source>No startup items match &quot;%1&quot;</source>
         <translation>沒有符合「%1」的啟動項目</translation>
     </message>
 </context>
@@ -2457,7 +2461,7 @@ Please quit and reopen it to use the new language.</source>
         <translation>在所有服務變更完成前已停止。</translation>
     </message>
     <message>
-        <source>Could not change the start type of the service "%1".</source>
+        <source>Could not change the start type of the service &quot;%1&quot;.</source>
         <translation>無法變更服務「%1」的啟動類型。</translation>
     </message>
     <message>
