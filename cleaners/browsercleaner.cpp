@@ -828,11 +828,11 @@ void BrowserCleaner::scanFirefoxHistory(const QString &profileDir, CleanCategory
         return;
     }
     // Measured by clearing a copy: the pages a clean frees, read without touching the profile.
-    const qint64 history = SqliteFiles::freedByClearing(
-        database, [](const QString &copy) {
-            const QString folder = QFileInfo(copy).absolutePath();
-            return FirefoxPlaces::clearHistory(PinnedRoot::open(folder, folder), copy).ok;
-        });
+    const qint64 history = SqliteFiles::freedByClearing(database, [](const QString &copy) {
+        // The copy is the program's own, in a folder of its own.
+        const QString folder = QFileInfo(copy).path();
+        return FirefoxPlaces::clearHistory(PinnedRoot::open(folder, folder), copy).ok;
+    });
     if (history < 0)
         Logger::instance()->warning(
             QStringLiteral("Cannot tell what clearing the history in %1 would free").arg(database));
@@ -1081,8 +1081,9 @@ bool BrowserCleaner::removeItem(const QList<PinnedRoot> &roots, const CleanCateg
     }
     if (category.id == firefoxHistoryCategoryId()) {
         // Cleared inside the database reached from the root, never deleted.
+        const qint64 before = SqliteFiles::allocatedSize(item.path);
         const FirefoxPlaces::ClearResult cleared = FirefoxPlaces::clearHistory(*root, item.path);
-        *freed = cleared.freedBytes;
+        *freed = qMax<qint64>(0, before - SqliteFiles::allocatedSize(item.path));
         if (!cleared.ok)
             *failure = tr("the history could not be cleared");
         return cleared.ok;
