@@ -4,6 +4,7 @@
 // databases that SQLite still finds whole.
 #include "cleaners/browsercleaner.h"
 #include "faketools.h"
+#include "realprofiles.h"
 #include "testhome.h"
 
 #include <QtTest>
@@ -23,42 +24,13 @@
 namespace {
 
 const QString kData = QStringLiteral(SWEEPNOOK_BROWSER_PROFILES_DIR);
-const QString kChrome = QStringLiteral("Library/Application Support/Google/Chrome");
-const QString kFirefoxRoot = QStringLiteral("Library/Application Support/Firefox");
-const QString kFirefox = kFirefoxRoot + QStringLiteral("/Profiles/fixture.default-release");
+const QString kChrome = RealProfiles::chromeFolder();
+const QString kFirefoxRoot = RealProfiles::firefoxFolder();
+const QString kFirefox = RealProfiles::firefoxProfile();
 
 QByteArray quietPgrep()
 {
     return "#!/bin/sh\necho \"$*\" >> \"$SWEEPNOOK_FAKE_LOG\"\nexit 1\n";
-}
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(
-        from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDirIterator::Subdirectories);
-    QDir().mkpath(to);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QFileInfo info = it.fileInfo();
-        const QString target = to + source.mid(from.size());
-        if (info.isSymLink())
-            continue;
-        if (info.isDir())
-            QDir().mkpath(target);
-        else
-            QVERIFY(QFile::copy(source, target));
-        QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-}
-
-// The real profiles, in the Mac layout: Chromium's user-data folder as Chrome's, Firefox's
-// profile listed in profiles.ini.
-void installProfiles(const TestHome &home)
-{
-    copyTree(kData + QStringLiteral("/chromium"), home.filePath(kChrome));
-    copyTree(kData + QStringLiteral("/firefox"), home.filePath(kFirefox));
-    home.makeFileWithContent(kFirefoxRoot + QStringLiteral("/profiles.ini"),
-        "[Profile0]\nName=default-release\nIsRelative=1\nPath=Profiles/fixture.default-release\nDefault=1\n");
 }
 
 QString chromeProfile(const TestHome &home, const QString &name = QString())
@@ -115,28 +87,9 @@ QStringList filesIn(const QString &folder)
 }
 
 // Runs statements on a copy-free read-only connection; the first column of the first row.
-QVariant sqlValue(const QString &database, const QString &statement)
-{
-    QVariant value;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-        db.setDatabaseName(database);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (db.open()) {
-            QSqlQuery query(db);
-            if (query.exec(statement) && query.next())
-                value = query.value(0);
-            else
-                value = QString(QStringLiteral("error: ") + query.lastError().text());
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("check"));
-    return value;
-}
-
 qint64 rows(const QString &database, const QString &table)
 {
-    return sqlValue(database, QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toLongLong();
+    return RealProfiles::sqlValue(database, QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toLongLong();
 }
 
 // A process of our own that holds an fcntl write lock on path until it is stopped, as Firefox
@@ -264,7 +217,7 @@ void TestBrowserProfiles::initTestCase()
 void TestBrowserProfiles::chromiumSessionsAreFound()
 {
     TestHome home;
-    installProfiles(home);
+    RealProfiles::install(home);
     BrowserCleaner cleaner;
     cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
     scan(cleaner);
@@ -280,7 +233,7 @@ void TestBrowserProfiles::chromiumSessionsAreFound()
 void TestBrowserProfiles::siteStorageIsFound()
 {
     TestHome home;
-    installProfiles(home);
+    RealProfiles::install(home);
     BrowserCleaner cleaner;
     cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
     scan(cleaner);
@@ -310,7 +263,7 @@ void TestBrowserProfiles::firefoxStorageKindsGoSeparately()
     TestHome home;
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), quietPgrep());
-    installProfiles(home);
+    RealProfiles::install(home);
     BrowserCleaner cleaner;
     cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
     scan(cleaner);
@@ -333,7 +286,7 @@ void TestBrowserProfiles::everythingLeavesNoSessionOrSiteData()
     TestHome home;
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), quietPgrep());
-    installProfiles(home);
+    RealProfiles::install(home);
     BrowserCleaner cleaner;
     cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
     scan(cleaner);
@@ -356,7 +309,7 @@ void TestBrowserProfiles::everythingLeavesNoSessionOrSiteData()
         QVERIFY2(!QFileInfo::exists(site + QStringLiteral("/idb")), qPrintable(site));
     }
     const QString places = firefoxProfile(home, QStringLiteral("places.sqlite"));
-    QCOMPARE(sqlValue(places, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(RealProfiles::sqlValue(places, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
     QCOMPARE(rows(places, QStringLiteral("moz_historyvisits")), 0);
     QVERIFY(rows(places, QStringLiteral("moz_bookmarks WHERE fk IS NOT NULL")) >= 2);
     QVERIFY(QFileInfo(firefoxProfile(home, QStringLiteral("logins.db"))).isFile());
@@ -394,7 +347,7 @@ void TestBrowserProfiles::profileInUseIsLeftAlone()
     tools.addTool(QStringLiteral("pgrep"),
         "#!/bin/sh\necho \"$*\" >> \"$SWEEPNOOK_FAKE_LOG\"\n[ \"$2\" = \"" + runningProcess.toUtf8()
             + "\" ] && exit 0\nexit 1\n");
-    installProfiles(home);
+    RealProfiles::install(home);
     std::unique_ptr<LockHolder> holder;
     const QByteArray live = QByteArray::number(qint64(::getpid()));
     const QByteArray ended = QByteArray::number(endedPid());
@@ -438,7 +391,7 @@ void TestBrowserProfiles::chromiumDownloadHistory()
     TestHome home;
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), quietPgrep());
-    installProfiles(home);
+    RealProfiles::install(home);
     const QString history = chromeProfile(home, QStringLiteral("History"));
     const qint64 visits = rows(history, QStringLiteral("visits"));
     QCOMPARE(rows(history, QStringLiteral("downloads")), 1);
@@ -459,7 +412,8 @@ void TestBrowserProfiles::chromiumDownloadHistory()
         return;
     }
     QCOMPARE(cleaned.second, 2);
-    QCOMPARE(sqlValue(history, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(
+        RealProfiles::sqlValue(history, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
     QCOMPARE(rows(history, QStringLiteral("downloads")), 0);
     QCOMPARE(rows(history, QStringLiteral("downloads_url_chains")), 0);
     QCOMPARE(rows(history, QStringLiteral("visits")), visits);
@@ -472,7 +426,7 @@ void TestBrowserProfiles::chromiumFormDataKeepsCardsAndEngines()
     TestHome home;
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), quietPgrep());
-    installProfiles(home);
+    RealProfiles::install(home);
     const QString webData = chromeProfile(home, QStringLiteral("Web Data"));
     const qint64 engines = rows(webData, QStringLiteral("keywords"));
     QVERIFY(engines > 0);
@@ -483,7 +437,8 @@ void TestBrowserProfiles::chromiumFormDataKeepsCardsAndEngines()
     selectOnly(cleaner, { QStringLiteral("google_chrome_form_data") });
     QCOMPARE(clean(cleaner).second, 1);
     QVERIFY(QFileInfo(webData).isFile());
-    QCOMPARE(sqlValue(webData, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(
+        RealProfiles::sqlValue(webData, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
     QCOMPARE(rows(webData, QStringLiteral("autofill")), 0);
     QCOMPARE(rows(webData, QStringLiteral("keywords")), engines);
     QVERIFY(rows(webData, QStringLiteral("meta")) > 0);
@@ -496,7 +451,7 @@ void TestBrowserProfiles::firefoxHistoryAsFirefoxClearsIt()
     TestHome home;
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), quietPgrep());
-    installProfiles(home);
+    RealProfiles::install(home);
     const QString places = firefoxProfile(home, QStringLiteral("places.sqlite"));
     const qint64 bookmarks = rows(places, QStringLiteral("moz_bookmarks"));
     QVERIFY(rows(places, QStringLiteral("moz_places_metadata")) > 0);
@@ -505,8 +460,10 @@ void TestBrowserProfiles::firefoxHistoryAsFirefoxClearsIt()
     scan(cleaner);
     selectOnly(cleaner, { QStringLiteral("mozilla_firefox_history") });
     QCOMPARE(clean(cleaner).second, 1);
-    QCOMPARE(sqlValue(places, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
-    QCOMPARE(sqlValue(places, QStringLiteral("SELECT COUNT(*) FROM pragma_foreign_key_check")).toLongLong(), 0);
+    QCOMPARE(RealProfiles::sqlValue(places, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(
+        RealProfiles::sqlValue(places, QStringLiteral("SELECT COUNT(*) FROM pragma_foreign_key_check")).toLongLong(),
+        0);
     QCOMPARE(rows(places, QStringLiteral("moz_historyvisits")), 0);
     QCOMPARE(rows(places, QStringLiteral("moz_places_metadata")), 0);
     QCOMPARE(rows(places, QStringLiteral("moz_places_metadata_search_queries")), 0);
@@ -517,7 +474,8 @@ void TestBrowserProfiles::firefoxHistoryAsFirefoxClearsIt()
         0);
     QCOMPARE(rows(places, QStringLiteral("moz_places WHERE visit_count > 0 OR last_visit_date IS NOT NULL")), 0);
     QCOMPARE(
-        sqlValue(places, QStringLiteral("SELECT COUNT(*) FROM moz_places WHERE url LIKE '%page3.html'")).toLongLong(),
+        RealProfiles::sqlValue(places, QStringLiteral("SELECT COUNT(*) FROM moz_places WHERE url LIKE '%page3.html'"))
+            .toLongLong(),
         1);
 }
 
@@ -557,7 +515,7 @@ void TestBrowserProfiles::dataBesideTheProfiles()
     TestHome home;
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), quietPgrep());
-    installProfiles(home);
+    RealProfiles::install(home);
     if (!file.isEmpty())
         home.makeFile(file, 5000);
     BrowserCleaner cleaner;
@@ -584,7 +542,7 @@ void TestBrowserProfiles::dataBesideTheProfiles()
 void TestBrowserProfiles::scanChangesNothingOnDisk()
 {
     TestHome home;
-    installProfiles(home);
+    RealProfiles::install(home);
     home.makeFile(kFirefox + QStringLiteral("/places.sqlite-shm"), 32768, '\0');
     home.makeFile(kFirefox + QStringLiteral("/places.sqlite-wal"), 0);
     const QMap<QString, QByteArray> before = snapshot(home.filePath(QStringLiteral("Library")));
@@ -607,7 +565,7 @@ void TestBrowserProfiles::sizesAreWhatLeavesTheDisk()
     TestHome home;
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), quietPgrep());
-    installProfiles(home);
+    RealProfiles::install(home);
     const QString cookies = firefoxProfile(home, QStringLiteral("cookies.sqlite"));
     {
         QFile file(cookies);
@@ -631,7 +589,7 @@ void TestBrowserProfiles::sizesAreWhatLeavesTheDisk()
         QCOMPARE(cleaned.first, disk - left);
         QCOMPARE(shown, cleaned.first);
     }
-    QCOMPARE(sqlValue(places, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(RealProfiles::sqlValue(places, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
 }
 
 QTEST_MAIN(TestBrowserProfiles)

@@ -5,6 +5,7 @@
 // installed.
 #include "cleaners/browsercleaner.h"
 #include "faketools.h"
+#include "realprofiles.h"
 #include "testhome.h"
 
 #include <QtTest>
@@ -17,72 +18,29 @@
 
 namespace {
 
-const QString kData = QStringLiteral(SWEEPNOOK_BROWSER_PROFILES_DIR);
-const QString kChrome = QStringLiteral("Library/Application Support/Google/Chrome");
-const QString kFirefoxRoot = QStringLiteral("Library/Application Support/Firefox");
-const QString kFirefox = kFirefoxRoot + QStringLiteral("/Profiles/fixture.default-release");
+const QString kChrome = RealProfiles::chromeFolder();
+const QString kFirefoxRoot = RealProfiles::firefoxFolder();
+const QString kFirefox = RealProfiles::firefoxProfile();
 // Starting a browser on a loaded machine takes its time; the limit is only a safety net.
 const int kBrowserLimitMs = 240000;
 
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(
-        from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDirIterator::Subdirectories);
-    QDir().mkpath(to);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (it.fileInfo().isSymLink())
-            continue;
-        if (it.fileInfo().isDir())
-            QDir().mkpath(target);
-        else
-            QVERIFY(QFile::copy(source, target));
-        QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-}
-
+// -1 when the database does not open or the statement fails.
 qint64 count(const QString &database, const QString &statement)
 {
-    qint64 value = -1;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-        db.setDatabaseName(database);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (db.open()) {
-            QSqlQuery query(db);
-            if (query.exec(statement) && query.next())
-                value = query.value(0).toLongLong();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("check"));
-    return value;
+    bool ok = false;
+    const qint64 value = RealProfiles::sqlValue(database, statement).toLongLong(&ok);
+    return ok ? value : -1;
 }
 
 QString integrity(const QString &database)
 {
-    QString value;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("integrity"));
-        db.setDatabaseName(database);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (db.open()) {
-            QSqlQuery query(db);
-            if (query.exec(QStringLiteral("PRAGMA integrity_check")) && query.next())
-                value = query.value(0).toString();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("integrity"));
-    return value;
+    return RealProfiles::sqlValue(database, QStringLiteral("PRAGMA integrity_check")).toString();
 }
 
 // Cleans both profiles with every category and item ticked.
 void cleanEverything(const TestHome &home)
 {
-    copyTree(kData + QStringLiteral("/chromium"), home.filePath(kChrome));
-    copyTree(kData + QStringLiteral("/firefox"), home.filePath(kFirefox));
-    home.makeFileWithContent(kFirefoxRoot + QStringLiteral("/profiles.ini"),
-        "[Profile0]\nName=default-release\nIsRelative=1\nPath=Profiles/fixture.default-release\nDefault=1\n");
+    RealProfiles::install(home);
     FakeTools tools;
     tools.addTool(QStringLiteral("pgrep"), "#!/bin/sh\nexit 1\n");
     BrowserCleaner cleaner;
