@@ -990,13 +990,19 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
     // Two rules can reach the same path (Firefox's GPU and shader caches).
     QSet<QString> removedPaths;
     QHash<QString, QString> failures;
+    QHash<QString, qint64> remainingSizes;
+    const auto outcome = [&] {
+        CleanOutcome done(freed, cleaned, skipped, removedPaths, failures);
+        done.remainingSizes = remainingSizes;
+        return done;
+    };
     const QList<PinnedRoot> roots = pinnedRoots();
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
         if (!category.checked || !categoryOfBrowserIn(category, cleanable))
             continue;
         for (const CleanItem &item : category.items) {
             if (isCancelled())
-                return { freed, cleaned, skipped, removedPaths, failures };
+                return outcome();
             if (!item.checked)
                 continue;
             if (item.path.isEmpty() || !isPathSafe(item.path)) {
@@ -1020,10 +1026,12 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
                 freed += itemFreed;
                 ++cleaned;
                 // A folder emptied around kept files stays, and so does its item.
-                if (!item.isDirectory || keptBelow(item.path).isEmpty())
+                if (!item.isDirectory || keptBelow(item.path).isEmpty()) {
                     removedPaths.insert(item.path);
-                else
+                } else {
                     removedPaths.unite(removedBelow);
+                    remainingSizes.insert(item.path, FileUtils::calculateDirSize(item.path));
+                }
                 failures.remove(item.path);
             } else {
                 Logger::instance()->warning(QStringLiteral("Failed: ") + item.path);
@@ -1036,7 +1044,7 @@ CleanEngine::CleanOutcome BrowserCleaner::doClean()
                                  .arg(cleaned)
                                  .arg(CleanItem::logSize(freed))
                                  .arg(failed));
-    return { freed, cleaned, skipped, removedPaths, failures };
+    return outcome();
 }
 
 // The allowed roots, each pinned inside the home for the whole clean: items are removed relative
@@ -1111,6 +1119,8 @@ bool BrowserCleaner::removeItem(const QList<PinnedRoot> &roots, const CleanCateg
     }
     const QSet<QString> kept = keptBelow(item.path);
     if (!kept.isEmpty()) {
+        // Measured now: an earlier clean may have emptied the folder around the same kept files.
+        const qint64 before = FileUtils::calculateDirSize(item.path);
         const KeepingRemoval::Outcome outcome = KeepingRemoval::removeKeeping(*root, item.path, kept);
         Logger::instance()->info(
             QStringLiteral("Emptied %1 except %2 entries unticked on another page").arg(item.path).arg(kept.size()));
@@ -1119,7 +1129,7 @@ bool BrowserCleaner::removeItem(const QList<PinnedRoot> &roots, const CleanCateg
             *failure = outcome.shownReason.isEmpty() ? tr("it could not be removed") : outcome.shownReason;
             return false;
         }
-        *freed = qMax<qint64>(0, item.size - FileUtils::calculateDirSize(item.path));
+        *freed = qMax<qint64>(0, before - FileUtils::calculateDirSize(item.path));
         *removedBelow = outcome.removed;
         return true;
     }

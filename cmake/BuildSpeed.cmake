@@ -92,3 +92,15 @@ function(sweepnook_quick_test_code target)
         target_compile_options(${target} PUBLIC $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-Og>)
     endif()
 endfunction()
+
+# sweepnook_lean_test_autogen(TARGET): a test program includes its own moc output, which leaves
+# the autogen step's mocs_compilation.cpp empty; with the precompiled headers that empty file took
+# about two seconds to compile for each test, without them a few milliseconds. The test's moc runs
+# without the compiler's predefined macros, a third of the time and the same output as long as a
+# test class's declaration does not depend on the platform: keep platform conditions inside the
+# test functions (a slot moc does not see is silently never run).
+function(sweepnook_lean_test_autogen target)
+    set_target_properties(${target} PROPERTIES AUTOMOC_COMPILER_PREDEFINES OFF)
+    set_source_files_properties("${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/mocs_compilation.cpp"
+        PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+endfunction()

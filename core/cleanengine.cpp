@@ -96,7 +96,7 @@ void CleanEngine::runClean()
         [this, outcome](bool cancelled) {
             // Before keepRemaining, which moves the items the held-back places point at.
             releaseHeldBack();
-            m_result.keepRemaining(outcome->removed, outcome->failures);
+            m_result.keepRemaining(outcome->removed, outcome->failures, outcome->remainingSizes);
             dropForgotten();
             if (!outcome->error.isEmpty())
                 emit errorOccurred(outcome->error);

@@ -33,7 +33,8 @@ public:
     //
     // The paths removed and the paths that could not be, with the reason, go into the result on
     // the owner's thread before cleanFinished (ScanResult::keepRemaining), so a page shows what
-    // remains: unticked items, and failures with their reason.
+    // remains: unticked items, failures with their reason, and folders emptied around files the
+    // user kept with the size of what is left in them.
     struct CleanOutcome
     {
         CleanOutcome(qint64 bytesCleaned = 0, int itemsCleaned = 0, const QString &error = QString(),
@@ -51,6 +52,7 @@ public:
         QString error;
         QSet<QString> removed;
         QHash<QString, QString> failures;
+        QHash<QString, qint64> remainingSizes;
     };
 
     explicit CleanEngine(QObject *parent = nullptr);

@@ -104,15 +104,18 @@ int ScanResult::selectedItemCount() const
     return tally(*this, selectedItem).count;
 }
 
-void ScanResult::keepRemaining(const QSet<QString> &removed, const QHash<QString, QString> &failures)
+void ScanResult::keepRemaining(
+    const QSet<QString> &removed, const QHash<QString, QString> &failures, const QHash<QString, qint64> &remainingSizes)
 {
     for (CleanCategory &category : categories) {
         category.items.erase(std::remove_if(category.items.begin(), category.items.end(),
                                  [&](const CleanItem &item) { return removed.contains(item.path); }),
             category.items.end());
         for (CleanItem &item : category.items) {
-            if (!item.path.isEmpty())
-                item.failure = failures.value(item.path);
+            if (item.path.isEmpty())
+                continue;
+            item.failure = failures.value(item.path);
+            item.size = remainingSizes.value(item.path, item.size);
         }
     }
     categories.erase(std::remove_if(categories.begin(), categories.end(),

@@ -39,9 +39,10 @@ struct ScanResult
     int selectedItemCount() const;
     CleanCategory *findCategory(const QString &id);
     // After a clean: the items whose paths were removed leave, and so do the categories left
-    // empty; every other item with a path keeps the reason of its failure, or none. Items without
-    // a path are left as they are.
-    void keepRemaining(const QSet<QString> &removed, const QHash<QString, QString> &failures);
+    // empty; every other item with a path keeps the reason of its failure, or none, and takes the
+    // size given for its path in remainingSizes, if any. Items without a path are left as they are.
+    void keepRemaining(const QSet<QString> &removed, const QHash<QString, QString> &failures,
+        const QHash<QString, qint64> &remainingSizes = {});
     // Another engine removed these paths (files, or folders with everything below them): the
     // items at or below one of them leave, and so do the categories left empty. Returns whether
     // anything left.

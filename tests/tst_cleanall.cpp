@@ -96,6 +96,7 @@ private slots:
     void removalByAnotherCleanWaitsForTheRunningOne();
     void untickedOnEitherPageStaysWhateverCleans_data();
     void untickedOnEitherPageStaysWhateverCleans();
+    void folderEmptiedAroundKeptFilesShowsWhatIsLeft();
 };
 
 void TestCleanAll::cleansExactlyTheSelectionOfBothEngines()
@@ -335,6 +336,46 @@ void TestCleanAll::untickedOnEitherPageStaysWhateverCleans()
     const QSet<QString> listed = junk.foundPaths();
     for (const QString &path : std::as_const(kept))
         QVERIFY2(listed.contains(path), qPrintable(path));
+}
+
+// The browser's cache item is a folder; emptied around files unticked on the junk page, it stays
+// listed with the size of what is left, and cleaning it again frees nothing.
+void TestCleanAll::folderEmptiedAroundKeptFilesShowsWhatIsLeft()
+{
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), "#!/bin/sh\nexit 1\n");
+    TestHome home;
+    const QString cache = QStringLiteral("Library/Caches/com.apple.Safari/");
+    home.makeFile(QStringLiteral("Library/Safari/History.db"), 40);
+    const QString keptA = home.makeFile(cache + QStringLiteral("WebKitCache/Version 16/Blobs/blob-a"), 1000);
+    const QString keptB = home.makeFile(cache + QStringLiteral("WebKitCache/Version 16/Records/rec-b"), 2000);
+    home.makeFile(cache + QStringLiteral("WebKitCache/Version 16/Records/rec-c"), 3000);
+    home.makeFile(cache + QStringLiteral("Cache.db"), 4000);
+    JunkCleaner junk;
+    junk.loadRules(QStringLiteral(":/rules/junk_rules.json"));
+    BrowserCleaner browser;
+    browser.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    CleanEngine::shareTicks(&junk, &browser);
+    scan(junk);
+    scan(browser);
+    for (CleanCategory &category : junk.result().categories) {
+        for (CleanItem &item : category.items)
+            item.checked = item.checked && item.path != keptA && item.path != keptB;
+    }
+    const auto cleanBrowser = [&] {
+        QSignalSpy finished(&browser, &CleanEngine::cleanFinished);
+        browser.startClean();
+        return finished.wait(10000) ? finished.at(0).at(0).toLongLong() : -1;
+    };
+
+    QCOMPARE(cleanBrowser(), 7000);
+    const CleanCategory *safariCache = browser.result().findCategory(QStringLiteral("safari_cache"));
+    QVERIFY(safariCache);
+    QCOMPARE(safariCache->items.size(), 1);
+    QCOMPARE(safariCache->items.at(0).size, 3000);
+    QCOMPARE(cleanBrowser(), 0);
+    QVERIFY(QFileInfo::exists(keptA));
+    QVERIFY(QFileInfo::exists(keptB));
 }
 
 QTEST_GUILESS_MAIN(TestCleanAll)
