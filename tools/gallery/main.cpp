@@ -625,7 +625,8 @@ void renderStartupPage(Gallery &gallery, MainWindow &window)
     QSignalSpy finished(manager, &StartupManager::refreshFinished);
     QMetaObject::invokeMethod(page, "onRefreshClicked");
     gallery.save(&window, QStringLiteral("window-04-startup-loading"));
-    if (!gallery.expect(finished.wait(20000), QStringLiteral("startup scan")))
+    // Saving the loading view may already have let the scan's end through.
+    if (!gallery.expect(!finished.isEmpty() || finished.wait(20000), QStringLiteral("startup scan")))
         return;
     gallery.save(&window, QStringLiteral("window-04-startup-list"));
     auto *list = page->findChild<QAbstractScrollArea *>(QStringLiteral("startupList"));
@@ -769,6 +770,10 @@ QString populateApplications(const TestHome &home)
                 { "Containers/com.docker.docker/Data/vms/0/data/Docker.raw", 64LL << 30 },
                 { "Preferences/com.docker.docker.plist", 900 } } },
         { "Keka", "com.aone.keka", "1.4.6", "", 48 << 20, {} },
+        // A copy of a system app: its leftovers are the system app's too, offered unticked.
+        { "Notes", "com.apple.Notes", "4.11", "Copyright © 2009-2024 Apple Inc. All rights reserved.", 30 << 20,
+            { { "Containers/com.apple.Notes/Data/Library/Notes/NotesV7.storedata", 40 << 20 },
+                { "Group Containers/group.com.apple.notes/NoteStore.sqlite", 12 << 20 } } },
         { "Rectangle", "com.knollsoft.Rectangle", "0.84", "© Ryan Hanson", 12 << 20,
             { { "LaunchAgents/com.knollsoft.Rectangle.launcher.plist", 600 } } },
         { "Slack", "com.tinyspeck.slackmacgap", "4.41.97", "", 410 << 20,
@@ -809,6 +814,9 @@ void renderAppUninstallerPage(Gallery &gallery, MainWindow &window, const TestHo
     FakeTools tools;
     AppUninstaller *uninstaller = Application::instance()->appUninstaller();
     uninstaller->setApplicationFolders({ home.filePath(QStringLiteral("System Applications")), populateApplications(home) });
+    AppFixture::makeBundle(home, QStringLiteral("System/Applications/Notes.app"),
+        { { QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.apple.Notes") } });
+    uninstaller->setSystemApplicationFolders({ home.filePath(QStringLiteral("System/Applications")) });
     window.switchToPage(MainWindow::UninstallerIndex);
     auto *page = window.findChild<AppUninstallerPage *>();
     QSignalSpy finished(uninstaller, &AppUninstaller::scanFinished);
@@ -822,12 +830,22 @@ void renderAppUninstallerPage(Gallery &gallery, MainWindow &window, const TestHo
 
     auto *list = page->findChild<QListView *>(QStringLiteral("appList"));
     QAbstractItemModel *model = list->model();
-    for (int row : { 0, 2, 6 })
+    for (int row : { 0, 2, 7 })
         model->setData(model->index(row, 0), Qt::Checked, Qt::CheckStateRole);
     const QRect docker = list->visualRect(model->index(2, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(docker.right() - 40, docker.top() + 38));
     list->scrollTo(model->index(2, 0), QAbstractItemView::PositionAtTop);
     gallery.save(&window, QStringLiteral("window-07-uninstaller-expanded"));
+    // The copy of Notes: its leftovers unticked, each saying it is shared with the system.
+    const auto toggleNotes = [&] {
+        list->scrollTo(model->index(4, 0), QAbstractItemView::PositionAtTop);
+        const QRect notes = list->visualRect(model->index(4, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(notes.right() - 40, notes.top() + 38));
+    };
+    toggleNotes();
+    gallery.save(&window, QStringLiteral("window-07-uninstaller-shared-with-system"));
+    toggleNotes();
+    list->scrollTo(model->index(2, 0), QAbstractItemView::PositionAtTop);
 
     auto *search = page->findChild<QLineEdit *>(QStringLiteral("appSearch"));
     search->setText(QStringLiteral("studio"));
