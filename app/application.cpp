@@ -16,11 +16,13 @@
 #include "cleaners/startupmanager.h"
 #include "cleaners/tweakmanager.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
+
+#include <algorithm>
 
 Application *Application::s_instance = nullptr;
 
@@ -60,6 +62,12 @@ Application::~Application()
 
 void Application::initialize()
 {
+    // A window's pages hold the engines and the settings: while one is open they stay.
+    if (m_settings && hasWindow()) {
+        Logger::instance()->warning(
+            QStringLiteral("Application already initialized: the open window keeps its engines"));
+        return;
+    }
     deleteAndClear(m_settings);
     m_settings = new Settings;
     QDir().mkpath(logPath());
@@ -97,6 +105,13 @@ void Application::initialize()
     CleanEngine::shareTicks(m_junkCleaner, m_browserCleaner);
 
     Logger::instance()->info(QStringLiteral("Application initialized successfully"));
+}
+
+bool Application::hasWindow()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.cbegin(), windows.cend(),
+        [](const QWidget *window) { return qobject_cast<const MainWindow *>(window) != nullptr; });
 }
 
 void Application::showMainWindow()

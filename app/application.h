@@ -37,6 +37,9 @@ public:
     // the language has no catalogue of its own (its texts then show in English).
     bool installTranslations();
 
+    // Makes the settings store and the engines. Called again, it makes them anew (in another
+    // home, say) only while no main window is open: a window's pages hold the ones they were
+    // built on, so those stay and the call changes nothing.
     void initialize();
     void showMainWindow();
 
@@ -61,6 +64,8 @@ public:
 
 private:
     Application() = default;
+    // A main window (its pages hold the engines) exists.
+    static bool hasWindow();
 
     static Application *s_instance;
     JunkCleaner *m_junkCleaner = nullptr;

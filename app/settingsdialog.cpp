@@ -1,7 +1,6 @@
 #include "settingsdialog.h"
 
 #include "aboutdialog.h"
-#include "cleaners/startupmanager.h"
 #include "core/settings.h"
 #include "widgets/cardpainter.h"
 
@@ -55,6 +54,8 @@ SettingsDialog::SettingsDialog(Settings *settings, StartupManager *startup, QWid
     setModal(true);
     setupUi();
     loadSettings();
+    if (m_startup)
+        connect(m_startup, &StartupManager::changeFinished, this, &SettingsDialog::onStartupChangeFinished);
 }
 
 void SettingsDialog::setupUi()
@@ -106,25 +107,57 @@ void SettingsDialog::saveSettings()
     m_settings->setValue(Settings::AutoStart, m_autoStartBox->isChecked());
     m_settings->setValue(Settings::MinimizeToTray, m_trayBox->isChecked());
     m_settings->setValue(Settings::ConfirmClean, m_confirmBox->isChecked());
-    applyStartAtLogin();
 }
 
-void SettingsDialog::applyStartAtLogin()
+bool SettingsDialog::applyStartAtLogin()
 {
     const bool wanted = m_autoStartBox->isChecked();
-    if (!m_startup || m_startup->startsAtLogin() == wanted || m_startup->setStartAtLogin(wanted))
+    if (!m_startup || m_startup->startsAtLogin() == wanted)
+        return false;
+    m_waitingForStartup = true;
+    setButtonsEnabled(false);
+    m_startup->startSetStartAtLogin(wanted);
+    return true;
+}
+
+void SettingsDialog::onStartupChangeFinished(StartupManager::ChangeKind kind, const QString &, bool ok)
+{
+    using Kind = StartupManager::ChangeKind;
+    if (!m_waitingForStartup || (kind != Kind::StartAtLogin && kind != Kind::StopAtLogin))
         return;
-    QMessageBox box(QMessageBox::Warning, tr("Start at Login"),
-        wanted ? tr("Sweepnook could not be set to start at login. The log has the details.")
-               : tr("Sweepnook could not be kept from starting at login. The log has the details."),
-        QMessageBox::Ok, this);
-    box.exec();
+    m_waitingForStartup = false;
+    setButtonsEnabled(true);
+    // The box shows what is there now, whatever was asked.
+    m_autoStartBox->setChecked(m_startup->startsAtLogin());
+    if (!ok) {
+        QMessageBox box(QMessageBox::Warning, tr("Start at Login"),
+            kind == Kind::StartAtLogin
+                ? tr("Sweepnook could not be set to start at login. The log has the details.")
+                : tr("Sweepnook could not be kept from starting at login. The log has the details."),
+            QMessageBox::Ok, this);
+        box.exec();
+    }
+    accept();
+}
+
+void SettingsDialog::setButtonsEnabled(bool enabled)
+{
+    m_saveButton->setEnabled(enabled);
+    m_cancelButton->setEnabled(enabled);
+    m_autoStartBox->setEnabled(enabled);
+}
+
+void SettingsDialog::reject()
+{
+    if (!m_waitingForStartup)
+        QDialog::reject();
 }
 
 void SettingsDialog::onSaveClicked()
 {
     saveSettings();
-    accept();
+    if (!applyStartAtLogin())
+        accept();
 }
 
 void SettingsDialog::onCancelClicked()

@@ -16,8 +16,8 @@ struct LeftoverItem
     // application's name (a guess, offered but not pre-selected).
     enum class Reason { BundleIdentifier, Name };
 
-    LeftoverItem(QString path = QString(), qint64 size = 0, bool selected = false,
-        Reason reason = Reason::BundleIdentifier)
+    LeftoverItem(
+        QString path = QString(), qint64 size = 0, bool selected = false, Reason reason = Reason::BundleIdentifier)
         : path(std::move(path))
         , size(size)
         , selected(selected)
@@ -30,6 +30,9 @@ struct LeftoverItem
     // Moved to the Trash with the application when true.
     bool selected = false;
     Reason reason = Reason::BundleIdentifier;
+    // The application's identifier is Apple's, or an application in the system's own folders
+    // carries it too: the entry may be the system's, so it is offered but never pre-selected.
+    bool sharedWithSystem = false;
     // The entry the scan saw (device and inode): only that entry is moved. Empty (inode 0) in
     // a record the scan did not make, which is then not checked.
     FileIdentity identity;

@@ -3,6 +3,7 @@
 #include "core/fileutils.h"
 #include "core/hometrash.h"
 #include "core/logger.h"
+#include "core/platform.h"
 #include "core/processrunner.h"
 #include "core/propertylist.h"
 #include "core/runningprograms.h"
@@ -95,7 +96,8 @@ bool isLeftoverLocation(const QString &path)
 
 AppUninstaller::AppUninstaller(QObject *parent)
     : QObject(parent)
-    , m_folders { QStringLiteral("/Applications"), QDir::home().filePath(QStringLiteral("Applications")) }
+    , m_folders(Platform::applicationFolders())
+    , m_systemFolders(Platform::systemApplicationFolders())
 {
     qRegisterMetaType<AppInfo>();
     qRegisterMetaType<UninstallOutcome>();
@@ -113,11 +115,17 @@ QStringList AppUninstaller::applicationFolders() const
     return m_folders;
 }
 
+void AppUninstaller::setSystemApplicationFolders(const QStringList &folders)
+{
+    m_systemFolders = folders;
+}
+
 void AppUninstaller::startScan()
 {
     m_found = 0;
     const QStringList folders = m_folders;
-    m_job.start([this, folders](LongJob::Run &run) { scan(run, folders); },
+    const QStringList systemFolders = m_systemFolders;
+    m_job.start([this, folders, systemFolders](LongJob::Run &run) { scan(run, folders, systemFolders); },
         [this](bool) {
             Logger::instance()->info(QStringLiteral("[AppUninstaller] Found %1 apps").arg(m_found));
             emit scanFinished(m_found);
@@ -176,7 +184,7 @@ bool AppUninstaller::measureLeftovers(const QStringList &paths)
     return true;
 }
 
-void AppUninstaller::scan(LongJob::Run &run, const QStringList &folders)
+void AppUninstaller::scan(LongJob::Run &run, const QStringList &folders, const QStringList &systemFolders)
 {
     QList<AppInfo> apps;
     bool first = true;
@@ -201,7 +209,21 @@ void AppUninstaller::scan(LongJob::Run &run, const QStringList &folders)
 
     QList<LeftoverFinder::Installed> installed;
     for (const AppInfo &app : std::as_const(apps))
-        installed.append({ app.path, app.bundleId, app.name });
+        installed.append({ app.path, app.bundleId, app.name, app.systemProtected });
+    // The system's own applications are never offered; their identifiers keep what they share
+    // with a copy elsewhere from being pre-selected.
+    for (const QString &systemFolder : systemFolders) {
+        const QDir folder(systemFolder);
+        const QStringList bundles
+            = folder.entryList({ QStringLiteral("*.app") }, QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QString &bundle : bundles) {
+            if (run.isCancelled())
+                return;
+            const AppInfo info = readBundle(folder.absoluteFilePath(bundle));
+            if (!info.bundleId.isEmpty())
+                installed.append({ info.path, info.bundleId, info.name, true });
+        }
+    }
     LeftoverFinder finder(QDir::homePath(), installed);
     for (AppInfo &app : apps) {
         if (run.isCancelled())
@@ -232,12 +254,6 @@ void AppUninstaller::measure(AppInfo &info, LongJob::Run &run) const
         leftover.size = S_ISDIR(entry.st_mode) ? FileUtils::calculateDirSize(leftover.path, stop) : entry.st_size;
         info.leftoverSize += leftover.size;
     }
-}
-
-QString AppUninstaller::readPlistValue(const QString &bundlePath, const QString &key)
-{
-    return PropertyList::string(PropertyList::readDictionary(bundlePath + QStringLiteral("/Contents/Info.plist")), key)
-        .trimmed();
 }
 
 AppInfo AppUninstaller::readBundle(const QString &bundlePath)

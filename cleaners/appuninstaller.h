@@ -52,9 +52,14 @@ public:
     ~AppUninstaller() override;
 
     // The folders searched, in order; the first is the system's own. Change them only while
-    // no job runs. By default "/Applications", then the home folder's "Applications".
+    // no job runs. By default Platform::applicationFolders().
     void setApplicationFolders(const QStringList &folders);
     QStringList applicationFolders() const;
+    // The folders of the system's own applications: never listed, only their identifiers are
+    // read, so that leftovers of an identifier one of them carries are never pre-selected (see
+    // LeftoverFinder). Change them only while no job runs. By default
+    // Platform::systemApplicationFolders().
+    void setSystemApplicationFolders(const QStringList &folders);
 
     // appFound for every bundle with an identifier, then scanFinished with their number (also
     // after a cancel, counting those delivered).
@@ -75,8 +80,6 @@ public:
     bool measureLeftovers(const QStringList &paths);
 
     // The blocking pieces of the jobs, for tests and bench tools.
-    // One Info.plist string value, read in this process; empty when missing or unreadable.
-    static QString readPlistValue(const QString &bundlePath, const QString &key);
     // Name, identifier, version and publisher of a bundle; an empty bundleId when it has none
     // or its Info.plist is not a regular file. Sizes and leftovers are left empty.
     static AppInfo readBundle(const QString &bundlePath);
@@ -105,12 +108,13 @@ signals:
     void leftoverMeasured(const QString &path, qint64 size);
 
 private:
-    void scan(LongJob::Run &run, const QStringList &folders);
+    void scan(LongJob::Run &run, const QStringList &folders, const QStringList &systemFolders);
     void measure(AppInfo &info, LongJob::Run &run) const;
     // The Applications folder directly holding the bundle, as given; empty when none does.
     QString applicationFolderOf(const QString &bundlePath) const;
 
     QStringList m_folders;
+    QStringList m_systemFolders;
     int m_found = 0;
     LongJob m_job;
 };

@@ -113,9 +113,12 @@ QList<LeftoverItem> LeftoverFinder::find(const QString &bundlePath, const QStrin
     const bool useIdentifier = isUsableIdentifier(bundleId);
     const bool ownIsApple = useIdentifier && bundleId.startsWith(applePrefix, Qt::CaseInsensitive);
     bool sharedIdentifier = false;
+    bool sharedWithSystem = bundleId.startsWith(applePrefix, Qt::CaseInsensitive);
     for (const Installed &other : std::as_const(m_installed)) {
-        if (other.path != bundlePath && other.bundleId.compare(bundleId, Qt::CaseInsensitive) == 0)
+        if (other.path != bundlePath && other.bundleId.compare(bundleId, Qt::CaseInsensitive) == 0) {
             sharedIdentifier = true;
+            sharedWithSystem = sharedWithSystem || other.system;
+        }
     }
     const QString bundleKey = canonicalKey(bundlePath);
 
@@ -141,7 +144,8 @@ QList<LeftoverItem> LeftoverFinder::find(const QString &bundlePath, const QStrin
             LeftoverItem item;
             item.path = path;
             item.reason = byIdentifier ? LeftoverItem::Reason::BundleIdentifier : LeftoverItem::Reason::Name;
-            item.selected = byIdentifier && !sharedIdentifier;
+            item.selected = byIdentifier && !sharedIdentifier && !sharedWithSystem;
+            item.sharedWithSystem = byIdentifier && sharedWithSystem;
             found.append(item);
         }
     }

@@ -24,9 +24,14 @@
 //   belongs to that application and is not offered;
 // - identifier matches are pre-selected, name matches are not, and nothing is pre-selected when
 //   another installed bundle carries the same identifier;
+// - nothing is pre-selected for an application whose identifier is Apple's ("com.apple.") or is
+//   carried by an application of the system's own folders (a copy of Notes in ~/Applications
+//   would otherwise take the system's Notes database): those entries are marked
+//   sharedWithSystem;
 // - the bundle itself (also through a link) is never a leftover; an entry appears once;
 // - a LaunchAgent this program wrote (StartupManager::OwnLabelPrefix) that starts the
-//   application's bundle is offered and pre-selected, whatever its label.
+//   application's bundle is offered and pre-selected, whatever its label and identifier: it
+//   starts this very copy by its path.
 //
 // Sizes are left at 0; the caller measures what it keeps. Folder listings are remembered for
 // the object's life, so one finder serves a whole scan.
@@ -39,6 +44,8 @@ public:
         QString path;
         QString bundleId;
         QString name;
+        // In the system's own application folders, or part of the system where it stands.
+        bool system = false;
     };
 
     enum class Match { Exact, Prefix, Within, SavedState };

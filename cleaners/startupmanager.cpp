@@ -3,6 +3,7 @@
 #include "core/fileutils.h"
 #include "core/logger.h"
 #include "core/pinnedroot.h"
+#include "core/platform.h"
 #include "core/processrunner.h"
 #include "core/propertylist.h"
 #include "core/removals.h"
@@ -225,7 +226,7 @@ StartupLocations StartupLocations::defaults()
     locations.userAgents = home + QStringLiteral("/Library/LaunchAgents");
     locations.systemAgentFolders
         = { QStringLiteral("/Library/LaunchAgents"), QStringLiteral("/Library/LaunchDaemons") };
-    locations.applicationFolders = { QStringLiteral("/Applications"), home + QStringLiteral("/Applications") };
+    locations.applicationFolders = Platform::applicationFolders();
     return locations;
 }
 
@@ -341,14 +342,9 @@ bool StartupManager::isInStartup(const QString &normalizedPath) const
     return isInIndex(m_collections.index, normalizedPath);
 }
 
-bool StartupManager::addAppToStartup(const InstalledApp &app)
+bool StartupManager::startsAlready(const InstalledApp &app) const
 {
-    if (!QDir().mkpath(m_locations.userAgents)) {
-        log()->error(QStringLiteral("Cannot create the LaunchAgents folder: ") + m_locations.userAgents);
-        return false;
-    }
-    const QString exeKey = normalizePath(app.exePath);
-    if (m_collections.index.contains(exeKey)) {
+    if (m_collections.index.contains(normalizePath(app.exePath))) {
         log()->info(QStringLiteral("Already in startup: ") + app.name);
         return true;
     }
@@ -356,70 +352,160 @@ bool StartupManager::addAppToStartup(const InstalledApp &app)
         log()->info(QStringLiteral("Already in startup (bundle): ") + app.name);
         return true;
     }
+    return false;
+}
 
+void StartupManager::startAddApp(const InstalledApp &app)
+{
+    if (startsAlready(app)) {
+        queueChange(ChangeKind::Add, app.name, [] {
+            Change change;
+            change.ok = true;
+            return change;
+        });
+        return;
+    }
+    queueChange(ChangeKind::Add, app.name, [this, app] { return addChange(app); });
+}
+
+void StartupManager::startSetStartupEnabled(const StartupItem &item, bool enable)
+{
+    queueChange(enable ? ChangeKind::Enable : ChangeKind::Remove, item.name,
+        [this, item, enable] { return enableChange(item, enable); });
+}
+
+void StartupManager::startSetStartAtLogin(bool on)
+{
+    const InstalledApp self = runningApplication();
+    queueChange(on ? ChangeKind::StartAtLogin : ChangeKind::StopAtLogin, self.name,
+        [this, on, self] { return startAtLoginChange(on, self); });
+}
+
+bool StartupManager::isChanging() const
+{
+    return !m_pendingChanges.isEmpty() || m_changeJob.isBusy();
+}
+
+bool StartupManager::addAppToStartup(const InstalledApp &app)
+{
+    return startsAlready(app) || apply(addChange(app));
+}
+
+bool StartupManager::setStartupEnabled(const StartupItem &item, bool enable)
+{
+    return apply(enableChange(item, enable));
+}
+
+bool StartupManager::setStartAtLogin(bool on)
+{
+    return apply(startAtLoginChange(on, runningApplication()));
+}
+
+void StartupManager::queueChange(ChangeKind kind, const QString &name, ChangeWork work)
+{
+    m_pendingChanges.append({ kind, name, std::move(work) });
+    if (!m_changeJob.isBusy())
+        startNextChange();
+}
+
+void StartupManager::startNextChange()
+{
+    if (m_pendingChanges.isEmpty())
+        return;
+    const PendingChange next = m_pendingChanges.takeFirst();
+    auto result = std::make_shared<Change>();
+    m_changeJob.start([result, work = next.work](LongJob::Run &) { *result = work(); },
+        [this, result, kind = next.kind, name = next.name](bool) {
+            const bool ok = apply(*result);
+            // The next one first: a change asked for while this one is told waits its turn.
+            startNextChange();
+            emit changeFinished(kind, name, ok);
+        });
+}
+
+bool StartupManager::apply(const Change &change)
+{
+    if (!change.ok)
+        return false;
+    if (!change.recordLabel.isEmpty())
+        record(change.recordLabel, change.app, change.programUsed);
+    if (!change.forgetId.isEmpty())
+        forget(change.forgetId, change.removedPath);
+    return true;
+}
+
+StartupManager::Change StartupManager::addChange(const InstalledApp &app) const
+{
+    Change change;
+    if (!QDir().mkpath(m_locations.userAgents)) {
+        log()->error(QStringLiteral("Cannot create the LaunchAgents folder: ") + m_locations.userAgents);
+        return change;
+    }
     bool exists = false;
     bool disabled = false;
     const QString label = chooseLabel(app, &exists, &disabled);
     if (label.isEmpty()) {
         log()->error(QStringLiteral("No free LaunchAgent label for: ") + app.name);
-        return false;
+        return change;
     }
+    change.recordLabel = label;
+    change.app = app;
     if (exists) {
         log()->info(QStringLiteral("Plist already exists: ") + plistPathOf(label));
-        record(label, app, app.bundlePath.isEmpty() ? app.exePath : app.bundlePath);
-        return true;
+        change.programUsed = app.bundlePath.isEmpty() ? app.exePath : app.bundlePath;
+        change.ok = true;
+        return change;
     }
     // Our own agent for the app, switched off: written anew without Disabled, and loaded.
     if (disabled)
         log()->info(QStringLiteral("Enabling the disabled LaunchAgent: ") + label);
-    QString programUsed;
-    if (!writeAndLoad(label, app, &programUsed, disabled))
-        return false;
-    record(label, app, programUsed);
+    if (!writeAndLoad(label, app, &change.programUsed, disabled))
+        return change;
     log()->info(QStringLiteral("AddToStartup LaunchAgent: ") + label);
-    return true;
+    change.ok = true;
+    return change;
 }
 
-bool StartupManager::setStartupEnabled(const StartupItem &item, bool enable)
+StartupManager::Change StartupManager::enableChange(const StartupItem &item, bool enable) const
 {
     if (!isModifiable(item)) {
         log()->warning(QStringLiteral("setStartupEnabled: not modifiable: ") + item.name);
-        return false;
+        return {};
     }
     if (item.source != StartupSource::LaunchAgent)
-        return false;
+        return {};
     if (!isOwnPlist(item.id)) {
         log()->error(QStringLiteral("Refused to delete third-party plist: ") + item.plistPath);
-        return false;
+        return {};
     }
     const QString expected = plistPathOf(item.id);
     if (item.id.contains(QLatin1Char('/')) || QDir::cleanPath(item.plistPath) != QDir::cleanPath(expected)) {
         log()->error(QStringLiteral("Refused to delete a plist outside the LaunchAgents folder: ") + item.plistPath);
-        return false;
+        return {};
     }
     if (!enable)
         return removeOwnAgent(item.id);
-    // Only an agent that is switched off can be switched on; adding goes through addAppToStartup.
+    // Only an agent that is switched off can be switched on; adding goes through startAddApp.
     if (!item.disabled) {
         log()->warning(QStringLiteral("setStartupEnabled(enable=true): not a disabled agent: ") + item.id);
-        return false;
+        return {};
     }
     // Started again as it was made: "open -a" for a bundle, the program itself otherwise.
-    InstalledApp app;
-    app.name = item.name;
+    Change change;
+    change.app.name = item.name;
     if (QFileInfo(item.programPath).isDir())
-        app.bundlePath = item.programPath;
-    app.exePath = item.programPath;
+        change.app.bundlePath = item.programPath;
+    change.app.exePath = item.programPath;
     if (item.programPath.isEmpty() || item.programMissing) {
         log()->error(QStringLiteral("Cannot enable an agent whose program is missing: ") + item.id);
-        return false;
+        return {};
     }
-    QString programUsed;
-    if (!writeAndLoad(item.id, app, &programUsed, true))
-        return false;
-    record(item.id, app, programUsed);
+    if (!writeAndLoad(item.id, change.app, &change.programUsed, true))
+        return {};
     log()->info(QStringLiteral("Enabled LaunchAgent: ") + item.id);
-    return true;
+    change.recordLabel = item.id;
+    change.ok = true;
+    return change;
 }
 
 bool StartupManager::startsAtLogin() const
@@ -429,30 +515,35 @@ bool StartupManager::startsAtLogin() const
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool StartupManager::setStartAtLogin(bool on)
+StartupManager::Change StartupManager::startAtLoginChange(bool on, const InstalledApp &self) const
 {
     const QString label = OwnLabelPrefix + ownAppName;
     const QString path = plistPathOf(label);
+    Change change;
     if (!on) {
         struct stat info;
-        if (::lstat(QFile::encodeName(path).constData(), &info) != 0 && errno == ENOENT)
-            return true;
+        if (::lstat(QFile::encodeName(path).constData(), &info) != 0 && errno == ENOENT) {
+            change.ok = true;
+            return change;
+        }
         return removeOwnAgent(label);
     }
-    const InstalledApp self = runningApplication();
     const PlistState state = plistState(path, self);
-    if (state == PlistState::SameApp)
-        return true;
+    if (state == PlistState::SameApp) {
+        change.ok = true;
+        return change;
+    }
     if (!QDir().mkpath(m_locations.userAgents)) {
         log()->error(QStringLiteral("Cannot create the LaunchAgents folder: ") + m_locations.userAgents);
-        return false;
+        return change;
     }
-    QString programUsed;
-    if (!writeAndLoad(label, self, &programUsed, state == PlistState::SameAppDisabled))
-        return false;
-    record(label, self, programUsed);
+    if (!writeAndLoad(label, self, &change.programUsed, state == PlistState::SameAppDisabled))
+        return change;
     log()->info(QStringLiteral("Start at login enabled: ") + label);
-    return true;
+    change.recordLabel = label;
+    change.app = self;
+    change.ok = true;
+    return change;
 }
 
 InstalledApp StartupManager::runningApplication()
@@ -582,7 +673,8 @@ QString StartupManager::chooseLabel(const InstalledApp &app, bool *exists, bool 
     return QString();
 }
 
-bool StartupManager::writeAndLoad(const QString &label, const InstalledApp &app, QString *programUsed, bool reenable)
+bool StartupManager::writeAndLoad(
+    const QString &label, const InstalledApp &app, QString *programUsed, bool reenable) const
 {
     QStringList arguments;
     if (!app.bundlePath.isEmpty() && QFileInfo(app.bundlePath).isDir()) {
@@ -624,7 +716,7 @@ void StartupManager::record(const QString &label, const InstalledApp &app, const
     emit listsChanged();
 }
 
-bool StartupManager::removeOwnAgent(const QString &id)
+StartupManager::Change StartupManager::removeOwnAgent(const QString &id) const
 {
     const QString path = plistPathOf(id);
     const PinnedRoot agents = PinnedRoot::open(m_locations.userAgents, m_locations.userAgents);
@@ -640,12 +732,23 @@ bool StartupManager::removeOwnAgent(const QString &id)
         : FileUtils::Removal { agents.status() == PinnedRoot::Missing ? FileUtils::Removal::Missing
                                                                       : FileUtils::Removal::Refused,
               agents.reason(), agents.reason() };
+    Change change;
     if (removal.status == FileUtils::Removal::Missing) {
         log()->info(QStringLiteral("Plist already gone: ") + path);
     } else if (!removal.removed()) {
         log()->error(QStringLiteral("Failed to delete plist: %1 (%2)").arg(path, removal.reason));
-        return false;
+        return change;
     }
+    log()->info(QStringLiteral("Removed from LaunchAgents: ") + id);
+    change.ok = true;
+    change.forgetId = id;
+    if (removal.removed())
+        change.removedPath = path;
+    return change;
+}
+
+void StartupManager::forget(const QString &id, const QString &removedPath)
+{
     for (auto entry = m_collections.index.begin(); entry != m_collections.index.end();) {
         if (entry.value() == id)
             entry = m_collections.index.erase(entry);
@@ -654,11 +757,9 @@ bool StartupManager::removeOwnAgent(const QString &id)
     }
     m_collections.items.removeIf([&id](const StartupItem &item) { return item.id == id; });
     updateInStartup();
-    log()->info(QStringLiteral("Removed from LaunchAgents: ") + id);
-    if (removal.removed())
-        emit pathsRemoved({ path });
+    if (!removedPath.isEmpty())
+        emit pathsRemoved({ removedPath });
     emit listsChanged();
-    return true;
 }
 
 void StartupManager::updateInStartup()

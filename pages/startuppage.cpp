@@ -45,6 +45,7 @@ StartupPage::StartupPage(StartupManager *manager, QWidget *parent)
     connect(m_manager, &StartupManager::progressChanged, m_statusLabel, &QLabel::setText);
     connect(m_manager, &StartupManager::refreshFinished, this, &StartupPage::onRefreshFinished);
     connect(m_manager, &StartupManager::listsChanged, this, &StartupPage::reloadList);
+    connect(m_manager, &StartupManager::changeFinished, this, &StartupPage::onChangeFinished);
     reloadList();
 }
 
@@ -250,43 +251,44 @@ void StartupPage::reloadList()
 
 void StartupPage::onRemoveRequested(const StartupItem &requested)
 {
-    // The model is refilled while the manager changes the lists: keep a copy.
-    const StartupItem item = requested;
-    if (!StartupManager::isModifiable(item)) {
+    if (!StartupManager::isModifiable(requested)) {
         showMessage(false, tr("Cannot Modify"),
             tr("This startup item was not created by Sweepnook and cannot be removed here."));
         return;
     }
-    if (!m_manager->setStartupEnabled(item, false)) {
-        showMessage(true, tr("Operation Failed"), tr("Failed to remove \"%1\" from startup.").arg(item.name));
-        return;
-    }
-    Logger::instance()->info(QStringLiteral("Removed startup: ") + item.name);
+    m_manager->startSetStartupEnabled(requested, false);
 }
 
 void StartupPage::onAddRequested(const InstalledApp &app)
 {
-    if (!m_manager->addAppToStartup(app)) {
-        showMessage(true, tr("Operation Failed"), tr("Failed to add \"%1\" to startup.").arg(app.name));
-        return;
-    }
-    Logger::instance()->info(QStringLiteral("Added startup: ") + app.name);
+    m_manager->startAddApp(app);
 }
 
 void StartupPage::onEnableRequested(const StartupItem &requested)
 {
-    // The model is refilled while the manager changes the lists: keep a copy.
-    const StartupItem item = requested;
-    if (!StartupManager::isModifiable(item)) {
+    if (!StartupManager::isModifiable(requested)) {
         showMessage(false, tr("Cannot Modify"),
             tr("This startup item was not created by Sweepnook and cannot be removed here."));
         return;
     }
-    if (!m_manager->setStartupEnabled(item, true)) {
-        showMessage(true, tr("Operation Failed"), tr("Failed to add \"%1\" to startup.").arg(item.name));
+    m_manager->startSetStartupEnabled(requested, true);
+}
+
+void StartupPage::onChangeFinished(StartupManager::ChangeKind kind, const QString &name, bool ok)
+{
+    using Kind = StartupManager::ChangeKind;
+    if (kind != Kind::Add && kind != Kind::Enable && kind != Kind::Remove)
+        return;
+    if (ok) {
+        Logger::instance()->info((kind == Kind::Remove          ? QStringLiteral("Removed startup: ")
+                                         : kind == Kind::Enable ? QStringLiteral("Enabled startup: ")
+                                                                : QStringLiteral("Added startup: "))
+            + name);
         return;
     }
-    Logger::instance()->info(QStringLiteral("Enabled startup: ") + item.name);
+    showMessage(true, tr("Operation Failed"),
+        kind == Kind::Remove ? tr("Failed to remove \"%1\" from startup.").arg(name)
+                             : tr("Failed to add \"%1\" to startup.").arg(name));
 }
 
 void StartupPage::onRevealRequested(const QString &path)

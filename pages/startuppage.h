@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cleaners/startupmanager.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -10,16 +12,14 @@ class QStackedWidget;
 class QTimer;
 class StartupCardDelegate;
 class StartupListModel;
-class StartupManager;
-struct InstalledApp;
-struct StartupItem;
 
 // The startup page: the user's startup items, the machine's agents and daemons and the
 // applications no agent starts yet, as one list of cards with a search field and Refresh.
 // The first show and Refresh run the manager's scan (a loading view with a spinner stands in
 // for the list meanwhile). Unticking an own item removes its agent, ticking an application
-// adds one; anything else is read-only. When nothing is there to show (no match for the search,
-// or an empty scan) a line says so in place of the list. The manager is not owned.
+// adds one, off the interface thread (the list follows when the change is done); anything else
+// is read-only. When nothing is there to show (no match for the search, or an empty scan) a
+// line says so in place of the list. The manager is not owned.
 class StartupPage final : public QWidget
 {
     Q_OBJECT
@@ -43,6 +43,8 @@ private slots:
     void onRemoveRequested(const StartupItem &requested);
     void onAddRequested(const InstalledApp &app);
     void onEnableRequested(const StartupItem &requested);
+    // A change the page asked for ended: a failure is shown, never taken for success.
+    void onChangeFinished(StartupManager::ChangeKind kind, const QString &name, bool ok);
     void onRevealRequested(const QString &path);
     void onRefreshFinished();
 

@@ -1,13 +1,21 @@
 #include "core/languages.h"
 #include "core/settings.h"
 #include "app/application.h"
+#include "app/mainwindow.h"
+#include "cleaners/appuninstaller.h"
+#include "cleaners/browsercleaner.h"
+#include "cleaners/duplicatefinder.h"
+#include "cleaners/duplicateremover.h"
+#include "cleaners/junkcleaner.h"
+#include "cleaners/largefilescanner.h"
+#include "cleaners/privacycleaner.h"
+#include "cleaners/startupmanager.h"
 #include "core/logger.h"
 #include "cleaners/registrycleaner.h"
 #include "cleaners/tweakmanager.h"
 #include "testhome.h"
 
 #include <QtTest>
-
 
 class TestApplication : public QObject
 {
@@ -23,6 +31,7 @@ private slots:
     void initializeCreatesFoldersLogAndSettings();
     void tweakCatalogueIsInTheLanguageInUse_data();
     void tweakCatalogueIsInTheLanguageInUse();
+    void secondInitializeKeepsWhatTheWindowHolds();
 };
 
 void TestApplication::chooseLanguage_data()
@@ -187,6 +196,33 @@ void TestApplication::tweakCatalogueIsInTheLanguageInUse()
     QVERIFY(app->tweakManager());
     QCOMPARE(app->tweakManager()->tweaks().size(), 21);
     QCOMPARE(app->tweakManager()->tweaks().first().name, firstName);
+}
+
+// The window's pages hold the engines it was built on: initializing again while it is open
+// keeps every one of them; with no window open it starts afresh.
+void TestApplication::secondInitializeKeepsWhatTheWindowHolds()
+{
+    TestHome home;
+    Application *app = Application::instance();
+    app->initialize();
+    auto *window = new MainWindow;
+    const QList<QObject *> engines { app->junkCleaner(), app->browserCleaner(), app->registryCleaner(),
+        app->largeFileScanner(), app->startupManager(), app->privacyCleaner(), app->tweakManager(),
+        app->appUninstaller(), app->duplicateFinder(), app->duplicateRemover() };
+    QObject watcher;
+    QList<QObject *> destroyed;
+    for (QObject *engine : engines)
+        connect(engine, &QObject::destroyed, &watcher, [&destroyed, engine] { destroyed.append(engine); });
+
+    app->initialize();
+    QCOMPARE(destroyed, QList<QObject *>());
+    QCOMPARE(static_cast<QObject *>(app->startupManager()), engines.at(4));
+    QVERIFY(app->settings()->fileName(SettingsStore::Ini).startsWith(home.path()));
+
+    delete window;
+    app->initialize();
+    QVERIFY(destroyed.contains(engines.at(0)));
+    QVERIFY(destroyed.contains(engines.at(4)));
 }
 
 int main(int argc, char *argv[])

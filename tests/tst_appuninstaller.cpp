@@ -13,8 +13,10 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -141,6 +143,8 @@ class TestAppUninstaller : public QObject
 
 private slots:
     void ownLoginItemGoesWithItsApp();
+    void systemIdentifierIsNeverPreselected_data();
+    void systemIdentifierIsNeverPreselected();
     void boundaryMatching_data();
     void boundaryMatching();
     void identifierCases_data();
@@ -160,6 +164,8 @@ private slots:
     void protectionFollowsTheVolume();
     void leftoverEdgeCases();
     void replacedLeftoverIsNeitherUnloadedNorMoved();
+    void ownLoginItemIsBootedOutWithItsApp_data();
+    void ownLoginItemIsBootedOutWithItsApp();
     void leftoverAlreadyGoneIsNotCountedAsMoved();
 };
 
@@ -229,11 +235,12 @@ void TestAppUninstaller::identifierCases_data()
         << QStringLiteral("com.foo.app") << QStringLiteral("Foo") << false << foo;
     QTest::newRow("same identifier installed elsewhere")
         << QStringLiteral("com.foo.app") << QStringLiteral("Foo") << true << fooUnselected;
+    // Apple's identifier outside the system: offered, never pre-selected.
     QTest::newRow("own identifier under com.apple")
         << QStringLiteral("com.apple.Notes") << QStringLiteral("Notes") << false
         << notesByName
-            + QStringList { QStringLiteral("Group Containers/group.com.apple.notes*"),
-                  QStringLiteral("Preferences/com.apple.Notes.plist*") };
+            + QStringList { QStringLiteral("Group Containers/group.com.apple.notes"),
+                  QStringLiteral("Preferences/com.apple.Notes.plist") };
     QTest::newRow("name with brackets") << QStringLiteral("com.ab.tool") << QStringLiteral("[ab] Tool") << false
                                         << QStringList { QStringLiteral("Preferences/[ab] Tool.plist") };
     QTest::newRow("identifier with a wildcard")
@@ -281,6 +288,78 @@ void TestAppUninstaller::ownLoginItemGoesWithItsApp()
     QCOMPARE(found.size(), 1);
     QCOMPARE(found.first().path, zoomAgent);
     QVERIFY(found.first().selected);
+}
+
+void TestAppUninstaller::systemIdentifierIsNeverPreselected_data()
+{
+    QTest::addColumn<QString>("systemId");
+    QTest::addColumn<QString>("bundleId");
+    QTest::addColumn<QStringList>("offered");
+    const QStringList notes { QStringLiteral("Containers/com.apple.Notes (shared)"),
+        QStringLiteral("Group Containers/group.com.apple.notes (shared)"),
+        QStringLiteral("LaunchAgents/com.sweepnook.startup.Copy.plist*"),
+        QStringLiteral("Preferences/com.apple.Notes.plist (shared)") };
+    QTest::newRow("a copy of a system app")
+        << QStringLiteral("com.apple.Notes") << QStringLiteral("com.apple.Notes") << notes;
+    QTest::newRow("Apple's identifier, no system app carries it")
+        << QString() << QStringLiteral("com.apple.Notes") << notes;
+    QTest::newRow("another maker's identifier a system app carries")
+        << QStringLiteral("com.example.bundled") << QStringLiteral("com.example.bundled")
+        << QStringList { QStringLiteral("Containers/com.example.bundled (shared)"),
+               QStringLiteral("LaunchAgents/com.sweepnook.startup.Copy.plist*"),
+               QStringLiteral("Preferences/com.example.bundled.plist (shared)") };
+    QTest::newRow("a system app carries another identifier")
+        << QStringLiteral("com.example.bundled") << QStringLiteral("com.example.own")
+        << QStringList { QStringLiteral("Containers/com.example.own*"),
+               QStringLiteral("LaunchAgents/com.sweepnook.startup.Copy.plist*"),
+               QStringLiteral("Preferences/com.example.own.plist*") };
+}
+
+// A copy of a system app elsewhere (Notes in ~/Applications) carries the system app's identifier:
+// the containers and preferences it finds are the system app's too (the Notes database). They
+// are offered, unticked, marked as shared; the login item this program made for the copy starts
+// the copy by its path and still goes with it.
+void TestAppUninstaller::systemIdentifierIsNeverPreselected()
+{
+    QFETCH(QString, systemId);
+    QFETCH(QString, bundleId);
+    QFETCH(QStringList, offered);
+    TestHome home;
+    if (!systemId.isEmpty())
+        AppFixture::makeBundle(home, QStringLiteral("System/Applications/Original.app"),
+            { { QStringLiteral("CFBundleIdentifier"), systemId } });
+    const QString copy = AppFixture::makeBundle(
+        home, QStringLiteral("Applications/Copy.app"), { { QStringLiteral("CFBundleIdentifier"), bundleId } });
+    for (const QString &id : { QStringLiteral("com.apple.Notes"), QStringLiteral("com.example.bundled"),
+             QStringLiteral("com.example.own") }) {
+        home.makeFile(QStringLiteral("Library/Preferences/%1.plist").arg(id), 10);
+        home.makeFile(QStringLiteral("Library/Containers/%1/Data/store.db").arg(id), 10);
+    }
+    home.makeDir(QStringLiteral("Library/Group Containers/group.com.apple.notes"));
+    const QString agent = home.filePath(QStringLiteral("Library/LaunchAgents/com.sweepnook.startup.Copy.plist"));
+    QVERIFY(QDir().mkpath(QFileInfo(agent).path()));
+    QVERIFY(LaunchAgentPlist::write(agent, QStringLiteral("com.sweepnook.startup.Copy"),
+        { QStringLiteral("/usr/bin/open"), QStringLiteral("-a"), copy }));
+
+    AppUninstaller uninstaller;
+    uninstaller.setApplicationFolders({ home.filePath(QStringLiteral("Applications")) });
+    uninstaller.setSystemApplicationFolders({ home.filePath(QStringLiteral("System/Applications")) });
+    QSignalSpy found(&uninstaller, &AppUninstaller::appFound);
+    QSignalSpy finished(&uninstaller, &AppUninstaller::scanFinished);
+    uninstaller.startScan();
+    QVERIFY(finished.wait(60000));
+    // The system's own app is never offered for removal.
+    QCOMPARE(found.size(), 1);
+    const AppInfo app = found.first().first().value<AppInfo>();
+    QCOMPARE(app.path, copy);
+    QStringList lines;
+    for (const LeftoverItem &leftover : app.leftovers) {
+        lines.append(QDir(home.filePath(QStringLiteral("Library"))).relativeFilePath(leftover.path)
+            + (leftover.selected ? QStringLiteral("*") : QString())
+            + (leftover.sharedWithSystem ? QStringLiteral(" (shared)") : QString()));
+    }
+    lines.sort();
+    QCOMPARE(lines, offered);
 }
 
 void TestAppUninstaller::scanReportsBundlesWithIdentifiers()
@@ -348,9 +427,8 @@ void TestAppUninstaller::bundleFactsWaitForNoTool()
     QFETCH(int, format);
     TestHome home;
     FakeTools tools;
-    tools.addTool(QStringLiteral("plutil"),
-        "#!/bin/sh\necho \"plutil $*\" >> \"$SWEEPNOOK_FAKE_LOG\"\nsleep 4\nexec python3 \""
-            + QByteArray(SWEEPNOOK_FAKEBIN_DIR) + "/plutil\" \"$@\"\n");
+    tools.addTool(
+        QStringLiteral("plutil"), "#!/bin/sh\necho \"plutil $*\" >> \"$SWEEPNOOK_FAKE_LOG\"\nsleep 4\nexit 1\n");
     AppFixture::makeBundle(home, QStringLiteral("Applications/Slow Start.app"),
         { { QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.example.slowstart") },
             { QStringLiteral("CFBundleVersion"), QStringLiteral("7.0") } },
@@ -684,6 +762,69 @@ void TestAppUninstaller::replacedLeftoverIsNeitherUnloadedNorMoved()
     QCOMPARE(another.readAll(), QByteArray("another"));
     QVERIFY(!QFileInfo::exists(prefs));
     QCOMPARE(trashEntries(home), (QStringList { QStringLiteral("Foo.app"), QStringLiteral("com.foo.app.plist") }));
+}
+
+void TestAppUninstaller::ownLoginItemIsBootedOutWithItsApp_data()
+{
+    QTest::addColumn<QByteArray>("bootoutExit");
+    QTest::newRow("launchctl unloads it") << QByteArray("0");
+    // Not loaded, or launchd refuses: the agent still goes with the app.
+    QTest::newRow("launchctl fails") << QByteArray("5");
+}
+
+// The login item this program made for an app goes with it, and launchd lets go of it first;
+// launchctl runs on the uninstaller's worker (the interface goes on meanwhile), and its failure
+// is no failure of the removal.
+void TestAppUninstaller::ownLoginItemIsBootedOutWithItsApp()
+{
+    QFETCH(QByteArray, bootoutExit);
+    TestHome home;
+    FakeTools tools;
+    qputenv("SWEEPNOOK_FAKE_FINDER", "trash");
+    qputenv("SWEEPNOOK_FAKE_LAUNCHCTL_EXIT_BOOTOUT", bootoutExit);
+    const QString gate = home.filePath(QStringLiteral("launchctl may answer"));
+    qputenv("SWEEPNOOK_FAKE_LAUNCHCTL_GATE", QFile::encodeName(gate));
+    const auto restore = qScopeGuard([] {
+        qunsetenv("SWEEPNOOK_FAKE_FINDER");
+        qunsetenv("SWEEPNOOK_FAKE_LAUNCHCTL_EXIT_BOOTOUT");
+        qunsetenv("SWEEPNOOK_FAKE_LAUNCHCTL_GATE");
+    });
+    const QString viewer = AppFixture::makeBundle(home, QStringLiteral("Applications/Viewer.app"),
+        { { QStringLiteral("CFBundleIdentifier"), QStringLiteral("com.example.viewer") } });
+    const QString agent = home.filePath(QStringLiteral("Library/LaunchAgents/com.sweepnook.startup.Viewer.plist"));
+    QVERIFY(QDir().mkpath(QFileInfo(agent).path()));
+    QVERIFY(LaunchAgentPlist::write(agent, QStringLiteral("com.sweepnook.startup.Viewer"),
+        { QStringLiteral("/usr/bin/open"), QStringLiteral("-a"), viewer }));
+
+    AppUninstaller uninstaller;
+    uninstaller.setApplicationFolders({ home.filePath(QStringLiteral("Applications")) });
+    uninstaller.setSystemApplicationFolders({});
+    QSignalSpy found(&uninstaller, &AppUninstaller::appFound);
+    QSignalSpy scanned(&uninstaller, &AppUninstaller::scanFinished);
+    uninstaller.startScan();
+    QVERIFY(scanned.wait(60000));
+    QCOMPARE(found.size(), 1);
+    const AppInfo app = found.first().first().value<AppInfo>();
+    QCOMPARE(described(app.leftovers, home.path()),
+        QStringList { QStringLiteral("LaunchAgents/com.sweepnook.startup.Viewer.plist*") });
+
+    QSignalSpy finished(&uninstaller, &AppUninstaller::uninstallFinished);
+    uninstaller.startUninstall({ app });
+    QTRY_VERIFY_WITH_TIMEOUT(tools.callLog().contains(QStringLiteral("launchctl bootout")), 60000);
+    bool handled = false;
+    QTimer::singleShot(0, &uninstaller, [&handled] { handled = true; });
+    QTRY_VERIFY(handled);
+    QCOMPARE(finished.size(), 0);
+    home.makeFile(QStringLiteral("launchctl may answer"), 0);
+    QVERIFY(finished.wait(60000));
+    const auto outcomes = finished.first().first().value<QList<UninstallOutcome>>();
+    QCOMPARE(outcomes.size(), 1);
+    QCOMPARE(outcomes.first().result, UninstallOutcome::Result::Removed);
+    QVERIFY(outcomes.first().leftoverFailures.isEmpty());
+    QCOMPARE(outcomes.first().moved, (QStringList { viewer, agent }));
+    QVERIFY(!QFileInfo::exists(agent));
+    QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootout gui/%1 %2").arg(::getuid()).arg(agent)));
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl gave up")));
 }
 
 void TestAppUninstaller::leftoverAlreadyGoneIsNotCountedAsMoved()

@@ -88,6 +88,8 @@ class TestAppUninstallerPage : public QObject
 private slots:
     void leftoverNoteCountsTickedLeftovers_data();
     void leftoverNoteCountsTickedLeftovers();
+    void leftoverRowSaysWhyItIsOffered_data();
+    void leftoverRowSaysWhyItIsOffered();
     void detailLine_data();
     void detailLine();
     void modelIsConsistent();
@@ -128,6 +130,29 @@ void TestAppUninstallerPage::leftoverNoteCountsTickedLeftovers()
             LeftoverItem::Reason::Name } };
     slack.leftoverSize = 6815744;
     QCOMPARE(AppCardDelegate::leftoverNote(slack), note);
+}
+
+void TestAppUninstallerPage::leftoverRowSaysWhyItIsOffered_data()
+{
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("sharedWithSystem");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("identifier") << int(LeftoverItem::Reason::BundleIdentifier) << false
+                                << QStringLiteral("bundle identifier");
+    QTest::newRow("name") << int(LeftoverItem::Reason::Name) << false << QStringLiteral("name only");
+    QTest::newRow("identifier shared with the system")
+        << int(LeftoverItem::Reason::BundleIdentifier) << true << QStringLiteral("shared with macOS");
+}
+
+void TestAppUninstallerPage::leftoverRowSaysWhyItIsOffered()
+{
+    QFETCH(int, reason);
+    QFETCH(bool, sharedWithSystem);
+    QFETCH(QString, shown);
+    LeftoverItem leftover(
+        QStringLiteral("/nowhere/Library/Preferences/com.apple.Notes.plist"), 10, false, LeftoverItem::Reason(reason));
+    leftover.sharedWithSystem = sharedWithSystem;
+    QCOMPARE(AppCardDelegate::leftoverReason(leftover), shown);
 }
 
 void TestAppUninstallerPage::detailLine_data()

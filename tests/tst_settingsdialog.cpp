@@ -4,6 +4,7 @@
 #include "cleaners/startupmanager.h"
 #include "dialogcloser.h"
 #include "faketools.h"
+#include "messageboxanswerer.h"
 #include "testhome.h"
 
 #include <QtTest>
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 
 class TestSettingsDialog : public QObject
@@ -28,6 +30,8 @@ private slots:
     void aboutButtonOpensTheAboutCard();
     void aboutNamesEveryFeatureOfTheSideBar();
     void startAtLoginIsTheOwnAgent();
+    void startAtLoginWaitsForASlowLaunchctl();
+    void startAtLoginFailureIsShown();
 
 private:
     QCheckBox *box(const SettingsDialog &dialog, const QString &text) const;
@@ -176,7 +180,9 @@ void TestSettingsDialog::startAtLoginIsTheOwnAgent()
         SettingsDialog dialog(&m_settings, startup);
         QVERIFY(!box(dialog, QStringLiteral("Start at login"))->isChecked());
         box(dialog, QStringLiteral("Start at login"))->setChecked(true);
+        QSignalSpy closed(&dialog, &QDialog::finished);
         QTest::mouseClick(button(dialog, QStringLiteral("Save")), Qt::LeftButton);
+        QVERIFY(closed.count() == 1 || closed.wait(60000));
     }
     QVERIFY(QFile::exists(agent));
     QVERIFY(startup->startsAtLogin());
@@ -185,10 +191,67 @@ void TestSettingsDialog::startAtLoginIsTheOwnAgent()
         SettingsDialog dialog(&m_settings, startup);
         QVERIFY(box(dialog, QStringLiteral("Start at login"))->isChecked());
         box(dialog, QStringLiteral("Start at login"))->setChecked(false);
+        QSignalSpy closed(&dialog, &QDialog::finished);
         QTest::mouseClick(button(dialog, QStringLiteral("Save")), Qt::LeftButton);
+        QVERIFY(closed.count() == 1 || closed.wait(60000));
     }
     QVERIFY(!QFile::exists(agent));
     QVERIFY(tools.callLog().contains(QStringLiteral("launchctl bootout gui/501 ") + agent));
+}
+
+// Save starts the change and returns: the dialog stays open, handling events with its buttons
+// off, until launchctl has answered; then it shows the agent and closes.
+void TestSettingsDialog::startAtLoginWaitsForASlowLaunchctl()
+{
+    const FakeTools tools;
+    StartupManager manager;
+    const QString agent
+        = m_home->filePath(QStringLiteral("Library/LaunchAgents/com.sweepnook.startup.Sweepnook.plist"));
+    const QString gate = m_home->filePath(QStringLiteral("launchctl may answer"));
+    qputenv("SWEEPNOOK_FAKE_LAUNCHCTL_GATE", QFile::encodeName(gate));
+    const auto ungate = qScopeGuard([] { qunsetenv("SWEEPNOOK_FAKE_LAUNCHCTL_GATE"); });
+    SettingsDialog dialog(&m_settings, &manager);
+    box(dialog, QStringLiteral("Start at login"))->setChecked(true);
+    QSignalSpy closed(&dialog, &QDialog::finished);
+    QTest::mouseClick(button(dialog, QStringLiteral("Save")), Qt::LeftButton);
+    QCOMPARE(closed.count(), 0);
+    QVERIFY(!button(dialog, QStringLiteral("Save"))->isEnabled());
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl gave up")));
+    QTRY_VERIFY_WITH_TIMEOUT(tools.callLog().contains(QStringLiteral("launchctl bootstrap")), 60000);
+    bool handled = false;
+    QTimer::singleShot(0, &dialog, [&handled] { handled = true; });
+    QTRY_VERIFY(handled);
+    // Escape does not close it under the running change.
+    dialog.reject();
+    QCOMPARE(closed.count(), 0);
+    QVERIFY(!QFile::exists(gate));
+    m_home->makeFile(QStringLiteral("launchctl may answer"), 0);
+    QVERIFY(closed.wait(60000));
+    QCOMPARE(closed.first().first().toInt(), int(QDialog::Accepted));
+    QVERIFY(QFile::exists(agent));
+    QVERIFY(box(dialog, QStringLiteral("Start at login"))->isChecked());
+    QVERIFY(button(dialog, QStringLiteral("Save"))->isEnabled());
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl gave up")));
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl load")));
+}
+
+void TestSettingsDialog::startAtLoginFailureIsShown()
+{
+    const FakeTools tools;
+    // The LaunchAgents folder cannot be made: a file has its name.
+    m_home->makeFile(QStringLiteral("Library/LaunchAgents"), 10);
+    StartupManager manager;
+    SettingsDialog dialog(&m_settings, &manager);
+    box(dialog, QStringLiteral("Start at login"))->setChecked(true);
+    QSignalSpy closed(&dialog, &QDialog::finished);
+    MessageBoxAnswerer answerer(QMessageBox::Ok);
+    QTest::mouseClick(button(dialog, QStringLiteral("Save")), Qt::LeftButton);
+    QVERIFY(closed.count() == 1 || closed.wait(60000));
+    QVERIFY(answerer.answered());
+    QCOMPARE(answerer.title(), QStringLiteral("Start at Login"));
+    QCOMPARE(answerer.text(), QStringLiteral("Sweepnook could not be set to start at login. The log has the details."));
+    QVERIFY(!manager.startsAtLogin());
+    QVERIFY(!box(dialog, QStringLiteral("Start at login"))->isChecked());
 }
 
 int main(int argc, char *argv[])

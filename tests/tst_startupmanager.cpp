@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <tuple>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -182,6 +184,7 @@ private slots:
     void namesThatCleanAlikeGetTheirOwnLabels_data();
     void namesThatCleanAlikeGetTheirOwnLabels();
     void failedWriteIsAFailure();
+    void changesRunInTurnAndEachIsTold();
     void refusedRemovals_data();
     void refusedRemovals();
     void ownAgentIsRemovedWhenUnloadingFails();
@@ -263,6 +266,8 @@ void TestStartupManager::binaryPlistIsReadInProcess()
 {
     TestHome home;
     FakeTools tools;
+    // Recorded if it were ever started.
+    tools.addTool(QStringLiteral("plutil"), "#!/bin/sh\necho \"plutil $*\" >> \"$SWEEPNOOK_FAKE_LOG\"\nexit 1\n");
     const QString path = home.filePath(QStringLiteral("Library/LaunchAgents/com.example.binary.plist"));
     QDir().mkpath(QFileInfo(path).path());
     QProcess python;
@@ -453,6 +458,42 @@ void TestStartupManager::namesThatCleanAlikeGetTheirOwnLabels()
     QCOMPARE(again.items().first().id, items.at(0).id);
     QCOMPARE(agentFiles(home).size(), 2);
     QCOMPARE(tools.callLog().count(QStringLiteral("launchctl")), calls.count(QStringLiteral("launchctl")));
+}
+
+// Changes asked for together run one after another in the order asked, off the caller's thread;
+// each one's end is told once, a failure as a failure.
+void TestStartupManager::changesRunInTurnAndEachIsTold()
+{
+    TestHome home;
+    FakeTools tools;
+    const QString one = makeApp(home, QStringLiteral("root/Applications/One.app"), QStringLiteral("One"));
+    const QString two = makeApp(home, QStringLiteral("root/Applications/Two.app"), QStringLiteral("Two"));
+    StartupManager manager(locationsIn(home));
+    QSignalSpy changed(&manager, &StartupManager::changeFinished);
+    StartupItem foreign;
+    foreign.id = QStringLiteral("com.example.foreign");
+    foreign.name = QStringLiteral("Foreign");
+    foreign.plistPath = home.filePath(QStringLiteral("Library/LaunchAgents/com.example.foreign.plist"));
+    foreign.source = StartupSource::LaunchAgent;
+    manager.startAddApp(appOf(one, QStringLiteral("One")));
+    manager.startSetStartupEnabled(foreign, false);
+    manager.startAddApp(appOf(two, QStringLiteral("Two")));
+    QVERIFY(manager.isChanging());
+    QCOMPARE(changed.size(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(changed.size(), 3, 60000);
+    QVERIFY(!manager.isChanging());
+    using Kind = StartupManager::ChangeKind;
+    const QList<std::tuple<Kind, QString, bool>> expected { { Kind::Add, QStringLiteral("One"), true },
+        { Kind::Remove, QStringLiteral("Foreign"), false }, { Kind::Add, QStringLiteral("Two"), true } };
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(changed.at(i).at(0).value<Kind>(), std::get<0>(expected.at(i)));
+        QCOMPARE(changed.at(i).at(1).toString(), std::get<1>(expected.at(i)));
+        QCOMPARE(changed.at(i).at(2).toBool(), std::get<2>(expected.at(i)));
+    }
+    QCOMPARE(manager.items().size(), 2);
+    QVERIFY(manager.isInStartup(StartupManager::normalizePath(one)));
+    QVERIFY(manager.isInStartup(StartupManager::normalizePath(two)));
+    QCOMPARE(agentFiles(home).size(), 2);
 }
 
 void TestStartupManager::failedWriteIsAFailure()

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -115,6 +116,7 @@ private slots:
     void pageScansAddsAndRemoves();
     void disabledOwnAgentCanBeEnabledAndRemoved();
     void failedAddShowsAMessageAndKeepsTheList();
+    void slowLaunchctlLeavesThePageResponsive();
     void refreshWhileScanningDoesNothing();
     void emptyListSaysWhy_data();
     void emptyListSaysWhy();
@@ -228,7 +230,9 @@ void TestStartupPage::pageScansAddsAndRemoves()
     QCOMPARE(badgeText(page), QStringLiteral("0 startup items · 2 apps"));
 
     StartupListModel *model = page.model();
+    QSignalSpy changed(&manager, &StartupManager::changeFinished);
     model->setData(model->index(rowOf(*model, QStringLiteral("Viewer"))), int(Qt::Checked), Qt::CheckStateRole);
+    QVERIFY(changed.wait(60000));
     // The application now shows as its own, ticked startup item.
     QCOMPARE(badgeText(page), QStringLiteral("1 startup items · 1 apps"));
     const int added = rowOf(*model, QStringLiteral("Viewer"));
@@ -238,6 +242,7 @@ void TestStartupPage::pageScansAddsAndRemoves()
         home.filePath(QStringLiteral("Library/LaunchAgents/") + prefix + QStringLiteral("Viewer.plist"))));
 
     model->setData(model->index(added), int(Qt::Unchecked), Qt::CheckStateRole);
+    QVERIFY(changed.wait(60000));
     QCOMPARE(badgeText(page), QStringLiteral("0 startup items · 2 apps"));
     QCOMPARE(model->kindAt(rowOf(*model, QStringLiteral("Viewer"))), StartupListModel::RowKind::App);
 }
@@ -267,7 +272,9 @@ void TestStartupPage::disabledOwnAgentCanBeEnabledAndRemoved()
     QCOMPARE(model->kindAt(row), StartupListModel::RowKind::Item);
     QCOMPARE(model->index(row).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
 
+    QSignalSpy changed(&manager, &StartupManager::changeFinished);
     model->setData(model->index(row), int(Qt::Checked), Qt::CheckStateRole);
+    QVERIFY(changed.wait(60000));
     const int enabled = rowOf(*model, QStringLiteral("Viewer"));
     QVERIFY2(enabled >= 0, qPrintable(shownNames(*model).join(QLatin1Char(','))));
     QCOMPARE(model->kindAt(enabled), StartupListModel::RowKind::Item);
@@ -275,6 +282,7 @@ void TestStartupPage::disabledOwnAgentCanBeEnabledAndRemoved()
     QVERIFY(!StartupManager::parsePlistExePath(plist).isEmpty());
 
     model->setData(model->index(enabled), int(Qt::Unchecked), Qt::CheckStateRole);
+    QVERIFY(changed.wait(60000));
     QVERIFY(!QFileInfo::exists(plist));
     QCOMPARE(model->kindAt(rowOf(*model, QStringLiteral("Viewer"))), StartupListModel::RowKind::App);
 }
@@ -294,12 +302,46 @@ void TestStartupPage::failedAddShowsAMessageAndKeepsTheList()
     StartupListModel *model = page.model();
     MessageBoxAnswerer answerer(QMessageBox::Ok);
     model->setData(model->index(rowOf(*model, QStringLiteral("Viewer"))), int(Qt::Checked), Qt::CheckStateRole);
-    QVERIFY(answerer.answered());
+    QTRY_VERIFY_WITH_TIMEOUT(answerer.answered(), 60000);
     QCOMPARE(answerer.title(), QStringLiteral("Operation Failed"));
     QCOMPARE(answerer.text(), QStringLiteral("Failed to add \"Viewer\" to startup."));
     const QModelIndex viewer = model->index(rowOf(*model, QStringLiteral("Viewer")));
     QCOMPARE(model->kindAt(viewer.row()), StartupListModel::RowKind::App);
     QCOMPARE(viewer.data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+}
+
+// launchctl may take long to answer: the page goes on handling events meanwhile, and the list
+// follows once it has.
+void TestStartupPage::slowLaunchctlLeavesThePageResponsive()
+{
+    TestHome home;
+    FakeTools tools;
+    makeApp(home, QStringLiteral("Viewer"));
+    StartupManager manager(locationsIn(home));
+    StartupPage page(&manager);
+    QSignalSpy finished(&manager, &StartupManager::refreshFinished);
+    page.show();
+    QVERIFY(finished.wait(30000));
+    const QString gate = home.filePath(QStringLiteral("launchctl may answer"));
+    qputenv("SWEEPNOOK_FAKE_LAUNCHCTL_GATE", QFile::encodeName(gate));
+    const auto ungate = qScopeGuard([] { qunsetenv("SWEEPNOOK_FAKE_LAUNCHCTL_GATE"); });
+    StartupListModel *model = page.model();
+    model->setData(model->index(rowOf(*model, QStringLiteral("Viewer"))), int(Qt::Checked), Qt::CheckStateRole);
+    // Back at once: launchctl has not answered.
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl gave up")));
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl load")));
+    QCOMPARE(model->kindAt(rowOf(*model, QStringLiteral("Viewer"))), StartupListModel::RowKind::App);
+    // While it waits, events are handled.
+    QTRY_VERIFY_WITH_TIMEOUT(tools.callLog().contains(QStringLiteral("launchctl bootstrap")), 60000);
+    bool handled = false;
+    QTimer::singleShot(0, &page, [&handled] { handled = true; });
+    QTRY_VERIFY(handled);
+    QVERIFY(!QFileInfo::exists(gate));
+    home.makeFile(QStringLiteral("launchctl may answer"), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        model->kindAt(rowOf(*model, QStringLiteral("Viewer"))), StartupListModel::RowKind::Item, 60000);
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl gave up")));
+    QVERIFY(!tools.callLog().contains(QStringLiteral("launchctl load")));
 }
 
 void TestStartupPage::refreshWhileScanningDoesNothing()

@@ -74,6 +74,10 @@
         <source>name only</source>
         <translation>nur Name</translation>
     </message>
+    <message>
+        <source>shared with macOS</source>
+        <translation>mit macOS geteilt</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstaller</name>

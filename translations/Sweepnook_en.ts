@@ -74,6 +74,10 @@
         <source>name only</source>
         <translation>name only</translation>
     </message>
+    <message>
+        <source>shared with macOS</source>
+        <translation>shared with macOS</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstaller</name>

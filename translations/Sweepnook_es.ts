@@ -74,6 +74,10 @@
         <source>name only</source>
         <translation>solo el nombre</translation>
     </message>
+    <message>
+        <source>shared with macOS</source>
+        <translation>compartido con macOS</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstaller</name>

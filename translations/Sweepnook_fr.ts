@@ -74,6 +74,10 @@
         <source>name only</source>
         <translation>nom seul</translation>
     </message>
+    <message>
+        <source>shared with macOS</source>
+        <translation>partagé avec macOS</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstaller</name>

@@ -74,6 +74,10 @@
         <source>name only</source>
         <translation>solo nome</translation>
     </message>
+    <message>
+        <source>shared with macOS</source>
+        <translation>condiviso con macOS</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstaller</name>

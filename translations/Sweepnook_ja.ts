@@ -74,6 +74,10 @@
         <source>name only</source>
         <translation>名前のみ</translation>
     </message>
+    <message>
+        <source>shared with macOS</source>
+        <translation>macOSと共有</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstaller</name>

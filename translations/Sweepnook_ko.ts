@@ -74,6 +74,10 @@
         <source>name only</source>
         <translation>이름만 일치</translation>
     </message>
+    <message>
+        <source>shared with macOS</source>
+        <translation>macOS와 공유</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstaller</name>

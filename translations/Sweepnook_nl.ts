@@ -74,6 +74,10 @@
         <source>name only</source>
         <translation>alleen naam</translation>
     </message>
+    <message>
+        <source>shared with macOS</source>
+        <translation>gedeeld met macOS</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstaller</name>

@@ -74,6 +74,10 @@
         <source>name only</source>
         <translation>só o nome</translation>
     </message>
+    <message>
+        <source>shared with macOS</source>
+        <translation>partilhado com o macOS</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstaller</name>

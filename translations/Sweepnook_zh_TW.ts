@@ -74,6 +74,10 @@
         <source>name only</source>
         <translation>僅名稱相符</translation>
     </message>
+    <message>
+        <source>shared with macOS</source>
+        <translation>與 macOS 共用</translation>
+    </message>
 </context>
 <context>
     <name>AppUninstaller</name>

@@ -206,10 +206,8 @@ void AppCardDelegate::paintLeftovers(QPainter *painter, const QRect &card, const
         painter->drawText(path, Qt::AlignLeft | Qt::AlignVCenter,
             metrics.elidedText(shownPath(leftover.path), Qt::ElideMiddle, path.width()));
         painter->setPen(Palette::TextMuted);
-        const QString why
-            = leftover.reason == LeftoverItem::Reason::BundleIdentifier ? tr("bundle identifier") : tr("name only");
-        painter->drawText(
-            reason, Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(why, Qt::ElideRight, reason.width()));
+        painter->drawText(reason, Qt::AlignLeft | Qt::AlignVCenter,
+            metrics.elidedText(leftoverReason(leftover), Qt::ElideRight, reason.width()));
         painter->setPen(Palette::TextSecondary);
         painter->drawText(size, Qt::AlignRight | Qt::AlignVCenter, CleanItem::formatSize(leftover.size));
     }
@@ -267,6 +265,13 @@ QString AppCardDelegate::leftoverNote(const AppInfo &app)
         return tr("Part of macOS");
     const qint64 selected = app.selectedLeftoverSize();
     return selected > 0 ? tr("+%1 leftovers").arg(CleanItem::formatSize(selected)) : QString();
+}
+
+QString AppCardDelegate::leftoverReason(const LeftoverItem &leftover)
+{
+    if (leftover.reason == LeftoverItem::Reason::Name)
+        return tr("name only");
+    return leftover.sharedWithSystem ? tr("shared with macOS") : tr("bundle identifier");
 }
 
 int AppCardDelegate::sourceRow(const QModelIndex &index) const

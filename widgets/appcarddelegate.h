@@ -4,6 +4,7 @@
 
 class AppListModel;
 struct AppInfo;
+struct LeftoverItem;
 
 // Paints an AppListModel row as the uninstaller's application card: tick box, icon, name with
 // version and publisher, size with the leftovers' size, and a chevron when there are leftovers.
@@ -24,6 +25,9 @@ public:
     // The note under the app's size: "+2.1 MB leftovers" for the ticked leftovers (what an
     // uninstall would move with the app), "Part of macOS" for a protected app, else nothing.
     static QString leftoverNote(const AppInfo &app);
+    // Why a leftover row is offered: its identifier, only its name, or an identifier it shares
+    // with the system (never pre-selected).
+    static QString leftoverReason(const LeftoverItem &leftover);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
