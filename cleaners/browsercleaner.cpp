@@ -315,6 +315,11 @@ bool clearRows(RowClear kind, const QString &path)
     return ChromiumDatabases::clearAutofill(path);
 }
 
+QString tableOfRows(RowClear kind)
+{
+    return kind == RowClear::Downloads ? ChromiumDatabases::downloadTable() : ChromiumDatabases::autofillTable();
+}
+
 } // namespace
 
 BrowserCleaner::BrowserCleaner(QObject *parent)
@@ -664,16 +669,25 @@ void BrowserCleaner::addChromiumRecords(
                 scanPath(protoDb, category, BrowserScanMode::WholeDirectory, { QStringLiteral("*") });
         }
     }
-    for (CleanItem &item : category.items) {
+    // A database without the records' table (an empty History) has nothing to clear: not offered.
+    const auto nothingToClear = [&category](CleanItem &item) {
         const RowClear kind = rowClearFor(category, item.path);
         if (kind == RowClear::None)
-            continue;
-        const qint64 freed
-            = SqliteFiles::freedByClearing(item.path, [kind](const QString &copy) { return clearRows(kind, copy); });
-        if (freed < 0)
+            return false;
+        const SqliteFiles::ClearingEstimate estimate = SqliteFiles::estimateClearing(
+            item.path, { tableOfRows(kind) }, [kind](const QString &copy) { return clearRows(kind, copy); });
+        if (estimate.status == SqliteFiles::ClearingEstimate::NothingToClear) {
+            Logger::instance()->info(
+                QStringLiteral("Nothing to clear in %1: it has no table %2").arg(item.path, tableOfRows(kind)));
+            return true;
+        }
+        if (estimate.status == SqliteFiles::ClearingEstimate::Unreadable)
             Logger::instance()->warning(QStringLiteral("Cannot tell what clearing %1 would free").arg(item.path));
-        item.size = qMax<qint64>(0, freed);
-    }
+        item.size = estimate.bytes;
+        return false;
+    };
+    category.items.erase(
+        std::remove_if(category.items.begin(), category.items.end(), nothingToClear), category.items.end());
 }
 
 CleanCategory BrowserCleaner::categoryFor(const BrowserInfo &info, const BrowserCleanRule &rule) const
@@ -828,15 +842,22 @@ void BrowserCleaner::scanFirefoxHistory(const QString &profileDir, CleanCategory
         return;
     }
     // Measured by clearing a copy: the pages a clean frees, read without touching the profile.
-    const qint64 history = SqliteFiles::freedByClearing(database, [](const QString &copy) {
-        // The copy is the program's own, in a folder of its own.
-        const QString folder = QFileInfo(copy).path();
-        return FirefoxPlaces::clearHistory(PinnedRoot::open(folder, folder), copy).ok;
-    });
-    if (history < 0)
+    const SqliteFiles::ClearingEstimate history
+        = SqliteFiles::estimateClearing(database, FirefoxPlaces::requiredTables(), [](const QString &copy) {
+              // The copy is the program's own, in a folder of its own.
+              const QString folder = QFileInfo(copy).path();
+              return FirefoxPlaces::clearHistory(PinnedRoot::open(folder, folder), copy).ok;
+          });
+    // An empty or table-less places.sqlite (Firefox makes a new one at its next start) has no
+    // history a clean could clear.
+    if (history.status == SqliteFiles::ClearingEstimate::NothingToClear) {
+        Logger::instance()->info(QStringLiteral("No history to clear in %1: not a places database").arg(database));
+        return;
+    }
+    if (history.status == SqliteFiles::ClearingEstimate::Unreadable)
         Logger::instance()->warning(
             QStringLiteral("Cannot tell what clearing the history in %1 would free").arg(database));
-    addItem(category, database, qMax<qint64>(0, history), false);
+    addItem(category, database, history.bytes, false);
 }
 
 void BrowserCleaner::scanFirefoxTarget(

@@ -22,13 +22,10 @@ QString execute(QSqlDatabase &db, const QString &statement)
 // The tables of the database whose names the filter accepts; false when it cannot be read.
 bool tablesWhere(QSqlDatabase &db, bool (*accept)(const QString &), QStringList *tables, QString *error)
 {
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"))) {
-        *error = query.lastError().text();
+    QStringList names;
+    if (!SqliteFiles::readTableNames(db, &names, error))
         return false;
-    }
-    while (query.next()) {
-        const QString name = query.value(0).toString();
+    for (const QString &name : std::as_const(names)) {
         if (accept(name))
             tables->append(name);
     }
@@ -99,12 +96,22 @@ bool isAutofillEntryTable(const QString &name)
 
 } // namespace
 
+QString ChromiumDatabases::downloadTable()
+{
+    return QStringLiteral("downloads");
+}
+
+QString ChromiumDatabases::autofillTable()
+{
+    return QStringLiteral("autofill");
+}
+
 bool ChromiumDatabases::clearDownloads(const QString &historyPath)
 {
-    return emptyTables(historyPath, isDownloadTable, { QStringLiteral("downloads") }, "download history");
+    return emptyTables(historyPath, isDownloadTable, { downloadTable() }, "download history");
 }
 
 bool ChromiumDatabases::clearAutofill(const QString &webDataPath)
 {
-    return emptyTables(webDataPath, isAutofillEntryTable, { QStringLiteral("autofill") }, "autofill entries");
+    return emptyTables(webDataPath, isAutofillEntryTable, { autofillTable() }, "autofill entries");
 }

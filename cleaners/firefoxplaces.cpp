@@ -48,13 +48,10 @@ QString execute(QSqlDatabase &db, const QString &statement)
 // The names of the database's tables; false when the file cannot be read as a database.
 bool readTables(QSqlDatabase &db, QSet<QString> *tables, QString *error)
 {
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-        *error = query.lastError().text();
+    QStringList names;
+    if (!SqliteFiles::readTableNames(db, &names, error))
         return false;
-    }
-    while (query.next())
-        tables->insert(query.value(0).toString());
+    *tables = QSet<QString>(names.cbegin(), names.cend());
     return true;
 }
 
@@ -133,9 +130,9 @@ QStringList historyStatements(QSqlDatabase &db, const QSet<QString> &tables)
 // Why the tables are not those of a places database; empty when they are.
 QString missingPlacesTable(const QSet<QString> &tables)
 {
-    for (const char *table : { "moz_places", "moz_historyvisits", "moz_bookmarks" }) {
-        if (!tables.contains(QLatin1String(table)))
-            return QStringLiteral("not a places database (no table %1)").arg(QLatin1String(table));
+    for (const QString &table : FirefoxPlaces::requiredTables()) {
+        if (!tables.contains(table))
+            return QStringLiteral("not a places database (no table %1)").arg(table);
     }
     return QString();
 }
@@ -477,6 +474,11 @@ FirefoxPlaces::ClearResult FirefoxPlaces::clearHistory(const PinnedRoot &root, c
     result.ok = true;
     result.freedBytes = qMax<qint64>(0, before - checked.occupiedSize());
     return result;
+}
+
+QStringList FirefoxPlaces::requiredTables()
+{
+    return { QStringLiteral("moz_places"), QStringLiteral("moz_historyvisits"), QStringLiteral("moz_bookmarks") };
 }
 
 void FirefoxPlaces::setBeforeOpenHook(std::function<void()> hook)

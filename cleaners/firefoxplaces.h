@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -30,6 +31,9 @@ public:
     // written, the -wal and -shm files SQLite holds must be those beside it; a file swapped
     // or linked in meanwhile leaves everything as it was.
     static ClearResult clearHistory(const PinnedRoot &root, const QString &databasePath);
+
+    // The tables every places database holds; a file without them has no history to clear.
+    static QStringList requiredTables();
 
     // Test seam: called once the database has been checked, just before SQLite opens it, so a
     // test can change the profile in between. Set it only while no clean runs; an empty function

@@ -6,7 +6,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <atomic>
 
 #include <sys/stat.h>
 
@@ -69,23 +75,77 @@ qint64 SqliteFiles::allocatedSize(const QString &databasePath)
     return total;
 }
 
-qint64 SqliteFiles::freedByClearing(const QString &databasePath, const std::function<bool(const QString &copy)> &clear)
+namespace {
+
+// Whether the database holds every table named; false, with the error, when it cannot be read.
+bool holdsTables(const QString &path, const QStringList &wanted, bool *holds, QString *error)
 {
+    static std::atomic<quint64> counter { 0 };
+    const QString connection = QStringLiteral("sqlite-tables-%1").arg(++counter);
+    bool read = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        QStringList tables;
+        if (!db.open())
+            *error = db.lastError().text();
+        else
+            read = SqliteFiles::readTableNames(db, &tables, error);
+        *holds
+            = std::all_of(wanted.cbegin(), wanted.cend(), [&tables](const QString &t) { return tables.contains(t); });
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return read;
+}
+
+} // namespace
+
+SqliteFiles::ClearingEstimate SqliteFiles::estimateClearing(
+    const QString &databasePath, const QStringList &tables, const std::function<bool(const QString &copy)> &clear)
+{
+    ClearingEstimate estimate;
     if (!isSafeToOpen(databasePath))
-        return -1;
+        return estimate;
     QTemporaryDir folder;
     if (!folder.isValid())
-        return -1;
+        return estimate;
     const QString copy = folder.filePath(QFileInfo(databasePath).fileName());
     // The -shm file is only an index of the -wal file that SQLite rebuilds; the others hold data.
     for (const char *suffix : { "", "-wal", "-journal" }) {
-        if (!copyIfPresent(databasePath + QLatin1String(suffix), copy + QLatin1String(suffix)))
-            return -1;
+        if (!copyIfPresent(databasePath + QLatin1String(suffix), copy + QLatin1String(suffix))) {
+            Logger::instance()->warning(QStringLiteral("Cannot read %1").arg(databasePath + QLatin1String(suffix)));
+            return estimate;
+        }
+    }
+    bool holds = false;
+    QString error;
+    if (!holdsTables(copy, tables, &holds, &error)) {
+        Logger::instance()->warning(QStringLiteral("Cannot read %1 as a database: %2").arg(databasePath, error));
+        return estimate;
+    }
+    if (!holds) {
+        estimate.status = ClearingEstimate::NothingToClear;
+        return estimate;
     }
     const qint64 before = allocatedSize(databasePath);
     if (!clear(copy))
-        return -1;
-    return qMax<qint64>(0, before - allocatedSize(copy));
+        return estimate;
+    estimate.status = ClearingEstimate::Measured;
+    estimate.bytes = qMax<qint64>(0, before - allocatedSize(copy));
+    return estimate;
+}
+
+bool SqliteFiles::readTableNames(QSqlDatabase &db, QStringList *tables, QString *error)
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"))) {
+        *error = query.lastError().text();
+        return false;
+    }
+    while (query.next())
+        tables->append(query.value(0).toString());
+    return true;
 }
 
 bool SqliteFiles::isCompanion(const QString &path)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 class PinnedRoot;
+class QSqlDatabase;
 
 // An SQLite database is its main file together with the -wal, -shm and -journal files beside
 // it; they are measured and removed as one. A left-over -wal file would be replayed into a new
@@ -17,11 +19,29 @@ public:
     // Disk space the database and its companions take (allocated blocks, each file counted at
     // most at its length): what removing them gives back, also for a sparse file.
     static qint64 allocatedSize(const QString &databasePath);
+    struct ClearingEstimate
+    {
+        enum Status {
+            // bytes is what clearing frees on disk.
+            Measured,
+            // The database lacks a table the clear works on (an empty file, a database of some
+            // other kind): there is nothing a clear could do.
+            NothingToClear,
+            // The database cannot be copied or read, or the clear failed on it: what it would
+            // free is not known.
+            Unreadable,
+        };
+        Status status = Unreadable;
+        qint64 bytes = 0;
+    };
     // What clear would free on disk if run on the database: it is run on a copy (the database
     // with its -wal and -journal files, read without following links) in a temporary folder, so
-    // the profile is not touched, not even by a reader's -shm file. -1 when the copy cannot be
-    // made or clear fails on it.
-    static qint64 freedByClearing(const QString &databasePath, const std::function<bool(const QString &copy)> &clear);
+    // the profile is not touched, not even by a reader's -shm file. Clear runs only when the
+    // copy holds every table of tables.
+    static ClearingEstimate estimateClearing(
+        const QString &databasePath, const QStringList &tables, const std::function<bool(const QString &copy)> &clear);
+    // The names of the tables of an open database; false, with the error, when it cannot be read.
+    static bool readTableNames(QSqlDatabase &db, QStringList *tables, QString *error);
     // True for a -wal, -shm or -journal file whose database lies beside it.
     static bool isCompanion(const QString &path);
     // Removes the database, then its companions, below the pinned root (FileUtils::removeUnder);

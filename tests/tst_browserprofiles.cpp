@@ -183,6 +183,35 @@ qint64 diskBytes(const QString &path)
     return total;
 }
 
+// Puts a new database in place of path and its companions: an empty file when statement is
+// empty, else a database made by that statement.
+void replaceDatabase(const QString &path, const QString &statement)
+{
+    for (const char *suffix : { "", "-wal", "-shm", "-journal" })
+        QFile::remove(path + QLatin1String(suffix));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    if (statement.isEmpty())
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("make"));
+}
+
+bool listsPath(const CleanCategory *category, const QString &path)
+{
+    return category && std::any_of(category->items.cbegin(), category->items.cend(), [&path](const CleanItem &item) {
+        return item.path == path;
+    });
+}
+
 } // namespace
 
 class TestBrowserProfiles : public QObject
@@ -205,6 +234,8 @@ private slots:
     void dataBesideTheProfiles();
     void scanChangesNothingOnDisk();
     void sizesAreWhatLeavesTheDisk();
+    void databaseWithNothingToClearIsNotOffered_data();
+    void databaseWithNothingToClearIsNotOffered();
 };
 
 void TestBrowserProfiles::initTestCase()
@@ -590,6 +621,52 @@ void TestBrowserProfiles::sizesAreWhatLeavesTheDisk()
         QCOMPARE(shown, cleaned.first);
     }
     QCOMPARE(RealProfiles::sqlValue(places, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+}
+
+// An empty database, or one without the tables a clear works on, is not offered for clearing:
+// the clean could only fail. Everything that is offered then cleans without a failure.
+void TestBrowserProfiles::databaseWithNothingToClearIsNotOffered_data()
+{
+    QTest::addColumn<QString>("database");
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("categoryId");
+    const QString places = kFirefox + QStringLiteral("/places.sqlite");
+    const QString history = kChrome + QStringLiteral("/Default/History");
+    const QString webData = kChrome + QStringLiteral("/Default/Web Data");
+    const QString other = QStringLiteral("CREATE TABLE other (id INTEGER PRIMARY KEY)");
+    QTest::newRow("empty places.sqlite") << places << QString() << QStringLiteral("mozilla_firefox_history");
+    QTest::newRow("places.sqlite without its tables") << places << other << QStringLiteral("mozilla_firefox_history");
+    QTest::newRow("empty History, download history")
+        << history << QString() << QStringLiteral("google_chrome_downloads");
+    QTest::newRow("History without downloads table")
+        << history << QStringLiteral("CREATE TABLE urls (id INTEGER PRIMARY KEY, url TEXT)")
+        << QStringLiteral("google_chrome_downloads");
+    QTest::newRow("Web Data without autofill table") << webData << other << QStringLiteral("google_chrome_form_data");
+}
+
+void TestBrowserProfiles::databaseWithNothingToClearIsNotOffered()
+{
+    QFETCH(QString, database);
+    QFETCH(QString, statement);
+    QFETCH(QString, categoryId);
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), quietPgrep());
+    RealProfiles::install(home);
+    replaceDatabase(home.filePath(database), statement);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    QVERIFY(!listsPath(cleaner.result().findCategory(categoryId), home.filePath(database)));
+
+    selectOnly(cleaner, { categoryId });
+    QSignalSpy errors(&cleaner, &CleanEngine::errorOccurred);
+    clean(cleaner);
+    QCOMPARE(errors.size(), 0);
+    for (const CleanCategory &category : cleaner.result().categories) {
+        for (const CleanItem &item : category.items)
+            QVERIFY2(item.failure.isEmpty(), qPrintable(item.path + QStringLiteral(": ") + item.failure));
+    }
 }
 
 QTEST_MAIN(TestBrowserProfiles)
