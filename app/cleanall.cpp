@@ -47,7 +47,7 @@ bool CleanAll::isCleanable(int slot) const
 CleanAll::Selection CleanAll::selection() const
 {
     const CombinedSelection now = combined();
-    return { now.itemCount(), now.size(), now.junk.size, now.browser.size, now.foundSize };
+    return { now.itemCount(), now.size(), now.junk.size, now.browser.size, now.foundSize, now.sizeUnknown() };
 }
 
 bool CleanAll::isRunning() const

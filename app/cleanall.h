@@ -30,6 +30,8 @@ public:
         qint64 browserSize = 0;
         // Everything the two scans found, ticked or not, each path once.
         qint64 foundSize = 0;
+        // A selected item's size is unknown: size is a lower bound.
+        bool sizeUnknown = false;
     };
 
     struct Summary

@@ -318,13 +318,14 @@ void MainWindow::showCleanAllSelection()
     // All would, each path once.
     const CleanAll::Selection selection = m_cleanAll->selection();
     const Application *application = Application::instance();
-    const auto pageSelection = [](const CleanEngine *engine) -> qint64 {
+    const auto pageSelection = [](const CleanEngine *engine) -> ScanResult::Totals {
         if (!engine || engine->state() != CleanEngine::Finished || engine->isBusy())
-            return 0;
-        return engine->selectionToClean().size;
+            return {};
+        return engine->selectionToClean();
     };
-    m_dashboardPage->updateStats(pageSelection(application->junkCleaner()),
-        pageSelection(application->browserCleaner()), m_registryCount, selection.size, selection.foundSize);
+    const ScanResult::Totals browser = pageSelection(application->browserCleaner());
+    m_dashboardPage->updateStats(pageSelection(application->junkCleaner()).size, browser.size, m_registryCount,
+        selection.size, selection.foundSize, browser.sizeUnknown);
 }
 
 void MainWindow::applyStyles()
@@ -383,7 +384,7 @@ void MainWindow::onDashboardCleanRequested()
         QMessageBox::information(this, tr("Notice"), tr("No items selected"));
         return;
     }
-    if (!confirmCleanAll(selection.itemCount, selection.size))
+    if (!confirmCleanAll(selection.itemCount, CleanItem::formatTotal(selection.size, selection.sizeUnknown)))
         return;
     if (m_cleanAllDialog)
         m_cleanAllDialog->deleteLater();
@@ -394,13 +395,13 @@ void MainWindow::onDashboardCleanRequested()
     m_cleanAll->start();
 }
 
-bool MainWindow::confirmCleanAll(int itemCount, qint64 size)
+bool MainWindow::confirmCleanAll(int itemCount, const QString &size)
 {
     if (!Application::instance()->settings()->flag(Settings::ConfirmClean))
         return true;
     const auto answer = QMessageBox::question(this, tr("Confirm Clean"),
         tr("Are you sure you want to clean %Ln selected items (%1)?\nThis action cannot be undone!", nullptr, itemCount)
-            .arg(CleanItem::formatSize(size)),
+            .arg(size),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }

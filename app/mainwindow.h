@@ -80,7 +80,8 @@ private:
     bool isDragHandle(const QPoint &windowPosition) const;
     void startFullScan();
     void onFullScanFinished(qint64 junkBytes, qint64 browserBytes, int registryCount);
-    bool confirmCleanAll(int itemCount, qint64 size);
+    // size: the text of what the clean frees ("at least 2.1 MB" where a size is unknown).
+    bool confirmCleanAll(int itemCount, const QString &size);
     void onCleanAllProgress(int current, int total, qint64 cleanedBytes);
     void onCleanAllFinished();
     void followEngine(CleanEngine *engine);

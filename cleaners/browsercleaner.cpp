@@ -652,7 +652,8 @@ void BrowserCleaner::addRuleRoots()
 // The download list lives in the History database (which the history rule may list as a whole
 // already) and again in the download database in shared_proto_db, from which Chromium puts it
 // back into History; the download history item clears the one and removes the other. The form
-// data item clears Web Data's autofill entries only. Their sizes are what clearing frees.
+// data item clears Web Data's autofill entries only. Their sizes are what clearing frees, unknown
+// when the database cannot be read.
 void BrowserCleaner::addChromiumRecords(
     const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category)
 {
@@ -681,9 +682,12 @@ void BrowserCleaner::addChromiumRecords(
                 QStringLiteral("Nothing to clear in %1: it has no table %2").arg(item.path, tableOfRows(kind)));
             return true;
         }
-        if (estimate.status == SqliteFiles::ClearingEstimate::Unreadable)
+        if (estimate.status == SqliteFiles::ClearingEstimate::Unreadable) {
             Logger::instance()->warning(QStringLiteral("Cannot tell what clearing %1 would free").arg(item.path));
-        item.size = estimate.bytes;
+            item.size = CleanItem::UnknownSize;
+        } else {
+            item.size = estimate.bytes;
+        }
         return false;
     };
     category.items.erase(
@@ -830,7 +834,8 @@ void BrowserCleaner::scanFirefoxSiteStorage(
 
 // The history lives in places.sqlite together with the bookmarks; it is one item, the database
 // with its -wal and -shm companions, and it is cleared inside the database, never deleted. Its
-// size is what clearing would free, not the whole database.
+// size is what clearing would free, not the whole database, and unknown when the database cannot
+// be read.
 void BrowserCleaner::scanFirefoxHistory(const QString &profileDir, CleanCategory &category)
 {
     const QString database = profileDir + QStringLiteral("/places.sqlite");
@@ -854,10 +859,11 @@ void BrowserCleaner::scanFirefoxHistory(const QString &profileDir, CleanCategory
         Logger::instance()->info(QStringLiteral("No history to clear in %1: not a places database").arg(database));
         return;
     }
-    if (history.status == SqliteFiles::ClearingEstimate::Unreadable)
+    const bool known = history.status == SqliteFiles::ClearingEstimate::Measured;
+    if (!known)
         Logger::instance()->warning(
             QStringLiteral("Cannot tell what clearing the history in %1 would free").arg(database));
-    addItem(category, database, history.bytes, false);
+    addItem(category, database, known ? history.bytes : CleanItem::UnknownSize, false);
 }
 
 void BrowserCleaner::scanFirefoxTarget(

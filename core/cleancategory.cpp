@@ -2,6 +2,8 @@
 
 #include "ruletexts.h"
 
+#include <algorithm>
+
 CleanCategory::CleanCategory(const QString &id, const QString &name, const QString &icon)
     : id(id)
     , name(name)
@@ -25,7 +27,7 @@ qint64 CleanCategory::totalSize() const
 {
     qint64 total = 0;
     for (const CleanItem &item : items)
-        total += item.size;
+        total += qMax<qint64>(0, item.size);
     return total;
 }
 
@@ -34,9 +36,14 @@ qint64 CleanCategory::selectedSize() const
     qint64 total = 0;
     for (const CleanItem &item : items) {
         if (item.checked)
-            total += item.size;
+            total += qMax<qint64>(0, item.size);
     }
     return total;
+}
+
+bool CleanCategory::hasUnknownSize() const
+{
+    return std::any_of(items.cbegin(), items.cend(), [](const CleanItem &item) { return !item.isSizeKnown(); });
 }
 
 int CleanCategory::selectedCount() const

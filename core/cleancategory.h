@@ -26,9 +26,12 @@ struct CleanCategory
     // (a browser's name in front) stays. The engines and the log use `name` and `description`.
     QString shownName() const;
     QString shownDescription() const;
+    // Sizes leave out the items of unknown size.
     qint64 totalSize() const;
     // The item flags alone decide; the category's own flag is the result's business.
     qint64 selectedSize() const;
+    // Whether an item's size is unknown, so that totalSize() is a lower bound.
+    bool hasUnknownSize() const;
     int selectedCount() const;
     void setAllItemsChecked(bool checked);
 };

@@ -166,7 +166,7 @@ ScanResult::Totals CleanEngine::selectionToClean() const
             kept.unite(other->untickedPaths());
     }
     if (kept.isEmpty())
-        return { m_result.selectedSize(), m_result.selectedItemCount() };
+        return m_result.selected();
     ScanResult::Totals totals;
     QSet<QString> counted;
     for (const CleanCategory &category : m_result.categories) {
@@ -176,8 +176,7 @@ ScanResult::Totals CleanEngine::selectionToClean() const
             if (!item.checked || counted.contains(item.path) || Removals::covers(kept, item.path))
                 continue;
             counted.insert(item.path);
-            totals.size += item.size;
-            ++totals.count;
+            totals.add(item);
         }
     }
     return totals;

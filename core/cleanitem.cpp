@@ -14,6 +14,16 @@ QString CleanItem::name() const
     return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
+bool CleanItem::isSizeKnown() const
+{
+    return size >= 0;
+}
+
+QString CleanItem::shownSize() const
+{
+    return isSizeKnown() ? formatSize(size) : QCoreApplication::translate("CleanItem", "Size unknown");
+}
+
 namespace {
 
 // The one formatter behind both forms: `locale` writes the number, `translated` takes the unit
@@ -48,6 +58,16 @@ QString CleanItem::formatSize(qint64 bytes, int gigabyteDecimals)
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
     return sizeText(bytes, gigabyteDecimals, locale, true);
+}
+
+QString CleanItem::formatTotal(qint64 bytes, bool atLeast, int gigabyteDecimals)
+{
+    if (!atLeast)
+        return formatSize(bytes, gigabyteDecimals);
+    // Nothing known at all is no lower bound worth a number.
+    if (bytes <= 0)
+        return QCoreApplication::translate("CleanItem", "Size unknown");
+    return QCoreApplication::translate("CleanItem", "at least %1").arg(formatSize(bytes, gigabyteDecimals));
 }
 
 QString CleanItem::logSize(qint64 bytes)

@@ -21,8 +21,7 @@ CombinedSelection CombinedSelection::of(
 {
     CombinedSelection selection;
     if (browser) {
-        selection.browser.size = browser->selectedSize();
-        selection.browser.count = browser->selectedItemCount();
+        selection.browser = browser->selected();
         selection.foundSize = browser->totalSize();
     }
     if (!junk)
@@ -34,7 +33,7 @@ CombinedSelection CombinedSelection::of(
             const bool browsers = isAtOrBelow(item.path, browserFound);
             if (!browsers && !found.contains(item.path)) {
                 found.insert(item.path);
-                selection.foundSize += item.size;
+                selection.foundSize += qMax<qint64>(0, item.size);
             }
             if (!category.checked || !item.checked || seen.contains(item.path))
                 continue;
@@ -43,8 +42,7 @@ CombinedSelection CombinedSelection::of(
                 selection.junkLeftToBrowser.insert(item.path);
                 continue;
             }
-            selection.junk.size += item.size;
-            ++selection.junk.count;
+            selection.junk.add(item);
         }
     }
     return selection;
@@ -53,6 +51,11 @@ CombinedSelection CombinedSelection::of(
 qint64 CombinedSelection::size() const
 {
     return junk.size + browser.size;
+}
+
+bool CombinedSelection::sizeUnknown() const
+{
+    return junk.sizeUnknown || browser.sizeUnknown;
 }
 
 int CombinedSelection::itemCount() const

@@ -26,5 +26,7 @@ struct CombinedSelection
     static CombinedSelection of(const ScanResult *junk, const QSet<QString> &browserFound, const ScanResult *browser);
 
     qint64 size() const;
+    // Whether a selected item's size is unknown, so that size() is a lower bound.
+    bool sizeUnknown() const;
     int itemCount() const;
 };

@@ -35,10 +35,8 @@ template<typename Accept> Tally tallyAll(const QList<CleanCategory> &categories,
     Tally tally;
     for (const CleanCategory &category : categories) {
         for (const CleanItem &item : category.items) {
-            if (accept(category, item)) {
-                tally.size += item.size;
-                ++tally.count;
-            }
+            if (accept(category, item))
+                tally.add(item);
         }
     }
     return tally;
@@ -53,10 +51,8 @@ template<typename Accept> Tally tallyUniquePaths(const QList<CleanCategory> &cat
     SeenItems seen(itemCount);
     for (const CleanCategory &category : categories) {
         for (const CleanItem &item : category.items) {
-            if (!accept(category, item) || !seen.insert(item))
-                continue;
-            tally.size += item.size;
-            ++tally.count;
+            if (accept(category, item) && seen.insert(item))
+                tally.add(item);
         }
     }
     return tally;
@@ -79,9 +75,23 @@ template<typename Accept> Tally tally(const ScanResult &result, Accept accept)
 
 } // namespace
 
+void ScanResult::Totals::add(const CleanItem &item)
+{
+    ++count;
+    if (item.isSizeKnown())
+        size += item.size;
+    else
+        sizeUnknown = true;
+}
+
 ScanResult::Totals ScanResult::totals() const
 {
     return tally(*this, anyItem);
+}
+
+ScanResult::Totals ScanResult::selected() const
+{
+    return tally(*this, selectedItem);
 }
 
 qint64 ScanResult::totalSize() const

@@ -28,10 +28,17 @@ struct ScanResult
     {
         qint64 size = 0;
         int count = 0;
+        // An item of unknown size is counted, but adds nothing to size, which is then a lower bound.
+        bool sizeUnknown = false;
+
+        // What a clean of these items would free at least (the size shown).
+        void add(const CleanItem &item);
     };
 
     // totalSize() and totalItemCount() in one pass over a large result.
     Totals totals() const;
+    // selectedSize() and selectedItemCount() in one pass.
+    Totals selected() const;
     qint64 totalSize() const;
     // An item counts when both its category and the item itself are checked.
     qint64 selectedSize() const;

@@ -401,9 +401,9 @@ void BasePage::updateTotalSize()
     const ScanResult::Totals selected = m_engine->selectionToClean();
     const int count = selected.count;
     if (m_showSize) {
-        m_statCard->setValue(CleanItem::formatSize(found.size));
-        m_selectionLabel->setText(
-            tr("Selected: %Ln items, %1", nullptr, count).arg(CleanItem::formatSize(selected.size)));
+        m_statCard->setValue(CleanItem::formatTotal(found.size, found.sizeUnknown));
+        m_selectionLabel->setText(tr("Selected: %Ln items, %1", nullptr, count)
+                                      .arg(CleanItem::formatTotal(selected.size, selected.sizeUnknown)));
     } else {
         m_statCard->setValue(tr("%Ln items", nullptr, found.count));
         m_selectionLabel->setText(tr("Selected: %Ln items", nullptr, count));

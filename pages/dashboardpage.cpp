@@ -383,8 +383,8 @@ void DashboardPage::setScanProgress(int percent, const QString &currentPath)
     m_ring->setSubtitle(tr("Scanning..."));
 }
 
-void DashboardPage::updateStats(
-    qint64 junkBytes, qint64 browserBytes, int registryCount, qint64 cleanableBytes, qint64 foundBytes)
+void DashboardPage::updateStats(qint64 junkBytes, qint64 browserBytes, int registryCount, qint64 cleanableBytes,
+    qint64 foundBytes, bool browserAtLeast)
 {
     m_junkBytes = junkBytes;
     m_browserBytes = browserBytes;
@@ -398,7 +398,7 @@ void DashboardPage::updateStats(
     const qsizetype space = total.lastIndexOf(QLatin1Char(' '));
     m_ring->setValueText(total.left(space));
     m_ring->setUnit(total.mid(space + 1));
-    m_ring->setSubtitle(tr("Can be cleaned"));
+    m_ring->setSubtitle(browserAtLeast ? tr("Can be cleaned (at least)") : tr("Can be cleaned"));
     // The ring's share: what is selected of everything found, a sliver for anything at all.
     int share = 0;
     if (found > 0 && cleanable > 0)
@@ -410,7 +410,7 @@ void DashboardPage::updateStats(
     m_ringCaption->show();
 
     m_junkValueLabel->setText(CleanItem::formatSize(junkBytes, 1));
-    m_browserValueLabel->setText(CleanItem::formatSize(browserBytes, 1));
+    m_browserValueLabel->setText(CleanItem::formatTotal(browserBytes, browserAtLeast, 1));
     m_registryValueLabel->setText(QLocale().toString(registryCount));
 
     // Bars in proportion to the larger value; nothing has no bar, and anything else at least the

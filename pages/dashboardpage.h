@@ -25,9 +25,10 @@ public:
     void setScanProgress(int percent, const QString &currentPath);
     // The ring shows what Clean All removes (cleanableBytes; the two cards' sum when not given)
     // and is filled by its share of everything the scans found (foundBytes; full when not
-    // given), which the caption under it says.
-    void updateStats(
-        qint64 junkBytes, qint64 browserBytes, int registryCount, qint64 cleanableBytes = -1, qint64 foundBytes = -1);
+    // given), which the caption under it says. browserAtLeast: the browser share leaves out data
+    // of unknown size, so it and the ring say "at least".
+    void updateStats(qint64 junkBytes, qint64 browserBytes, int registryCount, qint64 cleanableBytes = -1,
+        qint64 foundBytes = -1, bool browserAtLeast = false);
     void showScanTime(const QDateTime &when);
     void showCleaned(qint64 bytesFreed);
     // The status text of a scan less than a day old ("Last scan: 2 min ago"); an older one

@@ -9,6 +9,7 @@
 #include "widgets/categorywidget.h"
 #include "widgets/itemdetaildialog.h"
 #include "widgets/progressdialog.h"
+#include "widgets/statcard.h"
 #include "widgetshot.h"
 
 #include <QtTest>
@@ -134,6 +135,7 @@ private slots:
     void runningBrowserIsSkippedAndNamedInCard();
     void cleanAfterRefusalFinishes();
     void browserBoxHoldsAtOnce();
+    void unknownSizeIsNotCountedAsKnown();
 };
 
 void TestBrowserPage::oneBoxPerDetectedBrowser()
@@ -255,8 +257,8 @@ void TestBrowserPage::browserBoxHoldsAtOnce()
     QVERIFY(!fixture.listing().contains(QStringLiteral("# Mozilla Firefox")));
     QCOMPARE(fixture.listing(), everything.mid(0, everything.indexOf(QStringLiteral("# Mozilla Firefox"))));
     // Firefox's shader cache is its only file ticked by default.
-    QCOMPARE(fixture.cleaner->result().selectedSize(), 4 * 300000 + 800000 + 2200000 + 270000 + 14 * 40000
-            + 9000 * (13 * 14 / 2));
+    QCOMPARE(fixture.cleaner->result().selectedSize(),
+        4 * 300000 + 800000 + 2200000 + 270000 + 14 * 40000 + 9000 * (13 * 14 / 2));
     QVERIFY(fixture.selectionText() != selectedWithFirefox);
 
     firefox->click();
@@ -269,6 +271,33 @@ void TestBrowserPage::browserBoxHoldsAtOnce()
     QVERIFY(QFile::exists(fixture.home.filePath(
         QStringLiteral("Library/Application Support/Firefox/Profiles/k3x9.default-release/shader-cache/blob-1"))));
     QVERIFY(!QFileInfo::exists(fixture.home.filePath(kChrome + QStringLiteral("Default/Code Cache"))));
+}
+
+// A history database that cannot be read shows "Size unknown", and every total that leaves it
+// out says "at least".
+void TestBrowserPage::unknownSizeIsNotCountedAsKnown()
+{
+    PageFixture fixture;
+    fixture.home.makeFile(
+        QStringLiteral("Library/Application Support/Firefox/Profiles/k3x9.default-release/places.sqlite"), 65536);
+    QVERIFY(fixture.scan());
+    const QString known = CleanItem::formatSize(3100000 + 524288 + 61000 + 58000);
+    QCOMPARE(fixture.page->findChild<StatCard *>()->value().startsWith(QLatin1String("at least ")), true);
+    const QList<BrowserGroupHeader *> headers = fixture.page->findChildren<BrowserGroupHeader *>();
+    QCOMPARE(headers.at(1)->findChild<QLabel *>(QStringLiteral("browserGroupTotal"))->text(),
+        QStringLiteral("5 items  ·  at least %1").arg(known));
+    CategoryWidget *history = nullptr;
+    for (CategoryWidget *row : fixture.page->findChildren<CategoryWidget *>()) {
+        if (row->findChildren<QLabel *>().value(1)->text() == QLatin1String("Mozilla Firefox - Browsing History"))
+            history = row;
+    }
+    QVERIFY(history);
+    history->setExpanded(true);
+    QStringList texts;
+    for (auto *label : history->findChildren<QLabel *>())
+        texts.append(label->text());
+    QVERIFY2(texts.count(QStringLiteral("Size unknown")) == 2, qPrintable(texts.join(QLatin1Char('|'))));
+    QVERIFY(!texts.contains(CleanItem::formatSize(65536)));
 }
 
 QTEST_MAIN(TestBrowserPage)

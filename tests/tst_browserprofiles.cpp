@@ -236,6 +236,8 @@ private slots:
     void sizesAreWhatLeavesTheDisk();
     void databaseWithNothingToClearIsNotOffered_data();
     void databaseWithNothingToClearIsNotOffered();
+    void unreadableDatabaseHasNoSize_data();
+    void unreadableDatabaseHasNoSize();
 };
 
 void TestBrowserProfiles::initTestCase()
@@ -667,6 +669,63 @@ void TestBrowserProfiles::databaseWithNothingToClearIsNotOffered()
         for (const CleanItem &item : category.items)
             QVERIFY2(item.failure.isEmpty(), qPrintable(item.path + QStringLiteral(": ") + item.failure));
     }
+}
+
+// A database that cannot be read (here: not an SQLite file at all) is offered with its size
+// unknown, neither its file size nor a guess; the totals say they leave it out, and its clean
+// fails and says so, leaving the file as it was.
+void TestBrowserProfiles::unreadableDatabaseHasNoSize_data()
+{
+    QTest::addColumn<QString>("database");
+    QTest::addColumn<QString>("categoryId");
+    QTest::newRow("firefox history") << kFirefox + QStringLiteral("/places.sqlite")
+                                     << QStringLiteral("mozilla_firefox_history");
+    QTest::newRow("chromium download history")
+        << kChrome + QStringLiteral("/Default/History") << QStringLiteral("google_chrome_downloads");
+    QTest::newRow("chromium form data") << kChrome + QStringLiteral("/Default/Web Data")
+                                        << QStringLiteral("google_chrome_form_data");
+}
+
+void TestBrowserProfiles::unreadableDatabaseHasNoSize()
+{
+    QFETCH(QString, database);
+    QFETCH(QString, categoryId);
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), quietPgrep());
+    RealProfiles::install(home);
+    const QString path = home.filePath(database);
+    replaceDatabase(path, QString());
+    const QByteArray garbage(64 * 1024, 'x');
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(garbage), garbage.size());
+    }
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    CleanCategory *category = cleaner.result().findCategory(categoryId);
+    QVERIFY(listsPath(category, path));
+    for (const CleanItem &item : category->items) {
+        if (item.path == path)
+            QVERIFY2(item.size < 0, qPrintable(QString::number(item.size)));
+    }
+    QVERIFY(category->hasUnknownSize());
+
+    selectOnly(cleaner, { categoryId });
+    const ScanResult::Totals selected = cleaner.selectionToClean();
+    QVERIFY(selected.sizeUnknown);
+    QVERIFY(selected.size >= 0);
+    clean(cleaner);
+    QVERIFY(listsPath(cleaner.result().findCategory(categoryId), path));
+    for (const CleanItem &item : cleaner.result().findCategory(categoryId)->items) {
+        if (item.path == path)
+            QVERIFY(!item.failure.isEmpty());
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), garbage);
 }
 
 QTEST_MAIN(TestBrowserProfiles)

@@ -54,6 +54,7 @@ private slots:
     void updateStats_data();
     void updateStats();
     void zeroTotalsDrawNoBars();
+    void browserShareOfUnknownSizeSaysAtLeast();
     void ringShowsTheSelectedShareOfWhatWasFound_data();
     void ringShowsTheSelectedShareOfWhatWasFound();
     void formatSize_data();
@@ -209,6 +210,20 @@ void TestDashboardPage::updateStats()
     QCOMPARE(child<QLabel>(&page, "statusLabel")->text(), QStringLiteral("Ready to scan"));
     QCOMPARE(page.junkBytes(), junk);
     QCOMPARE(page.browserBytes(), browser);
+}
+
+// Browser data whose size cannot be known is left out of the numbers, which then say "at least".
+void TestDashboardPage::browserShareOfUnknownSizeSaysAtLeast()
+{
+    DashboardPage page;
+    page.show();
+    page.updateStats(MiB, 2 * MiB, 0, 3 * MiB, 4 * MiB, true);
+    QCOMPARE(cardValue(page, "browserCard"), QStringLiteral("at least 2.0 MB"));
+    QCOMPARE(cardValue(page, "junkCard"), QStringLiteral("1.0 MB"));
+    QCOMPARE(ring(page)->subtitle(), QStringLiteral("Can be cleaned (at least)"));
+    page.updateStats(MiB, 2 * MiB, 0, 3 * MiB, 4 * MiB);
+    QCOMPARE(cardValue(page, "browserCard"), QStringLiteral("2.0 MB"));
+    QCOMPARE(ring(page)->subtitle(), QStringLiteral("Can be cleaned"));
 }
 
 void TestDashboardPage::ringShowsTheSelectedShareOfWhatWasFound_data()

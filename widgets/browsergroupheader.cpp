@@ -27,13 +27,13 @@ BrowserGroupHeader::BrowserGroupHeader(
     , m_categories(categories)
 {
     setObjectName(QStringLiteral("browserGroupHeader"));
-    const ScanResult totals = groupTotals(categories);
+    const ScanResult::Totals totals = groupTotals(categories).totals();
 
     auto *name = new QLabel(browserName);
     name->setTextFormat(Qt::PlainText);
     name->setObjectName(QStringLiteral("browserGroupName"));
     auto *summary = new QLabel(
-        tr("%Ln items  ·  %1", nullptr, totals.totalItemCount()).arg(CleanItem::formatSize(totals.totalSize())));
+        tr("%Ln items  ·  %1", nullptr, totals.count).arg(CleanItem::formatTotal(totals.size, totals.sizeUnknown)));
     summary->setObjectName(QStringLiteral("browserGroupTotal"));
 
     m_detailsButton = new QPushButton(tr("View Details"));
@@ -63,7 +63,8 @@ void BrowserGroupHeader::showCategoryMenu()
     // The header names the browser already: each entry names the rule alone.
     for (CleanCategory *category : std::as_const(m_categories)) {
         const QString name = category->ruleName.isEmpty() ? category->name : RuleTexts::shown(category->ruleName);
-        QAction *action = menu->addAction(tr("%1  (%2)").arg(name, CleanItem::formatSize(category->totalSize())));
+        QAction *action = menu->addAction(
+            tr("%1  (%2)").arg(name, CleanItem::formatTotal(category->totalSize(), category->hasUnknownSize())));
         connect(action, &QAction::triggered, this, [this, category] { emit detailsRequested(category); });
     }
     menu->popup(m_detailsButton->mapToGlobal(QPoint(0, m_detailsButton->height())));

@@ -156,7 +156,7 @@ void CategoryWidget::updateDisplay()
     m_sizeLabel->setVisible(m_showSize);
     // What the category holds, ticked or not: the rows add up to the page's total.
     if (m_showSize)
-        m_sizeLabel->setText(CleanItem::formatSize(m_category->totalSize()));
+        m_sizeLabel->setText(CleanItem::formatTotal(m_category->totalSize(), m_category->hasUnknownSize()));
     const int selected = m_category->selectedCount();
     const QSignalBlocker blocker(m_checkBox);
     // The box follows the items: a category whose items are all unticked (what a clean left of

@@ -49,9 +49,9 @@ CleanItemWidget::CleanItemWidget(const CleanItem &item, QWidget *parent)
     m_riskLabel->setProperty("risk", m_item.riskLevel);
 
     m_sizeLabel->setObjectName(QStringLiteral("itemSize"));
-    m_sizeLabel->setFixedWidth(80);
+    m_sizeLabel->setMinimumWidth(80);
     m_sizeLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_sizeLabel->setText(CleanItem::formatSize(item.size));
+    m_sizeLabel->setText(item.shownSize());
 
     auto *texts = new QVBoxLayout;
     texts->setContentsMargins(0, 0, 0, 0);

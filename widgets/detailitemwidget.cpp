@@ -23,7 +23,7 @@ DetailItemWidget::DetailItemWidget(const CleanItem &item, QWidget *parent)
     name->setToolTip(item.path);
     name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
-    auto *size = new QLabel(CleanItem::formatSize(item.size));
+    auto *size = new QLabel(item.shownSize());
     size->setObjectName(QStringLiteral("detailSize"));
     size->setMinimumWidth(80);
     size->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -90,8 +90,9 @@ QWidget *ItemDetailDialog::createHeaderBar()
     m_titleLabel = new QLabel(m_category->shownName());
     m_titleLabel->setTextFormat(Qt::PlainText);
     m_titleLabel->setObjectName(QStringLiteral("detailTitle"));
-    m_summaryLabel = new QLabel(tr("%1  |  %Ln files", nullptr, int(m_category->items.size()))
-                                    .arg(CleanItem::formatSize(m_category->totalSize())));
+    m_summaryLabel
+        = new QLabel(tr("%1  |  %Ln files", nullptr, int(m_category->items.size()))
+                         .arg(CleanItem::formatTotal(m_category->totalSize(), m_category->hasUnknownSize())));
     m_summaryLabel->setObjectName(QStringLiteral("detailSummary"));
 
     auto *layout = new QHBoxLayout(bar);
