@@ -179,7 +179,6 @@ QStringList defaultFirefoxFilters(const QString &ruleId)
         { QStringLiteral("history"),
             { QStringLiteral("places.sqlite"), QStringLiteral("places.sqlite-wal"),
                 QStringLiteral("places.sqlite-shm") } },
-        { QStringLiteral("downloads"), { QStringLiteral("downloads.sqlite") } },
         { QStringLiteral("form_data"), { QStringLiteral("formhistory.sqlite") } },
         { QStringLiteral("favicons"), { QStringLiteral("favicons.sqlite"), QStringLiteral("favicons.sqlite-wal") } },
         { QStringLiteral("session"), { QStringLiteral("sessionstore.jsonlz4"), QStringLiteral("*.jsonlz4") } },
@@ -217,8 +216,7 @@ QString firefoxTarget(const QString &profileDir, const BrowserCleanRule &rule)
         return base + QStringLiteral("thumbnails");
     if (id == QLatin1String("session"))
         return base + QStringLiteral("sessionstore.jsonlz4");
-    if (id == QLatin1String("cookies") || id == QLatin1String("downloads") || id == QLatin1String("form_data")
-        || id == QLatin1String("favicons"))
+    if (id == QLatin1String("cookies") || id == QLatin1String("form_data") || id == QLatin1String("favicons"))
         return profileDir;
     if (!rule.firefoxSubPath.isEmpty())
         return base + rule.firefoxSubPath;
@@ -288,13 +286,16 @@ bool isChromiumStyle(Constants::BrowserType type)
     return isChromiumFamily(type) || type == Constants::Opera;
 }
 
-// Chromium-style databases whose records of one kind a rule clears inside the file, which stays:
-// the download list in History, the autofill entries in Web Data. None for every other item.
-enum class RowClear { None, Downloads, Autofill };
+// Databases whose records of one kind a rule clears inside the file, which stays: the download
+// list in Chromium's History and in Firefox's places.sqlite, the autofill entries in Chromium's
+// Web Data. None for every other item.
+enum class RowClear { None, Downloads, Autofill, FirefoxDownloads };
 
 RowClear rowClearFor(const CleanCategory &category, const QString &path)
 {
     const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    if (category.id == BrowserCleaner::stableIdForType(Constants::Firefox) + QStringLiteral("_downloads"))
+        return name == QLatin1String("places.sqlite") ? RowClear::FirefoxDownloads : RowClear::None;
     for (Constants::BrowserType type : { Constants::Chrome, Constants::Edge, Constants::Opera, Constants::Brave }) {
         const QString prefix = BrowserCleaner::stableIdForType(type) + QLatin1Char('_');
         if (!category.id.startsWith(prefix))
@@ -308,16 +309,68 @@ RowClear rowClearFor(const CleanCategory &category, const QString &path)
     return RowClear::None;
 }
 
-bool clearRows(RowClear kind, const QString &path)
+// Firefox's database is reached from root, the pinned folder it lies in.
+bool clearRows(RowClear kind, const PinnedRoot &root, const QString &path)
 {
-    if (kind == RowClear::Downloads)
+    switch (kind) {
+    case RowClear::Downloads:
         return ChromiumDatabases::clearDownloads(path);
-    return ChromiumDatabases::clearAutofill(path);
+    case RowClear::Autofill:
+        return ChromiumDatabases::clearAutofill(path);
+    case RowClear::FirefoxDownloads:
+        return FirefoxPlaces::clearDownloads(root, path).ok;
+    case RowClear::None:
+        break;
+    }
+    return false;
 }
 
-QString tableOfRows(RowClear kind)
+// The tables the records live in: a database without them has nothing of the kind to clear.
+QStringList tablesOfRows(RowClear kind)
 {
-    return kind == RowClear::Downloads ? ChromiumDatabases::downloadTable() : ChromiumDatabases::autofillTable();
+    switch (kind) {
+    case RowClear::Downloads:
+        return { ChromiumDatabases::downloadTable() };
+    case RowClear::Autofill:
+        return { ChromiumDatabases::autofillTable() };
+    case RowClear::FirefoxDownloads:
+        return FirefoxPlaces::requiredTables();
+    case RowClear::None:
+        break;
+    }
+    return {};
+}
+
+// An item whose records are cleared inside its database takes as its size what clearing frees,
+// measured on a copy, or none when the database cannot be read. A database without the records'
+// tables (an empty History) has nothing to clear and is not offered.
+void measureRecordClears(CleanCategory &category)
+{
+    const auto nothingToClear = [&category](CleanItem &item) {
+        const RowClear kind = rowClearFor(category, item.path);
+        if (kind == RowClear::None)
+            return false;
+        const SqliteFiles::ClearingEstimate estimate
+            = SqliteFiles::estimateClearing(item.path, tablesOfRows(kind), [kind](const QString &copy) {
+                  // The copy is the program's own, in a folder of its own.
+                  const QString folder = QFileInfo(copy).path();
+                  return clearRows(kind, PinnedRoot::open(folder, folder), copy);
+              });
+        if (estimate.status == SqliteFiles::ClearingEstimate::NothingToClear) {
+            Logger::instance()->info(QStringLiteral("Nothing to clear in %1: it lacks the tables %2")
+                                         .arg(item.path, tablesOfRows(kind).join(QLatin1String(", "))));
+            return true;
+        }
+        if (estimate.status == SqliteFiles::ClearingEstimate::Unreadable) {
+            Logger::instance()->warning(QStringLiteral("Cannot tell what clearing %1 would free").arg(item.path));
+            item.size = CleanItem::UnknownSize;
+        } else {
+            item.size = estimate.bytes;
+        }
+        return false;
+    };
+    category.items.erase(
+        std::remove_if(category.items.begin(), category.items.end(), nothingToClear), category.items.end());
 }
 
 } // namespace
@@ -529,7 +582,6 @@ BrowserScanMode BrowserCleaner::scanModeForRule(const QString &ruleId)
         QStringLiteral("code_cache"),
         QStringLiteral("gpu_cache"),
         QStringLiteral("shader_cache"),
-        QStringLiteral("media_cache"),
         QStringLiteral("thumbnails"),
         QStringLiteral("service_worker"),
         QStringLiteral("crash_reports"),
@@ -602,6 +654,9 @@ void BrowserCleaner::scanBrowser(const BrowserInfo &info)
         if (isChromiumStyle(info.type))
             addChromiumRecords(
                 info.type == Constants::Opera ? QStringList { info.dataPath } : profiles, rule, category);
+        else if (info.type == Constants::Firefox && rule.id == QLatin1String("downloads"))
+            addFirefoxDownloads(profiles, category);
+        measureRecordClears(category);
         if (!category.items.isEmpty())
             m_result.categories.append(category);
     }
@@ -652,8 +707,7 @@ void BrowserCleaner::addRuleRoots()
 // The download list lives in the History database (which the history rule may list as a whole
 // already) and again in the download database in shared_proto_db, from which Chromium puts it
 // back into History; the download history item clears the one and removes the other. The form
-// data item clears Web Data's autofill entries only. Their sizes are what clearing frees, unknown
-// when the database cannot be read.
+// data item clears Web Data's autofill entries only.
 void BrowserCleaner::addChromiumRecords(
     const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category)
 {
@@ -670,28 +724,18 @@ void BrowserCleaner::addChromiumRecords(
                 scanPath(protoDb, category, BrowserScanMode::WholeDirectory, { QStringLiteral("*") });
         }
     }
-    // A database without the records' table (an empty History) has nothing to clear: not offered.
-    const auto nothingToClear = [&category](CleanItem &item) {
-        const RowClear kind = rowClearFor(category, item.path);
-        if (kind == RowClear::None)
-            return false;
-        const SqliteFiles::ClearingEstimate estimate = SqliteFiles::estimateClearing(
-            item.path, { tableOfRows(kind) }, [kind](const QString &copy) { return clearRows(kind, copy); });
-        if (estimate.status == SqliteFiles::ClearingEstimate::NothingToClear) {
-            Logger::instance()->info(
-                QStringLiteral("Nothing to clear in %1: it has no table %2").arg(item.path, tableOfRows(kind)));
-            return true;
-        }
-        if (estimate.status == SqliteFiles::ClearingEstimate::Unreadable) {
-            Logger::instance()->warning(QStringLiteral("Cannot tell what clearing %1 would free").arg(item.path));
-            item.size = CleanItem::UnknownSize;
-        } else {
-            item.size = estimate.bytes;
-        }
-        return false;
-    };
-    category.items.erase(
-        std::remove_if(category.items.begin(), category.items.end(), nothingToClear), category.items.end());
+}
+
+// Firefox keeps the download list in places.sqlite, beside the history: the download history item
+// clears it there.
+void BrowserCleaner::addFirefoxDownloads(const QStringList &profiles, CleanCategory &category)
+{
+    for (const QString &profile : profiles) {
+        const QString places = profile + QStringLiteral("/places.sqlite");
+        const QFileInfo info(places);
+        if (!info.isSymLink() && info.isFile() && isPathSafe(places))
+            addItem(category, places, 0, false);
+    }
 }
 
 CleanCategory BrowserCleaner::categoryFor(const BrowserInfo &info, const BrowserCleanRule &rule) const
@@ -787,6 +831,9 @@ void BrowserCleaner::scanFirefoxProfile(
         scanFirefoxHistory(profileDir, category);
         return;
     }
+    // Rows of places.sqlite, added with the other records a rule clears inside a database.
+    if (rule.id == QLatin1String("downloads"))
+        return;
     const QString storageClient = firefoxStorageClient(rule.id);
     if (!storageClient.isEmpty()) {
         scanFirefoxSiteStorage(profileDir, rule, storageClient, category);
@@ -1131,7 +1178,7 @@ bool BrowserCleaner::removeItem(const QList<PinnedRoot> &roots, const CleanCateg
             return true;
         }
         const qint64 before = SqliteFiles::allocatedSize(item.path);
-        const bool ok = clearRows(rows, item.path);
+        const bool ok = clearRows(rows, *root, item.path);
         *freed = qMax<qint64>(0, before - SqliteFiles::allocatedSize(item.path));
         if (!ok)
             *failure = tr("the records could not be cleared");

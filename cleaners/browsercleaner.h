@@ -60,6 +60,7 @@ private:
         const BrowserInfo &info, const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category);
     void addRuleRoots();
     void addChromiumRecords(const QStringList &profiles, const BrowserCleanRule &rule, CleanCategory &category);
+    void addFirefoxDownloads(const QStringList &profiles, CleanCategory &category);
     CleanCategory categoryFor(const BrowserInfo &info, const BrowserCleanRule &rule) const;
     void scanChromiumProfile(const QString &profileDir, const BrowserCleanRule &rule, CleanCategory &category);
     void scanOperaProfile(const BrowserInfo &info, const BrowserCleanRule &rule, CleanCategory &category);
@@ -90,8 +91,8 @@ private:
     QList<PinnedRoot> pinnedRoots() const;
     // On failure, *failure tells why, for the item's row. A folder holding files another page
     // shows unticked is emptied around them: it stays, and *removedBelow names what went.
-    bool removeItem(const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item,
-        qint64 *freed, QString *failure, QSet<QString> *removedBelow) const;
+    bool removeItem(const QList<PinnedRoot> &roots, const CleanCategory &category, const CleanItem &item, qint64 *freed,
+        QString *failure, QSet<QString> *removedBelow) const;
 
     QList<BrowserInfo> m_browsers;
     QList<BrowserCleanRule> m_rules;

@@ -137,9 +137,68 @@ QString missingPlacesTable(const QSet<QString> &tables)
     return QString();
 }
 
-// The first failure as text; empty when the history is gone. mayWrite is asked after the
+// The place of a download: a place with a visit of the download kind (Firefox's
+// TRANSITION_DOWNLOAD), which also holds the download's details as annotations.
+const char kDownloadVisit[] = "visit_type = 7";
+// Visit kinds that Firefox leaves out of a place's visit count: none, embedded, download,
+// framed link, reload.
+const char kUncountedVisits[] = "0, 4, 7, 8, 9";
+
+// Removes the download list as Firefox's own "Clear Downloads" does: the download visits go, and
+// the places they were made for with them unless other visits or a bookmark keep them; the
+// download details (annotations) go in any case, and no reference to what went is left.
+QStringList downloadStatements(QSqlDatabase &db, const QSet<QString> &tables)
+{
+    const QString downloadVisits
+        = QStringLiteral("SELECT id FROM moz_historyvisits WHERE %1").arg(QLatin1String(kDownloadVisit));
+    const QString downloadPlaces
+        = QStringLiteral("SELECT place_id FROM moz_historyvisits WHERE %1").arg(QLatin1String(kDownloadVisit));
+    const QString unkept = QStringLiteral("SELECT id FROM moz_places WHERE id IN (%1) AND id NOT IN "
+                                          "(SELECT place_id FROM moz_historyvisits WHERE NOT (%2)) AND id NOT IN (%3)")
+                               .arg(downloadPlaces, QLatin1String(kDownloadVisit), referencedPlaces(tables));
+    QStringList statements = {
+        QStringLiteral("UPDATE moz_historyvisits SET from_visit = 0 WHERE from_visit IN (%1)").arg(downloadVisits)
+    };
+    if (hasColumn(db, QStringLiteral("moz_historyvisits"), QStringLiteral("triggeringPlaceId")))
+        statements << QStringLiteral(
+            "UPDATE moz_historyvisits SET triggeringPlaceId = NULL WHERE triggeringPlaceId IN (%1)")
+                          .arg(unkept);
+    for (const char *table : { "moz_annos", "moz_places_metadata", "moz_inputhistory" }) {
+        if (tables.contains(QLatin1String(table)))
+            statements << QStringLiteral("DELETE FROM %1 WHERE place_id IN (%2)").arg(QLatin1String(table), unkept);
+    }
+    statements << QStringLiteral("DELETE FROM moz_places WHERE id IN (%1)").arg(unkept);
+    if (hasColumn(db, QStringLiteral("moz_places"), QStringLiteral("visit_count"))
+        && hasColumn(db, QStringLiteral("moz_places"), QStringLiteral("last_visit_date"))) {
+        QString recount = QStringLiteral(
+            "UPDATE moz_places SET "
+            "visit_count = (SELECT COUNT(*) FROM moz_historyvisits AS v WHERE v.place_id = moz_places.id "
+            "AND v.visit_type NOT IN (%1)), "
+            "last_visit_date = (SELECT MAX(visit_date) FROM moz_historyvisits AS v WHERE v.place_id = moz_places.id "
+            "AND NOT (%2))")
+                              .arg(QLatin1String(kUncountedVisits), QLatin1String(kDownloadVisit));
+        // Firefox works out the kept places' standing in the address bar again.
+        if (hasColumn(db, QStringLiteral("moz_places"), QStringLiteral("recalc_frecency")))
+            recount += QStringLiteral(", recalc_frecency = 1");
+        statements << recount + QStringLiteral(" WHERE id IN (%1)").arg(downloadPlaces);
+    }
+    statements << QStringLiteral("DELETE FROM moz_historyvisits WHERE %1").arg(QLatin1String(kDownloadVisit));
+    if (tables.contains(QStringLiteral("moz_annos")) && tables.contains(QStringLiteral("moz_anno_attributes")))
+        statements << QStringLiteral("DELETE FROM moz_annos WHERE anno_attribute_id IN "
+                                     "(SELECT id FROM moz_anno_attributes WHERE name LIKE 'downloads/%')");
+    if (tables.contains(QStringLiteral("moz_origins"))
+        && hasColumn(db, QStringLiteral("moz_places"), QStringLiteral("origin_id")))
+        statements << QStringLiteral("DELETE FROM moz_origins WHERE id NOT IN "
+                                     "(SELECT origin_id FROM moz_places WHERE origin_id IS NOT NULL)");
+    statements << danglingReferenceStatements(db, tables);
+    return statements;
+}
+
+using Statements = QStringList (*)(QSqlDatabase &, const QSet<QString> &);
+
+// The first failure as text; empty when the records are gone. mayWrite is asked after the
 // first reads and before the first write; a reason it gives stops the clean there.
-QString removeHistory(QSqlDatabase &db, const std::function<QString()> &mayWrite)
+QString removeRecords(QSqlDatabase &db, Statements statementsFor, const std::function<QString()> &mayWrite)
 {
     QSet<QString> tables;
     QString error;
@@ -155,7 +214,7 @@ QString removeHistory(QSqlDatabase &db, const std::function<QString()> &mayWrite
     error = execute(db, QStringLiteral("BEGIN IMMEDIATE"));
     if (!error.isEmpty())
         return error;
-    const QStringList statements = historyStatements(db, tables);
+    const QStringList statements = statementsFor(db, tables);
     for (const QString &statement : statements) {
         error = execute(db, statement);
         if (!error.isEmpty()) {
@@ -168,12 +227,12 @@ QString removeHistory(QSqlDatabase &db, const std::function<QString()> &mayWrite
         execute(db, QStringLiteral("ROLLBACK"));
         return error;
     }
-    // The history is gone once committed; compacting only returns the space.
+    // The records are gone once committed; compacting only returns the space.
     const QString compactError = execute(db, QStringLiteral("VACUUM"));
     if (compactError.isEmpty())
         execute(db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     else
-        Logger::instance()->warning(QStringLiteral("Could not compact Firefox history: ") + compactError);
+        Logger::instance()->warning(QStringLiteral("Could not compact Firefox's places database: ") + compactError);
     return QString();
 }
 
@@ -447,33 +506,49 @@ QString measureHistory(QSqlDatabase &db, FirefoxPlaces::Measure measure, qint64 
 
 } // namespace
 
-FirefoxPlaces::ClearResult FirefoxPlaces::clearHistory(const PinnedRoot &root, const QString &databasePath)
+namespace {
+
+FirefoxPlaces::ClearResult clearRecords(
+    const PinnedRoot &root, const QString &databasePath, Statements statements, const char *what)
 {
-    ClearResult result;
+    FirefoxPlaces::ClearResult result;
     CheckedDatabase checked(root, databasePath);
     if (!checked.isOpen()) {
-        Logger::instance()->warning(
-            QStringLiteral("Firefox history is not cleared in %1: %2").arg(databasePath, checked.reason()));
+        Logger::instance()->warning(QStringLiteral("Firefox %1 is not cleared in %2: %3")
+                                        .arg(QLatin1String(what), databasePath, checked.reason()));
         return result;
     }
     const qint64 before = checked.occupiedSize();
     if (beforeOpenHook())
         beforeOpenHook()();
-    const QString error = withDatabase(databasePath, QStringLiteral("mode=rw"), [&checked](QSqlDatabase &db) {
-        // Nothing is read before the file SQLite opened is known to be the checked one: a read
-        // may already replay a journal into it.
-        if (!checked.isHeldBySqlite())
-            return QStringLiteral("the database changed while it was being opened");
-        return removeHistory(db, [&checked] { return checked.companionsHeldBySqlite(); });
-    });
+    const QString error
+        = withDatabase(databasePath, QStringLiteral("mode=rw"), [&checked, statements](QSqlDatabase &db) {
+              // Nothing is read before the file SQLite opened is known to be the checked one: a read
+              // may already replay a journal into it.
+              if (!checked.isHeldBySqlite())
+                  return QStringLiteral("the database changed while it was being opened");
+              return removeRecords(db, statements, [&checked] { return checked.companionsHeldBySqlite(); });
+          });
     if (!error.isEmpty()) {
         Logger::instance()->warning(
-            QStringLiteral("Could not clear Firefox history in %1: %2").arg(databasePath, error));
+            QStringLiteral("Could not clear Firefox %1 in %2: %3").arg(QLatin1String(what), databasePath, error));
         return result;
     }
     result.ok = true;
     result.freedBytes = qMax<qint64>(0, before - checked.occupiedSize());
     return result;
+}
+
+} // namespace
+
+FirefoxPlaces::ClearResult FirefoxPlaces::clearHistory(const PinnedRoot &root, const QString &databasePath)
+{
+    return clearRecords(root, databasePath, historyStatements, "history");
+}
+
+FirefoxPlaces::ClearResult FirefoxPlaces::clearDownloads(const PinnedRoot &root, const QString &databasePath)
+{
+    return clearRecords(root, databasePath, downloadStatements, "download history");
 }
 
 QStringList FirefoxPlaces::requiredTables()

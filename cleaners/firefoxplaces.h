@@ -7,8 +7,9 @@
 
 class PinnedRoot;
 
-// Firefox keeps the browsing history and the bookmarks in one SQLite database, places.sqlite.
-// Its history is cleared inside the database, so that the bookmarks stay.
+// Firefox keeps the browsing history, the download list and the bookmarks in one SQLite
+// database, places.sqlite. History and downloads are cleared inside the database, so that the
+// bookmarks stay.
 class FirefoxPlaces final
 {
 public:
@@ -31,6 +32,11 @@ public:
     // written, the -wal and -shm files SQLite holds must be those beside it; a file swapped
     // or linked in meanwhile leaves everything as it was.
     static ClearResult clearHistory(const PinnedRoot &root, const QString &databasePath);
+    // Removes the download list kept in the same database, as Firefox's own "Clear Downloads"
+    // does: the download visits, the download details, and the places of the downloads that no
+    // other visit, bookmark or keyword keeps; the places kept get their visit count and last
+    // visit again. Checked, opened and compacted as clearHistory.
+    static ClearResult clearDownloads(const PinnedRoot &root, const QString &databasePath);
 
     // The tables every places database holds; a file without them has no history to clear.
     static QStringList requiredTables();

@@ -238,6 +238,10 @@ private slots:
     void databaseWithNothingToClearIsNotOffered();
     void unreadableDatabaseHasNoSize_data();
     void unreadableDatabaseHasNoSize();
+    void firefoxDownloadHistory_data();
+    void firefoxDownloadHistory();
+    void placesNoBrowserWritesAreNotLookedFor_data();
+    void placesNoBrowserWritesAreNotLookedFor();
 };
 
 void TestBrowserProfiles::initTestCase()
@@ -726,6 +730,91 @@ void TestBrowserProfiles::unreadableDatabaseHasNoSize()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), garbage);
+}
+
+// Firefox keeps its download list in places.sqlite: visits of the download kind and the
+// download's details. The download history item clears them there as Firefox's own "Clear
+// Downloads" does, with or without the browsing history, and keeps the rest of the history and
+// the bookmarks; no reference to what went is left.
+void TestBrowserProfiles::firefoxDownloadHistory_data()
+{
+    QTest::addColumn<bool>("withHistory");
+    QTest::newRow("download history alone") << false;
+    QTest::newRow("with the browsing history") << true;
+}
+
+void TestBrowserProfiles::firefoxDownloadHistory()
+{
+    QFETCH(bool, withHistory);
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"), quietPgrep());
+    RealProfiles::install(home);
+    const QString places = firefoxProfile(home, QStringLiteral("places.sqlite"));
+    const QString downloadAnnos = QStringLiteral(
+        "moz_annos WHERE anno_attribute_id IN (SELECT id FROM moz_anno_attributes WHERE name LIKE 'downloads/%')");
+    const QString downloadPlace = QStringLiteral("moz_places WHERE url LIKE '%/file.bin'");
+    QCOMPARE(rows(places, QStringLiteral("moz_historyvisits WHERE visit_type = 7")), 1);
+    QCOMPARE(rows(places, downloadAnnos), 2);
+    QCOMPARE(rows(places, downloadPlace), 1);
+    const qint64 pageVisits = rows(places, QStringLiteral("moz_historyvisits WHERE visit_type <> 7"));
+    const qint64 bookmarks = rows(places, QStringLiteral("moz_bookmarks"));
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    const CleanCategory *downloads = cleaner.result().findCategory(QStringLiteral("mozilla_firefox_downloads"));
+    QCOMPARE(relativeItems(downloads, firefoxProfile(home)), QStringList { QStringLiteral("places.sqlite") });
+    QVERIFY(downloads->items.at(0).size >= 0);
+    QStringList chosen { QStringLiteral("mozilla_firefox_downloads") };
+    if (withHistory)
+        chosen << QStringLiteral("mozilla_firefox_history");
+    selectOnly(cleaner, chosen);
+    QCOMPARE(clean(cleaner).second, chosen.size());
+    QCOMPARE(RealProfiles::sqlValue(places, QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(
+        RealProfiles::sqlValue(places, QStringLiteral("SELECT COUNT(*) FROM pragma_foreign_key_check")).toLongLong(),
+        0);
+    QCOMPARE(rows(places, QStringLiteral("moz_historyvisits WHERE visit_type = 7")), 0);
+    QCOMPARE(rows(places, downloadAnnos), 0);
+    QCOMPARE(rows(places, downloadPlace), 0);
+    QCOMPARE(rows(places, QStringLiteral("moz_annos WHERE place_id NOT IN (SELECT id FROM moz_places)")), 0);
+    QCOMPARE(rows(places,
+                 QStringLiteral("moz_historyvisits WHERE from_visit > 0 AND from_visit NOT IN "
+                                "(SELECT id FROM moz_historyvisits)")),
+        0);
+    QCOMPARE(rows(places, QStringLiteral("moz_historyvisits WHERE place_id NOT IN (SELECT id FROM moz_places)")), 0);
+    QCOMPARE(rows(places, QStringLiteral("moz_historyvisits WHERE visit_type <> 7")), withHistory ? 0 : pageVisits);
+    QCOMPARE(rows(places, QStringLiteral("moz_bookmarks")), bookmarks);
+}
+
+// Where no current Chromium or Firefox writes anything (an older browser's files, another
+// system's), nothing is looked for or offered, even when something lies there.
+void TestBrowserProfiles::placesNoBrowserWritesAreNotLookedFor_data()
+{
+    QTest::addColumn<QString>("file");
+    const QString chrome = kChrome + QStringLiteral("/Default/");
+    QTest::newRow("chromium media cache") << chrome + QStringLiteral("Media Cache/f_000001");
+    QTest::newRow("chromium jump list") << chrome + QStringLiteral("JumpListIconsRecentClosed/icon.ico");
+    QTest::newRow("chromium font cache") << chrome + QStringLiteral("Font Cache/fonts.bin");
+    QTest::newRow("chromium thumbnails") << chrome + QStringLiteral("Thumbnails/thumb.db");
+    QTest::newRow("a log in the chromium profile") << chrome + QStringLiteral("notes.log");
+    QTest::newRow("firefox downloads.sqlite") << kFirefox + QStringLiteral("/downloads.sqlite");
+}
+
+void TestBrowserProfiles::placesNoBrowserWritesAreNotLookedFor()
+{
+    QFETCH(QString, file);
+    TestHome home;
+    RealProfiles::install(home);
+    const QString path = home.makeFile(file, 4096);
+    BrowserCleaner cleaner;
+    cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
+    scan(cleaner);
+    for (const CleanCategory &category : cleaner.result().categories) {
+        for (const CleanItem &item : category.items)
+            QVERIFY2(item.path != path && !path.startsWith(item.path + QLatin1Char('/')),
+                qPrintable(category.id + QStringLiteral(": ") + item.path));
+    }
 }
 
 QTEST_MAIN(TestBrowserProfiles)
