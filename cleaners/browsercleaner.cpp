@@ -388,18 +388,37 @@ BrowserCleaner::~BrowserCleaner()
     stopWorker();
 }
 
+BrowserInfo BrowserCleaner::infoFor(Constants::BrowserType type)
+{
+    BrowserInfo info;
+    const BrowserRow *row = rowFor(type);
+    if (!row)
+        return info;
+    info.name = tr(row->displayName);
+    info.type = row->type;
+    info.dataPath = homeFolderPath(row->dataPath);
+    info.cachePath = homeFolderPath(row->cachePath);
+    info.profilePath = homeFolderPath(row->profilePath);
+    return info;
+}
+
+QList<BrowserInfo> BrowserCleaner::chromiumStyleBrowsers()
+{
+    QList<BrowserInfo> browsers;
+    for (const BrowserRow &row : kBrowserTable) {
+        if (isChromiumStyle(row.type))
+            browsers.append(infoFor(row.type));
+    }
+    return browsers;
+}
+
 void BrowserCleaner::detectBrowsers()
 {
     m_browsers.clear();
     m_allowedRoots = { cookiesFolder() };
     int installed = 0;
     for (const BrowserRow &row : kBrowserTable) {
-        BrowserInfo info;
-        info.name = tr(row.displayName);
-        info.type = row.type;
-        info.dataPath = homeFolderPath(row.dataPath);
-        info.cachePath = homeFolderPath(row.cachePath);
-        info.profilePath = homeFolderPath(row.profilePath);
+        BrowserInfo info = infoFor(row.type);
         if (row.type == Constants::Safari)
             info.installed = isDir(info.dataPath);
         else
@@ -499,7 +518,7 @@ bool BrowserCleaner::isPathSafe(const QString &path) const
     return false;
 }
 
-QStringList BrowserCleaner::firefoxProfiles() const
+QStringList BrowserCleaner::firefoxProfiles()
 {
     const QString root = firefoxRoot();
     const QString iniPath = root + QStringLiteral("/profiles.ini");
@@ -537,7 +556,7 @@ QStringList BrowserCleaner::firefoxProfiles() const
 
 // The browser's own lock on its profile says it is in use; a process of one of its names running
 // is the second signal (a browser whose lock lies elsewhere, or one that takes it late).
-bool BrowserCleaner::isBrowserRunning(const BrowserInfo &info) const
+bool BrowserCleaner::isBrowserRunning(const BrowserInfo &info)
 {
     const BrowserRow *row = rowFor(info.type);
     if (!row)

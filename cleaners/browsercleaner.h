@@ -43,9 +43,15 @@ public:
     bool isPathSafe(const QString &path) const;
     // Firefox's profile folders: those listed in profiles.ini that exist, or else every folder
     // of the Profiles folders of Firefox's data and cache folders.
-    QStringList firefoxProfiles() const;
-    // Asks pgrep; a check that cannot give an answer counts as running.
-    bool isBrowserRunning(const BrowserInfo &info) const;
+    static QStringList firefoxProfiles();
+    // The browser's own lock on its profile, then pgrep; a check that cannot give an answer
+    // counts as running.
+    static bool isBrowserRunning(const BrowserInfo &info);
+    // Where a supported browser keeps its data for this user (not whether it is installed).
+    static BrowserInfo infoFor(Constants::BrowserType type);
+    // Chrome, Edge, Opera and Brave: they keep their HTTP caches below ~/Library/Caches, where the
+    // junk rules reach them too.
+    static QList<BrowserInfo> chromiumStyleBrowsers();
 
     static QString stableIdForType(Constants::BrowserType type);
     static BrowserScanMode scanModeForRule(const QString &ruleId);

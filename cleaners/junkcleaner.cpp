@@ -1,5 +1,6 @@
 #include "junkcleaner.h"
 
+#include "cleaners/browsercleaner.h"
 #include "core/logger.h"
 #include "core/fileutils.h"
 #include "core/pinnedroot.h"
@@ -567,6 +568,55 @@ QList<JunkCleaner::RulePath> JunkCleaner::allowedRoots(const QString &categoryId
     return roots;
 }
 
+namespace {
+
+// The caches Chrome, Edge, Opera and Brave keep below ~/Library/Caches are the caches rule's
+// too, but a running browser's cache is in use: the junk clean leaves it, with the browser
+// page's own check (the browser's lock on its profiles, then its process names), asked once per
+// browser and only for a browser whose cache holds a selected item.
+class RunningBrowserCaches
+{
+public:
+    RunningBrowserCaches()
+        : m_browsers(BrowserCleaner::chromiumStyleBrowsers())
+    {
+    }
+
+    // The name of the running browser whose cache folder holds path; empty when there is none.
+    QString runningBrowserHolding(const QString &path)
+    {
+        for (qsizetype i = 0; i < m_browsers.size(); ++i) {
+            const BrowserInfo &browser = m_browsers.at(i);
+            if (browser.cachePath.isEmpty() || !path.startsWith(browser.cachePath + QLatin1Char('/')))
+                continue;
+            if (!m_running.contains(i)) {
+                const bool running = BrowserCleaner::isBrowserRunning(browser);
+                m_running.insert(i, running);
+                if (running)
+                    m_names.append(browser.name);
+            }
+            return m_running.value(i) ? browser.name : QString();
+        }
+        return QString();
+    }
+
+    // The running browsers whose caches were left, for the clean's outcome; empty when none.
+    QString message() const
+    {
+        if (m_names.isEmpty())
+            return QString();
+        return JunkCleaner::tr("These browsers are running, so their caches were left; close them to clean them:\n%1")
+            .arg(m_names.join(QLatin1Char('\n')));
+    }
+
+private:
+    const QList<BrowserInfo> m_browsers;
+    QHash<qsizetype, bool> m_running;
+    QStringList m_names;
+};
+
+} // namespace
+
 CleanEngine::CleanOutcome JunkCleaner::doClean()
 {
     Logger::instance()->info(QStringLiteral("Starting junk clean..."));
@@ -580,13 +630,17 @@ CleanEngine::CleanOutcome JunkCleaner::doClean()
     // What is no longer on the disk (removed, or gone already), and what stays with its reason.
     QSet<QString> gone;
     QHash<QString, QString> failures;
+    RunningBrowserCaches browsers;
 
     auto finish = [&] {
         const QString summary = isCancelled()
             ? QStringLiteral("Junk clean cancelled. Cleaned %1 items, %2. Failed: %3 items")
             : QStringLiteral("Junk clean finished. Cleaned %1 items, %2. Failed: %3 items");
         Logger::instance()->info(summary.arg(cleanedCount).arg(CleanItem::logSize(cleanedBytes)).arg(failedCount));
-        return CleanOutcome { cleanedBytes, cleanedCount, QString(), gone, failures };
+        const QString skipped = browsers.message();
+        if (!skipped.isEmpty())
+            Logger::instance()->warning(skipped);
+        return CleanOutcome { cleanedBytes, cleanedCount, skipped, gone, failures };
     };
 
     for (const CleanCategory &category : std::as_const(m_result.categories)) {
@@ -601,6 +655,11 @@ CleanEngine::CleanOutcome JunkCleaner::doClean()
             handled.insert(item.path);
             if (isKeptByOther(item.path)) {
                 Logger::instance()->info(QStringLiteral("Left, unticked on another page: ") + item.path);
+                continue;
+            }
+            const QString browser = browsers.runningBrowserHolding(item.path);
+            if (!browser.isEmpty()) {
+                Logger::instance()->info(QStringLiteral("Left, %1 is running: %2").arg(browser, item.path));
                 continue;
             }
             ++counter;

@@ -10,7 +10,8 @@ class QJsonObject;
 
 // The rule-driven engine behind the junk page. Each rule becomes at most one category whose
 // items are the regular, non-hidden files its folders and name patterns select; a file is listed
-// once, under the rule whose folder holds it most closely, and items go largest first.
+// once, under the rule whose folder holds it most closely, and items go largest first. A clean
+// leaves the cache of a running Chrome, Edge, Opera or Brave, and names the browser.
 class JunkCleaner final : public CleanEngine
 {
     Q_OBJECT

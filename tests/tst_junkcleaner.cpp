@@ -1,4 +1,5 @@
 #include "cleaners/junkcleaner.h"
+#include "faketools.h"
 #include "testhome.h"
 
 #include <QtTest>
@@ -99,6 +100,8 @@ private slots:
     void cleanNeverLeavesTheRuleFolders();
     void cancelDuringScanDropsCurrentRule();
     void cancelDuringCleanReportsWhatWasDone();
+    void cacheOfARunningBrowserIsLeft_data();
+    void cacheOfARunningBrowserIsLeft();
 };
 
 void TestJunkCleaner::bundledRulesLoad()
@@ -688,6 +691,64 @@ void TestJunkCleaner::cancelDuringCleanReportsWhatWasDone()
     QCOMPARE(cleaned.second, removed);
     QCOMPARE(cleaned.first, qint64(removed));
     QCOMPARE(cleaner.state(), CleanEngine::Cancelled);
+}
+
+// Chrome keeps its HTTP cache below ~/Library/Caches, where the caches rule takes it too: while
+// the browser runs (its lock on the user-data folder, or a process of its name) the junk clean
+// leaves that cache and says why; closed, the browser's cache goes. Other caches go either way.
+void TestJunkCleaner::cacheOfARunningBrowserIsLeft_data()
+{
+    QTest::addColumn<QString>("process");
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<bool>("running");
+    QTest::newRow("closed") << QString() << false << false;
+    QTest::newRow("running, by its process") << QStringLiteral("Google Chrome") << false << true;
+    QTest::newRow("running, by its lock") << QString() << true << true;
+    QTest::newRow("another browser running") << QStringLiteral("Microsoft Edge") << false << false;
+}
+
+void TestJunkCleaner::cacheOfARunningBrowserIsLeft()
+{
+    QFETCH(QString, process);
+    QFETCH(bool, locked);
+    QFETCH(bool, running);
+    TestHome home;
+    FakeTools tools;
+    tools.addTool(QStringLiteral("pgrep"),
+        "#!/bin/sh\n[ -n \"$2\" ] && [ \"$2\" = \"" + process.toUtf8() + "\" ] && exit 0\nexit 1\n");
+    home.makeDir(QStringLiteral("Library/Application Support/Google/Chrome/Default"));
+    if (locked) {
+        char host[256] = {};
+        ::gethostname(host, sizeof host - 1);
+        home.makeLink(QStringLiteral("Library/Application Support/Google/Chrome/SingletonLock"),
+            QString::fromUtf8(host) + QStringLiteral("-%1").arg(::getpid()));
+    }
+    const QString cache
+        = home.makeFile(QStringLiteral("Library/Caches/Google/Chrome/Default/Cache/Cache_Data/f_000001"), 50);
+    const QString other = home.makeFile(QStringLiteral("Library/Caches/com.example.app/cache.db"), 20);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    // Only these two files are chosen (the fake tools lie in the home's temporary folder).
+    for (CleanCategory &category : cleaner.result().categories) {
+        for (CleanItem &item : category.items)
+            item.checked = item.path == cache || item.path == other;
+    }
+    QSignalSpy errors(&cleaner, &CleanEngine::errorOccurred);
+    QCOMPARE(clean(cleaner), qMakePair(qint64(running ? 20 : 70), running ? 1 : 2));
+    QVERIFY(!QFile::exists(other));
+    QCOMPARE(QFile::exists(cache), running);
+    QCOMPARE(errors.size(), running ? 1 : 0);
+    if (running) {
+        QVERIFY2(errors.at(0).at(0).toString().contains(QStringLiteral("Google Chrome")),
+            qPrintable(errors.at(0).at(0).toString()));
+        bool listed = false;
+        for (const CleanCategory &category : cleaner.result().categories) {
+            for (const CleanItem &item : category.items)
+                listed = listed || item.path == cache;
+        }
+        QVERIFY(listed);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestJunkCleaner)
