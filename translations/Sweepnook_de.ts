@@ -440,10 +440,6 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Caches, Cookies und Verlauf Ihrer Browser bereinigen</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Bereinigbarer Speicher</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Browser:</translation>
     </message>
@@ -516,6 +512,14 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>Größe unbekannt</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>mindestens %1</translation>
     </message>
 </context>
 <context>
@@ -620,6 +624,10 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>The scan found nothing to clean</source>
         <translation>Der Scan hat nichts zum Bereinigen gefunden</translation>
+    </message>
+    <message>
+        <source>Can be cleaned (at least)</source>
+        <translation>Bereinigbar (mindestens)</translation>
     </message>
 </context>
 <context>
@@ -913,7 +921,7 @@ Dies kann nicht widerrufen werden.</numerusform>
         <translation>  ·  %1 im Papierkorb, bis Sie ihn entleeren</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Angehakt: jede Kopie außer dem wahrscheinlichen Original (nicht in Downloads, kein „Kopie“ oder „(1)“ im Namen, das älteste, der kürzeste Pfad). 🔒 Kopien in Apps, Paketen und Library werden nie angehakt.</translation>
     </message>
     <message>
@@ -1081,6 +1089,12 @@ Dies kann nicht widerrufen werden.</numerusform>
         <source>outside the folders of its rule</source>
         <translation>außerhalb der Ordner seiner Regel</translation>
     </message>
+    <message>
+        <source>These browsers are running, so their caches were left; close them to clean them:
+%1</source>
+        <translation>Diese Browser sind geöffnet, ihre Caches wurden daher nicht bereinigt; beenden Sie sie, um sie zu bereinigen:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>JunkPage</name>
@@ -1091,10 +1105,6 @@ Dies kann nicht widerrufen werden.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Temporäre Systemdateien, Caches und Protokolle bereinigen</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Bereinigbarer Speicher</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2044,6 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Alte iOS-Firmware, App-Installer und große ungenutzte Daten</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>App-Reste</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Übrig gebliebene Einstellungs- und Supportdateien gelöschter Apps</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Office-Cache</translation>
     </message>
@@ -2146,30 +2148,6 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Cache der Service Worker</translation>
     </message>
     <message>
-        <source>Media Cache</source>
-        <translation>Medien-Cache</translation>
-    </message>
-    <message>
-        <source>Media file cache</source>
-        <translation>Cache für Mediendateien</translation>
-    </message>
-    <message>
-        <source>Network Cache</source>
-        <translation>Netzwerk-Cache</translation>
-    </message>
-    <message>
-        <source>HTTP network request cache</source>
-        <translation>Cache für HTTP-Netzwerkanfragen</translation>
-    </message>
-    <message>
-        <source>Jump List</source>
-        <translation>Sprungliste</translation>
-    </message>
-    <message>
-        <source>Taskbar Jump List icon cache</source>
-        <translation>Symbol-Cache der Sprunglisten in der Taskleiste</translation>
-    </message>
-    <message>
         <source>Blob Storage</source>
         <translation>Blob-Speicher</translation>
     </message>
@@ -2212,10 +2190,6 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>Website icon (favicon) cache</source>
         <translation>Cache der Website-Symbole (Favicons)</translation>
-    </message>
-    <message>
-        <source>Web font cache files</source>
-        <translation>Cache-Dateien von Webschriften</translation>
     </message>
     <message>
         <source>Local Storage</source>

@@ -440,10 +440,6 @@ This action cannot be undone!</numerusform>
         <translation>Clean caches, cookies and history of your browsers</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Cleanable Space</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Browsers:</translation>
     </message>
@@ -516,6 +512,14 @@ This action cannot be undone!</numerusform>
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>Size unknown</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>at least %1</translation>
     </message>
 </context>
 <context>
@@ -620,6 +624,10 @@ This action cannot be undone!</numerusform>
     <message>
         <source>The scan found nothing to clean</source>
         <translation>The scan found nothing to clean</translation>
+    </message>
+    <message>
+        <source>Can be cleaned (at least)</source>
+        <translation>Can be cleaned (at least)</translation>
     </message>
 </context>
 <context>
@@ -913,8 +921,8 @@ This cannot be undone.</numerusform>
         <translation>  ·  %1 in the Trash until you empty it</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
-        <translation>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</translation>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</translation>
     </message>
     <message>
         <source>Keep Original  ▾</source>
@@ -1081,6 +1089,12 @@ This cannot be undone.</numerusform>
         <source>outside the folders of its rule</source>
         <translation>outside the folders of its rule</translation>
     </message>
+    <message>
+        <source>These browsers are running, so their caches were left; close them to clean them:
+%1</source>
+        <translation>These browsers are running, so their caches were left; close them to clean them:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>JunkPage</name>
@@ -1091,10 +1105,6 @@ This cannot be undone.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Clean system temp files, cache and logs</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Cleanable Space</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2044,6 @@ This action cannot be undone!</numerusform>
         <translation>Old iOS firmware, app installers, and large unused data</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>App Leftovers</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Residual preference and support files from uninstalled applications</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Office Cache</translation>
     </message>
@@ -2146,30 +2148,6 @@ This action cannot be undone!</numerusform>
         <translation>Service Worker cache</translation>
     </message>
     <message>
-        <source>Media Cache</source>
-        <translation>Media Cache</translation>
-    </message>
-    <message>
-        <source>Media file cache</source>
-        <translation>Media file cache</translation>
-    </message>
-    <message>
-        <source>Network Cache</source>
-        <translation>Network Cache</translation>
-    </message>
-    <message>
-        <source>HTTP network request cache</source>
-        <translation>HTTP network request cache</translation>
-    </message>
-    <message>
-        <source>Jump List</source>
-        <translation>Jump List</translation>
-    </message>
-    <message>
-        <source>Taskbar Jump List icon cache</source>
-        <translation>Taskbar Jump List icon cache</translation>
-    </message>
-    <message>
         <source>Blob Storage</source>
         <translation>Blob Storage</translation>
     </message>
@@ -2212,10 +2190,6 @@ This action cannot be undone!</numerusform>
     <message>
         <source>Website icon (favicon) cache</source>
         <translation>Website icon (favicon) cache</translation>
-    </message>
-    <message>
-        <source>Web font cache files</source>
-        <translation>Web font cache files</translation>
     </message>
     <message>
         <source>Local Storage</source>

@@ -440,10 +440,6 @@ This action cannot be undone!</source>
         <translation>Limpia la caché, las cookies y el historial de tus navegadores</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Espacio recuperable</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Navegadores:</translation>
     </message>
@@ -516,6 +512,14 @@ This action cannot be undone!</source>
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>Tamaño desconocido</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>al menos %1</translation>
     </message>
 </context>
 <context>
@@ -620,6 +624,10 @@ This action cannot be undone!</source>
     <message>
         <source>The scan found nothing to clean</source>
         <translation>El análisis no encontró nada que limpiar</translation>
+    </message>
+    <message>
+        <source>Can be cleaned (at least)</source>
+        <translation>Se puede limpiar (al menos)</translation>
     </message>
 </context>
 <context>
@@ -913,7 +921,7 @@ Esta acción no se puede deshacer.</numerusform>
         <translation>  ·  %1 en la Papelera hasta que la vacíes</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Marcadas: todas las copias salvo el original probable (fuera de Descargas, sin «copia» ni «(1)» en el nombre, el más antiguo, la ruta más corta). 🔒 Las copias dentro de apps, paquetes y Library nunca se marcan.</translation>
     </message>
     <message>
@@ -1081,6 +1089,12 @@ Esta acción no se puede deshacer.</numerusform>
         <source>outside the folders of its rule</source>
         <translation>fuera de las carpetas de su regla</translation>
     </message>
+    <message>
+        <source>These browsers are running, so their caches were left; close them to clean them:
+%1</source>
+        <translation>Estos navegadores están abiertos, así que sus cachés se dejaron; ciérralos para limpiarlas:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>JunkPage</name>
@@ -1091,10 +1105,6 @@ Esta acción no se puede deshacer.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Limpia archivos temporales, cachés y registros de actividad del sistema</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Espacio recuperable</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2044,6 @@ This action cannot be undone!</source>
         <translation>Firmware antiguo de iOS, instaladores de apps y datos grandes sin usar</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>Restos de apps</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Archivos de preferencias y de soporte que dejaron apps desinstaladas</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Caché de Office</translation>
     </message>
@@ -2146,30 +2148,6 @@ This action cannot be undone!</source>
         <translation>Caché de Service Workers</translation>
     </message>
     <message>
-        <source>Media Cache</source>
-        <translation>Caché multimedia</translation>
-    </message>
-    <message>
-        <source>Media file cache</source>
-        <translation>Caché de archivos multimedia</translation>
-    </message>
-    <message>
-        <source>Network Cache</source>
-        <translation>Caché de red</translation>
-    </message>
-    <message>
-        <source>HTTP network request cache</source>
-        <translation>Caché de solicitudes de red HTTP</translation>
-    </message>
-    <message>
-        <source>Jump List</source>
-        <translation>Lista de accesos directos</translation>
-    </message>
-    <message>
-        <source>Taskbar Jump List icon cache</source>
-        <translation>Caché de iconos de las listas de accesos directos de la barra de tareas</translation>
-    </message>
-    <message>
         <source>Blob Storage</source>
         <translation>Almacenamiento de blobs</translation>
     </message>
@@ -2212,10 +2190,6 @@ This action cannot be undone!</source>
     <message>
         <source>Website icon (favicon) cache</source>
         <translation>Caché de iconos de sitios web (favicons)</translation>
-    </message>
-    <message>
-        <source>Web font cache files</source>
-        <translation>Archivos de caché de tipos de letra web</translation>
     </message>
     <message>
         <source>Local Storage</source>

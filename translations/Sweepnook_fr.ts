@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>📦 App Uninstaller - Remove apps with their leftovers</source>
-        <translation>📦 Désinstallation d'apps - Supprimez les apps et leurs restes</translation>
+        <translation>📦 Désinstallation d&apos;apps - Supprimez les apps et leurs restes</translation>
     </message>
     <message>
         <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
@@ -357,8 +357,8 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message numerus="yes">
         <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>Impossible de lire %Ln dossier : %1. Pour l'inclure, accordez à Sweepnook l'accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
-            <numerusform>Impossible de lire %Ln dossiers, dont %1. Pour les inclure, accordez à Sweepnook l'accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+            <numerusform>Impossible de lire %Ln dossier&#xa0;: %1. Pour l&apos;inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+            <numerusform>Impossible de lire %Ln dossiers, dont %1. Pour les inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
         </translation>
     </message>
 </context>
@@ -440,10 +440,6 @@ Cette action est irréversible&#xa0;!</numerusform>
         <translation>Nettoyez les caches, les cookies et l&apos;historique de vos navigateurs</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Espace récupérable</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Navigateurs&#xa0;:</translation>
     </message>
@@ -516,6 +512,14 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message>
         <source>%1 GB</source>
         <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>Taille inconnue</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>au moins %1</translation>
     </message>
 </context>
 <context>
@@ -615,11 +619,15 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
     <message>
         <source>Ring: %1 of what the scan found is selected</source>
-        <translation>Anneau : %1 de ce que l’analyse a trouvé est sélectionné</translation>
+        <translation>Anneau&#xa0;: %1 de ce que l’analyse a trouvé est sélectionné</translation>
     </message>
     <message>
         <source>The scan found nothing to clean</source>
         <translation>L’analyse n’a rien trouvé à nettoyer</translation>
+    </message>
+    <message>
+        <source>Can be cleaned (at least)</source>
+        <translation>Nettoyable (au moins)</translation>
     </message>
 </context>
 <context>
@@ -913,7 +921,7 @@ Cette action est irréversible.</numerusform>
         <translation>  ·  %1 dans la Corbeille jusqu&apos;à ce que vous la vidiez</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Cochées : toutes les copies sauf l’original probable (hors Téléchargements, sans « copie » ni « (1) » dans le nom, la plus ancienne, le chemin le plus court). 🔒 Les copies dans les apps, les paquets et Bibliothèque ne sont jamais cochées.</translation>
     </message>
     <message>
@@ -1081,6 +1089,12 @@ Cette action est irréversible.</numerusform>
         <source>outside the folders of its rule</source>
         <translation>en dehors des dossiers de sa règle</translation>
     </message>
+    <message>
+        <source>These browsers are running, so their caches were left; close them to clean them:
+%1</source>
+        <translation>Ces navigateurs sont ouverts, leurs caches ont donc été laissés&#xa0;; quittez-les pour les nettoyer&#xa0;:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>JunkPage</name>
@@ -1091,10 +1105,6 @@ Cette action est irréversible.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Nettoyez les fichiers temporaires, les caches et les journaux du système</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Espace récupérable</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2044,6 @@ Cette action est irréversible&#xa0;!</numerusform>
         <translation>Anciens firmwares iOS, programmes d&apos;installation et données volumineuses inutilisées</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>Restes d&apos;apps</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Fichiers de préférences et de support laissés par des apps désinstallées</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Cache Office</translation>
     </message>
@@ -2146,30 +2148,6 @@ Cette action est irréversible&#xa0;!</numerusform>
         <translation>Cache des Service Workers</translation>
     </message>
     <message>
-        <source>Media Cache</source>
-        <translation>Cache multimédia</translation>
-    </message>
-    <message>
-        <source>Media file cache</source>
-        <translation>Cache des fichiers multimédias</translation>
-    </message>
-    <message>
-        <source>Network Cache</source>
-        <translation>Cache réseau</translation>
-    </message>
-    <message>
-        <source>HTTP network request cache</source>
-        <translation>Cache des requêtes réseau HTTP</translation>
-    </message>
-    <message>
-        <source>Jump List</source>
-        <translation>Liste de raccourcis</translation>
-    </message>
-    <message>
-        <source>Taskbar Jump List icon cache</source>
-        <translation>Cache des icônes des listes de raccourcis de la barre des tâches</translation>
-    </message>
-    <message>
         <source>Blob Storage</source>
         <translation>Stockage Blob</translation>
     </message>
@@ -2212,10 +2190,6 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message>
         <source>Website icon (favicon) cache</source>
         <translation>Cache des icônes des sites web (favicons)</translation>
-    </message>
-    <message>
-        <source>Web font cache files</source>
-        <translation>Fichiers du cache des polices web</translation>
     </message>
     <message>
         <source>Local Storage</source>

@@ -357,8 +357,8 @@ Questa azione non può essere annullata!</numerusform>
     <message numerus="yes">
         <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
-            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
         </translation>
     </message>
 </context>
@@ -440,10 +440,6 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Pulisci cache, cookie e cronologia dei tuoi browser</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Spazio recuperabile</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Browser:</translation>
     </message>
@@ -516,6 +512,14 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>Dimensione sconosciuta</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>almeno %1</translation>
     </message>
 </context>
 <context>
@@ -620,6 +624,10 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>The scan found nothing to clean</source>
         <translation>La scansione non ha trovato nulla da pulire</translation>
+    </message>
+    <message>
+        <source>Can be cleaned (at least)</source>
+        <translation>Da pulire (almeno)</translation>
     </message>
 </context>
 <context>
@@ -913,7 +921,7 @@ Questa azione non può essere annullata.</numerusform>
         <translation>  ·  %1 nel Cestino finché non lo svuoti</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Selezionate: tutte le copie tranne il probabile originale (non in Download, senza «copia» o «(1)» nel nome, il più vecchio, il percorso più breve). 🔒 Le copie dentro app, pacchetti e Libreria non vengono mai selezionate.</translation>
     </message>
     <message>
@@ -1081,6 +1089,12 @@ Questa azione non può essere annullata.</numerusform>
         <source>outside the folders of its rule</source>
         <translation>fuori dalle cartelle della sua regola</translation>
     </message>
+    <message>
+        <source>These browsers are running, so their caches were left; close them to clean them:
+%1</source>
+        <translation>Questi browser sono aperti, quindi le loro cache sono state lasciate; chiudili per pulirle:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>JunkPage</name>
@@ -1091,10 +1105,6 @@ Questa azione non può essere annullata.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Pulisci file temporanei, cache e log di sistema</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Spazio recuperabile</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2044,6 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Vecchi firmware iOS, programmi di installazione e dati voluminosi inutilizzati</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>Residui delle app</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>File di preferenze e di supporto rimasti da app disinstallate</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Cache di Office</translation>
     </message>
@@ -2146,30 +2148,6 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Cache dei Service Worker</translation>
     </message>
     <message>
-        <source>Media Cache</source>
-        <translation>Cache multimediale</translation>
-    </message>
-    <message>
-        <source>Media file cache</source>
-        <translation>Cache dei file multimediali</translation>
-    </message>
-    <message>
-        <source>Network Cache</source>
-        <translation>Cache di rete</translation>
-    </message>
-    <message>
-        <source>HTTP network request cache</source>
-        <translation>Cache delle richieste di rete HTTP</translation>
-    </message>
-    <message>
-        <source>Jump List</source>
-        <translation>Jump List</translation>
-    </message>
-    <message>
-        <source>Taskbar Jump List icon cache</source>
-        <translation>Cache delle icone delle Jump List della barra delle applicazioni</translation>
-    </message>
-    <message>
         <source>Blob Storage</source>
         <translation>Archivio blob</translation>
     </message>
@@ -2212,10 +2190,6 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>Website icon (favicon) cache</source>
         <translation>Cache delle icone dei siti web (favicon)</translation>
-    </message>
-    <message>
-        <source>Web font cache files</source>
-        <translation>File della cache dei font web</translation>
     </message>
     <message>
         <source>Local Storage</source>

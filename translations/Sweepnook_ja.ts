@@ -419,10 +419,6 @@ This action cannot be undone!</source>
         <translation>ブラウザのキャッシュ、Cookie、履歴をクリーンアップ</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>クリーンアップ可能な容量</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>ブラウザ:</translation>
     </message>
@@ -492,6 +488,14 @@ This action cannot be undone!</source>
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>サイズ不明</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>%1 以上</translation>
     </message>
 </context>
 <context>
@@ -594,6 +598,10 @@ This action cannot be undone!</source>
     <message>
         <source>The scan found nothing to clean</source>
         <translation>クリーンアップできるものは見つかりませんでした</translation>
+    </message>
+    <message>
+        <source>Can be cleaned (at least)</source>
+        <translation>クリーンアップ可能（以上）</translation>
     </message>
 </context>
 <context>
@@ -878,7 +886,7 @@ This cannot be undone.</source>
         <translation>  ·  %1 はゴミ箱を空にするまで解放されません</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>チェック対象: 元のファイルと思われるもの以外のすべてのコピー（ダウンロード外、名前に「コピー」や「(1)」がない、最も古い、パスが最も短い）。🔒 アプリ、パッケージ、ライブラリ内のコピーはチェックされません。</translation>
     </message>
     <message>
@@ -1044,6 +1052,12 @@ This cannot be undone.</source>
         <source>outside the folders of its rule</source>
         <translation>ルールのフォルダの外にあります</translation>
     </message>
+    <message>
+        <source>These browsers are running, so their caches were left; close them to clean them:
+%1</source>
+        <translation>これらのブラウザは起動中のため、キャッシュは残しました。クリーンアップするには終了してください:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>JunkPage</name>
@@ -1054,10 +1068,6 @@ This cannot be undone.</source>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>システムの一時ファイル、キャッシュ、ログをクリーンアップ</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>クリーンアップ可能な容量</translation>
     </message>
     <message>
         <source>Found</source>
@@ -1981,14 +1991,6 @@ This action cannot be undone!</source>
         <translation>古いiOSファームウェア、アプリのインストーラ、使われていない大きなデータ</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>アプリの残りファイル</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>アンインストールしたアプリが残した環境設定ファイルとサポートファイル</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Officeのキャッシュ</translation>
     </message>
@@ -2093,30 +2095,6 @@ This action cannot be undone!</source>
         <translation>Service Workerのキャッシュ</translation>
     </message>
     <message>
-        <source>Media Cache</source>
-        <translation>メディアキャッシュ</translation>
-    </message>
-    <message>
-        <source>Media file cache</source>
-        <translation>メディアファイルのキャッシュ</translation>
-    </message>
-    <message>
-        <source>Network Cache</source>
-        <translation>ネットワークキャッシュ</translation>
-    </message>
-    <message>
-        <source>HTTP network request cache</source>
-        <translation>HTTPネットワークリクエストのキャッシュ</translation>
-    </message>
-    <message>
-        <source>Jump List</source>
-        <translation>ジャンプリスト</translation>
-    </message>
-    <message>
-        <source>Taskbar Jump List icon cache</source>
-        <translation>タスクバーのジャンプリストのアイコンキャッシュ</translation>
-    </message>
-    <message>
         <source>Blob Storage</source>
         <translation>Blobストレージ</translation>
     </message>
@@ -2159,10 +2137,6 @@ This action cannot be undone!</source>
     <message>
         <source>Website icon (favicon) cache</source>
         <translation>Webサイトのアイコン（favicon）のキャッシュ</translation>
-    </message>
-    <message>
-        <source>Web font cache files</source>
-        <translation>Webフォントのキャッシュファイル</translation>
     </message>
     <message>
         <source>Local Storage</source>

@@ -419,10 +419,6 @@ This action cannot be undone!</source>
         <translation>브라우저의 캐시, 쿠키 및 방문 기록 정리</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>정리 가능한 공간</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>브라우저:</translation>
     </message>
@@ -492,6 +488,14 @@ This action cannot be undone!</source>
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>크기 알 수 없음</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>최소 %1</translation>
     </message>
 </context>
 <context>
@@ -594,6 +598,10 @@ This action cannot be undone!</source>
     <message>
         <source>The scan found nothing to clean</source>
         <translation>정리할 항목을 찾지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Can be cleaned (at least)</source>
+        <translation>정리 가능 (최소)</translation>
     </message>
 </context>
 <context>
@@ -878,8 +886,8 @@ This cannot be undone.</source>
         <translation>  ·  %1은(는) 휴지통을 비울 때까지 확보되지 않음</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
-        <translation>선택됨: 원본으로 보이는 파일을 제외한 모든 사본(다운로드 폴더 밖, 이름에 '사본'이나 '(1)' 없음, 가장 오래됨, 가장 짧은 경로). 🔒 앱, 패키지, 라이브러리 안의 사본은 선택되지 않습니다.</translation>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>선택됨: 원본으로 보이는 파일을 제외한 모든 사본(다운로드 폴더 밖, 이름에 &apos;사본&apos;이나 &apos;(1)&apos; 없음, 가장 오래됨, 가장 짧은 경로). 🔒 앱, 패키지, 라이브러리 안의 사본은 선택되지 않습니다.</translation>
     </message>
     <message>
         <source>Keep Original  ▾</source>
@@ -1044,6 +1052,12 @@ This cannot be undone.</source>
         <source>outside the folders of its rule</source>
         <translation>규칙의 폴더 밖에 있음</translation>
     </message>
+    <message>
+        <source>These browsers are running, so their caches were left; close them to clean them:
+%1</source>
+        <translation>다음 브라우저가 실행 중이어서 캐시를 남겨 두었습니다. 정리하려면 종료하십시오:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>JunkPage</name>
@@ -1054,10 +1068,6 @@ This cannot be undone.</source>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>시스템 임시 파일, 캐시 및 로그 정리</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>정리 가능한 공간</translation>
     </message>
     <message>
         <source>Found</source>
@@ -1979,14 +1989,6 @@ This action cannot be undone!</source>
         <translation>오래된 iOS 펌웨어, 앱 설치 프로그램 및 사용하지 않는 대용량 데이터</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>앱 잔여 파일</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>삭제한 앱이 남긴 환경설정 및 지원 파일</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Office 캐시</translation>
     </message>
@@ -2091,30 +2093,6 @@ This action cannot be undone!</source>
         <translation>서비스 워커 캐시</translation>
     </message>
     <message>
-        <source>Media Cache</source>
-        <translation>미디어 캐시</translation>
-    </message>
-    <message>
-        <source>Media file cache</source>
-        <translation>미디어 파일 캐시</translation>
-    </message>
-    <message>
-        <source>Network Cache</source>
-        <translation>네트워크 캐시</translation>
-    </message>
-    <message>
-        <source>HTTP network request cache</source>
-        <translation>HTTP 네트워크 요청 캐시</translation>
-    </message>
-    <message>
-        <source>Jump List</source>
-        <translation>점프 목록</translation>
-    </message>
-    <message>
-        <source>Taskbar Jump List icon cache</source>
-        <translation>작업 표시줄 점프 목록 아이콘 캐시</translation>
-    </message>
-    <message>
         <source>Blob Storage</source>
         <translation>Blob 저장소</translation>
     </message>
@@ -2157,10 +2135,6 @@ This action cannot be undone!</source>
     <message>
         <source>Website icon (favicon) cache</source>
         <translation>웹사이트 아이콘(파비콘) 캐시</translation>
-    </message>
-    <message>
-        <source>Web font cache files</source>
-        <translation>웹 서체 캐시 파일</translation>
     </message>
     <message>
         <source>Local Storage</source>

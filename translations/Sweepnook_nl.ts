@@ -440,10 +440,6 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Schoon caches, cookies en geschiedenis van je browsers op</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Op te schonen ruimte</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Browsers:</translation>
     </message>
@@ -516,6 +512,14 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>Grootte onbekend</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>minstens %1</translation>
     </message>
 </context>
 <context>
@@ -620,6 +624,10 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>The scan found nothing to clean</source>
         <translation>De scan vond niets om op te schonen</translation>
+    </message>
+    <message>
+        <source>Can be cleaned (at least)</source>
+        <translation>Op te schonen (minstens)</translation>
     </message>
 </context>
 <context>
@@ -913,7 +921,7 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <translation>  ·  %1 in de prullenmand totdat je die leegmaakt</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Aangevinkt: elke kopie behalve het waarschijnlijke origineel (niet in Downloads, geen ‘kopie’ of ‘(1)’ in de naam, het oudste, het kortste pad). 🔒 Kopieën in apps, pakketten en Bibliotheek worden nooit aangevinkt.</translation>
     </message>
     <message>
@@ -1081,6 +1089,12 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <source>outside the folders of its rule</source>
         <translation>buiten de mappen van zijn regel</translation>
     </message>
+    <message>
+        <source>These browsers are running, so their caches were left; close them to clean them:
+%1</source>
+        <translation>Deze browsers zijn geopend, dus hun caches zijn blijven staan; stop ze om ze op te schonen:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>JunkPage</name>
@@ -1091,10 +1105,6 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Schoon tijdelijke systeembestanden, caches en logbestanden op</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Op te schonen ruimte</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2044,6 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Oude iOS-firmware, app-installers en grote ongebruikte gegevens</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>App-restanten</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Achtergebleven voorkeurs- en ondersteuningsbestanden van verwijderde apps</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Office-cache</translation>
     </message>
@@ -2146,30 +2148,6 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Cache van service workers</translation>
     </message>
     <message>
-        <source>Media Cache</source>
-        <translation>Mediacache</translation>
-    </message>
-    <message>
-        <source>Media file cache</source>
-        <translation>Cache van mediabestanden</translation>
-    </message>
-    <message>
-        <source>Network Cache</source>
-        <translation>Netwerkcache</translation>
-    </message>
-    <message>
-        <source>HTTP network request cache</source>
-        <translation>Cache van HTTP-netwerkverzoeken</translation>
-    </message>
-    <message>
-        <source>Jump List</source>
-        <translation>Jump List</translation>
-    </message>
-    <message>
-        <source>Taskbar Jump List icon cache</source>
-        <translation>Symboolcache van de Jump Lists in de taakbalk</translation>
-    </message>
-    <message>
         <source>Blob Storage</source>
         <translation>Blobopslag</translation>
     </message>
@@ -2212,10 +2190,6 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>Website icon (favicon) cache</source>
         <translation>Cache van websitesymbolen (favicons)</translation>
-    </message>
-    <message>
-        <source>Web font cache files</source>
-        <translation>Cachebestanden van weblettertypen</translation>
     </message>
     <message>
         <source>Local Storage</source>

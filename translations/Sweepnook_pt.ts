@@ -440,10 +440,6 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Limpar caches, cookies e histórico dos seus navegadores</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Espaço a limpar</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Navegadores:</translation>
     </message>
@@ -516,6 +512,14 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>Tamanho desconhecido</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>pelo menos %1</translation>
     </message>
 </context>
 <context>
@@ -620,6 +624,10 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>The scan found nothing to clean</source>
         <translation>A análise não encontrou nada para limpar</translation>
+    </message>
+    <message>
+        <source>Can be cleaned (at least)</source>
+        <translation>Pode ser limpo (pelo menos)</translation>
     </message>
 </context>
 <context>
@@ -913,7 +921,7 @@ Esta ação não pode ser anulada.</numerusform>
         <translation>  ·  %1 no Lixo até o esvaziar</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Marcadas: todas as cópias exceto o provável original (fora de Transferências, sem «cópia» ou «(1)» no nome, o mais antigo, o caminho mais curto). 🔒 As cópias dentro de apps, pacotes e Biblioteca nunca são marcadas.</translation>
     </message>
     <message>
@@ -1081,6 +1089,12 @@ Esta ação não pode ser anulada.</numerusform>
         <source>outside the folders of its rule</source>
         <translation>fora das pastas da respetiva regra</translation>
     </message>
+    <message>
+        <source>These browsers are running, so their caches were left; close them to clean them:
+%1</source>
+        <translation>Estes navegadores estão abertos, por isso as suas caches foram mantidas; feche-os para as limpar:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>JunkPage</name>
@@ -1091,10 +1105,6 @@ Esta ação não pode ser anulada.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Limpar ficheiros temporários do sistema, caches e registos</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Espaço a limpar</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2044,6 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Firmware antigo do iOS, instaladores de apps e dados grandes sem uso</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>Restos de apps</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Ficheiros de preferências e de suporte deixados por apps desinstaladas</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Cache do Office</translation>
     </message>
@@ -2146,30 +2148,6 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Cache dos Service Workers</translation>
     </message>
     <message>
-        <source>Media Cache</source>
-        <translation>Cache multimédia</translation>
-    </message>
-    <message>
-        <source>Media file cache</source>
-        <translation>Cache de ficheiros multimédia</translation>
-    </message>
-    <message>
-        <source>Network Cache</source>
-        <translation>Cache de rede</translation>
-    </message>
-    <message>
-        <source>HTTP network request cache</source>
-        <translation>Cache de pedidos de rede HTTP</translation>
-    </message>
-    <message>
-        <source>Jump List</source>
-        <translation>Lista de atalhos</translation>
-    </message>
-    <message>
-        <source>Taskbar Jump List icon cache</source>
-        <translation>Cache de ícones das listas de atalhos da barra de tarefas</translation>
-    </message>
-    <message>
         <source>Blob Storage</source>
         <translation>Armazenamento de blobs</translation>
     </message>
@@ -2212,10 +2190,6 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>Website icon (favicon) cache</source>
         <translation>Cache de ícones de sites (favicons)</translation>
-    </message>
-    <message>
-        <source>Web font cache files</source>
-        <translation>Ficheiros de cache de tipos de letra web</translation>
     </message>
     <message>
         <source>Local Storage</source>

@@ -419,10 +419,6 @@ This action cannot be undone!</source>
         <translation>清理瀏覽器的快取、Cookie 和瀏覽記錄</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>可清理空間</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>瀏覽器：</translation>
     </message>
@@ -492,6 +488,14 @@ This action cannot be undone!</source>
     <message>
         <source>%1 GB</source>
         <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Size unknown</source>
+        <translation>大小不明</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>至少 %1</translation>
     </message>
 </context>
 <context>
@@ -594,6 +598,10 @@ This action cannot be undone!</source>
     <message>
         <source>The scan found nothing to clean</source>
         <translation>掃描未找到可清理的項目</translation>
+    </message>
+    <message>
+        <source>Can be cleaned (at least)</source>
+        <translation>可清理（至少）</translation>
     </message>
 </context>
 <context>
@@ -878,7 +886,7 @@ This cannot be undone.</source>
         <translation>  ·  %1 在清空垃圾桶前仍佔用空間</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>已勾選：除了可能的原始檔以外的所有副本（不在「下載項目」中、名稱沒有「拷貝」或「(1)」、最舊、路徑最短）。🔒 App、套件和「資源庫」內的副本永遠不會被勾選。</translation>
     </message>
     <message>
@@ -1044,6 +1052,12 @@ This cannot be undone.</source>
         <source>outside the folders of its rule</source>
         <translation>位於其規則的資料夾之外</translation>
     </message>
+    <message>
+        <source>These browsers are running, so their caches were left; close them to clean them:
+%1</source>
+        <translation>這些瀏覽器正在執行，因此保留了它們的快取；請結束它們後再清理：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>JunkPage</name>
@@ -1054,10 +1068,6 @@ This cannot be undone.</source>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>清理系統暫存檔、快取和記錄檔</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>可清理空間</translation>
     </message>
     <message>
         <source>Found</source>
@@ -1981,14 +1991,6 @@ This action cannot be undone!</source>
         <translation>舊的 iOS 韌體、應用程式安裝程式和未使用的大型資料</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>應用程式殘留檔案</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>已解除安裝的應用程式遺留的偏好設定和支援檔案</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Office 快取</translation>
     </message>
@@ -2093,30 +2095,6 @@ This action cannot be undone!</source>
         <translation>Service Worker 快取</translation>
     </message>
     <message>
-        <source>Media Cache</source>
-        <translation>媒體快取</translation>
-    </message>
-    <message>
-        <source>Media file cache</source>
-        <translation>媒體檔案快取</translation>
-    </message>
-    <message>
-        <source>Network Cache</source>
-        <translation>網路快取</translation>
-    </message>
-    <message>
-        <source>HTTP network request cache</source>
-        <translation>HTTP 網路請求快取</translation>
-    </message>
-    <message>
-        <source>Jump List</source>
-        <translation>跳躍清單</translation>
-    </message>
-    <message>
-        <source>Taskbar Jump List icon cache</source>
-        <translation>工作列跳躍清單圖示快取</translation>
-    </message>
-    <message>
         <source>Blob Storage</source>
         <translation>Blob 儲存空間</translation>
     </message>
@@ -2159,10 +2137,6 @@ This action cannot be undone!</source>
     <message>
         <source>Website icon (favicon) cache</source>
         <translation>網站圖示（favicon）快取</translation>
-    </message>
-    <message>
-        <source>Web font cache files</source>
-        <translation>網頁字體快取檔案</translation>
     </message>
     <message>
         <source>Local Storage</source>
