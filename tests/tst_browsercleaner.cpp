@@ -104,12 +104,12 @@ void TestBrowserCleaner::shippedRulesLoad()
     BrowserCleaner cleaner;
     cleaner.loadRules(QStringLiteral(":/rules/browser_rules.json"));
     const QList<BrowserCleanRule> &rules = cleaner.rules();
-    QCOMPARE(rules.size(), 23);
+    QCOMPARE(rules.size(), 19);
     QCOMPARE(rules.first().id, QStringLiteral("cache"));
     QCOMPARE(rules.first().firefoxSubPath, QStringLiteral("cache2/entries"));
     QCOMPARE(rules.last().id, QStringLiteral("safe_browsing"));
     QCOMPARE(rules.last().description, QStringLiteral("Safe Browsing protection data (not recommended to clean)"));
-    const BrowserCleanRule &cookies = rules.at(17);
+    const BrowserCleanRule &cookies = rules.at(13);
     QCOMPARE(cookies.id, QStringLiteral("cookies"));
     QVERIFY(cookies.subPath.isEmpty());
     QCOMPARE(cookies.patterns, QStringList({ QStringLiteral("Cookies"), QStringLiteral("Cookies-journal") }));
