@@ -212,16 +212,14 @@ QString firefoxTarget(const QString &profileDir, const BrowserCleanRule &rule)
     }
     if (id == QLatin1String("gpu_cache"))
         return base + QStringLiteral("shader-cache");
-    if (id == QLatin1String("thumbnails"))
-        return base + QStringLiteral("thumbnails");
     if (id == QLatin1String("session"))
         return base + QStringLiteral("sessionstore.jsonlz4");
     if (id == QLatin1String("cookies") || id == QLatin1String("form_data") || id == QLatin1String("favicons"))
         return profileDir;
+    // A Chromium folder name ("Code Cache", "blob_storage") is never looked for in a Firefox
+    // profile: Firefox writes none of them.
     if (!rule.firefoxSubPath.isEmpty())
         return base + rule.firefoxSubPath;
-    if (!rule.subPath.isEmpty())
-        return base + rule.subPath;
     return QString();
 }
 

@@ -539,6 +539,13 @@ void TestBrowserProfiles::dataBesideTheProfiles_data()
     QTest::newRow("chrome blob storage") << kChrome + QStringLiteral("/Default/blob_storage/0a1b/blob")
                                          << QStringLiteral("google_chrome_blob_storage")
                                          << kChrome + QStringLiteral("/Default/blob_storage");
+    QTest::newRow("chrome gpu cache beside the profiles")
+        << QString() << QStringLiteral("google_chrome_gpu_cache") << kChrome + QStringLiteral("/GPUPersistentCache");
+    QTest::newRow("firefox safe browsing in the cache folder")
+        << QStringLiteral(
+               "Library/Caches/Firefox/Profiles/fixture.default-release/safebrowsing/google4/goog-phish-proto.vlpset")
+        << QStringLiteral("mozilla_firefox_safe_browsing")
+        << QStringLiteral("Library/Caches/Firefox/Profiles/fixture.default-release/safebrowsing");
     QTest::newRow("chrome safe browsing")
         << kChrome + QStringLiteral("/Safe Browsing/UrlMalware.store.4_13")
         << QStringLiteral("google_chrome_safe_browsing") << kChrome + QStringLiteral("/Safe Browsing");
@@ -799,6 +806,9 @@ void TestBrowserProfiles::placesNoBrowserWritesAreNotLookedFor_data()
     QTest::newRow("chromium thumbnails") << chrome + QStringLiteral("Thumbnails/thumb.db");
     QTest::newRow("a log in the chromium profile") << chrome + QStringLiteral("notes.log");
     QTest::newRow("firefox downloads.sqlite") << kFirefox + QStringLiteral("/downloads.sqlite");
+    QTest::newRow("chromium code cache name in firefox") << kFirefox + QStringLiteral("/Code Cache/js/index");
+    QTest::newRow("chromium blob storage name in firefox") << kFirefox + QStringLiteral("/blob_storage/0a1b/blob");
+    QTest::newRow("chromium webrtc logs name in firefox") << kFirefox + QStringLiteral("/WebRTC Logs/event.log");
 }
 
 void TestBrowserProfiles::placesNoBrowserWritesAreNotLookedFor()
