@@ -10,8 +10,8 @@ namespace {
 
 const QList<QByteArray> &isolatedVariables()
 {
-    static const QList<QByteArray> names = {"HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME",
-                                            "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"};
+    static const QList<QByteArray> names
+        = { "HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR" };
     return names;
 }
 
@@ -91,6 +91,13 @@ QString TestHome::makeFileWithContent(const QString &relativePath, const QByteAr
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(content);
+    return path;
+}
+
+QString TestHome::makeSparseFile(const QString &relativePath, qint64 length, const QByteArray &content) const
+{
+    const QString path = makeFileWithContent(relativePath, content);
+    QFile(path).resize(length);
     return path;
 }
 

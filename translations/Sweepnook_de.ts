@@ -440,10 +440,6 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Caches, Cookies und Verlauf Ihrer Browser bereinigen</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Bereinigbarer Speicher</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Browser:</translation>
     </message>
@@ -913,7 +909,7 @@ Dies kann nicht widerrufen werden.</numerusform>
         <translation>  ·  %1 im Papierkorb, bis Sie ihn entleeren</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Angehakt: jede Kopie außer dem wahrscheinlichen Original (nicht in Downloads, kein „Kopie“ oder „(1)“ im Namen, das älteste, der kürzeste Pfad). 🔒 Kopien in Apps, Paketen und Library werden nie angehakt.</translation>
     </message>
     <message>
@@ -1093,10 +1089,6 @@ Dies kann nicht widerrufen werden.</numerusform>
         <translation>Temporäre Systemdateien, Caches und Protokolle bereinigen</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Bereinigbarer Speicher</translation>
-    </message>
-    <message>
         <source>Found</source>
         <translation>Gefunden</translation>
     </message>
@@ -1106,6 +1098,10 @@ Dies kann nicht widerrufen werden.</numerusform>
     <message>
         <source>In iCloud</source>
         <translation>In iCloud</translation>
+    </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 auf dem Datenträger</translation>
     </message>
 </context>
 <context>
@@ -2032,14 +2028,6 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>Old iOS firmware, app installers, and large unused data</source>
         <translation>Alte iOS-Firmware, App-Installer und große ungenutzte Daten</translation>
-    </message>
-    <message>
-        <source>App Leftovers</source>
-        <translation>App-Reste</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Übrig gebliebene Einstellungs- und Supportdateien gelöschter Apps</translation>
     </message>
     <message>
         <source>Office Cache</source>

@@ -440,10 +440,6 @@ This action cannot be undone!</numerusform>
         <translation>Clean caches, cookies and history of your browsers</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Cleanable Space</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Browsers:</translation>
     </message>
@@ -913,8 +909,8 @@ This cannot be undone.</numerusform>
         <translation>  ·  %1 in the Trash until you empty it</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
-        <translation>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</translation>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</translation>
     </message>
     <message>
         <source>Keep Original  ▾</source>
@@ -1093,10 +1089,6 @@ This cannot be undone.</numerusform>
         <translation>Clean system temp files, cache and logs</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Cleanable Space</translation>
-    </message>
-    <message>
         <source>Found</source>
         <translation>Found</translation>
     </message>
@@ -1106,6 +1098,10 @@ This cannot be undone.</numerusform>
     <message>
         <source>In iCloud</source>
         <translation>In iCloud</translation>
+    </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 on disk</translation>
     </message>
 </context>
 <context>
@@ -2032,14 +2028,6 @@ This action cannot be undone!</numerusform>
     <message>
         <source>Old iOS firmware, app installers, and large unused data</source>
         <translation>Old iOS firmware, app installers, and large unused data</translation>
-    </message>
-    <message>
-        <source>App Leftovers</source>
-        <translation>App Leftovers</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Residual preference and support files from uninstalled applications</translation>
     </message>
     <message>
         <source>Office Cache</source>

@@ -440,10 +440,6 @@ This action cannot be undone!</source>
         <translation>Limpia la caché, las cookies y el historial de tus navegadores</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Espacio recuperable</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Navegadores:</translation>
     </message>
@@ -913,7 +909,7 @@ Esta acción no se puede deshacer.</numerusform>
         <translation>  ·  %1 en la Papelera hasta que la vacíes</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Marcadas: todas las copias salvo el original probable (fuera de Descargas, sin «copia» ni «(1)» en el nombre, el más antiguo, la ruta más corta). 🔒 Las copias dentro de apps, paquetes y Library nunca se marcan.</translation>
     </message>
     <message>
@@ -1093,10 +1089,6 @@ Esta acción no se puede deshacer.</numerusform>
         <translation>Limpia archivos temporales, cachés y registros de actividad del sistema</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Espacio recuperable</translation>
-    </message>
-    <message>
         <source>Found</source>
         <translation>Encontrado</translation>
     </message>
@@ -1106,6 +1098,10 @@ Esta acción no se puede deshacer.</numerusform>
     <message>
         <source>In iCloud</source>
         <translation>En iCloud</translation>
+    </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 en disco</translation>
     </message>
 </context>
 <context>
@@ -2032,14 +2028,6 @@ This action cannot be undone!</source>
     <message>
         <source>Old iOS firmware, app installers, and large unused data</source>
         <translation>Firmware antiguo de iOS, instaladores de apps y datos grandes sin usar</translation>
-    </message>
-    <message>
-        <source>App Leftovers</source>
-        <translation>Restos de apps</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Archivos de preferencias y de soporte que dejaron apps desinstaladas</translation>
     </message>
     <message>
         <source>Office Cache</source>

@@ -357,8 +357,8 @@ Questa azione non può essere annullata!</numerusform>
     <message numerus="yes">
         <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
-            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
         </translation>
     </message>
 </context>
@@ -438,10 +438,6 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>Clean caches, cookies and history of your browsers</source>
         <translation>Pulisci cache, cookie e cronologia dei tuoi browser</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Spazio recuperabile</translation>
     </message>
     <message>
         <source>Browsers:</source>
@@ -913,7 +909,7 @@ Questa azione non può essere annullata.</numerusform>
         <translation>  ·  %1 nel Cestino finché non lo svuoti</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Selezionate: tutte le copie tranne il probabile originale (non in Download, senza «copia» o «(1)» nel nome, il più vecchio, il percorso più breve). 🔒 Le copie dentro app, pacchetti e Libreria non vengono mai selezionate.</translation>
     </message>
     <message>
@@ -1093,10 +1089,6 @@ Questa azione non può essere annullata.</numerusform>
         <translation>Pulisci file temporanei, cache e log di sistema</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Spazio recuperabile</translation>
-    </message>
-    <message>
         <source>Found</source>
         <translation>Trovato</translation>
     </message>
@@ -1106,6 +1098,10 @@ Questa azione non può essere annullata.</numerusform>
     <message>
         <source>In iCloud</source>
         <translation>In iCloud</translation>
+    </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 su disco</translation>
     </message>
 </context>
 <context>
@@ -2032,14 +2028,6 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>Old iOS firmware, app installers, and large unused data</source>
         <translation>Vecchi firmware iOS, programmi di installazione e dati voluminosi inutilizzati</translation>
-    </message>
-    <message>
-        <source>App Leftovers</source>
-        <translation>Residui delle app</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>File di preferenze e di supporto rimasti da app disinstallate</translation>
     </message>
     <message>
         <source>Office Cache</source>

@@ -419,10 +419,6 @@ This action cannot be undone!</source>
         <translation>ブラウザのキャッシュ、Cookie、履歴をクリーンアップ</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>クリーンアップ可能な容量</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>ブラウザ:</translation>
     </message>
@@ -878,7 +874,7 @@ This cannot be undone.</source>
         <translation>  ·  %1 はゴミ箱を空にするまで解放されません</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>チェック対象: 元のファイルと思われるもの以外のすべてのコピー（ダウンロード外、名前に「コピー」や「(1)」がない、最も古い、パスが最も短い）。🔒 アプリ、パッケージ、ライブラリ内のコピーはチェックされません。</translation>
     </message>
     <message>
@@ -1056,10 +1052,6 @@ This cannot be undone.</source>
         <translation>システムの一時ファイル、キャッシュ、ログをクリーンアップ</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>クリーンアップ可能な容量</translation>
-    </message>
-    <message>
         <source>Found</source>
         <translation>検出済み</translation>
     </message>
@@ -1069,6 +1061,10 @@ This cannot be undone.</source>
     <message>
         <source>In iCloud</source>
         <translation>iCloud上</translation>
+    </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1、ディスク上 %2</translation>
     </message>
 </context>
 <context>
@@ -1979,14 +1975,6 @@ This action cannot be undone!</source>
     <message>
         <source>Old iOS firmware, app installers, and large unused data</source>
         <translation>古いiOSファームウェア、アプリのインストーラ、使われていない大きなデータ</translation>
-    </message>
-    <message>
-        <source>App Leftovers</source>
-        <translation>アプリの残りファイル</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>アンインストールしたアプリが残した環境設定ファイルとサポートファイル</translation>
     </message>
     <message>
         <source>Office Cache</source>

@@ -440,10 +440,6 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Schoon caches, cookies en geschiedenis van je browsers op</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Op te schonen ruimte</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Browsers:</translation>
     </message>
@@ -913,7 +909,7 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <translation>  ·  %1 in de prullenmand totdat je die leegmaakt</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Aangevinkt: elke kopie behalve het waarschijnlijke origineel (niet in Downloads, geen ‘kopie’ of ‘(1)’ in de naam, het oudste, het kortste pad). 🔒 Kopieën in apps, pakketten en Bibliotheek worden nooit aangevinkt.</translation>
     </message>
     <message>
@@ -1093,10 +1089,6 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <translation>Schoon tijdelijke systeembestanden, caches en logbestanden op</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Op te schonen ruimte</translation>
-    </message>
-    <message>
         <source>Found</source>
         <translation>Gevonden</translation>
     </message>
@@ -1106,6 +1098,10 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     <message>
         <source>In iCloud</source>
         <translation>In iCloud</translation>
+    </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 op schijf</translation>
     </message>
 </context>
 <context>
@@ -2032,14 +2028,6 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>Old iOS firmware, app installers, and large unused data</source>
         <translation>Oude iOS-firmware, app-installers en grote ongebruikte gegevens</translation>
-    </message>
-    <message>
-        <source>App Leftovers</source>
-        <translation>App-restanten</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Achtergebleven voorkeurs- en ondersteuningsbestanden van verwijderde apps</translation>
     </message>
     <message>
         <source>Office Cache</source>

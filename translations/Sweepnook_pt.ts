@@ -440,10 +440,6 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Limpar caches, cookies e histórico dos seus navegadores</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Espaço a limpar</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Navegadores:</translation>
     </message>
@@ -913,7 +909,7 @@ Esta ação não pode ser anulada.</numerusform>
         <translation>  ·  %1 no Lixo até o esvaziar</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Marcadas: todas as cópias exceto o provável original (fora de Transferências, sem «cópia» ou «(1)» no nome, o mais antigo, o caminho mais curto). 🔒 As cópias dentro de apps, pacotes e Biblioteca nunca são marcadas.</translation>
     </message>
     <message>
@@ -1093,10 +1089,6 @@ Esta ação não pode ser anulada.</numerusform>
         <translation>Limpar ficheiros temporários do sistema, caches e registos</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Espaço a limpar</translation>
-    </message>
-    <message>
         <source>Found</source>
         <translation>Encontrado</translation>
     </message>
@@ -1106,6 +1098,10 @@ Esta ação não pode ser anulada.</numerusform>
     <message>
         <source>In iCloud</source>
         <translation>No iCloud</translation>
+    </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 em disco</translation>
     </message>
 </context>
 <context>
@@ -2032,14 +2028,6 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>Old iOS firmware, app installers, and large unused data</source>
         <translation>Firmware antigo do iOS, instaladores de apps e dados grandes sem uso</translation>
-    </message>
-    <message>
-        <source>App Leftovers</source>
-        <translation>Restos de apps</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Ficheiros de preferências e de suporte deixados por apps desinstaladas</translation>
     </message>
     <message>
         <source>Office Cache</source>
