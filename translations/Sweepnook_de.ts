@@ -440,10 +440,6 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Caches, Cookies und Verlauf Ihrer Browser bereinigen</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Bereinigbarer Speicher</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Browser:</translation>
     </message>
@@ -913,7 +909,7 @@ Dies kann nicht widerrufen werden.</numerusform>
         <translation>  ·  %1 im Papierkorb, bis Sie ihn entleeren</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Angehakt: jede Kopie außer dem wahrscheinlichen Original (nicht in Downloads, kein „Kopie“ oder „(1)“ im Namen, das älteste, der kürzeste Pfad). 🔒 Kopien in Apps, Paketen und Library werden nie angehakt.</translation>
     </message>
     <message>
@@ -1091,10 +1087,6 @@ Dies kann nicht widerrufen werden.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Temporäre Systemdateien, Caches und Protokolle bereinigen</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Bereinigbarer Speicher</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2026,6 @@ Dies kann nicht widerrufen werden!</numerusform>
         <translation>Alte iOS-Firmware, App-Installer und große ungenutzte Daten</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>App-Reste</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Übrig gebliebene Einstellungs- und Supportdateien gelöschter Apps</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Office-Cache</translation>
     </message>
@@ -2280,6 +2264,22 @@ Dies kann nicht widerrufen werden!</numerusform>
     <message>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Schutzdaten von Safe Browsing (Bereinigen nicht empfohlen)</translation>
+    </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Miniaturbild-Cache</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Vorschaubilder Ihrer Dateien, erstellt von der Arbeitsumgebung und dem Dateimanager</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Paket-Caches</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Von pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven und ccache aufbewahrte Downloads und Builds</translation>
     </message>
 </context>
 <context>

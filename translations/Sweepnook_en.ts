@@ -440,10 +440,6 @@ This action cannot be undone!</numerusform>
         <translation>Clean caches, cookies and history of your browsers</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Cleanable Space</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Browsers:</translation>
     </message>
@@ -913,8 +909,8 @@ This cannot be undone.</numerusform>
         <translation>  ·  %1 in the Trash until you empty it</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
-        <translation>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</translation>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</translation>
     </message>
     <message>
         <source>Keep Original  ▾</source>
@@ -1091,10 +1087,6 @@ This cannot be undone.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Clean system temp files, cache and logs</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Cleanable Space</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2026,6 @@ This action cannot be undone!</numerusform>
         <translation>Old iOS firmware, app installers, and large unused data</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>App Leftovers</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Residual preference and support files from uninstalled applications</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Office Cache</translation>
     </message>
@@ -2280,6 +2264,22 @@ This action cannot be undone!</numerusform>
     <message>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Safe Browsing protection data (not recommended to clean)</translation>
+    </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Thumbnail Cache</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Preview pictures of your files made by the desktop and file manager</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Package Caches</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</translation>
     </message>
 </context>
 <context>

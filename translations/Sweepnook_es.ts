@@ -440,10 +440,6 @@ This action cannot be undone!</source>
         <translation>Limpia la caché, las cookies y el historial de tus navegadores</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Espacio recuperable</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Navegadores:</translation>
     </message>
@@ -913,7 +909,7 @@ Esta acción no se puede deshacer.</numerusform>
         <translation>  ·  %1 en la Papelera hasta que la vacíes</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Marcadas: todas las copias salvo el original probable (fuera de Descargas, sin «copia» ni «(1)» en el nombre, el más antiguo, la ruta más corta). 🔒 Las copias dentro de apps, paquetes y Library nunca se marcan.</translation>
     </message>
     <message>
@@ -1091,10 +1087,6 @@ Esta acción no se puede deshacer.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Limpia archivos temporales, cachés y registros de actividad del sistema</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Espacio recuperable</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2026,6 @@ This action cannot be undone!</source>
         <translation>Firmware antiguo de iOS, instaladores de apps y datos grandes sin usar</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>Restos de apps</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Archivos de preferencias y de soporte que dejaron apps desinstaladas</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Caché de Office</translation>
     </message>
@@ -2280,6 +2264,22 @@ This action cannot be undone!</source>
     <message>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Datos de protección de Navegación segura (no se recomienda limpiarlos)</translation>
+    </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Caché de miniaturas</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Imágenes de vista previa de sus archivos creadas por el escritorio y el gestor de archivos</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Cachés de paquetes</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Descargas y compilaciones guardadas por pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven y ccache</translation>
     </message>
 </context>
 <context>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>📦 App Uninstaller - Remove apps with their leftovers</source>
-        <translation>📦 Désinstallation d'apps - Supprimez les apps et leurs restes</translation>
+        <translation>📦 Désinstallation d&apos;apps - Supprimez les apps et leurs restes</translation>
     </message>
     <message>
         <source>🛡️ Privacy Cleaner - Clear recent-files lists and other traces</source>
@@ -357,8 +357,8 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message numerus="yes">
         <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>Impossible de lire %Ln dossier : %1. Pour l'inclure, accordez à Sweepnook l'accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
-            <numerusform>Impossible de lire %Ln dossiers, dont %1. Pour les inclure, accordez à Sweepnook l'accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+            <numerusform>Impossible de lire %Ln dossier&#xa0;: %1. Pour l&apos;inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+            <numerusform>Impossible de lire %Ln dossiers, dont %1. Pour les inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
         </translation>
     </message>
 </context>
@@ -438,10 +438,6 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message>
         <source>Clean caches, cookies and history of your browsers</source>
         <translation>Nettoyez les caches, les cookies et l&apos;historique de vos navigateurs</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Espace récupérable</translation>
     </message>
     <message>
         <source>Browsers:</source>
@@ -615,7 +611,7 @@ Cette action est irréversible&#xa0;!</numerusform>
     </message>
     <message>
         <source>Ring: %1 of what the scan found is selected</source>
-        <translation>Anneau : %1 de ce que l’analyse a trouvé est sélectionné</translation>
+        <translation>Anneau&#xa0;: %1 de ce que l’analyse a trouvé est sélectionné</translation>
     </message>
     <message>
         <source>The scan found nothing to clean</source>
@@ -913,7 +909,7 @@ Cette action est irréversible.</numerusform>
         <translation>  ·  %1 dans la Corbeille jusqu&apos;à ce que vous la vidiez</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Cochées : toutes les copies sauf l’original probable (hors Téléchargements, sans « copie » ni « (1) » dans le nom, la plus ancienne, le chemin le plus court). 🔒 Les copies dans les apps, les paquets et Bibliothèque ne sont jamais cochées.</translation>
     </message>
     <message>
@@ -1091,10 +1087,6 @@ Cette action est irréversible.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Nettoyez les fichiers temporaires, les caches et les journaux du système</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Espace récupérable</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2026,6 @@ Cette action est irréversible&#xa0;!</numerusform>
         <translation>Anciens firmwares iOS, programmes d&apos;installation et données volumineuses inutilisées</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>Restes d&apos;apps</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Fichiers de préférences et de support laissés par des apps désinstallées</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Cache Office</translation>
     </message>
@@ -2280,6 +2264,22 @@ Cette action est irréversible&#xa0;!</numerusform>
     <message>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Données de protection de la navigation sécurisée (nettoyage déconseillé)</translation>
+    </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Cache des vignettes</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Aperçus de vos fichiers créés par le bureau et le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Caches des paquets</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Téléchargements et compilations conservés par pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven et ccache</translation>
     </message>
 </context>
 <context>

@@ -357,8 +357,8 @@ Questa azione non può essere annullata!</numerusform>
     <message numerus="yes">
         <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
         <translation>
-            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
-            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l'accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
         </translation>
     </message>
 </context>
@@ -438,10 +438,6 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>Clean caches, cookies and history of your browsers</source>
         <translation>Pulisci cache, cookie e cronologia dei tuoi browser</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Spazio recuperabile</translation>
     </message>
     <message>
         <source>Browsers:</source>
@@ -913,7 +909,7 @@ Questa azione non può essere annullata.</numerusform>
         <translation>  ·  %1 nel Cestino finché non lo svuoti</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Selezionate: tutte le copie tranne il probabile originale (non in Download, senza «copia» o «(1)» nel nome, il più vecchio, il percorso più breve). 🔒 Le copie dentro app, pacchetti e Libreria non vengono mai selezionate.</translation>
     </message>
     <message>
@@ -1091,10 +1087,6 @@ Questa azione non può essere annullata.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Pulisci file temporanei, cache e log di sistema</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Spazio recuperabile</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2026,6 @@ Questa azione non può essere annullata!</numerusform>
         <translation>Vecchi firmware iOS, programmi di installazione e dati voluminosi inutilizzati</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>Residui delle app</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>File di preferenze e di supporto rimasti da app disinstallate</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Cache di Office</translation>
     </message>
@@ -2280,6 +2264,22 @@ Questa azione non può essere annullata!</numerusform>
     <message>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Dati di protezione di Navigazione sicura (pulizia sconsigliata)</translation>
+    </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Cache delle miniature</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Anteprime dei tuoi file create dal desktop e dal gestore di file</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Cache dei pacchetti</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Download e compilazioni conservati da pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven e ccache</translation>
     </message>
 </context>
 <context>

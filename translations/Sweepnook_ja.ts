@@ -419,10 +419,6 @@ This action cannot be undone!</source>
         <translation>ブラウザのキャッシュ、Cookie、履歴をクリーンアップ</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>クリーンアップ可能な容量</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>ブラウザ:</translation>
     </message>
@@ -878,7 +874,7 @@ This cannot be undone.</source>
         <translation>  ·  %1 はゴミ箱を空にするまで解放されません</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>チェック対象: 元のファイルと思われるもの以外のすべてのコピー（ダウンロード外、名前に「コピー」や「(1)」がない、最も古い、パスが最も短い）。🔒 アプリ、パッケージ、ライブラリ内のコピーはチェックされません。</translation>
     </message>
     <message>
@@ -1054,10 +1050,6 @@ This cannot be undone.</source>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>システムの一時ファイル、キャッシュ、ログをクリーンアップ</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>クリーンアップ可能な容量</translation>
     </message>
     <message>
         <source>Found</source>
@@ -1981,14 +1973,6 @@ This action cannot be undone!</source>
         <translation>古いiOSファームウェア、アプリのインストーラ、使われていない大きなデータ</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>アプリの残りファイル</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>アンインストールしたアプリが残した環境設定ファイルとサポートファイル</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Officeのキャッシュ</translation>
     </message>
@@ -2227,6 +2211,22 @@ This action cannot be undone!</source>
     <message>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>セーフブラウジングの保護データ（クリーンアップは推奨されません）</translation>
+    </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>サムネイルキャッシュ</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>デスクトップとファイルマネージャーが作成したファイルのプレビュー画像</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>パッケージキャッシュ</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>pip、npm、Yarn、pnpm、Cargo、Go、Gradle、Maven、ccache が保持するダウンロードとビルド</translation>
     </message>
 </context>
 <context>

@@ -419,10 +419,6 @@ This action cannot be undone!</source>
         <translation>브라우저의 캐시, 쿠키 및 방문 기록 정리</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>정리 가능한 공간</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>브라우저:</translation>
     </message>
@@ -878,8 +874,8 @@ This cannot be undone.</source>
         <translation>  ·  %1은(는) 휴지통을 비울 때까지 확보되지 않음</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
-        <translation>선택됨: 원본으로 보이는 파일을 제외한 모든 사본(다운로드 폴더 밖, 이름에 '사본'이나 '(1)' 없음, 가장 오래됨, 가장 짧은 경로). 🔒 앱, 패키지, 라이브러리 안의 사본은 선택되지 않습니다.</translation>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <translation>선택됨: 원본으로 보이는 파일을 제외한 모든 사본(다운로드 폴더 밖, 이름에 &apos;사본&apos;이나 &apos;(1)&apos; 없음, 가장 오래됨, 가장 짧은 경로). 🔒 앱, 패키지, 라이브러리 안의 사본은 선택되지 않습니다.</translation>
     </message>
     <message>
         <source>Keep Original  ▾</source>
@@ -1054,10 +1050,6 @@ This cannot be undone.</source>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>시스템 임시 파일, 캐시 및 로그 정리</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>정리 가능한 공간</translation>
     </message>
     <message>
         <source>Found</source>
@@ -1979,14 +1971,6 @@ This action cannot be undone!</source>
         <translation>오래된 iOS 펌웨어, 앱 설치 프로그램 및 사용하지 않는 대용량 데이터</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>앱 잔여 파일</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>삭제한 앱이 남긴 환경설정 및 지원 파일</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Office 캐시</translation>
     </message>
@@ -2225,6 +2209,22 @@ This action cannot be undone!</source>
     <message>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>세이프 브라우징 보호 데이터(정리하지 않는 것이 좋음)</translation>
+    </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>썸네일 캐시</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>데스크톱과 파일 관리자가 만든 파일 미리 보기 이미지</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>패키지 캐시</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven, ccache가 보관하는 다운로드 및 빌드 파일</translation>
     </message>
 </context>
 <context>

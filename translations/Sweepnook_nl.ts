@@ -440,10 +440,6 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Schoon caches, cookies en geschiedenis van je browsers op</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Op te schonen ruimte</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Browsers:</translation>
     </message>
@@ -913,7 +909,7 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <translation>  ·  %1 in de prullenmand totdat je die leegmaakt</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Aangevinkt: elke kopie behalve het waarschijnlijke origineel (niet in Downloads, geen ‘kopie’ of ‘(1)’ in de naam, het oudste, het kortste pad). 🔒 Kopieën in apps, pakketten en Bibliotheek worden nooit aangevinkt.</translation>
     </message>
     <message>
@@ -1091,10 +1087,6 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Schoon tijdelijke systeembestanden, caches en logbestanden op</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Op te schonen ruimte</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2026,6 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <translation>Oude iOS-firmware, app-installers en grote ongebruikte gegevens</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>App-restanten</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Achtergebleven voorkeurs- en ondersteuningsbestanden van verwijderde apps</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Office-cache</translation>
     </message>
@@ -2280,6 +2264,22 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
     <message>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Beschermingsgegevens van Safe Browsing (opschonen niet aanbevolen)</translation>
+    </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Miniatuurcache</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Voorbeeldafbeeldingen van uw bestanden, gemaakt door het bureaublad en bestandsbeheer</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Pakketcaches</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Downloads en builds bewaard door pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven en ccache</translation>
     </message>
 </context>
 <context>

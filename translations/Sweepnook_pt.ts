@@ -440,10 +440,6 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Limpar caches, cookies e histórico dos seus navegadores</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>Espaço a limpar</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>Navegadores:</translation>
     </message>
@@ -913,7 +909,7 @@ Esta ação não pode ser anulada.</numerusform>
         <translation>  ·  %1 no Lixo até o esvaziar</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>Marcadas: todas as cópias exceto o provável original (fora de Transferências, sem «cópia» ou «(1)» no nome, o mais antigo, o caminho mais curto). 🔒 As cópias dentro de apps, pacotes e Biblioteca nunca são marcadas.</translation>
     </message>
     <message>
@@ -1091,10 +1087,6 @@ Esta ação não pode ser anulada.</numerusform>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>Limpar ficheiros temporários do sistema, caches e registos</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>Espaço a limpar</translation>
     </message>
     <message>
         <source>Found</source>
@@ -2034,14 +2026,6 @@ Esta ação não pode ser anulada!</numerusform>
         <translation>Firmware antigo do iOS, instaladores de apps e dados grandes sem uso</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>Restos de apps</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>Ficheiros de preferências e de suporte deixados por apps desinstaladas</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Cache do Office</translation>
     </message>
@@ -2280,6 +2264,22 @@ Esta ação não pode ser anulada!</numerusform>
     <message>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Dados de proteção da Navegação segura (não se recomenda limpar)</translation>
+    </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Cache de miniaturas</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Imagens de pré-visualização dos seus ficheiros criadas pelo ambiente de trabalho e pelo gestor de ficheiros</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Caches de pacotes</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Transferências e compilações guardadas por pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven e ccache</translation>
     </message>
 </context>
 <context>

@@ -419,10 +419,6 @@ This action cannot be undone!</source>
         <translation>清理瀏覽器的快取、Cookie 和瀏覽記錄</translation>
     </message>
     <message>
-        <source>Cleanable Space</source>
-        <translation>可清理空間</translation>
-    </message>
-    <message>
         <source>Browsers:</source>
         <translation>瀏覽器：</translation>
     </message>
@@ -878,7 +874,7 @@ This cannot be undone.</source>
         <translation>  ·  %1 在清空垃圾桶前仍佔用空間</translation>
     </message>
     <message>
-        <source>Ticked: every copy but the likely original (not in Downloads, no "copy" or "(1)" in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
+        <source>Ticked: every copy but the likely original (not in Downloads, no &quot;copy&quot; or &quot;(1)&quot; in its name, the oldest, the shortest path). 🔒 Copies in apps, packages and Library are never ticked.</source>
         <translation>已勾選：除了可能的原始檔以外的所有副本（不在「下載項目」中、名稱沒有「拷貝」或「(1)」、最舊、路徑最短）。🔒 App、套件和「資源庫」內的副本永遠不會被勾選。</translation>
     </message>
     <message>
@@ -1054,10 +1050,6 @@ This cannot be undone.</source>
     <message>
         <source>Clean system temp files, cache and logs</source>
         <translation>清理系統暫存檔、快取和記錄檔</translation>
-    </message>
-    <message>
-        <source>Cleanable Space</source>
-        <translation>可清理空間</translation>
     </message>
     <message>
         <source>Found</source>
@@ -1981,14 +1973,6 @@ This action cannot be undone!</source>
         <translation>舊的 iOS 韌體、應用程式安裝程式和未使用的大型資料</translation>
     </message>
     <message>
-        <source>App Leftovers</source>
-        <translation>應用程式殘留檔案</translation>
-    </message>
-    <message>
-        <source>Residual preference and support files from uninstalled applications</source>
-        <translation>已解除安裝的應用程式遺留的偏好設定和支援檔案</translation>
-    </message>
-    <message>
         <source>Office Cache</source>
         <translation>Office 快取</translation>
     </message>
@@ -2227,6 +2211,22 @@ This action cannot be undone!</source>
     <message>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>安全瀏覽保護資料（不建議清理）</translation>
+    </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>縮圖快取</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>桌面與檔案管理員為您的檔案產生的預覽圖</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>套件快取</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>pip、npm、Yarn、pnpm、Cargo、Go、Gradle、Maven 與 ccache 保留的下載與建置檔案</translation>
     </message>
 </context>
 <context>
