@@ -251,7 +251,8 @@ void AppUninstaller::measure(AppInfo &info, LongJob::Run &run) const
         if (!lstatPath(leftover.path, &entry))
             continue;
         leftover.identity = FileIdentity::fromStat(entry);
-        leftover.size = S_ISDIR(entry.st_mode) ? FileUtils::calculateDirSize(leftover.path, stop) : entry.st_size;
+        leftover.size = S_ISDIR(entry.st_mode) ? FileUtils::calculateDirSize(leftover.path, stop)
+                                               : FileUtils::allocatedSize(entry);
         info.leftoverSize += leftover.size;
     }
 }

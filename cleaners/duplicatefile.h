@@ -10,6 +10,8 @@
 struct DuplicateFile
 {
     QString path;
+    // The space the copy takes on disk (FileUtils::allocatedSize): copies of one content may
+    // differ, a sparse copy taking less.
     qint64 size = 0;
     QDateTime modified;
     FileIdentity identity;

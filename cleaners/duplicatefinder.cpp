@@ -1087,12 +1087,12 @@ void DuplicateFinder::emitGroup(qint64 size, const QByteArray &md5, const QStrin
     group.fileSize = size;
     for (const QString &path : paths) {
         const FileIdentity identity = m_identities.value(path);
-        group.files.append(
-            DuplicateFile { path, size, QDateTime::fromMSecsSinceEpoch(identity.modifiedNs / 1000000), identity });
+        group.files.append(DuplicateFile {
+            path, identity.allocated, QDateTime::fromMSecsSinceEpoch(identity.modifiedNs / 1000000), identity });
     }
     deliver([this, group] { emit duplicateGroupFound(group); });
     ++m_groupCount;
-    m_wasteTotal += qMax<qint64>(group.files.size() - 1, 0) * size;
+    m_wasteTotal += group.removableSpace();
 }
 
 QByteArray DuplicateFinder::quickHash(const QString &path) const

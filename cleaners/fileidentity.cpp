@@ -25,7 +25,7 @@ FileIdentity FileIdentity::fromStat(const struct stat &info)
     const struct timespec &changed = info.st_ctim;
 #endif
     return FileIdentity { quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size), nanoseconds(modified),
-        nanoseconds(changed) };
+        nanoseconds(changed), FileUtils::allocatedSize(info) };
 }
 
 std::optional<FileIdentity> FileIdentity::ofRegularFile(const QString &path)

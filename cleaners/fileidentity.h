@@ -18,6 +18,8 @@ struct FileIdentity
     qint64 size = 0;
     qint64 modifiedNs = 0;
     qint64 changedNs = 0;
+    // The space the file takes on disk (FileUtils::allocatedSize); no part of the identity.
+    qint64 allocated = 0;
 
     static FileIdentity fromStat(const struct stat &info);
     // Empty unless path itself (never a link's target) is a regular file.

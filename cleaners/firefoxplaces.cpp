@@ -277,11 +277,11 @@ public:
         qint64 total = 0;
         struct stat info;
         if (::fstat(m_fd, &info) == 0)
-            total += info.st_size;
+            total += FileUtils::allocatedSize(info);
         for (const char *suffix : kCompanions) {
             if (::fstatat(m_folderFd, QByteArray(m_name + suffix).constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
                 && S_ISREG(info.st_mode))
-                total += info.st_size;
+                total += FileUtils::allocatedSize(info);
         }
         return total;
     }
@@ -490,7 +490,7 @@ qint64 FirefoxPlaces::historySize(const QString &databasePath, Measure measure)
     // block the scan for ever) or, for the companions, absent.
     if (!SqliteFiles::isSafeToOpen(databasePath))
         return -1;
-    const qint64 occupied = SqliteFiles::occupiedSize(databasePath);
+    const qint64 occupied = SqliteFiles::allocatedSize(databasePath);
     qint64 historyBytes = 0;
     qint64 usedBytes = 0;
     // Reading leaves the profile as it was: a database in use (its -wal and -shm present) is read

@@ -127,7 +127,7 @@ public:
         QString path;
         if (!childPath(entry, &path))
             return;
-        m_listing.items.append(CleanItem(path, info.st_size));
+        m_listing.items.append(CleanItem(path, firstName(info) ? FileUtils::allocatedSize(info) : 0));
     }
 
     bool enterFolder(const TreeWalker::Entry &entry) override
@@ -169,6 +169,19 @@ public:
     bool stopRequested() override
     {
         return m_stop();
+    }
+
+    // False for a file already listed under another name of this walk (a hard link): its space
+    // is counted once.
+    bool firstName(const struct stat &info)
+    {
+        if (info.st_nlink < 2)
+            return true;
+        const QPair<quint64, quint64> key { quint64(info.st_dev), quint64(info.st_ino) };
+        if (m_linkedSeen.contains(key))
+            return false;
+        m_linkedSeen.insert(key);
+        return true;
     }
 
     // Records the root's range once the walk is over.
@@ -223,6 +236,7 @@ private:
     const std::function<bool()> &m_stop;
     Listing &m_listing;
     QList<OpenFolder> m_open;
+    QSet<QPair<quint64, quint64>> m_linkedSeen;
 };
 
 FolderListing::FolderListing(std::function<bool()> stopRequested)

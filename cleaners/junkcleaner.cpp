@@ -425,7 +425,7 @@ void JunkCleaner::scanCategory(const JunkRule &rule)
             const RuleRoots roots(QList<RulePath> { rulePath });
             if (!roots.rootFor(path))
                 continue;
-            CleanItem item(path, info.st_size);
+            CleanItem item(path, FileUtils::allocatedSize(info));
             item.checked = rule.defaultChecked;
             item.riskLevel = rule.riskLevel;
             category.items.append(item);
@@ -532,7 +532,7 @@ void JunkCleaner::listTopLevelEntries(const QString &dir, QList<CleanItem> &item
             return;
         if (entry.isSymLink() || !(entry.isFile() || entry.isDir()))
             continue;
-        CleanItem item(entry.filePath(), entry.isDir() ? FileUtils::calculateDirSize(entry.filePath()) : entry.size());
+        CleanItem item(entry.filePath(), FileUtils::getFileSize(entry.filePath()));
         item.isDirectory = entry.isDir();
         items.append(item);
     }

@@ -19,7 +19,10 @@ struct LargeFileInfo
     QByteArray nativePath;
     QString name;
     QString directory;
+    // The disk space the entry takes (FileUtils::allocatedSize; for a package, that of the files
+    // inside), and its length as the Finder shows it, which a sparse file's far exceeds.
     qint64 size = 0;
+    qint64 length = 0;
     QDateTime modified;
     // "video", "audio", "archive", "image", "document", "package" or "other".
     QString type;
@@ -38,6 +41,13 @@ struct LargeFileInfo
     QByteArray entry() const
     {
         return nativePath.isEmpty() ? QFile::encodeName(path) : nativePath;
+    }
+
+    // The length, when it is more than twice the space taken (a sparse file, a disk image that
+    // holds little yet): worth showing beside the size. 0 otherwise.
+    qint64 misleadingLength() const
+    {
+        return length > 2 * size ? length : 0;
     }
 
     // Bytes that deleting the entry frees on this Mac.

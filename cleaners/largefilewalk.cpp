@@ -1,5 +1,6 @@
 #include "largefilewalk.h"
 
+#include "core/fileutils.h"
 #include "core/longjob.h"
 
 #include <QFile>
@@ -348,7 +349,7 @@ private:
                 if (!haveInfo && ::fstatat(fd, entry.name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
                     continue;
                 if (S_ISREG(info.st_mode) && info.st_size >= m_walk.m_minSize)
-                    addFound(folder, entry.name, info, false, info.st_size, found);
+                    addFound(folder, entry.name, info, false, FileUtils::allocatedSize(info), found);
             } else if (type == DT_LNK) {
                 followLink(fd, folder, entry.name, found, subfolders);
             }
@@ -398,7 +399,7 @@ private:
         return ::fstatat(parentFd, infoPlist.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode);
     }
 
-    // The bytes a package holds on this Mac: every regular file inside, dot-files included,
+    // The disk space a package takes on this Mac: every regular file inside, dot-files included,
     // each inode once, links not followed, on the package's own volume. The files that have
     // other names too go to *linkedInodes.
     qint64 packageSize(PendingFolder top, QSet<FileKey> *linkedInodes)
@@ -435,7 +436,7 @@ private:
                 } else if (S_ISREG(info.st_mode) && !isDataless(info)) {
                     if (info.st_nlink > 1 && !noteInode(*linkedInodes, info))
                         continue;
-                    total += info.st_size;
+                    total += FileUtils::allocatedSize(info);
                 }
             }
         }
@@ -544,6 +545,7 @@ private:
         file.rootPath = folder.rootPath;
         file.rootTarget = folder.rootTarget;
         file.size = size;
+        file.length = package ? size : qint64(info.st_size);
         file.modified = modifiedTime(info);
         file.isPackage = package;
         file.inCloud = !package && isDataless(info);

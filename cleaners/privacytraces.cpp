@@ -144,7 +144,7 @@ public:
             struct stat status;
             if (::fstatat(m_fd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0)
                 continue;
-            result.append({ name, S_ISREG(status.st_mode), S_ISDIR(status.st_mode), qint64(status.st_size) });
+            result.append({ name, S_ISREG(status.st_mode), S_ISDIR(status.st_mode), FileUtils::allocatedSize(status) });
         }
         ::closedir(dir);
         return result;
@@ -245,7 +245,7 @@ bool emptyAt(const Folder &folder, const QByteArray &name, qint64 *freed)
         return false;
     }
     if (now.st_nlink <= 1)
-        *freed += now.st_size;
+        *freed += FileUtils::allocatedSize(now);
     return true;
 }
 

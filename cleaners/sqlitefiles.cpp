@@ -16,24 +16,15 @@ const char *const kCompanionSuffixes[] = { "-wal", "-shm", "-journal" };
 
 } // namespace
 
-qint64 SqliteFiles::occupiedSize(const QString &databasePath)
-{
-    qint64 total = FileUtils::getFileSize(databasePath);
-    for (const char *suffix : kCompanionSuffixes)
-        total += FileUtils::getFileSize(databasePath + QLatin1String(suffix));
-    return total;
-}
-
 namespace {
 
-// The blocks a file takes on disk, at most its length: a sparse file counts what is allocated,
-// and the slack of a file's last block is not counted.
+// The blocks a regular file takes on disk; nothing for anything else.
 qint64 allocatedBytes(const QString &path)
 {
     struct stat info;
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return 0;
-    return qMin<qint64>(info.st_size, qint64(info.st_blocks) * 512);
+    return FileUtils::allocatedSize(info);
 }
 
 // Copies a regular file (never through a link) to target; true when absent or copied whole.

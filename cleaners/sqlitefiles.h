@@ -12,8 +12,6 @@ class PinnedRoot;
 class SqliteFiles final
 {
 public:
-    // Bytes of the database and its companions.
-    static qint64 occupiedSize(const QString &databasePath);
     // Disk space the database and its companions take (allocated blocks, each file counted at
     // most at its length): what removing them gives back, also for a sparse file.
     static qint64 allocatedSize(const QString &databasePath);

@@ -220,7 +220,7 @@ public:
                 return;
             m_linkedSeen.insert(key);
         }
-        m_total += info.st_size;
+        m_total += FileUtils::allocatedSize(info);
     }
 
     qint64 total() const
@@ -811,6 +811,11 @@ int FileUtils::descriptorsOpenOn(dev_t device, ino_t inode)
     return count;
 }
 
+qint64 FileUtils::allocatedSize(const struct stat &info)
+{
+    return qMin<qint64>(info.st_size, qint64(info.st_blocks) * 512);
+}
+
 qint64 FileUtils::calculateDirSize(int folderFd, const QByteArray &path, const std::function<bool()> &stop)
 {
     SizeSum sum(stop);
@@ -825,7 +830,7 @@ qint64 FileUtils::getFileSize(const QString &path)
         return 0;
     if (S_ISDIR(info.st_mode))
         return calculateDirSize(path);
-    return info.st_size;
+    return allocatedSize(info);
 }
 
 QStringList FileUtils::findFiles(const QString &dir, const QStringList &nameFilters, bool recursive)

@@ -176,12 +176,17 @@ public:
     // path with repeated "/" made one and trailing "/" removed (the root "/" stays).
     static QString withoutRepeatedSlashes(const QString &path);
 
-    // Sum of the regular files below path; links are not followed, hard links count once.
+    // The space the entry's data takes on disk, what removing its last name gives back: its
+    // allocated blocks, at most its length. A sparse file counts what is allocated, not its
+    // length; the slack of a file's last block is not counted.
+    static qint64 allocatedSize(const struct stat &info);
+    // Allocated size of the regular files below path; links are not followed, hard links count
+    // once.
     // A walk that stop answers true for ends early with the sum so far.
     static qint64 calculateDirSize(const QString &path, const std::function<bool()> &stop = {});
     // The same below the open folder folderFd (which stays the caller's); path is its path.
     static qint64 calculateDirSize(int folderFd, const QByteArray &path, const std::function<bool()> &stop = {});
-    // calculateDirSize for a folder, the file's size otherwise; a link counts as itself.
+    // calculateDirSize for a folder, the entry's allocated size otherwise; a link counts as itself.
     static qint64 getFileSize(const QString &path);
     static QStringList findFiles(const QString &dir, const QStringList &nameFilters, bool recursive);
     static bool isHidden(const QString &path);

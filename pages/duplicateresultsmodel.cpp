@@ -222,7 +222,7 @@ qint64 DuplicateResultsModel::reclaimableBytes() const
 {
     qint64 total = 0;
     for (const Group &group : m_groups)
-        total += qMax<qint64>(group.files.size() - 1, 0) * group.fileSize;
+        total += DuplicateGroup::spaceButLargest(group.files, [](const File &file) { return file.file.size; });
     return total;
 }
 
@@ -232,7 +232,7 @@ qint64 DuplicateResultsModel::checkedBytes() const
     for (const Group &group : m_groups) {
         for (const auto &entry : group.files) {
             if (entry.checked)
-                total += group.fileSize;
+                total += entry.file.size;
         }
     }
     return total;
@@ -353,7 +353,7 @@ qint64 DuplicateResultsModel::removeFilesWhere(const std::function<bool(const QS
         group.files.removeIf([&](const File &file) {
             if (!gone(file.file.path))
                 return false;
-            freed += group.fileSize;
+            freed += file.file.size;
             return true;
         });
     }

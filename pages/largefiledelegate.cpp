@@ -128,7 +128,11 @@ void LargeFileDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     const qint64 size = index.data(LargeFileModel::SizeRole).toLongLong();
     const QFont badgeFont = sizedFont(option.font, 12, QFont::DemiBold);
     const bool large = isLargeBadge(size);
-    int right = drawBadge(painter, badgeFont, CleanItem::formatSize(size), large ? Palette::DangerText : Palette::Text,
+    const qint64 length = index.data(LargeFileModel::LengthRole).toLongLong();
+    const QString sizeText = length > 0
+        ? tr("%1, %2 on disk").arg(CleanItem::formatSize(length), CleanItem::formatSize(size))
+        : CleanItem::formatSize(size);
+    int right = drawBadge(painter, badgeFont, sizeText, large ? Palette::DangerText : Palette::Text,
         large ? Palette::DangerTint : Palette::SurfaceMuted, card.right() - 16, centreY);
     if (index.data(LargeFileModel::InCloudRole).toBool())
         right = drawBadge(painter, badgeFont, tr("In iCloud"), Palette::Info, Palette::InfoTint, right - 8, centreY);

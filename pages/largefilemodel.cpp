@@ -133,6 +133,8 @@ QVariant LargeFileModel::data(const QModelIndex &index, int role) const
         return file->directory;
     case SizeRole:
         return file->size;
+    case LengthRole:
+        return file->misleadingLength();
     case ModifiedRole:
         return file->modified;
     case TypeRole:

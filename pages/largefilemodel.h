@@ -20,7 +20,8 @@ public:
     enum Role {
         PathRole = Qt::UserRole + 1,
         DirectoryRole,
-        SizeRole,
+        SizeRole, // the space the entry takes
+        LengthRole, // LargeFileInfo::misleadingLength
         ModifiedRole,
         TypeRole,
         InCloudRole,

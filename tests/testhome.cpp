@@ -98,6 +98,13 @@ QString TestHome::makeFileWithContent(const QString &relativePath, const QByteAr
     return path;
 }
 
+QString TestHome::makeSparseFile(const QString &relativePath, qint64 length, const QByteArray &content) const
+{
+    const QString path = makeFileWithContent(relativePath, content);
+    QFile(path).resize(length);
+    return path;
+}
+
 QString TestHome::makeLink(const QString &relativePath, const QString &target) const
 {
     const QString path = filePath(relativePath);

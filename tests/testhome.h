@@ -28,6 +28,8 @@ public:
     QString makeDir(const QString &relativePath) const;
     QString makeFile(const QString &relativePath, qint64 size, char fill = 'x') const;
     QString makeFileWithContent(const QString &relativePath, const QByteArray &content) const;
+    // A sparse file of length bytes: content at its start, a hole (no space taken) after it.
+    QString makeSparseFile(const QString &relativePath, qint64 length, const QByteArray &content) const;
     QString makeLink(const QString &relativePath, const QString &target) const;
     static void setModified(const QString &path, const QDateTime &time);
 

@@ -160,6 +160,7 @@ private slots:
     void overlappingFoldersCollectEachFileOnce();
     void hardLinksAreOneFile_data();
     void hardLinksAreOneFile();
+    void sparseCopiesCountTheSpaceTheyTake();
     void groupOrder_data();
     void groupOrder();
     void stopDuringQuickStage();
@@ -420,6 +421,28 @@ void TestDuplicateFinder::hardLinksAreOneFile()
         QCOMPARE(record.groups.first().files.size(), 2);
         QVERIFY(sortedPaths(record.groups.first()).contains(home.filePath(QStringLiteral("scan/copy.bin"))));
     }
+}
+
+// Two copies of a 64 MiB content of which one block is written take a few KiB each: the group
+// and the scan's total tell the space, the group's size the length.
+void TestDuplicateFinder::sparseCopiesCountTheSpaceTheyTake()
+{
+    TestHome home;
+    const qint64 length = 64 * 1024 * 1024;
+    home.makeSparseFile(QStringLiteral("scan/disk.img"), length, QByteArray(4096, 's'));
+    home.makeSparseFile(QStringLiteral("scan/disk copy.img"), length, QByteArray(4096, 's'));
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")) };
+    finder.minSize = 1000;
+
+    const ScanRecord record = runScan(finder);
+    QCOMPARE(record.groups.size(), 1);
+    const DuplicateGroup &group = record.groups.first();
+    QCOMPARE(group.fileSize, length);
+    QCOMPARE(group.files.size(), 2);
+    for (const DuplicateFile &file : group.files)
+        QVERIFY2(file.size >= 4096 && file.size < length / 64, qPrintable(QString::number(file.size)));
+    QCOMPARE(record.finishedWaste, qMin(group.files.at(0).size, group.files.at(1).size));
 }
 
 void TestDuplicateFinder::groupOrder_data()

@@ -20,6 +20,7 @@ private slots:
     void deleteFileOnLinkRemovesTheLink();
     void dirSizeNeverFollowsLinksNorCountsTwice();
     void dirSizeAgreesWithFind();
+    void sizesAreTheSpaceTakenEachFileOnce();
     void findFilesSkipsHiddenAndLinks();
     void isInside_data();
     void isInside();
@@ -38,7 +39,8 @@ void TestFileUtils::deleteDirectoryOnLinkRemovesOnlyTheLink()
     QFETCH(QString, suffix);
     TestHome home;
     const QString precious = home.makeFile(QStringLiteral("Documents/keep/precious.txt"), 10);
-    const QString link = home.makeLink(QStringLiteral("Library/Caches/app"), home.filePath(QStringLiteral("Documents/keep")));
+    const QString link
+        = home.makeLink(QStringLiteral("Library/Caches/app"), home.filePath(QStringLiteral("Documents/keep")));
 
     QVERIFY(FileUtils::deleteDirectory(link + suffix));
     QVERIFY(!QFileInfo(link).isSymLink());
@@ -108,8 +110,8 @@ void TestFileUtils::dirSizeNeverFollowsLinksNorCountsTwice()
     home.makeFile(QStringLiteral("tree/sub/.hidden"), 10);
     QVERIFY(QFile::link(first, home.filePath(QStringLiteral("tree/symlink-to-a"))));
     QCOMPARE(::link(QFile::encodeName(first).constData(),
-                    QFile::encodeName(home.filePath(QStringLiteral("tree/sub/hardlink-to-a"))).constData()),
-             0);
+                 QFile::encodeName(home.filePath(QStringLiteral("tree/sub/hardlink-to-a"))).constData()),
+        0);
     home.makeLink(QStringLiteral("tree/outside"), home.filePath(QStringLiteral("outside")));
 
     QCOMPARE(FileUtils::calculateDirSize(home.filePath(QStringLiteral("tree"))), qint64(1010));
@@ -126,13 +128,50 @@ void TestFileUtils::dirSizeAgreesWithFind()
     home.makeFile(QStringLiteral("tree/.dot/.x"), 7);
 
     QProcess find;
-    find.start(QStringLiteral("find"), {home.filePath(QStringLiteral("tree")), QStringLiteral("-type"),
-                                        QStringLiteral("f"), QStringLiteral("-printf"), QStringLiteral("%s\\n")});
+    find.start(QStringLiteral("find"),
+        { home.filePath(QStringLiteral("tree")), QStringLiteral("-type"), QStringLiteral("f"),
+            QStringLiteral("-printf"), QStringLiteral("%s\\n") });
     QVERIFY(find.waitForFinished(120000));
     qint64 expected = 0;
     for (const QByteArray &line : find.readAllStandardOutput().split('\n'))
         expected += line.toLongLong();
     QCOMPARE(FileUtils::calculateDirSize(home.filePath(QStringLiteral("tree"))), expected);
+}
+
+// A sparse file counts the blocks it has, not its length, and its second name adds nothing: find
+// tells each file's inode, length and 512-byte blocks.
+void TestFileUtils::sizesAreTheSpaceTakenEachFileOnce()
+{
+    TestHome home;
+    const qint64 length = 64 * 1024 * 1024;
+    const QString sparse = home.makeSparseFile(QStringLiteral("tree/disk.img"), length, QByteArray(4096, 's'));
+    QCOMPARE(
+        ::link(QFile::encodeName(sparse).constData(),
+            QFile::encodeName(home.makeDir(QStringLiteral("tree/sub")) + QStringLiteral("/disk-link.img")).constData()),
+        0);
+    home.makeFile(QStringLiteral("tree/dense.bin"), 5000);
+
+    QProcess find;
+    find.start(QStringLiteral("find"),
+        { home.filePath(QStringLiteral("tree")), QStringLiteral("-type"), QStringLiteral("f"),
+            QStringLiteral("-printf"), QStringLiteral("%i %s %b\\n") });
+    QVERIFY(find.waitForFinished(120000));
+    QHash<QByteArray, qint64> byInode;
+    for (const QByteArray &line : find.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() == 3)
+            byInode.insert(fields.at(0), qMin(fields.at(1).toLongLong(), fields.at(2).toLongLong() * 512));
+    }
+    QCOMPARE(byInode.size(), 2);
+    qint64 expected = 0;
+    for (const qint64 size : std::as_const(byInode))
+        expected += size;
+
+    QCOMPARE(FileUtils::calculateDirSize(home.filePath(QStringLiteral("tree"))), expected);
+    QCOMPARE(FileUtils::getFileSize(home.filePath(QStringLiteral("tree"))), expected);
+    QVERIFY2(expected < 5000 + length / 64, qPrintable(QString::number(expected)));
+    QVERIFY(FileUtils::getFileSize(sparse) < length / 64);
+    QVERIFY(FileUtils::getFileSize(sparse) >= 4096);
 }
 
 void TestFileUtils::findFilesSkipsHiddenAndLinks()
@@ -145,11 +184,11 @@ void TestFileUtils::findFilesSkipsHiddenAndLinks()
     home.makeLink(QStringLiteral("Logs/e.log"), home.filePath(QStringLiteral("Logs/d.txt")));
     const QString logs = home.filePath(QStringLiteral("Logs"));
 
-    QStringList flat = FileUtils::findFiles(logs, {QStringLiteral("*.log")}, false);
-    QCOMPARE(flat, QStringList{logs + QStringLiteral("/a.LOG")});
-    QStringList deep = FileUtils::findFiles(logs, {QStringLiteral("*.log")}, true);
+    QStringList flat = FileUtils::findFiles(logs, { QStringLiteral("*.log") }, false);
+    QCOMPARE(flat, QStringList { logs + QStringLiteral("/a.LOG") });
+    QStringList deep = FileUtils::findFiles(logs, { QStringLiteral("*.log") }, true);
     deep.sort();
-    QCOMPARE(deep, (QStringList{logs + QStringLiteral("/a.LOG"), logs + QStringLiteral("/sub/b.log")}));
+    QCOMPARE(deep, (QStringList { logs + QStringLiteral("/a.LOG"), logs + QStringLiteral("/sub/b.log") }));
 }
 
 void TestFileUtils::isInside_data()

@@ -115,6 +115,7 @@ private slots:
     void singleFileRulePathTakesRuleFlags();
     void trashIsUncheckedWithCheckedItems();
     void fileReachedTwiceIsListedAndCleanedOnce();
+    void sizesAreTheSpaceTakenEachFileOnce();
     void fileBelongsToItsClosestRule();
     void trashIsEmptiedEntryByEntry();
     void sharedTemporaryFolderListsOwnFilesOnly();
@@ -701,6 +702,31 @@ void TestJunkCleaner::fileReachedTwiceIsListedAndCleanedOnce()
     QVERIFY(!QFile::exists(safari));
     QCOMPARE(progress.last().at(0).toInt(), 2);
     QCOMPARE(progress.last().at(1).toInt(), 2);
+}
+
+// A sparse cache of 64 MiB with one block written, listed under two names, counts that block
+// once in the rows, the total and what the clean freed.
+void TestJunkCleaner::sizesAreTheSpaceTakenEachFileOnce()
+{
+    TestHome home;
+    const qint64 length = 64 * 1024 * 1024;
+    const QString sparse
+        = home.makeSparseFile(QStringLiteral("Library/Caches/app/big.cache"), length, QByteArray(4096, 's'));
+    QCOMPARE(::link(QFile::encodeName(sparse).constData(),
+                 QFile::encodeName(home.filePath(QStringLiteral("Library/Caches/app/big-link.cache"))).constData()),
+        0);
+    home.makeFile(QStringLiteral("Library/Caches/app/small.cache"), 100);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    const CleanCategory *caches = cleaner.result().findCategory(QStringLiteral("app_caches"));
+    QVERIFY(caches);
+    QCOMPARE(caches->items.size(), 3);
+    const qint64 total = cleaner.result().totalSize();
+    QVERIFY2(total >= 4096 + 100 && total < length / 64, qPrintable(QString::number(total)));
+
+    QCOMPARE(clean(cleaner), qMakePair(total, 3));
+    QVERIFY(!QFile::exists(sparse));
 }
 
 // The caches folder holds QuickLook's cache: its files are QuickLook's only, the rows add up to

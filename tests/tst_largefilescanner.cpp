@@ -126,6 +126,7 @@ private slots:
     void trashNamesKeepTheExtension_data();
     void trashNamesKeepTheExtension();
     void resultsAreLargestFirst();
+    void sparseFilesCountTheSpaceTheyTake();
     void namesShowingOnePathAreKeptApart();
     void linksIntoPackagesListThePackage();
     void anInnerLocationOnAnotherVolumeIsWalked();
@@ -739,6 +740,34 @@ void TestLargeFileScanner::resultsAreLargestFirst()
     for (const LargeFileInfo &file : scan.scanner.getResults())
         sizes << file.size;
     QCOMPARE(sizes, (QList<qint64> { 3 * MinSize, 2 * MinSize, MinSize }));
+}
+
+// A 64 MiB file with one block written is listed by its length, but its size, the totals and
+// what its deletion frees are the space it took.
+void TestLargeFileScanner::sparseFilesCountTheSpaceTheyTake()
+{
+    TestHome home;
+    const qint64 length = 64 * 1024 * 1024;
+    const QString sparse = home.makeSparseFile(QStringLiteral("data/disk.img"), length, QByteArray(4096, 's'));
+    const QString dense = home.makeFile(QStringLiteral("data/movie.mov"), 200000);
+    Scan scan({ home.filePath(QStringLiteral("data")) });
+    QVERIFY(scan.run());
+    const QList<LargeFileInfo> results = scan.scanner.getResults();
+    QCOMPARE(results.size(), 2);
+    QCOMPARE(results.first().path, dense);
+    QCOMPARE(results.first().size, 200000);
+    QCOMPARE(results.first().misleadingLength(), 0);
+    const LargeFileInfo &found = results.last();
+    QCOMPARE(found.path, sparse);
+    QCOMPARE(found.length, length);
+    QCOMPARE(found.misleadingLength(), length);
+    QVERIFY2(found.size >= 4096 && found.size < length / 64, qPrintable(QString::number(found.size)));
+    QCOMPARE(scan.scanner.totalSize(), 200000 + found.size);
+
+    LargeFileDeletion deletion;
+    QVERIFY(deleteAndWait(scan.scanner, { sparse }, LargeFileScanner::DeleteMode::Permanently, &deletion));
+    QCOMPARE(deletion.freedBytes, found.size);
+    QCOMPARE(scan.scanner.totalSize(), 200000);
 }
 
 void TestLargeFileScanner::volumesAsAMacUserSeesThem()

@@ -1099,6 +1099,10 @@ Dies kann nicht widerrufen werden.</numerusform>
         <source>In iCloud</source>
         <translation>In iCloud</translation>
     </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 auf dem Datenträger</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

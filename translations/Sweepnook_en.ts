@@ -1099,6 +1099,10 @@ This cannot be undone.</numerusform>
         <source>In iCloud</source>
         <translation>In iCloud</translation>
     </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 on disk</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

@@ -1099,6 +1099,10 @@ Esta acción no se puede deshacer.</numerusform>
         <source>In iCloud</source>
         <translation>En iCloud</translation>
     </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 en disco</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

@@ -1099,6 +1099,10 @@ Cette action est irréversible.</numerusform>
         <source>In iCloud</source>
         <translation>Dans iCloud</translation>
     </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 sur le disque</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

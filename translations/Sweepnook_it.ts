@@ -1099,6 +1099,10 @@ Questa azione non può essere annullata.</numerusform>
         <source>In iCloud</source>
         <translation>In iCloud</translation>
     </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 su disco</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

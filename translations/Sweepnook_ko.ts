@@ -1062,6 +1062,10 @@ This cannot be undone.</source>
         <source>In iCloud</source>
         <translation>iCloud에 있음</translation>
     </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, 디스크 사용 %2</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

@@ -1099,6 +1099,10 @@ Dit kan niet ongedaan worden gemaakt.</numerusform>
         <source>In iCloud</source>
         <translation>In iCloud</translation>
     </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 op schijf</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

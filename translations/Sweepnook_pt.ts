@@ -1099,6 +1099,10 @@ Esta ação não pode ser anulada.</numerusform>
         <source>In iCloud</source>
         <translation>No iCloud</translation>
     </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1, %2 em disco</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

@@ -1062,6 +1062,10 @@ This cannot be undone.</source>
         <source>In iCloud</source>
         <translation>在 iCloud 中</translation>
     </message>
+    <message>
+        <source>%1, %2 on disk</source>
+        <translation>%1，磁碟上 %2</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

@@ -432,11 +432,13 @@ void renderLargeFilePage(Gallery &gallery)
         const char *type;
         bool inCloud;
         bool package;
+        qint64 length = 0; // a sparse file's
     } samples[] = {
         { "Photos Library.photoslibrary", "Pictures", 68719476736, "package", false, true },
         { "Windows 11 ARM.utm", "Library/Containers/com.utmapp.UTM/Data/Documents", 34359738368, "package", false, true },
         { "Family Reunion 2023 - Full Edit (Director's Cut, 4K ProRes 422 HQ).mov", "Movies/Final Cut Exports/Client Projects/Family", 21474836480, "video", false, false },
         { "iPhone Backup 2024-09.tar.gz", "Documents/Backups", 8589934592, "archive", true, false },
+        { "Ubuntu 24.04 disk.img", "VMs", 9663676416, "other", false, false, 68719476736 },
         { "Xcode_16.1.xip", "Downloads", 3758096384, "other", false, false },
         { "macOS Sequoia Installer.dmg", "Downloads", 1073741825, "archive", false, false },
         { "Exactly one gibibyte.iso", "Downloads", 1073741824, "archive", false, false },
@@ -452,6 +454,7 @@ void renderLargeFilePage(Gallery &gallery)
         file.directory = QDir::home().filePath(QString::fromUtf8(sample.folder));
         file.path = file.directory + QLatin1Char('/') + file.name;
         file.size = sample.size;
+        file.length = sample.length > 0 ? sample.length : sample.size;
         file.modified = start.addDays(-7 * i++);
         file.type = QString::fromLatin1(sample.type);
         file.inCloud = sample.inCloud;
@@ -461,7 +464,7 @@ void renderLargeFilePage(Gallery &gallery)
     page.showResults(files);
     LargeFileModel *model = page.resultsModel();
     model->setData(model->index(2), Qt::Checked, Qt::CheckStateRole);
-    model->setData(model->index(4), Qt::Checked, Qt::CheckStateRole);
+    model->setData(model->index(5), Qt::Checked, Qt::CheckStateRole);
     gallery.save(&page, QStringLiteral("window-05-largefiles-page-results"));
 
     auto *list = page.findChild<QListView *>(QStringLiteral("largeFileList"));
