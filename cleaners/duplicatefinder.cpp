@@ -220,9 +220,11 @@ private:
 // PATH_MAX too, with a bounded number of descriptors. The kernel's own trees (/proc, /sys, /dev
 // wherever they are mounted or a link leads) are never listed. A name that does not decode to a
 // path naming the same bytes is skipped with a log line. Stops as soon as cancelled is set. A
-// root that is not a folder lists nothing.
+// root that is not a folder lists nothing. A folder the walk has no permission to open goes to
+// unreadable.
 void walkRegularFiles(const QString &root, const std::atomic<bool> &cancelled,
-    const std::function<void(const QString &, const struct stat &)> &visit)
+    const std::function<void(const QString &, const struct stat &)> &visit,
+    const std::function<void(const QByteArray &)> &unreadable)
 {
     const QByteArray rootPath = QFile::encodeName(root);
     QByteArray rootName;
@@ -235,9 +237,13 @@ void walkRegularFiles(const QString &root, const std::atomic<bool> &cancelled,
         // The root itself may be a link: it is followed, once.
         const int rootFd
             = ::openat(rootParent, rootName.isEmpty() ? "." : rootName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int error = errno;
         ::close(rootParent);
-        if (rootFd < 0)
+        if (rootFd < 0) {
+            if (error == EACCES || error == EPERM)
+                unreadable(rootPath);
             return;
+        }
         struct stat info;
         if (::fstat(rootFd, &info) != 0 || FileUtils::isKernelFileSystem(rootFd)) {
             ::close(rootFd);
@@ -256,8 +262,11 @@ void walkRegularFiles(const QString &root, const std::atomic<bool> &cancelled,
         WalkFolder folder = std::move(pending.back());
         pending.pop_back();
         const int fd = openSteps(folder);
-        if (fd < 0)
+        if (fd < 0) {
+            if (errno == EACCES || errno == EPERM)
+                unreadable(folder.path);
             continue;
+        }
         struct stat folderInfo;
         // Another file system below: the kernel's trees are left out, whatever their path.
         if (::fstat(fd, &folderInfo) != 0
@@ -667,18 +676,26 @@ QMap<qint64, QStringList> DuplicateFinder::collectBySize()
     QSet<QPair<int, quint64>> seen;
     FileKeys keys;
     m_identities.clear();
+    unreadableFolders.clear();
     for (const QString &directory : std::as_const(directories)) {
         if (cancelled)
             break;
-        walkRegularFiles(QDir::cleanPath(directory), cancelled, [&](const QString &path, const struct stat &info) {
-            if (isSkipped(path) || qint64(info.st_size) < minSize)
-                return;
-            const QPair<int, quint64> key = keys.keyOf(path, info);
-            if (seen.contains(key))
-                return;
-            seen.insert(key);
-            files.push_back(Collected { path, FileIdentity::fromStat(info) });
-        });
+        walkRegularFiles(
+            QDir::cleanPath(directory), cancelled,
+            [&](const QString &path, const struct stat &info) {
+                if (isSkipped(path) || qint64(info.st_size) < minSize)
+                    return;
+                const QPair<int, quint64> key = keys.keyOf(path, info);
+                if (seen.contains(key))
+                    return;
+                seen.insert(key);
+                files.push_back(Collected { path, FileIdentity::fromStat(info) });
+            },
+            [&](const QByteArray &folder) {
+                const QString shown = QFile::decodeName(folder);
+                if (!unreadableFolders.contains(shown))
+                    unreadableFolders.append(shown);
+            });
     }
     // Most files of a tree have a size no other file has: only the others are kept, in walk order.
     std::stable_sort(files.begin(), files.end(),

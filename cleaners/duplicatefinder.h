@@ -60,6 +60,9 @@ public:
     std::atomic<bool> cancelled { false };
     int scannedCount = 0;
     int totalCount = 0;
+    // The folders the last scan had no permission to read (on a Mac, those Full Disk Access
+    // guards), each once; complete when scanFinished comes.
+    QStringList unreadableFolders;
 
 signals:
     void scanStarted(int estimatedFiles);

@@ -10,7 +10,10 @@ option(SWEEPNOOK_QUICK_TESTS "Compile the tests' own code with -Og (the librarie
 
 # ccache: a launcher given on the command line (-DCMAKE_CXX_COMPILER_LAUNCHER=ccache) or, unless
 # one is given, the ccache found on the search path. Precompiled headers are cached only with the
-# sloppiness set here, so ccache runs under it whichever way it came.
+# sloppiness set here, so ccache runs under it whichever way it came. Depend mode takes the
+# compiler's own dependency file instead of running the preprocessor on a miss: with the Qt headers
+# included through the precompiled header, that preprocessing cost a third more per compile, so an
+# empty cache (a fresh clone) built slower than no ccache at all.
 if(SWEEPNOOK_CCACHE)
     set(_sweepnook_launcher "${CMAKE_CXX_COMPILER_LAUNCHER}")
     if(NOT _sweepnook_launcher)
@@ -26,6 +29,7 @@ if(SWEEPNOOK_CCACHE)
             set(CMAKE_CXX_COMPILER_LAUNCHER
                 "${CMAKE_COMMAND}" -E env
                 "CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime"
+                "CCACHE_DEPEND=1"
                 ${_sweepnook_launcher})
         endif()
     endif()

@@ -6,6 +6,7 @@
 #include "widgets/categorywidget.h"
 #include "widgets/progressdialog.h"
 #include "widgets/statcard.h"
+#include "widgets/unreadablenote.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -103,10 +104,7 @@ void BasePage::setupContent()
     m_contentLayout->addStretch();
 
     // Outside the scrolling list, so it is seen with any number of rows.
-    m_unreadableNote = new QLabel;
-    m_unreadableNote->setObjectName(QStringLiteral("unreadableNote"));
-    m_unreadableNote->setWordWrap(true);
-    m_unreadableNote->hide();
+    m_unreadableNote = new UnreadableNote;
     static_cast<QVBoxLayout *>(layout())->addWidget(m_unreadableNote);
 
     m_scrollArea = new QScrollArea;
@@ -358,14 +356,7 @@ void BasePage::updateCategories()
 void BasePage::showUnreadableNote()
 {
     const QStringList unreadable = m_engine ? m_engine->result().unreadableFolders : QStringList();
-    m_unreadableNote->setVisible(!unreadable.isEmpty());
-    if (unreadable.isEmpty())
-        return;
-    m_unreadableNote->setText(
-        tr("%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access "
-           "in System Settings > Privacy & Security.",
-            nullptr, int(unreadable.size()))
-            .arg(unreadable.first()));
+    m_unreadableNote->setFolders(int(unreadable.size()), unreadable.value(0));
 }
 
 void BasePage::addCategoryWidget(CategoryWidget *widget)

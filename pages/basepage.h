@@ -14,6 +14,7 @@ class QPushButton;
 class QScrollArea;
 class QVBoxLayout;
 class StatCard;
+class UnreadableNote;
 
 // The page of a rule-driven engine: a header with title, subtitle and statistics card, the
 // categories of the engine's last scan as expandable rows, and a footer with the selection and
@@ -77,7 +78,7 @@ protected:
     QWidget *m_contentWidget = nullptr;
     QVBoxLayout *m_contentLayout = nullptr;
     QWidget *m_emptyState = nullptr;
-    QLabel *m_unreadableNote = nullptr;
+    UnreadableNote *m_unreadableNote = nullptr;
     QList<CategoryWidget *> m_categoryWidgets;
     QLabel *m_selectionLabel = nullptr;
     QPushButton *m_scanButton = nullptr;

@@ -8,6 +8,7 @@
 #include "duplicategroupdelegate.h"
 #include "duplicateresultsmodel.h"
 #include "widgets/palette.h"
+#include "widgets/unreadablenote.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -235,6 +236,8 @@ QWidget *DuplicateFinderPage::buildResultsPage()
     layout->setContentsMargins(28, 16, 28, 16);
     layout->setSpacing(12);
 
+    m_unreadableNote = new UnreadableNote;
+    layout->addWidget(m_unreadableNote);
     m_resultsView = new QListView;
     m_resultsView->setObjectName(QStringLiteral("duplicateResultsView"));
     m_resultsView->setFrameShape(QFrame::NoFrame);
@@ -545,11 +548,15 @@ void DuplicateFinderPage::onScanFinished(int groups, qint64 waste)
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(100);
     Logger::instance()->info(QStringLiteral("DuplicateFinder: %1 groups, %2 bytes").arg(groups).arg(waste));
+    const QStringList &unreadable = m_finder->unreadableFolders;
     if (groups == 0) {
-        QMessageBox::information(
-            this, tr("No Duplicates Found"), tr("Great news! No duplicate files were found. 🎉"), QMessageBox::Ok);
+        QString text = tr("Great news! No duplicate files were found. 🎉");
+        if (!unreadable.isEmpty())
+            text += QStringLiteral("\n\n") + UnreadableNote::text(int(unreadable.size()), unreadable.first());
+        QMessageBox::information(this, tr("No Duplicates Found"), text, QMessageBox::Ok);
         return;
     }
+    m_unreadableNote->setFolders(int(unreadable.size()), unreadable.value(0));
     m_scannedRoots = m_finder->directories;
     m_freedBytes = 0;
     m_trashedBytes = 0;

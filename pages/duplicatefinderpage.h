@@ -20,6 +20,7 @@ class QProgressBar;
 class QPushButton;
 class QListView;
 class QStackedWidget;
+class UnreadableNote;
 class QTimer;
 class QVBoxLayout;
 
@@ -108,6 +109,7 @@ private:
     QProgressBar *m_progressBar = nullptr;
     QLabel *m_pathLabel = nullptr;
     QListView *m_resultsView = nullptr;
+    UnreadableNote *m_unreadableNote = nullptr;
     QLabel *m_summaryLabel = nullptr;
     QPushButton *m_newScanBtn = nullptr;
     QPushButton *m_keepBtn = nullptr;

@@ -6,6 +6,7 @@
 #include "core/cleanitem.h"
 #include "widgets/elidedlabel.h"
 #include "widgets/scanprogressdialog.h"
+#include "widgets/unreadablenote.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -196,10 +197,8 @@ QWidget *LargeFilePage::setupResultPage()
     m_freedLabel = plainLabel(QString(), "largeResultsFreed");
     m_freedLabel->hide();
     layout->addWidget(m_freedLabel);
-    m_unreadableLabel = plainLabel(QString(), "largeResultsUnreadable");
-    m_unreadableLabel->setWordWrap(true);
-    m_unreadableLabel->hide();
-    layout->addWidget(m_unreadableLabel);
+    m_unreadableNote = new UnreadableNote;
+    layout->addWidget(m_unreadableNote);
 
     m_model = new LargeFileModel(this);
     auto *toolRow = new QHBoxLayout;
@@ -590,7 +589,8 @@ void LargeFilePage::onScanFinished(int totalFound, qint64)
     if (totalFound == 0) {
         QString text = tr("No large files found that match the criteria.");
         if (m_scanner->unreadableCount() > 0)
-            text += QStringLiteral("\n\n") + unreadableNote();
+            text += QStringLiteral("\n\n")
+                + UnreadableNote::text(m_scanner->unreadableCount(), m_scanner->unreadableFolders().value(0));
         QMessageBox::information(this, tr("Scan Completed"), text);
         return;
     }
@@ -620,21 +620,11 @@ void LargeFilePage::showResults(const QList<LargeFileInfo> &files)
     showResultPage();
 }
 
-QString LargeFilePage::unreadableNote() const
-{
-    return tr("%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access "
-              "in System Settings > Privacy & Security.",
-        nullptr, int(m_scanner->unreadableCount()))
-        .arg(m_scanner->unreadableFolders().value(0));
-}
-
 void LargeFilePage::populateResults(const QList<LargeFileInfo> &files)
 {
     clearResults();
     m_model->setFiles(files);
-    m_unreadableLabel->setVisible(m_scanner->unreadableCount() > 0);
-    if (m_scanner->unreadableCount() > 0)
-        m_unreadableLabel->setText(unreadableNote());
+    m_unreadableNote->setFolders(m_scanner->unreadableCount(), m_scanner->unreadableFolders().value(0));
     updateSummary();
 }
 

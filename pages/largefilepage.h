@@ -19,6 +19,7 @@ class QListView;
 class QPushButton;
 class QStackedWidget;
 class ScanProgressDialog;
+class UnreadableNote;
 
 // The large file finder's page. The scan page offers the volumes and added folders as cards,
 // a minimum size and Start Scan; a progress card shows the walk; the results page lists the
@@ -85,7 +86,6 @@ private:
     void showScanPage();
     void showResultPage();
     void updateSummary();
-    QString unreadableNote() const;
 
     LargeFileScanner *m_scanner;
     QPointer<ScanProgressDialog> m_progressDialog;
@@ -109,7 +109,7 @@ private:
     QListView *m_list = nullptr;
     QLabel *m_summaryLabel = nullptr;
     QLabel *m_freedLabel = nullptr;
-    QLabel *m_unreadableLabel = nullptr;
+    UnreadableNote *m_unreadableNote = nullptr;
     QCheckBox *m_selectAll = nullptr;
     QComboBox *m_orderCombo = nullptr;
     QComboBox *m_typeCombo = nullptr;

@@ -11,9 +11,11 @@
 #include <QStandardPaths>
 
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
@@ -60,6 +62,39 @@ ScanRecord runScan(DuplicateFinder &finder)
     finder.startScan();
     return record;
 }
+
+// While it lives, the calling thread opens folders as their permission bits say, root too:
+// CAP_DAC_OVERRIDE and CAP_DAC_READ_SEARCH leave its effective capabilities (they stay permitted
+// and come back at the end). Another user has nothing to give up.
+class PermissionBitsApply
+{
+public:
+    PermissionBitsApply()
+    {
+        if (::geteuid() != 0 || ::syscall(SYS_capget, &m_header, m_saved) != 0)
+            return;
+        __user_cap_data_struct lowered[2] = { m_saved[0], m_saved[1] };
+        lowered[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
+        m_lowered = ::syscall(SYS_capset, &m_header, lowered) == 0;
+    }
+    ~PermissionBitsApply()
+    {
+        if (m_lowered)
+            ::syscall(SYS_capset, &m_header, m_saved);
+    }
+    PermissionBitsApply(const PermissionBitsApply &) = delete;
+    PermissionBitsApply &operator=(const PermissionBitsApply &) = delete;
+
+    bool applies() const
+    {
+        return ::geteuid() != 0 || m_lowered;
+    }
+
+private:
+    __user_cap_header_struct m_header { _LINUX_CAPABILITY_VERSION_3, 0 };
+    __user_cap_data_struct m_saved[2] {};
+    bool m_lowered = false;
+};
 
 QStringList sortedPaths(const DuplicateGroup &group)
 {
@@ -161,6 +196,7 @@ private slots:
     void hardLinksAreOneFile_data();
     void hardLinksAreOneFile();
     void sparseCopiesCountTheSpaceTheyTake();
+    void unreadableFoldersAreReported();
     void groupOrder_data();
     void groupOrder();
     void stopDuringQuickStage();
@@ -443,6 +479,35 @@ void TestDuplicateFinder::sparseCopiesCountTheSpaceTheyTake()
     for (const DuplicateFile &file : group.files)
         QVERIFY2(file.size >= 4096 && file.size < length / 64, qPrintable(QString::number(file.size)));
     QCOMPARE(record.finishedWaste, qMin(group.files.at(0).size, group.files.at(1).size));
+}
+
+// A folder the scan may not open is named, each once, however many chosen folders reach it; the
+// duplicates around it are still found.
+void TestDuplicateFinder::unreadableFoldersAreReported()
+{
+    TestHome home;
+    makeThreePairs(home);
+    const QString locked = home.makeDir(QStringLiteral("scan/Private"));
+    home.makeFile(QStringLiteral("scan/Private/secret.bin"), 3000, 's');
+    DuplicateFinder finder;
+    finder.directories = { home.filePath(QStringLiteral("scan")), locked };
+    finder.minSize = 1000;
+
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    ScanRecord record;
+    bool applied = false;
+    {
+        PermissionBitsApply lowered;
+        applied = lowered.applies();
+        if (applied)
+            record = runScan(finder);
+    }
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (!applied)
+        QSKIP("this process reads every folder whatever its permissions");
+    QVERIFY(record.finished);
+    QCOMPARE(record.groups.size(), 3);
+    QCOMPARE(finder.unreadableFolders, QStringList { locked });
 }
 
 void TestDuplicateFinder::groupOrder_data()

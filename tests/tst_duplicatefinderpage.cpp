@@ -117,6 +117,8 @@ private slots:
     void summarySaysWhereEachFileWent();
     void progressShortensLongPaths();
     void largeResultShowsAndDeletingUpdatesIt();
+    void unreadableFoldersAreCountedWithTheWayToGrantAccess_data();
+    void unreadableFoldersAreCountedWithTheWayToGrantAccess();
     void removedElsewhereLeavesTheGroups();
     void chosenFolderCanBeRemoved();
     void renderPageStates();
@@ -612,6 +614,51 @@ void TestDuplicateFinderPage::largeResultShowsAndDeletingUpdatesIt()
 
 // Another feature removes copies: during the scan and after it, they leave their groups, a group
 // left with one copy goes, and the summary follows.
+void TestDuplicateFinderPage::unreadableFoldersAreCountedWithTheWayToGrantAccess_data()
+{
+    QTest::addColumn<int>("groups");
+    QTest::newRow("above the results") << 2;
+    QTest::newRow("in the message of no duplicates") << 0;
+}
+
+// Folders the scan could not read are counted where its outcome shows, the first named, with the
+// way to let the scan read them.
+void TestDuplicateFinderPage::unreadableFoldersAreCountedWithTheWayToGrantAccess()
+{
+    QFETCH(int, groups);
+    TestHome home;
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
+    MessageBoxAnswerer answer(QMessageBox::Ok);
+    finder.unreadableFolders
+        = { home.filePath(QStringLiteral("Library/Mail")), home.filePath(QStringLiteral("Library/Messages")) };
+    // As a scan would: the card shows, the groups arrive, the scan ends.
+    page.findChild<QWidget *>(QStringLiteral("progressCard"))->show();
+    for (int g = 0; g < groups; ++g)
+        page.onGroupFound(syntheticGroup(g, 2));
+    page.onScanFinished(groups, 0);
+
+    auto *note = page.findChild<QLabel *>(QStringLiteral("unreadableNote"));
+    QVERIFY(note);
+    const QString text = groups > 0 ? note->text() : answer.text();
+    QCOMPARE(note->isVisibleTo(&page), groups > 0);
+    QVERIFY2(
+        text.contains(QStringLiteral("2 folders could not be read, among them ") + finder.unreadableFolders.first()),
+        qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Full Disk Access")), qPrintable(text));
+
+    // A scan that could read everything shows no note.
+    if (groups > 0) {
+        finder.unreadableFolders.clear();
+        page.onBackToScan();
+        page.findChild<QWidget *>(QStringLiteral("progressCard"))->show();
+        page.onGroupFound(syntheticGroup(0, 2));
+        page.onScanFinished(1, 0);
+        QVERIFY(!note->isVisibleTo(&page));
+    }
+}
+
 void TestDuplicateFinderPage::removedElsewhereLeavesTheGroups()
 {
     TestHome home;

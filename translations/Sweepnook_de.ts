@@ -354,13 +354,6 @@ Dies kann nicht widerrufen werden!</numerusform>
             <numerusform>%Ln Objekte konnten nicht entfernt werden und bleiben mit dem Grund in der Liste.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>%Ln Ordner konnte nicht gelesen werden: %1. Um ihn einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
-            <numerusform>%Ln Ordner konnten nicht gelesen werden, darunter %1. Um sie einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -1344,13 +1337,6 @@ Größe: %2</translation>
         <translation>
             <numerusform>%Ln große Datei gefunden, insgesamt %1</numerusform>
             <numerusform>%Ln große Dateien gefunden, insgesamt %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>%Ln Ordner konnte nicht gelesen werden: %1. Um ihn einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
-            <numerusform>%Ln Ordner konnten nicht gelesen werden, darunter %1. Um sie einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2644,6 +2630,16 @@ Bitte beenden Sie die App und öffnen Sie sie erneut, um die neue Sprache zu ver
     <message>
         <source>%1 of %2 on</source>
         <translation>%1 von %2 aktiv</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableNote</name>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%Ln Ordner konnte nicht gelesen werden: %1. Um ihn einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
+            <numerusform>%Ln Ordner konnten nicht gelesen werden, darunter %1. Um sie einzubeziehen, erlauben Sie Sweepnook den Festplattenvollzugriff unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

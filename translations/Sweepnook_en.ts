@@ -354,13 +354,6 @@ This action cannot be undone!</numerusform>
             <numerusform>%Ln items could not be removed and stay in the list with the reason.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>%Ln folder could not be read: %1. To include it, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
-            <numerusform>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -1344,13 +1337,6 @@ Size: %2</translation>
         <translation>
             <numerusform>Found %Ln large file, total %1</numerusform>
             <numerusform>Found %Ln large files, total %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>%Ln folder could not be read: %1. To include it, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
-            <numerusform>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2644,6 +2630,16 @@ Please quit and reopen it to use the new language.</translation>
     <message>
         <source>%1 of %2 on</source>
         <translation>%1 of %2 on</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableNote</name>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%Ln folder could not be read: %1. To include it, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
+            <numerusform>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -354,13 +354,6 @@ This action cannot be undone!</source>
             <numerusform>No se pudieron eliminar %Ln elementos, que siguen en la lista con el motivo.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>No se pudo leer %Ln carpeta: %1. Para incluirla, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
-            <numerusform>No se pudieron leer %Ln carpetas, entre ellas %1. Para incluirlas, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -1344,13 +1337,6 @@ Tamaño: %2</translation>
         <translation>
             <numerusform>%Ln archivo grande encontrado, %1 en total</numerusform>
             <numerusform>%Ln archivos grandes encontrados, %1 en total</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>No se pudo leer %Ln carpeta: %1. Para incluirla, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
-            <numerusform>No se pudieron leer %Ln carpetas, entre ellas %1. Para incluirlas, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2644,6 +2630,16 @@ Sal de la app y vuelve a abrirla para usar el nuevo idioma.</translation>
     <message>
         <source>%1 of %2 on</source>
         <translation>%1 de %2 activadas</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableNote</name>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>No se pudo leer %Ln carpeta: %1. Para incluirla, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
+            <numerusform>No se pudieron leer %Ln carpetas, entre ellas %1. Para incluirlas, concede a Sweepnook acceso total al disco en Ajustes del Sistema &gt; Privacidad y seguridad.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

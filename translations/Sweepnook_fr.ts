@@ -354,13 +354,6 @@ Cette action est irréversible&#xa0;!</numerusform>
             <numerusform>%Ln éléments n&apos;ont pas pu être supprimés et restent dans la liste avec la raison.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>Impossible de lire %Ln dossier&#xa0;: %1. Pour l&apos;inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
-            <numerusform>Impossible de lire %Ln dossiers, dont %1. Pour les inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -1344,13 +1337,6 @@ Taille&#xa0;: %2</translation>
         <translation>
             <numerusform>%Ln gros fichier trouvé, %1 au total</numerusform>
             <numerusform>%Ln gros fichiers trouvés, %1 au total</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>Impossible de lire %Ln dossier&#xa0;: %1. Pour l&apos;inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
-            <numerusform>Impossible de lire %Ln dossiers, dont %1. Pour les inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2644,6 +2630,16 @@ Quittez-le puis rouvrez-le pour utiliser la nouvelle langue.</translation>
     <message>
         <source>%1 of %2 on</source>
         <translation>%1 sur %2 activés</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableNote</name>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>Impossible de lire %Ln dossier&#xa0;: %1. Pour l&apos;inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+            <numerusform>Impossible de lire %Ln dossiers, dont %1. Pour les inclure, accordez à Sweepnook l&apos;accès complet au disque dans Réglages Système &gt; Confidentialité et sécurité.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -354,13 +354,6 @@ Questa azione non può essere annullata!</numerusform>
             <numerusform>Impossibile rimuovere %Ln elementi, che restano nell&apos;elenco con il motivo.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
-            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -1344,13 +1337,6 @@ Dimensione: %2</translation>
         <translation>
             <numerusform>Trovato %Ln file grande, %1 in totale</numerusform>
             <numerusform>Trovati %Ln file grandi, %1 in totale</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
-            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2644,6 +2630,16 @@ Esci e riapri l&apos;app per usare la nuova lingua.</translation>
     <message>
         <source>%1 of %2 on</source>
         <translation>%1 di %2 attive</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableNote</name>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>Impossibile leggere %Ln cartella: %1. Per includerla, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+            <numerusform>Impossibile leggere %Ln cartelle, tra cui %1. Per includerle, concedi a Sweepnook l&apos;accesso completo al disco in Impostazioni di Sistema &gt; Privacy e sicurezza.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

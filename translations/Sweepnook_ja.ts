@@ -335,12 +335,6 @@ This action cannot be undone!</source>
             <numerusform>%Ln 項目を削除できませんでした。理由とともにリストに残ります。</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>%Ln 個のフォルダ（%1 など）を読み込めませんでした。これらを含めるには、「システム設定」&gt;「プライバシーとセキュリティ」でSweepnookにフルディスクアクセスを許可してください。</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -1305,12 +1299,6 @@ Size: %2</source>
         <source>Found %Ln large files, total %1</source>
         <translation>
             <numerusform>%Ln 個の大きなファイルが見つかりました（合計 %1）</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>%Ln 個のフォルダ（%1 など）を読み込めませんでした。これらを含めるには、「システム設定」&gt;「プライバシーとセキュリティ」でSweepnookにフルディスクアクセスを許可してください。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2588,6 +2576,15 @@ Please quit and reopen it to use the new language.</source>
     <message>
         <source>%1 of %2 on</source>
         <translation>%2 個中 %1 個がオン</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableNote</name>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>%Ln 個のフォルダ（%1 など）を読み込めませんでした。これらを含めるには、「システム設定」&gt;「プライバシーとセキュリティ」でSweepnookにフルディスクアクセスを許可してください。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

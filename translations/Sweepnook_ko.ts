@@ -335,12 +335,6 @@ This action cannot be undone!</source>
             <numerusform>항목 %Ln개를 제거할 수 없어 이유와 함께 목록에 남아 있습니다.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>폴더 %Ln개(%1 포함)를 읽을 수 없습니다. 이 폴더를 포함하려면 시스템 설정 &gt; 개인정보 보호 및 보안에서 Sweepnook에 전체 디스크 접근 권한을 허용하십시오.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -1305,12 +1299,6 @@ Size: %2</source>
         <source>Found %Ln large files, total %1</source>
         <translation>
             <numerusform>대용량 파일 %Ln개 발견, 총 %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>폴더 %Ln개(%1 포함)를 읽을 수 없습니다. 이 폴더를 포함하려면 시스템 설정 &gt; 개인정보 보호 및 보안에서 Sweepnook에 전체 디스크 접근 권한을 허용하십시오.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2586,6 +2574,15 @@ Please quit and reopen it to use the new language.</source>
     <message>
         <source>%1 of %2 on</source>
         <translation>%2개 중 %1개 켜짐</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableNote</name>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>폴더 %Ln개(%1 포함)를 읽을 수 없습니다. 이 폴더를 포함하려면 시스템 설정 &gt; 개인정보 보호 및 보안에서 Sweepnook에 전체 디스크 접근 권한을 허용하십시오.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -335,12 +335,6 @@ This action cannot be undone!</source>
             <numerusform>有 %Ln 個項目無法移除，將連同原因保留在列表中。</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>無法讀取 %Ln 個資料夾，其中包括 %1。若要包含這些資料夾，請在「系統設定」&gt;「隱私權與安全性」中允許 Sweepnook 使用「完整磁碟取用權限」。</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>BrowserCleaner</name>
@@ -1305,12 +1299,6 @@ Size: %2</source>
         <source>Found %Ln large files, total %1</source>
         <translation>
             <numerusform>找到 %Ln 個大型檔案，總計 %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
-        <translation>
-            <numerusform>無法讀取 %Ln 個資料夾，其中包括 %1。若要包含這些資料夾，請在「系統設定」&gt;「隱私權與安全性」中允許 Sweepnook 使用「完整磁碟取用權限」。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2588,6 +2576,15 @@ Please quit and reopen it to use the new language.</source>
     <message>
         <source>%1 of %2 on</source>
         <translation>已開啟 %1 / %2 項</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableNote</name>
+    <message numerus="yes">
+        <source>%Ln folders could not be read, among them %1. To include them, allow Sweepnook Full Disk Access in System Settings &gt; Privacy &amp; Security.</source>
+        <translation>
+            <numerusform>無法讀取 %Ln 個資料夾，其中包括 %1。若要包含這些資料夾，請在「系統設定」&gt;「隱私權與安全性」中允許 Sweepnook 使用「完整磁碟取用權限」。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

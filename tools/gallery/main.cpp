@@ -15,6 +15,7 @@
 #include "browserfixture.h"
 #include "cleaners/appuninstaller.h"
 #include "cleaners/browsercleaner.h"
+#include "cleaners/duplicatefinder.h"
 #include "cleaners/junkcleaner.h"
 #include "duplicatefixture.h"
 #include "faketools.h"
@@ -522,8 +523,12 @@ void renderDuplicateFinderPage(Gallery &gallery, MainWindow &window)
             QTest::qWaitFor([stack] { return stack->currentIndex() == 1; }, 10000), QStringLiteral("duplicate scan")))
         gallery.save(&window, QStringLiteral("window-08-duplicates-results"));
 
-    // A large result, as a scan would deliver it: counts long enough to need digit groups.
+    // A large result, as a scan would deliver it: counts long enough to need digit groups, and
+    // folders the scan could not read.
     page->onBackToScan();
+    Application::instance()->duplicateFinder()->unreadableFolders
+        = { QDir::home().filePath(QStringLiteral("Library/Mail")), QDir::home().filePath(QStringLiteral("Library/Messages")),
+              QDir::home().filePath(QStringLiteral("Library/Safari")) };
     progressCard->show();
     constexpr int ManyGroups = 12345;
     qint64 waste = 0;
