@@ -3,6 +3,7 @@
 #include "core/logger.h"
 #include "core/fileutils.h"
 #include "core/pinnedroot.h"
+#include "core/platform.h"
 
 #include <QDebug>
 #include <QDir>
@@ -340,6 +341,9 @@ JunkRule JunkCleaner::ruleFromJson(const QJsonObject &object)
     rule.topLevelEntries = object.value(QLatin1String("topLevelEntries")).toBool(false);
     rule.paths = stringList(object.value(QLatin1String("paths")));
     rule.patterns = stringList(object.value(QLatin1String("patterns")));
+    rule.platforms = stringList(object.value(QLatin1String("platforms")));
+    if (rule.platforms.isEmpty())
+        rule.platforms = QStringList { QStringLiteral("macos") };
     return rule;
 }
 
@@ -439,20 +443,30 @@ void JunkCleaner::scanCategory(const JunkRule &rule)
 
 QString JunkCleaner::expandPath(const QString &path)
 {
+    // What each variable stands for here, in the order they are replaced; an empty folder
+    // means the path is no place on this system (Windows, or outside the home on Linux).
     const QString home = QDir::homePath();
+    const QList<QPair<QLatin1String, QString>> folders {
+        { QLatin1String("%TEMP%"), QDir::tempPath() },
+        { QLatin1String("%LOCALAPPDATA%"), Platform::cachesFolder() },
+        { QLatin1String("%APPDATA%"), Platform::applicationDataFolder() },
+        { QLatin1String("%USERPROFILE%"), home },
+        { QLatin1String("%PROGRAMDATA%"), Platform::sharedDataFolder() },
+        { QLatin1String("%WINDIR%"), QString() },
+        { QLatin1String("%SYSTEMROOT%"), QString() },
+        { QLatin1String("%SYSTEMDRIVE%"), QString() },
+        { QLatin1String("%LOGS%"), Platform::logsFolder() },
+        { QLatin1String("%CACHES%"), Platform::cachesFolder() },
+        { QLatin1String("%CONFIG%"), Platform::configFolder() },
+    };
     QString expanded = path;
-    expanded.replace(QLatin1String("%TEMP%"), QDir::tempPath(), Qt::CaseInsensitive);
-    expanded.replace(QLatin1String("%LOCALAPPDATA%"), home + QLatin1String("/Library/Caches"), Qt::CaseInsensitive);
-    expanded.replace(
-        QLatin1String("%APPDATA%"), home + QLatin1String("/Library/Application Support"), Qt::CaseInsensitive);
-    expanded.replace(QLatin1String("%USERPROFILE%"), home, Qt::CaseInsensitive);
-    expanded.replace(QLatin1String("%PROGRAMDATA%"), QLatin1String("/Library"), Qt::CaseInsensitive);
-    for (const char *windowsOnly : { "%WINDIR%", "%SYSTEMROOT%", "%SYSTEMDRIVE%" }) {
-        if (expanded.contains(QLatin1String(windowsOnly), Qt::CaseInsensitive))
+    for (const auto &[variable, folder] : folders) {
+        if (!expanded.contains(variable, Qt::CaseInsensitive))
+            continue;
+        if (folder.isEmpty())
             return QString();
+        expanded.replace(variable, folder, Qt::CaseInsensitive);
     }
-    expanded.replace(QLatin1String("%LOGS%"), home + QLatin1String("/Library/Logs"), Qt::CaseInsensitive);
-    expanded.replace(QLatin1String("%CACHES%"), home + QLatin1String("/Library/Caches"), Qt::CaseInsensitive);
     if (expanded.isEmpty())
         return expanded;
     return QDir::cleanPath(QDir::toNativeSeparators(expanded));
@@ -460,6 +474,8 @@ QString JunkCleaner::expandPath(const QString &path)
 
 bool JunkCleaner::appliesHere(const JunkRule &rule)
 {
+    if (!rule.platforms.contains(Platform::identifier()))
+        return false;
     return std::any_of(rule.paths.cbegin(), rule.paths.cend(),
         [](const QString &path) { return !path.contains(QLatin1Char('\\')) && !expandPath(path).isEmpty(); });
 }
@@ -470,7 +486,7 @@ JunkCleaner::RulePath JunkCleaner::expandRulePath(const QString &path)
     if (path.startsWith(QLatin1String("%TEMP%"), Qt::CaseInsensitive))
         expanded.base = QDir::tempPath();
     else if (path.startsWith(QLatin1String("%PROGRAMDATA%"), Qt::CaseInsensitive))
-        expanded.base = QStringLiteral("/Library");
+        expanded.base = Platform::sharedDataFolder();
     return expanded;
 }
 
@@ -481,6 +497,8 @@ void JunkCleaner::listWholeFoldersAhead()
 {
     QList<RulePath> folders;
     for (const JunkRule &rule : std::as_const(m_rules)) {
+        if (!appliesHere(rule))
+            continue;
         const bool whole = rule.recursive && !rule.topLevelEntries
             && (rule.patterns.isEmpty() || rule.patterns.contains(QLatin1String("*")));
         for (const QString &path : rule.paths) {

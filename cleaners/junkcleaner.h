@@ -28,7 +28,8 @@ protected:
 
 private:
     // A rule's path with its folder variables expanded, and the folder it must lie in: the
-    // temporary folder for %TEMP%, /Library for %PROGRAMDATA%, the home folder otherwise.
+    // temporary folder for %TEMP%, the machine's shared data folder for %PROGRAMDATA%, the home
+    // folder otherwise.
     struct RulePath
     {
         QString path;
@@ -48,7 +49,8 @@ private:
     void scanCategory(const JunkRule &rule);
     void keepEachFileInItsClosestRule();
     static QString expandPath(const QString &path);
-    // Whether one of the rule's paths is a place on this system (not a Windows path).
+    // Whether the rule is for the running system and one of its paths is a place on it (not a
+    // Windows path).
     static bool appliesHere(const JunkRule &rule);
     static RulePath expandRulePath(const QString &path);
     void listTopLevelEntries(const QString &dir, QList<CleanItem> &items);

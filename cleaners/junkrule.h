@@ -16,4 +16,7 @@ struct JunkRule
     bool recursive = true;
     // The folder's top-level entries are the items, a folder as one item removed whole (the Trash).
     bool topLevelEntries = false;
+    // The systems the rule is for, as Platform::identifier() names them; a rules file that
+    // names none means the Mac.
+    QStringList platforms;
 };

@@ -1,5 +1,7 @@
 #include "testhome.h"
 
+#include "core/platform.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,8 +12,8 @@ namespace {
 
 const QList<QByteArray> &isolatedVariables()
 {
-    static const QList<QByteArray> names
-        = { "HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR" };
+    static const QList<QByteArray> names = { "HOME", "TMPDIR", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
+        "XDG_STATE_HOME", "XDG_RUNTIME_DIR" };
     return names;
 }
 
@@ -21,6 +23,7 @@ TestHome::TestHome()
     : m_dir(QDir::tempPath() + QStringLiteral("/sweepnook-test-XXXXXX"))
 {
     QStandardPaths::setTestModeEnabled(true);
+    Platform::setCurrentForTesting(Platform::System::Mac);
     for (const QByteArray &name : isolatedVariables()) {
         m_wasSet.insert(name, qEnvironmentVariableIsSet(name.constData()));
         m_savedEnvironment.insert(name, qgetenv(name.constData()));
@@ -37,6 +40,7 @@ TestHome::TestHome()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + QStringLiteral("/.config")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/.local/share")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(home + QStringLiteral("/.cache")));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(home + QStringLiteral("/.local/state")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home + QStringLiteral("/runtime")));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home + QStringLiteral("/.config"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home + QStringLiteral("/.config"));

@@ -8,7 +8,8 @@
 
 // A temporary home folder for one test: HOME, TMPDIR, the XDG folders and both settings
 // stores point into it while the object lives, and are put back afterwards. Create it before
-// anything reads a settings store or a standard location.
+// anything reads a settings store or a standard location. The program takes the Mac's folders
+// in it (the layout the fixtures build) until a test makes it Linux.
 class TestHome final
 {
 public:

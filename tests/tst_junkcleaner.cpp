@@ -1,11 +1,14 @@
 #include "cleaners/junkcleaner.h"
+#include "core/platform.h"
 #include "testhome.h"
 
 #include <QtTest>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -15,6 +18,9 @@
 namespace {
 
 const QString bundledRules = QStringLiteral(":/rules/junk_rules.json");
+// The rules the bundled file holds, and those of them only for Linux.
+constexpr int bundledRuleCount = 23;
+constexpr int linuxOnlyRuleCount = 3;
 
 QString writeRules(const TestHome &home, const QByteArray &json)
 {
@@ -54,6 +60,18 @@ QPair<qint64, int> clean(JunkCleaner &cleaner)
     return { finished.at(0).at(0).toLongLong(), finished.at(0).at(1).toInt() };
 }
 
+// The id of the category listing path, empty when none does.
+QString categoryListing(const ScanResult &result, const QString &path)
+{
+    for (const CleanCategory &category : result.categories) {
+        for (const CleanItem &item : category.items) {
+            if (item.path == path)
+                return category.id;
+        }
+    }
+    return QString();
+}
+
 QStringList itemNames(const CleanCategory *category)
 {
     QStringList names;
@@ -79,6 +97,12 @@ private slots:
     void wrongTypesReadAsMissingValues();
     void windowsOnlyRuleYieldsNothing();
     void rulesOfAnotherPlatformAreNeitherScannedNorShown();
+    void linuxScansItsOwnRules();
+    void linuxRulesFindTheirFiles_data();
+    void linuxRulesFindTheirFiles();
+    void linuxCachesFollowXdgCacheHomeInsideTheHome_data();
+    void linuxCachesFollowXdgCacheHomeInsideTheHome();
+    void cacheWrittenByNpmIsFound();
     void listsVisibleRegularFilesOnly();
     void unreadableFoldersAreReported();
     void listingAgreesWithFind();
@@ -106,18 +130,22 @@ void TestJunkCleaner::bundledRulesLoad()
 {
     TestHome home;
     JunkCleaner cleaner;
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Loaded 20 junk rules$")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Loaded 23 junk rules$")));
     cleaner.loadRules(bundledRules);
     const QList<JunkRule> rules = cleaner.rules();
-    QCOMPARE(rules.size(), 20);
+    QCOMPARE(rules.size(), bundledRuleCount);
     QCOMPARE(rules.first().id, QStringLiteral("temp_files"));
-    QCOMPARE(rules.last().id, QStringLiteral("windows_old"));
+    QCOMPARE(rules.at(19).id, QStringLiteral("windows_old"));
+    QCOMPARE(rules.last().id, QStringLiteral("linux_download_installers"));
+    QCOMPARE(rules.first().platforms, (QStringList { QStringLiteral("macos"), QStringLiteral("linux") }));
+    QCOMPARE(rules.last().platforms, QStringList { QStringLiteral("linux") });
     const JunkRule &installers = rules.at(6);
     QCOMPARE(installers.id, QStringLiteral("download_installers"));
     QCOMPARE(installers.patterns.size(), 6);
     QCOMPARE(installers.recursive, false);
     QCOMPARE(installers.defaultChecked, false);
     QCOMPARE(installers.riskLevel, 1);
+    QCOMPARE(installers.platforms, QStringList { QStringLiteral("macos") });
     QCOMPARE(rules.at(1).paths.at(1), QStringLiteral("%LOCALAPPDATA%\\Microsoft\\Windows\\INetCache"));
 }
 
@@ -131,7 +159,7 @@ void TestJunkCleaner::byteOrderMarkIsIgnored()
     plain.loadRules(bundledRules);
     JunkCleaner withMark;
     withMark.loadRules(path);
-    QCOMPARE(withMark.rules().size(), 20);
+    QCOMPARE(withMark.rules().size(), bundledRuleCount);
     for (int i = 0; i < 20; ++i) {
         QCOMPARE(withMark.rules().at(i).id, plain.rules().at(i).id);
         QCOMPARE(withMark.rules().at(i).paths, plain.rules().at(i).paths);
@@ -158,7 +186,7 @@ void TestJunkCleaner::badRulesFileKeepsRules()
     QTest::ignoreMessage(
         QtDebugMsg, QRegularExpression(QStringLiteral("\\[ERROR\\] ") + QRegularExpression::escape(logLine)));
     cleaner.loadRules(path);
-    QCOMPARE(cleaner.rules().size(), 20);
+    QCOMPARE(cleaner.rules().size(), bundledRuleCount);
 }
 
 void TestJunkCleaner::wrongTypesReadAsMissingValues()
@@ -210,14 +238,197 @@ void TestJunkCleaner::rulesOfAnotherPlatformAreNeitherScannedNorShown()
     cleaner.loadRules(bundledRules);
     QSignalSpy progress(&cleaner, &CleanEngine::scanProgress);
     QVERIFY(scan(cleaner));
-    QTRY_COMPARE(progress.isEmpty() ? 0 : progress.last().at(0).toInt(), 20 - 6);
     const QStringList windowsRules { QStringLiteral("Prefetch Files"), QStringLiteral("Windows Update Cache"),
         QStringLiteral("Memory Dumps"), QStringLiteral("Windows Defender Cache"), QStringLiteral("GPU Shader Cache"),
         QStringLiteral("Old Windows Installation") };
+    const int macRules = bundledRuleCount - linuxOnlyRuleCount - int(windowsRules.size());
+    QCOMPARE(macRules, 14);
+    QTRY_COMPARE(progress.isEmpty() ? 0 : progress.last().at(0).toInt(), macRules);
     for (const QList<QVariant> &report : std::as_const(progress)) {
-        QCOMPARE(report.at(1).toInt(), 20 - int(windowsRules.size()));
+        QCOMPARE(report.at(1).toInt(), macRules);
         QVERIFY2(!windowsRules.contains(report.at(2).toString()), qPrintable(report.at(2).toString()));
     }
+}
+
+void TestJunkCleaner::linuxScansItsOwnRules()
+{
+    TestHome home;
+    Platform::setCurrentForTesting(Platform::System::Linux);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QSignalSpy progress(&cleaner, &CleanEngine::scanProgress);
+    QVERIFY(scan(cleaner));
+    const QStringList linuxRules { QStringLiteral("System Temporary Files"), QStringLiteral("Application Caches"),
+        QStringLiteral("Log Files"), QStringLiteral("Thumbnail Cache"), QStringLiteral("Package Caches"),
+        QStringLiteral("Download Installers") };
+    QTRY_COMPARE(progress.isEmpty() ? 0 : progress.last().at(0).toInt(), int(linuxRules.size()));
+    for (const QList<QVariant> &report : std::as_const(progress)) {
+        QCOMPARE(report.at(1).toInt(), int(linuxRules.size()));
+        QVERIFY2(linuxRules.contains(report.at(2).toString()), qPrintable(report.at(2).toString()));
+    }
+}
+
+// One file in a Linux home, and the rule that offers it (none: left alone).
+void TestJunkCleaner::linuxRulesFindTheirFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("rule");
+
+    QTest::newRow("application cache") << ".cache/org.gnome.Maps/tiles/1.png"
+                                       << "app_caches";
+    QTest::newRow("log in the caches") << ".cache/tracker3/debug.log"
+                                       << "app_caches";
+    QTest::newRow("thumbnail") << ".cache/thumbnails/normal/0a1b2c.png"
+                               << "thumbnails";
+    QTest::newRow("large thumbnail") << ".cache/thumbnails/x-large/3d4e5f.png"
+                                     << "thumbnails";
+    QTest::newRow("pip") << ".cache/pip/http-v2/a/b/c/d/e/0123.body"
+                         << "package_caches";
+    QTest::newRow("npm") << ".npm/_cacache/content-v2/sha512/56/01/dd6c"
+                         << "package_caches";
+    QTest::newRow("yarn") << ".cache/yarn/v6/npm-left-pad-1.3.0/package.json"
+                          << "package_caches";
+    QTest::newRow("yarn berry") << ".yarn/berry/cache/left-pad-npm-1.3.0-12.zip"
+                                << "package_caches";
+    QTest::newRow("pnpm") << ".cache/pnpm/metadata/registry.npmjs.org/left-pad.json"
+                          << "package_caches";
+    QTest::newRow("cargo") << ".cargo/registry/cache/index.crates.io-6f17d22bba15001f/serde-1.0.215.crate"
+                           << "package_caches";
+    QTest::newRow("go build") << ".cache/go-build/3f/3f2a-d"
+                              << "package_caches";
+    QTest::newRow("gradle") << ".gradle/caches/modules-2/files-2.1/junit/junit-4.13.jar"
+                            << "package_caches";
+    QTest::newRow("maven") << ".m2/repository/junit/junit/4.13/junit-4.13.jar"
+                           << "package_caches";
+    QTest::newRow("ccache") << ".cache/ccache/a/b/c5R"
+                            << "package_caches";
+    QTest::newRow("old ccache") << ".ccache/1/2/c5R"
+                                << "package_caches";
+    QTest::newRow("state log") << ".local/state/wireplumber/wireplumber.log"
+                               << "log_files";
+    QTest::newRow("rotated state log") << ".local/state/app/app.log.gz"
+                                       << "log_files";
+    QTest::newRow("temporary file") << "tmp/cc1a2b.o"
+                                    << "temp_files";
+    QTest::newRow("debian package") << "Downloads/code_1.95.3_amd64.deb"
+                                    << "linux_download_installers";
+    QTest::newRow("rpm package") << "Downloads/slack-4.41.105.x86_64.rpm"
+                                 << "linux_download_installers";
+    QTest::newRow("appimage") << "Downloads/Obsidian-1.7.7.AppImage"
+                              << "linux_download_installers";
+    QTest::newRow("flatpak reference") << "Downloads/org.gimp.GIMP.flatpakref"
+                                       << "linux_download_installers";
+    QTest::newRow("document in downloads") << "Downloads/report.pdf"
+                                           << "";
+    QTest::newRow("mac disk image") << "Downloads/Firefox 133.0.dmg"
+                                    << "";
+    QTest::newRow("state kept") << ".local/state/app/session.json"
+                                << "";
+    QTest::newRow("settings") << ".config/app/settings.ini"
+                              << "";
+    QTest::newRow("application data") << ".local/share/app/library.db"
+                                      << "";
+    QTest::newRow("npm's installed package") << ".npm/lib/node_modules/x/index.js"
+                                             << "";
+    QTest::newRow("cargo sources") << ".cargo/registry/src/index.crates.io-6f17d22bba15001f/serde/lib.rs"
+                                   << "";
+    QTest::newRow("mac caches folder") << "Library/Caches/app/cache.db"
+                                       << "";
+    QTest::newRow("mac trash") << ".Trash/old.txt"
+                               << "";
+}
+
+void TestJunkCleaner::linuxRulesFindTheirFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, rule);
+    TestHome home;
+    Platform::setCurrentForTesting(Platform::System::Linux);
+    const QString path = home.makeFile(file, 100);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    QCOMPARE(categoryListing(cleaner.result(), path), rule);
+}
+
+// The caches folder a scan lists on Linux for an XDG_CACHE_HOME ({home}: the home folder);
+// a refused value leaves the default ~/.cache.
+void TestJunkCleaner::linuxCachesFollowXdgCacheHomeInsideTheHome_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("listed");
+
+    QTest::newRow("default") << "{home}/.cache"
+                             << ".cache";
+    QTest::newRow("moved inside the home") << "{home}/var/cache"
+                                           << "var/cache";
+    QTest::newRow("outside the home") << "{home}/../outside"
+                                      << ".cache";
+    QTest::newRow("the home itself") << "{home}"
+                                     << ".cache";
+    QTest::newRow("relative") << "var/cache"
+                              << ".cache";
+}
+
+void TestJunkCleaner::linuxCachesFollowXdgCacheHomeInsideTheHome()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, listed);
+    TestHome test;
+    const QString home = test.makeDir(QStringLiteral("user"));
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(QString(value).replace(QLatin1String("{home}"), home)));
+    Platform::setCurrentForTesting(Platform::System::Linux);
+    const QStringList caches { QStringLiteral("user/.cache"), QStringLiteral("user/var/cache"),
+        QStringLiteral("outside") };
+    for (const QString &folder : caches)
+        test.makeFile(folder + QStringLiteral("/app/cache.bin"), 10);
+    test.makeFile(QStringLiteral("user/precious.txt"), 10);
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    QCOMPARE(itemNames(cleaner.result().findCategory(QStringLiteral("app_caches"))),
+        QStringList { QStringLiteral("cache.bin") });
+    const QString expected = home + QLatin1Char('/') + listed + QStringLiteral("/app/cache.bin");
+    QCOMPARE(categoryListing(cleaner.result(), expected), QStringLiteral("app_caches"));
+    QCOMPARE(categoryListing(cleaner.result(), home + QStringLiteral("/precious.txt")), QString());
+}
+
+// npm itself fills its cache (offline, from a package packed here) and the scan offers what it wrote.
+void TestJunkCleaner::cacheWrittenByNpmIsFound()
+{
+    const QString npm = QStandardPaths::findExecutable(QStringLiteral("npm"));
+    if (npm.isEmpty())
+        QSKIP("npm is not installed");
+    TestHome home;
+    Platform::setCurrentForTesting(Platform::System::Linux);
+    const QString package = home.makeFileWithContent(
+        QStringLiteral("work/package.json"), "{\"name\": \"sweepnook-fixture\", \"version\": \"1.0.0\"}\n");
+    const auto runNpm = [&](const QStringList &arguments) {
+        QProcess process;
+        process.setWorkingDirectory(QFileInfo(package).path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("npm_config_update_notifier"), QStringLiteral("false"));
+        process.setProcessEnvironment(environment);
+        process.start(npm, arguments + QStringList { QStringLiteral("--offline"), QStringLiteral("--silent") });
+        return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
+            && process.exitCode() == 0;
+    };
+    QVERIFY(runNpm({ QStringLiteral("pack") }));
+    QVERIFY(
+        runNpm({ QStringLiteral("cache"), QStringLiteral("add"), QStringLiteral("./sweepnook-fixture-1.0.0.tgz") }));
+    const QString cache = home.filePath(QStringLiteral(".npm/_cacache"));
+    QDirIterator written(cache, QDir::Files, QDirIterator::Subdirectories);
+    QStringList files;
+    while (written.hasNext())
+        files.append(written.next());
+    QVERIFY(!files.isEmpty());
+
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    for (const QString &file : std::as_const(files))
+        QCOMPARE(categoryListing(cleaner.result(), file), QStringLiteral("package_caches"));
 }
 
 void TestJunkCleaner::unreadableFoldersAreReported()

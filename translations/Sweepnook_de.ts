@@ -2259,6 +2259,22 @@ Dies kann nicht widerrufen werden!</numerusform>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Schutzdaten von Safe Browsing (Bereinigen nicht empfohlen)</translation>
     </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Miniaturbild-Cache</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Vorschaubilder Ihrer Dateien, erstellt von der Arbeitsumgebung und dem Dateimanager</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Paket-Caches</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Von pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven und ccache aufbewahrte Downloads und Builds</translation>
+    </message>
 </context>
 <context>
     <name>ScanProgressDialog</name>

@@ -2259,6 +2259,22 @@ This action cannot be undone!</numerusform>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Safe Browsing protection data (not recommended to clean)</translation>
     </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Thumbnail Cache</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Preview pictures of your files made by the desktop and file manager</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Package Caches</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</translation>
+    </message>
 </context>
 <context>
     <name>ScanProgressDialog</name>

@@ -2259,6 +2259,22 @@ This action cannot be undone!</source>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Datos de protección de Navegación segura (no se recomienda limpiarlos)</translation>
     </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Caché de miniaturas</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Imágenes de vista previa de sus archivos creadas por el escritorio y el gestor de archivos</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Cachés de paquetes</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Descargas y compilaciones guardadas por pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven y ccache</translation>
+    </message>
 </context>
 <context>
     <name>ScanProgressDialog</name>

@@ -2259,6 +2259,22 @@ Cette action est irréversible&#xa0;!</numerusform>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Données de protection de la navigation sécurisée (nettoyage déconseillé)</translation>
     </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Cache des vignettes</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Aperçus de vos fichiers créés par le bureau et le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Caches des paquets</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Téléchargements et compilations conservés par pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven et ccache</translation>
+    </message>
 </context>
 <context>
     <name>ScanProgressDialog</name>

@@ -2259,6 +2259,22 @@ Questa azione non può essere annullata!</numerusform>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Dati di protezione di Navigazione sicura (pulizia sconsigliata)</translation>
     </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Cache delle miniature</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Anteprime dei tuoi file create dal desktop e dal gestore di file</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Cache dei pacchetti</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Download e compilazioni conservati da pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven e ccache</translation>
+    </message>
 </context>
 <context>
     <name>ScanProgressDialog</name>

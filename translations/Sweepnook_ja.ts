@@ -2208,6 +2208,22 @@ This action cannot be undone!</source>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>セーフブラウジングの保護データ（クリーンアップは推奨されません）</translation>
     </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>サムネイルキャッシュ</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>デスクトップとファイルマネージャーが作成したファイルのプレビュー画像</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>パッケージキャッシュ</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>pip、npm、Yarn、pnpm、Cargo、Go、Gradle、Maven、ccache が保持するダウンロードとビルド</translation>
+    </message>
 </context>
 <context>
     <name>ScanProgressDialog</name>

@@ -2206,6 +2206,22 @@ This action cannot be undone!</source>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>세이프 브라우징 보호 데이터(정리하지 않는 것이 좋음)</translation>
     </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>썸네일 캐시</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>데스크톱과 파일 관리자가 만든 파일 미리 보기 이미지</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>패키지 캐시</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven, ccache가 보관하는 다운로드 및 빌드 파일</translation>
+    </message>
 </context>
 <context>
     <name>ScanProgressDialog</name>

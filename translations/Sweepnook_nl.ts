@@ -2259,6 +2259,22 @@ Dit kan niet ongedaan worden gemaakt!</numerusform>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Beschermingsgegevens van Safe Browsing (opschonen niet aanbevolen)</translation>
     </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Miniatuurcache</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Voorbeeldafbeeldingen van uw bestanden, gemaakt door het bureaublad en bestandsbeheer</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Pakketcaches</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Downloads en builds bewaard door pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven en ccache</translation>
+    </message>
 </context>
 <context>
     <name>ScanProgressDialog</name>

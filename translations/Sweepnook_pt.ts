@@ -2259,6 +2259,22 @@ Esta ação não pode ser anulada!</numerusform>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>Dados de proteção da Navegação segura (não se recomenda limpar)</translation>
     </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>Cache de miniaturas</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>Imagens de pré-visualização dos seus ficheiros criadas pelo ambiente de trabalho e pelo gestor de ficheiros</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>Caches de pacotes</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>Transferências e compilações guardadas por pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven e ccache</translation>
+    </message>
 </context>
 <context>
     <name>ScanProgressDialog</name>

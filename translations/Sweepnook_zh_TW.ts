@@ -2208,6 +2208,22 @@ This action cannot be undone!</source>
         <source>Safe Browsing protection data (not recommended to clean)</source>
         <translation>安全瀏覽保護資料（不建議清理）</translation>
     </message>
+    <message>
+        <source>Thumbnail Cache</source>
+        <translation>縮圖快取</translation>
+    </message>
+    <message>
+        <source>Preview pictures of your files made by the desktop and file manager</source>
+        <translation>桌面與檔案管理員為您的檔案產生的預覽圖</translation>
+    </message>
+    <message>
+        <source>Package Caches</source>
+        <translation>套件快取</translation>
+    </message>
+    <message>
+        <source>Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache</source>
+        <translation>pip、npm、Yarn、pnpm、Cargo、Go、Gradle、Maven 與 ccache 保留的下載與建置檔案</translation>
+    </message>
 </context>
 <context>
     <name>ScanProgressDialog</name>

@@ -47,6 +47,10 @@ QT_TRANSLATE_NOOP("RuleTexts", "GPU Shader Cache")
 QT_TRANSLATE_NOOP("RuleTexts", "GPU driver shader and DirectX cache (NVIDIA / AMD)")
 QT_TRANSLATE_NOOP("RuleTexts", "Old Windows Installation")
 QT_TRANSLATE_NOOP("RuleTexts", "Old system backups remaining after a Windows upgrade")
+QT_TRANSLATE_NOOP("RuleTexts", "Thumbnail Cache")
+QT_TRANSLATE_NOOP("RuleTexts", "Preview pictures of your files made by the desktop and file manager")
+QT_TRANSLATE_NOOP("RuleTexts", "Package Caches")
+QT_TRANSLATE_NOOP("RuleTexts", "Downloads and builds kept by pip, npm, Yarn, pnpm, Cargo, Go, Gradle, Maven and ccache")
 
 // Browser rules
 QT_TRANSLATE_NOOP("RuleTexts", "Browser Cache")
