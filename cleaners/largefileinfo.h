@@ -50,6 +50,14 @@ struct LargeFileInfo
         return length > 2 * size ? length : 0;
     }
 
+    // Where a path beginning with rootPath lay at scan time: below rootTarget.
+    static QByteArray underRoot(const QByteArray &path, const QByteArray &rootPath, const QByteArray &rootTarget);
+    // Where the entry lies (lay at scan time): its path, unless a folder link led to it.
+    QString realPath() const;
+    // The folder link the entry was reached through (a link the walk followed, or a chosen folder
+    // given through one); empty when its path is where it lies.
+    QString via() const;
+
     // Bytes that deleting the entry frees on this Mac.
     qint64 localSize() const
     {

@@ -32,26 +32,9 @@ struct Target
     QByteArray rootTarget;
 };
 
-// Where path lies below rootPath's target as it was at scan time.
-QByteArray pathUnderRoot(const QByteArray &path, const QByteArray &rootPath, const QByteArray &rootTarget)
-{
-    QByteArray rest = path.mid(rootPath.size());
-    if (!rest.startsWith('/'))
-        rest.prepend('/');
-    return rootTarget == "/" ? rest : rootTarget + rest;
-}
-
 QByteArray pathUnderRoot(const Target &target)
 {
-    return pathUnderRoot(target.entry, target.rootPath, target.rootTarget);
-}
-
-// Where the entry lay at scan time: its listed path, unless a folder link led to it.
-QString realLocation(const LargeFileInfo &file)
-{
-    if (file.rootPath.isEmpty() || file.rootPath == file.rootTarget)
-        return file.path;
-    return QFile::decodeName(pathUnderRoot(file.entry(), file.rootPath, file.rootTarget));
+    return LargeFileInfo::underRoot(target.entry, target.rootPath, target.rootTarget);
 }
 
 // The entry found is still what the scan listed: the same regular file, unchanged, or the same
@@ -346,7 +329,7 @@ QSet<QString> LargeFileScanner::applyDeletion(const LargeFileDeletion &deletion)
                             if (!listed.contains(file.entry()))
                                 return false;
                             m_totalSize -= file.localSize();
-                            removed.insert(realLocation(file));
+                            removed.insert(file.realPath());
                             return true;
                         }),
         m_results.end());
@@ -378,7 +361,7 @@ QStringList LargeFileScanner::drop(const QSet<QString> &removed)
     QStringList dropped;
     m_results.erase(std::remove_if(m_results.begin(), m_results.end(),
                         [&](const LargeFileInfo &file) {
-                            if (!Removals::covers(removed, file.path) && !Removals::covers(removed, realLocation(file)))
+                            if (!Removals::covers(removed, file.path) && !Removals::covers(removed, file.realPath()))
                                 return false;
                             m_totalSize -= file.localSize();
                             dropped.append(file.path);

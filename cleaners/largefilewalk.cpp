@@ -4,6 +4,7 @@
 #include "core/longjob.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QThreadPool>
@@ -544,6 +545,7 @@ private:
         file.identity = FileIdentity::fromStat(info);
         file.rootPath = folder.rootPath;
         file.rootTarget = folder.rootTarget;
+        file.directory = QFileInfo(file.realPath()).path();
         file.size = size;
         file.length = package ? size : qint64(info.st_size);
         file.modified = modifiedTime(info);

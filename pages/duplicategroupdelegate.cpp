@@ -65,7 +65,8 @@ QRect DuplicateGroupDelegate::checkBoxRect(const QRect &row)
     return QRect(row.left() + 1 + PadX, row.top() + (FileHeight - BoxSize) / 2, BoxSize, BoxSize);
 }
 
-void DuplicateGroupDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+void DuplicateGroupDelegate::paint(
+    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
@@ -110,7 +111,7 @@ void DuplicateGroupDelegate::paintHeader(
     text.setLeft(text.left() + painter->fontMetrics().horizontalAdvance(icon) + 8);
 
     const QString plain = tr("%Ln identical files  ·  %1 each  ·  ", nullptr, count).arg(m_formatSize(size));
-    const QString saving = tr("save %1").arg(m_formatSize(qMax(count - 1, 0) * size));
+    const QString saving = tr("save %1").arg(m_formatSize(index.data(DuplicateResultsModel::SavingRole).toLongLong()));
     painter->setFont(sized(option.font, 13));
     const QString shownPlain = painter->fontMetrics().elidedText(plain, Qt::ElideRight, text.width());
     painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter, shownPlain);
@@ -125,7 +126,8 @@ void DuplicateGroupDelegate::paintHeader(
     painter->drawLine(QPointF(row.left() + 1 + PadX, lineY + 0.5), QPointF(row.right() - PadX, lineY + 0.5));
 }
 
-void DuplicateGroupDelegate::paintFile(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+void DuplicateGroupDelegate::paintFile(
+    QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const QRect line = lineRect(option.rect, isLast(index));
     const bool hovered = option.state & QStyle::State_MouseOver;
@@ -158,14 +160,14 @@ void DuplicateGroupDelegate::paintFile(QPainter *painter, const QStyleOptionView
     painter->drawText(date, Qt::AlignRight | Qt::AlignVCenter,
         QLocale().toString(index.data(DuplicateResultsModel::ModifiedRole).toDateTime().date(), QLocale::ShortFormat));
 
-    const QRect path(name.right() + 1 + Spacing, line.top(), date.left() - Spacing - name.right() - 1 - Spacing,
-        line.height());
+    const QRect path(
+        name.right() + 1 + Spacing, line.top(), date.left() - Spacing - name.right() - 1 - Spacing, line.height());
     painter->setFont(sized(option.font, 11));
     painter->setPen(Palette::TextMuted);
     // A lock marks a file inside an app, a package or Library, which no rule ticks.
     const bool spared = index.data(DuplicateResultsModel::ProtectedRole).toBool();
-    const QString shownPath = (spared ? QStringLiteral("🔒 ") : QString())
-        + index.data(DuplicateResultsModel::ShortPathRole).toString();
+    const QString shownPath
+        = (spared ? QStringLiteral("🔒 ") : QString()) + index.data(DuplicateResultsModel::ShortPathRole).toString();
     painter->drawText(path, Qt::AlignLeft | Qt::AlignVCenter,
         painter->fontMetrics().elidedText(shownPath, Qt::ElideMiddle, qMax(path.width(), 0)));
 }

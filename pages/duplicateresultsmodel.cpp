@@ -155,6 +155,8 @@ QVariant DuplicateResultsModel::data(const QModelIndex &index, int role) const
         return int(group.files.size());
     case FileSizeRole:
         return group.fileSize;
+    case SavingRole:
+        return DuplicateGroup::spaceButLargest(group.files, [](const File &file) { return file.file.size; });
     case LastInGroupRole:
         return fileIndex == group.files.size() - 1;
     default:

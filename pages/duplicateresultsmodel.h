@@ -35,6 +35,7 @@ public:
         LastInGroupRole, // the last row of its group's card
         FileCountRole, // files of the row's group
         FileSizeRole, // size of each file of the row's group
+        SavingRole, // the space keeping one copy of the row's group gives back
         ProtectedRole, // a file inside an app, another package or ~/Library: never checked by a rule
     };
 

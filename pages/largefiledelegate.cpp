@@ -148,8 +148,11 @@ void LargeFileDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     const QFont detailFont = sizedFont(option.font, 11);
     const QString modified
         = QLocale().toString(index.data(LargeFileModel::ModifiedRole).toDateTime(), QLocale::ShortFormat);
-    const QString detail
+    QString detail
         = shortFolder(index.data(LargeFileModel::DirectoryRole).toString()) + QStringLiteral("  ·  ") + modified;
+    const QString via = index.data(LargeFileModel::ViaRole).toString();
+    if (!via.isEmpty())
+        detail += QStringLiteral("  ·  ") + tr("via %1").arg(shortFolder(via));
     painter->setFont(detailFont);
     painter->setPen(Palette::TextMuted);
     painter->drawText(QRect(textLeft, centreY + 2, textWidth, 18), Qt::AlignLeft | Qt::AlignVCenter,

@@ -122,7 +122,7 @@ QVariant LargeFileModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return file->name;
     case Qt::ToolTipRole:
-        return file->path;
+        return file->realPath();
     case Qt::CheckStateRole:
         return m_entries.at(m_shown.at(index.row())).checked ? Qt::Checked : Qt::Unchecked;
     case PathRole:
@@ -135,6 +135,8 @@ QVariant LargeFileModel::data(const QModelIndex &index, int role) const
         return file->size;
     case LengthRole:
         return file->misleadingLength();
+    case ViaRole:
+        return file->via();
     case ModifiedRole:
         return file->modified;
     case TypeRole:

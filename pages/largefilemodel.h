@@ -22,6 +22,7 @@ public:
         DirectoryRole,
         SizeRole, // the space the entry takes
         LengthRole, // LargeFileInfo::misleadingLength
+        ViaRole, // LargeFileInfo::via
         ModifiedRole,
         TypeRole,
         InCloudRole,

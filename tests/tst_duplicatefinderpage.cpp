@@ -117,6 +117,7 @@ private slots:
     void summarySaysWhereEachFileWent();
     void progressShortensLongPaths();
     void largeResultShowsAndDeletingUpdatesIt();
+    void groupHeaderSavesTheSpaceOfTheCopies();
     void unreadableFoldersAreCountedWithTheWayToGrantAccess_data();
     void unreadableFoldersAreCountedWithTheWayToGrantAccess();
     void removedElsewhereLeavesTheGroups();
@@ -614,6 +615,25 @@ void TestDuplicateFinderPage::largeResultShowsAndDeletingUpdatesIt()
 
 // Another feature removes copies: during the scan and after it, they leave their groups, a group
 // left with one copy goes, and the summary follows.
+// A group's header offers what keeping one copy gives back on disk: for sparse copies of a long
+// content, the space the others take, not their length.
+void TestDuplicateFinderPage::groupHeaderSavesTheSpaceOfTheCopies()
+{
+    DuplicateFinder finder;
+    DuplicateRemover remover;
+    DuplicateFinderPage page(&finder, &remover);
+    DuplicateGroup group = syntheticGroup(1, 3);
+    group.fileSize = 64 * 1048576;
+    for (int f = 0; f < group.files.size(); ++f)
+        group.files[f].size = 8192 * (f + 1);
+    page.findChild<QWidget *>(QStringLiteral("progressCard"))->show();
+    page.onGroupFound(group);
+    page.onScanFinished(1, 3 * 8192);
+    DuplicateResultsModel *results = resultsOf(page);
+    QCOMPARE(results->index(0).data(DuplicateResultsModel::SavingRole).toLongLong(), 3 * 8192);
+    QCOMPARE(results->reclaimableBytes(), 3 * 8192);
+}
+
 void TestDuplicateFinderPage::unreadableFoldersAreCountedWithTheWayToGrantAccess_data()
 {
     QTest::addColumn<int>("groups");

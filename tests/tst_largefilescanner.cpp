@@ -127,6 +127,7 @@ private slots:
     void trashNamesKeepTheExtension();
     void resultsAreLargestFirst();
     void sparseFilesCountTheSpaceTheyTake();
+    void filesReachedThroughALinkShowWhereTheyLie();
     void namesShowingOnePathAreKeptApart();
     void linksIntoPackagesListThePackage();
     void anInnerLocationOnAnotherVolumeIsWalked();
@@ -768,6 +769,37 @@ void TestLargeFileScanner::sparseFilesCountTheSpaceTheyTake()
     QVERIFY(deleteAndWait(scan.scanner, { sparse }, LargeFileScanner::DeleteMode::Permanently, &deletion));
     QCOMPARE(deletion.freedBytes, found.size);
     QCOMPARE(scan.scanner.totalSize(), 200000);
+}
+
+// A file the walk reached through a folder link out of the chosen folder is shown in the folder
+// where it lies, with the link it came through; deleting it removes that file and leaves the link.
+void TestLargeFileScanner::filesReachedThroughALinkShowWhereTheyLie()
+{
+    TestHome home;
+    const QString real = home.makeFile(QStringLiteral("Elsewhere/Photos/album.zip"), MinSize);
+    const QString link
+        = home.makeLink(QStringLiteral("data/links/photos"), home.filePath(QStringLiteral("Elsewhere/Photos")));
+    const QString plain = home.makeFile(QStringLiteral("data/big.bin"), 2 * MinSize);
+    Scan scan({ home.filePath(QStringLiteral("data")) });
+    QVERIFY(scan.run());
+    const QList<LargeFileInfo> results = scan.scanner.getResults();
+    QCOMPARE(results.size(), 2);
+    const LargeFileInfo &linked = results.last();
+    QCOMPARE(linked.path, link + QStringLiteral("/album.zip"));
+    QCOMPARE(linked.directory, home.filePath(QStringLiteral("Elsewhere/Photos")));
+    QCOMPARE(linked.realPath(), real);
+    QCOMPARE(linked.via(), link);
+    const LargeFileInfo &inPlace = results.first();
+    QCOMPARE(inPlace.directory, home.filePath(QStringLiteral("data")));
+    QCOMPARE(inPlace.realPath(), plain);
+    QCOMPARE(inPlace.via(), QString());
+
+    LargeFileDeletion deletion;
+    QVERIFY(deleteAndWait(scan.scanner, { linked.path }, LargeFileScanner::DeleteMode::Permanently, &deletion));
+    QVERIFY(deletion.failed.isEmpty());
+    QVERIFY(!QFileInfo::exists(real));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(QFileInfo::exists(plain));
 }
 
 void TestLargeFileScanner::volumesAsAMacUserSeesThem()

@@ -1114,6 +1114,10 @@ Dies kann nicht widerrufen werden.</numerusform>
         <source>%1, %2 on disk</source>
         <translation>%1, %2 auf dem Datenträger</translation>
     </message>
+    <message>
+        <source>via %1</source>
+        <translation>über %1</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

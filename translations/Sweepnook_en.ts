@@ -1114,6 +1114,10 @@ This cannot be undone.</numerusform>
         <source>%1, %2 on disk</source>
         <translation>%1, %2 on disk</translation>
     </message>
+    <message>
+        <source>via %1</source>
+        <translation>via %1</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

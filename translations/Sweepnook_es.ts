@@ -1114,6 +1114,10 @@ Esta acción no se puede deshacer.</numerusform>
         <source>%1, %2 on disk</source>
         <translation>%1, %2 en disco</translation>
     </message>
+    <message>
+        <source>via %1</source>
+        <translation>a través de %1</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

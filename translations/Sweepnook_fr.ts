@@ -1114,6 +1114,10 @@ Cette action est irréversible.</numerusform>
         <source>%1, %2 on disk</source>
         <translation>%1, %2 sur le disque</translation>
     </message>
+    <message>
+        <source>via %1</source>
+        <translation>via %1</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

@@ -1114,6 +1114,10 @@ Questa azione non può essere annullata.</numerusform>
         <source>%1, %2 on disk</source>
         <translation>%1, %2 su disco</translation>
     </message>
+    <message>
+        <source>via %1</source>
+        <translation>tramite %1</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

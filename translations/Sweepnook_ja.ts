@@ -1078,6 +1078,10 @@ This cannot be undone.</source>
         <source>%1, %2 on disk</source>
         <translation>%1、ディスク上 %2</translation>
     </message>
+    <message>
+        <source>via %1</source>
+        <translation>%1 経由</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

@@ -1078,6 +1078,10 @@ This cannot be undone.</source>
         <source>%1, %2 on disk</source>
         <translation>%1, 디스크 사용 %2</translation>
     </message>
+    <message>
+        <source>via %1</source>
+        <translation>%1 경유</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

@@ -1114,6 +1114,10 @@ Esta ação não pode ser anulada.</numerusform>
         <source>%1, %2 on disk</source>
         <translation>%1, %2 em disco</translation>
     </message>
+    <message>
+        <source>via %1</source>
+        <translation>via %1</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

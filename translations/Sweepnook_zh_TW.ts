@@ -1078,6 +1078,10 @@ This cannot be undone.</source>
         <source>%1, %2 on disk</source>
         <translation>%1，磁碟上 %2</translation>
     </message>
+    <message>
+        <source>via %1</source>
+        <translation>經由 %1</translation>
+    </message>
 </context>
 <context>
     <name>LargeFilePage</name>

@@ -460,6 +460,13 @@ void renderLargeFilePage(Gallery &gallery)
         file.type = QString::fromLatin1(sample.type);
         file.inCloud = sample.inCloud;
         file.isPackage = sample.package;
+        if (file.length > file.size) {
+            // Reached through ~/VMs, a link to a folder on the backup drive.
+            file.rootPath = QFile::encodeName(file.directory);
+            file.rootTarget = "/Volumes/Backup Drive 2024 Archive/VMs";
+            file.nativePath = QFile::encodeName(file.path);
+            file.directory = QFileInfo(file.realPath()).path();
+        }
         files.append(file);
     }
     page.showResults(files);
