@@ -448,7 +448,7 @@ QString JunkCleaner::expandPath(const QString &path)
     // means the path is no place on this system (Windows, or outside the home on Linux).
     const QString home = QDir::homePath();
     const QList<QPair<QLatin1String, QString>> folders {
-        { QLatin1String("%TEMP%"), QDir::tempPath() },
+        { QLatin1String("%TEMP%"), Platform::temporaryFolder() },
         { QLatin1String("%LOCALAPPDATA%"), Platform::cachesFolder() },
         { QLatin1String("%APPDATA%"), Platform::applicationDataFolder() },
         { QLatin1String("%USERPROFILE%"), home },
@@ -485,7 +485,7 @@ JunkCleaner::RulePath JunkCleaner::expandRulePath(const QString &path)
 {
     RulePath expanded { FileUtils::withoutRepeatedSlashes(expandPath(path)), QDir::homePath() };
     if (path.startsWith(QLatin1String("%TEMP%"), Qt::CaseInsensitive))
-        expanded.base = QDir::tempPath();
+        expanded.base = Platform::temporaryFolder();
     else if (path.startsWith(QLatin1String("%PROGRAMDATA%"), Qt::CaseInsensitive))
         expanded.base = Platform::sharedDataFolder();
     return expanded;

@@ -103,6 +103,20 @@ QString Platform::configFolder()
     return onMac() ? inHome("Library/Preferences") : xdgFolder("XDG_CONFIG_HOME", ".config");
 }
 
+QString Platform::temporaryFolder()
+{
+    const QString folder = QDir::tempPath();
+    if (!FileUtils::isInside(QDir::homePath(), folder))
+        return folder;
+    static std::atomic<bool> logged { false };
+    if (!logged.exchange(true)) {
+        Logger::instance()->warning(QStringLiteral(
+            "Ignoring the temporary folder %1: it holds the home folder, so nothing in it is offered as junk")
+                                        .arg(folder));
+    }
+    return QString();
+}
+
 QString Platform::sharedDataFolder()
 {
     return onMac() ? QStringLiteral("/Library") : QString();

@@ -32,6 +32,10 @@ public:
     // The user's settings of applications: ~/Library/Preferences, or $XDG_CONFIG_HOME
     // (~/.config).
     static QString configFolder();
+    // The user's temporary folder ($TMPDIR), or empty when it is the root, the home or a folder
+    // holding the home: whatever lies in the temporary folder counts as junk, so a TMPDIR set
+    // that wide would offer the user's own files.
+    static QString temporaryFolder();
     // The machine's shared application data outside every home (/Library on a Mac); empty
     // where nothing outside the home may be cleaned.
     static QString sharedDataFolder();

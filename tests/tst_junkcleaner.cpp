@@ -102,6 +102,8 @@ private slots:
     void linuxRulesFindTheirFiles_data();
     void linuxRulesFindTheirFiles();
     void linuxCachesFollowXdgCacheHomeInsideTheHome_data();
+    void temporaryFolderHoldingTheHomeOffersNothingOfIt_data();
+    void temporaryFolderHoldingTheHomeOffersNothingOfIt();
     void linuxCachesFollowXdgCacheHomeInsideTheHome();
     void cacheWrittenByNpmIsFound();
     void listsVisibleRegularFilesOnly();
@@ -395,6 +397,35 @@ void TestJunkCleaner::linuxCachesFollowXdgCacheHomeInsideTheHome()
     const QString expected = home + QLatin1Char('/') + listed + QStringLiteral("/app/cache.bin");
     QCOMPARE(categoryListing(cleaner.result(), expected), QStringLiteral("app_caches"));
     QCOMPARE(categoryListing(cleaner.result(), home + QStringLiteral("/precious.txt")), QString());
+}
+
+// Everything in the temporary folder is junk, so a TMPDIR that is the home or holds it ({root}:
+// the folder the home lies in) must offer none of the home's files.
+void TestJunkCleaner::temporaryFolderHoldingTheHomeOffersNothingOfIt_data()
+{
+    QTest::addColumn<QString>("tmpdir");
+    QTest::addColumn<bool>("scratchListed");
+
+    QTest::newRow("a folder of its own") << "{root}/tmp" << true;
+    QTest::newRow("the home") << "{root}/user" << false;
+    QTest::newRow("the folder holding the home") << "{root}" << false;
+}
+
+void TestJunkCleaner::temporaryFolderHoldingTheHomeOffersNothingOfIt()
+{
+    QFETCH(QString, tmpdir);
+    QFETCH(bool, scratchListed);
+    TestHome test;
+    const QString home = test.makeDir(QStringLiteral("user"));
+    const QString precious = test.makeFile(QStringLiteral("user/Documents/precious.txt"), 10);
+    const QString scratch = test.makeFile(QStringLiteral("tmp/scratch.tmp"), 10);
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("TMPDIR", QFile::encodeName(QString(tmpdir).replace(QLatin1String("{root}"), test.path())));
+    JunkCleaner cleaner;
+    cleaner.loadRules(bundledRules);
+    QVERIFY(scan(cleaner));
+    QCOMPARE(categoryListing(cleaner.result(), precious), QString());
+    QCOMPARE(categoryListing(cleaner.result(), scratch), scratchListed ? QStringLiteral("temp_files") : QString());
 }
 
 // npm itself fills its cache (offline, from a package packed here) and the scan offers what it wrote.
