@@ -76,6 +76,16 @@ QString referencedPlaces(const QSet<QString> &tables)
     return referenced;
 }
 
+// Origins (the sites the address bar suggests) that no place belongs to any more.
+QStringList orphanOriginStatements(QSqlDatabase &db, const QSet<QString> &tables)
+{
+    if (!tables.contains(QStringLiteral("moz_origins"))
+        || !hasColumn(db, QStringLiteral("moz_places"), QStringLiteral("origin_id")))
+        return {};
+    return { QStringLiteral("DELETE FROM moz_origins WHERE id NOT IN "
+                            "(SELECT origin_id FROM moz_places WHERE origin_id IS NOT NULL)") };
+}
+
 // Rows of any table that declares a reference to a removed place or visit (newer Firefox
 // versions add such tables) go with it, so no reference is left dangling.
 QStringList danglingReferenceStatements(QSqlDatabase &db, const QSet<QString> &tables)
@@ -119,11 +129,7 @@ QStringList historyStatements(QSqlDatabase &db, const QSet<QString> &tables)
             statements << QStringLiteral("DELETE FROM %1 WHERE place_id NOT IN (SELECT id FROM moz_places)")
                               .arg(QLatin1String(table));
     }
-    if (tables.contains(QStringLiteral("moz_origins"))
-        && hasColumn(db, QStringLiteral("moz_places"), QStringLiteral("origin_id")))
-        statements << QStringLiteral("DELETE FROM moz_origins WHERE id NOT IN "
-                                     "(SELECT origin_id FROM moz_places WHERE origin_id IS NOT NULL)");
-    statements << danglingReferenceStatements(db, tables);
+    statements << orphanOriginStatements(db, tables) << danglingReferenceStatements(db, tables);
     return statements;
 }
 
@@ -186,11 +192,7 @@ QStringList downloadStatements(QSqlDatabase &db, const QSet<QString> &tables)
     if (tables.contains(QStringLiteral("moz_annos")) && tables.contains(QStringLiteral("moz_anno_attributes")))
         statements << QStringLiteral("DELETE FROM moz_annos WHERE anno_attribute_id IN "
                                      "(SELECT id FROM moz_anno_attributes WHERE name LIKE 'downloads/%')");
-    if (tables.contains(QStringLiteral("moz_origins"))
-        && hasColumn(db, QStringLiteral("moz_places"), QStringLiteral("origin_id")))
-        statements << QStringLiteral("DELETE FROM moz_origins WHERE id NOT IN "
-                                     "(SELECT origin_id FROM moz_places WHERE origin_id IS NOT NULL)");
-    statements << danglingReferenceStatements(db, tables);
+    statements << orphanOriginStatements(db, tables) << danglingReferenceStatements(db, tables);
     return statements;
 }
 
